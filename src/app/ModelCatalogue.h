@@ -1,0 +1,21 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace tq58 {
+
+// How ModelNameOf names a code outside the catalogue: the Model menu leaves it blank,
+// everywhere else it reads "Unknown model".
+enum class UnknownModelName { Empty, Unknown };
+
+std::string ModelNameOf(int modelType, UnknownModelName form = UnknownModelName::Empty);
+// The 16-bit model code the radio keeps at addresses 0-1 and 32766-32767; 0 for none.
+int ModelCodeOf(int modelType);
+// "_1C20", "_1E14", "-M_1E14"; empty for an unknown model.
+std::string ModelFileSuffix(int modelType);
+// A model given by name (any case) or by code: "RV7700A", "2".
+std::optional<int> ParseModel(std::string_view text);
+
+} // namespace tq58

@@ -1,0 +1,30 @@
+#pragma once
+
+#include "CliArgs.h"
+#include "model/ModelState.h"
+#include "model/RadioData.h"
+
+#include <optional>
+#include <string>
+
+namespace tq58::cli {
+
+// The folder of global.ini and the default images: --program-folder, else the executable's.
+std::string ProgramFolder(const CliArgs& args);
+
+// The model as the program would select it: name from the catalogue, ATIS and scrambler
+// from the program folder's global.ini section of the model.
+ModelState ModelFor(int modelType, const std::string& programFolder);
+
+// Loads a .dat or .hex file as the program loads it. The model comes from the file (a .dat's
+// MODELTYPE, a .hex's image model code) unless modelOverride names one. On failure `error`
+// holds the program's message and data and model are untouched.
+bool LoadInput(const std::string& path, const std::optional<int>& modelOverride,
+               const std::string& programFolder, RadioData& data, ModelState& model,
+               std::string& error);
+
+// Writes a .dat (the record as it stands) or a .hex (encoded, header prepared, checksummed).
+bool WriteOutput(const std::string& path, RadioData& data, const ModelState& model,
+                 std::string& error);
+
+} // namespace tq58::cli

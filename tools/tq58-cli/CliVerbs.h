@@ -1,0 +1,12 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace tq58::cli {
+
+// One function per verb; each takes the words after the verb and returns the exit status.
+int RunNew(const std::vector<std::string>& args);
+int RunDump(const std::vector<std::string>& args);
+
+} // namespace tq58::cli

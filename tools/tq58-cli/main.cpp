@@ -1,0 +1,46 @@
+#include "CliArgs.h"
+#include "CliVerbs.h"
+
+#include <QCoreApplication>
+#include <iostream>
+#include <string>
+#include <vector>
+
+namespace {
+
+struct Verb {
+    const char* name;
+    int (*run)(const std::vector<std::string>&);
+    const char* usage;
+};
+
+const Verb verbs[] = {
+    {"new", tq58::cli::RunNew, "new --model M -o OUT.hex"},
+    {"dump", tq58::cli::RunDump, "dump IN.hex"},
+};
+
+void PrintHelp() {
+    std::cout << "tq58-cli: TQ58 without a window.\nVerbs:\n";
+    for (const Verb& verb : verbs) {
+        std::cout << "  tq58-cli " << verb.usage << "\n";
+    }
+    std::cout << "M is a model name (RV7200A, RV7700A, RV7700AM) or code (1, 2, 11).\n"
+                 "Exit status: 0 success, 1 failure, 2 usage.\n";
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    QCoreApplication app(argc, argv);
+    std::vector<std::string> words(argv + 1, argv + argc);
+    if (words.empty() || words[0] == "--help" || words[0] == "-h") {
+        PrintHelp();
+        return words.empty() ? tq58::cli::ExitUsage : tq58::cli::ExitOk;
+    }
+    for (const Verb& verb : verbs) {
+        if (words[0] == verb.name) {
+            return verb.run({words.begin() + 1, words.end()});
+        }
+    }
+    return tq58::cli::UsageError("unknown verb '" + words[0] + "'");
+}
