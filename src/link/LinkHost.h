@@ -1,0 +1,34 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+namespace tq58 {
+
+enum class MessageIcon { Critical, Exclamation, Information };
+enum class QuestionButtons { OkCancel, RetryCancel };
+
+// Everything the clone link needs from the window that runs it: the clock, pauses, a chance
+// for the window to process its events (the Cancel button), and the user's feedback.
+class LinkHost {
+public:
+    virtual ~LinkHost() = default;
+
+    // Milliseconds on a clock that neither wraps nor jumps during a transfer.
+    virtual std::int64_t Now() = 0;
+    virtual void Sleep(int milliseconds) = 0;
+    virtual void Yield() = 0;
+
+    virtual void ShowStatusText(const std::string& text) = 0;
+    virtual void ShowProgressBar(int percent) = 0;
+    virtual void Message(const std::string& title, const std::string& text, MessageIcon icon) = 0;
+    // True for OK or Retry, false for Cancel. OK / Cancel carries the question icon, Retry /
+    // Cancel the exclamation icon with Cancel as the default.
+    virtual bool Ask(const std::string& title, const std::string& text,
+                     QuestionButtons buttons) = 0;
+    // A failure of the port layer, for the error log.
+    virtual void LogError(const std::string& procedure, int number,
+                          const std::string& description) = 0;
+};
+
+} // namespace tq58

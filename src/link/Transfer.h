@@ -1,0 +1,91 @@
+#pragma once
+
+#include "link/LinkSession.h"
+#include "model/ModelState.h"
+#include "model/RadioData.h"
+
+#include <string>
+
+namespace tq58 {
+
+// TransferOperation codes.
+enum TransferCode : int {
+    ReadFromRadio = 0,
+    ProgramToRadio = 1,
+    ClearDscLog = 3,
+    ClearDistressLog = 4,
+};
+
+// Image regions as the transfer treats them.
+inline constexpr int HeaderBytesFirst = 2;
+inline constexpr int HeaderBytesEnd = 64;
+inline constexpr int RadioAreaFirst = 1024;
+inline constexpr int RadioAreaEnd = 1280;
+inline constexpr int DscLogFirst = 26368;
+inline constexpr int DscLogEnd = 30720;
+inline constexpr int DistressLogFirst = 30720;
+inline constexpr int DistressLogEnd = 32640;
+inline constexpr int BlockSize = 64;
+inline constexpr int ProductCodeAddress = 1056;
+inline constexpr char ProductCode[] = "KX417Q\xFF";
+inline constexpr int ProductCodeLength = 7;
+
+// The caption of the transfer dialog; empty for an unknown code.
+std::string OperationCaption(int code);
+// Takes over the read buffer's settings ranges (2-1023, 1280-26367); the radio-owned bytes
+// and the logs keep the program's values.
+void MergeReadImage(const Image& buffer, Image& image);
+
+// One transfer dialog's operations, without its window: the OK and Cancel buttons, the
+// checks that every operation makes, and the four data phases.
+class Transfer {
+public:
+    Transfer(LinkSession& link, RadioData& data, const ModelState& model, int operation);
+
+    const int TransferOperation;
+    // The operation completed; the radio data may have changed.
+    bool TransferDone = false;
+
+    // What the dialog does when it opens: the caption, the debug status, an empty bar.
+    void OpenDialog();
+    // The OK button: the link start and the operation. True when the dialog closes.
+    bool PressOk();
+    // The Cancel button: true when the dialog closes; while busy it only cancels.
+    bool PressCancel();
+
+    bool StatusCheck();
+    void ReadDataChkModel();
+    void ReadDataChkProduct();
+    void ReadData(Image& buffer);
+    void WriteData();
+    void ClearDataDsc();
+    void ClearDataDistress();
+    void CancelTransfer();
+
+    void DoRead();
+    void DoProgram();
+    void DoClear(int code);
+
+private:
+    // The status check and both identity checks that open every operation; true when the
+    // data phase may run.
+    bool RadioIsReady();
+    // One status request and reply: Ready, Busy, or failed.
+    enum class RadioStatus { Ready, Busy, Failed };
+    RadioStatus RequestStatus();
+    RadioStatus ReceiveStatusReply();
+    bool ModelCodeMatches(const Image& scratch) const;
+    bool WriteHeaderBytes();
+    void WriteStep(int address);
+    void ClearLog(int first, int end);
+    void ClearWithRestore(int first, int end, const char* status, void (Transfer::*phase)());
+    void CompleteOperation();
+    bool OpenForData();
+    int StepPercent(int address) const;
+
+    LinkSession& link_;
+    RadioData& data_;
+    const ModelState& model_;
+};
+
+} // namespace tq58

@@ -1,0 +1,150 @@
+#include "app/ModelCatalogue.h"
+#include "link/Frame.h"
+#include "link/Transfer.h"
+
+namespace tq58 {
+
+namespace {
+
+constexpr int ReplyTimeoutSeconds = 10;
+constexpr int ModelCodeHigh = 0;
+constexpr int ModelCodeCopyHigh = ImageSize - 2;
+
+std::string UpperHex(int value) {
+    return HexField(value, 1);
+}
+
+} // namespace
+
+bool Transfer::StatusCheck() {
+    for (;;) {
+        const RadioStatus status = RequestStatus();
+        if (status == RadioStatus::Busy &&
+            link_.Ask("Radio is busy!!", QuestionButtons::RetryCancel)) {
+            continue;
+        }
+        const bool passed = status == RadioStatus::Ready;
+        link_.ShowStatus(passed ? "status check.. OK" : "status check.. NG!!");
+        return passed;
+    }
+}
+
+Transfer::RadioStatus Transfer::RequestStatus() {
+    link_.ShowStatus("status check..");
+    const Bytes frame = BuildFrame("#TQPSR", "00", "", "");
+    int attemptsLeft = link_.RetryCount;
+    for (;;) {
+        link_.SendBytes(frame);
+        const LinkResult result = link_.WaitCmdOk();
+        if (result == LinkResult::Done) {
+            return ReceiveStatusReply();
+        }
+        if (!link_.MayRetry(result, attemptsLeft)) {
+            return RadioStatus::Failed;
+        }
+    }
+}
+
+Transfer::RadioStatus Transfer::ReceiveStatusReply() {
+    const ReceivedText header = link_.ReceiveChars(6, ReplyTimeoutSeconds);
+    if (header.Result == LinkResult::Done && header.Text != "#TQPSD") {
+        link_.SendLine("#CMDUN");
+        return RadioStatus::Failed;
+    }
+    ReceivedText rest = header;
+    if (header.Result == LinkResult::Done) {
+        rest = link_.ReceiveToLineEnd(ReplyTimeoutSeconds);
+    }
+    if (rest.Result == LinkResult::Cancelled) {
+        link_.ShowMessage("cancel!!");
+    } else if (rest.Result == LinkResult::TimedOut) {
+        link_.ShowMessage("time out!!");
+    }
+    if (rest.Result != LinkResult::Done) {
+        return RadioStatus::Failed;
+    }
+    if (!VerifyChecksum("#TQPSD" + rest.Text)) {
+        link_.SendLine("#CMDSM");
+        return RadioStatus::Failed;
+    }
+    link_.SendLine("#CMDOK");
+    const auto fields = SplitFields(rest.Text);
+    const std::string_view state = fields.size() > 1 ? fields[1] : std::string_view{};
+    if (state == "00") {
+        return RadioStatus::Ready;
+    }
+    return state == "01" ? RadioStatus::Busy : RadioStatus::Failed;
+}
+
+bool Transfer::OpenForData() {
+    if (link_.PortOpen()) {
+        return true;
+    }
+    // Without a port nothing moved: that must not pass for a completed step.
+    link_.ErrorFlag = true;
+    link_.ShowMessage("Communication Error!!");
+    return false;
+}
+
+void Transfer::ReadDataChkModel() {
+    if (!OpenForData()) {
+        return;
+    }
+    link_.ShowStatus("model check...");
+    Image scratch{};
+    link_.ReadBlock(scratch, ModelCodeHigh, 2);
+    if (!link_.ErrorFlag) {
+        link_.ReadBlock(scratch, ModelCodeCopyHigh, 2);
+    }
+    if (link_.CancelFlag) {
+        return;
+    }
+    if (link_.ErrorFlag) {
+        link_.ShowMessage("Model Check", "Communication Error!!", MessageIcon::Critical);
+        return;
+    }
+    if (!ModelCodeMatches(scratch)) {
+        link_.ErrorFlag = true;
+        link_.ShowMessage("Read from Radio", "ModelType Error !!", MessageIcon::Critical);
+    }
+}
+
+bool Transfer::ModelCodeMatches(const Image& scratch) const {
+    const int code = ModelCodeOf(model_.ModelType);
+    const int first = ReadWord(scratch, ModelCodeHigh);
+    const int copy = ReadWord(scratch, ModelCodeCopyHigh);
+    return code != 0 && first == copy && first == code;
+}
+
+void Transfer::ReadDataChkProduct() {
+    if (!OpenForData()) {
+        return;
+    }
+    link_.ShowStatus("product-code check...");
+    Image scratch{};
+    link_.ReadBlock(scratch, ProductCodeAddress, ProductCodeLength);
+    if (link_.CancelFlag) {
+        return;
+    }
+    if (link_.ErrorFlag) {
+        link_.ShowMessage("Model Check", "Communication Error!!", MessageIcon::Critical);
+        return;
+    }
+    for (int i = 0; i < ProductCodeLength; ++i) {
+        const int address = ProductCodeAddress + i;
+        const int found = scratch[static_cast<std::size_t>(address)];
+        if (found == static_cast<std::uint8_t>(ProductCode[i])) {
+            continue;
+        }
+        if (link_.DebugMode) {
+            link_.ShowMessage("Product Code Error!",
+                              "address: 0x" + UpperHex(address) + " -> 0x" + UpperHex(found),
+                              MessageIcon::Critical);
+        }
+        link_.ErrorFlag = true;
+        link_.ShowMessage("Read from Radio", "ModelType Error !!", MessageIcon::Critical);
+        return;
+    }
+}
+
+} // namespace tq58

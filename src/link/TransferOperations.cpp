@@ -1,0 +1,167 @@
+#include "link/ImageHeader.h"
+#include "link/Transfer.h"
+#include "model/Decoder.h"
+
+#include <algorithm>
+#include <array>
+
+namespace tq58 {
+
+namespace {
+
+struct CaptionEntry {
+    int Code;
+    const char* Caption;
+};
+
+constexpr std::array<CaptionEntry, 4> Captions{{
+    {ReadFromRadio, "Read from Radio"},
+    {ProgramToRadio, "Program to Radio"},
+    {ClearDscLog, "Clear DSC Log Data"},
+    {ClearDistressLog, "Clear Distress Log Data"},
+}};
+
+void CopyRange(const Image& from, Image& to, int first, int end) {
+    std::copy(from.begin() + first, from.begin() + end, to.begin() + first);
+}
+
+} // namespace
+
+std::string OperationCaption(int code) {
+    for (const CaptionEntry& entry : Captions) {
+        if (entry.Code == code) {
+            return entry.Caption;
+        }
+    }
+    return {};
+}
+
+void MergeReadImage(const Image& buffer, Image& image) {
+    CopyRange(buffer, image, HeaderBytesFirst, RadioAreaFirst);
+    CopyRange(buffer, image, RadioAreaEnd, DscLogFirst);
+}
+
+Transfer::Transfer(LinkSession& link, RadioData& data, const ModelState& model, int operation)
+    : TransferOperation(operation), link_(link), data_(data), model_(model) {
+    link_.Caption = OperationCaption(operation);
+}
+
+void Transfer::OpenDialog() {
+    link_.Caption = OperationCaption(TransferOperation);
+    link_.ShowStatus("starting at debug mode..");
+    link_.ShowProgress(0);
+}
+
+bool Transfer::PressOk() {
+    link_.BusyFlag = true;
+    link_.ShowStatus("startsync...");
+    if (!link_.StartLink()) {
+        link_.ShowStatus("can not syncing!!");
+        link_.BusyFlag = false;
+        return false;
+    }
+    link_.ShowStatus("sync ok");
+    switch (TransferOperation) {
+    case ReadFromRadio:
+        DoRead();
+        break;
+    case ProgramToRadio:
+        if (PrepareOutgoingImage(data_, model_).Ok()) {
+            DoProgram();
+        } else {
+            link_.ErrorFlag = true;
+            link_.ShowMessage("Data Error!!");
+        }
+        break;
+    case ClearDscLog:
+    case ClearDistressLog:
+        DoClear(TransferOperation);
+        break;
+    default:
+        break;
+    }
+    link_.ShowProgress(0);
+    link_.BusyFlag = false;
+    return !link_.ErrorFlag && !link_.CancelFlag;
+}
+
+bool Transfer::PressCancel() {
+    if (link_.BusyFlag) {
+        link_.CancelFlag = true;
+        return false;
+    }
+    return true;
+}
+
+bool Transfer::RadioIsReady() {
+    link_.BusyFlag = true;
+    if (!StatusCheck()) {
+        link_.ShowMessage("Radio not ready!!");
+        // The dialog stays open for another try, as after every other failure.
+        link_.ErrorFlag = true;
+        return false;
+    }
+    ReadDataChkModel();
+    if (!link_.ErrorFlag && !link_.CancelFlag) {
+        ReadDataChkProduct();
+    }
+    return !link_.ErrorFlag && !link_.CancelFlag;
+}
+
+void Transfer::CompleteOperation() {
+    TransferDone = true;
+    link_.ShowStatus("");
+    link_.ShowMessage("Complete!!", MessageIcon::Information);
+}
+
+void Transfer::DoRead() {
+    if (!RadioIsReady()) {
+        return;
+    }
+    link_.ShowStatus("radio reading...");
+    Image buffer = data_.MemoryImage;
+    ReadData(buffer);
+    if (link_.ErrorFlag || link_.CancelFlag) {
+        return;
+    }
+    MergeReadImage(buffer, data_.MemoryImage);
+    DecodeImage(data_, model_);
+    CompleteOperation();
+}
+
+void Transfer::DoProgram() {
+    if (!RadioIsReady()) {
+        return;
+    }
+    link_.ShowStatus("radio writing...");
+    WriteData();
+    if (!link_.ErrorFlag && !link_.CancelFlag) {
+        CompleteOperation();
+    }
+}
+
+void Transfer::ClearWithRestore(int first, int end, const char* status, void (Transfer::*phase)()) {
+    link_.ShowStatus(status);
+    const Image kept = data_.MemoryImage;
+    std::fill(data_.MemoryImage.begin() + first, data_.MemoryImage.begin() + end, BlankByte);
+    (this->*phase)();
+    if (link_.ErrorFlag || link_.CancelFlag) {
+        data_.MemoryImage = kept;
+        return;
+    }
+    CompleteOperation();
+}
+
+void Transfer::DoClear(int code) {
+    if (!RadioIsReady()) {
+        return;
+    }
+    if (code == ClearDscLog) {
+        ClearWithRestore(DscLogFirst, DscLogEnd, "radio clear DSC...", &Transfer::ClearDataDsc);
+    } else if (code == ClearDistressLog) {
+        ClearWithRestore(DistressLogFirst, DistressLogEnd, "radio clear Distress...",
+                         &Transfer::ClearDataDistress);
+    }
+}
+
+} // namespace tq58

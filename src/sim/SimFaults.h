@@ -1,0 +1,31 @@
+#pragma once
+
+#include <map>
+#include <string>
+
+namespace tq58 {
+
+// Faults the simulated cable and radio can be told to make. Counters count down as the
+// fault is made; a command key is "#CMDSY", "#TQPRD", "#TQPWR" or "#TQPSR".
+struct SimFaults {
+    bool AdapterSilent = false;        // no probe echo, no answer to the adapter command
+    std::string AdapterReply = "OK";   // the adapter command's answer
+    bool RadioSilent = false;          // the radio answers nothing at all
+    std::map<std::string, int> Ignore; // commands left unanswered
+    std::map<std::string, int> Refuse; // commands answered "ERROR"
+    std::string Acknowledgement = "#CMDOK";
+    std::string AcknowledgementEnd = "\r\n";
+    int WrongHeaderReplies = 0;     // data replies that begin "#TQPXX"
+    int BadChecksumReplies = 0;     // data replies whose checksum is off by one
+    int WrongAddressReplies = 0;    // data replies for the next block's address
+    int ShortDataReplies = 0;       // data replies missing their last byte
+    int TruncatedReplies = 0;       // data replies cut off before their end
+    int BusyReplies = 0;            // status replies "01"
+    std::string StatusField = "00"; // the status reply when not busy
+    bool LowerCaseHex = false;      // hexadecimal in lower case
+    int ReplyDelayMs = 0;           // before the radio's acknowledgement
+    int DataDelayMs = 0;            // between the acknowledgement and the data reply
+    bool IgnoreCancel = false;      // no ACK for CAN
+};
+
+} // namespace tq58
