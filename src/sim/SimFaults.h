@@ -12,7 +12,8 @@ struct SimFaults {
     std::string AdapterReply = "OK";   // the adapter command's answer
     bool RadioSilent = false;          // the radio answers nothing at all
     std::map<std::string, int> Ignore; // commands left unanswered
-    std::map<std::string, int> Refuse; // commands answered "ERROR"
+    std::map<std::string, int> Refuse; // commands answered with RefusalText
+    std::string RefusalText = "ERROR";
     std::string Acknowledgement = "#CMDOK";
     std::string AcknowledgementEnd = "\r\n";
     int WrongHeaderReplies = 0;     // data replies that begin "#TQPXX"

@@ -8,6 +8,8 @@ std::optional<PortFailure> SimPort::Open(int /*portNumber*/, const std::string& 
     if (FailOpen) {
         return PortFailure{8002, "Invalid port number"};
     }
+    // Whatever reached a closed port is lost, as on a real line.
+    input_.clear();
     open_ = true;
     settings_ = settings;
     openedWith_.push_back(settings);
@@ -33,7 +35,7 @@ void SimPort::Write(const Bytes& bytes) {
     if (!open_) {
         return;
     }
-    written_.push_back({settings_, std::string(bytes.begin(), bytes.end())});
+    written_.push_back({settings_, std::string(bytes.begin(), bytes.end()), clock_.Now()});
     for (std::uint8_t byte : bytes) {
         Schedule(radio_.Receive(byte));
     }

@@ -15,6 +15,7 @@ namespace tq58 {
 struct SimWrite {
     std::string Settings;
     std::string Bytes;
+    std::int64_t AtMs = 0;
 };
 
 // The simulated radio behind a serial port that lives in the same process, on a virtual

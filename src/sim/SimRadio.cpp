@@ -17,8 +17,6 @@ constexpr int MaxBlock = 64;
 constexpr int ProductCodeAt = 1056;
 constexpr char ProductCodeBytes[] = "KX417Q\xFF";
 
-const std::string Refusal = "ERROR\r\n";
-
 std::string Lower(std::string text) {
     std::transform(text.begin(), text.end(), text.begin(),
                    [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
@@ -101,7 +99,7 @@ std::vector<SimOutput> SimRadio::HandleLine(const std::string& line) {
         return {};
     }
     if (TakeFault(Faults.Refuse, command)) {
-        return {{Faults.ReplyDelayMs, Refusal}};
+        return Refuse();
     }
     if (line == "#CMDSY") {
         return Acknowledge();
@@ -109,7 +107,7 @@ std::vector<SimOutput> SimRadio::HandleLine(const std::string& line) {
     if (line.rfind("#TQP", 0) == 0 && VerifyChecksum(line)) {
         return HandleFrame(command, line);
     }
-    return {{Faults.ReplyDelayMs, Refusal}};
+    return Refuse();
 }
 
 std::vector<SimOutput> SimRadio::HandleFrame(const std::string& command, const std::string& line) {
@@ -120,7 +118,7 @@ std::vector<SimOutput> SimRadio::HandleFrame(const std::string& command, const s
         return StatusReply();
     }
     if (!IsBlock(address, length)) {
-        return {{Faults.ReplyDelayMs, Refusal}};
+        return Refuse();
     }
     if (command == "#TQPRD") {
         reads_.push_back({address, length});
@@ -132,7 +130,11 @@ std::vector<SimOutput> SimRadio::HandleFrame(const std::string& command, const s
         writes_.push_back({address, length});
         return Acknowledge();
     }
-    return {{Faults.ReplyDelayMs, Refusal}};
+    return Refuse();
+}
+
+std::vector<SimOutput> SimRadio::Refuse() const {
+    return {{Faults.ReplyDelayMs, Faults.RefusalText + "\r\n"}};
 }
 
 std::vector<SimOutput> SimRadio::Acknowledge(std::string more) {

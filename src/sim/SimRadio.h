@@ -46,6 +46,7 @@ private:
     std::vector<SimOutput> ReceiveRawByte(std::uint8_t byte);
     std::vector<SimOutput> HandleLine(const std::string& line);
     std::vector<SimOutput> HandleFrame(const std::string& command, const std::string& line);
+    std::vector<SimOutput> Refuse() const;
     std::vector<SimOutput> Acknowledge(std::string more = {});
     std::vector<SimOutput> ReadReply(int address, int length);
     std::vector<SimOutput> WriteReply(const std::string& line);

@@ -1,4 +1,4 @@
-#include "LinkTestHost.h"
+#include "support/LinkTestHost.h"
 
 namespace tq58::test {
 
