@@ -343,11 +343,13 @@ TEST_F(TransferRun, CancellingAReadSendsCanAndWaitsForAck) {
 
 TEST_F(TransferRun, ACancelledReadWaitsTenSecondsAtMostForTheAck) {
     radio.Faults.IgnoreCancel = true;
-    radio.Faults.Ignore["#TQPRD"] = 1000;
     bool pressed = false;
     std::int64_t pressedAt = 0;
     host.OnYield = [&] {
-        if (!pressed && radio.Count("#TQPRD") == 4) {
+        if (radio.Count("#TQPRD") == 4) {
+            radio.Faults.Ignore["#TQPRD"] = 1; // the next request waits for its answer
+        }
+        if (!pressed && radio.Count("#TQPRD") == 5) {
             pressed = true;
             pressedAt = clock.Now();
             link.CancelFlag = true;
@@ -377,7 +379,8 @@ TEST_F(TransferRun, AFailedReadLeavesTheImageAlone) {
     EXPECT_EQ(data.Settings.CHUSA, record);
     EXPECT_EQ(host.MessageTexts(), std::vector<std::string>{"Communication Error!!"});
     EXPECT_EQ(host.Messages[0].Title, "Read from Radio");
-    EXPECT_EQ(radio.Count("#TQPRD"), 50);
+    // The 50th reply was already on its way; the 51st is the bad one.
+    EXPECT_EQ(radio.Count("#TQPRD"), 51);
 }
 
 TEST_F(TransferRun, AFailedHeaderByteStopsTheProgramOperationAtOnce) {
