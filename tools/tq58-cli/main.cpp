@@ -17,6 +17,11 @@ struct Verb {
 const Verb verbs[] = {
     {"new", tq58::cli::RunNew, "new --model M -o OUT.hex"},
     {"dump", tq58::cli::RunDump, "dump IN.hex"},
+    {"read", tq58::cli::RunRead,
+     "read --port DEV [--model M] [--low-speed] [--debug] [--yes] -o OUT"},
+    {"program", tq58::cli::RunProgram,
+     "program --port DEV [--model M] [--low-speed] [--debug] [--yes] IN"},
+    {"clear-log", tq58::cli::RunClearLog, "clear-log dsc|distress --port DEV [--model M] [--yes]"},
 };
 
 void PrintHelp() {

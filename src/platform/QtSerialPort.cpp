@@ -1,0 +1,108 @@
+#include "platform/QtSerialPort.h"
+
+#include "link/PortSettings.h"
+
+#include <QSettings>
+
+namespace tq58 {
+
+namespace {
+
+constexpr int WriteTimeoutMs = 1000;
+// The number the error log shows for a settings text the port cannot apply.
+constexpr int InvalidSettingsNumber = 380;
+
+QSerialPort::Parity ParityOf(char letter) {
+    switch (letter) {
+    case 'E':
+        return QSerialPort::EvenParity;
+    case 'O':
+        return QSerialPort::OddParity;
+    case 'M':
+        return QSerialPort::MarkParity;
+    case 'S':
+        return QSerialPort::SpaceParity;
+    default:
+        return QSerialPort::NoParity;
+    }
+}
+
+void Apply(QSerialPort& port, const PortSettings& settings) {
+    // A pseudo-terminal refuses some of these; that is no reason to refuse the port.
+    port.setBaudRate(settings.Baud);
+    port.setParity(ParityOf(settings.Parity));
+    port.setDataBits(static_cast<QSerialPort::DataBits>(settings.DataBits));
+    port.setStopBits(settings.StopBits == 2 ? QSerialPort::TwoStop : QSerialPort::OneStop);
+    port.setFlowControl(QSerialPort::NoFlowControl);
+}
+
+} // namespace
+
+QtSerialPort::QtSerialPort(std::string devicePath) : devicePath_(std::move(devicePath)) {}
+
+QString QtSerialPort::DeviceForPort(int portNumber) {
+    QSettings store(QSettings::IniFormat, QSettings::UserScope, "TQ58", "TQ58");
+    const QString configured = store.value(QString("ComPath/Device%1").arg(portNumber)).toString();
+    if (!configured.isEmpty()) {
+        return configured;
+    }
+#ifdef Q_OS_WIN
+    return QString("COM%1").arg(portNumber);
+#else
+    return QString("/dev/ttyUSB%1").arg(portNumber - 1);
+#endif
+}
+
+std::optional<PortFailure> QtSerialPort::Open(int portNumber, const std::string& settings) {
+    const auto parsed = ParsePortSettings(settings);
+    if (!parsed) {
+        return PortFailure{InvalidSettingsNumber, "Invalid property value: " + settings};
+    }
+    Close();
+    port_.setPortName(devicePath_.empty() ? DeviceForPort(portNumber)
+                                          : QString::fromStdString(devicePath_));
+    Apply(port_, *parsed);
+    if (!port_.open(QIODevice::ReadWrite)) {
+        return PortFailure{static_cast<int>(port_.error()), port_.errorString().toStdString()};
+    }
+    port_.clear(QSerialPort::Input);
+    return std::nullopt;
+}
+
+void QtSerialPort::Close() {
+    if (port_.isOpen()) {
+        port_.close();
+    }
+}
+
+bool QtSerialPort::IsOpen() const {
+    return port_.isOpen();
+}
+
+int QtSerialPort::InputCount() {
+    return port_.isOpen() ? static_cast<int>(port_.bytesAvailable()) : 0;
+}
+
+int QtSerialPort::ReadByte() {
+    char byte = 0;
+    return port_.isOpen() && port_.getChar(&byte) ? static_cast<unsigned char>(byte) : -1;
+}
+
+void QtSerialPort::Write(const Bytes& bytes) {
+    if (!port_.isOpen()) {
+        return;
+    }
+    port_.write(reinterpret_cast<const char*>(bytes.data()), static_cast<qint64>(bytes.size()));
+    port_.flush();
+    if (port_.bytesToWrite() > 0) {
+        port_.waitForBytesWritten(WriteTimeoutMs);
+    }
+}
+
+void QtSerialPort::WaitForInput(int maxMs) {
+    if (port_.isOpen() && port_.bytesAvailable() == 0) {
+        port_.waitForReadyRead(maxMs);
+    }
+}
+
+} // namespace tq58

@@ -1,0 +1,155 @@
+#include "CliArgs.h"
+#include "CliData.h"
+#include "CliLinkHost.h"
+#include "CliVerbs.h"
+#include "app/ModelCatalogue.h"
+#include "link/Transfer.h"
+#include "model/NewData.h"
+#include "platform/QtSerialPort.h"
+
+#include <algorithm>
+#include <cctype>
+
+namespace tq58::cli {
+
+namespace {
+
+constexpr int DefaultModelType = 1;
+constexpr int HighestPortNumber = 4;
+
+const std::vector<std::string> ValueOptions{"--port", "--model", "-o", "--program-folder"};
+
+// The link options every transfer verb takes.
+struct LinkOptions {
+    std::string Device;
+    int PortNumber = 2;
+    bool LowSpeed = false;
+    bool Debug = false;
+    bool Yes = false;
+};
+
+// "--port 2" is the program's port number; anything else names a device.
+LinkOptions ReadLinkOptions(const CliArgs& args) {
+    LinkOptions options;
+    const std::string port = args.Value("--port").value_or("");
+    const bool isNumber = port.size() == 1 && port[0] >= '1' && port[0] - '0' <= HighestPortNumber;
+    if (isNumber) {
+        options.PortNumber = port[0] - '0';
+    } else {
+        options.Device = port;
+    }
+    options.LowSpeed = args.Flag("--low-speed");
+    options.Debug = args.Flag("--debug");
+    options.Yes = args.Flag("--yes");
+    return options;
+}
+
+std::optional<std::string> CheckArgs(const CliArgs& args, std::size_t positionals) {
+    if (!args.Valid()) {
+        return args.Error();
+    }
+    if (const auto unknown = args.UnknownOption({"--low-speed", "--debug", "--yes"})) {
+        return "unknown option " + *unknown;
+    }
+    if (!args.Value("--port")) {
+        return "--port is required";
+    }
+    if (args.Positional().size() != positionals) {
+        return "wrong number of arguments";
+    }
+    return std::nullopt;
+}
+
+// The model named by --model, else the program's first choice; nothing for an unknown name.
+std::optional<int> ModelOption(const CliArgs& args) {
+    const auto text = args.Value("--model");
+    if (!text) {
+        return DefaultModelType;
+    }
+    return ParseModel(*text);
+}
+
+// Runs one operation as the transfer dialog's OK button does; true when it completed.
+bool RunOperation(const LinkOptions& options, RadioData& data, const ModelState& model,
+                  int operation) {
+    QtSerialPort port(options.Device);
+    CliLinkHost host(options.Yes);
+    LinkSession link(port, host);
+    link.PortNumber = options.PortNumber;
+    link.DebugMode = options.Debug;
+    link.LowSpeedMode = options.LowSpeed;
+    host.Attach(link);
+    Transfer transfer(link, data, model, operation);
+    transfer.OpenDialog();
+    transfer.PressOk();
+    link.ClosePort();
+    return transfer.TransferDone;
+}
+
+} // namespace
+
+int RunRead(const std::vector<std::string>& words) {
+    const CliArgs args(words, ValueOptions);
+    if (const auto problem = CheckArgs(args, 0)) {
+        return UsageError(*problem + "\nusage: read --port DEV [--model M] [--low-speed] "
+                                     "[--debug] [--yes] -o OUT");
+    }
+    const auto output = args.Value("-o");
+    const auto modelType = ModelOption(args);
+    if (!output || !modelType) {
+        return UsageError(!output ? "-o OUT is required" : "unknown model");
+    }
+    const ModelState model = ModelFor(*modelType, ProgramFolder(args));
+    RadioData data;
+    if (!NewData(data, model).Ok()) {
+        return Failure("Data Error!!");
+    }
+    if (!RunOperation(ReadLinkOptions(args), data, model, ReadFromRadio)) {
+        return ExitFailure;
+    }
+    std::string error;
+    return WriteOutput(*output, data, model, error) ? ExitOk : Failure(error);
+}
+
+int RunProgram(const std::vector<std::string>& words) {
+    const CliArgs args(words, ValueOptions);
+    if (const auto problem = CheckArgs(args, 1)) {
+        return UsageError(*problem + "\nusage: program --port DEV [--model M] [--low-speed] "
+                                     "[--debug] [--yes] IN");
+    }
+    std::optional<int> modelOverride;
+    if (const auto text = args.Value("--model")) {
+        modelOverride = ParseModel(*text);
+        if (!modelOverride) {
+            return UsageError("unknown model");
+        }
+    }
+    RadioData data;
+    ModelState model;
+    std::string error;
+    if (!LoadInput(args.Positional()[0], modelOverride, ProgramFolder(args), data, model, error)) {
+        return Failure(error);
+    }
+    return RunOperation(ReadLinkOptions(args), data, model, ProgramToRadio) ? ExitOk : ExitFailure;
+}
+
+int RunClearLog(const std::vector<std::string>& words) {
+    const CliArgs args(words, ValueOptions);
+    if (const auto problem = CheckArgs(args, 1)) {
+        return UsageError(*problem + "\nusage: clear-log dsc|distress --port DEV [--model M]");
+    }
+    const std::string& log = args.Positional()[0];
+    const auto modelType = ModelOption(args);
+    if ((log != "dsc" && log != "distress") || !modelType) {
+        return UsageError(!modelType ? "unknown model" : "the log is dsc or distress");
+    }
+    const ModelState model = ModelFor(*modelType, ProgramFolder(args));
+    RadioData data;
+    if (!NewData(data, model).Ok()) {
+        return Failure("Data Error!!");
+    }
+    const int operation = log == "dsc" ? ClearDscLog : ClearDistressLog;
+    return RunOperation(ReadLinkOptions(args), data, model, operation) ? ExitOk : ExitFailure;
+}
+
+} // namespace tq58::cli
