@@ -17,6 +17,7 @@ namespace tq58::sim {
 namespace {
 
 constexpr int IdleWakeMs = 200;
+constexpr std::size_t ReceiveFifoBytes = 16;
 constexpr std::int64_t NsPerMs = 1'000'000;
 constexpr std::int64_t NsPerSecond = 1'000'000'000;
 
@@ -89,7 +90,10 @@ std::int64_t PtyServer::NextWakeNs() const {
     if (output_.empty()) {
         return IdleWakeMs * NsPerMs;
     }
-    return std::max<std::int64_t>(0, output_.front().AtNs - NowNs());
+    // Like a UART's receive FIFO, the line hands bytes over in chunks rather than one by one:
+    // a chunk is due when its last byte has left, or when the burst ends before it fills.
+    const std::size_t chunkEnd = std::min(output_.size(), ReceiveFifoBytes) - 1;
+    return std::max<std::int64_t>(0, output_[chunkEnd].AtNs - NowNs());
 }
 
 void PtyServer::ReadInput() {
