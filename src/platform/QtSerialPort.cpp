@@ -3,6 +3,8 @@
 #include "link/PortSettings.h"
 
 #include <QSettings>
+#include <chrono>
+#include <thread>
 
 namespace tq58 {
 
@@ -100,7 +102,10 @@ void QtSerialPort::Write(const Bytes& bytes) {
 }
 
 void QtSerialPort::WaitForInput(int maxMs) {
-    if (port_.isOpen() && port_.bytesAvailable() == 0) {
+    if (!port_.isOpen()) {
+        // After a failed open the link still waits out its time-outs; it must not spin.
+        std::this_thread::sleep_for(std::chrono::milliseconds(maxMs));
+    } else if (port_.bytesAvailable() == 0) {
         port_.waitForReadyRead(maxMs);
     }
 }
