@@ -35,7 +35,8 @@ std::vector<std::string> MatchingFileNames(const std::string& programFolder, int
             names.push_back(name);
         }
     }
-    std::sort(names.begin(), names.end());
+    std::sort(names.begin(), names.end(),
+              [](const std::string& a, const std::string& b) { return LessIgnoreCase(a, b); });
     return names;
 }
 
