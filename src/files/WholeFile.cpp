@@ -32,6 +32,16 @@ bool WriteBytes(const fs::path& path, const std::string& bytes) {
     return !out.fail();
 }
 
+// A symbolic link stays a link: the file it points to is replaced.
+fs::path ReplaceableTarget(const fs::path& path) {
+    std::error_code error;
+    if (!fs::is_symlink(path, error)) {
+        return path;
+    }
+    const fs::path resolved = fs::weakly_canonical(path, error);
+    return error ? path : resolved;
+}
+
 } // namespace
 
 FileBytes ReadWholeFile(const std::string& path, std::uintmax_t maxBytes) {
@@ -56,7 +66,7 @@ FileBytes ReadWholeFile(const std::string& path, std::uintmax_t maxBytes) {
 }
 
 std::string ReplaceFileContents(const std::string& path, const std::string& bytes) {
-    const fs::path target(path);
+    const fs::path target = ReplaceableTarget(path);
     if (target.filename().empty()) {
         return "no file name in " + path;
     }

@@ -453,6 +453,15 @@ TEST_F(SettingsFileTest, ASaveReplacesALongerFileWhole) {
     EXPECT_EQ(folder.Names(), std::vector<std::string>{"a.dat"});
 }
 
+TEST_F(SettingsFileTest, ASaveThroughALinkReplacesTheLinkedFile) {
+    folder.Write("real.dat", "old");
+    std::filesystem::create_symlink(folder.File("real.dat"), folder.File("link.dat"));
+    const RadioData data = NewRadioData(Rv7700A());
+    ASSERT_TRUE(SaveFileAs(folder.File("link.dat"), data.Settings, Rv7700A()).Ok);
+    EXPECT_TRUE(std::filesystem::is_symlink(folder.File("link.dat")));
+    EXPECT_EQ(folder.Read("real.dat"), SettingsFileText(data.Settings, Rv7700A()));
+}
+
 TEST_F(SettingsFileTest, TextsCannotBreakTheFileApart) {
     RadioData data = NewRadioData(Rv7700A());
     data.Settings.CHUSA[0].ChTag = "A\r\n[MAIN]\r\nMODELTYPE=1";
