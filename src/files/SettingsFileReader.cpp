@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <filesystem>
 #include <limits>
+#include <type_traits>
 
 namespace tq58 {
 
@@ -16,11 +17,8 @@ namespace {
 // Integer fields of the record are 16-bit numbers, long fields 32-bit; a value outside
 // cannot be converted and leaves the field alone.
 template <typename T> constexpr std::pair<long long, long long> FieldRange() {
-    if constexpr (sizeof(T) <= sizeof(std::int16_t) || std::is_same_v<T, int>) {
-        return {std::numeric_limits<std::int16_t>::min(), std::numeric_limits<std::int16_t>::max()};
-    } else {
-        return {std::numeric_limits<std::int32_t>::min(), std::numeric_limits<std::int32_t>::max()};
-    }
+    using Stored = std::conditional_t<std::is_same_v<T, long>, std::int32_t, std::int16_t>;
+    return {std::numeric_limits<Stored>::min(), std::numeric_limits<Stored>::max()};
 }
 
 class RecordReader {
