@@ -128,11 +128,13 @@ FileOutcome ApplyDestination(DestinationMenu& menu, std::size_t index,
                              SettingsStore& store, RadioData& data) {
     const int previous = menu.Checked;
     menu.Checked = -1;
+    FileOutcome failure = FileOutcome::Failure({}, MessageIcon::Exclamation);
     if (index >= menu.Names.size() ||
         !FileReadIni(DefaultImagePath(programFolder, menu.Names[index], model.ModelType), data,
-                     model)) {
+                     model, &failure)) {
         menu.Checked = previous;
-        return FileOutcome::Failure(IniFileReadErrorMessage, MessageIcon::Exclamation);
+        failure.Message = IniFileReadErrorMessage;
+        return failure;
     }
     menu.Checked = static_cast<int>(index);
     store.Write("IniFilePath", DestinationKey(model.ModelType), menu.Names[index]);

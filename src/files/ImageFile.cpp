@@ -24,6 +24,13 @@ FileOutcome ReadFailure(const std::string& detail) {
                                 "frmMain.ReadHexFileAs", detail);
 }
 
+// A file that exists but is not an image; a missing one is a read failure instead.
+bool HasWrongSize(const std::string& path) {
+    std::error_code error;
+    const auto size = std::filesystem::file_size(path, error);
+    return !error && size != ImageSize;
+}
+
 } // namespace
 
 std::optional<int> ImageModelCode(const Image& image) {
@@ -55,6 +62,9 @@ std::optional<Image> ReadImageFile(const std::string& path, std::string& error) 
 }
 
 FileOutcome ReadImageBytes(const std::string& path, RadioData& data, const ModelState& model) {
+    if (HasWrongSize(path)) {
+        return FileOutcome::Failure({}, MessageIcon::Exclamation);
+    }
     std::string error;
     const std::optional<Image> image = ReadImageFile(path, error);
     if (!image) {
@@ -67,8 +77,13 @@ FileOutcome ReadImageBytes(const std::string& path, RadioData& data, const Model
     return FileOutcome::Success();
 }
 
-bool FileReadIni(const std::string& path, RadioData& data, const ModelState& model) {
-    if (!ReadImageBytes(path, data, model).Ok) {
+bool FileReadIni(const std::string& path, RadioData& data, const ModelState& model,
+                 FileOutcome* failure) {
+    const FileOutcome read = ReadImageBytes(path, data, model);
+    if (!read.Ok) {
+        if (failure) {
+            *failure = read;
+        }
         return false;
     }
     DecodeImage(data, model);
@@ -76,9 +91,7 @@ bool FileReadIni(const std::string& path, RadioData& data, const ModelState& mod
 }
 
 FileOutcome ReadHexFileAs(const std::string& path, RadioData& data, const ModelState& model) {
-    std::error_code sizeError;
-    const auto size = std::filesystem::file_size(path, sizeError);
-    if (!sizeError && size != ImageSize) {
+    if (HasWrongSize(path)) {
         return FileOutcome::Failure(BadFileMessage, MessageIcon::Critical);
     }
     std::string error;

@@ -24,8 +24,10 @@ std::optional<Image> ReadImageFile(const std::string& path, std::string& error);
 // Replaces the memory image with a file of the model; the image is unchanged otherwise.
 FileOutcome ReadImageBytes(const std::string& path, RadioData& data, const ModelState& model);
 
-// Loads a default image file and decodes it. Reports nothing to the user: the caller decides.
-bool FileReadIni(const std::string& path, RadioData& data, const ModelState& model);
+// Loads a default image file and decodes it. Shows nothing to the user: the caller decides;
+// failure, when given, receives what the error log records.
+bool FileReadIni(const std::string& path, RadioData& data, const ModelState& model,
+                 FileOutcome* failure = nullptr);
 
 // Loads an image file over the current data and decodes it.
 FileOutcome ReadHexFileAs(const std::string& path, RadioData& data, const ModelState& model);

@@ -70,6 +70,7 @@ TEST(FactoryData, DestinationsDifferInTheirUsableGroupsAndStartGroup) {
     EXPECT_FALSE(intl.Settings.UsableChGroup[GroupCanada].Enable);
     EXPECT_TRUE(intl.Settings.UsableChGroup[GroupIntl].Enable);
     EXPECT_TRUE(can.Settings.UsableChGroup[GroupCanada].Enable);
+    EXPECT_TRUE(usa.Settings.CHWX[0].Enable);
     EXPECT_FALSE(intl.Settings.CHWX[0].Enable);
 }
 

@@ -90,6 +90,17 @@ TEST_F(ImageFileTest, DefaultImagesOfTheWrongSizeOrModelLeaveTheDataAlone) {
     EXPECT_EQ(data.Settings, before.Settings);
 }
 
+TEST_F(ImageFileTest, OnlyADefaultImageThatCannotBeReadIsLogged) {
+    folder.Write("short.ini", ImageBytes(0x1E, 0x14, ImageSize - 1));
+    RadioData data = NewRadioData(Rv7700A());
+    FileOutcome failure;
+    EXPECT_FALSE(FileReadIni(folder.File("short.ini"), data, Rv7700A(), &failure));
+    EXPECT_EQ(failure.LogProcedure, "");
+    EXPECT_FALSE(FileReadIni(folder.File("missing.ini"), data, Rv7700A(), &failure));
+    EXPECT_EQ(failure.LogProcedure, "frmMain.FileReadIni");
+    EXPECT_FALSE(failure.LogDetail.empty());
+}
+
 TEST_F(ImageFileTest, ReadImageBytesReplacesOnlyTheImage) {
     folder.Write("a.hex", ImageBytes(0x1E, 0x14));
     RadioData data = NewRadioData(Rv7700A());
