@@ -61,4 +61,23 @@ void RememberModel(SettingsStore& store, int modelType) {
     store.Write("Settings", "lastmodel", std::to_string(modelType));
 }
 
+std::string ModelChangeQuestion(int menuIndex) {
+    return "Do you want to program the " + ModelNameOf(menuIndex + 1, UnknownModelName::Unknown) +
+           " series?";
+}
+
+std::optional<ModelState> ChangeModel(int menuIndex, const ModelState& current,
+                                      const std::string& globalIni, SettingsStore& store) {
+    const int modelType = menuIndex + 1;
+    if (current.ModelType == modelType) {
+        return std::nullopt;
+    }
+    RememberModel(store, modelType);
+    return ModelStateFor(modelType, globalIni);
+}
+
+std::string ProgramTitle(const ModelState& model) {
+    return "PC Program for " + model.ModelName;
+}
+
 } // namespace tq58

@@ -4,6 +4,7 @@
 #include "model/ModelState.h"
 
 #include <array>
+#include <optional>
 #include <string>
 
 namespace tq58 {
@@ -33,5 +34,16 @@ ModelState ModelStateFor(int modelType, const std::string& globalIni);
 
 // A model change is remembered at once for the next start.
 void RememberModel(SettingsStore& store, int modelType);
+
+// The question before a change to the model of Model menu item index.
+std::string ModelChangeQuestion(int menuIndex);
+
+// The Model menu's command for item index: the new model with its capabilities, remembered;
+// absent when the item stands for the model already selected.
+std::optional<ModelState> ChangeModel(int menuIndex, const ModelState& current,
+                                      const std::string& globalIni, SettingsStore& store);
+
+// "PC Program for " and the model's name: the title of the program's messages.
+std::string ProgramTitle(const ModelState& model);
 
 } // namespace tq58

@@ -91,5 +91,23 @@ TEST_F(ModelSelectionTest, CapabilitiesComeFromTheModelsSection) {
     EXPECT_FALSE(unknown.ScramblerAvailable);
 }
 
+TEST_F(ModelSelectionTest, AModelChangeTakesTheNewCapabilitiesAndIsRemembered) {
+    const std::string ini = GlobalIni("[model1]\nuse=1\n[model2]\nuse=1\natis=1\nscrambler=1\n");
+    EXPECT_EQ(ModelChangeQuestion(1), "Do you want to program the RV7700A series?");
+    EXPECT_EQ(ModelChangeQuestion(4), "Do you want to program the Unknown model series?");
+    const ModelState current = ModelStateFor(1, ini);
+    EXPECT_EQ(ProgramTitle(current), "PC Program for RV7200A");
+    EXPECT_FALSE(ChangeModel(0, current, ini, store));
+    EXPECT_EQ(store.Read("Settings", "lastmodel", "none"), "none");
+
+    const std::optional<ModelState> changed = ChangeModel(1, current, ini, store);
+    ASSERT_TRUE(changed);
+    EXPECT_EQ(changed->ModelType, 2);
+    EXPECT_EQ(changed->ModelName, "RV7700A");
+    EXPECT_TRUE(changed->AtisAvailable);
+    EXPECT_TRUE(changed->ScramblerAvailable);
+    EXPECT_EQ(store.Read("Settings", "lastmodel", "none"), "2");
+}
+
 } // namespace
 } // namespace tq58
