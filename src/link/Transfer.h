@@ -30,6 +30,8 @@ inline constexpr int ProductCodeAddress = 1056;
 inline constexpr char ProductCode[] = "KX417Q\xFF";
 inline constexpr int ProductCodeLength = 7;
 
+// The dialog's instructions for connecting the radio, lines joined by CR LF.
+std::string TransferInstructions();
 // The caption of the transfer dialog; empty for an unknown code.
 std::string OperationCaption(int code);
 // Takes over the read buffer's settings ranges (2-1023, 1280-26367); the radio-owned bytes

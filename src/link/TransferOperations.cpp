@@ -21,11 +21,28 @@ constexpr std::array<CaptionEntry, 4> Captions{{
     {ClearDistressLog, "Clear Distress Log Data"},
 }};
 
+constexpr std::array<const char*, 5> InstructionLines{
+    "1.Connect the QYL cable between the PC serial port and the radio.",
+    "2.On the radio, press and hold [DISTRESS] and [CALL] keys while",
+    "   turning the power on.",
+    "   The Radio display will show PC CONTROL.",
+    "3.Press the [OK] button to start.",
+};
+
 void CopyRange(const Image& from, Image& to, int first, int end) {
     std::copy(from.begin() + first, from.begin() + end, to.begin() + first);
 }
 
 } // namespace
+
+std::string TransferInstructions() {
+    std::string text;
+    for (const char* line : InstructionLines) {
+        text += text.empty() ? "" : "\r\n";
+        text += line;
+    }
+    return text;
+}
 
 std::string OperationCaption(int code) {
     for (const CaptionEntry& entry : Captions) {

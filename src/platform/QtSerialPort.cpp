@@ -1,8 +1,9 @@
 #include "platform/QtSerialPort.h"
 
+#include "link/PortDevice.h"
 #include "link/PortSettings.h"
+#include "platform/QtSettingsStore.h"
 
-#include <QSettings>
 #include <chrono>
 #include <thread>
 
@@ -43,16 +44,8 @@ void Apply(QSerialPort& port, const PortSettings& settings) {
 QtSerialPort::QtSerialPort(std::string devicePath) : devicePath_(std::move(devicePath)) {}
 
 QString QtSerialPort::DeviceForPort(int portNumber) {
-    QSettings store(QSettings::IniFormat, QSettings::UserScope, "TQ58", "TQ58");
-    const QString configured = store.value(QString("ComPath/Device%1").arg(portNumber)).toString();
-    if (!configured.isEmpty()) {
-        return configured;
-    }
-#ifdef Q_OS_WIN
-    return QString("COM%1").arg(portNumber);
-#else
-    return QString("/dev/ttyUSB%1").arg(portNumber - 1);
-#endif
+    const QtSettingsStore store;
+    return QString::fromStdString(PortDeviceName(store, portNumber));
 }
 
 std::optional<PortFailure> QtSerialPort::Open(int portNumber, const std::string& settings) {

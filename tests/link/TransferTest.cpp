@@ -72,6 +72,15 @@ TEST(OperationCaption, NamesTheFourOperations) {
     EXPECT_EQ(OperationCaption(-1), "");
 }
 
+TEST(TransferInstructions, AreFiveLinesJoinedByCrLf) {
+    const std::string text = TransferInstructions();
+    EXPECT_EQ(text.rfind("1.Connect the QYL cable", 0), 0u);
+    EXPECT_NE(text.find("radio.\r\n2.On the radio"), std::string::npos);
+    EXPECT_NE(text.find("while\r\n   turning the power on.\r\n   The Radio display"),
+              std::string::npos);
+    EXPECT_EQ(text.substr(text.size() - 35), "\r\n3.Press the [OK] button to start.");
+}
+
 TEST(MergeReadImage, TakesOverOnlyTheSettingsRanges) {
     Image buffer;
     buffer.fill(1);
