@@ -71,7 +71,9 @@ void CliLinkHost::ShowStatusText(const std::string& text) {
 }
 
 void CliLinkHost::ShowProgressBar(int percent) {
-    if (!drawProgress_ || percent == lastPercent_) {
+    // The dialog empties its bar before and after each operation; a terminal has no use
+    // for an empty bar.
+    if (!drawProgress_ || percent == lastPercent_ || percent == 0) {
         return;
     }
     lastPercent_ = percent;
