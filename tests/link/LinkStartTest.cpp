@@ -134,6 +134,24 @@ TEST_F(LinkStart, CancelDuringTheAdapterReplyEndsWithoutAMessage) {
     EXPECT_EQ(port.OpenedWith().size(), 1u);
 }
 
+TEST_F(LinkStart, CancelDuringTheProbeEndsTheStartWithoutAMessage) {
+    radio.Faults.AdapterSilent = true;
+    host.OnYield = [this] { link.CancelFlag = true; };
+    EXPECT_FALSE(link.StartLink());
+    EXPECT_TRUE(host.Messages.empty());
+    EXPECT_EQ(radio.Count("#CMDSY"), 0);
+    EXPECT_LT(clock.Now(), 100);
+}
+
+TEST_F(LinkStart, CancelWhileWaitingForTheLineEndFailsTheStart) {
+    radio.Faults.AcknowledgementEnd = "";
+    host.OnYield = [this] { link.CancelFlag = radio.Count("#CMDSY") > 0; };
+    EXPECT_FALSE(link.StartLink());
+    EXPECT_EQ(radio.Count("#CMDSY"), 1);
+    EXPECT_TRUE(host.Messages.empty());
+    EXPECT_LT(clock.Now(), 2000);
+}
+
 TEST_F(LinkStart, ClearsAnEarlierCancel) {
     link.CancelFlag = true;
     EXPECT_TRUE(link.StartLink());

@@ -29,11 +29,6 @@ protected:
         MarkRadioIdentity(radio.Memory, Rv7200ACode);
     }
 
-    std::vector<SimBlock> DataPhaseWrites() const {
-        const auto& writes = radio.Writes();
-        return writes;
-    }
-
     ModelState model;
     RadioData data;
 };
@@ -261,7 +256,7 @@ TEST_F(TransferRun, ABusyRadioIsRetriedWhenTheUserSaysRetry) {
     ASSERT_EQ(host.Questions.size(), 2u);
     EXPECT_EQ(host.Questions[0].Text, "Radio is busy!!");
     EXPECT_EQ(host.Questions[0].Buttons, QuestionButtons::RetryCancel);
-    EXPECT_EQ(host.Statuses, std::vector<std::string>{});
+    EXPECT_EQ(host.Questions[0].Title, "Clear Distress Log Data");
 }
 
 TEST_F(TransferRun, ABusyRadioAndCancelMeansNotReady) {
@@ -333,6 +328,32 @@ TEST_F(TransferRun, ASilentStatusReplyTimesOut) {
     Transfer transfer = Make(ReadFromRadio);
     EXPECT_FALSE(transfer.PressOk());
     EXPECT_EQ(host.MessageTexts(), (std::vector<std::string>{"time out!!", "Radio not ready!!"}));
+}
+
+TEST_F(TransferRun, CancelWhileWaitingForTheStatusReplySaysSo) {
+    radio.Faults.DataDelayMs = 5000;
+    std::int64_t requestedAt = -1;
+    host.OnYield = [&] {
+        if (requestedAt < 0 && radio.Count("#TQPSR") > 0) {
+            requestedAt = clock.Now();
+        }
+        // Well after the acknowledgement, well before the delayed reply.
+        link.CancelFlag = requestedAt >= 0 && clock.Now() > requestedAt + 1000;
+    };
+    Transfer transfer = Make(ReadFromRadio);
+    EXPECT_FALSE(transfer.PressOk());
+    EXPECT_EQ(host.MessageTexts(), (std::vector<std::string>{"cancel!!", "Radio not ready!!"}));
+    EXPECT_TRUE(radio.Reads().empty());
+}
+
+TEST_F(TransferRun, CancelDuringTheModelCheckStopsQuietly) {
+    radio.Faults.Ignore["#TQPRD"] = 1;
+    CancelAfter("#TQPRD", 1);
+    Transfer transfer = Make(ReadFromRadio);
+    EXPECT_FALSE(transfer.PressOk());
+    EXPECT_TRUE(host.Messages.empty());
+    EXPECT_EQ(radio.Count("#TQPRD"), 1);
+    EXPECT_EQ(radio.CancelBytes(), 0);
 }
 
 TEST_F(TransferRun, CancellingAReadSendsCanAndWaitsForAck) {
