@@ -1,9 +1,9 @@
 #include "model/ChannelPlans.h"
+
 #include "support/RadioFixtures.h"
 
-#include <gtest/gtest.h>
-
 #include <algorithm>
+#include <gtest/gtest.h>
 
 namespace tq58 {
 namespace {

@@ -1,15 +1,16 @@
 #include "model/ChannelTable.h"
 
-#include <gtest/gtest.h>
-
 #include <cmath>
+#include <gtest/gtest.h>
 #include <set>
 
 namespace tq58 {
 namespace {
 
 // Frequencies compared in kHz, the resolution of the channel chart.
-long Khz(double megahertz) { return std::lround(megahertz * 1000); }
+long Khz(double megahertz) {
+    return std::lround(megahertz * 1000);
+}
 
 struct ChannelSample {
     int Position;

@@ -1,9 +1,9 @@
 #include "model/Decoder.h"
+
 #include "support/RadioFixtures.h"
 
-#include <gtest/gtest.h>
-
 #include <cmath>
+#include <gtest/gtest.h>
 
 namespace tq58 {
 namespace {
@@ -212,8 +212,7 @@ TEST_F(DecoderTest, ExpBitmapsReachChannelSixtyFour) {
 }
 
 TEST_F(DecoderTest, ExpChannelRecord) {
-    PutBytes(data.MemoryImage, 0x0E01,
-             {0x71, '1', '2', 'A', 0x56, 0x02, 0x50, 0x61, 0x60, 0x00});
+    PutBytes(data.MemoryImage, 0x0E01, {0x71, '1', '2', 'A', 0x56, 0x02, 0x50, 0x61, 0x60, 0x00});
     PutText(data.MemoryImage, 0x4F00, "EXP ONE");
     PutBytes(data.MemoryImage, 0x11F1, {0xCE, '9', ' ', 'B', 0x99, 0x99, 0x99, 0x00, 0x00, 0x00});
     PutText(data.MemoryImage, 0x4F00 + 16 * 63, "EXP LAST");
@@ -281,7 +280,7 @@ struct OffsetCase {
 };
 
 TEST_F(DecoderTest, OffsetTimeIsSignAndMagnitude) {
-    const OffsetCase cases[] = {{0x38, 24}, {0x18, -24}, {0x20, 0},  {0x00, 0},   {0xC5, -5},
+    const OffsetCase cases[] = {{0x38, 24}, {0x18, -24}, {0x20, 0},   {0x00, 0},  {0xC5, -5},
                                 {0xE5, 5},  {0x3F, 31},  {0x1F, -31}, {0x83, -3}, {0x61, 1}};
     for (const OffsetCase& c : cases) {
         data.MemoryImage[0x002B] = c.Byte;

@@ -1,9 +1,9 @@
 #include "model/FieldCodec.h"
+
 #include "support/RadioFixtures.h"
 
-#include <gtest/gtest.h>
-
 #include <cstdint>
+#include <gtest/gtest.h>
 #include <vector>
 
 namespace tq58 {

@@ -134,9 +134,15 @@ std::vector<int> ChangedAddresses(const Image& before, const Image& after) {
     return changed;
 }
 
-std::vector<ChartChannel> UsaChart() { return ParseChart(usaChartText); }
-std::vector<ChartChannel> InternationalChart() { return ParseChart(internationalChartText); }
-std::vector<ChartChannel> CanadaChart() { return ParseChart(canadaChartText); }
+std::vector<ChartChannel> UsaChart() {
+    return ParseChart(usaChartText);
+}
+std::vector<ChartChannel> InternationalChart() {
+    return ParseChart(internationalChartText);
+}
+std::vector<ChartChannel> CanadaChart() {
+    return ParseChart(canadaChartText);
+}
 
 int PositionOfLabel(const std::string& label) {
     const bool suffixA = !label.empty() && label.back() == 'A';
