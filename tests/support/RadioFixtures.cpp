@@ -2,6 +2,7 @@
 
 #include "model/ChannelPlans.h"
 
+#include <algorithm>
 #include <sstream>
 
 namespace tq58::test {
@@ -112,6 +113,10 @@ void PutBytes(Image& image, int address, std::initializer_list<std::uint8_t> byt
     for (const std::uint8_t byte : bytes) {
         image[address++] = byte;
     }
+}
+
+void PutBytes(Image& image, int address, const std::vector<std::uint8_t>& bytes) {
+    std::copy(bytes.begin(), bytes.end(), image.begin() + address);
 }
 
 void PutText(Image& image, int address, const std::string& text) {

@@ -20,6 +20,7 @@ Image ImageFilledWith(std::uint8_t value);
 RadioData DataWithPlans(std::uint8_t imageFill);
 
 void PutBytes(Image& image, int address, std::initializer_list<std::uint8_t> bytes);
+void PutBytes(Image& image, int address, const std::vector<std::uint8_t>& bytes);
 void PutText(Image& image, int address, const std::string& text);
 std::vector<std::uint8_t> BytesAt(const Image& image, int address, int count);
 
