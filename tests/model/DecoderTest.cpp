@@ -520,3 +520,52 @@ TEST(DecoderPartsTest, ExpChannelsAloneLeaveEverythingElse) {
 
 } // namespace
 } // namespace tq58
+
+namespace tq58 {
+namespace {
+
+TEST(DecoderListSizeTest, ShortListsReadTheirOwnRecordsOnly) {
+    RadioData data = DataWithPlans(0xFF);
+    data.Settings.CHWX.resize(3);
+    data.Settings.CHEXP.resize(5);
+    data.Settings.CHUSA.resize(9);
+    DecodeImage(data, ModelOf(2));
+    EXPECT_EQ(data.Settings.CHWX.size(), 3u);
+    EXPECT_EQ(data.Settings.CHEXP.size(), 5u);
+    EXPECT_EQ(data.Settings.CHUSA.size(), 9u);
+    EXPECT_TRUE(data.Settings.CHEXP[4].Narrow);
+    EXPECT_EQ(data.Settings.UsableChGroup[3].ExpChGroup, (std::array<bool, 3>{1, 1, 1}));
+}
+
+TEST(DecoderListSizeTest, LongListsStopAtTheLastSlot) {
+    RadioData data = DataWithPlans(0xFF);
+    data.Settings.CHWX.resize(12);
+    data.Settings.CHEXP.resize(70);
+    data.Settings.CHUSA.resize(250);
+    data.Settings.CHWX[11].ChTag = "KEEP";
+    data.Settings.CHEXP[69].ChTag = "KEEP";
+    data.Settings.CHUSA[245].ChTag = "KEEP";
+    DecodeImage(data, ModelOf(2));
+    EXPECT_TRUE(data.Settings.CHWX[9].Enable);
+    EXPECT_EQ(data.Settings.CHWX[11].ChTag, "KEEP");
+    EXPECT_TRUE(data.Settings.CHEXP[63].Enable);
+    EXPECT_FALSE(data.Settings.CHEXP[69].Enable);
+    EXPECT_EQ(data.Settings.CHEXP[69].ChTag, "KEEP");
+    EXPECT_TRUE(data.Settings.CHUSA[239].Enable);
+    EXPECT_FALSE(data.Settings.CHUSA[245].Enable);
+    EXPECT_EQ(data.Settings.CHUSA[245].ChTag, "KEEP");
+}
+
+TEST(DecoderListSizeTest, EmptyListsAreHarmless) {
+    RadioData data = DataWithPlans(0xFF);
+    data.Settings.CHUSA.clear();
+    data.Settings.CHWX.clear();
+    data.Settings.CHEXP.clear();
+    DecodeImage(data, ModelOf(2));
+    EXPECT_TRUE(data.Settings.CHUSA.empty());
+    EXPECT_TRUE(data.Settings.CHEXP.empty());
+    EXPECT_EQ(data.Settings.UsableChGroup[3].ExpChGroup, (std::array<bool, 3>{1, 1, 1}));
+}
+
+} // namespace
+} // namespace tq58

@@ -555,3 +555,58 @@ TEST(EncoderLimitsTest, ValuesAtTheEdgesAreStored) {
 
 } // namespace
 } // namespace tq58
+
+namespace tq58 {
+namespace {
+
+TEST(EncoderListSizeTest, ListsLongerThanTheirAreaStopAtTheLastSlot) {
+    RadioData data = DataWithPlans(0x5A);
+    data.Settings.CHWX.resize(12, data.Settings.CHWX[0]);
+    data.Settings.CHEXP.resize(70);
+    data.Settings.CHUSA.resize(250, data.Settings.CHUSA[32]);
+    for (ChannelRecord& record : data.Settings.CHEXP) {
+        record.Enable = true;
+        record.ChTag = "EXP";
+    }
+    const Image before = data.MemoryImage;
+    ASSERT_TRUE(EncodeImage(data, ModelOf(2)).Ok());
+    EXPECT_EQ(BytesAt(data.MemoryImage, 0x0290, 4), (Bytes{0xFF, 0xF0, 0x5A, 0x5A}));
+    EXPECT_EQ(BytesAt(data.MemoryImage, 0x4DA0, 32), BytesAt(before, 0x4DA0, 32));
+    EXPECT_EQ(BytesAt(data.MemoryImage, 0x0294, 9),
+              (Bytes{0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0x5A}));
+    EXPECT_EQ(BytesAt(data.MemoryImage, 0x1200, 0x70), BytesAt(before, 0x1200, 0x70));
+    EXPECT_EQ(BytesAt(data.MemoryImage, 0x5300, 0x60), BytesAt(before, 0x5300, 0x60));
+    EXPECT_EQ(BytesAt(data.MemoryImage, 0x0500 + 480, 0x20), BytesAt(before, 0x0500 + 480, 0x20));
+    EXPECT_EQ(BytesAt(data.MemoryImage, 0x021E, 2), BytesAt(before, 0x021E, 2));
+}
+
+TEST(EncoderListSizeTest, ShortExpListStillGetsGroupBitsInAllRecords) {
+    RadioData data = DataWithPlans(0xFF);
+    data.Settings.CHEXP.resize(3);
+    data.Settings.CHEXP[2].Enable = true;
+    data.Settings.UsableChGroup[3] = {true, false, 0, "", {false, true, false}};
+    ASSERT_TRUE(EncodeImage(data, ModelOf(2)).Ok());
+    for (int j = 0; j < 64; ++j) {
+        EXPECT_EQ(data.MemoryImage[0x0E00 + 16 * j], 0xF5) << j;
+    }
+    EXPECT_EQ(BytesAt(data.MemoryImage, 0x0294, 3), (Bytes{0x20, 0xFF, 0xFF}));
+    EXPECT_EQ(data.MemoryImage[0x0E31], 0xFF);
+    EXPECT_EQ(data.MemoryImage[0x00F0], 1);
+}
+
+TEST(EncoderListSizeTest, EmptyListsAreHarmless) {
+    RadioData data = DataWithPlans(0x5A);
+    data.Settings.CHUSA.clear();
+    data.Settings.CHWX.clear();
+    data.Settings.CHEXP.clear();
+    data.Settings.UsableChGroup[0].Enable = true;
+    ASSERT_TRUE(EncodeImage(data, ModelOf(2)).Ok());
+    EXPECT_FALSE(data.Settings.UsableChGroup[0].Enable);
+    EXPECT_EQ(data.MemoryImage[0x00C0], 0);
+    EXPECT_EQ(BytesAt(data.MemoryImage, 0x1700, 16), Bytes(16, 0x5A));
+    EXPECT_EQ(data.MemoryImage[0x0201], 0x5A);
+    EXPECT_EQ(data.MemoryImage[0x0291], 0x5A);
+}
+
+} // namespace
+} // namespace tq58
