@@ -610,3 +610,36 @@ TEST(EncoderListSizeTest, EmptyListsAreHarmless) {
 
 } // namespace
 } // namespace tq58
+
+namespace tq58 {
+namespace {
+
+// The frequency field holds two digits before the point: 200 MHz and above must never come
+// back as another frequency. Failing the encoding or storing no frequency are both sound.
+TEST(EncoderFrequencyTest, FrequencyOfTwoHundredMegahertzOrMoreIsNeverStoredAsAnother) {
+    for (const double megahertz : {200.0, 256.5, 1000.0}) {
+        SCOPED_TRACE(megahertz);
+        RadioData data = DataWithPlans(0x5A);
+        data.Settings.CHEXP[10].Rxfreq = megahertz;
+        data.Settings.CHEXP[11].Txfreq = megahertz;
+        const Image before = data.MemoryImage;
+        const EncodeResult result = EncodeImage(data, ModelOf(2));
+        if (!result.Ok()) {
+            EXPECT_NE(result.FailedField.find("freq"), std::string::npos) << result.FailedField;
+            EXPECT_EQ(data.MemoryImage, before);
+            continue;
+        }
+        EXPECT_EQ(BytesAt(data.MemoryImage, 0x0EA5, 3), (Bytes{0x00, 0x00, 0x00}));
+        EXPECT_EQ(BytesAt(data.MemoryImage, 0x0EB8, 3), (Bytes{0x00, 0x00, 0x00}));
+    }
+}
+
+TEST(EncoderFrequencyTest, HighestStorableFrequencyIsStored) {
+    RadioData data = DataWithPlans(0x5A);
+    data.Settings.CHEXP[10].Rxfreq = 199.9999;
+    ASSERT_TRUE(EncodeImage(data, ModelOf(2)).Ok());
+    EXPECT_EQ(BytesAt(data.MemoryImage, 0x0EA5, 3), (Bytes{0x99, 0x99, 0x99}));
+}
+
+} // namespace
+} // namespace tq58

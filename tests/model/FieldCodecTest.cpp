@@ -283,3 +283,57 @@ TEST(FrequencyUnitsTest, RoundsToWholeHundredsOfHertz) {
 
 } // namespace
 } // namespace tq58
+
+namespace tq58 {
+namespace {
+
+// An image followed by bytes that no field access may reach: a field that starts near the
+// end of the image is cut at its end.
+struct GuardedImage {
+    Image image = test::ImageFilledWith(0xFF);
+    std::array<std::uint8_t, 32> after{};
+};
+
+// The value read from a field cut by the image's end must not depend on what lies beyond it.
+template <typename Reader> void ExpectReadStaysInside(const Reader& read) {
+    GuardedImage guarded;
+    test::PutBytes(guarded.image, 0x7FFE, {0x12, 'Y'});
+    guarded.after.fill(0x00);
+    const auto withZerosAfter = read(guarded.image);
+    guarded.after.fill('A');
+    const auto withLettersAfter = read(guarded.image);
+    guarded.after.fill(0x34);
+    const auto withDigitsAfter = read(guarded.image);
+    EXPECT_EQ(withZerosAfter, withLettersAfter);
+    EXPECT_EQ(withZerosAfter, withDigitsAfter);
+}
+
+TEST(ImageBoundTest, ReadersStopAtTheImagesEnd) {
+    ExpectReadStaysInside([](const Image& image) { return ReadText(image, 0x7FFF, 16); });
+    ExpectReadStaysInside([](const Image& image) { return ReadCallSignText(image, 0x7FFF, 3); });
+    ExpectReadStaysInside([](const Image& image) { return ReadDigits(image, 0x7FFE); });
+    ExpectReadStaysInside([](const Image& image) { return ReadFrequency(image, 0x7FFE); });
+}
+
+struct BoundWriteCase {
+    const char* Name;
+    void (*Write)(Image&);
+};
+
+const BoundWriteCase boundWriteCases[] = {
+    {"WriteText", [](Image& image) { WriteText(image, 0x7FFE, "ABCD", 4); }},
+    {"WriteCallSignText", [](Image& image) { WriteCallSignText(image, 0x7FFF, "XYZ"); }},
+    {"WriteDigits", [](Image& image) { WriteDigits(image, 0x7FFD, "123456", false); }},
+    {"WriteFrequency", [](Image& image) { WriteFrequency(image, 0x7FFF, 156.025); }},
+};
+
+TEST(ImageBoundTest, WritersStopAtTheImagesEnd) {
+    for (const BoundWriteCase& writeCase : boundWriteCases) {
+        GuardedImage guarded;
+        writeCase.Write(guarded.image);
+        EXPECT_EQ(guarded.after, (std::array<std::uint8_t, 32>{})) << writeCase.Name;
+    }
+}
+
+} // namespace
+} // namespace tq58
