@@ -11,7 +11,7 @@
 
 namespace tq58::test {
 
-// A model as the start-up selection would leave it.
+// The model state for a model code, with the codec's defaults for everything else.
 ModelState ModelOf(int modelType);
 
 Image ImageFilledWith(std::uint8_t value);
@@ -36,7 +36,7 @@ struct ChartChannel {
     bool LowPower = false;
 };
 
-// The channel charts the radios ship with, read from their printed form.
+// The three built-in channel plans, written out independently of the program's tables.
 std::vector<ChartChannel> UsaChart();
 std::vector<ChartChannel> InternationalChart();
 std::vector<ChartChannel> CanadaChart();
