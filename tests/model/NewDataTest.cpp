@@ -400,15 +400,5 @@ TEST(WriteLevelTableTest, IgnoresATableOfAnyOtherLength) {
     EXPECT_EQ(image, ImageFilledWith(0x11));
 }
 
-TEST(ResetDirectoryTest, EmptiesEveryEntry) {
-    std::array<DirectoryRecord, 32> directory{};
-    directory[0] = {true, "A", "1"};
-    directory[31] = {false, "B", "2"};
-    ResetDirectory(directory);
-    for (const DirectoryRecord& entry : directory) {
-        EXPECT_EQ(entry, DirectoryRecord{});
-    }
-}
-
 } // namespace
 } // namespace tq58
