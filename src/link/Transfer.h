@@ -83,7 +83,6 @@ private:
     void ClearWithRestore(int first, int end, const char* status, void (Transfer::*phase)());
     void CompleteOperation();
     bool OpenForData();
-    int StepPercent(int address) const;
 
     LinkSession& link_;
     RadioData& data_;

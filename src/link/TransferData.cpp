@@ -14,11 +14,12 @@ bool IsRadioOwned(int address) {
     return (address >= RadioAreaFirst && address < RadioAreaEnd) || address >= DscLogFirst;
 }
 
-} // namespace
-
-int Transfer::StepPercent(int address) const {
+// The progress of a loop over the image, in whole percent.
+int StepPercent(int address) {
     return static_cast<int>(std::lround(address * 100.0 / LastIndex));
 }
+
+} // namespace
 
 void Transfer::ReadData(Image& buffer) {
     if (!OpenForData()) {
