@@ -93,7 +93,7 @@ struct AutoPosEntry {
     bool RCENABLE = false;
     long CHANNEL = 0;
     int INTERVAL = 0;
-    int SELECTCALL = 0;  // 0 individual call; 1 multi-station (entry 0) or group call (entry 1)
+    int SELECTCALL = 0;   // 0 individual call; 1 multi-station (entry 0) or group call (entry 1)
     long LASTADDRESS = 0; // entry number in the directory SELECTCALL names
 
     bool operator==(const AutoPosEntry&) const = default;
