@@ -12,16 +12,15 @@ PrintedItem ItemAt(double columnMillimetres, std::string text) {
     return PrintedItem{PrintLeftMarginMillimetres + columnMillimetres, std::move(text)};
 }
 
-bool IsPrinted(const ReportCell& cell, const ModelState& model) {
-    const std::string& text = cell.PrintedText ? *cell.PrintedText : cell.Text;
-    return !text.empty() && (!cell.ScramblerOnly || model.ScramblerAvailable);
-}
-
 // On paper a column holds its text as the text form would, cut to the column's width but
-// without the padding spaces.
+// without trailing spaces, which would only pad it.
 std::string PrintedTextOf(const ReportCell& cell) {
-    const std::string& text = cell.PrintedText ? *cell.PrintedText : cell.Text;
-    return cell.Width > 0 ? text.substr(0, static_cast<std::size_t>(cell.Width)) : text;
+    std::string text = cell.PrintedText ? *cell.PrintedText : cell.Text;
+    if (cell.Width > 0) {
+        text = text.substr(0, static_cast<std::size_t>(cell.Width));
+    }
+    text.erase(text.find_last_not_of(' ') + 1);
+    return text;
 }
 
 double ColumnPosition(const ReportSection& section, std::size_t column) {
@@ -35,9 +34,10 @@ PrintedLine PrintedLineOf(const ReportSection& section, const ReportLine& line,
                           const ModelState& model) {
     PrintedLine printed;
     for (std::size_t i = 0; i < line.Cells.size(); ++i) {
-        if (IsPrinted(line.Cells[i], model)) {
-            printed.Items.push_back(
-                ItemAt(ColumnPosition(section, i), PrintedTextOf(line.Cells[i])));
+        const ReportCell& cell = line.Cells[i];
+        std::string text = PrintedTextOf(cell);
+        if (!text.empty() && (!cell.ScramblerOnly || model.ScramblerAvailable)) {
+            printed.Items.push_back(ItemAt(ColumnPosition(section, i), std::move(text)));
         }
     }
     return printed;
