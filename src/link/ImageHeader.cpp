@@ -2,7 +2,6 @@
 
 #include "model/FieldCodec.h"
 
-#include <algorithm>
 
 namespace tq58 {
 
@@ -107,7 +106,7 @@ void PrepareAtisMode(Image& image) {
 }
 
 bool IsBlankText(const std::string& text) {
-    return std::all_of(text.begin(), text.end(), [](char c) { return c == ' ' || c == '\t'; });
+    return text.find_first_not_of(' ') == std::string::npos;
 }
 
 } // namespace

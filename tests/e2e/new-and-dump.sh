@@ -1,0 +1,37 @@
+#!/usr/bin/env bash
+# tq58-cli new writes a complete image for a model; dump shows it as the debug view does.
+set -euo pipefail
+bin=$1
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+fail() { echo "FAIL: $*" >&2; exit 1; }
+
+"$bin/tq58-cli" new --model RV7700A -o "$work/x.hex"
+[ "$(stat -c %s "$work/x.hex")" -eq 32768 ] || fail "image is not 32768 bytes"
+"$bin/tq58-cli" dump "$work/x.hex" > "$work/dump.txt"
+
+[ "$(wc -l < "$work/dump.txt")" -eq $((2 + 2048)) ] || fail "dump has the wrong number of lines"
+grep -q '^ 0000: 1E 14 ' "$work/dump.txt" || fail "model code missing at 0x0000"
+grep -q '^ 7FF0: .* 1E 14$' "$work/dump.txt" || fail "model code missing at 0x7FFE"
+tableA='00 93 AE C0 C8 D2 DB E1 E4 EA ED F0 F6 F9 FC FF'
+grep -qx " 0430: $tableA" "$work/dump.txt" || fail "level table A at 0x0430"
+grep -qx " 0450: 00 08 1C 30 43 57 6B 7B 8C 9C AA BC CB D8 E0 FF" "$work/dump.txt" || fail "level table B"
+grep -qx " 0490: 00 00 10 20 30 40 50 60 70 80 90 A0 B0 C0 D0 FF" "$work/dump.txt" || fail "level table C"
+grep -qx " 04A0: $tableA" "$work/dump.txt" || fail "level table A at 0x04A0"
+
+# The header checksum at 0x5F is the sum of 0x42-0x5E modulo 256.
+sum=0
+for byte in $(od -An -tu1 -j $((0x42)) -N 29 "$work/x.hex"); do sum=$((sum + byte)); done
+stored=$(od -An -tu1 -j $((0x5F)) -N 1 "$work/x.hex" | tr -d ' ')
+[ "$stored" -eq $((sum % 256)) ] || fail "header checksum $stored, expected $((sum % 256))"
+
+"$bin/tq58-cli" new --model 1 -o "$work/y.hex"
+"$bin/tq58-cli" dump "$work/y.hex" > "$work/dump7200.txt"
+grep -q '^ 0000: 1C 20 ' "$work/dump7200.txt" || fail "RV7200A model code"
+
+status=0; "$bin/tq58-cli" new --model RV9999 -o "$work/z.hex" 2>/dev/null || status=$?
+[ "$status" -eq 2 ] || fail "unknown model should be a usage error, got $status"
+[ ! -e "$work/z.hex" ] || fail "a refused command wrote a file"
+status=0; "$bin/tq58-cli" dump "$work/missing.hex" 2>/dev/null || status=$?
+[ "$status" -eq 1 ] || fail "dump of a missing file should fail with 1, got $status"
+echo "new-and-dump: all checks passed"
