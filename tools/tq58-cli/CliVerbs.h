@@ -8,5 +8,6 @@ namespace tq58::cli {
 // One function per verb; each takes the words after the verb and returns the exit status.
 int RunNew(const std::vector<std::string>& args);
 int RunDump(const std::vector<std::string>& args);
+int RunReport(const std::vector<std::string>& args);
 
 } // namespace tq58::cli

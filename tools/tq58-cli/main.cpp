@@ -17,6 +17,7 @@ struct Verb {
 const Verb verbs[] = {
     {"new", tq58::cli::RunNew, "new --model M -o OUT.hex"},
     {"dump", tq58::cli::RunDump, "dump IN.hex"},
+    {"report", tq58::cli::RunReport, "report IN [--model M] [-o OUT.txt]"},
 };
 
 void PrintHelp() {
