@@ -30,6 +30,8 @@ std::vector<double> RunningTotals(const std::vector<double>& steps) {
     return positions;
 }
 
+// The EXP table's list of steps also holds widths of columns that are not printed; only the
+// steps of the printed columns add up to their positions.
 std::vector<double> ExpColumnMillimetres() {
     const std::vector<double> steps{0, 7, 10, 17, 19, 19, 8, 10, 7, 10, 10, 7, 22, 7, 15, 7, 15};
     const std::vector<std::size_t> usedSteps{1, 2, 3, 4, 5, 7, 8, 10, 11};
@@ -50,6 +52,8 @@ const std::vector<TableColumn> ChannelColumns{{"CH", "---", 5},
                                               {"MEM", "---", 5},
                                               {"VS", "--", 4, nullptr, true},
                                               {"CH Name", "------------", NameWidth}};
+
+const std::vector<double> ChannelColumnSteps{0, 12, 17, 17, 8, 9, 8, 9, 9, 8};
 
 const std::vector<TableColumn> WxColumns{{"CH", "--", 4},
                                          {"ENABLE", "------", 8, "-----"},
