@@ -2,11 +2,11 @@
 
 namespace tq58 {
 
-ReportLine LabelledLine(const std::string& label, int labelWidth,
-                        const std::vector<std::string>& values, int valueWidth) {
-    ReportLine line{{Cell(label, labelWidth)}, false};
+ReportLine LabelledReportLine(const std::string& label, int labelWidth,
+                              const std::vector<std::string>& values, int valueWidth) {
+    ReportLine line{{ColumnCell(label, labelWidth)}, false};
     for (const std::string& value : values) {
-        line.Cells.push_back(Cell(value, valueWidth));
+        line.Cells.push_back(ColumnCell(value, valueWidth));
     }
     return line;
 }

@@ -9,21 +9,21 @@ namespace tq58 {
 
 // Shorthands for composing report sections.
 
-inline ReportCell Cell(std::string text, int width) {
+inline ReportCell ColumnCell(std::string text, int width) {
     return ReportCell{std::move(text), width, std::nullopt, false};
 }
 
-inline ReportLine EmptyLine() {
+inline ReportLine EmptyReportLine() {
     return ReportLine{};
 }
 
 // A line of one text as it is: a sub-heading, a table's rule.
-inline ReportLine TextLine(std::string text) {
-    return ReportLine{{Cell(std::move(text), 0)}, false};
+inline ReportLine ReportTextLine(std::string text) {
+    return ReportLine{{ColumnCell(std::move(text), 0)}, false};
 }
 
 // A label followed by values, all padded to their widths.
-ReportLine LabelledLine(const std::string& label, int labelWidth,
-                        const std::vector<std::string>& values, int valueWidth);
+ReportLine LabelledReportLine(const std::string& label, int labelWidth,
+                              const std::vector<std::string>& values, int valueWidth);
 
 } // namespace tq58

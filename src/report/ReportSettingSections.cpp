@@ -43,7 +43,7 @@ GroupTexts(const std::array<UsableGroupRecord, 4>& groups, std::size_t count,
 }
 
 ReportLine GroupColumnLine() {
-    return LabelledLine("", LabelWidth, {"USA", "INTL", "Canada", "EXP CH"}, ValueWidth);
+    return LabelledReportLine("", LabelWidth, {"USA", "INTL", "Canada", "EXP CH"}, ValueWidth);
 }
 
 std::vector<std::string> ExpChGroupTexts(const UsableGroupRecord& exp) {
@@ -56,22 +56,23 @@ std::vector<std::string> ExpChGroupTexts(const UsableGroupRecord& exp) {
 ReportSection UsableGroupSection(const SettingsRecord& settings) {
     const auto& groups = settings.UsableChGroup;
     ReportSection section = SettingSection("##### Usable CH Group Setup #####");
-    ReportLine statusLine = LabelledLine(
+    ReportLine statusLine = LabelledReportLine(
         "Status Name", LabelWidth,
         GroupTexts(groups, 4, [](auto& g) { return StatusText(g.StatusName); }), ValueWidth);
     statusLine.Cells.front().PrintedText = "Status name";
     section.Lines = {
         GroupColumnLine(),
-        LabelledLine("Enable", LabelWidth,
-                     GroupTexts(groups, 4, [](auto& g) { return OnOffText(g.Enable); }),
-                     ValueWidth),
-        LabelledLine("TX TOT", LabelWidth,
-                     GroupTexts(groups, 4, [](auto& g) { return OnOffText(g.TxTot); }), ValueWidth),
-        LabelledLine("Priority CH", LabelWidth,
-                     GroupTexts(groups, 3, [](auto& g) { return PriorityText(g.PriorityCh); }),
-                     ValueWidth),
+        LabelledReportLine("Enable", LabelWidth,
+                           GroupTexts(groups, 4, [](auto& g) { return OnOffText(g.Enable); }),
+                           ValueWidth),
+        LabelledReportLine("TX TOT", LabelWidth,
+                           GroupTexts(groups, 4, [](auto& g) { return OnOffText(g.TxTot); }),
+                           ValueWidth),
+        LabelledReportLine(
+            "Priority CH", LabelWidth,
+            GroupTexts(groups, 3, [](auto& g) { return PriorityText(g.PriorityCh); }), ValueWidth),
         statusLine,
-        LabelledLine("EXP CH", LabelWidth, ExpChGroupTexts(groups[GroupExp]), ValueWidth),
+        LabelledReportLine("EXP CH", LabelWidth, ExpChGroupTexts(groups[GroupExp]), ValueWidth),
     };
     return section;
 }
@@ -79,36 +80,39 @@ ReportSection UsableGroupSection(const SettingsRecord& settings) {
 ReportSection CommonSection(const CommonSetupRecord& common) {
     ReportSection section = SettingSection("##### Common Setup #####");
     section.Lines = {
-        TextLine("[Starting TX Mode]"),
-        LabelledLine("TX Po Display:", LabelWidth, {TxPoText(common.TxPoDisplay)}, WideValueWidth),
-        EmptyLine(),
-        TextLine("[Scanning Function]"),
-        LabelledLine("SCAN:", LabelWidth, {OnOffText(common.Scan)}, ValueWidth),
-        LabelledLine("Resume Time:", LabelWidth, {ResumeText(common.ResumeTime)}, ValueWidth),
-        LabelledLine("PTT SCAN Clear:", LabelWidth, {OnOffText(common.PttScanClear)}, ValueWidth),
-        LabelledLine("Dual Watch:", LabelWidth, {OnOffText(common.DualWatch)}, ValueWidth),
-        EmptyLine(),
-        TextLine("[NMEA Data Input]"),
-        LabelledLine("Offset Time:", LabelWidth, {OffsetText(common.OffsetTime)}, ValueWidth),
-        LabelledLine("Magnetic Variation:", LabelWidth, {MagText(common.MagneticVariation)},
-                     ValueWidth),
-        TextLine("[Weather CH Function]"),
-        LabelledLine("Weather Alert:", LabelWidth, {WeatherText(common.Weater)}, WideValueWidth),
-        LabelledLine("Rotary Beep:", LabelWidth, {OnOffText(common.Rotary)}, ValueWidth),
+        ReportTextLine("[Starting TX Mode]"),
+        LabelledReportLine("TX Po Display:", LabelWidth, {TxPoText(common.TxPoDisplay)},
+                           WideValueWidth),
+        EmptyReportLine(),
+        ReportTextLine("[Scanning Function]"),
+        LabelledReportLine("SCAN:", LabelWidth, {OnOffText(common.Scan)}, ValueWidth),
+        LabelledReportLine("Resume Time:", LabelWidth, {ResumeText(common.ResumeTime)}, ValueWidth),
+        LabelledReportLine("PTT SCAN Clear:", LabelWidth, {OnOffText(common.PttScanClear)},
+                           ValueWidth),
+        LabelledReportLine("Dual Watch:", LabelWidth, {OnOffText(common.DualWatch)}, ValueWidth),
+        EmptyReportLine(),
+        ReportTextLine("[NMEA Data Input]"),
+        LabelledReportLine("Offset Time:", LabelWidth, {OffsetText(common.OffsetTime)}, ValueWidth),
+        LabelledReportLine("Magnetic Variation:", LabelWidth, {MagText(common.MagneticVariation)},
+                           ValueWidth),
+        ReportTextLine("[Weather CH Function]"),
+        LabelledReportLine("Weather Alert:", LabelWidth, {WeatherText(common.Weater)},
+                           WideValueWidth),
+        LabelledReportLine("Rotary Beep:", LabelWidth, {OnOffText(common.Rotary)}, ValueWidth),
     };
     return section;
 }
 
 ReportLine UserMmsiLine(const std::string& userMmsi, int mmsiEnteredCount) {
-    ReportLine line = LabelledLine("User MMSI:", LabelWidth, {userMmsi}, MmsiWidth);
-    line.Cells.push_back(Cell("----- Count : " + std::to_string(mmsiEnteredCount), 0));
+    ReportLine line = LabelledReportLine("User MMSI:", LabelWidth, {userMmsi}, MmsiWidth);
+    line.Cells.push_back(ColumnCell("----- Count : " + std::to_string(mmsiEnteredCount), 0));
     return line;
 }
 
 ReportLine PosLine(const std::string& label, const DscBasicSetupRecord& basic, std::size_t entry) {
-    return LabelledLine(label, LabelWidth,
-                        {OnOffText(basic.PosRequest[entry]), HiLowText(basic.PosRequestTX[entry])},
-                        ValueWidth);
+    return LabelledReportLine(
+        label, LabelWidth,
+        {OnOffText(basic.PosRequest[entry]), HiLowText(basic.PosRequestTX[entry])}, ValueWidth);
 }
 
 constexpr std::array<const char*, 7> BeepLabels{
@@ -118,23 +122,24 @@ constexpr std::array<const char*, 7> BeepLabels{
 ReportSection DscBasicSection(const DscBasicSetupRecord& basic, int mmsiEnteredCount) {
     ReportSection section = SettingSection("##### DSC Setup (Basic Setup) #####");
     section.Lines = {
-        TextLine("[Usable DSC CH Group]"),
-        LabelledLine("USA:", LabelWidth, {OnOffText(basic.DscChGroup[0])}, DscGroupWidth),
-        LabelledLine("INTL:", LabelWidth, {OnOffText(basic.DscChGroup[1])}, DscGroupWidth),
-        LabelledLine("Canada:", LabelWidth, {OnOffText(basic.DscChGroup[2])}, DscGroupWidth),
-        EmptyLine(),
+        ReportTextLine("[Usable DSC CH Group]"),
+        LabelledReportLine("USA:", LabelWidth, {OnOffText(basic.DscChGroup[0])}, DscGroupWidth),
+        LabelledReportLine("INTL:", LabelWidth, {OnOffText(basic.DscChGroup[1])}, DscGroupWidth),
+        LabelledReportLine("Canada:", LabelWidth, {OnOffText(basic.DscChGroup[2])}, DscGroupWidth),
+        EmptyReportLine(),
         UserMmsiLine(basic.UserMmsi, mmsiEnteredCount),
-        LabelledLine("Distress Cancel Call:", LabelWidth, {OnOffText(basic.PosRequest[0])},
-                     ValueWidth),
-        LabelledLine("Stanby Mode:", LabelWidth, {OnOffText(basic.PosRequest[1])}, ValueWidth),
+        LabelledReportLine("Distress Cancel Call:", LabelWidth, {OnOffText(basic.PosRequest[0])},
+                           ValueWidth),
+        LabelledReportLine("Stanby Mode:", LabelWidth, {OnOffText(basic.PosRequest[1])},
+                           ValueWidth),
         PosLine("POS Request:", basic, 2),
         PosLine("POS Reporting:", basic, 3),
-        EmptyLine(),
-        TextLine("[DSC Beep Output]"),
+        EmptyReportLine(),
+        ReportTextLine("[DSC Beep Output]"),
     };
     for (std::size_t i = 0; i < BeepLabels.size(); ++i) {
-        section.Lines.push_back(
-            LabelledLine(BeepLabels[i], LabelWidth, {OnOffText(basic.BeepOut[i])}, ValueWidth));
+        section.Lines.push_back(LabelledReportLine(BeepLabels[i], LabelWidth,
+                                                   {OnOffText(basic.BeepOut[i])}, ValueWidth));
     }
     return section;
 }
@@ -144,20 +149,20 @@ constexpr std::array<const char*, 4> CallCategoryLabels{
 
 void AppendCallBlock(ReportSection& section, const std::string& title,
                      const std::array<bool, 4>& accepted, const std::array<bool, 4>& tx) {
-    section.Lines.push_back(TextLine(title));
+    section.Lines.push_back(ReportTextLine(title));
     for (std::size_t i = 0; i < CallCategoryLabels.size(); ++i) {
-        section.Lines.push_back(LabelledLine(CallCategoryLabels[i], LabelWidth,
-                                             {OnOffText(accepted[i]), HiLowText(tx[i])},
-                                             ValueWidth));
+        section.Lines.push_back(LabelledReportLine(CallCategoryLabels[i], LabelWidth,
+                                                   {OnOffText(accepted[i]), HiLowText(tx[i])},
+                                                   ValueWidth));
     }
 }
 
 ReportSection DscAdvancedSection(const DscAdvancedSetupRecord& advanced) {
     ReportSection section = SettingSection("##### DSC Setup (Advanced Setup) #####");
     AppendCallBlock(section, "[All Ships Call]", advanced.AllShipsCall, advanced.AllShipsCallTX);
-    section.Lines.push_back(EmptyLine());
+    section.Lines.push_back(EmptyReportLine());
     AppendCallBlock(section, "[Group Call]", advanced.GroupCall, advanced.GroupCallTX);
-    section.Lines.push_back(EmptyLine());
+    section.Lines.push_back(EmptyReportLine());
     AppendCallBlock(section, "[Individual Call]", advanced.IndividualCall,
                     advanced.IndividualCallTX);
     return section;
@@ -170,7 +175,7 @@ ReportSection DscDisplaySection(const DscDisplaySetupRecord& display) {
     ReportSection section = SettingSection("##### DSC Setup (Display Setup) #####");
     for (std::size_t i = 0; i < DisplayLabels.size(); ++i) {
         section.Lines.push_back(
-            LabelledLine(DisplayLabels[i], LabelWidth, {OnOffText(display[i])}, ValueWidth));
+            LabelledReportLine(DisplayLabels[i], LabelWidth, {OnOffText(display[i])}, ValueWidth));
     }
     return section;
 }
@@ -179,11 +184,11 @@ ReportSection AtisCommonSection(const AtisCommonRecord& atis) {
     ReportSection section = SettingSection("##### ATIS Setup (Common) #####");
     section.Lines = {
         GroupColumnLine(),
-        LabelledLine("Usable ATIS CH Group:", LabelWidth, OnOffTexts(atis.AtisChGroup, 4),
-                     ValueWidth),
-        LabelledLine("ATIS Code:", LabelWidth, {atis.AtisCode}, ValueWidth),
-        LabelledLine("Usable ATIS Killer CH Group:", LabelWidth,
-                     OnOffTexts(atis.AtisKillerChGroup, 4), ValueWidth),
+        LabelledReportLine("Usable ATIS CH Group:", LabelWidth, OnOffTexts(atis.AtisChGroup, 4),
+                           ValueWidth),
+        LabelledReportLine("ATIS Code:", LabelWidth, {atis.AtisCode}, ValueWidth),
+        LabelledReportLine("Usable ATIS Killer CH Group:", LabelWidth,
+                           OnOffTexts(atis.AtisKillerChGroup, 4), ValueWidth),
     };
     return section;
 }
@@ -196,19 +201,20 @@ ReportLine CallSignRow(const std::array<AtisCallSignEntry, AtisCallSignCount>& c
                        std::size_t row) {
     const AtisCallSignEntry& left = callSigns[row];
     const AtisCallSignEntry& right = callSigns[row + CallSignRows];
-    return ReportLine{{Cell("No." + std::to_string(row + 1), 10), Cell(left.MID, 10),
-                       Cell(left.DISP, 20),
-                       Cell("No." + std::to_string(row + CallSignRows + 1), 10),
-                       Cell(right.MID, 10), Cell(right.DISP, 10)},
+    return ReportLine{{ColumnCell("No." + std::to_string(row + 1), 10), ColumnCell(left.MID, 10),
+                       ColumnCell(left.DISP, 20),
+                       ColumnCell("No." + std::to_string(row + CallSignRows + 1), 10),
+                       ColumnCell(right.MID, 10), ColumnCell(right.DISP, 10)},
                       false};
 }
 
 ReportSection
 AtisCallSignSection(const std::array<AtisCallSignEntry, AtisCallSignCount>& callSigns) {
     ReportSection section = SettingSection("##### ATIS Setup (Call Sign) #####");
-    section.Lines.push_back(ReportLine{{Cell("", 10), Cell("MID", 10), Cell("Display", 18),
-                                        Cell("", 10), Cell("MID", 10), Cell("Display", 10)},
-                                       false});
+    section.Lines.push_back(
+        ReportLine{{ColumnCell("", 10), ColumnCell("MID", 10), ColumnCell("Display", 18),
+                    ColumnCell("", 10), ColumnCell("MID", 10), ColumnCell("Display", 10)},
+                   false});
     for (std::size_t row = 0; row < CallSignRows; ++row) {
         section.Lines.push_back(CallSignRow(callSigns, row));
     }

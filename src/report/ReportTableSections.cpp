@@ -81,7 +81,7 @@ ReportLine HeadingLine(const std::vector<TableColumn>& columns, bool rule) {
     ReportLine line{{}, true};
     for (const TableColumn& column : columns) {
         const bool last = &column == &columns.back();
-        ReportCell cell = Cell(rule ? column.Rule : column.Heading, last ? 0 : column.Width);
+        ReportCell cell = ColumnCell(rule ? column.Rule : column.Heading, last ? 0 : column.Width);
         if (rule && column.PrintedRule != nullptr) {
             cell.PrintedText = column.PrintedRule;
         }
@@ -106,7 +106,7 @@ ReportSection TableSection(const std::string& heading, const std::string& printe
 ReportLine RowLine(const std::vector<TableColumn>& columns, std::vector<std::string> texts) {
     ReportLine line;
     for (std::size_t i = 0; i < texts.size() && i < columns.size(); ++i) {
-        ReportCell cell = Cell(std::move(texts[i]), columns[i].Width);
+        ReportCell cell = ColumnCell(std::move(texts[i]), columns[i].Width);
         cell.ScramblerOnly = columns[i].ScramblerOnly;
         line.Cells.push_back(std::move(cell));
     }
