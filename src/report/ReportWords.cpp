@@ -109,8 +109,9 @@ std::string PriorityText(long priorityCh) {
     if (priorityCh < 0) {
         return "Off";
     }
-    if (priorityCh < FirstExpPriority) {
-        return ChannelTable()[static_cast<std::size_t>(priorityCh)].ChLabel;
+    const auto& table = ChannelTable();
+    if (priorityCh < static_cast<long>(table.size())) {
+        return table[static_cast<std::size_t>(priorityCh)].ChLabel;
     }
     if (priorityCh < PriorityLimit) {
         return "EXP" + std::to_string(priorityCh - FirstExpPriority + 1);
