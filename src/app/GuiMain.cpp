@@ -1,23 +1,32 @@
+#include "app/Destinations.h"
 #include "app/MainWindow.h"
-#include "app/ModelCatalogue.h"
+#include "app/ModelSelection.h"
 #include "model/NewData.h"
+#include "platform/QtSettingsStore.h"
 
 #include <QApplication>
 #include <QMessageBox>
+
+namespace {
+
+// Until the Model menu arrives the program works on the RV7700A.
+constexpr int StartModel = 2;
+
+} // namespace
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setOrganizationName("TQ58");
     QApplication::setApplicationName("TQ58");
 
-    tq58::ModelState model;
-    model.ModelType = 2;
-    model.ModelName = tq58::ModelNameOf(model.ModelType, tq58::UnknownModelName::Unknown);
-    model.AtisAvailable = true;
-    model.ScramblerAvailable = true;
+    const std::string programFolder = QCoreApplication::applicationDirPath().toStdString();
+    tq58::QtSettingsStore store;
+    const tq58::ModelState model =
+        tq58::ModelStateFor(StartModel, tq58::GlobalIniPath(programFolder));
 
     tq58::RadioData data;
-    if (const auto result = tq58::NewData(data, model); !result.Ok()) {
+    const auto loader = tq58::MakeDefaultImageLoader(programFolder, model, store);
+    if (const auto result = tq58::NewData(data, model, loader); !result.Ok()) {
         QMessageBox::critical(nullptr, "TQ58", "Data Error!!");
         return 1;
     }

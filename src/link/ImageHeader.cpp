@@ -2,7 +2,6 @@
 
 #include "model/FieldCodec.h"
 
-
 namespace tq58 {
 
 namespace {

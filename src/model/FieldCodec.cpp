@@ -1,5 +1,6 @@
 #include "model/FieldCodec.h"
 
+#include <algorithm>
 #include <cmath>
 #include <string_view>
 
@@ -24,6 +25,20 @@ std::string WithoutTrailingSpaces(std::string text) {
 
 std::uint8_t Nibble(char c) {
     return (c >= '0' && c <= '9') ? static_cast<std::uint8_t>(c - '0') : 0xF;
+}
+
+// How many of `length` bytes from `address` lie inside the image: a field never reaches past it.
+int InsideImage(int address, int length) {
+    if (address < 0 || address >= ImageSize) {
+        return 0;
+    }
+    return std::min(length, ImageSize - address);
+}
+
+void StoreBytes(Image& image, int address, const std::uint8_t* bytes, int length) {
+    for (int i = 0; i < InsideImage(address, length); ++i) {
+        image[address + i] = bytes[i];
+    }
 }
 
 bool IsBlank(const std::string& text) {
@@ -61,7 +76,7 @@ bool IsNameCharacter(char c) {
 
 std::string ReadText(const Image& image, int address, int length) {
     std::string text;
-    for (int i = 0; i < length; ++i) {
+    for (int i = 0; i < InsideImage(address, length); ++i) {
         const char c = static_cast<char>(image[address + i]);
         if (!IsNameCharacter(c)) {
             break;
@@ -73,7 +88,7 @@ std::string ReadText(const Image& image, int address, int length) {
 
 std::string ReadCallSignText(const Image& image, int address, int length) {
     std::string text;
-    for (int i = 0; i < length; ++i) {
+    for (int i = 0; i < InsideImage(address, length); ++i) {
         const char c = static_cast<char>(image[address + i]);
         if (IsNameCharacter(c)) {
             text += c;
@@ -83,7 +98,7 @@ std::string ReadCallSignText(const Image& image, int address, int length) {
 }
 
 void WriteText(Image& image, int address, const std::string& text, int length) {
-    for (int i = 0; i < length; ++i) {
+    for (int i = 0; i < InsideImage(address, length); ++i) {
         const bool stored = i < static_cast<int>(text.size()) && IsNameCharacter(text[i]);
         image[address + i] = stored ? static_cast<std::uint8_t>(text[i]) : BlankByte;
     }
@@ -93,15 +108,17 @@ void WriteCallSignText(Image& image, int address, const std::string& text) {
     constexpr std::size_t width = 3;
     std::string aligned = text.size() > width ? text.substr(text.size() - width) : text;
     aligned.insert(0, width - aligned.size(), ' ');
+    std::uint8_t bytes[width];
     for (std::size_t i = 0; i < width; ++i) {
         const char c = aligned[i];
-        image[address + i] = IsCallSignCharacter(c) ? static_cast<std::uint8_t>(c) : BlankByte;
+        bytes[i] = IsCallSignCharacter(c) ? static_cast<std::uint8_t>(c) : BlankByte;
     }
+    StoreBytes(image, address, bytes, width);
 }
 
 std::string ReadDigits(const Image& image, int address) {
     std::string digits;
-    for (int i = 0; i < 10; ++i) {
+    for (int i = 0; i < 2 * InsideImage(address, 5); ++i) {
         const std::uint8_t byte = image[address + i / 2];
         const int nibble = (i % 2 == 0) ? byte >> 4 : byte & 0x0F;
         if (nibble > 9) {
@@ -113,20 +130,18 @@ std::string ReadDigits(const Image& image, int address) {
 }
 
 void WriteDigits(Image& image, int address, const std::string& text, bool isMmsi) {
-    if (IsBlank(text)) {
+    std::uint8_t bytes[5] = {BlankByte, BlankByte, BlankByte, BlankByte, BlankByte};
+    if (!IsBlank(text)) {
+        const std::string padded = text + std::string(10, ' ');
         for (int j = 0; j < 5; ++j) {
-            image[address + j] = BlankByte;
+            bytes[j] =
+                static_cast<std::uint8_t>(Nibble(padded[2 * j]) << 4 | Nibble(padded[2 * j + 1]));
         }
-        return;
+        if (isMmsi) {
+            bytes[4] &= 0xF0;
+        }
     }
-    const std::string padded = text + std::string(10, ' ');
-    for (int j = 0; j < 5; ++j) {
-        image[address + j] =
-            static_cast<std::uint8_t>(Nibble(padded[2 * j]) << 4 | Nibble(padded[2 * j + 1]));
-    }
-    if (isMmsi) {
-        image[address + 4] &= 0xF0;
-    }
+    StoreBytes(image, address, bytes, 5);
 }
 
 long long FrequencyUnits(double megahertz) {
@@ -134,6 +149,9 @@ long long FrequencyUnits(double megahertz) {
 }
 
 double ReadFrequency(const Image& image, int address) {
+    if (InsideImage(address, 3) < 3) {
+        return 0;
+    }
     long long units = 0; // MHz above 100, in 100 Hz
     for (int i = 0; i < 3; ++i) {
         const std::uint8_t byte = image[address + i];
@@ -151,10 +169,13 @@ void WriteFrequency(Image& image, int address, double megahertz) {
     const long long units = FrequencyUnits(megahertz) - 1000000;
     // Two digits before the point: only 100 to 199.9999 MHz can be stored.
     const long long stored = (units > 0 && units < 1000000) ? units : 0;
+    constexpr long long scale[] = {10000, 100, 1};
+    std::uint8_t bytes[3];
     for (int i = 0; i < 3; ++i) {
-        const long long pair = (stored / (i == 0 ? 10000 : i == 1 ? 100 : 1)) % 100;
-        image[address + i] = static_cast<std::uint8_t>((pair / 10) << 4 | (pair % 10));
+        const long long pair = stored / scale[i] % 100;
+        bytes[i] = static_cast<std::uint8_t>((pair / 10) << 4 | (pair % 10));
     }
+    StoreBytes(image, address, bytes, 3);
 }
 
 } // namespace tq58

@@ -9,7 +9,8 @@
 
 namespace tq58::cli {
 
-// The folder of global.ini and the default images: --program-folder, else the executable's.
+// The folder of global.ini and the default images: --program-folder (which a verb lists among
+// its value options), else the executable's.
 std::string ProgramFolder(const CliArgs& args);
 
 // The model as the program would select it: name from the catalogue, ATIS and scrambler

@@ -1,58 +1,69 @@
 #include "CliArgs.h"
+#include "CliData.h"
 #include "CliVerbs.h"
+#include "app/Destinations.h"
 #include "app/ModelCatalogue.h"
-#include "link/ImageHeader.h"
-#include "model/NewData.h"
-
-#include <cstdio>
-#include <fstream>
+#include "files/TextCase.h"
 
 namespace tq58::cli {
 
 namespace {
 
-bool WriteImage(const std::string& path, const Image& image) {
-    const std::string temporary = path + ".tmp";
-    {
-        std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-        out.write(reinterpret_cast<const char*>(image.data()), image.size());
-        if (!out.flush()) {
-            std::remove(temporary.c_str());
-            return false;
-        }
+std::string Offered(const std::vector<std::string>& names) {
+    std::string list;
+    for (const std::string& name : names) {
+        list += (list.empty() ? "" : ", ") + name;
     }
-    return std::rename(temporary.c_str(), path.c_str()) == 0;
+    return list.empty() ? "none" : list;
+}
+
+// Loads the destination as its Destination menu item does: new data, then its default image.
+bool ApplyNamedDestination(const std::string& destination, const std::string& programFolder,
+                           const ModelState& model, RadioData& data, std::string& error) {
+    DestinationMenu menu;
+    menu.Names = ListDestinationNames(programFolder, model.ModelType);
+    std::size_t index = 0;
+    while (index < menu.Names.size() && !EqualsIgnoreCase(menu.Names[index], destination)) {
+        ++index;
+    }
+    MemorySettingsStore store;
+    const FileOutcome outcome = ChangeDestination(menu, index, programFolder, model, store, data);
+    if (!outcome.Ok) {
+        error = outcome.Message + "\ndestination " + destination + " of the " + model.ModelName +
+                " in " + programFolder + "; offered: " + Offered(menu.Names);
+    }
+    return outcome.Ok;
 }
 
 } // namespace
 
 int RunNew(const std::vector<std::string>& words) {
-    const CliArgs args(words, {"--model", "-o"});
+    const CliArgs args(words, {"--model", "-o", "--destination", "--program-folder"});
     if (!args.Valid()) {
         return UsageError(args.Error());
     }
     const auto modelText = args.Value("--model");
     const auto output = args.Value("-o");
-    if (!modelText || !output || !args.Positional().empty()) {
-        return UsageError("usage: new --model M -o OUT.hex");
+    if (!modelText || !output || !args.Positional().empty() || args.UnknownOption({})) {
+        return UsageError("usage: new --model M [--destination D] -o OUT");
     }
     const auto modelType = ParseModel(*modelText);
     if (!modelType) {
         return UsageError("unknown model '" + *modelText + "'");
     }
-    ModelState model;
-    model.ModelType = *modelType;
-    model.ModelName = ModelNameOf(*modelType, UnknownModelName::Unknown);
+    const std::string programFolder = ProgramFolder(args);
+    const ModelState model = ModelFor(*modelType, programFolder);
     RadioData data;
-    EncodeResult result = NewData(data, model);
-    if (result.Ok()) {
-        result = PrepareOutgoingImage(data, model);
+    std::string error;
+    if (const auto destination = args.Value("--destination")) {
+        if (!ApplyNamedDestination(*destination, programFolder, model, data, error)) {
+            return Failure(error);
+        }
+    } else {
+        NewData(data, model);
     }
-    if (!result.Ok()) {
-        return Failure("Data Error!! (" + result.FailedField + ")");
-    }
-    if (!WriteImage(*output, data.MemoryImage)) {
-        return Failure("FileSave Error!!");
+    if (!WriteOutput(*output, data, model, error)) {
+        return Failure(error);
     }
     return ExitOk;
 }

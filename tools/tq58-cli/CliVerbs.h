@@ -8,6 +8,7 @@ namespace tq58::cli {
 // One function per verb; each takes the words after the verb and returns the exit status.
 int RunNew(const std::vector<std::string>& args);
 int RunDump(const std::vector<std::string>& args);
+int RunConvert(const std::vector<std::string>& args);
 int RunReport(const std::vector<std::string>& args);
 
 } // namespace tq58::cli

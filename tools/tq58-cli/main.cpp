@@ -15,8 +15,9 @@ struct Verb {
 };
 
 const Verb verbs[] = {
-    {"new", tq58::cli::RunNew, "new --model M -o OUT.hex"},
+    {"new", tq58::cli::RunNew, "new --model M [--destination D] -o OUT"},
     {"dump", tq58::cli::RunDump, "dump IN.hex"},
+    {"convert", tq58::cli::RunConvert, "convert IN OUT [--model M]"},
     {"report", tq58::cli::RunReport, "report IN [--model M] [-o OUT.txt]"},
 };
 
@@ -26,6 +27,8 @@ void PrintHelp() {
         std::cout << "  tq58-cli " << verb.usage << "\n";
     }
     std::cout << "M is a model name (RV7200A, RV7700A, RV7700AM) or code (1, 2, 11).\n"
+                 "Files end in .dat (settings) or .hex (image); --program-folder DIR names the\n"
+                 "folder of global.ini and the default images (else the program's own).\n"
                  "Exit status: 0 success, 1 failure, 2 usage.\n";
 }
 

@@ -1,0 +1,49 @@
+#pragma once
+
+#include "app/SettingsStore.h"
+#include "model/ModelState.h"
+
+#include <array>
+#include <optional>
+#include <string>
+
+namespace tq58 {
+
+constexpr int ModelMenuSize = 10;
+
+// The models "global.ini" offers: item N - 1 of the Model menu stands for model code N.
+struct ModelOffer {
+    std::array<bool, ModelMenuSize> Offered{};
+    int Count = 0;
+    int ModelType = 0; // the chosen model; 0 when nothing is offered
+
+    bool EditMenuVisible() const { return Count >= 2; }
+};
+
+std::string GlobalIniPath(const std::string& programFolder);
+
+// Which models the installation offers; the scan ends at the first section without "use".
+ModelOffer ReadModelOffer(const std::string& globalIni);
+
+// Start-up: the offered models, with the stored "lastmodel" chosen when it is offered and
+// the highest offered model otherwise.
+ModelOffer SelectStartupModel(const std::string& globalIni, const SettingsStore& store);
+
+// Name and capabilities of a model from its "global.ini" section; absent keys read as false.
+ModelState ModelStateFor(int modelType, const std::string& globalIni);
+
+// A model change is remembered at once for the next start.
+void RememberModel(SettingsStore& store, int modelType);
+
+// The question before a change to the model of Model menu item index.
+std::string ModelChangeQuestion(int menuIndex);
+
+// The Model menu's command for item index: the new model with its capabilities, remembered;
+// absent when the item stands for the model already selected.
+std::optional<ModelState> ChangeModel(int menuIndex, const ModelState& current,
+                                      const std::string& globalIni, SettingsStore& store);
+
+// "PC Program for " and the model's name: the title of the program's messages.
+std::string ProgramTitle(const ModelState& model);
+
+} // namespace tq58

@@ -1,0 +1,38 @@
+#pragma once
+
+#include "files/FileOutcome.h"
+#include "model/ModelState.h"
+#include "model/RadioData.h"
+
+#include <optional>
+#include <string>
+
+namespace tq58 {
+
+// Image files (.hex) and default image files (.ini) hold the memory image byte for byte:
+// exactly 32768 bytes, no header.
+
+// The model code at addresses 0-1 and again at 32766-32767 must be the model's.
+bool IsImageOfModel(const Image& image, int modelType);
+// The model code an image carries at both ends, absent when the two differ.
+std::optional<int> ImageModelCode(const Image& image);
+
+// Reads a whole image file; absent (with the reason in error) when it cannot be read or is
+// not exactly 32768 bytes long.
+std::optional<Image> ReadImageFile(const std::string& path, std::string& error);
+
+// Replaces the memory image with a file of the model; the image is unchanged otherwise.
+FileOutcome ReadImageBytes(const std::string& path, RadioData& data, const ModelState& model);
+
+// Loads a default image file and decodes it. Shows nothing to the user: the caller decides;
+// failure, when given, receives what the error log records.
+bool FileReadIni(const std::string& path, RadioData& data, const ModelState& model,
+                 FileOutcome* failure = nullptr);
+
+// Loads an image file over the current data and decodes it.
+FileOutcome ReadHexFileAs(const std::string& path, RadioData& data, const ModelState& model);
+
+// Brings the image up to date (encoder, header, header checksum) and writes it whole.
+FileOutcome SaveHexFileAs(const std::string& path, RadioData& data, const ModelState& model);
+
+} // namespace tq58

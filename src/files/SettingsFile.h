@@ -1,0 +1,35 @@
+#pragma once
+
+#include "files/DataFileParser.h"
+#include "files/FileOutcome.h"
+#include "model/ModelState.h"
+#include "model/NewData.h"
+#include "model/RadioData.h"
+
+#include <string>
+
+namespace tq58 {
+
+// The settings text file (.dat): the whole settings record as key=value sections.
+
+// The file's text: sections 1 to 11, CR LF line ends.
+std::string SettingsFileText(const SettingsRecord& settings, const ModelState& model);
+
+// Writes the settings record; the previous file stays intact when the save fails.
+FileOutcome SaveFileAs(const std::string& path, const SettingsRecord& settings,
+                       const ModelState& model);
+
+// Reads a file of the selected model: new data (with the model's default image, when a
+// loader is given) overwritten by what the file holds. The data changes only when the whole
+// file has been read; a file of another model leaves it exactly as it was.
+FileOutcome FileRead2(const std::string& path, RadioData& data, const ModelState& model,
+                      const DefaultImageLoader& loadModelDefaults = {});
+
+// Fills the record from parsed sections; absent or unconvertible values keep the field.
+void FillSettingsRecord(const DataSections& sections, SettingsRecord& settings,
+                        const ModelState& model);
+
+// The MODELTYPE of a file's text, absent when missing or not a whole number.
+std::optional<int> DataFileModelType(std::string_view text);
+
+} // namespace tq58

@@ -1,0 +1,188 @@
+#pragma once
+
+#include "model/ModelState.h"
+#include "model/SettingsRecord.h"
+
+#include <array>
+#include <string>
+#include <type_traits>
+#include <utility>
+
+namespace tq58 {
+
+// The keys of the settings text file and the fields they stand for, in the order the file
+// holds them. The writer and the reader walk the same layout, so the two cannot drift apart.
+// A visitor offers one call per kind of value:
+//   Section(name), Flag(key, bool) "1"/"0", WordFlag(key, bool) "True"/"False",
+//   Number(key, int or long), Magnitude(key, int) written as its absolute value,
+//   PriorityChannel(key, long), PlainText(key, text), MarkedText(key, text) with "#",
+//   Frequency(key, double).
+// Record is SettingsRecord for reading and const SettingsRecord for writing.
+
+inline std::string Numbered(const char* stem, std::size_t i) {
+    return stem + std::to_string(i);
+}
+
+template <typename Record, typename Visitor> void VisitUsableGroups(Record& s, Visitor& v) {
+    v.Section("Usable CH Group Setup");
+    const char* enableKeys[] = {"USA", "INTL", "Canada", "EXP CH"};
+    for (std::size_t i = 0; i < 4; ++i) {
+        v.Flag(enableKeys[i], s.UsableChGroup[i].Enable);
+    }
+    for (std::size_t i = 0; i < 4; ++i) {
+        v.Flag(Numbered("TX TOT", i), s.UsableChGroup[i].TxTot);
+    }
+    for (std::size_t i = 0; i < 4; ++i) {
+        v.PriorityChannel(Numbered("Priority CH", i), s.UsableChGroup[i].PriorityCh);
+    }
+    for (std::size_t i = 0; i < 4; ++i) {
+        v.PlainText(Numbered("Status name", i), s.UsableChGroup[i].StatusName);
+    }
+    for (std::size_t i = 0; i < 3; ++i) {
+        v.WordFlag(Numbered("Exp Ch Group", i), s.UsableChGroup[GroupExp].ExpChGroup[i]);
+    }
+}
+
+template <typename Record, typename Visitor> void VisitCommonSetup(Record& s, Visitor& v) {
+    auto& common = s.CommonSetup;
+    v.Section("Common Setup");
+    v.Magnitude("TX Po Display", common.TxPoDisplay);
+    v.Flag("SCAN", common.Scan);
+    v.Number("Resume Time", common.ResumeTime);
+    v.Flag("PTT SCAN Clear", common.PttScanClear);
+    v.Flag("Dual Watch", common.DualWatch);
+    v.Number("Offset Time", common.OffsetTime);
+    v.Magnitude("Magnetic Variation", common.MagneticVariation);
+    v.Magnitude("Weater", common.Weater);
+    v.Flag("Rotary", common.Rotary);
+}
+
+template <typename Record, typename Visitor> void VisitDscBasicSetup(Record& s, Visitor& v) {
+    auto& basic = s.DscBasicSetup;
+    v.Section("DSC Setup (Basic Setup)");
+    const char* groupKeys[] = {"USA", "INTL", "Canada"};
+    for (std::size_t i = 0; i < 3; ++i) {
+        v.Flag(groupKeys[i], basic.DscChGroup[i]);
+    }
+    v.MarkedText("User MMSI", basic.UserMmsi);
+    for (std::size_t i = 0; i < 4; ++i) {
+        v.Flag(Numbered("PosRequest", i), basic.PosRequest[i]);
+        v.Flag(Numbered("PosRequestTX", i), basic.PosRequestTX[i]);
+    }
+    for (std::size_t i = 0; i < basic.BeepOut.size(); ++i) {
+        v.Flag(Numbered("BeepOut", i), basic.BeepOut[i]);
+    }
+}
+
+template <typename Calls, typename Visitor>
+void VisitCallPair(const char* stem, Calls& accepted, Calls& transmit, Visitor& v) {
+    const std::string transmitStem = std::string(stem) + "TX";
+    for (std::size_t i = 0; i < 4; ++i) {
+        v.Flag(Numbered(stem, i), accepted[i]);
+        v.Flag(Numbered(transmitStem.c_str(), i), transmit[i]);
+    }
+}
+
+template <typename Record, typename Visitor> void VisitDscAdvancedSetup(Record& s, Visitor& v) {
+    auto& advanced = s.DscAdvancedSetup;
+    v.Section("DSC Setup (Advanced Setup)");
+    VisitCallPair("All Ships Call", advanced.AllShipsCall, advanced.AllShipsCallTX, v);
+    VisitCallPair("Group Call", advanced.GroupCall, advanced.GroupCallTX, v);
+    VisitCallPair("Individual Call", advanced.IndividualCall, advanced.IndividualCallTX, v);
+}
+
+template <typename Record, typename Visitor> void VisitDscDisplaySetup(Record& s, Visitor& v) {
+    v.Section("DSC Setup (Display Setup)");
+    const char* keys[] = {"Individual ACK Menu", "Individual ACK Message Menu",
+                          "POS Request ACK Menu"};
+    for (std::size_t i = 0; i < 3; ++i) {
+        v.Flag(keys[i], s.DscDisplaySetup[i]);
+    }
+}
+
+template <typename Record, typename Visitor> void VisitAtis(Record& s, Visitor& v) {
+    auto& common = s.AtisCommon;
+    v.Section("ATIS Setup (Common)");
+    for (std::size_t i = 0; i < 4; ++i) {
+        v.Flag(Numbered("Usable ATIS CH Group", i), common.AtisChGroup[i]);
+    }
+    v.MarkedText("Atis Code", common.AtisCode);
+    for (std::size_t i = 0; i < 4; ++i) {
+        v.Flag(Numbered("Usable ATIS Kikker CH Group", i), common.AtisKillerChGroup[i]);
+    }
+    v.Section("ATIS Setup (Call Sign)");
+    for (std::size_t k = 1; k <= s.AtisCallSign.size(); ++k) {
+        v.PlainText(Numbered("MID", k), s.AtisCallSign[k - 1].MID);
+        v.PlainText(Numbered("DISP", k), s.AtisCallSign[k - 1].DISP);
+    }
+}
+
+// Sections 2 to 7: every setting group.
+template <typename Record, typename Visitor>
+void VisitSettingGroups(Record& s, const ModelState& model, Visitor& v) {
+    VisitUsableGroups(s, v);
+    VisitCommonSetup(s, v);
+    VisitDscBasicSetup(s, v);
+    VisitDscAdvancedSetup(s, v);
+    VisitDscDisplaySetup(s, v);
+    if (model.AtisAvailable) {
+        VisitAtis(s, v);
+    }
+}
+
+// The keys of a USA, INTL or Canada channel after its "Position".
+template <typename Channel, typename Visitor>
+void VisitPlanChannel(Channel& c, const ModelState& model, Visitor& v) {
+    v.Flag("Enable", c.Enable);
+    v.Flag("LowPower", c.LowPower);
+    v.Flag("PowUp", c.PowUp);
+    v.Flag("Duplex", c.Duplex);
+    v.Flag("TxEnable", c.TxEnable);
+    v.Flag("DispayA", c.DispayA);
+    v.Flag("ScanMemory", c.ScanMemory);
+    if (model.ScramblerAvailable) {
+        v.Number("Scramble", c.Scramble);
+    }
+    v.MarkedText("ChTag", c.ChTag);
+}
+
+template <typename Channel, typename Visitor> void VisitWxChannel(Channel& c, Visitor& v) {
+    v.Flag("Enable", c.Enable);
+    v.Flag("ScanMemory", c.ScanMemory);
+    v.MarkedText("ChTag", c.ChTag);
+}
+
+template <typename Entry, typename Visitor> void VisitDirectoryEntry(Entry& e, Visitor& v) {
+    v.Flag("Enable", e.Enable);
+    v.MarkedText("TagName", e.TagName);
+    v.PlainText("Mmsid", e.Mmsid);
+}
+
+// "TxEnable" and "Narrow" close the section so that readers which do not know them still
+// find every other key where they expect it.
+template <typename Channel, typename Visitor>
+void VisitExpChannel(Channel& c, const ModelState& model, Visitor& v) {
+    v.Flag("Enable", c.Enable);
+    v.PlainText("CHDisplayL", c.CHDisplayL);
+    v.PlainText("CHDisplayR", c.CHDisplayR);
+    v.Frequency("Rxfreq", c.Rxfreq);
+    v.Frequency("Txfreq", c.Txfreq);
+    v.Flag("LowPower", c.LowPower);
+    v.Flag("PowUp", c.PowUp);
+    v.Flag("ScanMemory", c.ScanMemory);
+    if (model.ScramblerAvailable) {
+        v.Number("Scramble", c.Scramble);
+    }
+    v.MarkedText("ChTag", c.ChTag);
+    v.Flag("TxEnable", c.TxEnable);
+    v.Flag("Narrow", c.Narrow);
+}
+
+// The channel lists of sections 8, in file order.
+template <typename Record> auto PlanLists(Record& s) {
+    using List = std::remove_reference_t<decltype((s.CHUSA))>;
+    return std::array<std::pair<const char*, List*>, 3>{
+        {{"CHUSA", &s.CHUSA}, {"CHINT", &s.CHINT}, {"CHCAN", &s.CHCAN}}};
+}
+
+} // namespace tq58

@@ -1,0 +1,148 @@
+#include "app/IniReader.h"
+#include "files/SettingsFile.h"
+#include "files/SettingsFileLayout.h"
+#include "files/ValueText.h"
+#include "files/WholeFile.h"
+
+#include <cmath>
+#include <cstdint>
+#include <filesystem>
+#include <limits>
+#include <type_traits>
+
+namespace tq58 {
+
+namespace {
+
+// Integer fields of the record are 16-bit numbers, long fields 32-bit; a value outside
+// cannot be converted and leaves the field alone.
+template <typename T> constexpr std::pair<long long, long long> FieldRange() {
+    using Stored = std::conditional_t<std::is_same_v<T, long>, std::int32_t, std::int16_t>;
+    return {std::numeric_limits<Stored>::min(), std::numeric_limits<Stored>::max()};
+}
+
+class RecordReader {
+public:
+    explicit RecordReader(const DataSections& sections) : sections_(sections) {}
+
+    void Section(const std::string& name) { section_ = name; }
+
+    void Flag(const std::string& key, bool& field) { Assign(field, ParseBooleanText(Value(key))); }
+    void WordFlag(const std::string& key, bool& field) { Flag(key, field); }
+    template <typename T> void Number(const std::string& key, T& field) {
+        const auto [lowest, highest] = FieldRange<T>();
+        const auto number = ParseNumberInRange(Value(key), lowest, highest);
+        if (number) {
+            field = static_cast<T>(*number);
+        }
+    }
+    template <typename T> void Magnitude(const std::string& key, T& field) { Number(key, field); }
+    void PriorityChannel(const std::string& key, long& field) { Number(key, field); }
+    // Texts are copied whether the key is there or not: a missing one becomes empty.
+    void PlainText(const std::string& key, std::string& field) { field = Value(key); }
+    void MarkedText(const std::string& key, std::string& field) { field = Value(key); }
+    void Frequency(const std::string& key, double& field) {
+        Assign(field, ParseDecimal(Value(key)));
+    }
+
+    const std::string* Find(const std::string& key) const { return sections_.Find(section_, key); }
+
+private:
+    template <typename T> static void Assign(T& field, const std::optional<T>& value) {
+        if (value) {
+            field = *value;
+        }
+    }
+    std::string Value(const std::string& key) const {
+        const std::string* value = Find(key);
+        return value ? *value : std::string();
+    }
+
+    const DataSections& sections_;
+    std::string section_;
+};
+
+// Sections are numbered from 0 until the first without a "Position"; each names the record
+// it fills, and a position outside the list skips the section.
+void ReadPlanList(RecordReader& reader, const char* name, std::vector<ChannelRecord>& list,
+                  const ModelState& model) {
+    for (std::size_t n = 0;; ++n) {
+        reader.Section(Numbered(name, n));
+        const std::string* position = reader.Find("Position");
+        if (!position || position->empty()) {
+            return;
+        }
+        const auto p = ParseNumberInRange(*position, 0, static_cast<long long>(list.size()) - 1);
+        if (!p) {
+            continue;
+        }
+        ChannelRecord& record = list[static_cast<std::size_t>(*p)];
+        record.Position = static_cast<int>(*p);
+        VisitPlanChannel(record, model, reader);
+    }
+}
+
+template <std::size_t N>
+void ReadDirectory(RecordReader& reader, const char* name,
+                   std::array<DirectoryRecord, N>& directory) {
+    for (std::size_t k = 1; k <= N; ++k) {
+        reader.Section(Numbered(name, k));
+        VisitDirectoryEntry(directory[k - 1], reader);
+    }
+}
+
+FileOutcome ModelTypeError() {
+    return FileOutcome::Failure(ModelTypeErrorMessage, MessageIcon::Critical);
+}
+
+} // namespace
+
+void FillSettingsRecord(const DataSections& sections, SettingsRecord& settings,
+                        const ModelState& model) {
+    RecordReader reader(sections);
+    VisitSettingGroups(settings, model, reader);
+    for (const auto& [name, list] : PlanLists(settings)) {
+        ReadPlanList(reader, name, *list, model);
+    }
+    for (std::size_t i = 0; i < settings.CHWX.size(); ++i) {
+        reader.Section(Numbered("CHWX", i));
+        VisitWxChannel(settings.CHWX[i], reader);
+    }
+    ReadDirectory(reader, "CHMMSID", settings.CHMMSID);
+    ReadDirectory(reader, "CHGRPID", settings.CHGRPID);
+    for (std::size_t k = 1; k <= settings.CHEXP.size(); ++k) {
+        reader.Section(Numbered("CHEXP", k));
+        VisitExpChannel(settings.CHEXP[k - 1], model, reader);
+    }
+}
+
+std::optional<int> DataFileModelType(std::string_view text) {
+    const auto code = ParseDecimal(ReadIniValueFromText(text, "MAIN", "MODELTYPE"));
+    if (!code || *code != std::trunc(*code) || std::fabs(*code) > 32767) {
+        return std::nullopt;
+    }
+    return static_cast<int>(*code);
+}
+
+FileOutcome FileRead2(const std::string& path, RadioData& data, const ModelState& model,
+                      const DefaultImageLoader& loadModelDefaults) {
+    std::error_code missing;
+    if (!std::filesystem::exists(path, missing)) {
+        return ModelTypeError();
+    }
+    const FileBytes file = ReadWholeFile(path);
+    if (!file.Bytes) {
+        return FileOutcome::Failure(FileReadErrorMessage, MessageIcon::Exclamation,
+                                    "frmMain.FileRead2", file.Error);
+    }
+    if (DataFileModelType(*file.Bytes) != model.ModelType) {
+        return ModelTypeError();
+    }
+    RadioData fresh = data;
+    NewData(fresh, model, loadModelDefaults);
+    FillSettingsRecord(ParseDataText(*file.Bytes), fresh.Settings, model);
+    data = std::move(fresh);
+    return FileOutcome::Success();
+}
+
+} // namespace tq58

@@ -1,0 +1,88 @@
+#include "files/WholeFile.h"
+
+#include <atomic>
+#include <chrono>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <system_error>
+
+namespace tq58 {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+// Unique within the process and unlikely to meet another program's file in the same folder.
+fs::path TemporaryPathFor(const fs::path& target) {
+    static std::atomic<unsigned> counter{0};
+    const auto stamp = std::chrono::steady_clock::now().time_since_epoch().count();
+    fs::path temporary = target;
+    temporary += ".tq58-" + std::to_string(stamp) + "-" + std::to_string(counter++) + ".tmp";
+    return temporary;
+}
+
+bool WriteBytes(const fs::path& path, const std::string& bytes) {
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    if (!out) {
+        return false;
+    }
+    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    out.close();
+    return !out.fail();
+}
+
+// A symbolic link stays a link: the file it points to is replaced.
+fs::path ReplaceableTarget(const fs::path& path) {
+    std::error_code error;
+    if (!fs::is_symlink(path, error)) {
+        return path;
+    }
+    const fs::path resolved = fs::weakly_canonical(path, error);
+    return error ? path : resolved;
+}
+
+} // namespace
+
+FileBytes ReadWholeFile(const std::string& path, std::uintmax_t maxBytes) {
+    std::error_code error;
+    if (!fs::is_regular_file(path, error)) {
+        return {std::nullopt, error ? error.message() : "not a readable file: " + path};
+    }
+    const std::uintmax_t size = fs::file_size(path, error);
+    if (error || size > maxBytes) {
+        return {std::nullopt, "too large to read: " + path};
+    }
+    std::ifstream in(path, std::ios::binary);
+    if (!in) {
+        return {std::nullopt, "cannot open " + path};
+    }
+    std::ostringstream contents;
+    contents << in.rdbuf();
+    if (in.bad()) {
+        return {std::nullopt, "cannot read " + path};
+    }
+    return {contents.str(), {}};
+}
+
+std::string ReplaceFileContents(const std::string& path, const std::string& bytes) {
+    const fs::path target = ReplaceableTarget(path);
+    if (target.filename().empty()) {
+        return "no file name in " + path;
+    }
+    const fs::path temporary = TemporaryPathFor(target);
+    std::error_code error;
+    if (!WriteBytes(temporary, bytes)) {
+        fs::remove(temporary, error);
+        return "cannot write " + temporary.string();
+    }
+    fs::rename(temporary, target, error);
+    if (error) {
+        std::error_code ignored;
+        fs::remove(temporary, ignored);
+        return "cannot replace " + path + ": " + error.message();
+    }
+    return {};
+}
+
+} // namespace tq58

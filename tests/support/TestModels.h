@@ -1,0 +1,18 @@
+#pragma once
+
+#include "model/ModelState.h"
+
+namespace tq58::test {
+
+// The models as the shipped "global.ini" describes them.
+inline ModelState Rv7200A() {
+    return {1, "RV7200A", false, false, true};
+}
+inline ModelState Rv7700A() {
+    return {2, "RV7700A", true, true, true};
+}
+inline ModelState Rv7700AM() {
+    return {11, "RV7700AM", true, true, true};
+}
+
+} // namespace tq58::test

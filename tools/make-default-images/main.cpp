@@ -1,0 +1,99 @@
+// Writes the factory default images of every model and destination into a folder (the
+// program folder of a build). Each image is new data with the destination's regional
+// settings, prepared exactly as an image that leaves the program.
+
+#include "app/ModelCatalogue.h"
+#include "files/WholeFile.h"
+#include "link/ImageHeader.h"
+#include "model/NewData.h"
+
+#include <array>
+#include <iostream>
+#include <string>
+
+namespace {
+
+using namespace tq58;
+
+constexpr int StartGroupAddress = 0x0021;
+
+struct Region {
+    const char* destination;
+    std::array<bool, 3> usableGroups; // USA, INTL, Canada
+    int startGroup;
+    bool weatherChannels;
+};
+
+// North American sets keep all three plans with the weather channels; the international set
+// offers its own plan alone, where the NOAA weather broadcasts cannot be received.
+constexpr Region Regions[] = {
+    {"USA", {true, true, true}, GroupUsa, true},
+    {"INTL", {false, true, false}, GroupIntl, false},
+    {"CAN", {true, true, true}, GroupCanada, true},
+};
+
+constexpr int Models[] = {1, 2, 11};
+
+void ApplyRegion(SettingsRecord& settings, const Region& region) {
+    for (std::size_t group = 0; group < region.usableGroups.size(); ++group) {
+        settings.UsableChGroup[group].Enable = region.usableGroups[group];
+        settings.DscBasicSetup.DscChGroup[group] = region.usableGroups[group];
+        settings.AtisCommon.AtisChGroup[group] = region.usableGroups[group];
+    }
+    for (ChannelRecord& weather : settings.CHWX) {
+        weather.Enable = weather.Enable && region.weatherChannels;
+        weather.ScanMemory = weather.ScanMemory && region.weatherChannels;
+    }
+    // An EXP channel made later in the editor transmits once it has a transmit frequency.
+    for (ChannelRecord& exp : settings.CHEXP) {
+        exp.TxEnable = true;
+        exp.LowPower = false;
+    }
+}
+
+std::string FactoryImage(int modelType, const Region& region, std::string& error) {
+    ModelState model;
+    model.ModelType = modelType;
+    model.ModelName = ModelNameOf(modelType, UnknownModelName::Unknown);
+    RadioData data;
+    NewData(data, model);
+    ApplyRegion(data.Settings, region);
+    data.MemoryImage[StartGroupAddress] = static_cast<std::uint8_t>(region.startGroup);
+    const EncodeResult encoded = PrepareOutgoingImage(data, model);
+    if (!encoded.Ok()) {
+        error = "cannot store " + encoded.FailedField;
+        return {};
+    }
+    return std::string(data.MemoryImage.begin(), data.MemoryImage.end());
+}
+
+bool WriteFactoryImage(const std::string& folder, int modelType, const Region& region) {
+    const std::string path =
+        folder + "/" + region.destination + ModelFileSuffix(modelType) + ".ini";
+    std::string error;
+    const std::string image = FactoryImage(modelType, region, error);
+    if (error.empty()) {
+        error = ReplaceFileContents(path, image);
+    }
+    if (!error.empty()) {
+        std::cerr << "make-default-images: " << path << ": " << error << "\n";
+        return false;
+    }
+    return true;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (argc != 2) {
+        std::cerr << "usage: make-default-images FOLDER\n";
+        return 2;
+    }
+    bool ok = true;
+    for (const int modelType : Models) {
+        for (const Region& region : Regions) {
+            ok = WriteFactoryImage(argv[1], modelType, region) && ok;
+        }
+    }
+    return ok ? 0 : 1;
+}
