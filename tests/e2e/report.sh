@@ -20,6 +20,10 @@ cmp "$work/report.txt" "$expected" || fail "report file differs from the expecte
 "$bin/tq58-cli" report "$work/new.hex" --program-folder "$work/folder" > "$work/stdout.txt"
 cmp "$work/stdout.txt" "$expected" || fail "report on standard output differs"
 
+"$bin/tq58-cli" convert "$work/new.hex" "$work/new.dat" --program-folder "$work/folder"
+"$bin/tq58-cli" report "$work/new.dat" --program-folder "$work/folder" -o "$work/dat.txt"
+cmp "$work/dat.txt" "$expected" || fail "report of the settings file differs"
+
 "$bin/tq58-cli" report "$work/new.hex" --program-folder "$work/noatis" > "$work/noatis.txt"
 ! grep -q 'ATIS' "$work/noatis.txt" || fail "a model without ATIS got ATIS sections"
 grep -q '^##### Programable USA Channel #####' "$work/noatis.txt" || fail "no USA table without ATIS"
