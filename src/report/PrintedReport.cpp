@@ -71,10 +71,15 @@ public:
     void StartSection() { repeatedLines_.clear(); }
 
     void Add(const PrintedLine& line) {
-        if (IsFull()) {
+        KeepTogether(1);
+        Page().push_back(line);
+    }
+
+    // Starts a new page unless the next count lines fit on this one.
+    void KeepTogether(std::size_t count) {
+        if (!HasRoomFor(count)) {
             StartPage();
         }
-        Page().push_back(line);
     }
 
     // A table's column lines, repeated at the top of every page the table goes on to.
@@ -90,10 +95,10 @@ private:
     std::vector<PrintedLine>& Page() { return pages_.back().Lines; }
 
     // A page always takes one line beyond its header, so that every page makes progress.
-    bool IsFull() {
+    bool HasRoomFor(std::size_t count) {
         const std::size_t lines = Page().size();
-        return linesPerPage_ > 0 && lines >= static_cast<std::size_t>(linesPerPage_) &&
-               lines > prefixLines_;
+        return linesPerPage_ <= 0 || lines <= prefixLines_ ||
+               lines + count <= static_cast<std::size_t>(linesPerPage_);
     }
 
     std::string pageHeader_;
@@ -103,9 +108,15 @@ private:
     std::size_t prefixLines_ = 0;
 };
 
+// A heading never stands alone at the foot of a page: it goes with the empty line before it
+// and the first two lines under it.
+constexpr std::size_t SectionOpeningLines = 4;
+
 void PrintSection(PageWriter& writer, const ReportSection& section, const ModelState& model) {
     if (section.StartsPrintedPage || !writer.HasPage()) {
         writer.StartBlock();
+    } else {
+        writer.KeepTogether(std::min(SectionOpeningLines, 2 + section.Lines.size()));
     }
     writer.StartSection();
     writer.Add({});

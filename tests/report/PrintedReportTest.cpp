@@ -266,6 +266,24 @@ TEST_F(PrintedReportTest, LongBlocksGoOnOverPagesWithHeaderAndColumnLines) {
     }
 }
 
+TEST_F(PrintedReportTest, HeadingsStayWithTheirFirstLines) {
+    // Twelve lines: the first section fills ten, so the next heading would be the last line.
+    const std::vector<PrintedPage> pages = Print(12);
+    ASSERT_GE(pages.size(), 2u);
+    EXPECT_EQ(pages[0].Lines.size(), 10u);
+    EXPECT_EQ(Texts(pages[1].Lines[3]), std::vector<std::string>{"##### Common Setup #####"});
+    for (int linesPerPage = 8; linesPerPage <= 70; ++linesPerPage) {
+        for (const PrintedPage& page : Print(linesPerPage)) {
+            const std::size_t last = page.Lines.size() - 1;
+            for (std::size_t i : {last, last - 1}) {
+                const auto& items = page.Lines[i].Items;
+                EXPECT_FALSE(i > 2 && !items.empty() && items.front().Text.starts_with("#####"))
+                    << "heading near the foot of a page of " << linesPerPage << " lines";
+            }
+        }
+    }
+}
+
 // Every line of the unbroken layout, in order, without the page headers.
 std::vector<std::vector<std::string>> BodyLines(const std::vector<PrintedPage>& pages) {
     std::vector<std::vector<std::string>> body;
