@@ -9,6 +9,7 @@ namespace tq58::cli {
 int RunNew(const std::vector<std::string>& args);
 int RunDump(const std::vector<std::string>& args);
 int RunConvert(const std::vector<std::string>& args);
+int RunReport(const std::vector<std::string>& args);
 int RunRead(const std::vector<std::string>& args);
 int RunProgram(const std::vector<std::string>& args);
 int RunClearLog(const std::vector<std::string>& args);

@@ -18,6 +18,7 @@ const Verb verbs[] = {
     {"new", tq58::cli::RunNew, "new --model M [--destination D] -o OUT"},
     {"dump", tq58::cli::RunDump, "dump IN.hex"},
     {"convert", tq58::cli::RunConvert, "convert IN OUT [--model M]"},
+    {"report", tq58::cli::RunReport, "report IN [--model M] [-o OUT.txt]"},
     {"read", tq58::cli::RunRead,
      "read --port DEV [--model M] [--low-speed] [--debug] [--yes] -o OUT"},
     {"program", tq58::cli::RunProgram,

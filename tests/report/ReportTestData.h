@@ -1,0 +1,34 @@
+#pragma once
+
+#include "model/ModelState.h"
+#include "model/NewData.h"
+#include "model/RadioData.h"
+
+#include <string>
+#include <vector>
+
+namespace tq58::test {
+
+inline ModelState Rv7700a(bool atis = true, bool scrambler = true) {
+    return ModelState{2, "RV7700A", atis, scrambler, true};
+}
+
+// New data for the model, with no destination image: every setting known.
+inline RadioData NewRadioData(const ModelState& model) {
+    RadioData data;
+    (void)NewData(data, model);
+    return data;
+}
+
+// The report's lines; the report begins with a line break, so element 0 is always empty.
+inline std::vector<std::string> SplitLines(const std::string& text) {
+    std::vector<std::string> lines;
+    std::size_t start = 0;
+    for (std::size_t end; (end = text.find("\r\n", start)) != std::string::npos; start = end + 2) {
+        lines.push_back(text.substr(start, end - start));
+    }
+    lines.push_back(text.substr(start));
+    return lines;
+}
+
+} // namespace tq58::test

@@ -1,0 +1,73 @@
+#include "CliArgs.h"
+#include "CliData.h"
+#include "CliVerbs.h"
+#include "app/ModelCatalogue.h"
+#include "report/ReportText.h"
+
+#include <cstdio>
+#include <fstream>
+#include <iostream>
+
+namespace tq58::cli {
+
+namespace {
+
+constexpr const char* ReportUsage = "usage: report IN [--model M] [-o OUT]";
+
+// A failed save leaves an earlier report of the same name as it was.
+bool WriteTextFile(const std::string& path, const std::string& text) {
+    const std::string temporary = path + ".tmp";
+    {
+        std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
+        out.write(text.data(), static_cast<std::streamsize>(text.size()));
+        if (!out.flush()) {
+            out.close();
+            std::remove(temporary.c_str());
+            return false;
+        }
+    }
+    if (std::rename(temporary.c_str(), path.c_str()) != 0) {
+        std::remove(temporary.c_str());
+        return false;
+    }
+    return true;
+}
+
+} // namespace
+
+int RunReport(const std::vector<std::string>& words) {
+    const CliArgs args(words, {"--model", "-o", "--program-folder"});
+    if (!args.Valid()) {
+        return UsageError(args.Error());
+    }
+    if (const auto unknown = args.UnknownOption({})) {
+        return UsageError("unknown option " + *unknown);
+    }
+    if (args.Positional().size() != 1) {
+        return UsageError(ReportUsage);
+    }
+    std::optional<int> modelOverride;
+    if (const auto modelText = args.Value("--model")) {
+        modelOverride = ParseModel(*modelText);
+        if (!modelOverride) {
+            return UsageError("unknown model '" + *modelText + "'");
+        }
+    }
+    RadioData data;
+    ModelState model;
+    std::string error;
+    if (!LoadInput(args.Positional().front(), modelOverride, ProgramFolder(args), data, model,
+                   error)) {
+        return Failure(error);
+    }
+    // Saved as the report window saves it: the text followed by one line break.
+    const std::string saved = BuildReport(data, model) + ReportLineBreak;
+    const auto output = args.Value("-o");
+    if (!output) {
+        std::cout.write(saved.data(), static_cast<std::streamsize>(saved.size()));
+        return std::cout.flush() ? ExitOk : Failure("FileSave Error!!");
+    }
+    return WriteTextFile(*output, saved) ? ExitOk : Failure("FileSave Error!!");
+}
+
+} // namespace tq58::cli
