@@ -3,7 +3,6 @@
 #include "model/NewData.h"
 #include "support/RadioFixtures.h"
 
-#include <functional>
 #include <gtest/gtest.h>
 #include <random>
 
@@ -68,16 +67,13 @@ TEST(IsChannelUsableTest, NeedsTheGroupFlagAndTheEnableBitOfItsOwnBitmap) {
         {0, 0, true},    {18, 1, true},   {17, 1, false},  {19, 1, false},
         {18, 0, false},  {18, 2, false},  {0, 1, false},   {239, 2, false}, // Canada's flag is off
         {239, 0, false}, {240, 0, false}, {279, 1, false},                  // EXP flag is off
-        {100, 0, false},
-    };
+        {100, 0, false}};
     for (const auto& [channel, group, usable] : cases) {
         EXPECT_EQ(IsChannelUsable(image, channel, group), usable) << channel << " " << group;
     }
     SetGroupFlags(image, false, false, true, true);
-    const std::tuple<int, int, bool> flipped[] = {
-        {239, 2, true}, {18, 1, false},  {240, 0, true},
-        {279, 2, true}, {241, 0, false}, {278, 0, false},
-    };
+    const std::tuple<int, int, bool> flipped[] = {{239, 2, true}, {18, 1, false},  {240, 0, true},
+                                                  {279, 2, true}, {241, 0, false}, {278, 0, false}};
     for (const auto& [channel, group, usable] : flipped) {
         EXPECT_EQ(IsChannelUsable(image, channel, group), usable) << channel << " " << group;
     }
@@ -96,49 +92,20 @@ TEST(FirstEnabledTest, FindsTheFirstChannelInUse) {
     EXPECT_EQ(FirstEnabled(exp, 1), 3);
 }
 
-TEST(StartChannelTest, ChooseStartChannel) {
+// The start-channel choices themselves are exercised through PrepareImageHeader below.
+TEST(StartChannelTest, ValuesOutsideTheListsAreLeftAlone) {
     RadioData data = DataWithPlans(0x00);
-    const auto choose = [&data](int channel, int group) {
-        return ChooseStartChannel(data.MemoryImage, data.Settings, channel, group);
-    };
-    EXPECT_EQ(choose(32, 3), -1);
-    EXPECT_EQ(choose(32, -1), -1);
-    SetGroupFlags(data.MemoryImage, true, true, true, false);
-    EnableInImage(data.MemoryImage, 0, 32);
-    EXPECT_EQ(choose(32, 0), 32);
-    EXPECT_EQ(choose(33, 0), 3); // to the group's first channel
-    EXPECT_EQ(choose(32, 1), 2);
-    DisableAll(data.Settings.CHCAN); // an empty group falls back to the first EXP number
-    data.Settings.CHEXP[4].Enable = true;
-    EXPECT_EQ(choose(32, 2), 5);
-    data.Settings.CHEXP[4].Enable = false;
-    EXPECT_EQ(choose(32, 2), -1);
-}
-
-TEST(StartChannelTest, ChooseWeatherChannel) {
-    RadioData data = DataWithPlans(0x00);
-    const auto choose = [&data](int index) {
-        return ChooseWeatherChannel(data.MemoryImage, data.Settings, index);
-    };
+    EXPECT_EQ(ChooseStartChannel(data.MemoryImage, data.Settings, 32, 3), -1);
+    EXPECT_EQ(ChooseStartChannel(data.MemoryImage, data.Settings, 32, -1), -1);
     for (const int outside : {10, 255, -1}) {
-        EXPECT_EQ(choose(outside), outside);
+        EXPECT_EQ(ChooseWeatherChannel(data.MemoryImage, data.Settings, outside), outside);
     }
-    PutBytes(data.MemoryImage, 0x0290, {0x10, 0x40});
-    EXPECT_EQ(choose(3), 3);
-    EXPECT_EQ(choose(9), 9);
-    PutBytes(data.MemoryImage, 0x0290, {0xEF, 0xBF});
-    EXPECT_EQ(choose(3), 0);
-    EXPECT_EQ(choose(9), 0);
-    DisableAll(data.Settings.CHWX, 5);
-    EXPECT_EQ(choose(3), 5);
-    DisableAll(data.Settings.CHWX);
-    EXPECT_EQ(choose(3), -1);
 }
 
 // Header preparation on an image whose plan channels are all in use, so that only the group
 // flags decide.
 class PrepareHeaderTest : public ::testing::Test {
-public:
+protected:
     RadioData data = DataWithPlans(0x00);
     Image& image = data.MemoryImage;
 
@@ -164,8 +131,7 @@ TEST_F(PrepareHeaderTest, StartGroupMovesToTheNextUsableGroup) {
         {0, false, true, true, 1},   {0, false, false, true, 2},  {0, true, false, false, 0},
         {1, true, false, true, 2},   {1, true, false, false, 0},  {1, false, true, false, 1},
         {2, true, true, false, 0},   {2, false, true, false, 1},  {2, false, false, true, 2},
-        {0, false, false, false, 0}, {1, false, false, false, 1}, {5, true, true, true, 5},
-    };
+        {0, false, false, false, 0}, {1, false, false, false, 1}, {5, true, true, true, 5}};
     for (const Case& c : cases) {
         SetGroupFlags(image, c.Usa, c.Intl, c.Canada, false);
         PutBytes(image, 0x0021, {static_cast<std::uint8_t>(c.Group), 0, 0, 32, 0x12, 0x34, 7});
@@ -177,64 +143,47 @@ TEST_F(PrepareHeaderTest, StartGroupMovesToTheNextUsableGroup) {
 TEST_F(PrepareHeaderTest, StartChannelBytes) {
     struct Case {
         const char* Name;
-        std::function<void(PrepareHeaderTest&)> Setup;
-        Bytes Start; // 0x0021: group, mode, channel (two bytes), copy (two bytes), weather
+        const char* GroupFlags; // USA, INTL, Canada, EXP
+        int Bitmap;             // one enable-bitmap byte to set, 0 for none
+        std::uint8_t BitmapByte;
+        bool UsaEmpty;
+        int ExpChannel; // EXP record in use, -1 for none
+        int WxDisabled; // weather records switched off from the first
+        Bytes Start;    // 0x0021: group, mode, channel (two bytes), its copy, weather index
         Bytes Expected;
     };
-    const Case cases[] = {
-        {"usable channel is copied",
-         [](auto& t) { SetGroupFlags(t.image, 1, 1, 1, 0); },
-         {0, 0, 0, 32, 0x12, 0x34, 7},
-         {0, 0, 0, 32, 0, 32, 7}},
-        {"disabled USA start moves into INTL",
-         [](auto& t) {
-             SetGroupFlags(t.image, 0, 1, 1, 0);
-             t.image[0x0230 + 4] = 0x7F;
-         },
-         {0, 0, 0, 32, 0x12, 0x34, 7},
-         {1, 0, 0, 2, 0, 2, 7}},
-        {"empty group starts on the first EXP number",
-         [](auto& t) {
-             SetGroupFlags(t.image, 1, 0, 0, 1);
-             t.image[0x0200 + 4] = 0x00;
-             DisableAll(t.data.Settings.CHUSA);
-             t.data.Settings.CHEXP[6].Enable = true;
-         },
-         {0, 0, 0, 32, 0x12, 0x34, 7},
-         {0, 0, 0, 7, 0, 7, 7}},
-        {"no channel anywhere keeps the start",
-         [](auto& t) {
-             SetGroupFlags(t.image, 1, 0, 0, 0);
-             t.image[0x0200 + 4] = 0x00;
-             DisableAll(t.data.Settings.CHUSA);
-         },
-         {0, 0, 0, 32, 0x12, 0x34, 7},
-         {0, 0, 0, 32, 0x12, 0x34, 7}},
-        {"weather start with blank index",
-         [](auto& t) { SetGroupFlags(t.image, 0, 1, 0, 0); },
-         {2, 1, 0, 0x20, 0x12, 0x34, 0xFF},
-         {2, 1, 0, 0xFF, 0x12, 0x34, 0xFF}},
-        {"weather start moves to the first in use",
-         [](auto& t) { DisableAll(t.data.Settings.CHWX, 5); },
-         {0, 1, 0, 0, 0x12, 0x34, 3},
-         {0, 1, 0, 5, 0x12, 0x34, 5}},
-        {"weather start in use stays",
-         [](auto& t) { t.image[0x0290] = 0x10; },
-         {0, 1, 0, 0, 0x12, 0x34, 3},
-         {0, 1, 0, 3, 0x12, 0x34, 3}},
-        {"no weather channel keeps the bytes",
-         [](auto& t) { DisableAll(t.data.Settings.CHWX); },
-         {0, 1, 0, 9, 0x12, 0x34, 3},
-         {0, 1, 0, 9, 0x12, 0x34, 3}},
-        {"other start mode",
-         [](auto& t) { SetGroupFlags(t.image, 0, 0, 1, 0); },
-         {0, 2, 0, 0x20, 0x12, 0x34, 0xFF},
-         {0, 2, 0, 0x20, 0x12, 0x34, 0xFF}},
+    // Start bytes with the copy left as 0x12 0x34.
+    const auto S = [](std::uint8_t group, std::uint8_t mode, std::uint8_t channel,
+                      std::uint8_t index) {
+        return Bytes{group, mode, 0, channel, 0x12, 0x34, index};
     };
+    const Bytes start = S(0, 0, 32, 7);
+    const Case cases[] = {
+        {"usable channel is copied", "1110", 0, 0, false, -1, 0, start, {0, 0, 0, 32, 0, 32, 7}},
+        {"to the group's first", "1110", 0x0204, 0x7F, false, -1, 0, start, {0, 0, 0, 3, 0, 3, 7}},
+        {"USA into INTL", "0110", 0x0234, 0x7F, false, -1, 0, start, {1, 0, 0, 2, 0, 2, 7}},
+        {"first EXP number", "1001", 0x0204, 0x00, true, 6, 0, start, {0, 0, 0, 7, 0, 7, 7}},
+        {"no channel anywhere", "1000", 0x0204, 0x00, true, -1, 0, start, start},
+        {"weather blank index", "0100", 0, 0, false, -1, 0, S(2, 1, 32, 0xFF), S(2, 1, 0xFF, 0xFF)},
+        {"weather to first in use", "0000", 0, 0, false, -1, 5, S(0, 1, 0, 3), S(0, 1, 5, 5)},
+        {"weather in use stays", "0000", 0x0290, 0x10, false, -1, 0, S(0, 1, 0, 3), S(0, 1, 3, 3)},
+        {"no weather channel", "0000", 0, 0, false, -1, 10, S(0, 1, 9, 3), S(0, 1, 9, 3)},
+        {"other start mode", "0010", 0, 0, false, -1, 0, S(0, 2, 32, 0xFF), S(0, 2, 32, 0xFF)}};
     for (const Case& c : cases) {
         SetUp();
         data.Settings = DataWithPlans(0x00).Settings;
-        c.Setup(*this);
+        const std::string f = c.GroupFlags;
+        SetGroupFlags(image, f[0] == '1', f[1] == '1', f[2] == '1', f[3] == '1');
+        if (c.Bitmap != 0) {
+            image[c.Bitmap] = c.BitmapByte;
+        }
+        if (c.UsaEmpty) {
+            DisableAll(data.Settings.CHUSA);
+        }
+        if (c.ExpChannel >= 0) {
+            data.Settings.CHEXP[c.ExpChannel].Enable = true;
+        }
+        DisableAll(data.Settings.CHWX, c.WxDisabled);
         PutBytes(image, 0x0021, c.Start);
         Prepare();
         EXPECT_EQ(BytesAt(image, 0x0021, 7), c.Expected) << c.Name;
@@ -275,10 +224,9 @@ TEST_F(PrepareHeaderTest, AtisModeFollowsGroupsAndCallSignTable) {
         bool TableEmpty;
         std::uint8_t Mode;
     };
-    const Case cases[] = {
-        {0xA0, true, 0x44},  {0xA0, false, 0x88}, {0xF0, false, 0xAA}, {0xF0, true, 0x55},
-        {0x0F, false, 0x00}, {0x00, true, 0x00},  {0x10, false, 0x02}, {0x40, true, 0x10},
-    };
+    const Case cases[] = {{0xA0, true, 0x44},  {0xA0, false, 0x88}, {0xF0, false, 0xAA},
+                          {0xF0, true, 0x55},  {0x0F, false, 0x00}, {0x00, true, 0x00},
+                          {0x10, false, 0x02}, {0x40, true, 0x10}};
     for (const Case& c : cases) {
         image[0x019B] = c.Groups;
         image[0x019C] = 0x5A;

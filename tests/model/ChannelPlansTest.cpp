@@ -53,11 +53,9 @@ TEST_P(PlanTest, RebuildingDiscardsEdits) {
     EXPECT_EQ(list, Plan(GetParam().Kind));
 }
 
-const PlanCase planCases[] = {
-    {"USA", PlanKind::Usa, 51},
-    {"International", PlanKind::International, 57},
-    {"Canada", PlanKind::Canada, 59},
-};
+const PlanCase planCases[] = {{"USA", PlanKind::Usa, 51},
+                              {"International", PlanKind::International, 57},
+                              {"Canada", PlanKind::Canada, 59}};
 
 INSTANTIATE_TEST_SUITE_P(ChannelPlansTest, PlanTest, ::testing::ValuesIn(planCases),
                          [](const auto& info) { return std::string(info.param.Name); });

@@ -22,8 +22,7 @@ TEST(ChannelTableTest, SampleNumbersCarryTheirLabelAndFrequencies) {
         {0, "00", 156000, 160600},    {1, "00A", 156000, 0},       {2, "01", 156050, 160650},
         {32, "16", 156800, 161400},   {118, "59", 158950, 163550}, {119, "59A", 158950, 0},
         {120, "60", 156025, 160625},  {141, "70A", 156525, 0},     {198, "99", 157975, 162575},
-        {200, "100", 158025, 162625}, {239, "119A", 158975, 0},
-    };
+        {200, "100", 158025, 162625}, {239, "119A", 158975, 0}};
     const auto& table = ChannelTable();
     ASSERT_EQ(table.size(), 240u);
     EXPECT_EQ(&ChannelTable(), &table);
@@ -76,19 +75,17 @@ TEST(WeatherTableTest, TenReceiveOnlyChannels) {
 }
 
 TEST(FindChannelPositionTest, MatchesLabelsExactly) {
-    const std::pair<const char*, const char*> cases[] = {
-        {"16", "32"},
-        {"00", "0"},
-        {"00A", "1"},
-        {"70A", "141"},
-        {"119A", "239"},
-        {"16a", ""},
-        {"6", ""},
-        {"16 ", ""},
-        {"", ""},
-        {"120", ""},
-        {"WX01[162.550MHz]", ""},
-    };
+    const std::pair<const char*, const char*> cases[] = {{"16", "32"},
+                                                         {"00", "0"},
+                                                         {"00A", "1"},
+                                                         {"70A", "141"},
+                                                         {"119A", "239"},
+                                                         {"16a", ""},
+                                                         {"6", ""},
+                                                         {"16 ", ""},
+                                                         {"", ""},
+                                                         {"120", ""},
+                                                         {"WX01[162.550MHz]", ""}};
     for (const auto& [label, position] : cases) {
         EXPECT_EQ(FindChannelPosition(label), position) << "'" << label << "'";
     }

@@ -61,8 +61,7 @@ TEST_F(DecoderTest, AttributeByteOfEachPlanList) {
     const Case cases[] = {
         {0x40, true, true, false, false, 0},  {0x80, false, false, false, false, 0},
         {0x6A, true, true, true, false, 5},   {0x1E, false, false, false, true, 7},
-        {0xA1, false, false, true, false, 0}, {0xD3, true, false, false, true, 1},
-    };
+        {0xA1, false, false, true, false, 0}, {0xD3, true, false, false, true, 1}};
     for (int group = 0; group < 3; ++group) {
         for (std::size_t i = 0; i < std::size(cases); ++i) {
             data.MemoryImage[0x0500 + 0x300 * group + 2 * (100 + 10 * i)] = cases[i].Byte;
@@ -114,10 +113,9 @@ TEST_F(DecoderTest, BitmapsAndNamesOfEveryList) {
 }
 
 TEST_F(DecoderTest, OffsetTimeIsSignAndMagnitude) {
-    const std::pair<std::uint8_t, int> cases[] = {
-        {0x38, 24}, {0x18, -24}, {0x20, 0},   {0x00, 0},  {0xC5, -5},
-        {0xE5, 5},  {0x3F, 31},  {0x1F, -31}, {0x83, -3}, {0x61, 1},
-    };
+    const std::pair<std::uint8_t, int> cases[] = {{0x38, 24}, {0x18, -24}, {0x20, 0},  {0x00, 0},
+                                                  {0xC5, -5}, {0xE5, 5},   {0x3F, 31}, {0x1F, -31},
+                                                  {0x83, -3}, {0x61, 1}};
     for (const auto& [byte, offset] : cases) {
         data.MemoryImage[0x002B] = byte;
         Decode();

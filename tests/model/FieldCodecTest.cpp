@@ -13,6 +13,11 @@ using test::BytesAt;
 using test::ImageFilledWith;
 using test::PutBytes;
 
+std::uint8_t Written(std::uint8_t value, void (*write)(std::uint8_t&)) {
+    write(value);
+    return value;
+}
+
 TEST(BitFieldTest, ReadsAndWritesCountingFromTheLeastSignificantBit) {
     EXPECT_EQ(GetBit(0x80, 7), 1);
     EXPECT_EQ(GetBit(0x80, 6), 0);
@@ -24,25 +29,12 @@ TEST(BitFieldTest, ReadsAndWritesCountingFromTheLeastSignificantBit) {
     EXPECT_EQ(GetBits(0x6A, 2, 7), 1);
     EXPECT_EQ(GetBits(0x6A, 3, 3), 5);
     EXPECT_EQ(GetBits(0xF1, 3, 3), 0);
-
-    struct WriteCase {
-        std::uint8_t Before;
-        std::function<void(std::uint8_t&)> Write;
-        std::uint8_t After;
-    };
-    const WriteCase cases[] = {
-        {0x01, [](std::uint8_t& v) { SetBit(v, 1, 7); }, 0x81},
-        {0x81, [](std::uint8_t& v) { SetBit(v, 0, 7); }, 0x01},
-        {0xFF, [](std::uint8_t& v) { SetBit(v, 2, 3); }, 0xF7}, // only 1 sets
-        {0xFF, [](std::uint8_t& v) { SetBits(v, 3, 3, 0); }, 0xF1},
-        {0x00, [](std::uint8_t& v) { SetBits(v, 3, 3, 13); }, 0x0A}, // low bits of the value
-        {0x81, [](std::uint8_t& v) { SetBits(v, 2, 7, 1); }, 0x41},
-    };
-    for (std::size_t i = 0; i < std::size(cases); ++i) {
-        std::uint8_t value = cases[i].Before;
-        cases[i].Write(value);
-        EXPECT_EQ(value, cases[i].After) << "case " << i;
-    }
+    EXPECT_EQ(Written(0x01, [](std::uint8_t& v) { SetBit(v, 1, 7); }), 0x81);
+    EXPECT_EQ(Written(0x81, [](std::uint8_t& v) { SetBit(v, 0, 7); }), 0x01);
+    EXPECT_EQ(Written(0xFF, [](std::uint8_t& v) { SetBit(v, 2, 3); }), 0xF7); // only 1 sets
+    EXPECT_EQ(Written(0xFF, [](std::uint8_t& v) { SetBits(v, 3, 3, 0); }), 0xF1);
+    EXPECT_EQ(Written(0x00, [](std::uint8_t& v) { SetBits(v, 3, 3, 13); }), 0x0A);
+    EXPECT_EQ(Written(0x81, [](std::uint8_t& v) { SetBits(v, 2, 7, 1); }), 0x41);
 }
 
 TEST(NameCharacterTest, OnlyTheRadioSetIsAccepted) {
@@ -76,12 +68,10 @@ TEST(TextFieldTest, Writing) {
         int Length;
         Bytes Expected; // from 0x0FF, one byte either side of the field
     };
-    const Case cases[] = {
-        {"AB", 4, {0x00, 'A', 'B', 0xFF, 0xFF, 0x00}},
-        {"A_B\xE9", 4, {0x00, 'A', 0xFF, 'B', 0xFF, 0x00}},
-        {"ABCDE", 3, {0x00, 'A', 'B', 'C', 0x00}},
-        {"1 ", 3, {0x00, '1', ' ', 0xFF, 0x00}},
-    };
+    const Case cases[] = {{"AB", 4, {0x00, 'A', 'B', 0xFF, 0xFF, 0x00}},
+                          {"A_B\xE9", 4, {0x00, 'A', 0xFF, 'B', 0xFF, 0x00}},
+                          {"ABCDE", 3, {0x00, 'A', 'B', 'C', 0x00}},
+                          {"1 ", 3, {0x00, '1', ' ', 0xFF, 0x00}}};
     for (const Case& c : cases) {
         Image image = ImageFilledWith(0x00);
         WriteText(image, 0x100, c.Text, c.Length);
@@ -90,11 +80,11 @@ TEST(TextFieldTest, Writing) {
 }
 
 TEST(TextFieldTest, CallSignsAreRightAlignedWithSpaceAndCommaBlank) {
-    const std::pair<const char*, Bytes> cases[] = {
-        {"12", {0xFF, '1', '2', 0x00}},  {"ABCD", {'B', 'C', 'D', 0x00}},
-        {"A B", {'A', 0xFF, 'B', 0x00}}, {"A,(", {'A', 0xFF, '(', 0x00}},
-        {"", {0xFF, 0xFF, 0xFF, 0x00}},
-    };
+    const std::pair<const char*, Bytes> cases[] = {{"12", {0xFF, '1', '2', 0x00}},
+                                                   {"ABCD", {'B', 'C', 'D', 0x00}},
+                                                   {"A B", {'A', 0xFF, 'B', 0x00}},
+                                                   {"A,(", {'A', 0xFF, '(', 0x00}},
+                                                   {"", {0xFF, 0xFF, 0xFF, 0x00}}};
     for (const auto& [text, expected] : cases) {
         Image image = ImageFilledWith(0x00);
         WriteCallSignText(image, 0x100, text);
@@ -121,18 +111,16 @@ TEST(DigitFieldTest, Writing) {
         bool IsMmsi;
         Bytes Expected; // six bytes: the field and the one after it
     };
-    const Case cases[] = {
-        {"123456789", true, {0x12, 0x34, 0x56, 0x78, 0x90, 0x00}},
-        {"9123456789", true, {0x91, 0x23, 0x45, 0x67, 0x80, 0x00}},
-        {"9123456789", false, {0x91, 0x23, 0x45, 0x67, 0x89, 0x00}},
-        {"123", false, {0x12, 0x3F, 0xFF, 0xFF, 0xFF, 0x00}},
-        {"123", true, {0x12, 0x3F, 0xFF, 0xFF, 0xF0, 0x00}},
-        {"", true, {0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0x00}},
-        {"   ", true, {0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0x00}},
-        {"12a4", false, {0x12, 0xF4, 0xFF, 0xFF, 0xFF, 0x00}},
-        {" 12", false, {0xF1, 0x2F, 0xFF, 0xFF, 0xFF, 0x00}},
-        {"123456789012", false, {0x12, 0x34, 0x56, 0x78, 0x90, 0x00}},
-    };
+    const Case cases[] = {{"123456789", true, {0x12, 0x34, 0x56, 0x78, 0x90, 0x00}},
+                          {"9123456789", true, {0x91, 0x23, 0x45, 0x67, 0x80, 0x00}},
+                          {"9123456789", false, {0x91, 0x23, 0x45, 0x67, 0x89, 0x00}},
+                          {"123", false, {0x12, 0x3F, 0xFF, 0xFF, 0xFF, 0x00}},
+                          {"123", true, {0x12, 0x3F, 0xFF, 0xFF, 0xF0, 0x00}},
+                          {"", true, {0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0x00}},
+                          {"   ", true, {0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0x00}},
+                          {"12a4", false, {0x12, 0xF4, 0xFF, 0xFF, 0xFF, 0x00}},
+                          {" 12", false, {0xF1, 0x2F, 0xFF, 0xFF, 0xFF, 0x00}},
+                          {"123456789012", false, {0x12, 0x34, 0x56, 0x78, 0x90, 0x00}}};
     for (const Case& c : cases) {
         Image image = ImageFilledWith(0x00);
         WriteDigits(image, 0x190, c.Text, c.IsMmsi);
@@ -146,8 +134,7 @@ TEST(FrequencyFieldTest, Reading) {
         {{0x37, 0x00, 0x01}, 137.0001}, {{0x00, 0x00, 0x01}, 100.0001},
         {{0x00, 0x00, 0x00}, 0},        {{0xFF, 0xFF, 0xFF}, 0},
         {{0x5A, 0x02, 0x50}, 0},        {{0x56, 0x0B, 0x50}, 0},
-        {{0x56, 0x02, 0x5F}, 0},        {{0xE6, 0x02, 0x50}, 0},
-    };
+        {{0x56, 0x02, 0x5F}, 0},        {{0xE6, 0x02, 0x50}, 0}};
     for (const auto& [bytes, megahertz] : cases) {
         Image image = ImageFilledWith(0xFF);
         PutBytes(image, 0x0E05, bytes);
@@ -161,8 +148,7 @@ TEST(FrequencyFieldTest, WritingKeepsFourDecimalPlaces) {
         {161.6, {0x61, 0x60, 0x00}},     {100.0001, {0x00, 0x00, 0x01}},
         {156.02501, {0x56, 0x02, 0x50}}, {156.02549, {0x56, 0x02, 0x55}},
         {100, {0x00, 0x00, 0x00}},       {0, {0x00, 0x00, 0x00}},
-        {-5, {0x00, 0x00, 0x00}},
-    };
+        {-5, {0x00, 0x00, 0x00}}};
     for (const auto& [megahertz, bytes] : cases) {
         Image image = ImageFilledWith(0xEE);
         WriteFrequency(image, 0x0E05, megahertz);
@@ -188,8 +174,7 @@ TEST(ImageBoundTest, ReadersStopAtTheImagesEnd) {
         [](const Image& i) { return ReadText(i, 0x7FFF, 16); },
         [](const Image& i) { return ReadCallSignText(i, 0x7FFF, 3); },
         [](const Image& i) { return ReadDigits(i, 0x7FFE); },
-        [](const Image& i) { return std::to_string(ReadFrequency(i, 0x7FFE)); },
-    };
+        [](const Image& i) { return std::to_string(ReadFrequency(i, 0x7FFE)); }};
     for (std::size_t r = 0; r < std::size(readers); ++r) {
         GuardedImage guarded;
         PutBytes(guarded.image, 0x7FFE, {0x12, 'Y'});
@@ -208,8 +193,7 @@ TEST(ImageBoundTest, WritersStopAtTheImagesEnd) {
         [](Image& i) { WriteText(i, 0x7FFE, "ABCD", 4); },
         [](Image& i) { WriteCallSignText(i, 0x7FFF, "XYZ"); },
         [](Image& i) { WriteDigits(i, 0x7FFD, "123456", false); },
-        [](Image& i) { WriteFrequency(i, 0x7FFF, 156.025); },
-    };
+        [](Image& i) { WriteFrequency(i, 0x7FFF, 156.025); }};
     for (std::size_t w = 0; w < std::size(writers); ++w) {
         GuardedImage guarded;
         writers[w](guarded.image);

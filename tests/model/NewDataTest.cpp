@@ -27,8 +27,8 @@ Bytes Text(const std::string& text) {
     return {text.begin(), text.end()};
 }
 
-// The factory defaults of a new image, then what the encoder writes over them for the new
-// record; plan lists are checked separately.
+// The factory defaults of a new image and, from 0x002B on, what the encoder writes over
+// them for the new record; plan lists are checked separately.
 const std::pair<int, Bytes> newImageBytes[] = {
     {0x0002, {0x00}},
     {0x0020, {0x00, 0x00, 0x00, 0x00, 0x1E, 0x00, 0x1E, 0x00, 0x00, 0x00, 0x00}},
@@ -55,7 +55,6 @@ const std::pair<int, Bytes> newImageBytes[] = {
     {0x0490, levelBytesC},
     {0x04A0, levelBytesA},
     {0x0E00, Bytes(0x0400, 0x00)},
-    // encoded settings
     {0x002B, {0xB8}},
     {0x0033, {0x01, 0x01}},
     {0x00C0, {0x01, 0xFF, 0xFF, 0xFF, 0xFF}},
@@ -73,8 +72,7 @@ const std::pair<int, Bytes> newImageBytes[] = {
     {0x0330, Bytes(30, 0x00)},
     {0x0360, Bytes(30, 0x00)},
     {0x4D00, Text("162.550MHZ")},
-    {0x4D90, Text("163.275MHZ")},
-};
+    {0x4D90, Text("163.275MHZ")}};
 
 // Plan enable bitmaps, attribute bytes and names come from the channel plans.
 bool IsPlanByte(int address) {
@@ -183,12 +181,8 @@ TEST_P(NewDataModelTest, RecordTakesTheDefaults) {
     for (int i = 0; i < 7; ++i) {
         EXPECT_TRUE(s.DscBasicSetup.BeepOut[i]) << i;
     }
-    EXPECT_EQ(s.DscAdvancedSetup, (DscAdvancedSetupRecord{{false, true, true, false},
-                                                          {},
-                                                          {false, false, false, true},
-                                                          {},
-                                                          {false, false, false, true},
-                                                          {}}));
+    EXPECT_EQ(s.DscAdvancedSetup,
+              (DscAdvancedSetupRecord{{0, 1, 1, 0}, {}, {0, 0, 0, 1}, {}, {0, 0, 0, 1}, {}}));
     EXPECT_EQ(s.DscDisplaySetup, (DscDisplaySetupRecord{true, true, true}));
     EXPECT_EQ(s.AtisCommon,
               (AtisCommonRecord{{true, true, true, true}, "", {true, true, true, true}}));

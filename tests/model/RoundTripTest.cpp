@@ -17,45 +17,36 @@ constexpr unsigned Iterations = 60;
 
 // Bits of each image byte the encoder may write; everything else must survive an encode.
 Image WritableBits() {
-    Image mask{};
-    const auto allow = [&mask](int address, int count, std::uint8_t bits = 0xFF, int stride = 1,
-                               int times = 1) {
-        for (int t = 0; t < times; ++t) {
-            std::fill_n(mask.begin() + address + stride * t, count, bits);
-        }
+    struct Area {
+        int Address, Count;
+        std::uint8_t Bits;
+        int Stride, Times;
     };
-    for (const int address : {0x0028, 0x002D, 0x002F, 0x0033, 0x0034, 0x0035, 0x0040, 0x0184}) {
-        allow(address, 1);
+    // Setup bytes, bitmaps, attributes, EXP records, names, call signs, directories.
+    const Area areas[] = {{0x0028, 1, 0xFF, 5, 2},       {0x002B, 1, 0x7F, 1, 1},
+                          {0x002F, 1, 0xFF, 1, 1},       {0x0033, 3, 0xFF, 1, 1},
+                          {0x0036, 1, 0x0F, 1, 1},       {0x0040, 1, 0xFF, 1, 1},
+                          {0x0046, 6, 0xFF, 1, 1},       {0x00C0, 5, 0xFF, 16, 4},
+                          {0x0180, 5, 0xFF, 1, 1},       {0x0190, 5, 0xFF, 1, 1},
+                          {0x0196, 6, 0xFF, 1, 1},       {0x01A0, 3, 0xFF, 1, 1},
+                          {0x01A3, 1, 0xFC, 1, 1},       {0x01A4, 1, 0xEE, 1, 1},
+                          {0x01A7, 4, 0xFF, 1, 1},       {0x01C6, 4, 0xFF, 1, 1},
+                          {0x01CD, 2, 0xFF, 1, 1},       {0x01D0, 10, 0xFF, 16, 2},
+                          {0x0200, 30, 0xFF, 0x30, 3},   {0x0300, 30, 0xFF, 0x30, 3},
+                          {0x0290, 2, 0xFF, 0x100, 2},   {0x0294, 8, 0xFF, 0x100, 2},
+                          {0x0500, 1, 0xFF, 2, 240},     {0x0800, 1, 0xFF, 2, 240},
+                          {0x0B00, 1, 0xFF, 2, 240},     {0x0E00, 1, 0x0E, 16, 64},
+                          {0x0E01, 10, 0xFF, 16, 64},    {0x1700, 3840, 0xFF, 0x1200, 3},
+                          {0x4D00, 10 * 16, 0xFF, 1, 1}, {0x4F00, 64 * 16, 0xFF, 1, 1},
+                          {0x5500, 6, 0xFF, 8, 32},      {0x5700, 80 * 16, 0xFF, 1, 1},
+                          {0x6400, 32 * 16, 0xFF, 1, 1}};
+
+    Image mask{};
+    for (const Area& area : areas) {
+        for (int t = 0; t < area.Times; ++t) {
+            std::fill_n(mask.begin() + area.Address + area.Stride * t, area.Count, area.Bits);
+        }
     }
-    allow(0x002B, 1, 0x7F);
-    allow(0x0036, 1, 0x0F);
-    allow(0x0046, 6);
-    allow(0x00C0, 5, 0xFF, 16, 4);
-    allow(0x0180, 4);
-    allow(0x0190, 5);
-    allow(0x0196, 6);
-    allow(0x01A0, 3);
-    allow(0x01A3, 1, 0xFC);
-    allow(0x01A4, 1, 0xEE);
-    allow(0x01A7, 4);
-    allow(0x01C6, 4);
-    allow(0x01CD, 2);
-    allow(0x01D0, 10, 0xFF, 16, 2);
-    allow(0x0200, 30, 0xFF, 0x30, 3); // plan enable bitmaps
-    allow(0x0300, 30, 0xFF, 0x30, 3); // plan scan bitmaps
-    allow(0x0290, 2, 0xFF, 0x100, 2); // weather bitmaps
-    allow(0x0294, 8, 0xFF, 0x100, 2); // EXP bitmaps
-    for (int group = 0; group < 3; ++group) {
-        allow(0x0500 + 0x300 * group, 1, 0xFF, 2, 240); // attributes: first byte of each entry
-        allow(0x1700 + 0x1200 * group, 240 * 16);       // names
-    }
-    allow(0x0E00, 1, 0x0E, 16, 64);  // EXP group bits
-    allow(0x0E01, 10, 0xFF, 16, 64); // EXP records
-    allow(0x4D00, 10 * 16);          // weather names
-    allow(0x4F00, 64 * 16);          // EXP names
-    allow(0x5500, 6, 0xFF, 8, 32);   // call signs
-    allow(0x5700, 80 * 16);
-    allow(0x6400, 32 * 16);
     return mask;
 }
 
