@@ -75,20 +75,13 @@ TEST(WeatherTableTest, TenReceiveOnlyChannels) {
 }
 
 TEST(FindChannelPositionTest, MatchesLabelsExactly) {
-    const std::pair<const char*, const char*> cases[] = {{"16", "32"},
-                                                         {"00", "0"},
-                                                         {"00A", "1"},
-                                                         {"70A", "141"},
-                                                         {"119A", "239"},
-                                                         {"16a", ""},
-                                                         {"6", ""},
-                                                         {"16 ", ""},
-                                                         {"", ""},
-                                                         {"120", ""},
-                                                         {"WX01[162.550MHz]", ""}};
+    const std::pair<const char*, const char*> cases[] = {
+        {"16", "32"}, {"00", "0"}, {"00A", "1"}, {"70A", "141"}, {"119A", "239"}, {"16a", ""},
+        {"6", ""},    {"16 ", ""}, {"", ""},     {"120", ""},    {"WX01", ""}};
     for (const auto& [label, position] : cases) {
         EXPECT_EQ(FindChannelPosition(label), position) << "'" << label << "'";
     }
+    EXPECT_EQ(FindChannelPosition("WX01[162.550MHz]"), ""); // weather labels are not searched
 }
 
 } // namespace

@@ -107,23 +107,18 @@ public:
     void Fill(std::vector<ChannelRecord>& list) {
         const bool noneEnabled = OneIn(4);
         for (ChannelRecord& r : list) {
-            r = {Int(0, 300),
-                 Bool() && !noneEnabled,
-                 Bool(),
-                 Bool(),
-                 Bool(),
-                 Bool(),
-                 Bool(),
-                 Bool(),
-                 Bool(),
-                 Name(20),
-                 OneIn(4) ? Int(0, 255) : Int(0, 7),
-                 Bool(),
-                 Bool(),
-                 Name(3),
-                 Name(3),
-                 Frequency(),
-                 Frequency()};
+            r.Position = Int(0, 300);
+            r.Enable = Bool() && !noneEnabled;
+            for (bool* flag : {&r.LowPower, &r.PowUp, &r.Duplex, &r.DuplexCapable, &r.TxEnable,
+                               &r.DispayA, &r.ScanMemory, &r.RxOnly, &r.Narrow}) {
+                *flag = Bool();
+            }
+            r.Scramble = OneIn(4) ? Int(0, 255) : Int(0, 7);
+            r.ChTag = Name(20);
+            r.CHDisplayL = Name(3);
+            r.CHDisplayR = Name(3);
+            r.Txfreq = Frequency();
+            r.Rxfreq = Frequency();
         }
     }
 
