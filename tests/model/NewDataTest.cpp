@@ -6,6 +6,7 @@
 #include <bit>
 #include <cstdio>
 #include <gtest/gtest.h>
+#include <sstream>
 
 namespace tq58 {
 namespace {
@@ -16,63 +17,46 @@ using test::ImageFilledWith;
 using test::ModelOf;
 using Four = std::array<bool, 4>;
 
-const Bytes levelBytesA = {0x00, 0x93, 0xAE, 0xC0, 0xC8, 0xD2, 0xDB, 0xE1,
-                           0xE4, 0xEA, 0xED, 0xF0, 0xF6, 0xF9, 0xFC, 0xFF};
-const Bytes levelBytesB = {0x00, 0x08, 0x1C, 0x30, 0x43, 0x57, 0x6B, 0x7B,
-                           0x8C, 0x9C, 0xAA, 0xBC, 0xCB, 0xD8, 0xE0, 0xFF};
-const Bytes levelBytesC = {0x00, 0x00, 0x10, 0x20, 0x30, 0x40, 0x50, 0x60,
-                           0x70, 0x80, 0x90, 0xA0, 0xB0, 0xC0, 0xD0, 0xFF};
-
 Bytes Text(const std::string& text) {
     return {text.begin(), text.end()};
 }
 
+Bytes Hex(const std::string& text) {
+    std::istringstream in(text);
+    Bytes bytes;
+    for (unsigned value = 0; in >> std::hex >> value;) {
+        bytes.push_back(static_cast<std::uint8_t>(value));
+    }
+    return bytes;
+}
+
+const char* const levelA = "00 93 AE C0 C8 D2 DB E1 E4 EA ED F0 F6 F9 FC FF";
+const char* const levelB = "00 08 1C 30 43 57 6B 7B 8C 9C AA BC CB D8 E0 FF";
+const char* const levelC = "00 00 10 20 30 40 50 60 70 80 90 A0 B0 C0 D0 FF";
+
 // The factory defaults of a new image and, from 0x002B on, what the encoder writes over
-// them for the new record; plan lists are checked separately.
-const std::pair<int, Bytes> newImageBytes[] = {
-    {0x0002, {0x00}},
-    {0x0020, {0x00, 0x00, 0x00, 0x00, 0x1E, 0x00, 0x1E, 0x00, 0x00, 0x00, 0x00}},
-    {0x002E, {0x00, 0x00}},
-    {0x0035, {0x03, 0x00}},
-    {0x003C, {0xFF, 0x00, 0x00}},
-    {0x0046, {0x00, 0x20, 0x00, 0x20, 0x00, 0x20}},
-    {0x004D, {0x00}},
-    {0x0050, Bytes(6, 0x00)},
-    {0x0060, {0x00, 0x00}},
-    {0x00C5, Text("Radio")},
-    {0x00D5, Text("Ram1")},
-    {0x00E5, Text("Ram2")},
-    {0x00F5, Text("CP")},
-    {0x0195, {0x00}},
-    {0x01A0, {0x60, 0x10, 0x10, 0xAC, 0xFE}},
-    {0x01BB, {0x00}},
-    {0x01C0, {0x00, 0x00}},
-    {0x0294, Bytes(8, 0x00)},
-    {0x0394, Bytes(8, 0x00)},
-    {0x0430, levelBytesA},
-    {0x0440, levelBytesA},
-    {0x0450, levelBytesB},
-    {0x0490, levelBytesC},
-    {0x04A0, levelBytesA},
-    {0x0E00, Bytes(0x0400, 0x00)},
-    {0x002B, {0xB8}},
-    {0x0033, {0x01, 0x01}},
-    {0x00C0, {0x01, 0xFF, 0xFF, 0xFF, 0xFF}},
-    {0x00D0, {0x01, 0xFF, 0xFF, 0xFF, 0xFF}},
-    {0x00E0, {0x01, 0xFF, 0xFF, 0xFF, 0xFF}},
-    {0x00F0, {0x00, 0xFF, 0xFF, 0xFF, 0xFF}},
-    {0x0180, {0x01, 0x01, 0x01, 0x01, 0x01}},
-    {0x01A7, {0x01, 0x01, 0x01, 0x01}},
-    {0x01CD, {0x01, 0x01}},
-    {0x01D0, {0x7F, 0xFF, 0xFF, 0x01, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF}},
-    {0x01E0, {0x7F, 0xFF, 0xFF, 0x01, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF}},
-    {0x0290, {0xFF, 0xC0}},
-    {0x0390, {0x00, 0x00}},
-    {0x0300, Bytes(30, 0x00)},
-    {0x0330, Bytes(30, 0x00)},
-    {0x0360, Bytes(30, 0x00)},
-    {0x4D00, Text("162.550MHZ")},
-    {0x4D90, Text("163.275MHZ")}};
+// them for the new record; everything else is 0xFF. Plan lists are checked separately.
+const std::pair<int, int> zeroRuns[] = {{0x0020, 11}, {0x0050, 6},  {0x0294, 8},  {0x0394, 8},
+                                        {0x0300, 30}, {0x0330, 30}, {0x0360, 30}, {0x0E00, 0x400}};
+const std::pair<int, const char*> newImageHex[] = {
+    {0x0002, "00"},          {0x0024, "1E 00 1E"},
+    {0x002E, "00 00"},       {0x0035, "03 00"},
+    {0x003C, "FF 00 00"},    {0x0046, "00 20 00 20 00 20"},
+    {0x004D, "00"},          {0x0060, "00 00"},
+    {0x0195, "00"},          {0x01A0, "60 10 10 AC FE"},
+    {0x01BB, "00"},          {0x01C0, "00 00"},
+    {0x0430, levelA},        {0x0440, levelA},
+    {0x0450, levelB},        {0x0490, levelC},
+    {0x04A0, levelA},        {0x002B, "B8"},
+    {0x0033, "01 01"},       {0x00C0, "01"},
+    {0x00D0, "01"},          {0x00E0, "01"},
+    {0x00F0, "00"},          {0x0180, "01 01 01 01 01"},
+    {0x01A7, "01 01 01 01"}, {0x01CD, "01 01"},
+    {0x01D0, "7F FF FF 01"}, {0x01E0, "7F FF FF 01"},
+    {0x0290, "FF C0"},       {0x0390, "00 00"}};
+const std::pair<int, const char*> newImageText[] = {{0x00C5, "Radio"},      {0x00D5, "Ram1"},
+                                                    {0x00E5, "Ram2"},       {0x00F5, "CP"},
+                                                    {0x4D00, "162.550MHZ"}, {0x4D90, "163.275MHZ"}};
 
 // Plan enable bitmaps, attribute bytes and names come from the channel plans.
 bool IsPlanByte(int address) {
@@ -122,8 +106,14 @@ TEST_P(NewDataModelTest, ImageIsTheFactoryDefaultsWithTheSettingsEncoded) {
     data.Settings.CHUSA.resize(5);
     MakeNewData();
     Image expected = ImageFilledWith(0xFF);
-    for (const auto& [address, bytes] : newImageBytes) {
-        test::PutBytes(expected, address, bytes);
+    for (const auto& [address, count] : zeroRuns) {
+        test::PutBytes(expected, address, Bytes(count, 0x00));
+    }
+    for (const auto& [address, hex] : newImageHex) {
+        test::PutBytes(expected, address, Hex(hex));
+    }
+    for (const auto& [address, text] : newImageText) {
+        test::PutText(expected, address, text);
     }
     const Bytes code = {GetParam().CodeHigh, GetParam().CodeLow};
     test::PutBytes(expected, 0x0000, code);
@@ -298,7 +288,8 @@ TEST(NewDataTest, FillImageAndLevelTables) {
     WriteLevelTable(image, 0x0430, "00,93,AE,C0,C8,D2,DB,E1,E4,EA,ED,F0,F6,F9,FC,FF");
     EXPECT_EQ(BytesAt(image, 0x042F, 18), [] {
         Bytes expected = {0x11};
-        expected.insert(expected.end(), levelBytesA.begin(), levelBytesA.end());
+        const Bytes table = Hex(levelA);
+        expected.insert(expected.end(), table.begin(), table.end());
         expected.push_back(0x11);
         return expected;
     }());
