@@ -9,17 +9,16 @@
 namespace tq58 {
 namespace {
 
-using Bytes = std::vector<std::uint8_t>;
+using test::Bytes;
 using test::BytesAt;
 using test::DataWithPlans;
 using test::ImageFilledWith;
 using test::ModelOf;
 using test::PutBytes;
 
-constexpr int planEnableBitmaps[] = {0x0200, 0x0230, 0x0260};
-
+// Plan groups 0-2 have their enable bitmaps at 0x200/0x230/0x260; EXP channels at 0x294.
 void EnableInImage(Image& image, int group, int channel) {
-    image[planEnableBitmaps[group] + channel / 8] |= 0x80 >> (channel % 8);
+    image[0x0200 + 0x30 * group + channel / 8] |= 0x80 >> (channel % 8);
 }
 
 void EnableExpInImage(Image& image, int k) {
@@ -27,15 +26,15 @@ void EnableExpInImage(Image& image, int k) {
 }
 
 void SetGroupFlags(Image& image, bool usa, bool intl, bool canada, bool exp) {
-    image[0x00C0] = usa;
-    image[0x00D0] = intl;
-    image[0x00E0] = canada;
-    image[0x00F0] = exp;
+    PutBytes(image, 0x00C0, {usa});
+    PutBytes(image, 0x00D0, {intl});
+    PutBytes(image, 0x00E0, {canada});
+    PutBytes(image, 0x00F0, {exp});
 }
 
-void DisableAll(std::vector<ChannelRecord>& list) {
-    for (ChannelRecord& record : list) {
-        record.Enable = false;
+void DisableAll(std::vector<ChannelRecord>& list, std::size_t count = 1000) {
+    for (std::size_t i = 0; i < std::min(count, list.size()); ++i) {
+        list[i].Enable = false;
     }
 }
 
@@ -50,67 +49,34 @@ TEST(HeaderChecksumTest, SumsTheBytesModulo256) {
     EXPECT_EQ(HeaderChecksum(image, 0x43, 2), 5);
 }
 
-TEST(IsChannelUsableTest, NumbersOutsideTheRangeAreNeverUsable) {
-    const Image image = ImageFilledWith(0xFF);
-    EXPECT_FALSE(IsChannelUsable(image, -1, 0));
-    EXPECT_FALSE(IsChannelUsable(image, 280, 0));
-    EXPECT_FALSE(IsChannelUsable(image, 65535, 1));
-    EXPECT_TRUE(IsChannelUsable(image, 0, 0));
-    EXPECT_TRUE(IsChannelUsable(image, 279, 2));
-}
+TEST(IsChannelUsableTest, NeedsTheGroupFlagAndTheEnableBitOfItsOwnBitmap) {
+    EXPECT_FALSE(IsChannelUsable(ImageFilledWith(0xFF), -1, 0));
+    EXPECT_FALSE(IsChannelUsable(ImageFilledWith(0xFF), 280, 0));
+    EXPECT_FALSE(IsChannelUsable(ImageFilledWith(0xFF), 65535, 1));
+    EXPECT_TRUE(IsChannelUsable(ImageFilledWith(0xFF), 279, 2));
 
-TEST(IsChannelUsableTest, PlanChannelNeedsItsGroupAndItsEnableBit) {
     Image image = ImageFilledWith(0x00);
-    SetGroupFlags(image, false, true, false, false);
-    EnableInImage(image, 1, 18);
-    EXPECT_TRUE(IsChannelUsable(image, 18, 1));
-    EXPECT_FALSE(IsChannelUsable(image, 17, 1));
-    EXPECT_FALSE(IsChannelUsable(image, 19, 1));
-    EXPECT_FALSE(IsChannelUsable(image, 18, 0));
-    EXPECT_FALSE(IsChannelUsable(image, 18, 2));
-    image[0x00D0] = 0;
-    EXPECT_FALSE(IsChannelUsable(image, 18, 1));
-}
-
-TEST(IsChannelUsableTest, EachGroupReadsItsOwnEnableBitmap) {
-    Image image = ImageFilledWith(0x00);
-    SetGroupFlags(image, true, true, true, false);
+    PutBytes(image, 0x0100, Bytes(0xC0, 0xFF)); // the radio's channel lists are not consulted
+    SetGroupFlags(image, true, true, false, false);
     EnableInImage(image, 0, 0);
-    EnableInImage(image, 1, 100);
+    EnableInImage(image, 1, 18);
     EnableInImage(image, 2, 239);
-    EXPECT_TRUE(IsChannelUsable(image, 0, 0));
-    EXPECT_TRUE(IsChannelUsable(image, 100, 1));
-    EXPECT_TRUE(IsChannelUsable(image, 239, 2));
-    EXPECT_FALSE(IsChannelUsable(image, 0, 1));
-    EXPECT_FALSE(IsChannelUsable(image, 100, 2));
-    EXPECT_FALSE(IsChannelUsable(image, 239, 0));
-}
-
-TEST(IsChannelUsableTest, TheRadiosChannelListAreaIsNotConsulted) {
-    Image image = ImageFilledWith(0x00);
-    SetGroupFlags(image, true, true, true, true);
-    for (int address = 0x0100; address < 0x01C0; ++address) {
-        image[address] = 0xFF;
-    }
-    for (int group = 0; group < 3; ++group) {
-        for (int channel = 0; channel < 240; ++channel) {
-            EXPECT_FALSE(IsChannelUsable(image, channel, group)) << group << " " << channel;
-        }
-    }
-}
-
-TEST(IsChannelUsableTest, ExpChannelNeedsTheExpGroupAndItsEnableBit) {
-    Image image = ImageFilledWith(0x00);
-    image[0x00F0] = 1;
     EnableExpInImage(image, 0);
     EnableExpInImage(image, 39);
-    EXPECT_TRUE(IsChannelUsable(image, 240, 0));
-    EXPECT_TRUE(IsChannelUsable(image, 279, 2));
-    EXPECT_FALSE(IsChannelUsable(image, 241, 0));
-    EXPECT_FALSE(IsChannelUsable(image, 278, 0));
-    image[0x00F0] = 0;
-    SetGroupFlags(image, true, true, true, false);
-    EXPECT_FALSE(IsChannelUsable(image, 240, 0));
+    const std::tuple<int, int, bool> cases[] = {
+        {0, 0, true},    {18, 1, true},   {17, 1, false},  {19, 1, false},
+        {18, 0, false},  {18, 2, false},  {0, 1, false},   {239, 2, false}, // Canada's flag is off
+        {239, 0, false}, {240, 0, false}, {279, 1, false},                  // EXP flag is off
+        {100, 0, false}};
+    for (const auto& [channel, group, usable] : cases) {
+        EXPECT_EQ(IsChannelUsable(image, channel, group), usable) << channel << " " << group;
+    }
+    SetGroupFlags(image, false, false, true, true);
+    const std::tuple<int, int, bool> flipped[] = {{239, 2, true}, {18, 1, false},  {240, 0, true},
+                                                  {279, 2, true}, {241, 0, false}, {278, 0, false}};
+    for (const auto& [channel, group, usable] : flipped) {
+        EXPECT_EQ(IsChannelUsable(image, channel, group), usable) << channel << " " << group;
+    }
 }
 
 TEST(FirstEnabledTest, FindsTheFirstChannelInUse) {
@@ -120,69 +86,20 @@ TEST(FirstEnabledTest, FindsTheFirstChannelInUse) {
     DisableAll(data.Settings.CHCAN);
     EXPECT_EQ(FirstEnabled(data.Settings.CHCAN), -1);
     EXPECT_EQ(FirstEnabled({}), -1);
-}
-
-TEST(FirstEnabledTest, ExpChannelsCountFromOne) {
-    std::vector<ChannelRecord> exp(64);
+    std::vector<ChannelRecord> exp(64); // EXP channels count from 1
     EXPECT_EQ(FirstEnabled(exp, 1), -1);
-    exp[2].Enable = true;
-    exp[9].Enable = true;
+    exp[2].Enable = exp[9].Enable = true;
     EXPECT_EQ(FirstEnabled(exp, 1), 3);
 }
 
-class StartChannelTest : public ::testing::Test {
-protected:
+// The start-channel choices themselves are exercised through PrepareImageHeader below.
+TEST(StartChannelTest, ValuesOutsideTheListsAreLeftAlone) {
     RadioData data = DataWithPlans(0x00);
-};
-
-TEST_F(StartChannelTest, GroupOutsidePlanGroupsHasNoStartChannel) {
-    data.MemoryImage.fill(0xFF);
     EXPECT_EQ(ChooseStartChannel(data.MemoryImage, data.Settings, 32, 3), -1);
     EXPECT_EQ(ChooseStartChannel(data.MemoryImage, data.Settings, 32, -1), -1);
-}
-
-TEST_F(StartChannelTest, UsableChannelStays) {
-    SetGroupFlags(data.MemoryImage, true, false, false, false);
-    EnableInImage(data.MemoryImage, 0, 32);
-    EXPECT_EQ(ChooseStartChannel(data.MemoryImage, data.Settings, 32, 0), 32);
-}
-
-TEST_F(StartChannelTest, UnusableChannelMovesToTheGroupsFirstChannel) {
-    SetGroupFlags(data.MemoryImage, true, true, true, false);
-    EXPECT_EQ(ChooseStartChannel(data.MemoryImage, data.Settings, 32, 0), 3);
-    EXPECT_EQ(ChooseStartChannel(data.MemoryImage, data.Settings, 32, 1), 2);
-}
-
-TEST_F(StartChannelTest, EmptyGroupFallsBackToTheFirstExpChannelNumber) {
-    DisableAll(data.Settings.CHCAN);
-    data.Settings.CHEXP[4].Enable = true;
-    EXPECT_EQ(ChooseStartChannel(data.MemoryImage, data.Settings, 32, 2), 5);
-    data.Settings.CHEXP[4].Enable = false;
-    EXPECT_EQ(ChooseStartChannel(data.MemoryImage, data.Settings, 32, 2), -1);
-}
-
-TEST_F(StartChannelTest, WeatherIndexOutsideTheListIsLeftAlone) {
-    EXPECT_EQ(ChooseWeatherChannel(data.MemoryImage, data.Settings, 10), 10);
-    EXPECT_EQ(ChooseWeatherChannel(data.MemoryImage, data.Settings, 255), 255);
-    EXPECT_EQ(ChooseWeatherChannel(data.MemoryImage, data.Settings, -1), -1);
-}
-
-TEST_F(StartChannelTest, WeatherChannelInUseStays) {
-    PutBytes(data.MemoryImage, 0x0290, {0x10, 0x40});
-    EXPECT_EQ(ChooseWeatherChannel(data.MemoryImage, data.Settings, 3), 3);
-    EXPECT_EQ(ChooseWeatherChannel(data.MemoryImage, data.Settings, 9), 9);
-}
-
-TEST_F(StartChannelTest, WeatherChannelNotInUseMovesToTheFirstInUse) {
-    PutBytes(data.MemoryImage, 0x0290, {0xEF, 0xBF});
-    EXPECT_EQ(ChooseWeatherChannel(data.MemoryImage, data.Settings, 3), 0);
-    EXPECT_EQ(ChooseWeatherChannel(data.MemoryImage, data.Settings, 9), 0);
-    for (int n = 0; n < 5; ++n) {
-        data.Settings.CHWX[n].Enable = false;
+    for (const int outside : {10, 255, -1}) {
+        EXPECT_EQ(ChooseWeatherChannel(data.MemoryImage, data.Settings, outside), outside);
     }
-    EXPECT_EQ(ChooseWeatherChannel(data.MemoryImage, data.Settings, 3), 5);
-    DisableAll(data.Settings.CHWX);
-    EXPECT_EQ(ChooseWeatherChannel(data.MemoryImage, data.Settings, 3), -1);
 }
 
 // Header preparation on an image whose plan channels are all in use, so that only the group
@@ -190,205 +107,161 @@ TEST_F(StartChannelTest, WeatherChannelNotInUseMovesToTheFirstInUse) {
 class PrepareHeaderTest : public ::testing::Test {
 protected:
     RadioData data = DataWithPlans(0x00);
+    Image& image = data.MemoryImage;
 
     void SetUp() override {
         for (int group = 0; group < 3; ++group) {
-            for (int channel = 0; channel < 240; ++channel) {
-                EnableInImage(data.MemoryImage, group, channel);
-            }
+            PutBytes(image, 0x0200 + 0x30 * group, Bytes(30, 0xFF));
         }
-        PutBytes(data.MemoryImage, 0x0100, Bytes(0x50, 0xFF));
-        PutBytes(data.MemoryImage, 0x54F8, Bytes(0x108, 0xFF));
+        PutBytes(image, 0x0290, Bytes(12, 0x00)); // weather and EXP bitmaps
+        PutBytes(image, 0x0100, Bytes(0x50, 0xFF));
+        PutBytes(image, 0x54F8, Bytes(0x108, 0xFF));
+        SetGroupFlags(image, false, false, false, false);
     }
-
-    void StartOn(int group, int channel) {
-        PutBytes(data.MemoryImage, 0x0021,
-                 {static_cast<std::uint8_t>(group), 0x00, 0x00, static_cast<std::uint8_t>(channel),
-                  0x12, 0x34, 0x07});
-    }
-
-    void Prepare() { PrepareImageHeader(data.MemoryImage, data.Settings); }
-};
-
-struct GroupFixCase {
-    int Group;
-    bool Usa, Intl, Canada;
-    int NewGroup;
+    void Prepare() { PrepareImageHeader(image, data.Settings); }
 };
 
 TEST_F(PrepareHeaderTest, StartGroupMovesToTheNextUsableGroup) {
-    const GroupFixCase cases[] = {
+    struct Case {
+        int Group;
+        bool Usa, Intl, Canada;
+        int NewGroup;
+    };
+    const Case cases[] = {
         {0, false, true, true, 1},   {0, false, false, true, 2},  {0, true, false, false, 0},
         {1, true, false, true, 2},   {1, true, false, false, 0},  {1, false, true, false, 1},
         {2, true, true, false, 0},   {2, false, true, false, 1},  {2, false, false, true, 2},
-        {0, false, false, false, 0}, {1, false, false, false, 1}, {5, true, true, true, 5},
-    };
-    for (const GroupFixCase& c : cases) {
-        SetGroupFlags(data.MemoryImage, c.Usa, c.Intl, c.Canada, false);
-        StartOn(c.Group, 32);
+        {0, false, false, false, 0}, {1, false, false, false, 1}, {5, true, true, true, 5}};
+    for (const Case& c : cases) {
+        SetGroupFlags(image, c.Usa, c.Intl, c.Canada, false);
+        PutBytes(image, 0x0021, {static_cast<std::uint8_t>(c.Group), 0, 0, 32, 0x12, 0x34, 7});
         Prepare();
-        EXPECT_EQ(data.MemoryImage[0x0021], c.NewGroup)
-            << c.Group << " " << c.Usa << c.Intl << c.Canada;
+        EXPECT_EQ(image[0x0021], c.NewGroup) << c.Group << " " << c.Usa << c.Intl << c.Canada;
     }
 }
 
-TEST_F(PrepareHeaderTest, UsableStartChannelIsCopiedToBothPlaces) {
-    SetGroupFlags(data.MemoryImage, true, true, true, false);
-    StartOn(0, 32);
-    Prepare();
-    EXPECT_EQ(BytesAt(data.MemoryImage, 0x0021, 7), (Bytes{0, 0, 0, 32, 0, 32, 0x07}));
-}
-
-TEST_F(PrepareHeaderTest, DisabledUsaStartMovesIntoIntl) {
-    SetGroupFlags(data.MemoryImage, false, true, true, false);
-    data.MemoryImage[0x0230 + 4] = 0x7F;
-    StartOn(0, 32);
-    Prepare();
-    EXPECT_EQ(BytesAt(data.MemoryImage, 0x0021, 6), (Bytes{1, 0, 0, 2, 0, 2}));
-}
-
-TEST_F(PrepareHeaderTest, EmptyGroupStartsOnTheFirstExpChannelNumber) {
-    SetGroupFlags(data.MemoryImage, true, false, false, true);
-    data.MemoryImage[0x0200 + 4] = 0x00;
-    DisableAll(data.Settings.CHUSA);
-    data.Settings.CHEXP[6].Enable = true;
-    StartOn(0, 32);
-    Prepare();
-    EXPECT_EQ(BytesAt(data.MemoryImage, 0x0021, 6), (Bytes{0, 0, 0, 7, 0, 7}));
-}
-
-TEST_F(PrepareHeaderTest, NoChannelAnywhereKeepsTheStartChannel) {
-    SetGroupFlags(data.MemoryImage, true, false, false, false);
-    data.MemoryImage[0x0200 + 4] = 0x00;
-    DisableAll(data.Settings.CHUSA);
-    StartOn(0, 32);
-    Prepare();
-    EXPECT_EQ(BytesAt(data.MemoryImage, 0x0021, 7), (Bytes{0, 0, 0, 32, 0x12, 0x34, 0x07}));
-}
-
-TEST_F(PrepareHeaderTest, WeatherStartWithBlankIndexWritesItAsTheChannelNumber) {
-    PutBytes(data.MemoryImage, 0x0021, {0x02, 0x01, 0x00, 0x20, 0x12, 0x34, 0xFF});
-    SetGroupFlags(data.MemoryImage, false, true, false, false);
-    Prepare();
-    EXPECT_EQ(BytesAt(data.MemoryImage, 0x0021, 7),
-              (Bytes{0x02, 0x01, 0x00, 0xFF, 0x12, 0x34, 0xFF}));
-}
-
-TEST_F(PrepareHeaderTest, WeatherStartMovesToTheFirstWeatherChannelInUse) {
-    PutBytes(data.MemoryImage, 0x0021, {0x00, 0x01, 0x00, 0x00, 0x12, 0x34, 0x03});
-    PutBytes(data.MemoryImage, 0x0290, {0x00, 0x00});
-    for (int n = 0; n < 5; ++n) {
-        data.Settings.CHWX[n].Enable = false;
+TEST_F(PrepareHeaderTest, StartChannelBytes) {
+    struct Case {
+        const char* Name;
+        const char* GroupFlags; // USA, INTL, Canada, EXP
+        int Bitmap;             // one enable-bitmap byte to set, 0 for none
+        std::uint8_t BitmapByte;
+        bool UsaEmpty;
+        int ExpChannel; // EXP record in use, -1 for none
+        int WxDisabled; // weather records switched off from the first
+        Bytes Start;    // 0x0021: group, mode, channel (two bytes), its copy, weather index
+        Bytes Expected;
+    };
+    // Start bytes with the copy left as 0x12 0x34.
+    const auto S = [](std::uint8_t group, std::uint8_t mode, std::uint8_t channel,
+                      std::uint8_t index) {
+        return Bytes{group, mode, 0, channel, 0x12, 0x34, index};
+    };
+    const Bytes start = S(0, 0, 32, 7);
+    const Case cases[] = {
+        {"usable channel is copied", "1110", 0, 0, false, -1, 0, start, {0, 0, 0, 32, 0, 32, 7}},
+        {"to the group's first", "1110", 0x0204, 0x7F, false, -1, 0, start, {0, 0, 0, 3, 0, 3, 7}},
+        {"USA into INTL", "0110", 0x0234, 0x7F, false, -1, 0, start, {1, 0, 0, 2, 0, 2, 7}},
+        {"first EXP number", "1001", 0x0204, 0x00, true, 6, 0, start, {0, 0, 0, 7, 0, 7, 7}},
+        {"no channel anywhere", "1000", 0x0204, 0x00, true, -1, 0, start, start},
+        {"weather blank index", "0100", 0, 0, false, -1, 0, S(2, 1, 32, 0xFF), S(2, 1, 0xFF, 0xFF)},
+        {"weather to first in use", "0000", 0, 0, false, -1, 5, S(0, 1, 0, 3), S(0, 1, 5, 5)},
+        {"weather in use stays", "0000", 0x0290, 0x10, false, -1, 0, S(0, 1, 0, 3), S(0, 1, 3, 3)},
+        {"no weather channel", "0000", 0, 0, false, -1, 10, S(0, 1, 9, 3), S(0, 1, 9, 3)},
+        {"other start mode", "0010", 0, 0, false, -1, 0, S(0, 2, 32, 0xFF), S(0, 2, 32, 0xFF)}};
+    for (const Case& c : cases) {
+        SetUp();
+        data.Settings = DataWithPlans(0x00).Settings;
+        const std::string f = c.GroupFlags;
+        SetGroupFlags(image, f[0] == '1', f[1] == '1', f[2] == '1', f[3] == '1');
+        if (c.Bitmap != 0) {
+            image[c.Bitmap] = c.BitmapByte;
+        }
+        if (c.UsaEmpty) {
+            DisableAll(data.Settings.CHUSA);
+        }
+        if (c.ExpChannel >= 0) {
+            data.Settings.CHEXP[c.ExpChannel].Enable = true;
+        }
+        DisableAll(data.Settings.CHWX, c.WxDisabled);
+        PutBytes(image, 0x0021, c.Start);
+        Prepare();
+        EXPECT_EQ(BytesAt(image, 0x0021, 7), c.Expected) << c.Name;
     }
-    Prepare();
-    EXPECT_EQ(BytesAt(data.MemoryImage, 0x0021, 7),
-              (Bytes{0x00, 0x01, 0x00, 0x05, 0x12, 0x34, 0x05}));
-}
-
-TEST_F(PrepareHeaderTest, WeatherStartInUseStays) {
-    PutBytes(data.MemoryImage, 0x0021, {0x00, 0x01, 0x00, 0x00, 0x12, 0x34, 0x03});
-    PutBytes(data.MemoryImage, 0x0290, {0x10, 0x00});
-    Prepare();
-    EXPECT_EQ(BytesAt(data.MemoryImage, 0x0021, 7),
-              (Bytes{0x00, 0x01, 0x00, 0x03, 0x12, 0x34, 0x03}));
-}
-
-TEST_F(PrepareHeaderTest, WeatherStartWithNoWeatherChannelKeepsItsBytes) {
-    PutBytes(data.MemoryImage, 0x0021, {0x00, 0x01, 0x00, 0x09, 0x12, 0x34, 0x03});
-    PutBytes(data.MemoryImage, 0x0290, {0x00, 0x00});
-    DisableAll(data.Settings.CHWX);
-    Prepare();
-    EXPECT_EQ(BytesAt(data.MemoryImage, 0x0021, 7),
-              (Bytes{0x00, 0x01, 0x00, 0x09, 0x12, 0x34, 0x03}));
-}
-
-TEST_F(PrepareHeaderTest, OtherStartModeLeavesTheStartBytes) {
-    PutBytes(data.MemoryImage, 0x0021, {0x00, 0x02, 0x00, 0x20, 0x12, 0x34, 0xFF});
-    SetGroupFlags(data.MemoryImage, false, false, true, false);
-    Prepare();
-    EXPECT_EQ(BytesAt(data.MemoryImage, 0x0021, 7),
-              (Bytes{0x00, 0x02, 0x00, 0x20, 0x12, 0x34, 0xFF}));
 }
 
 TEST_F(PrepareHeaderTest, UnusableChannelListEntriesAreBlanked) {
-    SetGroupFlags(data.MemoryImage, true, true, true, true);
-    data.MemoryImage[0x0200 + 4] = 0x7F;
-    EnableExpInImage(data.MemoryImage, 16);
-    EnableExpInImage(data.MemoryImage, 39);
-    const Bytes usaList = {0x00, 0x20, 0x00, 0x21, 0xFF, 0xFF, 0x01, 0x00,
-                           0x01, 0x17, 0x01, 0x01, 0x02, 0x00, 0x00, 0xEF};
-    for (const int list : {0x0100, 0x0120, 0x0140}) {
-        PutBytes(data.MemoryImage, list, usaList);
+    SetGroupFlags(image, true, true, true, true);
+    image[0x0200 + 4] = 0x7F;
+    EnableExpInImage(image, 16);
+    EnableExpInImage(image, 39);
+    const Bytes list = {0x00, 0x20, 0x00, 0x21, 0xFF, 0xFF, 0x01, 0x00,
+                        0x01, 0x17, 0x01, 0x01, 0x02, 0x00, 0x00, 0xEF};
+    for (const int address : {0x0100, 0x0120, 0x0140}) {
+        PutBytes(image, address, list);
     }
-    PutBytes(data.MemoryImage, 0x0110, {0x00, 0x21});
+    PutBytes(image, 0x0110, {0x00, 0x21});
     Prepare();
-    EXPECT_EQ(BytesAt(data.MemoryImage, 0x0100, 18),
+    EXPECT_EQ(BytesAt(image, 0x0100, 18),
               (Bytes{0xFF, 0xFF, 0x00, 0x21, 0xFF, 0xFF, 0x01, 0x00, 0x01, 0x17, 0xFF, 0xFF, 0xFF,
                      0xFF, 0x00, 0xEF, 0x00, 0x21}));
-    for (const int list : {0x0120, 0x0140}) {
-        EXPECT_EQ(BytesAt(data.MemoryImage, list, 16),
+    for (const int address : {0x0120, 0x0140}) {
+        EXPECT_EQ(BytesAt(image, address, 16),
                   (Bytes{0x00, 0x20, 0x00, 0x21, 0xFF, 0xFF, 0x01, 0x00, 0x01, 0x17, 0xFF, 0xFF,
                          0xFF, 0xFF, 0x00, 0xEF}))
-            << std::hex << list;
+            << std::hex << address;
     }
-}
 
-TEST_F(PrepareHeaderTest, ChannelListsOfADisabledGroupAreBlankedWhole) {
-    SetGroupFlags(data.MemoryImage, true, false, true, false);
-    PutBytes(data.MemoryImage, 0x0120, {0x00, 0x20, 0x00, 0x00, 0x00, 0xEF, 0x01, 0x00});
+    SetGroupFlags(image, true, false, true, false); // a disabled group's list is blanked whole
+    PutBytes(image, 0x0120, {0x00, 0x20, 0x00, 0x00, 0x00, 0xEF, 0x01, 0x00});
     Prepare();
-    EXPECT_EQ(BytesAt(data.MemoryImage, 0x0120, 16), Bytes(16, 0xFF));
+    EXPECT_EQ(BytesAt(image, 0x0120, 16), Bytes(16, 0xFF));
 }
-
-struct AtisModeCase {
-    std::uint8_t Groups;
-    bool TableEmpty;
-    std::uint8_t Mode;
-};
 
 TEST_F(PrepareHeaderTest, AtisModeFollowsGroupsAndCallSignTable) {
-    const AtisModeCase cases[] = {
-        {0xA0, true, 0x44},  {0xA0, false, 0x88}, {0xF0, false, 0xAA}, {0xF0, true, 0x55},
-        {0x0F, false, 0x00}, {0x00, true, 0x00},  {0x10, false, 0x02}, {0x40, true, 0x10},
+    struct Case {
+        std::uint8_t Groups;
+        bool TableEmpty;
+        std::uint8_t Mode;
     };
-    for (const AtisModeCase& c : cases) {
-        data.MemoryImage[0x019B] = c.Groups;
-        data.MemoryImage[0x019C] = 0x5A;
-        data.MemoryImage[0x55F8 + 2] = c.TableEmpty ? 0xFF : 'A';
+    const Case cases[] = {{0xA0, true, 0x44},  {0xA0, false, 0x88}, {0xF0, false, 0xAA},
+                          {0xF0, true, 0x55},  {0x0F, false, 0x00}, {0x00, true, 0x00},
+                          {0x10, false, 0x02}, {0x40, true, 0x10}};
+    for (const Case& c : cases) {
+        image[0x019B] = c.Groups;
+        image[0x019C] = 0x5A;
+        image[0x55F8 + 2] = c.TableEmpty ? 0xFF : 'A';
         Prepare();
-        EXPECT_EQ(data.MemoryImage[0x019C], c.Mode) << int(c.Groups) << " " << c.TableEmpty;
+        EXPECT_EQ(image[0x019C], c.Mode) << int(c.Groups) << " " << c.TableEmpty;
     }
-}
-
-TEST_F(PrepareHeaderTest, OnlyTheIdentityPartOfCallSignsCounts) {
-    data.MemoryImage[0x019B] = 0x80;
-    data.MemoryImage[0x54F8] = 'X';
-    data.MemoryImage[0x5503] = 'D';
-    data.MemoryImage[0x5506] = 0x00;
+    image[0x55FA] = 0xFF; // only the identity part of call signs counts
+    image[0x019B] = 0x80;
+    image[0x54F8] = 'X';
+    image[0x5503] = 'D';
+    image[0x5506] = 0x00;
     Prepare();
-    EXPECT_EQ(data.MemoryImage[0x019C], 0x40);
-    data.MemoryImage[0x5500] = 0xFE;
+    EXPECT_EQ(image[0x019C], 0x40);
+    image[0x5500] = 0xFE;
     Prepare();
-    EXPECT_EQ(data.MemoryImage[0x019C], 0x80);
+    EXPECT_EQ(image[0x019C], 0x80);
 }
 
 TEST_F(PrepareHeaderTest, MmsiEnteredCountFollowsTheUserMmsi) {
     const std::pair<const char*, int> cases[] = {{"", 0}, {"   ", 0}, {"123456789", 1}, {" 1 ", 1}};
     for (const auto& [mmsi, count] : cases) {
         data.Settings.DscBasicSetup.UserMmsi = mmsi;
-        data.MemoryImage[0x0195] = 0x07;
+        image[0x0195] = 0x07;
         Prepare();
-        EXPECT_EQ(data.MemoryImage[0x0195], count) << "'" << mmsi << "'";
+        EXPECT_EQ(image[0x0195], count) << "'" << mmsi << "'";
     }
 }
 
 TEST(PrepareHeaderPropertyTest, TouchesOnlyHeaderBytesAndSettlesAtOnce) {
     std::mt19937 random(58);
     std::uniform_int_distribution<int> byte(0, 255);
-    const auto isHeaderByte = [](int address) {
-        return (address >= 0x21 && address <= 0x27) || (address >= 0x100 && address < 0x110) ||
-               (address >= 0x120 && address < 0x130) || (address >= 0x140 && address < 0x150) ||
-               address == 0x195 || address == 0x19C;
+    const auto isHeaderByte = [](int a) {
+        return (a >= 0x21 && a <= 0x27) || (a >= 0x100 && a < 0x110) || (a >= 0x120 && a < 0x130) ||
+               (a >= 0x140 && a < 0x150) || a == 0x195 || a == 0x19C;
     };
     for (int round = 0; round < 40; ++round) {
         RadioData data = DataWithPlans(0x00);
@@ -415,8 +288,7 @@ TEST(PrepareHeaderPropertyTest, TouchesOnlyHeaderBytesAndSettlesAtOnce) {
 TEST(PrepareOutgoingImageTest, NewDataGetsItsHeaderAndChecksum) {
     RadioData data;
     ASSERT_TRUE(NewData(data, ModelOf(2)).Ok());
-    const EncodeResult result = PrepareOutgoingImage(data, ModelOf(2));
-    ASSERT_TRUE(result.Ok()) << result.FailedField;
+    ASSERT_TRUE(PrepareOutgoingImage(data, ModelOf(2)).Ok());
     int sum = 0;
     for (int address = 0x42; address <= 0x5E; ++address) {
         sum += data.MemoryImage[address];
@@ -435,25 +307,17 @@ TEST(PrepareOutgoingImageTest, HeaderFollowsTheSettingsJustEncoded) {
     DisableAll(data.Settings.CHUSA);
     data.Settings.DscBasicSetup.UserMmsi = "211000001";
     data.Settings.AtisCallSign[0].MID = "211";
-    const EncodeResult result = PrepareOutgoingImage(data, ModelOf(2));
-    ASSERT_TRUE(result.Ok()) << result.FailedField;
+    ASSERT_TRUE(PrepareOutgoingImage(data, ModelOf(2)).Ok());
     EXPECT_EQ(data.MemoryImage[0x00C0], 0);
     EXPECT_EQ(BytesAt(data.MemoryImage, 0x0021, 6), (Bytes{1, 0, 0, 0x1E, 0, 0x1E}));
     EXPECT_EQ(data.MemoryImage[0x0195], 1);
     EXPECT_EQ(data.MemoryImage[0x019C], 0xAA);
-}
 
-TEST(PrepareOutgoingImageTest, EncoderFailureLeavesTheImageUntouched) {
-    RadioData data;
-    ASSERT_TRUE(NewData(data, ModelOf(2)).Ok());
-    data.MemoryImage[0x0021] = 0x00;
-    data.MemoryImage[0x00C0] = 0x00;
-    data.MemoryImage[0x005F] = 0x99;
+    data.MemoryImage[0x005F] = 0x99; // an encoder failure leaves the image untouched
     data.Settings.CommonSetup.ResumeTime = 300;
-    data.Settings.DscBasicSetup.UserMmsi = "211000001";
+    data.Settings.DscBasicSetup.UserMmsi = "";
     const Image before = data.MemoryImage;
-    const EncodeResult result = PrepareOutgoingImage(data, ModelOf(2));
-    EXPECT_FALSE(result.Ok());
+    EXPECT_FALSE(PrepareOutgoingImage(data, ModelOf(2)).Ok());
     EXPECT_EQ(data.MemoryImage, before);
 }
 

@@ -13,83 +13,45 @@ namespace {
 using test::DataWithPlans;
 using test::ModelOf;
 
-constexpr int Iterations = 60;
+constexpr unsigned Iterations = 60;
 
 // Bits of each image byte the encoder may write; everything else must survive an encode.
-class WritableBits {
-public:
-    WritableBits() {
-        for (const int address : {0x0028, 0x002D, 0x002F, 0x0033, 0x0034, 0x0035, 0x0040, 0x0184}) {
-            Allow(address, 1);
-        }
-        Allow(0x002B, 1, 0x7F);
-        Allow(0x0036, 1, 0x0F);
-        Allow(0x0046, 6);
-        for (int group = 0; group < 4; ++group) {
-            Allow(0x00C0 + 16 * group, 5);
-        }
-        Allow(0x0180, 4);
-        Allow(0x0190, 5);
-        Allow(0x0196, 6);
-        Allow(0x01A0, 3);
-        Allow(0x01A3, 1, 0xFC);
-        Allow(0x01A4, 1, 0xEE);
-        Allow(0x01A7, 4);
-        Allow(0x01C6, 4);
-        Allow(0x01CD, 2);
-        Allow(0x01D0, 10);
-        Allow(0x01E0, 10);
-        AllowPlanLists();
-        AllowExpChannels();
-        Allow(0x4D00, 10 * 16);
-        for (int k = 1; k <= 32; ++k) {
-            Allow(0x54F8 + 8 * k, 6);
-        }
-        Allow(0x5700, 80 * 16);
-        Allow(0x6400, 32 * 16);
-    }
+Image WritableBits() {
+    struct Area {
+        int Address, Count;
+        std::uint8_t Bits;
+        int Stride, Times;
+    };
+    // Setup bytes, bitmaps, attributes, EXP records, names, call signs, directories.
+    const Area areas[] = {{0x0028, 1, 0xFF, 5, 2},       {0x002B, 1, 0x7F, 1, 1},
+                          {0x002F, 1, 0xFF, 1, 1},       {0x0033, 3, 0xFF, 1, 1},
+                          {0x0036, 1, 0x0F, 1, 1},       {0x0040, 1, 0xFF, 1, 1},
+                          {0x0046, 6, 0xFF, 1, 1},       {0x00C0, 5, 0xFF, 16, 4},
+                          {0x0180, 5, 0xFF, 1, 1},       {0x0190, 5, 0xFF, 1, 1},
+                          {0x0196, 6, 0xFF, 1, 1},       {0x01A0, 3, 0xFF, 1, 1},
+                          {0x01A3, 1, 0xFC, 1, 1},       {0x01A4, 1, 0xEE, 1, 1},
+                          {0x01A7, 4, 0xFF, 1, 1},       {0x01C6, 4, 0xFF, 1, 1},
+                          {0x01CD, 2, 0xFF, 1, 1},       {0x01D0, 10, 0xFF, 16, 2},
+                          {0x0200, 30, 0xFF, 0x30, 3},   {0x0300, 30, 0xFF, 0x30, 3},
+                          {0x0290, 2, 0xFF, 0x100, 2},   {0x0294, 8, 0xFF, 0x100, 2},
+                          {0x0500, 1, 0xFF, 2, 240},     {0x0800, 1, 0xFF, 2, 240},
+                          {0x0B00, 1, 0xFF, 2, 240},     {0x0E00, 1, 0x0E, 16, 64},
+                          {0x0E01, 10, 0xFF, 16, 64},    {0x1700, 3840, 0xFF, 0x1200, 3},
+                          {0x4D00, 10 * 16, 0xFF, 1, 1}, {0x4F00, 64 * 16, 0xFF, 1, 1},
+                          {0x5500, 6, 0xFF, 8, 32},      {0x5700, 80 * 16, 0xFF, 1, 1},
+                          {0x6400, 32 * 16, 0xFF, 1, 1}};
 
-    std::uint8_t operator[](int address) const { return mask_[address]; }
-
-private:
-    void Allow(int address, int count, std::uint8_t bits = 0xFF) {
-        for (int i = 0; i < count; ++i) {
-            mask_[address + i] = bits;
+    Image mask{};
+    for (const Area& area : areas) {
+        for (int t = 0; t < area.Times; ++t) {
+            std::fill_n(mask.begin() + area.Address + area.Stride * t, area.Count, area.Bits);
         }
     }
-
-    void AllowPlanLists() {
-        for (const int bitmap : {0x0200, 0x0230, 0x0260, 0x0300, 0x0330, 0x0360}) {
-            Allow(bitmap, 30);
-        }
-        for (const int bitmap : {0x0290, 0x0390}) {
-            Allow(bitmap, 2);
-        }
-        for (const int entries : {0x0500, 0x0800, 0x0B00}) {
-            for (int n = 0; n < 240; ++n) {
-                Allow(entries + 2 * n, 1);
-            }
-        }
-        for (const int names : {0x1700, 0x2900, 0x3B00}) {
-            Allow(names, 240 * 16);
-        }
-    }
-
-    void AllowExpChannels() {
-        Allow(0x0294, 8);
-        Allow(0x0394, 8);
-        for (int j = 0; j < 64; ++j) {
-            Allow(0x0E00 + 16 * j, 1, 0x0E);
-            Allow(0x0E01 + 16 * j, 10);
-        }
-        Allow(0x4F00, 64 * 16);
-    }
-
-    Image mask_{};
-};
+    return mask;
+}
 
 std::vector<int> ForeignBitChanges(const Image& before, const Image& after) {
-    static const WritableBits writable;
+    static const Image writable = WritableBits();
     std::vector<int> changed;
     for (int address = 0; address < ImageSize; ++address) {
         if (((before[address] ^ after[address]) & ~writable[address]) != 0) {
@@ -132,14 +94,8 @@ public:
     }
 
     double Frequency() {
-        switch (Int(0, 5)) {
-        case 0:
-            return 0;
-        case 1:
-            return Int(1, 1000000) / 10000.0;
-        default:
-            return Int(1000001, 1999999) / 10000.0;
-        }
+        const int kind = Int(0, 5);
+        return kind == 0 ? 0 : (kind == 1 ? Int(1, 1000000) : Int(1000001, 1999999)) / 10000.0;
     }
 
     template <std::size_t N> void Fill(std::array<bool, N>& flags) {
@@ -148,34 +104,21 @@ public:
         }
     }
 
-    void Fill(ChannelRecord& record) {
-        record.Position = Int(0, 300);
-        record.Enable = Bool();
-        record.LowPower = Bool();
-        record.PowUp = Bool();
-        record.Duplex = Bool();
-        record.DuplexCapable = Bool();
-        record.TxEnable = Bool();
-        record.DispayA = Bool();
-        record.ScanMemory = Bool();
-        record.ChTag = Name(20);
-        record.Scramble = OneIn(4) ? Int(0, 255) : Int(0, 7);
-        record.RxOnly = Bool();
-        record.Narrow = Bool();
-        record.CHDisplayL = Name(3);
-        record.CHDisplayR = Name(3);
-        record.Txfreq = Frequency();
-        record.Rxfreq = Frequency();
-    }
-
     void Fill(std::vector<ChannelRecord>& list) {
-        for (ChannelRecord& record : list) {
-            Fill(record);
-        }
-        if (OneIn(4)) {
-            for (ChannelRecord& record : list) {
-                record.Enable = false;
+        const bool noneEnabled = OneIn(4);
+        for (ChannelRecord& r : list) {
+            r.Position = Int(0, 300);
+            r.Enable = Bool() && !noneEnabled;
+            for (bool* flag : {&r.LowPower, &r.PowUp, &r.Duplex, &r.DuplexCapable, &r.TxEnable,
+                               &r.DispayA, &r.ScanMemory, &r.RxOnly, &r.Narrow}) {
+                *flag = Bool();
             }
+            r.Scramble = OneIn(4) ? Int(0, 255) : Int(0, 7);
+            r.ChTag = Name(20);
+            r.CHDisplayL = Name(3);
+            r.CHDisplayR = Name(3);
+            r.Txfreq = Frequency();
+            r.Rxfreq = Frequency();
         }
     }
 
@@ -201,66 +144,36 @@ public:
             group.StatusName = Name(6);
             Fill(group.ExpChGroup);
         }
-        FillCommon(s.CommonSetup);
-        FillDsc(s);
-        FillAutoPos(s.AutoPosSetup);
-        FillAtis(s);
-        Fill(s.CHMMSID);
-        Fill(s.CHGRPID);
-    }
-
-private:
-    void FillCommon(CommonSetupRecord& c) {
-        c.TxPoDisplay = Int(0, 255);
-        c.Scan = Bool();
-        c.ResumeTime = Int(0, 255);
-        c.PttScanClear = Bool();
-        c.DualWatch = Bool();
-        c.OffsetTime = Int(-31, 31);
-        c.MagneticVariation = Int(0, 255);
-        c.Weater = Int(0, 255);
-        c.Rotary = Bool();
-    }
-
-    void FillDsc(SettingsRecord& s) {
+        s.CommonSetup = {Int(0, 255),  Bool(),      Int(0, 255), Bool(), Bool(),
+                         Int(-31, 31), Int(0, 255), Int(0, 255), Bool()};
         Fill(s.DscBasicSetup.DscChGroup);
         s.DscBasicSetup.UserMmsi = Digits(10);
         Fill(s.DscBasicSetup.PosRequest);
         Fill(s.DscBasicSetup.PosRequestTX);
         Fill(s.DscBasicSetup.BeepOut);
-        for (auto* flags :
-             {&s.DscAdvancedSetup.AllShipsCall, &s.DscAdvancedSetup.AllShipsCallTX,
-              &s.DscAdvancedSetup.GroupCall, &s.DscAdvancedSetup.GroupCallTX,
-              &s.DscAdvancedSetup.IndividualCall, &s.DscAdvancedSetup.IndividualCallTX}) {
+        DscAdvancedSetupRecord& a = s.DscAdvancedSetup;
+        for (auto* flags : {&a.AllShipsCall, &a.AllShipsCallTX, &a.GroupCall, &a.GroupCallTX,
+                            &a.IndividualCall, &a.IndividualCallTX}) {
             Fill(*flags);
         }
         Fill(s.DscDisplaySetup);
-    }
-
-    void FillAutoPos(AutoPosSetupRecord& p) {
-        p.MENUDISPLAY = Bool();
-        for (AutoPosEntry& entry : p.Entry) {
-            entry.MMSI = Digits(10);
-            entry.ENABLE = Bool();
-            entry.RCENABLE = Bool();
-            entry.CHANNEL = Int(0, 65535);
-            entry.INTERVAL = Int(0, 255);
+        s.AutoPosSetup.MENUDISPLAY = Bool();
+        for (AutoPosEntry& entry : s.AutoPosSetup.Entry) {
             const int selectCalls[] = {0, 1, 2, 255};
-            entry.SELECTCALL = selectCalls[Int(0, 3)];
-            entry.LASTADDRESS = Int(0, 255);
+            entry = {Digits(10), Bool(), Bool(), Int(0, 65535), Int(0, 255), selectCalls[Int(0, 3)],
+                     Int(0, 255)};
         }
-    }
-
-    void FillAtis(SettingsRecord& s) {
         Fill(s.AtisCommon.AtisChGroup);
         Fill(s.AtisCommon.AtisKillerChGroup);
         s.AtisCommon.AtisCode = Digits(10);
         for (AtisCallSignEntry& entry : s.AtisCallSign) {
-            entry.MID = Name(5);
-            entry.DISP = Name(5);
+            entry = {Name(5), Name(5)};
         }
+        Fill(s.CHMMSID);
+        Fill(s.CHGRPID);
     }
 
+private:
     std::mt19937 random_;
 };
 
@@ -269,22 +182,17 @@ bool IsName(char c) {
     return nameCharacters.find(c) != std::string::npos;
 }
 
-std::string TrailingSpacesDropped(std::string text) {
-    text.erase(text.find_last_not_of(' ') + 1);
-    return text;
-}
-
 std::string StoredName(const std::string& text, std::size_t length) {
     std::string kept;
     for (std::size_t i = 0; i < std::min(length, text.size()) && IsName(text[i]); ++i) {
         kept += text[i];
     }
-    return TrailingSpacesDropped(kept);
+    kept.erase(kept.find_last_not_of(' ') + 1);
+    return kept;
 }
 
 std::string StoredCallSign(const std::string& text) {
-    const std::string lastThree =
-        text.size() >= 3 ? text.substr(text.size() - 3) : std::string(3 - text.size(), ' ') + text;
+    const std::string lastThree = (std::string(3, ' ') + text).substr(text.size());
     std::string kept;
     for (const char c : lastThree) {
         if (IsName(c) && c != ' ' && c != ',') {
@@ -302,41 +210,30 @@ std::string StoredDigits(const std::string& text, bool isMmsi) {
     if (isMmsi) {
         nibbles[9] = '0';
     }
-    const auto end = nibbles.find_first_not_of("0123456789");
-    return nibbles.substr(0, end);
+    return nibbles.substr(0, nibbles.find_first_not_of("0123456789"));
 }
 
 double StoredFrequency(double megahertz) {
     return megahertz <= 100 ? 0 : std::round(megahertz * 10000) / 10000;
 }
 
-void StoreAttributes(ChannelRecord& record, bool hasDuplexBit) {
-    record.LowPower = record.LowPower && record.TxEnable;
-    if (hasDuplexBit) {
-        record.Duplex = record.Duplex && record.DuplexCapable;
-    }
-    record.Scramble &= 7;
-}
-
-void StorePlanList(std::vector<ChannelRecord>& list) {
-    for (ChannelRecord& record : list) {
-        record.ChTag = StoredName(record.ChTag, 16);
-        StoreAttributes(record, true);
-    }
-}
-
-void StoreExpList(std::vector<ChannelRecord>& list) {
-    for (ChannelRecord& record : list) {
-        record.ChTag = StoredName(record.ChTag, 16);
-        StoreAttributes(record, false);
-        const std::string left = (record.CHDisplayL + "  ").substr(0, 2);
-        const std::string right = record.CHDisplayR.empty()
-                                      ? " "
-                                      : record.CHDisplayR.substr(record.CHDisplayR.size() - 1);
-        record.CHDisplayL = StoredName(left, 2);
-        record.CHDisplayR = StoredName(right, 1);
-        record.Rxfreq = StoredFrequency(record.Rxfreq);
-        record.Txfreq = StoredFrequency(record.Txfreq);
+void StoreList(std::vector<ChannelRecord>& list, bool plan, bool exp) {
+    for (ChannelRecord& r : list) {
+        r.ChTag = StoredName(r.ChTag, 16);
+        if (!plan && !exp) {
+            continue; // weather: only the name
+        }
+        r.LowPower = r.LowPower && r.TxEnable;
+        r.Duplex = r.Duplex && (exp || r.DuplexCapable);
+        r.Scramble &= 7;
+        if (exp) {
+            const std::string right =
+                r.CHDisplayR.empty() ? " " : r.CHDisplayR.substr(r.CHDisplayR.size() - 1);
+            r.CHDisplayL = StoredName((r.CHDisplayL + "  ").substr(0, 2), 2);
+            r.CHDisplayR = StoredName(right, 1);
+            r.Rxfreq = StoredFrequency(r.Rxfreq);
+            r.Txfreq = StoredFrequency(r.Txfreq);
+        }
     }
 }
 
@@ -350,15 +247,12 @@ template <std::size_t N> void StoreDirectory(std::array<DirectoryRecord, N>& dir
     }
 }
 
-bool AnyEnabled(const std::vector<ChannelRecord>& list) {
-    return std::any_of(list.begin(), list.end(), [](const auto& r) { return r.Enable; });
-}
-
 SettingsRecord Stored(SettingsRecord s) {
     const std::vector<ChannelRecord>* groupLists[] = {&s.CHUSA, &s.CHINT, &s.CHCAN, &s.CHEXP};
     for (int g = 0; g < 4; ++g) {
         UsableGroupRecord& group = s.UsableChGroup[g];
-        group.Enable = group.Enable && AnyEnabled(*groupLists[g]);
+        group.Enable = group.Enable && std::any_of(groupLists[g]->begin(), groupLists[g]->end(),
+                                                   [](const auto& r) { return r.Enable; });
         group.StatusName = StoredName(group.StatusName, 4);
         if (g < 3 && group.PriorityCh < 0) {
             group.PriorityCh = 65535;
@@ -375,113 +269,80 @@ SettingsRecord Stored(SettingsRecord s) {
         entry = {StoredCallSign(entry.MID), StoredCallSign(entry.DISP)};
     }
     for (auto* list : {&s.CHUSA, &s.CHINT, &s.CHCAN}) {
-        StorePlanList(*list);
+        StoreList(*list, true, false);
     }
-    for (ChannelRecord& record : s.CHWX) {
-        record.ChTag = StoredName(record.ChTag, 16);
-    }
-    StoreExpList(s.CHEXP);
+    StoreList(s.CHWX, false, false);
+    StoreList(s.CHEXP, false, true);
     StoreDirectory(s.CHMMSID);
     StoreDirectory(s.CHGRPID);
     return s;
 }
 
-void RoundFrequencies(SettingsRecord& s) {
-    for (ChannelRecord& record : s.CHEXP) {
-        record.Rxfreq = StoredFrequency(record.Rxfreq);
-        record.Txfreq = StoredFrequency(record.Txfreq);
-    }
-}
-
-void ExpectSameLists(const std::vector<ChannelRecord>& actual,
-                     const std::vector<ChannelRecord>& expected, const char* name) {
-    ASSERT_EQ(actual.size(), expected.size()) << name;
-    for (std::size_t i = 0; i < actual.size(); ++i) {
-        if (actual[i] != expected[i]) {
-            ADD_FAILURE() << name << " record " << i << " differs: tag '" << actual[i].ChTag
-                          << "' expected '" << expected[i].ChTag << "'";
-            return;
+// Compares list by list so that a failure names the first differing record.
+void ExpectSameSettings(SettingsRecord actual, SettingsRecord expected) {
+    for (SettingsRecord* s : {&actual, &expected}) {
+        for (ChannelRecord& r : s->CHEXP) {
+            r.Rxfreq = StoredFrequency(r.Rxfreq);
+            r.Txfreq = StoredFrequency(r.Txfreq);
         }
     }
-}
-
-void ExpectSameSettings(SettingsRecord actual, SettingsRecord expected) {
-    RoundFrequencies(actual);
-    RoundFrequencies(expected);
-    ExpectSameLists(actual.CHUSA, expected.CHUSA, "CHUSA");
-    ExpectSameLists(actual.CHINT, expected.CHINT, "CHINT");
-    ExpectSameLists(actual.CHCAN, expected.CHCAN, "CHCAN");
-    ExpectSameLists(actual.CHWX, expected.CHWX, "CHWX");
-    ExpectSameLists(actual.CHEXP, expected.CHEXP, "CHEXP");
+    const std::pair<const char*, std::vector<ChannelRecord> SettingsRecord::*> lists[] = {
+        {"CHUSA", &SettingsRecord::CHUSA},
+        {"CHINT", &SettingsRecord::CHINT},
+        {"CHCAN", &SettingsRecord::CHCAN},
+        {"CHWX", &SettingsRecord::CHWX},
+        {"CHEXP", &SettingsRecord::CHEXP}};
+    for (const auto& [name, member] : lists) {
+        const auto& a = actual.*member;
+        const auto& e = expected.*member;
+        ASSERT_EQ(a.size(), e.size()) << name;
+        const auto differ = std::mismatch(a.begin(), a.end(), e.begin());
+        EXPECT_TRUE(differ.first == a.end())
+            << name << " record " << (differ.first - a.begin()) << " differs: tag '"
+            << differ.first->ChTag << "' expected '" << differ.second->ChTag << "'";
+        actual.*member = expected.*member;
+    }
     EXPECT_EQ(actual.UsableChGroup, expected.UsableChGroup);
     EXPECT_EQ(actual.CommonSetup, expected.CommonSetup);
-    EXPECT_EQ(actual.DscBasicSetup, expected.DscBasicSetup);
-    EXPECT_EQ(actual.DscAdvancedSetup, expected.DscAdvancedSetup);
-    EXPECT_EQ(actual.DscDisplaySetup, expected.DscDisplaySetup);
     EXPECT_EQ(actual.AutoPosSetup, expected.AutoPosSetup);
-    EXPECT_EQ(actual.AtisCommon, expected.AtisCommon);
     EXPECT_EQ(actual.AtisCallSign, expected.AtisCallSign);
     EXPECT_EQ(actual.CHMMSID, expected.CHMMSID);
     EXPECT_EQ(actual.CHGRPID, expected.CHGRPID);
+    EXPECT_TRUE(actual == expected) << "DSC or ATIS settings differ";
 }
 
-void FillRandomly(Image& image, std::mt19937& random) {
+Image RandomImage(unsigned seed) {
+    std::mt19937 random(seed);
     std::uniform_int_distribution<int> byte(0, 255);
+    Image image;
     for (std::uint8_t& value : image) {
         value = static_cast<std::uint8_t>(byte(random));
     }
+    return image;
 }
 
-// A call sign read with an inner space or comma is written without it and moves right, so it
-// would need a second pass to settle; such bytes are taken out of the random images.
-void ClearCallSignSpacesAndCommas(Image& image) {
-    for (int k = 1; k <= 32; ++k) {
-        for (int i = 0; i < 6; ++i) {
-            std::uint8_t& byte = image[0x54F8 + 8 * k + i];
-            if (byte == ' ' || byte == ',') {
-                byte = 0xFF;
-            }
-        }
-    }
-}
-
-int KnownModel(unsigned iteration) {
-    const int models[] = {1, 2, 11};
-    return models[iteration % 3];
+ModelState KnownModel(unsigned seed) {
+    return ModelOf(std::array{1, 2, 11}[seed % 3]);
 }
 
 TEST(RoundTripTest, RecordEncodedThenDecodedLosesOnlyWhatTheImageCannotHold) {
     for (unsigned seed = 1; seed <= Iterations; ++seed) {
         SCOPED_TRACE(::testing::Message() << "seed " << seed);
-        RandomSettings random(seed);
         RadioData data = DataWithPlans(0x00);
-        std::mt19937 imageRandom(seed);
-        FillRandomly(data.MemoryImage, imageRandom);
-        random.Fill(data.Settings);
+        data.MemoryImage = RandomImage(seed);
+        RandomSettings(seed).Fill(data.Settings);
         const SettingsRecord expected = Stored(data.Settings);
-        const ModelState model = ModelOf(KnownModel(seed));
-
-        const EncodeResult result = EncodeImage(data, model);
-        ASSERT_TRUE(result.Ok()) << result.FailedField;
-        DecodeImage(data, model);
-
-        ExpectSameSettings(data.Settings, expected);
-    }
-}
-
-TEST(RoundTripTest, EncodingTouchesOnlyTheCodecsBits) {
-    for (unsigned seed = 1; seed <= Iterations; ++seed) {
-        SCOPED_TRACE(::testing::Message() << "seed " << seed);
-        RandomSettings random(seed);
-        RadioData data = DataWithPlans(0x00);
-        std::mt19937 imageRandom(seed + 1000);
-        FillRandomly(data.MemoryImage, imageRandom);
-        random.Fill(data.Settings);
         const Image before = data.MemoryImage;
 
-        ASSERT_TRUE(EncodeImage(data, ModelOf(seed % 2 == 0 ? 2 : 9)).Ok());
+        RadioData unknownModel = data; // no group check, but the same bytes left alone
+        ASSERT_TRUE(EncodeImage(unknownModel, ModelOf(9)).Ok());
+        EXPECT_EQ(ForeignBitChanges(before, unknownModel.MemoryImage), std::vector<int>{});
 
+        const EncodeResult result = EncodeImage(data, KnownModel(seed));
+        ASSERT_TRUE(result.Ok()) << result.FailedField;
         EXPECT_EQ(ForeignBitChanges(before, data.MemoryImage), std::vector<int>{});
+        DecodeImage(data, KnownModel(seed));
+        ExpectSameSettings(data.Settings, expected);
     }
 }
 
@@ -489,11 +350,15 @@ TEST(RoundTripTest, RandomImageSettlesAfterOneEncoding) {
     for (unsigned seed = 1; seed <= Iterations; ++seed) {
         SCOPED_TRACE(::testing::Message() << "seed " << seed);
         RadioData data = DataWithPlans(0x00);
-        std::mt19937 imageRandom(seed + 2000);
-        FillRandomly(data.MemoryImage, imageRandom);
-        ClearCallSignSpacesAndCommas(data.MemoryImage);
+        data.MemoryImage = RandomImage(seed + 2000);
+        // A call sign with an inner space or comma needs a second pass (tested below).
+        for (int address = 0x5500; address < 0x5600; ++address) {
+            if (data.MemoryImage[address] == ' ' || data.MemoryImage[address] == ',') {
+                data.MemoryImage[address] = 0xFF;
+            }
+        }
         const Image original = data.MemoryImage;
-        const ModelState model = ModelOf(KnownModel(seed));
+        const ModelState model = KnownModel(seed);
 
         DecodeImage(data, model);
         ASSERT_TRUE(EncodeImage(data, model).Ok());
@@ -510,36 +375,13 @@ TEST(RoundTripTest, CallSignWithInnerSpaceSettlesAfterTwoPasses) {
     RadioData data = DataWithPlans(0xFF);
     test::PutBytes(data.MemoryImage, 0x5500, {'A', ' ', 'B', '1', ',', '2'});
     const ModelState model = ModelOf(2);
-    DecodeImage(data, model);
-    EXPECT_EQ(data.Settings.AtisCallSign[0].MID, "A B");
-    ASSERT_TRUE(EncodeImage(data, model).Ok());
-    EXPECT_EQ(test::BytesAt(data.MemoryImage, 0x5500, 6),
-              (std::vector<std::uint8_t>{'A', 0xFF, 'B', '1', 0xFF, '2'}));
-    DecodeImage(data, model);
-    ASSERT_TRUE(EncodeImage(data, model).Ok());
-    const Image twice = data.MemoryImage;
-    DecodeImage(data, model);
-    ASSERT_TRUE(EncodeImage(data, model).Ok());
-    EXPECT_EQ(test::BytesAt(twice, 0x5500, 6),
-              (std::vector<std::uint8_t>{0xFF, 'A', 'B', 0xFF, '1', '2'}));
-    EXPECT_EQ(data.MemoryImage, twice);
-}
-
-TEST(RoundTripTest, NormalisedRecordIsAFixedPoint) {
-    for (unsigned seed = 1; seed <= Iterations; ++seed) {
-        SCOPED_TRACE(::testing::Message() << "seed " << seed);
-        RandomSettings random(seed + 3000);
-        RadioData data = DataWithPlans(0xFF);
-        random.Fill(data.Settings);
-        const ModelState model = ModelOf(KnownModel(seed));
-        ASSERT_TRUE(EncodeImage(data, model).Ok());
+    const test::Bytes passes[] = {{'A', 0xFF, 'B', '1', 0xFF, '2'},
+                                  {0xFF, 'A', 'B', 0xFF, '1', '2'},
+                                  {0xFF, 'A', 'B', 0xFF, '1', '2'}};
+    for (const test::Bytes& expected : passes) {
         DecodeImage(data, model);
-        const SettingsRecord settled = data.Settings;
-
         ASSERT_TRUE(EncodeImage(data, model).Ok());
-        DecodeImage(data, model);
-
-        ExpectSameSettings(data.Settings, settled);
+        EXPECT_EQ(test::BytesAt(data.MemoryImage, 0x5500, 6), expected);
     }
 }
 
