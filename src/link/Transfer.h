@@ -80,6 +80,7 @@ private:
     bool WriteHeaderBytes();
     void WriteStep(int address);
     void ClearLog(int first, int end);
+    void FinishDataPhase(const char* caption, bool cancelled);
     void ClearWithRestore(int first, int end, const char* status, void (Transfer::*phase)());
     void CompleteOperation();
     bool OpenForData();

@@ -38,12 +38,17 @@ void Transfer::ReadData(Image& buffer) {
     if (cancelled) {
         CancelTransfer();
     }
+    FinishDataPhase("Read from Radio", cancelled);
+}
+
+// Every data phase ends alike: port closed, then the failure message or the final pause.
+void Transfer::FinishDataPhase(const char* caption, bool cancelled) {
     link_.ClosePort();
     if (cancelled) {
         return;
     }
     if (link_.ErrorFlag) {
-        link_.ShowMessage("Read from Radio", "Communication Error!!", MessageIcon::Critical);
+        link_.ShowMessage(caption, "Communication Error!!", MessageIcon::Critical);
         return;
     }
     link_.Pause(FinalPauseMs);
@@ -92,15 +97,7 @@ void Transfer::WriteData() {
             break;
         }
     }
-    link_.ClosePort();
-    if (link_.CancelFlag) {
-        return;
-    }
-    if (link_.ErrorFlag) {
-        link_.ShowMessage("Program to Radio", "Communication Error!!", MessageIcon::Critical);
-        return;
-    }
-    link_.Pause(FinalPauseMs);
+    FinishDataPhase("Program to Radio", link_.CancelFlag);
 }
 
 void Transfer::ClearLog(int first, int end) {
@@ -123,15 +120,7 @@ void Transfer::ClearLog(int first, int end) {
             break;
         }
     }
-    link_.ClosePort();
-    if (link_.CancelFlag) {
-        return;
-    }
-    if (link_.ErrorFlag) {
-        link_.ShowMessage("Program to Radio", "Communication Error!!", MessageIcon::Critical);
-        return;
-    }
-    link_.Pause(FinalPauseMs);
+    FinishDataPhase("Program to Radio", link_.CancelFlag);
 }
 
 void Transfer::ClearDataDsc() {
