@@ -4,6 +4,7 @@
 #include "support/ScratchFolder.h"
 #include "support/TestModels.h"
 
+#include <algorithm>
 #include <gtest/gtest.h>
 
 namespace tq58 {
@@ -19,43 +20,48 @@ RadioData NewRadioData(const ModelState& model) {
     return data;
 }
 
-// A default image whose first USA channel is named after the file, to see which one loaded.
-std::string MarkedImage(const ModelState& model, const std::string& mark) {
-    RadioData data = NewRadioData(model);
-    data.Settings.CHUSA[0].ChTag = mark;
-    EXPECT_TRUE(PrepareOutgoingImage(data, model).Ok());
-    return std::string(data.MemoryImage.begin(), data.MemoryImage.end());
-}
-
-// Channel names hold no "_".
+// Channel names hold no "_": the mark of a file is its name with "/" for "_".
 std::string Mark(std::string fileName) {
-    for (char& c : fileName) {
-        c = c == '_' ? '/' : c;
-    }
+    std::replace(fileName.begin(), fileName.end(), '_', '/');
     return fileName.substr(0, 16);
 }
 
 class DestinationsTest : public ::testing::Test {
 protected:
+    // A default image whose first USA channel carries the mark of its file name.
     void Install(const std::string& fileName, const ModelState& model) {
-        folder.Write(fileName, MarkedImage(model, Mark(fileName)));
+        RadioData image = NewRadioData(model);
+        image.Settings.CHUSA[0].ChTag = Mark(fileName);
+        EXPECT_TRUE(PrepareOutgoingImage(image, model).Ok());
+        folder.Write(fileName, std::string(image.MemoryImage.begin(), image.MemoryImage.end()));
     }
     std::string LoadedMark() const { return data.Settings.CHUSA[0].ChTag; }
+    DestinationMenu Build() { return BuildDestinationMenu(folder.Path(), Rv7700A(), store, data); }
 
     test::ScratchFolder folder;
     MemorySettingsStore store;
     RadioData data = NewRadioData(Rv7700A());
 };
 
-TEST_F(DestinationsTest, NamesAreTheUpperCasedFileNamesBeforeTheFirstUnderscore) {
+TEST_F(DestinationsTest, NamesAreCutSortedWithoutCaseAndShownOnce) {
     EXPECT_EQ(DestinationName("USA_1E14.ini"), "USA");
     EXPECT_EQ(DestinationName("usa-m_1E14.ini"), "USA-M");
     EXPECT_EQ(DestinationName("A_B_1C20.ini"), "A");
+    for (const char* name : {"k", "J", "i", "H", "g", "F", "e", "D", "c", "B", "a"}) {
+        Install(std::string(name) + "_1C20.ini", Rv7200A());
+    }
+    EXPECT_EQ(ListDestinationNames(folder.Path(), 1),
+              (std::vector<std::string>{"A", "B", "C", "D", "E", "F", "G", "H", "I", "J"}));
+    for (const char* name : {"usa_1E14.ini", "USA_1E14.ini", "Usa-Extra_1e14.INI"}) {
+        Install(name, Rv7700A());
+    }
+    EXPECT_EQ(ListDestinationNames(folder.Path(), 2),
+              (std::vector<std::string>{"USA", "USA-EXTRA"}));
 }
 
-TEST_F(DestinationsTest, TheRv7700AListAlsoShowsTheRv7700AMFilesAndBothLoadTheSameImage) {
+TEST_F(DestinationsTest, Rv7700AShowsTheRv7700AMFilesTooAndBothNamesLoadTheSameImage) {
     Install("USA_1E14.ini", Rv7700A());
-    Install("USA-M_1E14.ini", Rv7700A());
+    Install("USA-M_1E14.ini", Rv7700AM());
     Install("INTL_1C20.ini", Rv7200A());
     Install("notes.txt", Rv7700A());
     EXPECT_EQ(ListDestinationNames(folder.Path(), 2), (std::vector<std::string>{"USA", "USA-M"}));
@@ -66,95 +72,60 @@ TEST_F(DestinationsTest, TheRv7700AListAlsoShowsTheRv7700AMFilesAndBothLoadTheSa
     EXPECT_EQ(DefaultImagePath(folder.Path(), "USA-M", 11), folder.File("USA-M_1E14.ini"));
     EXPECT_EQ(DefaultImagePath(folder.Path(), "-M", 11), folder.File("-M-M_1E14.ini"));
 
-    DestinationMenu menu = BuildDestinationMenu(folder.Path(), Rv7700A(), store, data);
+    DestinationMenu menu = Build();
     ASSERT_TRUE(ApplyDestination(menu, 1, folder.Path(), Rv7700A(), store, data).Ok);
     EXPECT_EQ(LoadedMark(), Mark("USA_1E14.ini"));
     EXPECT_EQ(menu.Checked, 1);
     EXPECT_EQ(store.Read("IniFilePath", "IniFileName_2", ""), "USA-M");
-}
 
-TEST_F(DestinationsTest, AnRv7700AMDestinationLoadsItsOwnFile) {
-    Install("USA_1E14.ini", Rv7700A());
-    Install("USA-M_1E14.ini", Rv7700AM());
     RadioData m = NewRadioData(Rv7700AM());
     store.Write("IniFilePath", "IniFileName_11", "usa-m");
-    const DestinationMenu menu = BuildDestinationMenu(folder.Path(), Rv7700AM(), store, m);
-    EXPECT_EQ(menu.Checked, 0);
+    EXPECT_EQ(BuildDestinationMenu(folder.Path(), Rv7700AM(), store, m).Checked, 0);
     EXPECT_EQ(m.Settings.CHUSA[0].ChTag, Mark("USA-M_1E14.ini"));
 }
 
-TEST_F(DestinationsTest, ElevenFilesGiveTenNamesSortedWithoutCase) {
-    for (const char* name : {"k", "J", "i", "H", "g", "F", "e", "D", "c", "B", "a"}) {
-        Install(std::string(name) + "_1C20.ini", Rv7200A());
-    }
-    const std::vector<std::string> names = ListDestinationNames(folder.Path(), 1);
-    EXPECT_EQ(names, (std::vector<std::string>{"A", "B", "C", "D", "E", "F", "G", "H", "I", "J"}));
-}
-
-TEST_F(DestinationsTest, NamesThatDifferOnlyInCaseAreShownOnce) {
-    Install("usa_1C20.ini", Rv7200A());
-    Install("USA_1C20.ini", Rv7200A());
-    Install("Usa-Extra_1c20.INI", Rv7200A());
-    EXPECT_EQ(ListDestinationNames(folder.Path(), 1),
-              (std::vector<std::string>{"USA", "USA-EXTRA"}));
-}
-
-TEST_F(DestinationsTest, TheRememberedDestinationIsLoadedWhateverTheCase) {
-    Install("Usa_1E14.ini", Rv7700A());
-    Install("CAN_1E14.ini", Rv7700A());
-    DestinationMenu menu = BuildDestinationMenu(folder.Path(), Rv7700A(), store, data);
-    EXPECT_TRUE(menu.Enabled);
-    EXPECT_EQ(menu.Names, (std::vector<std::string>{"CAN", "USA"}));
-    EXPECT_EQ(menu.Checked, 1);
-    EXPECT_EQ(LoadedMark(), Mark("Usa_1E14.ini"));
-
-    store.Write("IniFilePath", "IniFileName_2", "can");
-    menu = BuildDestinationMenu(folder.Path(), Rv7700A(), store, data);
-    EXPECT_EQ(menu.Checked, 0);
-    EXPECT_EQ(LoadedMark(), Mark("CAN_1E14.ini"));
-}
-
-TEST_F(DestinationsTest, WithoutAMatchNothingIsCheckedOrLoaded) {
+TEST_F(DestinationsTest, OnlyTheRememberedDestinationIsLoadedAndCheckedWhateverItsCase) {
     const RadioData before = data;
-    DestinationMenu menu = BuildDestinationMenu(folder.Path(), Rv7700A(), store, data);
+    DestinationMenu menu = Build();
     EXPECT_FALSE(menu.Enabled);
     EXPECT_TRUE(menu.Names.empty());
 
-    Install("CAN_1E14.ini", Rv7700A());
-    menu = BuildDestinationMenu(folder.Path(), Rv7700A(), store, data);
+    folder.Write("CAN_1E14.ini", "too short");
+    menu = Build();
     EXPECT_TRUE(menu.Enabled);
     EXPECT_EQ(menu.Checked, -1);
+    store.Write("IniFilePath", "IniFileName_2", "can");
+    EXPECT_EQ(Build().Checked, -1);
     EXPECT_EQ(data.Settings, before.Settings);
-}
-
-TEST_F(DestinationsTest, ABrokenDefaultImageLeavesNothingChecked) {
-    folder.Write("USA_1E14.ini", "too short");
-    const RadioData before = data;
-    const DestinationMenu menu = BuildDestinationMenu(folder.Path(), Rv7700A(), store, data);
-    EXPECT_EQ(menu.Checked, -1);
     EXPECT_EQ(data.MemoryImage, before.MemoryImage);
+
+    Install("CAN_1E14.ini", Rv7700A());
+    Install("Usa_1E14.ini", Rv7700A());
+    menu = Build();
+    EXPECT_EQ(menu.Names, (std::vector<std::string>{"CAN", "USA"}));
+    EXPECT_EQ(menu.Checked, 0);
+    EXPECT_EQ(LoadedMark(), Mark("CAN_1E14.ini"));
+    store.Write("IniFilePath", "IniFileName_2", "uSa");
+    EXPECT_EQ(Build().Checked, 1);
+    EXPECT_EQ(LoadedMark(), Mark("Usa_1E14.ini"));
 }
 
-TEST_F(DestinationsTest, AFailedChangeKeepsThePreviousChoice) {
+TEST_F(DestinationsTest, ChangesReloadTheCheckedOneAndAFailureKeepsThePreviousChoice) {
     Install("USA_1E14.ini", Rv7700A());
-    folder.Write("CAN_1E14.ini", MarkedImage(Rv7200A(), "wrong model"));
-    DestinationMenu menu = BuildDestinationMenu(folder.Path(), Rv7700A(), store, data);
+    Install("CAN_1E14.ini", Rv7200A());
+    DestinationMenu menu = Build();
     ASSERT_EQ(menu.Checked, 1);
+    data.Settings.CHUSA[0].ChTag = "edited";
+    ASSERT_TRUE(ChangeDestination(menu, 1, folder.Path(), Rv7700A(), store, data).Ok);
+    EXPECT_EQ(LoadedMark(), Mark("USA_1E14.ini"));
+
+    store.Write("IniFilePath", "IniFileName_2", "before");
     const FileOutcome outcome = ChangeDestination(menu, 0, folder.Path(), Rv7700A(), store, data);
     EXPECT_EQ(outcome.Message, "IniFileRead Error!!");
     EXPECT_EQ(menu.Checked, 1);
-    EXPECT_EQ(store.Read("IniFilePath", "IniFileName_2", "none"), "none");
+    EXPECT_EQ(store.Read("IniFilePath", "IniFileName_2", ""), "before");
     EXPECT_EQ(LoadedMark(), NewRadioData(Rv7700A()).Settings.CHUSA[0].ChTag);
     EXPECT_FALSE(ApplyDestination(menu, 5, folder.Path(), Rv7700A(), store, data).Ok);
-}
-
-TEST_F(DestinationsTest, ReChoosingTheCheckedDestinationReloadsIt) {
-    Install("USA_1E14.ini", Rv7700A());
-    DestinationMenu menu = BuildDestinationMenu(folder.Path(), Rv7700A(), store, data);
-    data.Settings.CHUSA[0].ChTag = "edited";
-    ASSERT_TRUE(ChangeDestination(menu, 0, folder.Path(), Rv7700A(), store, data).Ok);
-    EXPECT_EQ(LoadedMark(), Mark("USA_1E14.ini"));
-    EXPECT_EQ(menu.Checked, 0);
 }
 
 TEST_F(DestinationsTest, NewDataLoadsTheRememberedDestinationThroughTheLoader) {

@@ -7,34 +7,31 @@
 namespace tq58 {
 namespace {
 
-TEST(IniReader, SectionsAndKeysMatchWithoutCaseAndValuesAreTrimmed) {
-    const char* text = "[Model2]\r\n  USE  =  1  \r\natis=#True\r\n";
-    EXPECT_EQ(ReadIniValueFromText(text, "model2", "use"), "1");
-    EXPECT_EQ(ReadIniValueFromText(text, "MODEL2", "Atis"), "True");
-    EXPECT_EQ(ReadIniValueFromText(text, "model2", "scrambler"), "");
-    EXPECT_EQ(ReadIniValueFromText(text, "model1", "use"), "");
-}
-
-TEST(IniReader, OnlyTheFirstSectionOfANameAndTheFirstKeyCount) {
-    const char* text = "[a]\nk=1\nk=2\n[b]\nk=3\n[A]\nk=4\nother=5\n";
-    EXPECT_EQ(ReadIniValueFromText(text, "a", "k"), "1");
-    EXPECT_EQ(ReadIniValueFromText(text, "b", "k"), "3");
-    EXPECT_EQ(ReadIniValueFromText(text, "a", "other"), "");
-}
-
-TEST(IniReader, QuotesCommentsAndByteOrderMarks) {
-    const char* text = "\xEF\xBB\xBF[s]\r\n;k=commented\r\nk=\"  quoted  \"\r\nq='x'\r\n"
-                       "half=\"open\r\n";
-    EXPECT_EQ(ReadIniValueFromText(text, "s", "k"), "  quoted  ");
-    EXPECT_EQ(ReadIniValueFromText(text, "s", "q"), "x");
-    EXPECT_EQ(ReadIniValueFromText(text, "s", "half"), "\"open");
-}
-
-TEST(IniReader, LongValuesAreCutTo127CharactersBeforeTheHashGoes) {
-    const std::string value(300, 'v');
-    EXPECT_EQ(ReadIniValueFromText("[s]\nk=" + value + "\n", "s", "k"), value.substr(0, 127));
-    EXPECT_EQ(ReadIniValueFromText("[s]\nk=#" + value + "\n", "s", "k"), value.substr(0, 126));
-    EXPECT_EQ(ReadIniValueFromText(std::string("[s]\nk=ab\0cd\n", 12), "s", "k"), "ab");
+TEST(IniReader, ValuesAreFoundLikeThePlatformsPrivateProfileReader) {
+    const std::string longValue(300, 'v');
+    const struct {
+        std::string text;
+        const char* section;
+        const char* key;
+        std::string value;
+    } cases[] = {
+        {"[Model2]\r\n  USE  =  1  \r\natis=#True\r\n", "model2", "use", "1"},
+        {"[Model2]\r\n  USE  =  1  \r\natis=#True\r\n", "MODEL2", "Atis", "True"},
+        {"[Model2]\r\n  USE  =  1  \r\n", "model2", "scrambler", ""},
+        {"[Model2]\r\n  USE  =  1  \r\n", "model1", "use", ""},
+        {"[a]\nk=1\nk=2\n[b]\nk=3\n[A]\nk=4\nother=5\n", "a", "k", "1"},
+        {"[a]\nk=1\nk=2\n[b]\nk=3\n[A]\nk=4\nother=5\n", "b", "k", "3"},
+        {"[a]\nk=1\nk=2\n[b]\nk=3\n[A]\nk=4\nother=5\n", "a", "other", ""},
+        {"\xEF\xBB\xBF[s]\r\n;k=commented\r\nk=\"  quoted  \"\r\n", "s", "k", "  quoted  "},
+        {"[s]\r\nq='x'\r\n", "s", "q", "x"},
+        {"[s]\r\nhalf=\"open\r\n", "s", "half", "\"open"},
+        {"[s]\nk=" + longValue + "\n", "s", "k", longValue.substr(0, 127)},
+        {"[s]\nk=#" + longValue + "\n", "s", "k", longValue.substr(0, 126)},
+        {std::string("[s]\nk=ab\0cd\n", 12), "s", "k", "ab"}};
+    for (const auto& c : cases) {
+        EXPECT_EQ(ReadIniValueFromText(c.text, c.section, c.key), c.value)
+            << c.text.substr(0, 40) << " " << c.section << "/" << c.key;
+    }
 }
 
 TEST(IniReader, FilesThatAreMissingOrGarbageGiveEmptyTexts) {

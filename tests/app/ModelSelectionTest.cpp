@@ -2,6 +2,7 @@
 
 #include "support/ScratchFolder.h"
 
+#include <algorithm>
 #include <gtest/gtest.h>
 
 namespace tq58 {
@@ -18,94 +19,66 @@ protected:
     MemorySettingsStore store;
 };
 
-TEST_F(ModelSelectionTest, TheShippedChoiceOffersBothModelsAndRemembersTheLastOne) {
-    const std::string ini = GlobalIni("[model1]\r\nuse=1\r\natis=0\r\nscrambler=0\r\n"
-                                      "[model2]\r\nuse=1\r\natis=1\r\nscrambler=1\r\n");
-    ModelOffer offer = SelectStartupModel(ini, store);
-    EXPECT_EQ(offer.Count, 2);
-    EXPECT_TRUE(offer.EditMenuVisible());
-    EXPECT_EQ(offer.ModelType, 1);
-    RememberModel(store, 2);
-    EXPECT_EQ(store.Read("Settings", "lastmodel", ""), "2");
-    offer = SelectStartupModel(ini, store);
-    EXPECT_EQ(offer.ModelType, 2);
+TEST_F(ModelSelectionTest, TheOfferFollowsUseAndEndsAtTheFirstSectionWithoutIt) {
+    const struct {
+        const char* ini; // null: no global.ini
+        int count;
+        int modelType;
+        std::vector<int> offered;
+    } cases[] = {
+        {"[model1]\r\nuse=1\r\n[model2]\r\nuse=1\r\n", 2, 1, {1, 2}},
+        {"[model1]\nuse=0\n[model2]\nuse=1\n", 1, 2, {2}},
+        {"[model1]\natis=1\n[model2]\nuse=1\n", 0, 0, {}},
+        {"[model1]\nuse=\n[model2]\nuse=1\n", 0, 0, {}},
+        {"[model1]\nuse=1\n[model3]\nuse=1\n", 1, 1, {1}},
+        {"[model1]\nuse=2\n[model2]\nuse=#1\n[model3]\nuse=yes\n[model4]\nuse=1.0\n", 2, 4, {2, 4}},
+        {nullptr, 0, 0, {}}};
+    for (const auto& c : cases) {
+        const std::string ini = c.ini ? GlobalIni(c.ini) : GlobalIniPath(folder.Path() + "/none");
+        SCOPED_TRACE(c.ini ? c.ini : "no global.ini");
+        const ModelOffer offer = SelectStartupModel(ini, store);
+        EXPECT_EQ(offer.Count, c.count);
+        EXPECT_EQ(offer.ModelType, c.modelType);
+        EXPECT_EQ(offer.EditMenuVisible(), c.count >= 2);
+        for (int n = 1; n <= ModelMenuSize; ++n) {
+            const bool offered = std::count(c.offered.begin(), c.offered.end(), n) != 0;
+            EXPECT_EQ(offer.Offered[n - 1], offered) << n;
+        }
+    }
 }
 
-TEST_F(ModelSelectionTest, AModelWithUseZeroIsNotOffered) {
-    const ModelOffer offer =
-        SelectStartupModel(GlobalIni("[model1]\nuse=0\n[model2]\nuse=1\n"), store);
-    EXPECT_EQ(offer.Count, 1);
-    EXPECT_EQ(offer.ModelType, 2);
-    EXPECT_FALSE(offer.Offered[0]);
-    EXPECT_FALSE(offer.EditMenuVisible());
-}
-
-TEST_F(ModelSelectionTest, AMissingUseEndsTheScan) {
-    EXPECT_EQ(ReadModelOffer(GlobalIni("[model1]\natis=1\n[model2]\nuse=1\n")).Count, 0);
-    EXPECT_EQ(ReadModelOffer(GlobalIni("[model1]\nuse=\n[model2]\nuse=1\n")).Count, 0);
-    const ModelOffer gap = ReadModelOffer(GlobalIni("[model1]\nuse=1\n[model3]\nuse=1\n"));
-    EXPECT_EQ(gap.Count, 1);
-    EXPECT_EQ(gap.ModelType, 1);
-}
-
-TEST_F(ModelSelectionTest, OnlyExactlyOneOffersAModel) {
-    const ModelOffer offer = ReadModelOffer(
-        GlobalIni("[model1]\nuse=2\n[model2]\nuse=#1\n[model3]\nuse=yes\n[model4]\nuse=1.0\n"));
-    EXPECT_EQ(offer.Count, 2);
-    EXPECT_TRUE(offer.Offered[1]);
-    EXPECT_TRUE(offer.Offered[3]);
-    EXPECT_EQ(offer.ModelType, 4);
-}
-
-TEST_F(ModelSelectionTest, NothingIsOfferedWithoutAGlobalIni) {
-    const ModelOffer offer = SelectStartupModel(GlobalIniPath(folder.Path()), store);
-    EXPECT_EQ(offer.Count, 0);
-    EXPECT_EQ(offer.ModelType, 0);
-}
-
-TEST_F(ModelSelectionTest, ALastModelThatIsNotOfferedIsIgnored) {
+TEST_F(ModelSelectionTest, TheLastModelIsChosenOnlyWhenItIsOffered) {
     const std::string ini = GlobalIni("[model1]\nuse=0\n[model2]\nuse=1\n[model3]\nuse=1\n");
     for (const char* last : {"1", "7", "0", "-2", "ten", "2.5", "10", "11"}) {
         store.Write("Settings", "lastmodel", last);
         EXPECT_EQ(SelectStartupModel(ini, store).ModelType, 3) << last;
     }
-    store.Write("Settings", "lastmodel", "2");
+    RememberModel(store, 2);
+    EXPECT_EQ(store.Read("Settings", "lastmodel", ""), "2");
     EXPECT_EQ(SelectStartupModel(ini, store).ModelType, 2);
 }
 
-TEST_F(ModelSelectionTest, CapabilitiesComeFromTheModelsSection) {
+TEST_F(ModelSelectionTest, CapabilitiesComeFromTheModelsSectionAlsoAfterAChange) {
     const std::string ini = GlobalIni("[model1]\nuse=1\natis=False\nscrambler=0\n"
                                       "[model2]\nuse=1\natis=#True\nscrambler=-1\n"
                                       "[model3]\nuse=1\natis=maybe\n");
     const ModelState small = ModelStateFor(1, ini);
-    EXPECT_EQ(small.ModelName, "RV7200A");
-    EXPECT_FALSE(small.AtisAvailable);
-    EXPECT_FALSE(small.ScramblerAvailable);
-    const ModelState large = ModelStateFor(2, ini);
-    EXPECT_EQ(large.ModelName, "RV7700A");
-    EXPECT_TRUE(large.AtisAvailable);
-    EXPECT_TRUE(large.ScramblerAvailable);
     const ModelState unknown = ModelStateFor(3, ini);
+    EXPECT_EQ(small.ModelName, "RV7200A");
     EXPECT_EQ(unknown.ModelName, "Unknown model");
-    EXPECT_FALSE(unknown.AtisAvailable);
-    EXPECT_FALSE(unknown.ScramblerAvailable);
-}
-
-TEST_F(ModelSelectionTest, AModelChangeTakesTheNewCapabilitiesAndIsRemembered) {
-    const std::string ini = GlobalIni("[model1]\nuse=1\n[model2]\nuse=1\natis=1\nscrambler=1\n");
+    EXPECT_FALSE(small.AtisAvailable || small.ScramblerAvailable);
+    EXPECT_FALSE(unknown.AtisAvailable || unknown.ScramblerAvailable);
+    EXPECT_EQ(ProgramTitle(small), "PC Program for RV7200A");
     EXPECT_EQ(ModelChangeQuestion(1), "Do you want to program the RV7700A series?");
     EXPECT_EQ(ModelChangeQuestion(4), "Do you want to program the Unknown model series?");
-    const ModelState current = ModelStateFor(1, ini);
-    EXPECT_EQ(ProgramTitle(current), "PC Program for RV7200A");
-    EXPECT_FALSE(ChangeModel(0, current, ini, store));
+    EXPECT_FALSE(ChangeModel(0, small, ini, store));
     EXPECT_EQ(store.Read("Settings", "lastmodel", "none"), "none");
 
-    const std::optional<ModelState> changed = ChangeModel(1, current, ini, store);
+    const std::optional<ModelState> changed = ChangeModel(1, small, ini, store);
     ASSERT_TRUE(changed);
     EXPECT_EQ(changed->ModelType, 2);
     EXPECT_EQ(changed->ModelName, "RV7700A");
-    EXPECT_TRUE(changed->AtisAvailable);
-    EXPECT_TRUE(changed->ScramblerAvailable);
+    EXPECT_TRUE(changed->AtisAvailable && changed->ScramblerAvailable);
     EXPECT_EQ(store.Read("Settings", "lastmodel", "none"), "2");
 }
 

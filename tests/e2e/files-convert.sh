@@ -8,63 +8,50 @@ fail() { echo "FAIL: $*" >&2; exit 1; }
 cli() { "$bin/tq58-cli" "$@"; }
 # Fails unless the command exits with the given status; its stderr is kept in $work/err.
 expect_status() {
-    local want=$1; shift
-    local status=0
+    local want=$1 status=0; shift
     "$@" 2>"$work/err" || status=$?
     [ "$status" -eq "$want" ] || fail "$* exited $status, expected $want"
 }
 # The value of KEY in section SECTION of a settings file.
 value_of() { tr -d '\r' < "$1" | awk -v s="[$2]" -v k="$3=" \
-    '$0 == s {inside = 1; next} /^\[/ {inside = 0} inside && index($0, k) == 1 {print substr($0, length(k) + 1); exit}'; }
+    '$0 == s {in_s = 1; next} /^\[/ {in_s = 0} in_s && index($0, k) == 1 {print substr($0, length(k) + 1); exit}'; }
 
 cli new --model RV7700A --destination USA -o "$work/a.dat"
 cli convert "$work/a.dat" "$work/a.hex"
 cli convert "$work/a.hex" "$work/b.dat"
 cmp -s "$work/a.dat" "$work/b.dat" || fail "a.dat and b.dat differ"
 [ "$(stat -c %s "$work/a.hex")" -eq 32768 ] || fail "a.hex is not 32768 bytes"
-
-lines=$(wc -l < "$work/a.dat")
-crlf=$(grep -c $'\r$' "$work/a.dat")
-[ "$lines" -eq "$crlf" ] || fail "not every line ends in CR LF"
-[ "$lines" -gt 9000 ] || fail "only $lines lines"
-head -1 "$work/a.dat" | grep -qx $'\\[MAIN\\]\r' || fail "first line"
 [ "$(value_of "$work/a.dat" MAIN MODELTYPE)" = 2 ] || fail "MODELTYPE of a.dat"
-grep -q '^\[ATIS Setup (Common)\]' "$work/a.dat" || fail "RV7700A without ATIS"
-grep -q '^Scramble=' "$work/a.dat" || fail "RV7700A without scrambler"
-
+grep -q '^Scramble=' "$work/a.dat" && grep -q '^\[ATIS Setup' "$work/a.dat" || fail "RV7700A lacks ATIS or scrambler"
 # Factory images let EXP channels transmit; new data without one does not.
 [ "$(value_of "$work/a.dat" CHEXP1 TxEnable)" = 1 ] || fail "USA default image: EXP TxEnable"
 cli new --model RV7700A -o "$work/plain.dat"
 [ "$(value_of "$work/plain.dat" CHEXP1 TxEnable)" = 0 ] || fail "new data: EXP TxEnable"
 
-# Destinations differ; names are matched without regard to case.
+# Destinations differ and are matched without regard to case.
 cli new --model RV7700A --destination intl -o "$work/intl.hex"
 cli convert "$work/intl.hex" "$work/intl.dat"
 [ "$(value_of "$work/intl.dat" "Usable CH Group Setup" USA)" = 0 ] || fail "INTL offers USA"
 [ "$(value_of "$work/intl.dat" "Usable CH Group Setup" INTL)" = 1 ] || fail "INTL lacks INTL"
-
-# The RV7200A has neither ATIS nor the scrambler in the shipped global.ini.
+# The shipped global.ini gives the RV7200A neither ATIS nor the scrambler.
 cli new --model RV7200A --destination CAN -o "$work/small.dat"
-grep -q 'ATIS' "$work/small.dat" && fail "RV7200A file has ATIS"
-grep -q '^Scramble=' "$work/small.dat" && fail "RV7200A file has Scramble"
+grep -q -e 'ATIS' -e '^Scramble=' "$work/small.dat" && fail "RV7200A file has ATIS or Scramble"
 cli convert "$work/small.dat" "$work/small.hex"
 od -An -tx1 -N2 "$work/small.hex" | grep -q '1c 20' || fail "RV7200A image code"
-
 # An image of 7700 is an RV7700A unless told otherwise.
 cli convert "$work/a.hex" "$work/m.dat" --model RV7700AM
 [ "$(value_of "$work/m.dat" MAIN MODELTYPE)" = 11 ] || fail "RV7700AM MODELTYPE"
 [ "$(value_of "$work/m.dat" MAIN MODEL)" = "#RV7700AM" ] || fail "RV7700AM MODEL"
 cli new --model RV7700AM --destination USA-M -o "$work/m2.hex"
 
-# Another program folder: without global.ini the model has no ATIS.
+# Another program folder: without global.ini the model has no ATIS and no destinations.
 mkdir "$work/folder"
 cli convert "$work/a.hex" "$work/bare.dat" --program-folder "$work/folder"
 grep -q 'ATIS' "$work/bare.dat" && fail "ATIS without global.ini"
-expect_status 1 cli new --model RV7700A --destination USA -o "$work/none.dat" --program-folder "$work/folder"
+expect_status 1 cli new --model RV7700A --destination USA -o "$work/x.dat" --program-folder "$work/folder"
 grep -q 'IniFileRead Error!!' "$work/err" || fail "missing destination message"
-[ ! -e "$work/none.dat" ] || fail "a failed new wrote a file"
 
-# Failures: the program's message, status 1, and no output.
+# Failures: the program's message, status 1 (2 for usage), and no output.
 expect_status 1 cli convert "$work/a.dat" "$work/x.hex" --model RV7200A
 grep -qx 'ModelType Error !!' "$work/err" || fail "model mismatch message"
 head -c 32767 "$work/a.hex" > "$work/short.hex"
@@ -75,14 +62,11 @@ expect_status 1 cli convert "$work/garbage.dat" "$work/x.hex"
 grep -qx 'ModelType Error !!' "$work/err" || fail "garbage message"
 expect_status 1 cli convert "$work/missing.dat" "$work/x.hex"
 expect_status 1 cli convert "$work/a.dat" "$work/x.txt"
-[ ! -e "$work/x.hex" ] && [ ! -e "$work/x.dat" ] && [ ! -e "$work/x.txt" ] || fail "failed convert wrote"
 expect_status 2 cli convert "$work/a.dat"
 expect_status 2 cli convert "$work/a.dat" "$work/x.hex" --model RV1
 expect_status 2 cli new --model RV7700A -o "$work/x.dat" --colour blue
-
-# A target that cannot be replaced is a save failure that leaves nothing behind.
 mkdir "$work/taken.dat"
 expect_status 1 cli convert "$work/a.hex" "$work/taken.dat"
 grep -qx 'FileSave Error!!' "$work/err" || fail "save failure message"
-[ -z "$(ls "$work" | grep '\.tmp$')" ] || fail "temporary file left behind"
+[ -z "$(ls "$work" | grep -e '^x\.' -e '\.tmp$')" ] || fail "a failed command left a file"
 echo "files-convert: all checks passed"

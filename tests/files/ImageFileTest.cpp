@@ -27,163 +27,119 @@ std::string ImageBytes(std::uint8_t high, std::uint8_t low, std::size_t size = I
     (void)PrepareOutgoingImage(data, Rv7700A());
     std::string bytes(data.MemoryImage.begin(), data.MemoryImage.end());
     bytes.resize(size, '\xFF');
-    bytes[0] = static_cast<char>(high);
-    bytes[1] = static_cast<char>(low);
-    if (size >= 2) {
-        bytes[size - 2] = static_cast<char>(high);
-        bytes[size - 1] = static_cast<char>(low);
+    for (const std::size_t at : {std::size_t{0}, size - 2}) {
+        bytes[at] = static_cast<char>(high);
+        bytes[at + 1] = static_cast<char>(low);
     }
     return bytes;
 }
 
 class ImageFileTest : public ::testing::Test {
 protected:
+    ImageFileTest() {
+        std::string lastDiffers = ImageBytes(0x1E, 0x14);
+        lastDiffers[ImageSize - 1] = 0x15;
+        folder.Write("7700.hex", ImageBytes(0x1E, 0x14));
+        folder.Write("7200.hex", ImageBytes(0x1C, 0x20));
+        folder.Write("short.hex", ImageBytes(0x1E, 0x14, ImageSize - 1));
+        folder.Write("long.hex", ImageBytes(0x1E, 0x14, ImageSize + 1));
+        folder.Write("lastdiffers.hex", lastDiffers);
+        folder.Write("empty.hex", "");
+    }
+    std::string Bytes(const RadioData& of) const {
+        return std::string(of.MemoryImage.begin(), of.MemoryImage.end());
+    }
+
     test::ScratchFolder folder;
+    RadioData data = NewRadioData(Rv7700A());
 };
 
 TEST_F(ImageFileTest, TheModelCodeMustStandAtBothEnds) {
     Image image{};
-    image[0] = 0x1E;
-    image[1] = 0x14;
-    EXPECT_FALSE(IsImageOfModel(image, 2));
-    image[ImageSize - 2] = 0x1E;
-    image[ImageSize - 1] = 0x14;
-    EXPECT_TRUE(IsImageOfModel(image, 2));
-    EXPECT_TRUE(IsImageOfModel(image, 11));
-    EXPECT_FALSE(IsImageOfModel(image, 1));
-    EXPECT_FALSE(IsImageOfModel(image, 3));
-    image[0] = 0x1C;
-    image[1] = 0x20;
-    image[ImageSize - 2] = 0x1C;
-    image[ImageSize - 1] = 0x20;
-    EXPECT_TRUE(IsImageOfModel(image, 1));
-    EXPECT_EQ(ImageModelCode(image), 7200);
-}
-
-TEST_F(ImageFileTest, ADefaultImageOfTheModelIsLoadedAndDecoded) {
-    folder.Write("USA_1E14.ini", ImageBytes(0x1E, 0x14));
-    RadioData data = NewRadioData(Rv7700A());
-    EXPECT_TRUE(FileReadIni(folder.File("USA_1E14.ini"), data, Rv7700A()));
-    EXPECT_EQ(data.Settings.CHUSA[0].ChTag, "FROMFILE");
-    EXPECT_EQ(std::string(data.MemoryImage.begin(), data.MemoryImage.end()),
-              folder.Read("USA_1E14.ini"));
-
-    RadioData forM = NewRadioData(Rv7700AM());
-    EXPECT_TRUE(FileReadIni(folder.File("USA_1E14.ini"), forM, Rv7700AM()));
-}
-
-TEST_F(ImageFileTest, DefaultImagesOfTheWrongSizeOrModelLeaveTheDataAlone) {
-    std::string lastDiffers = ImageBytes(0x1E, 0x14);
-    lastDiffers[ImageSize - 1] = 0x15;
-    folder.Write("short.ini", ImageBytes(0x1E, 0x14, ImageSize - 1));
-    folder.Write("long.ini", ImageBytes(0x1E, 0x14, ImageSize + 1));
-    folder.Write("other.ini", ImageBytes(0x1C, 0x20));
-    folder.Write("lastdiffers.ini", lastDiffers);
-    folder.Write("empty.ini", "");
-    RadioData data = NewRadioData(Rv7700A());
-    const RadioData before = data;
-    for (const char* name :
-         {"short.ini", "long.ini", "other.ini", "lastdiffers.ini", "empty.ini", "missing.ini"}) {
-        EXPECT_FALSE(FileReadIni(folder.File(name), data, Rv7700A())) << name;
+    image[0] = image[ImageSize - 2] = 0x1E;
+    image[1] = image[ImageSize - 1] = 0x14;
+    EXPECT_EQ(ImageModelCode(image), 7700);
+    for (int model : {1, 2, 3, 11}) {
+        EXPECT_EQ(IsImageOfModel(image, model), model == 2 || model == 11) << model;
     }
+    image[ImageSize - 2] = 0x1C;
+    EXPECT_FALSE(ImageModelCode(image));
+    EXPECT_FALSE(IsImageOfModel(image, 2));
+}
+
+TEST_F(ImageFileTest, ImagesOfTheModelLoad) {
+    EXPECT_TRUE(FileReadIni(folder.File("7700.hex"), data, Rv7700A()));
+    EXPECT_EQ(data.Settings.CHUSA[0].ChTag, "FROMFILE");
+    EXPECT_EQ(Bytes(data), folder.Read("7700.hex"));
+    RadioData forM = NewRadioData(Rv7700AM());
+    EXPECT_TRUE(FileReadIni(folder.File("7700.hex"), forM, Rv7700AM()));
+    RadioData small = NewRadioData(Rv7200A());
+    EXPECT_TRUE(ReadHexFileAs(folder.File("7200.hex"), small, Rv7200A()).Ok);
+    EXPECT_EQ(small.Settings.CHUSA[0].ChTag, "FROMFILE");
+
+    RadioData onlyImage = NewRadioData(Rv7700A());
+    EXPECT_TRUE(ReadImageBytes(folder.File("7700.hex"), onlyImage, Rv7700A()).Ok);
+    EXPECT_EQ(onlyImage.Settings, NewRadioData(Rv7700A()).Settings);
+    EXPECT_EQ(onlyImage.ImageLastAddress, ImageSize - 1);
+    EXPECT_EQ(Bytes(onlyImage), folder.Read("7700.hex"));
+}
+
+TEST_F(ImageFileTest, BadFilesReportTheirFailureAndChangeNothing) {
+    data.Settings.CHUSA[0].ChTag = "unsaved";
+    const RadioData before = data;
+    const std::pair<const char*, const char*> cases[] = {{"short.hex", "bad file!!"},
+                                                         {"long.hex", "bad file!!"},
+                                                         {"empty.hex", "bad file!!"},
+                                                         {"7200.hex", "ModelType Error !!"},
+                                                         {"lastdiffers.hex", "ModelType Error !!"},
+                                                         {"missing.hex", "FileRead Error!!"}};
+    for (const auto& [name, message] : cases) {
+        SCOPED_TRACE(name);
+        const bool missing = std::string(name) == "missing.hex";
+        FileOutcome failure;
+        EXPECT_FALSE(FileReadIni(folder.File(name), data, Rv7700A(), &failure));
+        EXPECT_EQ(failure.LogProcedure, missing ? "frmMain.FileReadIni" : "");
+        EXPECT_EQ(failure.LogDetail.empty(), !missing);
+        const FileOutcome outcome = ReadHexFileAs(folder.File(name), data, Rv7700A());
+        EXPECT_EQ(outcome.Message, message);
+        EXPECT_EQ(outcome.LogProcedure, missing ? "frmMain.ReadHexFileAs" : "");
+    }
+    const FileOutcome other = ReadHexFileAs(folder.File("7200.hex"), data, Rv7700A());
+    EXPECT_EQ(other.MessageTitle, "Read from Radio");
+    EXPECT_EQ(other.Icon, MessageIcon::Critical);
     EXPECT_EQ(data.MemoryImage, before.MemoryImage);
     EXPECT_EQ(data.Settings, before.Settings);
+    RadioData small = NewRadioData(Rv7200A());
+    EXPECT_FALSE(ReadHexFileAs(folder.File("7700.hex"), small, Rv7200A()).Ok);
 }
 
-TEST_F(ImageFileTest, OnlyADefaultImageThatCannotBeReadIsLogged) {
-    folder.Write("short.ini", ImageBytes(0x1E, 0x14, ImageSize - 1));
-    RadioData data = NewRadioData(Rv7700A());
-    FileOutcome failure;
-    EXPECT_FALSE(FileReadIni(folder.File("short.ini"), data, Rv7700A(), &failure));
-    EXPECT_EQ(failure.LogProcedure, "");
-    EXPECT_FALSE(FileReadIni(folder.File("missing.ini"), data, Rv7700A(), &failure));
-    EXPECT_EQ(failure.LogProcedure, "frmMain.FileReadIni");
-    EXPECT_FALSE(failure.LogDetail.empty());
-}
-
-TEST_F(ImageFileTest, ReadImageBytesReplacesOnlyTheImage) {
-    folder.Write("a.hex", ImageBytes(0x1E, 0x14));
-    RadioData data = NewRadioData(Rv7700A());
-    const SettingsRecord settings = data.Settings;
-    EXPECT_TRUE(ReadImageBytes(folder.File("a.hex"), data, Rv7700A()).Ok);
-    EXPECT_EQ(data.Settings, settings);
-    EXPECT_EQ(data.ImageLastAddress, ImageSize - 1);
-    EXPECT_EQ(std::string(data.MemoryImage.begin(), data.MemoryImage.end()), folder.Read("a.hex"));
-}
-
-TEST_F(ImageFileTest, SavedImagesLoadBackIdenticallyWithTheHeaderChecksum) {
-    RadioData data = NewRadioData(Rv7700A());
+TEST_F(ImageFileTest, ASavedImageIsEncodedWholeWithItsChecksumAndLoadsBack) {
+    folder.Write("a.hex", std::string(100000, 'x'));
+    const std::vector<std::string> names = folder.Names();
+    data.Settings.CHUSA[4].ChTag = "ENCODED";
     data.Settings.CHEXP[0].Enable = true;
     data.Settings.CHEXP[0].Rxfreq = 156.025;
     data.Settings.CHEXP[0].Narrow = true;
     ASSERT_TRUE(SaveHexFileAs(folder.File("a.hex"), data, Rv7700A()).Ok);
     const std::string saved = folder.Read("a.hex");
     ASSERT_EQ(saved.size(), static_cast<std::size_t>(ImageSize));
+    EXPECT_EQ(folder.Names(), names);
     EXPECT_EQ(static_cast<std::uint8_t>(saved[HeaderChecksumAddress]),
               HeaderChecksum(data.MemoryImage, HeaderChecksumFirst, HeaderChecksumCount));
 
     RadioData loaded = NewRadioData(Rv7700A());
     ASSERT_TRUE(ReadHexFileAs(folder.File("a.hex"), loaded, Rv7700A()).Ok);
     EXPECT_EQ(loaded.MemoryImage, data.MemoryImage);
+    EXPECT_EQ(loaded.Settings.CHUSA[4].ChTag, "ENCODED");
     EXPECT_TRUE(loaded.Settings.CHEXP[0].Narrow);
     EXPECT_EQ(loaded.Settings.CHEXP[0].Rxfreq, 156.025);
 }
 
-TEST_F(ImageFileTest, SavingTheImageEncodesTheRecordFirst) {
-    RadioData data = NewRadioData(Rv7700A());
-    data.Settings.CHUSA[4].ChTag = "ENCODED";
-    ASSERT_TRUE(SaveHexFileAs(folder.File("a.hex"), data, Rv7700A()).Ok);
-    RadioData loaded = NewRadioData(Rv7700A());
-    ASSERT_TRUE(ReadHexFileAs(folder.File("a.hex"), loaded, Rv7700A()).Ok);
-    EXPECT_EQ(loaded.Settings.CHUSA[4].ChTag, "ENCODED");
-}
-
-TEST_F(ImageFileTest, AnImageSavedOverALongerFileIsExactly32768Bytes) {
-    folder.Write("a.hex", std::string(100000, 'x'));
-    RadioData data = NewRadioData(Rv7700A());
-    ASSERT_TRUE(SaveHexFileAs(folder.File("a.hex"), data, Rv7700A()).Ok);
-    EXPECT_EQ(folder.Read("a.hex").size(), static_cast<std::size_t>(ImageSize));
-    EXPECT_EQ(folder.Names(), std::vector<std::string>{"a.hex"});
-    RadioData loaded = NewRadioData(Rv7700A());
-    EXPECT_TRUE(ReadHexFileAs(folder.File("a.hex"), loaded, Rv7700A()).Ok);
-}
-
 TEST_F(ImageFileTest, AnImageThatCannotBeStoredIsNotSaved) {
-    RadioData data = NewRadioData(Rv7700A());
+    const std::vector<std::string> names = folder.Names();
     data.Settings.CommonSetup.ResumeTime = 300;
-    const FileOutcome outcome = SaveHexFileAs(folder.File("a.hex"), data, Rv7700A());
-    EXPECT_EQ(outcome.Message, "FileSave Error!!");
-    EXPECT_TRUE(folder.Names().empty());
-}
-
-TEST_F(ImageFileTest, LoadFailuresReportTheirMessagesAndChangeNothing) {
-    folder.Write("short.hex", ImageBytes(0x1E, 0x14, ImageSize - 1));
-    folder.Write("long.hex", ImageBytes(0x1E, 0x14, ImageSize + 1));
-    folder.Write("other.hex", ImageBytes(0x1C, 0x20));
-    RadioData data = NewRadioData(Rv7700A());
-    data.Settings.CHUSA[0].ChTag = "unsaved";
-    const RadioData before = data;
-
-    EXPECT_EQ(ReadHexFileAs(folder.File("short.hex"), data, Rv7700A()).Message, "bad file!!");
-    EXPECT_EQ(ReadHexFileAs(folder.File("long.hex"), data, Rv7700A()).Message, "bad file!!");
-    const FileOutcome other = ReadHexFileAs(folder.File("other.hex"), data, Rv7700A());
-    EXPECT_EQ(other.Message, "ModelType Error !!");
-    EXPECT_EQ(other.MessageTitle, "Read from Radio");
-    EXPECT_EQ(other.Icon, MessageIcon::Critical);
-    const FileOutcome missing = ReadHexFileAs(folder.File("missing.hex"), data, Rv7700A());
-    EXPECT_EQ(missing.Message, "FileRead Error!!");
-    EXPECT_EQ(missing.LogProcedure, "frmMain.ReadHexFileAs");
-
-    EXPECT_EQ(data.MemoryImage, before.MemoryImage);
-    EXPECT_EQ(data.Settings, before.Settings);
-}
-
-TEST_F(ImageFileTest, AnRv7200AImageLoadsOnlyForRv7200A) {
-    RadioData small = NewRadioData(Rv7200A());
-    ASSERT_TRUE(SaveHexFileAs(folder.File("a.hex"), small, Rv7200A()).Ok);
-    RadioData data = NewRadioData(Rv7700AM());
-    EXPECT_FALSE(ReadHexFileAs(folder.File("a.hex"), data, Rv7700AM()).Ok);
-    EXPECT_TRUE(ReadHexFileAs(folder.File("a.hex"), small, Rv7200A()).Ok);
+    EXPECT_EQ(SaveHexFileAs(folder.File("a.hex"), data, Rv7700A()).Message, "FileSave Error!!");
+    EXPECT_EQ(folder.Names(), names);
 }
 
 } // namespace

@@ -3,8 +3,8 @@
 #include "support/ScratchFolder.h"
 #include "support/TestModels.h"
 
+#include <functional>
 #include <gtest/gtest.h>
-#include <sstream>
 
 namespace tq58 {
 namespace {
@@ -18,60 +18,49 @@ RadioData NewRadioData(const ModelState& model) {
     return data;
 }
 
-std::vector<std::string> Lines(const std::string& text) {
-    std::vector<std::string> lines;
-    std::size_t start = 0;
-    while (start < text.size()) {
-        const std::size_t end = text.find("\r\n", start);
-        lines.push_back(text.substr(start, end - start));
-        start = end == std::string::npos ? text.size() : end + 2;
+// Rewrites the text line by line; edit returns false to drop a line.
+std::string EditLines(const std::string& text, const std::function<bool(std::string&)>& edit) {
+    std::string out;
+    for (std::size_t start = 0; start < text.size();) {
+        const std::size_t end = std::min(text.find("\r\n", start), text.size());
+        std::string line = text.substr(start, end - start);
+        if (edit(line)) {
+            out += line + "\r\n";
+        }
+        start = end + 2;
     }
-    return lines;
+    return out;
 }
 
-std::string JoinLines(const std::vector<std::string>& lines) {
-    std::string text;
-    for (const std::string& line : lines) {
-        text += line + "\r\n";
-    }
-    return text;
+std::string Inserted(std::string text, const std::string& anchor, const std::string& lines) {
+    return text.insert(text.find(anchor) + anchor.size(), lines);
 }
 
 // Every field the file carries set to something new data never gives.
 void MakeUnusual(SettingsRecord& s) {
-    for (auto* list : {&s.CHUSA, &s.CHINT, &s.CHCAN}) {
+    for (auto* list : {&s.CHUSA, &s.CHINT, &s.CHCAN, &s.CHWX, &s.CHEXP}) {
         for (std::size_t i = 0; i < list->size(); ++i) {
             ChannelRecord& c = (*list)[i];
-            c.Enable = i % 3 != 0;
-            c.LowPower = i % 2 == 0;
-            c.PowUp = i % 5 == 0;
-            c.Duplex = i % 7 == 0;
-            c.TxEnable = i % 4 != 0;
-            c.DispayA = i % 6 == 0;
+            c.Enable = list == &s.CHEXP || i % 3 != 0;
             c.ScanMemory = i % 2 == 1;
-            c.Scramble = static_cast<int>(i % 8);
             c.ChTag = "  Ch " + std::to_string(i);
+            if (list != &s.CHWX) {
+                c.LowPower = i % 2 == 0;
+                c.PowUp = i % 5 == 0;
+                c.TxEnable = i % 4 != 0;
+                c.Scramble = static_cast<int>(7 - i % 8);
+            }
+            if (list == &s.CHEXP) {
+                c.Narrow = i % 3 == 1;
+                c.CHDisplayL = i % 2 ? " 7" : "12";
+                c.CHDisplayR = i % 3 ? "A" : "B";
+                c.Rxfreq = 156.0 + 0.0125 * static_cast<double>(i);
+                c.Txfreq = i % 5 ? 161.6 + 0.025 * static_cast<double>(i) : 0;
+            } else if (list != &s.CHWX) {
+                c.Duplex = i % 7 == 0;
+                c.DispayA = i % 6 == 0;
+            }
         }
-    }
-    for (std::size_t i = 0; i < s.CHWX.size(); ++i) {
-        s.CHWX[i].Enable = i % 2 == 0;
-        s.CHWX[i].ScanMemory = i % 3 == 0;
-        s.CHWX[i].ChTag = " WX" + std::to_string(i);
-    }
-    for (std::size_t k = 0; k < s.CHEXP.size(); ++k) {
-        ChannelRecord& c = s.CHEXP[k];
-        c.Enable = true;
-        c.CHDisplayL = k % 2 ? " 7" : "12";
-        c.CHDisplayR = k % 3 ? "A" : "B";
-        c.Rxfreq = 156.0 + 0.0125 * static_cast<double>(k);
-        c.Txfreq = k % 5 ? 161.6 + 0.025 * static_cast<double>(k) : 0;
-        c.LowPower = k % 2 == 0;
-        c.PowUp = k % 3 == 0;
-        c.ScanMemory = k % 4 == 0;
-        c.Scramble = static_cast<int>(7 - k % 8);
-        c.ChTag = " Exp " + std::to_string(k + 1);
-        c.TxEnable = k % 3 != 1;
-        c.Narrow = k % 2 == 1;
     }
     for (std::size_t g = 0; g < 4; ++g) {
         s.UsableChGroup[g].Enable = g != 1;
@@ -106,13 +95,6 @@ void MakeUnusual(SettingsRecord& s) {
 
 class SettingsFileTest : public ::testing::Test {
 protected:
-    FileOutcome SaveAndRead(const SettingsRecord& written, RadioData& into,
-                            const ModelState& model) {
-        const FileOutcome saved = SaveFileAs(folder.File("a.dat"), written, model);
-        EXPECT_TRUE(saved.Ok) << saved.LogDetail;
-        return FileRead2(folder.File("a.dat"), into, model);
-    }
-
     RadioData ReadText(const std::string& text, const ModelState& model) {
         folder.Write("hand.dat", text);
         RadioData data = NewRadioData(model);
@@ -121,353 +103,220 @@ protected:
         return data;
     }
 
+    const RadioData fresh = NewRadioData(Rv7700A());
     test::ScratchFolder folder;
 };
 
-TEST_F(SettingsFileTest, NewDataRoundTripsThroughTheFile) {
-    const RadioData written = NewRadioData(Rv7700A());
-    RadioData read = NewRadioData(Rv7700A());
-    read.Settings.CHUSA[3].ChTag = "edited";
-    read.Settings.CHEXP[0].Narrow = true;
-    ASSERT_TRUE(SaveAndRead(written.Settings, read, Rv7700A()).Ok);
-    EXPECT_EQ(read.Settings, written.Settings);
-}
-
-TEST_F(SettingsFileTest, UnusualValuesRoundTripThroughTheFile) {
-    const RadioData fresh = NewRadioData(Rv7700A());
-    RadioData written = fresh;
-    MakeUnusual(written.Settings);
-    RadioData read = fresh;
-    ASSERT_TRUE(SaveAndRead(written.Settings, read, Rv7700A()).Ok);
-    EXPECT_EQ(read.Settings.CHEXP, written.Settings.CHEXP);
-    EXPECT_EQ(read.Settings.UsableChGroup, written.Settings.UsableChGroup);
-    EXPECT_EQ(read.Settings.CHMMSID, written.Settings.CHMMSID);
-    EXPECT_EQ(read.Settings, written.Settings);
-}
-
-TEST_F(SettingsFileTest, ExpTransmitAndNarrowSurviveAndOlderFilesKeepTheNewDataValues) {
-    const RadioData fresh = NewRadioData(Rv7700A());
-    RadioData written = fresh;
-    written.Settings.CHEXP[5].TxEnable = true;
-    written.Settings.CHEXP[5].Narrow = true;
-    const std::string text = SettingsFileText(written.Settings, Rv7700A());
-    EXPECT_TRUE(ReadText(text, Rv7700A()).Settings.CHEXP[5].TxEnable);
-    EXPECT_TRUE(ReadText(text, Rv7700A()).Settings.CHEXP[5].Narrow);
-
-    std::vector<std::string> older;
-    for (const std::string& line : Lines(text)) {
-        if (line.rfind("TxEnable=", 0) != 0 || line == "TxEnable=0") {
-            older.push_back(line);
-        }
+TEST_F(SettingsFileTest, NewAndUnusualDataRoundTripThroughTheFile) {
+    RadioData unusual = fresh;
+    MakeUnusual(unusual.Settings);
+    for (const RadioData& written : {fresh, unusual}) {
+        RadioData read = fresh;
+        read.Settings.CHUSA[3].ChTag = "edited";
+        read.Settings.CHEXP[0].Narrow = !written.Settings.CHEXP[0].Narrow;
+        read.Settings.CHEXP[0].TxEnable = !written.Settings.CHEXP[0].TxEnable;
+        ASSERT_TRUE(SaveFileAs(folder.File("a.dat"), written.Settings, Rv7700A()).Ok);
+        ASSERT_TRUE(FileRead2(folder.File("a.dat"), read, Rv7700A()).Ok);
+        EXPECT_EQ(read.Settings, written.Settings);
     }
-    const RadioData read = ReadText(JoinLines(older), Rv7700A());
-    EXPECT_EQ(read.Settings.CHEXP[5].TxEnable, fresh.Settings.CHEXP[5].TxEnable);
-    EXPECT_TRUE(read.Settings.CHEXP[5].Narrow);
 }
 
 TEST_F(SettingsFileTest, TheFirstFortyLinesOfNewRv7700AData) {
-    const RadioData data = NewRadioData(Rv7700A());
-    const std::string expected = "[MAIN]\r\n"
-                                 "MODEL=#RV7700A\r\n"
-                                 "TYPE=#QYL\r\n"
-                                 "VERSION=#1.00\r\n"
-                                 "MODELTYPE=2\r\n"
-                                 "[Usable CH Group Setup]\r\n"
-                                 "USA=1\r\n"
-                                 "INTL=1\r\n"
-                                 "Canada=1\r\n"
-                                 "EXP CH=0\r\n"
-                                 "TX TOT0=0\r\n"
-                                 "TX TOT1=0\r\n"
-                                 "TX TOT2=0\r\n"
-                                 "TX TOT3=0\r\n"
-                                 "Priority CH0=32\r\n"
-                                 "Priority CH1=32\r\n"
-                                 "Priority CH2=32\r\n"
-                                 "Priority CH3=0\r\n"
-                                 "Status name0=\r\n"
-                                 "Status name1=\r\n"
-                                 "Status name2=\r\n"
-                                 "Status name3=\r\n"
-                                 "Exp Ch Group0=False\r\n"
-                                 "Exp Ch Group1=False\r\n"
-                                 "Exp Ch Group2=False\r\n"
-                                 "[Common Setup]\r\n"
-                                 "TX Po Display=0\r\n"
-                                 "SCAN=1\r\n"
-                                 "Resume Time=3\r\n"
-                                 "PTT SCAN Clear=1\r\n"
-                                 "Dual Watch=0\r\n"
-                                 "Offset Time=24\r\n"
-                                 "Magnetic Variation=255\r\n"
-                                 "Weater=255\r\n"
-                                 "Rotary=0\r\n"
-                                 "[DSC Setup (Basic Setup)]\r\n"
-                                 "USA=1\r\n"
-                                 "INTL=1\r\n"
-                                 "Canada=1\r\n"
-                                 "User MMSI=#\r\n";
-    const std::string text = SettingsFileText(data.Settings, Rv7700A());
-    EXPECT_EQ(text.substr(0, expected.size()), expected);
+    const std::string expected =
+        "[MAIN]\r\nMODEL=#RV7700A\r\nTYPE=#QYL\r\nVERSION=#1.00\r\nMODELTYPE=2\r\n"
+        "[Usable CH Group Setup]\r\nUSA=1\r\nINTL=1\r\nCanada=1\r\nEXP CH=0\r\n"
+        "TX TOT0=0\r\nTX TOT1=0\r\nTX TOT2=0\r\nTX TOT3=0\r\n"
+        "Priority CH0=32\r\nPriority CH1=32\r\nPriority CH2=32\r\nPriority CH3=0\r\n"
+        "Status name0=\r\nStatus name1=\r\nStatus name2=\r\nStatus name3=\r\n"
+        "Exp Ch Group0=False\r\nExp Ch Group1=False\r\nExp Ch Group2=False\r\n"
+        "[Common Setup]\r\nTX Po Display=0\r\nSCAN=1\r\nResume Time=3\r\nPTT SCAN Clear=1\r\n"
+        "Dual Watch=0\r\nOffset Time=24\r\nMagnetic Variation=255\r\nWeater=255\r\nRotary=0\r\n"
+        "[DSC Setup (Basic Setup)]\r\nUSA=1\r\nINTL=1\r\nCanada=1\r\nUser MMSI=#\r\n";
+    EXPECT_EQ(SettingsFileText(fresh.Settings, Rv7700A()).substr(0, expected.size()), expected);
 }
 
-TEST_F(SettingsFileTest, SectionsComeInFileOrderWithEveryRecord) {
-    const RadioData data = NewRadioData(Rv7700A());
-    std::vector<std::string> headers;
-    for (const std::string& line : Lines(SettingsFileText(data.Settings, Rv7700A()))) {
-        if (line.front() == '[') {
-            headers.push_back(line);
-        }
-    }
-    ASSERT_EQ(headers.size(), 8u + 720 + 10 + 80 + 32 + 64);
-    EXPECT_EQ(headers[6], "[ATIS Setup (Common)]");
-    EXPECT_EQ(headers[7], "[ATIS Setup (Call Sign)]");
-    EXPECT_EQ(headers[8], "[CHUSA0]");
-    EXPECT_EQ(headers[8 + 240], "[CHINT0]");
-    EXPECT_EQ(headers[8 + 719], "[CHCAN239]");
-    EXPECT_EQ(headers[8 + 720], "[CHWX0]");
-    EXPECT_EQ(headers[8 + 730], "[CHMMSID1]");
-    EXPECT_EQ(headers[8 + 810], "[CHGRPID1]");
-    EXPECT_EQ(headers[8 + 842], "[CHEXP1]");
-    EXPECT_EQ(headers.back(), "[CHEXP64]");
-}
-
-TEST_F(SettingsFileTest, ChannelSectionsHoldTheirKeysInOrder) {
-    RadioData data = NewRadioData(Rv7700A());
+TEST_F(SettingsFileTest, SectionsAndKeysComeInFileOrder) {
+    RadioData data = fresh;
     data.Settings.CHEXP[0].Rxfreq = 156.025;
     data.Settings.CHEXP[0].Txfreq = 162.4;
     const std::string text = SettingsFileText(data.Settings, Rv7700A());
-    EXPECT_NE(text.find("[CHEXP1]\r\nEnable=0\r\nCHDisplayL=\r\nCHDisplayR=\r\nRxfreq=156.025\r\n"
-                        "Txfreq=162.4\r\nLowPower=0\r\nPowUp=0\r\nScanMemory=0\r\nScramble=0\r\n"
-                        "ChTag=#\r\nTxEnable=0\r\nNarrow=0\r\n[CHEXP2]"),
+    // clang-format off
+    const char* inOrder[] = {
+        "[ATIS Setup (Common)]\r\n", "[ATIS Setup (Call Sign)]\r\n", "MID32=", "[CHUSA0]\r\n",
+        "[CHUSA7]\r\nPosition=7\r\nEnable=", "[CHUSA239]\r\n", "[CHINT0]\r\n", "[CHCAN239]\r\n",
+        "[CHWX0]\r\n", "[CHWX3]\r\nEnable=", "[CHWX9]\r\n", "[CHMMSID1]\r\n", "[CHMMSID80]\r\n",
+        "[CHGRPID1]\r\n", "[CHGRPID32]\r\n", "[CHEXP1]\r\n", "[CHEXP64]\r\n"};
+    // clang-format on
+    std::size_t at = 0;
+    for (const char* part : inOrder) {
+        at = text.find(part, at);
+        ASSERT_NE(at, std::string::npos) << part;
+    }
+    int headers = 0;
+    EditLines(text, [&](std::string& line) {
+        headers += line.front() == '[';
+        return true;
+    });
+    EXPECT_EQ(headers, 8 + 720 + 10 + 80 + 32 + 64);
+    EXPECT_NE(text.find("\r\n[CHMMSID1]\r\nEnable=0\r\nTagName=#\r\nMmsid=\r\n[CHMMSID2]\r\n"),
               std::string::npos);
-    EXPECT_NE(text.find("[CHMMSID1]\r\nEnable=0\r\nTagName=#\r\nMmsid=\r\n[CHMMSID2]"),
-              std::string::npos);
-    EXPECT_NE(text.find("[CHWX3]\r\nEnable="), std::string::npos);
-    EXPECT_NE(text.find("[CHUSA7]\r\nPosition=7\r\nEnable="), std::string::npos);
-    EXPECT_NE(text.find("\r\nMID32="), std::string::npos);
+    EXPECT_NE(
+        text.find("\r\n[CHEXP1]\r\nEnable=0\r\nCHDisplayL=\r\nCHDisplayR=\r\nRxfreq=156.025\r\n"
+                  "Txfreq=162.4\r\nLowPower=0\r\nPowUp=0\r\nScanMemory=0\r\nScramble=0\r\n"
+                  "ChTag=#\r\nTxEnable=0\r\nNarrow=0\r\n[CHEXP2]\r\nEnable=0\r\nCHDisplayL=\r\n"
+                  "CHDisplayR=\r\nRxfreq=0\r\nTxfreq=0\r\n"),
+        std::string::npos);
 }
 
 TEST_F(SettingsFileTest, WithoutAtisAndScramblerTheirLinesAreNeitherWrittenNorRead) {
-    RadioData data = NewRadioData(Rv7200A());
+    const RadioData data = NewRadioData(Rv7200A());
     const std::string text = SettingsFileText(data.Settings, Rv7200A());
     EXPECT_EQ(text.find("ATIS"), std::string::npos);
     EXPECT_EQ(text.find("Scramble"), std::string::npos);
-
-    std::string withScramble = text;
-    const std::string anchor = "[CHUSA4]\r\nPosition=4\r\n";
-    withScramble.insert(withScramble.find(anchor) + anchor.size(), "Scramble=5\r\n");
-    withScramble += "[ATIS Setup (Common)]\r\nAtis Code=#123\r\n";
-    const RadioData read = ReadText(withScramble, Rv7200A());
-    EXPECT_EQ(read.Settings.CHUSA[4].Scramble, data.Settings.CHUSA[4].Scramble);
-    EXPECT_EQ(read.Settings.AtisCommon.AtisCode, data.Settings.AtisCommon.AtisCode);
+    const RadioData read = ReadText(Inserted(text, "[CHUSA4]\r\nPosition=4\r\n", "Scramble=5\r\n") +
+                                        "[ATIS Setup (Common)]\r\nAtis Code=#123\r\n",
+                                    Rv7200A());
+    EXPECT_EQ(read.Settings, data.Settings);
 }
 
-TEST_F(SettingsFileTest, APriorityChannelBeyond32767HasNoLineAndReadsAsTheDefault) {
-    RadioData data = NewRadioData(Rv7700A());
-    data.Settings.UsableChGroup[1].PriorityCh = 65535;
-    const std::string text = SettingsFileText(data.Settings, Rv7700A());
-    EXPECT_EQ(text.find("Priority CH1="), std::string::npos);
-    EXPECT_NE(text.find("Priority CH2=32\r\n"), std::string::npos);
-    EXPECT_EQ(ReadText(text, Rv7700A()).Settings.UsableChGroup[1].PriorityCh, 32);
-}
-
-TEST_F(SettingsFileTest, AbsoluteValuesAreWrittenForMagnitudes) {
-    RadioData data = NewRadioData(Rv7700A());
+TEST_F(SettingsFileTest, MagnitudesAndWholeLinesAreWrittenAndPriority65535IsLeftOut) {
+    RadioData data = fresh;
+    data.Settings.CHUSA[0].ChTag = "A\r\n[MAIN]\r\nMODELTYPE=1";
     data.Settings.CommonSetup.MagneticVariation = -5;
     data.Settings.UsableChGroup[0].PriorityCh = -7;
+    data.Settings.UsableChGroup[1].PriorityCh = 65535;
     const std::string text = SettingsFileText(data.Settings, Rv7700A());
-    EXPECT_NE(text.find("Magnetic Variation=5\r\n"), std::string::npos);
-    EXPECT_NE(text.find("Priority CH0=7\r\n"), std::string::npos);
+    EXPECT_NE(text.find("\r\nMagnetic Variation=5\r\n"), std::string::npos);
+    EXPECT_NE(text.find("\r\nPriority CH0=7\r\nPriority CH2=32\r\n"), std::string::npos);
+    EXPECT_EQ(DataFileModelType(text), 2);
+    const RadioData read = ReadText(text, Rv7700A());
+    EXPECT_EQ(read.Settings.UsableChGroup[1].PriorityCh, 32);
+    EXPECT_EQ(read.Settings.CHUSA[0].ChTag, "A[MAIN]MODELTYPE=1");
 }
 
 TEST_F(SettingsFileTest, HandEditedFilesReadLikeWrittenOnes) {
-    RadioData data = NewRadioData(Rv7700A());
+    RadioData data = fresh;
     MakeUnusual(data.Settings);
-    std::vector<std::string> lines = Lines(SettingsFileText(data.Settings, Rv7700A()));
-    for (std::string& line : lines) {
+    std::string text = SettingsFileText(data.Settings, Rv7700A());
+    text = Inserted(text, "[CHUSA5]\r\nPosition=5\r\n", "ChTag=#  Name  \r\n");
+    text = Inserted(text, "[CHEXP3]\r\n", "Rxfreq=156,025\r\nTxfreq=abc\r\n");
+    text.replace(text.find("[CHINT3]\r\nPosition=3"), 20, "[CHINT3]\r\nPosition=300");
+    text.replace(text.find("[CHINT10]"), 9, "[CHINTX10]");
+    // Lower-cased names and keys; EXP sections without the two lines older files lack.
+    bool inExp = false;
+    text = EditLines(text, [&](std::string& line) {
+        inExp = line.front() == '[' ? line.rfind("[CHEXP", 0) == 0 : inExp;
+        if (inExp && (line.rfind("TxEnable=", 0) == 0 || line.rfind("Narrow=", 0) == 0)) {
+            return false;
+        }
         const std::size_t cut = line.front() == '[' ? line.size() : line.find('=');
         for (std::size_t i = 0; i < cut; ++i) {
             line[i] = static_cast<char>(std::tolower(static_cast<unsigned char>(line[i])));
         }
+        return true;
+    });
+
+    RadioData expected = data;
+    expected.Settings.CHUSA[5].ChTag = "  Name";
+    expected.Settings.CHEXP[2].Rxfreq = 156.025;
+    expected.Settings.CHEXP[2].Txfreq = fresh.Settings.CHEXP[2].Txfreq;
+    for (std::size_t k = 0; k < ExpChannelCount; ++k) {
+        expected.Settings.CHEXP[k].TxEnable = fresh.Settings.CHEXP[k].TxEnable;
+        expected.Settings.CHEXP[k].Narrow = fresh.Settings.CHEXP[k].Narrow;
     }
-    const RadioData read = ReadText(JoinLines(lines), Rv7700A());
-    EXPECT_EQ(read.Settings, data.Settings);
-}
-
-TEST_F(SettingsFileTest, TextsKeepLeadingBlanksAfterTheHashButLoseTrailingOnes) {
-    RadioData data = NewRadioData(Rv7700A());
-    std::string text = SettingsFileText(data.Settings, Rv7700A());
-    const std::string anchor = "[CHUSA5]\r\nPosition=5\r\n";
-    text.insert(text.find(anchor) + anchor.size(), "ChTag=#  Name  \r\n");
-    EXPECT_EQ(ReadText(text, Rv7700A()).Settings.CHUSA[5].ChTag, "  Name");
-}
-
-TEST_F(SettingsFileTest, FrequenciesWithACommaAreRead) {
-    RadioData data = NewRadioData(Rv7700A());
-    std::string text = SettingsFileText(data.Settings, Rv7700A());
-    const std::string anchor = "[CHEXP3]\r\n";
-    text.insert(text.find(anchor) + anchor.size(), "Rxfreq=156,025\r\nTxfreq=abc\r\n");
+    expected.Settings.CHINT[3] = fresh.Settings.CHINT[3];
+    for (std::size_t i = 10; i < expected.Settings.CHINT.size(); ++i) {
+        expected.Settings.CHINT[i] = fresh.Settings.CHINT[i];
+    }
     const RadioData read = ReadText(text, Rv7700A());
-    EXPECT_EQ(read.Settings.CHEXP[2].Rxfreq, 156.025);
-    EXPECT_EQ(read.Settings.CHEXP[2].Txfreq, 0);
+    EXPECT_EQ(read.Settings, expected.Settings);
 }
 
-TEST_F(SettingsFileTest, APositionOutsideTheListSkipsItsSectionAndAGapEndsTheList) {
-    const RadioData fresh = NewRadioData(Rv7700A());
-    RadioData data = fresh;
-    MakeUnusual(data.Settings);
-    std::string text = SettingsFileText(data.Settings, Rv7700A());
-    const std::string position3 = "[CHINT3]\r\nPosition=3\r\n";
-    text.replace(text.find(position3), position3.size(), "[CHINT3]\r\nPosition=300\r\n");
-    text.replace(text.find("[CHINT10]"), 9, "[CHINTX10]");
-    const RadioData read = ReadText(text, Rv7700A());
-    EXPECT_EQ(read.Settings.CHINT[2], data.Settings.CHINT[2]);
-    EXPECT_EQ(read.Settings.CHINT[3], fresh.Settings.CHINT[3]);
-    EXPECT_EQ(read.Settings.CHINT[4], data.Settings.CHINT[4]);
-    EXPECT_EQ(read.Settings.CHINT[9], data.Settings.CHINT[9]);
-    EXPECT_EQ(read.Settings.CHINT[10], fresh.Settings.CHINT[10]);
-    EXPECT_EQ(read.Settings.CHINT[11], fresh.Settings.CHINT[11]);
-    EXPECT_EQ(read.Settings.CHCAN, data.Settings.CHCAN);
-}
-
-TEST_F(SettingsFileTest, APositionNamesTheRecordItFills) {
-    const RadioData fresh = NewRadioData(Rv7700A());
-    const RadioData read = ReadText("[MAIN]\r\nMODELTYPE=2\r\n"
+TEST_F(SettingsFileTest, APartialFileFillsWhatItNamesAndKeepsOrEmptiesTheRest) {
+    const RadioData read = ReadText("[MAIN]\r\nMODELTYPE=2\r\n[Common Setup]\r\n"
+                                    "Resume Time=many\r\nSCAN=maybe\r\nOffset Time=70000\r\n"
                                     "[CHUSA0]\r\nPosition=17\r\nChTag=#Moved\r\n",
                                     Rv7700A());
     EXPECT_EQ(read.Settings.CHUSA[17].ChTag, "Moved");
-    EXPECT_EQ(read.Settings.CHUSA[17].Position, 17);
     EXPECT_EQ(read.Settings.CHUSA[0], fresh.Settings.CHUSA[0]);
-}
-
-TEST_F(SettingsFileTest, AbsentOrUnconvertibleValuesKeepNewDataButTextsBecomeEmpty) {
-    const RadioData fresh = NewRadioData(Rv7700A());
-    const RadioData read = ReadText("[MAIN]\r\nMODELTYPE=2\r\n"
-                                    "[Common Setup]\r\nResume Time=many\r\nSCAN=maybe\r\n"
-                                    "Offset Time=70000\r\n",
-                                    Rv7700A());
     EXPECT_EQ(read.Settings.CommonSetup, fresh.Settings.CommonSetup);
     EXPECT_EQ(read.Settings.UsableChGroup[0].Enable, fresh.Settings.UsableChGroup[0].Enable);
     EXPECT_EQ(read.Settings.CHWX[0].ChTag, "");
     EXPECT_EQ(read.Settings.CHEXP[0].CHDisplayL, "");
     EXPECT_EQ(read.Settings.AtisCallSign[0].MID, "");
-    EXPECT_EQ(read.Settings.CHUSA, fresh.Settings.CHUSA);
 }
 
-TEST_F(SettingsFileTest, AFileOfAnotherModelLeavesTheDataExactlyAsItWas) {
-    RadioData edited = NewRadioData(Rv7200A());
-    edited.Settings.CHUSA[1].ChTag = "unsaved edit";
-    const RadioData before = edited;
-    folder.Write("other.dat", SettingsFileText(NewRadioData(Rv7700A()).Settings, Rv7700A()));
-    const FileOutcome outcome = FileRead2(folder.File("other.dat"), edited, Rv7200A());
-    EXPECT_FALSE(outcome.Ok);
-    EXPECT_EQ(outcome.Message, "ModelType Error !!");
-    EXPECT_EQ(outcome.Icon, MessageIcon::Critical);
-    EXPECT_EQ(edited.Settings, before.Settings);
-    EXPECT_EQ(edited.MemoryImage, before.MemoryImage);
-}
-
-TEST_F(SettingsFileTest, BadModelTypesAndMissingFilesAreModelTypeErrors) {
-    const char* texts[] = {"[MAIN]\r\nMODEL=#RV7700A\r\n", "[MAIN]\r\nMODELTYPE=two\r\n",
-                           "[MAIN]\r\nMODELTYPE=2.5\r\n", "[OTHER]\r\nMODELTYPE=2\r\n", ""};
-    RadioData data = NewRadioData(Rv7700A());
-    data.Settings.CHINT[0].ChTag = "keep";
-    const RadioData before = data;
-    for (const char* text : texts) {
-        folder.Write("bad.dat", text);
-        EXPECT_EQ(FileRead2(folder.File("bad.dat"), data, Rv7700A()).Message, "ModelType Error !!")
-            << text;
-    }
-    EXPECT_EQ(FileRead2(folder.File("missing.dat"), data, Rv7700A()).Message, "ModelType Error !!");
-    EXPECT_EQ(data.Settings, before.Settings);
-}
-
-TEST_F(SettingsFileTest, AModelTypeWithBlanksOrAHashIsRead) {
-    EXPECT_EQ(DataFileModelType("[main]\r\n modeltype = #2 \r\n"), 2);
-    EXPECT_EQ(DataFileModelType("[MAIN]\r\nMODELTYPE=11\r\n"), 11);
-}
-
-TEST_F(SettingsFileTest, BinaryGarbageIsRefused) {
-    std::string garbage;
-    for (int i = 0; i < 50000; ++i) {
-        garbage += static_cast<char>((i * 131) % 256);
-    }
-    RadioData data = NewRadioData(Rv7700A());
-    const RadioData before = data;
-    folder.Write("garbage.dat", garbage);
-    EXPECT_EQ(FileRead2(folder.File("garbage.dat"), data, Rv7700A()).Message, "ModelType Error !!");
-    EXPECT_EQ(data.Settings, before.Settings);
-}
-
-TEST_F(SettingsFileTest, ATruncatedFileReadsWhatItHoldsAndDefaultsTheRest) {
-    const RadioData fresh = NewRadioData(Rv7700A());
+TEST_F(SettingsFileTest, DamagedFilesReadWhatTheyHold) {
     RadioData data = fresh;
     MakeUnusual(data.Settings);
     const std::string text = SettingsFileText(data.Settings, Rv7700A());
-    const std::string truncated = text.substr(0, text.find("[CHINT0]") + 12);
-    const RadioData read = ReadText(truncated, Rv7700A());
-    EXPECT_EQ(read.Settings.CommonSetup, data.Settings.CommonSetup);
-    EXPECT_EQ(read.Settings.CHUSA, data.Settings.CHUSA);
-    EXPECT_EQ(read.Settings.CHINT, fresh.Settings.CHINT);
-}
+    const RadioData truncated = ReadText(text.substr(0, text.find("[CHINT0]") + 12), Rv7700A());
+    EXPECT_EQ(truncated.Settings.CommonSetup, data.Settings.CommonSetup);
+    EXPECT_EQ(truncated.Settings.CHUSA, data.Settings.CHUSA);
+    EXPECT_EQ(truncated.Settings.CHINT, fresh.Settings.CHINT);
 
-TEST_F(SettingsFileTest, AHugeLineDoesNotStopTheRead) {
-    RadioData data = NewRadioData(Rv7700A());
-    std::string text = SettingsFileText(data.Settings, Rv7700A());
-    const std::string anchor = "[CHUSA2]\r\nPosition=2\r\n";
-    text.insert(text.find(anchor) + anchor.size(), "ChTag=#" + std::string(1 << 20, 'x') + "\r\n");
-    const RadioData read = ReadText(text, Rv7700A());
+    const std::string huge = "ChTag=#" + std::string(1 << 20, 'x') + "\r\n";
+    const RadioData read = ReadText(Inserted(text, "[CHUSA2]\r\nPosition=2\r\n", huge), Rv7700A());
     EXPECT_EQ(read.Settings.CHUSA[2].ChTag.size(), 1u << 20);
     EXPECT_EQ(read.Settings.CHUSA[3], data.Settings.CHUSA[3]);
 }
 
-TEST_F(SettingsFileTest, AnUnreadableFileIsAReadErrorAndChangesNothing) {
-    RadioData data = NewRadioData(Rv7700A());
-    const RadioData before = data;
+TEST_F(SettingsFileTest, FilesOfNoOrAnotherModelLeaveTheDataExactlyAsItWas) {
+    std::string garbage;
+    for (int i = 0; i < 50000; ++i) {
+        garbage += static_cast<char>((i * 131) % 256);
+    }
+    const std::pair<const char*, std::optional<std::string>> files[] = {
+        {"other.dat", SettingsFileText(NewRadioData(Rv7200A()).Settings, Rv7200A())},
+        {"nomodel.dat", "[MAIN]\r\nMODEL=#RV7700A\r\n"},
+        {"word.dat", "[MAIN]\r\nMODELTYPE=two\r\n"},
+        {"fraction.dat", "[MAIN]\r\nMODELTYPE=2.5\r\n"},
+        {"section.dat", "[OTHER]\r\nMODELTYPE=2\r\n"},
+        {"empty.dat", ""},
+        {"garbage.dat", garbage},
+        {"missing.dat", std::nullopt}};
     std::filesystem::create_directory(folder.File("folder.dat"));
-    const FileOutcome outcome = FileRead2(folder.File("folder.dat"), data, Rv7700A());
-    EXPECT_EQ(outcome.Message, "FileRead Error!!");
-    EXPECT_EQ(outcome.LogProcedure, "frmMain.FileRead2");
+    RadioData data = fresh;
+    data.Settings.CHINT[0].ChTag = "unsaved edit";
+    const RadioData before = data;
+    for (const auto& [name, text] : files) {
+        if (text) {
+            folder.Write(name, *text);
+        }
+        const FileOutcome outcome = FileRead2(folder.File(name), data, Rv7700A());
+        EXPECT_EQ(outcome.Message, "ModelType Error !!") << name;
+        EXPECT_EQ(outcome.Icon, MessageIcon::Critical) << name;
+    }
+    const FileOutcome unreadable = FileRead2(folder.File("folder.dat"), data, Rv7700A());
+    EXPECT_EQ(unreadable.Message, "FileRead Error!!");
+    EXPECT_EQ(unreadable.LogProcedure, "frmMain.FileRead2");
     EXPECT_EQ(data.Settings, before.Settings);
+    EXPECT_EQ(data.MemoryImage, before.MemoryImage);
+    EXPECT_EQ(DataFileModelType("[main]\r\n modeltype = #2 \r\n"), 2);
+    EXPECT_EQ(DataFileModelType("[MAIN]\r\nMODELTYPE=11\r\n"), 11);
 }
 
-TEST_F(SettingsFileTest, AFailedSaveLeavesThePreviousFileAndNoLeftovers) {
-    const RadioData data = NewRadioData(Rv7700A());
-    std::filesystem::create_directory(folder.File("taken.dat"));
-    folder.Write("taken.dat/inside", "keep");
-    const FileOutcome outcome = SaveFileAs(folder.File("taken.dat"), data.Settings, Rv7700A());
-    EXPECT_FALSE(outcome.Ok);
-    EXPECT_EQ(outcome.Message, "FileSave Error!!");
-    EXPECT_EQ(outcome.LogProcedure, "frmMain.SaveFileAs");
-    EXPECT_EQ(folder.Read("taken.dat/inside"), "keep");
-    EXPECT_EQ(folder.Names(), std::vector<std::string>{"taken.dat"});
-    EXPECT_FALSE(SaveFileAs(folder.File("no/such/folder/a.dat"), data.Settings, Rv7700A()).Ok);
-}
-
-TEST_F(SettingsFileTest, ASaveReplacesALongerFileWhole) {
-    folder.Write("a.dat", std::string(1 << 20, 'z'));
-    const RadioData data = NewRadioData(Rv7700A());
-    ASSERT_TRUE(SaveFileAs(folder.File("a.dat"), data.Settings, Rv7700A()).Ok);
-    EXPECT_EQ(folder.Read("a.dat"), SettingsFileText(data.Settings, Rv7700A()));
-    EXPECT_EQ(folder.Names(), std::vector<std::string>{"a.dat"});
-}
-
-TEST_F(SettingsFileTest, ASaveThroughALinkReplacesTheLinkedFile) {
+TEST_F(SettingsFileTest, SavesReplaceTheTargetWholeOrNotAtAll) {
+    const std::string text = SettingsFileText(fresh.Settings, Rv7700A());
+    folder.Write("long.dat", std::string(1 << 20, 'z'));
     folder.Write("real.dat", "old");
     std::filesystem::create_symlink(folder.File("real.dat"), folder.File("link.dat"));
-    const RadioData data = NewRadioData(Rv7700A());
-    ASSERT_TRUE(SaveFileAs(folder.File("link.dat"), data.Settings, Rv7700A()).Ok);
-    EXPECT_TRUE(std::filesystem::is_symlink(folder.File("link.dat")));
-    EXPECT_EQ(folder.Read("real.dat"), SettingsFileText(data.Settings, Rv7700A()));
-}
+    std::filesystem::create_directory(folder.File("taken.dat"));
+    folder.Write("taken.dat/inside", "keep");
+    ASSERT_TRUE(SaveFileAs(folder.File("long.dat"), fresh.Settings, Rv7700A()).Ok);
+    ASSERT_TRUE(SaveFileAs(folder.File("link.dat"), fresh.Settings, Rv7700A()).Ok);
+    const FileOutcome failed = SaveFileAs(folder.File("taken.dat"), fresh.Settings, Rv7700A());
+    EXPECT_FALSE(failed.Ok);
+    EXPECT_EQ(failed.Message, "FileSave Error!!");
+    EXPECT_EQ(failed.LogProcedure, "frmMain.SaveFileAs");
+    EXPECT_FALSE(SaveFileAs(folder.File("no/such/folder/a.dat"), fresh.Settings, Rv7700A()).Ok);
 
-TEST_F(SettingsFileTest, TextsCannotBreakTheFileApart) {
-    RadioData data = NewRadioData(Rv7700A());
-    data.Settings.CHUSA[0].ChTag = "A\r\n[MAIN]\r\nMODELTYPE=1";
-    const std::string text = SettingsFileText(data.Settings, Rv7700A());
-    EXPECT_EQ(DataFileModelType(text), 2);
-    EXPECT_EQ(ReadText(text, Rv7700A()).Settings.CHUSA[0].ChTag, "A[MAIN]MODELTYPE=1");
+    EXPECT_EQ(folder.Read("long.dat"), text);
+    EXPECT_EQ(folder.Read("real.dat"), text);
+    EXPECT_TRUE(std::filesystem::is_symlink(folder.File("link.dat")));
+    EXPECT_EQ(folder.Read("taken.dat/inside"), "keep");
+    EXPECT_EQ(folder.Names(),
+              (std::vector<std::string>{"link.dat", "long.dat", "real.dat", "taken.dat"}));
 }
 
 } // namespace
