@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# tq58-cli programs a settings file into the simulated radio over a pseudo-terminal and
-# reads it back; then the failures a user can meet: wrong model, Ctrl+C, no radio at all.
+# tq58-cli programs a settings file into the simulated radio over a pseudo-terminal and reads it
+# back; then a wrong model, Ctrl+C, a clear, no radio at all and usage errors.
 set -euo pipefail
 bin=$1
 work=$(mktemp -d)
@@ -11,6 +11,14 @@ cleanup() {
 }
 trap cleanup EXIT
 fail() { echo "FAIL: $*" >&2; exit 1; }
+cli() { "$bin/tq58-cli" "$@"; }
+# Runs the CLI expecting exit status $1; its stderr goes to $work/err.
+expect() {
+    local want=$1 status=0
+    shift
+    cli "$@" 2> "$work/err" || status=$?
+    [ "$status" -eq "$want" ] || fail "$* exited $status, not $want: $(cat "$work/err")"
+}
 
 radio=$work/radio
 "$bin/tq58-radio-sim" --link "$radio" --model RV7700A &
@@ -18,56 +26,42 @@ simPid=$!
 for _ in $(seq 50); do [ -L "$radio" ] && break; sleep 0.1; done
 [ -L "$radio" ] || fail "the simulator did not create $radio"
 
-# A settings file that differs from new data, so that a read that took over nothing shows.
-"$bin/tq58-cli" new --model RV7700A -o "$work/new.hex"
-"$bin/tq58-cli" convert "$work/new.hex" "$work/new.dat"
+# A settings file that differs from new data, so that a read that took over nothing shows; what
+# the radio must give back is what the codec makes of it without any cable.
+cli new --model RV7700A -o "$work/new.hex"
+cli convert "$work/new.hex" "$work/new.dat"
 sed -e 's/^User MMSI=.*/User MMSI=#366123456/' -e 's/^Offset Time=.*/Offset Time=5/' \
     "$work/new.dat" > "$work/edited.dat"
-"$bin/tq58-cli" convert "$work/edited.dat" "$work/sent.dat" --model RV7700A
-grep -q '^User MMSI=#366123456' "$work/sent.dat" || fail "the edited MMSI did not survive convert"
-# What the radio must give back is what the codec makes of the file without any cable.
-"$bin/tq58-cli" convert "$work/sent.dat" "$work/sent.hex"
-"$bin/tq58-cli" convert "$work/sent.hex" "$work/expected.dat"
+cli convert "$work/edited.dat" "$work/sent.dat" --model RV7700A
+cli convert "$work/sent.dat" "$work/sent.hex"
+cli convert "$work/sent.hex" "$work/expected.dat"
+grep -q '^User MMSI=#366123456' "$work/expected.dat" || fail "the MMSI edit was lost"
 cmp -s "$work/new.dat" "$work/expected.dat" && fail "the edits made no difference to new data"
 
-"$bin/tq58-cli" program --port "$radio" "$work/sent.dat" 2> "$work/program.err" ||
-    fail "program failed: $(cat "$work/program.err")"
-grep -q 'Complete!!' "$work/program.err" || fail "program did not report completion"
+expect 0 program --port "$radio" "$work/sent.dat"
+grep -q 'Complete!!' "$work/err" || fail "program did not report completion"
 
-"$bin/tq58-cli" read --port "$radio" --model RV7700A --low-speed -o "$work/back.dat" 2> "$work/read.err" ||
-    fail "read failed: $(cat "$work/read.err")"
-diff "$work/expected.dat" "$work/back.dat" > "$work/diff.txt" ||
-    fail "read-back differs: $(head "$work/diff.txt")"
+expect 1 read --port "$radio" --model RV7200A -o "$work/wrong.dat"
+grep -q 'ModelType Error !!' "$work/err" || fail "no model message"
 
-
-# A radio of another model: nothing is written.
-status=0
-"$bin/tq58-cli" read --port "$radio" --model RV7200A -o "$work/wrong.dat" 2> "$work/wrong.err" || status=$?
-[ "$status" -eq 1 ] || fail "a wrong model should exit 1, got $status"
-grep -q 'ModelType Error !!' "$work/wrong.err" || fail "no model message"
-[ ! -e "$work/wrong.dat" ] || fail "a failed read wrote its output"
-
-# Ctrl+C during the data phase cancels quietly and writes nothing.
+# Ctrl+C during the data phase cancels quietly; the radio still answers afterwards.
 "$bin/tq58-cli" read --port "$radio" --model RV7700A -o "$work/cancelled.dat" 2> "$work/cancel.err" &
 readPid=$!
 sleep 2.5
 kill -INT "$readPid"
 status=0; wait "$readPid" || status=$?
 [ "$status" -eq 1 ] || fail "a cancelled read should exit 1, got $status"
-[ ! -e "$work/cancelled.dat" ] || fail "a cancelled read wrote its output"
 ! grep -q 'Complete!!' "$work/cancel.err" || fail "a cancelled read reported completion"
+expect 0 clear-log distress --port "$radio" --model RV7700A
 
-# The radio still answers after the cancel.
-"$bin/tq58-cli" clear-log dsc --port "$radio" --model RV7700A 2>/dev/null || fail "clear-log after a cancel"
+expect 0 read --port "$radio" --model RV7700A --low-speed -o "$work/back.dat"
+diff "$work/expected.dat" "$work/back.dat" > "$work/diff.txt" ||
+    fail "read-back differs: $(head "$work/diff.txt")"
 
-# Nothing at the other end of the cable.
-status=0
-"$bin/tq58-cli" read --port "$work/no-such-port" -o "$work/none.dat" 2> "$work/none.err" || status=$?
-[ "$status" -eq 1 ] || fail "a missing port should exit 1, got $status"
-[ ! -e "$work/none.dat" ] || fail "a read without a radio wrote its output"
-
-status=0; "$bin/tq58-cli" read -o "$work/x.dat" 2>/dev/null || status=$?
-[ "$status" -eq 2 ] || fail "read without --port should be a usage error, got $status"
-status=0; "$bin/tq58-cli" clear-log both --port "$radio" 2>/dev/null || status=$?
-[ "$status" -eq 2 ] || fail "clear-log of an unknown log should be a usage error, got $status"
+expect 1 read --port "$work/no-such-port" -o "$work/none.dat"
+expect 2 read -o "$work/x.dat"
+expect 2 clear-log both --port "$radio"
+for out in wrong cancelled none x; do
+    [ ! -e "$work/$out.dat" ] || fail "a failed read wrote $out.dat"
+done
 echo "radio-transfer: all checks passed"

@@ -4,46 +4,93 @@
 #include "sim/SimPort.h"
 #include "sim/SimRadio.h"
 #include "sim/VirtualClock.h"
-#include "support/LinkTestHost.h"
 
+#include <algorithm>
+#include <deque>
+#include <functional>
 #include <gtest/gtest.h>
 #include <string>
 #include <vector>
 
 namespace tq58::test {
 
-// The link against the in-process radio, on a virtual clock, with its port already open at
-// the working speed as a started link leaves it.
-class LinkFixture : public ::testing::Test {
-protected:
-    LinkFixture() { link.Caption = "Read from Radio"; }
+struct Shown {
+    std::string Title, Text;
+    int Kind; // MessageIcon or QuestionButtons
+};
 
-    void OpenAtWorkingSpeed() { ASSERT_TRUE(link.PortInitCP()); }
-
-    // Everything the PC wrote, as one text per write.
-    std::vector<std::string> Sent() const {
-        std::vector<std::string> sent;
-        for (const SimWrite& write : port.Written()) {
-            sent.push_back(write.Bytes);
+// A window on the virtual clock: pauses move the clock, messages and questions are recorded,
+// questions take their answers from Answers (Cancel once it is empty), and OnYield lets a test
+// press Cancel when it wants.
+class LinkTestHost : public LinkHost {
+public:
+    explicit LinkTestHost(VirtualClock& clock) : clock_(clock) {}
+    std::int64_t Now() override { return clock_.Now(); }
+    void Sleep(int ms) override { SleptMs += ms, clock_.Advance(ms); }
+    void Yield() override {
+        ++Yields;
+        if (OnYield) {
+            OnYield();
         }
+    }
+    void ShowStatusText(const std::string& text) override { Statuses.push_back(text); }
+    void ShowProgressBar(int percent) override { Progress.push_back(percent); }
+    void Message(const std::string& title, const std::string& text, MessageIcon icon) override {
+        Messages.push_back({title, text, static_cast<int>(icon)});
+    }
+    bool Ask(const std::string& title, const std::string& text, QuestionButtons buttons) override {
+        Questions.push_back({title, text, static_cast<int>(buttons)});
+        if (Answers.empty()) {
+            return false;
+        }
+        const bool answer = Answers.front();
+        Answers.pop_front();
+        return answer;
+    }
+    void LogError(const std::string& procedure, int number, const std::string&) override {
+        Logged.push_back(procedure + " -> " + std::to_string(number));
+    }
+    std::deque<bool> Answers;
+    std::function<void()> OnYield;
+    std::vector<Shown> Messages, Questions;
+    std::vector<std::string> Statuses, Logged;
+    std::vector<int> Progress;
+    std::int64_t SleptMs = 0;
+    long Yields = 0;
+
+private:
+    VirtualClock& clock_;
+};
+
+using Texts = std::vector<std::string>;
+
+// The texts of messages or questions, each followed by '|'.
+inline std::string Joined(const std::vector<Shown>& shown) {
+    std::string text;
+    for (const Shown& one : shown) {
+        text += one.Text + "|";
+    }
+    return text;
+}
+
+// The link against the in-process radio on a virtual clock.
+struct LinkRig {
+    LinkRig() { link.Caption = "Read from Radio"; }
+
+    // Everything the PC wrote, one text per write.
+    Texts Sent() const {
+        Texts sent;
+        for (const SimWrite& write : port.Written())
+            sent.push_back(write.Bytes);
         return sent;
     }
-
     int SentCount(const std::string& text) const {
-        int count = 0;
-        for (const SimWrite& write : port.Written()) {
-            count += write.Bytes == text ? 1 : 0;
-        }
-        return count;
+        const Texts sent = Sent();
+        return static_cast<int>(std::count(sent.begin(), sent.end(), text));
     }
-
-    // Presses Cancel as soon as the radio has seen `count` lines starting with `command`.
+    // Presses Cancel once the radio has seen `count` lines starting with `command`.
     void CancelAfter(const std::string& command, int count) {
-        host.OnYield = [this, command, count] {
-            if (radio.Count(command) >= count) {
-                link.CancelFlag = true;
-            }
-        };
+        host.OnYield = [this, command, count] { link.CancelFlag |= radio.Count(command) >= count; };
     }
 
     VirtualClock clock;
@@ -52,5 +99,7 @@ protected:
     LinkTestHost host{clock};
     LinkSession link{port, host};
 };
+
+struct LinkFixture : ::testing::Test, LinkRig {};
 
 } // namespace tq58::test

@@ -3,159 +3,102 @@
 namespace tq58::test {
 namespace {
 
-using LinkStart = LinkFixture;
-
-TEST_F(LinkStart, PutsTheStartSequenceOnTheWireAtTheRightSpeeds) {
-    ASSERT_TRUE(link.StartLink());
-    const std::vector<SimWrite> expected{
-        {"19200,N,8,1", "P"},
-        {"19200,N,8,1", "0"},
-        {"19200,N,8,1", "ACMD:002\r\n"},
-        {"57600,N,8,1", "#CMDSY\r\n"},
-        {"57600,N,8,1", "#CMDSY\r\n"},
+TEST(LinkStart, PutsTheStartSequenceOnTheWireAtTheRightSpeeds) {
+    struct Case {
+        const char* name;
+        std::function<void(LinkRig&)> setup;
+        std::string writes; // settings and bytes of each write
+        int adapterWaitMs = 0;
     };
-    ASSERT_EQ(port.Written().size(), expected.size());
-    for (std::size_t i = 0; i < expected.size(); ++i) {
-        EXPECT_EQ(port.Written()[i].Settings, expected[i].Settings) << i;
-        EXPECT_EQ(port.Written()[i].Bytes, expected[i].Bytes) << i;
+    const Case cases[] = {
+        {"normal", [](LinkRig&) {},
+         "19200 P|19200 0|19200 ACMD:002\r\n|57600 #CMDSY\r\n|57600 #CMDSY\r\n|"},
+        {"low speed", [](LinkRig& r) { r.link.LowSpeedMode = true; },
+         "19200 P|19200 0|19200 ACMD:002\r\n|19200 #CMDSY\r\n|19200 #CMDSY\r\n|"},
+        {"silent adapter", [](LinkRig& r) { r.radio.Faults.AdapterSilent = true; },
+         "19200 P|19200 P|19200 P|19200 ACMD:002\r\n|57600 #CMDSY\r\n|57600 #CMDSY\r\n|", 1000},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        LinkRig rig;
+        c.setup(rig);
+        ASSERT_TRUE(rig.link.StartLink());
+        std::string writes;
+        for (const SimWrite& write : rig.port.Written()) {
+            writes += write.Settings.substr(0, 5) + " " + write.Bytes + "|";
+        }
+        EXPECT_EQ(writes, c.writes);
+        EXPECT_TRUE(rig.host.Messages.empty());
+        EXPECT_TRUE(rig.link.PortIsOpen());
+        // One second of silence after the speed switch.
+        const auto& w = rig.port.Written();
+        const std::int64_t silence = w[w.size() - 2].AtMs - w[w.size() - 3].AtMs - c.adapterWaitMs;
+        EXPECT_GE(silence, 1000 + OutputPauseMs);
+        EXPECT_LT(silence, 1000 + 2 * OutputPauseMs);
     }
-    EXPECT_TRUE(host.Messages.empty());
-    EXPECT_TRUE(link.PortIsOpen());
 }
 
-TEST_F(LinkStart, LowSpeedModeStaysAt19200) {
-    link.LowSpeedMode = true;
-    ASSERT_TRUE(link.StartLink());
-    for (const SimWrite& write : port.Written()) {
-        EXPECT_EQ(write.Settings, "19200,N,8,1");
+TEST(LinkStart, FaultsAndCancels) {
+    struct Case {
+        const char* name;
+        std::function<void(LinkRig&)> setup;
+        bool started;
+        int syncs; // "#CMDSY" lines the radio saw
+        std::string message = {};
+        const char* status = nullptr; // a status line the start must show
+    };
+    using R = LinkRig;
+    const Case cases[] = {
+        {"adapter says ERROR", [](R& r) { r.radio.Faults.AdapterReply = "ERROR"; }, false, 0,
+         "ACMD Command error!!|"},
+        {"adapter says other", [](R& r) { r.radio.Faults.AdapterReply = "HUH"; }, false, 0,
+         "error!!|"},
+        {"malformed adapter line", [](R& r) { r.radio.Faults.AdapterReply = "OK\rX"; }, true, 2,
+         "error!!|"},
+        {"speed switch fails",
+         [](R& r) { r.host.OnYield = [&r] { r.port.FailOpen = r.port.OpenedWith().size() == 1; }; },
+         false, 0, "port inicialize error!!|"},
+        {"lower-case #cmdok", [](R& r) { r.radio.Faults.Acknowledgement = "#cmdok"; }, false, 1},
+        {"CR without LF", [](R& r) { r.radio.Faults.AcknowledgementEnd = "\r"; }, false, 1},
+        {"one ERROR", [](R& r) { r.radio.Faults.Refuse["#CMDSY"] = 1; }, true, 3},
+        {"two lower-case errors",
+         [](R& r) { r.radio.Faults.RefusalText = "error", r.radio.Faults.Refuse["#CMDSY"] = 2; },
+         true, 4},
+        {"three silent attempts",
+         [](R& r) { r.radio.Faults.Ignore["#CMDSY"] = 3, r.link.DebugMode = true; }, false, 3, "",
+         "can'not Receive '#CMDOK' !!"},
+        {"two silent attempts, each pass its own",
+         [](R& r) { r.radio.Faults.Ignore["#CMDSY"] = 2; }, true, 4},
+        {"silent adapter, debug",
+         [](R& r) { r.radio.Faults.AdapterSilent = true, r.link.DebugMode = true; }, true, 2, "",
+         "sync failed!!"},
+        {"an earlier cancel is cleared", [](R& r) { r.link.CancelFlag = true; }, true, 2},
+        {"cancel in the probe",
+         [](R& r) {
+             r.radio.Faults.AdapterSilent = true;
+             r.host.OnYield = [&r] { r.link.CancelFlag = true; };
+         },
+         false, 0},
+        {"cancel in the adapter reply",
+         [](R& r) { r.radio.Faults.AdapterSilent = true, r.CancelAfter("ACMD:002", 1); }, false, 0},
+        {"cancel in the acknowledgement",
+         [](R& r) { r.radio.Faults.Ignore["#CMDSY"] = 1, r.CancelAfter("#CMDSY", 1); }, false, 1},
+        {"cancel in the line end",
+         [](R& r) { r.radio.Faults.AcknowledgementEnd = "", r.CancelAfter("#CMDSY", 1); }, false,
+         1},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        LinkRig rig;
+        c.setup(rig);
+        EXPECT_EQ(rig.link.StartLink(), c.started);
+        EXPECT_EQ(rig.radio.Count("#CMDSY"), c.syncs);
+        EXPECT_EQ(Joined(rig.host.Messages), c.message);
+        if (c.status) {
+            const auto& shown = rig.host.Statuses;
+            EXPECT_NE(std::find(shown.begin(), shown.end(), c.status), shown.end());
+        }
     }
-}
-
-TEST_F(LinkStart, WaitsOneSecondAfterTheSpeedSwitch) {
-    ASSERT_TRUE(link.StartLink());
-    ASSERT_EQ(port.Written().size(), 5u);
-    const std::int64_t silence = port.Written()[3].AtMs - port.Written()[2].AtMs;
-    EXPECT_GE(silence, 1000 + OutputPauseMs);
-    EXPECT_LT(silence, 1000 + 2 * OutputPauseMs);
-}
-
-TEST_F(LinkStart, GoesOnWhenTheAdapterStaysSilent) {
-    radio.Faults.AdapterSilent = true;
-    link.DebugMode = true;
-    EXPECT_TRUE(link.StartLink());
-    EXPECT_EQ(SentCount("P"), 3);
-    EXPECT_EQ(SentCount("0"), 0);
-    EXPECT_EQ(SentCount("ACMD:002\r\n"), 1);
-    EXPECT_NE(std::find(host.Statuses.begin(), host.Statuses.end(), "sync failed!!"),
-              host.Statuses.end());
-    EXPECT_TRUE(host.Messages.empty());
-}
-
-TEST_F(LinkStart, AnAdapterErrorEndsTheStart) {
-    radio.Faults.AdapterReply = "ERROR";
-    EXPECT_FALSE(link.StartLink());
-    EXPECT_EQ(host.MessageTexts(), std::vector<std::string>{"ACMD Command error!!"});
-    EXPECT_EQ(radio.Count("#CMDSY"), 0);
-}
-
-TEST_F(LinkStart, AnyOtherAdapterAnswerEndsTheStart) {
-    radio.Faults.AdapterReply = "HUH";
-    EXPECT_FALSE(link.StartLink());
-    EXPECT_EQ(host.MessageTexts(), std::vector<std::string>{"error!!"});
-}
-
-TEST_F(LinkStart, AMalformedAdapterLineIsReportedButTheStartGoesOn) {
-    radio.Faults.AdapterReply = "OK\rX";
-    EXPECT_TRUE(link.StartLink());
-    EXPECT_EQ(host.MessageTexts(), std::vector<std::string>{"error!!"});
-}
-
-TEST_F(LinkStart, AFailedSpeedSwitchIsReported) {
-    host.OnYield = [this] { port.FailOpen = port.OpenedWith().size() == 1; };
-    EXPECT_FALSE(link.StartLink());
-    EXPECT_EQ(host.MessageTexts(), std::vector<std::string>{"port inicialize error!!"});
-}
-
-TEST_F(LinkStart, LowerCaseAcknowledgementFailsAtOnce) {
-    radio.Faults.Acknowledgement = "#cmdok";
-    EXPECT_FALSE(link.StartLink());
-    EXPECT_EQ(radio.Count("#CMDSY"), 1);
-    EXPECT_TRUE(host.Messages.empty());
-}
-
-TEST_F(LinkStart, AcknowledgementWithoutLineFeedFails) {
-    radio.Faults.AcknowledgementEnd = "\r";
-    EXPECT_FALSE(link.StartLink());
-    EXPECT_EQ(radio.Count("#CMDSY"), 1);
-}
-
-TEST_F(LinkStart, OneErrorReplyThenSuccessPasses) {
-    radio.Faults.Refuse["#CMDSY"] = 1;
-    EXPECT_TRUE(link.StartLink());
-    EXPECT_EQ(radio.Count("#CMDSY"), 3);
-}
-
-TEST_F(LinkStart, LowerCaseErrorIsRetriedLikeError) {
-    radio.Faults.RefusalText = "error";
-    radio.Faults.Refuse["#CMDSY"] = 2;
-    EXPECT_TRUE(link.StartLink());
-    EXPECT_EQ(radio.Count("#CMDSY"), 4);
-}
-
-TEST_F(LinkStart, ThreeSilentAttemptsFailThePass) {
-    radio.Faults.Ignore["#CMDSY"] = 3;
-    link.DebugMode = true;
-    EXPECT_FALSE(link.StartLink());
-    EXPECT_EQ(radio.Count("#CMDSY"), 3);
-    EXPECT_EQ(host.Statuses.back(), "can'not Receive '#CMDOK' !!");
-    EXPECT_TRUE(host.Messages.empty());
-}
-
-TEST_F(LinkStart, TheSecondPassHasItsOwnAttempts) {
-    radio.Faults.Ignore["#CMDSY"] = 2;
-    EXPECT_TRUE(link.StartLink());
-    EXPECT_EQ(radio.Count("#CMDSY"), 4);
-}
-
-TEST_F(LinkStart, CancelDuringTheAcknowledgementWaitEndsWithoutAMessage) {
-    radio.Faults.Ignore["#CMDSY"] = 1;
-    CancelAfter("#CMDSY", 1);
-    EXPECT_FALSE(link.StartLink());
-    EXPECT_EQ(radio.Count("#CMDSY"), 1);
-    EXPECT_TRUE(host.Messages.empty());
-    EXPECT_LT(clock.Now(), 2000);
-}
-
-TEST_F(LinkStart, CancelDuringTheAdapterReplyEndsWithoutAMessage) {
-    radio.Faults.AdapterSilent = true;
-    CancelAfter("ACMD:002", 1);
-    EXPECT_FALSE(link.StartLink());
-    EXPECT_TRUE(host.Messages.empty());
-    EXPECT_EQ(port.OpenedWith().size(), 1u);
-}
-
-TEST_F(LinkStart, CancelDuringTheProbeEndsTheStartWithoutAMessage) {
-    radio.Faults.AdapterSilent = true;
-    host.OnYield = [this] { link.CancelFlag = true; };
-    EXPECT_FALSE(link.StartLink());
-    EXPECT_TRUE(host.Messages.empty());
-    EXPECT_EQ(radio.Count("#CMDSY"), 0);
-    EXPECT_LT(clock.Now(), 100);
-}
-
-TEST_F(LinkStart, CancelWhileWaitingForTheLineEndFailsTheStart) {
-    radio.Faults.AcknowledgementEnd = "";
-    host.OnYield = [this] { link.CancelFlag = radio.Count("#CMDSY") > 0; };
-    EXPECT_FALSE(link.StartLink());
-    EXPECT_EQ(radio.Count("#CMDSY"), 1);
-    EXPECT_TRUE(host.Messages.empty());
-    EXPECT_LT(clock.Now(), 2000);
-}
-
-TEST_F(LinkStart, ClearsAnEarlierCancel) {
-    link.CancelFlag = true;
-    EXPECT_TRUE(link.StartLink());
-    EXPECT_FALSE(link.CancelFlag);
 }
 
 } // namespace

@@ -1,7 +1,6 @@
 #include "link/Transfer.h"
 
 #include "LinkFixture.h"
-#include "link/Frame.h"
 #include "model/NewData.h"
 
 #include <numeric>
@@ -9,26 +8,21 @@
 namespace tq58::test {
 namespace {
 
-constexpr int Rv7200ACode = 7200;
-
-class TransferRun : public LinkFixture {
-protected:
-    void SetUp() override {
+// The program's data is new data for the RV7200A; the radio is of that model.
+struct TransferRig : LinkRig {
+    TransferRig() {
         model.ModelType = 1;
         model.ModelName = "RV7200A";
-        ASSERT_TRUE(NewData(data, model).Ok());
+        EXPECT_TRUE(NewData(data, model).Ok());
     }
-
     Transfer Make(int operation) { return Transfer(link, data, model, operation); }
-
-    // A radio whose every byte differs from its neighbours and from the program's image.
-    void FillRadioWithPattern() {
-        for (int i = 0; i < ImageSize; ++i) {
-            radio.Memory[static_cast<std::size_t>(i)] = static_cast<std::uint8_t>(i * 13 + 7);
-        }
-        MarkRadioIdentity(radio.Memory, Rv7200ACode);
+    // Calls `action` once, at the first yield where `when` holds.
+    void Once(std::function<bool()> when, std::function<void()> action) {
+        host.OnYield = [when, action, done = false]() mutable {
+            if (!done && when())
+                done = true, action();
+        };
     }
-
     ModelState model;
     RadioData data;
 };
@@ -37,455 +31,301 @@ bool TakenOverByARead(int address) {
     return (address >= 2 && address < 1024) || (address >= 1280 && address < 26368);
 }
 
-std::vector<SimBlock> ExpectedProgramWrites() {
-    std::vector<SimBlock> writes;
-    for (int address = 2; address < 64; ++address) {
-        writes.push_back({address, 1});
-    }
-    for (int address = 64; address < 26368; address += 64) {
-        if (address < 1024 || address >= 1280) {
-            writes.push_back({address, 64});
-        }
-    }
-    return writes;
-}
-
-std::vector<SimBlock> BlocksOf64(int first, int end) {
+std::vector<SimBlock> Blocks(int first, int end, int length = 64) {
     std::vector<SimBlock> blocks;
-    for (int address = first; address < end; address += 64) {
-        blocks.push_back({address, 64});
-    }
+    for (int address = first; address < end; address += length)
+        blocks.push_back({address, length});
     return blocks;
 }
 
-TEST(OperationCaption, NamesTheFourOperations) {
+TEST(TransferTexts, CaptionsAndInstructions) {
     EXPECT_EQ(OperationCaption(0), "Read from Radio");
     EXPECT_EQ(OperationCaption(1), "Program to Radio");
     EXPECT_EQ(OperationCaption(3), "Clear DSC Log Data");
     EXPECT_EQ(OperationCaption(4), "Clear Distress Log Data");
     EXPECT_EQ(OperationCaption(2), "");
-    EXPECT_EQ(OperationCaption(-1), "");
-}
-
-TEST(TransferInstructions, AreFiveLinesJoinedByCrLf) {
     const std::string text = TransferInstructions();
     EXPECT_EQ(text.rfind("1.Connect the QYL cable", 0), 0u);
-    EXPECT_NE(text.find("radio.\r\n2.On the radio"), std::string::npos);
     EXPECT_NE(text.find("while\r\n   turning the power on.\r\n   The Radio display"),
               std::string::npos);
     EXPECT_EQ(text.substr(text.size() - 35), "\r\n3.Press the [OK] button to start.");
 }
 
-TEST(MergeReadImage, TakesOverOnlyTheSettingsRanges) {
-    Image buffer;
-    buffer.fill(1);
-    Image image{};
-    MergeReadImage(buffer, image);
-    for (int address : {0, 1, 1024, 1056, 1279, 26368, 30720, 32640, 32767}) {
-        EXPECT_EQ(image[static_cast<std::size_t>(address)], 0) << address;
+TEST(TransferRun, AFullReadTakesOverTheSettingsAndNothingElse) {
+    TransferRig rig;
+    for (int i = 0; i < ImageSize; ++i) {
+        rig.radio.Memory[static_cast<std::size_t>(i)] = static_cast<std::uint8_t>(i * 13 + 7);
     }
-    for (int address : {2, 63, 64, 405, 1023, 1280, 26367}) {
-        EXPECT_EQ(image[static_cast<std::size_t>(address)], 1) << address;
-    }
-    EXPECT_EQ(std::accumulate(image.begin(), image.end(), 0), 1022 + 25088);
-}
-
-TEST_F(TransferRun, AFullReadTakesOverTheSettingsAndNothingElse) {
-    FillRadioWithPattern();
-    data.MemoryImage.fill(0x11);
-    Transfer transfer = Make(ReadFromRadio);
+    MarkRadioIdentity(rig.radio.Memory, 7200);
+    rig.data.MemoryImage.fill(0x11);
+    Transfer transfer = rig.Make(ReadFromRadio);
     EXPECT_TRUE(transfer.PressOk());
     EXPECT_TRUE(transfer.TransferDone);
     for (int address = 0; address < ImageSize; ++address) {
         const auto i = static_cast<std::size_t>(address);
-        const std::uint8_t expected = TakenOverByARead(address) ? radio.Memory[i] : 0x11;
-        ASSERT_EQ(data.MemoryImage[i], expected) << address;
+        ASSERT_EQ(rig.data.MemoryImage[i], TakenOverByARead(address) ? rig.radio.Memory[i] : 0x11)
+            << address;
     }
-    std::vector<SimBlock> expectedReads{{0, 2}, {32766, 2}, {1056, 7}};
-    const auto blocks = BlocksOf64(0, ImageSize);
-    expectedReads.insert(expectedReads.end(), blocks.begin(), blocks.end());
-    EXPECT_EQ(radio.Reads(), expectedReads);
-    ASSERT_EQ(host.Messages.size(), 1u);
-    EXPECT_EQ(host.Messages[0].Text, "Complete!!");
-    EXPECT_EQ(host.Messages[0].Title, "Read from Radio");
-    EXPECT_EQ(host.Messages[0].Icon, MessageIcon::Information);
-    EXPECT_FALSE(link.PortIsOpen());
-    EXPECT_FALSE(link.BusyFlag);
-    EXPECT_EQ(host.Progress.back(), 0);
-    EXPECT_EQ(*std::max_element(host.Progress.begin(), host.Progress.end()), 100);
+    std::vector<SimBlock> reads{{0, 2}, {32766, 2}, {1056, 7}};
+    for (const SimBlock& block : Blocks(0, ImageSize))
+        reads.push_back(block);
+    EXPECT_EQ(rig.radio.Reads(), reads);
+    ASSERT_EQ(Joined(rig.host.Messages), "Complete!!|");
+    EXPECT_EQ(rig.host.Messages.at(0).Title, "Read from Radio");
+    EXPECT_EQ(rig.host.Messages.at(0).Kind, static_cast<int>(MessageIcon::Information));
+    EXPECT_FALSE(rig.link.PortIsOpen());
+    EXPECT_FALSE(rig.link.BusyFlag);
+    EXPECT_EQ(rig.host.Progress.back(), 0);
+    EXPECT_EQ(*std::max_element(rig.host.Progress.begin(), rig.host.Progress.end()), 100);
 }
 
-TEST_F(TransferRun, AProgramOperationWritesExactlyTheSettingsRanges) {
-    const Image radioBefore = radio.Memory;
-    Transfer transfer = Make(ProgramToRadio);
+TEST(TransferRun, AProgramOperationWritesExactlyTheSettingsRangesWithTheHeaderChecksum) {
+    TransferRig rig;
+    rig.data.MemoryImage[0x50] = 0x12; // the header preparation must recompute 0x5F
+    const Image radioBefore = rig.radio.Memory;
+    Transfer transfer = rig.Make(ProgramToRadio);
     EXPECT_TRUE(transfer.PressOk());
     EXPECT_TRUE(transfer.TransferDone);
-    EXPECT_EQ(radio.Writes(), ExpectedProgramWrites());
+    std::vector<SimBlock> writes = Blocks(2, 64, 1);
+    for (const SimBlock& block : Blocks(64, 1024))
+        writes.push_back(block);
+    for (const SimBlock& block : Blocks(1280, 26368))
+        writes.push_back(block);
+    ASSERT_EQ(writes.size(), 62u + 407u);
+    EXPECT_EQ(rig.radio.Writes(), writes);
     for (int address = 0; address < ImageSize; ++address) {
         const auto i = static_cast<std::size_t>(address);
-        const std::uint8_t expected =
-            TakenOverByARead(address) ? data.MemoryImage[i] : radioBefore[i];
-        ASSERT_EQ(radio.Memory[i], expected) << address;
+        ASSERT_EQ(rig.radio.Memory[i],
+                  TakenOverByARead(address) ? rig.data.MemoryImage[i] : radioBefore[i])
+            << address;
     }
-    EXPECT_EQ(host.MessageTexts(), std::vector<std::string>{"Complete!!"});
-    EXPECT_EQ(host.Messages[0].Title, "Program to Radio");
+    const Image& sent = rig.radio.Memory;
+    EXPECT_EQ(sent[0x5F], std::accumulate(sent.begin() + 0x42, sent.begin() + 0x5F, 0) % 256);
+    EXPECT_EQ(Joined(rig.host.Messages), "Complete!!|");
+    EXPECT_EQ(rig.host.Messages.at(0).Title, "Program to Radio");
+    // The link start (5 outputs, 1000 ms), the checks (8 outputs), 469 writes and 104 empty
+    // 64-byte steps with 10 ms each, and the final 500 ms.
+    EXPECT_EQ(rig.host.SleptMs, (5 + 8 + 469 + 104) * OutputPauseMs + 1000 + 500);
 }
 
-TEST_F(TransferRun, AProgramOperationSendsTheHeaderWithItsChecksum) {
-    data.MemoryImage[0x50] = 0x12; // the header preparation must recompute 0x5F
-    Transfer transfer = Make(ProgramToRadio);
-    ASSERT_TRUE(transfer.PressOk());
-    const int sum = std::accumulate(radio.Memory.begin() + 0x42, radio.Memory.begin() + 0x5F, 0);
-    EXPECT_EQ(radio.Memory[0x5F], sum % 256);
-}
-
-TEST_F(TransferRun, AProgramOperationTakesPausesWhereItWritesNothing) {
-    Transfer transfer = Make(ProgramToRadio);
-    ASSERT_TRUE(transfer.PressOk());
-    // 469 writes and 104 empty 64-byte steps, each after 10 ms, plus the link start's
-    // pauses, the final 500 ms and the checks' outputs.
-    const int start = 5 * OutputPauseMs + 1000;
-    const int checks = (2 + 3 * 2) * OutputPauseMs;
-    EXPECT_EQ(host.SleptMs, start + checks + (469 + 104) * OutputPauseMs + 500);
-}
-
-TEST_F(TransferRun, ClearingTheDscLogWrites68BlankBlocks) {
-    radio.Memory[26368] = 0x42;
-    Transfer transfer = Make(ClearDscLog);
-    EXPECT_TRUE(transfer.PressOk());
-    EXPECT_EQ(radio.Writes(), BlocksOf64(26368, 30720));
-    EXPECT_EQ(radio.Writes().size(), 68u);
-    EXPECT_TRUE(std::all_of(radio.Memory.begin() + 26368, radio.Memory.begin() + 30720,
-                            [](std::uint8_t b) { return b == 0xFF; }));
-    EXPECT_TRUE(std::all_of(data.MemoryImage.begin() + 26368, data.MemoryImage.begin() + 30720,
-                            [](std::uint8_t b) { return b == 0xFF; }));
-    EXPECT_EQ(host.MessageTexts(), std::vector<std::string>{"Complete!!"});
-    EXPECT_EQ(host.Messages[0].Title, "Clear DSC Log Data");
-}
-
-TEST_F(TransferRun, ClearingTheDistressLogWrites30BlankBlocks) {
-    Transfer transfer = Make(ClearDistressLog);
-    EXPECT_TRUE(transfer.PressOk());
-    EXPECT_EQ(radio.Writes(), BlocksOf64(30720, 32640));
-    EXPECT_EQ(radio.Writes().size(), 30u);
-}
-
-TEST_F(TransferRun, AFailedClearRestoresTheImage) {
-    std::fill(data.MemoryImage.begin() + 30720, data.MemoryImage.begin() + 32640, 0x33);
-    const Image before = data.MemoryImage;
-    bool refused = false;
-    host.OnYield = [&] {
-        if (!refused && radio.Writes().size() == 5) {
-            refused = true;
-            radio.Faults.Ignore["#TQPWR"] = 3;
+TEST(TransferRun, ClearingALogWritesItsBlankBlocksOnly) {
+    for (const auto& [operation, first, end, blocks] :
+         {std::tuple{ClearDscLog, 26368, 30720, 68u}, {ClearDistressLog, 30720, 32640, 30u}}) {
+        TransferRig rig;
+        rig.radio.Memory[static_cast<std::size_t>(first)] = 0x42;
+        Transfer transfer = rig.Make(operation);
+        EXPECT_TRUE(transfer.PressOk());
+        EXPECT_EQ(rig.radio.Writes(), Blocks(first, end));
+        EXPECT_EQ(rig.radio.Writes().size(), blocks);
+        for (const Image* image : {&rig.radio.Memory, &rig.data.MemoryImage}) {
+            EXPECT_TRUE(std::all_of(image->begin() + first, image->begin() + end,
+                                    [](std::uint8_t b) { return b == 0xFF; }));
         }
+        EXPECT_EQ(Joined(rig.host.Messages), "Complete!!|");
+        EXPECT_EQ(rig.host.Messages.at(0).Title, OperationCaption(operation));
+    }
+}
+
+TEST(TransferRun, OutcomesOfChecksAndDataPhases) {
+    using R = TransferRig;
+    struct Case {
+        const char* name;
+        int operation;
+        std::function<void(R&)> setup;
+        const char* messages;  // texts, each followed by '|'
+        const char* exchanges; // lines of each command the radio saw, then the CAN bytes
+        const char* questions = "";
+        const char* title = nullptr;  // of the messages, when not the operation's caption
+        const char* pcLine = nullptr; // a line the PC must have sent once
+        bool ok = false;
     };
-    Transfer transfer = Make(ClearDistressLog);
-    EXPECT_FALSE(transfer.PressOk());
-    EXPECT_FALSE(transfer.TransferDone);
-    EXPECT_EQ(data.MemoryImage, before);
-    EXPECT_EQ(radio.Writes().size(), 5u);
-    EXPECT_EQ(host.MessageTexts(), std::vector<std::string>{"Communication Error!!"});
-    EXPECT_EQ(host.Messages[0].Title, "Program to Radio");
+    auto poke = [](int address, std::uint8_t value, bool debug = false) {
+        return [=](R& r) {
+            r.radio.Memory[static_cast<std::size_t>(address)] = value;
+            r.link.DebugMode = debug;
+        };
+    };
+    // The radio acknowledges the status request, then sends `reply` instead of its own.
+    auto statusReply = [](const char* reply) {
+        return [reply](R& r) {
+            r.radio.Faults.Ignore["#TQPSR"] = 1;
+            r.Once([&r] { return r.radio.Count("#TQPSR") == 1; },
+                   [&r, reply] { r.port.Inject(std::string("#CMDOK\r\n") + reply, 1); });
+        };
+    };
+    // From the `count`th line of `command` on, the radio ignores three of them.
+    auto silenceAfter = [](const char* command, int count) {
+        return [command, count](R& r) {
+            r.Once([&r, command, count] { return r.radio.Count(command) == count; },
+                   [&r, command] { r.radio.Faults.Ignore[command] = 3; });
+        };
+    };
+    const char* const confirm = "confirm the synchronization of the communication|";
+    const Case cases[] = {
+        {"model code at 0", ReadFromRadio, poke(0, 0x1E), "ModelType Error !!|",
+         "SY2 SR1 RD2 WR0 CAN0"},
+        {"model code at the end", ReadFromRadio, poke(ImageSize - 2, 0x1E), "ModelType Error !!|",
+         "SY2 SR1 RD2 WR0 CAN0"},
+        {"radio of the other model", ProgramToRadio, [](R& r) { r.model.ModelType = 2; },
+         "ModelType Error !!|", "SY2 SR1 RD2 WR0 CAN0", "", "Read from Radio"},
+        {"product code", ReadFromRadio, poke(1056, 0x41), "ModelType Error !!|",
+         "SY2 SR1 RD3 WR0 CAN0"},
+        {"product code, debug", ReadFromRadio, poke(1056, 0x41, true),
+         "address: 0x420 -> 0x41|ModelType Error !!|", "SY2 SR1 RD3 WR0 CAN0"},
+        {"product code's blank end, debug", ReadFromRadio, poke(1062, 0x00, true),
+         "address: 0x426 -> 0x0|ModelType Error !!|", "SY2 SR1 RD3 WR0 CAN0"},
+        {"busy, Retry", ClearDistressLog,
+         [](R& r) {
+             r.radio.Faults.BusyReplies = 2, r.host.Answers = {true, true};
+         },
+         "Complete!!|", "SY2 SR3 RD3 WR30 CAN0", "Radio is busy!!|Radio is busy!!|", nullptr,
+         nullptr, true},
+        {"busy, Cancel", ReadFromRadio, [](R& r) { r.radio.Faults.BusyReplies = 1; },
+         "Radio not ready!!|", "SY2 SR1 RD0 WR0 CAN0", "Radio is busy!!|"},
+        {"unknown radio state", ReadFromRadio, [](R& r) { r.radio.Faults.StatusField = "07"; },
+         "Radio not ready!!|", "SY2 SR1 RD0 WR0 CAN0", "", nullptr, "#CMDOK\r\n"},
+        {"status ERROR once", ClearDistressLog, [](R& r) { r.radio.Faults.Refuse["#TQPSR"] = 1; },
+         "Complete!!|", "SY2 SR2 RD3 WR30 CAN0", "", nullptr, nullptr, true},
+        {"status ERROR 3 times, OK", ClearDistressLog,
+         [](R& r) { r.radio.Faults.Refuse["#TQPSR"] = 3, r.host.Answers = {true}; }, "Complete!!|",
+         "SY4 SR4 RD3 WR30 CAN0", confirm, nullptr, nullptr, true},
+        {"status ERROR 3 times, Cancel", ClearDistressLog,
+         [](R& r) { r.radio.Faults.Refuse["#TQPSR"] = 3; }, "Radio not ready!!|",
+         "SY2 SR3 RD0 WR0 CAN0", confirm},
+        {"foreign status reply", ReadFromRadio, statusReply("#TQPXX\t00\t00\r\n"),
+         "Radio not ready!!|", "SY2 SR1 RD0 WR0 CAN0", "", nullptr, "#CMDUN\r\n"},
+        {"status reply with a bad checksum", ReadFromRadio, statusReply("#TQPSD\t00\t00\r\n"),
+         "Radio not ready!!|", "SY2 SR1 RD0 WR0 CAN0", "", nullptr, "#CMDSM\r\n"},
+        {"silent status reply", ReadFromRadio, [](R& r) { r.radio.Faults.DataDelayMs = 20000; },
+         "time out!!|Radio not ready!!|", "SY2 SR1 RD0 WR0 CAN0"},
+        {"Cancel at the status reply", ReadFromRadio,
+         [](R& r) {
+             r.radio.Faults.DataDelayMs = 5000;
+             // Well after the acknowledgement, well before the delayed reply.
+             r.host.OnYield = [&r, at = std::int64_t{-1}]() mutable {
+                 at = at < 0 && r.radio.Count("#TQPSR") > 0 ? r.clock.Now() : at;
+                 r.link.CancelFlag = at >= 0 && r.clock.Now() > at + 1000;
+             };
+         },
+         "cancel!!|Radio not ready!!|", "SY2 SR1 RD0 WR0 CAN0"},
+        {"no link start", ReadFromRadio, [](R& r) { r.radio.Faults.RadioSilent = true; }, "",
+         "SY3 SR0 RD0 WR0 CAN0"},
+        {"Cancel in the model check", ReadFromRadio,
+         [](R& r) { r.radio.Faults.Ignore["#TQPRD"] = 1, r.CancelAfter("#TQPRD", 1); }, "",
+         "SY2 SR1 RD1 WR0 CAN0"},
+        {"a read fails midway", ReadFromRadio,
+         [](R& r) {
+             // The 50th reply is already on its way; the 51st is the bad one.
+             r.Once([&r] { return r.radio.Count("#TQPRD") == 50; },
+                    [&r] { r.radio.Faults.BadChecksumReplies = 1; });
+         },
+         "Communication Error!!|", "SY2 SR1 RD51 WR0 CAN0"},
+        {"a header byte fails", ProgramToRadio, silenceAfter("#TQPWR", 8), "Communication Error!!|",
+         "SY2 SR1 RD3 WR11 CAN0"},
+        {"Cancel in a program operation", ProgramToRadio,
+         [](R& r) { r.CancelAfter("#TQPWR", 100); }, "", "SY2 SR1 RD3 WR100 CAN0"},
+        {"a clear fails midway", ClearDistressLog,
+         [&](R& r) { r.data.MemoryImage.fill(0x33), silenceAfter("#TQPWR", 5)(r); },
+         "Communication Error!!|", "SY2 SR1 RD3 WR8 CAN0", "", "Program to Radio"},
+        {"Cancel in a clear", ClearDscLog,
+         [](R& r) { r.data.MemoryImage.fill(0x33), r.CancelAfter("#TQPWR", 10); }, "",
+         "SY2 SR1 RD3 WR10 CAN0"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        TransferRig rig;
+        c.setup(rig);
+        const Image before = rig.data.MemoryImage;
+        const auto record = rig.data.Settings.CHUSA;
+        Transfer transfer = rig.Make(c.operation);
+        EXPECT_EQ(transfer.PressOk(), c.ok);
+        EXPECT_EQ(transfer.TransferDone, c.ok);
+        EXPECT_FALSE(rig.link.BusyFlag);
+        EXPECT_EQ(Joined(rig.host.Messages), c.messages);
+        const SimRadio& radio = rig.radio;
+        EXPECT_EQ("SY" + std::to_string(radio.Count("#CMDSY")) + " SR" +
+                      std::to_string(radio.Count("#TQPSR")) + " RD" +
+                      std::to_string(radio.Count("#TQPRD")) + " WR" +
+                      std::to_string(radio.Count("#TQPWR")) + " CAN" +
+                      std::to_string(radio.CancelBytes()),
+                  c.exchanges);
+        for (const Shown& message : rig.host.Messages) {
+            const bool detail = message.Text.rfind("address:", 0) == 0;
+            EXPECT_EQ(message.Title, detail    ? "Product Code Error!"
+                                     : c.title ? c.title
+                                               : OperationCaption(c.operation));
+        }
+        EXPECT_EQ(Joined(rig.host.Questions), c.questions);
+        for (const Shown& question : rig.host.Questions) {
+            EXPECT_EQ(question.Title, OperationCaption(c.operation));
+            EXPECT_EQ(question.Kind, static_cast<int>(question.Text == "Radio is busy!!"
+                                                          ? QuestionButtons::RetryCancel
+                                                          : QuestionButtons::OkCancel));
+        }
+        if (c.pcLine) {
+            EXPECT_EQ(rig.SentCount(c.pcLine), 1);
+        }
+        if (!c.ok && c.operation != ProgramToRadio) {
+            EXPECT_EQ(rig.data.MemoryImage, before); // a failed clear restores the image
+            EXPECT_EQ(rig.data.Settings.CHUSA, record);
+        }
+    }
 }
 
-TEST_F(TransferRun, ACancelledClearRestoresTheImageQuietly) {
-    const Image before = data.MemoryImage;
-    host.OnYield = [&] { link.CancelFlag = link.CancelFlag || radio.Writes().size() == 10; };
-    Transfer transfer = Make(ClearDscLog);
-    EXPECT_FALSE(transfer.PressOk());
-    EXPECT_EQ(data.MemoryImage, before);
-    EXPECT_TRUE(host.Messages.empty());
-}
-
-TEST_F(TransferRun, AWrongModelCodeAtEitherEndStopsBeforeAnyDataMoves) {
-    for (int address : {0, ImageSize - 2}) {
-        SimRadio otherRadio(Rv7200ACode);
-        WriteWord(otherRadio.Memory, address, 7700);
-        SimPort otherPort(otherRadio, clock);
-        LinkTestHost otherHost(clock);
-        LinkSession otherLink(otherPort, otherHost);
-        Transfer transfer(otherLink, data, model, ReadFromRadio);
+TEST(TransferRun, ACancelledReadSendsCanAndWaitsTenSecondsAtMostForAck) {
+    for (const bool answered : {true, false}) {
+        SCOPED_TRACE(answered);
+        TransferRig rig;
+        rig.radio.Faults.IgnoreCancel = !answered;
+        const Image before = rig.data.MemoryImage;
+        std::int64_t pressedAt = 0;
+        // The fifth data block's request goes unanswered and Cancel is pressed in that wait.
+        rig.host.OnYield = [&] {
+            if (rig.radio.Count("#TQPRD") == 4)
+                rig.radio.Faults.Ignore["#TQPRD"] = 1;
+            if (pressedAt == 0 && rig.radio.Count("#TQPRD") == 5) {
+                pressedAt = rig.clock.Now();
+                rig.link.CancelFlag = true;
+            }
+        };
+        Transfer transfer = rig.Make(ReadFromRadio);
         EXPECT_FALSE(transfer.PressOk());
-        EXPECT_EQ(otherRadio.Reads(), (std::vector<SimBlock>{{0, 2}, {32766, 2}})) << address;
-        EXPECT_EQ(otherHost.MessageTexts(), std::vector<std::string>{"ModelType Error !!"});
-        EXPECT_EQ(otherHost.Messages[0].Title, "Read from Radio");
-        EXPECT_TRUE(otherLink.ErrorFlag);
+        EXPECT_FALSE(transfer.TransferDone);
+        EXPECT_TRUE(rig.link.CancelFlag);
+        EXPECT_EQ(rig.radio.CancelBytes(), 1);
+        EXPECT_EQ(rig.data.MemoryImage, before);
+        EXPECT_TRUE(rig.host.Messages.empty());
+        EXPECT_FALSE(rig.link.PortIsOpen());
+        const std::int64_t waited = rig.clock.Now() - pressedAt;
+        EXPECT_EQ(waited >= 10000, !answered) << waited;
+        EXPECT_LT(waited, 11000);
     }
 }
 
-TEST_F(TransferRun, ARadioOfTheOtherModelFailsTheCheck) {
-    model.ModelType = 2;
-    Transfer transfer = Make(ProgramToRadio);
-    EXPECT_FALSE(transfer.PressOk());
-    EXPECT_EQ(host.MessageTexts(), std::vector<std::string>{"ModelType Error !!"});
-    EXPECT_TRUE(radio.Writes().empty());
-}
-
-TEST_F(TransferRun, AProductCodeMismatchShowsTheDetailOnlyInDebugMode) {
-    radio.Memory[1056] = 0x41;
-    Transfer quiet = Make(ReadFromRadio);
-    EXPECT_FALSE(quiet.PressOk());
-    EXPECT_EQ(host.MessageTexts(), std::vector<std::string>{"ModelType Error !!"});
-
-    host.Messages.clear();
-    link.DebugMode = true;
-    Transfer detailed = Make(ReadFromRadio);
-    EXPECT_FALSE(detailed.PressOk());
-    ASSERT_EQ(host.Messages.size(), 2u);
-    EXPECT_EQ(host.Messages[0].Title, "Product Code Error!");
-    EXPECT_EQ(host.Messages[0].Text, "address: 0x420 -> 0x41");
-    EXPECT_EQ(host.Messages[1].Text, "ModelType Error !!");
-    EXPECT_EQ(host.Messages[1].Title, "Read from Radio");
-}
-
-TEST_F(TransferRun, TheProductCodeEndsWithABlankByte) {
-    radio.Memory[1062] = 0x00;
-    link.DebugMode = true;
-    Transfer transfer = Make(ReadFromRadio);
-    EXPECT_FALSE(transfer.PressOk());
-    EXPECT_EQ(host.Messages.at(0).Text, "address: 0x426 -> 0x0");
-}
-
-TEST_F(TransferRun, ABusyRadioIsRetriedWhenTheUserSaysRetry) {
-    radio.Faults.BusyReplies = 2;
-    host.Answers = {true, true};
-    Transfer transfer = Make(ClearDistressLog);
-    EXPECT_TRUE(transfer.PressOk());
-    EXPECT_EQ(radio.Count("#TQPSR"), 3);
-    ASSERT_EQ(host.Questions.size(), 2u);
-    EXPECT_EQ(host.Questions[0].Text, "Radio is busy!!");
-    EXPECT_EQ(host.Questions[0].Buttons, QuestionButtons::RetryCancel);
-    EXPECT_EQ(host.Questions[0].Title, "Clear Distress Log Data");
-}
-
-TEST_F(TransferRun, ABusyRadioAndCancelMeansNotReady) {
-    radio.Faults.BusyReplies = 1;
-    Transfer transfer = Make(ReadFromRadio);
-    EXPECT_FALSE(transfer.PressOk());
-    EXPECT_FALSE(transfer.TransferDone);
-    EXPECT_EQ(host.MessageTexts(), std::vector<std::string>{"Radio not ready!!"});
-    EXPECT_TRUE(radio.Reads().empty());
-}
-
-TEST_F(TransferRun, AnUnknownRadioStateMeansNotReady) {
-    radio.Faults.StatusField = "07";
-    Transfer transfer = Make(ReadFromRadio);
-    EXPECT_FALSE(transfer.PressOk());
-    EXPECT_EQ(host.MessageTexts(), std::vector<std::string>{"Radio not ready!!"});
-    EXPECT_EQ(Sent().back(), "#CMDOK\r\n");
-}
-
-TEST_F(TransferRun, OneErrorToTheStatusRequestThenSuccessPasses) {
-    radio.Faults.Refuse["#TQPSR"] = 1;
-    Transfer transfer = Make(ClearDistressLog);
-    EXPECT_TRUE(transfer.PressOk());
-    EXPECT_EQ(radio.Count("#TQPSR"), 2);
-}
-
-TEST_F(TransferRun, ThreeErrorsToTheStatusRequestAskToResynchronise) {
-    radio.Faults.Refuse["#TQPSR"] = 3;
-    host.Answers = {true};
-    Transfer resynchronised = Make(ClearDistressLog);
-    EXPECT_TRUE(resynchronised.PressOk());
-    EXPECT_EQ(radio.Count("#TQPSR"), 4);
-    EXPECT_EQ(radio.Count("#CMDSY"), 4);
-
-    radio.Faults.Refuse["#TQPSR"] = 3;
-    host.Messages.clear();
-    Transfer cancelled = Make(ClearDistressLog);
-    EXPECT_FALSE(cancelled.PressOk());
-    EXPECT_EQ(host.MessageTexts(), std::vector<std::string>{"Radio not ready!!"});
-}
-
-TEST_F(TransferRun, AForeignStatusReplyIsAnsweredCmdUn) {
-    radio.Faults.Ignore["#TQPSR"] = 1;
-    host.OnYield = [this] {
-        if (radio.Count("#TQPSR") == 1 && port.InputCount() == 0 && Sent().back()[1] == 'T') {
-            port.Inject("#CMDOK\r\n#TQPXX\t00\t00\r\n");
-        }
-    };
-    Transfer transfer = Make(ReadFromRadio);
-    EXPECT_FALSE(transfer.PressOk());
-    EXPECT_EQ(SentCount("#CMDUN\r\n"), 1);
-    EXPECT_EQ(host.MessageTexts(), std::vector<std::string>{"Radio not ready!!"});
-}
-
-TEST_F(TransferRun, AStatusReplyWithABadChecksumIsAnsweredCmdSm) {
-    radio.Faults.Ignore["#TQPSR"] = 1;
-    host.OnYield = [this] {
-        if (radio.Count("#TQPSR") == 1 && port.InputCount() == 0 && Sent().back()[1] == 'T') {
-            port.Inject("#CMDOK\r\n#TQPSD\t00\t00\r\n");
-        }
-    };
-    Transfer transfer = Make(ReadFromRadio);
-    EXPECT_FALSE(transfer.PressOk());
-    EXPECT_EQ(SentCount("#CMDSM\r\n"), 1);
-}
-
-TEST_F(TransferRun, ASilentStatusReplyTimesOut) {
-    radio.Faults.DataDelayMs = 20000;
-    Transfer transfer = Make(ReadFromRadio);
-    EXPECT_FALSE(transfer.PressOk());
-    EXPECT_EQ(host.MessageTexts(), (std::vector<std::string>{"time out!!", "Radio not ready!!"}));
-}
-
-TEST_F(TransferRun, CancelWhileWaitingForTheStatusReplySaysSo) {
-    radio.Faults.DataDelayMs = 5000;
-    std::int64_t requestedAt = -1;
-    host.OnYield = [&] {
-        if (requestedAt < 0 && radio.Count("#TQPSR") > 0) {
-            requestedAt = clock.Now();
-        }
-        // Well after the acknowledgement, well before the delayed reply.
-        link.CancelFlag = requestedAt >= 0 && clock.Now() > requestedAt + 1000;
-    };
-    Transfer transfer = Make(ReadFromRadio);
-    EXPECT_FALSE(transfer.PressOk());
-    EXPECT_EQ(host.MessageTexts(), (std::vector<std::string>{"cancel!!", "Radio not ready!!"}));
-    EXPECT_TRUE(radio.Reads().empty());
-}
-
-TEST_F(TransferRun, CancelDuringTheModelCheckStopsQuietly) {
-    radio.Faults.Ignore["#TQPRD"] = 1;
-    CancelAfter("#TQPRD", 1);
-    Transfer transfer = Make(ReadFromRadio);
-    EXPECT_FALSE(transfer.PressOk());
-    EXPECT_TRUE(host.Messages.empty());
-    EXPECT_EQ(radio.Count("#TQPRD"), 1);
-    EXPECT_EQ(radio.CancelBytes(), 0);
-}
-
-TEST_F(TransferRun, CancellingAReadSendsCanAndWaitsForAck) {
-    const Image before = data.MemoryImage;
-    CancelAfter("#TQPRD", 100);
-    Transfer transfer = Make(ReadFromRadio);
-    EXPECT_FALSE(transfer.PressOk());
-    EXPECT_FALSE(transfer.TransferDone);
-    EXPECT_TRUE(link.CancelFlag);
-    EXPECT_EQ(radio.Count("#TQPRD"), 100);
-    EXPECT_EQ(radio.CancelBytes(), 1);
-    EXPECT_EQ(data.MemoryImage, before);
-    EXPECT_TRUE(host.Messages.empty() ||
-                host.MessageTexts() == std::vector<std::string>{"cancel!!"});
-    EXPECT_FALSE(link.PortIsOpen());
-}
-
-TEST_F(TransferRun, ACancelledReadWaitsTenSecondsAtMostForTheAck) {
-    radio.Faults.IgnoreCancel = true;
-    bool pressed = false;
-    std::int64_t pressedAt = 0;
-    host.OnYield = [&] {
-        if (radio.Count("#TQPRD") == 4) {
-            radio.Faults.Ignore["#TQPRD"] = 1; // the next request waits for its answer
-        }
-        if (!pressed && radio.Count("#TQPRD") == 5) {
-            pressed = true;
-            pressedAt = clock.Now();
-            link.CancelFlag = true;
-        }
-    };
-    Transfer transfer = Make(ReadFromRadio);
-    EXPECT_FALSE(transfer.PressOk());
-    EXPECT_EQ(radio.CancelBytes(), 1);
-    EXPECT_GE(clock.Now() - pressedAt, 10000);
-    EXPECT_LT(clock.Now() - pressedAt, 11000);
-    EXPECT_TRUE(host.Messages.empty());
-}
-
-TEST_F(TransferRun, AFailedReadLeavesTheImageAlone) {
-    const Image before = data.MemoryImage;
-    const auto record = data.Settings.CHUSA;
-    bool refused = false;
-    host.OnYield = [&] {
-        if (!refused && radio.Count("#TQPRD") == 50) {
-            refused = true;
-            radio.Faults.BadChecksumReplies = 1;
-        }
-    };
-    Transfer transfer = Make(ReadFromRadio);
-    EXPECT_FALSE(transfer.PressOk());
-    EXPECT_EQ(data.MemoryImage, before);
-    EXPECT_EQ(data.Settings.CHUSA, record);
-    EXPECT_EQ(host.MessageTexts(), std::vector<std::string>{"Communication Error!!"});
-    EXPECT_EQ(host.Messages[0].Title, "Read from Radio");
-    // The 50th reply was already on its way; the 51st is the bad one.
-    EXPECT_EQ(radio.Count("#TQPRD"), 51);
-}
-
-TEST_F(TransferRun, AFailedHeaderByteStopsTheProgramOperationAtOnce) {
-    bool refused = false;
-    host.OnYield = [&] {
-        if (!refused && radio.Writes().size() == 8) {
-            refused = true;
-            radio.Faults.Ignore["#TQPWR"] = 3;
-        }
-    };
-    Transfer transfer = Make(ProgramToRadio);
-    EXPECT_FALSE(transfer.PressOk());
-    EXPECT_EQ(radio.Writes().size(), 8u);
-    EXPECT_EQ(radio.Count("#TQPWR"), 8 + 3);
-    EXPECT_EQ(host.MessageTexts(), std::vector<std::string>{"Communication Error!!"});
-    EXPECT_EQ(host.Messages[0].Title, "Program to Radio");
-}
-
-TEST_F(TransferRun, CancellingAProgramOperationIsQuiet) {
-    CancelAfter("#TQPWR", 100);
-    Transfer transfer = Make(ProgramToRadio);
-    EXPECT_FALSE(transfer.PressOk());
-    EXPECT_FALSE(transfer.TransferDone);
-    EXPECT_EQ(radio.Count("#TQPWR"), 100);
-    EXPECT_TRUE(host.Messages.empty());
-    EXPECT_EQ(radio.CancelBytes(), 0);
-}
-
-TEST_F(TransferRun, CancelWhileIdleClosesAndWhileBusyOnlyCancels) {
-    Transfer transfer = Make(ReadFromRadio);
+TEST(TransferRun, CancelWhileIdleClosesAndWhileBusyOnlyCancels) {
+    TransferRig rig;
+    Transfer transfer = rig.Make(ReadFromRadio);
     EXPECT_TRUE(transfer.PressCancel());
-    EXPECT_FALSE(link.CancelFlag);
+    EXPECT_FALSE(rig.link.CancelFlag);
     bool closedWhileBusy = true;
-    host.OnYield = [&] {
-        if (radio.Count("#TQPRD") == 10 && !link.CancelFlag) {
-            closedWhileBusy = transfer.PressCancel();
-        }
-    };
+    rig.Once([&rig] { return rig.radio.Count("#TQPRD") == 10; },
+             [&] { closedWhileBusy = transfer.PressCancel(); });
     EXPECT_FALSE(transfer.PressOk());
     EXPECT_FALSE(closedWhileBusy);
-    EXPECT_TRUE(link.CancelFlag);
+    EXPECT_TRUE(rig.link.CancelFlag);
 }
 
-TEST_F(TransferRun, AFailedLinkStartKeepsTheDialogOpen) {
-    radio.Faults.RadioSilent = true;
-    link.DebugMode = true;
-    Transfer transfer = Make(ReadFromRadio);
-    EXPECT_FALSE(transfer.PressOk());
-    EXPECT_FALSE(link.BusyFlag);
-    EXPECT_EQ(host.Statuses.back(), "can not syncing!!");
-    EXPECT_EQ(radio.Count("#TQPSR"), 0);
-}
-
-TEST_F(TransferRun, DebugModeReportsEachStep) {
-    link.DebugMode = true;
-    Transfer transfer = Make(ClearDistressLog);
+TEST(TransferRun, DebugModeReportsEachStep) {
+    TransferRig rig;
+    rig.link.DebugMode = true;
+    Transfer transfer = rig.Make(ClearDistressLog);
     transfer.OpenDialog();
     ASSERT_TRUE(transfer.PressOk());
-    const std::vector<std::string> expected{
-        "starting at debug mode..",
-        "startsync...",
-        "19200,N,8,1",
-        "sending 'ACMD:002'...",
-        "57600,N,8,1",
-        "sending '#CMDSY'...(1)",
-        "sending '#CMDSY'...(2)",
-        "sync ok",
-        "status check..",
-        "status check.. OK",
-        "model check...",
-        "product-code check...",
-        "radio clear Distress...",
-        "",
-    };
-    EXPECT_EQ(host.Statuses, expected);
+    EXPECT_EQ(rig.host.Statuses,
+              (Texts{"starting at debug mode..", "startsync...", "19200,N,8,1",
+                     "sending 'ACMD:002'...", "57600,N,8,1", "sending '#CMDSY'...(1)",
+                     "sending '#CMDSY'...(2)", "sync ok", "status check..", "status check.. OK",
+                     "model check...", "product-code check...", "radio clear Distress...", ""}));
 }
 
 } // namespace
