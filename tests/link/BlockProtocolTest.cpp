@@ -61,7 +61,8 @@ TEST(BlockProtocol, OutcomesOfReadsAndWrites) {
     // The first pass of the resynchronisation succeeds and clears the error flag; the second
     // goes unanswered.
     auto secondSyncFails = [](R& r) {
-        r.radio.Faults.Refuse["#TQPRD"] = 3, r.host.Answers = {true};
+        r.radio.Faults.Refuse["#TQPRD"] = 3;
+        r.host.Answers = {true};
         r.host.OnYield = [&r] {
             if (r.radio.Count("#CMDSY") == 1 && !r.radio.Faults.Ignore.count("#CMDSY")) {
                 r.radio.Faults.Ignore["#CMDSY"] = 3;
@@ -87,14 +88,20 @@ TEST(BlockProtocol, OutcomesOfReadsAndWrites) {
         {"ERROR 3 times, Cancel", rd, [](R& r) { r.radio.Faults.Refuse[rd] = 3; }, false, 3, "", "",
          false, 1},
         {"ERROR 3 times, OK", rd,
-         [](R& r) { r.radio.Faults.Refuse[rd] = 3, r.host.Answers = {true}; }, true, 4, "", "",
-         false, 1, 2},
+         [](R& r) {
+             r.radio.Faults.Refuse[rd] = 3;
+             r.host.Answers = {true};
+         },
+         true, 4, "", "", false, 1, 2},
         {"ERROR 3 times, OK, resynchronisation fails", rd, secondSyncFails, false, 3, "", "", false,
          1, 4},
         {"header not #TQPDT", rd, [](R& r) { r.radio.Faults.WrongHeaderReplies = 1; }, false, 1, "",
          "#CMDER\r\n"},
         {"ERROR for a header", rd,
-         [](R& r) { r.radio.Faults.Ignore[rd] = 1, r.port.Inject("#CMDOK\r\nERROR\r\n", 1); }},
+         [](R& r) {
+             r.radio.Faults.Ignore[rd] = 1;
+             r.port.Inject("#CMDOK\r\nERROR\r\n", 1);
+         }},
         {"incomplete reply", rd, [](R& r) { r.radio.Faults.TruncatedReplies = 1; }, false, 1,
          "time out!!|"},
         {"no reply header", rd, [](R& r) { r.radio.Faults.DataDelayMs = 11000; }, false, 1,
@@ -127,16 +134,27 @@ TEST(BlockProtocol, OutcomesOfReadsAndWrites) {
          },
          false, 1, "", "", true},
         {"Cancel at the acknowledgement", rd,
-         [](R& r) { r.radio.Faults.Ignore[rd] = 1, r.CancelAfter(rd, 1); }, false, 1, "", "", true},
+         [](R& r) {
+             r.radio.Faults.Ignore[rd] = 1;
+             r.CancelAfter(rd, 1);
+         },
+         false, 1, "", "", true},
         {"write: two missed acknowledgements", wr, [](R& r) { r.radio.Faults.Ignore[wr] = 2; },
          true, 3},
         {"write: one ERROR", wr, [](R& r) { r.radio.Faults.Refuse[wr] = 1; }, true, 2},
         {"write: ERROR whose line end comes late", wr, lateLineEnd, true, 2},
         {"write: ERROR 4 times, OK, then one more attempt only", wr,
-         [](R& r) { r.radio.Faults.Refuse[wr] = 4, r.host.Answers = {true}; }, false, 4, "", "",
-         false, 2, 2},
+         [](R& r) {
+             r.radio.Faults.Refuse[wr] = 4;
+             r.host.Answers = {true};
+         },
+         false, 4, "", "", false, 2, 2},
         {"write: Cancel at the acknowledgement", wr,
-         [](R& r) { r.radio.Faults.Ignore[wr] = 1, r.CancelAfter(wr, 1); }, false, 1, "", "", true},
+         [](R& r) {
+             r.radio.Faults.Ignore[wr] = 1;
+             r.CancelAfter(wr, 1);
+         },
+         false, 1, "", "", true},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);

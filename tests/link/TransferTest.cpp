@@ -19,8 +19,10 @@ struct TransferRig : LinkRig {
     // Calls `action` once, at the first yield where `when` holds.
     void Once(std::function<bool()> when, std::function<void()> action) {
         host.OnYield = [when, action, done = false]() mutable {
-            if (!done && when())
-                done = true, action();
+            if (!done && when()) {
+                done = true;
+                action();
+            }
         };
     }
     ModelState model;
@@ -176,7 +178,8 @@ TEST(TransferRun, OutcomesOfChecksAndDataPhases) {
          "address: 0x426 -> 0x0|ModelType Error !!|", "SY2 SR1 RD3 WR0 CAN0"},
         {"busy, Retry", ClearDistressLog,
          [](R& r) {
-             r.radio.Faults.BusyReplies = 2, r.host.Answers = {true, true};
+             r.radio.Faults.BusyReplies = 2;
+             r.host.Answers = {true, true};
          },
          "Complete!!|", "SY2 SR3 RD3 WR30 CAN0", "Radio is busy!!|Radio is busy!!|", nullptr,
          nullptr, true},
@@ -187,8 +190,11 @@ TEST(TransferRun, OutcomesOfChecksAndDataPhases) {
         {"status ERROR once", ClearDistressLog, [](R& r) { r.radio.Faults.Refuse["#TQPSR"] = 1; },
          "Complete!!|", "SY2 SR2 RD3 WR30 CAN0", "", nullptr, nullptr, true},
         {"status ERROR 3 times, OK", ClearDistressLog,
-         [](R& r) { r.radio.Faults.Refuse["#TQPSR"] = 3, r.host.Answers = {true}; }, "Complete!!|",
-         "SY4 SR4 RD3 WR30 CAN0", confirm, nullptr, nullptr, true},
+         [](R& r) {
+             r.radio.Faults.Refuse["#TQPSR"] = 3;
+             r.host.Answers = {true};
+         },
+         "Complete!!|", "SY4 SR4 RD3 WR30 CAN0", confirm, nullptr, nullptr, true},
         {"status ERROR 3 times, Cancel", ClearDistressLog,
          [](R& r) { r.radio.Faults.Refuse["#TQPSR"] = 3; }, "Radio not ready!!|",
          "SY2 SR3 RD0 WR0 CAN0", confirm},
@@ -211,8 +217,11 @@ TEST(TransferRun, OutcomesOfChecksAndDataPhases) {
         {"no link start", ReadFromRadio, [](R& r) { r.radio.Faults.RadioSilent = true; }, "",
          "SY3 SR0 RD0 WR0 CAN0"},
         {"Cancel in the model check", ReadFromRadio,
-         [](R& r) { r.radio.Faults.Ignore["#TQPRD"] = 1, r.CancelAfter("#TQPRD", 1); }, "",
-         "SY2 SR1 RD1 WR0 CAN0"},
+         [](R& r) {
+             r.radio.Faults.Ignore["#TQPRD"] = 1;
+             r.CancelAfter("#TQPRD", 1);
+         },
+         "", "SY2 SR1 RD1 WR0 CAN0"},
         {"a read fails midway", ReadFromRadio,
          [](R& r) {
              // The 50th reply is already on its way; the 51st is the bad one.
