@@ -2,10 +2,9 @@
 #include "CliData.h"
 #include "CliVerbs.h"
 #include "app/ModelCatalogue.h"
+#include "files/WholeFile.h"
 #include "report/ReportText.h"
 
-#include <cstdio>
-#include <fstream>
 #include <iostream>
 
 namespace tq58::cli {
@@ -13,25 +12,6 @@ namespace tq58::cli {
 namespace {
 
 constexpr const char* ReportUsage = "usage: report IN [--model M] [-o OUT]";
-
-// A failed save leaves an earlier report of the same name as it was.
-bool WriteTextFile(const std::string& path, const std::string& text) {
-    const std::string temporary = path + ".tmp";
-    {
-        std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-        out.write(text.data(), static_cast<std::streamsize>(text.size()));
-        if (!out.flush()) {
-            out.close();
-            std::remove(temporary.c_str());
-            return false;
-        }
-    }
-    if (std::rename(temporary.c_str(), path.c_str()) != 0) {
-        std::remove(temporary.c_str());
-        return false;
-    }
-    return true;
-}
 
 } // namespace
 
@@ -67,7 +47,11 @@ int RunReport(const std::vector<std::string>& words) {
         std::cout.write(saved.data(), static_cast<std::streamsize>(saved.size()));
         return std::cout.flush() ? ExitOk : Failure("FileSave Error!!");
     }
-    return WriteTextFile(*output, saved) ? ExitOk : Failure("FileSave Error!!");
+    // A failed save leaves an earlier report of the same name as it was.
+    if (const std::string failure = ReplaceFileContents(*output, saved); !failure.empty()) {
+        return Failure("FileSave Error!!\n" + failure);
+    }
+    return ExitOk;
 }
 
 } // namespace tq58::cli
