@@ -128,9 +128,9 @@ std::string FreqText(double megahertz) {
     if (!HasFrequency(megahertz)) {
         return "---.---";
     }
-    const long long units = FrequencyUnits(megahertz);
-    const long long roundedToKilohertz = (units + UnitsPerKilohertz / 2) / UnitsPerKilohertz;
-    return FormatUnits(roundedToKilohertz * UnitsPerKilohertz, UnitsPerKilohertz, 3);
+    // Rounded once, straight to the kilohertz that the text shows.
+    const long long kilohertz = std::llround(megahertz * 1000.0);
+    return FormatUnits(kilohertz * UnitsPerKilohertz, UnitsPerKilohertz, 3);
 }
 
 std::string TxFreqText(double megahertz, bool rxOnly) {
