@@ -48,6 +48,9 @@ std::string_view Unquoted(std::string_view value) {
 std::string Finished(std::string_view value) {
     value = value.substr(0, value.find('\0'));
     value = value.substr(0, IniValueLimit);
+    if (value == "<NONE>") {
+        return "";
+    }
     if (!value.empty() && value.front() == '#') {
         value.remove_prefix(1);
     }

@@ -70,11 +70,19 @@ std::string ReplaceFileContents(const std::string& path, const std::string& byte
     if (target.filename().empty()) {
         return "no file name in " + path;
     }
-    const fs::path temporary = TemporaryPathFor(target);
     std::error_code error;
+    const bool replacing = fs::exists(target, error);
+    // A rename would replace a read-only file too; refuse what could not be written in place.
+    if (replacing && !std::ofstream(target, std::ios::binary | std::ios::app)) {
+        return "cannot write " + path;
+    }
+    const fs::path temporary = TemporaryPathFor(target);
     if (!WriteBytes(temporary, bytes)) {
         fs::remove(temporary, error);
-        return "cannot write " + temporary.string();
+        return "cannot write " + path;
+    }
+    if (replacing) {
+        fs::permissions(temporary, fs::status(target, error).permissions(), error);
     }
     fs::rename(temporary, target, error);
     if (error) {

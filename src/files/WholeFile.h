@@ -13,8 +13,10 @@ struct FileBytes {
     std::string Error;                // why, when it could not
 };
 
-// Files longer than maxBytes are refused rather than read into memory.
-FileBytes ReadWholeFile(const std::string& path, std::uintmax_t maxBytes = 64u << 20);
+// Files longer than maxBytes are refused rather than read into memory. The default is far
+// above any settings file (a full one is about 110 KB) yet keeps the parsed lines of a bogus
+// file within reasonable memory.
+FileBytes ReadWholeFile(const std::string& path, std::uintmax_t maxBytes = 4u << 20);
 
 // Writes a temporary file next to the target and renames it over the target, so that a
 // failed save leaves the previous file as it was. Empty on success, otherwise the reason.

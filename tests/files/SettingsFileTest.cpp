@@ -300,6 +300,10 @@ TEST_F(SettingsFileTest, SavesReplaceTheTargetWholeOrNotAtAll) {
     const std::string text = SettingsFileText(fresh.Settings, Rv7700A());
     folder.Write("long.dat", std::string(1 << 20, 'z'));
     folder.Write("real.dat", "old");
+    const auto ownPermissions = std::filesystem::perms::owner_read |
+                                std::filesystem::perms::owner_write |
+                                std::filesystem::perms::group_read;
+    std::filesystem::permissions(folder.File("real.dat"), ownPermissions);
     std::filesystem::create_symlink(folder.File("real.dat"), folder.File("link.dat"));
     std::filesystem::create_directory(folder.File("taken.dat"));
     folder.Write("taken.dat/inside", "keep");
@@ -314,6 +318,7 @@ TEST_F(SettingsFileTest, SavesReplaceTheTargetWholeOrNotAtAll) {
     EXPECT_EQ(folder.Read("long.dat"), text);
     EXPECT_EQ(folder.Read("real.dat"), text);
     EXPECT_TRUE(std::filesystem::is_symlink(folder.File("link.dat")));
+    EXPECT_EQ(std::filesystem::status(folder.File("real.dat")).permissions(), ownPermissions);
     EXPECT_EQ(folder.Read("taken.dat/inside"), "keep");
     EXPECT_EQ(folder.Names(),
               (std::vector<std::string>{"link.dat", "long.dat", "real.dat", "taken.dat"}));
