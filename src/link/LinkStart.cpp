@@ -19,29 +19,41 @@ bool LinkSession::ProbeAdapter() {
     return true;
 }
 
-bool LinkSession::SyncLink() {
-    for (int pass = 1; pass <= SyncPasses; ++pass) {
-        int attemptsLeft = RetryCount;
-        LinkResult result;
-        for (;;) {
-            ShowStatus("sending '#CMDSY'...(" + std::to_string(pass) + ")");
-            SendLine("#CMDSY");
-            result = WaitCmdOk();
-            const bool retryable =
-                result == LinkResult::TimedOut || result == LinkResult::ErrorReceived;
-            if (!retryable || --attemptsLeft < 1) {
-                break;
-            }
-            if (result == LinkResult::ErrorReceived && !DiscardRefusedLine()) {
-                break;
-            }
+// One "#CMDSY" pass: up to RetryCount attempts while the radio stays silent or refuses.
+LinkResult LinkSession::SyncPass(int pass) {
+    int attemptsLeft = RetryCount;
+    for (;;) {
+        ShowStatus("sending '#CMDSY'...(" + std::to_string(pass) + ")");
+        SendLine("#CMDSY");
+        const LinkResult result = WaitCmdOk();
+        const bool retryable =
+            result == LinkResult::TimedOut || result == LinkResult::ErrorReceived;
+        if (!retryable || --attemptsLeft < 1) {
+            return result;
         }
-        if (result != LinkResult::Done) {
-            ShowStatus("can'not Receive '#CMDOK' !!");
-            return false;
+        if (result == LinkResult::ErrorReceived && !DiscardRefusedLine()) {
+            return LinkResult::Cancelled;
         }
     }
-    return true;
+}
+
+// A pass that ran out of attempts still lets the next pass try; a cancel or a garbled reply
+// ends the handshake at once.
+bool LinkSession::SyncLink() {
+    int succeeded = 0;
+    for (int pass = 1; pass <= SyncPasses; ++pass) {
+        const LinkResult result = SyncPass(pass);
+        if (result == LinkResult::Done) {
+            ++succeeded;
+        } else if (result != LinkResult::TimedOut && result != LinkResult::ErrorReceived) {
+            break;
+        }
+    }
+    if (succeeded == SyncPasses) {
+        return true;
+    }
+    ShowStatus("can'not Receive '#CMDOK' !!");
+    return false;
 }
 
 bool LinkSession::StartLink() {

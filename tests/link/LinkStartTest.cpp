@@ -62,14 +62,17 @@ TEST(LinkStart, FaultsAndCancels) {
         {"CR without LF", [](R& r) { r.radio.Faults.AcknowledgementEnd = "\r"; }, false, 1},
         {"one ERROR", [](R& r) { r.radio.Faults.Refuse["#CMDSY"] = 1; }, true, 3},
         {"two lower-case errors",
-         [](R& r) { r.radio.Faults.RefusalText = "error", r.radio.Faults.Refuse["#CMDSY"] = 2; },
+         [](R& r) {
+             r.radio.Faults.RefusalText = "error";
+             r.radio.Faults.Refuse["#CMDSY"] = 2;
+         },
          true, 4},
-        {"three silent attempts",
+        {"three silent attempts: the second pass still tries",
          [](R& r) {
              r.radio.Faults.Ignore["#CMDSY"] = 3;
              r.link.DebugMode = true;
          },
-         false, 3, "", "can'not Receive '#CMDOK' !!"},
+         false, 4, "", "can'not Receive '#CMDOK' !!"},
         {"two silent attempts, each pass its own",
          [](R& r) { r.radio.Faults.Ignore["#CMDSY"] = 2; }, true, 4},
         {"silent adapter, debug",

@@ -215,7 +215,7 @@ TEST(TransferRun, OutcomesOfChecksAndDataPhases) {
          },
          "cancel!!|Radio not ready!!|", "SY2 SR1 RD0 WR0 CAN0"},
         {"no link start", ReadFromRadio, [](R& r) { r.radio.Faults.RadioSilent = true; }, "",
-         "SY3 SR0 RD0 WR0 CAN0"},
+         "SY6 SR0 RD0 WR0 CAN0"},
         {"Cancel in the model check", ReadFromRadio,
          [](R& r) {
              r.radio.Faults.Ignore["#TQPRD"] = 1;
