@@ -99,7 +99,12 @@ void QtSerialPort::WaitForInput(int maxMs) {
         // After a failed open the link still waits out its time-outs; it must not spin.
         std::this_thread::sleep_for(std::chrono::milliseconds(maxMs));
     } else if (port_.bytesAvailable() == 0) {
-        port_.waitForReadyRead(maxMs);
+        // A line that has hung up (the far end gone, an adapter unplugged) answers at once
+        // with nothing: wait out the rest so that the link's time-outs do not spin.
+        const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(maxMs);
+        if (!port_.waitForReadyRead(maxMs) && port_.bytesAvailable() == 0) {
+            std::this_thread::sleep_until(deadline);
+        }
     }
 }
 
