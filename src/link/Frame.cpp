@@ -1,5 +1,6 @@
 #include "link/Frame.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <string>
 
@@ -73,12 +74,18 @@ std::string HexField(int value, int digits) {
 }
 
 std::optional<int> ParseHex(std::string_view text) {
-    // Longer texts cannot be an address or a length of this protocol, and would overflow.
-    if (text.empty() || text.size() > 6) {
+    if (text.empty()) {
+        return std::nullopt;
+    }
+    // The radio may pad its fields with zeros; more significant digits than six cannot be an
+    // address or a length of this protocol, and would overflow.
+    const std::size_t firstSignificant = std::min(text.find_first_not_of('0'), text.size());
+    const std::string_view significant = text.substr(firstSignificant);
+    if (significant.size() > 6) {
         return std::nullopt;
     }
     int value = 0;
-    for (char c : text) {
+    for (char c : significant) {
         const int digit = HexDigitValue(c);
         if (digit < 0) {
             return std::nullopt;

@@ -33,7 +33,9 @@ TEST(HexFields, AreUpperCaseZeroFilledAndReadStrictly) {
     EXPECT_EQ(HexField(64, 2), "40");
     EXPECT_EQ(HexField(0x7FFE, 4), "7FFE");
     EXPECT_EQ(ParseHex("7ffe"), 0x7FFE);
-    for (const char* bad : {"", "4G", "-1"})
+    EXPECT_EQ(ParseHex("00000040"), 0x40); // the radio's field width is free
+    EXPECT_EQ(ParseHex("0000"), 0);
+    for (const char* bad : {"", "4G", "-1", "1000000"})
         EXPECT_FALSE(ParseHex(bad)) << bad;
     Image image{};
     image[10] = 0x0A;

@@ -97,6 +97,10 @@ std::optional<int> InputModel(const std::string& path, FileKind kind, std::strin
 
 } // namespace
 
+bool IsDataFilePath(const std::string& path) {
+    return KindOf(path) != FileKind::Unknown;
+}
+
 std::string ProgramFolder(const CliArgs& args) {
     if (const auto folder = args.Value("--program-folder")) {
         return *folder;

@@ -24,6 +24,9 @@ bool LoadInput(const std::string& path, const std::optional<int>& modelOverride,
                const std::string& programFolder, RadioData& data, ModelState& model,
                std::string& error);
 
+// True for the paths LoadInput and WriteOutput can tell the kind of: .dat and .hex.
+bool IsDataFilePath(const std::string& path);
+
 // Writes a .dat (the record as it stands) or a .hex (encoded, header prepared, checksummed).
 bool WriteOutput(const std::string& path, RadioData& data, const ModelState& model,
                  std::string& error);

@@ -99,6 +99,9 @@ int RunRead(const std::vector<std::string>& words) {
     if (!output || !modelType) {
         return UsageError(!output ? "-o OUT is required" : "unknown model");
     }
+    if (!IsDataFilePath(*output)) {
+        return UsageError("cannot tell the kind of " + *output + " (use .dat or .hex)");
+    }
     const ModelState model = ModelFor(*modelType, ProgramFolder(args));
     RadioData data;
     if (!NewData(data, model).Ok()) {
