@@ -60,6 +60,7 @@ diff "$work/expected.dat" "$work/back.dat" > "$work/diff.txt" ||
 
 expect 1 read --port "$work/no-such-port" -o "$work/none.dat"
 expect 2 read -o "$work/x.dat"
+expect 2 read --port "$radio" --model RV7700A -o "$work/back.txt"
 expect 2 clear-log both --port "$radio"
 for out in wrong cancelled none x; do
     [ ! -e "$work/$out.dat" ] || fail "a failed read wrote $out.dat"
