@@ -10,15 +10,10 @@
 namespace tq58 {
 namespace {
 
+using test::NewRadioData;
 using test::Rv7200A;
 using test::Rv7700A;
 using test::Rv7700AM;
-
-RadioData NewRadioData(const ModelState& model) {
-    RadioData data;
-    NewData(data, model);
-    return data;
-}
 
 // Channel names hold no "_": the mark of a file is its name with "/" for "_".
 std::string Mark(std::string fileName) {

@@ -10,15 +10,10 @@
 namespace tq58 {
 namespace {
 
+using test::NewRadioData;
 using test::Rv7200A;
 using test::Rv7700A;
 using test::Rv7700AM;
-
-RadioData NewRadioData(const ModelState& model) {
-    RadioData data;
-    NewData(data, model);
-    return data;
-}
 
 // An image of the model code at both ends, with a recognisable name in CHUSA 0.
 std::string ImageBytes(std::uint8_t high, std::uint8_t low, std::size_t size = ImageSize) {

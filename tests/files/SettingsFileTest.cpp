@@ -9,14 +9,9 @@
 namespace tq58 {
 namespace {
 
+using test::NewRadioData;
 using test::Rv7200A;
 using test::Rv7700A;
-
-RadioData NewRadioData(const ModelState& model) {
-    RadioData data;
-    NewData(data, model);
-    return data;
-}
 
 // Rewrites the text line by line; edit returns false to drop a line.
 std::string EditLines(const std::string& text, const std::function<bool(std::string&)>& edit) {

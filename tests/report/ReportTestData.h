@@ -3,6 +3,7 @@
 #include "model/ModelState.h"
 #include "model/NewData.h"
 #include "model/RadioData.h"
+#include "support/TestModels.h"
 
 #include <string>
 #include <vector>
@@ -11,13 +12,6 @@ namespace tq58::test {
 
 inline ModelState Rv7700a(bool atis = true, bool scrambler = true) {
     return ModelState{2, "RV7700A", atis, scrambler, true};
-}
-
-// New data for the model, with no destination image: every setting known.
-inline RadioData NewRadioData(const ModelState& model) {
-    RadioData data;
-    (void)NewData(data, model);
-    return data;
 }
 
 // The report's lines; the report begins with a line break, so element 0 is always empty.

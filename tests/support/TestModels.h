@@ -1,6 +1,8 @@
 #pragma once
 
 #include "model/ModelState.h"
+#include "model/NewData.h"
+#include "model/RadioData.h"
 
 namespace tq58::test {
 
@@ -13,6 +15,13 @@ inline ModelState Rv7700A() {
 }
 inline ModelState Rv7700AM() {
     return {11, "RV7700AM", true, true, true};
+}
+
+// New data for the model without a destination's default image: every setting known.
+inline RadioData NewRadioData(const ModelState& model) {
+    RadioData data;
+    (void)NewData(data, model);
+    return data;
 }
 
 } // namespace tq58::test
