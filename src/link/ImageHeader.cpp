@@ -1,6 +1,7 @@
 #include "link/ImageHeader.h"
 
 #include "model/FieldCodec.h"
+#include "model/ImageLayout.h"
 
 namespace tq58 {
 
@@ -11,18 +12,11 @@ constexpr int StartMode = 0x22;
 constexpr int StartChannel = 0x23;
 constexpr int StartChannelCopy = 0x25;
 constexpr int StartWeather = 0x27;
-constexpr int GroupFlags = 0xC0;         // + 16 per group
 constexpr int GroupChannelLists = 0x100; // + 32 per group: 8 words
 constexpr int MmsiEnteredCount = 0x195;
-constexpr int AtisGroupBits = 0x19B;
 constexpr int AtisMode = 0x19C;
-constexpr int AtisCallSigns = 0x54F8;
-constexpr int WxEnableBitmap = 0x290;
-constexpr int ExpEnableBitmap = 0x294;
 constexpr int FirstExpStartChannel = 240;
 constexpr int LastStartChannel = 279;
-// Enable bitmaps of the USA, INTL and Canadian lists.
-constexpr int PlanEnableBitmaps[] = {0x200, 0x230, 0x260};
 
 enum StartModes { ChannelMode = 0, WeatherMode = 1 };
 
@@ -31,7 +25,7 @@ bool BitmapHas(const Image& image, int bitmap, int index) {
 }
 
 bool GroupUsable(const Image& image, int group) {
-    return image[GroupFlags + 16 * group] != 0;
+    return image[UsableGroupFlags + 16 * group] != 0;
 }
 
 const std::vector<ChannelRecord>& GroupList(const SettingsRecord& settings, int group) {
@@ -125,10 +119,10 @@ bool IsChannelUsable(const Image& image, int channel, int group) {
     }
     if (channel < FirstExpStartChannel) {
         return group >= 0 && group <= 2 && GroupUsable(image, group) &&
-               BitmapHas(image, PlanEnableBitmaps[group], channel);
+               BitmapHas(image, PlanListLayouts[group].enableBitmap, channel);
     }
     return GroupUsable(image, 3) &&
-           BitmapHas(image, ExpEnableBitmap, channel - FirstExpStartChannel);
+           BitmapHas(image, ExpListLayout.enableBitmap, channel - FirstExpStartChannel);
 }
 
 int ChooseStartChannel(const Image& image, const SettingsRecord& settings, int channel, int group) {
@@ -143,7 +137,7 @@ int ChooseStartChannel(const Image& image, const SettingsRecord& settings, int c
 }
 
 int ChooseWeatherChannel(const Image& image, const SettingsRecord& settings, int index) {
-    if (index < 0 || index > 9 || BitmapHas(image, WxEnableBitmap, index)) {
+    if (index < 0 || index > 9 || BitmapHas(image, WxListLayout.enableBitmap, index)) {
         return index;
     }
     return FirstEnabled(settings.CHWX);

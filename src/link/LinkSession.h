@@ -115,6 +115,7 @@ private:
     bool OpenPort(const std::string& settings, const char* procedure);
     void PauseThenWrite(const Bytes& bytes);
     LinkResult SyncPass(int pass);
+    ReceivedText ReceiveUntilCrLf(int timeoutSeconds, bool strayAfterCrIsWrongForm);
     // One poll loop of every input primitive: yield, take at most one byte, then test the
     // cancel flag, the deadline and, through onByte, completion.
     template <typename OnByte> LinkResult Poll(int timeoutSeconds, OnByte onByte);

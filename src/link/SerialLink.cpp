@@ -143,28 +143,24 @@ ReceivedText LinkSession::ReceiveChars(int count, int timeoutSeconds) {
 }
 
 ReceivedText LinkSession::ReceiveLine(int timeoutSeconds) {
-    ReceivedText received;
-    bool crSeen = false;
-    received.Result = Poll(timeoutSeconds, [&](std::uint8_t byte) -> std::optional<LinkResult> {
-        if (crSeen) {
-            return byte == Lf ? LinkResult::Done : LinkResult::WrongForm;
-        }
-        if (byte == Cr) {
-            crSeen = true;
-        } else {
-            received.Text += static_cast<char>(byte);
-        }
-        return std::nullopt;
-    });
-    return received;
+    return ReceiveUntilCrLf(timeoutSeconds, true);
 }
 
 ReceivedText LinkSession::ReceiveToLineEnd(int timeoutSeconds) {
+    return ReceiveUntilCrLf(timeoutSeconds, false);
+}
+
+// The text before CR LF. A byte other than LF after the CR either makes the reply of the wrong
+// form or is passed over while the LF is awaited.
+ReceivedText LinkSession::ReceiveUntilCrLf(int timeoutSeconds, bool strayAfterCrIsWrongForm) {
     ReceivedText received;
     bool crSeen = false;
     received.Result = Poll(timeoutSeconds, [&](std::uint8_t byte) -> std::optional<LinkResult> {
         if (crSeen) {
-            return byte == Lf ? std::optional{LinkResult::Done} : std::nullopt;
+            if (byte == Lf) {
+                return LinkResult::Done;
+            }
+            return strayAfterCrIsWrongForm ? std::optional{LinkResult::WrongForm} : std::nullopt;
         }
         if (byte == Cr) {
             crSeen = true;

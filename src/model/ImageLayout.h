@@ -25,6 +25,8 @@ inline constexpr ChannelListLayout PlanListLayouts[] = {
     {&SettingsRecord::CHWX, 0x0290, 0x0390, 2, 0x4D00, 10, 0},
 };
 
+inline constexpr const ChannelListLayout& WxListLayout = PlanListLayouts[3];
+
 inline constexpr ChannelListLayout ExpListLayout = {
     &SettingsRecord::CHEXP, 0x0294, 0x0394, 8, 0x4F00, 64, 0};
 
