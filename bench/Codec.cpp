@@ -1,5 +1,5 @@
-#include "link/ImageHeader.h"
 #include "model/Decoder.h"
+#include "model/ImageHeader.h"
 #include "model/NewData.h"
 
 #include <benchmark/benchmark.h>

@@ -22,7 +22,8 @@ fi
 
 top=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 build="$top/build"
-if [ ! -f "$build/CMakeCache.txt" ]; then
-    cmake -S "$top" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+# Our own build treats warnings as errors; a plain cmake build (a user's, a package's) does not.
+if ! grep -q '^TQ58_WERROR:BOOL=ON' "$build/CMakeCache.txt" 2>/dev/null; then
+    cmake -S "$top" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTQ58_WERROR=ON >/dev/null
 fi
 cmake --build "$build" -j2

@@ -1,9 +1,9 @@
 #include "files/ImageFile.h"
 
-#include "app/ModelCatalogue.h"
 #include "files/WholeFile.h"
-#include "link/ImageHeader.h"
 #include "model/Decoder.h"
+#include "model/ImageHeader.h"
+#include "model/ModelCatalogue.h"
 
 #include <algorithm>
 #include <filesystem>
@@ -19,9 +19,9 @@ void ReplaceImage(RadioData& data, const Image& image) {
     data.ImageLastAddress = LastAddress;
 }
 
-FileOutcome ReadFailure(const std::string& detail) {
-    return FileOutcome::Failure(FileReadErrorMessage, MessageIcon::Exclamation,
-                                "frmMain.ReadHexFileAs", detail);
+Outcome ReadFailure(const std::string& detail) {
+    return Outcome::Failure(FileReadErrorMessage, MessageIcon::Exclamation, "frmMain.ReadHexFileAs",
+                            detail);
 }
 
 // A file that exists but is not an image; a missing one is a read failure instead.
@@ -61,25 +61,25 @@ std::optional<Image> ReadImageFile(const std::string& path, std::string& error) 
     return image;
 }
 
-FileOutcome ReadImageBytes(const std::string& path, RadioData& data, const ModelState& model) {
+Outcome ReadImageBytes(const std::string& path, RadioData& data, const ModelState& model) {
     if (HasWrongSize(path)) {
-        return FileOutcome::Failure({}, MessageIcon::Exclamation);
+        return Outcome::Failure({}, MessageIcon::Exclamation);
     }
     std::string error;
     const std::optional<Image> image = ReadImageFile(path, error);
     if (!image) {
-        return FileOutcome::Failure({}, MessageIcon::Exclamation, "frmMain.FileReadIni", error);
+        return Outcome::Failure({}, MessageIcon::Exclamation, "frmMain.FileReadIni", error);
     }
     if (!IsImageOfModel(*image, model.ModelType)) {
-        return FileOutcome::Failure({}, MessageIcon::Exclamation);
+        return Outcome::Failure({}, MessageIcon::Exclamation);
     }
     ReplaceImage(data, *image);
-    return FileOutcome::Success();
+    return Outcome::Success();
 }
 
 bool FileReadIni(const std::string& path, RadioData& data, const ModelState& model,
-                 FileOutcome* failure) {
-    const FileOutcome read = ReadImageBytes(path, data, model);
+                 Outcome* failure) {
+    const Outcome read = ReadImageBytes(path, data, model);
     if (!read.Ok) {
         if (failure) {
             *failure = read;
@@ -90,9 +90,9 @@ bool FileReadIni(const std::string& path, RadioData& data, const ModelState& mod
     return true;
 }
 
-FileOutcome ReadHexFileAs(const std::string& path, RadioData& data, const ModelState& model) {
+Outcome ReadHexFileAs(const std::string& path, RadioData& data, const ModelState& model) {
     if (HasWrongSize(path)) {
-        return FileOutcome::Failure(BadFileMessage, MessageIcon::Critical);
+        return Outcome::Failure(BadFileMessage, MessageIcon::Critical);
     }
     std::string error;
     const std::optional<Image> image = ReadImageFile(path, error);
@@ -100,28 +100,28 @@ FileOutcome ReadHexFileAs(const std::string& path, RadioData& data, const ModelS
         return ReadFailure(error);
     }
     if (!IsImageOfModel(*image, model.ModelType)) {
-        FileOutcome outcome = FileOutcome::Failure(ModelTypeErrorMessage, MessageIcon::Critical);
+        Outcome outcome = Outcome::Failure(ModelTypeErrorMessage, MessageIcon::Critical);
         outcome.MessageTitle = "Read from Radio";
         return outcome;
     }
     ReplaceImage(data, *image);
     DecodeImage(data, model);
-    return FileOutcome::Success();
+    return Outcome::Success();
 }
 
-FileOutcome SaveHexFileAs(const std::string& path, RadioData& data, const ModelState& model) {
+Outcome SaveHexFileAs(const std::string& path, RadioData& data, const ModelState& model) {
     const EncodeResult encoded = PrepareOutgoingImage(data, model);
     if (!encoded.Ok()) {
-        return FileOutcome::Failure(FileSaveErrorMessage, MessageIcon::Exclamation,
-                                    "frmMain.SaveHexFileAs", "cannot store " + encoded.FailedField);
+        return Outcome::Failure(FileSaveErrorMessage, MessageIcon::Exclamation,
+                                "frmMain.SaveHexFileAs", "cannot store " + encoded.FailedField);
     }
     const std::string bytes(data.MemoryImage.begin(), data.MemoryImage.end());
     const std::string error = ReplaceFileContents(path, bytes);
     if (!error.empty()) {
-        return FileOutcome::Failure(FileSaveErrorMessage, MessageIcon::Exclamation,
-                                    "frmMain.SaveHexFileAs", error);
+        return Outcome::Failure(FileSaveErrorMessage, MessageIcon::Exclamation,
+                                "frmMain.SaveHexFileAs", error);
     }
-    return FileOutcome::Success();
+    return Outcome::Success();
 }
 
 } // namespace tq58

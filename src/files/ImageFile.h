@@ -1,7 +1,8 @@
 #pragma once
 
-#include "files/FileOutcome.h"
+#include "files/FileMessages.h"
 #include "model/ModelState.h"
+#include "model/Outcome.h"
 #include "model/RadioData.h"
 
 #include <optional>
@@ -22,17 +23,17 @@ std::optional<int> ImageModelCode(const Image& image);
 std::optional<Image> ReadImageFile(const std::string& path, std::string& error);
 
 // Replaces the memory image with a file of the model; the image is unchanged otherwise.
-FileOutcome ReadImageBytes(const std::string& path, RadioData& data, const ModelState& model);
+Outcome ReadImageBytes(const std::string& path, RadioData& data, const ModelState& model);
 
 // Loads a default image file and decodes it. Shows nothing to the user: the caller decides;
 // failure, when given, receives what the error log records.
 bool FileReadIni(const std::string& path, RadioData& data, const ModelState& model,
-                 FileOutcome* failure = nullptr);
+                 Outcome* failure = nullptr);
 
 // Loads an image file over the current data and decodes it.
-FileOutcome ReadHexFileAs(const std::string& path, RadioData& data, const ModelState& model);
+Outcome ReadHexFileAs(const std::string& path, RadioData& data, const ModelState& model);
 
 // Brings the image up to date (encoder, header, header checksum) and writes it whole.
-FileOutcome SaveHexFileAs(const std::string& path, RadioData& data, const ModelState& model);
+Outcome SaveHexFileAs(const std::string& path, RadioData& data, const ModelState& model);
 
 } // namespace tq58

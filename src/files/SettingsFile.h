@@ -1,9 +1,10 @@
 #pragma once
 
 #include "files/DataFileParser.h"
-#include "files/FileOutcome.h"
+#include "files/FileMessages.h"
 #include "model/ModelState.h"
 #include "model/NewData.h"
+#include "model/Outcome.h"
 #include "model/RadioData.h"
 
 #include <string>
@@ -16,14 +17,14 @@ namespace tq58 {
 std::string SettingsFileText(const SettingsRecord& settings, const ModelState& model);
 
 // Writes the settings record; the previous file stays intact when the save fails.
-FileOutcome SaveFileAs(const std::string& path, const SettingsRecord& settings,
-                       const ModelState& model);
+Outcome SaveFileAs(const std::string& path, const SettingsRecord& settings,
+                   const ModelState& model);
 
 // Reads a file of the selected model: new data (with the model's default image, when a
 // loader is given) overwritten by what the file holds. The data changes only when the whole
 // file has been read; a file of another model leaves it exactly as it was.
-FileOutcome FileRead2(const std::string& path, RadioData& data, const ModelState& model,
-                      const DefaultImageLoader& loadModelDefaults = {});
+Outcome FileRead2(const std::string& path, RadioData& data, const ModelState& model,
+                  const DefaultImageLoader& loadModelDefaults = {});
 
 // Fills the record from parsed sections; absent or unconvertible values keep the field.
 void FillSettingsRecord(const DataSections& sections, SettingsRecord& settings,

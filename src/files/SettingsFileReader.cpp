@@ -1,4 +1,4 @@
-#include "app/IniReader.h"
+#include "files/IniReader.h"
 #include "files/SettingsFile.h"
 #include "files/SettingsFileLayout.h"
 #include "files/ValueText.h"
@@ -91,8 +91,8 @@ void ReadDirectory(RecordReader& reader, const char* name,
     }
 }
 
-FileOutcome ModelTypeError() {
-    return FileOutcome::Failure(ModelTypeErrorMessage, MessageIcon::Critical);
+Outcome ModelTypeError() {
+    return Outcome::Failure(ModelTypeErrorMessage, MessageIcon::Critical);
 }
 
 } // namespace
@@ -124,16 +124,16 @@ std::optional<int> DataFileModelType(std::string_view text) {
     return static_cast<int>(*code);
 }
 
-FileOutcome FileRead2(const std::string& path, RadioData& data, const ModelState& model,
-                      const DefaultImageLoader& loadModelDefaults) {
+Outcome FileRead2(const std::string& path, RadioData& data, const ModelState& model,
+                  const DefaultImageLoader& loadModelDefaults) {
     std::error_code missing;
     if (!std::filesystem::exists(path, missing)) {
         return ModelTypeError();
     }
     const FileBytes file = ReadWholeFile(path);
     if (!file.Bytes) {
-        return FileOutcome::Failure(FileReadErrorMessage, MessageIcon::Exclamation,
-                                    "frmMain.FileRead2", file.Error);
+        return Outcome::Failure(FileReadErrorMessage, MessageIcon::Exclamation, "frmMain.FileRead2",
+                                file.Error);
     }
     if (DataFileModelType(*file.Bytes) != model.ModelType) {
         return ModelTypeError();
@@ -142,7 +142,7 @@ FileOutcome FileRead2(const std::string& path, RadioData& data, const ModelState
     NewData(fresh, model, loadModelDefaults);
     FillSettingsRecord(ParseDataText(*file.Bytes), fresh.Settings, model);
     data = std::move(fresh);
-    return FileOutcome::Success();
+    return Outcome::Success();
 }
 
 } // namespace tq58

@@ -115,14 +115,14 @@ std::string SettingsFileText(const SettingsRecord& settings, const ModelState& m
     return text;
 }
 
-FileOutcome SaveFileAs(const std::string& path, const SettingsRecord& settings,
-                       const ModelState& model) {
+Outcome SaveFileAs(const std::string& path, const SettingsRecord& settings,
+                   const ModelState& model) {
     const std::string error = ReplaceFileContents(path, SettingsFileText(settings, model));
     if (!error.empty()) {
-        return FileOutcome::Failure(FileSaveErrorMessage, MessageIcon::Exclamation,
-                                    "frmMain.SaveFileAs", error);
+        return Outcome::Failure(FileSaveErrorMessage, MessageIcon::Exclamation,
+                                "frmMain.SaveFileAs", error);
     }
-    return FileOutcome::Success();
+    return Outcome::Success();
 }
 
 } // namespace tq58

@@ -1,11 +1,12 @@
 #pragma once
 
+#include "model/Outcome.h"
+
 #include <cstdint>
 #include <string>
 
 namespace tq58 {
 
-enum class MessageIcon { Critical, Exclamation, Information };
 enum class QuestionButtons { OkCancel, RetryCancel };
 
 // Everything the clone link needs from the window that runs it: the clock, pauses, a chance

@@ -1,6 +1,6 @@
-#include "app/ModelCatalogue.h"
 #include "link/Frame.h"
 #include "link/Transfer.h"
+#include "model/ModelCatalogue.h"
 
 namespace tq58 {
 

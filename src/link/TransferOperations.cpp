@@ -1,6 +1,6 @@
-#include "link/ImageHeader.h"
 #include "link/Transfer.h"
 #include "model/Decoder.h"
+#include "model/ImageHeader.h"
 
 #include <algorithm>
 #include <array>

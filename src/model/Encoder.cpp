@@ -2,6 +2,7 @@
 
 #include "model/FieldCodec.h"
 #include "model/ImageLayout.h"
+#include "model/ModelCatalogue.h"
 
 #include <algorithm>
 #include <cstdlib>

@@ -15,9 +15,4 @@ struct ModelState {
     bool MultiStationHidden = true;
 };
 
-// Models whose memory layout the codec knows.
-inline bool IsKnownModel(int modelType) {
-    return modelType == 1 || modelType == 2 || modelType == 11;
-}
-
 } // namespace tq58

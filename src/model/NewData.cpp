@@ -1,8 +1,8 @@
 #include "model/NewData.h"
 
-#include "app/ModelCatalogue.h"
 #include "model/ChannelPlans.h"
 #include "model/Decoder.h"
+#include "model/ModelCatalogue.h"
 
 #include <charconv>
 #include <initializer_list>

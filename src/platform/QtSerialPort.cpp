@@ -1,8 +1,8 @@
 #include "platform/QtSerialPort.h"
 
-#include "link/PortDevice.h"
 #include "link/PortSettings.h"
 #include "platform/QtSettingsStore.h"
+#include "program/PortDevice.h"
 
 #include <chrono>
 #include <thread>

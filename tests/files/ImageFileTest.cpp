@@ -1,6 +1,6 @@
 #include "files/ImageFile.h"
 
-#include "link/ImageHeader.h"
+#include "model/ImageHeader.h"
 #include "model/NewData.h"
 #include "support/ScratchFolder.h"
 #include "support/TestModels.h"
@@ -91,15 +91,15 @@ TEST_F(ImageFileTest, BadFilesReportTheirFailureAndChangeNothing) {
     for (const auto& [name, message] : cases) {
         SCOPED_TRACE(name);
         const bool missing = std::string(name) == "missing.hex";
-        FileOutcome failure;
+        Outcome failure;
         EXPECT_FALSE(FileReadIni(folder.File(name), data, Rv7700A(), &failure));
         EXPECT_EQ(failure.LogProcedure, missing ? "frmMain.FileReadIni" : "");
         EXPECT_EQ(failure.LogDetail.empty(), !missing);
-        const FileOutcome outcome = ReadHexFileAs(folder.File(name), data, Rv7700A());
+        const Outcome outcome = ReadHexFileAs(folder.File(name), data, Rv7700A());
         EXPECT_EQ(outcome.Message, message);
         EXPECT_EQ(outcome.LogProcedure, missing ? "frmMain.ReadHexFileAs" : "");
     }
-    const FileOutcome other = ReadHexFileAs(folder.File("7200.hex"), data, Rv7700A());
+    const Outcome other = ReadHexFileAs(folder.File("7200.hex"), data, Rv7700A());
     EXPECT_EQ(other.MessageTitle, "Read from Radio");
     EXPECT_EQ(other.Icon, MessageIcon::Critical);
     EXPECT_EQ(data.MemoryImage, before.MemoryImage);

@@ -93,7 +93,7 @@ protected:
     RadioData ReadText(const std::string& text, const ModelState& model) {
         folder.Write("hand.dat", text);
         RadioData data = NewRadioData(model);
-        const FileOutcome read = FileRead2(folder.File("hand.dat"), data, model);
+        const Outcome read = FileRead2(folder.File("hand.dat"), data, model);
         EXPECT_TRUE(read.Ok) << read.Message;
         return data;
     }
@@ -278,11 +278,11 @@ TEST_F(SettingsFileTest, FilesOfNoOrAnotherModelLeaveTheDataExactlyAsItWas) {
         if (text) {
             folder.Write(name, *text);
         }
-        const FileOutcome outcome = FileRead2(folder.File(name), data, Rv7700A());
+        const Outcome outcome = FileRead2(folder.File(name), data, Rv7700A());
         EXPECT_EQ(outcome.Message, "ModelType Error !!") << name;
         EXPECT_EQ(outcome.Icon, MessageIcon::Critical) << name;
     }
-    const FileOutcome unreadable = FileRead2(folder.File("folder.dat"), data, Rv7700A());
+    const Outcome unreadable = FileRead2(folder.File("folder.dat"), data, Rv7700A());
     EXPECT_EQ(unreadable.Message, "FileRead Error!!");
     EXPECT_EQ(unreadable.LogProcedure, "frmMain.FileRead2");
     EXPECT_EQ(data.Settings, before.Settings);
@@ -304,7 +304,7 @@ TEST_F(SettingsFileTest, SavesReplaceTheTargetWholeOrNotAtAll) {
     folder.Write("taken.dat/inside", "keep");
     ASSERT_TRUE(SaveFileAs(folder.File("long.dat"), fresh.Settings, Rv7700A()).Ok);
     ASSERT_TRUE(SaveFileAs(folder.File("link.dat"), fresh.Settings, Rv7700A()).Ok);
-    const FileOutcome failed = SaveFileAs(folder.File("taken.dat"), fresh.Settings, Rv7700A());
+    const Outcome failed = SaveFileAs(folder.File("taken.dat"), fresh.Settings, Rv7700A());
     EXPECT_FALSE(failed.Ok);
     EXPECT_EQ(failed.Message, "FileSave Error!!");
     EXPECT_EQ(failed.LogProcedure, "frmMain.SaveFileAs");

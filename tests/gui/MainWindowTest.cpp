@@ -1,6 +1,6 @@
-#include "app/MainWindow.h"
+#include "gui/MainWindow.h"
 
-#include "app/ModelCatalogue.h"
+#include "model/ModelCatalogue.h"
 #include "model/NewData.h"
 
 #include <QLabel>

@@ -1,6 +1,6 @@
 #include "LinkFixture.h"
-#include "link/PortDevice.h"
 #include "link/PortSettings.h"
+#include "program/PortDevice.h"
 
 namespace tq58::test {
 namespace {

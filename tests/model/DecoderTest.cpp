@@ -1,5 +1,6 @@
 #include "model/Decoder.h"
 
+#include "model/ModelCatalogue.h"
 #include "support/RadioFixtures.h"
 
 #include <gtest/gtest.h>

@@ -1,5 +1,6 @@
 #include "model/Encoder.h"
 
+#include "model/ModelCatalogue.h"
 #include "support/RadioFixtures.h"
 
 #include <functional>

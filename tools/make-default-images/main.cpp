@@ -2,9 +2,9 @@
 // program folder of a build). Each image is new data with the destination's regional
 // settings, prepared exactly as an image that leaves the program.
 
-#include "app/ModelCatalogue.h"
 #include "files/WholeFile.h"
-#include "link/ImageHeader.h"
+#include "model/ImageHeader.h"
+#include "model/ModelCatalogue.h"
 #include "model/NewData.h"
 
 #include <array>

@@ -1,7 +1,7 @@
 #include "CliArgs.h"
 #include "CliData.h"
 #include "CliVerbs.h"
-#include "app/ModelCatalogue.h"
+#include "model/ModelCatalogue.h"
 
 namespace tq58::cli {
 

@@ -1,12 +1,12 @@
 #include "CliData.h"
 
-#include "app/Destinations.h"
-#include "app/ModelCatalogue.h"
-#include "app/ModelSelection.h"
 #include "files/ImageFile.h"
 #include "files/SettingsFile.h"
 #include "files/TextCase.h"
 #include "files/WholeFile.h"
+#include "model/ModelCatalogue.h"
+#include "program/Destinations.h"
+#include "program/ModelSelection.h"
 
 #include <QCoreApplication>
 #include <filesystem>
@@ -27,7 +27,7 @@ FileKind KindOf(const std::string& path) {
     return FileKind::Unknown;
 }
 
-std::string Explained(const FileOutcome& outcome) {
+std::string Explained(const Outcome& outcome) {
     return outcome.LogDetail.empty() ? outcome.Message : outcome.Message + "\n" + outcome.LogDetail;
 }
 
@@ -53,7 +53,7 @@ bool LoadSettingsFile(const std::string& path, const ModelState& model,
                       const std::string& programFolder, RadioData& data, std::string& error) {
     const MemorySettingsStore store;
     RadioData loaded;
-    const FileOutcome outcome =
+    const Outcome outcome =
         FileRead2(path, loaded, model, MakeDefaultImageLoader(programFolder, model, store));
     if (!outcome.Ok) {
         error = Explained(outcome);
@@ -68,7 +68,7 @@ bool LoadImageFile(const std::string& path, const ModelState& model, RadioData& 
                    std::string& error) {
     RadioData loaded;
     NewData(loaded, model);
-    const FileOutcome outcome = ReadHexFileAs(path, loaded, model);
+    const Outcome outcome = ReadHexFileAs(path, loaded, model);
     if (!outcome.Ok) {
         error = Explained(outcome);
         return false;
@@ -139,7 +139,7 @@ bool LoadInput(const std::string& path, const std::optional<int>& modelOverride,
 
 bool WriteOutput(const std::string& path, RadioData& data, const ModelState& model,
                  std::string& error) {
-    FileOutcome outcome;
+    Outcome outcome;
     switch (KindOf(path)) {
     case FileKind::Settings:
         outcome = SaveFileAs(path, data.Settings, model);

@@ -1,9 +1,9 @@
 #include "CliArgs.h"
 #include "CliData.h"
 #include "CliVerbs.h"
-#include "app/Destinations.h"
-#include "app/ModelCatalogue.h"
 #include "files/TextCase.h"
+#include "model/ModelCatalogue.h"
+#include "program/Destinations.h"
 
 namespace tq58::cli {
 
@@ -27,7 +27,7 @@ bool ApplyNamedDestination(const std::string& destination, const std::string& pr
         ++index;
     }
     MemorySettingsStore store;
-    const FileOutcome outcome = ChangeDestination(menu, index, programFolder, model, store, data);
+    const Outcome outcome = ChangeDestination(menu, index, programFolder, model, store, data);
     if (!outcome.Ok) {
         error = outcome.Message + "\ndestination " + destination + " of the " + model.ModelName +
                 " in " + programFolder + "; offered: " + Offered(menu.Names);

@@ -1,8 +1,8 @@
 #include "CliArgs.h"
 #include "CliData.h"
 #include "CliVerbs.h"
-#include "app/ModelCatalogue.h"
 #include "files/WholeFile.h"
+#include "model/ModelCatalogue.h"
 #include "report/ReportText.h"
 
 #include <iostream>

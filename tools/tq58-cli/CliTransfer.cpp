@@ -2,8 +2,8 @@
 #include "CliData.h"
 #include "CliLinkHost.h"
 #include "CliVerbs.h"
-#include "app/ModelCatalogue.h"
 #include "link/Transfer.h"
+#include "model/ModelCatalogue.h"
 #include "model/NewData.h"
 #include "platform/QtSerialPort.h"
 

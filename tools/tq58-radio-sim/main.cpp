@@ -1,5 +1,5 @@
 #include "PtyServer.h"
-#include "app/ModelCatalogue.h"
+#include "model/ModelCatalogue.h"
 #include "sim/SimRadio.h"
 
 #include <csignal>

@@ -1,9 +1,9 @@
 // Checks the program folder that the build fills, where the tests run: "global.ini" and the
 // factory default images.
 
-#include "app/Destinations.h"
-#include "app/ModelSelection.h"
 #include "files/ImageFile.h"
+#include "program/Destinations.h"
+#include "program/ModelSelection.h"
 #include "support/TestModels.h"
 
 #include <filesystem>

@@ -1,4 +1,4 @@
-#include "app/ModelCatalogue.h"
+#include "model/ModelCatalogue.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/SettingsStore.h"
 #include "model/ModelState.h"
+#include "program/SettingsStore.h"
 
 #include <array>
 #include <optional>

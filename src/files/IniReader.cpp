@@ -1,4 +1,4 @@
-#include "app/IniReader.h"
+#include "files/IniReader.h"
 
 #include "files/TextCase.h"
 #include "files/WholeFile.h"

@@ -1,8 +1,8 @@
-#include "app/Destinations.h"
-#include "app/MainWindow.h"
-#include "app/ModelSelection.h"
+#include "gui/MainWindow.h"
 #include "model/NewData.h"
 #include "platform/QtSettingsStore.h"
+#include "program/Destinations.h"
+#include "program/ModelSelection.h"
 
 #include <QApplication>
 #include <QMessageBox>

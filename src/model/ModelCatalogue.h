@@ -15,6 +15,8 @@ std::string ModelNameOf(int modelType, UnknownModelName form = UnknownModelName:
 int ModelCodeOf(int modelType);
 // "_1C20", "_1E14", "-M_1E14"; empty for an unknown model.
 std::string ModelFileSuffix(int modelType);
+// A model of the catalogue: the codec knows its memory layout.
+bool IsKnownModel(int modelType);
 // A model given by name (any case) or by code: "RV7700A", "2".
 std::optional<int> ParseModel(std::string_view text);
 

@@ -1,6 +1,6 @@
-#include "app/Destinations.h"
+#include "program/Destinations.h"
 
-#include "link/ImageHeader.h"
+#include "model/ImageHeader.h"
 #include "support/ScratchFolder.h"
 #include "support/TestModels.h"
 
@@ -115,7 +115,7 @@ TEST_F(DestinationsTest, ChangesReloadTheCheckedOneAndAFailureKeepsThePreviousCh
     EXPECT_EQ(LoadedMark(), Mark("USA_1E14.ini"));
 
     store.Write("IniFilePath", "IniFileName_2", "before");
-    const FileOutcome outcome = ChangeDestination(menu, 0, folder.Path(), Rv7700A(), store, data);
+    const Outcome outcome = ChangeDestination(menu, 0, folder.Path(), Rv7700A(), store, data);
     EXPECT_EQ(outcome.Message, "IniFileRead Error!!");
     EXPECT_EQ(menu.Checked, 1);
     EXPECT_EQ(store.Read("IniFilePath", "IniFileName_2", ""), "before");

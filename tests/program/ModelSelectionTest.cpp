@@ -1,4 +1,4 @@
-#include "app/ModelSelection.h"
+#include "program/ModelSelection.h"
 
 #include "support/ScratchFolder.h"
 

@@ -1,4 +1,4 @@
-#include "app/SettingsStore.h"
+#include "program/SettingsStore.h"
 
 namespace tq58 {
 

@@ -1,4 +1,4 @@
-#include "app/IniReader.h"
+#include "files/IniReader.h"
 
 #include "support/ScratchFolder.h"
 

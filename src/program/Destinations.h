@@ -1,10 +1,11 @@
 #pragma once
 
-#include "app/SettingsStore.h"
-#include "files/FileOutcome.h"
+#include "files/FileMessages.h"
 #include "model/ModelState.h"
 #include "model/NewData.h"
+#include "model/Outcome.h"
 #include "model/RadioData.h"
+#include "program/SettingsStore.h"
 
 #include <string>
 #include <vector>
@@ -42,14 +43,13 @@ DestinationMenu BuildDestinationMenu(const std::string& programFolder, const Mod
 
 // Loads item index's default image. On success the item is checked and remembered; on a
 // failure the previously checked item stays checked and "IniFileRead Error!!" is reported.
-FileOutcome ApplyDestination(DestinationMenu& menu, std::size_t index,
-                             const std::string& programFolder, const ModelState& model,
-                             SettingsStore& store, RadioData& data);
+Outcome ApplyDestination(DestinationMenu& menu, std::size_t index, const std::string& programFolder,
+                         const ModelState& model, SettingsStore& store, RadioData& data);
 
 // The Destination menu's command: new data without a default image, then ApplyDestination.
-FileOutcome ChangeDestination(DestinationMenu& menu, std::size_t index,
-                              const std::string& programFolder, const ModelState& model,
-                              SettingsStore& store, RadioData& data);
+Outcome ChangeDestination(DestinationMenu& menu, std::size_t index,
+                          const std::string& programFolder, const ModelState& model,
+                          SettingsStore& store, RadioData& data);
 
 // NewData's last step: rebuilds menu (when given) and loads the remembered destination.
 DefaultImageLoader MakeDefaultImageLoader(std::string programFolder, ModelState model,

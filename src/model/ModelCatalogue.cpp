@@ -1,4 +1,4 @@
-#include "app/ModelCatalogue.h"
+#include "model/ModelCatalogue.h"
 
 #include <algorithm>
 #include <cctype>
@@ -59,6 +59,10 @@ std::string ModelFileSuffix(int modelType) {
     char code[8];
     std::snprintf(code, sizeof code, "%04X", entry->imageCode);
     return std::string(entry->suffixPrefix) + code;
+}
+
+bool IsKnownModel(int modelType) {
+    return Find(modelType) != nullptr;
 }
 
 std::optional<int> ParseModel(std::string_view text) {

@@ -1,8 +1,8 @@
-#include "app/Destinations.h"
+#include "program/Destinations.h"
 
-#include "app/ModelCatalogue.h"
 #include "files/ImageFile.h"
 #include "files/TextCase.h"
+#include "model/ModelCatalogue.h"
 
 #include <algorithm>
 #include <filesystem>
@@ -123,12 +123,11 @@ DestinationMenu BuildDestinationMenu(const std::string& programFolder, const Mod
     return menu;
 }
 
-FileOutcome ApplyDestination(DestinationMenu& menu, std::size_t index,
-                             const std::string& programFolder, const ModelState& model,
-                             SettingsStore& store, RadioData& data) {
+Outcome ApplyDestination(DestinationMenu& menu, std::size_t index, const std::string& programFolder,
+                         const ModelState& model, SettingsStore& store, RadioData& data) {
     const int previous = menu.Checked;
     menu.Checked = -1;
-    FileOutcome failure = FileOutcome::Failure({}, MessageIcon::Exclamation);
+    Outcome failure = Outcome::Failure({}, MessageIcon::Exclamation);
     if (index >= menu.Names.size() ||
         !FileReadIni(DefaultImagePath(programFolder, menu.Names[index], model.ModelType), data,
                      model, &failure)) {
@@ -138,12 +137,12 @@ FileOutcome ApplyDestination(DestinationMenu& menu, std::size_t index,
     }
     menu.Checked = static_cast<int>(index);
     store.Write("IniFilePath", DestinationKey(model.ModelType), menu.Names[index]);
-    return FileOutcome::Success();
+    return Outcome::Success();
 }
 
-FileOutcome ChangeDestination(DestinationMenu& menu, std::size_t index,
-                              const std::string& programFolder, const ModelState& model,
-                              SettingsStore& store, RadioData& data) {
+Outcome ChangeDestination(DestinationMenu& menu, std::size_t index,
+                          const std::string& programFolder, const ModelState& model,
+                          SettingsStore& store, RadioData& data) {
     NewData(data, model);
     return ApplyDestination(menu, index, programFolder, model, store, data);
 }

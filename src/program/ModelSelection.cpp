@@ -1,8 +1,8 @@
-#include "app/ModelSelection.h"
+#include "program/ModelSelection.h"
 
-#include "app/IniReader.h"
-#include "app/ModelCatalogue.h"
+#include "files/IniReader.h"
 #include "files/ValueText.h"
+#include "model/ModelCatalogue.h"
 
 namespace tq58 {
 

@@ -1,4 +1,4 @@
-#include "link/ImageHeader.h"
+#include "model/ImageHeader.h"
 
 #include "model/NewData.h"
 #include "support/RadioFixtures.h"

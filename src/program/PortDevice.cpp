@@ -1,4 +1,4 @@
-#include "link/PortDevice.h"
+#include "program/PortDevice.h"
 
 namespace tq58 {
 
