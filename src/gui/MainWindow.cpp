@@ -1,46 +1,252 @@
 #include "gui/MainWindow.h"
 
+#include "editor/ControlHints.h"
+#include "gui/BusyScope.h"
+#include "gui/debug/HexDumpView.h"
+#include "gui/editor/EditorFrame.h"
+#include "gui/help/HelpWindow.h"
+#include "program/ErrorLog.h"
+#include "program/UserSettings.h"
+#include "program/WindowCaption.h"
+
+#include <QAbstractItemView>
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDateTime>
+#include <QDockWidget>
+#include <QKeyEvent>
 #include <QLabel>
-#include <algorithm>
+#include <QLineEdit>
+#include <QMenu>
+#include <QScreen>
+#include <QShortcut>
+#include <QStandardPaths>
+#include <QStatusBar>
+#include <QToolBar>
+#include <QTreeWidget>
+#include <QWindow>
+#include <cmath>
 
 namespace tq58 {
 
 namespace {
 
-const QString AppTitle = QStringLiteral("TQ58");
-
-int EnabledCount(const std::vector<ChannelRecord>& list) {
-    return static_cast<int>(
-        std::count_if(list.begin(), list.end(), [](const ChannelRecord& c) { return c.Enable; }));
-}
+constexpr QSize FirstStartSize(607, 444);
+constexpr int SplitterTwips = 2500;
 
 } // namespace
 
-MainWindow::MainWindow(RadioData& data, ModelState model, QWidget* parent)
-    : QMainWindow(parent), data_(data), model_(std::move(model)), summary_(new QLabel(this)) {
+MainWindow::MainWindow(RadioData& data, SettingsStore& store, std::string programFolder,
+                       StartOptions options, QWidget* parent)
+    : QMainWindow(parent), data_(data), store_(store), programFolder_(std::move(programFolder)),
+      options_(options), messages_(this), files_(this) {
     setObjectName("frmMain");
-    summary_->setObjectName("lblSummary");
-    summary_->setAlignment(Qt::AlignCenter);
-    summary_->setMargin(24);
-    setCentralWidget(summary_);
-    resize(640, 400);
+    BuildLayout();
+    ConnectMenus();
+    newDataTimer_.setObjectName("Timer1");
+    newDataTimer_.setSingleShot(true);
+    connect(&newDataTimer_, &QTimer::timeout, this, &MainWindow::StartNewData);
+    connect(qApp, &QApplication::focusChanged, this,
+            [this](QWidget*, QWidget* now) { OnFocusChanged(now); });
+    qApp->installEventFilter(this);
+}
+
+MainWindow::~MainWindow() {
+    qApp->removeEventFilter(this);
+}
+
+void MainWindow::BuildLayout() {
+    menus_ = BuildMainMenus(this);
+    editor_ = new EditorFrame(*this, this);
+    setCentralWidget(editor_);
+    connect(editor_, &EditorFrame::HintChanged, this, &MainWindow::ShowHint);
+
+    auto* dock = new QDockWidget(tr("Hexdump"), this);
+    dock->setObjectName("dockHex");
+    dock->setFeatures(QDockWidget::NoDockWidgetFeatures);
+    hexDump_ = new HexDumpView(dock);
+    dock->setWidget(hexDump_);
+    addDockWidget(Qt::BottomDockWidgetArea, dock);
+    dock->hide();
+
+    statusBar()->setObjectName("sbStatusBar");
+    hint_ = new QLabel(this);
+    hint_->setObjectName("sbStatusBar_0");
+    hint_->setAccessibleName(tr("Keyboard hint"));
+    statusBar()->addWidget(hint_, 1);
+}
+
+QString MainWindow::ProgramTitle() const {
+    return QString::fromStdString(tq58::ProgramTitle(model_));
+}
+
+bool MainWindow::Start() {
+    menus_.Edit->menuAction()->setVisible(false);
+    model_.MultiStationHidden = true;
+    BusyScope busy(this);
+
+    const std::string globalIni = GlobalIniPath(programFolder_);
+    offer_ = SelectStartupModel(globalIni, store_);
+    if (offer_.Count == 0) {
+        messages_.Show(AppTitle, "Unknown model!!", QMessageBox::Critical);
+        return false;
+    }
+    menus_.Edit->menuAction()->setVisible(offer_.EditMenuVisible());
+    model_ = ModelStateFor(offer_.ModelType, globalIni);
+    ShowModelMenu();
+
+    menus_.Hexdump->setChecked(StoredHexVisible(store_));
+    menus_.Hexdump->setVisible(options_.DebugMode);
+    ChoosePort(StoredPortNumber(store_) - 1);
+    ApplyStartGeometry();
+
+    MakeNewData();
+    dataChanged_ = false;
+
+    menus_.HelpContents->setEnabled(HelpDocumentExists(programFolder_));
+    hexDump_->parentWidget()->setVisible(options_.DebugMode && menus_.Hexdump->isChecked());
+    hexDump_->Refresh(data_);
     UpdateCaption();
-    ShowSummary();
+    return true;
+}
+
+void MainWindow::ApplyStartGeometry() {
+    resize(FirstStartSize);
+    if (const auto placement = StoredPlacement(store_)) {
+        const QRect stored(static_cast<int>(std::lround(placement->Left / TwipsPerPixel)),
+                           static_cast<int>(std::lround(placement->Top / TwipsPerPixel)),
+                           static_cast<int>(std::lround(placement->Width / TwipsPerPixel)),
+                           static_cast<int>(std::lround(placement->Height / TwipsPerPixel)));
+        // A window stored on a screen that is gone opens where it can be seen.
+        const QScreen* screen = QGuiApplication::screenAt(stored.center());
+        if (screen && stored.width() > 100 && stored.height() > 100) {
+            setGeometry(stored.intersected(screen->availableGeometry()));
+        }
+    }
+    const int treeWidth = SplitterTwips / TwipsPerPixel;
+    editor_->setSizes({treeWidth, std::max(width() - treeWidth, treeWidth)});
 }
 
 void MainWindow::UpdateCaption() {
-    setWindowTitle(AppTitle + "  PC Program for " + QString::fromStdString(model_.ModelName));
+    setWindowTitle(
+        QString::fromStdString(WindowCaption(tq58::ProgramTitle(model_), currentFileName_)));
 }
 
-void MainWindow::ShowSummary() {
-    const SettingsRecord& settings = data_.Settings;
-    summary_->setText(tr("New data for %1\n\nUSA channels in use: %2\nInternational channels "
-                         "in use: %3\nCanadian channels in use: %4\nWeather channels: %5")
-                          .arg(QString::fromStdString(model_.ModelName))
-                          .arg(EnabledCount(settings.CHUSA))
-                          .arg(EnabledCount(settings.CHINT))
-                          .arg(EnabledCount(settings.CHCAN))
-                          .arg(EnabledCount(settings.CHWX)));
+void MainWindow::LogError(const std::string& procedure, const std::string& detail) {
+    if (!options_.DebugMode || procedure.empty()) {
+        return;
+    }
+    const QLocale locale = QLocale::system();
+    const std::string line =
+        ErrorLogLine(locale.toString(QDate::currentDate(), QLocale::ShortFormat).toStdString(),
+                     locale.toString(QTime::currentTime(), QLocale::LongFormat).toStdString(),
+                     procedure, detail);
+    const QString userFolder = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    AppendErrorLog(programFolder_, userFolder.toStdString(), line);
+}
+
+bool MainWindow::ValidateCurrentPage() {
+    return editor_->ValidateCurrentPage();
+}
+
+NodeRef MainWindow::CurrentNode() const {
+    return editor_->CurrentNode();
+}
+
+void MainWindow::RefreshTreeTexts() {
+    editor_->RefreshTreeTexts();
+}
+
+void MainWindow::RebuildTree() {
+    editor_->RebuildTree();
+}
+
+void MainWindow::JumpToNode(const std::string& key) {
+    editor_->SelectNode(key);
+}
+
+void MainWindow::ShowHint(const QString& hint) {
+    hint_->setText(hint);
+}
+
+void MainWindow::OnFocusChanged(QWidget* now) {
+    if (!now || now->window() != this) {
+        return;
+    }
+    const std::string hint = StatusHintFor(now->objectName().toStdString());
+    if (!hint.empty()) {
+        ShowHint(QString::fromStdString(hint));
+    }
+    // A field that takes input offers its whole text for overtyping.
+    if (auto* field = qobject_cast<QLineEdit*>(now); field && !field->isReadOnly()) {
+        QTimer::singleShot(0, field, &QLineEdit::selectAll);
+    }
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+    // Enter does nothing anywhere in the window (no default button, no beep), except in the
+    // grids, where it jumps to the row's page.
+    if (event->type() == QEvent::KeyPress) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        auto* widget = qobject_cast<QWidget*>(watched);
+        const bool enter = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
+        if (enter && widget && widget->window() == this &&
+            !qobject_cast<QAbstractItemView*>(widget)) {
+            return true;
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    if (!MayClose()) {
+        event->ignore();
+        return;
+    }
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        if (window != this && window->isVisible()) {
+            window->close();
+        }
+    }
+    StorePlacementUnlessMinimized();
+    event->accept();
+}
+
+bool MainWindow::MayClose() {
+    if (!dataChanged_) {
+        return true;
+    }
+    const auto answer = messages_.Show(
+        ProgramTitle(), "QYL data has changed.\r\nDo you want to save changes?",
+        QMessageBox::Warning, QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+    if (answer == QMessageBox::Cancel) {
+        return false;
+    }
+    if (answer == QMessageBox::Yes) {
+        return ValidateCurrentPage() && SaveDataFile(true);
+    }
+    return true;
+}
+
+void MainWindow::StorePlacementUnlessMinimized() {
+    if (isMinimized()) {
+        return;
+    }
+    const QRect frame = geometry();
+    StorePlacement(store_,
+                   {double(frame.x()) * TwipsPerPixel, double(frame.y()) * TwipsPerPixel,
+                    double(frame.width()) * TwipsPerPixel, double(frame.height()) * TwipsPerPixel});
+}
+
+void MainWindow::ShowHelpForFocus() {
+    for (QWidget* widget = QApplication::focusWidget(); widget; widget = widget->parentWidget()) {
+        if (const int context = HelpContextFor(widget->objectName().toStdString())) {
+            ShowHelp(context);
+            return;
+        }
+    }
+    ShowHelp(HelpContentsContext);
 }
 
 } // namespace tq58

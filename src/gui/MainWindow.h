@@ -1,31 +1,127 @@
 #pragma once
 
-#include "model/ModelState.h"
-#include "model/RadioData.h"
+#include "gui/FileChooser.h"
+#include "gui/MainMenus.h"
+#include "gui/Messages.h"
+#include "gui/editor/EditorHost.h"
+#include "program/Destinations.h"
+#include "program/ModelSelection.h"
+#include "program/SettingsStore.h"
+#include "program/StartOptions.h"
 
 #include <QMainWindow>
+#include <QTimer>
 
 class QLabel;
 
 namespace tq58 {
 
-// The program's main window (frmMain). For now it holds the program's data and shows
-// a summary of it.
-class MainWindow : public QMainWindow {
+class EditorFrame;
+class HexDumpView;
+
+// The program's main window (frmMain): menus, tool bar, the editor frame and the status bar.
+// It owns the program's flags and hands the user's commands to the files, the transfer
+// dialog, the reports and the editor.
+class MainWindow : public QMainWindow, public EditorHost {
     Q_OBJECT
 
 public:
-    MainWindow(RadioData& data, ModelState model, QWidget* parent = nullptr);
+    MainWindow(RadioData& data, SettingsStore& store, std::string programFolder,
+               StartOptions options, QWidget* parent = nullptr);
+    ~MainWindow() override;
 
-    // "TQ58" + two spaces + "PC Program for " + the model name.
+    // The start-up sequence: the model, the menus, new data, the tree. False when
+    // "global.ini" offers no model; the window is then not to be shown.
+    bool Start();
+
+    // EditorHost
+    RadioData& Data() override { return data_; }
+    const ModelState& Model() const override { return model_; }
+    Messages& Prompts() override { return messages_; }
+    QString ProgramTitle() const override;
+    bool EventsSuspended() const override { return eventsSuspended_; }
+    void SetEventsSuspended(bool suspended) override { eventsSuspended_ = suspended; }
+    bool DataChanged() const override { return dataChanged_; }
+    void SetDataChanged(bool changed) override { dataChanged_ = changed; }
+    NodeRef CurrentNode() const override;
+    void RefreshTreeTexts() override;
+    void RebuildTree() override;
+    void JumpToNode(const std::string& key) override;
+    bool RunTransfer(int operation) override;
+
     void UpdateCaption();
+    // One line of the error log, in debug mode only.
+    void LogError(const std::string& procedure, const std::string& detail);
+    // The check every command makes before it leaves the current page.
+    bool ValidateCurrentPage();
+
+    FileChooser& Files() { return files_; }
+    EditorFrame* Editor() const { return editor_; }
+    const MainMenus& Menus() const { return menus_; }
+    std::string CurrentFileName() const { return currentFileName_; }
+    // The pause that ends every file operation; tests shorten it.
+    void SetFilePause(int milliseconds) { filePauseMs_ = milliseconds; }
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void ShowSummary();
+    // Start-up and closing.
+    void BuildLayout();
+    void ConnectMenus();
+    void ApplyStartGeometry();
+    void StorePlacementUnlessMinimized();
+    bool MayClose();
+    void OnFocusChanged(QWidget* now);
+    void ShowHint(const QString& hint);
+
+    // File menu.
+    void FileNew();
+    void StartNewData();
+    void FileOpen();
+    bool SaveDataFile(bool useCurrentName);
+    void LoadImageFile();
+    void SaveImageFile();
+    void ReportFailure(const Outcome& outcome);
+    void ShowNewData();
+
+    // Model, Destination and Options menus.
+    void ShowModelMenu();
+    void ChangeModel(int index);
+    void MakeNewData();
+    void ShowDestinationMenu();
+    void ChangeDestination(int index);
+    void ChoosePort(int index);
+    void ToggleHexDump();
+
+    // Transfer and Help menus.
+    void TransferProgram();
+    void TransferRead();
+    void ShowHelp(int context);
+    void ShowHelpForFocus();
 
     RadioData& data_;
+    SettingsStore& store_;
+    const std::string programFolder_;
+    const StartOptions options_;
+
     ModelState model_;
-    QLabel* summary_;
+    ModelOffer offer_;
+    DestinationMenu destinations_;
+    std::string currentFileName_;
+    bool currentFileIsSettings_ = false;
+    bool dataChanged_ = false;
+    bool eventsSuspended_ = false;
+    int filePauseMs_ = 500;
+
+    Messages messages_;
+    FileChooser files_;
+    MainMenus menus_;
+    EditorFrame* editor_ = nullptr;
+    HexDumpView* hexDump_ = nullptr;
+    QLabel* hint_ = nullptr;
+    QTimer newDataTimer_; // Timer1: the deferred New
 };
 
 } // namespace tq58

@@ -1,32 +1,22 @@
-#include "gui/MainWindow.h"
+#include "MainWindowHarness.h"
 
-#include "model/ModelCatalogue.h"
-#include "model/NewData.h"
-
-#include <QLabel>
 #include <QtTest>
 
 using namespace tq58;
+using tq58::test::MainWindowHarness;
 
 class MainWindowTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void showsTheModelInTheCaption() {
-        ModelState model;
-        model.ModelType = 2;
-        model.ModelName = ModelNameOf(2);
-        RadioData data;
-        QVERIFY(NewData(data, model).Ok());
-
-        MainWindow window(data, model);
-        window.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&window));
-        QCOMPARE(window.windowTitle(), QString("TQ58  PC Program for RV7700A"));
-        QCOMPARE(window.objectName(), QString("frmMain"));
-        auto* summary = window.findChild<QLabel*>("lblSummary");
-        QVERIFY(summary);
-        QVERIFY(summary->text().contains("USA channels in use: 51"));
+    void startsOnGeneralWithTheRememberedModel() {
+        MainWindowHarness harness;
+        harness.store.Write("Settings", "lastmodel", "2");
+        QVERIFY(harness.Start());
+        QCOMPARE(harness.window->windowTitle(), QString("TQ58  PC Program for RV7700A"));
+        QCOMPARE(harness.window->Editor()->CurrentKey(), std::string("General"));
+        QVERIFY(harness.window->isEnabled());
+        QVERIFY(!harness.window->DataChanged());
     }
 };
 

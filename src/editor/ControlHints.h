@@ -1,0 +1,20 @@
+#pragma once
+
+#include <string>
+
+namespace tq58 {
+
+// A control is known by its name; a control of an indexed group carries "_" and its index
+// ("chkUsable_2"), and the group shares one hint and one help context.
+
+// The one-line keyboard hint the status bar shows while the control has the focus; empty
+// for a control without one.
+std::string StatusHintFor(const std::string& controlName);
+
+// The help context of the control (F1); 0 for none.
+int HelpContextFor(const std::string& controlName);
+
+inline constexpr int HelpContentsContext = 1001;
+inline constexpr int TransferHelpContext = 1012;
+
+} // namespace tq58

@@ -1,0 +1,64 @@
+#pragma once
+
+#include "model/ModelState.h"
+#include "model/SettingsRecord.h"
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace tq58 {
+
+// What a node of the navigation tree stands for: the page it shows.
+enum class NodeKind {
+    General, // "General": the start page with the logo
+    Grey,    // "Program", "DSCSetting": an empty page
+    Usable,  // the setting pages under "General"
+    Common,
+    Dsc,
+    Atis,
+    GroupGrid,      // "PU", "PI", "PC": a channel group's grid
+    Weather,        // "PW"
+    PlanChannel,    // "PU" / "PI" / "PC" + record index
+    ExpGrid,        // "ExpChannel"
+    ExpChannel,     // "E" + number
+    DirectoryGrid,  // "SM", "SG"
+    DirectoryEntry, // "SM" / "SG" + number
+};
+
+enum DirectoryKind { IndividualDirectory = 0, GroupDirectory = 1 };
+
+// A node's page and record. Group is the channel group (ChannelGroup) of channel nodes and
+// the DirectoryKind of directory nodes; Index is the record's element in its list, so EXP
+// channel n and directory entry n have index n - 1.
+struct NodeRef {
+    NodeKind Kind = NodeKind::General;
+    int Group = 0;
+    int Index = 0;
+
+    bool operator==(const NodeRef&) const = default;
+};
+
+struct TreeNode {
+    std::string Key;
+    std::string Text;
+    std::string ParentKey; // empty for a root node
+};
+
+// The whole tree for the record, in display order: parents before their children.
+std::vector<TreeNode> BuildNavigationTree(const SettingsRecord& settings, const ModelState& model);
+
+// Which page a key opens; keys compare without regard to case. Absent for a key the tree
+// never makes, or whose index lies outside its list.
+std::optional<NodeRef> ParseNodeKey(const std::string& key);
+
+// The text a node shows for the record as it is now: enable marks and status names follow
+// every edit. Empty for a key the tree never makes.
+std::string NodeText(const std::string& key, const SettingsRecord& settings);
+
+std::string ChannelNodeKey(int group, int index);
+std::string DirectoryNodeKey(int directory, int index);
+
+inline constexpr const char* TreeHint = "[Up]/[Down]/[Left]/[Right]:Change of a Selection item.";
+
+} // namespace tq58

@@ -1,0 +1,181 @@
+#include "gui/MainMenus.h"
+
+#include <QActionGroup>
+#include <QApplication>
+#include <QMainWindow>
+#include <QMenuBar>
+#include <QStyle>
+#include <QToolBar>
+#include <QToolButton>
+
+namespace tq58 {
+
+namespace {
+
+QAction* AddItem(QMenu* menu, const QString& name, const QString& caption,
+                 const QKeySequence& shortcut = {}) {
+    QAction* action = menu->addAction(caption);
+    action->setObjectName(name);
+    action->setShortcut(shortcut);
+    return action;
+}
+
+QMenu* AddMenu(QWidget* parent, const QString& name, const QString& caption) {
+    auto* menu = new QMenu(caption, parent);
+    menu->setObjectName(name);
+    menu->menuAction()->setObjectName(name);
+    return menu;
+}
+
+void BuildFileMenu(QMenuBar* bar, MainMenus& menus) {
+    QMenu* file = AddMenu(bar, "mnuFile", "&File");
+    bar->addMenu(file);
+    menus.FileNew = AddItem(file, "mnuFileNew", "&New", QKeySequence::New);
+    menus.FileOpen = AddItem(file, "mnuFileOpen", "&Open", QKeySequence::Open);
+    menus.FileSave = AddItem(file, "mnuFileSave", "&Save", QKeySequence::Save);
+    menus.FileSaveAs = AddItem(file, "mnuFileSaveAs", "Save &As...");
+    menus.FileSaveAsDefault = AddItem(file, "mnuFileSaveAsDefault", "Save As &Default");
+    menus.FileSaveAsDefault->setVisible(false);
+    file->addSeparator();
+    menus.FilePrint = AddItem(file, "mnuFilePrint", "&Print", QKeySequence::Print);
+    menus.FilePrintToFile = AddItem(file, "mnuFilePrintToFile", "P&rint to File");
+    file->addSeparator();
+    menus.FileExit = AddItem(file, "mnuFileExit", "E&xit");
+}
+
+void BuildEditMenu(QMenuBar* bar, MainMenus& menus) {
+    menus.Edit = AddMenu(bar, "mnuEdit", "&Edit");
+    bar->addMenu(menus.Edit);
+    QMenu* model = AddMenu(menus.Edit, "mnuEditModel", "&Model");
+    menus.Edit->addMenu(model);
+    auto* group = new QActionGroup(model);
+    for (std::size_t i = 0; i < menus.ModelTypes.size(); ++i) {
+        QAction* item =
+            AddItem(model, QString("mnuEditModelType_%1").arg(i), QString("model %1").arg(i + 1));
+        item->setCheckable(true);
+        group->addAction(item);
+        menus.ModelTypes[i] = item;
+    }
+}
+
+void BuildTransferMenu(QMenuBar* bar, MainMenus& menus) {
+    QMenu* transfer = AddMenu(bar, "mnuTransfer", "&Transfer");
+    bar->addMenu(transfer);
+    menus.TransferProgram = AddItem(transfer, "mnuTransferProgram", "&Program to Radio");
+    menus.TransferRead = AddItem(transfer, "mnuTransferRead", "&Read from Radio");
+}
+
+void BuildDestinationMenu(QMenuBar* bar, MainMenus& menus) {
+    menus.Destination = AddMenu(bar, "mnuDestination", "&Destination");
+    bar->addMenu(menus.Destination);
+    for (std::size_t i = 0; i < menus.Destinations.size(); ++i) {
+        QAction* item =
+            AddItem(menus.Destination, QString("mnuDestinationChild_%1").arg(i), QString());
+        item->setCheckable(true);
+        item->setVisible(false);
+        menus.Destinations[i] = item;
+    }
+}
+
+void BuildOptionsMenu(QMenuBar* bar, MainMenus& menus) {
+    QMenu* options = AddMenu(bar, "mnuOptions", "&Options");
+    bar->addMenu(options);
+    QMenu* serial = AddMenu(options, "mnuOptionsSerialPort", "&SerialPort");
+    options->addMenu(serial);
+    auto* group = new QActionGroup(serial);
+    for (std::size_t i = 0; i < menus.Ports.size(); ++i) {
+        QAction* item = AddItem(serial, QString("mnuOptionsSerialPort1_%1").arg(i),
+                                QString("COM&%1").arg(i + 1));
+        item->setCheckable(true);
+        group->addAction(item);
+        menus.Ports[i] = item;
+    }
+    menus.PortDevices = AddItem(options, "mnuOptionsPortDevices", "Port devices...");
+    menus.Hexdump = AddItem(options, "mnuOptionsHexdump", "Hexdump");
+    menus.Hexdump->setCheckable(true);
+}
+
+void BuildHelpMenu(QMenuBar* bar, MainMenus& menus) {
+    QMenu* help = AddMenu(bar, "mnuHelp", "&Help");
+    bar->addMenu(help);
+    menus.HelpContents = AddItem(help, "mnuHelpContents", "&Contents");
+    menus.HelpAbout = AddItem(help, "mnuHelpAbout", "&About QYL Version");
+}
+
+struct ButtonSpec {
+    const char* key;
+    const char* text;
+    const char* toolTip;
+    QStyle::StandardPixmap icon;
+    QAction* MainMenus::*command;
+};
+
+// The buttons in their order; the separators put Program2 and Read2 at the tenth and
+// eleventh places, which start-up hides. "Save As Default" has no command, like its hidden
+// menu item, and stays hidden too.
+void BuildToolBar(QMainWindow* window, MainMenus& menus) {
+    static const ButtonSpec Buttons[] = {
+        {"New", "New", "New", QStyle::SP_FileIcon, &MainMenus::FileNew},
+        {"Open", "Open", "Open...", QStyle::SP_DialogOpenButton, &MainMenus::FileOpen},
+        {"Save", "Save", "Save", QStyle::SP_DialogSaveButton, &MainMenus::FileSave},
+        {"SaveAsDefault", "Default", "Save As Default", QStyle::SP_DriveHDIcon, nullptr},
+        {nullptr, nullptr, nullptr, QStyle::SP_CustomBase, nullptr},
+        {"Print", "Print", "Print", QStyle::SP_FileDialogDetailedView, &MainMenus::FilePrint},
+        {nullptr, nullptr, nullptr, QStyle::SP_CustomBase, nullptr},
+        {"Program", "Program", "Program to Radio", QStyle::SP_ArrowUp, &MainMenus::TransferProgram},
+        {"Read", "Read", "Read from Radio", QStyle::SP_ArrowDown, &MainMenus::TransferRead},
+        {"Program2", "Program", "Program to Radio", QStyle::SP_ArrowUp,
+         &MainMenus::TransferProgram},
+        {"Read2", "Read", "Read from Radio", QStyle::SP_ArrowDown, &MainMenus::TransferRead},
+    };
+    menus.ToolBar = window->addToolBar("Tools");
+    menus.ToolBar->setObjectName("tbToolBar");
+    menus.ToolBar->setMovable(false);
+    menus.ToolBar->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+    QStyle* style = QApplication::style();
+    for (const ButtonSpec& spec : Buttons) {
+        if (!spec.key) {
+            menus.ToolBar->addSeparator();
+            continue;
+        }
+        QAction* button = menus.ToolBar->addAction(style->standardIcon(spec.icon), spec.text);
+        button->setObjectName(QString("tbToolBar_%1").arg(spec.key));
+        button->setToolTip(spec.toolTip);
+        QAction* command = spec.command ? menus.*(spec.command) : nullptr;
+        if (QWidget* widget = menus.ToolBar->widgetForAction(button)) {
+            widget->setObjectName(button->objectName());
+            widget->setAccessibleName(spec.toolTip);
+        }
+        QObject::connect(button, &QAction::triggered, window, [command] {
+            if (command && command->isEnabled() && command->isVisible()) {
+                command->trigger();
+            }
+        });
+        menus.ToolButtons.push_back({spec.key, button, command});
+    }
+    for (const char* hidden : {"SaveAsDefault", "Program2", "Read2"}) {
+        for (const ToolButton& button : menus.ToolButtons) {
+            if (button.Key == hidden) {
+                button.Button->setVisible(false);
+            }
+        }
+    }
+}
+
+} // namespace
+
+MainMenus BuildMainMenus(QMainWindow* window) {
+    MainMenus menus;
+    QMenuBar* bar = window->menuBar();
+    bar->setObjectName("mnuBar");
+    BuildFileMenu(bar, menus);
+    BuildEditMenu(bar, menus);
+    BuildTransferMenu(bar, menus);
+    BuildDestinationMenu(bar, menus);
+    BuildOptionsMenu(bar, menus);
+    BuildHelpMenu(bar, menus);
+    BuildToolBar(window, menus);
+    return menus;
+}
+
+} // namespace tq58

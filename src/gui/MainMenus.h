@@ -1,0 +1,53 @@
+#pragma once
+
+#include <QString>
+#include <array>
+#include <vector>
+
+class QAction;
+class QMainWindow;
+class QMenu;
+class QToolBar;
+
+namespace tq58 {
+
+// A keyed tool-bar button and the menu command it stands for.
+struct ToolButton {
+    QString Key;
+    QAction* Button = nullptr;
+    QAction* Command = nullptr; // null for a key without a command
+};
+
+// The main window's menu bar and tool bar, every item named as the program has always named
+// it (mnuFileOpen, mnuDestinationChild_3, ...).
+struct MainMenus {
+    QMenu* Edit = nullptr;
+    QMenu* Destination = nullptr;
+
+    QAction* FileNew = nullptr;
+    QAction* FileOpen = nullptr;
+    QAction* FileSave = nullptr;
+    QAction* FileSaveAs = nullptr;
+    QAction* FileSaveAsDefault = nullptr;
+    QAction* FilePrint = nullptr;
+    QAction* FilePrintToFile = nullptr;
+    QAction* FileExit = nullptr;
+    std::array<QAction*, 10> ModelTypes{};
+    QAction* TransferProgram = nullptr;
+    QAction* TransferRead = nullptr;
+    std::array<QAction*, 11> Destinations{};
+    std::array<QAction*, 4> Ports{};
+    QAction* PortDevices = nullptr;
+    QAction* Hexdump = nullptr;
+    QAction* HelpContents = nullptr;
+    QAction* HelpAbout = nullptr;
+
+    QToolBar* ToolBar = nullptr;
+    std::vector<ToolButton> ToolButtons;
+};
+
+// Builds both into the window. The tool bar's buttons run their menu command, and only while
+// that command is enabled.
+MainMenus BuildMainMenus(QMainWindow* window);
+
+} // namespace tq58

@@ -1,0 +1,193 @@
+// The main window's menu commands other than the file commands: model, destination, serial
+// port, hex dump, transfer, help and about.
+#include "editor/ControlHints.h"
+#include "gui/AboutDialog.h"
+#include "gui/BusyScope.h"
+#include "gui/MainWindow.h"
+#include "gui/PortDevicesDialog.h"
+#include "gui/debug/HexDumpView.h"
+#include "gui/editor/EditorFrame.h"
+#include "gui/help/HelpWindow.h"
+#include "model/ModelCatalogue.h"
+#include "model/NewData.h"
+#include "program/UserSettings.h"
+
+#include <QAction>
+#include <QMenu>
+#include <QShortcut>
+
+namespace tq58 {
+
+void MainWindow::ConnectMenus() {
+    connect(menus_.FileNew, &QAction::triggered, this, &MainWindow::FileNew);
+    connect(menus_.FileOpen, &QAction::triggered, this, &MainWindow::FileOpen);
+    connect(menus_.FileSave, &QAction::triggered, this, [this] {
+        if (ValidateCurrentPage()) {
+            SaveDataFile(true);
+        }
+    });
+    connect(menus_.FileSaveAs, &QAction::triggered, this, [this] {
+        if (ValidateCurrentPage()) {
+            SaveDataFile(false);
+        }
+    });
+    connect(menus_.FileExit, &QAction::triggered, this, &QWidget::close);
+    for (std::size_t i = 0; i < menus_.ModelTypes.size(); ++i) {
+        connect(menus_.ModelTypes[i], &QAction::triggered, this,
+                [this, i] { ChangeModel(static_cast<int>(i)); });
+    }
+    connect(menus_.TransferProgram, &QAction::triggered, this, &MainWindow::TransferProgram);
+    connect(menus_.TransferRead, &QAction::triggered, this, &MainWindow::TransferRead);
+    for (std::size_t i = 0; i < menus_.Destinations.size(); ++i) {
+        connect(menus_.Destinations[i], &QAction::triggered, this,
+                [this, i] { ChangeDestination(static_cast<int>(i)); });
+    }
+    for (std::size_t i = 0; i < menus_.Ports.size(); ++i) {
+        connect(menus_.Ports[i], &QAction::triggered, this,
+                [this, i] { ChoosePort(static_cast<int>(i)); });
+    }
+    connect(menus_.PortDevices, &QAction::triggered, this, [this] {
+        PortDevicesDialog dialog(store_, this);
+        dialog.exec();
+    });
+    connect(menus_.Hexdump, &QAction::triggered, this, &MainWindow::ToggleHexDump);
+    connect(menus_.HelpContents, &QAction::triggered, this,
+            [this] { ShowHelp(HelpContentsContext); });
+    connect(menus_.HelpAbout, &QAction::triggered, this, [this] {
+        AboutDialog about(this);
+        about.exec();
+    });
+
+    auto* help = new QShortcut(QKeySequence::HelpContents, this);
+    connect(help, &QShortcut::activated, this, &MainWindow::ShowHelpForFocus);
+    // The image file keys of debug mode work whichever control has the focus.
+    if (options_.DebugMode) {
+        auto* load = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_F2), this);
+        connect(load, &QShortcut::activated, this, &MainWindow::LoadImageFile);
+        auto* save = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_F3), this);
+        connect(save, &QShortcut::activated, this, &MainWindow::SaveImageFile);
+    }
+}
+
+void MainWindow::ShowModelMenu() {
+    for (std::size_t i = 0; i < menus_.ModelTypes.size(); ++i) {
+        QAction* item = menus_.ModelTypes[i];
+        const bool offered = offer_.Offered[i];
+        item->setText(QString::fromStdString(ModelNameOf(static_cast<int>(i) + 1)));
+        item->setVisible(offered);
+        item->setEnabled(offered);
+        item->setChecked(static_cast<int>(i) + 1 == model_.ModelType);
+    }
+}
+
+void MainWindow::ChangeModel(int index) {
+    if (model_.ModelType == index + 1) {
+        return;
+    }
+    // The page is checked before the model changes, so that a refusing page cannot leave
+    // the old model's data under the new model's name.
+    if (!ValidateCurrentPage() ||
+        messages_.Show(ProgramTitle(), QString::fromStdString(ModelChangeQuestion(index)),
+                       QMessageBox::Warning,
+                       QMessageBox::Ok | QMessageBox::Cancel) != QMessageBox::Ok) {
+        ShowModelMenu();
+        return;
+    }
+    if (auto changed = tq58::ChangeModel(index, model_, GlobalIniPath(programFolder_), store_)) {
+        model_ = *changed;
+    }
+    ShowModelMenu();
+    UpdateCaption();
+    newDataTimer_.start(100);
+}
+
+// New data for the selected model with the remembered destination's default image; the
+// Destination menu is built anew on the way.
+void MainWindow::MakeNewData() {
+    (void)NewData(data_, model_,
+                  MakeDefaultImageLoader(programFolder_, model_, store_, &destinations_));
+    ShowDestinationMenu();
+    ShowNewData();
+}
+
+void MainWindow::ShowNewData() {
+    editor_->RebuildTree();
+    editor_->ResetTo("General");
+    hexDump_->Refresh(data_);
+}
+
+void MainWindow::ShowDestinationMenu() {
+    menus_.Destination->setEnabled(destinations_.Enabled);
+    for (std::size_t i = 0; i < menus_.Destinations.size(); ++i) {
+        QAction* item = menus_.Destinations[i];
+        const bool used = i < destinations_.Names.size();
+        item->setText(used ? QString::fromStdString(destinations_.Names[i]) : QString());
+        item->setVisible(used);
+        item->setChecked(static_cast<int>(i) == destinations_.Checked);
+    }
+}
+
+void MainWindow::ChangeDestination(int index) {
+    const bool reload = index == destinations_.Checked;
+    const QString name = menus_.Destinations[static_cast<std::size_t>(index)]->text();
+    if (!reload && messages_.Show(ProgramTitle(), "Do you want to change to " + name + "?",
+                                  QMessageBox::Warning,
+                                  QMessageBox::Ok | QMessageBox::Cancel) != QMessageBox::Ok) {
+        ShowDestinationMenu();
+        return;
+    }
+    Outcome outcome;
+    {
+        BusyScope busy(this);
+        editor_->ResetTo("General");
+        outcome = tq58::ChangeDestination(destinations_, static_cast<std::size_t>(index),
+                                          programFolder_, model_, store_, data_);
+        ShowDestinationMenu();
+        ShowNewData();
+        dataChanged_ = false;
+    }
+    if (!outcome.Ok) {
+        LogError(outcome.LogProcedure, outcome.LogDetail);
+        messages_.ShowFailure(outcome, ProgramTitle());
+    }
+}
+
+void MainWindow::ChoosePort(int index) {
+    for (std::size_t i = 0; i < menus_.Ports.size(); ++i) {
+        menus_.Ports[i]->setChecked(static_cast<int>(i) == index);
+    }
+    StorePortNumber(store_, index + 1);
+}
+
+void MainWindow::ToggleHexDump() {
+    hexDump_->parentWidget()->setVisible(menus_.Hexdump->isChecked());
+    BusyScope busy(this);
+    hexDump_->Refresh(data_);
+}
+
+void MainWindow::TransferProgram() {
+    if (ValidateCurrentPage()) {
+        RunTransfer(1);
+    }
+}
+
+void MainWindow::TransferRead() {
+    if (!ValidateCurrentPage() || !RunTransfer(0)) {
+        return;
+    }
+    ShowNewData();
+    currentFileName_.clear();
+    currentFileIsSettings_ = false;
+    UpdateCaption();
+    dataChanged_ = false;
+}
+
+bool MainWindow::RunTransfer(int) {
+    return false;
+}
+
+void MainWindow::ShowHelp(int context) {
+    ShowHelpTopic(this, programFolder_, context);
+}
+
+} // namespace tq58

@@ -1,0 +1,20 @@
+#pragma once
+
+#include "program/SettingsStore.h"
+
+#include <QDialog>
+
+namespace tq58 {
+
+// Options > "Port devices...": which device each port number 1 to 4 opens.
+class PortDevicesDialog : public QDialog {
+    Q_OBJECT
+
+public:
+    PortDevicesDialog(SettingsStore& store, QWidget* parent = nullptr);
+
+private:
+    SettingsStore& store_;
+};
+
+} // namespace tq58

@@ -1,0 +1,159 @@
+#include "gui/editor/EditorFrame.h"
+
+#include "files/TextCase.h"
+#include "gui/editor/EditorHost.h"
+#include "gui/editor/Page.h"
+
+#include <QHeaderView>
+#include <QSignalBlocker>
+#include <QStackedWidget>
+#include <QTreeWidget>
+
+namespace tq58 {
+
+namespace {
+
+constexpr int KeyRole = Qt::UserRole;
+
+QString KeyOf(const QTreeWidgetItem* item) {
+    return item ? item->data(0, KeyRole).toString() : QString();
+}
+
+QString Normalised(const std::string& key) {
+    return QString::fromStdString(ToUpperAscii(key));
+}
+
+} // namespace
+
+EditorFrame::EditorFrame(EditorHost& host, QWidget* parent)
+    : QSplitter(Qt::Horizontal, parent), host_(host), tree_(new QTreeWidget(this)),
+      data_(new QStackedWidget(this)) {
+    setObjectName("splMain");
+    setChildrenCollapsible(false);
+    tree_->setObjectName("tvTreeView");
+    tree_->setAccessibleName(tr("Navigation"));
+    tree_->setHeaderHidden(true);
+    tree_->setUniformRowHeights(true);
+    tree_->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    tree_->header()->setStretchLastSection(false);
+    data_->setObjectName("pictData");
+    data_->setAccessibleName(tr("Page"));
+    pages_ = CreatePages(host_, data_);
+    for (Page* page : pages_.All) {
+        data_->addWidget(page);
+    }
+    addWidget(tree_);
+    addWidget(data_);
+    setStretchFactor(1, 1);
+
+    connect(tree_, &QTreeWidget::currentItemChanged, this, &EditorFrame::OnCurrentItemChanged);
+    // Expanding a directory shows its entries' marks as they are now.
+    connect(tree_, &QTreeWidget::itemExpanded, this, [this] { RefreshTreeTexts(); });
+}
+
+Page* EditorFrame::PageFor(NodeKind kind) const {
+    const auto found = pages_.ByKind.find(kind);
+    return found == pages_.ByKind.end() ? nullptr : found->second;
+}
+
+QTreeWidgetItem* EditorFrame::ItemFor(const std::string& key) const {
+    return items_.value(Normalised(key), nullptr);
+}
+
+void EditorFrame::RebuildTree() {
+    const std::vector<TreeNode> nodes = BuildNavigationTree(host_.Data().Settings, host_.Model());
+    QSignalBlocker quiet(tree_);
+    tree_->setUpdatesEnabled(false);
+    tree_->clear();
+    items_.clear();
+    QList<QTreeWidgetItem*> roots;
+    for (const TreeNode& node : nodes) {
+        QTreeWidgetItem* parent = node.ParentKey.empty() ? nullptr : ItemFor(node.ParentKey);
+        auto* item = new QTreeWidgetItem(parent, QStringList(QString::fromStdString(node.Text)));
+        item->setData(0, KeyRole, QString::fromStdString(node.Key));
+        items_.insert(Normalised(node.Key), item);
+        if (!parent) {
+            roots << item;
+        }
+    }
+    tree_->addTopLevelItems(roots);
+    tree_->setUpdatesEnabled(true);
+    if (QTreeWidgetItem* current = ItemFor(currentKey_)) {
+        SelectItemQuietly(current);
+    } else {
+        ResetTo("General");
+    }
+}
+
+void EditorFrame::RefreshTreeTexts() {
+    const SettingsRecord& settings = host_.Data().Settings;
+    for (auto it = items_.cbegin(); it != items_.cend(); ++it) {
+        const QString text = QString::fromStdString(NodeText(it.key().toStdString(), settings));
+        if (it.value()->text(0) != text) {
+            it.value()->setText(0, text);
+        }
+    }
+}
+
+bool EditorFrame::SelectNode(const std::string& key) {
+    QTreeWidgetItem* item = ItemFor(key);
+    if (!item) {
+        return false;
+    }
+    tree_->setCurrentItem(item);
+    return Normalised(currentKey_) == Normalised(key);
+}
+
+void EditorFrame::ResetTo(const std::string& key) {
+    QTreeWidgetItem* item = ItemFor(key);
+    if (!item) {
+        return;
+    }
+    SelectItemQuietly(item);
+    ShowPage(KeyOf(item).toStdString());
+}
+
+void EditorFrame::ShowCurrentPage() {
+    ShowPage(currentKey_);
+}
+
+bool EditorFrame::ValidateCurrentPage() {
+    auto* page = qobject_cast<Page*>(data_->currentWidget());
+    return !page || page->CanLeave();
+}
+
+void EditorFrame::OnCurrentItemChanged(QTreeWidgetItem* current, QTreeWidgetItem* previous) {
+    emit HintChanged(QString::fromLatin1(TreeHint));
+    const QString key = KeyOf(current);
+    if (!current || Normalised(currentKey_) == Normalised(key.toStdString())) {
+        return;
+    }
+    if (!ValidateCurrentPage()) {
+        SelectItemQuietly(ItemFor(currentKey_) ? ItemFor(currentKey_) : previous);
+        return;
+    }
+    ShowPage(key.toStdString());
+}
+
+void EditorFrame::SelectItemQuietly(QTreeWidgetItem* item) {
+    QSignalBlocker quiet(tree_);
+    tree_->setCurrentItem(item);
+}
+
+void EditorFrame::ShowPage(const std::string& key) {
+    const std::optional<NodeRef> node = ParseNodeKey(key);
+    Page* page = node ? PageFor(node->Kind) : nullptr;
+    if (!page) {
+        return;
+    }
+    currentKey_ = key;
+    currentNode_ = *node;
+    {
+        FillScope filling(host_);
+        page->Fill(*node);
+    }
+    data_->setCurrentWidget(page);
+    emit HintChanged(QString::fromLatin1(TreeHint));
+}
+
+} // namespace tq58

@@ -1,0 +1,66 @@
+#pragma once
+
+#include "editor/NavigationTree.h"
+#include "model/ModelState.h"
+#include "model/RadioData.h"
+
+#include <QString>
+#include <string>
+
+namespace tq58 {
+
+class Messages;
+
+// What the pages need from the main window: the one copy of the radio data, the selected
+// model, the program's flags, the tree and the transfer dialog.
+class EditorHost {
+public:
+    virtual ~EditorHost() = default;
+
+    virtual RadioData& Data() = 0;
+    virtual const ModelState& Model() const = 0;
+    virtual Messages& Prompts() = 0;
+    // The title of the program's message boxes: "PC Program for " and the model's name.
+    virtual QString ProgramTitle() const = 0;
+
+    // On while controls are being filled from the record: change handlers then write nothing.
+    virtual bool EventsSuspended() const = 0;
+    virtual void SetEventsSuspended(bool suspended) = 0;
+    // Edits not yet saved; every change handler sets it.
+    virtual bool DataChanged() const = 0;
+    virtual void SetDataChanged(bool changed) = 0;
+
+    // The node whose page is shown.
+    virtual NodeRef CurrentNode() const = 0;
+    // Node texts follow the record again: enable marks and status names.
+    virtual void RefreshTreeTexts() = 0;
+    // The channel groups in use changed: the tree is built anew on the same node.
+    virtual void RebuildTree() = 0;
+    // A grid row's jump: the node is selected and its click runs, with the page check.
+    virtual void JumpToNode(const std::string& key) = 0;
+    // Opens the transfer dialog for a TransferOperation; true when it completed.
+    virtual bool RunTransfer(int operation) = 0;
+};
+
+// While controls are filled from the record: change handlers write nothing, and DataChanged
+// keeps the value it had, whatever the controls' signals do.
+class FillScope {
+public:
+    explicit FillScope(EditorHost& host)
+        : host_(host), suspended_(host.EventsSuspended()), changed_(host.DataChanged()) {
+        host_.SetEventsSuspended(true);
+    }
+    ~FillScope() {
+        host_.SetEventsSuspended(suspended_);
+        host_.SetDataChanged(changed_);
+    }
+    FillScope(const FillScope&) = delete;
+    FillScope& operator=(const FillScope&) = delete;
+
+private:
+    EditorHost& host_;
+    bool suspended_;
+    bool changed_;
+};
+
+} // namespace tq58
