@@ -1,0 +1,80 @@
+#include "gui/editor/RecordGrid.h"
+
+#include "program/UserSettings.h"
+
+#include <QHeaderView>
+#include <QKeyEvent>
+
+namespace tq58 {
+
+void GridModel::Show(GridList list) {
+    beginResetModel();
+    list_ = std::move(list);
+    endResetModel();
+}
+
+int GridModel::rowCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : list_.Rows;
+}
+
+int GridModel::columnCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : static_cast<int>(list_.Columns.size());
+}
+
+QVariant GridModel::data(const QModelIndex& index, int role) const {
+    if (role != Qt::DisplayRole || !index.isValid() || !list_.Cell) {
+        return {};
+    }
+    return list_.Cell(index.row(), index.column());
+}
+
+QVariant GridModel::headerData(int section, Qt::Orientation orientation, int role) const {
+    if (role != Qt::DisplayRole || orientation != Qt::Horizontal || section < 0 ||
+        section >= columnCount()) {
+        return {};
+    }
+    return list_.Columns[static_cast<std::size_t>(section)].Header;
+}
+
+RecordGrid::RecordGrid(const QString& objectName, const QString& accessibleName, QWidget* parent)
+    : QTableView(parent), model_(new GridModel(this)) {
+    setObjectName(objectName);
+    setAccessibleName(accessibleName);
+    setModel(model_);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setSelectionBehavior(QAbstractItemView::SelectRows);
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setTabKeyNavigation(false);
+    verticalHeader()->hide();
+    verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 4);
+    horizontalHeader()->setHighlightSections(false);
+    horizontalHeader()->setStretchLastSection(true);
+    connect(this, &QTableView::doubleClicked, this,
+            [this](const QModelIndex& index) { emit RowActivated(index.row() + 1); });
+}
+
+void RecordGrid::Show(GridList list) {
+    std::vector<int> widths;
+    for (const GridColumn& column : list.Columns) {
+        widths.push_back(column.WidthTwips / TwipsPerPixel);
+    }
+    model_->Show(std::move(list));
+    for (std::size_t column = 0; column < widths.size(); ++column) {
+        setColumnWidth(static_cast<int>(column), widths[column]);
+    }
+    if (model_->rowCount() > 0) {
+        selectRow(0);
+    }
+}
+
+void RecordGrid::keyPressEvent(QKeyEvent* event) {
+    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) &&
+        currentIndex().isValid()) {
+        emit RowActivated(currentIndex().row() + 1);
+        return;
+    }
+    QTableView::keyPressEvent(event);
+}
+
+} // namespace tq58

@@ -1,0 +1,65 @@
+#pragma once
+
+#include <QAbstractTableModel>
+#include <QTableView>
+#include <functional>
+#include <vector>
+
+namespace tq58 {
+
+struct GridColumn {
+    QString Header;
+    int WidthTwips = 0;
+};
+
+// What a grid lists: its columns, its rows and the text of every cell. The channel and the
+// directory grids differ only in this description.
+struct GridList {
+    std::vector<GridColumn> Columns;
+    int Rows = 0;
+    std::function<QString(int row, int column)> Cell;
+};
+
+// A read-only table over a list of the record; cells are formatted when they are shown.
+class GridModel : public QAbstractTableModel {
+    Q_OBJECT
+
+public:
+    using QAbstractTableModel::QAbstractTableModel;
+
+    void Show(GridList list);
+    const GridList& List() const { return list_; }
+
+    int rowCount(const QModelIndex& parent = {}) const override;
+    int columnCount(const QModelIndex& parent = {}) const override;
+    QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
+    QVariant headerData(int section, Qt::Orientation orientation,
+                        int role = Qt::DisplayRole) const override;
+
+private:
+    GridList list_;
+};
+
+// The program's grids (MSFlexGrid1, MSFlexGrid2): one fixed header row, whole rows selected,
+// nothing editable. A double click or Enter on a row asks to jump to its page.
+class RecordGrid : public QTableView {
+    Q_OBJECT
+
+public:
+    RecordGrid(const QString& objectName, const QString& accessibleName, QWidget* parent = nullptr);
+
+    void Show(GridList list);
+    GridModel* Model() const { return model_; }
+
+signals:
+    // row counts from 1, as the grid's rows below its header always have.
+    void RowActivated(int row);
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    GridModel* model_;
+};
+
+} // namespace tq58
