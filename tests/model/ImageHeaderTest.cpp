@@ -287,8 +287,8 @@ TEST(PrepareHeaderPropertyTest, TouchesOnlyHeaderBytesAndSettlesAtOnce) {
 
 TEST(PrepareOutgoingImageTest, NewDataGetsItsHeaderAndChecksum) {
     RadioData data;
-    ASSERT_TRUE(NewData(data, ModelOf(2)).Ok());
-    ASSERT_TRUE(PrepareOutgoingImage(data, ModelOf(2)).Ok());
+    ASSERT_TRUE(NewData(data, ModelOf(2)).Ok);
+    ASSERT_TRUE(PrepareOutgoingImage(data, ModelOf(2)).Ok);
     int sum = 0;
     for (int address = 0x42; address <= 0x5E; ++address) {
         sum += data.MemoryImage[address];
@@ -303,11 +303,11 @@ TEST(PrepareOutgoingImageTest, NewDataGetsItsHeaderAndChecksum) {
 
 TEST(PrepareOutgoingImageTest, HeaderFollowsTheSettingsJustEncoded) {
     RadioData data;
-    ASSERT_TRUE(NewData(data, ModelOf(2)).Ok());
+    ASSERT_TRUE(NewData(data, ModelOf(2)).Ok);
     DisableAll(data.Settings.CHUSA);
     data.Settings.DscBasicSetup.UserMmsi = "211000001";
     data.Settings.AtisCallSign[0].MID = "211";
-    ASSERT_TRUE(PrepareOutgoingImage(data, ModelOf(2)).Ok());
+    ASSERT_TRUE(PrepareOutgoingImage(data, ModelOf(2)).Ok);
     EXPECT_EQ(data.MemoryImage[0x00C0], 0);
     EXPECT_EQ(BytesAt(data.MemoryImage, 0x0021, 6), (Bytes{1, 0, 0, 0x1E, 0, 0x1E}));
     EXPECT_EQ(data.MemoryImage[0x0195], 1);
@@ -317,7 +317,7 @@ TEST(PrepareOutgoingImageTest, HeaderFollowsTheSettingsJustEncoded) {
     data.Settings.CommonSetup.ResumeTime = 300;
     data.Settings.DscBasicSetup.UserMmsi = "";
     const Image before = data.MemoryImage;
-    EXPECT_FALSE(PrepareOutgoingImage(data, ModelOf(2)).Ok());
+    EXPECT_FALSE(PrepareOutgoingImage(data, ModelOf(2)).Ok);
     EXPECT_EQ(data.MemoryImage, before);
 }
 
