@@ -63,10 +63,7 @@ TEST_F(ReportTextTest, NewDataReportMatchesTheSavedReportCharacterForCharacter) 
                      std::ios::binary);
     const std::string saved{std::istreambuf_iterator<char>(in), {}};
     ASSERT_FALSE(saved.empty());
-    const std::string report = BuildReport(data, model);
-    EXPECT_EQ(report + "\r\n", saved);
-    EXPECT_TRUE(report.starts_with("\r\n\r\n##### Usable CH Group Setup #####\r\n"));
-    EXPECT_FALSE(report.ends_with("\n"));
+    EXPECT_EQ(BuildReport(data, model) + "\r\n", saved);
 }
 
 // Without ATIS the report is the same but for its two ATIS sections.
@@ -193,8 +190,6 @@ TEST_F(ReportTextTest, ExpChannelsWithSnappedFrequencies) {
     Check("Programable Exp Channel", 66,
           {{2, "1   1 A  ENABLE  156.0600  156.0625  LOW  --  ---  0   WORKING CHAN"},
            {65, "64  12C  ------  ---.----  ---.----  ---  --  ---  --  ------------"}});
-    EXPECT_DOUBLE_EQ(first.Rxfreq, 156.06);
-    EXPECT_DOUBLE_EQ(first.Txfreq, 156.0625);
 }
 
 } // namespace
