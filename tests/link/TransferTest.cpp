@@ -40,19 +40,6 @@ std::vector<SimBlock> Blocks(int first, int end, int length = 64) {
     return blocks;
 }
 
-TEST(TransferTexts, CaptionsAndInstructions) {
-    EXPECT_EQ(OperationCaption(0), "Read from Radio");
-    EXPECT_EQ(OperationCaption(1), "Program to Radio");
-    EXPECT_EQ(OperationCaption(3), "Clear DSC Log Data");
-    EXPECT_EQ(OperationCaption(4), "Clear Distress Log Data");
-    EXPECT_EQ(OperationCaption(2), "");
-    const std::string text = TransferInstructions();
-    EXPECT_EQ(text.rfind("1.Connect the QYL cable", 0), 0u);
-    EXPECT_NE(text.find("while\r\n   turning the power on.\r\n   The Radio display"),
-              std::string::npos);
-    EXPECT_EQ(text.substr(text.size() - 35), "\r\n3.Press the [OK] button to start.");
-}
-
 TEST(TransferRun, AFullReadTakesOverTheSettingsAndNothingElse) {
     TransferRig rig;
     for (int i = 0; i < ImageSize; ++i) {
@@ -187,8 +174,6 @@ TEST(TransferRun, OutcomesOfChecksAndDataPhases) {
          "Radio not ready!!|", "SY2 SR1 RD0 WR0 CAN0", "Radio is busy!!|"},
         {"unknown radio state", ReadFromRadio, [](R& r) { r.radio.Faults.StatusField = "07"; },
          "Radio not ready!!|", "SY2 SR1 RD0 WR0 CAN0", "", nullptr, "#CMDOK\r\n"},
-        {"status ERROR once", ClearDistressLog, [](R& r) { r.radio.Faults.Refuse["#TQPSR"] = 1; },
-         "Complete!!|", "SY2 SR2 RD3 WR30 CAN0", "", nullptr, nullptr, true},
         {"status ERROR 3 times, OK", ClearDistressLog,
          [](R& r) {
              r.radio.Faults.Refuse["#TQPSR"] = 3;
@@ -322,19 +307,6 @@ TEST(TransferRun, CancelWhileIdleClosesAndWhileBusyOnlyCancels) {
     EXPECT_FALSE(transfer.PressOk());
     EXPECT_FALSE(closedWhileBusy);
     EXPECT_TRUE(rig.link.CancelFlag);
-}
-
-TEST(TransferRun, DebugModeReportsEachStep) {
-    TransferRig rig;
-    rig.link.DebugMode = true;
-    Transfer transfer = rig.Make(ClearDistressLog);
-    transfer.OpenDialog();
-    ASSERT_TRUE(transfer.PressOk());
-    EXPECT_EQ(rig.host.Statuses,
-              (Texts{"starting at debug mode..", "startsync...", "19200,N,8,1",
-                     "sending 'ACMD:002'...", "57600,N,8,1", "sending '#CMDSY'...(1)",
-                     "sending '#CMDSY'...(2)", "sync ok", "status check..", "status check.. OK",
-                     "model check...", "product-code check...", "radio clear Distress...", ""}));
 }
 
 } // namespace
