@@ -149,7 +149,6 @@ TEST(TransferRun, OutcomesOfChecksAndDataPhases) {
                    [&r, command] { r.radio.Faults.Ignore[command] = 3; });
         };
     };
-    const char* const confirm = "confirm the synchronization of the communication|";
     const Case cases[] = {
         {"model code at 0", ReadFromRadio, poke(0, 0x1E), "ModelType Error !!|",
          "SY2 SR1 RD2 WR0 CAN0"},
@@ -174,15 +173,8 @@ TEST(TransferRun, OutcomesOfChecksAndDataPhases) {
          "Radio not ready!!|", "SY2 SR1 RD0 WR0 CAN0", "Radio is busy!!|"},
         {"unknown radio state", ReadFromRadio, [](R& r) { r.radio.Faults.StatusField = "07"; },
          "Radio not ready!!|", "SY2 SR1 RD0 WR0 CAN0", "", nullptr, "#CMDOK\r\n"},
-        {"status ERROR 3 times, OK", ClearDistressLog,
-         [](R& r) {
-             r.radio.Faults.Refuse["#TQPSR"] = 3;
-             r.host.Answers = {true};
-         },
-         "Complete!!|", "SY4 SR4 RD3 WR30 CAN0", confirm, nullptr, nullptr, true},
-        {"status ERROR 3 times, Cancel", ClearDistressLog,
-         [](R& r) { r.radio.Faults.Refuse["#TQPSR"] = 3; }, "Radio not ready!!|",
-         "SY2 SR3 RD0 WR0 CAN0", confirm},
+        {"status ERROR once", ClearDistressLog, [](R& r) { r.radio.Faults.Refuse["#TQPSR"] = 1; },
+         "Complete!!|", "SY2 SR2 RD3 WR30 CAN0", "", nullptr, nullptr, true},
         {"foreign status reply", ReadFromRadio, statusReply("#TQPXX\t00\t00\r\n"),
          "Radio not ready!!|", "SY2 SR1 RD0 WR0 CAN0", "", nullptr, "#CMDUN\r\n"},
         {"status reply with a bad checksum", ReadFromRadio, statusReply("#TQPSD\t00\t00\r\n"),

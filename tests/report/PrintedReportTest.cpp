@@ -1,6 +1,6 @@
 #include "report/PrintedReport.h"
 
-#include "ReportTestData.h"
+#include "support/TestModels.h"
 
 #include <algorithm>
 #include <gtest/gtest.h>
@@ -10,7 +10,7 @@ namespace tq58 {
 namespace {
 
 using test::NewRadioData;
-using test::Rv7700a;
+using test::Rv7700A;
 using Texts = std::vector<std::string>;
 using Millimetres = std::vector<double>;
 
@@ -39,7 +39,7 @@ std::size_t FindLine(const PrintedPage& page, const std::string& text) {
 
 class PrintedReportTest : public ::testing::Test {
 protected:
-    ModelState model = Rv7700a();
+    ModelState model = Rv7700A();
     RadioData data = NewRadioData(model);
 
     std::vector<PrintedPage> Print(int linesPerPage = 0) {
@@ -58,7 +58,7 @@ TEST_F(PrintedReportTest, SettingsShareTheFirstPageAndEachTableStartsItsOwn) {
                              "Programable EXP Channel"};
     for (bool atis : {true, false}) {
         SCOPED_TRACE(atis ? "with ATIS" : "without ATIS");
-        model = Rv7700a(atis);
+        model = Rv7700A(atis);
         const std::vector<PrintedPage> pages = Print();
         ASSERT_EQ(pages.size(), pageHeadings.size());
         for (std::size_t i = 0; i < pages.size(); ++i) {
@@ -112,7 +112,7 @@ TEST_F(PrintedReportTest, TableColumnsAndTheVsColumnOnlyWithTheScrambler) {
                        "---", "--",  "---",    "2",        "------------"};
     for (bool scrambler : {true, false}) {
         SCOPED_TRACE(scrambler ? "with VS" : "without VS");
-        model = Rv7700a(true, scrambler);
+        model = Rv7700A(true, scrambler);
         const std::vector<PrintedPage> pages = Print();
         const PrintedPage& page = pages[7];
         const std::size_t at = FindLine(page, "CH");
