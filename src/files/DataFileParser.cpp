@@ -3,6 +3,8 @@
 #include "files/TextCase.h"
 #include "files/WholeFile.h"
 
+#include <optional>
+
 namespace tq58 {
 
 namespace {
@@ -102,12 +104,13 @@ DataSections ParseDataText(std::string_view text) {
     return sections;
 }
 
-std::optional<DataSections> ParseDataFile(const std::string& path) {
-    const FileBytes file = ReadWholeFile(path);
-    if (!file.Bytes) {
-        return std::nullopt;
+Outcome ParseDataFile(const std::string& path, DataSections& sections) {
+    std::string text;
+    const Outcome read = ReadWholeFile(path, text);
+    if (read.Ok) {
+        sections = ParseDataText(text);
     }
-    return ParseDataText(*file.Bytes);
+    return read;
 }
 
 std::string GetDataValue(const DataSections& sections, std::string_view section,

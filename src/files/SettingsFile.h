@@ -7,6 +7,7 @@
 #include "model/Outcome.h"
 #include "model/RadioData.h"
 
+#include <optional>
 #include <string>
 
 namespace tq58 {

@@ -130,17 +130,16 @@ Outcome FileRead2(const std::string& path, RadioData& data, const ModelState& mo
     if (!std::filesystem::exists(path, missing)) {
         return ModelTypeError();
     }
-    const FileBytes file = ReadWholeFile(path);
-    if (!file.Bytes) {
-        return Outcome::Failure(FileReadErrorMessage, MessageIcon::Exclamation, "frmMain.FileRead2",
-                                file.Error);
+    std::string text;
+    if (const Outcome read = ReadWholeFile(path, text); !read.Ok) {
+        return read.Reported(FileReadErrorMessage, MessageIcon::Exclamation, "frmMain.FileRead2");
     }
-    if (DataFileModelType(*file.Bytes) != model.ModelType) {
+    if (DataFileModelType(text) != model.ModelType) {
         return ModelTypeError();
     }
     RadioData fresh = data;
     NewData(fresh, model, loadModelDefaults);
-    FillSettingsRecord(ParseDataText(*file.Bytes), fresh.Settings, model);
+    FillSettingsRecord(ParseDataText(text), fresh.Settings, model);
     data = std::move(fresh);
     return Outcome::Success();
 }

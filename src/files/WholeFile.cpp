@@ -32,6 +32,10 @@ bool WriteBytes(const fs::path& path, const std::string& bytes) {
     return !out.fail();
 }
 
+Outcome FileFailure(std::string reason) {
+    return Outcome::Failure({}, MessageIcon::Exclamation, {}, std::move(reason));
+}
+
 // A symbolic link stays a link: the file it points to is replaced.
 fs::path ReplaceableTarget(const fs::path& path) {
     std::error_code error;
@@ -44,42 +48,43 @@ fs::path ReplaceableTarget(const fs::path& path) {
 
 } // namespace
 
-FileBytes ReadWholeFile(const std::string& path, std::uintmax_t maxBytes) {
+Outcome ReadWholeFile(const std::string& path, std::string& bytes, std::uintmax_t maxBytes) {
     std::error_code error;
     if (!fs::is_regular_file(path, error)) {
-        return {std::nullopt, error ? error.message() : "not a readable file: " + path};
+        return FileFailure(error ? error.message() : "not a readable file: " + path);
     }
     const std::uintmax_t size = fs::file_size(path, error);
     if (error || size > maxBytes) {
-        return {std::nullopt, "too large to read: " + path};
+        return FileFailure("too large to read: " + path);
     }
     std::ifstream in(path, std::ios::binary);
     if (!in) {
-        return {std::nullopt, "cannot open " + path};
+        return FileFailure("cannot open " + path);
     }
     std::ostringstream contents;
     contents << in.rdbuf();
     if (in.bad()) {
-        return {std::nullopt, "cannot read " + path};
+        return FileFailure("cannot read " + path);
     }
-    return {contents.str(), {}};
+    bytes = contents.str();
+    return Outcome::Success();
 }
 
-std::string ReplaceFileContents(const std::string& path, const std::string& bytes) {
+Outcome ReplaceFileContents(const std::string& path, const std::string& bytes) {
     const fs::path target = ReplaceableTarget(path);
     if (target.filename().empty()) {
-        return "no file name in " + path;
+        return FileFailure("no file name in " + path);
     }
     std::error_code error;
     const bool replacing = fs::exists(target, error);
     // A rename would replace a read-only file too; refuse what could not be written in place.
     if (replacing && !std::ofstream(target, std::ios::binary | std::ios::app)) {
-        return "cannot write " + path;
+        return FileFailure("cannot write " + path);
     }
     const fs::path temporary = TemporaryPathFor(target);
     if (!WriteBytes(temporary, bytes)) {
         fs::remove(temporary, error);
-        return "cannot write " + path;
+        return FileFailure("cannot write " + path);
     }
     if (replacing) {
         fs::permissions(temporary, fs::status(target, error).permissions(), error);
@@ -88,9 +93,9 @@ std::string ReplaceFileContents(const std::string& path, const std::string& byte
     if (error) {
         std::error_code ignored;
         fs::remove(temporary, ignored);
-        return "cannot replace " + path + ": " + error.message();
+        return FileFailure("cannot replace " + path + ": " + error.message());
     }
-    return {};
+    return Outcome::Success();
 }
 
 } // namespace tq58

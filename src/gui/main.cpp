@@ -26,7 +26,7 @@ int main(int argc, char** argv) {
 
     tq58::RadioData data;
     const auto loader = tq58::MakeDefaultImageLoader(programFolder, model, store);
-    if (const auto result = tq58::NewData(data, model, loader); !result.Ok()) {
+    if (const auto result = tq58::NewData(data, model, loader); !result.Ok) {
         QMessageBox::critical(nullptr, "TQ58", "Data Error!!");
         return 1;
     }

@@ -280,10 +280,10 @@ std::string FindUnstorableField(const SettingsRecord& settings) {
     return FindUnstorableScramble(settings);
 }
 
-EncodeResult EncodeImage(RadioData& data, const ModelState& model) {
+Outcome EncodeImage(RadioData& data, const ModelState& model) {
     SettingsRecord& settings = data.Settings;
-    if (std::string field = FindUnstorableField(settings); !field.empty()) {
-        return {field};
+    if (const std::string field = FindUnstorableField(settings); !field.empty()) {
+        return Outcome::Failure({}, MessageIcon::Exclamation, {}, "cannot store " + field);
     }
     if (IsKnownModel(model.ModelType)) {
         SwitchOffEmptyGroups(settings);
@@ -302,7 +302,7 @@ EncodeResult EncodeImage(RadioData& data, const ModelState& model) {
     EncodeDirectory(image, IndividualDirectoryBase, settings.CHMMSID);
     EncodeDirectory(image, GroupDirectoryBase, settings.CHGRPID);
     EncodeExpChannels(image, settings.CHEXP);
-    return {};
+    return Outcome::Success();
 }
 
 } // namespace tq58

@@ -162,9 +162,9 @@ std::uint8_t HeaderChecksum(const Image& image, int first, int count) {
     return static_cast<std::uint8_t>(sum % 256);
 }
 
-EncodeResult PrepareOutgoingImage(RadioData& data, const ModelState& model) {
-    EncodeResult result = EncodeImage(data, model);
-    if (result.Ok()) {
+Outcome PrepareOutgoingImage(RadioData& data, const ModelState& model) {
+    Outcome result = EncodeImage(data, model);
+    if (result.Ok) {
         PrepareImageHeader(data.MemoryImage, data.Settings);
         data.MemoryImage[HeaderChecksumAddress] =
             HeaderChecksum(data.MemoryImage, HeaderChecksumFirst, HeaderChecksumCount);

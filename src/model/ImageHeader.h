@@ -27,6 +27,6 @@ int FirstEnabled(const std::vector<ChannelRecord>& list, int firstIndex = 0);
 // Everything an image needs before it leaves the program (to the radio or an image file):
 // the encoder, the header preparation and the header checksum. On an encoder failure the
 // image is left untouched.
-[[nodiscard]] EncodeResult PrepareOutgoingImage(RadioData& data, const ModelState& model);
+[[nodiscard]] Outcome PrepareOutgoingImage(RadioData& data, const ModelState& model);
 
 } // namespace tq58

@@ -63,11 +63,11 @@ TEST_F(ImageFileTest, TheModelCodeMustStandAtBothEnds) {
 }
 
 TEST_F(ImageFileTest, ImagesOfTheModelLoad) {
-    EXPECT_TRUE(FileReadIni(folder.File("7700.hex"), data, Rv7700A()));
+    EXPECT_TRUE(FileReadIni(folder.File("7700.hex"), data, Rv7700A()).Ok);
     EXPECT_EQ(data.Settings.CHUSA[0].ChTag, "FROMFILE");
     EXPECT_EQ(Bytes(data), folder.Read("7700.hex"));
     RadioData forM = NewRadioData(Rv7700AM());
-    EXPECT_TRUE(FileReadIni(folder.File("7700.hex"), forM, Rv7700AM()));
+    EXPECT_TRUE(FileReadIni(folder.File("7700.hex"), forM, Rv7700AM()).Ok);
     RadioData small = NewRadioData(Rv7200A());
     EXPECT_TRUE(ReadHexFileAs(folder.File("7200.hex"), small, Rv7200A()).Ok);
     EXPECT_EQ(small.Settings.CHUSA[0].ChTag, "FROMFILE");
@@ -91,8 +91,8 @@ TEST_F(ImageFileTest, BadFilesReportTheirFailureAndChangeNothing) {
     for (const auto& [name, message] : cases) {
         SCOPED_TRACE(name);
         const bool missing = std::string(name) == "missing.hex";
-        Outcome failure;
-        EXPECT_FALSE(FileReadIni(folder.File(name), data, Rv7700A(), &failure));
+        const Outcome failure = FileReadIni(folder.File(name), data, Rv7700A());
+        EXPECT_FALSE(failure.Ok);
         EXPECT_EQ(failure.LogProcedure, missing ? "frmMain.FileReadIni" : "");
         EXPECT_EQ(failure.LogDetail.empty(), !missing);
         const Outcome outcome = ReadHexFileAs(folder.File(name), data, Rv7700A());

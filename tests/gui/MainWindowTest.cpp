@@ -17,7 +17,7 @@ private slots:
         model.ModelType = 2;
         model.ModelName = ModelNameOf(2);
         RadioData data;
-        QVERIFY(NewData(data, model).Ok());
+        QVERIFY(NewData(data, model).Ok);
 
         MainWindow window(data, model);
         window.show();

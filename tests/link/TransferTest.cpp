@@ -13,7 +13,7 @@ struct TransferRig : LinkRig {
     TransferRig() {
         model.ModelType = 1;
         model.ModelName = "RV7200A";
-        EXPECT_TRUE(NewData(data, model).Ok());
+        EXPECT_TRUE(NewData(data, model).Ok);
     }
     Transfer Make(int operation) { return Transfer(link, data, model, operation); }
     // Calls `action` once, at the first yield where `when` holds.

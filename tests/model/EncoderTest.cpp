@@ -27,8 +27,8 @@ protected:
     }
     Bytes At(int address, int count) const { return BytesAt(data.MemoryImage, address, count); }
     void Encode() {
-        const EncodeResult result = EncodeImage(data, model);
-        ASSERT_TRUE(result.Ok()) << result.FailedField;
+        const Outcome result = EncodeImage(data, model);
+        ASSERT_TRUE(result.Ok) << result.LogDetail;
     }
 };
 
@@ -381,9 +381,9 @@ TEST(EncoderRangeTest, FailsNamingTheFieldAndLeavesTheImageAlone) {
         c.Break(data.Settings);
         const Image before = data.MemoryImage;
         EXPECT_FALSE(FindUnstorableField(data.Settings).empty());
-        const EncodeResult result = EncodeImage(data, ModelOf(2));
-        EXPECT_FALSE(result.Ok());
-        EXPECT_TRUE(MentionsAny(result.FailedField, c.FieldNames)) << result.FailedField;
+        const Outcome result = EncodeImage(data, ModelOf(2));
+        EXPECT_FALSE(result.Ok);
+        EXPECT_TRUE(MentionsAny(result.LogDetail, c.FieldNames)) << result.LogDetail;
         EXPECT_EQ(data.MemoryImage, before);
     }
 }
@@ -445,9 +445,9 @@ TEST(EncoderFrequencyTest, TwoHundredMegahertzOrMoreIsNeverStoredAsAnother) {
         data.Settings.CHEXP[11].Txfreq = megahertz;
         data.Settings.CHEXP[12].Rxfreq = 199.9999;
         const Image before = data.MemoryImage;
-        const EncodeResult result = EncodeImage(data, ModelOf(2));
-        if (!result.Ok()) {
-            EXPECT_NE(result.FailedField.find("freq"), std::string::npos) << result.FailedField;
+        const Outcome result = EncodeImage(data, ModelOf(2));
+        if (!result.Ok) {
+            EXPECT_NE(result.LogDetail.find("freq"), std::string::npos) << result.LogDetail;
             EXPECT_EQ(data.MemoryImage, before);
             continue;
         }

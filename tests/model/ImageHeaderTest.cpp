@@ -218,12 +218,12 @@ TEST(PrepareHeaderPropertyTest, TouchesOnlyHeaderBytesAndSettlesAtOnce) {
 
 TEST(PrepareOutgoingImageTest, HeaderAndChecksumFollowTheSettingsJustEncoded) {
     RadioData data;
-    ASSERT_TRUE(NewData(data, ModelOf(2)).Ok());
+    ASSERT_TRUE(NewData(data, ModelOf(2)).Ok);
     data.MemoryImage[0x42] = 0x11;
     DisableAll(data.Settings.CHUSA);
     data.Settings.DscBasicSetup.UserMmsi = "211000001";
     data.Settings.AtisCallSign[0].MID = "211";
-    ASSERT_TRUE(PrepareOutgoingImage(data, ModelOf(2)).Ok());
+    ASSERT_TRUE(PrepareOutgoingImage(data, ModelOf(2)).Ok);
     EXPECT_EQ(data.MemoryImage[0x00C0], 0);
     EXPECT_EQ(BytesAt(data.MemoryImage, 0x0021, 6), (Bytes{1, 0, 0, 0x1E, 0, 0x1E}));
     EXPECT_EQ(data.MemoryImage[0x0195], 1);
@@ -237,7 +237,7 @@ TEST(PrepareOutgoingImageTest, HeaderAndChecksumFollowTheSettingsJustEncoded) {
     data.MemoryImage[0x005F] = 0x99; // an encoder failure leaves the image untouched
     data.Settings.CommonSetup.ResumeTime = 300;
     const Image before = data.MemoryImage;
-    EXPECT_FALSE(PrepareOutgoingImage(data, ModelOf(2)).Ok());
+    EXPECT_FALSE(PrepareOutgoingImage(data, ModelOf(2)).Ok);
     EXPECT_EQ(data.MemoryImage, before);
 }
 

@@ -96,8 +96,8 @@ protected:
     RadioData data;
 
     void MakeNewData() {
-        const EncodeResult result = NewData(data, ModelOf(GetParam().ModelType));
-        ASSERT_TRUE(result.Ok()) << result.FailedField;
+        const Outcome result = NewData(data, ModelOf(GetParam().ModelType));
+        ASSERT_TRUE(result.Ok) << result.LogDetail;
     }
 };
 
@@ -239,8 +239,8 @@ TEST(NewDataTest, DefaultImageLoaderRunsLastAndItsDataStands) {
         loaded.MemoryImage[0x0028] = 7;
         loaded.Settings.CommonSetup.TxPoDisplay = 7;
     };
-    const EncodeResult result = NewData(data, ModelOf(2), loader);
-    EXPECT_TRUE(result.Ok()) << result.FailedField;
+    const Outcome result = NewData(data, ModelOf(2), loader);
+    EXPECT_TRUE(result.Ok) << result.LogDetail;
     EXPECT_EQ(calls, 1);
     EXPECT_EQ(BytesAt(data.MemoryImage, 0x0028, 1), Bytes{7});
     EXPECT_EQ(data.MemoryImage[0x0400], 0x42);
@@ -252,8 +252,8 @@ TEST(NewDataTest, UnknownModelLeavesTheImageUnfilled) {
         RadioData data;
         data.MemoryImage = ImageFilledWith(fill);
         data.ImageLastAddress = fill == 0 ? 0 : 1234;
-        const EncodeResult result = NewData(data, ModelOf(fill == 0 ? 0 : 5));
-        EXPECT_TRUE(result.Ok()) << result.FailedField;
+        const Outcome result = NewData(data, ModelOf(fill == 0 ? 0 : 5));
+        EXPECT_TRUE(result.Ok) << result.LogDetail;
         EXPECT_EQ(data.ImageLastAddress, fill == 0 ? 0 : 1234);
         for (const int address : {0x0000, 0x7FFE, 0x0430, 0x5F00}) {
             EXPECT_EQ(BytesAt(data.MemoryImage, address, 2), Bytes(2, fill)) << address;

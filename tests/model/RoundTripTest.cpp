@@ -335,11 +335,11 @@ TEST(RoundTripTest, RecordEncodedThenDecodedLosesOnlyWhatTheImageCannotHold) {
         const Image before = data.MemoryImage;
 
         RadioData unknownModel = data; // no group check, but the same bytes left alone
-        ASSERT_TRUE(EncodeImage(unknownModel, ModelOf(9)).Ok());
+        ASSERT_TRUE(EncodeImage(unknownModel, ModelOf(9)).Ok);
         EXPECT_EQ(ForeignBitChanges(before, unknownModel.MemoryImage), std::vector<int>{});
 
-        const EncodeResult result = EncodeImage(data, KnownModel(seed));
-        ASSERT_TRUE(result.Ok()) << result.FailedField;
+        const Outcome result = EncodeImage(data, KnownModel(seed));
+        ASSERT_TRUE(result.Ok) << result.LogDetail;
         EXPECT_EQ(ForeignBitChanges(before, data.MemoryImage), std::vector<int>{});
         DecodeImage(data, KnownModel(seed));
         ExpectSameSettings(data.Settings, expected);
@@ -361,10 +361,10 @@ TEST(RoundTripTest, RandomImageSettlesAfterOneEncoding) {
         const ModelState model = KnownModel(seed);
 
         DecodeImage(data, model);
-        ASSERT_TRUE(EncodeImage(data, model).Ok());
+        ASSERT_TRUE(EncodeImage(data, model).Ok);
         const Image once = data.MemoryImage;
         DecodeImage(data, model);
-        ASSERT_TRUE(EncodeImage(data, model).Ok());
+        ASSERT_TRUE(EncodeImage(data, model).Ok);
 
         EXPECT_EQ(test::ChangedAddresses(once, data.MemoryImage), std::vector<int>{});
         EXPECT_EQ(ForeignBitChanges(original, once), std::vector<int>{});
@@ -380,7 +380,7 @@ TEST(RoundTripTest, CallSignWithInnerSpaceSettlesAfterTwoPasses) {
                                   {0xFF, 'A', 'B', 0xFF, '1', '2'}};
     for (const test::Bytes& expected : passes) {
         DecodeImage(data, model);
-        ASSERT_TRUE(EncodeImage(data, model).Ok());
+        ASSERT_TRUE(EncodeImage(data, model).Ok);
         EXPECT_EQ(test::BytesAt(data.MemoryImage, 0x5500, 6), expected);
     }
 }

@@ -22,7 +22,7 @@ RadioData LoadDestination(const ModelState& model, const std::string& destinatio
     RadioData data;
     NewData(data, model);
     EXPECT_TRUE(
-        FileReadIni(DefaultImagePath(ProgramFolder, destination, model.ModelType), data, model))
+        FileReadIni(DefaultImagePath(ProgramFolder, destination, model.ModelType), data, model).Ok)
         << destination;
     return data;
 }

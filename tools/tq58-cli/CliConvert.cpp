@@ -23,12 +23,11 @@ int RunConvert(const std::vector<std::string>& words) {
     const std::string programFolder = ProgramFolder(args);
     RadioData data;
     ModelState model;
-    std::string error;
-    if (!LoadInput(args.Positional()[0], modelType, programFolder, data, model, error) ||
-        !WriteOutput(args.Positional()[1], data, model, error)) {
-        return Failure(error);
+    Outcome outcome = LoadInput(args.Positional()[0], modelType, programFolder, data, model);
+    if (outcome.Ok) {
+        outcome = WriteOutput(args.Positional()[1], data, model);
     }
-    return ExitOk;
+    return outcome.Ok ? ExitOk : Failure(outcome);
 }
 
 } // namespace tq58::cli
