@@ -49,17 +49,5 @@ TEST(ChannelPlansTest, PlansDifferOnChannelFifteenTwentyAndSafetySpelling) {
     EXPECT_FALSE(intl[41].Enable);
 }
 
-TEST(ChannelPlansTest, WeatherListHasTenReceiveOnlyRecordsNamedByFrequency) {
-    std::vector<ChannelRecord> list(4);
-    BuildWxList(list);
-    ASSERT_EQ(list.size(), 10u);
-    for (int i = 0; i < 10; ++i) {
-        EXPECT_EQ(list[i].Position, i + 1);
-        EXPECT_TRUE(list[i].Enable && list[i].Duplex && !list[i].TxEnable && !list[i].LowPower);
-    }
-    EXPECT_EQ(list[0].ChTag, "162.550MHZ");
-    EXPECT_EQ(list[9].ChTag, "163.275MHZ");
-}
-
 } // namespace
 } // namespace tq58

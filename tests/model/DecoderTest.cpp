@@ -112,22 +112,6 @@ TEST_F(DecoderTest, DirectoryEndsAtTheFirstEntryWithoutMmsi) {
     EXPECT_EQ(s.CHGRPID[31], (DirectoryRecord{true, "", "0123456780"})); // a full one is whole
 }
 
-TEST(DecoderPartsTest, EachPartReadsOnlyItsOwnFields) {
-    RadioData data = DataWithPlans(0xFF);
-    const SettingsRecord before = data.Settings;
-    DecodeCommonPart(data, ModelOf(2));
-    EXPECT_EQ(data.Settings.CommonSetup.OffsetTime, 31);
-    EXPECT_EQ(data.Settings.CHUSA, before.CHUSA);
-    EXPECT_EQ(data.Settings.CHEXP, before.CHEXP);
-    EXPECT_EQ(data.Settings.CHMMSID, before.CHMMSID);
-
-    data.Settings = before;
-    DecodeExpChannels(data);
-    EXPECT_TRUE(data.Settings.CHEXP[63].Enable && data.Settings.CHEXP[63].Narrow);
-    data.Settings.CHEXP = before.CHEXP;
-    EXPECT_EQ(data.Settings, before);
-}
-
 TEST(DecoderListSizeTest, ListsOfAnyLengthReadNoMoreThanTheirSlots) {
     RadioData data = DataWithPlans(0xFF);
     SettingsRecord& s = data.Settings;

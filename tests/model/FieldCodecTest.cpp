@@ -13,19 +13,6 @@ using test::BytesAt;
 using test::ImageFilledWith;
 using test::PutBytes;
 
-TEST(BitFieldTest, CountFromTheLeastSignificantBit) {
-    EXPECT_EQ(GetBit(0x20, 5), 1);
-    EXPECT_EQ(GetBit(0xFE, 0), 0);
-    EXPECT_EQ(GetBit(0xFF, 8), 0);
-    EXPECT_EQ(GetBits(0x6A, 3, 3), 5);
-    std::uint8_t value = 0x81;
-    SetBit(value, 0, 7);
-    SetBit(value, 2, 3); // only 1 sets
-    EXPECT_EQ(value, 0x01);
-    SetBits(value, 3, 3, 13);
-    EXPECT_EQ(value, 0x0B);
-}
-
 TEST(TextFieldTest, ReadingStopsAtOrSkipsForeignBytes) {
     Image image = ImageFilledWith(0xFF);
     EXPECT_EQ(ReadText(image, 0x100, 16), "");

@@ -76,25 +76,6 @@ TEST_F(PrintedReportTest, SettingsShareTheFirstPageAndEachTableStartsItsOwn) {
     }
 }
 
-TEST_F(PrintedReportTest, SettingValuesInThirtyMillimetreColumnsFromFifty) {
-    data.Settings.AtisCallSign[0] = {"123", "ABC"};
-    data.Settings.AtisCallSign[10] = {"456", "DEF"};
-    const struct {
-        Texts texts;
-        Millimetres positions;
-    } cases[] = {{{"Status name", "----", "----", "----", "----"}, {0, 50, 80, 110, 140}},
-                 {{"User MMSI:", "----- Count : 0"}, {0, 80}},
-                 {{"No.1", "123", "ABC", "No.11", "456", "DEF"}, {0, 50, 80, 110, 140, 170}}};
-    const PrintedPage page = Print().front();
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.texts.front());
-        const std::size_t at = FindLine(page, c.texts.front());
-        ASSERT_LT(at, page.Lines.size());
-        EXPECT_EQ(TextsOf(page.Lines[at]), c.texts);
-        EXPECT_EQ(PositionsOf(page.Lines[at]), c.positions);
-    }
-}
-
 // Column, rule and first row of a table, with and without the scrambler's VS column.
 TEST_F(PrintedReportTest, TableColumnsAndTheVsColumnOnlyWithTheScrambler) {
     ChannelRecord& exp = data.Settings.CHEXP[0];
@@ -103,13 +84,14 @@ TEST_F(PrintedReportTest, TableColumnsAndTheVsColumnOnlyWithTheScrambler) {
     exp.CHDisplayL = "7";
     exp.CHDisplayR = "B";
     exp.Scramble = 6;
+    exp.ChTag = "PORT"; // printed without the text form's padding
     const Texts columns = {"CH",  "CHD", "ENABLE", "RX(MHz)", "TX(MHz)",
                            "LOW", "UP",  "MEM",    "VS",      "CH Name"};
     const Texts rule = {"--",  "---", "------", "--------", "--------",
                         "---", "--",  "---",    "--",       "------------"};
     const Millimetres positions = {0, 7, 17, 34, 53, 72, 82, 89, 99, 106};
     const Texts row = {"1",   "7 B", "ENABLE", "156.0600", "---.----",
-                       "---", "--",  "---",    "2",        "------------"};
+                       "---", "--",  "---",    "2",        "PORT"};
     for (bool scrambler : {true, false}) {
         SCOPED_TRACE(scrambler ? "with VS" : "without VS");
         model = Rv7700A(true, scrambler);
