@@ -76,16 +76,6 @@ TEST_F(ReportTextTest, NewDataReportMatchesTheSavedReportCharacterForCharacter) 
     EXPECT_EQ(BuildReport(data, model) + "\r\n", saved);
 }
 
-// Without ATIS the report is the same but for its two ATIS sections.
-TEST_F(ReportTextTest, AtisSectionsOnlyWithAtis) {
-    const std::string full = BuildReport(data, model);
-    const std::size_t from = full.find("\r\n\r\n##### ATIS Setup (Common) #####\r\n");
-    const std::size_t to = full.find("\r\n\r\n##### Programable USA Channel #####\r\n");
-    ASSERT_LT(from, to);
-    ASSERT_NE(to, std::string::npos);
-    EXPECT_EQ(BuildReport(data, Rv7700A(false)), full.substr(0, from) + full.substr(to));
-}
-
 TEST_F(ReportTextTest, SettingSectionsShowEditedValues) {
     auto& groups = data.Settings.UsableChGroup;
     groups[GroupUsa].PriorityCh = -1;
