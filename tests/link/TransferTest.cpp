@@ -194,11 +194,8 @@ TEST(TransferRun, OutcomesOfChecksAndDataPhases) {
         {"no link start", ReadFromRadio, [](R& r) { r.radio.Faults.RadioSilent = true; }, "",
          "SY6 SR0 RD0 WR0 CAN0"},
         {"Cancel in the model check", ReadFromRadio,
-         [](R& r) {
-             r.radio.Faults.Ignore["#TQPRD"] = 1;
-             r.CancelAfter("#TQPRD", 1);
-         },
-         "", "SY2 SR1 RD1 WR0 CAN0"},
+         [](R& r) { r.radio.Faults.Ignore["#TQPRD"] = 1, r.CancelAfter("#TQPRD", 1); }, "",
+         "SY2 SR1 RD1 WR0 CAN0"},
         {"a read fails midway", ReadFromRadio,
          [](R& r) {
              // The 50th reply is already on its way; the 51st is the bad one.
