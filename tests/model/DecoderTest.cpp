@@ -112,22 +112,5 @@ TEST_F(DecoderTest, DirectoryEndsAtTheFirstEntryWithoutMmsi) {
     EXPECT_EQ(s.CHGRPID[31], (DirectoryRecord{true, "", "0123456780"})); // a full one is whole
 }
 
-TEST(DecoderListSizeTest, ListsOfAnyLengthReadNoMoreThanTheirSlots) {
-    RadioData data = DataWithPlans(0xFF);
-    SettingsRecord& s = data.Settings;
-    s.CHWX.resize(3);
-    s.CHEXP.resize(70);
-    s.CHUSA.resize(250);
-    s.CHCAN.clear();
-    s.CHEXP[69].ChTag = s.CHUSA[245].ChTag = "KEEP";
-    DecodeImage(data, ModelOf(2));
-    EXPECT_EQ(s.CHWX.size(), 3u);
-    EXPECT_TRUE(s.CHCAN.empty());
-    EXPECT_TRUE(s.CHEXP[63].Enable && !s.CHEXP[69].Enable);
-    EXPECT_TRUE(s.CHUSA[239].Enable && !s.CHUSA[245].Enable);
-    EXPECT_EQ(s.CHEXP[69].ChTag, "KEEP");
-    EXPECT_EQ(s.CHUSA[245].ChTag, "KEEP");
-}
-
 } // namespace
 } // namespace tq58

@@ -60,7 +60,7 @@ TEST_F(EncoderTest, GroupWithoutChannelInUseIsSwitchedOffForKnownModelsOnly) {
     EXPECT_EQ(image[0x00F0], 0);
 }
 
-TEST_F(EncoderTest, ExpGroupBitsGoIntoEveryExpRecordEvenOfAShortList) {
+TEST_F(EncoderTest, ExpGroupBitsGoIntoEveryExpRecordAndKeepTheirOtherBits) {
     s.UsableChGroup[3].ExpChGroup = {true, false, true};
     for (const std::uint8_t fill : {0xFF, 0x00}) {
         image.fill(fill);
@@ -69,73 +69,14 @@ TEST_F(EncoderTest, ExpGroupBitsGoIntoEveryExpRecordEvenOfAShortList) {
             EXPECT_EQ(image[0x0E00 + 16 * j], fill == 0xFF ? 0xFB : 0x0A) << j;
         }
     }
-    s.CHEXP.resize(3);
-    s.CHEXP[2].Enable = true;
-    s.UsableChGroup[3] = {true, false, 0, "", {false, true, false}};
-    image.fill(0xFF);
-    Encode();
-    for (int j = 0; j < 64; ++j) {
-        EXPECT_EQ(image[0x0E00 + 16 * j], 0xF5) << j;
-    }
-    EXPECT_EQ(At(0x0294, 3), (Bytes{0x20, 0xFF, 0xFF}));
-    EXPECT_EQ(image[0x0E31], 0xFF);
-    EXPECT_EQ(image[0x00F0], 1);
 }
 
-// Short lists write their own bitmap bits, clear the rest of their last byte and no more.
-TEST_F(EncoderTest, ShortAndEmptyListsWriteOnlyTheirOwnBytes) {
-    const std::tuple<int, std::vector<int>, Bytes> weather[] = {
-        {8, {0, 2, 7}, {0xA1, 0x00}}, {9, {8}, {0x00, 0x80}}, {10, {0, 9}, {0x80, 0x40}}};
-    for (const auto& [size, enabled, bytes] : weather) {
-        image.fill(0xFF);
-        s.CHWX.assign(size, ChannelRecord{});
-        for (const int n : enabled) {
-            s.CHWX[n].Enable = true;
-        }
-        Encode();
-        EXPECT_EQ(At(0x0290, 2), bytes) << size;
-    }
+TEST_F(EncoderTest, WeatherBitmapsClearTheBitsAfterTheTenthRecord) {
     image.fill(0xFF);
-    s.CHUSA.resize(16);
-    for (ChannelRecord& r : s.CHUSA) {
-        r.Enable = true;
-        r.ScanMemory = r.Position == 15;
-        r.ChTag = "T";
-    }
+    s.CHWX[9].ScanMemory = true;
     Encode();
-    EXPECT_EQ(At(0x0200, 4), (Bytes{0xFF, 0xFF, 0x00, 0xFF}));
-    EXPECT_EQ(At(0x0300, 4), (Bytes{0x00, 0x01, 0x00, 0xFF}));
-    EXPECT_EQ(At(0x1700 + 16 * 15, 17), (Bytes{'T', 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF,
-                                               0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF}));
-    EXPECT_EQ(image[0x0500 + 2 * 16], 0xFF);
-
-    image.fill(0x5A);
-    s.CHUSA.clear();
-    s.CHWX.clear();
-    s.CHEXP.clear();
-    s.UsableChGroup[0].Enable = true;
-    Encode();
-    EXPECT_FALSE(s.UsableChGroup[0].Enable);
-    EXPECT_EQ(At(0x1700, 16), Bytes(16, 0x5A));
-    EXPECT_EQ((Bytes{image[0x0201], image[0x0291], image[0x0295]}), Bytes(3, 0x5A));
-}
-
-TEST_F(EncoderTest, ListsLongerThanTheirAreaStopAtTheLastSlot) {
-    s.CHWX.resize(12, s.CHWX[0]);
-    s.CHEXP.resize(70);
-    for (ChannelRecord& r : s.CHEXP) {
-        r.Enable = true;
-        r.ChTag = "EXP";
-    }
-    s.CHUSA.resize(250, s.CHUSA[32]);
-    const Image before = image;
-    Encode();
-    EXPECT_EQ(At(0x0290, 4), (Bytes{0xFF, 0xF0, 0x5A, 0x5A}));
-    EXPECT_EQ(At(0x0294, 9), (Bytes{0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0x5A}));
-    for (const auto& [address, count] :
-         {std::pair{0x4DA0, 32}, {0x1200, 0x70}, {0x5300, 0x60}, {0x06E0, 0x20}, {0x021E, 2}}) {
-        EXPECT_EQ(At(address, count), BytesAt(before, address, count)) << std::hex << address;
-    }
+    EXPECT_EQ(At(0x0290, 2), (Bytes{0xFF, 0xC0}));
+    EXPECT_EQ(At(0x0390, 2), (Bytes{0x00, 0x40}));
 }
 
 TEST_F(EncoderTest, DigitTextsKeepTheirTypedFormAndKillerGroupsGoOutForEveryModel) {
