@@ -2,7 +2,6 @@
 
 #include "support/RadioFixtures.h"
 
-#include <functional>
 #include <gtest/gtest.h>
 
 namespace tq58 {
@@ -90,36 +89,6 @@ TEST(FrequencyFieldTest, ThreeBcdBytesAboveOneHundredMegahertz) {
         WriteFrequency(image, 0x0E05, megahertz);
         EXPECT_EQ(BytesAt(image, 0x0E04, 5), (Bytes{0xEE, bytes[0], bytes[1], bytes[2], 0xEE}))
             << megahertz;
-    }
-}
-
-// Fields that start near the end of the image neither read nor write past it.
-TEST(ImageBoundTest, FieldsStopAtTheImagesEnd) {
-    struct GuardedImage {
-        Image image = ImageFilledWith(0xFF);
-        std::array<std::uint8_t, 32> after{};
-    };
-    const std::function<std::string(const Image&)> readers[] = {
-        [](const Image& i) { return ReadText(i, 0x7FFF, 16); },
-        [](const Image& i) { return ReadCallSignText(i, 0x7FFF, 3); },
-        [](const Image& i) { return ReadDigits(i, 0x7FFE); },
-        [](const Image& i) { return std::to_string(ReadFrequency(i, 0x7FFE)); }};
-    for (const auto& reader : readers) {
-        GuardedImage guarded;
-        PutBytes(guarded.image, 0x7FFE, {0x12, 'Y'});
-        const std::string inside = reader(guarded.image);
-        guarded.after.fill(0x34);
-        EXPECT_EQ(reader(guarded.image), inside);
-    }
-    const std::function<void(Image&)> writers[] = {
-        [](Image& i) { WriteText(i, 0x7FFE, "ABCD", 4); },
-        [](Image& i) { WriteCallSignText(i, 0x7FFF, "XYZ"); },
-        [](Image& i) { WriteDigits(i, 0x7FFD, "123456", false); },
-        [](Image& i) { WriteFrequency(i, 0x7FFF, 156.025); }};
-    for (const auto& writer : writers) {
-        GuardedImage guarded;
-        writer(guarded.image);
-        EXPECT_EQ(guarded.after, (std::array<std::uint8_t, 32>{}));
     }
 }
 

@@ -93,18 +93,5 @@ TEST(NewDataTest, UnknownModelLeavesTheImageUnfilledButEncodesTheRecord) {
     EXPECT_TRUE(data.Settings.UsableChGroup[3].Enable); // no group check for unknown models
 }
 
-TEST(NewDataTest, LevelTablesAreWrittenOnlyWhenExactlySixteenBytes) {
-    Image image = ImageFilledWith(0x11);
-    for (const char* text : {"00,93,AE,C0,C8,D2,DB,E1,E4,EA,ED,F0,F6,F9,FC",
-                             "00,93,AE,C0,C8,D2,DB,E1,E4,EA,ED,F0,F6,F9,FC,FF,00",
-                             "00,93,AE,C0,C8,D2,DB,E1,E4,EA,ED,F0,F6,F9,FC,XX", ""}) {
-        WriteLevelTable(image, 0x0430, text);
-    }
-    EXPECT_EQ(image, ImageFilledWith(0x11));
-    WriteLevelTable(image, 0x0430, "00,93,AE,C0,C8,D2,DB,E1,E4,EA,ED,F0,F6,F9,FC,FF");
-    EXPECT_EQ(BytesAt(image, 0x042F, 3), (Bytes{0x11, 0x00, 0x93}));
-    EXPECT_EQ(BytesAt(image, 0x043E, 3), (Bytes{0xFC, 0xFF, 0x11}));
-}
-
 } // namespace
 } // namespace tq58
