@@ -148,11 +148,11 @@ TEST_F(PrepareHeaderTest, UnusableChannelListEntriesAreBlanked) {
     for (const int address : {0x0100, 0x0120}) {
         PutBytes(image, address, list);
     }
-    PutBytes(image, 0x0110, {0x00, 0x21}); // past the eighth entry
+    PutBytes(image, 0x0110, {0x00, 0x20}); // past the eighth entry
     Prepare();
     const Bytes blanked = {0xFF, 0xFF, 0x00, 0x21, 0xFF, 0xFF, 0x01, 0x00, 0xFF, 0xFF, 0x00, 0xEF};
     EXPECT_EQ(BytesAt(image, 0x0100, 12), blanked);
-    EXPECT_EQ(BytesAt(image, 0x0110, 2), (Bytes{0x00, 0x21}));
+    EXPECT_EQ(BytesAt(image, 0x0110, 2), (Bytes{0x00, 0x20}));
     EXPECT_EQ(BytesAt(image, 0x0120, 2), (Bytes{0x00, 0x20}));
 
     SetGroupFlags(image, "1010"); // a disabled group's list is blanked whole
