@@ -219,21 +219,6 @@ TEST_F(SettingsFileTest, APartialFileFillsWhatItNamesAndKeepsOrEmptiesTheRest) {
     EXPECT_EQ(read.Settings.AtisCallSign[0].MID, "");
 }
 
-TEST_F(SettingsFileTest, DamagedFilesReadWhatTheyHold) {
-    RadioData data = fresh;
-    MakeUnusual(data.Settings);
-    const std::string text = SettingsFileText(data.Settings, Rv7700A());
-    const RadioData truncated = ReadText(text.substr(0, text.find("[CHINT0]") + 12), Rv7700A());
-    EXPECT_EQ(truncated.Settings.CommonSetup, data.Settings.CommonSetup);
-    EXPECT_EQ(truncated.Settings.CHUSA, data.Settings.CHUSA);
-    EXPECT_EQ(truncated.Settings.CHINT, fresh.Settings.CHINT);
-
-    const std::string huge = "ChTag=#" + std::string(1 << 20, 'x') + "\r\n";
-    const RadioData read = ReadText(Inserted(text, "[CHUSA2]\r\nPosition=2\r\n", huge), Rv7700A());
-    EXPECT_EQ(read.Settings.CHUSA[2].ChTag.size(), 1u << 20);
-    EXPECT_EQ(read.Settings.CHUSA[3], data.Settings.CHUSA[3]);
-}
-
 TEST_F(SettingsFileTest, FilesOfNoOrAnotherModelLeaveTheDataExactlyAsItWas) {
     const std::pair<const char*, std::optional<std::string>> files[] = {
         {"other.dat", SettingsFileText(NewRadioData(Rv7200A()).Settings, Rv7200A())},
