@@ -220,22 +220,19 @@ TEST_F(SettingsFileTest, APartialFileFillsWhatItNamesAndKeepsOrEmptiesTheRest) {
 }
 
 TEST_F(SettingsFileTest, FilesOfNoOrAnotherModelLeaveTheDataExactlyAsItWas) {
-    const std::pair<const char*, std::optional<std::string>> files[] = {
+    const std::pair<const char*, std::string> files[] = {
         {"other.dat", SettingsFileText(NewRadioData(Rv7200A()).Settings, Rv7200A())},
         {"nomodel.dat", "[MAIN]\r\nMODEL=#RV7700A\r\n"},
         {"word.dat", "[MAIN]\r\nMODELTYPE=two\r\n"},
         {"fraction.dat", "[MAIN]\r\nMODELTYPE=2.5\r\n"},
         {"section.dat", "[OTHER]\r\nMODELTYPE=2\r\n"},
-        {"empty.dat", ""},
-        {"missing.dat", std::nullopt}};
+        {"empty.dat", ""}};
     std::filesystem::create_directory(folder.File("folder.dat"));
     RadioData data = fresh;
     data.Settings.CHINT[0].ChTag = "unsaved edit";
     const RadioData before = data;
     for (const auto& [name, text] : files) {
-        if (text) {
-            folder.Write(name, *text);
-        }
+        folder.Write(name, text);
         const Outcome outcome = FileRead2(folder.File(name), data, Rv7700A());
         EXPECT_EQ(outcome.Message, "ModelType Error !!") << name;
         EXPECT_EQ(outcome.Icon, MessageIcon::Critical) << name;

@@ -118,6 +118,7 @@ TEST(EncoderRangeTest, FailsNamingTheFieldAndLeavesTheImageAlone) {
         {[](auto& s) { s.UsableChGroup[2].PriorityCh = 65536; }, {"PriorityCh", "Priority CH"}},
         {[](auto& s) { s.CHUSA[200].Scramble = 256; }, {"Scramble"}},
         {[](auto& s) { s.CHEXP[63].Scramble = -1; }, {"Scramble"}},
+        {[](auto& s) { s.CHEXP[5].Txfreq = 200; }, {"CHEXP[5].Txfreq"}},
         {[](auto& s) { s.AutoPosSetup.Entry[1].INTERVAL = 256; }, {"INTERVAL"}},
         {[](auto& s) { s.AutoPosSetup.Entry[0].SELECTCALL = -1; }, {"SELECTCALL"}},
         {[](auto& s) {
@@ -156,28 +157,6 @@ TEST_F(EncoderTest, ValuesAtTheEdgesAreStored) {
     Encode();
     EXPECT_EQ(At(0x0046, 4), Bytes(4, 0xFF));
     EXPECT_EQ(image[0x0500], 0xCE);
-}
-
-// The field holds two digits before the point: 200 MHz and above must never come back as
-// another frequency. Failing the encoding or storing no frequency are both sound.
-TEST(EncoderFrequencyTest, TwoHundredMegahertzOrMoreIsNeverStoredAsAnother) {
-    for (const double megahertz : {200.0, 256.5, 1000.0}) {
-        SCOPED_TRACE(megahertz);
-        RadioData data = DataWithPlans(0x5A);
-        data.Settings.CHEXP[10].Rxfreq = megahertz;
-        data.Settings.CHEXP[11].Txfreq = megahertz;
-        data.Settings.CHEXP[12].Rxfreq = 199.9999;
-        const Image before = data.MemoryImage;
-        const Outcome result = EncodeImage(data, ModelOf(2));
-        if (!result.Ok) {
-            EXPECT_NE(result.LogDetail.find("freq"), std::string::npos) << result.LogDetail;
-            EXPECT_EQ(data.MemoryImage, before);
-            continue;
-        }
-        EXPECT_EQ(BytesAt(data.MemoryImage, 0x0EA5, 3), Bytes(3, 0x00));
-        EXPECT_EQ(BytesAt(data.MemoryImage, 0x0EB8, 3), Bytes(3, 0x00));
-        EXPECT_EQ(BytesAt(data.MemoryImage, 0x0EC5, 3), (Bytes{0x99, 0x99, 0x99}));
-    }
 }
 
 } // namespace
