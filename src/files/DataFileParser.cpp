@@ -87,14 +87,14 @@ DataSections ParseDataText(std::string_view text) {
     DataSections sections;
     bool inSection = false;
     for (const std::string_view line : SplitLines(text)) {
-        if (const auto name = HeaderName(line)) {
-            sections.Open(ToUpperAscii(TrimBlanks(*name)));
-            inSection = true;
-        } else if (!inSection) {
-            continue;
-        } else if (const auto equals = EqualsPosition(line)) {
+        // Inside a section an entry wins over a header: a hand-edited "[A=B]" is an entry.
+        const auto equals = inSection ? EqualsPosition(line) : std::nullopt;
+        if (equals) {
             sections.Add(ToUpperAscii(TrimBlanks(line.substr(0, *equals))),
                          EntryValue(line.substr(*equals + 1)));
+        } else if (const auto name = HeaderName(line)) {
+            sections.Open(ToUpperAscii(TrimBlanks(*name)));
+            inSection = true;
         } else if (line.find('[') != std::string_view::npos) {
             // A stray "[" closes the section: what follows belongs to no section until
             // the next header.

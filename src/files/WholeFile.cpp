@@ -1,6 +1,8 @@
 #include "files/WholeFile.h"
 
 #include <atomic>
+#include <cctype>
+#include <cerrno>
 #include <chrono>
 #include <filesystem>
 #include <fstream>
@@ -36,6 +38,25 @@ Outcome FileFailure(std::string reason) {
     return Outcome::Failure({}, MessageIcon::Exclamation, {}, std::move(reason));
 }
 
+// The reason in the words of the program's messages: "cannot read a.dat: no such file".
+Outcome Unreadable(const std::string& path, const std::string& reason) {
+    return FileFailure("cannot read " + path + ": " + reason);
+}
+
+std::string ReasonOf(const std::error_code& error) {
+    if (error == std::errc::no_such_file_or_directory) {
+        return "no such file";
+    }
+    if (error == std::errc::permission_denied || error == std::errc::operation_not_permitted) {
+        return "permission denied";
+    }
+    std::string reason = error ? error.message() : "cannot be opened";
+    if (!reason.empty()) {
+        reason[0] = static_cast<char>(std::tolower(static_cast<unsigned char>(reason[0])));
+    }
+    return reason;
+}
+
 // A symbolic link stays a link: the file it points to is replaced.
 fs::path ReplaceableTarget(const fs::path& path) {
     std::error_code error;
@@ -50,23 +71,36 @@ fs::path ReplaceableTarget(const fs::path& path) {
 
 Outcome ReadWholeFile(const std::string& path, std::string& bytes, std::uintmax_t maxBytes) {
     std::error_code error;
-    if (!fs::is_regular_file(path, error)) {
-        return FileFailure(error ? error.message() : "not a readable file: " + path);
+    const fs::file_status status = fs::status(path, error);
+    // Only a regular file has an end: a FIFO or a device would block or never stop.
+    if (status.type() == fs::file_type::not_found) {
+        return Unreadable(path, "no such file");
+    }
+    if (error || fs::is_directory(status) || !fs::is_regular_file(status)) {
+        return Unreadable(path, error                      ? ReasonOf(error)
+                                : fs::is_directory(status) ? "a folder"
+                                                           : "not a regular file");
     }
     const std::uintmax_t size = fs::file_size(path, error);
     if (error || size > maxBytes) {
-        return FileFailure("too large to read: " + path);
+        return Unreadable(path, error ? ReasonOf(error)
+                                      : "larger than " + std::to_string(maxBytes) + " bytes");
     }
+    errno = 0;
     std::ifstream in(path, std::ios::binary);
     if (!in) {
-        return FileFailure("cannot open " + path);
+        return Unreadable(path, ReasonOf(std::error_code(errno, std::generic_category())));
     }
     std::ostringstream contents;
     contents << in.rdbuf();
     if (in.bad()) {
-        return FileFailure("cannot read " + path);
+        return Unreadable(path, "read error");
     }
-    bytes = contents.str();
+    // A file that grew while it was read is refused as one that was too long already.
+    if (contents.view().size() > maxBytes) {
+        return Unreadable(path, "larger than " + std::to_string(maxBytes) + " bytes");
+    }
+    bytes = std::move(contents).str();
     return Outcome::Success();
 }
 

@@ -3,7 +3,6 @@
 #include "files/ImageFile.h"
 #include "files/SettingsFile.h"
 #include "files/TextCase.h"
-#include "files/WholeFile.h"
 #include "model/ModelCatalogue.h"
 #include "program/Destinations.h"
 #include "program/ModelSelection.h"
@@ -47,11 +46,6 @@ std::optional<int> ModelOfImage(const Image& image) {
     return std::nullopt;
 }
 
-std::optional<int> ModelOfSettingsFile(const std::string& path) {
-    std::string text;
-    return ReadWholeFile(path, text).Ok ? DataFileModelType(text) : std::nullopt;
-}
-
 // A settings file is read over new data with the default image of the remembered
 // destination; the command line remembers nothing, so that is the program's default.
 Outcome LoadSettingsFile(const std::string& path, const ModelState& model,
@@ -80,8 +74,12 @@ Outcome LoadImageFile(const std::string& path, const ModelState& model, RadioDat
 // The model the input names itself; absent when it names none.
 Outcome InputModel(const std::string& path, FileKind kind, std::optional<int>& modelType) {
     if (kind == FileKind::Settings) {
-        modelType = ModelOfSettingsFile(path);
-        return Outcome::Success();
+        std::string text;
+        const Outcome read = ReadSettingsText(path, text);
+        if (read.Ok) {
+            modelType = DataFileModelType(text);
+        }
+        return read;
     }
     Image image;
     if (const Outcome read = ReadImageFile(path, image); !read.Ok) {
@@ -99,6 +97,19 @@ Outcome InputModel(const std::string& path, FileKind kind, std::optional<int>& m
 
 bool IsDataFilePath(const std::string& path) {
     return KindOf(path) != FileKind::Unknown;
+}
+
+bool IsSameKind(const std::string& path, const std::string& other) {
+    return KindOf(path) == KindOf(other);
+}
+
+bool IsSameFile(const std::string& path, const std::string& other) {
+    std::error_code error;
+    return std::filesystem::equivalent(path, other, error) && !error;
+}
+
+std::string SameFileError(const std::string& input, const std::string& output) {
+    return "the output " + output + " is the input " + input + "; it would be replaced";
 }
 
 std::string ProgramFolder(const CliArgs& args) {

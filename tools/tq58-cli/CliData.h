@@ -26,6 +26,12 @@ Outcome LoadInput(const std::string& path, const std::optional<int>& modelOverri
 
 // True for the paths LoadInput and WriteOutput can tell the kind of: .dat and .hex.
 bool IsDataFilePath(const std::string& path);
+bool IsSameKind(const std::string& path, const std::string& other);
+
+// True when both name one existing file, under any name: the same path, a link, a hard link.
+// A verb refuses to write such an output where it would replace its input with other data.
+bool IsSameFile(const std::string& path, const std::string& other);
+std::string SameFileError(const std::string& input, const std::string& output);
 
 // Writes a .dat (the record as it stands) or a .hex (encoded, header prepared, checksummed).
 Outcome WriteOutput(const std::string& path, RadioData& data, const ModelState& model);

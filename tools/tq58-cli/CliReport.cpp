@@ -34,16 +34,19 @@ int RunReport(const std::vector<std::string>& words) {
             return UsageError("unknown model '" + *modelText + "'");
         }
     }
+    const std::string& input = args.Positional().front();
+    const auto output = args.Value("-o");
+    if (output && IsSameFile(input, *output)) {
+        return UsageError(SameFileError(input, *output));
+    }
     RadioData data;
     ModelState model;
-    if (const Outcome loaded =
-            LoadInput(args.Positional().front(), modelOverride, ProgramFolder(args), data, model);
+    if (const Outcome loaded = LoadInput(input, modelOverride, ProgramFolder(args), data, model);
         !loaded.Ok) {
         return Failure(loaded);
     }
     // Saved as the report window saves it: the text followed by one line break.
     const std::string saved = BuildReport(data, model) + ReportLineBreak;
-    const auto output = args.Value("-o");
     if (!output) {
         std::cout.write(saved.data(), static_cast<std::streamsize>(saved.size()));
         return std::cout.flush() ? ExitOk : Failure("FileSave Error!!");
