@@ -156,7 +156,16 @@ private slots:
         Tab(mmsi);
         QTRY_COMPARE(harness_->LastShown(), QString("User MMSI|Data Error!!"));
         QTRY_COMPARE(QApplication::focusWidget(), mmsi);
-        QVERIFY2(!harness_->SelectNode("Common"), "the page check refuses as well");
+        // A click on another node: the page check refuses once more, with one message.
+        harness_->shown.clear();
+        QTreeWidgetItem* common =
+            harness_->Tree()->findItems("Common Setup", Qt::MatchExactly | Qt::MatchRecursive)[0];
+        QTest::mouseClick(harness_->Tree()->viewport(), Qt::LeftButton, {},
+                          harness_->Tree()->visualItemRect(common).center());
+        QTRY_COMPARE(QApplication::focusWidget(), mmsi);
+        QCoreApplication::processEvents();
+        QCOMPARE(harness_->shown, QStringList{"User MMSI|Data Error!!"});
+        QCOMPARE(harness_->window->Editor()->CurrentKey(), std::string("DSC"));
 
         harness_->shown.clear();
         TypeInto(mmsi, "");

@@ -92,6 +92,8 @@ void AtisPage::BuildCommon(QWidget* child) {
 void AtisPage::BuildCallSigns(QWidget* child) {
     auto* content = new QWidget;
     auto* rows = new QGridLayout(content);
+    rows->setContentsMargins(6, 6, 6, 6);
+    rows->setHorizontalSpacing(4);
     rows->setVerticalSpacing(2);
     for (int column = 0; column < CallSignColumns; ++column) {
         auto* mid = new QLabel(tr("MID"));

@@ -72,12 +72,13 @@ bool CheckedEntries::eventFilter(QObject* watched, QEvent* event) {
 }
 
 // The focus moved on to another control of the page: the entry is checked now. When it moved
-// out of the page (to the tree, say), the page check that follows takes care of it.
+// out of the page (to the tree, say), the page check that follows takes care of it, and when
+// that check already refused, the focus is back in the field.
 void CheckedEntries::CheckAfterLeaving(QLineEdit* field) {
     Entry* entry = Find(field);
     const QWidget* focus = QApplication::focusWidget();
-    if (!entry->pending || !focus || !page_->isAncestorOf(focus) || !field->isEnabled() ||
-        !field->isVisible()) {
+    if (!entry->pending || !focus || focus == field || !page_->isAncestorOf(focus) ||
+        !field->isEnabled() || !field->isVisible()) {
         return;
     }
     if (!CheckEntry(*entry)) {

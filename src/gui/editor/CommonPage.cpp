@@ -50,13 +50,16 @@ struct SectionFrame {
     const char* caption;
     int row;
     int column;
+    int rowSpan;
+    int columnSpan;
 };
 
+// The wide TX power list gets a row of its own; the others stand in two columns below it.
 constexpr std::array<SectionFrame, 4> Sections{{
-    {"fraCommonTXMode", "Starting TX Mode", 0, 0},
-    {"fraCommonScan", "Scanning Function", 1, 0},
-    {"pictCommonNMEA", "NMEA Data Input", 0, 1},
-    {"pictCommonWeater", "Weather CH Function", 1, 1},
+    {"fraCommonTXMode", "Starting TX Mode", 0, 0, 1, 2},
+    {"fraCommonScan", "Scanning Function", 1, 0, 2, 1},
+    {"pictCommonNMEA", "NMEA Data Input", 1, 1, 1, 1},
+    {"pictCommonWeater", "Weather CH Function", 2, 1, 1, 1},
 }};
 
 void Bind(Bindings& bindings, EditorHost& host, const CommonControl& control, QComboBox* box,
@@ -85,9 +88,10 @@ CommonPage::CommonPage(EditorHost& host, const QString& objectName, QWidget* par
     for (std::size_t s = 0; s < Sections.size(); ++s) {
         QGroupBox* section = NewSection(tr(Sections[s].caption), &rows[s]);
         section->setObjectName(Sections[s].name);
-        grid->addWidget(section, Sections[s].row, Sections[s].column);
+        grid->addWidget(section, Sections[s].row, Sections[s].column, Sections[s].rowSpan,
+                        Sections[s].columnSpan);
     }
-    grid->setRowStretch(2, 1);
+    grid->setRowStretch(3, 1);
     grid->setColumnStretch(2, 1);
 
     // The settings that only matter while scanning hang from SCAN by a connector line.
@@ -117,6 +121,9 @@ CommonPage::CommonPage(EditorHost& host, const QString& objectName, QWidget* par
             after = [this] { ApplyScan(); };
         }
         Bind(bindings_, host_, control, box, after);
+    }
+    for (std::size_t s = 0; s < rows.size(); ++s) {
+        rows[s]->setRowStretch(used[s], 1);
     }
     auto* page = new QVBoxLayout(this);
     page->setContentsMargins(0, 0, 0, 0);

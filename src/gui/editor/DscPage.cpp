@@ -52,26 +52,34 @@ template <std::size_t N> bool& Element(std::array<bool, N>& flags, int k) {
     return flags[static_cast<std::size_t>(k)];
 }
 
-// A tab's content: its sections in columns, and a scroll bar should the window be too small.
-QScrollArea* Columns(std::initializer_list<std::initializer_list<QWidget*>> columns) {
-    auto* content = new QWidget;
-    auto* layout = new QHBoxLayout(content);
-    for (const auto& sections : columns) {
-        auto* column = new QVBoxLayout;
-        for (QWidget* section : sections) {
-            column->addWidget(section);
-        }
-        column->addStretch(1);
-        layout->addLayout(column);
+// Sections one below the other, or side by side, as the tab's width allows.
+QWidget* Stacked(std::initializer_list<QWidget*> sections) {
+    auto* stack = new QWidget;
+    auto* layout = new QVBoxLayout(stack);
+    layout->setContentsMargins(0, 0, 0, 0);
+    for (QWidget* section : sections) {
+        layout->addWidget(section);
     }
     layout->addStretch(1);
-    return Scrolled(content);
+    return stack;
 }
 
+QWidget* SideBySide(std::initializer_list<QWidget*> sections) {
+    auto* row = new QWidget;
+    auto* layout = new QHBoxLayout(row);
+    layout->setContentsMargins(0, 0, 0, 0);
+    for (QWidget* section : sections) {
+        layout->addWidget(section, 0, Qt::AlignTop);
+    }
+    return row;
+}
+
+// A tab's content, with a scroll bar should the window be too small for it.
 void Fit(QWidget* child, QWidget* content) {
+    content->layout()->setContentsMargins(6, 6, 6, 6);
     auto* layout = new QVBoxLayout(child);
     layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(content);
+    layout->addWidget(Scrolled(content));
 }
 
 } // namespace
@@ -102,8 +110,8 @@ void DscPage::AddPower(QGridLayout* rows, QComboBox* call, const QString& name,
 }
 
 void DscPage::BuildBasic(QWidget* child) {
-    Fit(child, Columns({{BuildDscGroups(), BuildUserMmsi(), BuildLogClear()},
-                        {BuildPosRows(), BuildBeeps()}}));
+    Fit(child, Stacked({SideBySide({BuildDscGroups(), Stacked({BuildUserMmsi(), BuildLogClear()})}),
+                        BuildPosRows(), BuildBeeps()}));
 }
 
 QWidget* DscPage::BuildDscGroups() {
@@ -189,7 +197,8 @@ QWidget* DscPage::BuildBeeps() {
 }
 
 void DscPage::BuildAdvanced(QWidget* child) {
-    Fit(child, Columns({{BuildCallBlock(0), BuildCallBlock(2)}, {BuildCallBlock(1)}}));
+    Fit(child, Stacked({SideBySide({BuildCallBlock(0), BuildCallBlock(1)}),
+                        SideBySide({BuildCallBlock(2)})}));
 }
 
 QWidget* DscPage::BuildCallBlock(int block) {
@@ -217,7 +226,7 @@ void DscPage::BuildDisplay(QWidget* child) {
         AddFlag(rows, IndexedName("cmbDscDisplay", k), tr(DisplayRows[k]),
                 [this, k]() -> bool& { return Element(host_.Data().Settings.DscDisplaySetup, k); });
     }
-    Fit(child, Columns({{section}}));
+    Fit(child, Stacked({section}));
 }
 
 void DscPage::Fill(const NodeRef& node) {

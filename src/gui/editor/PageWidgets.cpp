@@ -58,7 +58,7 @@ QLineEdit* NewField(const QString& name, const QString& accessibleName, int maxL
     FilterKeys(field, std::move(accepts));
     // Wide enough for its longest entry and no wider.
     const int characters = field->fontMetrics().horizontalAdvance(QString(maxLength, 'X'));
-    field->setFixedWidth(characters + 2 * field->fontMetrics().averageCharWidth() + 8);
+    field->setFixedWidth(characters + field->fontMetrics().averageCharWidth() + 10);
     return field;
 }
 
@@ -72,6 +72,8 @@ QGroupBox* NewSection(const QString& caption, QGridLayout** rows) {
     auto* section = new QGroupBox(caption);
     *rows = new QGridLayout(section);
     (*rows)->setVerticalSpacing(3);
+    // Controls keep their own width; what is left over stays right of them.
+    (*rows)->setColumnStretch(3, 1);
     return section;
 }
 
