@@ -7,7 +7,6 @@
 #include <array>
 #include <cmath>
 #include <cstdio>
-#include <cstdlib>
 
 namespace tq58 {
 
@@ -26,7 +25,6 @@ constexpr std::array<const char*, 4> ResumeWords{"--", "1Sec", "2Sec", "3Sec"};
 constexpr std::array<const char*, 2> MagWords{"True", "Mag"};
 constexpr std::array<const char*, 4> WeatherWords{"OFF", "On Wx", "On SCAN", "WX and SCAN"};
 
-constexpr int MaxOffsetHalfHours = 24;
 constexpr long FirstExpPriority = ChannelTableSize;
 constexpr long PriorityLimit = 280;
 
@@ -91,18 +89,6 @@ std::string MagText(int magneticVariation) {
 
 std::string WeatherText(int weater) {
     return WordOf(WeatherWords, weater);
-}
-
-std::string OffsetText(int offsetTime) {
-    if (offsetTime == 0) {
-        return " 0";
-    }
-    if (offsetTime < -MaxOffsetHalfHours || offsetTime > MaxOffsetHalfHours) {
-        return {};
-    }
-    const int halfHours = std::abs(offsetTime);
-    const std::string sign = offsetTime < 0 ? "-" : "+";
-    return sign + std::to_string(halfHours / 2) + (halfHours % 2 == 0 ? ":00" : ":30");
 }
 
 std::string PriorityText(long priorityCh) {

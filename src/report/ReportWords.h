@@ -1,5 +1,7 @@
 #pragma once
 
+#include "model/OffsetTimeText.h"
+
 #include <string>
 
 namespace tq58 {
@@ -15,8 +17,6 @@ std::string TxPoText(int txPoDisplay);
 std::string ResumeText(int resumeTime);
 std::string MagText(int magneticVariation);
 std::string WeatherText(int weater);
-// Half hours as a signed hours:minutes offset; 0 reads " 0".
-std::string OffsetText(int offsetTime);
 // A channel label, "EXP" + number for the EXP channels, or "Off".
 std::string PriorityText(long priorityCh);
 std::string StatusText(const std::string& statusName);

@@ -32,6 +32,7 @@ public:
     void ComboFlag(QComboBox* box, FieldRef<bool> field, std::function<void()> after = {});
     // A combo box that stores the integer data of its item.
     void ComboData(QComboBox* box, FieldRef<long> field, std::function<void()> after = {});
+    void ComboData(QComboBox* box, FieldRef<int> field, std::function<void()> after = {});
     // A text field that stores its text at every change.
     void Text(QLineEdit* field, FieldRef<std::string> text, std::function<void()> after = {});
 
@@ -42,6 +43,9 @@ public:
     void Written(const std::function<void()>& after) const;
 
 private:
+    template <typename T>
+    void BindComboData(QComboBox* box, FieldRef<T> field, std::function<void()> after);
+
     EditorHost& host_;
     QWidget* page_;
     std::vector<std::function<void()>> fills_;
