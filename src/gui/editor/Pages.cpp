@@ -1,7 +1,10 @@
 #include "gui/editor/Pages.h"
 
+#include "gui/editor/ChannelGridPage.h"
+#include "gui/editor/ChannelPage.h"
 #include "gui/editor/GeneralPage.h"
 #include "gui/editor/TabbedPage.h"
+#include "gui/editor/WeatherPage.h"
 
 #include <initializer_list>
 
@@ -38,9 +41,10 @@ PageSet CreatePages(EditorHost& host, QWidget* parent) {
               {NodeKind::Dsc});
     pages.Add(new TabbedPage(host, "pictATIS", "tbsATIS", {"Common", "CallSign"}, parent),
               {NodeKind::Atis});
-    pages.Add(new EmptyPage(host, "pictB", parent), {NodeKind::GroupGrid, NodeKind::ExpGrid});
-    pages.Add(new EmptyPage(host, "pictD", parent), {NodeKind::Weather});
-    pages.Add(new EmptyPage(host, "pictC", parent), {NodeKind::PlanChannel, NodeKind::ExpChannel});
+    pages.Add(new ChannelGridPage(host, "pictB", parent), {NodeKind::GroupGrid, NodeKind::ExpGrid});
+    pages.Add(new WeatherPage(host, "pictD", parent), {NodeKind::Weather});
+    pages.Add(new ChannelPage(host, "pictC", parent),
+              {NodeKind::PlanChannel, NodeKind::ExpChannel});
     pages.Add(new EmptyPage(host, "pictE", parent), {NodeKind::DirectoryGrid});
     pages.Add(new EmptyPage(host, "pictG", parent), {NodeKind::DirectoryEntry});
     return set;
