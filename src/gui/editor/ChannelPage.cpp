@@ -23,16 +23,6 @@ namespace tq58 {
 
 namespace {
 
-// A check box that stores one flag of the record as it is.
-struct FlagCheck {
-    const char* Name;
-    const char* Caption;
-    ChannelControl Control;
-    bool ChannelRecord::*Field;
-    int Row;
-    int Indent; // steps of a connector line's width
-};
-
 enum Row {
     EnableRow,
     DisplayRow,
@@ -50,16 +40,66 @@ enum Row {
 
 enum Column { CaptionColumn, FieldColumn, UnitColumn, RestColumn };
 
-constexpr FlagCheck FlagChecks[] = {
+// The option check boxes. Each stores one flag of the record, except "Tx Enable", which shows
+// a value worked out from the record; a box that another one opens is indented under it and
+// reached by a connector line.
+struct CheckSpec {
+    const char* Name;
+    const char* Caption;
+    ChannelControl Control;
+    bool ChannelRecord::*Field;
+    int Row;
+    int Indent;
+    const char* Connector;
+};
+
+constexpr CheckSpec Checks[] = {
+    {"chkCTXEnable", "Tx Enable", ChannelControl::TxEnable, nullptr, TxEnableRow, 0, nullptr},
     {"chkCTXOnly", "Low Power Only", ChannelControl::LowPowerOnly, &ChannelRecord::LowPower,
-     LowPowerRow, 0},
-    {"chkCTXPower", "Power Up", ChannelControl::PowerUp, &ChannelRecord::PowUp, PowerUpRow, 1},
-    {"chkCDup", "Duplex", ChannelControl::Duplex, &ChannelRecord::Duplex, DuplexRow, 0},
-    {"chkCScan", "Scan Memory", ChannelControl::ScanMemory, &ChannelRecord::ScanMemory, ScanRow, 0},
+     LowPowerRow, 0, "linCTXOnly"},
+    {"chkCTXPower", "Power Up", ChannelControl::PowerUp, &ChannelRecord::PowUp, PowerUpRow, 1,
+     "linCTXPower"},
+    {"chkCDup", "Duplex", ChannelControl::Duplex, &ChannelRecord::Duplex, DuplexRow, 0, nullptr},
+    {"chkCScan", "Scan Memory", ChannelControl::ScanMemory, &ChannelRecord::ScanMemory, ScanRow, 0,
+     nullptr},
+};
+
+struct FrequencySpec {
+    const char* Label;
+    const char* Caption;
+    const char* Field;
+    const char* Unit;
+    ChannelControl Control;
+    double ChannelRecord::*Stored;
+    const char* Title; // of the refusal message
+    int Row;
+};
+
+constexpr FrequencySpec Frequencies[] = {
+    {"lblCRF", "Rx Frequency", "txtCRF", "lblCUnit_0", ChannelControl::RxFreq,
+     &ChannelRecord::Rxfreq, "Rx frequency", RxRow},
+    {"lblCTF", "Tx Frequency", "txtCTF", "lblCUnit_1", ChannelControl::TxFreq,
+     &ChannelRecord::Txfreq, "Tx frequency", TxRow},
 };
 
 constexpr int ConnectorWidth = 18;
+constexpr int FieldMargin = 14; // frame and padding around a field's characters
 const QString DataError = "Data Error!!";
+
+QCheckBox* AddCheck(QWidget* page, QGridLayout* layout, const CheckSpec& spec) {
+    auto* box = new QCheckBox(spec.Caption, page);
+    box->setObjectName(spec.Name);
+    auto* line = new QHBoxLayout;
+    line->setSpacing(0);
+    line->addSpacing(spec.Indent * ConnectorWidth);
+    if (spec.Connector != nullptr) {
+        line->addWidget(new ConnectorLine(spec.Connector, page));
+    }
+    line->addWidget(box);
+    line->addStretch();
+    layout->addLayout(line, spec.Row, CaptionColumn, 1, RestColumn + 1);
+    return box;
+}
 
 } // namespace
 
@@ -93,84 +133,41 @@ QLineEdit* ChannelPage::AddField(const char* name, const QString& accessibleName
     return field;
 }
 
-QCheckBox* ChannelPage::AddCheck(QGridLayout* layout, int row, const char* name,
-                                 const char* caption, int indent, ChannelControl control) {
-    auto* box = new QCheckBox(caption, this);
-    box->setObjectName(name);
-    controls_[static_cast<std::size_t>(control)].push_back(box);
-    auto* line = new QHBoxLayout;
-    line->setSpacing(0);
-    line->addSpacing(indent * ConnectorWidth);
-    if (control == ChannelControl::LowPowerOnly || control == ChannelControl::PowerUp) {
-        auto* connector = new ConnectorLine(
-            control == ChannelControl::LowPowerOnly ? "linCTXOnly" : "linCTXPower", this);
-        (control == ChannelControl::LowPowerOnly ? lowPowerLine_ : powerUpLine_) = connector;
-        line->addWidget(connector);
-    }
-    line->addWidget(box);
-    line->addStretch();
-    layout->addLayout(line, row, CaptionColumn, 1, RestColumn + 1);
-    return box;
-}
-
-void ChannelPage::BuildLayout() {
-    auto* layout = new QGridLayout(this);
-    layout->setVerticalSpacing(4);
-
-    enable_ = new QCheckBox("CH Enable", this);
-    enable_->setObjectName("chkCEnable");
-    layout->addWidget(enable_, EnableRow, CaptionColumn, 1, RestColumn + 1, Qt::AlignLeft);
-
-    QLabel* displayLabel = AddLabel("lblCPosition", "CH Display", ChannelControl::Display);
+void ChannelPage::AddDisplayRow(QGridLayout* layout) {
+    QLabel* label = AddLabel("lblCPosition", "CH Display", ChannelControl::Display);
     display_ = {AddField("txtCN_0", tr("CH Display number"), ChannelControl::Display),
                 AddField("txtCN_1", tr("CH Display suffix"), ChannelControl::Display)};
     FilterKeys(display_[0], IsChannelDisplayKey, DisplayLeftLength);
     FilterKeys(display_[1], IsChannelDisplayKey, DisplayRightLength);
     const int digit = fontMetrics().horizontalAdvance('0');
-    display_[0]->setFixedWidth(digit * 2 + 14);
-    display_[1]->setFixedWidth(digit + 14);
-    displayLabel->setBuddy(display_[0]);
-    auto* displayFields = new QHBoxLayout;
-    displayFields->addWidget(display_[0]);
-    displayFields->addWidget(display_[1]);
-    displayFields->addStretch();
-    layout->addWidget(displayLabel, DisplayRow, CaptionColumn);
-    layout->addLayout(displayFields, DisplayRow, FieldColumn);
+    display_[0]->setFixedWidth(digit * DisplayLeftLength + FieldMargin);
+    display_[1]->setFixedWidth(digit * DisplayRightLength + FieldMargin);
+    label->setBuddy(display_[0]);
+    auto* fields = new QHBoxLayout;
+    fields->addWidget(display_[0]);
+    fields->addWidget(display_[1]);
+    fields->addStretch();
+    layout->addWidget(label, DisplayRow, CaptionColumn);
+    layout->addLayout(fields, DisplayRow, FieldColumn);
+}
 
-    const struct {
-        const char* label;
-        const char* caption;
-        const char* field;
-        const char* unit;
-        ChannelControl control;
-        double ChannelRecord::*stored;
-        const char* title;
-        int row;
-    } frequencyRows[] = {
-        {"lblCRF", "Rx Frequency", "txtCRF", "lblCUnit_0", ChannelControl::RxFreq,
-         &ChannelRecord::Rxfreq, "Rx frequency", RxRow},
-        {"lblCTF", "Tx Frequency", "txtCTF", "lblCUnit_1", ChannelControl::TxFreq,
-         &ChannelRecord::Txfreq, "Tx frequency", TxRow},
-    };
+void ChannelPage::AddFrequencyRows(QGridLayout* layout) {
     for (std::size_t i = 0; i < frequencies_.size(); ++i) {
-        const auto& spec = frequencyRows[i];
-        QLabel* label = AddLabel(spec.label, spec.caption, spec.control);
-        QLineEdit* edit = AddField(spec.field, spec.caption, spec.control);
+        const FrequencySpec& spec = Frequencies[i];
+        QLabel* label = AddLabel(spec.Label, spec.Caption, spec.Control);
+        QLineEdit* edit = AddField(spec.Field, spec.Caption, spec.Control);
         FilterKeys(edit, IsFrequencyKey, FrequencyFieldLength);
-        edit->setFixedWidth(fontMetrics().horizontalAdvance("000.00000") + 14);
+        edit->setFixedWidth(fontMetrics().horizontalAdvance("000.00000") + FieldMargin);
         label->setBuddy(edit);
-        frequencies_[i] = {edit, spec.stored, spec.title};
-        layout->addWidget(label, spec.row, CaptionColumn);
-        layout->addWidget(edit, spec.row, FieldColumn);
-        layout->addWidget(AddLabel(spec.unit, "MHz", spec.control), spec.row, UnitColumn);
+        frequencies_[i] = {edit, spec.Stored, spec.Title};
+        layout->addWidget(label, spec.Row, CaptionColumn);
+        layout->addWidget(edit, spec.Row, FieldColumn);
+        layout->addWidget(AddLabel(spec.Unit, "MHz", spec.Control), spec.Row, UnitColumn);
     }
+}
 
-    AddCheck(layout, TxEnableRow, "chkCTXEnable", "Tx Enable", 0, ChannelControl::TxEnable);
-    for (const FlagCheck& check : FlagChecks) {
-        AddCheck(layout, check.Row, check.Name, check.Caption, check.Indent, check.Control);
-    }
-
-    QLabel* scramblerLabel = AddLabel("lblCScramble", "Scrambler", ChannelControl::Scrambler);
+void ChannelPage::AddScramblerRow(QGridLayout* layout) {
+    QLabel* label = AddLabel("lblCScramble", "Scrambler", ChannelControl::Scrambler);
     auto* scrambler = new QComboBox(this);
     scrambler->setObjectName("cmbScramble");
     scrambler->setAccessibleName(tr("Scrambler"));
@@ -178,46 +175,71 @@ void ChannelPage::BuildLayout() {
         scrambler->addItem(item.Text, item.Data);
     }
     controls_[static_cast<std::size_t>(ChannelControl::Scrambler)].push_back(scrambler);
-    scramblerLabel->setBuddy(scrambler);
-    layout->addWidget(scramblerLabel, ScramblerRow, CaptionColumn);
+    label->setBuddy(scrambler);
+    layout->addWidget(label, ScramblerRow, CaptionColumn);
     layout->addWidget(scrambler, ScramblerRow, FieldColumn, Qt::AlignLeft);
-
-    QLabel* nameLabel = AddLabel("lblCTag", "CH Name", ChannelControl::Name);
-    QLineEdit* name = AddField("txtCTag", tr("CH Name"), ChannelControl::Name);
-    FilterKeys(name, IsChannelNameKey, ChannelNameLength);
-    name->setFixedWidth(fontMetrics().averageCharWidth() * ChannelNameLength + 14);
-    nameLabel->setBuddy(name);
-    layout->addWidget(nameLabel, NameRow, CaptionColumn);
-    layout->addWidget(name, NameRow, FieldColumn, 1, RestColumn, Qt::AlignLeft);
-
-    layout->setColumnStretch(RestColumn, 1);
-    layout->setRowStretch(RowCount, 1);
 }
 
-void ChannelPage::BindControls() {
-    const auto applyState = [this] { ApplyState(); };
+void ChannelPage::AddNameRow(QGridLayout* layout) {
+    QLabel* label = AddLabel("lblCTag", "CH Name", ChannelControl::Name);
+    QLineEdit* name = AddField("txtCTag", tr("CH Name"), ChannelControl::Name);
+    FilterKeys(name, IsChannelNameKey, ChannelNameLength);
+    name->setFixedWidth(fontMetrics().averageCharWidth() * ChannelNameLength + FieldMargin);
+    label->setBuddy(name);
+    layout->addWidget(label, NameRow, CaptionColumn);
+    layout->addWidget(name, NameRow, FieldColumn, 1, RestColumn, Qt::AlignLeft);
+}
+
+void ChannelPage::BuildLayout() {
+    auto* layout = new QGridLayout(this);
+    layout->setVerticalSpacing(4);
+    enable_ = new QCheckBox("CH Enable", this);
+    enable_->setObjectName("chkCEnable");
+    layout->addWidget(enable_, EnableRow, CaptionColumn, 1, RestColumn + 1, Qt::AlignLeft);
+    AddDisplayRow(layout);
+    AddFrequencyRows(layout);
+    for (const CheckSpec& check : Checks) {
+        controls_[static_cast<std::size_t>(check.Control)].push_back(AddCheck(this, layout, check));
+    }
+    AddScramblerRow(layout);
+    AddNameRow(layout);
+    layout->setColumnStretch(RestColumn, 1);
+    layout->setRowStretch(RowCount, 1);
+    lowPowerLine_ = findChild<ConnectorLine*>("linCTXOnly");
+    powerUpLine_ = findChild<ConnectorLine*>("linCTXPower");
+}
+
+void ChannelPage::BindChecks() {
     bindings_.Check(
         enable_, [this]() -> bool& { return Channel().Enable; },
         [this] {
             ApplyState();
             host_.RefreshTreeTexts();
         });
-    bindings_.Check(findChild<QCheckBox*>("chkCTXEnable"),
-                    Accessor<bool>{[this] { return TxEnableShown(Channel(), Kind()); },
-                                   [this](const bool& on) { Channel().TxEnable = on; }},
-                    applyState);
-    for (const FlagCheck& check : FlagChecks) {
-        std::function<void()> after = applyState;
+    for (const CheckSpec& check : Checks) {
+        auto* box = findChild<QCheckBox*>(check.Name);
+        // Duplex switches the plan channel's receive frequency.
+        std::function<void()> after = [this] { ApplyState(); };
         if (check.Control == ChannelControl::Duplex) {
             after = [this] {
                 ShowFrequencies();
                 ApplyState();
             };
         }
-        bindings_.Check(
-            findChild<QCheckBox*>(check.Name),
-            [this, field = check.Field]() -> bool& { return Channel().*field; }, after);
+        if (check.Field == nullptr) {
+            bindings_.Check(box,
+                            Accessor<bool>{[this] { return TxEnableShown(Channel(), Kind()); },
+                                           [this](const bool& on) { Channel().TxEnable = on; }},
+                            after);
+        } else {
+            bindings_.Check(
+                box, [this, field = check.Field]() -> bool& { return Channel().*field; }, after);
+        }
     }
+}
+
+void ChannelPage::BindControls() {
+    BindChecks();
     for (std::size_t part = 0; part < display_.size(); ++part) {
         const auto stored = part == 0 ? &ChannelRecord::CHDisplayL : &ChannelRecord::CHDisplayR;
         bindings_.Text(display_[part],

@@ -44,11 +44,14 @@ private:
     ChannelKind Kind() const;
 
     void BuildLayout();
-    QCheckBox* AddCheck(QGridLayout* layout, int row, const char* name, const char* caption,
-                        int indent, ChannelControl control);
+    void AddDisplayRow(QGridLayout* layout);
+    void AddFrequencyRows(QGridLayout* layout);
+    void AddScramblerRow(QGridLayout* layout);
+    void AddNameRow(QGridLayout* layout);
     QLineEdit* AddField(const char* name, const QString& accessibleName, ChannelControl control);
     QLabel* AddLabel(const char* name, const char* caption, ChannelControl control);
     void BindControls();
+    void BindChecks();
     void BindFrequency(FrequencyField& frequency);
 
     void ApplyState();
