@@ -1,0 +1,69 @@
+#include "report/SettingsComparison.h"
+
+#include "support/TestModels.h"
+
+#include <gtest/gtest.h>
+
+namespace tq58 {
+namespace {
+
+using test::NewRadioData;
+using test::Rv7200A;
+using test::Rv7700A;
+
+class SettingsComparisonTest : public ::testing::Test {
+protected:
+    ModelState model = Rv7700A();
+    RadioData a = NewRadioData(model);
+    RadioData b = a;
+
+    std::vector<SettingDifference> Compare() const { return CompareSettings(a, model, b, model); }
+};
+
+TEST_F(SettingsComparisonTest, ListsExactlyTheSettingsThatDiffer) {
+    EXPECT_TRUE(Compare().empty());
+    b.Settings.CommonSetup.Scan = !a.Settings.CommonSetup.Scan;
+    b.Settings.CHUSA[32].ChTag = "MAYDAY";
+    b.Settings.CHEXP[4].Rxfreq = 156.025;
+
+    const std::vector<SettingDifference> expected{
+        {"Common Setup", "Scanning Function", "SCAN", a.Settings.CommonSetup.Scan ? "On" : "Off",
+         b.Settings.CommonSetup.Scan ? "On" : "Off"},
+        {"Programable USA Channel", "CH 16", "CH Name", "DISTRESS", "MAYDAY"},
+        {"Programable Exp Channel", "CH 5", "RX(MHz)", "---.----", "156.0250"},
+    };
+    EXPECT_EQ(Compare(), expected);
+    EXPECT_EQ(DifferenceLine(expected[1]),
+              "Programable USA Channel | CH 16 | CH Name | DISTRESS | MAYDAY");
+}
+
+TEST_F(SettingsComparisonTest, StoredValueShowsWhereTheWordsAgree) {
+    a.Settings.UsableChGroup[GroupIntl].PriorityCh = -1;
+    b.Settings.UsableChGroup[GroupIntl].PriorityCh = -2;
+    a.Settings.CommonSetup.ResumeTime = 4;
+    b.Settings.CommonSetup.ResumeTime = 5;
+    a.Settings.CHEXP[0].Txfreq = 156.0610; // both snap to 156.0600 in the report
+    b.Settings.CHEXP[0].Txfreq = 156.0620;
+
+    const auto differences = Compare();
+    ASSERT_EQ(differences.size(), 3u);
+    EXPECT_EQ(differences[0].Field, "Priority CH");
+    EXPECT_EQ(differences[0].ValueA, "Off (-1)");
+    EXPECT_EQ(differences[1].ValueB, "5");
+    EXPECT_EQ(differences[2].ValueA, "156.0600 (1560610)");
+}
+
+TEST_F(SettingsComparisonTest, AtisAndScramblerCountWhenEitherModelHasThem) {
+    b.Settings.AtisCallSign[24].MID = "211";
+    b.Settings.CHCAN[0].Scramble = 5;
+    const ModelState plain = Rv7200A();
+    EXPECT_TRUE(CompareSettings(a, plain, b, plain).empty());
+    const auto differences = CompareSettings(a, plain, b, model);
+    ASSERT_EQ(differences.size(), 3u);
+    EXPECT_EQ(differences[0].ValueB, "RV7700A");
+    EXPECT_EQ(DifferenceLine(differences[1]), "ATIS Setup (Call Sign) | No.25 | MID | ---- | 211");
+    EXPECT_EQ(differences[2].Entry, "CH 00");
+}
+
+} // namespace
+} // namespace tq58
