@@ -13,6 +13,9 @@ namespace tq58 {
 std::span<DirectoryRecord> DirectoryEntries(SettingsRecord& settings, int directory);
 std::span<const DirectoryRecord> DirectoryEntries(const SettingsRecord& settings, int directory);
 
+// A station or group name fills at most this many characters of the entry.
+inline constexpr int DirectoryNameLength = 11;
+
 // Digits the user enters: 9 for a station, 8 for a group (the leading "0" is implied).
 int EnteredMmsiLength(int directory);
 

@@ -1,0 +1,378 @@
+#include "editor/ChannelCsv.h"
+
+#include "editor/ChannelPageCheck.h"
+#include "editor/CsvLists.h"
+#include "editor/FieldKeys.h"
+#include "editor/FrequencyEntry.h"
+#include "editor/ScramblerItems.h"
+#include "files/TextCase.h"
+#include "files/ValueText.h"
+#include "model/ChannelTable.h"
+#include "model/ChannelText.h"
+#include "model/FieldCodec.h"
+
+#include <algorithm>
+#include <map>
+
+namespace tq58 {
+
+namespace {
+
+enum class CellKind { Flag, Frequency, Display, Scrambler, Name };
+enum ListMask : unsigned { PlanOnly = 1, ExpOnly = 2, BothKinds = 3 };
+
+// A column and the field it carries; Control is the channel page's control of the field,
+// none for "CH Enable", which always takes input.
+struct ChannelColumn {
+    const char* Heading;
+    CellKind Kind;
+    unsigned Lists;
+    std::optional<ChannelControl> Control;
+    bool ChannelRecord::*Flag = nullptr;
+    double ChannelRecord::*Frequency = nullptr;
+};
+
+using Control = ChannelControl;
+using R = ChannelRecord;
+
+const std::array<ChannelColumn, 11> Columns{{
+    {"CH Enable", CellKind::Flag, BothKinds, std::nullopt, &R::Enable},
+    {"CH Display", CellKind::Display, ExpOnly, Control::Display},
+    {"Rx Frequency", CellKind::Frequency, ExpOnly, Control::RxFreq, nullptr, &R::Rxfreq},
+    {"Tx Frequency", CellKind::Frequency, ExpOnly, Control::TxFreq, nullptr, &R::Txfreq},
+    {"Tx Enable", CellKind::Flag, PlanOnly, Control::TxEnable, &R::TxEnable},
+    {"Low Power Only", CellKind::Flag, BothKinds, Control::LowPowerOnly, &R::LowPower},
+    {"Power Up", CellKind::Flag, BothKinds, Control::PowerUp, &R::PowUp},
+    {"Duplex", CellKind::Flag, PlanOnly, Control::Duplex, &R::Duplex},
+    {"Scan Memory", CellKind::Flag, BothKinds, Control::ScanMemory, &R::ScanMemory},
+    {"Scrambler", CellKind::Scrambler, BothKinds, Control::Scrambler},
+    {"CH Name", CellKind::Name, BothKinds, Control::Name},
+}};
+
+ChannelKind KindOf(int group) {
+    return group == GroupExp ? ChannelKind::Exp : ChannelKind::Plan;
+}
+
+bool BelongsTo(const ChannelColumn& column, ChannelKind kind) {
+    return (column.Lists & (kind == ChannelKind::Exp ? ExpOnly : PlanOnly)) != 0;
+}
+
+// The group's list, of a record or of a constant one.
+template <typename Settings> auto& ListOf(Settings& settings, int group) {
+    switch (group) {
+    case GroupUsa:
+        return settings.CHUSA;
+    case GroupIntl:
+        return settings.CHINT;
+    case GroupCanada:
+        return settings.CHCAN;
+    default:
+        return settings.CHEXP;
+    }
+}
+
+const char* KeyHeading(int group) {
+    constexpr std::array<CsvList, 4> lists{CsvList::Usa, CsvList::Intl, CsvList::Canada,
+                                           CsvList::Exp};
+    return CsvListInfoOf(lists.at(static_cast<std::size_t>(group))).KeyHeading;
+}
+
+std::string KeyCell(int group, std::size_t index) {
+    return group == GroupExp ? std::to_string(index + 1) : ChannelTable().at(index).ChLabel;
+}
+
+// A plan label as typed or as a spreadsheet rewrote it: "1a" is channel 01A.
+std::optional<std::size_t> PlanIndex(const std::string& cell) {
+    std::string label = ToUpperAscii(TrimBlanks(cell));
+    const std::size_t digits = std::min(label.find_first_not_of("0123456789"), label.size());
+    if (digits == 1) {
+        label.insert(0, "0");
+    }
+    const auto position = ParseWholeNumberCell(FindChannelPosition(label));
+    return position ? std::optional<std::size_t>(static_cast<std::size_t>(*position))
+                    : std::nullopt;
+}
+
+std::optional<std::size_t> KeyIndex(int group, const std::string& cell, std::size_t size) {
+    std::optional<std::size_t> index;
+    if (group != GroupExp) {
+        index = PlanIndex(cell);
+    } else if (const auto number = ParseWholeNumberCell(cell); number && *number >= 1) {
+        index = static_cast<std::size_t>(*number - 1);
+    }
+    return index && *index < size ? index : std::nullopt;
+}
+
+std::string FrequencyCell(double megahertz) {
+    return megahertz > 0 ? FormatDecimal(megahertz) : std::string();
+}
+
+std::string DisplayCell(const ChannelRecord& channel) {
+    std::string text = ExpDisplayText(channel);
+    text.erase(text.find_last_not_of(' ') + 1);
+    return text;
+}
+
+std::string ScramblerCell(int scramble) {
+    return ScramblerItems[static_cast<std::size_t>(ScramblerItemFor(scramble))].Text;
+}
+
+std::string CellText(const ChannelColumn& column, const ChannelRecord& channel) {
+    switch (column.Kind) {
+    case CellKind::Flag:
+        return OnOffCell(channel.*column.Flag);
+    case CellKind::Frequency:
+        return FrequencyCell(channel.*column.Frequency);
+    case CellKind::Display:
+        return DisplayCell(channel);
+    case CellKind::Scrambler:
+        return ScramblerCell(channel.Scramble);
+    case CellKind::Name:
+        break;
+    }
+    return channel.ChTag;
+}
+
+std::vector<const ChannelColumn*> ExportedColumns(ChannelKind kind, bool scramblerAvailable) {
+    std::vector<const ChannelColumn*> columns;
+    for (const ChannelColumn& column : Columns) {
+        if (BelongsTo(column, kind) && (column.Kind != CellKind::Scrambler || scramblerAvailable)) {
+            columns.push_back(&column);
+        }
+    }
+    return columns;
+}
+
+bool SameFrequency(double a, double b) {
+    if (a <= 0 || b <= 0 || !IsStorableFrequency(a) || !IsStorableFrequency(b)) {
+        return (a <= 0 && b <= 0) || a == b;
+    }
+    return FrequencyUnits(a) == FrequencyUnits(b);
+}
+
+// The rows' columns from the heading row: every heading but the first names a column of the
+// list, once.
+std::string ReadHeadings(const CsvRow& headings, ChannelKind kind,
+                         std::vector<const ChannelColumn*>& columns) {
+    for (std::size_t i = 1; i < headings.Cells.size(); ++i) {
+        const std::string_view heading = TrimBlanks(headings.Cells[i]);
+        const auto found = std::find_if(Columns.begin(), Columns.end(), [&](const auto& column) {
+            return BelongsTo(column, kind) && EqualsIgnoreCase(heading, column.Heading);
+        });
+        if (found == Columns.end() ||
+            std::find(columns.begin(), columns.end(), &*found) != columns.end()) {
+            return "heading " + Quoted(std::string(heading)) +
+                   (found == Columns.end() ? " is not a column of this list" : " appears twice");
+        }
+        columns.push_back(&*found);
+    }
+    return {};
+}
+
+// One row taken into a copy of its channel, cell by cell, as the channel page takes edits.
+class ChannelRow {
+public:
+    ChannelRow(const ChannelRecord& channel, ChannelKind kind, bool scramblerAvailable)
+        : original_(channel), edited_(channel), kind_(kind), scrambler_(scramblerAvailable) {}
+
+    std::string Take(const std::vector<const ChannelColumn*>& columns, const CsvRow& row) {
+        std::string reasons;
+        for (std::size_t i = 0; i < columns.size(); ++i) {
+            Append(reasons, TakeCell(*columns[i], CellAt(row, i + 1)));
+        }
+        for (std::size_t i = columns.size() + 1; i < row.Cells.size(); ++i) {
+            Append(reasons, TrimBlanks(row.Cells[i]).empty() ? "" : "more cells than headings");
+        }
+        if (reasons.empty() && edited_ != original_ && !ChannelPageCheckPasses(edited_, kind_)) {
+            reasons = "an enabled EXP channel needs an Rx Frequency and two characters of "
+                      "CH Display";
+        }
+        return reasons;
+    }
+
+    const ChannelRecord& Edited() const { return edited_; }
+
+private:
+    static void Append(std::string& reasons, const std::string& reason) {
+        if (!reason.empty()) {
+            reasons += (reasons.empty() ? "" : "; ") + reason;
+        }
+    }
+
+    std::string TakeCell(const ChannelColumn& column, const std::string& cell) {
+        if (cell == CellText(column, original_)) {
+            return {};
+        }
+        switch (column.Kind) {
+        case CellKind::Flag:
+            return TakeFlag(column, cell);
+        case CellKind::Frequency:
+            return TakeFrequency(column, cell);
+        case CellKind::Display:
+            return TakeDisplay(column, cell);
+        case CellKind::Scrambler:
+            return TakeScrambler(column, cell);
+        case CellKind::Name:
+            break;
+        }
+        return TakeName(column, cell);
+    }
+
+    // A field the page never opens on this channel keeps its value.
+    std::string Locked(const ChannelColumn& column) const {
+        if (!column.Control || ChannelControlOpens(original_, kind_, scrambler_, *column.Control)) {
+            return {};
+        }
+        return std::string(column.Heading) + " cannot be changed on this channel";
+    }
+
+    std::string TakeFlag(const ChannelColumn& column, const std::string& cell) {
+        const std::optional<bool> value = ParseOnOffCell(cell);
+        if (!value) {
+            return std::string(column.Heading) + " " + Quoted(cell) + " is not On or Off";
+        }
+        if (*value == original_.*column.Flag) {
+            return {};
+        }
+        std::string locked = Locked(column);
+        edited_.*column.Flag = locked.empty() ? *value : edited_.*column.Flag;
+        return locked;
+    }
+
+    std::string TakeFrequency(const ChannelColumn& column, const std::string& cell) {
+        std::string text(TrimBlanks(cell));
+        std::replace(text.begin(), text.end(), ',', '.');
+        const std::optional<double> typed = text.empty() ? 0.0 : ParseDecimal(text);
+        if (!typed) {
+            return std::string(column.Heading) + " " + Quoted(cell) + " is not a frequency in MHz";
+        }
+        if (SameFrequency(*typed, original_.*column.Frequency)) {
+            return {};
+        }
+        if (std::string locked = Locked(column); !locked.empty()) {
+            return locked;
+        }
+        const std::optional<double> accepted = AcceptedFrequency(text);
+        if (!accepted) {
+            return std::string(column.Heading) + " " + Quoted(cell) +
+                   " is not on the 25 kHz raster from 137 to 174 MHz";
+        }
+        edited_.*column.Frequency = *accepted;
+        return {};
+    }
+
+    std::string TakeDisplay(const ChannelColumn& column, const std::string& cell) {
+        std::string text = cell;
+        text.erase(text.find_last_not_of(' ') + 1);
+        constexpr auto Longest = static_cast<std::size_t>(DisplayLeftLength + DisplayRightLength);
+        std::string left = text.substr(0, std::min<std::size_t>(text.size(), DisplayLeftLength));
+        const std::string right = text.size() > left.size() ? text.substr(left.size()) : "";
+        left.erase(left.find_last_not_of(' ') + 1);
+        const std::string shown = left + right;
+        if (text.size() > Longest ||
+            !std::all_of(shown.begin(), shown.end(), IsChannelDisplayKey)) {
+            return std::string(column.Heading) + " " + Quoted(cell) +
+                   " is not a channel number the display can show";
+        }
+        if (left == original_.CHDisplayL && right == original_.CHDisplayR) {
+            return {};
+        }
+        if (std::string locked = Locked(column); !locked.empty()) {
+            return locked;
+        }
+        edited_.CHDisplayL = left;
+        edited_.CHDisplayR = right;
+        return {};
+    }
+
+    std::string TakeScrambler(const ChannelColumn& column, const std::string& cell) {
+        const std::string_view word = TrimBlanks(cell);
+        const auto item =
+            std::find_if(ScramblerItems.begin(), ScramblerItems.end(),
+                         [&](const auto& i) { return EqualsIgnoreCase(word, i.Text); });
+        if (item == ScramblerItems.end()) {
+            return std::string(column.Heading) + " " + Quoted(cell) + " is not Off, 0, 1, 2 or 3";
+        }
+        if (item - ScramblerItems.begin() == ScramblerItemFor(original_.Scramble)) {
+            return {};
+        }
+        std::string locked = Locked(column);
+        edited_.Scramble = locked.empty() ? item->Data : edited_.Scramble;
+        return locked;
+    }
+
+    std::string TakeName(const ChannelColumn& column, const std::string& cell) {
+        if (std::string locked = Locked(column); !locked.empty()) {
+            return locked;
+        }
+        if (cell.size() > static_cast<std::size_t>(ChannelNameLength)) {
+            return std::string(column.Heading) + " " + Quoted(cell) + " is longer than " +
+                   std::to_string(ChannelNameLength) + " characters";
+        }
+        if (!std::all_of(cell.begin(), cell.end(), IsChannelNameKey)) {
+            return std::string(column.Heading) + " " + Quoted(cell) +
+                   " holds a character the radio cannot store";
+        }
+        edited_.ChTag = cell;
+        return {};
+    }
+
+    const ChannelRecord& original_;
+    ChannelRecord edited_;
+    ChannelKind kind_;
+    bool scrambler_;
+};
+
+} // namespace
+
+std::vector<std::vector<std::string>> ChannelCsvRows(const SettingsRecord& settings,
+                                                     const ModelState& model, int group) {
+    const auto columns = ExportedColumns(KindOf(group), model.ScramblerAvailable);
+    std::vector<std::string> headings{KeyHeading(group)};
+    for (const ChannelColumn* column : columns) {
+        headings.emplace_back(column->Heading);
+    }
+    std::vector<std::vector<std::string>> rows{headings};
+    const std::vector<ChannelRecord>& list = ListOf(settings, group);
+    for (std::size_t i = 0; i < list.size(); ++i) {
+        std::vector<std::string> row{KeyCell(group, i)};
+        for (const ChannelColumn* column : columns) {
+            row.push_back(CellText(*column, list[i]));
+        }
+        rows.push_back(std::move(row));
+    }
+    return rows;
+}
+
+CsvRefusals ImportChannelRows(SettingsRecord& settings, const ModelState& model, int group,
+                              const std::vector<CsvRow>& rows) {
+    const ChannelKind kind = KindOf(group);
+    std::vector<const ChannelColumn*> columns;
+    if (std::string reason = ReadHeadings(rows.front(), kind, columns); !reason.empty()) {
+        return {{rows.front().Line, std::move(reason)}};
+    }
+    std::vector<ChannelRecord>& list = ListOf(settings, group);
+    std::map<std::size_t, int> seen; // channel index -> line
+    CsvRefusals refusals;
+    for (auto row = rows.begin() + 1; row != rows.end(); ++row) {
+        const std::string key = CellAt(*row, 0);
+        const auto index = KeyIndex(group, key, list.size());
+        std::string reason;
+        if (!index) {
+            reason = std::string(KeyHeading(group)) + " " + Quoted(key) +
+                     " is not a channel of the list";
+        } else if (const auto [earlier, fresh] = seen.emplace(*index, row->Line); !fresh) {
+            reason = "the channel is in line " + std::to_string(earlier->second) + " already";
+        } else {
+            ChannelRow taken(list[*index], kind, model.ScramblerAvailable);
+            reason = taken.Take(columns, *row);
+            list[*index] = taken.Edited();
+        }
+        if (!reason.empty()) {
+            refusals.push_back({row->Line, std::move(reason)});
+        }
+    }
+    return refusals;
+}
+
+} // namespace tq58

@@ -1,0 +1,106 @@
+#include "editor/CsvExchange.h"
+
+#include "editor/ChannelCsv.h"
+#include "editor/DirectoryCsv.h"
+#include "editor/NavigationTree.h"
+#include "files/CsvText.h"
+#include "files/Utf8Text.h"
+
+namespace tq58 {
+
+namespace {
+
+// Stands for a character the radio's byte-wide texts cannot hold; no check accepts it.
+constexpr char Unstorable = '\x7F';
+
+struct ListTarget {
+    bool Directory;
+    int Group; // ChannelGroup or DirectoryKind
+};
+
+ListTarget TargetOf(CsvList list) {
+    switch (list) {
+    case CsvList::Usa:
+        return {false, GroupUsa};
+    case CsvList::Intl:
+        return {false, GroupIntl};
+    case CsvList::Canada:
+        return {false, GroupCanada};
+    case CsvList::Individual:
+        return {true, IndividualDirectory};
+    case CsvList::Group:
+        return {true, GroupDirectory};
+    case CsvList::Exp:
+        break;
+    }
+    return {false, GroupExp};
+}
+
+std::string HeadingsList() {
+    std::string text;
+    for (const CsvListInfo& info : CsvListTable) {
+        text += (text.empty() ? "" : ", ") + std::string(info.KeyHeading);
+    }
+    return text;
+}
+
+std::vector<CsvRow> SingleByteRows(std::vector<CsvRow> rows) {
+    for (CsvRow& row : rows) {
+        for (std::string& cell : row.Cells) {
+            cell = SingleBytesFromUtf8(cell, Unstorable);
+        }
+    }
+    return rows;
+}
+
+CsvRefusals ImportRows(SettingsRecord& settings, const ModelState& model,
+                       const std::vector<CsvRow>& rows) {
+    const std::optional<CsvList> list = rows.empty() || rows.front().Cells.empty()
+                                            ? std::nullopt
+                                            : CsvListHeaded(rows.front().Cells.front());
+    if (!list) {
+        return {{rows.empty() ? 1 : rows.front().Line,
+                 "the first heading names no list; it is one of " + HeadingsList()}};
+    }
+    const ListTarget target = TargetOf(*list);
+    return target.Directory ? ImportDirectoryRows(settings, target.Group, rows)
+                            : ImportChannelRows(settings, model, target.Group, rows);
+}
+
+std::string RefusalMessage(const CsvRefusals& refusals) {
+    std::string message = "Nothing was imported: " + std::to_string(refusals.size()) +
+                          (refusals.size() == 1 ? " row was" : " rows were") + " refused.";
+    for (const CsvRefusal& refusal : refusals) {
+        message += "\nline " + std::to_string(refusal.Line) + ": " + refusal.Reason;
+    }
+    return message;
+}
+
+} // namespace
+
+std::string ExportCsv(const SettingsRecord& settings, const ModelState& model, CsvList list) {
+    const ListTarget target = TargetOf(list);
+    const auto rows = target.Directory ? DirectoryCsvRows(settings, target.Group)
+                                       : ChannelCsvRows(settings, model, target.Group);
+    std::string text;
+    for (const auto& row : rows) {
+        text += CsvLine(row);
+    }
+    return Utf8FromSingleBytes(text);
+}
+
+Outcome ImportCsv(SettingsRecord& settings, const ModelState& model, std::string_view text) {
+    const CsvTable table = ParseCsv(text);
+    if (!table.Error.empty()) {
+        return Outcome::Failure("Nothing was imported: " + table.Error, MessageIcon::Exclamation);
+    }
+    SettingsRecord imported = settings;
+    const CsvRefusals refusals = ImportRows(imported, model, SingleByteRows(table.Rows));
+    if (!refusals.empty()) {
+        return Outcome::Failure(RefusalMessage(refusals), MessageIcon::Exclamation);
+    }
+    settings = std::move(imported);
+    return Outcome::Success();
+}
+
+} // namespace tq58
