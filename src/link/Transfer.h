@@ -47,6 +47,10 @@ public:
     const int TransferOperation;
     // The operation completed; the radio data may have changed.
     bool TransferDone = false;
+    // After programming, read back every range just written and compare it with the image.
+    // The line's checksum misses some corruptions that the radio still acknowledges (two
+    // flips of one bit, or an address that a flip moved); only reading back finds them.
+    bool VerifyAfterProgram = false;
 
     // What the dialog does when it opens: the caption, the debug status, an empty bar.
     void OpenDialog();
@@ -60,6 +64,8 @@ public:
     void ReadDataChkProduct();
     void ReadData(Image& buffer);
     void WriteData();
+    // Reads back what WriteData wrote; a difference is a failure naming its first address.
+    void VerifyData();
     void ClearDataDsc();
     void ClearDataDistress();
     void CancelTransfer();
@@ -82,7 +88,7 @@ private:
     void ClearLog(int first, int end);
     void FinishDataPhase(const char* caption, bool cancelled);
     void ClearWithRestore(int first, int end, const char* status, void (Transfer::*phase)());
-    void CompleteOperation();
+    void CompleteOperation(const std::string& note = {});
     bool OpenForData();
 
     LinkSession& link_;

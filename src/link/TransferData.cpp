@@ -1,6 +1,8 @@
+#include "link/Frame.h"
 #include "link/Transfer.h"
 
 #include <cmath>
+#include <optional>
 
 namespace tq58 {
 
@@ -17,6 +19,28 @@ bool IsRadioOwned(int address) {
 // The progress of a loop over the image, in whole percent.
 int StepPercent(int address) {
     return static_cast<int>(std::lround(address * 100.0 / LastIndex));
+}
+
+// The first byte of a block that a program operation writes: the model code in the first two
+// bytes stays the radio's own.
+int FirstWritten(int block) {
+    return block == 0 ? HeaderBytesFirst : block;
+}
+
+std::optional<int> FirstDifference(const Image& written, const Image& readBack, int block) {
+    for (int address = FirstWritten(block); address < block + BlockSize; ++address) {
+        const auto i = static_cast<std::size_t>(address);
+        if (written[i] != readBack[i]) {
+            return address;
+        }
+    }
+    return std::nullopt;
+}
+
+std::string VerifyErrorText(const Image& written, const Image& readBack, int address) {
+    const auto i = static_cast<std::size_t>(address);
+    return "Verify Error!! first difference at address 0x" + HexField(address, 4) + ": written 0x" +
+           HexField(written[i], 2) + ", read 0x" + HexField(readBack[i], 2);
 }
 
 } // namespace
@@ -98,6 +122,38 @@ void Transfer::WriteData() {
         }
     }
     FinishDataPhase("Program to Radio", link_.CancelFlag);
+}
+
+void Transfer::VerifyData() {
+    if (!OpenForData()) {
+        return;
+    }
+    link_.ShowStatus("radio verifying...");
+    link_.ShowProgress(0);
+    Image readBack = data_.MemoryImage;
+    std::optional<int> difference;
+    for (int address = 0; address <= LastIndex && !difference; address += BlockSize) {
+        if (IsRadioOwned(address)) {
+            continue;
+        }
+        link_.ShowProgress(StepPercent(address));
+        link_.ReadBlock(readBack, address, BlockSize);
+        if (link_.CancelFlag || link_.ErrorFlag) {
+            break;
+        }
+        difference = FirstDifference(data_.MemoryImage, readBack, address);
+    }
+    const bool cancelled = link_.CancelFlag;
+    if (cancelled) {
+        CancelTransfer();
+    }
+    FinishDataPhase("Program to Radio", cancelled);
+    if (difference && !cancelled) {
+        link_.ErrorFlag = true;
+        link_.ShowMessage("Program to Radio",
+                          VerifyErrorText(data_.MemoryImage, readBack, *difference),
+                          MessageIcon::Critical);
+    }
 }
 
 void Transfer::ClearLog(int first, int end) {

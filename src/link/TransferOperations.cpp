@@ -125,10 +125,11 @@ bool Transfer::RadioIsReady() {
     return !link_.ErrorFlag && !link_.CancelFlag;
 }
 
-void Transfer::CompleteOperation() {
+void Transfer::CompleteOperation(const std::string& note) {
     TransferDone = true;
     link_.ShowStatus("");
-    link_.ShowMessage("Complete!!", MessageIcon::Information);
+    link_.ShowMessage(note.empty() ? "Complete!!" : "Complete!!\n" + note,
+                      MessageIcon::Information);
 }
 
 void Transfer::DoRead() {
@@ -152,8 +153,11 @@ void Transfer::DoProgram() {
     }
     link_.ShowStatus("radio writing...");
     WriteData();
+    if (VerifyAfterProgram && !link_.ErrorFlag && !link_.CancelFlag) {
+        VerifyData();
+    }
     if (!link_.ErrorFlag && !link_.CancelFlag) {
-        CompleteOperation();
+        CompleteOperation(VerifyAfterProgram ? "Verified" : "");
     }
 }
 

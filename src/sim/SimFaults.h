@@ -27,6 +27,9 @@ struct SimFaults {
     int ReplyDelayMs = 0;           // before the radio's acknowledgement
     int DataDelayMs = 0;            // between the acknowledgement and the data reply
     bool IgnoreCancel = false;      // no ACK for CAN
+    // Every block written at this address is stored with bit 0 of its first byte flipped and
+    // acknowledged all the same, as when line noise slips past the checksum.
+    int CorruptWriteAt = -1;
 };
 
 } // namespace tq58

@@ -127,6 +127,9 @@ std::vector<SimOutput> SimRadio::HandleFrame(const std::string& command, const s
     if (command == "#TQPWR" && fields.size() > 3 &&
         fields[3].size() == static_cast<std::size_t>(length) * 2 &&
         StoreHexBytes(fields[3], Memory, address, length)) {
+        if (address == Faults.CorruptWriteAt) {
+            Memory[static_cast<std::size_t>(address)] ^= 0x01;
+        }
         writes_.push_back({address, length});
         return Acknowledge();
     }

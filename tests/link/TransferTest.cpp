@@ -97,6 +97,57 @@ TEST(TransferRun, AProgramOperationWritesExactlyTheSettingsRangesWithTheHeaderCh
     EXPECT_EQ(rig.host.SleptMs, (5 + 8 + 469 + 104) * OutputPauseMs + 1000 + 500);
 }
 
+TEST(TransferRun, VerifyReadsBackTheWrittenRangesAndFindsWhatTheChecksumMissed) {
+    std::vector<SimBlock> programReads{{0, 2}, {32766, 2}, {1056, 7}};
+    std::vector<SimBlock> verifyReads = programReads;
+    for (const auto& range : {Blocks(0, 1024), Blocks(1280, 26368)})
+        verifyReads.insert(verifyReads.end(), range.begin(), range.end());
+    const struct {
+        const char* name;
+        bool verify;
+        int corruptAt;
+        std::string messages;
+        std::size_t reads;
+    } cases[] = {
+        {"off by default: a flip goes unseen", false, 0x0E00, "Complete!!|", programReads.size()},
+        {"clean line", true, -1, "Complete!!\nVerified|", verifyReads.size()},
+        {"a flipped block", true, 0x0E00, "Verify Error!! first difference at address 0x0E00",
+         3 + (0x0E00 / 64 + 1) - 4}, // up to the flipped block, less the radio's own area
+        {"a flipped header byte", true, 0x0030, "Verify Error!! first difference at address 0x0030",
+         4},
+    };
+    for (const auto& c : cases) {
+        TransferRig rig;
+        rig.radio.Faults.CorruptWriteAt = c.corruptAt;
+        Transfer transfer = rig.Make(ProgramToRadio);
+        transfer.VerifyAfterProgram = c.verify;
+        const bool passes = c.messages.starts_with("Complete");
+        EXPECT_EQ(transfer.PressOk(), passes) << c.name;
+        EXPECT_EQ(transfer.TransferDone, passes) << c.name;
+        EXPECT_TRUE(Joined(rig.host.Messages).starts_with(c.messages)) << Joined(rig.host.Messages);
+        EXPECT_EQ(rig.radio.Reads().size(), c.reads) << c.name;
+        EXPECT_EQ(rig.host.Messages.back().Kind,
+                  static_cast<int>(passes ? MessageIcon::Information : MessageIcon::Critical));
+    }
+    TransferRig clean;
+    Transfer transfer = clean.Make(ProgramToRadio);
+    transfer.VerifyAfterProgram = true;
+    EXPECT_TRUE(transfer.PressOk());
+    EXPECT_EQ(clean.radio.Reads(), verifyReads);
+}
+
+TEST(TransferRun, CancelDuringTheVerifyIsQuietAndNotDone) {
+    TransferRig rig;
+    rig.Once([&rig] { return rig.radio.Count("#TQPRD") >= 10; },
+             [&rig] { rig.link.CancelFlag = true; });
+    Transfer transfer = rig.Make(ProgramToRadio);
+    transfer.VerifyAfterProgram = true;
+    EXPECT_FALSE(transfer.PressOk());
+    EXPECT_FALSE(transfer.TransferDone);
+    EXPECT_EQ(Joined(rig.host.Messages), "");
+    EXPECT_EQ(rig.radio.CancelBytes(), 1);
+}
+
 TEST(TransferRun, ClearingALogWritesItsBlankBlocksOnly) {
     for (const auto& [operation, first, end, blocks] :
          {std::tuple{ClearDscLog, 26368, 30720, 68u}, {ClearDistressLog, 30720, 32640, 30u}}) {
