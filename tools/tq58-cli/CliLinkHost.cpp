@@ -6,6 +6,7 @@
 #include <iostream>
 #include <thread>
 #include <unistd.h>
+#include <utility>
 
 namespace tq58::cli {
 
@@ -36,8 +37,8 @@ const char* IconWord(MessageIcon icon) {
 
 } // namespace
 
-CliLinkHost::CliLinkHost(bool answerYes)
-    : answerYes_(answerYes), drawProgress_(isatty(STDERR_FILENO) != 0) {
+CliLinkHost::CliLinkHost(bool answerYes, std::string device)
+    : answerYes_(answerYes), device_(std::move(device)), drawProgress_(isatty(STDERR_FILENO) != 0) {
     interrupted = 0;
     std::signal(SIGINT, OnInterrupt);
 }
@@ -114,7 +115,7 @@ void CliLinkHost::LogError(const std::string& procedure, int number,
                            const std::string& description) {
     // Without a window there is no other place that could say why the port failed.
     EndProgressLine();
-    std::cerr << procedure << " -> " << number << " " << description << "\n";
+    std::cerr << device_ << ": " << description << " (" << procedure << " -> " << number << ")\n";
 }
 
 } // namespace tq58::cli

@@ -12,7 +12,8 @@ namespace tq58::cli {
 class CliLinkHost : public LinkHost {
 public:
     // answerYes: OK to resynchronising, Retry to a busy radio (a few times); else Cancel.
-    explicit CliLinkHost(bool answerYes);
+    // device: the port's device, which a port failure names.
+    CliLinkHost(bool answerYes, std::string device);
     ~CliLinkHost() override;
 
     // The session whose CancelFlag Ctrl+C sets.
@@ -32,6 +33,7 @@ private:
     void EndProgressLine();
 
     bool answerYes_;
+    std::string device_;
     bool progressShown_ = false;
     bool drawProgress_;
     int lastPercent_ = -1;

@@ -26,6 +26,7 @@ struct LinkOptions {
     bool LowSpeed = false;
     bool Debug = false;
     bool Yes = false;
+    bool Verify = false;
 };
 
 // "--port 2" is the program's port number; anything else names a device.
@@ -41,14 +42,17 @@ LinkOptions ReadLinkOptions(const CliArgs& args) {
     options.LowSpeed = args.Flag("--low-speed");
     options.Debug = args.Flag("--debug");
     options.Yes = args.Flag("--yes");
+    options.Verify = args.Flag("--verify");
     return options;
 }
 
-std::optional<std::string> CheckArgs(const CliArgs& args, std::size_t positionals) {
+std::optional<std::string> CheckArgs(const CliArgs& args, std::size_t positionals,
+                                     std::vector<std::string> flags = {}) {
     if (!args.Valid()) {
         return args.Error();
     }
-    if (const auto unknown = args.UnknownOption({"--low-speed", "--debug", "--yes"})) {
+    flags.insert(flags.end(), {"--low-speed", "--debug", "--yes"});
+    if (const auto unknown = args.UnknownOption(flags)) {
         return "unknown option " + *unknown;
     }
     if (!args.Value("--port")) {
@@ -73,13 +77,17 @@ std::optional<int> ModelOption(const CliArgs& args) {
 bool RunOperation(const LinkOptions& options, RadioData& data, const ModelState& model,
                   int operation) {
     QtSerialPort port(options.Device);
-    CliLinkHost host(options.Yes);
+    const std::string device = options.Device.empty()
+                                   ? QtSerialPort::DeviceForPort(options.PortNumber).toStdString()
+                                   : options.Device;
+    CliLinkHost host(options.Yes, device);
     LinkSession link(port, host);
     link.PortNumber = options.PortNumber;
     link.DebugMode = options.Debug;
     link.LowSpeedMode = options.LowSpeed;
     host.Attach(link);
     Transfer transfer(link, data, model, operation);
+    transfer.VerifyAfterProgram = options.Verify;
     transfer.OpenDialog();
     transfer.PressOk();
     link.ClosePort();
@@ -116,9 +124,9 @@ int RunRead(const std::vector<std::string>& words) {
 
 int RunProgram(const std::vector<std::string>& words) {
     const CliArgs args(words, ValueOptions);
-    if (const auto problem = CheckArgs(args, 1)) {
+    if (const auto problem = CheckArgs(args, 1, {"--verify"})) {
         return UsageError(*problem + "\nusage: program --port DEV [--model M] [--low-speed] "
-                                     "[--debug] [--yes] IN");
+                                     "[--debug] [--yes] [--verify] IN");
     }
     std::optional<int> modelOverride;
     if (const auto text = args.Value("--model")) {

@@ -13,5 +13,8 @@ int RunReport(const std::vector<std::string>& args);
 int RunRead(const std::vector<std::string>& args);
 int RunProgram(const std::vector<std::string>& args);
 int RunClearLog(const std::vector<std::string>& args);
+int RunExportCsv(const std::vector<std::string>& args);
+int RunImportCsv(const std::vector<std::string>& args);
+int RunDiff(const std::vector<std::string>& args);
 
 } // namespace tq58::cli

@@ -12,18 +12,40 @@ struct Verb {
     const char* name;
     int (*run)(const std::vector<std::string>&);
     const char* usage;
+    const char* help; // what "tq58-cli VERB --help" adds to the usage
 };
 
 const Verb verbs[] = {
-    {"new", tq58::cli::RunNew, "new --model M [--destination D] -o OUT"},
-    {"dump", tq58::cli::RunDump, "dump IN.hex"},
-    {"convert", tq58::cli::RunConvert, "convert IN OUT [--model M]"},
-    {"report", tq58::cli::RunReport, "report IN [--model M] [-o OUT.txt]"},
+    {"new", tq58::cli::RunNew, "new --model M [--destination D] -o OUT",
+     "Writes new data for the model, over the destination's factory default image when one\n"
+     "is named."},
+    {"dump", tq58::cli::RunDump, "dump IN.hex", "Prints a hexadecimal dump of an image file."},
+    {"convert", tq58::cli::RunConvert, "convert IN OUT [--model M]",
+     "Converts a settings file (.dat) to an image (.hex) or back; --model overrides the\n"
+     "model the input names."},
+    {"report", tq58::cli::RunReport, "report IN [--model M] [-o OUT.txt]",
+     "Writes the settings report of a .dat or .hex file (to stdout without -o)."},
     {"read", tq58::cli::RunRead,
-     "read --port DEV [--model M] [--low-speed] [--debug] [--yes] -o OUT"},
+     "read --port DEV [--model M] [--low-speed] [--debug] [--yes] -o OUT",
+     "Reads the radio's memory into OUT. DEV is a port number 1-4 or a device path; --yes\n"
+     "answers OK to resynchronising and Retry to a busy radio; Ctrl+C cancels."},
     {"program", tq58::cli::RunProgram,
-     "program --port DEV [--model M] [--low-speed] [--debug] [--yes] IN"},
-    {"clear-log", tq58::cli::RunClearLog, "clear-log dsc|distress --port DEV [--model M] [--yes]"},
+     "program --port DEV [--model M] [--low-speed] [--debug] [--yes] [--verify] IN",
+     "Programs the radio with a .dat or .hex file. --verify reads back every range written\n"
+     "and fails (exit 1) at the first address that differs; otherwise it says \"Verified\"."},
+    {"clear-log", tq58::cli::RunClearLog, "clear-log dsc|distress --port DEV [--model M] [--yes]",
+     "Empties the radio's DSC log or distress log."},
+    {"export-csv", tq58::cli::RunExportCsv, "export-csv IN --list L [--model M] [-o OUT.csv]",
+     "Writes one list of a .dat or .hex file as CSV (to stdout without -o). L is exp, usa,\n"
+     "intl, canada (channels) or individual, group (DSC directories)."},
+    {"import-csv", tq58::cli::RunImportCsv, "import-csv IN CSV -o OUT [--model M]",
+     "Reads a CSV list into the data of IN and writes OUT (which may be IN). The CSV's first\n"
+     "heading names its list. Every row is checked as the editor checks it; if any row is\n"
+     "refused nothing is written and each refused row is listed with its reason."},
+    {"diff", tq58::cli::RunDiff, "diff A B",
+     "Lists every setting that differs between two .dat or .hex files, one line each:\n"
+     "section | channel or entry | field | value in A | value in B.\n"
+     "Exit status: 0 equal, 1 different, 2 usage or a file that cannot be read."},
 };
 
 void PrintHelp() {
@@ -31,10 +53,11 @@ void PrintHelp() {
     for (const Verb& verb : verbs) {
         std::cout << "  tq58-cli " << verb.usage << "\n";
     }
-    std::cout << "M is a model name (RV7200A, RV7700A, RV7700AM) or code (1, 2, 11).\n"
-                 "Files end in .dat (settings) or .hex (image); --program-folder DIR names the\n"
-                 "folder of global.ini and the default images (else the program's own).\n"
-                 "Exit status: 0 success, 1 failure, 2 usage.\n";
+    std::cout
+        << "M is a model name (RV7200A, RV7700A, RV7700AM) or code (1, 2, 11).\n"
+           "Files end in .dat (settings) or .hex (image); --program-folder DIR names the\n"
+           "folder of global.ini and the default images (else the program's own).\n"
+           "Exit status: 0 success, 1 failure, 2 usage. tq58-cli VERB --help explains a verb.\n";
 }
 
 } // namespace
@@ -47,9 +70,14 @@ int main(int argc, char** argv) {
         return words.empty() ? tq58::cli::ExitUsage : tq58::cli::ExitOk;
     }
     for (const Verb& verb : verbs) {
-        if (words[0] == verb.name) {
-            return verb.run({words.begin() + 1, words.end()});
+        if (words[0] != verb.name) {
+            continue;
         }
+        if (words.size() > 1 && (words[1] == "--help" || words[1] == "-h")) {
+            std::cout << "usage: tq58-cli " << verb.usage << "\n" << verb.help << "\n";
+            return tq58::cli::ExitOk;
+        }
+        return verb.run({words.begin() + 1, words.end()});
     }
     return tq58::cli::UsageError("unknown verb '" + words[0] + "'");
 }

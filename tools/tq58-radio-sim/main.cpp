@@ -24,12 +24,15 @@ struct SimOptions {
     std::optional<int> ModelType;
     int Baud = 0;
     int DelayMs = 0;
+    int CorruptWriteAt = -1;
     bool Stats = false;
 };
 
 constexpr const char* Usage =
     "usage: tq58-radio-sim --link PATH [--image FILE] [--model CODE] [--baud N] [--delay MS] "
-    "[--stats]\n";
+    "[--corrupt-write ADDRESS] [--stats]\n"
+    "--corrupt-write stores every block written at the decimal ADDRESS with one bit flipped and\n"
+    "acknowledges it, as line noise that the checksum misses would.\n";
 
 std::optional<int> ParseCount(const std::string& text) {
     char* end = nullptr;
@@ -48,9 +51,12 @@ bool ApplyOption(SimOptions& options, const std::string& name, const std::string
     } else if (name == "--model") {
         options.ModelType = tq58::ParseModel(value);
         return options.ModelType && tq58::ModelCodeOf(*options.ModelType) != 0;
-    } else if (name == "--baud" || name == "--delay") {
+    } else if (name == "--baud" || name == "--delay" || name == "--corrupt-write") {
         const auto count = ParseCount(value);
-        (name == "--baud" ? options.Baud : options.DelayMs) = count.value_or(0);
+        int& target = name == "--baud"    ? options.Baud
+                      : name == "--delay" ? options.DelayMs
+                                          : options.CorruptWriteAt;
+        target = count.value_or(target);
         return count.has_value();
     } else {
         return false;
@@ -84,6 +90,7 @@ bool PrepareRadio(const SimOptions& options, tq58::SimRadio& radio) {
         tq58::MarkRadioIdentity(radio.Memory, tq58::ModelCodeOf(*options.ModelType));
     }
     radio.Faults.ReplyDelayMs = options.DelayMs;
+    radio.Faults.CorruptWriteAt = options.CorruptWriteAt;
     return true;
 }
 

@@ -1,0 +1,115 @@
+#include "CliArgs.h"
+#include "CliData.h"
+#include "CliVerbs.h"
+#include "editor/CsvExchange.h"
+#include "files/FileMessages.h"
+#include "files/WholeFile.h"
+#include "model/ModelCatalogue.h"
+
+#include <iostream>
+
+namespace tq58::cli {
+
+namespace {
+
+std::string ListNames() {
+    std::string names;
+    for (const CsvListInfo& info : CsvListTable) {
+        names += (names.empty() ? "" : ", ") + std::string(info.Name);
+    }
+    return names;
+}
+
+// The --model option: absent when not given, an error text when it names no model.
+std::optional<std::string> ReadModelOption(const CliArgs& args, std::optional<int>& modelType) {
+    if (const auto text = args.Value("--model")) {
+        modelType = ParseModel(*text);
+        if (!modelType) {
+            return "unknown model '" + *text + "'";
+        }
+    }
+    return std::nullopt;
+}
+
+int WriteText(const std::optional<std::string>& output, const std::string& text) {
+    if (!output) {
+        std::cout.write(text.data(), static_cast<std::streamsize>(text.size()));
+        return std::cout.flush() ? ExitOk : Failure("FileSave Error!!\ncannot write to stdout");
+    }
+    const Outcome written = ReplaceFileContents(*output, text);
+    return written.Ok ? ExitOk
+                      : Failure(written.Reported(FileSaveErrorMessage, MessageIcon::Exclamation));
+}
+
+} // namespace
+
+int RunExportCsv(const std::vector<std::string>& words) {
+    const CliArgs args(words, {"--list", "--model", "-o", "--program-folder"});
+    if (!args.Valid()) {
+        return UsageError(args.Error());
+    }
+    const auto listName = args.Value("--list");
+    if (args.Positional().size() != 1 || !listName || args.UnknownOption({})) {
+        return UsageError("usage: export-csv IN --list L [--model M] [-o OUT.csv]");
+    }
+    const std::optional<CsvList> list = CsvListNamed(*listName);
+    if (!list) {
+        return UsageError("unknown list '" + *listName + "' (one of " + ListNames() + ")");
+    }
+    std::optional<int> modelType;
+    if (const auto problem = ReadModelOption(args, modelType)) {
+        return UsageError(*problem);
+    }
+    const std::string& input = args.Positional().front();
+    const auto output = args.Value("-o");
+    if (output && IsSameFile(input, *output)) {
+        return UsageError(SameFileError(input, *output));
+    }
+    RadioData data;
+    ModelState model;
+    if (const Outcome loaded = LoadInput(input, modelType, ProgramFolder(args), data, model);
+        !loaded.Ok) {
+        return Failure(loaded);
+    }
+    return WriteText(output, ExportCsv(data.Settings, model, *list));
+}
+
+int RunImportCsv(const std::vector<std::string>& words) {
+    const CliArgs args(words, {"--model", "-o", "--program-folder"});
+    if (!args.Valid()) {
+        return UsageError(args.Error());
+    }
+    const auto output = args.Value("-o");
+    if (args.Positional().size() != 2 || !output || args.UnknownOption({})) {
+        return UsageError("usage: import-csv IN CSV -o OUT [--model M]");
+    }
+    std::optional<int> modelType;
+    if (const auto problem = ReadModelOption(args, modelType)) {
+        return UsageError(*problem);
+    }
+    const std::string& input = args.Positional()[0];
+    const std::string& csv = args.Positional()[1];
+    if (!IsDataFilePath(*output)) {
+        return UsageError("cannot tell the kind of " + *output + " (use .dat or .hex)");
+    }
+    if (IsSameFile(csv, *output) || (IsSameFile(input, *output) && !IsSameKind(input, *output))) {
+        return UsageError(SameFileError(IsSameFile(csv, *output) ? csv : input, *output));
+    }
+    RadioData data;
+    ModelState model;
+    if (const Outcome loaded = LoadInput(input, modelType, ProgramFolder(args), data, model);
+        !loaded.Ok) {
+        return Failure(loaded);
+    }
+    std::string text;
+    if (const Outcome read = ReadWholeFile(csv, text); !read.Ok) {
+        return Failure(read.Reported(FileReadErrorMessage, MessageIcon::Exclamation));
+    }
+    if (const Outcome imported = ImportCsv(data.Settings, model, text); !imported.Ok) {
+        return Failure(csv + ": " + imported.Message);
+    }
+    const Outcome written = WriteOutput(*output, data, model);
+    return written.Ok ? ExitOk : Failure(written);
+}
+
+} // namespace tq58::cli
