@@ -57,6 +57,20 @@ std::string ReasonOf(const std::error_code& error) {
     return reason;
 }
 
+// Why a file cannot be written: a missing folder is worth saying so.
+std::string WriteReason(const fs::path& target, int errorNumber) {
+    std::error_code error;
+    const fs::path folder = target.parent_path();
+    if (!folder.empty() && !fs::exists(folder, error)) {
+        return "no such folder";
+    }
+    return ReasonOf(std::error_code(errorNumber, std::generic_category()));
+}
+
+Outcome Unwritable(const std::string& path, const fs::path& target, int errorNumber) {
+    return FileFailure("cannot write " + path + ": " + WriteReason(target, errorNumber));
+}
+
 // A symbolic link stays a link: the file it points to is replaced.
 fs::path ReplaceableTarget(const fs::path& path) {
     std::error_code error;
@@ -112,13 +126,16 @@ Outcome ReplaceFileContents(const std::string& path, const std::string& bytes) {
     std::error_code error;
     const bool replacing = fs::exists(target, error);
     // A rename would replace a read-only file too; refuse what could not be written in place.
+    errno = 0;
     if (replacing && !std::ofstream(target, std::ios::binary | std::ios::app)) {
-        return FileFailure("cannot write " + path);
+        return Unwritable(path, target, errno);
     }
     const fs::path temporary = TemporaryPathFor(target);
+    errno = 0;
     if (!WriteBytes(temporary, bytes)) {
+        const int failure = errno;
         fs::remove(temporary, error);
-        return FileFailure("cannot write " + path);
+        return Unwritable(path, target, failure);
     }
     if (replacing) {
         fs::permissions(temporary, fs::status(target, error).permissions(), error);

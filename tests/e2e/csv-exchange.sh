@@ -53,6 +53,11 @@ expect 1 import-csv "$work/a.dat" "$work/missing.csv" -o "$work/refused.dat"
 grep -q 'missing.csv: no such file' "$work/err" || fail "the missing CSV is not named"
 expect 1 export-csv "$work/missing.dat" --list exp
 grep -q 'missing.dat: no such file' "$work/err" || fail "the missing input is not named"
+expect 1 export-csv "$work/a.dat" --list exp -o "$work/no-folder/exp.csv"
+grep -q "cannot write $work/no-folder/exp.csv: no such folder" "$work/err" || fail "no reason"
+printf 'EXP CH\n' > "$work/not-data.dat"
+expect 1 export-csv "$work/not-data.dat" --list exp
+grep -q 'not-data.dat: MODELTYPE of \[MAIN\] names no model' "$work/err" || fail "no model reason"
 expect 2 export-csv "$work/a.dat" --list channels
 expect 2 export-csv "$work/a.dat"
 expect 2 import-csv "$work/a.dat" "$work/dir.csv"

@@ -31,8 +31,14 @@ Outcome UnknownKind(const std::string& path) {
                             MessageIcon::Critical);
 }
 
-Outcome ModelTypeError() {
-    return Outcome::Failure(ModelTypeErrorMessage, MessageIcon::Critical);
+// The program's message, with what the file holds instead of a model the program knows.
+Outcome ModelTypeError(const std::string& path, FileKind kind, const std::optional<int>& model) {
+    const std::string where =
+        kind == FileKind::Settings ? "MODELTYPE of [MAIN]" : "the image's model code";
+    const std::string found = model ? "names model " + std::to_string(*model) : "names no model";
+    return Outcome::Failure(ModelTypeErrorMessage, MessageIcon::Critical, {},
+                            path + ": " + where + " " + found +
+                                "; the models are RV7200A (1), RV7700A (2), RV7700AM (11)");
 }
 
 // The model an image carries; 7700 is the RV7700A unless the caller names the RV7700AM.
@@ -84,9 +90,11 @@ Outcome InputModel(const std::string& path, FileKind kind, std::optional<int>& m
     Image image;
     if (const Outcome read = ReadImageFile(path, image); !read.Ok) {
         std::error_code sizeError;
-        const bool wrongSize = std::filesystem::file_size(path, sizeError) != ImageSize;
-        return !sizeError && wrongSize
-                   ? Outcome::Failure(BadFileMessage, MessageIcon::Critical)
+        const auto size = std::filesystem::file_size(path, sizeError);
+        return !sizeError && size != ImageSize
+                   ? Outcome::Failure(BadFileMessage, MessageIcon::Critical, {},
+                                      path + ": " + std::to_string(size) + " bytes; an image has " +
+                                          std::to_string(ImageSize))
                    : read.Reported(FileReadErrorMessage, MessageIcon::Exclamation);
     }
     modelType = ModelOfImage(image);
@@ -136,7 +144,7 @@ Outcome LoadInput(const std::string& path, const std::optional<int>& modelOverri
         }
     }
     if (!modelType || !IsKnownModel(*modelType)) {
-        return ModelTypeError();
+        return ModelTypeError(path, kind, modelType);
     }
     const ModelState loadedModel = ModelFor(*modelType, programFolder);
     const Outcome loaded = kind == FileKind::Settings
