@@ -12,10 +12,14 @@ namespace tq58 {
 
 namespace {
 
+// Wrapped labels of a fixed width, so that the box takes the height its texts need.
+constexpr int TextWidth = 340;
+
 QLabel* TextLabel(QWidget* parent, const QString& name, const QString& text) {
     auto* label = new QLabel(text, parent);
     label->setObjectName(name);
     label->setWordWrap(true);
+    label->setFixedWidth(TextWidth);
     label->setTextInteractionFlags(Qt::TextSelectableByMouse);
     return label;
 }
@@ -32,8 +36,11 @@ AboutDialog::AboutDialog(QWidget* parent) : QDialog(parent) {
     logo->setAccessibleName(tr("TQ58 logo"));
     logo->setAlignment(Qt::AlignTop);
 
-    auto* title = TextLabel(this, "lblTitle", tr("<b><big>TQ58</big></b>"));
-    title->setAccessibleName(QStringLiteral("TQ58"));
+    auto* title = TextLabel(this, "lblTitle", QStringLiteral("TQ58"));
+    QFont titleFont = title->font();
+    titleFont.setPointSizeF(titleFont.pointSizeF() * 1.8);
+    titleFont.setBold(true);
+    title->setFont(titleFont);
     auto* version = TextLabel(this, "lblVersion", tr("Version %1").arg(TQ58_VERSION));
     auto* description =
         TextLabel(this, "lblDescription",
@@ -60,15 +67,14 @@ AboutDialog::AboutDialog(QWidget* parent) : QDialog(parent) {
     texts->addWidget(description);
     texts->addWidget(notice);
     texts->addWidget(toolkit);
-    texts->addStretch();
     auto* top = new QHBoxLayout;
     top->addWidget(logo);
     top->addSpacing(12);
-    top->addLayout(texts, 1);
+    top->addLayout(texts);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(top);
     layout->addWidget(buttons);
-    setFixedWidth(520);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
 }
 
 } // namespace tq58

@@ -9,6 +9,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QSerialPortInfo>
 #include <QStandardItemModel>
 #include <QTreeView>
@@ -19,6 +20,7 @@ namespace tq58 {
 namespace {
 
 enum Column { DeviceColumn, DescriptionColumn, MakerColumn, ColumnCount };
+constexpr int ColumnGap = 16;
 
 std::string DeviceKey(int port) {
     return "Device" + std::to_string(port);
@@ -43,14 +45,14 @@ QTreeView* DeviceListView() {
     view->setHeaderHidden(true);
     view->setAllColumnsShowFocus(true);
     view->setSelectionBehavior(QAbstractItemView::SelectRows);
-    view->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
     return view;
 }
 
 } // namespace
 
 PortDevicesDialog::PortDevicesDialog(SettingsStore& store, QWidget* parent)
-    : QDialog(parent), store_(store), devices_(new QStandardItemModel(0, ColumnCount, this)) {
+    : QDialog(parent), store_(store), devices_(new QStandardItemModel(0, ColumnCount, this)),
+      found_(new QLabel(this)) {
     setObjectName("frmPortDevices");
     setWindowTitle(tr("Port devices"));
 
@@ -87,6 +89,7 @@ PortDevicesDialog::PortDevicesDialog(SettingsStore& store, QWidget* parent)
         grid->addWidget(description, index, 2);
     }
     grid->setColumnStretch(2, 1);
+    found_->setObjectName("lblPortsFound");
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     buttons->button(QDialogButtonBox::Ok)->setObjectName("cmdOK");
@@ -101,6 +104,7 @@ PortDevicesDialog::PortDevicesDialog(SettingsStore& store, QWidget* parent)
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(intro);
     layout->addLayout(grid);
+    layout->addWidget(found_);
     layout->addWidget(buttons);
 
     ListDevices();
@@ -123,9 +127,23 @@ void PortDevicesDialog::ListDevices() {
                              new QStandardItem(info.manufacturer())});
     }
     devices_->sort(DeviceColumn);
+    found_->setText(devices_->rowCount() == 0
+                        ? tr("No serial device found: plug in the cable and press Refresh.")
+                        : tr("Serial devices found: %1.").arg(devices_->rowCount()));
     for (int index = 0; index < PortCount; ++index) {
-        choices_[static_cast<std::size_t>(index)]->setCurrentText(shown[index]);
+        QComboBox* choice = choices_[static_cast<std::size_t>(index)];
+        choice->setCurrentText(shown[index]);
         Describe(index);
+        // The drop-down list is as wide as its three columns need, with a gap between them.
+        QAbstractItemView* view = choice->view();
+        QHeaderView* header = static_cast<QTreeView*>(view)->header();
+        int width = 2 * view->frameWidth() + view->verticalScrollBar()->sizeHint().width();
+        for (int column = 0; column < ColumnCount; ++column) {
+            const int columnWidth = view->sizeHintForColumn(column) + ColumnGap;
+            header->resizeSection(column, columnWidth);
+            width += columnWidth;
+        }
+        view->setMinimumWidth(width);
     }
 }
 

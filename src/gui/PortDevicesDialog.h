@@ -30,6 +30,7 @@ private:
 
     SettingsStore& store_;
     QStandardItemModel* devices_;
+    QLabel* found_;
     std::array<QComboBox*, PortCount> choices_{};
     std::array<QLabel*, PortCount> descriptions_{};
 };
