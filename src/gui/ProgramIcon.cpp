@@ -16,7 +16,9 @@ namespace tq58 {
 QIcon ProgramIcon() {
     LoadProgramPictures();
     QIcon icon;
-    for (const int size : {16, 32, 48, 64, 128, 256}) {
+    // Window icons only: every size is decoded at once and sent to the window system, and the
+    // larger drawings belong to the desktop entry, which takes them from data/icons.
+    for (const int size : {16, 32, 48, 64}) {
         icon.addFile(QString(":/tq58/icons/%1.png").arg(size), QSize(size, size));
     }
     return icon;
