@@ -48,6 +48,19 @@ QTreeView* DeviceListView() {
     return view;
 }
 
+// The drop-down list is as wide as its three columns need, with a gap between them.
+void FitListToColumns(QComboBox* choice) {
+    QAbstractItemView* view = choice->view();
+    QHeaderView* header = static_cast<QTreeView*>(view)->header();
+    int width = 2 * view->frameWidth() + view->verticalScrollBar()->sizeHint().width();
+    for (int column = 0; column < ColumnCount; ++column) {
+        const int columnWidth = view->sizeHintForColumn(column) + ColumnGap;
+        header->resizeSection(column, columnWidth);
+        width += columnWidth;
+    }
+    view->setMinimumWidth(width);
+}
+
 } // namespace
 
 PortDevicesDialog::PortDevicesDialog(SettingsStore& store, QWidget* parent)
@@ -65,28 +78,7 @@ PortDevicesDialog::PortDevicesDialog(SettingsStore& store, QWidget* parent)
 
     auto* grid = new QGridLayout;
     for (int index = 0; index < PortCount; ++index) {
-        const int port = index + 1;
-        auto* label = new QLabel(tr("COM&%1:").arg(port), this);
-        label->setObjectName(QString("lblPortDevice_%1").arg(index));
-        auto* choice = new QComboBox(this);
-        choice->setObjectName(QString("cmbPortDevice_%1").arg(index));
-        choice->setAccessibleName(tr("Device of COM%1").arg(port));
-        choice->setEditable(true);
-        choice->setInsertPolicy(QComboBox::NoInsert);
-        choice->setModel(devices_);
-        choice->setView(DeviceListView());
-        choice->setMinimumContentsLength(22);
-        choice->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-        label->setBuddy(choice);
-        auto* description = new QLabel(this);
-        description->setObjectName(QString("lblPortDescription_%1").arg(index));
-        description->setMinimumWidth(200);
-        connect(choice, &QComboBox::currentTextChanged, this, [this, index] { Describe(index); });
-        choices_[static_cast<std::size_t>(index)] = choice;
-        descriptions_[static_cast<std::size_t>(index)] = description;
-        grid->addWidget(label, index, 0);
-        grid->addWidget(choice, index, 1);
-        grid->addWidget(description, index, 2);
+        AddPortRow(grid, index);
     }
     grid->setColumnStretch(2, 1);
     found_->setObjectName("lblPortsFound");
@@ -114,6 +106,32 @@ PortDevicesDialog::PortDevicesDialog(SettingsStore& store, QWidget* parent)
     }
 }
 
+// One row per port: its label, the device (a list with room to type) and what it is.
+void PortDevicesDialog::AddPortRow(QGridLayout* grid, int index) {
+    const int port = index + 1;
+    auto* label = new QLabel(tr("COM&%1:").arg(port), this);
+    label->setObjectName(QString("lblPortDevice_%1").arg(index));
+    auto* choice = new QComboBox(this);
+    choice->setObjectName(QString("cmbPortDevice_%1").arg(index));
+    choice->setAccessibleName(tr("Device of COM%1").arg(port));
+    choice->setEditable(true);
+    choice->setInsertPolicy(QComboBox::NoInsert);
+    choice->setModel(devices_);
+    choice->setView(DeviceListView());
+    choice->setMinimumContentsLength(22);
+    choice->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    label->setBuddy(choice);
+    auto* description = new QLabel(this);
+    description->setObjectName(QString("lblPortDescription_%1").arg(index));
+    description->setMinimumWidth(200);
+    connect(choice, &QComboBox::currentTextChanged, this, [this, index] { Describe(index); });
+    choices_[static_cast<std::size_t>(index)] = choice;
+    descriptions_[static_cast<std::size_t>(index)] = description;
+    grid->addWidget(label, index, 0);
+    grid->addWidget(choice, index, 1);
+    grid->addWidget(description, index, 2);
+}
+
 // Lists the serial devices present. Every port keeps what it shows: the list only offers.
 void PortDevicesDialog::ListDevices() {
     QStringList shown;
@@ -134,16 +152,7 @@ void PortDevicesDialog::ListDevices() {
         QComboBox* choice = choices_[static_cast<std::size_t>(index)];
         choice->setCurrentText(shown[index]);
         Describe(index);
-        // The drop-down list is as wide as its three columns need, with a gap between them.
-        QAbstractItemView* view = choice->view();
-        QHeaderView* header = static_cast<QTreeView*>(view)->header();
-        int width = 2 * view->frameWidth() + view->verticalScrollBar()->sizeHint().width();
-        for (int column = 0; column < ColumnCount; ++column) {
-            const int columnWidth = view->sizeHintForColumn(column) + ColumnGap;
-            header->resizeSection(column, columnWidth);
-            width += columnWidth;
-        }
-        view->setMinimumWidth(width);
+        FitListToColumns(choice);
     }
 }
 

@@ -6,6 +6,7 @@
 #include <array>
 
 class QComboBox;
+class QGridLayout;
 class QLabel;
 class QStandardItemModel;
 
@@ -25,6 +26,7 @@ public:
     void accept() override;
 
 private:
+    void AddPortRow(QGridLayout* grid, int index);
     void ListDevices();
     void Describe(int index);
 
