@@ -187,7 +187,10 @@ bool MainWindow::RunTransfer(int) {
 }
 
 void MainWindow::ShowHelp(int context) {
-    ShowHelpTopic(this, programFolder_, context);
+    const QString failure = ShowHelpTopic(this, programFolder_, context);
+    if (!failure.isEmpty()) {
+        messages_.Show(windowTitle(), failure, QMessageBox::NoIcon);
+    }
 }
 
 } // namespace tq58

@@ -68,6 +68,24 @@ private slots:
         QCOMPARE(none.shown, QStringList("TQ58|Unknown model!!"));
     }
 
+    void aRefusingPageKeepsTheTreeOnItsNode() {
+        MainWindowHarness harness;
+        harness.store.Write("Settings", "lastmodel", "2");
+        QVERIFY(harness.Start());
+        harness.data.Settings.UsableChGroup[GroupExp].Enable = true;
+        harness.data.Settings.CHEXP[0].Enable = true;
+        harness.window->RebuildTree();
+        QVERIFY(harness.SelectNode("E1"));
+        QVERIFY(!harness.SelectNode("General"));
+        QVERIFY(harness.LastShown().contains("Data Error!!"));
+        QCOMPARE(harness.window->Editor()->CurrentKey(), std::string("E1"));
+        QCOMPARE(harness.Tree()->currentItem()->text(0), QString("EXP1[Enable]"));
+        // Clicking the node that is already shown asks nothing.
+        const auto shown = harness.shown.size();
+        QVERIFY(harness.SelectNode("E1"));
+        QCOMPARE(harness.shown.size(), shown);
+    }
+
     void closingAsksToSaveChangedData() {
         QTemporaryDir folder;
         MainWindowHarness harness;
