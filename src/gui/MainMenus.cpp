@@ -39,6 +39,8 @@ void BuildFileMenu(QMenuBar* bar, MainMenus& menus) {
     file->addSeparator();
     menus.FilePrint = AddItem(file, "mnuFilePrint", "&Print", QKeySequence::Print);
     menus.FilePrintToFile = AddItem(file, "mnuFilePrintToFile", "P&rint to File");
+    menus.FilePrintPreview = AddItem(file, "mnuFilePrintPreview", "Print Pre&view");
+    menus.FileExportPdf = AddItem(file, "mnuFileExportPdf", "&Export PDF...");
     file->addSeparator();
     menus.FileExit = AddItem(file, "mnuFileExit", "E&xit");
 }

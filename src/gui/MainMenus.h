@@ -31,6 +31,8 @@ struct MainMenus {
     QAction* FileSaveAsDefault = nullptr;
     QAction* FilePrint = nullptr;
     QAction* FilePrintToFile = nullptr;
+    QAction* FilePrintPreview = nullptr;
+    QAction* FileExportPdf = nullptr;
     QAction* FileExit = nullptr;
     std::array<QAction*, 10> ModelTypes{};
     QAction* TransferProgram = nullptr;

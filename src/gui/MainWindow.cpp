@@ -40,7 +40,7 @@ constexpr int SplitterTwips = 2500;
 MainWindow::MainWindow(RadioData& data, SettingsStore& store, std::string programFolder,
                        StartOptions options, QWidget* parent)
     : QMainWindow(parent), data_(data), store_(store), programFolder_(std::move(programFolder)),
-      options_(options), messages_(this), files_(this) {
+      options_(options), transferLines_(SerialTransferLines(store)), messages_(this), files_(this) {
     setObjectName("frmMain");
     BuildLayout();
     ConnectMenus();

@@ -4,6 +4,7 @@
 #include "gui/MainMenus.h"
 #include "gui/Messages.h"
 #include "gui/editor/EditorHost.h"
+#include "gui/transfer/TransferLine.h"
 #include "program/Destinations.h"
 #include "program/ModelSelection.h"
 #include "program/SettingsStore.h"
@@ -56,6 +57,13 @@ public:
     bool ValidateCurrentPage();
 
     FileChooser& Files() { return files_; }
+    const StartOptions& Options() const { return options_; }
+    const std::string& ProgramFolder() const { return programFolder_; }
+    // The serial port number the user chose (Options > SerialPort).
+    int PortNumber() const;
+    // Where transfer dialogs connect: the serial devices of the settings, unless a test puts
+    // the simulated radio there.
+    void SetTransferLines(TransferLineFactory lines) { transferLines_ = std::move(lines); }
     EditorFrame* Editor() const { return editor_; }
     const MainMenus& Menus() const { return menus_; }
     std::string CurrentFileName() const { return currentFileName_; }
@@ -114,6 +122,7 @@ private:
     bool dataChanged_ = false;
     bool eventsSuspended_ = false;
     int filePauseMs_ = 500;
+    TransferLineFactory transferLines_;
 
     Messages messages_;
     FileChooser files_;

@@ -1,5 +1,6 @@
 #include "gui/transfer/TransferDialog.h"
 
+#include "gui/BusyScope.h"
 #include "gui/MainWindow.h"
 #include "gui/TextCodec.h"
 #include "gui/help/HelpWindow.h"
@@ -47,6 +48,9 @@ TransferDialog::TransferDialog(MainWindow& window, int operation, TransferLine l
     resize(DialogSize);
     setWindowTitle(ToQt(OperationCaption(operation)));
     sinceEvents_.start();
+    // In debug mode the opening status pauses with events running, before the dialog is
+    // shown and takes the input: the main window must not take it meanwhile.
+    BusyScope busy(&window);
     transfer_.OpenDialog();
 }
 

@@ -51,6 +51,7 @@ void TransferPicture::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
     const QRectF area = QRectF(rect()).adjusted(4, 4, -4, -CaptionHeight);
+    painter.save();
     switch (kind_) {
     case Kind::Computer:
         PaintComputer(painter, area);
@@ -62,6 +63,7 @@ void TransferPicture::paintEvent(QPaintEvent*) {
         PaintRadio(painter, area);
         break;
     }
+    painter.restore();
     painter.setPen(palette().color(QPalette::WindowText));
     painter.drawText(QRectF(0, height() - CaptionHeight, width(), CaptionHeight), Qt::AlignCenter,
                      tr(SpecOf(kind_).Caption));
@@ -119,7 +121,7 @@ void TransferPicture::PaintCable(QPainter& painter, const QRectF& area) const {
 
 // A hand-held radio showing PC CONTROL, with its antenna and keys; the red one is DISTRESS.
 void TransferPicture::PaintRadio(QPainter& painter, const QRectF& area) const {
-    const qreal w = area.height() * 0.5;
+    const qreal w = area.height() * 0.6;
     const QRectF body(area.center().x() - w / 2, area.top() + area.height() * 0.2, w,
                       area.height() * 0.8);
     painter.setPen(QPen(Outline, 1.5));
@@ -133,18 +135,19 @@ void TransferPicture::PaintRadio(QPainter& painter, const QRectF& area) const {
     painter.drawRect(display);
     painter.setPen(Outline);
     QFont tiny = font();
-    tiny.setPixelSize(std::max(6, static_cast<int>(display.height() * 0.32)));
+    tiny.setPixelSize(
+        std::max(5, static_cast<int>(std::min(display.height() * 0.36, display.width() / 5.2))));
     painter.setFont(tiny);
-    painter.drawText(display, Qt::AlignCenter | Qt::TextWordWrap, "PC CONTROL");
+    painter.drawText(display, Qt::AlignCenter, "PC\nCONTROL");
 
-    const qreal keySize = body.width() / 5;
-    const qreal keysTop = display.bottom() + 6;
+    const qreal keysTop = display.bottom() + 5;
+    const qreal keySize = std::min(body.width() / 5, (body.bottom() - 5 - keysTop) / 3.6);
     painter.setPen(Qt::NoPen);
     for (int row = 0; row < 3; ++row) {
         for (int column = 0; column < 3; ++column) {
             const bool distress = row == 0 && column == 0;
             painter.setBrush(distress ? QColor(200, 40, 40) : QColor(210, 210, 214));
-            painter.drawRoundedRect(QRectF(body.left() + keySize * (0.75 + column * 1.25),
+            painter.drawRoundedRect(QRectF(body.center().x() + keySize * (column * 1.3 - 1.8),
                                            keysTop + row * keySize * 1.3, keySize, keySize),
                                     2, 2);
         }
