@@ -19,9 +19,21 @@ PortDevicesDialog::PortDevicesDialog(SettingsStore& store, QWidget* parent)
         form->addRow(tr("COM%1").arg(port), device);
     }
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::accepted, this, [this] {
+        StoreDevices();
+        accept();
+    });
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     form->addRow(buttons);
+}
+
+// An emptied field gives the port number its usual device again.
+void PortDevicesDialog::StoreDevices() {
+    for (int port = 1; port <= 4; ++port) {
+        const auto* device = findChild<QLineEdit*>(QString("txtPortDevice_%1").arg(port - 1));
+        store_.Write("ComPath", "Device" + std::to_string(port),
+                     device->text().trimmed().toStdString());
+    }
 }
 
 } // namespace tq58

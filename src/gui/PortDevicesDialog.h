@@ -14,6 +14,8 @@ public:
     PortDevicesDialog(SettingsStore& store, QWidget* parent = nullptr);
 
 private:
+    void StoreDevices();
+
     SettingsStore& store_;
 };
 

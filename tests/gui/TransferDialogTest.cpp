@@ -5,7 +5,9 @@
 #include "model/Encoder.h"
 #include "sim/SimPort.h"
 
+#include <QDialogButtonBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QTreeWidgetItemIterator>
 #include <QtTest>
@@ -213,13 +215,22 @@ private slots:
         QCOMPARE(busy.DefaultButton, QMessageBox::Cancel);
     }
 
-    // The program's own serial line to a device that is not there: the message names the
-    // device and the way to choose another, and the link start gives up without more boxes.
+    // The device the user entered for COM2 under Options > "Port devices..." is not there:
+    // the message names it and the way to choose another, and the link start gives up
+    // without more boxes.
     void missingDeviceSaysWhatToDo() {
         Rig rig;
-        rig.harness.store.Write("ComPath", "Device2", "/nonexistent/ttyUSB9");
         rig.harness.window->SetTransferLines(SerialTransferLines(rig.harness.store));
         QVERIFY(rig.harness.Start());
+        QTimer::singleShot(0, [] {
+            QWidget* devices = QApplication::activeModalWidget();
+            auto* com2 = devices->findChild<QLineEdit*>("txtPortDevice_1");
+            com2->selectAll();
+            QTest::keyClicks(com2, "/nonexistent/ttyUSB9");
+            QTest::mouseClick(devices->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok),
+                              Qt::LeftButton);
+        });
+        rig.harness.window->Menus().PortDevices->trigger();
         const RadioData before = rig.harness.data;
 
         QVERIFY(rig.Run(rig.Read()));

@@ -9,7 +9,6 @@
 #include "platform/SerialPortProblem.h"
 
 #include <QCoreApplication>
-#include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
@@ -58,6 +57,8 @@ void TransferDialog::BuildLayout() {
     ok_ = AddButton(this, "cmdOK", tr("OK"));
     cancel_ = AddButton(this, "cmdCancel", tr("Cancel"));
     help_ = AddButton(this, "cmdHelp", tr("&Help"));
+    // Enter starts the transfer, as the instructions ask.
+    ok_->setDefault(true);
     connect(ok_, &QPushButton::clicked, this, &TransferDialog::PressOk);
     connect(cancel_, &QPushButton::clicked, this, &TransferDialog::PressCancel);
     connect(help_, &QPushButton::clicked, this, &TransferDialog::PressHelp);

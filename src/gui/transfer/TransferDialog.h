@@ -28,7 +28,6 @@ public:
 
     // The operation completed; the radio data may have changed.
     bool TransferDone() const { return transfer_.TransferDone; }
-    bool Busy() const { return link_.BusyFlag; }
 
     // LinkHost
     std::int64_t Now() override;
