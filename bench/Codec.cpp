@@ -46,7 +46,7 @@ void EncodeAndPrepareFullImage(benchmark::State& state) {
     const ModelState model = Rv7700a();
     RadioData data = FullData(model);
     for (auto _ : state) {
-        benchmark::DoNotOptimize(PrepareOutgoingImage(data, model).Ok());
+        benchmark::DoNotOptimize(PrepareOutgoingImage(data, model).Ok);
         benchmark::DoNotOptimize(data.MemoryImage.data());
     }
 }

@@ -3,6 +3,8 @@
 #include "files/TextCase.h"
 #include "files/WholeFile.h"
 
+#include <optional>
+
 namespace tq58 {
 
 namespace {
@@ -85,14 +87,14 @@ DataSections ParseDataText(std::string_view text) {
     DataSections sections;
     bool inSection = false;
     for (const std::string_view line : SplitLines(text)) {
-        if (const auto name = HeaderName(line)) {
-            sections.Open(ToUpperAscii(TrimBlanks(*name)));
-            inSection = true;
-        } else if (!inSection) {
-            continue;
-        } else if (const auto equals = EqualsPosition(line)) {
+        // Inside a section an entry wins over a header: a hand-edited "[A=B]" is an entry.
+        const auto equals = inSection ? EqualsPosition(line) : std::nullopt;
+        if (equals) {
             sections.Add(ToUpperAscii(TrimBlanks(line.substr(0, *equals))),
                          EntryValue(line.substr(*equals + 1)));
+        } else if (const auto name = HeaderName(line)) {
+            sections.Open(ToUpperAscii(TrimBlanks(*name)));
+            inSection = true;
         } else if (line.find('[') != std::string_view::npos) {
             // A stray "[" closes the section: what follows belongs to no section until
             // the next header.
@@ -102,12 +104,13 @@ DataSections ParseDataText(std::string_view text) {
     return sections;
 }
 
-std::optional<DataSections> ParseDataFile(const std::string& path) {
-    const FileBytes file = ReadWholeFile(path);
-    if (!file.Bytes) {
-        return std::nullopt;
+Outcome ParseDataFile(const std::string& path, DataSections& sections) {
+    std::string text;
+    const Outcome read = ReadWholeFile(path, text);
+    if (read.Ok) {
+        sections = ParseDataText(text);
     }
-    return ParseDataText(*file.Bytes);
+    return read;
 }
 
 std::string GetDataValue(const DataSections& sections, std::string_view section,

@@ -1,6 +1,7 @@
 #pragma once
 
-#include <optional>
+#include "model/Outcome.h"
+
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -34,8 +35,8 @@ private:
 };
 
 DataSections ParseDataText(std::string_view text);
-// Absent when the file cannot be read.
-std::optional<DataSections> ParseDataFile(const std::string& path);
+// A file that cannot be read fails as ReadWholeFile does and leaves sections alone.
+Outcome ParseDataFile(const std::string& path, DataSections& sections);
 
 // Empty text when the section or the key is missing.
 std::string GetDataValue(const DataSections& sections, std::string_view section,

@@ -46,82 +46,68 @@ bool IsImageOfModel(const Image& image, int modelType) {
     return code != 0 && ImageModelCode(image) == code;
 }
 
-std::optional<Image> ReadImageFile(const std::string& path, std::string& error) {
-    const FileBytes file = ReadWholeFile(path, ImageSize);
-    if (!file.Bytes) {
-        error = file.Error;
-        return std::nullopt;
+Outcome ReadImageFile(const std::string& path, Image& image) {
+    std::string bytes;
+    if (Outcome read = ReadWholeFile(path, bytes, ImageSize); !read.Ok) {
+        return read;
     }
-    if (file.Bytes->size() != ImageSize) {
-        error = "not " + std::to_string(ImageSize) + " bytes long: " + path;
-        return std::nullopt;
+    if (bytes.size() != ImageSize) {
+        return Outcome::Failure({}, MessageIcon::Exclamation, {},
+                                "not " + std::to_string(ImageSize) + " bytes long: " + path);
     }
-    Image image;
-    std::copy(file.Bytes->begin(), file.Bytes->end(), image.begin());
-    return image;
+    std::copy(bytes.begin(), bytes.end(), image.begin());
+    return Outcome::Success();
 }
 
 Outcome ReadImageBytes(const std::string& path, RadioData& data, const ModelState& model) {
     if (HasWrongSize(path)) {
         return Outcome::Failure({}, MessageIcon::Exclamation);
     }
-    std::string error;
-    const std::optional<Image> image = ReadImageFile(path, error);
-    if (!image) {
-        return Outcome::Failure({}, MessageIcon::Exclamation, "frmMain.FileReadIni", error);
+    Image image;
+    if (const Outcome read = ReadImageFile(path, image); !read.Ok) {
+        return read.Reported({}, MessageIcon::Exclamation, "frmMain.FileReadIni");
     }
-    if (!IsImageOfModel(*image, model.ModelType)) {
+    if (!IsImageOfModel(image, model.ModelType)) {
         return Outcome::Failure({}, MessageIcon::Exclamation);
     }
-    ReplaceImage(data, *image);
+    ReplaceImage(data, image);
     return Outcome::Success();
 }
 
-bool FileReadIni(const std::string& path, RadioData& data, const ModelState& model,
-                 Outcome* failure) {
+Outcome FileReadIni(const std::string& path, RadioData& data, const ModelState& model) {
     const Outcome read = ReadImageBytes(path, data, model);
-    if (!read.Ok) {
-        if (failure) {
-            *failure = read;
-        }
-        return false;
+    if (read.Ok) {
+        DecodeImage(data, model);
     }
-    DecodeImage(data, model);
-    return true;
+    return read;
 }
 
 Outcome ReadHexFileAs(const std::string& path, RadioData& data, const ModelState& model) {
     if (HasWrongSize(path)) {
         return Outcome::Failure(BadFileMessage, MessageIcon::Critical);
     }
-    std::string error;
-    const std::optional<Image> image = ReadImageFile(path, error);
-    if (!image) {
-        return ReadFailure(error);
+    Image image;
+    if (const Outcome read = ReadImageFile(path, image); !read.Ok) {
+        return ReadFailure(read.LogDetail);
     }
-    if (!IsImageOfModel(*image, model.ModelType)) {
+    if (!IsImageOfModel(image, model.ModelType)) {
         Outcome outcome = Outcome::Failure(ModelTypeErrorMessage, MessageIcon::Critical);
         outcome.MessageTitle = "Read from Radio";
         return outcome;
     }
-    ReplaceImage(data, *image);
+    ReplaceImage(data, image);
     DecodeImage(data, model);
     return Outcome::Success();
 }
 
 Outcome SaveHexFileAs(const std::string& path, RadioData& data, const ModelState& model) {
-    const EncodeResult encoded = PrepareOutgoingImage(data, model);
-    if (!encoded.Ok()) {
-        return Outcome::Failure(FileSaveErrorMessage, MessageIcon::Exclamation,
-                                "frmMain.SaveHexFileAs", "cannot store " + encoded.FailedField);
+    if (const Outcome encoded = PrepareOutgoingImage(data, model); !encoded.Ok) {
+        return encoded.Reported(FileSaveErrorMessage, MessageIcon::Exclamation,
+                                "frmMain.SaveHexFileAs");
     }
     const std::string bytes(data.MemoryImage.begin(), data.MemoryImage.end());
-    const std::string error = ReplaceFileContents(path, bytes);
-    if (!error.empty()) {
-        return Outcome::Failure(FileSaveErrorMessage, MessageIcon::Exclamation,
-                                "frmMain.SaveHexFileAs", error);
-    }
-    return Outcome::Success();
+    return ReplaceFileContents(path, bytes)
+        .Reported(FileSaveErrorMessage, MessageIcon::Exclamation, "frmMain.SaveHexFileAs");
 }
 
 } // namespace tq58

@@ -18,17 +18,16 @@ bool IsImageOfModel(const Image& image, int modelType);
 // The model code an image carries at both ends, absent when the two differ.
 std::optional<int> ImageModelCode(const Image& image);
 
-// Reads a whole image file; absent (with the reason in error) when it cannot be read or is
-// not exactly 32768 bytes long.
-std::optional<Image> ReadImageFile(const std::string& path, std::string& error);
+// Reads a whole image file into image; fails (image unchanged, the reason in LogDetail, no
+// message) when it cannot be read or is not exactly 32768 bytes long.
+Outcome ReadImageFile(const std::string& path, Image& image);
 
 // Replaces the memory image with a file of the model; the image is unchanged otherwise.
 Outcome ReadImageBytes(const std::string& path, RadioData& data, const ModelState& model);
 
 // Loads a default image file and decodes it. Shows nothing to the user: the caller decides;
-// failure, when given, receives what the error log records.
-bool FileReadIni(const std::string& path, RadioData& data, const ModelState& model,
-                 Outcome* failure = nullptr);
+// a failure carries no message, only what the error log records.
+Outcome FileReadIni(const std::string& path, RadioData& data, const ModelState& model);
 
 // Loads an image file over the current data and decodes it.
 Outcome ReadHexFileAs(const std::string& path, RadioData& data, const ModelState& model);

@@ -92,8 +92,8 @@ std::string ReadIniValueFromText(std::string_view text, std::string_view section
 }
 
 std::string ReadIniValue(const std::string& path, std::string_view section, std::string_view key) {
-    const FileBytes file = ReadWholeFile(path);
-    return file.Bytes ? ReadIniValueFromText(*file.Bytes, section, key) : std::string();
+    std::string text;
+    return ReadWholeFile(path, text).Ok ? ReadIniValueFromText(text, section, key) : std::string();
 }
 
 } // namespace tq58

@@ -7,6 +7,7 @@
 #include "model/Outcome.h"
 #include "model/RadioData.h"
 
+#include <optional>
 #include <string>
 
 namespace tq58 {
@@ -25,6 +26,10 @@ Outcome SaveFileAs(const std::string& path, const SettingsRecord& settings,
 // file has been read; a file of another model leaves it exactly as it was.
 Outcome FileRead2(const std::string& path, RadioData& data, const ModelState& model,
                   const DefaultImageLoader& loadModelDefaults = {});
+
+// A settings file's text, read as FileRead2 reads it: a missing file is the program's model
+// error, any other that cannot be read its read error; both say what happened to the file.
+Outcome ReadSettingsText(const std::string& path, std::string& text);
 
 // Fills the record from parsed sections; absent or unconvertible values keep the field.
 void FillSettingsRecord(const DataSections& sections, SettingsRecord& settings,

@@ -91,8 +91,8 @@ void ReadDirectory(RecordReader& reader, const char* name,
     }
 }
 
-Outcome ModelTypeError() {
-    return Outcome::Failure(ModelTypeErrorMessage, MessageIcon::Critical);
+Outcome ModelTypeError(std::string detail = {}) {
+    return Outcome::Failure(ModelTypeErrorMessage, MessageIcon::Critical, {}, std::move(detail));
 }
 
 } // namespace
@@ -124,23 +124,30 @@ std::optional<int> DataFileModelType(std::string_view text) {
     return static_cast<int>(*code);
 }
 
+Outcome ReadSettingsText(const std::string& path, std::string& text) {
+    const Outcome read = ReadWholeFile(path, text);
+    if (read.Ok) {
+        return read;
+    }
+    std::error_code error;
+    if (std::filesystem::status(path, error).type() == std::filesystem::file_type::not_found) {
+        return ModelTypeError(read.LogDetail);
+    }
+    return read.Reported(FileReadErrorMessage, MessageIcon::Exclamation, "frmMain.FileRead2");
+}
+
 Outcome FileRead2(const std::string& path, RadioData& data, const ModelState& model,
                   const DefaultImageLoader& loadModelDefaults) {
-    std::error_code missing;
-    if (!std::filesystem::exists(path, missing)) {
-        return ModelTypeError();
+    std::string text;
+    if (const Outcome read = ReadSettingsText(path, text); !read.Ok) {
+        return read;
     }
-    const FileBytes file = ReadWholeFile(path);
-    if (!file.Bytes) {
-        return Outcome::Failure(FileReadErrorMessage, MessageIcon::Exclamation, "frmMain.FileRead2",
-                                file.Error);
-    }
-    if (DataFileModelType(*file.Bytes) != model.ModelType) {
+    if (DataFileModelType(text) != model.ModelType) {
         return ModelTypeError();
     }
     RadioData fresh = data;
     NewData(fresh, model, loadModelDefaults);
-    FillSettingsRecord(ParseDataText(*file.Bytes), fresh.Settings, model);
+    FillSettingsRecord(ParseDataText(text), fresh.Settings, model);
     data = std::move(fresh);
     return Outcome::Success();
 }

@@ -117,12 +117,8 @@ std::string SettingsFileText(const SettingsRecord& settings, const ModelState& m
 
 Outcome SaveFileAs(const std::string& path, const SettingsRecord& settings,
                    const ModelState& model) {
-    const std::string error = ReplaceFileContents(path, SettingsFileText(settings, model));
-    if (!error.empty()) {
-        return Outcome::Failure(FileSaveErrorMessage, MessageIcon::Exclamation,
-                                "frmMain.SaveFileAs", error);
-    }
-    return Outcome::Success();
+    return ReplaceFileContents(path, SettingsFileText(settings, model))
+        .Reported(FileSaveErrorMessage, MessageIcon::Exclamation, "frmMain.SaveFileAs");
 }
 
 } // namespace tq58

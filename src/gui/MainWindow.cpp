@@ -124,7 +124,9 @@ void MainWindow::ApplyStartGeometry() {
             setGeometry(stored.intersected(screen->availableGeometry()));
         }
     }
-    const int treeWidth = SplitterTwips / TwipsPerPixel;
+    // The splitter stands 2500 twips from the left, or as far as the tree's longest setting
+    // node needs in this desktop's font.
+    const int treeWidth = std::max(SplitterTwips / TwipsPerPixel, editor_->TreeWidthHint());
     editor_->setSizes({treeWidth, std::max(width() - treeWidth, treeWidth)});
 }
 

@@ -83,7 +83,7 @@ bool Transfer::PressOk() {
         DoRead();
         break;
     case ProgramToRadio:
-        if (PrepareOutgoingImage(data_, model_).Ok()) {
+        if (PrepareOutgoingImage(data_, model_).Ok) {
             DoProgram();
         } else {
             link_.ErrorFlag = true;

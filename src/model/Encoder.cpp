@@ -43,6 +43,18 @@ std::string FindUnstorableScramble(const SettingsRecord& settings) {
     return "";
 }
 
+std::string FindUnstorableFrequency(const std::vector<ChannelRecord>& channels) {
+    for (std::size_t i = 0; i < channels.size(); ++i) {
+        if (!IsStorableFrequency(channels[i].Rxfreq)) {
+            return ListField("CHEXP", i, "Rxfreq");
+        }
+        if (!IsStorableFrequency(channels[i].Txfreq)) {
+            return ListField("CHEXP", i, "Txfreq");
+        }
+    }
+    return "";
+}
+
 // A group whose list has no channel in use cannot be usable.
 void SwitchOffEmptyGroups(SettingsRecord& settings) {
     const std::vector<ChannelRecord>* lists[] = {&settings.CHUSA, &settings.CHINT, &settings.CHCAN,
@@ -277,13 +289,16 @@ std::string FindUnstorableField(const SettingsRecord& settings) {
             return "UsableChGroup[" + std::to_string(g) + "].PriorityCh";
         }
     }
-    return FindUnstorableScramble(settings);
+    if (std::string scramble = FindUnstorableScramble(settings); !scramble.empty()) {
+        return scramble;
+    }
+    return FindUnstorableFrequency(settings.CHEXP);
 }
 
-EncodeResult EncodeImage(RadioData& data, const ModelState& model) {
+Outcome EncodeImage(RadioData& data, const ModelState& model) {
     SettingsRecord& settings = data.Settings;
-    if (std::string field = FindUnstorableField(settings); !field.empty()) {
-        return {field};
+    if (const std::string field = FindUnstorableField(settings); !field.empty()) {
+        return Outcome::Failure({}, MessageIcon::Exclamation, {}, "cannot store " + field);
     }
     if (IsKnownModel(model.ModelType)) {
         SwitchOffEmptyGroups(settings);
@@ -302,7 +317,7 @@ EncodeResult EncodeImage(RadioData& data, const ModelState& model) {
     EncodeDirectory(image, IndividualDirectoryBase, settings.CHMMSID);
     EncodeDirectory(image, GroupDirectoryBase, settings.CHGRPID);
     EncodeExpChannels(image, settings.CHEXP);
-    return {};
+    return Outcome::Success();
 }
 
 } // namespace tq58

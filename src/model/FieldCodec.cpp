@@ -165,10 +165,15 @@ double ReadFrequency(const Image& image, int address) {
     return units > 0 ? static_cast<double>(1000000 + units) / 10000.0 : 0;
 }
 
+bool IsStorableFrequency(double megahertz) {
+    // Compared before any conversion: 1e15 MHz in 100 Hz units overflows every integer.
+    return megahertz <= 100 || megahertz * 10000.0 < 1999999.5;
+}
+
 void WriteFrequency(Image& image, int address, double megahertz) {
-    const long long units = FrequencyUnits(megahertz) - 1000000;
     // Two digits before the point: only 100 to 199.9999 MHz can be stored.
-    const long long stored = (units > 0 && units < 1000000) ? units : 0;
+    const bool held = megahertz > 100 && IsStorableFrequency(megahertz);
+    const long long stored = held ? std::max(FrequencyUnits(megahertz) - 1000000, 0LL) : 0;
     constexpr long long scale[] = {10000, 100, 1};
     std::uint8_t bytes[3];
     for (int i = 0; i < 3; ++i) {

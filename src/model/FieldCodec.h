@@ -31,6 +31,10 @@ void WriteDigits(Image& image, int address, const std::string& text, bool isMmsi
 
 // EXP frequencies: three BCD bytes holding MHz - 100 as "00.0000"; 0 means no frequency.
 double ReadFrequency(const Image& image, int address);
+// At most 100 MHz (no frequency) or below 200 MHz once rounded to 100 Hz; a file may hold
+// anything, up to values no integer can hold.
+bool IsStorableFrequency(double megahertz);
+// A frequency that cannot be stored is written as no frequency.
 void WriteFrequency(Image& image, int address, double megahertz);
 
 // A frequency in whole units of 100 Hz, rounded once; the one place where MHz doubles

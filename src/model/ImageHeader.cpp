@@ -13,7 +13,6 @@ constexpr int StartChannel = 0x23;
 constexpr int StartChannelCopy = 0x25;
 constexpr int StartWeather = 0x27;
 constexpr int GroupChannelLists = 0x100; // + 32 per group: 8 words
-constexpr int MmsiEnteredCount = 0x195;
 constexpr int AtisMode = 0x19C;
 constexpr int FirstExpStartChannel = 240;
 constexpr int LastStartChannel = 279;
@@ -151,7 +150,7 @@ void PrepareImageHeader(Image& image, const SettingsRecord& settings) {
     }
     BlankUnusableListEntries(image);
     PrepareAtisMode(image);
-    image[MmsiEnteredCount] = IsBlankText(settings.DscBasicSetup.UserMmsi) ? 0 : 1;
+    image[MmsiEnteredCountAddress] = IsBlankText(settings.DscBasicSetup.UserMmsi) ? 0 : 1;
 }
 
 std::uint8_t HeaderChecksum(const Image& image, int first, int count) {
@@ -162,9 +161,9 @@ std::uint8_t HeaderChecksum(const Image& image, int first, int count) {
     return static_cast<std::uint8_t>(sum % 256);
 }
 
-EncodeResult PrepareOutgoingImage(RadioData& data, const ModelState& model) {
-    EncodeResult result = EncodeImage(data, model);
-    if (result.Ok()) {
+Outcome PrepareOutgoingImage(RadioData& data, const ModelState& model) {
+    Outcome result = EncodeImage(data, model);
+    if (result.Ok) {
         PrepareImageHeader(data.MemoryImage, data.Settings);
         data.MemoryImage[HeaderChecksumAddress] =
             HeaderChecksum(data.MemoryImage, HeaderChecksumFirst, HeaderChecksumCount);

@@ -12,6 +12,8 @@ namespace tq58 {
 constexpr int HeaderChecksumFirst = 0x42;
 constexpr int HeaderChecksumCount = 29;
 constexpr int HeaderChecksumAddress = 0x5F;
+// 0 while no User MMSI is set, 1 once one is; the report and the DSC page show it.
+constexpr int MmsiEnteredCountAddress = 0x195;
 
 // Brings the radio's own header bytes (start channel, group channel lists, ATIS mode,
 // MMSI-entered count) in line with the settings just encoded.
@@ -27,6 +29,6 @@ int FirstEnabled(const std::vector<ChannelRecord>& list, int firstIndex = 0);
 // Everything an image needs before it leaves the program (to the radio or an image file):
 // the encoder, the header preparation and the header checksum. On an encoder failure the
 // image is left untouched.
-[[nodiscard]] EncodeResult PrepareOutgoingImage(RadioData& data, const ModelState& model);
+[[nodiscard]] Outcome PrepareOutgoingImage(RadioData& data, const ModelState& model);
 
 } // namespace tq58

@@ -130,8 +130,8 @@ void MakeDefaultImage(RadioData& data, const ModelState& model) {
     DecodeCommonPart(data, model);
 }
 
-EncodeResult NewData(RadioData& data, const ModelState& model,
-                     const DefaultImageLoader& loadModelDefaults) {
+Outcome NewData(RadioData& data, const ModelState& model,
+                const DefaultImageLoader& loadModelDefaults) {
     SettingsRecord& settings = data.Settings;
     BuildPlan(settings.CHUSA, PlanKind::Usa);
     BuildPlan(settings.CHINT, PlanKind::International);
@@ -141,8 +141,8 @@ EncodeResult NewData(RadioData& data, const ModelState& model,
     ResetDirectory(settings.CHGRPID);
     MakeDefaultImage(data, model);
     DecodeExpChannels(data);
-    EncodeResult result = EncodeImage(data, model);
-    if (result.Ok() && loadModelDefaults) {
+    Outcome result = EncodeImage(data, model);
+    if (result.Ok && loadModelDefaults) {
         loadModelDefaults(data);
     }
     return result;

@@ -16,8 +16,9 @@ using DefaultImageLoader = std::function<void(RadioData&)>;
 
 // New data for the selected model: built-in channel plans, empty directories, the default
 // image and, when given, the destination's default image; image and record then agree.
-EncodeResult NewData(RadioData& data, const ModelState& model,
-                     const DefaultImageLoader& loadModelDefaults = {});
+// Fails only when the encoder cannot store the record (see EncodeImage).
+Outcome NewData(RadioData& data, const ModelState& model,
+                const DefaultImageLoader& loadModelDefaults = {});
 
 void MakeDefaultImage(RadioData& data, const ModelState& model);
 void FillImage(RadioData& data);

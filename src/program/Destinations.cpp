@@ -117,7 +117,7 @@ DestinationMenu BuildDestinationMenu(const std::string& programFolder, const Mod
     const std::string remembered = RememberedDestination(store, model.ModelType);
     const int found = FindIgnoringCase(menu.Names, remembered);
     if (found >= 0 &&
-        FileReadIni(DefaultImagePath(programFolder, remembered, model.ModelType), data, model)) {
+        FileReadIni(DefaultImagePath(programFolder, remembered, model.ModelType), data, model).Ok) {
         menu.Checked = found;
     }
     return menu;
@@ -127,13 +127,15 @@ Outcome ApplyDestination(DestinationMenu& menu, std::size_t index, const std::st
                          const ModelState& model, SettingsStore& store, RadioData& data) {
     const int previous = menu.Checked;
     menu.Checked = -1;
-    Outcome failure = Outcome::Failure({}, MessageIcon::Exclamation);
-    if (index >= menu.Names.size() ||
-        !FileReadIni(DefaultImagePath(programFolder, menu.Names[index], model.ModelType), data,
-                     model, &failure)) {
+    Outcome read = Outcome::Failure({}, MessageIcon::Exclamation);
+    if (index < menu.Names.size()) {
+        read = FileReadIni(DefaultImagePath(programFolder, menu.Names[index], model.ModelType),
+                           data, model);
+    }
+    if (!read.Ok) {
         menu.Checked = previous;
-        failure.Message = IniFileReadErrorMessage;
-        return failure;
+        read.Message = IniFileReadErrorMessage;
+        return read;
     }
     menu.Checked = static_cast<int>(index);
     store.Write("IniFilePath", DestinationKey(model.ModelType), menu.Names[index]);

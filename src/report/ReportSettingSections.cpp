@@ -1,3 +1,4 @@
+#include "model/ImageHeader.h"
 #include "report/ReportLines.h"
 #include "report/ReportSections.h"
 #include "report/ReportWords.h"
@@ -14,7 +15,6 @@ constexpr int ValueWidth = 18;
 constexpr int WideValueWidth = 35;
 constexpr int DscGroupWidth = 20;
 constexpr int MmsiWidth = 12;
-constexpr int MmsiEnteredCountAddress = 0x0195;
 
 // Labels at 0 mm, then one value every 30 mm from 50 mm on.
 const std::vector<double> SettingColumns{0, 50, 80, 110, 140, 170};

@@ -45,11 +45,11 @@ TEST(DataFileParser, GarbageAndMissingFiles) {
     EXPECT_EQ(GetDataValue(sections, "S", "B"), "2");
 
     test::ScratchFolder folder;
-    EXPECT_FALSE(ParseDataFile(folder.File("missing.dat")));
+    DataSections read;
+    EXPECT_FALSE(ParseDataFile(folder.File("missing.dat"), read).Ok);
     folder.Write("a.dat", "[S]\r\nA=1\r\n");
-    const auto read = ParseDataFile(folder.File("a.dat"));
-    ASSERT_TRUE(read);
-    EXPECT_EQ(GetDataValue(*read, "S", "A"), "1");
+    ASSERT_TRUE(ParseDataFile(folder.File("a.dat"), read).Ok);
+    EXPECT_EQ(GetDataValue(read, "S", "A"), "1");
 }
 
 } // namespace

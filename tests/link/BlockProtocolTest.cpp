@@ -80,9 +80,6 @@ TEST(BlockProtocol, OutcomesOfReadsAndWrites) {
     };
     const Case cases[] = {
         {"lower-case hex", rd, [](R& r) { r.radio.Faults.LowerCaseHex = true; }, true},
-        {"short address field", rd,
-         [](R& r) { r.ReplyOnce("#TQPDT\t0\t40\t" + ImageHex(r.radio.Memory, 0, 64) + "\t"); },
-         true},
         {"one ERROR", rd, [](R& r) { r.radio.Faults.Refuse[rd] = 1; }, true, 2},
         {"no acknowledgement 3 times", rd, [](R& r) { r.radio.Faults.Ignore[rd] = 3; }, false, 3},
         {"ERROR 3 times, Cancel", rd, [](R& r) { r.radio.Faults.Refuse[rd] = 3; }, false, 3, "", "",
@@ -98,10 +95,7 @@ TEST(BlockProtocol, OutcomesOfReadsAndWrites) {
         {"header not #TQPDT", rd, [](R& r) { r.radio.Faults.WrongHeaderReplies = 1; }, false, 1, "",
          "#CMDER\r\n"},
         {"ERROR for a header", rd,
-         [](R& r) {
-             r.radio.Faults.Ignore[rd] = 1;
-             r.port.Inject("#CMDOK\r\nERROR\r\n", 1);
-         }},
+         [](R& r) { r.radio.Faults.Ignore[rd] = 1, r.port.Inject("#CMDOK\r\nERROR\r\n", 1); }},
         {"incomplete reply", rd, [](R& r) { r.radio.Faults.TruncatedReplies = 1; }, false, 1,
          "time out!!|"},
         {"no reply header", rd, [](R& r) { r.radio.Faults.DataDelayMs = 11000; }, false, 1,
@@ -134,11 +128,7 @@ TEST(BlockProtocol, OutcomesOfReadsAndWrites) {
          },
          false, 1, "", "", true},
         {"Cancel at the acknowledgement", rd,
-         [](R& r) {
-             r.radio.Faults.Ignore[rd] = 1;
-             r.CancelAfter(rd, 1);
-         },
-         false, 1, "", "", true},
+         [](R& r) { r.radio.Faults.Ignore[rd] = 1, r.CancelAfter(rd, 1); }, false, 1, "", "", true},
         {"write: two missed acknowledgements", wr, [](R& r) { r.radio.Faults.Ignore[wr] = 2; },
          true, 3},
         {"write: one ERROR", wr, [](R& r) { r.radio.Faults.Refuse[wr] = 1; }, true, 2},
@@ -150,11 +140,7 @@ TEST(BlockProtocol, OutcomesOfReadsAndWrites) {
          },
          false, 4, "", "", false, 2, 2},
         {"write: Cancel at the acknowledgement", wr,
-         [](R& r) {
-             r.radio.Faults.Ignore[wr] = 1;
-             r.CancelAfter(wr, 1);
-         },
-         false, 1, "", "", true},
+         [](R& r) { r.radio.Faults.Ignore[wr] = 1, r.CancelAfter(wr, 1); }, false, 1, "", "", true},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);

@@ -62,17 +62,11 @@ TEST(LinkStart, FaultsAndCancels) {
         {"CR without LF", [](R& r) { r.radio.Faults.AcknowledgementEnd = "\r"; }, false, 1},
         {"one ERROR", [](R& r) { r.radio.Faults.Refuse["#CMDSY"] = 1; }, true, 3},
         {"two lower-case errors",
-         [](R& r) {
-             r.radio.Faults.RefusalText = "error";
-             r.radio.Faults.Refuse["#CMDSY"] = 2;
-         },
+         [](R& r) { r.radio.Faults.RefusalText = "error", r.radio.Faults.Refuse["#CMDSY"] = 2; },
          true, 4},
         {"three silent attempts: the second pass still tries",
-         [](R& r) {
-             r.radio.Faults.Ignore["#CMDSY"] = 3;
-             r.link.DebugMode = true;
-         },
-         false, 4, "", "can'not Receive '#CMDOK' !!"},
+         [](R& r) { r.radio.Faults.Ignore["#CMDSY"] = 3, r.link.DebugMode = true; }, false, 4, "",
+         "can'not Receive '#CMDOK' !!"},
         {"two silent attempts, each pass its own",
          [](R& r) { r.radio.Faults.Ignore["#CMDSY"] = 2; }, true, 4},
         {"silent adapter, debug",
@@ -88,11 +82,7 @@ TEST(LinkStart, FaultsAndCancels) {
         {"cancel in the adapter reply",
          [](R& r) { r.radio.Faults.AdapterSilent = true, r.CancelAfter("ACMD:002", 1); }, false, 0},
         {"cancel in the acknowledgement",
-         [](R& r) {
-             r.radio.Faults.Ignore["#CMDSY"] = 1;
-             r.CancelAfter("#CMDSY", 1);
-         },
-         false, 1},
+         [](R& r) { r.radio.Faults.Ignore["#CMDSY"] = 1, r.CancelAfter("#CMDSY", 1); }, false, 1},
         {"cancel in the line end",
          [](R& r) { r.radio.Faults.AcknowledgementEnd = "", r.CancelAfter("#CMDSY", 1); }, false,
          1},

@@ -127,17 +127,6 @@ TEST_F(SerialLink, CancelEndsEveryKindOfWait) {
     EXPECT_LT(clock.Now(), 100);
 }
 
-TEST_F(SerialLink, StatusShowsOnlyInDebugModeAndProgressIsClamped) {
-    link.ShowStatus("quiet");
-    link.DebugMode = true;
-    link.ShowStatus("loud");
-    EXPECT_EQ(host.Statuses, Texts{"loud"});
-    EXPECT_EQ(host.SleptMs, 500);
-    link.ShowProgress(150);
-    link.ShowProgress(42);
-    EXPECT_EQ(host.Progress, (std::vector<int>{100, 42}));
-}
-
 TEST_F(SerialLink, PortManagement) {
     port.FailOpen = true;
     EXPECT_FALSE(link.PortInit());

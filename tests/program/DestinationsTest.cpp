@@ -27,7 +27,7 @@ protected:
     void Install(const std::string& fileName, const ModelState& model) {
         RadioData image = NewRadioData(model);
         image.Settings.CHUSA[0].ChTag = Mark(fileName);
-        EXPECT_TRUE(PrepareOutgoingImage(image, model).Ok());
+        EXPECT_TRUE(PrepareOutgoingImage(image, model).Ok);
         folder.Write(fileName, std::string(image.MemoryImage.begin(), image.MemoryImage.end()));
     }
     std::string LoadedMark() const { return data.Settings.CHUSA[0].ChTag; }

@@ -22,7 +22,7 @@ RadioData LoadDestination(const ModelState& model, const std::string& destinatio
     RadioData data;
     NewData(data, model);
     EXPECT_TRUE(
-        FileReadIni(DefaultImagePath(ProgramFolder, destination, model.ModelType), data, model))
+        FileReadIni(DefaultImagePath(ProgramFolder, destination, model.ModelType), data, model).Ok)
         << destination;
     return data;
 }
@@ -38,39 +38,26 @@ TEST(FactoryData, GlobalIniOffersBothModelsWithTheirCapabilities) {
     }
 }
 
-TEST(FactoryData, EveryDefaultImageLoadsForItsModelAndMayTransmitOnEveryExpRecord) {
+// Each destination starts in its own group; USA, INTL and CAN and their RV7700AM forms.
+TEST(FactoryData, EveryDefaultImageLoadsForItsModelStartsInItsGroupAndMayTransmitOnExp) {
+    const std::pair<const char*, int> startGroups[] = {
+        {"USA", GroupUsa}, {"INTL", GroupIntl}, {"CAN", GroupCanada}};
     for (const ModelState& model : {Rv7200A(), Rv7700A(), Rv7700AM()}) {
-        const std::vector<std::string> names = ListDestinationNames(ProgramFolder, model.ModelType);
-        EXPECT_GE(names.size(), 3u) << model.ModelName;
-        for (const std::string& name : names) {
+        const std::string suffix = model.ModelType == 11 ? "-M" : "";
+        for (const auto& [destination, group] : startGroups) {
+            const std::string name = destination + suffix;
             const RadioData data = LoadDestination(model, name);
             EXPECT_TRUE(IsImageOfModel(data.MemoryImage, model.ModelType)) << name;
+            EXPECT_EQ(data.MemoryImage[0x0021], group) << name;
+            EXPECT_TRUE(data.Settings.UsableChGroup[group].Enable) << name;
             for (int k = 0; k < ExpChannelCount; ++k) {
-                EXPECT_EQ(data.MemoryImage[0x0E01 + 16 * k] >> 6, 3) << name << k;
-                EXPECT_TRUE(data.Settings.CHEXP[k].TxEnable) << name << k;
-                EXPECT_FALSE(data.Settings.CHEXP[k].Enable) << name << k;
+                EXPECT_TRUE(data.Settings.CHEXP[k].TxEnable && !data.Settings.CHEXP[k].Enable)
+                    << name << k;
             }
         }
+        EXPECT_EQ(ListDestinationNames(ProgramFolder, model.ModelType).size(),
+                  model.ModelType == 2 ? 6u : 3u);
     }
-    EXPECT_EQ(ListDestinationNames(ProgramFolder, 11),
-              (std::vector<std::string>{"CAN-M", "INTL-M", "USA-M"}));
-}
-
-TEST(FactoryData, DestinationsDifferInTheirUsableGroupsAndStartGroup) {
-    const RadioData usa = LoadDestination(Rv7700A(), "USA");
-    const RadioData intl = LoadDestination(Rv7700A(), "INTL");
-    const RadioData can = LoadDestination(Rv7700A(), "CAN");
-    constexpr int StartGroupAddress = 0x0021;
-    EXPECT_EQ(usa.MemoryImage[StartGroupAddress], GroupUsa);
-    EXPECT_EQ(intl.MemoryImage[StartGroupAddress], GroupIntl);
-    EXPECT_EQ(can.MemoryImage[StartGroupAddress], GroupCanada);
-    EXPECT_TRUE(usa.Settings.UsableChGroup[GroupUsa].Enable);
-    EXPECT_FALSE(intl.Settings.UsableChGroup[GroupUsa].Enable);
-    EXPECT_FALSE(intl.Settings.UsableChGroup[GroupCanada].Enable);
-    EXPECT_TRUE(intl.Settings.UsableChGroup[GroupIntl].Enable);
-    EXPECT_TRUE(can.Settings.UsableChGroup[GroupCanada].Enable);
-    EXPECT_TRUE(usa.Settings.CHWX[0].Enable);
-    EXPECT_FALSE(intl.Settings.CHWX[0].Enable);
 }
 
 } // namespace

@@ -1,6 +1,6 @@
 #include "report/PrintedReport.h"
 
-#include "ReportTestData.h"
+#include "support/TestModels.h"
 
 #include <algorithm>
 #include <gtest/gtest.h>
@@ -10,7 +10,7 @@ namespace tq58 {
 namespace {
 
 using test::NewRadioData;
-using test::Rv7700a;
+using test::Rv7700A;
 using Texts = std::vector<std::string>;
 using Millimetres = std::vector<double>;
 
@@ -39,7 +39,7 @@ std::size_t FindLine(const PrintedPage& page, const std::string& text) {
 
 class PrintedReportTest : public ::testing::Test {
 protected:
-    ModelState model = Rv7700a();
+    ModelState model = Rv7700A();
     RadioData data = NewRadioData(model);
 
     std::vector<PrintedPage> Print(int linesPerPage = 0) {
@@ -58,7 +58,7 @@ TEST_F(PrintedReportTest, SettingsShareTheFirstPageAndEachTableStartsItsOwn) {
                              "Programable EXP Channel"};
     for (bool atis : {true, false}) {
         SCOPED_TRACE(atis ? "with ATIS" : "without ATIS");
-        model = Rv7700a(atis);
+        model = Rv7700A(atis);
         const std::vector<PrintedPage> pages = Print();
         ASSERT_EQ(pages.size(), pageHeadings.size());
         for (std::size_t i = 0; i < pages.size(); ++i) {
@@ -76,92 +76,39 @@ TEST_F(PrintedReportTest, SettingsShareTheFirstPageAndEachTableStartsItsOwn) {
     }
 }
 
-TEST_F(PrintedReportTest, SettingValuesInThirtyMillimetreColumnsFromFifty) {
-    data.Settings.DscBasicSetup.UserMmsi = "366123456";
-    data.Settings.AtisCallSign[0] = {"123", "ABC"};
-    data.Settings.AtisCallSign[10] = {"456", "DEF"};
-    const struct {
-        Texts texts;
-        Millimetres positions;
-    } cases[] = {{{"USA", "INTL", "Canada", "EXP CH"}, {50, 80, 110, 140}},
-                 {{"Status name", "----", "----", "----", "----"}, {0, 50, 80, 110, 140}},
-                 {{"[Scanning Function]"}, {0}},
-                 {{"User MMSI:", "366123456", "----- Count : 0"}, {0, 50, 80}},
-                 {{"POS Request:", "On", "Low"}, {0, 50, 80}},
-                 {{"Usable ATIS CH Group:", "On", "On", "On", "On"}, {0, 50, 80, 110, 140}},
-                 {{"MID", "Display", "MID", "Display"}, {50, 80, 140, 170}},
-                 {{"No.1", "123", "ABC", "No.11", "456", "DEF"}, {0, 50, 80, 110, 140, 170}}};
-    const PrintedPage page = Print().front();
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.texts.front());
-        const std::size_t at = FindLine(page, c.texts.front());
-        ASSERT_LT(at, page.Lines.size());
-        EXPECT_EQ(TextsOf(page.Lines[at]), c.texts);
-        EXPECT_EQ(PositionsOf(page.Lines[at]), c.positions);
-    }
-    EXPECT_TRUE(page.Lines[FindLine(page, "[Scanning Function]") - 1].Items.empty());
-}
-
-// Column, rule and first row of each table, with and without the scrambler's VS column.
+// Column, rule and first row of a table, with and without the scrambler's VS column.
 TEST_F(PrintedReportTest, TableColumnsAndTheVsColumnOnlyWithTheScrambler) {
-    data.Settings.CHWX[0].Enable = false;
-    data.Settings.CHMMSID[0] = {true, "PILOT", "3661234560"};
     ChannelRecord& exp = data.Settings.CHEXP[0];
     exp.Enable = true;
     exp.Rxfreq = 156.0610;
     exp.CHDisplayL = "7";
     exp.CHDisplayR = "B";
     exp.Scramble = 6;
-    const struct {
-        std::size_t page;
-        Texts columns, rule;
-        Millimetres positions;
-        Texts row;
-    } tables[] = {
-        {1,
-         {"CH", "RX(MHz)", "TX(MHz)", "TX", "LOW", "UP", "DUP", "MEM", "VS", "CH Name"},
-         {"---", "-------", "-------", "--", "---", "--", "---", "---", "--", "------------"},
-         {0, 12, 29, 46, 54, 63, 71, 80, 89, 97},
-         {"01A", "156.050", "156.050", "TX", "---", "--", "---", "---", "--", "VTS"}},
-        {4,
-         {"CH", "ENABLE", "MEM", "CH Name"},
-         {"--", "-----", "---", "------------"},
-         {0, 9, 28, 40},
-         {"1", "------", "---", "162.550MHZ"}},
-        {5,
-         {"No.", "Station Name", "MMSI"},
-         {"--", "------------", "---------"},
-         {0, 19, 50},
-         {"1", "PILOT", "366123456"}},
-        {6,
-         {"No.", "Group Name", "MMSI"},
-         {"--", "------------", "---------"},
-         {0, 19, 50},
-         {"1", "------------", "---------"}},
-        {7,
-         {"CH", "CHD", "ENABLE", "RX(MHz)", "TX(MHz)", "LOW", "UP", "MEM", "VS", "CH Name"},
-         {"--", "---", "------", "--------", "--------", "---", "--", "---", "--", "------------"},
-         {0, 7, 17, 34, 53, 72, 82, 89, 99, 106},
-         {"1", "7 B", "ENABLE", "156.0600", "---.----", "---", "--", "---", "2", "------------"}}};
+    exp.ChTag = "PORT"; // printed without the text form's padding
+    const Texts columns = {"CH",  "CHD", "ENABLE", "RX(MHz)", "TX(MHz)",
+                           "LOW", "UP",  "MEM",    "VS",      "CH Name"};
+    const Texts rule = {"--",  "---", "------", "--------", "--------",
+                        "---", "--",  "---",    "--",       "------------"};
+    const Millimetres positions = {0, 7, 17, 34, 53, 72, 82, 89, 99, 106};
+    const Texts row = {"1",   "7 B", "ENABLE", "156.0600", "---.----",
+                       "---", "--",  "---",    "2",        "PORT"};
     for (bool scrambler : {true, false}) {
-        model = Rv7700a(true, scrambler);
+        SCOPED_TRACE(scrambler ? "with VS" : "without VS");
+        model = Rv7700A(true, scrambler);
         const std::vector<PrintedPage> pages = Print();
-        for (auto table : tables) {
-            SCOPED_TRACE(table.columns[1] + (scrambler ? " with VS" : " without VS"));
-            if (!scrambler && table.columns.size() == 10) {
-                for (auto* list : {&table.columns, &table.rule, &table.row}) {
-                    list->erase(list->begin() + 8);
-                }
-                table.positions.erase(table.positions.begin() + 8);
+        const PrintedPage& page = pages[7];
+        const std::size_t at = FindLine(page, "CH");
+        ASSERT_LT(at + 2, page.Lines.size());
+        const Texts* expected[] = {&columns, &rule, &row};
+        for (std::size_t i = 0; i < 3; ++i) {
+            Texts texts = *expected[i];
+            Millimetres where = positions;
+            if (!scrambler) {
+                texts.erase(texts.begin() + 8);
+                where.erase(where.begin() + 8);
             }
-            const PrintedPage& page = pages[table.page];
-            const std::size_t at = FindLine(page, table.columns.front());
-            ASSERT_LT(at + 2, page.Lines.size());
-            const Texts expected[] = {table.columns, table.rule, table.row};
-            for (std::size_t i = 0; i < 3; ++i) {
-                EXPECT_EQ(TextsOf(page.Lines[at + i]), expected[i]);
-                EXPECT_EQ(PositionsOf(page.Lines[at + i]), table.positions);
-            }
+            EXPECT_EQ(TextsOf(page.Lines[at + i]), texts);
+            EXPECT_EQ(PositionsOf(page.Lines[at + i]), where);
         }
     }
 }

@@ -10,8 +10,8 @@ namespace tq58::test {
 inline ModelState Rv7200A() {
     return {1, "RV7200A", false, false, true};
 }
-inline ModelState Rv7700A() {
-    return {2, "RV7700A", true, true, true};
+inline ModelState Rv7700A(bool atis = true, bool scrambler = true) {
+    return {2, "RV7700A", atis, scrambler, true};
 }
 inline ModelState Rv7700AM() {
     return {11, "RV7700AM", true, true, true};

@@ -51,7 +51,7 @@ void ApplyRegion(SettingsRecord& settings, const Region& region) {
     }
 }
 
-std::string FactoryImage(int modelType, const Region& region, std::string& error) {
+Outcome FactoryImage(int modelType, const Region& region, std::string& image) {
     ModelState model;
     model.ModelType = modelType;
     model.ModelName = ModelNameOf(modelType, UnknownModelName::Unknown);
@@ -59,27 +59,25 @@ std::string FactoryImage(int modelType, const Region& region, std::string& error
     NewData(data, model);
     ApplyRegion(data.Settings, region);
     data.MemoryImage[StartGroupAddress] = static_cast<std::uint8_t>(region.startGroup);
-    const EncodeResult encoded = PrepareOutgoingImage(data, model);
-    if (!encoded.Ok()) {
-        error = "cannot store " + encoded.FailedField;
-        return {};
+    const Outcome encoded = PrepareOutgoingImage(data, model);
+    if (encoded.Ok) {
+        image.assign(data.MemoryImage.begin(), data.MemoryImage.end());
     }
-    return std::string(data.MemoryImage.begin(), data.MemoryImage.end());
+    return encoded;
 }
 
 bool WriteFactoryImage(const std::string& folder, int modelType, const Region& region) {
     const std::string path =
         folder + "/" + region.destination + ModelFileSuffix(modelType) + ".ini";
-    std::string error;
-    const std::string image = FactoryImage(modelType, region, error);
-    if (error.empty()) {
-        error = ReplaceFileContents(path, image);
+    std::string image;
+    Outcome outcome = FactoryImage(modelType, region, image);
+    if (outcome.Ok) {
+        outcome = ReplaceFileContents(path, image);
     }
-    if (!error.empty()) {
-        std::cerr << "make-default-images: " << path << ": " << error << "\n";
-        return false;
+    if (!outcome.Ok) {
+        std::cerr << "make-default-images: " << path << ": " << outcome.LogDetail << "\n";
     }
-    return true;
+    return outcome.Ok;
 }
 
 } // namespace

@@ -57,4 +57,9 @@ int Failure(const std::string& message) {
     return ExitFailure;
 }
 
+int Failure(const Outcome& outcome) {
+    return Failure(outcome.LogDetail.empty() ? outcome.Message
+                                             : outcome.Message + "\n" + outcome.LogDetail);
+}
+
 } // namespace tq58::cli

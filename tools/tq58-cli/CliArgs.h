@@ -1,5 +1,7 @@
 #pragma once
 
+#include "model/Outcome.h"
+
 #include <optional>
 #include <string>
 #include <vector>
@@ -34,5 +36,7 @@ private:
 
 int UsageError(const std::string& message);
 int Failure(const std::string& message);
+// The outcome's message, then what went wrong on a line of its own.
+int Failure(const Outcome& outcome);
 
 } // namespace tq58::cli

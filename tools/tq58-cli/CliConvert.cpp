@@ -20,15 +20,19 @@ int RunConvert(const std::vector<std::string>& words) {
             return UsageError("unknown model '" + *modelText + "'");
         }
     }
+    const std::string& input = args.Positional()[0];
+    const std::string& output = args.Positional()[1];
+    if (IsSameFile(input, output) && !IsSameKind(input, output)) {
+        return UsageError(SameFileError(input, output));
+    }
     const std::string programFolder = ProgramFolder(args);
     RadioData data;
     ModelState model;
-    std::string error;
-    if (!LoadInput(args.Positional()[0], modelType, programFolder, data, model, error) ||
-        !WriteOutput(args.Positional()[1], data, model, error)) {
-        return Failure(error);
+    Outcome outcome = LoadInput(input, modelType, programFolder, data, model);
+    if (outcome.Ok) {
+        outcome = WriteOutput(output, data, model);
     }
-    return ExitOk;
+    return outcome.Ok ? ExitOk : Failure(outcome);
 }
 
 } // namespace tq58::cli

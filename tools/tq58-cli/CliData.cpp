@@ -3,7 +3,6 @@
 #include "files/ImageFile.h"
 #include "files/SettingsFile.h"
 #include "files/TextCase.h"
-#include "files/WholeFile.h"
 #include "model/ModelCatalogue.h"
 #include "program/Destinations.h"
 #include "program/ModelSelection.h"
@@ -27,8 +26,13 @@ FileKind KindOf(const std::string& path) {
     return FileKind::Unknown;
 }
 
-std::string Explained(const Outcome& outcome) {
-    return outcome.LogDetail.empty() ? outcome.Message : outcome.Message + "\n" + outcome.LogDetail;
+Outcome UnknownKind(const std::string& path) {
+    return Outcome::Failure("cannot tell the kind of " + path + " (use .dat or .hex)",
+                            MessageIcon::Critical);
+}
+
+Outcome ModelTypeError() {
+    return Outcome::Failure(ModelTypeErrorMessage, MessageIcon::Critical);
 }
 
 // The model an image carries; 7700 is the RV7700A unless the caller names the RV7700AM.
@@ -42,63 +46,70 @@ std::optional<int> ModelOfImage(const Image& image) {
     return std::nullopt;
 }
 
-std::optional<int> ModelOfSettingsFile(const std::string& path) {
-    const FileBytes file = ReadWholeFile(path);
-    return file.Bytes ? DataFileModelType(*file.Bytes) : std::nullopt;
-}
-
 // A settings file is read over new data with the default image of the remembered
 // destination; the command line remembers nothing, so that is the program's default.
-bool LoadSettingsFile(const std::string& path, const ModelState& model,
-                      const std::string& programFolder, RadioData& data, std::string& error) {
+Outcome LoadSettingsFile(const std::string& path, const ModelState& model,
+                         const std::string& programFolder, RadioData& data) {
     const MemorySettingsStore store;
     RadioData loaded;
     const Outcome outcome =
         FileRead2(path, loaded, model, MakeDefaultImageLoader(programFolder, model, store));
-    if (!outcome.Ok) {
-        error = Explained(outcome);
-        return false;
+    if (outcome.Ok) {
+        data = std::move(loaded);
     }
-    data = std::move(loaded);
-    return true;
+    return outcome;
 }
 
 // An image file is loaded over new data without a default image, as the debug load does.
-bool LoadImageFile(const std::string& path, const ModelState& model, RadioData& data,
-                   std::string& error) {
+Outcome LoadImageFile(const std::string& path, const ModelState& model, RadioData& data) {
     RadioData loaded;
     NewData(loaded, model);
     const Outcome outcome = ReadHexFileAs(path, loaded, model);
-    if (!outcome.Ok) {
-        error = Explained(outcome);
-        return false;
+    if (outcome.Ok) {
+        data = std::move(loaded);
     }
-    data = std::move(loaded);
-    return true;
+    return outcome;
 }
 
-// The model the input names itself; absent with the program's message in error.
-std::optional<int> InputModel(const std::string& path, FileKind kind, std::string& error) {
-    error = ModelTypeErrorMessage;
+// The model the input names itself; absent when it names none.
+Outcome InputModel(const std::string& path, FileKind kind, std::optional<int>& modelType) {
     if (kind == FileKind::Settings) {
-        return ModelOfSettingsFile(path);
+        std::string text;
+        const Outcome read = ReadSettingsText(path, text);
+        if (read.Ok) {
+            modelType = DataFileModelType(text);
+        }
+        return read;
     }
-    std::string readError;
-    const std::optional<Image> image = ReadImageFile(path, readError);
-    if (!image) {
+    Image image;
+    if (const Outcome read = ReadImageFile(path, image); !read.Ok) {
         std::error_code sizeError;
         const bool wrongSize = std::filesystem::file_size(path, sizeError) != ImageSize;
-        error =
-            !sizeError && wrongSize ? BadFileMessage : FileReadErrorMessage + ("\n" + readError);
-        return std::nullopt;
+        return !sizeError && wrongSize
+                   ? Outcome::Failure(BadFileMessage, MessageIcon::Critical)
+                   : read.Reported(FileReadErrorMessage, MessageIcon::Exclamation);
     }
-    return ModelOfImage(*image);
+    modelType = ModelOfImage(image);
+    return Outcome::Success();
 }
 
 } // namespace
 
 bool IsDataFilePath(const std::string& path) {
     return KindOf(path) != FileKind::Unknown;
+}
+
+bool IsSameKind(const std::string& path, const std::string& other) {
+    return KindOf(path) == KindOf(other);
+}
+
+bool IsSameFile(const std::string& path, const std::string& other) {
+    std::error_code error;
+    return std::filesystem::equivalent(path, other, error) && !error;
+}
+
+std::string SameFileError(const std::string& input, const std::string& output) {
+    return "the output " + output + " is the input " + input + "; it would be replaced";
 }
 
 std::string ProgramFolder(const CliArgs& args) {
@@ -112,49 +123,41 @@ ModelState ModelFor(int modelType, const std::string& programFolder) {
     return ModelStateFor(modelType, GlobalIniPath(programFolder));
 }
 
-bool LoadInput(const std::string& path, const std::optional<int>& modelOverride,
-               const std::string& programFolder, RadioData& data, ModelState& model,
-               std::string& error) {
+Outcome LoadInput(const std::string& path, const std::optional<int>& modelOverride,
+                  const std::string& programFolder, RadioData& data, ModelState& model) {
     const FileKind kind = KindOf(path);
     if (kind == FileKind::Unknown) {
-        error = "cannot tell the kind of " + path + " (use .dat or .hex)";
-        return false;
+        return UnknownKind(path);
     }
-    std::string inputError = ModelTypeErrorMessage;
-    const std::optional<int> modelType =
-        modelOverride ? modelOverride : InputModel(path, kind, inputError);
+    std::optional<int> modelType = modelOverride;
+    if (!modelType) {
+        if (const Outcome named = InputModel(path, kind, modelType); !named.Ok) {
+            return named;
+        }
+    }
     if (!modelType || !IsKnownModel(*modelType)) {
-        error = inputError;
-        return false;
+        return ModelTypeError();
     }
     const ModelState loadedModel = ModelFor(*modelType, programFolder);
-    const bool loaded = kind == FileKind::Settings
-                            ? LoadSettingsFile(path, loadedModel, programFolder, data, error)
-                            : LoadImageFile(path, loadedModel, data, error);
-    if (loaded) {
+    const Outcome loaded = kind == FileKind::Settings
+                               ? LoadSettingsFile(path, loadedModel, programFolder, data)
+                               : LoadImageFile(path, loadedModel, data);
+    if (loaded.Ok) {
         model = loadedModel;
     }
     return loaded;
 }
 
-bool WriteOutput(const std::string& path, RadioData& data, const ModelState& model,
-                 std::string& error) {
-    Outcome outcome;
+Outcome WriteOutput(const std::string& path, RadioData& data, const ModelState& model) {
     switch (KindOf(path)) {
     case FileKind::Settings:
-        outcome = SaveFileAs(path, data.Settings, model);
-        break;
+        return SaveFileAs(path, data.Settings, model);
     case FileKind::Image:
-        outcome = SaveHexFileAs(path, data, model);
-        break;
+        return SaveHexFileAs(path, data, model);
     case FileKind::Unknown:
-        error = "cannot tell the kind of " + path + " (use .dat or .hex)";
-        return false;
+        break;
     }
-    if (!outcome.Ok) {
-        error = Explained(outcome);
-    }
-    return outcome.Ok;
+    return UnknownKind(path);
 }
 
 } // namespace tq58::cli

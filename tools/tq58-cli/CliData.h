@@ -2,6 +2,7 @@
 
 #include "CliArgs.h"
 #include "model/ModelState.h"
+#include "model/Outcome.h"
 #include "model/RadioData.h"
 
 #include <optional>
@@ -18,17 +19,21 @@ std::string ProgramFolder(const CliArgs& args);
 ModelState ModelFor(int modelType, const std::string& programFolder);
 
 // Loads a .dat or .hex file as the program loads it. The model comes from the file (a .dat's
-// MODELTYPE, a .hex's image model code) unless modelOverride names one. On failure `error`
-// holds the program's message and data and model are untouched.
-bool LoadInput(const std::string& path, const std::optional<int>& modelOverride,
-               const std::string& programFolder, RadioData& data, ModelState& model,
-               std::string& error);
+// MODELTYPE, a .hex's image model code) unless modelOverride names one. A failure carries
+// the program's message, and data and model are untouched.
+Outcome LoadInput(const std::string& path, const std::optional<int>& modelOverride,
+                  const std::string& programFolder, RadioData& data, ModelState& model);
 
 // True for the paths LoadInput and WriteOutput can tell the kind of: .dat and .hex.
 bool IsDataFilePath(const std::string& path);
+bool IsSameKind(const std::string& path, const std::string& other);
+
+// True when both name one existing file, under any name: the same path, a link, a hard link.
+// A verb refuses to write such an output where it would replace its input with other data.
+bool IsSameFile(const std::string& path, const std::string& other);
+std::string SameFileError(const std::string& input, const std::string& output);
 
 // Writes a .dat (the record as it stands) or a .hex (encoded, header prepared, checksummed).
-bool WriteOutput(const std::string& path, RadioData& data, const ModelState& model,
-                 std::string& error);
+Outcome WriteOutput(const std::string& path, RadioData& data, const ModelState& model);
 
 } // namespace tq58::cli

@@ -1,10 +1,11 @@
 #include "CliArgs.h"
 #include "CliVerbs.h"
 #include "debug/HexDumpText.h"
+#include "files/FileMessages.h"
+#include "files/WholeFile.h"
+#include "model/MemoryImage.h"
 
-#include <fstream>
 #include <iostream>
-#include <iterator>
 
 namespace tq58::cli {
 
@@ -13,13 +14,14 @@ int RunDump(const std::vector<std::string>& words) {
     if (!args.Valid() || args.Positional().size() != 1 || args.UnknownOption({})) {
         return UsageError("usage: dump IN.hex");
     }
-    std::ifstream in(args.Positional()[0], std::ios::binary);
-    if (!in) {
-        return Failure("FileRead Error!!");
+    // No more than an image: a folder, a FIFO or a device is refused before it is opened.
+    std::string bytes;
+    const Outcome read = ReadWholeFile(args.Positional()[0], bytes, ImageSize);
+    if (!read.Ok) {
+        return Failure(read.Reported(FileReadErrorMessage, MessageIcon::Exclamation));
     }
-    const std::vector<std::uint8_t> bytes((std::istreambuf_iterator<char>(in)),
-                                          std::istreambuf_iterator<char>());
-    for (const std::string& line : HexDumpLines(bytes.data(), bytes.size())) {
+    const auto* data = reinterpret_cast<const std::uint8_t*>(bytes.data());
+    for (const std::string& line : HexDumpLines(data, bytes.size())) {
         std::cout << line << '\n';
     }
     return ExitOk;

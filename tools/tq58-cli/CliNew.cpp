@@ -18,8 +18,8 @@ std::string Offered(const std::vector<std::string>& names) {
 }
 
 // Loads the destination as its Destination menu item does: new data, then its default image.
-bool ApplyNamedDestination(const std::string& destination, const std::string& programFolder,
-                           const ModelState& model, RadioData& data, std::string& error) {
+Outcome ApplyNamedDestination(const std::string& destination, const std::string& programFolder,
+                              const ModelState& model, RadioData& data) {
     DestinationMenu menu;
     menu.Names = ListDestinationNames(programFolder, model.ModelType);
     std::size_t index = 0;
@@ -27,12 +27,12 @@ bool ApplyNamedDestination(const std::string& destination, const std::string& pr
         ++index;
     }
     MemorySettingsStore store;
-    const Outcome outcome = ChangeDestination(menu, index, programFolder, model, store, data);
+    Outcome outcome = ChangeDestination(menu, index, programFolder, model, store, data);
     if (!outcome.Ok) {
-        error = outcome.Message + "\ndestination " + destination + " of the " + model.ModelName +
-                " in " + programFolder + "; offered: " + Offered(menu.Names);
+        outcome.LogDetail = "destination " + destination + " of the " + model.ModelName + " in " +
+                            programFolder + "; offered: " + Offered(menu.Names);
     }
-    return outcome.Ok;
+    return outcome;
 }
 
 } // namespace
@@ -54,18 +54,16 @@ int RunNew(const std::vector<std::string>& words) {
     const std::string programFolder = ProgramFolder(args);
     const ModelState model = ModelFor(*modelType, programFolder);
     RadioData data;
-    std::string error;
+    Outcome outcome = Outcome::Success();
     if (const auto destination = args.Value("--destination")) {
-        if (!ApplyNamedDestination(*destination, programFolder, model, data, error)) {
-            return Failure(error);
-        }
+        outcome = ApplyNamedDestination(*destination, programFolder, model, data);
     } else {
         NewData(data, model);
     }
-    if (!WriteOutput(*output, data, model, error)) {
-        return Failure(error);
+    if (outcome.Ok) {
+        outcome = WriteOutput(*output, data, model);
     }
-    return ExitOk;
+    return outcome.Ok ? ExitOk : Failure(outcome);
 }
 
 } // namespace tq58::cli

@@ -1,6 +1,7 @@
 #include "CliArgs.h"
 #include "CliData.h"
 #include "CliVerbs.h"
+#include "files/FileMessages.h"
 #include "files/WholeFile.h"
 #include "model/ModelCatalogue.h"
 #include "report/ReportText.h"
@@ -33,25 +34,27 @@ int RunReport(const std::vector<std::string>& words) {
             return UsageError("unknown model '" + *modelText + "'");
         }
     }
+    const std::string& input = args.Positional().front();
+    const auto output = args.Value("-o");
+    if (output && IsSameFile(input, *output)) {
+        return UsageError(SameFileError(input, *output));
+    }
     RadioData data;
     ModelState model;
-    std::string error;
-    if (!LoadInput(args.Positional().front(), modelOverride, ProgramFolder(args), data, model,
-                   error)) {
-        return Failure(error);
+    if (const Outcome loaded = LoadInput(input, modelOverride, ProgramFolder(args), data, model);
+        !loaded.Ok) {
+        return Failure(loaded);
     }
     // Saved as the report window saves it: the text followed by one line break.
     const std::string saved = BuildReport(data, model) + ReportLineBreak;
-    const auto output = args.Value("-o");
     if (!output) {
         std::cout.write(saved.data(), static_cast<std::streamsize>(saved.size()));
         return std::cout.flush() ? ExitOk : Failure("FileSave Error!!");
     }
     // A failed save leaves an earlier report of the same name as it was.
-    if (const std::string failure = ReplaceFileContents(*output, saved); !failure.empty()) {
-        return Failure("FileSave Error!!\n" + failure);
-    }
-    return ExitOk;
+    const Outcome written = ReplaceFileContents(*output, saved);
+    return written.Ok ? ExitOk
+                      : Failure(written.Reported(FileSaveErrorMessage, MessageIcon::Exclamation));
 }
 
 } // namespace tq58::cli

@@ -104,14 +104,14 @@ int RunRead(const std::vector<std::string>& words) {
     }
     const ModelState model = ModelFor(*modelType, ProgramFolder(args));
     RadioData data;
-    if (!NewData(data, model).Ok()) {
+    if (!NewData(data, model).Ok) {
         return Failure("Data Error!!");
     }
     if (!RunOperation(ReadLinkOptions(args), data, model, ReadFromRadio)) {
         return ExitFailure;
     }
-    std::string error;
-    return WriteOutput(*output, data, model, error) ? ExitOk : Failure(error);
+    const Outcome written = WriteOutput(*output, data, model);
+    return written.Ok ? ExitOk : Failure(written);
 }
 
 int RunProgram(const std::vector<std::string>& words) {
@@ -129,9 +129,10 @@ int RunProgram(const std::vector<std::string>& words) {
     }
     RadioData data;
     ModelState model;
-    std::string error;
-    if (!LoadInput(args.Positional()[0], modelOverride, ProgramFolder(args), data, model, error)) {
-        return Failure(error);
+    if (const Outcome loaded =
+            LoadInput(args.Positional()[0], modelOverride, ProgramFolder(args), data, model);
+        !loaded.Ok) {
+        return Failure(loaded);
     }
     return RunOperation(ReadLinkOptions(args), data, model, ProgramToRadio) ? ExitOk : ExitFailure;
 }
@@ -148,7 +149,7 @@ int RunClearLog(const std::vector<std::string>& words) {
     }
     const ModelState model = ModelFor(*modelType, ProgramFolder(args));
     RadioData data;
-    if (!NewData(data, model).Ok()) {
+    if (!NewData(data, model).Ok) {
         return Failure("Data Error!!");
     }
     const int operation = log == "dsc" ? ClearDscLog : ClearDistressLog;

@@ -1,10 +1,10 @@
 #include "PtyServer.h"
+#include "files/ImageFile.h"
 #include "model/ModelCatalogue.h"
 #include "sim/SimRadio.h"
 
 #include <csignal>
 #include <cstdlib>
-#include <fstream>
 #include <iostream>
 #include <optional>
 #include <string>
@@ -75,19 +75,8 @@ std::optional<SimOptions> ParseOptions(const std::vector<std::string>& words) {
     return options;
 }
 
-bool LoadImage(const std::string& path, tq58::Image& memory) {
-    std::ifstream in(path, std::ios::binary);
-    tq58::Image image{};
-    in.read(reinterpret_cast<char*>(image.data()), image.size());
-    if (in.gcount() != static_cast<std::streamsize>(image.size()) || in.get() != EOF) {
-        return false;
-    }
-    memory = image;
-    return true;
-}
-
 bool PrepareRadio(const SimOptions& options, tq58::SimRadio& radio) {
-    if (!options.ImagePath.empty() && !LoadImage(options.ImagePath, radio.Memory)) {
+    if (!options.ImagePath.empty() && !tq58::ReadImageFile(options.ImagePath, radio.Memory).Ok) {
         std::cerr << "tq58-radio-sim: " << options.ImagePath << " is not a 32768-byte image\n";
         return false;
     }

@@ -56,7 +56,8 @@ void Bindings::ComboFlag(QComboBox* box, FieldRef<bool> field, std::function<voi
     });
 }
 
-void Bindings::ComboData(QComboBox* box, FieldRef<long> field, std::function<void()> after) {
+template <typename T>
+void Bindings::BindComboData(QComboBox* box, FieldRef<T> field, std::function<void()> after) {
     fills_.push_back([box, field] {
         int shown = -1;
         for (int i = 0; i < box->count() && shown < 0; ++i) {
@@ -67,10 +68,18 @@ void Bindings::ComboData(QComboBox* box, FieldRef<long> field, std::function<voi
     QObject::connect(box, &QComboBox::currentIndexChanged, box,
                      [this, box, field, after](int index) {
                          if (Writing() && index >= 0) {
-                             field() = static_cast<long>(box->itemData(index).toLongLong());
+                             field() = static_cast<T>(box->itemData(index).toLongLong());
                              Written(after);
                          }
                      });
+}
+
+void Bindings::ComboData(QComboBox* box, FieldRef<long> field, std::function<void()> after) {
+    BindComboData(box, std::move(field), std::move(after));
+}
+
+void Bindings::ComboData(QComboBox* box, FieldRef<int> field, std::function<void()> after) {
+    BindComboData(box, std::move(field), std::move(after));
 }
 
 void Bindings::Text(QLineEdit* edit, FieldRef<std::string> text, std::function<void()> after) {
@@ -81,6 +90,38 @@ void Bindings::Text(QLineEdit* edit, FieldRef<std::string> text, std::function<v
             Written(after);
         }
     });
+}
+
+void Bindings::Check(QCheckBox* box, Accessor<bool> value, std::function<void()> after) {
+    fills_.push_back([box, get = value.Get] { box->setChecked(get()); });
+    QObject::connect(box, &QCheckBox::toggled, box, [this, set = value.Set, after](bool checked) {
+        if (Writing()) {
+            set(checked);
+            Written(after);
+        }
+    });
+}
+
+void Bindings::ComboIndex(QComboBox* box, Accessor<int> item, std::function<void()> after) {
+    fills_.push_back([box, get = item.Get] { box->setCurrentIndex(get()); });
+    QObject::connect(box, &QComboBox::currentIndexChanged, box,
+                     [this, set = item.Set, after](int index) {
+                         if (Writing() && index >= 0) {
+                             set(index);
+                             Written(after);
+                         }
+                     });
+}
+
+void Bindings::Text(QLineEdit* edit, Accessor<std::string> text, std::function<void()> after) {
+    fills_.push_back([edit, get = text.Get] { edit->setText(ToQt(get())); });
+    QObject::connect(edit, &QLineEdit::textEdited, edit,
+                     [this, set = text.Set, after](const QString& value) {
+                         if (Writing()) {
+                             set(FromQt(value));
+                             Written(after);
+                         }
+                     });
 }
 
 } // namespace tq58

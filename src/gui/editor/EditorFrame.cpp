@@ -34,6 +34,7 @@ EditorFrame::EditorFrame(EditorHost& host, QWidget* parent)
     tree_->setAccessibleName(tr("Navigation"));
     tree_->setHeaderHidden(true);
     tree_->setUniformRowHeights(true);
+    tree_->setIndentation(tree_->fontMetrics().averageCharWidth() * 2);
     tree_->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
     tree_->header()->setStretchLastSection(false);
     data_->setObjectName("pictData");
@@ -49,6 +50,11 @@ EditorFrame::EditorFrame(EditorHost& host, QWidget* parent)
     connect(tree_, &QTreeWidget::currentItemChanged, this, &EditorFrame::OnCurrentItemChanged);
     // Expanding a directory shows its entries' marks as they are now.
     connect(tree_, &QTreeWidget::itemExpanded, this, [this] { RefreshTreeTexts(); });
+}
+
+int EditorFrame::TreeWidthHint() const {
+    const int text = tree_->fontMetrics().horizontalAdvance("Usable CH Group Setup");
+    return text + 3 * tree_->indentation() + tree_->frameWidth() * 2;
 }
 
 Page* EditorFrame::PageFor(NodeKind kind) const {

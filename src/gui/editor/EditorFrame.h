@@ -41,6 +41,8 @@ public:
     std::string CurrentKey() const { return currentKey_; }
     NodeRef CurrentNode() const { return currentNode_; }
     QTreeWidget* Tree() const { return tree_; }
+    // Wide enough for the setting nodes under "General" without clipping.
+    int TreeWidthHint() const;
     Page* PageFor(NodeKind kind) const;
 
 signals:

@@ -1,0 +1,19 @@
+#pragma once
+
+#include "model/SettingsRecord.h"
+
+#include <string>
+
+namespace tq58 {
+
+// Captions that carry a usable group's status name, renewed whenever a status name changes.
+
+// The usable page's group rows and the ATIS page's boxes: "Group1" to "Group3", "EXP CH Group".
+std::string GroupCaption(int group);
+// A group's caption followed by its bracketed status name ("Group2[WORK]"), as the usable
+// page's EXP group boxes and the ATIS page's group boxes show it.
+std::string StatusCaption(const SettingsRecord& settings, int group);
+// Beside a usable DSC group: "[" + status name + "]", so "[]" without one.
+std::string DscGroupNameLabel(const SettingsRecord& settings, int group);
+
+} // namespace tq58

@@ -1,0 +1,154 @@
+#include "gui/editor/DirectoryEntryPage.h"
+
+#include "editor/DirectoryRules.h"
+#include "editor/FieldKeys.h"
+#include "gui/Messages.h"
+#include "gui/TextCodec.h"
+#include "gui/editor/EditorHost.h"
+#include "gui/editor/PageWidgets.h"
+#include "model/FieldCodec.h"
+
+#include <QCheckBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QVBoxLayout>
+
+namespace tq58 {
+
+namespace {
+
+constexpr int NameLength = 11;
+
+} // namespace
+
+DirectoryEntryPage::DirectoryEntryPage(EditorHost& host, const QString& objectName, QWidget* parent)
+    : Page(host, objectName, parent), bindings_(host, this), entries_(host, this),
+      frame_(new QGroupBox), enable_(NewCheck("chkGEnable", tr("Enable"))),
+      delete_(NewCheck("chkGDelete", tr("Delete"))), group_(new QLabel("0")),
+      mmsi_(NewField("txtGMMSI", tr("MMSI"), EnteredMmsiLength(IndividualDirectory), IsDigitKey)) {
+    name_ = NewField("txtGPosi", tr("Name"), NameLength, IsNameCharacter);
+    auto* rows = new QGridLayout(frame_);
+    rows->addWidget(enable_, 0, 0);
+    rows->addWidget(delete_, 0, 1);
+    tagLabel_ = AddRow(rows, QString(), name_);
+    tagLabel_->setObjectName("lblTag");
+    auto* mmsiRow = new QHBoxLayout;
+    mmsiRow->setSpacing(1);
+    group_->setObjectName("lblGroup");
+    mmsiRow->addWidget(group_);
+    mmsiRow->addWidget(mmsi_);
+    mmsiRow->addStretch(1);
+    auto* mmsiLabel = NewLabel(tr("MMSI"), mmsi_);
+    mmsiLabel->setObjectName("lblMmsi");
+    rows->addWidget(mmsiLabel, 2, 0);
+    rows->addLayout(mmsiRow, 2, 1, 1, 2);
+    rows->setColumnStretch(2, 1);
+    fields_ = {tagLabel_, name_, mmsiLabel, group_, mmsi_};
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(frame_);
+    layout->addStretch(1);
+
+    bindings_.Check(
+        enable_, [this]() -> bool& { return Entry().Enable; },
+        [this] {
+            ShowAgain();
+            host_.RefreshTreeTexts();
+        });
+    connect(delete_, &QCheckBox::toggled, this, &DirectoryEntryPage::DeleteClicked);
+    entries_.Add(
+        name_, [this] { return Entry().TagName; },
+        [this](const std::string& typed) {
+            if (const auto stored = StoredDirectoryName(typed)) {
+                Entry().TagName = *stored;
+            }
+            return EntryCheck::Shown;
+        });
+    entries_.Add(
+        mmsi_, [this] { return EnteredMmsi(Entry().Mmsid, directory_); },
+        [this](const std::string& typed) { return EnterMmsi(typed); });
+}
+
+DirectoryRecord& DirectoryEntryPage::Entry() const {
+    return DirectoryEntries(host_.Data().Settings, directory_)[static_cast<std::size_t>(index_)];
+}
+
+QString DirectoryEntryPage::DirectoryTitle() const {
+    return directory_ == GroupDirectory ? tr("Group Directory") : tr("Individual Directory");
+}
+
+void DirectoryEntryPage::Fill(const NodeRef& node) {
+    directory_ = node.Group;
+    index_ = node.Index;
+    const bool groups = directory_ == GroupDirectory;
+    frame_->setTitle(QString("%1  No.%2").arg(DirectoryTitle()).arg(index_ + 1));
+    tagLabel_->setText(groups ? tr("Group Name") : tr("Station Name"));
+    name_->setAccessibleName(tagLabel_->text());
+    group_->setVisible(groups);
+    mmsi_->setMaxLength(EnteredMmsiLength(directory_));
+    bindings_.Fill();
+    entries_.Fill();
+    ApplyState();
+}
+
+void DirectoryEntryPage::ApplyState() {
+    const EntryPanelState state =
+        EntryPanelFor(DirectoryEntries(host_.Data().Settings, directory_), index_);
+    enable_->setChecked(state.EnableChecked);
+    enable_->setEnabled(state.EnableOpen);
+    delete_->setChecked(state.DeleteChecked);
+    delete_->setEnabled(state.DeleteOpen);
+    for (QWidget* field : fields_) {
+        field->setEnabled(state.FieldsOpen);
+    }
+    if (state.PreviousIncomplete) {
+        host_.Prompts().Show(DirectoryTitle(), tr("Data Error!!"), QMessageBox::Warning);
+    }
+}
+
+EntryCheck DirectoryEntryPage::EnterMmsi(const std::string& typed) {
+    switch (tq58::EnterMmsi(DirectoryEntries(host_.Data().Settings, directory_), index_, typed,
+                            directory_)) {
+    case MmsiEntry::Refused:
+        return EntryCheck::Kept;
+    case MmsiEntry::Stored:
+        return EntryCheck::Shown;
+    case MmsiEntry::Cleared:
+        // An entry without an MMSI is no entry: it goes, as with "Delete", or keeps its MMSI.
+        ConfirmDelete();
+        return EntryCheck::Shown;
+    }
+    return EntryCheck::Shown;
+}
+
+void DirectoryEntryPage::DeleteClicked(bool checked) {
+    if (!checked || !bindings_.Writing()) {
+        return;
+    }
+    if (!ConfirmDelete()) {
+        delete_->setChecked(false);
+    }
+}
+
+bool DirectoryEntryPage::ConfirmDelete() {
+    const auto answer =
+        host_.Prompts().Show(host_.ProgramTitle(), tr("Are you sure ?"), QMessageBox::Critical,
+                             QMessageBox::Yes | QMessageBox::No);
+    if (answer != QMessageBox::Yes) {
+        return false;
+    }
+    DeleteEntry(DirectoryEntries(host_.Data().Settings, directory_), index_);
+    host_.SetDataChanged(true);
+    ShowAgain();
+    host_.RefreshTreeTexts();
+    return true;
+}
+
+void DirectoryEntryPage::ShowAgain() {
+    FillScope filling(host_);
+    Fill(host_.CurrentNode());
+}
+
+} // namespace tq58

@@ -1,0 +1,45 @@
+#include "gui/editor/DirectoryGridPage.h"
+
+#include "editor/DirectoryRules.h"
+#include "gui/TextCodec.h"
+#include "gui/editor/EditorHost.h"
+#include "gui/editor/RecordGrid.h"
+
+#include <QVBoxLayout>
+
+namespace tq58 {
+
+DirectoryGridPage::DirectoryGridPage(EditorHost& host, const QString& objectName, QWidget* parent)
+    : Page(host, objectName, parent), grid_(new RecordGrid("MSFlexGrid2", tr("Directory"), this)) {
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(grid_);
+    connect(grid_, &RecordGrid::RowActivated, this,
+            [this](int row) { host_.JumpToNode(DirectoryNodeKey(directory_, row - 1)); });
+}
+
+void DirectoryGridPage::Fill(const NodeRef& node) {
+    directory_ = node.Group;
+    const bool groups = directory_ == GroupDirectory;
+    grid_->setAccessibleName(groups ? tr("Group Directory") : tr("Individual Directory"));
+    GridList list;
+    list.Columns = {{tr("No."), 800},
+                    {groups ? tr("GROUP NAME") : tr("STATION NAME"), 2500},
+                    {tr("MMSI"), 2150}};
+    list.Rows = static_cast<int>(DirectoryEntries(host_.Data().Settings, directory_).size());
+    list.Cell = [this](int row, int column) -> QString {
+        const DirectoryRecord& entry =
+            DirectoryEntries(host_.Data().Settings, directory_)[static_cast<std::size_t>(row)];
+        switch (column) {
+        case 0:
+            return QString::number(row + 1);
+        case 1:
+            return ToQt(entry.TagName);
+        default:
+            return ToQt(MmsiColumnText(entry.Mmsid));
+        }
+    };
+    grid_->Show(std::move(list));
+}
+
+} // namespace tq58

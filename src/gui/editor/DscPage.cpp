@@ -1,0 +1,259 @@
+#include "gui/editor/DscPage.h"
+
+#include "editor/FieldKeys.h"
+#include "editor/GroupCaptions.h"
+#include "editor/SettingEntries.h"
+#include "gui/Messages.h"
+#include "gui/TextCodec.h"
+#include "gui/editor/EditorHost.h"
+#include "gui/editor/PageWidgets.h"
+#include "model/ImageHeader.h"
+
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QVBoxLayout>
+
+namespace tq58 {
+
+namespace {
+
+constexpr std::array<const char*, 4> PosRows{"Distress Cancel Call", "Standby Mode", "POS Request",
+                                             "POS Reporting"};
+constexpr std::array<const char*, 8> BeepRows{
+    "Send Distress Alert", "Received All Ships",   "Received Individual",    "Received Group",
+    "Received Geographic", "Received POS Request", "Received POS Reporting", "POS Reporting"};
+constexpr std::array<const char*, 4> Priorities{"Distress", "Urgency", "Safety", "Routine"};
+constexpr std::array<const char*, 3> DisplayRows{
+    "Individual ACK Menu", "Individual ACK Message Menu", "POS Request ACK Menu"};
+
+using Calls = std::array<bool, 4>;
+struct CallBlock {
+    const char* caption;
+    const char* name;
+    Calls DscAdvancedSetupRecord::*call;
+    Calls DscAdvancedSetupRecord::*power;
+};
+using A = DscAdvancedSetupRecord;
+constexpr std::array<CallBlock, 3> CallBlocks{{
+    {"ALL Ships Call", "cmbUsableDscAllShipsCall", &A::AllShipsCall, &A::AllShipsCallTX},
+    {"Group Call", "cmbUsableDscGroupCall", &A::GroupCall, &A::GroupCallTX},
+    {"Individual Call", "cmbUsableDscIndividualCall", &A::IndividualCall, &A::IndividualCallTX},
+}};
+
+// The log each "Clear" button empties, as a transfer operation: 0 the distress log, 1 the DSC log.
+constexpr std::array<int, 2> ClearOperations{4, 3};
+constexpr std::array<const char*, 2> LogCaptions{"Distress Log", "DSC Log"};
+
+template <std::size_t N> bool& Element(std::array<bool, N>& flags, int k) {
+    return flags[static_cast<std::size_t>(k)];
+}
+
+// Sections one below the other, or side by side, as the tab's width allows.
+QWidget* Stacked(std::initializer_list<QWidget*> sections) {
+    auto* stack = new QWidget;
+    auto* layout = new QVBoxLayout(stack);
+    layout->setContentsMargins(0, 0, 0, 0);
+    for (QWidget* section : sections) {
+        layout->addWidget(section);
+    }
+    layout->addStretch(1);
+    return stack;
+}
+
+QWidget* SideBySide(std::initializer_list<QWidget*> sections) {
+    auto* row = new QWidget;
+    auto* layout = new QHBoxLayout(row);
+    layout->setContentsMargins(0, 0, 0, 0);
+    for (QWidget* section : sections) {
+        layout->addWidget(section, 0, Qt::AlignTop);
+    }
+    return row;
+}
+
+// A tab's content, with a scroll bar should the window be too small for it.
+void Fit(QWidget* child, QWidget* content) {
+    content->layout()->setContentsMargins(6, 6, 6, 6);
+    auto* layout = new QVBoxLayout(child);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(Scrolled(content));
+}
+
+} // namespace
+
+DscPage::DscPage(EditorHost& host, const QString& objectName, QWidget* parent)
+    : TabbedPage(host, objectName, "tbsDSC_USER",
+                 {"Basic Setup", "Advanced Setup", "Display Setup"}, parent),
+      bindings_(host, this), entries_(host, this) {
+    BuildBasic(Child(0));
+    BuildAdvanced(Child(1));
+    BuildDisplay(Child(2));
+}
+
+QComboBox* DscPage::AddFlag(QGridLayout* rows, const QString& name, const QString& caption,
+                            FieldRef<bool> field) {
+    QComboBox* box = NewCombo(name, caption, ValueList::OffOn);
+    AddRow(rows, caption, box);
+    bindings_.ComboFlag(box, std::move(field), [this] { ApplyPower(); });
+    return box;
+}
+
+void DscPage::AddPower(QGridLayout* rows, QComboBox* call, const QString& name,
+                       FieldRef<bool> field) {
+    QComboBox* power = NewCombo(name, call->accessibleName() + tr(" power"), ValueList::Power);
+    rows->addWidget(power, RowOf(rows, call), 2);
+    bindings_.ComboFlag(power, std::move(field));
+    powered_.emplace_back(call, power);
+}
+
+void DscPage::BuildBasic(QWidget* child) {
+    Fit(child, Stacked({SideBySide({BuildDscGroups(), Stacked({BuildUserMmsi(), BuildLogClear()})}),
+                        BuildPosRows(), BuildBeeps()}));
+}
+
+QWidget* DscPage::BuildDscGroups() {
+    QGridLayout* rows = nullptr;
+    QGroupBox* section = NewSection(tr("Usable DSC CH Group"), &rows);
+    for (int k = 0; k < 4; ++k) {
+        QComboBox* usable = AddFlag(
+            rows, IndexedName("cmbUsableDsc", k), ToQt(GroupCaption(k)), [this, k]() -> bool& {
+                return Element(host_.Data().Settings.DscBasicSetup.DscChGroup, k);
+            });
+        auto* name = new QLabel;
+        name->setObjectName(IndexedName("lblDscChGrpName", k));
+        rows->addWidget(name, RowOf(rows, usable), 2);
+        groupNames_[static_cast<std::size_t>(k)] = name;
+    }
+    return section;
+}
+
+QWidget* DscPage::BuildUserMmsi() {
+    QGridLayout* rows = nullptr;
+    QGroupBox* section = NewSection(QString(), &rows);
+    auto* mmsi = NewField("txtUserMMSI", tr("User MMSI"), UserMmsiLength, IsDigitKey);
+    AddRow(rows, tr("UserMMSI"), mmsi);
+    count_ = new QLineEdit;
+    count_->setObjectName("txtFCount");
+    count_->setAccessibleName(tr("User MMSI count"));
+    count_->setReadOnly(true);
+    count_->setFixedWidth(mmsi->width() / 3);
+    AddRow(rows, tr("Count"), count_);
+    entries_.Add(
+        mmsi, [this] { return host_.Data().Settings.DscBasicSetup.UserMmsi; },
+        [this](const std::string& typed) {
+            const auto accepted = AcceptedDigits(typed, UserMmsiLength);
+            if (!accepted) {
+                host_.Prompts().Show(tr("User MMSI"), tr("Data Error!!"), QMessageBox::Warning);
+                return EntryCheck::Refused;
+            }
+            host_.Data().Settings.DscBasicSetup.UserMmsi = *accepted;
+            return EntryCheck::Shown;
+        });
+    return section;
+}
+
+QWidget* DscPage::BuildLogClear() {
+    QGridLayout* rows = nullptr;
+    QGroupBox* section = NewSection(tr("Log Clear"), &rows);
+    for (int button : {1, 0}) {
+        auto* clear = new QPushButton(tr("Clear"));
+        clear->setObjectName(IndexedName("cmdFclearLog", button));
+        clear->setAccessibleName(
+            tr("Clear %1").arg(tr(LogCaptions[static_cast<std::size_t>(button)])));
+        clear->setAutoDefault(false);
+        AddRow(rows, tr(LogCaptions[static_cast<std::size_t>(button)]), clear);
+        connect(clear, &QPushButton::clicked, this, [this, button] { ClearLog(button); });
+    }
+    return section;
+}
+
+QWidget* DscPage::BuildPosRows() {
+    QGridLayout* rows = nullptr;
+    QGroupBox* section = NewSection(QString(), &rows);
+    for (int k = 0; k < 4; ++k) {
+        auto basic = [this]() -> DscBasicSetupRecord& {
+            return host_.Data().Settings.DscBasicSetup;
+        };
+        QComboBox* call = AddFlag(rows, IndexedName("cmbUsableDscPosRequest", k), tr(PosRows[k]),
+                                  [basic, k]() -> bool& { return Element(basic().PosRequest, k); });
+        AddPower(rows, call, IndexedName("cmbUsableDscPosRequestTX", k),
+                 [basic, k]() -> bool& { return Element(basic().PosRequestTX, k); });
+    }
+    return section;
+}
+
+QWidget* DscPage::BuildBeeps() {
+    QGridLayout* rows = nullptr;
+    QGroupBox* section = NewSection(tr("DSC Beep Output"), &rows);
+    for (int k = 0; k < static_cast<int>(BeepRows.size()); ++k) {
+        AddFlag(rows, IndexedName("cmbUsableDscBeepOut", k), tr(BeepRows[k]), [this, k]() -> bool& {
+            return Element(host_.Data().Settings.DscBasicSetup.BeepOut, k);
+        });
+    }
+    return section;
+}
+
+void DscPage::BuildAdvanced(QWidget* child) {
+    Fit(child, Stacked({SideBySide({BuildCallBlock(0), BuildCallBlock(1)}),
+                        SideBySide({BuildCallBlock(2)})}));
+}
+
+QWidget* DscPage::BuildCallBlock(int block) {
+    const CallBlock& calls = CallBlocks[static_cast<std::size_t>(block)];
+    QGridLayout* rows = nullptr;
+    QGroupBox* section = NewSection(tr(calls.caption), &rows);
+    const auto advanced = [this]() -> A& { return host_.Data().Settings.DscAdvancedSetup; };
+    for (int k = 0; k < 4; ++k) {
+        QComboBox* call = AddFlag(
+            rows, IndexedName(calls.name, k), tr(Priorities[k]),
+            [advanced, k, field = calls.call]() -> bool& { return Element(advanced().*field, k); });
+        call->setAccessibleName(tr(calls.caption) + " " + tr(Priorities[k]));
+        AddPower(rows, call, IndexedName((std::string(calls.name) + "TX").c_str(), k),
+                 [advanced, k, field = calls.power]() -> bool& {
+                     return Element(advanced().*field, k);
+                 });
+    }
+    return section;
+}
+
+void DscPage::BuildDisplay(QWidget* child) {
+    QGridLayout* rows = nullptr;
+    QGroupBox* section = NewSection(QString(), &rows);
+    for (int k = 0; k < static_cast<int>(DisplayRows.size()); ++k) {
+        AddFlag(rows, IndexedName("cmbDscDisplay", k), tr(DisplayRows[k]),
+                [this, k]() -> bool& { return Element(host_.Data().Settings.DscDisplaySetup, k); });
+    }
+    Fit(child, Stacked({section}));
+}
+
+void DscPage::Fill(const NodeRef& node) {
+    TabbedPage::Fill(node);
+    bindings_.Fill();
+    entries_.Fill();
+    const RadioData& data = host_.Data();
+    for (int k = 0; k < 4; ++k) {
+        groupNames_[static_cast<std::size_t>(k)]->setText(
+            ToQt(DscGroupNameLabel(data.Settings, k)));
+    }
+    count_->setText(QString::number(data.MemoryImage[MmsiEnteredCountAddress]));
+    ApplyPower();
+}
+
+void DscPage::ApplyPower() {
+    for (const auto& [call, power] : powered_) {
+        power->setEnabled(call->currentIndex() == 1);
+    }
+}
+
+void DscPage::ClearLog(int button) {
+    if (host_.RunTransfer(ClearOperations[static_cast<std::size_t>(button)])) {
+        FillScope filling(host_);
+        Fill(host_.CurrentNode());
+    }
+}
+
+} // namespace tq58

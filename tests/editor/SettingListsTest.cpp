@@ -1,0 +1,42 @@
+#include "editor/SettingLists.h"
+
+#include <gtest/gtest.h>
+
+namespace tq58 {
+namespace {
+
+TEST(SettingLists, OffsetTimeRunsFromMinusToPlusTwelveHours) {
+    const std::vector<ListItem> items = ListItems(ValueList::OffsetTime);
+    ASSERT_EQ(items.size(), 49u);
+    EXPECT_EQ(items.front(), (ListItem{"-12:00", -24}));
+    EXPECT_EQ(items[1].Text, "-11:30");
+    EXPECT_EQ(items[23], (ListItem{"-0:30", -1}));
+    EXPECT_EQ(items[24], (ListItem{" 0", 0}));
+    EXPECT_EQ(items[25], (ListItem{"+0:30", 1}));
+    EXPECT_EQ(items.back(), (ListItem{"+12:00", 24}));
+}
+
+TEST(SettingLists, PlainListsStoreTheirIndex) {
+    const std::vector<ListItem> resume = ListItems(ValueList::ResumeTime);
+    ASSERT_EQ(resume.size(), 6u);
+    EXPECT_EQ(resume[5], (ListItem{"5Sec", 5}));
+    EXPECT_EQ(ListItems(ValueList::WeatherAlert)[3], (ListItem{"Wx and Scan", 3}));
+}
+
+TEST(SettingLists, PriorityChoicesAreTheGroupsEnabledChannels) {
+    SettingsRecord settings;
+    settings.CHUSA = std::vector<ChannelRecord>(PlanListSize);
+    for (int i = 0; i < PlanListSize; ++i) {
+        settings.CHUSA[static_cast<std::size_t>(i)].Position = i;
+    }
+    settings.CHUSA[32].Enable = true;  // channel 16
+    settings.CHUSA[141].Enable = true; // channel 70A
+    settings.CHEXP[40].Enable = true;
+    EXPECT_EQ(PriorityChoices(settings, GroupUsa),
+              (std::vector<ListItem>{{"16", 32}, {"70A", 141}}));
+    EXPECT_EQ(PriorityChoices(settings, GroupExp), (std::vector<ListItem>{{"EXP41", 41}}));
+    EXPECT_TRUE(PriorityChoices(settings, GroupIntl).empty());
+}
+
+} // namespace
+} // namespace tq58

@@ -1,0 +1,266 @@
+#include "MainWindowHarness.h"
+#include "gui/editor/Page.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QTabWidget>
+#include <QTableView>
+#include <QtTest>
+
+using namespace tq58;
+using tq58::test::MainWindowHarness;
+
+namespace {
+
+// The value a user sees in a bound control.
+QVariant Shown(QWidget* control) {
+    if (auto* box = qobject_cast<QCheckBox*>(control)) {
+        return box->isChecked();
+    }
+    if (auto* combo = qobject_cast<QComboBox*>(control)) {
+        return combo->currentIndex();
+    }
+    return qobject_cast<QLineEdit*>(control)->text();
+}
+
+// The controls of a page that edit the record: its open text fields first (they are typed
+// into before a check box closes them), then every check box and combo box.
+QList<QWidget*> BoundControls(QWidget* page) {
+    QList<QWidget*> fields;
+    QList<QWidget*> choices;
+    for (QWidget* child : page->findChildren<QWidget*>()) {
+        if (auto* field = qobject_cast<QLineEdit*>(child)) {
+            if (!field->isReadOnly() && !field->parent()->inherits("QComboBox")) {
+                fields << field;
+            }
+        } else if (child->inherits("QCheckBox") || child->inherits("QComboBox")) {
+            choices << child;
+        }
+    }
+    return fields + choices;
+}
+
+QMap<QString, QVariant> ShownValues(const QList<QWidget*>& controls) {
+    QMap<QString, QVariant> values;
+    for (QWidget* control : controls) {
+        values[control->objectName()] = Shown(control);
+    }
+    return values;
+}
+
+} // namespace
+
+class SettingPagesTest : public QObject {
+    Q_OBJECT
+
+private:
+    MainWindowHarness* harness_ = nullptr;
+    std::unique_ptr<MainWindowHarness> owned_;
+
+    template <typename T> T* Find(const QString& name) {
+        T* control = harness_->Find<T>(name);
+        if (!control) {
+            qFatal("no control %s", qPrintable(name));
+        }
+        return control;
+    }
+    SettingsRecord& Settings() { return harness_->data.Settings; }
+    // Types into a field that has the focus, as a user would after clicking it.
+    void TypeInto(QLineEdit* field, const QString& text) {
+        field->setFocus();
+        QTest::keyClick(field, Qt::Key_A, Qt::ControlModifier);
+        if (text.isEmpty()) {
+            QTest::keyClick(field, Qt::Key_Backspace);
+        }
+        QTest::keyClicks(field, text);
+    }
+    // Changes a control as a user would; false for a list with nothing else to choose.
+    bool Change(QWidget* control) {
+        if (auto* box = qobject_cast<QCheckBox*>(control)) {
+            box->setChecked(!box->isChecked());
+        } else if (auto* combo = qobject_cast<QComboBox*>(control)) {
+            if (combo->count() < 2) {
+                return false;
+            }
+            combo->setCurrentIndex((combo->currentIndex() + 1) % combo->count());
+        } else {
+            auto* field = qobject_cast<QLineEdit*>(control);
+            ShowTabOf(field);
+            field->setEnabled(true); // what opens a field is tested on its own
+            TypeInto(field, QString("1234567890").left(field->maxLength()));
+            harness_->window->ValidateCurrentPage(); // a refusal leaves the record as it was
+        }
+        return true;
+    }
+    static void ShowTabOf(QWidget* control) {
+        for (QWidget* child = control; child->parentWidget(); child = child->parentWidget()) {
+            auto* tabs = qobject_cast<QTabWidget*>(child->parentWidget()->parentWidget());
+            if (tabs && tabs->indexOf(child) >= 0) {
+                tabs->setCurrentWidget(child);
+            }
+        }
+    }
+    void Tab(QWidget* from) {
+        QTest::keyClick(from, Qt::Key_Tab);
+        QCoreApplication::processEvents();
+    }
+
+private slots:
+    void init() {
+        owned_ = std::make_unique<MainWindowHarness>();
+        harness_ = owned_.get();
+        harness_->store.Write("Settings", "lastmodel", "2"); // a model with ATIS
+        QVERIFY(harness_->Start());
+        harness_->window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(harness_->window.get()));
+    }
+    void cleanup() { owned_.reset(); }
+
+    void uncheckingGroup2LeavesTheTreeAndTheAtisPage() {
+        QVERIFY(harness_->SelectNode("Usable"));
+        auto* group2 = Find<QCheckBox>("chkUsable_1");
+        QVERIFY(group2->isChecked());
+        group2->setFocus();
+        QTest::keyClick(group2, Qt::Key_Space);
+        QVERIFY(!Settings().UsableChGroup[1].Enable);
+        QVERIFY(!Find<QLineEdit>("txtUsable_1")->isEnabled());
+        QVERIFY(harness_->Tree()
+                    ->findItems("Group2", Qt::MatchStartsWith | Qt::MatchRecursive)
+                    .isEmpty());
+        QVERIFY(!harness_->Tree()
+                     ->findItems("Group1", Qt::MatchStartsWith | Qt::MatchRecursive)
+                     .isEmpty());
+        QVERIFY(harness_->window->DataChanged());
+
+        QVERIFY(harness_->SelectNode("ATIS"));
+        QVERIFY(!Find<QCheckBox>("chkATISChGroup_1")->isEnabled());
+        QVERIFY(Find<QCheckBox>("chkATISChGroup_0")->isEnabled());
+    }
+
+    void statusNameRenamesCaptionsAndTree() {
+        QVERIFY(harness_->SelectNode("Usable"));
+        TypeInto(Find<QLineEdit>("txtUsable_0"), "WORK");
+        Tab(Find<QLineEdit>("txtUsable_0"));
+        QCOMPARE(Settings().UsableChGroup[0].StatusName, std::string("WORK"));
+        QCOMPARE(Find<QCheckBox>("chkEXP_0")->text(), QString("Group1[WORK]"));
+        QVERIFY(!harness_->Tree()
+                     ->findItems("Group1(WORK)", Qt::MatchExactly | Qt::MatchRecursive)
+                     .isEmpty());
+    }
+
+    void userMmsiOfEightDigitsIsRefusedUntilCleared() {
+        QVERIFY(harness_->SelectNode("DSC"));
+        auto* mmsi = Find<QLineEdit>("txtUserMMSI");
+        TypeInto(mmsi, "36612345");
+        Tab(mmsi);
+        QTRY_COMPARE(harness_->LastShown(), QString("User MMSI|Data Error!!"));
+        QTRY_COMPARE(QApplication::focusWidget(), mmsi);
+        // A click on another node: the page check refuses once more, with one message.
+        harness_->shown.clear();
+        QTreeWidgetItem* common =
+            harness_->Tree()->findItems("Common Setup", Qt::MatchExactly | Qt::MatchRecursive)[0];
+        QTest::mouseClick(harness_->Tree()->viewport(), Qt::LeftButton, {},
+                          harness_->Tree()->visualItemRect(common).center());
+        QTRY_COMPARE(QApplication::focusWidget(), mmsi);
+        QCoreApplication::processEvents();
+        QCOMPARE(harness_->shown, QStringList{"User MMSI|Data Error!!"});
+        QCOMPARE(harness_->window->Editor()->CurrentKey(), std::string("DSC"));
+
+        harness_->shown.clear();
+        TypeInto(mmsi, "");
+        Tab(mmsi);
+        QVERIFY(harness_->SelectNode("Common"));
+        QVERIFY(harness_->shown.isEmpty());
+        QCOMPARE(Settings().DscBasicSetup.UserMmsi, std::string());
+    }
+
+    void scanOffGreysItsSettingsAndKeepsThem() {
+        Settings().CommonSetup.Scan = true;
+        Settings().CommonSetup.ResumeTime = 3;
+        QVERIFY(harness_->SelectNode("Common"));
+        auto* scan = Find<QComboBox>("cmbCommonScan");
+        scan->setFocus();
+        QTest::keyClick(scan, Qt::Key_Up);
+        QCOMPARE(scan->currentText(), QString("Off"));
+        QVERIFY(!Settings().CommonSetup.Scan);
+        QVERIFY(!Find<QComboBox>("cmbCommonResume")->isEnabled());
+        QVERIFY(!Find<QComboBox>("cmbCommonPTTSCAN")->isEnabled());
+        QCOMPARE(Find<QComboBox>("cmbCommonResume")->currentText(), QString("3Sec"));
+        QCOMPARE(Settings().CommonSetup.ResumeTime, 3);
+        QVERIFY(Find<QComboBox>("cmbCommonDual")->isEnabled());
+    }
+
+    void callSignMidGetsThreeDigits() {
+        QVERIFY(harness_->SelectNode("ATIS"));
+        auto* tabs = Find<QTabWidget>("tbsATIS");
+        QTest::mouseClick(tabs->tabBar(), Qt::LeftButton, {}, tabs->tabBar()->tabRect(1).center());
+        auto* mid = Find<QLineEdit>("txtATISMid_7");
+        QCOMPARE(mid->maxLength(), 3);
+        QCOMPARE(Find<QLineEdit>("txtATISDisp_7")->maxLength(), 3);
+        TypeInto(mid, "7");
+        Tab(mid);
+        QTRY_COMPARE(mid->text(), QString("007"));
+        QCOMPARE(Settings().AtisCallSign[6].MID, std::string("007"));
+    }
+
+    void directoryEntryOpensOnlyAfterACompleteOne() {
+        QVERIFY(harness_->SelectNode("SM1"));
+        auto* enable = Find<QCheckBox>("chkGEnable");
+        QVERIFY(enable->isEnabled());
+        enable->setFocus();
+        QTest::keyClick(enable, Qt::Key_Space);
+        QVERIFY(Settings().CHMMSID[0].Enable);
+        QVERIFY(Find<QLineEdit>("txtGPosi")->isEnabled());
+        QCOMPARE(harness_->Tree()->currentItem()->text(0), QString("Memory ID1[Enable]"));
+        TypeInto(Find<QLineEdit>("txtGPosi"), "HARBOUR");
+
+        QVERIFY(harness_->SelectNode("SM2"));
+        QCOMPARE(Settings().CHMMSID[0].TagName, std::string("HARBOUR"));
+        QCOMPARE(harness_->LastShown(), QString("Individual Directory|Data Error!!"));
+        QVERIFY(!enable->isEnabled());
+
+        QVERIFY(harness_->SelectNode("SM1"));
+        TypeInto(Find<QLineEdit>("txtGMMSI"), "366123456");
+        QVERIFY(harness_->SelectNode("SM2"));
+        QCOMPARE(Settings().CHMMSID[0].Mmsid, std::string("3661234560"));
+        QVERIFY(enable->isEnabled());
+
+        QVERIFY(harness_->SelectNode("SM"));
+        auto* grid = Find<QTableView>("MSFlexGrid2");
+        QCOMPARE(grid->model()->index(0, 2).data().toString(), QString("366123456"));
+        grid->setFocus();
+        QTest::keyClick(grid, Qt::Key_Return);
+        QCOMPARE(harness_->window->Editor()->CurrentKey(), std::string("SM1"));
+    }
+
+    // Every control writes its own field, and a filled page shows every field again.
+    void everyBoundControlWritesAndShowsItsField() {
+        for (const char* key : {"Usable", "Common", "DSC", "ATIS"}) {
+            QVERIFY(harness_->SelectNode(key));
+            const QList<QWidget*> controls =
+                BoundControls(harness_->window->Editor()->PageFor(ParseNodeKey(key)->Kind));
+            QVERIFY(controls.size() > 8);
+            const SettingsRecord original = Settings();
+            const auto originalShown = ShownValues(controls);
+            for (QWidget* control : controls) {
+                const SettingsRecord before = Settings();
+                if (!Change(control)) {
+                    continue; // a priority list of a group without enabled channels
+                }
+                QVERIFY2(Settings() != before, qPrintable(control->objectName()));
+            }
+            const auto changedShown = ShownValues(controls);
+            QVERIFY(harness_->SelectNode("General"));
+            QVERIFY(harness_->SelectNode(key));
+            QCOMPARE(ShownValues(controls), changedShown);
+            Settings() = original;
+            QVERIFY(harness_->SelectNode("General"));
+            QVERIFY(harness_->SelectNode(key));
+            QCOMPARE(ShownValues(controls), originalShown);
+        }
+    }
+};
+
+QTEST_MAIN(SettingPagesTest)
+#include "SettingPagesTest.moc"

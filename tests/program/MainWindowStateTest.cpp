@@ -1,0 +1,76 @@
+#include "program/ErrorLog.h"
+#include "program/StartOptions.h"
+#include "program/UserSettings.h"
+#include "program/WindowCaption.h"
+#include "support/ScratchFolder.h"
+
+#include <filesystem>
+#include <gtest/gtest.h>
+
+using namespace tq58;
+
+TEST(StartOptions, TheWholeCommandLineIsOneSwitch) {
+    const struct {
+        const char* line;
+        bool debug;
+        bool lowSpeed;
+    } cases[] = {
+        {"  /de ", true, true},  {"/ED", true, true}, {"/d", true, false},   {" /E", false, true},
+        {"/D /E", false, false}, {"", false, false},  {"/DX", false, false},
+    };
+    for (const auto& c : cases) {
+        const StartOptions options = ParseCommandLine(c.line);
+        EXPECT_EQ(options.DebugMode, c.debug) << c.line;
+        EXPECT_EQ(options.LowSpeedMode, c.lowSpeed) << c.line;
+    }
+}
+
+TEST(WindowCaption, ShowsTheFileNameInLowerCaseWithoutItsFolder) {
+    EXPECT_EQ(WindowCaption("PC Program for RV7700A", ""), "TQ58  PC Program for RV7700A");
+    EXPECT_EQ(WindowCaption("PC Program for RV7700A", "/home/Skipper/Boat.DAT"),
+              "TQ58  PC Program for RV7700A - boat.dat");
+}
+
+TEST(UserSettings, ValuesTheProgramNeverWritesFallBackToDefaults) {
+    MemorySettingsStore store;
+    EXPECT_EQ(StoredPortNumber(store), 2);
+    for (const char* bad : {"0", "5", "2.5", "COM3", ""}) {
+        store.Write("ComPath", "ComNum", bad);
+        EXPECT_EQ(StoredPortNumber(store), 2) << bad;
+    }
+    StorePortNumber(store, 4);
+    EXPECT_EQ(StoredPortNumber(store), 4);
+
+    EXPECT_FALSE(StoredHexVisible(store));
+    store.Write("Settings", "hexvisible", "True");
+    EXPECT_TRUE(StoredHexVisible(store));
+
+    EXPECT_FALSE(StoredPlacement(store));
+    StorePlacement(store, {1500, 300.5, 9105, 6660});
+    EXPECT_EQ(store.Read("Settings", "MainTop", ""), "300.5");
+    const auto placement = StoredPlacement(store);
+    ASSERT_TRUE(placement);
+    EXPECT_EQ(placement->Width, 9105);
+    store.Write("Settings", "MainLeft", "left");
+    EXPECT_FALSE(StoredPlacement(store));
+}
+
+TEST(ErrorLog, AppendsLinesAndFallsBackToTheUserFolder) {
+    EXPECT_EQ(ErrorLogLine("06/12/2026", "17:10:01", "frmMain.FileRead2", "53File not found"),
+              "06/12/2026,17:10:01:frmMain.FileRead2 -> 53File not found\r\n");
+
+    test::ScratchFolder folder;
+    const std::string program = folder.File("program");
+    const std::string user = folder.File("user");
+    std::filesystem::create_directories(program);
+    ASSERT_TRUE(AppendErrorLog(program, user, "a\r\n"));
+    ASSERT_TRUE(AppendErrorLog(program, user, "b\r\n"));
+    EXPECT_EQ(folder.Read("program/err.log"), "a\r\nb\r\n");
+
+    // A program folder that cannot take the log (here: a file in its way).
+    folder.Write("blocked", "x");
+    const std::string blocked = folder.File("blocked");
+    EXPECT_TRUE(AppendErrorLog(blocked, user, "c\r\n"));
+    EXPECT_TRUE(std::filesystem::exists(user + "/err.log"));
+    EXPECT_FALSE(AppendErrorLog(blocked, blocked, "d\r\n"));
+}
