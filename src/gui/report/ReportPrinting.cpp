@@ -1,5 +1,6 @@
 #include "gui/report/ReportPrinting.h"
 
+#include "files/FileMessages.h"
 #include "files/WholeFile.h"
 #include "gui/BusyScope.h"
 #include "gui/MainWindow.h"
@@ -123,7 +124,7 @@ void ExportReportPdf(MainWindow& window) {
     if (path.isEmpty()) {
         return;
     }
-    std::string failure;
+    Outcome written;
     {
         BusyScope busy(&window);
         QBuffer pdf;
@@ -137,13 +138,10 @@ void ExportReportPdf(MainWindow& window) {
         }
         // Written beside the target and renamed over it: a failed export leaves an earlier
         // file of the same name as it was.
-        failure = ReplaceFileContents(path.toStdString(), pdf.data().toStdString());
+        written = ReplaceFileContents(path.toStdString(), pdf.data().toStdString());
     }
-    if (!failure.empty()) {
-        window.Prompts().ShowFailure(
-            Outcome::Failure("FileSave Error!!", MessageIcon::Exclamation, {}, failure),
-            window.ProgramTitle());
-    }
+    window.Prompts().ShowFailure(written.Reported(FileSaveErrorMessage, MessageIcon::Exclamation),
+                                 window.ProgramTitle());
 }
 
 } // namespace tq58

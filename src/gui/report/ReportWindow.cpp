@@ -91,13 +91,13 @@ void ReportWindow::SaveAs() {
     if (path.isEmpty()) {
         return;
     }
-    std::string failure;
+    Outcome written;
     {
         BusyScope busy(this);
-        failure = ReplaceFileContents(path.toStdString(), report_ + ReportLineBreak);
+        written = ReplaceFileContents(path.toStdString(), report_ + ReportLineBreak);
     }
-    if (!failure.empty()) {
-        window_.Prompts().Show(window_.ProgramTitle(), QString::fromStdString(failure),
+    if (!written.Ok) {
+        window_.Prompts().Show(window_.ProgramTitle(), QString::fromStdString(written.LogDetail),
                                QMessageBox::Warning);
     }
 }
