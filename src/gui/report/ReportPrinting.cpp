@@ -70,7 +70,7 @@ void PaintPage(QPainter& painter, const PrintedPage& page) {
 
 } // namespace
 
-int PaintReport(QPagedPaintDevice& device, RadioData& data, const ModelState& model) {
+void PaintReport(QPagedPaintDevice& device, RadioData& data, const ModelState& model) {
     const std::vector<PrintedPage> pages = BuildPrintedReport(data, model, LinesPerPage(device));
     QPainter painter(&device);
     painter.setFont(PrintFont());
@@ -80,7 +80,6 @@ int PaintReport(QPagedPaintDevice& device, RadioData& data, const ModelState& mo
         }
         PaintPage(painter, pages[i]);
     }
-    return static_cast<int>(pages.size());
 }
 
 void PrintReport(MainWindow& window) {

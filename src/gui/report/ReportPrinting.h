@@ -12,9 +12,9 @@ class MainWindow;
 // The printed form of the settings report on paper, in a preview or in a PDF file.
 
 // Paints every page of the report onto the device: the items at their millimetre positions,
-// one line every PrintLinePitch millimetres, a new page wherever a block starts or a page is
-// full. Returns the number of pages.
-int PaintReport(QPagedPaintDevice& device, RadioData& data, const ModelState& model);
+// lines at a fixed pitch in millimetres, so that the pages break alike on every printer and
+// in every file; a new page wherever a block starts or a page is full.
+void PaintReport(QPagedPaintDevice& device, RadioData& data, const ModelState& model);
 
 // File > Print: the printer dialog, then the report on the chosen printer.
 void PrintReport(MainWindow& window);
