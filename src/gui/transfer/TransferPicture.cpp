@@ -7,25 +7,25 @@ namespace tq58 {
 
 namespace {
 
-struct PictureSpec {
+struct PictureEntry {
     TransferPicture::Kind Kind;
     const char* Name;
     const char* Caption;
 };
 
-constexpr PictureSpec Specs[] = {
+constexpr PictureEntry Pictures[] = {
     {TransferPicture::Kind::Computer, "pictA", "PC"},
     {TransferPicture::Kind::Cable, "pictB", "QYL cable"},
     {TransferPicture::Kind::Radio, "pictHandy", "Radio"},
 };
 
-const PictureSpec& SpecOf(TransferPicture::Kind kind) {
-    for (const PictureSpec& spec : Specs) {
-        if (spec.Kind == kind) {
-            return spec;
+const PictureEntry& EntryOf(TransferPicture::Kind kind) {
+    for (const PictureEntry& entry : Pictures) {
+        if (entry.Kind == kind) {
+            return entry;
         }
     }
-    return Specs[0];
+    return Pictures[0];
 }
 
 constexpr int CaptionHeight = 16;
@@ -37,9 +37,9 @@ const QColor Display(176, 214, 150);
 } // namespace
 
 TransferPicture::TransferPicture(Kind kind, QWidget* parent) : QWidget(parent), kind_(kind) {
-    const PictureSpec& spec = SpecOf(kind);
-    setObjectName(spec.Name);
-    setAccessibleName(tr("Picture: %1").arg(spec.Caption));
+    const PictureEntry& entry = EntryOf(kind);
+    setObjectName(entry.Name);
+    setAccessibleName(tr("Picture: %1").arg(entry.Caption));
     setMinimumSize(96, 84);
 }
 
@@ -66,7 +66,7 @@ void TransferPicture::paintEvent(QPaintEvent*) {
     painter.restore();
     painter.setPen(palette().color(QPalette::WindowText));
     painter.drawText(QRectF(0, height() - CaptionHeight, width(), CaptionHeight), Qt::AlignCenter,
-                     tr(SpecOf(kind_).Caption));
+                     tr(EntryOf(kind_).Caption));
 }
 
 // A monitor on its stand, with the keyboard in front.
