@@ -54,6 +54,8 @@ public:
     void LogError(const std::string& procedure, const std::string& detail);
     // The check every command makes before it leaves the current page.
     bool ValidateCurrentPage();
+    // Opens a settings file as File Open does once its dialog has answered; true when read.
+    bool OpenDataFile(const QString& path);
 
     FileChooser& Files() { return files_; }
     EditorFrame* Editor() const { return editor_; }
@@ -64,6 +66,8 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
@@ -80,10 +84,14 @@ private:
     void FileNew();
     void StartNewData();
     void FileOpen();
+    void OpenRecentFile(int index);
+    void ShowRecentFiles();
+    void OpenBackup();
     bool SaveDataFile(bool useCurrentName);
     void LoadImageFile();
     void SaveImageFile();
     void ReportFailure(const Outcome& outcome);
+    void SetCurrentFile(const QString& path, bool settingsText);
     void ShowNewData();
 
     // Model, Destination and Options menus.

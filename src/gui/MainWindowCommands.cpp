@@ -21,6 +21,11 @@ namespace tq58 {
 void MainWindow::ConnectMenus() {
     connect(menus_.FileNew, &QAction::triggered, this, &MainWindow::FileNew);
     connect(menus_.FileOpen, &QAction::triggered, this, &MainWindow::FileOpen);
+    connect(menus_.FileOpenBackup, &QAction::triggered, this, &MainWindow::OpenBackup);
+    for (std::size_t i = 0; i < menus_.RecentFiles.size(); ++i) {
+        connect(menus_.RecentFiles[i], &QAction::triggered, this,
+                [this, i] { OpenRecentFile(static_cast<int>(i)); });
+    }
     connect(menus_.FileSave, &QAction::triggered, this, [this] {
         if (ValidateCurrentPage()) {
             SaveDataFile(true);
@@ -176,9 +181,7 @@ void MainWindow::TransferRead() {
         return;
     }
     ShowNewData();
-    currentFileName_.clear();
-    currentFileIsSettings_ = false;
-    UpdateCaption();
+    SetCurrentFile({}, false);
     dataChanged_ = false;
 }
 

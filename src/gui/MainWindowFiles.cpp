@@ -6,6 +6,11 @@
 #include "gui/MainWindow.h"
 #include "gui/debug/HexDumpView.h"
 #include "gui/editor/EditorFrame.h"
+#include "platform/UserDataFolder.h"
+#include "program/RecentFiles.h"
+
+#include <QDir>
+#include <QFileInfo>
 
 namespace tq58 {
 
@@ -31,9 +36,7 @@ void MainWindow::StartNewData() {
     editor_->ResetTo("General");
     PauseWithEvents(NewDataPauseMs);
     MakeNewData();
-    currentFileName_.clear();
-    currentFileIsSettings_ = false;
-    UpdateCaption();
+    SetCurrentFile({}, false);
     dataChanged_ = false;
 }
 
@@ -48,9 +51,12 @@ void MainWindow::FileOpen() {
     }
     const QString path = files_.Ask(
         {FileRequest::Mode::Open, tr("Open"), QString::fromStdString(programFolder_), DataFilter});
-    if (path.isEmpty()) {
-        return;
+    if (!path.isEmpty()) {
+        OpenDataFile(path);
     }
+}
+
+bool MainWindow::OpenDataFile(const QString& path) {
     Outcome outcome;
     {
         BusyScope busy(this);
@@ -60,9 +66,7 @@ void MainWindow::FileOpen() {
         PauseWithEvents(filePauseMs_);
         eventsSuspended_ = false;
         if (outcome.Ok) {
-            currentFileName_ = path.toStdString();
-            currentFileIsSettings_ = true;
-            UpdateCaption();
+            SetCurrentFile(path, true);
             ShowDestinationMenu();
             editor_->RebuildTree();
             editor_->ShowCurrentPage();
@@ -70,6 +74,53 @@ void MainWindow::FileOpen() {
         }
     }
     ReportFailure(outcome);
+    return outcome.Ok;
+}
+
+void MainWindow::OpenRecentFile(int index) {
+    const std::vector<std::string> files = ReadRecentFiles(store_);
+    if (index >= static_cast<int>(files.size()) || !ValidateCurrentPage()) {
+        return;
+    }
+    const QString path = QString::fromStdString(files[static_cast<std::size_t>(index)]);
+    if (!QFileInfo::exists(path)) {
+        ForgetRecentFile(store_, files[static_cast<std::size_t>(index)]);
+        ShowRecentFiles();
+        messages_.Show(ProgramTitle(),
+                       tr("%1\n\nThis file no longer exists. It has been removed "
+                          "from the list of recent files.")
+                           .arg(QDir::toNativeSeparators(path)),
+                       QMessageBox::Warning);
+        return;
+    }
+    OpenDataFile(path);
+}
+
+void MainWindow::ShowRecentFiles() {
+    const std::vector<std::string> files = ReadRecentFiles(store_);
+    for (std::size_t i = 0; i < menus_.RecentFiles.size(); ++i) {
+        QAction* item = menus_.RecentFiles[i];
+        const bool used = i < files.size();
+        item->setVisible(used);
+        if (used) {
+            const QString path = QString::fromStdString(files[i]);
+            item->setText(QString("&%1 %2").arg(i + 1).arg(QFileInfo(path).fileName()));
+            item->setToolTip(QDir::toNativeSeparators(path));
+            item->setStatusTip(item->toolTip());
+        }
+    }
+    menus_.RecentSeparator->setVisible(!files.empty());
+}
+
+// A file becomes the current one; a settings file also heads the recent files.
+void MainWindow::SetCurrentFile(const QString& path, bool settingsText) {
+    currentFileName_ = path.toStdString();
+    currentFileIsSettings_ = settingsText;
+    if (settingsText && !path.isEmpty()) {
+        RememberRecentFile(store_, QFileInfo(path).absoluteFilePath().toStdString());
+        ShowRecentFiles();
+    }
+    UpdateCaption();
 }
 
 bool MainWindow::SaveDataFile(bool useCurrentName) {
@@ -94,9 +145,7 @@ bool MainWindow::SaveDataFile(bool useCurrentName) {
     if (!outcome.Ok) {
         return false;
     }
-    currentFileName_ = path.toStdString();
-    currentFileIsSettings_ = true;
-    UpdateCaption();
+    SetCurrentFile(path, true);
     return true;
 }
 
@@ -114,11 +163,36 @@ void MainWindow::LoadImageFile() {
         PauseWithEvents(filePauseMs_);
         eventsSuspended_ = false;
         if (outcome.Ok) {
-            currentFileName_ = path.toStdString();
-            currentFileIsSettings_ = false;
-            UpdateCaption();
+            SetCurrentFile(path, false);
             dataChanged_ = false;
             ShowNewData();
+        }
+    }
+    ReportFailure(outcome);
+}
+
+// A backup is an image as the radio gave it: it loads as an image file does, with the model
+// check, and the data then counts as changed, since it is in no settings file yet.
+void MainWindow::OpenBackup() {
+    if (!ValidateCurrentPage()) {
+        return;
+    }
+    const QString path = files_.Ask({FileRequest::Mode::Open, tr("Open Backup"),
+                                     QString::fromStdString(BackupsFolder()), HexFilter});
+    if (path.isEmpty()) {
+        return;
+    }
+    Outcome outcome;
+    {
+        BusyScope busy(this);
+        eventsSuspended_ = true;
+        outcome = ReadHexFileAs(path.toStdString(), data_, model_);
+        PauseWithEvents(filePauseMs_);
+        eventsSuspended_ = false;
+        if (outcome.Ok) {
+            SetCurrentFile({}, false);
+            ShowNewData();
+            dataChanged_ = true;
         }
     }
     ReportFailure(outcome);
