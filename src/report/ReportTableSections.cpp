@@ -1,4 +1,4 @@
-#include "model/ChannelTable.h"
+#include "model/ChannelText.h"
 #include "report/ReportLines.h"
 #include "report/ReportSections.h"
 #include "report/ReportWords.h"
@@ -113,22 +113,10 @@ ReportLine RowLine(const std::vector<TableColumn>& columns, std::vector<std::str
     return line;
 }
 
-// A record whose position lies outside the channel table shows no number and no frequency.
-const ChannelNumberEntry& ChannelEntryAt(int position) {
-    static const ChannelNumberEntry none{};
-    const auto& table = ChannelTable();
-    if (position < 0 || position >= static_cast<int>(table.size())) {
-        return none;
-    }
-    return table[static_cast<std::size_t>(position)];
-}
-
 ReportLine ChannelRow(const ChannelRecord& channel) {
-    const ChannelNumberEntry& entry = ChannelEntryAt(channel.Position);
-    const double rxFreq = channel.Duplex ? entry.DupRxFreq : entry.RxFreq;
     return RowLine(ChannelColumns,
-                   {entry.ChLabel, FreqText(rxFreq), TxFreqText(entry.TxFreq, channel.RxOnly),
-                    FlagText(channel.TxEnable, "TX", "--"),
+                   {ChannelEntryAt(channel.Position).ChLabel, PlanRxFreqText(channel),
+                    PlanTxFreqText(channel), FlagText(channel.TxEnable, "TX", "--"),
                     FlagText(channel.LowPower, "LOW", "---"), FlagText(channel.PowUp, "UP", "--"),
                     FlagText(channel.Duplex, "DUP", "---"),
                     FlagText(channel.ScanMemory, "MEM", "---"), ScrambleText(channel.Scramble),
@@ -174,18 +162,11 @@ ReportSection DirectorySection(const std::string& heading, const std::string& pr
     return section;
 }
 
-// Two characters of the left part and the last character of the right part, blanks filling in.
-std::string DisplayedChannelNumber(const ChannelRecord& channel) {
-    const std::string left = (channel.CHDisplayL + "  ").substr(0, 2);
-    const std::string right = " " + channel.CHDisplayR;
-    return left + right.back();
-}
-
 ReportLine ExpRow(std::size_t k, ChannelRecord& channel) {
     std::string rx = ExpFreqText(channel.Rxfreq);
     std::string tx = ExpFreqText(channel.Txfreq);
     return RowLine(ExpColumns,
-                   {std::to_string(k), DisplayedChannelNumber(channel),
+                   {std::to_string(k), ExpDisplayText(channel),
                     FlagText(channel.Enable, "ENABLE", "------"), std::move(rx), std::move(tx),
                     FlagText(channel.LowPower, "LOW", "---"), FlagText(channel.PowUp, "UP", "--"),
                     FlagText(channel.ScanMemory, "MEM", "---"), ScrambleText(channel.Scramble),

@@ -1,12 +1,9 @@
 #include "report/ReportWords.h"
 
 #include "model/ChannelTable.h"
-#include "model/FieldCodec.h"
 
 #include <algorithm>
 #include <array>
-#include <cmath>
-#include <cstdio>
 
 namespace tq58 {
 
@@ -27,34 +24,6 @@ constexpr std::array<const char*, 4> WeatherWords{"OFF", "On Wx", "On SCAN", "WX
 
 constexpr long FirstExpPriority = ChannelTableSize;
 constexpr long PriorityLimit = 280;
-
-// Frequencies are shown from whole 100 Hz units so that no binary fraction leaks into the text.
-constexpr long long UnitsPerKilohertz = 10;
-constexpr long long UnitsPerMegahertz = 10000;
-constexpr long long RasterUnits = 50;        // 5 kHz
-constexpr long long NarrowRasterUnits = 125; // 12.5 kHz
-
-// Beyond this no value is a frequency, and its units would not fit a whole number.
-constexpr double LargestFrequency = 1e9;
-
-bool HasFrequency(double megahertz) {
-    return std::isfinite(megahertz) && megahertz > 0 && megahertz < LargestFrequency;
-}
-
-std::string FormatUnits(long long units, long long unitsPerDecimal, int decimals) {
-    const long long scaled = units / unitsPerDecimal;
-    long long divisor = 1;
-    for (int i = 0; i < decimals; ++i) {
-        divisor *= 10;
-    }
-    char text[32];
-    std::snprintf(text, sizeof text, "%03lld.%0*lld", scaled / divisor, decimals, scaled % divisor);
-    return text;
-}
-
-bool IsOnRaster(long long units) {
-    return units % RasterUnits == 0 || units % NarrowRasterUnits == 0;
-}
 
 } // namespace
 
@@ -108,31 +77,6 @@ std::string PriorityText(long priorityCh) {
 std::string StatusText(const std::string& statusName) {
     const bool blank = statusName.find_first_not_of(' ') == std::string::npos;
     return blank ? "----" : statusName;
-}
-
-std::string FreqText(double megahertz) {
-    if (!HasFrequency(megahertz)) {
-        return "---.---";
-    }
-    // Rounded once, straight to the kilohertz that the text shows.
-    const long long kilohertz = std::llround(megahertz * 1000.0);
-    return FormatUnits(kilohertz * UnitsPerKilohertz, UnitsPerKilohertz, 3);
-}
-
-std::string TxFreqText(double megahertz, bool rxOnly) {
-    return rxOnly ? "---.---" : FreqText(megahertz);
-}
-
-std::string ExpFreqText(double& megahertz) {
-    if (!HasFrequency(megahertz)) {
-        return "---.----";
-    }
-    long long units = FrequencyUnits(megahertz);
-    if (!IsOnRaster(units)) {
-        units = units / RasterUnits * RasterUnits;
-        megahertz = static_cast<double>(units) / UnitsPerMegahertz;
-    }
-    return FormatUnits(units, 1, 4);
 }
 
 std::string FlagText(bool value, const std::string& word, const std::string& blank) {

@@ -21,13 +21,6 @@ std::string WeatherText(int weater);
 std::string PriorityText(long priorityCh);
 std::string StatusText(const std::string& statusName);
 
-// Frequencies in MHz; none (0 or less) shows as dashes.
-std::string FreqText(double megahertz);
-std::string TxFreqText(double megahertz, bool rxOnly);
-// Snaps an off-raster EXP frequency down to the 5 kHz raster and keeps the snapped value in
-// the record, so the report and the record agree on what the channel holds.
-std::string ExpFreqText(double& megahertz);
-
 // The word when set, the blank when not: ("TX", "--"), ("LOW", "---") and so on.
 std::string FlagText(bool value, const std::string& word, const std::string& blank);
 std::string ScrambleText(int scramble);

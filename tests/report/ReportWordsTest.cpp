@@ -1,7 +1,6 @@
 #include "report/ReportWords.h"
 
 #include <gtest/gtest.h>
-#include <tuple>
 
 namespace tq58 {
 namespace {
@@ -36,24 +35,6 @@ TEST(ReportWords, EdgesOfEachRange) {
     EXPECT_EQ(StatusText(" AB "), " AB ");
     EXPECT_EQ(NameOrDashes("", 9), "---------");
     EXPECT_EQ(NameOrDashes("3661234560", 9), "366123456");
-    EXPECT_EQ(FreqText(0), "---.---");
-    EXPECT_EQ(FreqText(-156.8), "---.---");
-    EXPECT_EQ(FreqText(156.025 + 0.05 * 59), "158.975");
-    EXPECT_EQ(FreqText(156.8 + 4.6), "161.400");
-    EXPECT_EQ(TxFreqText(156.8, true), "---.---");
-}
-
-TEST(ReportWords, ExpFrequenciesOffTheRasterSnapDownInTheRecord) {
-    const std::tuple<double, const char*, double> cases[] = {{156.0610, "156.0600", 156.06},
-                                                             {156.0649, "156.0600", 156.06},
-                                                             {156.0625, "156.0625", 156.0625},
-                                                             {157.1050, "157.1050", 157.1050},
-                                                             {0, "---.----", 0}};
-    for (const auto& [given, text, stored] : cases) {
-        double megahertz = given;
-        EXPECT_EQ(ExpFreqText(megahertz), text) << given;
-        EXPECT_DOUBLE_EQ(megahertz, stored) << given;
-    }
 }
 
 } // namespace

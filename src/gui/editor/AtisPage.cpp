@@ -1,5 +1,6 @@
 #include "gui/editor/AtisPage.h"
 
+#include "editor/FieldKeys.h"
 #include "editor/GroupCaptions.h"
 #include "editor/SettingEntries.h"
 #include "gui/Messages.h"

@@ -92,4 +92,36 @@ void Bindings::Text(QLineEdit* edit, FieldRef<std::string> text, std::function<v
     });
 }
 
+void Bindings::Check(QCheckBox* box, Accessor<bool> value, std::function<void()> after) {
+    fills_.push_back([box, get = value.Get] { box->setChecked(get()); });
+    QObject::connect(box, &QCheckBox::toggled, box, [this, set = value.Set, after](bool checked) {
+        if (Writing()) {
+            set(checked);
+            Written(after);
+        }
+    });
+}
+
+void Bindings::ComboIndex(QComboBox* box, Accessor<int> item, std::function<void()> after) {
+    fills_.push_back([box, get = item.Get] { box->setCurrentIndex(get()); });
+    QObject::connect(box, &QComboBox::currentIndexChanged, box,
+                     [this, set = item.Set, after](int index) {
+                         if (Writing() && index >= 0) {
+                             set(index);
+                             Written(after);
+                         }
+                     });
+}
+
+void Bindings::Text(QLineEdit* edit, Accessor<std::string> text, std::function<void()> after) {
+    fills_.push_back([edit, get = text.Get] { edit->setText(ToQt(get())); });
+    QObject::connect(edit, &QLineEdit::textEdited, edit,
+                     [this, set = text.Set, after](const QString& value) {
+                         if (Writing()) {
+                             set(FromQt(value));
+                             Written(after);
+                         }
+                     });
+}
+
 } // namespace tq58

@@ -19,6 +19,13 @@ class EditorHost;
 // (the channel of the current node, group 2 of the usable groups, ...).
 template <typename T> using FieldRef = std::function<T&()>;
 
+// A value that is worked out from the record rather than held in one field: what the control
+// shows, and how an edit is stored.
+template <typename T> struct Accessor {
+    std::function<T()> Get;
+    std::function<void(const T&)> Set;
+};
+
 // Binds each control to its field once: Fill() shows every field, and every edit a user
 // makes writes its field, sets DataChanged and runs the control's follow-up (enabling rules,
 // tree marks). Edits are ignored while the page is filled (EventsSuspended) or disabled.
@@ -35,6 +42,10 @@ public:
     void ComboData(QComboBox* box, FieldRef<int> field, std::function<void()> after = {});
     // A text field that stores its text at every change.
     void Text(QLineEdit* field, FieldRef<std::string> text, std::function<void()> after = {});
+    // The same for values shown through an accessor; a combo box then shows the item index.
+    void Check(QCheckBox* box, Accessor<bool> value, std::function<void()> after = {});
+    void ComboIndex(QComboBox* box, Accessor<int> item, std::function<void()> after = {});
+    void Text(QLineEdit* field, Accessor<std::string> text, std::function<void()> after = {});
 
     void Fill() const;
     // True when an edit is to be written: not while filling, not on a disabled page.

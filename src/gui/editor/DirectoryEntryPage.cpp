@@ -1,6 +1,7 @@
 #include "gui/editor/DirectoryEntryPage.h"
 
 #include "editor/DirectoryRules.h"
+#include "editor/FieldKeys.h"
 #include "gui/Messages.h"
 #include "gui/TextCodec.h"
 #include "gui/editor/EditorHost.h"

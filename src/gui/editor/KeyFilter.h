@@ -7,8 +7,8 @@ class QLineEdit;
 
 namespace tq58 {
 
-// Discards every key (and pasted text) with a character the field does not take; Backspace
-// and the cursor keys always work.
+// Lets into a text field only the characters a rule accepts, whether typed or pasted;
+// Backspace and the cursor keys always work.
 class KeyFilter : public QValidator {
     Q_OBJECT
 
@@ -23,8 +23,7 @@ private:
 };
 
 void FilterKeys(QLineEdit* field, KeyFilter::Accepts accepts);
-
-bool IsDigitKey(char c);
-bool IsDigitOrLetterKey(char c);
+// The rule and the field's length together.
+void FilterKeys(QLineEdit* field, KeyFilter::Accepts accepts, int maxLength);
 
 } // namespace tq58

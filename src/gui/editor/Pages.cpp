@@ -1,12 +1,15 @@
 #include "gui/editor/Pages.h"
 
 #include "gui/editor/AtisPage.h"
+#include "gui/editor/ChannelGridPage.h"
+#include "gui/editor/ChannelPage.h"
 #include "gui/editor/CommonPage.h"
 #include "gui/editor/DirectoryEntryPage.h"
 #include "gui/editor/DirectoryGridPage.h"
 #include "gui/editor/DscPage.h"
 #include "gui/editor/GeneralPage.h"
 #include "gui/editor/UsablePage.h"
+#include "gui/editor/WeatherPage.h"
 
 #include <initializer_list>
 
@@ -40,9 +43,10 @@ PageSet CreatePages(EditorHost& host, QWidget* parent) {
     pages.Add(new CommonPage(host, "pictCommon", parent), {NodeKind::Common});
     pages.Add(new DscPage(host, "pictDSC", parent), {NodeKind::Dsc});
     pages.Add(new AtisPage(host, "pictATIS", parent), {NodeKind::Atis});
-    pages.Add(new EmptyPage(host, "pictB", parent), {NodeKind::GroupGrid, NodeKind::ExpGrid});
-    pages.Add(new EmptyPage(host, "pictD", parent), {NodeKind::Weather});
-    pages.Add(new EmptyPage(host, "pictC", parent), {NodeKind::PlanChannel, NodeKind::ExpChannel});
+    pages.Add(new ChannelGridPage(host, "pictB", parent), {NodeKind::GroupGrid, NodeKind::ExpGrid});
+    pages.Add(new WeatherPage(host, "pictD", parent), {NodeKind::Weather});
+    pages.Add(new ChannelPage(host, "pictC", parent),
+              {NodeKind::PlanChannel, NodeKind::ExpChannel});
     pages.Add(new DirectoryGridPage(host, "pictE", parent), {NodeKind::DirectoryGrid});
     pages.Add(new DirectoryEntryPage(host, "pictG", parent), {NodeKind::DirectoryEntry});
     return set;

@@ -1,0 +1,130 @@
+#include "gui/editor/ChannelGridPage.h"
+
+#include "editor/ChannelLists.h"
+#include "gui/TextCodec.h"
+#include "gui/editor/EditorHost.h"
+#include "gui/editor/RecordGrid.h"
+#include "model/ChannelText.h"
+#include "report/ReportWords.h"
+
+#include <QVBoxLayout>
+#include <vector>
+
+namespace tq58 {
+
+namespace {
+
+// A grid column and the text of its cell for a channel; number is the row's EXP number.
+struct ChannelColumn {
+    const char* Header;
+    int WidthTwips;
+    std::string (*Cell)(ChannelRecord& channel, int number);
+    bool ScramblerOnly = false;
+};
+
+std::string ScanCell(ChannelRecord& c, int) {
+    return FlagText(c.ScanMemory, "MEM", "---");
+}
+std::string LowCell(ChannelRecord& c, int) {
+    return FlagText(c.LowPower, "LOW", "---");
+}
+std::string UpCell(ChannelRecord& c, int) {
+    return FlagText(c.PowUp, "UP", "--");
+}
+std::string ScramblerCell(ChannelRecord& c, int) {
+    return ScrambleText(c.Scramble);
+}
+std::string NameCell(ChannelRecord& c, int) {
+    return c.ChTag;
+}
+
+const std::vector<ChannelColumn> PlanColumns{
+    {"CH", 800, [](ChannelRecord& c, int) { return ChannelEntryAt(c.Position).ChLabel; }},
+    {"RX[MHz]", 1000, [](ChannelRecord& c, int) { return PlanRxFreqText(c); }},
+    {"TX[MHz]", 1000, [](ChannelRecord& c, int) { return PlanTxFreqText(c); }},
+    {"TX", 600, [](ChannelRecord& c, int) { return FlagText(c.TxEnable, "TX", "--"); }},
+    {"LOW", 600, LowCell},
+    {"UP", 600, UpCell},
+    {"DUP", 600, [](ChannelRecord& c, int) { return FlagText(c.Duplex, "DUP", "---"); }},
+    {"MEM", 600, ScanCell},
+    {"VS", 600, ScramblerCell, true},
+    {"CH Name", 2000, NameCell},
+};
+
+const std::vector<ChannelColumn> ExpColumns{
+    {"CH", 800, [](ChannelRecord&, int number) { return std::to_string(number); }},
+    {"ENABLE", 1000, [](ChannelRecord& c, int) { return FlagText(c.Enable, "[Enable]", ""); }},
+    {"DISP", 800, [](ChannelRecord& c, int) { return ExpDisplayText(c); }},
+    {"RX[MHz]", 1000, [](ChannelRecord& c, int) { return ExpFreqText(c.Rxfreq); }},
+    {"TX[MHz]", 1000, [](ChannelRecord& c, int) { return ExpFreqText(c.Txfreq); }},
+    {"LOW", 600, LowCell},
+    {"UP", 600, UpCell},
+    {"MEM", 600, ScanCell},
+    {"VS", 600, ScramblerCell, true},
+    {"CH Name", 2000, NameCell},
+};
+
+// Every cell is formatted once, when the page is filled: formatting an EXP frequency snaps it
+// in the record, which must not wait for the row to be painted.
+GridList ChannelGridList(const std::vector<ChannelColumn>& columns,
+                         const std::vector<ChannelRecord*>& rows, bool scramblerAvailable) {
+    GridList list;
+    for (const ChannelColumn& column : columns) {
+        list.Columns.push_back({column.Header, column.WidthTwips});
+    }
+    std::vector<QString> cells;
+    cells.reserve(rows.size() * columns.size());
+    int number = 0;
+    for (ChannelRecord* channel : rows) {
+        ++number;
+        for (const ChannelColumn& column : columns) {
+            const bool shown = scramblerAvailable || !column.ScramblerOnly;
+            cells.push_back(shown ? ToQt(column.Cell(*channel, number)) : QString());
+        }
+    }
+    const int width = static_cast<int>(columns.size());
+    list.Rows = static_cast<int>(rows.size());
+    list.Cell = [cells = std::move(cells), width](int row, int column) {
+        return cells[static_cast<std::size_t>(row * width + column)];
+    };
+    return list;
+}
+
+} // namespace
+
+ChannelGridPage::ChannelGridPage(EditorHost& host, const QString& objectName, QWidget* parent)
+    : Page(host, objectName, parent), grid_(new RecordGrid("MSFlexGrid1", tr("Channels"), this)) {
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(grid_);
+    connect(grid_, &RecordGrid::RowActivated, this, &ChannelGridPage::JumpToRow);
+}
+
+void ChannelGridPage::Fill(const NodeRef& node) {
+    node_ = node;
+    std::vector<ChannelRecord>& list = ChannelList(host_.Data().Settings, node.Group);
+    const bool exp = node.Kind == NodeKind::ExpGrid;
+    std::vector<ChannelRecord*> rows;
+    for (ChannelRecord& channel : list) {
+        if (exp || channel.Enable) {
+            rows.push_back(&channel);
+        }
+    }
+    grid_->Show(
+        ChannelGridList(exp ? ExpColumns : PlanColumns, rows, host_.Model().ScramblerAvailable));
+}
+
+// A plan row opens the channel its label names; an EXP row the EXP channel of its number.
+void ChannelGridPage::JumpToRow(int row) {
+    if (node_.Kind == NodeKind::ExpGrid) {
+        host_.JumpToNode(ChannelNodeKey(GroupExp, row - 1));
+        return;
+    }
+    const QString label = grid_->Model()->index(row - 1, 0).data().toString();
+    const std::string position = FindChannelPosition(FromQt(label));
+    if (!position.empty()) {
+        host_.JumpToNode(ChannelNodeKey(node_.Group, std::stoi(position)));
+    }
+}
+
+} // namespace tq58

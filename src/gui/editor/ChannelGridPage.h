@@ -1,0 +1,28 @@
+#pragma once
+
+#include "gui/editor/Page.h"
+
+namespace tq58 {
+
+class RecordGrid;
+
+// The overview of a channel group (pictB with MSFlexGrid1): the enabled channels of a plan
+// group, or all 64 EXP channels. A row's double click or Enter opens its channel.
+class ChannelGridPage : public Page {
+    Q_OBJECT
+
+public:
+    ChannelGridPage(EditorHost& host, const QString& objectName, QWidget* parent = nullptr);
+
+    void Fill(const NodeRef& node) override;
+
+    RecordGrid* Grid() const { return grid_; }
+
+private:
+    void JumpToRow(int row);
+
+    RecordGrid* grid_;
+    NodeRef node_;
+};
+
+} // namespace tq58
