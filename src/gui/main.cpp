@@ -1,4 +1,5 @@
 #include "gui/MainWindow.h"
+#include "gui/ProgramIcon.h"
 #include "platform/QtSettingsStore.h"
 #include "program/ProgramFolder.h"
 
@@ -9,6 +10,7 @@ int main(int argc, char** argv) {
     QApplication::setOrganizationName("TQ58");
     QApplication::setApplicationName("TQ58");
     QApplication::setApplicationVersion(TQ58_VERSION);
+    QApplication::setWindowIcon(tq58::ProgramIcon());
 
     QStringList words = QApplication::arguments();
     words.removeFirst();
