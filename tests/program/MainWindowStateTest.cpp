@@ -85,6 +85,15 @@ TEST(ErrorLog, AppendsLinesAndFallsBackToTheUserFolder) {
     EXPECT_TRUE(AppendErrorLog(blocked, user, "c\r\n"));
     EXPECT_TRUE(std::filesystem::exists(user + "/err.log"));
     EXPECT_FALSE(AppendErrorLog(blocked, blocked, "d\r\n"));
+
+    // An installed program folder is left alone even when it could be written.
+    const std::string installed = folder.File("usr/share/tq58");
+    std::filesystem::create_directories(installed);
+    for (const std::string& named : {installed, installed + "/"}) {
+        EXPECT_TRUE(AppendErrorLog(named, user, "e\r\n"));
+    }
+    EXPECT_FALSE(std::filesystem::exists(installed + "/err.log"));
+    EXPECT_EQ(folder.Read("user/err.log"), "c\r\ne\r\ne\r\n");
 }
 
 TEST(RecentFiles, NewestFirstFourAtMostEachOnce) {
