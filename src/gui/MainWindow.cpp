@@ -5,6 +5,7 @@
 #include "gui/debug/HexDumpView.h"
 #include "gui/editor/EditorFrame.h"
 #include "gui/help/HelpWindow.h"
+#include "platform/UserDataFolder.h"
 #include "program/ErrorLog.h"
 #include "program/UserSettings.h"
 #include "program/WindowCaption.h"
@@ -22,7 +23,6 @@
 #include <QMimeData>
 #include <QScreen>
 #include <QShortcut>
-#include <QStandardPaths>
 #include <QStatusBar>
 #include <QToolBar>
 #include <QTreeWidget>
@@ -152,8 +152,7 @@ void MainWindow::LogError(const std::string& procedure, const std::string& detai
         ErrorLogLine(locale.toString(QDate::currentDate(), QLocale::ShortFormat).toStdString(),
                      locale.toString(QTime::currentTime(), QLocale::LongFormat).toStdString(),
                      procedure, detail);
-    const QString userFolder = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
-    AppendErrorLog(programFolder_, userFolder.toStdString(), line);
+    AppendErrorLog(programFolder_, UserDataFolder(), line);
 }
 
 bool MainWindow::ValidateCurrentPage() {

@@ -10,6 +10,7 @@ int main(int argc, char** argv) {
     QApplication::setOrganizationName("TQ58");
     QApplication::setApplicationName("TQ58");
     QApplication::setApplicationVersion(TQ58_VERSION);
+    QGuiApplication::setDesktopFileName("tq58");
     QApplication::setWindowIcon(tq58::ProgramIcon());
 
     std::vector<std::string> words;
