@@ -90,7 +90,10 @@ private:
     bool SaveDataFile(bool useCurrentName);
     void LoadImageFile();
     void SaveImageFile();
+    Outcome RunFileOperation(const std::function<Outcome()>& operation);
     void ReportFailure(const Outcome& outcome);
+    // Asks for an image file and loads it; the path when it was loaded, else empty.
+    QString AskAndLoadImage(const QString& title, const std::string& folder);
     void SetCurrentFile(const QString& path, bool settingsText);
     void ShowNewData();
 

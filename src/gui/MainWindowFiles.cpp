@@ -40,6 +40,17 @@ void MainWindow::StartNewData() {
     dataChanged_ = false;
 }
 
+// Every file operation runs with the busy pointer, the window disabled and the editor's change
+// handlers quiet, and ends with the pause the program has always made.
+Outcome MainWindow::RunFileOperation(const std::function<Outcome()>& operation) {
+    BusyScope busy(this);
+    eventsSuspended_ = true;
+    const Outcome outcome = operation();
+    PauseWithEvents(filePauseMs_);
+    eventsSuspended_ = false;
+    return outcome;
+}
+
 void MainWindow::ReportFailure(const Outcome& outcome) {
     LogError(outcome.LogProcedure, outcome.LogDetail);
     messages_.ShowFailure(outcome, ProgramTitle());
@@ -57,21 +68,16 @@ void MainWindow::FileOpen() {
 }
 
 bool MainWindow::OpenDataFile(const QString& path) {
-    Outcome outcome;
-    {
-        BusyScope busy(this);
-        eventsSuspended_ = true;
-        outcome = FileRead2(path.toStdString(), data_, model_,
-                            MakeDefaultImageLoader(programFolder_, model_, store_, &destinations_));
-        PauseWithEvents(filePauseMs_);
-        eventsSuspended_ = false;
-        if (outcome.Ok) {
-            SetCurrentFile(path, true);
-            ShowDestinationMenu();
-            editor_->RebuildTree();
-            editor_->ShowCurrentPage();
-            hexDump_->Refresh(data_);
-        }
+    const Outcome outcome = RunFileOperation([&] {
+        return FileRead2(path.toStdString(), data_, model_,
+                         MakeDefaultImageLoader(programFolder_, model_, store_, &destinations_));
+    });
+    if (outcome.Ok) {
+        SetCurrentFile(path, true);
+        ShowDestinationMenu();
+        editor_->RebuildTree();
+        editor_->ShowCurrentPage();
+        hexDump_->Refresh(data_);
     }
     ReportFailure(outcome);
     return outcome.Ok;
@@ -133,14 +139,8 @@ bool MainWindow::SaveDataFile(bool useCurrentName) {
     if (path.isEmpty()) {
         return false;
     }
-    Outcome outcome;
-    {
-        BusyScope busy(this);
-        eventsSuspended_ = true;
-        outcome = SaveFileAs(path.toStdString(), data_.Settings, model_);
-        PauseWithEvents(filePauseMs_);
-        eventsSuspended_ = false;
-    }
+    const Outcome outcome =
+        RunFileOperation([&] { return SaveFileAs(path.toStdString(), data_.Settings, model_); });
     ReportFailure(outcome);
     if (!outcome.Ok) {
         return false;
@@ -150,52 +150,35 @@ bool MainWindow::SaveDataFile(bool useCurrentName) {
 }
 
 void MainWindow::LoadImageFile() {
-    const QString path = files_.Ask({FileRequest::Mode::Open, tr("Load Image"),
-                                     QString::fromStdString(programFolder_), HexFilter});
-    if (path.isEmpty()) {
-        return;
+    const QString path = AskAndLoadImage(tr("Load Image"), programFolder_);
+    if (!path.isEmpty()) {
+        SetCurrentFile(path, false);
+        dataChanged_ = false;
     }
-    Outcome outcome;
-    {
-        BusyScope busy(this);
-        eventsSuspended_ = true;
-        outcome = ReadHexFileAs(path.toStdString(), data_, model_);
-        PauseWithEvents(filePauseMs_);
-        eventsSuspended_ = false;
-        if (outcome.Ok) {
-            SetCurrentFile(path, false);
-            dataChanged_ = false;
-            ShowNewData();
-        }
-    }
-    ReportFailure(outcome);
 }
 
 // A backup is an image as the radio gave it: it loads as an image file does, with the model
 // check, and the data then counts as changed, since it is in no settings file yet.
 void MainWindow::OpenBackup() {
-    if (!ValidateCurrentPage()) {
-        return;
+    if (ValidateCurrentPage() && !AskAndLoadImage(tr("Open Backup"), BackupsFolder()).isEmpty()) {
+        SetCurrentFile({}, false);
+        dataChanged_ = true;
     }
-    const QString path = files_.Ask({FileRequest::Mode::Open, tr("Open Backup"),
-                                     QString::fromStdString(BackupsFolder()), HexFilter});
+}
+
+QString MainWindow::AskAndLoadImage(const QString& title, const std::string& folder) {
+    const QString path =
+        files_.Ask({FileRequest::Mode::Open, title, QString::fromStdString(folder), HexFilter});
     if (path.isEmpty()) {
-        return;
+        return {};
     }
-    Outcome outcome;
-    {
-        BusyScope busy(this);
-        eventsSuspended_ = true;
-        outcome = ReadHexFileAs(path.toStdString(), data_, model_);
-        PauseWithEvents(filePauseMs_);
-        eventsSuspended_ = false;
-        if (outcome.Ok) {
-            SetCurrentFile({}, false);
-            ShowNewData();
-            dataChanged_ = true;
-        }
+    const Outcome outcome =
+        RunFileOperation([&] { return ReadHexFileAs(path.toStdString(), data_, model_); });
+    if (outcome.Ok) {
+        ShowNewData();
     }
     ReportFailure(outcome);
+    return outcome.Ok ? path : QString();
 }
 
 void MainWindow::SaveImageFile() {
@@ -207,14 +190,8 @@ void MainWindow::SaveImageFile() {
     if (path.isEmpty()) {
         return;
     }
-    Outcome outcome;
-    {
-        BusyScope busy(this);
-        eventsSuspended_ = true;
-        outcome = SaveHexFileAs(path.toStdString(), data_, model_);
-        PauseWithEvents(filePauseMs_);
-        eventsSuspended_ = false;
-    }
+    const Outcome outcome =
+        RunFileOperation([&] { return SaveHexFileAs(path.toStdString(), data_, model_); });
     hexDump_->Refresh(data_);
     ReportFailure(outcome);
 }
