@@ -4,7 +4,8 @@
 
 namespace tq58 {
 
-// The about box (frmAbout): the program's title, version and notice.
+// The about box (frmAbout): the logo, the program's title and version (the version
+// tq58-cli --version prints) and a short notice.
 class AboutDialog : public QDialog {
     Q_OBJECT
 

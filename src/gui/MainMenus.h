@@ -26,6 +26,7 @@ struct MainMenus {
 
     QAction* FileNew = nullptr;
     QAction* FileOpen = nullptr;
+    QAction* FileOpenBackup = nullptr;
     QAction* FileSave = nullptr;
     QAction* FileSaveAs = nullptr;
     QAction* FileSaveAsDefault = nullptr;
@@ -33,6 +34,8 @@ struct MainMenus {
     QAction* FilePrintToFile = nullptr;
     QAction* FilePrintPreview = nullptr;
     QAction* FileExportPdf = nullptr;
+    std::array<QAction*, 4> RecentFiles{};
+    QAction* RecentSeparator = nullptr;
     QAction* FileExit = nullptr;
     std::array<QAction*, 10> ModelTypes{};
     QAction* TransferProgram = nullptr;

@@ -55,6 +55,8 @@ public:
     void LogError(const std::string& procedure, const std::string& detail);
     // The check every command makes before it leaves the current page.
     bool ValidateCurrentPage();
+    // Opens a settings file as File Open does once its dialog has answered; true when read.
+    bool OpenDataFile(const QString& path);
 
     FileChooser& Files() { return files_; }
     const StartOptions& Options() const { return options_; }
@@ -72,6 +74,8 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
@@ -88,10 +92,17 @@ private:
     void FileNew();
     void StartNewData();
     void FileOpen();
+    void OpenRecentFile(int index);
+    void ShowRecentFiles();
+    void OpenBackup();
     bool SaveDataFile(bool useCurrentName);
     void LoadImageFile();
     void SaveImageFile();
+    Outcome RunFileOperation(const std::function<Outcome()>& operation);
     void ReportFailure(const Outcome& outcome);
+    // Asks for an image file and loads it; the path when it was loaded, else empty.
+    QString AskAndLoadImage(const QString& title, const std::string& folder);
+    void SetCurrentFile(const QString& path, bool settingsText);
     void ShowNewData();
 
     // Model, Destination and Options menus.

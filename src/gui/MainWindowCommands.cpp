@@ -24,6 +24,11 @@ namespace tq58 {
 void MainWindow::ConnectMenus() {
     connect(menus_.FileNew, &QAction::triggered, this, &MainWindow::FileNew);
     connect(menus_.FileOpen, &QAction::triggered, this, &MainWindow::FileOpen);
+    connect(menus_.FileOpenBackup, &QAction::triggered, this, &MainWindow::OpenBackup);
+    for (std::size_t i = 0; i < menus_.RecentFiles.size(); ++i) {
+        connect(menus_.RecentFiles[i], &QAction::triggered, this,
+                [this, i] { OpenRecentFile(static_cast<int>(i)); });
+    }
     connect(menus_.FileSave, &QAction::triggered, this, [this] {
         if (ValidateCurrentPage()) {
             SaveDataFile(true);
@@ -198,9 +203,7 @@ void MainWindow::TransferRead() {
         return;
     }
     ShowNewData();
-    currentFileName_.clear();
-    currentFileIsSettings_ = false;
-    UpdateCaption();
+    SetCurrentFile({}, false);
     dataChanged_ = false;
 }
 
@@ -225,7 +228,10 @@ bool MainWindow::RunTransfer(int operation) {
 }
 
 void MainWindow::ShowHelp(int context) {
-    ShowHelpTopic(this, programFolder_, context);
+    const QString failure = ShowHelpTopic(this, programFolder_, context);
+    if (!failure.isEmpty()) {
+        messages_.Show(windowTitle(), failure, QMessageBox::NoIcon);
+    }
 }
 
 } // namespace tq58

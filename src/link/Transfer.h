@@ -4,6 +4,7 @@
 #include "model/ModelState.h"
 #include "model/RadioData.h"
 
+#include <functional>
 #include <string>
 
 namespace tq58 {
@@ -47,6 +48,9 @@ public:
     const int TransferOperation;
     // The operation completed; the radio data may have changed.
     bool TransferDone = false;
+    // Called once a read has completed, with the image exactly as the radio gave it and before
+    // anything of it reaches the data, so that it can be kept as a backup.
+    std::function<void(const Image&)> ImageRead;
 
     // What the dialog does when it opens: the caption, the debug status, an empty bar.
     void OpenDialog();

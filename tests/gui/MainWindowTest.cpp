@@ -68,6 +68,24 @@ private slots:
         QCOMPARE(none.shown, QStringList("TQ58|Unknown model!!"));
     }
 
+    void aRefusingPageKeepsTheTreeOnItsNode() {
+        MainWindowHarness harness;
+        harness.store.Write("Settings", "lastmodel", "2");
+        QVERIFY(harness.Start());
+        harness.data.Settings.UsableChGroup[GroupExp].Enable = true;
+        harness.data.Settings.CHEXP[0].Enable = true;
+        harness.window->RebuildTree();
+        QVERIFY(harness.SelectNode("E1"));
+        QVERIFY(!harness.SelectNode("General"));
+        QVERIFY(harness.LastShown().contains("Data Error!!"));
+        QCOMPARE(harness.window->Editor()->CurrentKey(), std::string("E1"));
+        QCOMPARE(harness.Tree()->currentItem()->text(0), QString("EXP1[Enable]"));
+        // Clicking the node that is already shown asks nothing.
+        const auto shown = harness.shown.size();
+        QVERIFY(harness.SelectNode("E1"));
+        QCOMPARE(harness.shown.size(), shown);
+    }
+
     void closingAsksToSaveChangedData() {
         QTemporaryDir folder;
         MainWindowHarness harness;
@@ -134,6 +152,33 @@ private slots:
         QVERIFY(harness.window->isEnabled());
     }
 
+    void theCommandLineFileOpensAndHeadsTheRecentFiles() {
+        QTemporaryDir folder;
+        const QString first = folder.filePath("first.dat");
+        const QString second = folder.filePath("second.dat");
+        {
+            MainWindowHarness writer;
+            QVERIFY(writer.Start());
+            writer.fileAnswers << first << second;
+            writer.window->Menus().FileSaveAs->trigger();
+            writer.window->Menus().FileSaveAs->trigger();
+        }
+        MainWindowHarness harness(StartOptions{true, false, first.toStdString()});
+        harness.store.Write("RecentFiles", "File1", second.toStdString());
+        QVERIFY(harness.Start());
+        QTRY_VERIFY(harness.window->windowTitle().endsWith(" - first.dat"));
+        const auto& recent = harness.window->Menus().RecentFiles;
+        QVERIFY(recent[0]->isVisible() && recent[1]->isVisible() && !recent[2]->isVisible());
+        QCOMPARE(recent[0]->toolTip(), first);
+        QCOMPARE(recent[1]->text(), QString("&2 second.dat"));
+
+        QVERIFY(QFile::remove(second));
+        recent[1]->trigger();
+        QVERIFY(harness.LastShown().contains("no longer exists"));
+        QVERIFY(!recent[1]->isVisible());
+        QVERIFY(harness.window->windowTitle().endsWith(" - first.dat"));
+    }
+
     void savingAfterAnImageLoadAsksForAName() {
         QTemporaryDir folder;
         const QString image = folder.filePath("radio.hex");
@@ -146,7 +191,7 @@ private slots:
                     .Ok);
         }
         const QByteArray before = FileBytes(image);
-        MainWindowHarness harness(StartOptions{true, false});
+        MainWindowHarness harness(StartOptions{true, false, {}});
         QVERIFY(harness.Start());
         harness.fileAnswers << image;
         QTest::keyClick(harness.window.get(), Qt::Key_F2, Qt::ControlModifier);

@@ -34,7 +34,7 @@ void PrintHelp() {
     std::cout << "M is a model name (RV7200A, RV7700A, RV7700AM) or code (1, 2, 11).\n"
                  "Files end in .dat (settings) or .hex (image); --program-folder DIR names the\n"
                  "folder of global.ini and the default images (else the program's own).\n"
-                 "Exit status: 0 success, 1 failure, 2 usage.\n";
+                 "Exit status: 0 success, 1 failure, 2 usage. --version prints the version.\n";
 }
 
 } // namespace
@@ -45,6 +45,10 @@ int main(int argc, char** argv) {
     if (words.empty() || words[0] == "--help" || words[0] == "-h") {
         PrintHelp();
         return words.empty() ? tq58::cli::ExitUsage : tq58::cli::ExitOk;
+    }
+    if (words[0] == "--version") {
+        std::cout << "tq58-cli " << TQ58_VERSION << "\n";
+        return tq58::cli::ExitOk;
     }
     for (const Verb& verb : verbs) {
         if (words[0] == verb.name) {

@@ -1,5 +1,6 @@
 #include "gui/editor/GeneralPage.h"
 
+#include "gui/ProgramIcon.h"
 #include "gui/editor/EditorHost.h"
 
 #include <QLabel>
@@ -11,7 +12,7 @@ GeneralPage::GeneralPage(EditorHost& host, const QString& objectName, QWidget* p
     : Page(host, objectName, parent), model_(new QLabel(this)) {
     auto* logo = new QLabel(this);
     logo->setObjectName("pictLogo");
-    logo->setPixmap(QPixmap(":/tq58/logo.png"));
+    logo->setPixmap(ProgramLogo());
     logo->setAlignment(Qt::AlignCenter);
     logo->setAccessibleName(tr("TQ58 logo"));
     model_->setObjectName("lblGeneralModel");
