@@ -9,6 +9,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QPushButton>
+#include <QStandardPaths>
 #include <QTimer>
 #include <chrono>
 #include <cstdio>
@@ -56,6 +57,8 @@ void PressOkWhenShown(Figures& figures) {
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
+    // The backups of the timed reads stay out of the user's own folder.
+    QStandardPaths::setTestModeEnabled(true);
     const QStringList args = QApplication::arguments();
     if (args.size() != 4 || (args[1] != "read" && args[1] != "program")) {
         std::fprintf(stderr, "usage: tq58-gui-transfer-driver read|program DEVICE MODEL\n");

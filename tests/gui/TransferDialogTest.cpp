@@ -3,9 +3,11 @@
 #include "link/Transfer.h"
 #include "model/Decoder.h"
 #include "model/Encoder.h"
+#include "platform/UserDataFolder.h"
+#include "program/ReadBackups.h"
 #include "sim/SimPort.h"
 
-#include <QDialogButtonBox>
+#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -107,6 +109,9 @@ class TransferDialogTest : public QObject {
     };
 
 private slots:
+    // Backups of reads go to the test's own data folder.
+    void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
+
     // The radio holds the window's own data with the EXP group switched the other way, so
     // that a read shows in the tree. Closing the dialog by its frame or by Escape while the
     // data moves changes nothing.
@@ -120,6 +125,7 @@ private slots:
         MergeReadImage(radioData.MemoryImage, rig.radio.Memory);
         QVERIFY(rig.harness.SelectNode("Common"));
         rig.harness.window->SetDataChanged(true);
+        const std::size_t backups = ListBackups(BackupsFolder(), "RV7700A").size();
 
         int closeAttempts = 0;
         const bool stayedOpen = rig.Run(rig.Read(), [&] {
@@ -140,6 +146,13 @@ private slots:
         QCOMPARE(TreeHas(rig.harness.Tree(), "ExpChannel"), exp);
         QCOMPARE(rig.harness.window->Editor()->CurrentKey(), std::string("General"));
         QVERIFY(!rig.harness.window->DataChanged());
+        const std::vector<std::string> kept = ListBackups(BackupsFolder(), "RV7700A");
+        QCOMPARE(kept.size(), std::min(backups + 1, BackupsKeptPerModel));
+        const QByteArray radioImage(reinterpret_cast<const char*>(rig.radio.Memory.data()),
+                                    static_cast<qsizetype>(rig.radio.Memory.size()));
+        QFile backup(QString::fromStdString(kept.back()));
+        QVERIFY(backup.open(QIODevice::ReadOnly));
+        QCOMPARE(backup.readAll(), radioImage);
     }
 
     void programWritesWhatTheRadioThenHolds() {
@@ -224,11 +237,10 @@ private slots:
         QVERIFY(rig.harness.Start());
         QTimer::singleShot(0, [] {
             QWidget* devices = QApplication::activeModalWidget();
-            auto* com2 = devices->findChild<QLineEdit*>("txtPortDevice_1");
+            QLineEdit* com2 = devices->findChild<QComboBox*>("cmbPortDevice_1")->lineEdit();
             com2->selectAll();
             QTest::keyClicks(com2, "/nonexistent/ttyUSB9");
-            QTest::mouseClick(devices->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok),
-                              Qt::LeftButton);
+            QTest::mouseClick(devices->findChild<QPushButton*>("cmdOK"), Qt::LeftButton);
         });
         rig.harness.window->Menus().PortDevices->trigger();
         const RadioData before = rig.harness.data;

@@ -7,6 +7,7 @@
 #include "gui/transfer/TransferPicture.h"
 #include "gui/transfer/TransferProgress.h"
 #include "platform/SerialPortProblem.h"
+#include "platform/UserDataFolder.h"
 
 #include <QCoreApplication>
 #include <QHBoxLayout>
@@ -46,6 +47,7 @@ TransferDialog::TransferDialog(MainWindow& window, int operation, TransferLine l
     BuildLayout();
     resize(DialogSize);
     setWindowTitle(ToQt(OperationCaption(operation)));
+    transfer_.ImageRead = [this](const Image& image) { KeepBackup(image); };
     sinceEvents_.start();
     // In debug mode the opening status pauses with events running, before the dialog is
     // shown and takes the input: the main window must not take it meanwhile.
@@ -101,6 +103,15 @@ QLayout* TransferDialog::BuildPictures() {
     pictures->addWidget(cable);
     pictures->addWidget(read ? computer : radio);
     return pictures;
+}
+
+// A backup that cannot be kept is told about; the read goes on to the data regardless.
+void TransferDialog::KeepBackup(const Image& image) {
+    const Outcome kept = KeepBackupNow(window_.Model().ModelName, image);
+    if (!kept.Ok) {
+        window_.LogError("frmRadio.ReadData", kept.LogDetail);
+        window_.Prompts().ShowFailure(kept, windowTitle());
+    }
 }
 
 void TransferDialog::PressOk() {

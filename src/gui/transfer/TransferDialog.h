@@ -17,7 +17,8 @@ class MainWindow;
 class TransferProgress;
 
 // The transfer dialog (frmRadio): the instructions, the OK, Cancel and Help buttons, the
-// progress bar and, in debug mode, the link's status line, over one transfer operation. It
+// progress bar and, in debug mode, the link's status line, over one transfer operation; a
+// completed read is also kept as a backup, as the radio gave it. It
 // is the link's window: while the link waits, the dialog goes on processing events, so that
 // Cancel works and the window repaints.
 class TransferDialog : public QDialog, public LinkHost {
@@ -48,6 +49,7 @@ public slots:
 private:
     void BuildLayout();
     QLayout* BuildPictures();
+    void KeepBackup(const Image& image);
     void PressOk();
     void PressCancel();
     void PressHelp();
