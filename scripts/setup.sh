@@ -3,7 +3,8 @@
 set -euo pipefail
 
 packages=(cmake g++ make qt6-base-dev qt6-serialport-dev qt6-qpa-plugins libgl-dev
-          googletest libgtest-dev libbenchmark-dev)
+          googletest libgtest-dev libbenchmark-dev dpkg-dev desktop-file-utils
+          poppler-utils)
 
 missing=()
 for package in "${packages[@]}"; do

@@ -32,6 +32,7 @@ void BuildFileMenu(QMenuBar* bar, MainMenus& menus) {
     bar->addMenu(file);
     menus.FileNew = AddItem(file, "mnuFileNew", "&New", QKeySequence::New);
     menus.FileOpen = AddItem(file, "mnuFileOpen", "&Open", QKeySequence::Open);
+    menus.FileOpenBackup = AddItem(file, "mnuFileOpenBackup", "Open &Backup...");
     menus.FileSave = AddItem(file, "mnuFileSave", "&Save", QKeySequence::Save);
     menus.FileSaveAs = AddItem(file, "mnuFileSaveAs", "Save &As...");
     menus.FileSaveAsDefault = AddItem(file, "mnuFileSaveAsDefault", "Save As &Default");
@@ -39,7 +40,14 @@ void BuildFileMenu(QMenuBar* bar, MainMenus& menus) {
     file->addSeparator();
     menus.FilePrint = AddItem(file, "mnuFilePrint", "&Print", QKeySequence::Print);
     menus.FilePrintToFile = AddItem(file, "mnuFilePrintToFile", "P&rint to File");
+    menus.FilePrintPreview = AddItem(file, "mnuFilePrintPreview", "Print Pre&view");
+    menus.FileExportPdf = AddItem(file, "mnuFileExportPdf", "&Export PDF...");
     file->addSeparator();
+    for (std::size_t i = 0; i < menus.RecentFiles.size(); ++i) {
+        menus.RecentFiles[i] = AddItem(file, QString("mnuFileRecent_%1").arg(i), QString());
+        menus.RecentFiles[i]->setVisible(false);
+    }
+    menus.RecentSeparator = file->addSeparator();
     menus.FileExit = AddItem(file, "mnuFileExit", "E&xit");
 }
 

@@ -26,11 +26,16 @@ struct MainMenus {
 
     QAction* FileNew = nullptr;
     QAction* FileOpen = nullptr;
+    QAction* FileOpenBackup = nullptr;
     QAction* FileSave = nullptr;
     QAction* FileSaveAs = nullptr;
     QAction* FileSaveAsDefault = nullptr;
     QAction* FilePrint = nullptr;
     QAction* FilePrintToFile = nullptr;
+    QAction* FilePrintPreview = nullptr;
+    QAction* FileExportPdf = nullptr;
+    std::array<QAction*, 4> RecentFiles{};
+    QAction* RecentSeparator = nullptr;
     QAction* FileExit = nullptr;
     std::array<QAction*, 10> ModelTypes{};
     QAction* TransferProgram = nullptr;

@@ -5,6 +5,7 @@
 #include "gui/debug/HexDumpView.h"
 #include "gui/editor/EditorFrame.h"
 #include "gui/help/HelpWindow.h"
+#include "platform/UserDataFolder.h"
 #include "program/ErrorLog.h"
 #include "program/UserSettings.h"
 #include "program/WindowCaption.h"
@@ -19,9 +20,9 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMimeData>
 #include <QScreen>
 #include <QShortcut>
-#include <QStandardPaths>
 #include <QStatusBar>
 #include <QToolBar>
 #include <QTreeWidget>
@@ -40,8 +41,9 @@ constexpr int SplitterTwips = 2500;
 MainWindow::MainWindow(RadioData& data, SettingsStore& store, std::string programFolder,
                        StartOptions options, QWidget* parent)
     : QMainWindow(parent), data_(data), store_(store), programFolder_(std::move(programFolder)),
-      options_(options), messages_(this), files_(this) {
+      options_(options), transferLines_(SerialTransferLines(store)), messages_(this), files_(this) {
     setObjectName("frmMain");
+    setAcceptDrops(true);
     BuildLayout();
     ConnectMenus();
     newDataTimer_.setObjectName("Timer1");
@@ -107,7 +109,13 @@ bool MainWindow::Start() {
     menus_.HelpContents->setEnabled(HelpDocumentExists(programFolder_));
     hexDump_->parentWidget()->setVisible(options_.DebugMode && menus_.Hexdump->isChecked());
     hexDump_->Refresh(data_);
+    ShowRecentFiles();
     UpdateCaption();
+    if (!options_.FileName.empty()) {
+        // Once the window is on screen, as if the user had chosen the file.
+        QTimer::singleShot(0, this,
+                           [this] { OpenDataFile(QString::fromStdString(options_.FileName)); });
+    }
     return true;
 }
 
@@ -144,8 +152,7 @@ void MainWindow::LogError(const std::string& procedure, const std::string& detai
         ErrorLogLine(locale.toString(QDate::currentDate(), QLocale::ShortFormat).toStdString(),
                      locale.toString(QTime::currentTime(), QLocale::LongFormat).toStdString(),
                      procedure, detail);
-    const QString userFolder = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
-    AppendErrorLog(programFolder_, userFolder.toStdString(), line);
+    AppendErrorLog(programFolder_, UserDataFolder(), line);
 }
 
 bool MainWindow::ValidateCurrentPage() {
@@ -199,6 +206,40 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
         }
     }
     return QMainWindow::eventFilter(watched, event);
+}
+
+namespace {
+
+// The one settings file of a drop, or an empty text.
+QString DroppedSettingsFile(const QMimeData* mime) {
+    const QList<QUrl> urls = mime->urls();
+    if (urls.size() != 1 || !urls.constFirst().isLocalFile()) {
+        return {};
+    }
+    const QString path = urls.constFirst().toLocalFile();
+    return path.endsWith(".dat", Qt::CaseInsensitive) ? path : QString();
+}
+
+} // namespace
+
+void MainWindow::dragEnterEvent(QDragEnterEvent* event) {
+    if (!DroppedSettingsFile(event->mimeData()).isEmpty()) {
+        event->acceptProposedAction();
+    }
+}
+
+void MainWindow::dropEvent(QDropEvent* event) {
+    const QString path = DroppedSettingsFile(event->mimeData());
+    if (path.isEmpty()) {
+        return;
+    }
+    event->acceptProposedAction();
+    // The drop ends before the file is read, so the dragging program is not kept waiting.
+    QTimer::singleShot(0, this, [this, path] {
+        if (ValidateCurrentPage()) {
+            OpenDataFile(path);
+        }
+    });
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {

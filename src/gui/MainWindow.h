@@ -4,6 +4,7 @@
 #include "gui/MainMenus.h"
 #include "gui/Messages.h"
 #include "gui/editor/EditorHost.h"
+#include "gui/transfer/TransferLine.h"
 #include "program/Destinations.h"
 #include "program/ModelSelection.h"
 #include "program/SettingsStore.h"
@@ -54,8 +55,17 @@ public:
     void LogError(const std::string& procedure, const std::string& detail);
     // The check every command makes before it leaves the current page.
     bool ValidateCurrentPage();
+    // Opens a settings file as File Open does once its dialog has answered; true when read.
+    bool OpenDataFile(const QString& path);
 
     FileChooser& Files() { return files_; }
+    const StartOptions& Options() const { return options_; }
+    const std::string& ProgramFolder() const { return programFolder_; }
+    // The serial port number the user chose (Options > SerialPort).
+    int PortNumber() const;
+    // Where transfer dialogs connect: the serial devices of the settings, unless a test puts
+    // the simulated radio there.
+    void SetTransferLines(TransferLineFactory lines) { transferLines_ = std::move(lines); }
     EditorFrame* Editor() const { return editor_; }
     const MainMenus& Menus() const { return menus_; }
     std::string CurrentFileName() const { return currentFileName_; }
@@ -64,6 +74,8 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
@@ -80,10 +92,17 @@ private:
     void FileNew();
     void StartNewData();
     void FileOpen();
+    void OpenRecentFile(int index);
+    void ShowRecentFiles();
+    void OpenBackup();
     bool SaveDataFile(bool useCurrentName);
     void LoadImageFile();
     void SaveImageFile();
+    Outcome RunFileOperation(const std::function<Outcome()>& operation);
     void ReportFailure(const Outcome& outcome);
+    // Asks for an image file and loads it; the path when it was loaded, else empty.
+    QString AskAndLoadImage(const QString& title, const std::string& folder);
+    void SetCurrentFile(const QString& path, bool settingsText);
     void ShowNewData();
 
     // Model, Destination and Options menus.
@@ -114,6 +133,7 @@ private:
     bool dataChanged_ = false;
     bool eventsSuspended_ = false;
     int filePauseMs_ = 500;
+    TransferLineFactory transferLines_;
 
     Messages messages_;
     FileChooser files_;

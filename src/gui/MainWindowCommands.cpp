@@ -8,6 +8,9 @@
 #include "gui/debug/HexDumpView.h"
 #include "gui/editor/EditorFrame.h"
 #include "gui/help/HelpWindow.h"
+#include "gui/report/ReportPrinting.h"
+#include "gui/report/ReportWindow.h"
+#include "gui/transfer/TransferDialog.h"
 #include "model/ModelCatalogue.h"
 #include "model/NewData.h"
 #include "program/UserSettings.h"
@@ -21,6 +24,11 @@ namespace tq58 {
 void MainWindow::ConnectMenus() {
     connect(menus_.FileNew, &QAction::triggered, this, &MainWindow::FileNew);
     connect(menus_.FileOpen, &QAction::triggered, this, &MainWindow::FileOpen);
+    connect(menus_.FileOpenBackup, &QAction::triggered, this, &MainWindow::OpenBackup);
+    for (std::size_t i = 0; i < menus_.RecentFiles.size(); ++i) {
+        connect(menus_.RecentFiles[i], &QAction::triggered, this,
+                [this, i] { OpenRecentFile(static_cast<int>(i)); });
+    }
     connect(menus_.FileSave, &QAction::triggered, this, [this] {
         if (ValidateCurrentPage()) {
             SaveDataFile(true);
@@ -30,6 +38,25 @@ void MainWindow::ConnectMenus() {
         if (ValidateCurrentPage()) {
             SaveDataFile(false);
         }
+    });
+    connect(menus_.FilePrint, &QAction::triggered, this, [this] {
+        if (ValidateCurrentPage()) {
+            PrintReport(*this);
+        }
+    });
+    connect(menus_.FilePrintPreview, &QAction::triggered, this, [this] {
+        if (ValidateCurrentPage()) {
+            PreviewReport(*this);
+        }
+    });
+    connect(menus_.FileExportPdf, &QAction::triggered, this, [this] {
+        if (ValidateCurrentPage()) {
+            ExportReportPdf(*this);
+        }
+    });
+    connect(menus_.FilePrintToFile, &QAction::triggered, this, [this] {
+        ReportWindow report(*this);
+        report.exec();
     });
     connect(menus_.FileExit, &QAction::triggered, this, &QWidget::close);
     for (std::size_t i = 0; i < menus_.ModelTypes.size(); ++i) {
@@ -176,14 +203,28 @@ void MainWindow::TransferRead() {
         return;
     }
     ShowNewData();
-    currentFileName_.clear();
-    currentFileIsSettings_ = false;
-    UpdateCaption();
+    SetCurrentFile({}, false);
     dataChanged_ = false;
 }
 
-bool MainWindow::RunTransfer(int) {
-    return false;
+int MainWindow::PortNumber() const {
+    return StoredPortNumber(store_);
+}
+
+bool MainWindow::RunTransfer(int operation) {
+    TransferDialog dialog(*this, operation, transferLines_(PortNumber()));
+    dialog.exec();
+    const bool done = dialog.TransferDone();
+    if (!done) {
+        return false;
+    }
+    // The image changed: a read, a program operation's header, a cleared log. A cleared log
+    // is shown again from the image as it is now.
+    hexDump_->Refresh(data_);
+    if (operation == ClearDscLog || operation == ClearDistressLog) {
+        editor_->ShowCurrentPage();
+    }
+    return true;
 }
 
 void MainWindow::ShowHelp(int context) {

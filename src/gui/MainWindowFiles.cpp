@@ -6,6 +6,11 @@
 #include "gui/MainWindow.h"
 #include "gui/debug/HexDumpView.h"
 #include "gui/editor/EditorFrame.h"
+#include "platform/UserDataFolder.h"
+#include "program/RecentFiles.h"
+
+#include <QDir>
+#include <QFileInfo>
 
 namespace tq58 {
 
@@ -31,10 +36,19 @@ void MainWindow::StartNewData() {
     editor_->ResetTo("General");
     PauseWithEvents(NewDataPauseMs);
     MakeNewData();
-    currentFileName_.clear();
-    currentFileIsSettings_ = false;
-    UpdateCaption();
+    SetCurrentFile({}, false);
     dataChanged_ = false;
+}
+
+// Every file operation runs with the busy pointer, the window disabled and the editor's change
+// handlers quiet, and ends with the pause the program has always made.
+Outcome MainWindow::RunFileOperation(const std::function<Outcome()>& operation) {
+    BusyScope busy(this);
+    eventsSuspended_ = true;
+    const Outcome outcome = operation();
+    PauseWithEvents(filePauseMs_);
+    eventsSuspended_ = false;
+    return outcome;
 }
 
 void MainWindow::ReportFailure(const Outcome& outcome) {
@@ -48,28 +62,71 @@ void MainWindow::FileOpen() {
     }
     const QString path = files_.Ask(
         {FileRequest::Mode::Open, tr("Open"), QString::fromStdString(programFolder_), DataFilter});
-    if (path.isEmpty()) {
-        return;
+    if (!path.isEmpty()) {
+        OpenDataFile(path);
     }
-    Outcome outcome;
-    {
-        BusyScope busy(this);
-        eventsSuspended_ = true;
-        outcome = FileRead2(path.toStdString(), data_, model_,
-                            MakeDefaultImageLoader(programFolder_, model_, store_, &destinations_));
-        PauseWithEvents(filePauseMs_);
-        eventsSuspended_ = false;
-        if (outcome.Ok) {
-            currentFileName_ = path.toStdString();
-            currentFileIsSettings_ = true;
-            UpdateCaption();
-            ShowDestinationMenu();
-            editor_->RebuildTree();
-            editor_->ShowCurrentPage();
-            hexDump_->Refresh(data_);
-        }
+}
+
+bool MainWindow::OpenDataFile(const QString& path) {
+    const Outcome outcome = RunFileOperation([&] {
+        return FileRead2(path.toStdString(), data_, model_,
+                         MakeDefaultImageLoader(programFolder_, model_, store_, &destinations_));
+    });
+    if (outcome.Ok) {
+        SetCurrentFile(path, true);
+        ShowDestinationMenu();
+        editor_->RebuildTree();
+        editor_->ShowCurrentPage();
+        hexDump_->Refresh(data_);
     }
     ReportFailure(outcome);
+    return outcome.Ok;
+}
+
+void MainWindow::OpenRecentFile(int index) {
+    const std::vector<std::string> files = ReadRecentFiles(store_);
+    if (index >= static_cast<int>(files.size()) || !ValidateCurrentPage()) {
+        return;
+    }
+    const QString path = QString::fromStdString(files[static_cast<std::size_t>(index)]);
+    if (!QFileInfo::exists(path)) {
+        ForgetRecentFile(store_, files[static_cast<std::size_t>(index)]);
+        ShowRecentFiles();
+        messages_.Show(ProgramTitle(),
+                       tr("%1\n\nThis file no longer exists. It has been removed "
+                          "from the list of recent files.")
+                           .arg(QDir::toNativeSeparators(path)),
+                       QMessageBox::Warning);
+        return;
+    }
+    OpenDataFile(path);
+}
+
+void MainWindow::ShowRecentFiles() {
+    const std::vector<std::string> files = ReadRecentFiles(store_);
+    for (std::size_t i = 0; i < menus_.RecentFiles.size(); ++i) {
+        QAction* item = menus_.RecentFiles[i];
+        const bool used = i < files.size();
+        item->setVisible(used);
+        if (used) {
+            const QString path = QString::fromStdString(files[i]);
+            item->setText(QString("&%1 %2").arg(i + 1).arg(QFileInfo(path).fileName()));
+            item->setToolTip(QDir::toNativeSeparators(path));
+            item->setStatusTip(item->toolTip());
+        }
+    }
+    menus_.RecentSeparator->setVisible(!files.empty());
+}
+
+// A file becomes the current one; a settings file also heads the recent files.
+void MainWindow::SetCurrentFile(const QString& path, bool settingsText) {
+    currentFileName_ = path.toStdString();
+    currentFileIsSettings_ = settingsText;
+    if (settingsText && !path.isEmpty()) {
+        RememberRecentFile(store_, QFileInfo(path).absoluteFilePath().toStdString());
+        ShowRecentFiles();
+    }
+    UpdateCaption();
 }
 
 bool MainWindow::SaveDataFile(bool useCurrentName) {
@@ -82,46 +139,46 @@ bool MainWindow::SaveDataFile(bool useCurrentName) {
     if (path.isEmpty()) {
         return false;
     }
-    Outcome outcome;
-    {
-        BusyScope busy(this);
-        eventsSuspended_ = true;
-        outcome = SaveFileAs(path.toStdString(), data_.Settings, model_);
-        PauseWithEvents(filePauseMs_);
-        eventsSuspended_ = false;
-    }
+    const Outcome outcome =
+        RunFileOperation([&] { return SaveFileAs(path.toStdString(), data_.Settings, model_); });
     ReportFailure(outcome);
     if (!outcome.Ok) {
         return false;
     }
-    currentFileName_ = path.toStdString();
-    currentFileIsSettings_ = true;
-    UpdateCaption();
+    SetCurrentFile(path, true);
     return true;
 }
 
 void MainWindow::LoadImageFile() {
-    const QString path = files_.Ask({FileRequest::Mode::Open, tr("Load Image"),
-                                     QString::fromStdString(programFolder_), HexFilter});
-    if (path.isEmpty()) {
-        return;
+    const QString path = AskAndLoadImage(tr("Load Image"), programFolder_);
+    if (!path.isEmpty()) {
+        SetCurrentFile(path, false);
+        dataChanged_ = false;
     }
-    Outcome outcome;
-    {
-        BusyScope busy(this);
-        eventsSuspended_ = true;
-        outcome = ReadHexFileAs(path.toStdString(), data_, model_);
-        PauseWithEvents(filePauseMs_);
-        eventsSuspended_ = false;
-        if (outcome.Ok) {
-            currentFileName_ = path.toStdString();
-            currentFileIsSettings_ = false;
-            UpdateCaption();
-            dataChanged_ = false;
-            ShowNewData();
-        }
+}
+
+// A backup is an image as the radio gave it: it loads as an image file does, with the model
+// check, and the data then counts as changed, since it is in no settings file yet.
+void MainWindow::OpenBackup() {
+    if (ValidateCurrentPage() && !AskAndLoadImage(tr("Open Backup"), BackupsFolder()).isEmpty()) {
+        SetCurrentFile({}, false);
+        dataChanged_ = true;
+    }
+}
+
+QString MainWindow::AskAndLoadImage(const QString& title, const std::string& folder) {
+    const QString path =
+        files_.Ask({FileRequest::Mode::Open, title, QString::fromStdString(folder), HexFilter});
+    if (path.isEmpty()) {
+        return {};
+    }
+    const Outcome outcome =
+        RunFileOperation([&] { return ReadHexFileAs(path.toStdString(), data_, model_); });
+    if (outcome.Ok) {
+        ShowNewData();
     }
     ReportFailure(outcome);
+    return outcome.Ok ? path : QString();
 }
 
 void MainWindow::SaveImageFile() {
@@ -133,14 +190,8 @@ void MainWindow::SaveImageFile() {
     if (path.isEmpty()) {
         return;
     }
-    Outcome outcome;
-    {
-        BusyScope busy(this);
-        eventsSuspended_ = true;
-        outcome = SaveHexFileAs(path.toStdString(), data_, model_);
-        PauseWithEvents(filePauseMs_);
-        eventsSuspended_ = false;
-    }
+    const Outcome outcome =
+        RunFileOperation([&] { return SaveHexFileAs(path.toStdString(), data_, model_); });
     hexDump_->Refresh(data_);
     ReportFailure(outcome);
 }

@@ -10,11 +10,14 @@ int main(int argc, char** argv) {
     QApplication::setOrganizationName("TQ58");
     QApplication::setApplicationName("TQ58");
     QApplication::setApplicationVersion(TQ58_VERSION);
+    QGuiApplication::setDesktopFileName("tq58");
     QApplication::setWindowIcon(tq58::ProgramIcon());
 
-    QStringList words = QApplication::arguments();
-    words.removeFirst();
-    const tq58::StartOptions options = tq58::ParseCommandLine(words.join(' ').toStdString());
+    std::vector<std::string> words;
+    for (const QString& word : QApplication::arguments().mid(1)) {
+        words.push_back(word.toStdString());
+    }
+    const tq58::StartOptions options = tq58::ParseCommandLine(words);
     const std::string programFolder =
         tq58::FindProgramFolder(QCoreApplication::applicationDirPath().toStdString());
 

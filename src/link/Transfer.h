@@ -4,6 +4,7 @@
 #include "model/ModelState.h"
 #include "model/RadioData.h"
 
+#include <functional>
 #include <string>
 
 namespace tq58 {
@@ -51,6 +52,9 @@ public:
     // The line's checksum misses some corruptions that the radio still acknowledges (two
     // flips of one bit, or an address that a flip moved); only reading back finds them.
     bool VerifyAfterProgram = false;
+    // Called once a read has completed, with the image exactly as the radio gave it and before
+    // anything of it reaches the data, so that it can be kept as a backup.
+    std::function<void(const Image&)> ImageRead;
 
     // What the dialog does when it opens: the caption, the debug status, an empty bar.
     void OpenDialog();

@@ -142,6 +142,9 @@ void Transfer::DoRead() {
     if (link_.ErrorFlag || link_.CancelFlag) {
         return;
     }
+    if (ImageRead) {
+        ImageRead(buffer);
+    }
     MergeReadImage(buffer, data_.MemoryImage);
     DecodeImage(data_, model_);
     CompleteOperation();

@@ -1,5 +1,7 @@
 #include "program/ErrorLog.h"
 
+#include "program/ProgramFolder.h"
+
 #include <filesystem>
 #include <fstream>
 
@@ -28,7 +30,8 @@ std::string ErrorLogLine(const std::string& date, const std::string& time,
 
 bool AppendErrorLog(const std::string& programFolder, const std::string& userDataFolder,
                     const std::string& line) {
-    return AppendTo(programFolder, line) || AppendTo(userDataFolder, line);
+    return (!IsInstalledProgramFolder(programFolder) && AppendTo(programFolder, line)) ||
+           AppendTo(userDataFolder, line);
 }
 
 } // namespace tq58

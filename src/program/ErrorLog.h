@@ -9,8 +9,8 @@ namespace tq58 {
 std::string ErrorLogLine(const std::string& date, const std::string& time,
                          const std::string& procedure, const std::string& detail);
 
-// Appends the line to "err.log" in the program folder, or, when that folder is read-only (an
-// installed program), in the per-user data folder. The log is best effort: false when
+// Appends the line to "err.log" in the program folder, or, when that folder is read-only or
+// an installed program's, in the per-user data folder. The log is best effort: false when
 // neither could be written, and callers go on.
 bool AppendErrorLog(const std::string& programFolder, const std::string& userDataFolder,
                     const std::string& line);

@@ -4,15 +4,32 @@
 
 namespace tq58 {
 
+namespace fs = std::filesystem;
+
+namespace {
+
+// An installed program folder is <prefix>/share/tq58 beside <prefix>/bin.
+constexpr const char* SharedFolder = "share";
+constexpr const char* InstalledName = "tq58";
+
+} // namespace
+
 std::string FindProgramFolder(const std::string& executableFolder) {
-    namespace fs = std::filesystem;
     std::error_code error;
-    const fs::path installed = fs::path(executableFolder) / ".." / "share" / "tq58";
+    const fs::path installed = fs::path(executableFolder) / ".." / SharedFolder / InstalledName;
     if (!fs::exists(fs::path(executableFolder) / "global.ini", error) &&
         fs::exists(installed / "global.ini", error)) {
         return fs::weakly_canonical(installed, error).string();
     }
     return executableFolder;
+}
+
+bool IsInstalledProgramFolder(const std::string& folder) {
+    fs::path path = fs::path(folder).lexically_normal();
+    if (!path.has_filename()) {
+        path = path.parent_path();
+    }
+    return path.filename() == InstalledName && path.parent_path().filename() == SharedFolder;
 }
 
 } // namespace tq58

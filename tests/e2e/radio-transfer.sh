@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# tq58-cli programs a settings file into the simulated radio over a pseudo-terminal and reads it
-# back; then a wrong model, Ctrl+C, a clear, no radio at all and usage errors.
+# tq58-cli reads the simulated radio over a pseudo-terminal, keeping the image as a backup;
+# programs a settings file into it and reads it back; then a wrong model, Ctrl+C, a clear, a
+# backups folder that cannot be made, no radio at all and usage errors.
 set -euo pipefail
 bin=$1
 work=$(mktemp -d)
@@ -20,15 +21,27 @@ expect() {
     [ "$status" -eq "$want" ] || fail "$* exited $status, not $want: $(cat "$work/err")"
 }
 
+# The backups of reads go to the per-user data folder of this scratch home.
+export HOME=$work/home XDG_DATA_HOME=$work/home/data XDG_CONFIG_HOME=$work/home/config
+backups=$XDG_DATA_HOME/TQ58/TQ58/backups
+backupCount() { find "$backups" -name 'RV7700A_*.hex' 2>/dev/null | wc -l; }
+
+# The radio starts with new data as an image, its product code in place; a read keeps exactly
+# that as its backup.
+cli new --model RV7700A -o "$work/new.hex"
+cp "$work/new.hex" "$work/radio.hex"
+printf 'KX417Q\377' | dd of="$work/radio.hex" bs=1 seek=1056 conv=notrunc status=none
 radio=$work/radio
-"$bin/tq58-radio-sim" --link "$radio" --model RV7700A &
+"$bin/tq58-radio-sim" --link "$radio" --model RV7700A --image "$work/radio.hex" &
 simPid=$!
 for _ in $(seq 50); do [ -L "$radio" ] && break; sleep 0.1; done
 [ -L "$radio" ] || fail "the simulator did not create $radio"
+expect 0 read --port "$radio" --model RV7700A -o "$work/first.dat"
+[ "$(backupCount)" -eq 1 ] || fail "a read left $(backupCount) backups, not one"
+cmp "$backups"/RV7700A_*.hex "$work/radio.hex" || fail "the backup is not the radio's memory"
 
 # A settings file that differs from new data, so that a read that took over nothing shows; what
 # the radio must give back is what the codec makes of it without any cable.
-cli new --model RV7700A -o "$work/new.hex"
 cli convert "$work/new.hex" "$work/new.dat"
 sed -e 's/^User MMSI=.*/User MMSI=#366123456/' -e 's/^Offset Time=.*/Offset Time=5/' \
     "$work/new.dat" > "$work/edited.dat"
@@ -53,8 +66,14 @@ status=0; wait "$readPid" || status=$?
 [ "$status" -eq 1 ] || fail "a cancelled read should exit 1, got $status"
 ! grep -q 'Complete!!' "$work/cancel.err" || fail "a cancelled read reported completion"
 expect 0 clear-log distress --port "$radio" --model RV7700A
+[ "$(backupCount)" -eq 1 ] || fail "failed reads or other operations left backups"
 
-expect 0 read --port "$radio" --model RV7700A --low-speed -o "$work/back.dat"
+# A backups folder that cannot be made is reported; the read still completes.
+touch "$work/not-a-folder"
+XDG_DATA_HOME=$work/not-a-folder expect 0 read --port "$radio" --model RV7700A --low-speed \
+    -o "$work/back.dat"
+[ "$(grep -c 'could not be kept as a backup' "$work/err")" -eq 1 ] ||
+    fail "the lost backup was not reported once: $(cat "$work/err")"
 diff "$work/expected.dat" "$work/back.dat" > "$work/diff.txt" ||
     fail "read-back differs: $(head "$work/diff.txt")"
 

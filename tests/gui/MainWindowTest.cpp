@@ -152,6 +152,33 @@ private slots:
         QVERIFY(harness.window->isEnabled());
     }
 
+    void theCommandLineFileOpensAndHeadsTheRecentFiles() {
+        QTemporaryDir folder;
+        const QString first = folder.filePath("first.dat");
+        const QString second = folder.filePath("second.dat");
+        {
+            MainWindowHarness writer;
+            QVERIFY(writer.Start());
+            writer.fileAnswers << first << second;
+            writer.window->Menus().FileSaveAs->trigger();
+            writer.window->Menus().FileSaveAs->trigger();
+        }
+        MainWindowHarness harness(StartOptions{true, false, first.toStdString()});
+        harness.store.Write("RecentFiles", "File1", second.toStdString());
+        QVERIFY(harness.Start());
+        QTRY_VERIFY(harness.window->windowTitle().endsWith(" - first.dat"));
+        const auto& recent = harness.window->Menus().RecentFiles;
+        QVERIFY(recent[0]->isVisible() && recent[1]->isVisible() && !recent[2]->isVisible());
+        QCOMPARE(recent[0]->toolTip(), first);
+        QCOMPARE(recent[1]->text(), QString("&2 second.dat"));
+
+        QVERIFY(QFile::remove(second));
+        recent[1]->trigger();
+        QVERIFY(harness.LastShown().contains("no longer exists"));
+        QVERIFY(!recent[1]->isVisible());
+        QVERIFY(harness.window->windowTitle().endsWith(" - first.dat"));
+    }
+
     void savingAfterAnImageLoadAsksForAName() {
         QTemporaryDir folder;
         const QString image = folder.filePath("radio.hex");
@@ -164,7 +191,7 @@ private slots:
                     .Ok);
         }
         const QByteArray before = FileBytes(image);
-        MainWindowHarness harness(StartOptions{true, false});
+        MainWindowHarness harness(StartOptions{true, false, {}});
         QVERIFY(harness.Start());
         harness.fileAnswers << image;
         QTest::keyClick(harness.window.get(), Qt::Key_F2, Qt::ControlModifier);

@@ -48,8 +48,15 @@ TEST(TransferRun, AFullReadTakesOverTheSettingsAndNothingElse) {
     MarkRadioIdentity(rig.radio.Memory, 7200);
     rig.data.MemoryImage.fill(0x11);
     Transfer transfer = rig.Make(ReadFromRadio);
+    std::vector<Image> kept;
+    transfer.ImageRead = [&](const Image& image) {
+        kept.push_back(image);
+        EXPECT_EQ(rig.data.MemoryImage[2], 0x11) << "the data changed before the image was kept";
+    };
     EXPECT_TRUE(transfer.PressOk());
     EXPECT_TRUE(transfer.TransferDone);
+    ASSERT_EQ(kept.size(), 1u);
+    EXPECT_EQ(kept[0], rig.radio.Memory);
     for (int address = 0; address < ImageSize; ++address) {
         const auto i = static_cast<std::size_t>(address);
         ASSERT_EQ(rig.data.MemoryImage[i], TakenOverByARead(address) ? rig.radio.Memory[i] : 0x11)
@@ -272,8 +279,11 @@ TEST(TransferRun, OutcomesOfChecksAndDataPhases) {
         const Image before = rig.data.MemoryImage;
         const auto record = rig.data.Settings.CHUSA;
         Transfer transfer = rig.Make(c.operation);
+        int imagesRead = 0;
+        transfer.ImageRead = [&imagesRead](const Image&) { ++imagesRead; };
         EXPECT_EQ(transfer.PressOk(), c.ok);
         EXPECT_EQ(transfer.TransferDone, c.ok);
+        EXPECT_EQ(imagesRead, c.ok && c.operation == ReadFromRadio ? 1 : 0);
         EXPECT_FALSE(rig.link.BusyFlag);
         EXPECT_EQ(Joined(rig.host.Messages), c.messages);
         const SimRadio& radio = rig.radio;

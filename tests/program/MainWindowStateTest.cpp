@@ -1,4 +1,5 @@
 #include "program/ErrorLog.h"
+#include "program/RecentFiles.h"
 #include "program/StartOptions.h"
 #include "program/UserSettings.h"
 #include "program/WindowCaption.h"
@@ -9,19 +10,30 @@
 
 using namespace tq58;
 
-TEST(StartOptions, TheWholeCommandLineIsOneSwitch) {
+TEST(StartOptions, TheWholeCommandLineIsOneSwitchOrASwitchAndAFile) {
+    using Words = std::vector<std::string>;
     const struct {
-        const char* line;
+        Words words;
         bool debug;
         bool lowSpeed;
+        const char* file;
     } cases[] = {
-        {"  /de ", true, true},  {"/ED", true, true}, {"/d", true, false},   {" /E", false, true},
-        {"/D /E", false, false}, {"", false, false},  {"/DX", false, false},
+        {{"  /de "}, true, true, ""},
+        {{"/ED"}, true, true, ""},
+        {{"/d"}, true, false, ""},
+        {{" /E"}, false, true, ""},
+        {{"/D", "/E"}, false, false, ""},
+        {{}, false, false, ""},
+        {{"boat.dat"}, false, false, "boat.dat"},
+        {{"/DE", "/home/me/Boat 1.dat"}, true, true, "/home/me/Boat 1.dat"},
+        {{"/X", "boat.dat"}, false, false, ""},
+        {{"a.dat", "b.dat"}, false, false, ""},
     };
     for (const auto& c : cases) {
-        const StartOptions options = ParseCommandLine(c.line);
-        EXPECT_EQ(options.DebugMode, c.debug) << c.line;
-        EXPECT_EQ(options.LowSpeedMode, c.lowSpeed) << c.line;
+        const StartOptions options = ParseCommandLine(c.words);
+        EXPECT_EQ(options.DebugMode, c.debug) << c.words.size();
+        EXPECT_EQ(options.LowSpeedMode, c.lowSpeed) << c.words.size();
+        EXPECT_EQ(options.FileName, c.file) << c.words.size();
     }
 }
 
@@ -73,4 +85,24 @@ TEST(ErrorLog, AppendsLinesAndFallsBackToTheUserFolder) {
     EXPECT_TRUE(AppendErrorLog(blocked, user, "c\r\n"));
     EXPECT_TRUE(std::filesystem::exists(user + "/err.log"));
     EXPECT_FALSE(AppendErrorLog(blocked, blocked, "d\r\n"));
+
+    // An installed program folder is left alone even when it could be written.
+    const std::string installed = folder.File("usr/share/tq58");
+    std::filesystem::create_directories(installed);
+    for (const std::string& named : {installed, installed + "/"}) {
+        EXPECT_TRUE(AppendErrorLog(named, user, "e\r\n"));
+    }
+    EXPECT_FALSE(std::filesystem::exists(installed + "/err.log"));
+    EXPECT_EQ(folder.Read("user/err.log"), "c\r\ne\r\ne\r\n");
+}
+
+TEST(RecentFiles, NewestFirstFourAtMostEachOnce) {
+    MemorySettingsStore store;
+    for (const char* path : {"a.dat", "b.dat", "c.dat", "d.dat", "b.dat", "e.dat"}) {
+        RememberRecentFile(store, path);
+    }
+    EXPECT_EQ(ReadRecentFiles(store),
+              (std::vector<std::string>{"e.dat", "b.dat", "d.dat", "c.dat"}));
+    ForgetRecentFile(store, "d.dat");
+    EXPECT_EQ(ReadRecentFiles(store), (std::vector<std::string>{"e.dat", "b.dat", "c.dat"}));
 }

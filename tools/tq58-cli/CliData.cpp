@@ -6,6 +6,7 @@
 #include "model/ModelCatalogue.h"
 #include "program/Destinations.h"
 #include "program/ModelSelection.h"
+#include "program/ProgramFolder.h"
 
 #include <QCoreApplication>
 #include <filesystem>
@@ -124,7 +125,7 @@ std::string ProgramFolder(const CliArgs& args) {
     if (const auto folder = args.Value("--program-folder")) {
         return *folder;
     }
-    return QCoreApplication::applicationDirPath().toStdString();
+    return FindProgramFolder(QCoreApplication::applicationDirPath().toStdString());
 }
 
 ModelState ModelFor(int modelType, const std::string& programFolder) {

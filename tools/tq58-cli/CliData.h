@@ -11,7 +11,7 @@
 namespace tq58::cli {
 
 // The folder of global.ini and the default images: --program-folder (which a verb lists among
-// its value options), else the executable's.
+// its value options), else the program's own, as the window finds it.
 std::string ProgramFolder(const CliArgs& args);
 
 // The model as the program would select it: name from the catalogue, ATIS and scrambler

@@ -6,9 +6,12 @@
 #include "model/ModelCatalogue.h"
 #include "model/NewData.h"
 #include "platform/QtSerialPort.h"
+#include "platform/UserDataFolder.h"
 
 #include <algorithm>
 #include <cctype>
+#include <functional>
+#include <iostream>
 
 namespace tq58::cli {
 
@@ -75,7 +78,7 @@ std::optional<int> ModelOption(const CliArgs& args) {
 
 // Runs one operation as the transfer dialog's OK button does; true when it completed.
 bool RunOperation(const LinkOptions& options, RadioData& data, const ModelState& model,
-                  int operation) {
+                  int operation, std::function<void(const Image&)> imageRead = {}) {
     QtSerialPort port(options.Device);
     const std::string device = options.Device.empty()
                                    ? QtSerialPort::DeviceForPort(options.PortNumber).toStdString()
@@ -88,10 +91,18 @@ bool RunOperation(const LinkOptions& options, RadioData& data, const ModelState&
     host.Attach(link);
     Transfer transfer(link, data, model, operation);
     transfer.VerifyAfterProgram = options.Verify;
+    transfer.ImageRead = std::move(imageRead);
     transfer.OpenDialog();
     transfer.PressOk();
     link.ClosePort();
     return transfer.TransferDone;
+}
+
+// A backup that cannot be kept is told about, and the read goes on to its output.
+void KeepBackup(const ModelState& model, const Image& image) {
+    if (const Outcome kept = KeepBackupNow(model.ModelName, image); !kept.Ok) {
+        std::cerr << kept.Message << "\n" << kept.LogDetail << "\n";
+    }
 }
 
 } // namespace
@@ -115,7 +126,8 @@ int RunRead(const std::vector<std::string>& words) {
     if (!NewData(data, model).Ok) {
         return Failure("Data Error!!");
     }
-    if (!RunOperation(ReadLinkOptions(args), data, model, ReadFromRadio)) {
+    if (!RunOperation(ReadLinkOptions(args), data, model, ReadFromRadio,
+                      [&model](const Image& image) { KeepBackup(model, image); })) {
         return ExitFailure;
     }
     const Outcome written = WriteOutput(*output, data, model);

@@ -54,12 +54,13 @@ struct SectionFrame {
     int columnSpan;
 };
 
-// The wide TX power list gets a row of its own; the others stand in two columns below it.
+// The sections stand one below the other: side by side they are wider than the page in the
+// window's first size.
 constexpr std::array<SectionFrame, 4> Sections{{
-    {"fraCommonTXMode", "Starting TX Mode", 0, 0, 1, 2},
-    {"fraCommonScan", "Scanning Function", 1, 0, 2, 1},
-    {"pictCommonNMEA", "NMEA Data Input", 1, 1, 1, 1},
-    {"pictCommonWeater", "Weather CH Function", 2, 1, 1, 1},
+    {"fraCommonTXMode", "Starting TX Mode", 0, 0, 1, 1},
+    {"fraCommonScan", "Scanning Function", 1, 0, 1, 1},
+    {"pictCommonNMEA", "NMEA Data Input", 2, 0, 1, 1},
+    {"pictCommonWeater", "Weather CH Function", 3, 0, 1, 1},
 }};
 
 void Bind(Bindings& bindings, EditorHost& host, const CommonControl& control, QComboBox* box,
@@ -91,8 +92,8 @@ CommonPage::CommonPage(EditorHost& host, const QString& objectName, QWidget* par
         grid->addWidget(section, Sections[s].row, Sections[s].column, Sections[s].rowSpan,
                         Sections[s].columnSpan);
     }
-    grid->setRowStretch(3, 1);
-    grid->setColumnStretch(2, 1);
+    grid->setRowStretch(4, 1);
+    grid->setColumnStretch(1, 1);
 
     // The settings that only matter while scanning hang from SCAN by a connector line.
     auto* connector = new QFrame;

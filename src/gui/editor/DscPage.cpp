@@ -249,11 +249,11 @@ void DscPage::ApplyPower() {
     }
 }
 
+// A log clear counts as an edit, as it always has; once the radio's log is cleared the main
+// window shows this page again from the image as it is now.
 void DscPage::ClearLog(int button) {
-    if (host_.RunTransfer(ClearOperations[static_cast<std::size_t>(button)])) {
-        FillScope filling(host_);
-        Fill(host_.CurrentNode());
-    }
+    host_.SetDataChanged(true);
+    host_.RunTransfer(ClearOperations[static_cast<std::size_t>(button)]);
 }
 
 } // namespace tq58

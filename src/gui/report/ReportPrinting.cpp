@@ -1,0 +1,146 @@
+#include "gui/report/ReportPrinting.h"
+
+#include "files/FileMessages.h"
+#include "files/WholeFile.h"
+#include "gui/BusyScope.h"
+#include "gui/MainWindow.h"
+#include "gui/TextCodec.h"
+#include "program/WindowCaption.h"
+#include "report/PrintedReport.h"
+
+#include <QBuffer>
+#include <QLocale>
+#include <QPageSize>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QPrintDialog>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
+#include <QPrinterInfo>
+#include <cmath>
+
+namespace tq58 {
+
+namespace {
+
+constexpr double MillimetresPerInch = 25.4;
+constexpr double PrintLinePitch = 4.0; // millimetres
+constexpr double PrintBottomMillimetres = 10;
+constexpr double PrintFontPoints = 9;
+const QString PdfFilter = "PDF files(*.pdf)|*.pdf|All files(*.*)|*.*";
+
+QFont PrintFont() {
+    QFont font("Arial");
+    font.setStyleHint(QFont::SansSerif);
+    font.setPointSizeF(PrintFontPoints);
+    return font;
+}
+
+int LinesPerPage(const QPagedPaintDevice& device) {
+    const double height = device.pageLayout().fullRect(QPageLayout::Millimeter).height();
+    return static_cast<int>((height - PrintTopMillimetres - PrintBottomMillimetres) /
+                            PrintLinePitch);
+}
+
+// The paper's own size for the user's measurement system: Letter where people use inches.
+QPageSize DefaultPageSize() {
+    return QLocale::system().measurementSystem() == QLocale::ImperialUSSystem
+               ? QPageSize(QPageSize::Letter)
+               : QPageSize(QPageSize::A4);
+}
+
+QPageLayout FullPageLayout(const QPageSize& size) {
+    return QPageLayout(size, QPageLayout::Portrait, QMarginsF(0, 0, 0, 0));
+}
+
+void PaintPage(QPainter& painter, const PrintedPage& page) {
+    const double xScale = painter.device()->logicalDpiX() / MillimetresPerInch;
+    const double yScale = painter.device()->logicalDpiY() / MillimetresPerInch;
+    const int ascent = painter.fontMetrics().ascent();
+    for (std::size_t row = 0; row < page.Lines.size(); ++row) {
+        const double top = PrintTopMillimetres + PrintLinePitch * static_cast<double>(row);
+        const int baseline = static_cast<int>(std::lround(top * yScale)) + ascent;
+        for (const PrintedItem& item : page.Lines[row].Items) {
+            painter.drawText(
+                QPoint(static_cast<int>(std::lround(item.Millimetres * xScale)), baseline),
+                ToQt(item.Text));
+        }
+    }
+}
+
+} // namespace
+
+void PaintReport(QPagedPaintDevice& device, RadioData& data, const ModelState& model) {
+    const std::vector<PrintedPage> pages = BuildPrintedReport(data, model, LinesPerPage(device));
+    QPainter painter(&device);
+    painter.setFont(PrintFont());
+    for (std::size_t i = 0; i < pages.size(); ++i) {
+        if (i > 0) {
+            device.newPage();
+        }
+        PaintPage(painter, pages[i]);
+    }
+}
+
+void PrintReport(MainWindow& window) {
+    if (QPrinterInfo::availablePrinterNames().isEmpty()) {
+        window.Prompts().Show(window.ProgramTitle(),
+                              QObject::tr("No printer is set up on this computer.\n\n"
+                                          "File > \"Export PDF...\" keeps the report as a PDF "
+                                          "file, which any computer can print."),
+                              QMessageBox::Information);
+        return;
+    }
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setFullPage(true);
+    QPrintDialog dialog(&printer, &window);
+    dialog.setObjectName("dlgPrint");
+    dialog.setOption(QAbstractPrintDialog::PrintToFile, false);
+    dialog.setOption(QAbstractPrintDialog::PrintSelection, false);
+    dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
+    if (dialog.exec() != QDialog::Accepted) {
+        return;
+    }
+    BusyScope busy(&window);
+    PaintReport(printer, window.Data(), window.Model());
+}
+
+void PreviewReport(MainWindow& window) {
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setFullPage(true);
+    printer.setPageLayout(FullPageLayout(DefaultPageSize()));
+    QPrintPreviewDialog preview(&printer, &window);
+    preview.setObjectName("frmPrintPreview");
+    QObject::connect(
+        &preview, &QPrintPreviewDialog::paintRequested, &preview,
+        [&window](QPrinter* target) { PaintReport(*target, window.Data(), window.Model()); });
+    preview.exec();
+}
+
+void ExportReportPdf(MainWindow& window) {
+    const QString path =
+        window.Files().Ask({FileRequest::Mode::Save, QObject::tr("Export PDF"), {}, PdfFilter});
+    if (path.isEmpty()) {
+        return;
+    }
+    Outcome written;
+    {
+        BusyScope busy(&window);
+        QBuffer pdf;
+        pdf.open(QIODevice::WriteOnly);
+        {
+            QPdfWriter writer(&pdf);
+            writer.setTitle(window.ProgramTitle());
+            writer.setCreator(QString(AppTitle));
+            writer.setPageLayout(FullPageLayout(DefaultPageSize()));
+            PaintReport(writer, window.Data(), window.Model());
+        }
+        // Written beside the target and renamed over it: a failed export leaves an earlier
+        // file of the same name as it was.
+        written = ReplaceFileContents(path.toStdString(), pdf.data().toStdString());
+    }
+    window.Prompts().ShowFailure(written.Reported(FileSaveErrorMessage, MessageIcon::Exclamation),
+                                 window.ProgramTitle());
+}
+
+} // namespace tq58

@@ -1,0 +1,26 @@
+#pragma once
+
+#include "model/ModelState.h"
+#include "model/RadioData.h"
+
+class QPagedPaintDevice;
+
+namespace tq58 {
+
+class MainWindow;
+
+// The printed form of the settings report on paper, in a preview or in a PDF file.
+
+// Paints every page of the report onto the device: the items at their millimetre positions,
+// lines at a fixed pitch in millimetres, so that the pages break alike on every printer and
+// in every file; a new page wherever a block starts or a page is full.
+void PaintReport(QPagedPaintDevice& device, RadioData& data, const ModelState& model);
+
+// File > Print: the printer dialog, then the report on the chosen printer.
+void PrintReport(MainWindow& window);
+// File > "Print Preview": the pages as they would be printed.
+void PreviewReport(MainWindow& window);
+// File > "Export PDF...": the pages into a PDF file that the user names.
+void ExportReportPdf(MainWindow& window);
+
+} // namespace tq58

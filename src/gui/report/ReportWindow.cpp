@@ -1,0 +1,105 @@
+#include "gui/report/ReportWindow.h"
+
+#include "files/WholeFile.h"
+#include "gui/BusyScope.h"
+#include "gui/MainWindow.h"
+#include "gui/TextCodec.h"
+#include "report/ReportText.h"
+
+#include <QFontDatabase>
+#include <QFontMetrics>
+#include <QHBoxLayout>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace tq58 {
+
+namespace {
+
+constexpr QSize WindowSize(558, 409);
+constexpr int BuildDelayMs = 10;
+constexpr int BuiltPauseMs = 500;
+const QString TextFilter = "Text files(*.txt)|*.txt|All files(*.*)|*.*";
+
+bool IsFixedPitch(const QFont& font) {
+    const QFontMetrics metrics(font);
+    return metrics.horizontalAdvance('i') == metrics.horizontalAdvance('W');
+}
+
+// The report's columns line up only in a font whose characters are all equally wide.
+QFont ReportFont() {
+    QFont font("Courier New");
+    font.setStyleHint(QFont::TypeWriter);
+    return IsFixedPitch(font) ? font : QFontDatabase::systemFont(QFontDatabase::FixedFont);
+}
+
+} // namespace
+
+ReportWindow::ReportWindow(MainWindow& window)
+    : QDialog(&window), window_(window), text_(new QPlainTextEdit(this)) {
+    setObjectName("frmPrn");
+    setWindowTitle(tr("Settings Report"));
+
+    auto* menuBar = new QMenuBar(this);
+    menuBar->setObjectName("mnuBar");
+    QMenu* file = menuBar->addMenu(tr("&File"));
+    file->setObjectName("mnuFile");
+    QAction* save = file->addAction(tr("&Save As..."), this, &ReportWindow::SaveAs);
+    save->setObjectName("mnuFileSave");
+    QAction* exit = file->addAction(tr("&Exit"), this, &QDialog::accept);
+    exit->setObjectName("mnuFileExit");
+
+    text_->setObjectName("txtPrn");
+    text_->setAccessibleName(tr("Report text"));
+    text_->setReadOnly(true);
+    text_->setLineWrapMode(QPlainTextEdit::NoWrap);
+    text_->setFont(ReportFont());
+    text_->setPlainText(tr("Now, making text image. Please wait..."));
+
+    auto* ok = new QPushButton(tr("OK"), this);
+    ok->setObjectName("cmdOK");
+    ok->setAccessibleName(tr("OK"));
+    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(ok);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setMenuBar(menuBar);
+    layout->addWidget(text_);
+    layout->addLayout(buttons);
+    resize(WindowSize);
+
+    timer_.setObjectName("Timer1");
+    timer_.setSingleShot(true);
+    connect(&timer_, &QTimer::timeout, this, &ReportWindow::BuildReportText);
+    timer_.start(BuildDelayMs);
+}
+
+void ReportWindow::BuildReportText() {
+    BusyScope busy(this);
+    report_ = BuildReport(window_.Data(), window_.Model());
+    text_->setPlainText(ToQt(report_).replace("\r\n", "\n"));
+    PauseWithEvents(BuiltPauseMs);
+}
+
+void ReportWindow::SaveAs() {
+    const QString path =
+        window_.Files().Ask({FileRequest::Mode::Save, tr("Save As"), {}, TextFilter});
+    if (path.isEmpty()) {
+        return;
+    }
+    Outcome written;
+    {
+        BusyScope busy(this);
+        written = ReplaceFileContents(path.toStdString(), report_ + ReportLineBreak);
+    }
+    if (!written.Ok) {
+        window_.Prompts().Show(window_.ProgramTitle(), QString::fromStdString(written.LogDetail),
+                               QMessageBox::Warning);
+    }
+}
+
+} // namespace tq58

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QDialog>
+#include <QTimer>
+#include <string>
+
+class QPlainTextEdit;
+
+namespace tq58 {
+
+class MainWindow;
+
+// The report window (frmPrn): the settings report as text in a fixed-width font, read-only,
+// and saved from here as a text file. The report is built once the window is on screen.
+class ReportWindow : public QDialog {
+    Q_OBJECT
+
+public:
+    explicit ReportWindow(MainWindow& window);
+
+    const std::string& Report() const { return report_; }
+
+private:
+    void BuildReportText();
+    void SaveAs();
+
+    MainWindow& window_;
+    QPlainTextEdit* text_;
+    QTimer timer_; // Timer1
+    std::string report_;
+};
+
+} // namespace tq58

@@ -1,0 +1,227 @@
+#include "gui/transfer/TransferDialog.h"
+
+#include "gui/BusyScope.h"
+#include "gui/MainWindow.h"
+#include "gui/TextCodec.h"
+#include "gui/help/HelpWindow.h"
+#include "gui/transfer/TransferPicture.h"
+#include "gui/transfer/TransferProgress.h"
+#include "platform/SerialPortProblem.h"
+#include "platform/UserDataFolder.h"
+
+#include <QCoreApplication>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace tq58 {
+
+namespace {
+
+constexpr QSize DialogSize(465, 290);
+constexpr int TransferHelpContext = 1012;
+// The longest the window goes without processing its events during a pause.
+constexpr int PauseSliceMs = 10;
+// Between two passes over the window's events while the link polls the port: often enough
+// for Cancel and repainting, rare enough to leave the processor to the rest of the machine.
+constexpr int YieldIntervalMs = 2;
+
+QPushButton* AddButton(QWidget* parent, const char* name, const QString& caption) {
+    auto* button = new QPushButton(caption, parent);
+    button->setObjectName(name);
+    button->setAccessibleName(QString(caption).remove('&'));
+    button->setAutoDefault(false);
+    return button;
+}
+
+} // namespace
+
+TransferDialog::TransferDialog(MainWindow& window, int operation, TransferLine line)
+    : QDialog(&window), window_(window), line_(std::move(line)), link_(*line_.Port, *this),
+      transfer_(link_, window.Data(), window.Model(), operation) {
+    setObjectName("frmRadio");
+    link_.DebugMode = window.Options().DebugMode;
+    link_.LowSpeedMode = window.Options().LowSpeedMode;
+    link_.PortNumber = window.PortNumber();
+    BuildLayout();
+    resize(DialogSize);
+    setWindowTitle(ToQt(OperationCaption(operation)));
+    transfer_.ImageRead = [this](const Image& image) { KeepBackup(image); };
+    sinceEvents_.start();
+    // In debug mode the opening status pauses with events running, before the dialog is
+    // shown and takes the input: the main window must not take it meanwhile.
+    BusyScope busy(&window);
+    transfer_.OpenDialog();
+}
+
+void TransferDialog::BuildLayout() {
+    ok_ = AddButton(this, "cmdOK", tr("OK"));
+    cancel_ = AddButton(this, "cmdCancel", tr("Cancel"));
+    help_ = AddButton(this, "cmdHelp", tr("&Help"));
+    // Enter starts the transfer, as the instructions ask.
+    ok_->setDefault(true);
+    connect(ok_, &QPushButton::clicked, this, &TransferDialog::PressOk);
+    connect(cancel_, &QPushButton::clicked, this, &TransferDialog::PressCancel);
+    connect(help_, &QPushButton::clicked, this, &TransferDialog::PressHelp);
+    auto* buttons = new QVBoxLayout;
+    for (QPushButton* button : {ok_, cancel_, help_}) {
+        buttons->addWidget(button);
+    }
+    buttons->addStretch();
+
+    auto* top = new QHBoxLayout;
+    top->addLayout(BuildPictures(), 1);
+    top->addLayout(buttons);
+
+    instructions_ = new QLabel(ToQt(TransferInstructions()).replace("\r\n", "\n"), this);
+    instructions_->setObjectName("lblmess");
+    instructions_->setAccessibleName(tr("Instructions"));
+    status_ = new QLabel(this);
+    status_->setObjectName("lblmon");
+    status_->setAccessibleName(tr("Link status"));
+    status_->setFrameShape(QFrame::StyledPanel);
+    status_->setVisible(link_.DebugMode);
+    progress_ = new TransferProgress(this);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(top);
+    layout->addWidget(instructions_);
+    layout->addWidget(status_);
+    layout->addStretch();
+    layout->addWidget(progress_);
+}
+
+// A read shows the data going from the radio to the PC; the other operations the other way.
+QLayout* TransferDialog::BuildPictures() {
+    auto* computer = new TransferPicture(TransferPicture::Kind::Computer, this);
+    auto* cable = new TransferPicture(TransferPicture::Kind::Cable, this);
+    auto* radio = new TransferPicture(TransferPicture::Kind::Radio, this);
+    const bool read = transfer_.TransferOperation == ReadFromRadio;
+    auto* pictures = new QHBoxLayout;
+    pictures->addWidget(read ? radio : computer);
+    pictures->addWidget(cable);
+    pictures->addWidget(read ? computer : radio);
+    return pictures;
+}
+
+// A backup that cannot be kept is told about; the read goes on to the data regardless.
+void TransferDialog::KeepBackup(const Image& image) {
+    const Outcome kept = KeepBackupNow(window_.Model().ModelName, image);
+    if (!kept.Ok) {
+        window_.LogError("frmRadio.ReadData", kept.LogDetail);
+        window_.Prompts().ShowFailure(kept, windowTitle());
+    }
+}
+
+void TransferDialog::PressOk() {
+    portProblemShown_ = false;
+    ShowBusy(true);
+    const bool completed = transfer_.PressOk();
+    ShowBusy(false);
+    if (completed) {
+        accept();
+    }
+}
+
+void TransferDialog::PressCancel() {
+    if (transfer_.PressCancel()) {
+        QDialog::reject();
+    }
+}
+
+void TransferDialog::reject() {
+    if (!link_.BusyFlag) {
+        QDialog::reject();
+    }
+}
+
+void TransferDialog::PressHelp() {
+    if (!HelpDocumentExists(window_.ProgramFolder())) {
+        window_.Prompts().Show(windowTitle(),
+                               tr("Unable to display Help Contents. There is no Help associated "
+                                  "with this project."),
+                               QMessageBox::Information);
+        return;
+    }
+    ShowHelpTopic(this, window_.ProgramFolder(), TransferHelpContext);
+}
+
+// Only Cancel stays alive while the transfer runs; its pointer says so.
+void TransferDialog::ShowBusy(bool busy) {
+    ok_->setEnabled(!busy);
+    help_->setEnabled(!busy);
+    if (busy) {
+        setCursor(Qt::WaitCursor);
+        cancel_->setCursor(Qt::ArrowCursor);
+    } else {
+        unsetCursor();
+    }
+}
+
+void TransferDialog::ProcessEvents() {
+    QCoreApplication::processEvents();
+    sinceEvents_.restart();
+}
+
+std::int64_t TransferDialog::Now() {
+    return line_.Clock->Now();
+}
+
+void TransferDialog::Sleep(int milliseconds) {
+    const std::int64_t deadline = Now() + milliseconds;
+    for (;;) {
+        ProcessEvents();
+        const std::int64_t now = Now();
+        if (now >= deadline) {
+            return;
+        }
+        line_.Clock->WaitUntil(std::min(deadline, now + PauseSliceMs));
+    }
+}
+
+void TransferDialog::Yield() {
+    if (sinceEvents_.elapsed() >= YieldIntervalMs) {
+        ProcessEvents();
+    }
+}
+
+void TransferDialog::ShowStatusText(const std::string& text) {
+    status_->setText(ToQt(text));
+}
+
+void TransferDialog::ShowProgressBar(int percent) {
+    progress_->SetPercent(percent);
+}
+
+void TransferDialog::Message(const std::string& title, const std::string& text, MessageIcon icon) {
+    window_.Prompts().Show(ToQt(title), ToQt(text), BoxIcon(icon));
+}
+
+bool TransferDialog::Ask(const std::string& title, const std::string& text,
+                         QuestionButtons buttons) {
+    const bool retry = buttons == QuestionButtons::RetryCancel;
+    const QMessageBox::StandardButton yes = retry ? QMessageBox::Retry : QMessageBox::Ok;
+    const auto answer = window_.Prompts().Show(
+        ToQt(title), ToQt(text), retry ? QMessageBox::Warning : QMessageBox::Question,
+        yes | QMessageBox::Cancel, retry ? QMessageBox::Cancel : QMessageBox::NoButton);
+    return answer == yes;
+}
+
+// A port that cannot be opened is explained once per OK, with what to do about it; the link
+// start then ends at once, as after Cancel, instead of probing a closed port for seconds.
+void TransferDialog::LogError(const std::string& procedure, int number,
+                              const std::string& description) {
+    window_.LogError(procedure, std::to_string(number) + description);
+    if (portProblemShown_) {
+        return;
+    }
+    portProblemShown_ = true;
+    window_.Prompts().Show(
+        windowTitle(),
+        SerialPortProblem(line_.Device, link_.PortNumber, QString::fromStdString(description)),
+        QMessageBox::Critical);
+    link_.CancelFlag = true;
+}
+
+} // namespace tq58
