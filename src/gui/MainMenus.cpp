@@ -43,6 +43,15 @@ void BuildFileMenu(QMenuBar* bar, MainMenus& menus) {
     menus.FilePrintPreview = AddItem(file, "mnuFilePrintPreview", "Print Pre&view");
     menus.FileExportPdf = AddItem(file, "mnuFileExportPdf", "&Export PDF...");
     file->addSeparator();
+    QMenu* exportCsv = AddMenu(file, "mnuFileExportCsv", "Export &CSV");
+    file->addMenu(exportCsv);
+    for (std::size_t i = 0; i < CsvListTable.size(); ++i) {
+        menus.FileExportCsv[i] = AddItem(exportCsv, QString("mnuFileExportCsv_%1").arg(i),
+                                         QString("%1...").arg(CsvListTable[i].Title));
+    }
+    menus.FileImportCsv = AddItem(file, "mnuFileImportCsv", "&Import CSV...");
+    menus.FileCompare = AddItem(file, "mnuFileCompare", "Co&mpare with...");
+    file->addSeparator();
     for (std::size_t i = 0; i < menus.RecentFiles.size(); ++i) {
         menus.RecentFiles[i] = AddItem(file, QString("mnuFileRecent_%1").arg(i), QString());
         menus.RecentFiles[i]->setVisible(false);

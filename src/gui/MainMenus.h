@@ -1,5 +1,7 @@
 #pragma once
 
+#include "editor/CsvLists.h"
+
 #include <QString>
 #include <array>
 #include <vector>
@@ -34,6 +36,9 @@ struct MainMenus {
     QAction* FilePrintToFile = nullptr;
     QAction* FilePrintPreview = nullptr;
     QAction* FileExportPdf = nullptr;
+    std::array<QAction*, CsvListTable.size()> FileExportCsv{}; // in the order of CsvListTable
+    QAction* FileImportCsv = nullptr;
+    QAction* FileCompare = nullptr;
     std::array<QAction*, 4> RecentFiles{};
     QAction* RecentSeparator = nullptr;
     QAction* FileExit = nullptr;

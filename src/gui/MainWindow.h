@@ -61,6 +61,8 @@ public:
     FileChooser& Files() { return files_; }
     const StartOptions& Options() const { return options_; }
     const std::string& ProgramFolder() const { return programFolder_; }
+    // The user's settings, where dialogs keep their choices.
+    SettingsStore& Store() { return store_; }
     // The serial port number the user chose (Options > SerialPort).
     int PortNumber() const;
     // Where transfer dialogs connect: the serial devices of the settings, unless a test puts
@@ -98,6 +100,13 @@ private:
     bool SaveDataFile(bool useCurrentName);
     void LoadImageFile();
     void SaveImageFile();
+    // Export CSV, Import CSV and Compare with.
+    void ExportCsvList(int index);
+    void ImportCsvFile();
+    void CompareWithFile();
+    // Loads a .dat or .hex file for the current model, as File Open or an image load would,
+    // without making it the current data.
+    Outcome LoadOtherFile(const QString& path, RadioData& other);
     Outcome RunFileOperation(const std::function<Outcome()>& operation);
     void ReportFailure(const Outcome& outcome);
     // Asks for an image file and loads it; the path when it was loaded, else empty.

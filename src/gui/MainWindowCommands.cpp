@@ -54,6 +54,12 @@ void MainWindow::ConnectMenus() {
             ExportReportPdf(*this);
         }
     });
+    for (std::size_t i = 0; i < menus_.FileExportCsv.size(); ++i) {
+        connect(menus_.FileExportCsv[i], &QAction::triggered, this,
+                [this, i] { ExportCsvList(static_cast<int>(i)); });
+    }
+    connect(menus_.FileImportCsv, &QAction::triggered, this, &MainWindow::ImportCsvFile);
+    connect(menus_.FileCompare, &QAction::triggered, this, &MainWindow::CompareWithFile);
     connect(menus_.FilePrintToFile, &QAction::triggered, this, [this] {
         ReportWindow report(*this);
         report.exec();

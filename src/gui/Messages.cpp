@@ -23,6 +23,9 @@ QMessageBox::StandardButton Messages::Show(const MessageRequest& request) {
     if (request.DefaultButton != QMessageBox::NoButton) {
         box.setDefaultButton(request.DefaultButton);
     }
+    if (!request.Details.isEmpty()) {
+        box.setDetailedText(request.Details);
+    }
     return static_cast<QMessageBox::StandardButton>(box.exec());
 }
 
@@ -30,7 +33,7 @@ QMessageBox::StandardButton Messages::Show(const QString& title, const QString& 
                                            QMessageBox::Icon icon,
                                            QMessageBox::StandardButtons buttons,
                                            QMessageBox::StandardButton defaultButton) {
-    return Show(MessageRequest{title, text, icon, buttons, defaultButton});
+    return Show(MessageRequest{title, text, icon, buttons, defaultButton, {}});
 }
 
 void Messages::ShowFailure(const Outcome& outcome, const QString& title) {

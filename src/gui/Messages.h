@@ -14,6 +14,7 @@ struct MessageRequest {
     QMessageBox::Icon Icon = QMessageBox::NoIcon;
     QMessageBox::StandardButtons Buttons = QMessageBox::Ok;
     QMessageBox::StandardButton DefaultButton = QMessageBox::NoButton;
+    QString Details; // a long text behind the box's "Show Details..." button
 };
 
 QMessageBox::Icon BoxIcon(MessageIcon icon);

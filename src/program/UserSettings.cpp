@@ -37,6 +37,14 @@ bool StoredHexVisible(const SettingsStore& store) {
     return ParseBooleanText(store.Read("Settings", "hexvisible", "")).value_or(false);
 }
 
+bool StoredVerifyAfterProgram(const SettingsStore& store) {
+    return ParseBooleanText(store.Read("Settings", "verifyafterprogram", "")).value_or(false);
+}
+
+void StoreVerifyAfterProgram(SettingsStore& store, bool verify) {
+    store.Write("Settings", "verifyafterprogram", verify ? "True" : "False");
+}
+
 std::optional<WindowPlacement> StoredPlacement(const SettingsStore& store) {
     std::array<double, 4> values{};
     for (std::size_t i = 0; i < values.size(); ++i) {

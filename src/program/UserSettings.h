@@ -17,6 +17,10 @@ void StorePortNumber(SettingsStore& store, int portNumber);
 
 bool StoredHexVisible(const SettingsStore& store);
 
+// The "Verify after programming" box of the Program to Radio dialog; off until checked once.
+bool StoredVerifyAfterProgram(const SettingsStore& store);
+void StoreVerifyAfterProgram(SettingsStore& store, bool verify);
+
 // The main window's place in twips (15 to a pixel), as the settings keep it.
 struct WindowPlacement {
     double Left = 0;

@@ -8,7 +8,9 @@
 #include "gui/transfer/TransferProgress.h"
 #include "platform/SerialPortProblem.h"
 #include "platform/UserDataFolder.h"
+#include "program/UserSettings.h"
 
+#include <QCheckBox>
 #include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -82,11 +84,20 @@ void TransferDialog::BuildLayout() {
     status_->setAccessibleName(tr("Link status"));
     status_->setFrameShape(QFrame::StyledPanel);
     status_->setVisible(link_.DebugMode);
+    // Reading back doubles the time a program operation takes; the user's choice stays.
+    verify_ = new QCheckBox(tr("&Verify after programming"), this);
+    verify_->setObjectName("chkVerify");
+    verify_->setAccessibleName(tr("Verify after programming"));
+    verify_->setVisible(transfer_.TransferOperation == ProgramToRadio);
+    verify_->setChecked(verify_->isVisibleTo(this) && StoredVerifyAfterProgram(window_.Store()));
+    connect(verify_, &QCheckBox::toggled, this,
+            [this](bool checked) { StoreVerifyAfterProgram(window_.Store(), checked); });
     progress_ = new TransferProgress(this);
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(top);
     layout->addWidget(instructions_);
+    layout->addWidget(verify_);
     layout->addWidget(status_);
     layout->addStretch();
     layout->addWidget(progress_);
@@ -116,6 +127,7 @@ void TransferDialog::KeepBackup(const Image& image) {
 
 void TransferDialog::PressOk() {
     portProblemShown_ = false;
+    transfer_.VerifyAfterProgram = verify_->isChecked();
     ShowBusy(true);
     const bool completed = transfer_.PressOk();
     ShowBusy(false);
@@ -151,6 +163,7 @@ void TransferDialog::PressHelp() {
 void TransferDialog::ShowBusy(bool busy) {
     ok_->setEnabled(!busy);
     help_->setEnabled(!busy);
+    verify_->setEnabled(!busy);
     if (busy) {
         setCursor(Qt::WaitCursor);
         cancel_->setCursor(Qt::ArrowCursor);

@@ -8,6 +8,7 @@
 #include <QDialog>
 #include <QElapsedTimer>
 
+class QCheckBox;
 class QLabel;
 class QPushButton;
 
@@ -62,6 +63,7 @@ private:
     Transfer transfer_;
     QLabel* instructions_ = nullptr;
     QLabel* status_ = nullptr;
+    QCheckBox* verify_ = nullptr; // Program to Radio only
     TransferProgress* progress_ = nullptr;
     QPushButton* ok_ = nullptr;
     QPushButton* cancel_ = nullptr;

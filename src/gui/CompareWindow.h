@@ -1,0 +1,31 @@
+#pragma once
+
+#include "report/SettingsComparison.h"
+
+#include <QDialog>
+#include <vector>
+
+class QLabel;
+class QTableWidget;
+
+namespace tq58 {
+
+// File > Compare with...: the settings that differ between the data in the window and another
+// file, one row each, as the command line's diff lists them.
+class CompareWindow : public QDialog {
+    Q_OBJECT
+
+public:
+    CompareWindow(const std::vector<SettingDifference>& differences, const QString& currentName,
+                  const QString& otherName, QWidget* parent);
+
+    QTableWidget* Table() const { return table_; }
+
+private:
+    void Fill(const std::vector<SettingDifference>& differences);
+
+    QLabel* summary_ = nullptr;
+    QTableWidget* table_ = nullptr;
+};
+
+} // namespace tq58
