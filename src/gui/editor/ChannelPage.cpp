@@ -1,6 +1,7 @@
 #include "gui/editor/ChannelPage.h"
 
 #include "editor/ChannelLists.h"
+#include "editor/ChannelPageCheck.h"
 #include "editor/FieldKeys.h"
 #include "editor/FrequencyEntry.h"
 #include "editor/ScramblerItems.h"
@@ -355,15 +356,12 @@ bool ChannelPage::CanLeave() {
     if (FrequencyField* frequency = Pending(); frequency && !CheckFrequency(*frequency)) {
         return false;
     }
-    QLineEdit* rx = frequencies_[0].Edit;
-    const bool noFrequency = rx->text().contains("---");
-    if (rx->isReadOnly() || !enable_->isChecked() ||
-        (!noFrequency && display_[0]->text().size() >= 2)) {
+    if (ChannelPageCheckPasses(Channel(), Kind())) {
         return true;
     }
     host_.Prompts().Show(host_.ProgramTitle(), DataError + "\nPlease input correct data.",
                          QMessageBox::Warning);
-    (noFrequency ? rx : display_[0])->setFocus();
+    (Channel().Rxfreq > 0 ? display_[0] : frequencies_[0].Edit)->setFocus();
     return false;
 }
 

@@ -18,18 +18,14 @@
 
 namespace tq58 {
 
-namespace {
-
-constexpr int NameLength = 11;
-
-} // namespace
+namespace {} // namespace
 
 DirectoryEntryPage::DirectoryEntryPage(EditorHost& host, const QString& objectName, QWidget* parent)
     : Page(host, objectName, parent), bindings_(host, this), entries_(host, this),
       frame_(new QGroupBox), enable_(NewCheck("chkGEnable", tr("Enable"))),
       delete_(NewCheck("chkGDelete", tr("Delete"))), group_(new QLabel("0")),
       mmsi_(NewField("txtGMMSI", tr("MMSI"), EnteredMmsiLength(IndividualDirectory), IsDigitKey)) {
-    name_ = NewField("txtGPosi", tr("Name"), NameLength, IsNameCharacter);
+    name_ = NewField("txtGPosi", tr("Name"), DirectoryNameLength, IsNameCharacter);
     auto* rows = new QGridLayout(frame_);
     rows->addWidget(enable_, 0, 0);
     rows->addWidget(delete_, 0, 1);
