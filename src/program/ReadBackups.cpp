@@ -5,7 +5,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <filesystem>
-#include <regex>
+#include <string_view>
 
 namespace tq58 {
 
@@ -29,6 +29,33 @@ std::string FreeName(const std::string& folder, const std::string& modelName,
     return name;
 }
 
+bool AllDigits(std::string_view text) {
+    return !text.empty() &&
+           std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
+}
+
+// "<model>_YYYY-MM-DD_HHMMSS.hex", or with "-<n>" before the extension.
+bool IsBackupName(std::string_view name, std::string_view modelName) {
+    constexpr std::string_view Extension = ".hex";
+    constexpr std::size_t StampLength = 18; // "_YYYY-MM-DD_HHMMSS"
+    if (name.substr(0, modelName.size()) != modelName || name.size() < Extension.size() ||
+        name.substr(name.size() - Extension.size()) != Extension) {
+        return false;
+    }
+    const std::string_view rest =
+        name.substr(modelName.size(), name.size() - modelName.size() - Extension.size());
+    if (rest.size() < StampLength) {
+        return false;
+    }
+    const std::string_view stamp = rest.substr(0, StampLength);
+    const std::string_view suffix = rest.substr(StampLength);
+    const bool shaped = stamp[0] == '_' && stamp[5] == '-' && stamp[8] == '-' && stamp[11] == '_';
+    const bool numbers = AllDigits(stamp.substr(1, 4)) && AllDigits(stamp.substr(6, 2)) &&
+                         AllDigits(stamp.substr(9, 2)) && AllDigits(stamp.substr(12, 6));
+    return shaped && numbers &&
+           (suffix.empty() || (suffix[0] == '-' && AllDigits(suffix.substr(1))));
+}
+
 } // namespace
 
 std::string BackupFileName(const std::string& modelName, const BackupTime& when) {
@@ -39,14 +66,11 @@ std::string BackupFileName(const std::string& modelName, const BackupTime& when)
 }
 
 std::vector<std::string> ListBackups(const std::string& folder, const std::string& modelName) {
-    const std::regex pattern(
-        std::regex_replace(modelName, std::regex(R"([^A-Za-z0-9])"), R"(\$&)") +
-        R"(_\d{4}-\d{2}-\d{2}_\d{6}(-\d+)?\.hex)");
     std::vector<fs::path> found;
     std::error_code error;
     for (const auto& entry : fs::directory_iterator(folder, error)) {
         if (entry.is_regular_file(error) &&
-            std::regex_match(entry.path().filename().string(), pattern)) {
+            IsBackupName(entry.path().filename().string(), modelName)) {
             found.push_back(entry.path());
         }
     }
