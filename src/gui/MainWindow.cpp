@@ -54,8 +54,11 @@ MainWindow::MainWindow(RadioData& data, SettingsStore& store, std::string progra
     qApp->installEventFilter(this);
 }
 
+// The widgets below go on changing the focus while they are taken down, after this part of
+// the window is gone: the application's signals must not reach it then.
 MainWindow::~MainWindow() {
     qApp->removeEventFilter(this);
+    disconnect(qApp, nullptr, this, nullptr);
 }
 
 void MainWindow::BuildLayout() {
