@@ -82,7 +82,7 @@ private:
             auto* field = qobject_cast<QLineEdit*>(control);
             ShowTabOf(field);
             field->setEnabled(true); // what opens a field is tested on its own
-            TypeInto(field, QString("1234567890").left(field->maxLength()));
+            TypeInto(field, "_" + QString("1234567890").left(field->maxLength())); // "_" refused
             harness_->window->ValidateCurrentPage(); // a refusal leaves the record as it was
         }
         return true;
@@ -218,6 +218,13 @@ private slots:
         QCOMPARE(harness_->window->Editor()->CurrentKey(), std::string("SM1"));
     }
 
+    void weatherNameClosesWithItsEnableBox() {
+        QVERIFY(harness_->SelectNode("PW"));
+        QVERIFY(Find<QLineEdit>("txtDTagName_2")->isEnabled());
+        QTest::mouseClick(Find<QCheckBox>("chkDEnable_2"), Qt::LeftButton);
+        QVERIFY(!Settings().CHWX[1].Enable && !Find<QLineEdit>("txtDTagName_2")->isEnabled());
+    }
+
     // Every control writes its own field, and a filled page shows every field again.
     void everyBoundControlWritesAndShowsItsField() {
         for (const char* key : {"Usable", "Common", "DSC", "ATIS", "PW"}) {
@@ -232,7 +239,8 @@ private slots:
                 if (!Change(control)) {
                     continue; // a priority list of a group without enabled channels
                 }
-                QVERIFY2(Settings() != before, qPrintable(control->objectName()));
+                QVERIFY2(Settings() != before && !Shown(control).toString().contains('_'),
+                         qPrintable(control->objectName()));
             }
             const auto changedShown = ShownValues(controls);
             QVERIFY(harness_->SelectNode("General"));
