@@ -55,8 +55,7 @@ class SettingPagesTest : public QObject {
     Q_OBJECT
 
 private:
-    MainWindowHarness* harness_ = nullptr;
-    std::unique_ptr<MainWindowHarness> owned_;
+    std::unique_ptr<MainWindowHarness> harness_;
 
     template <typename T> T* Find(const QString& name) { return harness_->Find<T>(name); }
     SettingsRecord& Settings() { return harness_->data.Settings; }
@@ -102,11 +101,10 @@ private:
 
 private slots:
     void init() {
-        owned_ = std::make_unique<MainWindowHarness>();
-        harness_ = owned_.get();
+        harness_ = std::make_unique<MainWindowHarness>();
         QVERIFY(harness_->Start("2")); // a model with ATIS
     }
-    void cleanup() { owned_.reset(); }
+    void cleanup() { harness_.reset(); }
 
     // Group2 unchecked leaves the tree and the ATIS page; Group1's status name renames it.
     void usableGroupsShapeTheTreeAndTheAtisPage() {
