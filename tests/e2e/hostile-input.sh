@@ -1,22 +1,10 @@
 #!/usr/bin/env bash
 # tq58-cli against inputs that are not settings files or images: folders, FIFOs, devices,
 # oversized and missing files, absurd numbers, and an output that is the command's own input.
-set -euo pipefail
-bin=$1
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-fail() { echo "FAIL: $*" >&2; exit 1; }
-# Runs tq58-cli with a time limit (a blocked read must not hang the suite) and fails unless
-# it exits with the given status; stderr is kept in $work/err.
-expect_status() {
-    local want=$1 status=0; shift
-    timeout 20 "$bin/tq58-cli" "$@" >"$work/out" 2>"$work/err" || status=$?
-    [ "$status" -eq "$want" ] || fail "tq58-cli $* exited $status, expected $want"
-}
-says() { grep -qF -- "$1" "$work/err" || fail "no '$1' in: $(cat "$work/err")"; }
+source "$(dirname "$0")/../support/e2e.sh" "$1"
 
-"$bin/tq58-cli" new --model RV7700A -o "$work/a.dat"
-"$bin/tq58-cli" convert "$work/a.dat" "$work/a.hex"
+cli new --model RV7700A -o "$work/a.dat"
+cli convert "$work/a.dat" "$work/a.hex"
 mkdir "$work/folder.hex" "$work/folder.dat"
 mkfifo "$work/fifo.hex" "$work/fifo.dat"
 truncate -s 64M "$work/huge.hex"
@@ -24,20 +12,20 @@ truncate -s 5M "$work/huge.dat"
 
 # dump reads regular files of at most an image's size, and refuses anything else at once.
 for input in folder.hex fifo.hex huge.hex missing.hex; do
-    expect_status 1 dump "$work/$input"
+    expect 1 dump "$work/$input"
     says "FileRead Error!!"
     says "cannot read $work/$input"
     [ ! -s "$work/out" ] || fail "dump of $input printed a dump"
 done
-expect_status 1 dump /dev/zero
+expect 1 dump /dev/zero
 says "not a regular file"
-expect_status 0 dump "$work/a.hex"
+expect 0 dump "$work/a.hex"
 
 # A settings file that cannot be read says why, after the program's message.
 while IFS='|' read -r input message reason; do
     for model in "" "--model RV7700A"; do
         # shellcheck disable=SC2086
-        expect_status 1 convert "$work/$input" "$work/x.hex" $model
+        expect 1 convert "$work/$input" "$work/x.hex" $model
         grep -qx -- "$message" "$work/err" || fail "$input $model: no '$message' line"
         says "cannot read $work/$input: $reason"
     done
@@ -47,15 +35,15 @@ folder.dat|FileRead Error!!|a folder
 fifo.dat|FileRead Error!!|not a regular file
 huge.dat|FileRead Error!!|larger than
 EOF
-expect_status 1 report "$work/folder.hex"
+expect 1 report "$work/folder.hex"
 says "cannot read $work/folder.hex: a folder"
 
 # A frequency the image cannot hold fails the image as any unstorable value does.
 sed 's/^Rxfreq=.*/Rxfreq=1e15\r/' "$work/a.dat" > "$work/far.dat"
-expect_status 1 convert "$work/far.dat" "$work/far.hex"
+expect 1 convert "$work/far.dat" "$work/far.hex"
 says "FileSave Error!!"
 says "cannot store CHEXP[0].Rxfreq"
-expect_status 0 convert "$work/far.dat" "$work/far2.dat"
+expect 0 convert "$work/far.dat" "$work/far2.dat"
 
 # A command never replaces its own input with something else, however the output is named.
 cp "$work/a.dat" "$work/keep.dat"
@@ -64,8 +52,8 @@ ln "$work/a.dat" "$work/hard.hex"
 for args in "report $work/a.dat -o $work/a.dat" "report $work/a.dat -o $work/link.txt" \
             "convert $work/a.dat $work/hard.hex" "report $work/hard.hex -o $work/a.dat"; do
     # shellcheck disable=SC2086
-    expect_status 2 $args
+    expect 2 $args
     cmp -s "$work/a.dat" "$work/keep.dat" || fail "$args changed its input"
 done
-expect_status 0 report "$work/a.dat" -o "$work/a.txt"
+expect 0 report "$work/a.dat" -o "$work/a.txt"
 echo "hostile-input: all checks passed"

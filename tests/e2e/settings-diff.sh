@@ -1,18 +1,7 @@
 #!/usr/bin/env bash
 # tq58-cli diff: a settings file and its image are equal; three edited settings give exactly
 # three lines; a file that cannot be read is neither equal nor different.
-set -euo pipefail
-bin=$1
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-fail() { echo "FAIL: $*" >&2; exit 1; }
-cli() { "$bin/tq58-cli" "$@"; }
-expect() {
-    local want=$1 status=0
-    shift
-    cli "$@" > "$work/out" 2> "$work/err" || status=$?
-    [ "$status" -eq "$want" ] || fail "$* exited $status, not $want: $(cat "$work/err")"
-}
+source "$(dirname "$0")/../support/e2e.sh" "$1"
 
 cli new --model RV7700A --destination USA -o "$work/new.dat"
 sed -e 's/^Offset Time=.*/Offset Time=-4/' "$work/new.dat" > "$work/a.dat"
@@ -35,7 +24,7 @@ LINES
 diff "$work/expected" "$work/out" > "$work/d" || fail "diff lines differ: $(cat "$work/d")"
 
 expect 2 diff "$work/a.dat" "$work/missing.hex"
-grep -q 'missing.hex: no such file' "$work/err" || fail "the missing file is not named"
+says 'missing.hex: no such file'
 expect 2 diff "$work/a.dat"
 expect 0 diff --help
 echo "settings-diff: all checks passed"

@@ -16,13 +16,6 @@ TEST(SettingLists, OffsetTimeRunsFromMinusToPlusTwelveHours) {
     EXPECT_EQ(items.back(), (ListItem{"+12:00", 24}));
 }
 
-TEST(SettingLists, PlainListsStoreTheirIndex) {
-    const std::vector<ListItem> resume = ListItems(ValueList::ResumeTime);
-    ASSERT_EQ(resume.size(), 6u);
-    EXPECT_EQ(resume[5], (ListItem{"5Sec", 5}));
-    EXPECT_EQ(ListItems(ValueList::WeatherAlert)[3], (ListItem{"Wx and Scan", 3}));
-}
-
 TEST(SettingLists, PriorityChoicesAreTheGroupsEnabledChannels) {
     SettingsRecord settings;
     settings.CHUSA = std::vector<ChannelRecord>(PlanListSize);

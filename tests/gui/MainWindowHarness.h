@@ -1,18 +1,49 @@
 #pragma once
 
 // The real main window for a window test: started on the program folder the tests run in
-// (build/bin), with settings in memory, message boxes and file dialogs answered from scripts.
+// (build/bin), with settings in memory, message boxes and file dialogs answered from scripts,
+// and the simulated radio at the end of the transfer lines when a test connects one.
 
 #include "gui/MainWindow.h"
 #include "gui/editor/EditorFrame.h"
+#include "sim/SimPort.h"
 
+#include <QApplication>
 #include <QDir>
+#include <QFile>
+#include <QPushButton>
 #include <QQueue>
 #include <QTest>
 #include <QTreeWidget>
 #include <memory>
 
 namespace tq58::test {
+
+inline QByteArray FileBytes(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// A control of the modal dialog that is open; null when there is none.
+template <typename T> T* InDialog(const QString& name) {
+    QWidget* dialog = QApplication::activeModalWidget();
+    return dialog ? dialog->findChild<T*>(name) : nullptr;
+}
+
+inline void ClickInDialog(const QString& button) {
+    QTest::mouseClick(InDialog<QPushButton>(button), Qt::LeftButton);
+}
+
+// The simulated radio's time passes only while the link waits: a transfer takes a moment.
+class VirtualLinkClock : public LinkClock {
+public:
+    explicit VirtualLinkClock(VirtualClock& clock) : clock_(clock) {}
+    std::int64_t Now() override { return clock_.Now(); }
+    void WaitUntil(std::int64_t ms) override { clock_.AdvanceTo(ms); }
+
+private:
+    VirtualClock& clock_;
+};
 
 class MainWindowHarness {
 public:
@@ -29,17 +60,40 @@ public:
         });
     }
 
-    // Starts the window and shows it; false when start-up refused.
-    bool Start() {
+    // Starts the window, with the model of the number ("2": RV7700A) when one is given, then
+    // shows and activates it; false when start-up refused.
+    bool Start(const char* model = nullptr) {
+        if (model) {
+            store.Write("Settings", "lastmodel", model);
+        }
         if (!window->Start()) {
             return false;
         }
         window->show();
-        return QTest::qWaitForWindowExposed(window.get());
+        window->activateWindow();
+        return QTest::qWaitForWindowActive(window.get());
+    }
+
+    void ConnectRadio(SimRadio& radio, VirtualClock& clock) {
+        window->SetTransferLines([&radio, &clock](int) {
+            return TransferLine{std::make_unique<SimPort>(radio, clock), "sim",
+                                std::make_shared<VirtualLinkClock>(clock)};
+        });
+    }
+
+    void SaveAs(const QString& path) {
+        fileAnswers << path;
+        window->Menus().FileSaveAs->trigger();
     }
 
     QTreeWidget* Tree() const { return window->Editor()->Tree(); }
-    template <typename T> T* Find(const QString& name) const { return window->findChild<T*>(name); }
+    template <typename T> T* Find(const QString& name) const {
+        T* control = window->findChild<T*>(name);
+        if (!control) {
+            qFatal("no control %s", qPrintable(name));
+        }
+        return control;
+    }
     // Selects the tree node with the key as a user would, page check included.
     bool SelectNode(const std::string& key) { return window->Editor()->SelectNode(key); }
     // The last message box's "title|text", empty when none was shown.

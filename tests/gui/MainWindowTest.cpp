@@ -3,13 +3,14 @@
 #include "model/NewData.h"
 
 #include <QAction>
-#include <QFile>
+#include <QLabel>
 #include <QMenu>
+#include <QTableWidget>
 #include <QTemporaryDir>
 #include <QtTest>
 
 using namespace tq58;
-using tq58::test::MainWindowHarness;
+using namespace tq58::test;
 
 namespace {
 
@@ -23,9 +24,15 @@ QStringList VisibleTexts(const std::array<QAction*, 11>& items) {
     return texts;
 }
 
-QByteArray FileBytes(const QString& path) {
+void WriteFile(const QString& path, const QByteArray& bytes) {
     QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    QVERIFY(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
+}
+
+void ImportCsv(MainWindowHarness& harness, const QString& path, const QByteArray& csv) {
+    WriteFile(path, csv);
+    harness.fileAnswers << path;
+    harness.window->Menus().FileImportCsv->trigger();
 }
 
 } // namespace
@@ -36,12 +43,10 @@ class MainWindowTest : public QObject {
 private slots:
     void startsFromGlobalIniAndTheRememberedModel() {
         MainWindowHarness rv7700a;
-        rv7700a.store.Write("Settings", "lastmodel", "2");
-        QVERIFY(rv7700a.Start());
+        QVERIFY(rv7700a.Start("2"));
         QCOMPARE(rv7700a.window->windowTitle(), QString("TQ58  PC Program for RV7700A"));
         QCOMPARE(rv7700a.window->Editor()->CurrentKey(), std::string("General"));
-        QVERIFY(rv7700a.window->isEnabled());
-        QVERIFY(!rv7700a.window->DataChanged());
+        QVERIFY(rv7700a.window->isEnabled() && !rv7700a.window->DataChanged());
         QVERIFY(rv7700a.window->Menus().Edit->menuAction()->isVisible());
         QVERIFY(rv7700a.window->Menus().ModelTypes[1]->isChecked());
         QCOMPARE(VisibleTexts(rv7700a.window->Menus().Destinations),
@@ -49,10 +54,7 @@ private slots:
         QCOMPARE(rv7700a.Tree()->findItems("ATIS Setup", Qt::MatchRecursive).size(), 1);
 
         QTemporaryDir folder;
-        QFile ini(folder.filePath("global.ini"));
-        QVERIFY(ini.open(QIODevice::WriteOnly));
-        ini.write("[model1]\nuse=0\n[model2]\nuse=1\n");
-        ini.close();
+        WriteFile(folder.filePath("global.ini"), "[model1]\nuse=0\n[model2]\nuse=1\n");
         MainWindowHarness alone({}, folder.path().toStdString());
         QVERIFY(alone.Start());
         QVERIFY(!alone.window->Menus().Edit->menuAction()->isVisible());
@@ -60,9 +62,7 @@ private slots:
         // Without "atis" in its section the model has no ATIS page.
         QVERIFY(alone.Tree()->findItems("ATIS Setup", Qt::MatchRecursive).isEmpty());
 
-        QVERIFY(ini.open(QIODevice::WriteOnly));
-        ini.write("[model1]\natis=1\n[model2]\nuse=1\n");
-        ini.close();
+        WriteFile(folder.filePath("global.ini"), "[model1]\natis=1\n[model2]\nuse=1\n");
         MainWindowHarness none({}, folder.path().toStdString());
         QVERIFY(!none.Start());
         QCOMPARE(none.shown, QStringList("TQ58|Unknown model!!"));
@@ -70,8 +70,7 @@ private slots:
 
     void aRefusingPageKeepsTheTreeOnItsNode() {
         MainWindowHarness harness;
-        harness.store.Write("Settings", "lastmodel", "2");
-        QVERIFY(harness.Start());
+        QVERIFY(harness.Start("2"));
         harness.data.Settings.UsableChGroup[GroupExp].Enable = true;
         harness.data.Settings.CHEXP[0].Enable = true;
         harness.window->RebuildTree();
@@ -132,19 +131,16 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(harness.data.Settings.CHUSA[32].ChTag != "EDITED", 2000);
         QVERIFY(clock.elapsed() >= 550);
         QCOMPARE(atHalfTime, std::string("EDITED"));
-        QVERIFY(!harness.window->DataChanged());
-        QVERIFY(harness.window->isEnabled());
+        QVERIFY(!harness.window->DataChanged() && harness.window->isEnabled());
     }
 
     void openedFileNamesTheCaption() {
         QTemporaryDir folder;
-        const QString path = folder.filePath("My Boat.DAT");
         MainWindowHarness harness;
         QVERIFY(harness.Start());
-        harness.fileAnswers << path;
-        harness.window->Menus().FileSaveAs->trigger();
+        harness.SaveAs(folder.filePath("My Boat.DAT"));
         harness.data.Settings.CHUSA[32].ChTag = "CHANGED";
-        harness.fileAnswers << path;
+        harness.fileAnswers << folder.filePath("My Boat.DAT");
         harness.window->Menus().FileOpen->trigger();
         QVERIFY(harness.shown.isEmpty());
         QVERIFY(harness.window->windowTitle().endsWith(" - my boat.dat"));
@@ -159,9 +155,8 @@ private slots:
         {
             MainWindowHarness writer;
             QVERIFY(writer.Start());
-            writer.fileAnswers << first << second;
-            writer.window->Menus().FileSaveAs->trigger();
-            writer.window->Menus().FileSaveAs->trigger();
+            writer.SaveAs(first);
+            writer.SaveAs(second);
         }
         MainWindowHarness harness(StartOptions{true, false, first.toStdString()});
         harness.store.Write("RecentFiles", "File1", second.toStdString());
@@ -182,14 +177,10 @@ private slots:
     void savingAfterAnImageLoadAsksForAName() {
         QTemporaryDir folder;
         const QString image = folder.filePath("radio.hex");
-        {
-            RadioData data;
-            (void)NewData(data, ModelStateFor(1, GlobalIniPath(QDir::currentPath().toStdString())));
-            QVERIFY(
-                SaveHexFileAs(image.toStdString(), data,
-                              ModelStateFor(1, GlobalIniPath(QDir::currentPath().toStdString())))
-                    .Ok);
-        }
+        const ModelState model = ModelStateFor(1, GlobalIniPath(QDir::currentPath().toStdString()));
+        RadioData data;
+        (void)NewData(data, model);
+        QVERIFY(SaveHexFileAs(image.toStdString(), data, model).Ok);
         const QByteArray before = FileBytes(image);
         MainWindowHarness harness(StartOptions{true, false, {}});
         QVERIFY(harness.Start());
@@ -201,6 +192,59 @@ private slots:
         harness.window->Menus().FileSave->trigger();
         QVERIFY(harness.fileAnswers.isEmpty());
         QCOMPARE(FileBytes(image), before);
+    }
+
+    // A refused import lists the first ten rows and changes nothing; a good one arrives.
+    void csvListsGoOutAndComeIn() {
+        QTemporaryDir folder;
+        MainWindowHarness harness;
+        QVERIFY(harness.Start("2"));
+        harness.fileAnswers << folder.filePath("exp.csv");
+        harness.window->Menus().FileExportCsv[0]->trigger();
+        QVERIFY(FileBytes(folder.filePath("exp.csv")).startsWith("EXP CH,CH Enable,CH Display,"));
+
+        QByteArray refused = "Memory ID,Station Name,MMSI\n";
+        for (int k = 1; k <= 12; ++k) {
+            refused += QByteArray::number(k) + ",SHIP,12345\n";
+        }
+        const SettingsRecord before = harness.data.Settings;
+        ImportCsv(harness, folder.filePath("bad.csv"), refused);
+        QCOMPARE(harness.shown.size(), 1);
+        QVERIFY(harness.LastShown().startsWith("Import CSV|Nothing was imported: 12 rows were "
+                                               "refused.\n\nline 2: MMSI \"12345\" is not 9 "
+                                               "digits\n"));
+        QVERIFY(harness.LastShown().endsWith("... and 2 more; Show Details lists every row."));
+        QVERIFY(harness.data.Settings == before && !harness.window->DataChanged());
+
+        ImportCsv(harness, folder.filePath("edit.csv"),
+                  "EXP CH,CH Enable,CH Display,Rx Frequency,CH Name\n7,On,71,157.1,WORK\n");
+        QCOMPARE(harness.shown.size(), 1);
+        const ChannelRecord& channel = harness.data.Settings.CHEXP[6];
+        QVERIFY(channel.Enable && channel.ChTag == "WORK" && channel.Rxfreq == 157.1);
+        QVERIFY(harness.window->DataChanged());
+    }
+
+    void compareListsTheSettingsThatDiffer() {
+        QTemporaryDir folder;
+        MainWindowHarness harness;
+        QVERIFY(harness.Start("2"));
+        harness.SaveAs(folder.filePath("saved.dat"));
+        harness.data.Settings.CHUSA[32].ChTag = "MAYDAY";
+        QStringList shown;
+        QTimer::singleShot(0, [&] {
+            auto* table = InDialog<QTableWidget>("grdCompare");
+            shown << InDialog<QLabel>("lblCompare")->text();
+            for (int column = 0; column < table->columnCount(); ++column) {
+                shown << table->horizontalHeaderItem(column)->text() + "=" +
+                             table->item(0, column)->text();
+            }
+            ClickInDialog("cmdClose");
+        });
+        harness.fileAnswers << folder.filePath("saved.dat");
+        harness.window->Menus().FileCompare->trigger();
+        QCOMPARE(shown, QStringList({"1 setting differs.", "Section=Programable USA Channel",
+                                     "Channel or entry=CH 16", "Field=CH Name", "saved.dat=MAYDAY",
+                                     "saved.dat=DISTRESS"}));
     }
 };
 

@@ -1,33 +1,19 @@
 #include "MainWindowHarness.h"
-#include "gui/MainMenus.h"
 #include "link/Transfer.h"
 #include "model/Decoder.h"
 #include "model/Encoder.h"
 #include "platform/UserDataFolder.h"
 #include "program/ReadBackups.h"
-#include "sim/SimPort.h"
 
-#include <QComboBox>
+#include <QCheckBox>
 #include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
 #include <QTreeWidgetItemIterator>
 #include <QtTest>
 
 using namespace tq58;
-using tq58::test::MainWindowHarness;
+using namespace tq58::test;
 
 namespace {
-
-class VirtualLinkClock : public LinkClock {
-public:
-    explicit VirtualLinkClock(VirtualClock& clock) : clock_(clock) {}
-    std::int64_t Now() override { return clock_.Now(); }
-    void WaitUntil(std::int64_t ms) override { clock_.AdvanceTo(ms); }
-
-private:
-    VirtualClock& clock_;
-};
 
 bool TreeHas(QTreeWidget* tree, const QString& key) {
     for (QTreeWidgetItemIterator it(tree); *it; ++it) {
@@ -38,46 +24,31 @@ bool TreeHas(QTreeWidget* tree, const QString& key) {
     return false;
 }
 
-bool SameRange(const Image& a, const Image& b, int first, int end) {
-    return std::equal(a.begin() + first, a.begin() + end, b.begin() + first);
-}
-
 } // namespace
 
 // The real main window with an RV7700A in the simulated radio at the end of its transfer
-// lines; time runs only while the link waits, so a transfer takes a fraction of a second.
-// Every message box is recorded with the state of the transfer dialog at that moment.
+// lines. Every message box is recorded with the fill of the progress bar at that moment.
 class TransferDialogTest : public QObject {
     Q_OBJECT
 
     struct Rig {
         Rig() {
-            harness.store.Write("Settings", "lastmodel", "2");
-            harness.window->SetTransferLines([this](int) {
-                return TransferLine{std::make_unique<SimPort>(radio, clock), "sim",
-                                    std::make_shared<VirtualLinkClock>(clock)};
-            });
+            harness.ConnectRadio(radio, clock);
             harness.window->Prompts().AnswerWith([this](const MessageRequest& request) {
                 boxes << request;
                 harness.shown << request.Title + "|" + request.Text;
-                if (auto* fill = Dialog() ? Dialog()->findChild<QLabel*>("lblPercent") : nullptr) {
+                if (auto* fill = InDialog<QLabel>("lblPercent")) {
                     fillAtBox << fill->width() * 100 / fill->parentWidget()->contentsRect().width();
                 }
                 return harness.answers.isEmpty() ? QMessageBox::Ok : harness.answers.dequeue();
             });
         }
 
-        static QDialog* Dialog() {
-            return qobject_cast<QDialog*>(QApplication::activeModalWidget());
-        }
-        static QPushButton* Button(const char* name) {
-            return Dialog() ? Dialog()->findChild<QPushButton*>(name) : nullptr;
-        }
-
-        // Opens the dialog with the menu command, presses OK, runs whileBusy on every pass of
-        // the window's events during the transfer, then leaves the dialog with Cancel if it
-        // is still open. True when the dialog stayed open after OK.
-        bool Run(QAction* command, std::function<void()> whileBusy = {}) {
+        // Opens the dialog with the menu command, runs beforeOk, presses OK, runs whileBusy on
+        // every pass of the window's events during the transfer, then leaves the dialog with
+        // Cancel if it is still open. True when the dialog stayed open after OK.
+        bool Run(QAction* command, std::function<void()> whileBusy = {},
+                 std::function<void()> beforeOk = {}) {
             bool stayedOpen = false;
             QTimer::singleShot(0, [&] {
                 QTimer during;
@@ -85,17 +56,32 @@ class TransferDialogTest : public QObject {
                     connect(&during, &QTimer::timeout, whileBusy);
                     during.start(0);
                 }
-                QDialog* dialog = Dialog();
-                QTest::mouseClick(Button("cmdOK"), Qt::LeftButton);
+                QWidget* dialog = QApplication::activeModalWidget();
+                if (beforeOk) {
+                    beforeOk();
+                }
+                ClickInDialog("cmdOK");
                 during.stop();
-                stayedOpen = Dialog() == dialog && dialog->isVisible();
+                stayedOpen = QApplication::activeModalWidget() == dialog && dialog->isVisible();
                 if (stayedOpen) {
-                    QVERIFY(Button("cmdOK")->isEnabled());
-                    QTest::mouseClick(Button("cmdCancel"), Qt::LeftButton);
+                    QVERIFY(InDialog<QPushButton>("cmdOK")->isEnabled());
+                    ClickInDialog("cmdCancel");
                 }
             });
             command->trigger();
             return stayedOpen;
+        }
+
+        // Whether the dialog of the command shows its verify box, and checked.
+        std::pair<bool, bool> VerifyBox(QAction* command) {
+            std::pair<bool, bool> box;
+            QTimer::singleShot(0, [&] {
+                box = {InDialog<QCheckBox>("chkVerify")->isVisible(),
+                       InDialog<QCheckBox>("chkVerify")->isChecked()};
+                ClickInDialog("cmdCancel");
+            });
+            command->trigger();
+            return box;
         }
 
         QAction* Read() const { return harness.window->Menus().TransferRead; }
@@ -117,7 +103,7 @@ private slots:
     // data moves changes nothing.
     void readFillsTheBarAndRebuildsTheTree() {
         Rig rig;
-        QVERIFY(rig.harness.Start());
+        QVERIFY(rig.harness.Start("2"));
         RadioData radioData = rig.harness.data;
         bool& exp = radioData.Settings.UsableChGroup[GroupExp].Enable;
         exp = !exp;
@@ -130,15 +116,14 @@ private slots:
         int closeAttempts = 0;
         const bool stayedOpen = rig.Run(rig.Read(), [&] {
             if (rig.radio.Count("#TQPRD") > 100 && closeAttempts++ == 0) {
-                QDialog* dialog = rig.Dialog();
+                QWidget* dialog = QApplication::activeModalWidget();
                 QVERIFY(!dialog->close());
                 QTest::keyClick(dialog, Qt::Key_Escape);
                 QVERIFY(dialog->isVisible());
             }
         });
 
-        QVERIFY(!stayedOpen);
-        QVERIFY(closeAttempts > 0);
+        QVERIFY(!stayedOpen && closeAttempts > 0);
         QCOMPARE(rig.harness.shown, QStringList{"Read from Radio|Complete!!"});
         QCOMPARE(rig.boxes.front().Icon, QMessageBox::Information);
         QCOMPARE(rig.fillAtBox, QList<int>{100});
@@ -148,36 +133,49 @@ private slots:
         QVERIFY(!rig.harness.window->DataChanged());
         const std::vector<std::string> kept = ListBackups(BackupsFolder(), "RV7700A");
         QCOMPARE(kept.size(), std::min(backups + 1, BackupsKeptPerModel));
-        const QByteArray radioImage(reinterpret_cast<const char*>(rig.radio.Memory.data()),
-                                    static_cast<qsizetype>(rig.radio.Memory.size()));
-        QFile backup(QString::fromStdString(kept.back()));
-        QVERIFY(backup.open(QIODevice::ReadOnly));
-        QCOMPARE(backup.readAll(), radioImage);
+        const Image& memory = rig.radio.Memory;
+        QCOMPARE(
+            FileBytes(QString::fromStdString(kept.back())),
+            QByteArray(reinterpret_cast<const char*>(memory.data()), qsizetype(memory.size())));
     }
 
     void programWritesWhatTheRadioThenHolds() {
         Rig rig;
-        QVERIFY(rig.harness.Start());
+        QVERIFY(rig.harness.Start("2"));
         rig.harness.data.Settings.DscBasicSetup.UserMmsi = "366123456";
-        const Image before = rig.radio.Memory;
 
         QVERIFY(!rig.Run(rig.Program()));
 
         QCOMPARE(rig.harness.shown, QStringList{"Program to Radio|Complete!!"});
-        const Image& sent = rig.harness.data.MemoryImage;
-        QVERIFY(SameRange(sent, rig.radio.Memory, HeaderBytesFirst, RadioAreaFirst));
-        QVERIFY(SameRange(sent, rig.radio.Memory, RadioAreaEnd, DscLogFirst));
-        QVERIFY(SameRange(before, rig.radio.Memory, 0, HeaderBytesFirst));
-        QVERIFY(SameRange(before, rig.radio.Memory, RadioAreaFirst, RadioAreaEnd));
         RadioData back = rig.harness.data;
         MergeReadImage(rig.radio.Memory, back.MemoryImage);
         DecodeImage(back, rig.harness.window->Model());
         QVERIFY(back.Settings.DscBasicSetup.UserMmsi.starts_with("366123456"));
     }
 
+    // The verify box is remembered per user and offered for programming only; a flipped bit
+    // that the radio acknowledged fails the operation and the dialog stays open.
+    void verifyFindsWhatTheRadioStoredWrongly() {
+        Rig rig;
+        QVERIFY(rig.harness.Start("2"));
+        rig.radio.Faults.CorruptWriteAt = 0x0E00;
+        QCOMPARE(rig.VerifyBox(rig.Program()), std::make_pair(true, false));
+        QVERIFY(rig.Run(rig.Program(), {}, [] {
+            auto* verify = InDialog<QCheckBox>("chkVerify");
+            QTest::mouseClick(verify, Qt::LeftButton, {}, QPoint(4, verify->height() / 2));
+        }));
+        QCOMPARE(rig.harness.shown.size(), 1);
+        QVERIFY(rig.harness.LastShown().startsWith(
+            "Program to Radio|Verify Error!! first difference at address 0x0E00"));
+        QCOMPARE(rig.boxes.front().Icon, QMessageBox::Critical);
+        QCOMPARE(rig.harness.store.Read("Settings", "verifyafterprogram", ""), std::string("True"));
+        QCOMPARE(rig.VerifyBox(rig.Program()), std::make_pair(true, true));
+        QVERIFY(!rig.VerifyBox(rig.Read()).first);
+    }
+
     void cancelDuringTheDataPhaseKeepsDataAndDialog() {
         Rig rig;
-        QVERIFY(rig.harness.Start());
+        QVERIFY(rig.harness.Start("2"));
         rig.radio.Memory[2000] ^= 0xFF;
         const RadioData before = rig.harness.data;
 
@@ -185,7 +183,7 @@ private slots:
         const bool stayedOpen = rig.Run(rig.Read(), [&] {
             if (rig.radio.Count("#TQPRD") >= 200 && !cancelled) {
                 cancelled = true;
-                QTest::mouseClick(rig.Button("cmdCancel"), Qt::LeftButton);
+                ClickInDialog("cmdCancel");
             }
         });
 
@@ -198,51 +196,35 @@ private slots:
 
     void busyRadioOffersRetry_data() {
         QTest::addColumn<QMessageBox::StandardButton>("answer");
-        QTest::addColumn<QStringList>("shown");
-        QTest::addColumn<bool>("stayedOpen");
-        QTest::newRow("retry") << QMessageBox::Retry
-                               << QStringList{"Read from Radio|Radio is busy!!",
-                                              "Read from Radio|Complete!!"}
-                               << false;
-        QTest::newRow("cancel") << QMessageBox::Cancel
-                                << QStringList{"Read from Radio|Radio is busy!!",
-                                               "Read from Radio|Radio not ready!!"}
-                                << true;
+        QTest::addColumn<QString>("after");
+        QTest::newRow("retry") << QMessageBox::Retry << "Read from Radio|Complete!!";
+        QTest::newRow("cancel") << QMessageBox::Cancel << "Read from Radio|Radio not ready!!";
     }
 
     void busyRadioOffersRetry() {
         QFETCH(QMessageBox::StandardButton, answer);
-        QFETCH(QStringList, shown);
-        QFETCH(bool, stayedOpen);
+        QFETCH(QString, after);
         Rig rig;
-        QVERIFY(rig.harness.Start());
+        QVERIFY(rig.harness.Start("2"));
         rig.radio.Faults.BusyReplies = 1;
         rig.harness.answers << answer;
 
-        QCOMPARE(rig.Run(rig.Read()), stayedOpen);
+        QCOMPARE(rig.Run(rig.Read()), answer == QMessageBox::Cancel);
 
-        QCOMPARE(rig.harness.shown, shown);
+        QCOMPARE(rig.harness.shown, QStringList({"Read from Radio|Radio is busy!!", after}));
         const MessageRequest& busy = rig.boxes.front();
         QCOMPARE(busy.Icon, QMessageBox::Warning);
         QCOMPARE(busy.Buttons, QMessageBox::Retry | QMessageBox::Cancel);
         QCOMPARE(busy.DefaultButton, QMessageBox::Cancel);
     }
 
-    // The device the user entered for COM2 under Options > "Port devices..." is not there:
-    // the message names it and the way to choose another, and the link start gives up
-    // without more boxes.
+    // The device the user entered for COM2 is not there: the message names it and the way to
+    // choose another, and the link start gives up without more boxes.
     void missingDeviceSaysWhatToDo() {
         Rig rig;
+        rig.harness.store.Write("ComPath", "Device2", "/nonexistent/ttyUSB9");
         rig.harness.window->SetTransferLines(SerialTransferLines(rig.harness.store));
         QVERIFY(rig.harness.Start());
-        QTimer::singleShot(0, [] {
-            QWidget* devices = QApplication::activeModalWidget();
-            QLineEdit* com2 = devices->findChild<QComboBox*>("cmbPortDevice_1")->lineEdit();
-            com2->selectAll();
-            QTest::keyClicks(com2, "/nonexistent/ttyUSB9");
-            QTest::mouseClick(devices->findChild<QPushButton*>("cmdOK"), Qt::LeftButton);
-        });
-        rig.harness.window->Menus().PortDevices->trigger();
         const RadioData before = rig.harness.data;
 
         QVERIFY(rig.Run(rig.Read()));

@@ -2,7 +2,6 @@
 #include "program/RecentFiles.h"
 #include "program/StartOptions.h"
 #include "program/UserSettings.h"
-#include "program/WindowCaption.h"
 #include "support/ScratchFolder.h"
 
 #include <filesystem>
@@ -35,12 +34,6 @@ TEST(StartOptions, TheWholeCommandLineIsOneSwitchOrASwitchAndAFile) {
         EXPECT_EQ(options.LowSpeedMode, c.lowSpeed) << c.words.size();
         EXPECT_EQ(options.FileName, c.file) << c.words.size();
     }
-}
-
-TEST(WindowCaption, ShowsTheFileNameInLowerCaseWithoutItsFolder) {
-    EXPECT_EQ(WindowCaption("PC Program for RV7700A", ""), "TQ58  PC Program for RV7700A");
-    EXPECT_EQ(WindowCaption("PC Program for RV7700A", "/home/Skipper/Boat.DAT"),
-              "TQ58  PC Program for RV7700A - boat.dat");
 }
 
 TEST(UserSettings, ValuesTheProgramNeverWritesFallBackToDefaults) {

@@ -3,10 +3,7 @@
 #include "support/TestModels.h"
 
 #include <algorithm>
-#include <filesystem>
-#include <fstream>
 #include <gtest/gtest.h>
-#include <iterator>
 
 namespace tq58 {
 namespace {
@@ -67,14 +64,6 @@ protected:
         }
     }
 };
-
-TEST_F(ReportTextTest, NewDataReportMatchesTheSavedReportCharacterForCharacter) {
-    std::ifstream in(std::filesystem::path(__FILE__).parent_path() / "data/new-rv7700a-report.txt",
-                     std::ios::binary);
-    const std::string saved{std::istreambuf_iterator<char>(in), {}};
-    ASSERT_FALSE(saved.empty());
-    EXPECT_EQ(BuildReport(data, model) + "\r\n", saved);
-}
 
 TEST_F(ReportTextTest, SettingSectionsShowEditedValues) {
     auto& groups = data.Settings.UsableChGroup;
