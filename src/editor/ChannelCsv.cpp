@@ -1,5 +1,6 @@
 #include "editor/ChannelCsv.h"
 
+#include "editor/ChannelLists.h"
 #include "editor/ChannelPageCheck.h"
 #include "editor/CsvLists.h"
 #include "editor/FieldKeys.h"
@@ -55,20 +56,6 @@ ChannelKind KindOf(int group) {
 
 bool BelongsTo(const ChannelColumn& column, ChannelKind kind) {
     return (column.Lists & (kind == ChannelKind::Exp ? ExpOnly : PlanOnly)) != 0;
-}
-
-// The group's list, of a record or of a constant one.
-template <typename Settings> auto& ListOf(Settings& settings, int group) {
-    switch (group) {
-    case GroupUsa:
-        return settings.CHUSA;
-    case GroupIntl:
-        return settings.CHINT;
-    case GroupCanada:
-        return settings.CHCAN;
-    default:
-        return settings.CHEXP;
-    }
 }
 
 const char* KeyHeading(int group) {
@@ -333,7 +320,7 @@ std::vector<std::vector<std::string>> ChannelCsvRows(const SettingsRecord& setti
         headings.emplace_back(column->Heading);
     }
     std::vector<std::vector<std::string>> rows{headings};
-    const std::vector<ChannelRecord>& list = ListOf(settings, group);
+    const std::vector<ChannelRecord>& list = ChannelList(settings, group);
     for (std::size_t i = 0; i < list.size(); ++i) {
         std::vector<std::string> row{KeyCell(group, i)};
         for (const ChannelColumn* column : columns) {
@@ -351,7 +338,7 @@ CsvRefusals ImportChannelRows(SettingsRecord& settings, const ModelState& model,
     if (std::string reason = ReadHeadings(rows.front(), kind, columns); !reason.empty()) {
         return {{rows.front().Line, std::move(reason)}};
     }
-    std::vector<ChannelRecord>& list = ListOf(settings, group);
+    std::vector<ChannelRecord>& list = ChannelList(settings, group);
     std::map<std::size_t, int> seen; // channel index -> line
     CsvRefusals refusals;
     for (auto row = rows.begin() + 1; row != rows.end(); ++row) {

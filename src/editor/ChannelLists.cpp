@@ -2,7 +2,7 @@
 
 namespace tq58 {
 
-std::vector<ChannelRecord>& ChannelList(SettingsRecord& settings, int group) {
+const std::vector<ChannelRecord>& ChannelList(const SettingsRecord& settings, int group) {
     switch (group) {
     case GroupUsa:
         return settings.CHUSA;
@@ -13,6 +13,11 @@ std::vector<ChannelRecord>& ChannelList(SettingsRecord& settings, int group) {
     default:
         return settings.CHEXP;
     }
+}
+
+std::vector<ChannelRecord>& ChannelList(SettingsRecord& settings, int group) {
+    return const_cast<std::vector<ChannelRecord>&>(
+        ChannelList(static_cast<const SettingsRecord&>(settings), group));
 }
 
 ChannelRecord& ChannelOf(SettingsRecord& settings, const NodeRef& node) {

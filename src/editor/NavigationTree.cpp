@@ -1,5 +1,6 @@
 #include "editor/NavigationTree.h"
 
+#include "editor/ChannelLists.h"
 #include "files/TextCase.h"
 #include "model/ChannelTable.h"
 
@@ -66,17 +67,6 @@ std::string Marked(std::string text, bool enabled) {
     return enabled ? text + EnableMark : text;
 }
 
-const std::vector<ChannelRecord>& PlanList(const SettingsRecord& settings, int group) {
-    switch (group) {
-    case GroupUsa:
-        return settings.CHUSA;
-    case GroupIntl:
-        return settings.CHINT;
-    default:
-        return settings.CHCAN;
-    }
-}
-
 std::string ChannelLabel(const ChannelRecord& channel) {
     const auto& table = ChannelTable();
     const bool known = channel.Position >= 0 && channel.Position < static_cast<int>(table.size());
@@ -95,7 +85,7 @@ std::string TextOf(const NodeRef& node, const std::string& upperKey,
     case NodeKind::GroupGrid:
         return GroupNodeText(settings, node.Group);
     case NodeKind::PlanChannel: {
-        const auto& list = PlanList(settings, node.Group);
+        const auto& list = ChannelList(settings, node.Group);
         if (node.Index >= static_cast<int>(list.size())) {
             return "";
         }
@@ -128,7 +118,7 @@ public:
     void AddChannelGroup(int group) {
         const std::string parent = PlanPrefixes[static_cast<std::size_t>(group)];
         Add(parent, "Program");
-        const auto count = static_cast<int>(PlanList(settings_, group).size());
+        const auto count = static_cast<int>(ChannelList(settings_, group).size());
         for (int index = 0; index < count; ++index) {
             Add(ChannelNodeKey(group, index), parent);
         }
