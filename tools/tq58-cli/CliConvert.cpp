@@ -1,7 +1,6 @@
 #include "CliArgs.h"
 #include "CliData.h"
 #include "CliVerbs.h"
-#include "model/ModelCatalogue.h"
 
 namespace tq58::cli {
 
@@ -14,11 +13,8 @@ int RunConvert(const std::vector<std::string>& words) {
         return UsageError("usage: convert IN OUT [--model M] [--program-folder DIR]");
     }
     std::optional<int> modelType;
-    if (const auto modelText = args.Value("--model")) {
-        modelType = ParseModel(*modelText);
-        if (!modelType) {
-            return UsageError("unknown model '" + *modelText + "'");
-        }
+    if (const auto problem = ReadModelOption(args, modelType)) {
+        return UsageError(*problem);
     }
     const std::string& input = args.Positional()[0];
     const std::string& output = args.Positional()[1];

@@ -4,7 +4,6 @@
 #include "editor/CsvExchange.h"
 #include "files/FileMessages.h"
 #include "files/WholeFile.h"
-#include "model/ModelCatalogue.h"
 
 #include <iostream>
 
@@ -18,17 +17,6 @@ std::string ListNames() {
         names += (names.empty() ? "" : ", ") + std::string(info.Name);
     }
     return names;
-}
-
-// The --model option: absent when not given, an error text when it names no model.
-std::optional<std::string> ReadModelOption(const CliArgs& args, std::optional<int>& modelType) {
-    if (const auto text = args.Value("--model")) {
-        modelType = ParseModel(*text);
-        if (!modelType) {
-            return "unknown model '" + *text + "'";
-        }
-    }
-    return std::nullopt;
 }
 
 int WriteText(const std::optional<std::string>& output, const std::string& text) {

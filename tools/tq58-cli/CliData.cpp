@@ -121,6 +121,16 @@ std::string SameFileError(const std::string& input, const std::string& output) {
     return "the output " + output + " is the input " + input + "; it would be replaced";
 }
 
+std::optional<std::string> ReadModelOption(const CliArgs& args, std::optional<int>& modelType) {
+    if (const auto text = args.Value("--model")) {
+        modelType = ParseModel(*text);
+        if (!modelType) {
+            return "unknown model '" + *text + "'";
+        }
+    }
+    return std::nullopt;
+}
+
 std::string ProgramFolder(const CliArgs& args) {
     if (const auto folder = args.Value("--program-folder")) {
         return *folder;

@@ -14,6 +14,10 @@ namespace tq58::cli {
 // its value options), else the program's own, as the window finds it.
 std::string ProgramFolder(const CliArgs& args);
 
+// The --model option (a name or a code): modelType stays absent when the option is not
+// given; the result is an error text when it names no model.
+std::optional<std::string> ReadModelOption(const CliArgs& args, std::optional<int>& modelType);
+
 // The model as the program would select it: name from the catalogue, ATIS and scrambler
 // from the program folder's global.ini section of the model.
 ModelState ModelFor(int modelType, const std::string& programFolder);

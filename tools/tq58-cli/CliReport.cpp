@@ -3,7 +3,6 @@
 #include "CliVerbs.h"
 #include "files/FileMessages.h"
 #include "files/WholeFile.h"
-#include "model/ModelCatalogue.h"
 #include "report/ReportText.h"
 
 #include <iostream>
@@ -28,11 +27,8 @@ int RunReport(const std::vector<std::string>& words) {
         return UsageError(ReportUsage);
     }
     std::optional<int> modelOverride;
-    if (const auto modelText = args.Value("--model")) {
-        modelOverride = ParseModel(*modelText);
-        if (!modelOverride) {
-            return UsageError("unknown model '" + *modelText + "'");
-        }
+    if (const auto problem = ReadModelOption(args, modelOverride)) {
+        return UsageError(*problem);
     }
     const std::string& input = args.Positional().front();
     const auto output = args.Value("-o");

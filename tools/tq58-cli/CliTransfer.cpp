@@ -141,11 +141,8 @@ int RunProgram(const std::vector<std::string>& words) {
                                      "[--debug] [--yes] [--verify] IN");
     }
     std::optional<int> modelOverride;
-    if (const auto text = args.Value("--model")) {
-        modelOverride = ParseModel(*text);
-        if (!modelOverride) {
-            return UsageError("unknown model");
-        }
+    if (const auto problem = ReadModelOption(args, modelOverride)) {
+        return UsageError(*problem);
     }
     RadioData data;
     ModelState model;
