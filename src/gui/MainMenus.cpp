@@ -119,7 +119,7 @@ void BuildHelpMenu(QMenuBar* bar, MainMenus& menus) {
     menus.HelpAbout = AddItem(help, "mnuHelpAbout", "&About QYL Version");
 }
 
-struct ButtonSpec {
+struct ButtonEntry {
     const char* key;
     const char* text;
     const char* toolTip;
@@ -131,7 +131,7 @@ struct ButtonSpec {
 // eleventh places, which start-up hides. "Save As Default" has no command, like its hidden
 // menu item, and stays hidden too.
 void BuildToolBar(QMainWindow* window, MainMenus& menus) {
-    static const ButtonSpec Buttons[] = {
+    static const ButtonEntry Buttons[] = {
         {"New", "New", "New", QStyle::SP_FileIcon, &MainMenus::FileNew},
         {"Open", "Open", "Open...", QStyle::SP_DialogOpenButton, &MainMenus::FileOpen},
         {"Save", "Save", "Save", QStyle::SP_DialogSaveButton, &MainMenus::FileSave},
@@ -150,25 +150,25 @@ void BuildToolBar(QMainWindow* window, MainMenus& menus) {
     menus.ToolBar->setMovable(false);
     menus.ToolBar->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
     QStyle* style = QApplication::style();
-    for (const ButtonSpec& spec : Buttons) {
-        if (!spec.key) {
+    for (const ButtonEntry& entry : Buttons) {
+        if (!entry.key) {
             menus.ToolBar->addSeparator();
             continue;
         }
-        QAction* button = menus.ToolBar->addAction(style->standardIcon(spec.icon), spec.text);
-        button->setObjectName(QString("tbToolBar_%1").arg(spec.key));
-        button->setToolTip(spec.toolTip);
-        QAction* command = spec.command ? menus.*(spec.command) : nullptr;
+        QAction* button = menus.ToolBar->addAction(style->standardIcon(entry.icon), entry.text);
+        button->setObjectName(QString("tbToolBar_%1").arg(entry.key));
+        button->setToolTip(entry.toolTip);
+        QAction* command = entry.command ? menus.*(entry.command) : nullptr;
         if (QWidget* widget = menus.ToolBar->widgetForAction(button)) {
             widget->setObjectName(button->objectName());
-            widget->setAccessibleName(spec.toolTip);
+            widget->setAccessibleName(entry.toolTip);
         }
         QObject::connect(button, &QAction::triggered, window, [command] {
             if (command && command->isEnabled() && command->isVisible()) {
                 command->trigger();
             }
         });
-        menus.ToolButtons.push_back({spec.key, button, command});
+        menus.ToolButtons.push_back({entry.key, button, command});
     }
     for (const char* hidden : {"SaveAsDefault", "Program2", "Read2"}) {
         for (const ToolButton& button : menus.ToolButtons) {

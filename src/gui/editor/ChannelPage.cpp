@@ -44,7 +44,7 @@ enum Column { CaptionColumn, FieldColumn, UnitColumn, RestColumn };
 // The option check boxes. Each stores one flag of the record, except "Tx Enable", which shows
 // a value worked out from the record; a box that another one opens is indented under it and
 // reached by a connector line.
-struct CheckSpec {
+struct CheckRow {
     const char* Name;
     const char* Caption;
     ChannelControl Control;
@@ -54,7 +54,7 @@ struct CheckSpec {
     const char* Connector;
 };
 
-constexpr CheckSpec Checks[] = {
+constexpr CheckRow Checks[] = {
     {"chkCTXEnable", "Tx Enable", ChannelControl::TxEnable, nullptr, TxEnableRow, 0, nullptr},
     {"chkCTXOnly", "Low Power Only", ChannelControl::LowPowerOnly, &ChannelRecord::LowPower,
      LowPowerRow, 0, "linCTXOnly"},
@@ -65,7 +65,7 @@ constexpr CheckSpec Checks[] = {
      nullptr},
 };
 
-struct FrequencySpec {
+struct FrequencyRow {
     const char* Label;
     const char* Caption;
     const char* Field;
@@ -76,7 +76,7 @@ struct FrequencySpec {
     int Row;
 };
 
-constexpr FrequencySpec Frequencies[] = {
+constexpr FrequencyRow Frequencies[] = {
     {"lblCRF", "Rx Frequency", "txtCRF", "lblCUnit_0", ChannelControl::RxFreq,
      &ChannelRecord::Rxfreq, "Rx frequency", RxRow},
     {"lblCTF", "Tx Frequency", "txtCTF", "lblCUnit_1", ChannelControl::TxFreq,
@@ -87,18 +87,18 @@ constexpr int ConnectorWidth = 18;
 constexpr int FieldMargin = 14; // frame and padding around a field's characters
 const QString DataError = "Data Error!!";
 
-QCheckBox* AddCheck(QWidget* page, QGridLayout* layout, const CheckSpec& spec) {
-    auto* box = new QCheckBox(spec.Caption, page);
-    box->setObjectName(spec.Name);
+QCheckBox* AddCheck(QWidget* page, QGridLayout* layout, const CheckRow& row) {
+    auto* box = new QCheckBox(row.Caption, page);
+    box->setObjectName(row.Name);
     auto* line = new QHBoxLayout;
     line->setSpacing(0);
-    line->addSpacing(spec.Indent * ConnectorWidth);
-    if (spec.Connector != nullptr) {
-        line->addWidget(new ConnectorLine(spec.Connector, page));
+    line->addSpacing(row.Indent * ConnectorWidth);
+    if (row.Connector != nullptr) {
+        line->addWidget(new ConnectorLine(row.Connector, page));
     }
     line->addWidget(box);
     line->addStretch();
-    layout->addLayout(line, spec.Row, CaptionColumn, 1, RestColumn + 1);
+    layout->addLayout(line, row.Row, CaptionColumn, 1, RestColumn + 1);
     return box;
 }
 
@@ -154,16 +154,16 @@ void ChannelPage::AddDisplayRow(QGridLayout* layout) {
 
 void ChannelPage::AddFrequencyRows(QGridLayout* layout) {
     for (std::size_t i = 0; i < frequencies_.size(); ++i) {
-        const FrequencySpec& spec = Frequencies[i];
-        QLabel* label = AddLabel(spec.Label, spec.Caption, spec.Control);
-        QLineEdit* edit = AddField(spec.Field, spec.Caption, spec.Control);
+        const FrequencyRow& row = Frequencies[i];
+        QLabel* label = AddLabel(row.Label, row.Caption, row.Control);
+        QLineEdit* edit = AddField(row.Field, row.Caption, row.Control);
         FilterKeys(edit, IsFrequencyKey, FrequencyFieldLength);
         edit->setFixedWidth(fontMetrics().horizontalAdvance("000.00000") + FieldMargin);
         label->setBuddy(edit);
-        frequencies_[i] = {edit, spec.Stored, spec.Title};
-        layout->addWidget(label, spec.Row, CaptionColumn);
-        layout->addWidget(edit, spec.Row, FieldColumn);
-        layout->addWidget(AddLabel(spec.Unit, "MHz", spec.Control), spec.Row, UnitColumn);
+        frequencies_[i] = {edit, row.Stored, row.Title};
+        layout->addWidget(label, row.Row, CaptionColumn);
+        layout->addWidget(edit, row.Row, FieldColumn);
+        layout->addWidget(AddLabel(row.Unit, "MHz", row.Control), row.Row, UnitColumn);
     }
 }
 
@@ -199,7 +199,7 @@ void ChannelPage::BuildLayout() {
     layout->addWidget(enable_, EnableRow, CaptionColumn, 1, RestColumn + 1, Qt::AlignLeft);
     AddDisplayRow(layout);
     AddFrequencyRows(layout);
-    for (const CheckSpec& check : Checks) {
+    for (const CheckRow& check : Checks) {
         controls_[static_cast<std::size_t>(check.Control)].push_back(AddCheck(this, layout, check));
     }
     AddScramblerRow(layout);
@@ -217,7 +217,7 @@ void ChannelPage::BindChecks() {
             ApplyState();
             host_.RefreshTreeTexts();
         });
-    for (const CheckSpec& check : Checks) {
+    for (const CheckRow& check : Checks) {
         auto* box = findChild<QCheckBox*>(check.Name);
         // Duplex switches the plan channel's receive frequency.
         std::function<void()> after = [this] { ApplyState(); };
