@@ -8,6 +8,7 @@
 #include <QSignalBlocker>
 #include <QStackedWidget>
 #include <QTreeWidget>
+#include <algorithm>
 
 namespace tq58 {
 
@@ -39,10 +40,6 @@ EditorFrame::EditorFrame(EditorHost& host, QWidget* parent)
     tree_->header()->setStretchLastSection(false);
     data_->setObjectName("pictData");
     data_->setAccessibleName(tr("Page"));
-    pages_ = CreatePages(host_, data_);
-    for (Page* page : pages_.All) {
-        data_->addWidget(page);
-    }
     addWidget(tree_);
     addWidget(data_);
     setStretchFactor(1, 1);
@@ -57,9 +54,21 @@ int EditorFrame::TreeWidthHint() const {
     return text + 3 * tree_->indentation() + tree_->frameWidth() * 2;
 }
 
-Page* EditorFrame::PageFor(NodeKind kind) const {
-    const auto found = pages_.ByKind.find(kind);
-    return found == pages_.ByKind.end() ? nullptr : found->second;
+Page* EditorFrame::PageFor(NodeKind kind) {
+    if (const auto made = pages_.find(kind); made != pages_.end()) {
+        return made->second;
+    }
+    for (const PageMaker& maker : PageMakers()) {
+        if (std::find(maker.Kinds.begin(), maker.Kinds.end(), kind) != maker.Kinds.end()) {
+            Page* page = maker.Make(host_, data_);
+            data_->addWidget(page);
+            for (const NodeKind shown : maker.Kinds) {
+                pages_[shown] = page;
+            }
+            return page;
+        }
+    }
+    return nullptr;
 }
 
 QTreeWidgetItem* EditorFrame::ItemFor(const std::string& key) const {

@@ -5,6 +5,7 @@
 
 #include <QHash>
 #include <QSplitter>
+#include <map>
 
 class QStackedWidget;
 class QTreeWidget;
@@ -43,7 +44,8 @@ public:
     QTreeWidget* Tree() const { return tree_; }
     // Wide enough for the setting nodes under "General" without clipping.
     int TreeWidthHint() const;
-    Page* PageFor(NodeKind kind) const;
+    // The page of the kind, made when it is first asked for.
+    Page* PageFor(NodeKind kind);
 
 signals:
     // A page wants the status bar's hint.
@@ -58,7 +60,7 @@ private:
     EditorHost& host_;
     QTreeWidget* tree_;
     QStackedWidget* data_;
-    PageSet pages_;
+    std::map<NodeKind, Page*> pages_;
     QHash<QString, QTreeWidgetItem*> items_;
     std::string currentKey_;
     NodeRef currentNode_;

@@ -11,45 +11,33 @@
 #include "gui/editor/UsablePage.h"
 #include "gui/editor/WeatherPage.h"
 
-#include <initializer_list>
 
 namespace tq58 {
 
 namespace {
 
-class PageSetBuilder {
-public:
-    explicit PageSetBuilder(PageSet& set) : set_(set) {}
-
-    void Add(Page* page, std::initializer_list<NodeKind> kinds) {
-        set_.All.push_back(page);
-        for (const NodeKind kind : kinds) {
-            set_.ByKind[kind] = page;
-        }
-    }
-
-private:
-    PageSet& set_;
-};
+template <typename P> PageMaker Maker(const char* name, std::vector<NodeKind> kinds) {
+    return {std::move(kinds),
+            [name](EditorHost& host, QWidget* parent) { return new P(host, name, parent); }};
+}
 
 } // namespace
 
-PageSet CreatePages(EditorHost& host, QWidget* parent) {
-    PageSet set;
-    PageSetBuilder pages(set);
-    pages.Add(new GeneralPage(host, "pictGeneral", parent), {NodeKind::General});
-    pages.Add(new EmptyPage(host, "pictGrey", parent), {NodeKind::Grey});
-    pages.Add(new UsablePage(host, "pictUsable", parent), {NodeKind::Usable});
-    pages.Add(new CommonPage(host, "pictCommon", parent), {NodeKind::Common});
-    pages.Add(new DscPage(host, "pictDSC", parent), {NodeKind::Dsc});
-    pages.Add(new AtisPage(host, "pictATIS", parent), {NodeKind::Atis});
-    pages.Add(new ChannelGridPage(host, "pictB", parent), {NodeKind::GroupGrid, NodeKind::ExpGrid});
-    pages.Add(new WeatherPage(host, "pictD", parent), {NodeKind::Weather});
-    pages.Add(new ChannelPage(host, "pictC", parent),
-              {NodeKind::PlanChannel, NodeKind::ExpChannel});
-    pages.Add(new DirectoryGridPage(host, "pictE", parent), {NodeKind::DirectoryGrid});
-    pages.Add(new DirectoryEntryPage(host, "pictG", parent), {NodeKind::DirectoryEntry});
-    return set;
+const std::vector<PageMaker>& PageMakers() {
+    static const std::vector<PageMaker> makers{
+        Maker<GeneralPage>("pictGeneral", {NodeKind::General}),
+        Maker<EmptyPage>("pictGrey", {NodeKind::Grey}),
+        Maker<UsablePage>("pictUsable", {NodeKind::Usable}),
+        Maker<CommonPage>("pictCommon", {NodeKind::Common}),
+        Maker<DscPage>("pictDSC", {NodeKind::Dsc}),
+        Maker<AtisPage>("pictATIS", {NodeKind::Atis}),
+        Maker<ChannelGridPage>("pictB", {NodeKind::GroupGrid, NodeKind::ExpGrid}),
+        Maker<WeatherPage>("pictD", {NodeKind::Weather}),
+        Maker<ChannelPage>("pictC", {NodeKind::PlanChannel, NodeKind::ExpChannel}),
+        Maker<DirectoryGridPage>("pictE", {NodeKind::DirectoryGrid}),
+        Maker<DirectoryEntryPage>("pictG", {NodeKind::DirectoryEntry}),
+    };
+    return makers;
 }
 
 } // namespace tq58

@@ -2,7 +2,7 @@
 
 #include "editor/NavigationTree.h"
 
-#include <map>
+#include <functional>
 #include <vector>
 
 class QWidget;
@@ -12,13 +12,13 @@ namespace tq58 {
 class EditorHost;
 class Page;
 
-// The data area's pages, and which page shows each kind of node.
-struct PageSet {
-    std::vector<Page*> All;
-    std::map<NodeKind, Page*> ByKind;
+// How the data area's page for some kinds of node is made. A page is made the first time one
+// of its nodes is shown, so that start-up builds only the start page.
+struct PageMaker {
+    std::vector<NodeKind> Kinds;
+    std::function<Page*(EditorHost& host, QWidget* parent)> Make;
 };
 
-// Creates every page as a child of parent; a page's constructor builds its controls.
-PageSet CreatePages(EditorHost& host, QWidget* parent);
+const std::vector<PageMaker>& PageMakers();
 
 } // namespace tq58
