@@ -7,6 +7,8 @@
 #include <QMenu>
 #include <QTableWidget>
 #include <QTemporaryDir>
+#include <QAccessible>
+#include <QScrollBar>
 #include <QtTest>
 
 using namespace tq58;
@@ -66,6 +68,33 @@ private slots:
         MainWindowHarness none({}, folder.path().toStdString());
         QVERIFY(!none.Start());
         QCOMPARE(none.shown, QStringList("TQ58|Unknown model!!"));
+    }
+
+    // Tests and people find every control by its name, screen readers by a name a person reads.
+    void everyControlAUserCanReachIsNamed() {
+        MainWindowHarness harness;
+        QVERIFY(harness.Start("2"));
+        harness.data.Settings.UsableChGroup[GroupExp].Enable = true;
+        harness.window->RebuildTree();
+        for (const char* key : {"Usable", "Common", "DSC", "ATIS", "PU", "PW", "PU32", "E1", "SM",
+                                "SM1", "ExpChannel", "General"}) {
+            QVERIFY2(harness.SelectNode(key), key);
+        }
+        QStringList unnamed;
+        for (QWidget* widget : harness.window->findChildren<QWidget*>()) {
+            // Scroll bars and the lists that combo boxes pop up belong to their control.
+            if (widget->focusPolicy() == Qt::NoFocus || qobject_cast<QScrollBar*>(widget) ||
+                widget->window() != harness.window.get()) {
+                continue;
+            }
+            QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(widget);
+            const QString name = accessible ? accessible->text(QAccessible::Name) : QString();
+            if (widget->objectName().isEmpty() || name.trimmed().isEmpty()) {
+                unnamed << QString("%1 '%2'").arg(widget->metaObject()->className(),
+                                                  widget->objectName());
+            }
+        }
+        QVERIFY2(unnamed.isEmpty(), qPrintable(unnamed.join(", ")));
     }
 
     void aRefusingPageKeepsTheTreeOnItsNode() {

@@ -100,6 +100,8 @@ QScrollArea* Scrolled(QWidget* content) {
     scroll->setWidget(content);
     scroll->setWidgetResizable(true);
     scroll->setFrameShape(QFrame::NoFrame);
+    // The controls inside take the focus; the area only follows it.
+    scroll->setFocusPolicy(Qt::NoFocus);
     return scroll;
 }
 
