@@ -44,20 +44,11 @@ int RunExportCsv(const std::vector<std::string>& words) {
     if (!list) {
         return UsageError("unknown list '" + *listName + "' (one of " + ListNames() + ")");
     }
-    std::optional<int> modelType;
-    if (const auto problem = ReadModelOption(args, modelType)) {
-        return UsageError(*problem);
-    }
-    const std::string& input = args.Positional().front();
     const auto output = args.Value("-o");
-    if (output && IsSameFile(input, *output)) {
-        return UsageError(SameFileError(input, *output));
-    }
     RadioData data;
     ModelState model;
-    if (const Outcome loaded = LoadInput(input, modelType, ProgramFolder(args), data, model);
-        !loaded.Ok) {
-        return Failure(loaded);
+    if (const auto failed = LoadVerbInput(args, args.Positional().front(), output, data, model)) {
+        return *failed;
     }
     return WriteText(output, ExportCsv(data.Settings, model, *list));
 }

@@ -131,6 +131,23 @@ std::optional<std::string> ReadModelOption(const CliArgs& args, std::optional<in
     return std::nullopt;
 }
 
+std::optional<int> LoadVerbInput(const CliArgs& args, const std::string& input,
+                                 const std::optional<std::string>& output, RadioData& data,
+                                 ModelState& model) {
+    std::optional<int> modelType;
+    if (const auto problem = ReadModelOption(args, modelType)) {
+        return UsageError(*problem);
+    }
+    if (output && IsSameFile(input, *output)) {
+        return UsageError(SameFileError(input, *output));
+    }
+    if (const Outcome loaded = LoadInput(input, modelType, ProgramFolder(args), data, model);
+        !loaded.Ok) {
+        return Failure(loaded);
+    }
+    return std::nullopt;
+}
+
 std::string ProgramFolder(const CliArgs& args) {
     if (const auto folder = args.Value("--program-folder")) {
         return *folder;

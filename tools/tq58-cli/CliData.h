@@ -28,6 +28,13 @@ ModelState ModelFor(int modelType, const std::string& programFolder);
 Outcome LoadInput(const std::string& path, const std::optional<int>& modelOverride,
                   const std::string& programFolder, RadioData& data, ModelState& model);
 
+// For a verb that reads one data file and writes something else (to output, when given):
+// the --model option, the check that output does not replace the input, and LoadInput. The
+// exit status of a usage problem or a failed load, or nothing when data and model are loaded.
+std::optional<int> LoadVerbInput(const CliArgs& args, const std::string& input,
+                                 const std::optional<std::string>& output, RadioData& data,
+                                 ModelState& model);
+
 // True for the paths LoadInput and WriteOutput can tell the kind of: .dat and .hex.
 bool IsDataFilePath(const std::string& path);
 bool IsSameKind(const std::string& path, const std::string& other);

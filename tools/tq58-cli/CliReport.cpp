@@ -26,20 +26,11 @@ int RunReport(const std::vector<std::string>& words) {
     if (args.Positional().size() != 1) {
         return UsageError(ReportUsage);
     }
-    std::optional<int> modelOverride;
-    if (const auto problem = ReadModelOption(args, modelOverride)) {
-        return UsageError(*problem);
-    }
-    const std::string& input = args.Positional().front();
     const auto output = args.Value("-o");
-    if (output && IsSameFile(input, *output)) {
-        return UsageError(SameFileError(input, *output));
-    }
     RadioData data;
     ModelState model;
-    if (const Outcome loaded = LoadInput(input, modelOverride, ProgramFolder(args), data, model);
-        !loaded.Ok) {
-        return Failure(loaded);
+    if (const auto failed = LoadVerbInput(args, args.Positional().front(), output, data, model)) {
+        return *failed;
     }
     // Saved as the report window saves it: the text followed by one line break.
     const std::string saved = BuildReport(data, model) + ReportLineBreak;
