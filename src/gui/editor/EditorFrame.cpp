@@ -7,6 +7,7 @@
 #include <QHeaderView>
 #include <QSignalBlocker>
 #include <QStackedWidget>
+#include <QStyle>
 #include <QTreeWidget>
 #include <algorithm>
 
@@ -51,7 +52,9 @@ EditorFrame::EditorFrame(EditorHost& host, QWidget* parent)
 
 int EditorFrame::TreeWidthHint() const {
     const int text = tree_->fontMetrics().horizontalAdvance("Usable CH Group Setup");
-    return text + 3 * tree_->indentation() + tree_->frameWidth() * 2;
+    // The vertical scroll bar comes once a group is open: it must not cover the text.
+    const int scrollBar = tree_->style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+    return text + 3 * tree_->indentation() + tree_->frameWidth() * 2 + scrollBar;
 }
 
 Page* EditorFrame::PageFor(NodeKind kind) {
