@@ -58,7 +58,7 @@ void ReadFullFile(benchmark::State& state) {
     (void)SaveFileAs(path, data.Settings, Rv7700A());
     RadioData target = data;
     for (auto _ : state) {
-        benchmark::DoNotOptimize(FileRead2(path, target, Rv7700A()));
+        benchmark::DoNotOptimize(ReadSettingsFile(path, target, Rv7700A()));
     }
     std::filesystem::remove(path);
 }

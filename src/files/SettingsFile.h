@@ -24,10 +24,10 @@ Outcome SaveFileAs(const std::string& path, const SettingsRecord& settings,
 // Reads a file of the selected model: new data (with the model's default image, when a
 // loader is given) overwritten by what the file holds. The data changes only when the whole
 // file has been read; a file of another model leaves it exactly as it was.
-Outcome FileRead2(const std::string& path, RadioData& data, const ModelState& model,
+Outcome ReadSettingsFile(const std::string& path, RadioData& data, const ModelState& model,
                   const DefaultImageLoader& loadModelDefaults = {});
 
-// A settings file's text, read as FileRead2 reads it: a missing file is the program's model
+// A settings file's text, read as ReadSettingsFile reads it: a missing file is the program's model
 // error, any other that cannot be read its read error; both say what happened to the file.
 Outcome ReadSettingsText(const std::string& path, std::string& text);
 

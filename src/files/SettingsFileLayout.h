@@ -53,7 +53,7 @@ template <typename Record, typename Visitor> void VisitCommonSetup(Record& s, Vi
     v.Flag("Dual Watch", common.DualWatch);
     v.Number("Offset Time", common.OffsetTime);
     v.Magnitude("Magnetic Variation", common.MagneticVariation);
-    v.Magnitude("Weater", common.Weater);
+    v.Magnitude("Weater", common.WeatherAlert);
     v.Flag("Rotary", common.Rotary);
 }
 
@@ -138,7 +138,7 @@ void VisitPlanChannel(Channel& c, const ModelState& model, Visitor& v) {
     v.Flag("PowUp", c.PowUp);
     v.Flag("Duplex", c.Duplex);
     v.Flag("TxEnable", c.TxEnable);
-    v.Flag("DispayA", c.DispayA);
+    v.Flag("DispayA", c.DisplayA);
     v.Flag("ScanMemory", c.ScanMemory);
     if (model.ScramblerAvailable) {
         v.Number("Scramble", c.Scramble);

@@ -136,7 +136,7 @@ Outcome ReadSettingsText(const std::string& path, std::string& text) {
     return read.Reported(FileReadErrorMessage, MessageIcon::Exclamation, "frmMain.FileRead2");
 }
 
-Outcome FileRead2(const std::string& path, RadioData& data, const ModelState& model,
+Outcome ReadSettingsFile(const std::string& path, RadioData& data, const ModelState& model,
                   const DefaultImageLoader& loadModelDefaults) {
     std::string text;
     if (const Outcome read = ReadSettingsText(path, text); !read.Ok) {

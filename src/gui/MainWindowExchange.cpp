@@ -97,7 +97,7 @@ Outcome MainWindow::LoadOtherFile(const QString& path, RadioData& other) {
         (void)NewData(other, model_);
         return ReadHexFileAs(name, other, model_);
     }
-    return FileRead2(name, other, model_, MakeDefaultImageLoader(programFolder_, model_, store_));
+    return ReadSettingsFile(name, other, model_, MakeDefaultImageLoader(programFolder_, model_, store_));
 }
 
 void MainWindow::CompareWithFile() {

@@ -69,7 +69,7 @@ void MainWindow::FileOpen() {
 
 bool MainWindow::OpenDataFile(const QString& path) {
     const Outcome outcome = RunFileOperation([&] {
-        return FileRead2(path.toStdString(), data_, model_,
+        return ReadSettingsFile(path.toStdString(), data_, model_,
                          MakeDefaultImageLoader(programFolder_, model_, store_, &destinations_));
     });
     if (outcome.Ok) {

@@ -64,14 +64,14 @@ public:
     bool PressCancel();
 
     bool StatusCheck();
-    void ReadDataChkModel();
-    void ReadDataChkProduct();
+    void CheckModelCode();
+    void CheckProductCode();
     void ReadData(Image& buffer);
     void WriteData();
     // Reads back what WriteData wrote; a difference is a failure naming its first address.
     void VerifyData();
-    void ClearDataDsc();
-    void ClearDataDistress();
+    void EraseDscLog();
+    void EraseDistressLog();
     void CancelTransfer();
 
     void DoRead();

@@ -86,7 +86,7 @@ bool Transfer::OpenForData() {
     return false;
 }
 
-void Transfer::ReadDataChkModel() {
+void Transfer::CheckModelCode() {
     if (!OpenForData()) {
         return;
     }
@@ -116,7 +116,7 @@ bool Transfer::ModelCodeMatches(const Image& scratch) const {
     return code != 0 && first == copy && first == code;
 }
 
-void Transfer::ReadDataChkProduct() {
+void Transfer::CheckProductCode() {
     if (!OpenForData()) {
         return;
     }

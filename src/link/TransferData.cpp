@@ -179,11 +179,11 @@ void Transfer::ClearLog(int first, int end) {
     FinishDataPhase("Program to Radio", link_.CancelFlag);
 }
 
-void Transfer::ClearDataDsc() {
+void Transfer::EraseDscLog() {
     ClearLog(DscLogFirst, DscLogEnd);
 }
 
-void Transfer::ClearDataDistress() {
+void Transfer::EraseDistressLog() {
     ClearLog(DistressLogFirst, DistressLogEnd);
 }
 

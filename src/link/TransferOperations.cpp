@@ -118,9 +118,9 @@ bool Transfer::RadioIsReady() {
         link_.ErrorFlag = true;
         return false;
     }
-    ReadDataChkModel();
+    CheckModelCode();
     if (!link_.ErrorFlag && !link_.CancelFlag) {
-        ReadDataChkProduct();
+        CheckProductCode();
     }
     return !link_.ErrorFlag && !link_.CancelFlag;
 }
@@ -181,10 +181,10 @@ void Transfer::DoClear(int code) {
         return;
     }
     if (code == ClearDscLog) {
-        ClearWithRestore(DscLogFirst, DscLogEnd, "radio clear DSC...", &Transfer::ClearDataDsc);
+        ClearWithRestore(DscLogFirst, DscLogEnd, "radio clear DSC...", &Transfer::EraseDscLog);
     } else if (code == ClearDistressLog) {
         ClearWithRestore(DistressLogFirst, DistressLogEnd, "radio clear Distress...",
-                         &Transfer::ClearDataDistress);
+                         &Transfer::EraseDistressLog);
     }
 }
 

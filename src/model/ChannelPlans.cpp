@@ -142,7 +142,7 @@ void BuildWxList(std::vector<ChannelRecord>& list) {
             record.Duplex = entry.DuplexCapable;
             record.DuplexCapable = entry.DuplexCapable;
             record.TxEnable = entry.TxFreq > 0;
-            record.DispayA = !entry.ChLabel.empty() && entry.ChLabel.back() == 'A';
+            record.DisplayA = !entry.ChLabel.empty() && entry.ChLabel.back() == 'A';
             record.ChTag = entry.FreqText;
             list.push_back(record);
         }

@@ -61,15 +61,21 @@ std::string TxFreqText(double megahertz, bool rxOnly) {
     return rxOnly ? "---.---" : FreqText(megahertz);
 }
 
-std::string ExpFreqText(double& megahertz) {
+double SnapToRaster(double megahertz) {
+    if (!HasFrequency(megahertz)) {
+        return megahertz;
+    }
+    const long long units = FrequencyUnits(megahertz);
+    return IsOnRaster(units) ? megahertz
+                             : static_cast<double>(units / RasterUnits * RasterUnits) /
+                                   UnitsPerMegahertz;
+}
+
+std::string ExpFreqText(double megahertz) {
     if (!HasFrequency(megahertz)) {
         return "---.----";
     }
-    long long units = FrequencyUnits(megahertz);
-    if (!IsOnRaster(units)) {
-        units = units / RasterUnits * RasterUnits;
-        megahertz = static_cast<double>(units) / UnitsPerMegahertz;
-    }
+    const long long units = FrequencyUnits(SnapToRaster(megahertz));
     return FormatUnits(units, 1, 4);
 }
 

@@ -16,9 +16,10 @@ const ChannelNumberEntry& ChannelEntryAt(int position);
 // Frequencies in MHz; none (0 or less) shows as dashes.
 std::string FreqText(double megahertz);
 std::string TxFreqText(double megahertz, bool rxOnly);
-// Snaps an off-raster EXP frequency down to the 5 kHz raster and keeps the snapped value in
-// the record, so what is shown and what is stored agree.
-std::string ExpFreqText(double& megahertz);
+// An off-raster EXP frequency snapped down to the 5 kHz raster; none stays none.
+double SnapToRaster(double megahertz);
+// An EXP frequency as the grids, the panel and the report show it: snapped, four decimals.
+std::string ExpFreqText(double megahertz);
 
 // A plan channel's frequencies: it receives on the duplex frequency while Duplex is on, and a
 // receive-only channel has no transmit frequency.

@@ -44,7 +44,7 @@ void DecodeCommonSetup(const Image& image, CommonSetupRecord& common) {
     const int magnitude = offset & 0x1F;
     common.OffsetTime = Bit(offset, 5) ? magnitude : -magnitude;
     common.MagneticVariation = image[0x002D];
-    common.Weater = image[0x0040];
+    common.WeatherAlert = image[0x0040];
     common.Rotary = On(image[0x002F]);
 }
 

@@ -95,7 +95,7 @@ void EncodeCommonSetup(Image& image, CommonSetupRecord& common) {
     image[0x002B] =
         static_cast<std::uint8_t>(std::abs(common.OffsetTime) + sign + (image[0x002B] & 0x80));
     image[0x002D] = static_cast<std::uint8_t>(common.MagneticVariation);
-    image[0x0040] = static_cast<std::uint8_t>(common.Weater);
+    image[0x0040] = static_cast<std::uint8_t>(common.WeatherAlert);
     image[0x002F] = ByteOf(common.Rotary);
 }
 
@@ -264,7 +264,7 @@ std::string FindUnstorableField(const SettingsRecord& settings) {
         {"TxPoDisplay", common.TxPoDisplay},
         {"ResumeTime", common.ResumeTime},
         {"MagneticVariation", common.MagneticVariation},
-        {"Weater", common.Weater}};
+        {"Weater", common.WeatherAlert}};
     for (const auto& [name, value] : plainBytes) {
         if (!FitsByte(value)) {
             return name;

@@ -15,7 +15,7 @@ struct ChannelRecord {
     bool Duplex = false;
     bool DuplexCapable = false; // from the channel table, not stored in the image
     bool TxEnable = false;
-    bool DispayA = false; // channel number shown with suffix "A"; not stored in the image
+    bool DisplayA = false; // channel number shown with suffix "A"; not stored in the image
     bool ScanMemory = false;
     std::string ChTag;
     int Scramble = 0;
@@ -56,7 +56,7 @@ struct CommonSetupRecord {
     bool DualWatch = false; // not stored in the image
     int OffsetTime = 0;     // -24 to 24 as edited
     int MagneticVariation = 0;
-    int Weater = 0; // weather alert setting
+    int WeatherAlert = 0; // weather alert setting
     bool Rotary = false;
 
     bool operator==(const CommonSetupRecord&) const = default;

@@ -47,8 +47,8 @@ void ListCommon(SettingsListing& listing, const CommonSetupRecord& common) {
                    common.OffsetTime);
     listing.Number("NMEA Data Input", "Magnetic Variation", MagText(common.MagneticVariation),
                    common.MagneticVariation);
-    listing.Number("Weather CH Function", "Weather Alert", WeatherText(common.Weater),
-                   common.Weater);
+    listing.Number("Weather CH Function", "Weather Alert", WeatherText(common.WeatherAlert),
+                   common.WeatherAlert);
     listing.OnOff("Weather CH Function", "Rotary Beep", common.Rotary);
 }
 

@@ -74,9 +74,7 @@ void ListDirectory(SettingsListing& listing, const std::string& heading,
 
 void ListFrequency(SettingsListing& listing, const std::string& entry, const std::string& field,
                    double megahertz) {
-    // The report's text snaps an off-raster value; only the shown copy is snapped here.
-    double shown = megahertz;
-    listing.Add(entry, field, ExpFreqText(shown),
+    listing.Add(entry, field, ExpFreqText(megahertz),
                 IsStorableFrequency(megahertz) ? std::to_string(FrequencyUnits(megahertz))
                                                : "none");
 }

@@ -96,7 +96,7 @@ ReportSection CommonSection(const CommonSetupRecord& common) {
         LabelledReportLine("Magnetic Variation:", LabelWidth, {MagText(common.MagneticVariation)},
                            ValueWidth),
         ReportTextLine("[Weather CH Function]"),
-        LabelledReportLine("Weather Alert:", LabelWidth, {WeatherText(common.Weater)},
+        LabelledReportLine("Weather Alert:", LabelWidth, {WeatherText(common.WeatherAlert)},
                            WideValueWidth),
         LabelledReportLine("Rotary Beep:", LabelWidth, {OnOffText(common.Rotary)}, ValueWidth),
     };

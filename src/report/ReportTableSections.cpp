@@ -162,7 +162,7 @@ ReportSection DirectorySection(const std::string& heading, const std::string& pr
     return section;
 }
 
-ReportLine ExpRow(std::size_t k, ChannelRecord& channel) {
+ReportLine ExpRow(std::size_t k, const ChannelRecord& channel) {
     std::string rx = ExpFreqText(channel.Rxfreq);
     std::string tx = ExpFreqText(channel.Txfreq);
     return RowLine(ExpColumns,

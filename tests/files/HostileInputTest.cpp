@@ -42,7 +42,7 @@ TEST(HostileInputTest, UnreadableFilesSayWhy) {
         data.Settings.CHUSA[0].ChTag = "unsaved";
         const RadioData before = data;
         const std::string settings = folder.File(std::string(c.Name) + ".dat");
-        const Outcome read = FileRead2(settings, data, Rv7700A());
+        const Outcome read = ReadSettingsFile(settings, data, Rv7700A());
         EXPECT_EQ(read.Message, c.SettingsMessage);
         EXPECT_EQ(read.LogDetail.rfind("cannot read " + settings + ": " + c.Reason, 0), 0u)
             << read.LogDetail;
@@ -78,7 +78,7 @@ TEST(HostileInputTest, FrequenciesBeyondTheImageStopTheEncoder) {
         text.replace(rx, text.find('\r', rx) - rx, std::string("Rxfreq=") + c.Text);
         folder.Write("in.dat", text);
         RadioData data = NewRadioData(Rv7700A());
-        ASSERT_TRUE(FileRead2(folder.File("in.dat"), data, Rv7700A()).Ok);
+        ASSERT_TRUE(ReadSettingsFile(folder.File("in.dat"), data, Rv7700A()).Ok);
         const Image before = data.MemoryImage;
         const Outcome saved = SaveHexFileAs(folder.File("out.hex"), data, Rv7700A());
         EXPECT_EQ(saved.Ok, c.Stored);

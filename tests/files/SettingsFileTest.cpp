@@ -53,7 +53,7 @@ void MakeUnusual(SettingsRecord& s) {
                 c.Txfreq = i % 5 ? 161.6 + 0.025 * static_cast<double>(i) : 0;
             } else if (list != &s.CHWX) {
                 c.Duplex = i % 7 == 0;
-                c.DispayA = i % 6 == 0;
+                c.DisplayA = i % 6 == 0;
             }
         }
     }
@@ -93,7 +93,7 @@ protected:
     RadioData ReadText(const std::string& text, const ModelState& model) {
         folder.Write("hand.dat", text);
         RadioData data = NewRadioData(model);
-        const Outcome read = FileRead2(folder.File("hand.dat"), data, model);
+        const Outcome read = ReadSettingsFile(folder.File("hand.dat"), data, model);
         EXPECT_TRUE(read.Ok) << read.Message;
         return data;
     }
@@ -111,7 +111,7 @@ TEST_F(SettingsFileTest, NewAndUnusualDataRoundTripThroughTheFile) {
         read.Settings.CHEXP[0].Narrow = !written.Settings.CHEXP[0].Narrow;
         read.Settings.CHEXP[0].TxEnable = !written.Settings.CHEXP[0].TxEnable;
         ASSERT_TRUE(SaveFileAs(folder.File("a.dat"), written.Settings, Rv7700A()).Ok);
-        ASSERT_TRUE(FileRead2(folder.File("a.dat"), read, Rv7700A()).Ok);
+        ASSERT_TRUE(ReadSettingsFile(folder.File("a.dat"), read, Rv7700A()).Ok);
         EXPECT_EQ(read.Settings, written.Settings);
     }
 }
@@ -233,11 +233,11 @@ TEST_F(SettingsFileTest, FilesOfNoOrAnotherModelLeaveTheDataExactlyAsItWas) {
     const RadioData before = data;
     for (const auto& [name, text] : files) {
         folder.Write(name, text);
-        const Outcome outcome = FileRead2(folder.File(name), data, Rv7700A());
+        const Outcome outcome = ReadSettingsFile(folder.File(name), data, Rv7700A());
         EXPECT_EQ(outcome.Message, "ModelType Error !!") << name;
         EXPECT_EQ(outcome.Icon, MessageIcon::Critical) << name;
     }
-    const Outcome unreadable = FileRead2(folder.File("folder.dat"), data, Rv7700A());
+    const Outcome unreadable = ReadSettingsFile(folder.File("folder.dat"), data, Rv7700A());
     EXPECT_EQ(unreadable.Message, "FileRead Error!!");
     EXPECT_EQ(unreadable.LogProcedure, "frmMain.FileRead2");
     EXPECT_EQ(data.Settings, before.Settings);

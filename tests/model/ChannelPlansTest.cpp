@@ -28,7 +28,7 @@ TEST(ChannelPlansTest, ChartChannelsAreInUseAndEveryOtherRecordIsFresh) {
             EXPECT_EQ(r.Enable, !r.ChTag.empty()) << position;
             EXPECT_EQ(r.TxEnable, !r.RxOnly) << position;
             EXPECT_EQ(r.DuplexCapable, !r.RxOnly && position % 2 == 0) << position;
-            EXPECT_FALSE(r.DispayA || r.ScanMemory || r.PowUp || r.Narrow || r.Scramble)
+            EXPECT_FALSE(r.DisplayA || r.ScanMemory || r.PowUp || r.Narrow || r.Scramble)
                 << position;
         }
         EXPECT_EQ(list[32].ChTag, "DISTRESS");

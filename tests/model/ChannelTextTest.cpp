@@ -25,15 +25,14 @@ TEST(ChannelText, PlanFrequencies) {
     EXPECT_EQ(PlanRxFreqText(outside), "---.---");
 }
 
-TEST(ChannelText, ExpFrequenciesOffTheRasterSnapDownInTheRecord) {
+TEST(ChannelText, ExpFrequenciesOffTheRasterSnapDown) {
     const std::tuple<double, const char*, double> cases[] = {
         {156.0610, "156.0600", 156.06},   {156.0649, "156.0600", 156.06},
         {156.0625, "156.0625", 156.0625}, {157.1050, "157.1050", 157.1050},
         {156.025, "156.0250", 156.025},   {0, "---.----", 0}};
     for (const auto& [given, text, stored] : cases) {
-        double megahertz = given;
-        EXPECT_EQ(ExpFreqText(megahertz), text) << given;
-        EXPECT_DOUBLE_EQ(megahertz, stored) << given;
+        EXPECT_EQ(ExpFreqText(given), text) << given;
+        EXPECT_DOUBLE_EQ(SnapToRaster(given), stored) << given;
     }
 }
 

@@ -114,7 +114,7 @@ TEST(EncoderRangeTest, FailsNamingTheFieldAndLeavesTheImageAlone) {
         {[](auto& s) { s.CommonSetup.ResumeTime = 300; }, {"ResumeTime", "Resume Time"}},
         {[](auto& s) { s.CommonSetup.MagneticVariation = -2; },
          {"MagneticVariation", "Magnetic Variation"}},
-        {[](auto& s) { s.CommonSetup.Weater = 1000; }, {"Weater"}},
+        {[](auto& s) { s.CommonSetup.WeatherAlert = 1000; }, {"Weater"}},
         {[](auto& s) { s.UsableChGroup[2].PriorityCh = 65536; }, {"PriorityCh", "Priority CH"}},
         {[](auto& s) { s.CHUSA[200].Scramble = 256; }, {"Scramble"}},
         {[](auto& s) { s.CHEXP[63].Scramble = -1; }, {"Scramble"}},

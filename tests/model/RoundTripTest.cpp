@@ -110,7 +110,7 @@ public:
             r.Position = Int(0, 300);
             r.Enable = Bool() && !noneEnabled;
             for (bool* flag : {&r.LowPower, &r.PowUp, &r.Duplex, &r.DuplexCapable, &r.TxEnable,
-                               &r.DispayA, &r.ScanMemory, &r.RxOnly, &r.Narrow}) {
+                               &r.DisplayA, &r.ScanMemory, &r.RxOnly, &r.Narrow}) {
                 *flag = Bool();
             }
             r.Scramble = OneIn(4) ? Int(0, 255) : Int(0, 7);

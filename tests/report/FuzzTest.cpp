@@ -170,7 +170,7 @@ TEST_F(FuzzTest, DamagedSettingsFiles) {
         ExpectSane(data, false);
         if (seed % FileEvery == 0) {
             ExpectFileReadSafely("input.dat", text, [&](const std::string& path, RadioData& read) {
-                return FileRead2(path, read, model);
+                return ReadSettingsFile(path, read, model);
             });
         }
     }

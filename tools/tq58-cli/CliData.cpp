@@ -60,7 +60,7 @@ Outcome LoadSettingsFile(const std::string& path, const ModelState& model,
     const MemorySettingsStore store;
     RadioData loaded;
     const Outcome outcome =
-        FileRead2(path, loaded, model, MakeDefaultImageLoader(programFolder, model, store));
+        ReadSettingsFile(path, loaded, model, MakeDefaultImageLoader(programFolder, model, store));
     if (outcome.Ok) {
         data = std::move(loaded);
     }

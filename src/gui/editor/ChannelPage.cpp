@@ -325,7 +325,7 @@ bool ChannelPage::CheckFrequency(FrequencyField& frequency) {
         return false;
     }
     double& stored = Channel().*frequency.Field;
-    stored = *accepted;
+    stored = SnapToRaster(*accepted);
     pending_ = nullptr;
     frequency.Edit->setText(ToQt(ExpFreqText(stored)));
     return true;

@@ -41,7 +41,7 @@ const std::array<CommonControl, 9> Controls{{
     {Nmea, "cmbCommonOffset", "Offset Time", ValueList::OffsetTime, nullptr, &S::OffsetTime},
     {Nmea, "cmbCommonMag", "Magnetic Variation", ValueList::MagneticVariation, nullptr,
      &S::MagneticVariation},
-    {Weather, "cmbCommonWeater", "Weather Alert", ValueList::WeatherAlert, nullptr, &S::Weater},
+    {Weather, "cmbCommonWeater", "Weather Alert", ValueList::WeatherAlert, nullptr, &S::WeatherAlert},
     {Weather, "cmbCommonRotary", "Rotary Beep", ValueList::OffOn, &S::Rotary, nullptr},
 }};
 
