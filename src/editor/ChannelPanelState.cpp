@@ -62,12 +62,22 @@ ChannelDisplay DisplayShown(const ChannelRecord& channel, ChannelKind kind) {
     return PlanChannelDisplay(ChannelEntryAt(channel.Position).ChLabel);
 }
 
+// An EXP frequency off the raster is snapped in the record as it is shown, so that what the
+// panel shows is what is stored.
 std::string RxFreqShown(ChannelRecord& channel, ChannelKind kind) {
-    return kind == ChannelKind::Exp ? ExpFreqText(channel.Rxfreq) : PlanRxFreqText(channel);
+    if (kind != ChannelKind::Exp) {
+        return PlanRxFreqText(channel);
+    }
+    channel.Rxfreq = SnapToRaster(channel.Rxfreq);
+    return ExpFreqText(channel.Rxfreq);
 }
 
 std::string TxFreqShown(ChannelRecord& channel, ChannelKind kind) {
-    return kind == ChannelKind::Exp ? ExpFreqText(channel.Txfreq) : PlanTxFreqText(channel);
+    if (kind != ChannelKind::Exp) {
+        return PlanTxFreqText(channel);
+    }
+    channel.Txfreq = SnapToRaster(channel.Txfreq);
+    return ExpFreqText(channel.Txfreq);
 }
 
 } // namespace tq58

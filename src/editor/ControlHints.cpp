@@ -18,7 +18,12 @@ constexpr std::string_view MmsiHint = "Numeric Only. Indispensable 9 figures.";
 constexpr std::string_view NameHint = "A maximum of 12 characters";
 
 // Exact names first: the two channel-display fields share a group but not a hint.
-constexpr std::array<Hint, 36> Hints{{
+// The radio's memory has no place for Dual Watch: only the settings file keeps it.
+constexpr std::string_view DualWatchHint =
+    "[Up]/[Down]:Change of a Selection item. Kept in the file only; set it on the radio.";
+
+constexpr std::array<Hint, 37> Hints{{
+    {"cmbCommonDual", DualWatchHint},
     {"txtCN_0", "Indispensable 2 figures."},
     {"txtCN_1", "Indispensable 1 figures."},
     {"chkCEnable", CheckHint},

@@ -12,11 +12,11 @@ constexpr int IndividualMmsiLength = 9;
 constexpr int GroupMmsiLength = 8;
 constexpr std::size_t ColumnWidth = 9;
 
+} // namespace
+
 bool IsComplete(const DirectoryRecord& entry) {
     return !entry.TagName.empty() && !entry.Mmsid.empty();
 }
-
-} // namespace
 
 std::span<DirectoryRecord> DirectoryEntries(SettingsRecord& settings, int directory) {
     if (directory == GroupDirectory) {

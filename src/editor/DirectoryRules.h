@@ -30,6 +30,9 @@ std::string MmsiColumnText(const std::string& stored);
 // A station or group name: stored as typed unless it is blank, which keeps the old name.
 std::optional<std::string> StoredDirectoryName(const std::string& typed);
 
+// An entry has both a name and an MMSI; an entry in use must have them before it is left.
+bool IsComplete(const DirectoryRecord& entry);
+
 // Entries 1 to the used count are in use; the first entry not in use ends the directory.
 int UsedCount(std::span<const DirectoryRecord> entries);
 

@@ -9,6 +9,7 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace tq58 {
 
@@ -23,9 +24,11 @@ Outcome SaveFileAs(const std::string& path, const SettingsRecord& settings,
 
 // Reads a file of the selected model: new data (with the model's default image, when a
 // loader is given) overwritten by what the file holds. The data changes only when the whole
-// file has been read; a file of another model leaves it exactly as it was.
+// file has been read; a file of another model leaves it exactly as it was. The sections that a
+// saved file holds and this one lacks go to missingSections when it is given.
 Outcome ReadSettingsFile(const std::string& path, RadioData& data, const ModelState& model,
-                  const DefaultImageLoader& loadModelDefaults = {});
+                         const DefaultImageLoader& loadModelDefaults = {},
+                         std::vector<std::string>* missingSections = nullptr);
 
 // A settings file's text, read as ReadSettingsFile reads it: a missing file is the program's model
 // error, any other that cannot be read its read error; both say what happened to the file.

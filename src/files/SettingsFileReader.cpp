@@ -1,4 +1,5 @@
 #include "files/IniReader.h"
+#include "files/MissingSections.h"
 #include "files/SettingsFile.h"
 #include "files/SettingsFileLayout.h"
 #include "files/ValueText.h"
@@ -137,7 +138,8 @@ Outcome ReadSettingsText(const std::string& path, std::string& text) {
 }
 
 Outcome ReadSettingsFile(const std::string& path, RadioData& data, const ModelState& model,
-                  const DefaultImageLoader& loadModelDefaults) {
+                         const DefaultImageLoader& loadModelDefaults,
+                         std::vector<std::string>* missingSections) {
     std::string text;
     if (const Outcome read = ReadSettingsText(path, text); !read.Ok) {
         return read;
@@ -147,7 +149,11 @@ Outcome ReadSettingsFile(const std::string& path, RadioData& data, const ModelSt
     }
     RadioData fresh = data;
     NewData(fresh, model, loadModelDefaults);
-    FillSettingsRecord(ParseDataText(text), fresh.Settings, model);
+    const DataSections sections = ParseDataText(text);
+    if (missingSections) {
+        *missingSections = MissingSections(sections, fresh.Settings, model);
+    }
+    FillSettingsRecord(sections, fresh.Settings, model);
     data = std::move(fresh);
     return Outcome::Success();
 }

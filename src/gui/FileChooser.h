@@ -7,28 +7,40 @@ class QWidget;
 
 namespace tq58 {
 
+class SettingsStore;
+
 struct FileRequest {
     enum class Mode { Open, Save };
     Mode Kind = Mode::Open;
     QString Title;
+    // Where the dialog starts when the user has not yet used one for this kind of file;
+    // empty: the user's documents folder.
     QString Folder;
     // Filters as the program has always written them: "dat files(*.dat)|*.dat|All files(*.*)|*.*".
     QString Filter;
+    // The kind of file, under which the folder last used is remembered; empty: the first
+    // pattern of the filter ("dat").
+    QString Use;
 };
 
-// The open and save dialogs (Qt's own, the same on every desktop). A cancelled dialog answers
-// with an empty text; a test answers in advance instead of showing the dialog.
+// The open and save dialogs (Qt's own, the same on every desktop). Each starts in the folder
+// the user last used for its kind of file, remembered per user. A cancelled dialog answers
+// with an empty text; a test answers in advance instead of showing the dialog, and sees the
+// request with the folder the dialog would start in.
 class FileChooser {
 public:
     using Answerer = std::function<QString(const FileRequest&)>;
 
-    explicit FileChooser(QWidget* parent) : parent_(parent) {}
+    FileChooser(QWidget* parent, SettingsStore& store) : parent_(parent), store_(store) {}
 
-    QString Ask(const FileRequest& request);
+    QString Ask(FileRequest request);
     void AnswerWith(Answerer answerer) { answerer_ = std::move(answerer); }
 
 private:
+    QString Show(const FileRequest& request) const;
+
     QWidget* parent_;
+    SettingsStore& store_;
     Answerer answerer_;
 };
 

@@ -41,8 +41,12 @@ constexpr int SplitterTwips = 2500;
 MainWindow::MainWindow(RadioData& data, SettingsStore& store, std::string programFolder,
                        StartOptions options, QWidget* parent)
     : QMainWindow(parent), data_(data), store_(store), programFolder_(std::move(programFolder)),
-      options_(options), transferLines_(SerialTransferLines(store)), messages_(this), files_(this) {
+      options_(options), document_(store), transferLines_(SerialTransferLines(store)),
+      messages_(this), files_(this, store) {
     setObjectName("frmMain");
+    connect(&document_, &Document::ChangedStateChanged, this, &QWidget::setWindowModified);
+    connect(&document_, &Document::FileNameChanged, this, &MainWindow::UpdateCaption);
+    connect(&document_, &Document::RecentFilesChanged, this, &MainWindow::ShowRecentFiles);
     setAcceptDrops(true);
     BuildLayout();
     ConnectMenus();
@@ -107,7 +111,7 @@ bool MainWindow::Start() {
     ApplyStartGeometry();
 
     MakeNewData();
-    dataChanged_ = false;
+    document_.Replaced({}, false);
 
     menus_.HelpContents->setEnabled(HelpDocumentExists(programFolder_));
     hexDump_->parentWidget()->setVisible(options_.DebugMode && menus_.Hexdump->isChecked());
@@ -142,8 +146,10 @@ void MainWindow::ApplyStartGeometry() {
 }
 
 void MainWindow::UpdateCaption() {
-    setWindowTitle(
-        QString::fromStdString(WindowCaption(tq58::ProgramTitle(model_), currentFileName_)));
+    // "[*]" is where the window shows that the data has changed.
+    setWindowTitle(QString::fromStdString(WindowCaption(tq58::ProgramTitle(model_),
+                                                        document_.FileName().toStdString())) +
+                   "[*]");
 }
 
 void MainWindow::LogError(const std::string& procedure, const std::string& detail) {
@@ -239,14 +245,14 @@ void MainWindow::dropEvent(QDropEvent* event) {
     event->acceptProposedAction();
     // The drop ends before the file is read, so the dragging program is not kept waiting.
     QTimer::singleShot(0, this, [this, path] {
-        if (ValidateCurrentPage()) {
+        if (ValidateCurrentPage() && MayReplaceData()) {
             OpenDataFile(path);
         }
     });
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
-    if (!MayClose()) {
+    if (!MayReplaceData()) {
         event->ignore();
         return;
     }
@@ -259,20 +265,21 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     event->accept();
 }
 
-bool MainWindow::MayClose() {
-    if (!dataChanged_) {
-        return true;
-    }
-    const auto answer = messages_.Show(
-        ProgramTitle(), "QYL data has changed.\r\nDo you want to save changes?",
-        QMessageBox::Warning, QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
-    if (answer == QMessageBox::Cancel) {
-        return false;
-    }
-    if (answer == QMessageBox::Yes) {
-        return ValidateCurrentPage() && SaveDataFile(true);
-    }
-    return true;
+bool MainWindow::MayReplaceData() {
+    return document_.MayDiscardChanges(
+        [this] {
+            switch (messages_.Show(
+                ProgramTitle(), "QYL data has changed.\r\nDo you want to save changes?",
+                QMessageBox::Warning, QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel)) {
+            case QMessageBox::Yes:
+                return SaveAnswer::Yes;
+            case QMessageBox::No:
+                return SaveAnswer::No;
+            default:
+                return SaveAnswer::Cancel;
+            }
+        },
+        [this] { return ValidateCurrentPage() && SaveDataFile(true); });
 }
 
 void MainWindow::StorePlacementUnlessMinimized() {

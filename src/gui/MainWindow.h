@@ -1,5 +1,6 @@
 #pragma once
 
+#include "gui/Document.h"
 #include "gui/FileChooser.h"
 #include "gui/MainMenus.h"
 #include "gui/Messages.h"
@@ -42,8 +43,8 @@ public:
     QString ProgramTitle() const override;
     bool EventsSuspended() const override { return eventsSuspended_; }
     void SetEventsSuspended(bool suspended) override { eventsSuspended_ = suspended; }
-    bool DataChanged() const override { return dataChanged_; }
-    void SetDataChanged(bool changed) override { dataChanged_ = changed; }
+    bool DataChanged() const override { return document_.Changed(); }
+    void SetDataChanged(bool changed) override { document_.SetChanged(changed); }
     NodeRef CurrentNode() const override;
     void RefreshTreeTexts() override;
     void RebuildTree() override;
@@ -70,7 +71,8 @@ public:
     void SetTransferLines(TransferLineFactory lines) { transferLines_ = std::move(lines); }
     EditorFrame* Editor() const { return editor_; }
     const MainMenus& Menus() const { return menus_; }
-    std::string CurrentFileName() const { return currentFileName_; }
+    std::string CurrentFileName() const { return document_.FileName().toStdString(); }
+    const Document& CurrentDocument() const { return document_; }
     // The pause that ends every file operation; tests shorten it.
     void SetFilePause(int milliseconds) { filePauseMs_ = milliseconds; }
 
@@ -86,7 +88,8 @@ private:
     void ConnectMenus();
     void ApplyStartGeometry();
     void StorePlacementUnlessMinimized();
-    bool MayClose();
+    // The save question before changed data is replaced; true when the command may go on.
+    bool MayReplaceData();
     void OnFocusChanged(QWidget* now);
     void ShowHint(const QString& hint);
 
@@ -103,20 +106,26 @@ private:
     // Export CSV, Import CSV and Compare with.
     void ExportCsvList(int index);
     void ImportCsvFile();
+    // How many rows an export or import took, in the status bar for a while.
+    void ShowRowCount(const QString& counted, const QString& path);
     void CompareWithFile();
     // Loads a .dat or .hex file for the current model, as File Open or an image load would,
     // without making it the current data.
     Outcome LoadOtherFile(const QString& path, RadioData& other);
     Outcome RunFileOperation(const std::function<Outcome()>& operation);
     void ReportFailure(const Outcome& outcome);
-    // Asks for an image file and loads it; the path when it was loaded, else empty.
-    QString AskAndLoadImage(const QString& title, const std::string& folder);
-    void SetCurrentFile(const QString& path, bool settingsText);
+    // Asks for an image file (in the backups folder when one is given) and loads it; the path
+    // when it was loaded, else empty.
+    QString AskAndLoadImage(const QString& title, const QString& backups);
     void ShowNewData();
 
     // Model, Destination and Options menus.
     void ShowModelMenu();
     void ChangeModel(int index);
+    // A file of another model: the user may switch to the model it needs. True when the file
+    // is to be read now.
+    bool TakeModelOf(const QString& path);
+    void SwitchModel(int modelType);
     void MakeNewData();
     void ShowDestinationMenu();
     void ChangeDestination(int index);
@@ -137,9 +146,7 @@ private:
     ModelState model_;
     ModelOffer offer_;
     DestinationMenu destinations_;
-    std::string currentFileName_;
-    bool currentFileIsSettings_ = false;
-    bool dataChanged_ = false;
+    Document document_;
     bool eventsSuspended_ = false;
     int filePauseMs_ = 500;
     TransferLineFactory transferLines_;

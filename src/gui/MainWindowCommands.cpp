@@ -1,6 +1,8 @@
 // The main window's menu commands other than the file commands: model, destination, serial
 // port, hex dump, transfer, help and about.
 #include "editor/ControlHints.h"
+#include "files/FileModel.h"
+#include "files/TextCase.h"
 #include "gui/AboutDialog.h"
 #include "gui/BusyScope.h"
 #include "gui/MainWindow.h"
@@ -119,7 +121,7 @@ void MainWindow::ChangeModel(int index) {
     }
     // The page is checked before the model changes, so that a refusing page cannot leave
     // the old model's data under the new model's name.
-    if (!ValidateCurrentPage() ||
+    if (!ValidateCurrentPage() || !MayReplaceData() ||
         messages_.Show(ProgramTitle(), QString::fromStdString(ModelChangeQuestion(index)),
                        QMessageBox::Warning,
                        QMessageBox::Ok | QMessageBox::Cancel) != QMessageBox::Ok) {
@@ -132,6 +134,47 @@ void MainWindow::ChangeModel(int index) {
     ShowModelMenu();
     UpdateCaption();
     newDataTimer_.start(100);
+}
+
+bool MainWindow::TakeModelOf(const QString& path) {
+    const std::optional<int> needed = FileModelType(path.toStdString());
+    // An image tells only its code, which the RV7700A and the RV7700AM share. A file of no
+    // known model is left to the reader, which refuses it as it always has.
+    const bool image = EndsWithIgnoreCase(path.toStdString(), ".hex");
+    if (!needed || !IsKnownModel(*needed) || *needed == model_.ModelType ||
+        (image && ModelCodeOf(*needed) == ModelCodeOf(model_.ModelType))) {
+        return true;
+    }
+    const QString wanted = QString::fromStdString(ModelNameOf(*needed));
+    const QString told =
+        "ModelType Error !!\n\n" + tr("This file is for the %1; TQ58 is set to the %2.")
+                                       .arg(wanted, QString::fromStdString(model_.ModelName));
+    const int index = *needed - 1;
+    if (index >= static_cast<int>(offer_.Offered.size()) || !offer_.Offered[index]) {
+        messages_.Show(ProgramTitle(),
+                       told + "\n" + tr("This installation does not offer the %1.").arg(wanted),
+                       QMessageBox::Critical);
+        return false;
+    }
+    if (messages_.Show(ProgramTitle(),
+                       told + "\n" + tr("Switch to the %1 and open it?").arg(wanted),
+                       QMessageBox::Question, QMessageBox::Yes | QMessageBox::No,
+                       QMessageBox::Yes) != QMessageBox::Yes) {
+        return false;
+    }
+    SwitchModel(*needed);
+    return true;
+}
+
+// The model changes at once, with new data for it, as the Model menu's deferred New makes it.
+void MainWindow::SwitchModel(int modelType) {
+    if (auto changed =
+            tq58::ChangeModel(modelType - 1, model_, GlobalIniPath(programFolder_), store_)) {
+        model_ = *changed;
+    }
+    ShowModelMenu();
+    MakeNewData();
+    document_.Replaced({}, false);
 }
 
 // New data for the selected model with the remembered destination's default image; the
@@ -162,6 +205,10 @@ void MainWindow::ShowDestinationMenu() {
 
 void MainWindow::ChangeDestination(int index) {
     const bool reload = index == destinations_.Checked;
+    if (!ValidateCurrentPage() || !MayReplaceData()) {
+        ShowDestinationMenu();
+        return;
+    }
     const QString name = menus_.Destinations[static_cast<std::size_t>(index)]->text();
     if (!reload && messages_.Show(ProgramTitle(), "Do you want to change to " + name + "?",
                                   QMessageBox::Warning,
@@ -177,7 +224,7 @@ void MainWindow::ChangeDestination(int index) {
                                           programFolder_, model_, store_, data_);
         ShowDestinationMenu();
         ShowNewData();
-        dataChanged_ = false;
+        document_.Replaced({}, false);
     }
     if (!outcome.Ok) {
         LogError(outcome.LogProcedure, outcome.LogDetail);
@@ -205,12 +252,11 @@ void MainWindow::TransferProgram() {
 }
 
 void MainWindow::TransferRead() {
-    if (!ValidateCurrentPage() || !RunTransfer(0)) {
+    if (!ValidateCurrentPage() || !MayReplaceData() || !RunTransfer(0)) {
         return;
     }
     ShowNewData();
-    SetCurrentFile({}, false);
-    dataChanged_ = false;
+    document_.Replaced({}, false);
 }
 
 int MainWindow::PortNumber() const {

@@ -1,6 +1,7 @@
 // The main window's exchange with other programs and files: a list as CSV out and in, and the
 // comparison of the data with another file.
 #include "editor/CsvExchange.h"
+#include "files/CsvText.h"
 #include "files/FileMessages.h"
 #include "files/ImageFile.h"
 #include "files/SettingsFile.h"
@@ -13,7 +14,10 @@
 #include "model/NewData.h"
 #include "report/SettingsComparison.h"
 
+#include <QDir>
 #include <QFileInfo>
+#include <QStatusBar>
+#include <algorithm>
 
 namespace tq58 {
 
@@ -23,6 +27,8 @@ const QString CsvFilter = "csv files(*.csv)|*.csv|All files(*.*)|*.*";
 const QString DataOrImageFilter = "dat and hex files(*.dat *.hex)|*.dat;*.hex|All files(*.*)|*.*";
 // Refused rows the box lists itself; all of them are behind its details button.
 constexpr int RefusalsInBox = 10;
+// How long the count of rows exchanged stays in the status bar.
+constexpr int StatusMessageMs = 10000;
 
 // A refused import: the summary and the first refused rows, every row in the details.
 MessageRequest RefusalBox(const QString& title, const std::string& message) {
@@ -40,38 +46,53 @@ MessageRequest RefusalBox(const QString& title, const std::string& message) {
     return box;
 }
 
+// The rows below the heading row.
+int DataRowCount(const std::string& csv) {
+    return std::max(0, static_cast<int>(ParseCsv(csv).Rows.size()) - 1);
+}
+
 } // namespace
+
+void MainWindow::ShowRowCount(const QString& counted, const QString& path) {
+    statusBar()->showMessage(counted.arg(QDir::toNativeSeparators(path)), StatusMessageMs);
+}
 
 void MainWindow::ExportCsvList(int index) {
     if (!ValidateCurrentPage()) {
         return;
     }
     const CsvListInfo& list = CsvListTable.at(static_cast<std::size_t>(index));
-    const QString path = files_.Ask({FileRequest::Mode::Save, tr("Export %1").arg(list.Title),
-                                     QString::fromStdString(programFolder_), CsvFilter});
+    const QString path =
+        files_.Ask({FileRequest::Mode::Save, tr("Export %1").arg(list.Title), {}, CsvFilter, {}});
     if (path.isEmpty()) {
         return;
     }
+    const std::string csv = ExportCsv(data_.Settings, model_, list.List);
     const Outcome outcome = RunFileOperation([&] {
-        return ReplaceFileContents(path.toStdString(), ExportCsv(data_.Settings, model_, list.List))
+        return ReplaceFileContents(path.toStdString(), csv)
             .Reported(FileSaveErrorMessage, MessageIcon::Exclamation);
     });
     ReportFailure(outcome);
+    if (outcome.Ok) {
+        ShowRowCount(DataRowCount(csv) == 1
+                         ? tr("1 row exported to %1")
+                         : tr("%n rows exported to %1", nullptr, DataRowCount(csv)),
+                     path);
+    }
 }
 
 void MainWindow::ImportCsvFile() {
     if (!ValidateCurrentPage()) {
         return;
     }
-    const QString path = files_.Ask({FileRequest::Mode::Open, tr("Import CSV"),
-                                     QString::fromStdString(programFolder_), CsvFilter});
+    const QString path = files_.Ask({FileRequest::Mode::Open, tr("Import CSV"), {}, CsvFilter, {}});
     if (path.isEmpty()) {
         return;
     }
     const SettingsRecord before = data_.Settings;
     bool refused = false;
+    std::string text;
     const Outcome outcome = RunFileOperation([&] {
-        std::string text;
         if (const Outcome read = ReadWholeFile(path.toStdString(), text); !read.Ok) {
             return read.Reported(FileReadErrorMessage, MessageIcon::Exclamation);
         }
@@ -84,8 +105,15 @@ void MainWindow::ImportCsvFile() {
         return;
     }
     ReportFailure(outcome);
-    if (outcome.Ok && data_.Settings != before) {
-        dataChanged_ = true;
+    if (!outcome.Ok) {
+        return;
+    }
+    ShowRowCount(DataRowCount(text) == 1
+                     ? tr("1 row imported from %1")
+                     : tr("%n rows imported from %1", nullptr, DataRowCount(text)),
+                 path);
+    if (data_.Settings != before) {
+        document_.SetChanged(true);
         editor_->RebuildTree();
         editor_->ShowCurrentPage();
     }
@@ -97,15 +125,16 @@ Outcome MainWindow::LoadOtherFile(const QString& path, RadioData& other) {
         (void)NewData(other, model_);
         return ReadHexFileAs(name, other, model_);
     }
-    return ReadSettingsFile(name, other, model_, MakeDefaultImageLoader(programFolder_, model_, store_));
+    return ReadSettingsFile(name, other, model_,
+                            MakeDefaultImageLoader(programFolder_, model_, store_));
 }
 
 void MainWindow::CompareWithFile() {
     if (!ValidateCurrentPage()) {
         return;
     }
-    const QString path = files_.Ask({FileRequest::Mode::Open, tr("Compare with"),
-                                     QString::fromStdString(programFolder_), DataOrImageFilter});
+    const QString path =
+        files_.Ask({FileRequest::Mode::Open, tr("Compare with"), {}, DataOrImageFilter, {}});
     if (path.isEmpty()) {
         return;
     }
@@ -115,9 +144,9 @@ void MainWindow::CompareWithFile() {
         ReportFailure(outcome);
         return;
     }
-    const QString current = currentFileName_.empty()
+    const QString current = document_.FileName().isEmpty()
                                 ? tr("This data")
-                                : QFileInfo(QString::fromStdString(currentFileName_)).fileName();
+                                : QFileInfo(document_.FileName()).fileName();
     CompareWindow window(CompareSettings(data_, model_, other, model_), current,
                          QFileInfo(path).fileName(), this);
     window.exec();

@@ -1,6 +1,7 @@
 // The main window's file commands: New, Open, Save, Save As, and in debug mode the image
 // file keys Ctrl+F2 and Ctrl+F3.
 #include "files/ImageFile.h"
+#include "files/MissingSections.h"
 #include "files/SettingsFile.h"
 #include "gui/BusyScope.h"
 #include "gui/MainWindow.h"
@@ -24,7 +25,7 @@ const QString HexFilter = "hex files(*.hex)|*.hex|All files(*.*)|*.*";
 } // namespace
 
 void MainWindow::FileNew() {
-    if (ValidateCurrentPage()) {
+    if (ValidateCurrentPage() && MayReplaceData()) {
         newDataTimer_.start(NewDataDelayMs);
     }
 }
@@ -36,8 +37,7 @@ void MainWindow::StartNewData() {
     editor_->ResetTo("General");
     PauseWithEvents(NewDataPauseMs);
     MakeNewData();
-    SetCurrentFile({}, false);
-    dataChanged_ = false;
+    document_.Replaced({}, false);
 }
 
 // Every file operation runs with the busy pointer, the window disabled and the editor's change
@@ -57,41 +57,52 @@ void MainWindow::ReportFailure(const Outcome& outcome) {
 }
 
 void MainWindow::FileOpen() {
-    if (!ValidateCurrentPage()) {
+    if (!ValidateCurrentPage() || !MayReplaceData()) {
         return;
     }
-    const QString path = files_.Ask(
-        {FileRequest::Mode::Open, tr("Open"), QString::fromStdString(programFolder_), DataFilter});
+    const QString path = files_.Ask({FileRequest::Mode::Open, tr("Open"), {}, DataFilter, {}});
     if (!path.isEmpty()) {
         OpenDataFile(path);
     }
 }
 
+// A file that lacks sections opens all the same, with a warning; its data then counts as
+// changed, so that nothing is left as it is without a question.
 bool MainWindow::OpenDataFile(const QString& path) {
+    if (!TakeModelOf(path)) {
+        return false;
+    }
+    std::vector<std::string> missing;
     const Outcome outcome = RunFileOperation([&] {
-        return ReadSettingsFile(path.toStdString(), data_, model_,
-                         MakeDefaultImageLoader(programFolder_, model_, store_, &destinations_));
+        return ReadSettingsFile(
+            path.toStdString(), data_, model_,
+            MakeDefaultImageLoader(programFolder_, model_, store_, &destinations_), &missing);
     });
     if (outcome.Ok) {
-        SetCurrentFile(path, true);
+        document_.Replaced(path, true, !missing.empty());
         ShowDestinationMenu();
         editor_->RebuildTree();
         editor_->ShowCurrentPage();
         hexDump_->Refresh(data_);
     }
     ReportFailure(outcome);
+    if (outcome.Ok && !missing.empty()) {
+        messages_.Show(ProgramTitle(),
+                       QDir::toNativeSeparators(path) + "\n\n" +
+                           QString::fromStdString(MissingSectionsWarning(missing)),
+                       QMessageBox::Warning);
+    }
     return outcome.Ok;
 }
 
 void MainWindow::OpenRecentFile(int index) {
-    const std::vector<std::string> files = ReadRecentFiles(store_);
+    const std::vector<std::string> files = document_.RecentFiles();
     if (index >= static_cast<int>(files.size()) || !ValidateCurrentPage()) {
         return;
     }
     const QString path = QString::fromStdString(files[static_cast<std::size_t>(index)]);
     if (!QFileInfo::exists(path)) {
-        ForgetRecentFile(store_, files[static_cast<std::size_t>(index)]);
-        ShowRecentFiles();
+        document_.ForgetRecentFile(files[static_cast<std::size_t>(index)]);
         messages_.Show(ProgramTitle(),
                        tr("%1\n\nThis file no longer exists. It has been removed "
                           "from the list of recent files.")
@@ -99,11 +110,13 @@ void MainWindow::OpenRecentFile(int index) {
                        QMessageBox::Warning);
         return;
     }
-    OpenDataFile(path);
+    if (MayReplaceData()) {
+        OpenDataFile(path);
+    }
 }
 
 void MainWindow::ShowRecentFiles() {
-    const std::vector<std::string> files = ReadRecentFiles(store_);
+    const std::vector<std::string> files = document_.RecentFiles();
     for (std::size_t i = 0; i < menus_.RecentFiles.size(); ++i) {
         QAction* item = menus_.RecentFiles[i];
         const bool used = i < files.size();
@@ -118,23 +131,11 @@ void MainWindow::ShowRecentFiles() {
     menus_.RecentSeparator->setVisible(!files.empty());
 }
 
-// A file becomes the current one; a settings file also heads the recent files.
-void MainWindow::SetCurrentFile(const QString& path, bool settingsText) {
-    currentFileName_ = path.toStdString();
-    currentFileIsSettings_ = settingsText;
-    if (settingsText && !path.isEmpty()) {
-        RememberRecentFile(store_, QFileInfo(path).absoluteFilePath().toStdString());
-        ShowRecentFiles();
-    }
-    UpdateCaption();
-}
-
 bool MainWindow::SaveDataFile(bool useCurrentName) {
-    QString path = QString::fromStdString(currentFileName_);
+    QString path = document_.FileName();
     // After an image load the current file is an image: it is never overwritten with text.
-    if (!useCurrentName || path.isEmpty() || !currentFileIsSettings_) {
-        path = files_.Ask({FileRequest::Mode::Save, tr("Save As"),
-                           QString::fromStdString(programFolder_), DataFilter});
+    if (!useCurrentName || !document_.IsSettingsFile()) {
+        path = files_.Ask({FileRequest::Mode::Save, tr("Save As"), {}, DataFilter, {}});
     }
     if (path.isEmpty()) {
         return false;
@@ -145,31 +146,33 @@ bool MainWindow::SaveDataFile(bool useCurrentName) {
     if (!outcome.Ok) {
         return false;
     }
-    SetCurrentFile(path, true);
+    document_.Saved(path);
     return true;
 }
 
 void MainWindow::LoadImageFile() {
-    const QString path = AskAndLoadImage(tr("Load Image"), programFolder_);
+    if (!ValidateCurrentPage() || !MayReplaceData()) {
+        return;
+    }
+    const QString path = AskAndLoadImage(tr("Load Image"), {});
     if (!path.isEmpty()) {
-        SetCurrentFile(path, false);
-        dataChanged_ = false;
+        document_.Replaced(path, false);
     }
 }
 
 // A backup is an image as the radio gave it: it loads as an image file does, with the model
 // check, and the data then counts as changed, since it is in no settings file yet.
 void MainWindow::OpenBackup() {
-    if (ValidateCurrentPage() && !AskAndLoadImage(tr("Open Backup"), BackupsFolder()).isEmpty()) {
-        SetCurrentFile({}, false);
-        dataChanged_ = true;
+    if (ValidateCurrentPage() && MayReplaceData() &&
+        !AskAndLoadImage(tr("Open Backup"), QString::fromStdString(BackupsFolder())).isEmpty()) {
+        document_.Replaced({}, false, true);
     }
 }
 
-QString MainWindow::AskAndLoadImage(const QString& title, const std::string& folder) {
-    const QString path =
-        files_.Ask({FileRequest::Mode::Open, title, QString::fromStdString(folder), HexFilter});
-    if (path.isEmpty()) {
+QString MainWindow::AskAndLoadImage(const QString& title, const QString& backups) {
+    const QString path = files_.Ask({FileRequest::Mode::Open, title, backups, HexFilter,
+                                     backups.isEmpty() ? QString() : QString("backup")});
+    if (path.isEmpty() || !TakeModelOf(path)) {
         return {};
     }
     const Outcome outcome =
@@ -185,8 +188,7 @@ void MainWindow::SaveImageFile() {
     if (!ValidateCurrentPage()) {
         return;
     }
-    const QString path = files_.Ask({FileRequest::Mode::Save, tr("Save Image"),
-                                     QString::fromStdString(programFolder_), HexFilter});
+    const QString path = files_.Ask({FileRequest::Mode::Save, tr("Save Image"), {}, HexFilter, {}});
     if (path.isEmpty()) {
         return;
     }

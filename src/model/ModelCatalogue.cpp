@@ -51,6 +51,13 @@ int ModelCodeOf(int modelType) {
     return entry ? entry->imageCode : 0;
 }
 
+std::optional<int> ModelTypeOfCode(int code) {
+    const auto entry =
+        std::find_if(std::begin(Catalogue), std::end(Catalogue),
+                     [code](const CatalogueEntry& e) { return e.imageCode == code; });
+    return entry == std::end(Catalogue) ? std::nullopt : std::optional<int>(entry->modelType);
+}
+
 std::string ModelFileSuffix(int modelType) {
     const CatalogueEntry* entry = Find(modelType);
     if (!entry) {

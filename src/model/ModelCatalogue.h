@@ -13,6 +13,8 @@ enum class UnknownModelName { Empty, Unknown };
 std::string ModelNameOf(int modelType, UnknownModelName form = UnknownModelName::Empty);
 // The 16-bit model code the radio keeps at addresses 0-1 and 32766-32767; 0 for none.
 int ModelCodeOf(int modelType);
+// The first model whose memory carries the code (RV7700A and RV7700AM share theirs).
+std::optional<int> ModelTypeOfCode(int code);
 // "_1C20", "_1E14", "-M_1E14"; empty for an unknown model.
 std::string ModelFileSuffix(int modelType);
 // A model of the catalogue: the codec knows its memory layout.

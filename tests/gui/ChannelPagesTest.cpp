@@ -31,19 +31,6 @@ QStringList KeyLines(const QString& path) {
 class ChannelPagesTest : public QObject {
     Q_OBJECT
 
-    // Goes into the field as a user does (a click, unless Tab took the focus there), which
-    // offers its whole text for overtyping, types and leaves it by Tab.
-    static void TypeAndTab(MainWindowHarness& harness, const QString& name, const QString& text) {
-        auto* field = harness.Find<QLineEdit>(name);
-        if (QApplication::focusWidget() != field) {
-            QTest::mouseClick(field, Qt::LeftButton);
-        }
-        QVERIFY(QTest::qWaitFor([field] { return field->selectedText() == field->text(); }));
-        QTest::keyClicks(field, text);
-        QTest::keyClick(field, Qt::Key_Tab);
-        QCoreApplication::processEvents();
-    }
-
 private slots:
     void expChannelEditedByKeys() {
         QTemporaryDir folder;
@@ -63,7 +50,7 @@ private slots:
                  harness.window->ProgramTitle() + "|Data Error!!\nPlease input correct data.");
 
         auto* rx = harness.Find<QLineEdit>("txtCRF");
-        TypeAndTab(harness, "txtCRF", "156.0125");
+        harness.TypeAndTab("txtCRF", "156.0125");
         QTRY_COMPARE(harness.LastShown(), QString("Rx frequency|Data Error!!"));
         QTRY_COMPARE(QApplication::focusWidget(), rx);
         QCOMPARE(rx->text(), QString("156.0125"));
@@ -71,13 +58,13 @@ private slots:
         QVERIFY(!harness.SelectNode("E6"));
         QCOMPARE(harness.shown, QStringList("Rx frequency|Data Error!!"));
         QCOMPARE(rx->text(), QString("156.0125"));
-        TypeAndTab(harness, "txtCRF", "156.025");
+        harness.TypeAndTab("txtCRF", "156.025");
         QCOMPARE(rx->text(), QString("156.0250"));
         QCOMPARE(QApplication::focusWidget()->objectName(), QString("txtCTF"));
-        TypeAndTab(harness, "txtCTF", "160.625");
-        TypeAndTab(harness, "txtCN_0", "P5");
-        TypeAndTab(harness, "txtCN_1", "A");
-        TypeAndTab(harness, "txtCTag", "HARBOUR_1");
+        harness.TypeAndTab("txtCTF", "160.625");
+        harness.TypeAndTab("txtCN_0", "P5");
+        harness.TypeAndTab("txtCN_1", "A");
+        harness.TypeAndTab("txtCTag", "HARBOUR_1");
         QVERIFY(harness.window->DataChanged());
 
         QVERIFY(harness.SelectNode("ExpChannel"));

@@ -11,6 +11,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QQueue>
 #include <QTest>
@@ -96,6 +97,26 @@ public:
     }
     // Selects the tree node with the key as a user would, page check included.
     bool SelectNode(const std::string& key) { return window->Editor()->SelectNode(key); }
+    // Goes into the field as a user does (a click, unless Tab took the focus there), which
+    // offers its whole text for overtyping, and types.
+    void Type(const QString& name, const QString& text) {
+        auto* field = Find<QLineEdit>(name);
+        if (QApplication::focusWidget() != field) {
+            QTest::mouseClick(field, Qt::LeftButton);
+        }
+        QVERIFY(QTest::qWaitFor([field] { return field->selectedText() == field->text(); }));
+        QTest::keyClicks(field, text);
+    }
+    // Types and leaves the field by Tab.
+    void TypeAndTab(const QString& name, const QString& text) {
+        Type(name, text);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCoreApplication::processEvents();
+    }
+    // The caption as the desktop shows it, with "*" while the data has changed.
+    QString Caption() const {
+        return window->windowTitle().replace("[*]", window->isWindowModified() ? "*" : "");
+    }
     // The last message box's "title|text", empty when none was shown.
     QString LastShown() const { return shown.isEmpty() ? QString() : shown.last(); }
 

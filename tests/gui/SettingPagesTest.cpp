@@ -195,12 +195,10 @@ private slots:
         QCOMPARE(harness_->Tree()->currentItem()->text(0), QString("Memory ID1[Enable]"));
         TypeInto(Find<QLineEdit>("txtGPosi"), "HARBOUR");
 
-        QVERIFY(harness_->SelectNode("SM2"));
+        QVERIFY(!harness_->SelectNode("SM2"));
         QCOMPARE(Settings().CHMMSID[0].TagName, std::string("HARBOUR"));
         QCOMPARE(harness_->LastShown(), QString("Individual Directory|Data Error!!"));
-        QVERIFY(!enable->isEnabled());
 
-        QVERIFY(harness_->SelectNode("SM1"));
         TypeInto(Find<QLineEdit>("txtGMMSI"), "366123456");
         QVERIFY(harness_->SelectNode("SM2"));
         QCOMPARE(Settings().CHMMSID[0].Mmsid, std::string("3661234560"));

@@ -7,6 +7,7 @@
 
 #include <QCheckBox>
 #include <QLabel>
+#include <QTemporaryDir>
 #include <QTreeWidgetItemIterator>
 #include <QtTest>
 
@@ -110,7 +111,10 @@ private slots:
         (void)EncodeImage(radioData, rig.harness.window->Model());
         MergeReadImage(radioData.MemoryImage, rig.radio.Memory);
         QVERIFY(rig.harness.SelectNode("Common"));
+        QTemporaryDir folder;
+        rig.harness.SaveAs(folder.filePath("boat.dat"));
         rig.harness.window->SetDataChanged(true);
+        rig.harness.answers << QMessageBox::No;
         const std::size_t backups = ListBackups(BackupsFolder(), "RV7700A").size();
 
         int closeAttempts = 0;
@@ -124,13 +128,17 @@ private slots:
         });
 
         QVERIFY(!stayedOpen && closeAttempts > 0);
-        QCOMPARE(rig.harness.shown, QStringList{"Read from Radio|Complete!!"});
-        QCOMPARE(rig.boxes.front().Icon, QMessageBox::Information);
+        QCOMPARE(rig.harness.shown.size(), 2);
+        QVERIFY(rig.harness.shown[0].endsWith("Do you want to save changes?"));
+        QCOMPARE(rig.harness.shown[1], QString("Read from Radio|Complete!!"));
+        QCOMPARE(rig.boxes.back().Icon, QMessageBox::Information);
         QCOMPARE(rig.fillAtBox, QList<int>{100});
         QVERIFY(rig.harness.data.Settings == radioData.Settings);
         QCOMPARE(TreeHas(rig.harness.Tree(), "ExpChannel"), exp);
         QCOMPARE(rig.harness.window->Editor()->CurrentKey(), std::string("General"));
-        QVERIFY(!rig.harness.window->DataChanged());
+        // The next Save asks for a name: the radio's data never goes over the old file.
+        QVERIFY(!rig.harness.window->DataChanged() &&
+                rig.harness.window->CurrentFileName().empty());
         const std::vector<std::string> kept = ListBackups(BackupsFolder(), "RV7700A");
         QCOMPARE(kept.size(), std::min(backups + 1, BackupsKeptPerModel));
         const Image& memory = rig.radio.Memory;

@@ -1,6 +1,7 @@
 #include "CliData.h"
 
 #include "files/ImageFile.h"
+#include "files/MissingSections.h"
 #include "files/SettingsFile.h"
 #include "files/TextCase.h"
 #include "model/ModelCatalogue.h"
@@ -10,6 +11,7 @@
 
 #include <QCoreApplication>
 #include <filesystem>
+#include <iostream>
 
 namespace tq58::cli {
 
@@ -54,15 +56,20 @@ std::optional<int> ModelOfImage(const Image& image) {
 }
 
 // A settings file is read over new data with the default image of the remembered
-// destination; the command line remembers nothing, so that is the program's default.
+// destination; the command line remembers nothing, so that is the program's default. A file
+// that lacks sections is read all the same, with a warning on stderr.
 Outcome LoadSettingsFile(const std::string& path, const ModelState& model,
                          const std::string& programFolder, RadioData& data) {
     const MemorySettingsStore store;
     RadioData loaded;
-    const Outcome outcome =
-        ReadSettingsFile(path, loaded, model, MakeDefaultImageLoader(programFolder, model, store));
+    std::vector<std::string> missing;
+    const Outcome outcome = ReadSettingsFile(
+        path, loaded, model, MakeDefaultImageLoader(programFolder, model, store), &missing);
     if (outcome.Ok) {
         data = std::move(loaded);
+        if (!missing.empty()) {
+            std::cerr << "warning: " << path << ": " << MissingSectionsWarning(missing) << "\n";
+        }
     }
     return outcome;
 }

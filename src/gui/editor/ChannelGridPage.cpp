@@ -1,6 +1,7 @@
 #include "gui/editor/ChannelGridPage.h"
 
 #include "editor/ChannelLists.h"
+#include "editor/ChannelPanelState.h"
 #include "gui/TextCodec.h"
 #include "gui/editor/EditorHost.h"
 #include "gui/editor/RecordGrid.h"
@@ -55,8 +56,8 @@ const std::vector<ChannelColumn> ExpColumns{
     {"CH", 800, [](ChannelRecord&, int number) { return std::to_string(number); }},
     {"ENABLE", 1000, [](ChannelRecord& c, int) { return FlagText(c.Enable, "[Enable]", ""); }},
     {"DISP", 800, [](ChannelRecord& c, int) { return ExpDisplayText(c); }},
-    {"RX[MHz]", 1000, [](ChannelRecord& c, int) { return ExpFreqText(c.Rxfreq); }},
-    {"TX[MHz]", 1000, [](ChannelRecord& c, int) { return ExpFreqText(c.Txfreq); }},
+    {"RX[MHz]", 1000, [](ChannelRecord& c, int) { return RxFreqShown(c, ChannelKind::Exp); }},
+    {"TX[MHz]", 1000, [](ChannelRecord& c, int) { return TxFreqShown(c, ChannelKind::Exp); }},
     {"LOW", 600, LowCell},
     {"UP", 600, UpCell},
     {"MEM", 600, ScanCell},

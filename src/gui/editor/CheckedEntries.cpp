@@ -52,8 +52,6 @@ bool CheckedEntries::CheckEntry(Entry& entry) {
     case EntryCheck::Shown:
         entry.field->setText(ToQt(entry.shown()));
         break;
-    case EntryCheck::Kept:
-        break;
     }
     entry.pending = false;
     return true;

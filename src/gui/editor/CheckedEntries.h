@@ -15,7 +15,6 @@ class EditorHost;
 // What checking a typed entry came to.
 enum class EntryCheck {
     Shown,   // taken (or a blank ignored): the field shows the record again
-    Kept,    // silently not stored: the field keeps the text until the page is filled again
     Refused, // the rule showed its message: the focus stays in the field
 };
 

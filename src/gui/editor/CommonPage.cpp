@@ -41,7 +41,8 @@ const std::array<CommonControl, 9> Controls{{
     {Nmea, "cmbCommonOffset", "Offset Time", ValueList::OffsetTime, nullptr, &S::OffsetTime},
     {Nmea, "cmbCommonMag", "Magnetic Variation", ValueList::MagneticVariation, nullptr,
      &S::MagneticVariation},
-    {Weather, "cmbCommonWeater", "Weather Alert", ValueList::WeatherAlert, nullptr, &S::WeatherAlert},
+    {Weather, "cmbCommonWeater", "Weather Alert", ValueList::WeatherAlert, nullptr,
+     &S::WeatherAlert},
     {Weather, "cmbCommonRotary", "Rotary Beep", ValueList::OffOn, &S::Rotary, nullptr},
 }};
 
@@ -115,6 +116,14 @@ CommonPage::CommonPage(EditorHost& host, const QString& objectName, QWidget* par
         rows[control.section]->addWidget(box, row, 2);
         if (control.dependsOnScan) {
             scanDependents_ << label << box;
+        }
+        if (control.flag == &S::DualWatch) {
+            auto* note = new QLabel(tr("kept in the file only; set it on the radio"));
+            note->setObjectName("lblCommonDualNote");
+            QFont italic = note->font();
+            italic.setItalic(true);
+            note->setFont(italic);
+            rows[control.section]->addWidget(note, row, 3);
         }
         std::function<void()> after;
         if (control.flag == &S::Scan) {

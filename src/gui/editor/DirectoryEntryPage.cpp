@@ -18,8 +18,6 @@
 
 namespace tq58 {
 
-namespace {} // namespace
-
 DirectoryEntryPage::DirectoryEntryPage(EditorHost& host, const QString& objectName, QWidget* parent)
     : Page(host, objectName, parent), bindings_(host, this), entries_(host, this),
       frame_(new QGroupBox), enable_(NewCheck("chkGEnable", tr("Enable"))),
@@ -89,6 +87,25 @@ void DirectoryEntryPage::Fill(const NodeRef& node) {
     ApplyState();
 }
 
+// A wrong MMSI stays in its field until it is mended, and an entry in use is left only with
+// its name and MMSI.
+bool DirectoryEntryPage::CanLeave() {
+    if (!entries_.CheckPending()) {
+        return false;
+    }
+    const DirectoryRecord& entry = Entry();
+    if (!entry.Enable || IsComplete(entry)) {
+        return true;
+    }
+    return Refuse(entry.TagName.empty() ? name_ : mmsi_);
+}
+
+bool DirectoryEntryPage::Refuse(QLineEdit* field) {
+    host_.Prompts().Show(DirectoryTitle(), tr("Data Error!!"), QMessageBox::Warning);
+    field->setFocus(Qt::OtherFocusReason);
+    return false;
+}
+
 void DirectoryEntryPage::ApplyState() {
     const EntryPanelState state =
         EntryPanelFor(DirectoryEntries(host_.Data().Settings, directory_), index_);
@@ -108,7 +125,8 @@ EntryCheck DirectoryEntryPage::EnterMmsi(const std::string& typed) {
     switch (tq58::EnterMmsi(DirectoryEntries(host_.Data().Settings, directory_), index_, typed,
                             directory_)) {
     case MmsiEntry::Refused:
-        return EntryCheck::Kept;
+        Refuse(mmsi_);
+        return EntryCheck::Refused;
     case MmsiEntry::Stored:
         return EntryCheck::Shown;
     case MmsiEntry::Cleared:

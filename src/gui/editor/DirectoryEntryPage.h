@@ -24,7 +24,7 @@ public:
     DirectoryEntryPage(EditorHost& host, const QString& objectName, QWidget* parent = nullptr);
 
     void Fill(const NodeRef& node) override;
-    bool CanLeave() override { return entries_.CheckPending(); }
+    bool CanLeave() override;
 
 private:
     DirectoryRecord& Entry() const;
@@ -33,6 +33,7 @@ private:
     EntryCheck EnterMmsi(const std::string& typed);
     void DeleteClicked(bool checked);
     bool ConfirmDelete();
+    bool Refuse(QLineEdit* field);
     void ShowAgain();
 
     Bindings bindings_;

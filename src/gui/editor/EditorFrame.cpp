@@ -8,6 +8,7 @@
 #include <QSignalBlocker>
 #include <QStackedWidget>
 #include <QStyle>
+#include <QTimer>
 #include <QTreeWidget>
 #include <algorithm>
 
@@ -147,7 +148,15 @@ void EditorFrame::OnCurrentItemChanged(QTreeWidgetItem* current, QTreeWidgetItem
         return;
     }
     if (!ValidateCurrentPage()) {
-        SelectItemQuietly(ItemFor(currentKey_) ? ItemFor(currentKey_) : previous);
+        QTreeWidgetItem* shown = ItemFor(currentKey_) ? ItemFor(currentKey_) : previous;
+        SelectItemQuietly(shown);
+        // A mouse click selects its node only after this handler: the shown page's node takes
+        // the highlight back once the click is done.
+        QTimer::singleShot(0, this, [this, shown] {
+            if (ItemFor(currentKey_) == shown) {
+                SelectItemQuietly(shown);
+            }
+        });
         return;
     }
     ShowPage(key.toStdString());

@@ -11,7 +11,6 @@
 #include "gui/editor/UsablePage.h"
 #include "gui/editor/WeatherPage.h"
 
-
 namespace tq58 {
 
 namespace {

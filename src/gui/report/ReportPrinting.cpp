@@ -9,6 +9,7 @@
 #include "report/PrintedReport.h"
 
 #include <QBuffer>
+#include <QFileInfo>
 #include <QLocale>
 #include <QPageSize>
 #include <QPainter>
@@ -118,10 +119,13 @@ void PreviewReport(MainWindow& window) {
 }
 
 void ExportReportPdf(MainWindow& window) {
-    const QString path =
-        window.Files().Ask({FileRequest::Mode::Save, QObject::tr("Export PDF"), {}, PdfFilter});
+    QString path =
+        window.Files().Ask({FileRequest::Mode::Save, QObject::tr("Export PDF"), {}, PdfFilter, {}});
     if (path.isEmpty()) {
         return;
+    }
+    if (QFileInfo(path).suffix().isEmpty()) {
+        path += ".pdf";
     }
     Outcome written;
     {

@@ -87,7 +87,7 @@ void ReportWindow::BuildReportText() {
 
 void ReportWindow::SaveAs() {
     const QString path =
-        window_.Files().Ask({FileRequest::Mode::Save, tr("Save As"), {}, TextFilter});
+        window_.Files().Ask({FileRequest::Mode::Save, tr("Save As"), {}, TextFilter, {}});
     if (path.isEmpty()) {
         return;
     }

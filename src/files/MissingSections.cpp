@@ -1,0 +1,78 @@
+#include "files/MissingSections.h"
+
+#include "files/SettingsFile.h"
+
+#include <cctype>
+#include <unordered_set>
+
+namespace tq58 {
+
+namespace {
+
+// A section name split into its stem and trailing number, -1 when it has none.
+struct NumberedName {
+    std::string Stem;
+    long Number = -1;
+};
+
+NumberedName Split(const std::string& name) {
+    std::size_t digits = name.size();
+    while (digits > 0 && std::isdigit(static_cast<unsigned char>(name[digits - 1]))) {
+        --digits;
+    }
+    if (digits == name.size() || name.size() - digits > 6) {
+        return {name};
+    }
+    return {name.substr(0, digits), std::stol(name.substr(digits))};
+}
+
+constexpr std::size_t RunsShown = 6;
+
+} // namespace
+
+std::vector<std::string> MissingSections(const DataSections& sections, const SettingsRecord& fresh,
+                                         const ModelState& model) {
+    std::unordered_set<std::string> present;
+    for (const DataSection& section : sections.All()) {
+        present.insert(section.Name);
+    }
+    std::vector<std::string> missing;
+    const DataSections saved = ParseDataText(SettingsFileText(fresh, model));
+    for (const DataSection& expected : saved.All()) {
+        if (!present.contains(expected.Name)) {
+            missing.push_back(expected.Name);
+        }
+    }
+    return missing;
+}
+
+std::string MissingSectionsWarning(const std::vector<std::string>& missing) {
+    std::vector<std::string> runs;
+    for (std::size_t i = 0; i < missing.size();) {
+        const NumberedName first = Split(missing[i]);
+        std::size_t last = i;
+        while (first.Number >= 0 && last + 1 < missing.size()) {
+            const NumberedName next = Split(missing[last + 1]);
+            if (next.Stem != first.Stem ||
+                next.Number != first.Number + static_cast<long>(last + 1 - i)) {
+                break;
+            }
+            ++last;
+        }
+        runs.push_back(last == i ? missing[i] : missing[i] + " to " + missing[last]);
+        i = last + 1;
+    }
+    std::string list;
+    for (std::size_t r = 0; r < runs.size() && r < RunsShown; ++r) {
+        list += (r ? ", " : "") + runs[r];
+    }
+    if (runs.size() > RunsShown) {
+        list += " and " + std::to_string(runs.size() - RunsShown) + " more";
+    }
+    const std::string count = std::to_string(missing.size());
+    return "This file is incomplete: " + count +
+           (missing.size() == 1 ? " section is" : " sections are") + " missing (" + list +
+           "). Their settings hold factory values; check them before you save or program.";
+}
+
+} // namespace tq58

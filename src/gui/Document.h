@@ -1,0 +1,50 @@
+#pragma once
+
+#include "program/DocumentState.h"
+#include "program/SettingsStore.h"
+
+#include <QObject>
+#include <QString>
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace tq58 {
+
+// The window's document: the current file, whether the data changed since it was made,
+// opened, read or saved, and the recent settings files. Every command that replaces the data
+// tells it so; the window follows its signals for the caption and the File menu.
+class Document : public QObject {
+    Q_OBJECT
+
+public:
+    explicit Document(SettingsStore& store, QObject* parent = nullptr);
+
+    QString FileName() const { return QString::fromStdString(state_.FileName()); }
+    bool IsSettingsFile() const { return state_.IsSettingsFile(); }
+    bool Changed() const { return state_.Changed(); }
+    void SetChanged(bool changed);
+
+    // New data took the old data's place; a settings file also heads the recent files.
+    void Replaced(const QString& fileName, bool settingsFile, bool changed = false);
+    void Saved(const QString& fileName);
+    // Asks before changed data is replaced: Yes runs save and goes on only when it succeeded.
+    bool MayDiscardChanges(const std::function<SaveAnswer()>& ask,
+                           const std::function<bool()>& save) const;
+
+    std::vector<std::string> RecentFiles() const;
+    void ForgetRecentFile(const std::string& path);
+
+signals:
+    void ChangedStateChanged(bool changed);
+    void FileNameChanged();
+    void RecentFilesChanged();
+
+private:
+    void Remember(const QString& fileName, bool settingsFile);
+
+    SettingsStore& store_;
+    DocumentState state_;
+};
+
+} // namespace tq58
