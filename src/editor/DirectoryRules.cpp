@@ -45,6 +45,15 @@ std::optional<std::string> StoredMmsi(const std::string& typed, int directory) {
     return nine + "0";
 }
 
+std::string MmsiLimits(int directory) {
+    const std::string digits = std::to_string(EnteredMmsiLength(directory)) + " digits";
+    return directory == GroupDirectory ? digits + " after the leading 0" : digits;
+}
+
+std::string MmsiRule(int directory) {
+    return (directory == GroupDirectory ? "Group MMSI: " : "MMSI: ") + MmsiLimits(directory);
+}
+
 std::string EnteredMmsi(const std::string& stored, int directory) {
     const bool grouped = directory == GroupDirectory && !stored.empty() && stored.front() == '0';
     return stored.substr(grouped ? 1 : 0, static_cast<std::size_t>(EnteredMmsiLength(directory)));
@@ -82,6 +91,12 @@ EntryPanelState EntryPanelFor(std::span<const DirectoryRecord> entries, int inde
     return {.EnableOpen = previousComplete,
             .DeleteChecked = true,
             .PreviousIncomplete = !previousComplete};
+}
+
+std::string PreviousEntryRule(int directory, int index) {
+    const char* name = directory == GroupDirectory ? "a group name" : "a station name";
+    return "No." + std::to_string(index + 1) + ": No." + std::to_string(index) + " needs " + name +
+           " and an MMSI first";
 }
 
 MmsiEntry EnterMmsi(std::span<DirectoryRecord> entries, int index, const std::string& typed,

@@ -136,7 +136,8 @@ private slots:
         auto* mmsi = Find<QLineEdit>("txtUserMMSI");
         TypeInto(mmsi, "36612345");
         Tab(mmsi);
-        QTRY_COMPARE(harness_->LastShown(), QString("User MMSI|Data Error!!"));
+        const QString refusal("User MMSI|Data Error!!\nUser MMSI: 9 digits");
+        QTRY_COMPARE(harness_->LastShown(), refusal);
         QTRY_COMPARE(QApplication::focusWidget(), mmsi);
         // A click on another node: the page check refuses once more, with one message.
         harness_->shown.clear();
@@ -146,7 +147,7 @@ private slots:
                           harness_->Tree()->visualItemRect(common).center());
         QTRY_COMPARE(QApplication::focusWidget(), mmsi);
         QCoreApplication::processEvents();
-        QCOMPARE(harness_->shown, QStringList{"User MMSI|Data Error!!"});
+        QCOMPARE(harness_->shown, QStringList{refusal});
         QCOMPARE(harness_->window->Editor()->CurrentKey(), std::string("DSC"));
 
         harness_->shown.clear();
@@ -197,7 +198,9 @@ private slots:
 
         QVERIFY(harness_->SelectNode("SM2"));
         QCOMPARE(Settings().CHMMSID[0].TagName, std::string("HARBOUR"));
-        QCOMPARE(harness_->LastShown(), QString("Individual Directory|Data Error!!"));
+        QCOMPARE(harness_->LastShown(),
+                 QString("Individual Directory|Data Error!!\n"
+                         "No.2: No.1 needs a station name and an MMSI first"));
         QVERIFY(!enable->isEnabled());
 
         QVERIFY(harness_->SelectNode("SM1"));

@@ -1,5 +1,6 @@
 #include "gui/editor/DirectoryEntryPage.h"
 
+#include "editor/ControlHints.h"
 #include "editor/DirectoryRules.h"
 #include "editor/FieldKeys.h"
 #include "gui/Messages.h"
@@ -84,6 +85,7 @@ void DirectoryEntryPage::Fill(const NodeRef& node) {
     name_->setAccessibleName(tagLabel_->text());
     group_->setVisible(groups);
     mmsi_->setMaxLength(EnteredMmsiLength(directory_));
+    mmsi_->setProperty(StatusHintProperty, ToQt(DirectoryMmsiHint(directory_)));
     bindings_.Fill();
     entries_.Fill();
     ApplyState();
@@ -100,7 +102,8 @@ void DirectoryEntryPage::ApplyState() {
         field->setEnabled(state.FieldsOpen);
     }
     if (state.PreviousIncomplete) {
-        host_.Prompts().Show(DirectoryTitle(), tr("Data Error!!"), QMessageBox::Warning);
+        host_.Prompts().ShowRefusal(DirectoryTitle(), tr("Data Error!!"),
+                                    PreviousEntryRule(directory_, index_));
     }
 }
 

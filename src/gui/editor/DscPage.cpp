@@ -147,7 +147,8 @@ QWidget* DscPage::BuildUserMmsi() {
         [this](const std::string& typed) {
             const auto accepted = AcceptedDigits(typed, UserMmsiLength);
             if (!accepted) {
-                host_.Prompts().Show(tr("User MMSI"), tr("Data Error!!"), QMessageBox::Warning);
+                host_.Prompts().ShowRefusal(tr("User MMSI"), tr("Data Error!!"),
+                                            DigitsRule("User MMSI", UserMmsiLength));
                 return EntryCheck::Refused;
             }
             host_.Data().Settings.DscBasicSetup.UserMmsi = *accepted;
