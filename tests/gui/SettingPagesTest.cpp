@@ -174,6 +174,21 @@ private slots:
         QVERIFY(Find<QComboBox>("cmbCommonDual")->isEnabled());
     }
 
+    // An image byte nobody wrote selects no item: the box says so until the user chooses one.
+    void valueOutsideItsListShowsNotSet() {
+        Settings().CommonSetup.MagneticVariation = 255;
+        Settings().CommonSetup.OffsetTime = 31;
+        QVERIFY(harness_->SelectNode("Common"));
+        for (const char* name : {"cmbCommonMag", "cmbCommonOffset"}) {
+            QCOMPARE(Find<QComboBox>(name)->currentIndex(), -1);
+            QCOMPARE(Find<QComboBox>(name)->placeholderText(), QString("(not set)"));
+        }
+        auto* magnetic = Find<QComboBox>("cmbCommonMag");
+        magnetic->setCurrentIndex(1);
+        QCOMPARE(Settings().CommonSetup.MagneticVariation, 1);
+        QCOMPARE(Settings().CommonSetup.OffsetTime, 31);
+    }
+
     void callSignMidGetsThreeDigits() {
         QVERIFY(harness_->SelectNode("ATIS"));
         auto* tabs = Find<QTabWidget>("tbsATIS");
