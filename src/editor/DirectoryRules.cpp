@@ -1,6 +1,7 @@
 #include "editor/DirectoryRules.h"
 
 #include "editor/SettingEntries.h"
+#include "model/FieldCodec.h"
 
 #include <algorithm>
 
@@ -45,6 +46,16 @@ std::optional<std::string> StoredMmsi(const std::string& typed, int directory) {
     return nine + "0";
 }
 
+std::optional<std::string> StoredMmsiFromShown(const std::string& shown, int directory) {
+    if (directory == GroupDirectory) {
+        const std::optional<std::string> nine = AcceptedDigits(shown, IndividualMmsiLength);
+        if (nine && !nine->empty() && nine->front() == '0') {
+            return StoredMmsi(nine->substr(1), directory);
+        }
+    }
+    return StoredMmsi(shown, directory);
+}
+
 std::string MmsiLimits(int directory) {
     const std::string digits = std::to_string(EnteredMmsiLength(directory)) + " digits";
     return directory == GroupDirectory ? digits + " after the leading 0" : digits;
@@ -60,7 +71,7 @@ std::string EnteredMmsi(const std::string& stored, int directory) {
 }
 
 std::string MmsiColumnText(const std::string& stored) {
-    std::string text = stored.substr(0, ColumnWidth);
+    std::string text = ShownMmsi(stored);
     text.resize(ColumnWidth, ' ');
     return text;
 }

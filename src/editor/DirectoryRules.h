@@ -22,6 +22,9 @@ int EnteredMmsiLength(int directory);
 // The stored form of an entered MMSI: the nine digits and "0", for a group "0", the eight
 // digits and "0"; empty for no MMSI. Absent when the text has the wrong length.
 std::optional<std::string> StoredMmsi(const std::string& typed, int directory);
+// The same from the nine digits a person reads (the list, the report, the CSV); a group's
+// MMSI may also be written without its leading 0, as the entry field takes it.
+std::optional<std::string> StoredMmsiFromShown(const std::string& shown, int directory);
 // The MMSI rule in words: "MMSI: 9 digits", "Group MMSI: 8 digits after the leading 0".
 std::string MmsiRule(int directory);
 // The limits alone: "9 digits", "8 digits after the leading 0".

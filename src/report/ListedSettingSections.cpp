@@ -1,3 +1,4 @@
+#include "model/FieldCodec.h"
 #include "model/ImageHeader.h"
 #include "report/ListedSettings.h"
 #include "report/ReportWords.h"
@@ -63,7 +64,7 @@ void ListDscBasic(SettingsListing& listing, const DscBasicSetupRecord& basic,
                   int mmsiEnteredCount) {
     listing.Section("DSC Setup (Basic Setup)");
     OnOffRow(listing, "Usable DSC CH Group", basic.DscChGroup, 4);
-    listing.Text("", "User MMSI", basic.UserMmsi);
+    listing.Text("", "User MMSI", ShownMmsi(basic.UserMmsi));
     listing.Number("", "Count", std::to_string(mmsiEnteredCount), mmsiEnteredCount);
     for (std::size_t i = 0; i < PosLabels.size(); ++i) {
         listing.OnOff("", PosLabels[i], basic.PosRequest[i]);

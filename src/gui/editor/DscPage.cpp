@@ -7,6 +7,7 @@
 #include "gui/TextCodec.h"
 #include "gui/editor/EditorHost.h"
 #include "gui/editor/PageWidgets.h"
+#include "model/FieldCodec.h"
 #include "model/ImageHeader.h"
 
 #include <QComboBox>
@@ -143,7 +144,7 @@ QWidget* DscPage::BuildUserMmsi() {
     count_->setFixedWidth(mmsi->width() / 3);
     AddRow(rows, tr("Count"), count_);
     entries_.Add(
-        mmsi, [this] { return host_.Data().Settings.DscBasicSetup.UserMmsi; },
+        mmsi, [this] { return ShownMmsi(host_.Data().Settings.DscBasicSetup.UserMmsi); },
         [this](const std::string& typed) {
             const auto accepted = AcceptedDigits(typed, UserMmsiLength);
             if (!accepted) {
