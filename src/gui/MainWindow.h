@@ -9,6 +9,7 @@
 #include "program/ModelSelection.h"
 #include "program/SettingsStore.h"
 #include "program/StartOptions.h"
+#include "report/PrintedReport.h"
 
 #include <QMainWindow>
 #include <QTimer>
@@ -71,6 +72,9 @@ public:
     EditorFrame* Editor() const { return editor_; }
     const MainMenus& Menus() const { return menus_; }
     std::string CurrentFileName() const { return currentFileName_; }
+    // Where the data came from, as a printed page names it: the file's name, "read from the
+    // radio" or "new data".
+    QString DataOrigin() const { return dataOrigin_; }
     // The pause that ends every file operation; tests shorten it.
     void SetFilePause(int milliseconds) { filePauseMs_ = milliseconds; }
 
@@ -139,6 +143,7 @@ private:
     DestinationMenu destinations_;
     std::string currentFileName_;
     bool currentFileIsSettings_ = false;
+    QString dataOrigin_ = NewDataOrigin;
     bool dataChanged_ = false;
     bool eventsSuspended_ = false;
     int filePauseMs_ = 500;

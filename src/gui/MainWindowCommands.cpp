@@ -210,6 +210,7 @@ void MainWindow::TransferRead() {
     }
     ShowNewData();
     SetCurrentFile({}, false);
+    dataOrigin_ = ReadFromRadioOrigin;
     dataChanged_ = false;
 }
 

@@ -69,8 +69,9 @@ void MainWindow::FileOpen() {
 
 bool MainWindow::OpenDataFile(const QString& path) {
     const Outcome outcome = RunFileOperation([&] {
-        return ReadSettingsFile(path.toStdString(), data_, model_,
-                         MakeDefaultImageLoader(programFolder_, model_, store_, &destinations_));
+        return ReadSettingsFile(
+            path.toStdString(), data_, model_,
+            MakeDefaultImageLoader(programFolder_, model_, store_, &destinations_));
     });
     if (outcome.Ok) {
         SetCurrentFile(path, true);
@@ -122,6 +123,7 @@ void MainWindow::ShowRecentFiles() {
 void MainWindow::SetCurrentFile(const QString& path, bool settingsText) {
     currentFileName_ = path.toStdString();
     currentFileIsSettings_ = settingsText;
+    dataOrigin_ = path.isEmpty() ? QString(NewDataOrigin) : QFileInfo(path).fileName();
     if (settingsText && !path.isEmpty()) {
         RememberRecentFile(store_, QFileInfo(path).absoluteFilePath().toStdString());
         ShowRecentFiles();
@@ -160,8 +162,13 @@ void MainWindow::LoadImageFile() {
 // A backup is an image as the radio gave it: it loads as an image file does, with the model
 // check, and the data then counts as changed, since it is in no settings file yet.
 void MainWindow::OpenBackup() {
-    if (ValidateCurrentPage() && !AskAndLoadImage(tr("Open Backup"), BackupsFolder()).isEmpty()) {
+    if (!ValidateCurrentPage()) {
+        return;
+    }
+    const QString backup = AskAndLoadImage(tr("Open Backup"), BackupsFolder());
+    if (!backup.isEmpty()) {
         SetCurrentFile({}, false);
+        dataOrigin_ = QFileInfo(backup).fileName();
         dataChanged_ = true;
     }
 }
