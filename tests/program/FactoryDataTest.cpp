@@ -80,12 +80,9 @@ TEST(FactoryData, EveryListSettingOfEveryDefaultImageIsAnItemOfItsList) {
                 EXPECT_TRUE(IsListed(list, value)) << name << " list " << static_cast<int>(list);
             }
             for (int group = GroupUsa; group <= GroupCanada; ++group) {
-                const auto choices = PriorityChoices(settings, group);
-                EXPECT_TRUE(std::any_of(choices.begin(), choices.end(),
-                                        [&](const ListItem& c) {
-                                            return c.Data ==
-                                                   settings.UsableChGroup[group].PriorityCh;
-                                        }))
+                const auto items = PriorityChoices(settings, group);
+                EXPECT_TRUE(std::ranges::count(items, settings.UsableChGroup[group].PriorityCh,
+                                               &ListItem::Data) == 1)
                     << name << " group " << group;
             }
         }
