@@ -69,9 +69,8 @@ void MainWindow::FileOpen() {
 
 bool MainWindow::OpenDataFile(const QString& path) {
     const Outcome outcome = RunFileOperation([&] {
-        return ReadSettingsFile(
-            path.toStdString(), data_, model_,
-            MakeDefaultImageLoader(programFolder_, model_, store_, &destinations_));
+        return ReadSettingsFile(path.toStdString(), data_, model_,
+                         MakeDefaultImageLoader(programFolder_, model_, store_, &destinations_));
     });
     if (outcome.Ok) {
         SetCurrentFile(path, true);
