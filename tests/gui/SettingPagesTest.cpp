@@ -3,6 +3,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QTabWidget>
 #include <QTableView>
@@ -230,6 +231,17 @@ private slots:
         grid->setFocus();
         QTest::keyClick(grid, Qt::Key_Return);
         QCOMPARE(harness_->window->Editor()->CurrentKey(), std::string("SM1"));
+    }
+
+    // A group MMSI takes eight digits, and the status bar's hint says so.
+    void groupMmsiHintSaysEightFigures() {
+        QVERIFY(harness_->SelectNode("SG1"));
+        QTest::mouseClick(Find<QCheckBox>("chkGEnable"), Qt::LeftButton);
+        auto* mmsi = Find<QLineEdit>("txtGMMSI");
+        mmsi->setFocus();
+        QTRY_COMPARE(Find<QLabel>("sbStatusBar_0")->text(),
+                     QString("Numeric Only. Indispensable 8 figures."));
+        QCOMPARE(mmsi->maxLength(), 8);
     }
 
     void weatherNameClosesWithItsEnableBox() {
