@@ -5,11 +5,20 @@
 namespace tq58 {
 
 bool ChannelPageCheckPasses(const ChannelRecord& channel, ChannelKind kind) {
+    return ChannelPageRule(channel, kind).empty();
+}
+
+std::string ChannelPageRule(const ChannelRecord& channel, ChannelKind kind) {
     if (kind != ChannelKind::Exp || !channel.Enable) {
-        return true;
+        return {};
     }
-    return channel.Rxfreq > 0 &&
-           channel.CHDisplayL.size() >= static_cast<std::size_t>(DisplayLeftLength);
+    if (channel.Rxfreq <= 0) {
+        return "Rx frequency: needed while CH Enable is checked";
+    }
+    if (channel.CHDisplayL.size() < static_cast<std::size_t>(DisplayLeftLength)) {
+        return "Channel display: " + std::to_string(DisplayLeftLength) + " characters";
+    }
+    return {};
 }
 
 bool ChannelControlOpens(const ChannelRecord& channel, ChannelKind kind, bool scramblerAvailable,

@@ -1,7 +1,12 @@
 #include "editor/ControlHints.h"
 
+#include "editor/DirectoryRules.h"
+#include "editor/FieldKeys.h"
+#include "editor/SettingEntries.h"
+
 #include <array>
 #include <string_view>
+#include <vector>
 
 namespace tq58 {
 
@@ -9,58 +14,63 @@ namespace {
 
 struct Hint {
     std::string_view control;
-    std::string_view text;
+    std::string text;
 };
 
 constexpr std::string_view CheckHint = "[Space]:An effective and invalid change.";
 constexpr std::string_view ComboHint = "[Up]/[Down]:Change of a Selection item.";
-constexpr std::string_view MmsiHint = "Numeric Only. Indispensable 9 figures.";
-constexpr std::string_view NameHint = "A maximum of 12 characters";
+
+// The hints of the length-limited fields say the limit the field itself keeps.
+std::string NameHint(int length, std::string_view end) {
+    return "A maximum of " + std::to_string(length) + " characters" + std::string(end);
+}
+
+std::string FiguresHint(int length) {
+    return "Numeric Only. Indispensable " + std::to_string(length) + " figures.";
+}
 
 // Exact names first: the two channel-display fields share a group but not a hint.
-// The radio's memory has no place for Dual Watch: only the settings file keeps it.
-constexpr std::string_view DualWatchHint =
-    "[Up]/[Down]:Change of a Selection item. Kept in the file only; set it on the radio.";
-
-constexpr std::array<Hint, 37> Hints{{
-    {"cmbCommonDual", DualWatchHint},
-    {"txtCN_0", "Indispensable 2 figures."},
-    {"txtCN_1", "Indispensable 1 figures."},
-    {"chkCEnable", CheckHint},
-    {"chkCDup", CheckHint},
-    {"chkCTXEnable", CheckHint},
-    {"chkCTXOnly", CheckHint},
-    {"chkCTXPower", CheckHint},
-    {"chkCScan", CheckHint},
-    {"chkEXP", CheckHint},
-    {"chkUsable", CheckHint},
-    {"chkGEnable", CheckHint},
-    {"chkGDelete", CheckHint},
-    {"chkUsableDscAutoPosRequest", CheckHint},
-    {"chkUsableDscAutoPosRequestRemote", CheckHint},
-    {"chkATISChGroup", CheckHint},
-    {"chkATISKiller", CheckHint},
-    {"chkDScan", CheckHint},
-    {"chkDEnable", "Select[x]Enable/[]Disable."},
-    {"cmbScramble", ComboHint},
-    {"cmbDscDisplay", ComboHint},
-    {"tvTreeView", "[Up]/[Down]/[Left]/[Right]:Change of a Selection item."},
-    {"MSFlexGrid1", "[Double click],[Enter]:Jump the Setting screen."},
-    {"MSFlexGrid2", "[Double click],[Enter]:Jump the Setting screen."},
-    {"cmdFclearLog", "A Click Inicializes the log"},
-    {"txtCRF", "Rx frequency"},
-    {"txtCTF", "Tx frequency"},
-    {"txtCTag", NameHint},
-    {"txtDTagName", NameHint},
-    {"txtGPosi", "A maximum of 10 characters."},
-    {"txtUsable", "max 4 charactors."},
-    {"txtGMMSI", MmsiHint},
-    {"txtUserMMSI", MmsiHint},
-    {"txtAutoPosMMSI", MmsiHint},
-    {"txtATIScode", "Numeric Only. Indispensable 10 figures."},
-    {"txtATISMid", "Numeric Only. Indispensable 3 figures."},
-    {"txtATISDisp", "Indispensable 3 figures."},
-}};
+const std::vector<Hint>& Hints() {
+    static const std::vector<Hint> hints{
+        {"txtCN_0", "Indispensable 2 figures."},
+        {"txtCN_1", "Indispensable 1 figures."},
+        {"chkCEnable", std::string(CheckHint)},
+        {"chkCDup", std::string(CheckHint)},
+        {"chkCTXEnable", std::string(CheckHint)},
+        {"chkCTXOnly", std::string(CheckHint)},
+        {"chkCTXPower", std::string(CheckHint)},
+        {"chkCScan", std::string(CheckHint)},
+        {"chkEXP", std::string(CheckHint)},
+        {"chkUsable", std::string(CheckHint)},
+        {"chkGEnable", std::string(CheckHint)},
+        {"chkGDelete", std::string(CheckHint)},
+        {"chkUsableDscAutoPosRequest", std::string(CheckHint)},
+        {"chkUsableDscAutoPosRequestRemote", std::string(CheckHint)},
+        {"chkATISChGroup", std::string(CheckHint)},
+        {"chkATISKiller", std::string(CheckHint)},
+        {"chkDScan", std::string(CheckHint)},
+        {"chkDEnable", "Select[x]Enable/[]Disable."},
+        {"cmbScramble", std::string(ComboHint)},
+        {"cmbDscDisplay", std::string(ComboHint)},
+        {"tvTreeView", "[Up]/[Down]/[Left]/[Right]:Change of a Selection item."},
+        {"MSFlexGrid1", "[Double click],[Enter]:Jump the Setting screen."},
+        {"MSFlexGrid2", "[Double click],[Enter]:Jump the Setting screen."},
+        {"cmdFclearLog", "A Click Inicializes the log"},
+        {"txtCRF", "Rx frequency"},
+        {"txtCTF", "Tx frequency"},
+        {"txtCTag", NameHint(ChannelNameLength, "")},
+        {"txtDTagName", NameHint(ChannelNameLength, "")},
+        {"txtGPosi", NameHint(DirectoryNameLength, ".")},
+        {"txtUsable", "max 4 charactors."},
+        {"txtGMMSI", FiguresHint(EnteredMmsiLength(IndividualDirectory))},
+        {"txtUserMMSI", FiguresHint(UserMmsiLength)},
+        {"txtAutoPosMMSI", FiguresHint(UserMmsiLength)},
+        {"txtATIScode", FiguresHint(AtisCodeLength)},
+        {"txtATISMid", FiguresHint(CallSignLength)},
+        {"txtATISDisp", "Indispensable 3 figures."},
+    };
+    return hints;
+}
 
 struct Context {
     std::string_view control;
@@ -116,12 +126,16 @@ bool IsSettingCombo(std::string_view group) {
 
 std::string StatusHintFor(const std::string& controlName) {
     const std::string_view group = GroupOf(controlName);
-    for (const Hint& hint : Hints) {
+    for (const Hint& hint : Hints()) {
         if (hint.control == controlName || hint.control == group) {
-            return std::string(hint.text);
+            return hint.text;
         }
     }
     return IsSettingCombo(group) ? std::string(ComboHint) : "";
+}
+
+std::string DirectoryMmsiHint(int directory) {
+    return FiguresHint(EnteredMmsiLength(directory));
 }
 
 int HelpContextFor(const std::string& controlName) {

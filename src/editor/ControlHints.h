@@ -10,6 +10,8 @@ namespace tq58 {
 // The one-line keyboard hint the status bar shows while the control has the focus; empty
 // for a control without one.
 std::string StatusHintFor(const std::string& controlName);
+// The directory entry's MMSI field (txtGMMSI) takes 9 digits for a station and 8 for a group.
+std::string DirectoryMmsiHint(int directory);
 
 // The help context of the control (F1); 0 for none.
 int HelpContextFor(const std::string& controlName);

@@ -99,13 +99,12 @@ private:
 
     std::string CheckMmsi() {
         const std::string cell = CellAt(row_, MmsiColumn);
-        if (cell == EnteredMmsi(entry_.Mmsid, directory_)) {
+        if (cell == ShownMmsi(entry_.Mmsid)) {
             return {};
         }
-        const std::optional<std::string> stored = StoredMmsi(cell, directory_);
+        const std::optional<std::string> stored = StoredMmsiFromShown(cell, directory_);
         if (!stored) {
-            return "MMSI " + Quoted(cell) + " is not " +
-                   std::to_string(EnteredMmsiLength(directory_)) + " digits";
+            return "MMSI " + Quoted(cell) + " is not " + MmsiLimits(directory_);
         }
         entry_.Mmsid = *stored;
         return {};
@@ -143,7 +142,7 @@ std::vector<std::vector<std::string>> DirectoryCsvRows(const SettingsRecord& set
     std::vector<std::vector<std::string>> rows{Headings(directory)};
     for (int k = 0; k < UsedCount(entries); ++k) {
         const DirectoryRecord& entry = entries[static_cast<std::size_t>(k)];
-        rows.push_back({std::to_string(k + 1), entry.TagName, EnteredMmsi(entry.Mmsid, directory)});
+        rows.push_back({std::to_string(k + 1), entry.TagName, ShownMmsi(entry.Mmsid)});
     }
     return rows;
 }

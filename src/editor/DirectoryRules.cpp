@@ -1,6 +1,7 @@
 #include "editor/DirectoryRules.h"
 
 #include "editor/SettingEntries.h"
+#include "model/FieldCodec.h"
 
 #include <algorithm>
 
@@ -45,13 +46,32 @@ std::optional<std::string> StoredMmsi(const std::string& typed, int directory) {
     return nine + "0";
 }
 
+std::optional<std::string> StoredMmsiFromShown(const std::string& shown, int directory) {
+    if (directory == GroupDirectory) {
+        const std::optional<std::string> nine = AcceptedDigits(shown, IndividualMmsiLength);
+        if (nine && !nine->empty() && nine->front() == '0') {
+            return StoredMmsi(nine->substr(1), directory);
+        }
+    }
+    return StoredMmsi(shown, directory);
+}
+
+std::string MmsiLimits(int directory) {
+    const std::string digits = std::to_string(EnteredMmsiLength(directory)) + " digits";
+    return directory == GroupDirectory ? digits + " after the leading 0" : digits;
+}
+
+std::string MmsiRule(int directory) {
+    return (directory == GroupDirectory ? "Group MMSI: " : "MMSI: ") + MmsiLimits(directory);
+}
+
 std::string EnteredMmsi(const std::string& stored, int directory) {
     const bool grouped = directory == GroupDirectory && !stored.empty() && stored.front() == '0';
     return stored.substr(grouped ? 1 : 0, static_cast<std::size_t>(EnteredMmsiLength(directory)));
 }
 
 std::string MmsiColumnText(const std::string& stored) {
-    std::string text = stored.substr(0, ColumnWidth);
+    std::string text = ShownMmsi(stored);
     text.resize(ColumnWidth, ' ');
     return text;
 }
@@ -82,6 +102,24 @@ EntryPanelState EntryPanelFor(std::span<const DirectoryRecord> entries, int inde
     return {.EnableOpen = previousComplete,
             .DeleteChecked = true,
             .PreviousIncomplete = !previousComplete};
+}
+
+namespace {
+
+const char* NameKind(int directory) {
+    return directory == GroupDirectory ? "a group name" : "a station name";
+}
+
+} // namespace
+
+std::string PreviousEntryRule(int directory, int index) {
+    return "No." + std::to_string(index + 1) + ": No." + std::to_string(index) + " needs " +
+           NameKind(directory) + " and an MMSI first";
+}
+
+std::string EntryInUseRule(int directory, int index) {
+    return "No." + std::to_string(index + 1) + ": an entry in use needs " + NameKind(directory) +
+           " and an MMSI";
 }
 
 MmsiEntry EnterMmsi(std::span<DirectoryRecord> entries, int index, const std::string& typed,

@@ -22,6 +22,13 @@ int EnteredMmsiLength(int directory);
 // The stored form of an entered MMSI: the nine digits and "0", for a group "0", the eight
 // digits and "0"; empty for no MMSI. Absent when the text has the wrong length.
 std::optional<std::string> StoredMmsi(const std::string& typed, int directory);
+// The same from the nine digits a person reads (the list, the report, the CSV); a group's
+// MMSI may also be written without its leading 0, as the entry field takes it.
+std::optional<std::string> StoredMmsiFromShown(const std::string& shown, int directory);
+// The MMSI rule in words: "MMSI: 9 digits", "Group MMSI: 8 digits after the leading 0".
+std::string MmsiRule(int directory);
+// The limits alone: "9 digits", "8 digits after the leading 0".
+std::string MmsiLimits(int directory);
 // What the entry field shows of a stored MMSI: the digits the user enters.
 std::string EnteredMmsi(const std::string& stored, int directory);
 // The directory list's MMSI column: the first nine characters, padded with blanks.
@@ -49,6 +56,10 @@ struct EntryPanelState {
     bool operator==(const EntryPanelState&) const = default;
 };
 EntryPanelState EntryPanelFor(std::span<const DirectoryRecord> entries, int index);
+// Why an entry cannot be opened yet: "No.3: No.2 needs a station name and an MMSI first".
+std::string PreviousEntryRule(int directory, int index);
+// Why an entry in use cannot be left: "No.2: an entry in use needs a station name and an MMSI".
+std::string EntryInUseRule(int directory, int index);
 
 enum class MmsiEntry {
     Refused, // wrong length: nothing stored

@@ -1,5 +1,6 @@
 #include "editor/FrequencyEntry.h"
 
+#include "model/ChannelText.h"
 #include "model/FieldCodec.h"
 
 #include <charconv>
@@ -12,6 +13,7 @@ constexpr double LowestMegahertz = 137;
 constexpr double HighestMegahertz = 174;
 constexpr long long RasterUnits = 250; // 25 kHz in 100 Hz units
 constexpr long long UnitsPerMegahertz = 10000;
+constexpr long long UnitsPerKilohertz = 10;
 
 // The number the text starts with, as far as it reads as one (digits with one point); 0 when
 // it starts with none.
@@ -40,6 +42,11 @@ std::optional<double> AcceptedFrequency(const std::string& text) {
         return std::nullopt;
     }
     return static_cast<double>(units) / UnitsPerMegahertz;
+}
+
+std::string FrequencyRule(const std::string& field) {
+    return field + ": " + ExpFreqText(LowestMegahertz) + " to " + ExpFreqText(HighestMegahertz) +
+           " MHz in " + std::to_string(RasterUnits / UnitsPerKilohertz) + " kHz steps";
 }
 
 } // namespace tq58

@@ -9,4 +9,8 @@ namespace tq58 {
 // the 25 kHz raster of the band the radio tunes; absent when the entry is refused.
 std::optional<double> AcceptedFrequency(const std::string& text);
 
+// The rule above in words, after the field's name: "Rx frequency: 137.0000 to 174.0000 MHz in
+// 25 kHz steps".
+std::string FrequencyRule(const std::string& field);
+
 } // namespace tq58

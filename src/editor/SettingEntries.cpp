@@ -33,6 +33,10 @@ std::optional<std::string> AcceptedDigits(const std::string& typed, int length) 
     return text;
 }
 
+std::string DigitsRule(const std::string& field, int length) {
+    return field + ": " + std::to_string(length) + " digits";
+}
+
 std::string StoredStatusName(const std::string& typed) {
     return TrimBlanks(typed).empty() ? std::string() : typed.substr(0, StatusNameLength);
 }

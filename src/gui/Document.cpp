@@ -1,6 +1,7 @@
 #include "gui/Document.h"
 
 #include "program/RecentFiles.h"
+#include "report/PrintedReport.h"
 
 #include <QFileInfo>
 
@@ -15,8 +16,12 @@ void Document::SetChanged(bool changed) {
     }
 }
 
-void Document::Replaced(const QString& fileName, bool settingsFile, bool changed) {
+void Document::Replaced(const QString& fileName, bool settingsFile, bool changed,
+                        const QString& origin) {
     const bool wasChanged = state_.Changed();
+    origin_ = !origin.isEmpty()    ? origin
+              : fileName.isEmpty() ? QString(NewDataOrigin)
+                                   : QFileInfo(fileName).fileName();
     state_.Replaced(fileName.toStdString(), settingsFile, changed);
     Remember(fileName, settingsFile);
     if (wasChanged != changed) {
@@ -27,6 +32,7 @@ void Document::Replaced(const QString& fileName, bool settingsFile, bool changed
 void Document::Saved(const QString& fileName) {
     const bool wasChanged = state_.Changed();
     state_.Saved(fileName.toStdString());
+    origin_ = QFileInfo(fileName).fileName();
     Remember(fileName, true);
     if (wasChanged) {
         emit ChangedStateChanged(false);

@@ -25,8 +25,12 @@ public:
     bool Changed() const { return state_.Changed(); }
     void SetChanged(bool changed);
 
-    // New data took the old data's place; a settings file also heads the recent files.
-    void Replaced(const QString& fileName, bool settingsFile, bool changed = false);
+    // New data took the old data's place; a settings file also heads the recent files. The
+    // origin names where data without a file came from (a read, a backup).
+    void Replaced(const QString& fileName, bool settingsFile, bool changed = false,
+                  const QString& origin = {});
+    // Where the data came from: the origin given, else the file's name, else "new data".
+    QString Origin() const { return origin_; }
     void Saved(const QString& fileName);
     // Asks before changed data is replaced: Yes runs save and goes on only when it succeeded.
     bool MayDiscardChanges(const std::function<SaveAnswer()>& ask,
@@ -45,6 +49,7 @@ private:
 
     SettingsStore& store_;
     DocumentState state_;
+    QString origin_;
 };
 
 } // namespace tq58

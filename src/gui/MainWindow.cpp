@@ -4,6 +4,7 @@
 #include "gui/BusyScope.h"
 #include "gui/debug/HexDumpView.h"
 #include "gui/editor/EditorFrame.h"
+#include "gui/editor/PageWidgets.h"
 #include "gui/help/HelpWindow.h"
 #include "platform/UserDataFolder.h"
 #include "program/ErrorLog.h"
@@ -192,9 +193,12 @@ void MainWindow::OnFocusChanged(QWidget* now) {
     if (!now || now->window() != this) {
         return;
     }
-    const std::string hint = StatusHintFor(now->objectName().toStdString());
-    if (!hint.empty()) {
-        ShowHint(QString::fromStdString(hint));
+    QString hint = now->property(StatusHintProperty).toString();
+    if (hint.isEmpty()) {
+        hint = QString::fromStdString(StatusHintFor(now->objectName().toStdString()));
+    }
+    if (!hint.isEmpty()) {
+        ShowHint(hint);
     }
     // A field that takes input offers its whole text for overtyping.
     if (auto* field = qobject_cast<QLineEdit*>(now); field && !field->isReadOnly()) {

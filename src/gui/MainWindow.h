@@ -10,6 +10,7 @@
 #include "program/ModelSelection.h"
 #include "program/SettingsStore.h"
 #include "program/StartOptions.h"
+#include "report/PrintedReport.h"
 
 #include <QMainWindow>
 #include <QTimer>
@@ -73,6 +74,9 @@ public:
     const MainMenus& Menus() const { return menus_; }
     std::string CurrentFileName() const { return document_.FileName().toStdString(); }
     const Document& CurrentDocument() const { return document_; }
+    // Where the data came from, as a printed page names it: the file's name, "read from the
+    // radio" or "new data".
+    QString DataOrigin() const { return document_.Origin(); }
     // The pause that ends every file operation; tests shorten it.
     void SetFilePause(int milliseconds) { filePauseMs_ = milliseconds; }
 

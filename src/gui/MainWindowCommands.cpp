@@ -16,6 +16,7 @@
 #include "model/ModelCatalogue.h"
 #include "model/NewData.h"
 #include "program/UserSettings.h"
+#include "report/PrintedReport.h"
 
 #include <QAction>
 #include <QMenu>
@@ -256,7 +257,7 @@ void MainWindow::TransferRead() {
         return;
     }
     ShowNewData();
-    document_.Replaced({}, false);
+    document_.Replaced({}, false, false, ReadFromRadioOrigin);
 }
 
 int MainWindow::PortNumber() const {

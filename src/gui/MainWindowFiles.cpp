@@ -163,9 +163,13 @@ void MainWindow::LoadImageFile() {
 // A backup is an image as the radio gave it: it loads as an image file does, with the model
 // check, and the data then counts as changed, since it is in no settings file yet.
 void MainWindow::OpenBackup() {
-    if (ValidateCurrentPage() && MayReplaceData() &&
-        !AskAndLoadImage(tr("Open Backup"), QString::fromStdString(BackupsFolder())).isEmpty()) {
-        document_.Replaced({}, false, true);
+    if (!ValidateCurrentPage() || !MayReplaceData()) {
+        return;
+    }
+    const QString backup =
+        AskAndLoadImage(tr("Open Backup"), QString::fromStdString(BackupsFolder()));
+    if (!backup.isEmpty()) {
+        document_.Replaced({}, false, true, QFileInfo(backup).fileName());
     }
 }
 

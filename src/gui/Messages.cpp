@@ -1,5 +1,7 @@
 #include "gui/Messages.h"
 
+#include "gui/TextCodec.h"
+
 namespace tq58 {
 
 QMessageBox::Icon BoxIcon(MessageIcon icon) {
@@ -47,6 +49,10 @@ void Messages::ShowFailure(const Outcome& outcome, const QString& title) {
     const QString boxTitle =
         outcome.MessageTitle.empty() ? title : QString::fromStdString(outcome.MessageTitle);
     Show(boxTitle, text, BoxIcon(outcome.Icon));
+}
+
+void Messages::ShowRefusal(const QString& title, const QString& message, const std::string& rule) {
+    Show(title, message + "\n" + ToQt(rule), QMessageBox::Warning);
 }
 
 } // namespace tq58

@@ -144,6 +144,11 @@ void WriteDigits(Image& image, int address, const std::string& text, bool isMmsi
     StoreBytes(image, address, bytes, 5);
 }
 
+std::string ShownMmsi(const std::string& stored) {
+    constexpr std::size_t MmsiDigits = 9;
+    return stored.substr(0, MmsiDigits);
+}
+
 long long FrequencyUnits(double megahertz) {
     return std::llround(megahertz * 10000.0);
 }

@@ -28,6 +28,9 @@ void WriteCallSignText(Image& image, int address, const std::string& text);
 std::string ReadDigits(const Image& image, int address);
 // An MMSI always gets 0 as its tenth nibble; an ATIS code keeps all ten digits.
 void WriteDigits(Image& image, int address, const std::string& text, bool isMmsi);
+// The nine digits a person reads of a stored MMSI, wherever it is shown; the tenth, always 0
+// in the image, stays in the files and the image only.
+std::string ShownMmsi(const std::string& stored);
 
 // EXP frequencies: three BCD bytes holding MHz - 100 as "00.0000"; 0 means no frequency.
 double ReadFrequency(const Image& image, int address);

@@ -1,3 +1,4 @@
+#include "model/FieldCodec.h"
 #include "model/ImageHeader.h"
 #include "report/ListedSettings.h"
 #include "report/ReportWords.h"
@@ -36,19 +37,19 @@ void ListUsableGroups(SettingsListing& listing, const SettingsRecord& settings) 
 
 void ListCommon(SettingsListing& listing, const CommonSetupRecord& common) {
     listing.Section("Common Setup");
-    listing.Number("Starting TX Mode", "TX Po Display", TxPoText(common.TxPoDisplay),
-                   common.TxPoDisplay);
+    listing.Listed("Starting TX Mode", "TX Po Display", ValueList::TxPoDisplay,
+                   TxPoText(common.TxPoDisplay), common.TxPoDisplay);
     listing.OnOff("Scanning Function", "SCAN", common.Scan);
-    listing.Number("Scanning Function", "Resume Time", ResumeText(common.ResumeTime),
-                   common.ResumeTime);
+    listing.Listed("Scanning Function", "Resume Time", ValueList::ResumeTime,
+                   ResumeText(common.ResumeTime), common.ResumeTime);
     listing.OnOff("Scanning Function", "PTT SCAN Clear", common.PttScanClear);
     listing.OnOff("Scanning Function", "Dual Watch", common.DualWatch);
-    listing.Number("NMEA Data Input", "Offset Time", OffsetText(common.OffsetTime),
-                   common.OffsetTime);
-    listing.Number("NMEA Data Input", "Magnetic Variation", MagText(common.MagneticVariation),
-                   common.MagneticVariation);
-    listing.Number("Weather CH Function", "Weather Alert", WeatherText(common.WeatherAlert),
-                   common.WeatherAlert);
+    listing.Listed("NMEA Data Input", "Offset Time", ValueList::OffsetTime,
+                   OffsetText(common.OffsetTime), common.OffsetTime);
+    listing.Listed("NMEA Data Input", "Magnetic Variation", ValueList::MagneticVariation,
+                   MagText(common.MagneticVariation), common.MagneticVariation);
+    listing.Listed("Weather CH Function", "Weather Alert", ValueList::WeatherAlert,
+                   WeatherText(common.WeatherAlert), common.WeatherAlert);
     listing.OnOff("Weather CH Function", "Rotary Beep", common.Rotary);
 }
 
@@ -63,7 +64,7 @@ void ListDscBasic(SettingsListing& listing, const DscBasicSetupRecord& basic,
                   int mmsiEnteredCount) {
     listing.Section("DSC Setup (Basic Setup)");
     OnOffRow(listing, "Usable DSC CH Group", basic.DscChGroup, 4);
-    listing.Text("", "User MMSI", basic.UserMmsi);
+    listing.Text("", "User MMSI", ShownMmsi(basic.UserMmsi));
     listing.Number("", "Count", std::to_string(mmsiEnteredCount), mmsiEnteredCount);
     for (std::size_t i = 0; i < PosLabels.size(); ++i) {
         listing.OnOff("", PosLabels[i], basic.PosRequest[i]);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/RadioData.h"
+#include "model/ValueLists.h"
 
 #include <string>
 #include <vector>
@@ -38,6 +39,9 @@ public:
     void TableFlag(const std::string& entry, const std::string& field, bool value,
                    const std::string& blank);
     void Number(const std::string& entry, const std::string& field, std::string words, long value);
+    // A setting chosen from a list: a value outside the list reads "(not set)".
+    void Listed(const std::string& entry, const std::string& field, ValueList list,
+                std::string words, int value);
     // A name or number text; an empty one reads as dashes.
     void Text(const std::string& entry, const std::string& field, const std::string& text);
 

@@ -9,8 +9,6 @@ namespace tq58 {
 
 namespace {
 
-constexpr std::size_t MmsiDigitsShown = 9;
-
 // An entry beyond the end of a short list compares as an empty one.
 template <typename List> auto ElementOr(const List& list, std::size_t index) {
     using Element = typename List::value_type;
@@ -65,10 +63,7 @@ void ListDirectory(SettingsListing& listing, const std::string& heading,
     for (std::size_t k = 0; k < N; ++k) {
         const std::string entry = "No." + std::to_string(k + 1);
         listing.Text(entry, nameHeading, list[k].TagName);
-        // The report shows nine digits of the stored ten.
-        const std::string& mmsi = list[k].Mmsid;
-        listing.Add(entry, "MMSI", mmsi.empty() ? "----" : mmsi.substr(0, MmsiDigitsShown),
-                    mmsi);
+        listing.Text(entry, "MMSI", ShownMmsi(list[k].Mmsid));
     }
 }
 

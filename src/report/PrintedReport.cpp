@@ -131,7 +131,30 @@ void PrintSection(PageWriter& writer, const ReportSection& section, const ModelS
     }
 }
 
+// The footer's three parts stand at fixed places, inside the narrowest paper (Letter).
+constexpr double FooterDateMillimetres = 95;
+constexpr double FooterPageMillimetres = 165;
+// A longer origin keeps its end, where a file's name is.
+constexpr std::size_t FooterOriginLength = 44;
+
+std::string FooterOrigin(const std::string& origin) {
+    if (origin.size() <= FooterOriginLength) {
+        return origin;
+    }
+    return "..." + origin.substr(origin.size() - (FooterOriginLength - 3));
+}
+
 } // namespace
+
+void AddPageFooters(std::vector<PrintedPage>& pages, const PrintContext& context) {
+    const std::string count = std::to_string(pages.size());
+    for (std::size_t i = 0; i < pages.size(); ++i) {
+        pages[i].Footer = PrintedLine{
+            {ItemAt(0, FooterOrigin(context.Origin)),
+             ItemAt(FooterDateMillimetres, context.PrintedAt),
+             ItemAt(FooterPageMillimetres, "page " + std::to_string(i + 1) + " of " + count)}};
+    }
+}
 
 std::vector<PrintedPage> BuildPrintedReport(RadioData& data, const ModelState& model,
                                             int linesPerPage) {

@@ -1,3 +1,4 @@
+#include "model/FieldCodec.h"
 #include "model/ImageHeader.h"
 #include "report/ReportLines.h"
 #include "report/ReportSections.h"
@@ -104,7 +105,8 @@ ReportSection CommonSection(const CommonSetupRecord& common) {
 }
 
 ReportLine UserMmsiLine(const std::string& userMmsi, int mmsiEnteredCount) {
-    ReportLine line = LabelledReportLine("User MMSI:", LabelWidth, {userMmsi}, MmsiWidth);
+    ReportLine line =
+        LabelledReportLine("User MMSI:", LabelWidth, {ShownMmsi(userMmsi)}, MmsiWidth);
     line.Cells.push_back(ColumnCell("----- Count : " + std::to_string(mmsiEnteredCount), 0));
     return line;
 }

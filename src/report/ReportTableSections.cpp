@@ -1,4 +1,5 @@
 #include "model/ChannelText.h"
+#include "model/FieldCodec.h"
 #include "report/ReportLines.h"
 #include "report/ReportSections.h"
 #include "report/ReportWords.h"
@@ -157,7 +158,7 @@ ReportSection DirectorySection(const std::string& heading, const std::string& pr
         const DirectoryRecord& entry = list[k - 1];
         section.Lines.push_back(
             RowLine(columns, {std::to_string(k), NameOrDashes(entry.TagName, NameWidth),
-                              NameOrDashes(entry.Mmsid, MmsiWidth)}));
+                              NameOrDashes(ShownMmsi(entry.Mmsid), MmsiWidth)}));
     }
     return section;
 }

@@ -47,6 +47,11 @@ void SettingsListing::Number(const std::string& entry, const std::string& field,
     Add(entry, field, std::move(words), std::to_string(value));
 }
 
+void SettingsListing::Listed(const std::string& entry, const std::string& field, ValueList list,
+                             std::string words, int value) {
+    Number(entry, field, IsListed(list, value) ? std::move(words) : NotSetText, value);
+}
+
 void SettingsListing::Text(const std::string& entry, const std::string& field,
                            const std::string& text) {
     Add(entry, field, text.empty() ? NoText : text, "\"" + text + "\"");

@@ -17,7 +17,7 @@ TEST(ControlHints, IndexedControlsShareTheirGroupsHintAndContext) {
         {"cmbCommonResume", "[Up]/[Down]:Change of a Selection item.", 0},
         {"cmbUsableDscBeepOut_7", "[Up]/[Down]:Change of a Selection item.", 0},
         {"cmbScramble", "[Up]/[Down]:Change of a Selection item.", 1064},
-        {"txtDTagName_3", "A maximum of 12 characters", 1034},
+        {"txtDTagName_3", "A maximum of 16 characters", 1034},
         {"chkUsable_x", "", 0},
         {"lblWX_1", "", 0},
     };

@@ -71,6 +71,9 @@ TEST(CsvExchange, ExportedCellsFollowTheModel) {
                   .find("\r\n1,On,07A,161.6,156.025,Off,Off,On,2,\"WORK, BOAT\"\r\n"),
               std::string::npos);
     EXPECT_EQ(ExportCsv(edited, Rv7200A(), CsvList::Usa).find("Scrambler"), std::string::npos);
+    // A group MMSI as the list and the report show it, with its leading 0.
+    EXPECT_NE(ExportCsv(edited, Rv7700A(), CsvList::Group).find("\r\n1,FLEET,036612345\r\n"),
+              std::string::npos);
 }
 
 TEST(CsvExchange, ImportTakesPartialListsAndFreesEntriesBeyondTheFile) {
@@ -88,6 +91,10 @@ TEST(CsvExchange, ImportTakesPartialListsAndFreesEntriesBeyondTheFile) {
     ASSERT_TRUE(ImportCsv(settings, model, "Memory ID,Station Name,MMSI\n1,,211000000\n").Ok);
     EXPECT_EQ(settings.CHMMSID[0], (DirectoryRecord{true, "HOME", "2110000000"}));
     EXPECT_EQ(settings.CHMMSID[1], DirectoryRecord{});
+    for (const std::string mmsi : {"036612346", "36612346"}) {
+        ASSERT_TRUE(ImportCsv(settings, model, "Group ID,Group Name,MMSI\n1,FLEET," + mmsi).Ok);
+        EXPECT_EQ(settings.CHGRPID[0].Mmsid, "0366123460") << mmsi;
+    }
 }
 
 TEST(CsvExchange, EachRefusalNamesItsLineAndReasonAndChangesNothing) {
@@ -110,7 +117,8 @@ TEST(CsvExchange, EachRefusalNamesItsLineAndReasonAndChangesNothing) {
         {"USA CH,Tx Enable\n70,On\n", "Tx Enable cannot be changed on this channel"},
         {"USA CH,Scrambler\n16,1\n", "Scrambler cannot be changed on this channel"},
         {"Memory ID,Station Name,MMSI\n1,HOME,36612345\n", "MMSI \"36612345\" is not 9 digits"},
-        {"Group ID,Group Name,MMSI\n1,FLEET,366123456\n", "MMSI \"366123456\" is not 8 digits"},
+        {"Group ID,Group Name,MMSI\n1,FLEET,366123456\n",
+         "MMSI \"366123456\" is not 8 digits after the leading 0"},
         {"Memory ID,Station Name,MMSI\n1,ABCDEFGHIJKL,366123456\n", "longer than 11 characters"},
         {"Memory ID,Station Name,MMSI\n1,A,211000000\n3,B,211000001\n",
          "line 3: Memory ID \"3\": entries are numbered 1, 2, 3 ... in order without gaps"},

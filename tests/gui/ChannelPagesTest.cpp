@@ -46,17 +46,20 @@ private slots:
             harness.Tree()->findItems("EXP5[Enable]", Qt::MatchExactly | Qt::MatchRecursive).size(),
             1);
         QVERIFY(!harness.SelectNode("ExpChannel"));
-        QCOMPARE(harness.LastShown(),
-                 harness.window->ProgramTitle() + "|Data Error!!\nPlease input correct data.");
+        QCOMPARE(harness.LastShown(), harness.window->ProgramTitle() +
+                                          "|Data Error!!\nPlease input correct data.\n"
+                                          "Rx frequency: needed while CH Enable is checked");
 
         auto* rx = harness.Find<QLineEdit>("txtCRF");
         harness.TypeAndTab("txtCRF", "156.0125");
-        QTRY_COMPARE(harness.LastShown(), QString("Rx frequency|Data Error!!"));
+        const QString refusal("Rx frequency|Data Error!!\n"
+                              "Rx frequency: 137.0000 to 174.0000 MHz in 25 kHz steps");
+        QTRY_COMPARE(harness.LastShown(), refusal);
         QTRY_COMPARE(QApplication::focusWidget(), rx);
         QCOMPARE(rx->text(), QString("156.0125"));
         harness.shown.clear();
         QVERIFY(!harness.SelectNode("E6"));
-        QCOMPARE(harness.shown, QStringList("Rx frequency|Data Error!!"));
+        QCOMPARE(harness.shown, QStringList(refusal));
         QCOMPARE(rx->text(), QString("156.0125"));
         harness.TypeAndTab("txtCRF", "156.025");
         QCOMPARE(rx->text(), QString("156.0250"));

@@ -1,5 +1,6 @@
 #include "MainWindowHarness.h"
 
+#include <QDateTime>
 #include <QPlainTextEdit>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -64,23 +65,32 @@ private slots:
     }
 
     // Sections 1 to 7 fill the first two A4 pages; each table starts a page of its own, and
-    // only the 80 entries of the individual directory need a second one.
-    void pdfHoldsEveryPageWithItsHeader() {
+    // only the 80 entries of the individual directory need a second one. Every page ends with
+    // the file's name, the time of the export and its number.
+    void pdfHoldsEveryPageWithItsHeaderAndFooter() {
         MainWindowHarness harness;
         QVERIFY(harness.Start("2"));
+        harness.SaveAs(folder_.filePath("boat.dat"));
         const QString pdf = folder_.filePath("report.pdf");
         harness.fileAnswers << pdf;
 
+        const QString before = QDateTime::currentDateTime().toString("yyyy-MM-dd HH:mm");
         harness.window->Menus().FileExportPdf->trigger();
+        const QString after = QDateTime::currentDateTime().toString("yyyy-MM-dd HH:mm");
 
         QStringList pages =
             QString::fromLatin1(Output("pdftotext", {"-layout", pdf, "-"})).split('\f');
         pages.removeLast();
         QCOMPARE(pages.size(), 10);
         QStringList tables;
-        for (const QString& page : pages) {
+        for (int i = 0; i < pages.size(); ++i) {
+            const QString& page = pages[i];
             QCOMPARE(page.section('\n', 0, 0).trimmed(), QString("RV7700A Quayline"));
             tables << page.section('\n', 1, 3).simplified();
+            const QString footer = page.trimmed().section('\n', -1).simplified();
+            QVERIFY2(footer == QString("boat.dat %1 page %2 of 10").arg(before).arg(i + 1) ||
+                         footer == QString("boat.dat %1 page %2 of 10").arg(after).arg(i + 1),
+                     qPrintable(footer));
         }
         QVERIFY(pages.front().contains("##### Usable CH Group Setup #####"));
         for (const char* table : {"USA", "International", "Canada", "WX", "EXP"}) {

@@ -3,6 +3,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QTabWidget>
 #include <QTableView>
@@ -136,7 +137,8 @@ private slots:
         auto* mmsi = Find<QLineEdit>("txtUserMMSI");
         TypeInto(mmsi, "36612345");
         Tab(mmsi);
-        QTRY_COMPARE(harness_->LastShown(), QString("User MMSI|Data Error!!"));
+        const QString refusal("User MMSI|Data Error!!\nUser MMSI: 9 digits");
+        QTRY_COMPARE(harness_->LastShown(), refusal);
         QTRY_COMPARE(QApplication::focusWidget(), mmsi);
         // A click on another node: the page check refuses once more, with one message.
         harness_->shown.clear();
@@ -146,7 +148,7 @@ private slots:
                           harness_->Tree()->visualItemRect(common).center());
         QTRY_COMPARE(QApplication::focusWidget(), mmsi);
         QCoreApplication::processEvents();
-        QCOMPARE(harness_->shown, QStringList{"User MMSI|Data Error!!"});
+        QCOMPARE(harness_->shown, QStringList{refusal});
         QCOMPARE(harness_->window->Editor()->CurrentKey(), std::string("DSC"));
 
         harness_->shown.clear();
@@ -173,6 +175,21 @@ private slots:
         QVERIFY(Find<QComboBox>("cmbCommonDual")->isEnabled());
     }
 
+    // An image byte nobody wrote selects no item: the box says so until the user chooses one.
+    void valueOutsideItsListShowsNotSet() {
+        Settings().CommonSetup.MagneticVariation = 255;
+        Settings().CommonSetup.OffsetTime = 31;
+        QVERIFY(harness_->SelectNode("Common"));
+        for (const char* name : {"cmbCommonMag", "cmbCommonOffset"}) {
+            QCOMPARE(Find<QComboBox>(name)->currentIndex(), -1);
+            QCOMPARE(Find<QComboBox>(name)->placeholderText(), QString("(not set)"));
+        }
+        auto* magnetic = Find<QComboBox>("cmbCommonMag");
+        magnetic->setCurrentIndex(1);
+        QCOMPARE(Settings().CommonSetup.MagneticVariation, 1);
+        QCOMPARE(Settings().CommonSetup.OffsetTime, 31);
+    }
+
     void callSignMidGetsThreeDigits() {
         QVERIFY(harness_->SelectNode("ATIS"));
         auto* tabs = Find<QTabWidget>("tbsATIS");
@@ -197,7 +214,9 @@ private slots:
 
         QVERIFY(!harness_->SelectNode("SM2"));
         QCOMPARE(Settings().CHMMSID[0].TagName, std::string("HARBOUR"));
-        QCOMPARE(harness_->LastShown(), QString("Individual Directory|Data Error!!"));
+        QCOMPARE(harness_->LastShown(),
+                 QString("Individual Directory|Data Error!!\n"
+                         "No.1: an entry in use needs a station name and an MMSI"));
 
         TypeInto(Find<QLineEdit>("txtGMMSI"), "366123456");
         QVERIFY(harness_->SelectNode("SM2"));
@@ -210,6 +229,17 @@ private slots:
         grid->setFocus();
         QTest::keyClick(grid, Qt::Key_Return);
         QCOMPARE(harness_->window->Editor()->CurrentKey(), std::string("SM1"));
+    }
+
+    // A group MMSI takes eight digits, and the status bar's hint says so.
+    void groupMmsiHintSaysEightFigures() {
+        QVERIFY(harness_->SelectNode("SG1"));
+        QTest::mouseClick(Find<QCheckBox>("chkGEnable"), Qt::LeftButton);
+        auto* mmsi = Find<QLineEdit>("txtGMMSI");
+        mmsi->setFocus();
+        QTRY_COMPARE(Find<QLabel>("sbStatusBar_0")->text(),
+                     QString("Numeric Only. Indispensable 8 figures."));
+        QCOMPARE(mmsi->maxLength(), 8);
     }
 
     void weatherNameClosesWithItsEnableBox() {

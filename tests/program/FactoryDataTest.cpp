@@ -1,11 +1,13 @@
 // Checks the program folder that the build fills, where the tests run: "global.ini" and the
 // factory default images.
 
+#include "editor/SettingLists.h"
 #include "files/ImageFile.h"
 #include "program/Destinations.h"
 #include "program/ModelSelection.h"
 #include "support/TestModels.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <gtest/gtest.h>
 
@@ -57,6 +59,33 @@ TEST(FactoryData, EveryDefaultImageLoadsForItsModelStartsInItsGroupAndMayTransmi
         }
         EXPECT_EQ(ListDestinationNames(ProgramFolder, model.ModelType).size(),
                   model.ModelType == 2 ? 6u : 3u);
+    }
+}
+
+// A fresh configuration shows a choice in every combo box: no setting outside its list.
+TEST(FactoryData, EveryListSettingOfEveryDefaultImageIsAnItemOfItsList) {
+    for (const ModelState& model : {Rv7200A(), Rv7700A(), Rv7700AM()}) {
+        const std::string suffix = model.ModelType == 11 ? "-M" : "";
+        for (const std::string destination : {"USA", "INTL", "CAN"}) {
+            const std::string name = destination + suffix;
+            const SettingsRecord settings = LoadDestination(model, name).Settings;
+            const CommonSetupRecord& common = settings.CommonSetup;
+            const std::pair<ValueList, int> listed[] = {
+                {ValueList::TxPoDisplay, common.TxPoDisplay},
+                {ValueList::ResumeTime, common.ResumeTime},
+                {ValueList::OffsetTime, common.OffsetTime},
+                {ValueList::MagneticVariation, common.MagneticVariation},
+                {ValueList::WeatherAlert, common.WeatherAlert}};
+            for (const auto& [list, value] : listed) {
+                EXPECT_TRUE(IsListed(list, value)) << name << " list " << static_cast<int>(list);
+            }
+            for (int group = GroupUsa; group <= GroupCanada; ++group) {
+                const auto items = PriorityChoices(settings, group);
+                EXPECT_TRUE(std::ranges::count(items, settings.UsableChGroup[group].PriorityCh,
+                                               &ListItem::Data) == 1)
+                    << name << " group " << group;
+            }
+        }
     }
 }
 

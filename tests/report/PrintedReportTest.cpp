@@ -155,5 +155,24 @@ TEST_F(PrintedReportTest, PagesTooSmallForMoreThanOneLineStillPrintEveryLine) {
     EXPECT_EQ(oneLinePages, unbroken);
 }
 
+// Every page names where the data came from, when it was printed and which page of how many
+// it is; a long origin keeps its end, where the file's name is.
+TEST_F(PrintedReportTest, EveryPageHasItsFooterAndTheUserMmsiItsNineDigits) {
+    data.Settings.DscBasicSetup.UserMmsi = "3669990010";
+    std::vector<PrintedPage> pages = Print(70);
+    AddPageFooters(pages, {"boat.dat", "2026-12-06 22:40"});
+    ASSERT_EQ(pages.size(), 10u);
+    for (std::size_t i = 0; i < pages.size(); ++i) {
+        EXPECT_EQ(TextsOf(pages[i].Footer), (Texts{"boat.dat", "2026-12-06 22:40",
+                                                   "page " + std::to_string(i + 1) + " of 10"}));
+    }
+    EXPECT_EQ(PositionsOf(pages[0].Footer), (Millimetres{0, 95, 165}));
+    const PrintedLine& mmsi = pages[0].Lines[FindLine(pages[0], "User MMSI:")];
+    EXPECT_EQ(TextsOf(mmsi), (Texts{"User MMSI:", "366999001", "----- Count : 0"}));
+
+    AddPageFooters(pages, {"/home/skipper/" + std::string(40, 'x') + "/boat.dat", ""});
+    EXPECT_EQ(pages[9].Footer.Items.front().Text, "..." + std::string(32, 'x') + "/boat.dat");
+}
+
 } // namespace
 } // namespace tq58

@@ -75,7 +75,7 @@ TEST_F(ReportTextTest, SettingSectionsShowEditedValues) {
     CommonSetupRecord& common = data.Settings.CommonSetup;
     common = {1, true, 3, true, false, 0, 1, 3, true};
     auto& basic = data.Settings.DscBasicSetup;
-    basic.UserMmsi = "366123456";
+    basic.UserMmsi = "3661234560"; // as read from a radio: the report shows the nine digits
     basic.PosRequestTX[3] = true;
     basic.DscChGroup[1] = false;
     data.MemoryImage[0x0195] = 1; // the MMSI-entered count comes from the image

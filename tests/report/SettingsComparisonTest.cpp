@@ -53,6 +53,37 @@ TEST_F(SettingsComparisonTest, StoredValueShowsWhereTheWordsAgree) {
     EXPECT_EQ(differences[2].ValueA, "156.0600 (1560610)");
 }
 
+// New data leaves Magnetic Variation and Weather Alert at 255, outside their lists.
+TEST_F(SettingsComparisonTest, ValuesOutsideTheirListsReadNotSet) {
+    ASSERT_EQ(a.Settings.CommonSetup.MagneticVariation, 255);
+    b.Settings.CommonSetup.MagneticVariation = 1;
+    b.Settings.CommonSetup.WeatherAlert = 254;
+    b.Settings.CommonSetup.ResumeTime = 4;
+    const auto differences = Compare();
+    ASSERT_EQ(differences.size(), 3u);
+    EXPECT_EQ(differences[1].ValueA, "(not set)");
+    EXPECT_EQ(differences[1].ValueB, "Mag");
+    EXPECT_EQ(differences[2].ValueA, "(not set) (255)");
+    EXPECT_EQ(differences[2].ValueB, "(not set) (254)");
+    EXPECT_EQ(differences[0].ValueB, "4");
+}
+
+// An MMSI is its nine digits, however the record stores them.
+TEST_F(SettingsComparisonTest, MmsisCompareAndShowAsTheirNineDigits) {
+    a.Settings.DscBasicSetup.UserMmsi = "3669990010";
+    b.Settings.DscBasicSetup.UserMmsi = "366999001";
+    a.Settings.CHGRPID[0] = {true, "FLEET", "0366123450"};
+    b.Settings.CHGRPID[0] = {true, "FLEET", "036612345"};
+    EXPECT_TRUE(Compare().empty());
+    b.Settings.DscBasicSetup.UserMmsi = "366999002";
+    b.Settings.CHGRPID[0].Mmsid = "0366123460";
+    const auto differences = Compare();
+    ASSERT_EQ(differences.size(), 2u);
+    EXPECT_EQ(DifferenceLine(differences[0]),
+              "DSC Setup (Basic Setup) |  | User MMSI | 366999001 | 366999002");
+    EXPECT_EQ(differences[1].ValueA, "036612345");
+}
+
 TEST_F(SettingsComparisonTest, AtisAndScramblerCountWhenEitherModelHasThem) {
     b.Settings.AtisCallSign[24].MID = "211";
     b.Settings.CHCAN[0].Scramble = 5;

@@ -6,6 +6,7 @@
 #include "model/ImageHeader.h"
 #include "model/ModelCatalogue.h"
 #include "model/NewData.h"
+#include "model/ValueLists.h"
 
 #include <array>
 #include <iostream>
@@ -51,6 +52,22 @@ void ApplyRegion(SettingsRecord& settings, const Region& region) {
     }
 }
 
+// New data leaves some settings at image bytes nobody wrote, outside their lists: a factory
+// image starts them at their list's first item, so that every page shows a choice.
+void ListedOrFirst(int& value, ValueList list) {
+    if (!IsListed(list, value)) {
+        value = ListItems(list).front().Data;
+    }
+}
+
+void ApplyListedValues(CommonSetupRecord& common) {
+    ListedOrFirst(common.TxPoDisplay, ValueList::TxPoDisplay);
+    ListedOrFirst(common.ResumeTime, ValueList::ResumeTime);
+    ListedOrFirst(common.OffsetTime, ValueList::OffsetTime);
+    ListedOrFirst(common.MagneticVariation, ValueList::MagneticVariation);
+    ListedOrFirst(common.WeatherAlert, ValueList::WeatherAlert);
+}
+
 Outcome FactoryImage(int modelType, const Region& region, std::string& image) {
     ModelState model;
     model.ModelType = modelType;
@@ -58,6 +75,7 @@ Outcome FactoryImage(int modelType, const Region& region, std::string& image) {
     RadioData data;
     NewData(data, model);
     ApplyRegion(data.Settings, region);
+    ApplyListedValues(data.Settings.CommonSetup);
     data.MemoryImage[StartGroupAddress] = static_cast<std::uint8_t>(region.startGroup);
     const Outcome encoded = PrepareOutgoingImage(data, model);
     if (encoded.Ok) {

@@ -72,7 +72,8 @@ void AtisPage::BuildCommon(QWidget* child) {
         [this](const std::string& typed) {
             const auto accepted = AcceptedDigits(typed, AtisCodeLength);
             if (!accepted) {
-                host_.Prompts().Show(tr("ATISNo"), tr("Data Error!!"), QMessageBox::Warning);
+                host_.Prompts().ShowRefusal(tr("ATISNo"), tr("Data Error!!"),
+                                            DigitsRule("ATIS Code", AtisCodeLength));
                 return EntryCheck::Refused;
             }
             host_.Data().Settings.AtisCommon.AtisCode = *accepted;

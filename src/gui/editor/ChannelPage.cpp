@@ -320,7 +320,8 @@ ChannelPage::FrequencyField* ChannelPage::Pending() {
 bool ChannelPage::CheckFrequency(FrequencyField& frequency) {
     const std::optional<double> accepted = AcceptedFrequency(FromQt(frequency.Edit->text()));
     if (!accepted) {
-        host_.Prompts().Show(frequency.Title, DataError, QMessageBox::Warning);
+        host_.Prompts().ShowRefusal(frequency.Title, DataError,
+                                    FrequencyRule(FromQt(frequency.Title)));
         frequency.Edit->setFocus();
         return false;
     }
@@ -356,11 +357,12 @@ bool ChannelPage::CanLeave() {
     if (FrequencyField* frequency = Pending(); frequency && !CheckFrequency(*frequency)) {
         return false;
     }
-    if (ChannelPageCheckPasses(Channel(), Kind())) {
+    const std::string rule = ChannelPageRule(Channel(), Kind());
+    if (rule.empty()) {
         return true;
     }
-    host_.Prompts().Show(host_.ProgramTitle(), DataError + "\nPlease input correct data.",
-                         QMessageBox::Warning);
+    host_.Prompts().ShowRefusal(host_.ProgramTitle(), DataError + "\nPlease input correct data.",
+                                rule);
     (Channel().Rxfreq > 0 ? display_[0] : frequencies_[0].Edit)->setFocus();
     return false;
 }

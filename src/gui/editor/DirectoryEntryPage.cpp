@@ -1,5 +1,6 @@
 #include "gui/editor/DirectoryEntryPage.h"
 
+#include "editor/ControlHints.h"
 #include "editor/DirectoryRules.h"
 #include "editor/FieldKeys.h"
 #include "gui/Messages.h"
@@ -82,6 +83,7 @@ void DirectoryEntryPage::Fill(const NodeRef& node) {
     name_->setAccessibleName(tagLabel_->text());
     group_->setVisible(groups);
     mmsi_->setMaxLength(EnteredMmsiLength(directory_));
+    mmsi_->setProperty(StatusHintProperty, ToQt(DirectoryMmsiHint(directory_)));
     bindings_.Fill();
     entries_.Fill();
     ApplyState();
@@ -97,11 +99,11 @@ bool DirectoryEntryPage::CanLeave() {
     if (!entry.Enable || IsComplete(entry)) {
         return true;
     }
-    return Refuse(entry.TagName.empty() ? name_ : mmsi_);
+    return Refuse(entry.TagName.empty() ? name_ : mmsi_, EntryInUseRule(directory_, index_));
 }
 
-bool DirectoryEntryPage::Refuse(QLineEdit* field) {
-    host_.Prompts().Show(DirectoryTitle(), tr("Data Error!!"), QMessageBox::Warning);
+bool DirectoryEntryPage::Refuse(QLineEdit* field, const std::string& rule) {
+    host_.Prompts().ShowRefusal(DirectoryTitle(), tr("Data Error!!"), rule);
     field->setFocus(Qt::OtherFocusReason);
     return false;
 }
@@ -117,7 +119,8 @@ void DirectoryEntryPage::ApplyState() {
         field->setEnabled(state.FieldsOpen);
     }
     if (state.PreviousIncomplete) {
-        host_.Prompts().Show(DirectoryTitle(), tr("Data Error!!"), QMessageBox::Warning);
+        host_.Prompts().ShowRefusal(DirectoryTitle(), tr("Data Error!!"),
+                                    PreviousEntryRule(directory_, index_));
     }
 }
 
@@ -125,7 +128,7 @@ EntryCheck DirectoryEntryPage::EnterMmsi(const std::string& typed) {
     switch (tq58::EnterMmsi(DirectoryEntries(host_.Data().Settings, directory_), index_, typed,
                             directory_)) {
     case MmsiEntry::Refused:
-        Refuse(mmsi_);
+        Refuse(mmsi_, MmsiRule(directory_));
         return EntryCheck::Refused;
     case MmsiEntry::Stored:
         return EntryCheck::Shown;

@@ -33,7 +33,7 @@ private:
     EntryCheck EnterMmsi(const std::string& typed);
     void DeleteClicked(bool checked);
     bool ConfirmDelete();
-    bool Refuse(QLineEdit* field);
+    bool Refuse(QLineEdit* field, const std::string& rule);
     void ShowAgain();
 
     Bindings bindings_;

@@ -7,6 +7,7 @@
 #include "gui/TextCodec.h"
 #include "gui/editor/EditorHost.h"
 #include "gui/editor/PageWidgets.h"
+#include "model/FieldCodec.h"
 #include "model/ImageHeader.h"
 
 #include <QComboBox>
@@ -143,11 +144,12 @@ QWidget* DscPage::BuildUserMmsi() {
     count_->setFixedWidth(mmsi->width() / 3);
     AddRow(rows, tr("Count"), count_);
     entries_.Add(
-        mmsi, [this] { return host_.Data().Settings.DscBasicSetup.UserMmsi; },
+        mmsi, [this] { return ShownMmsi(host_.Data().Settings.DscBasicSetup.UserMmsi); },
         [this](const std::string& typed) {
             const auto accepted = AcceptedDigits(typed, UserMmsiLength);
             if (!accepted) {
-                host_.Prompts().Show(tr("User MMSI"), tr("Data Error!!"), QMessageBox::Warning);
+                host_.Prompts().ShowRefusal(tr("User MMSI"), tr("Data Error!!"),
+                                            DigitsRule("User MMSI", UserMmsiLength));
                 return EntryCheck::Refused;
             }
             host_.Data().Settings.DscBasicSetup.UserMmsi = *accepted;

@@ -22,6 +22,8 @@ QComboBox* NewCombo(const QString& name, const QString& accessibleName,
     box->setObjectName(name);
     box->setAccessibleName(accessibleName);
     box->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    // Shown while no item is selected: the stored value is none of the list's.
+    box->setPlaceholderText(ToQt(NotSetText));
     SetItems(box, items);
     return box;
 }

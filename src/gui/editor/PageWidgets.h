@@ -19,6 +19,10 @@ namespace tq58 {
 
 // The controls of the setting and directory pages, named as the program names them.
 
+// A control whose status-bar hint depends on what it edits (the directory MMSI of a station or
+// of a group) carries the hint in this property, before the hint its name gives.
+inline constexpr const char* StatusHintProperty = "statusHint";
+
 // A control of an indexed group: "chkUsable_2".
 QString IndexedName(const char* name, int index);
 

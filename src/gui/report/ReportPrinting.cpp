@@ -6,9 +6,9 @@
 #include "gui/MainWindow.h"
 #include "gui/TextCodec.h"
 #include "program/WindowCaption.h"
-#include "report/PrintedReport.h"
 
 #include <QBuffer>
+#include <QDateTime>
 #include <QFileInfo>
 #include <QLocale>
 #include <QPageSize>
@@ -37,9 +37,12 @@ QFont PrintFont() {
     return font;
 }
 
+double PageHeight(const QPagedPaintDevice& device) {
+    return device.pageLayout().fullRect(QPageLayout::Millimeter).height();
+}
+
 int LinesPerPage(const QPagedPaintDevice& device) {
-    const double height = device.pageLayout().fullRect(QPageLayout::Millimeter).height();
-    return static_cast<int>((height - PrintTopMillimetres - PrintBottomMillimetres) /
+    return static_cast<int>((PageHeight(device) - PrintTopMillimetres - PrintBottomMillimetres) /
                             PrintLinePitch);
 }
 
@@ -54,32 +57,44 @@ QPageLayout FullPageLayout(const QPageSize& size) {
     return QPageLayout(size, QPageLayout::Portrait, QMarginsF(0, 0, 0, 0));
 }
 
-void PaintPage(QPainter& painter, const PrintedPage& page) {
+void PaintLine(QPainter& painter, const PrintedLine& line, double top) {
     const double xScale = painter.device()->logicalDpiX() / MillimetresPerInch;
     const double yScale = painter.device()->logicalDpiY() / MillimetresPerInch;
-    const int ascent = painter.fontMetrics().ascent();
-    for (std::size_t row = 0; row < page.Lines.size(); ++row) {
-        const double top = PrintTopMillimetres + PrintLinePitch * static_cast<double>(row);
-        const int baseline = static_cast<int>(std::lround(top * yScale)) + ascent;
-        for (const PrintedItem& item : page.Lines[row].Items) {
-            painter.drawText(
-                QPoint(static_cast<int>(std::lround(item.Millimetres * xScale)), baseline),
-                ToQt(item.Text));
-        }
+    const int baseline =
+        static_cast<int>(std::lround(top * yScale)) + painter.fontMetrics().ascent();
+    for (const PrintedItem& item : line.Items) {
+        painter.drawText(QPoint(static_cast<int>(std::lround(item.Millimetres * xScale)), baseline),
+                         ToQt(item.Text));
     }
+}
+
+void PaintPage(QPainter& painter, const PrintedPage& page, double pageHeight) {
+    for (std::size_t row = 0; row < page.Lines.size(); ++row) {
+        PaintLine(painter, page.Lines[row],
+                  PrintTopMillimetres + PrintLinePitch * static_cast<double>(row));
+    }
+    PaintLine(painter, page.Footer, pageHeight - PrintFooterFromBottomMillimetres);
+}
+
+// Where the data came from, as the footer names it, and the time of printing.
+PrintContext ContextOf(const MainWindow& window) {
+    return PrintContext{FromQt(window.DataOrigin()),
+                        FromQt(QDateTime::currentDateTime().toString("yyyy-MM-dd HH:mm"))};
 }
 
 } // namespace
 
-void PaintReport(QPagedPaintDevice& device, RadioData& data, const ModelState& model) {
-    const std::vector<PrintedPage> pages = BuildPrintedReport(data, model, LinesPerPage(device));
+void PaintReport(QPagedPaintDevice& device, RadioData& data, const ModelState& model,
+                 const PrintContext& context) {
+    std::vector<PrintedPage> pages = BuildPrintedReport(data, model, LinesPerPage(device));
+    AddPageFooters(pages, context);
     QPainter painter(&device);
     painter.setFont(PrintFont());
     for (std::size_t i = 0; i < pages.size(); ++i) {
         if (i > 0) {
             device.newPage();
         }
-        PaintPage(painter, pages[i]);
+        PaintPage(painter, pages[i], PageHeight(device));
     }
 }
 
@@ -103,7 +118,7 @@ void PrintReport(MainWindow& window) {
         return;
     }
     BusyScope busy(&window);
-    PaintReport(printer, window.Data(), window.Model());
+    PaintReport(printer, window.Data(), window.Model(), ContextOf(window));
 }
 
 void PreviewReport(MainWindow& window) {
@@ -112,9 +127,10 @@ void PreviewReport(MainWindow& window) {
     printer.setPageLayout(FullPageLayout(DefaultPageSize()));
     QPrintPreviewDialog preview(&printer, &window);
     preview.setObjectName("frmPrintPreview");
-    QObject::connect(
-        &preview, &QPrintPreviewDialog::paintRequested, &preview,
-        [&window](QPrinter* target) { PaintReport(*target, window.Data(), window.Model()); });
+    QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, &preview,
+                     [&window](QPrinter* target) {
+                         PaintReport(*target, window.Data(), window.Model(), ContextOf(window));
+                     });
     preview.exec();
 }
 
@@ -137,7 +153,7 @@ void ExportReportPdf(MainWindow& window) {
             writer.setTitle(window.ProgramTitle());
             writer.setCreator(QString(AppTitle));
             writer.setPageLayout(FullPageLayout(DefaultPageSize()));
-            PaintReport(writer, window.Data(), window.Model());
+            PaintReport(writer, window.Data(), window.Model(), ContextOf(window));
         }
         // Written beside the target and renamed over it: a failed export leaves an earlier
         // file of the same name as it was.

@@ -2,6 +2,7 @@
 
 #include "model/ModelState.h"
 #include "model/RadioData.h"
+#include "report/PrintedReport.h"
 
 class QPagedPaintDevice;
 
@@ -13,8 +14,10 @@ class MainWindow;
 
 // Paints every page of the report onto the device: the items at their millimetre positions,
 // lines at a fixed pitch in millimetres, so that the pages break alike on every printer and
-// in every file; a new page wherever a block starts or a page is full.
-void PaintReport(QPagedPaintDevice& device, RadioData& data, const ModelState& model);
+// in every file; a new page wherever a block starts or a page is full. Every page ends with
+// its footer: where the data came from, when it was printed, "page N of M".
+void PaintReport(QPagedPaintDevice& device, RadioData& data, const ModelState& model,
+                 const PrintContext& context);
 
 // File > Print: the printer dialog, then the report on the chosen printer.
 void PrintReport(MainWindow& window);
