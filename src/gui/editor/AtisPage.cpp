@@ -1,9 +1,11 @@
 #include "gui/editor/AtisPage.h"
 
+#include "editor/AtisCodeRule.h"
 #include "editor/FieldKeys.h"
 #include "editor/GroupCaptions.h"
 #include "editor/SettingEntries.h"
 #include "gui/Messages.h"
+#include "gui/ProgramMidTable.h"
 #include "gui/TextCodec.h"
 #include "gui/editor/EditorHost.h"
 #include "gui/editor/PageWidgets.h"
@@ -71,8 +73,9 @@ void AtisPage::BuildCommon(QWidget* child) {
         field, [this] { return host_.Data().Settings.AtisCommon.AtisCode; },
         [this](const std::string& typed) {
             const auto accepted = AcceptedDigits(typed, AtisCodeLength);
-            if (!accepted) {
-                host_.Prompts().Show(tr("ATISNo"), tr("Data Error!!"), QMessageBox::Warning);
+            if (!accepted || !IsAtisCodeInRule(*accepted, ProgramMidTable())) {
+                host_.Prompts().Show(tr("ATISNo"), tr("Data Error!!") + "\n" + tr(AtisCodeRuleText),
+                                     QMessageBox::Warning);
                 return EntryCheck::Refused;
             }
             host_.Data().Settings.AtisCommon.AtisCode = *accepted;
