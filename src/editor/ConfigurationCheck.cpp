@@ -23,14 +23,6 @@ struct DirectoryCheck {
     int Directory;
 };
 
-// A group or a coast station among the stations; anything but a group among the groups.
-bool WrongKind(int directory, MmsiKind kind) {
-    if (directory == GroupDirectory) {
-        return kind != MmsiKind::Group;
-    }
-    return kind == MmsiKind::Group || kind == MmsiKind::CoastStation || kind == MmsiKind::NotAnMmsi;
-}
-
 std::string EntryName(int number) {
     return "No." + std::to_string(number);
 }
@@ -98,7 +90,7 @@ void CheckEntry(Warnings& warnings, const DirectoryCheck& check,
     const auto warn = [&](const std::string& text) {
         warnings.push_back({check.Section, EntryName(static_cast<int>(index) + 1), prefix + text});
     };
-    if (reading.Kind != MmsiKind::None && WrongKind(check.Directory, reading.Kind)) {
+    if (IsWrongKindForDirectory(check.Directory, reading.Kind)) {
         warn(KindText(reading, mids) + ", which does not belong in " + check.Name + ".");
     } else if (HasUnknownMid(reading, mids)) {
         warn(UnknownMidText(reading));

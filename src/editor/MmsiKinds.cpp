@@ -1,5 +1,7 @@
 #include "editor/MmsiKinds.h"
 
+#include "editor/NavigationTree.h"
+
 #include <algorithm>
 #include <array>
 #include <string_view>
@@ -95,6 +97,16 @@ std::string MmsiLabel(const MmsiReading& reading, const MidTable& mids) {
     }
     const MidCountry* country = reading.Mid.empty() ? nullptr : mids.Find(reading.Mid);
     return country ? kind + LabelSeparator + country->Name : kind;
+}
+
+bool IsWrongKindForDirectory(int directory, MmsiKind kind) {
+    if (kind == MmsiKind::None) {
+        return false;
+    }
+    if (directory == GroupDirectory) {
+        return kind != MmsiKind::Group;
+    }
+    return kind == MmsiKind::Group || kind == MmsiKind::CoastStation || kind == MmsiKind::NotAnMmsi;
 }
 
 bool IsOwnStationKind(MmsiKind kind) {

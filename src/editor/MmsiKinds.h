@@ -49,4 +49,8 @@ std::string MmsiLabel(const MmsiReading& reading, const MidTable& mids);
 // A station that may own the radio: a ship station or a handheld.
 bool IsOwnStationKind(MmsiKind kind);
 
+// What earns a directory entry a warning: a group, a coast station or no MMSI at all in the
+// individual directory; anything but a group in the group directory (DirectoryKind).
+bool IsWrongKindForDirectory(int directory, MmsiKind kind);
+
 } // namespace tq58
