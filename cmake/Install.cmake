@@ -10,8 +10,10 @@ foreach(program IN ITEMS tq58 tq58-cli tq58-radio-sim)
     endif()
 endforeach()
 
-# The program folder: global.ini, the factory default images made at build time, the help.
-install(FILES ${CMAKE_SOURCE_DIR}/data/global.ini DESTINATION ${TQ58_SHARE_DIR})
+# The program folder: global.ini, the table of MIDs, the factory default images made at build
+# time, the help.
+install(FILES ${CMAKE_SOURCE_DIR}/data/global.ini ${CMAKE_SOURCE_DIR}/data/mid.tsv
+        DESTINATION ${TQ58_SHARE_DIR})
 install(DIRECTORY ${TQ58_DEFAULT_IMAGES_DIR}/ DESTINATION ${TQ58_SHARE_DIR})
 if(EXISTS ${CMAKE_SOURCE_DIR}/data/help)
     install(DIRECTORY ${CMAKE_SOURCE_DIR}/data/help DESTINATION ${TQ58_SHARE_DIR})

@@ -65,6 +65,26 @@ std::string BackupFileName(const std::string& modelName, const BackupTime& when)
     return modelName + stamp;
 }
 
+std::optional<BackupTime> BackupTimeOf(const std::string& path, const std::string& modelName) {
+    const std::string name = fs::path(path).filename().string();
+    if (!IsBackupName(name, modelName)) {
+        return std::nullopt;
+    }
+    const std::string stamp = name.substr(modelName.size() + 1);
+    const auto number = [&stamp](std::size_t at, std::size_t length) {
+        return std::stoi(stamp.substr(at, length));
+    };
+    return BackupTime{number(0, 4),  number(5, 2),  number(8, 2),
+                      number(11, 2), number(13, 2), number(15, 2)};
+}
+
+std::string BackupTimeText(const BackupTime& when) {
+    char text[32];
+    std::snprintf(text, sizeof text, "%04d-%02d-%02d %02d:%02d:%02d", when.Year, when.Month,
+                  when.Day, when.Hour, when.Minute, when.Second);
+    return text;
+}
+
 std::vector<std::string> ListBackups(const std::string& folder, const std::string& modelName) {
     std::vector<fs::path> found;
     std::error_code error;

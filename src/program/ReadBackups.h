@@ -3,6 +3,7 @@
 #include "model/MemoryImage.h"
 #include "model/Outcome.h"
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -24,6 +25,11 @@ inline constexpr std::size_t BackupsKeptPerModel = 50;
 
 // "RV7700A_2026-12-06_171001.hex": by model and local date and time, so names sort by age.
 std::string BackupFileName(const std::string& modelName, const BackupTime& when);
+
+// When a backup was made, from its name; absent for a file not named as a backup of the model.
+std::optional<BackupTime> BackupTimeOf(const std::string& path, const std::string& modelName);
+// "2026-12-06 17:10:01"
+std::string BackupTimeText(const BackupTime& when);
 
 // The model's backups in the folder, oldest first (full paths); files of other models and
 // files not named as backups are not listed.

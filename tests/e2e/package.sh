@@ -21,7 +21,7 @@ done
 root=$work/root
 dpkg -x "$deb" "$root"
 usr=$root/usr
-for file in bin/tq58 bin/tq58-cli bin/tq58-radio-sim share/tq58/global.ini \
+for file in bin/tq58 bin/tq58-cli bin/tq58-radio-sim share/tq58/global.ini share/tq58/mid.tsv \
             share/applications/tq58.desktop; do
     [ -f "$usr/$file" ] || fail "the package lacks /usr/$file"
 done

@@ -30,7 +30,7 @@ cli convert "$work/sent.hex" "$work/expected.dat"
 grep -q '^User MMSI=#366123456' "$work/expected.dat" || fail "the MMSI edit was lost"
 cmp -s "$work/new.dat" "$work/expected.dat" && fail "the edits made no difference to new data"
 
-expect 0 program --port "$radio" "$work/sent.dat"
+expect 0 program --port "$radio" --confirm-mmsi 366123456 "$work/sent.dat"
 grep -q 'Complete!!' "$work/err" || fail "program did not report completion"
 
 expect 1 read --port "$radio" --model RV7200A -o "$work/wrong.dat"

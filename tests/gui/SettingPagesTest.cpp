@@ -1,4 +1,5 @@
 #include "MainWindowHarness.h"
+#include "editor/AtisCodeRule.h"
 #include "gui/editor/Page.h"
 
 #include <QCheckBox>
@@ -82,7 +83,8 @@ private:
             auto* field = qobject_cast<QLineEdit*>(control);
             ShowTabOf(field);
             field->setEnabled(true); // what opens a field is tested on its own
-            TypeInto(field, "_" + QString("1234567890").left(field->maxLength())); // "_" refused
+            // "_" is refused by the keys; the digits make an ATIS code of the rule.
+            TypeInto(field, "_" + QString("9244567890").left(field->maxLength()));
             harness_->window->ValidateCurrentPage(); // a refusal leaves the record as it was
         }
         return true;
@@ -199,6 +201,19 @@ private slots:
         Tab(mid);
         QTRY_COMPARE(mid->text(), QString("007"));
         QCOMPARE(Settings().AtisCallSign[6].MID, std::string("007"));
+    }
+
+    void atisCodeOutsideItsRuleIsRefusedWithTheRule() {
+        QVERIFY(harness_->SelectNode("ATIS"));
+        auto* code = Find<QLineEdit>("txtATIScode");
+        TypeInto(code, "1234567890");
+        Tab(code);
+        QTRY_COMPARE(QApplication::focusWidget(), code);
+        QCOMPARE(harness_->LastShown(), "ATISNo|Data Error!!\n" + QString(AtisCodeRuleText));
+        QCOMPARE(Settings().AtisCommon.AtisCode, std::string());
+        TypeInto(code, "9244123456");
+        QVERIFY(harness_->SelectNode("Common"));
+        QCOMPARE(Settings().AtisCommon.AtisCode, std::string("9244123456"));
     }
 
     void directoryEntryOpensOnlyAfterACompleteOne() {

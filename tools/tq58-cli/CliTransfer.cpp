@@ -2,6 +2,7 @@
 #include "CliData.h"
 #include "CliLinkHost.h"
 #include "CliVerbs.h"
+#include "editor/UserMmsiConfirmation.h"
 #include "link/Transfer.h"
 #include "model/ModelCatalogue.h"
 #include "model/NewData.h"
@@ -21,6 +22,8 @@ constexpr int DefaultModelType = 1;
 constexpr int HighestPortNumber = 4;
 
 const std::vector<std::string> ValueOptions{"--port", "--model", "-o", "--program-folder"};
+const std::vector<std::string> ProgramValueOptions{"--port", "--model", "--program-folder",
+                                                   "--confirm-mmsi"};
 
 // The link options every transfer verb takes.
 struct LinkOptions {
@@ -105,6 +108,21 @@ void KeepBackup(const ModelState& model, const Image& image) {
     }
 }
 
+// A User MMSI goes into a radio only when --confirm-mmsi repeats it: the command line knows
+// nothing the data held before, so every User MMSI is a new one. The refusal, if any.
+std::optional<std::string> RefusedUserMmsi(const CliArgs& args, const std::string& userMmsi) {
+    const auto repeated = args.Value("--confirm-mmsi");
+    if (!repeated && NeedsSecondEntry({}, userMmsi)) {
+        return "The file holds a User MMSI, and most radios accept their own MMSI only once.\n"
+               "Repeat it with --confirm-mmsi DIGITS to program it. Nothing was sent to the radio.";
+    }
+    if (repeated && !SecondEntryMatches(userMmsi, *repeated)) {
+        return std::string("--confirm-mmsi does not repeat the file's User MMSI.\n") +
+               SecondEntryMismatch;
+    }
+    return std::nullopt;
+}
+
 } // namespace
 
 int RunRead(const std::vector<std::string>& words) {
@@ -135,10 +153,10 @@ int RunRead(const std::vector<std::string>& words) {
 }
 
 int RunProgram(const std::vector<std::string>& words) {
-    const CliArgs args(words, ValueOptions);
+    const CliArgs args(words, ProgramValueOptions);
     if (const auto problem = CheckArgs(args, 1, {"--verify"})) {
         return UsageError(*problem + "\nusage: program --port DEV [--model M] [--low-speed] "
-                                     "[--debug] [--yes] [--verify] IN");
+                                     "[--debug] [--yes] [--verify] [--confirm-mmsi DIGITS] IN");
     }
     std::optional<int> modelOverride;
     if (const auto problem = ReadModelOption(args, modelOverride)) {
@@ -150,6 +168,9 @@ int RunProgram(const std::vector<std::string>& words) {
             LoadInput(args.Positional()[0], modelOverride, ProgramFolder(args), data, model);
         !loaded.Ok) {
         return Failure(loaded);
+    }
+    if (const auto refused = RefusedUserMmsi(args, data.Settings.DscBasicSetup.UserMmsi)) {
+        return Failure(*refused);
     }
     return RunOperation(ReadLinkOptions(args), data, model, ProgramToRadio) ? ExitOk : ExitFailure;
 }

@@ -16,5 +16,6 @@ int RunClearLog(const std::vector<std::string>& args);
 int RunExportCsv(const std::vector<std::string>& args);
 int RunImportCsv(const std::vector<std::string>& args);
 int RunDiff(const std::vector<std::string>& args);
+int RunCheck(const std::vector<std::string>& args);
 
 } // namespace tq58::cli

@@ -30,9 +30,12 @@ const Verb verbs[] = {
      "Reads the radio's memory into OUT. DEV is a port number 1-4 or a device path; --yes\n"
      "answers OK to resynchronising and Retry to a busy radio; Ctrl+C cancels."},
     {"program", tq58::cli::RunProgram,
-     "program --port DEV [--model M] [--low-speed] [--debug] [--yes] [--verify] IN",
+     "program --port DEV [--model M] [--low-speed] [--debug] [--yes] [--verify] "
+     "[--confirm-mmsi DIGITS] IN",
      "Programs the radio with a .dat or .hex file. --verify reads back every range written\n"
-     "and fails (exit 1) at the first address that differs; otherwise it says \"Verified\"."},
+     "and fails (exit 1) at the first address that differs; otherwise it says \"Verified\".\n"
+     "A file that holds a User MMSI needs --confirm-mmsi DIGITS repeating it: most radios\n"
+     "accept their own MMSI only once."},
     {"clear-log", tq58::cli::RunClearLog, "clear-log dsc|distress --port DEV [--model M] [--yes]",
      "Empties the radio's DSC log or distress log."},
     {"export-csv", tq58::cli::RunExportCsv, "export-csv IN --list L [--model M] [-o OUT.csv]",
@@ -46,6 +49,13 @@ const Verb verbs[] = {
      "Lists every setting that differs between two .dat or .hex files, one line each:\n"
      "section | channel or entry | field | value in A | value in B.\n"
      "Exit status: 0 equal, 1 different, 2 usage or a file that cannot be read."},
+    {"check", tq58::cli::RunCheck, "check IN [--model M]",
+     "Lists what deserves a second look before IN goes into a radio, one warning a line:\n"
+     "section | channel or entry | warning. MMSIs of the wrong kind or an unknown country,\n"
+     "an ATIS code outside its rule, channel 16 switched off in a usable group, duplicate\n"
+     "directory entries, EXP channels in use without a name.\n"
+     "Exit status: 0 no warnings (nothing printed), 1 warnings, 2 usage or a file that\n"
+     "cannot be read."},
 };
 
 void PrintHelp() {

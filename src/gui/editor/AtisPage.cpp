@@ -1,9 +1,11 @@
 #include "gui/editor/AtisPage.h"
 
+#include "editor/AtisCodeRule.h"
 #include "editor/FieldKeys.h"
 #include "editor/GroupCaptions.h"
 #include "editor/SettingEntries.h"
 #include "gui/Messages.h"
+#include "gui/ProgramMidTable.h"
 #include "gui/TextCodec.h"
 #include "gui/editor/EditorHost.h"
 #include "gui/editor/PageWidgets.h"
@@ -71,9 +73,8 @@ void AtisPage::BuildCommon(QWidget* child) {
         field, [this] { return host_.Data().Settings.AtisCommon.AtisCode; },
         [this](const std::string& typed) {
             const auto accepted = AcceptedDigits(typed, AtisCodeLength);
-            if (!accepted) {
-                host_.Prompts().ShowRefusal(tr("ATISNo"), tr("Data Error!!"),
-                                            DigitsRule("ATIS Code", AtisCodeLength));
+            if (!accepted || !IsAtisCodeInRule(*accepted, ProgramMidTable())) {
+                host_.Prompts().ShowRefusal(tr("ATISNo"), tr("Data Error!!"), AtisCodeRuleText);
                 return EntryCheck::Refused;
             }
             host_.Data().Settings.AtisCommon.AtisCode = *accepted;
