@@ -19,6 +19,7 @@
 #include <QDockWidget>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLayout>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMimeData>
@@ -109,10 +110,10 @@ bool MainWindow::Start() {
     menus_.Hexdump->setChecked(StoredHexVisible(store_));
     menus_.Hexdump->setVisible(options_.DebugMode);
     ChoosePort(StoredPortNumber(store_) - 1);
-    ApplyStartGeometry();
 
     MakeNewData();
     document_.Replaced({}, false);
+    ApplyStartGeometry();
 
     menus_.HelpContents->setEnabled(HelpDocumentExists(programFolder_));
     hexDump_->parentWidget()->setVisible(options_.DebugMode && menus_.Hexdump->isChecked());
@@ -128,8 +129,12 @@ bool MainWindow::Start() {
 }
 
 void MainWindow::ApplyStartGeometry() {
-    resize(FirstStartSize);
-    if (const auto placement = StoredPlacement(store_)) {
+    // The splitter stands 2500 twips from the left, or as far as the tree's longest setting
+    // node needs in this desktop's font.
+    const int treeWidth = std::max(SplitterTwips / TwipsPerPixel, editor_->TreeWidthHint());
+    const auto placement = StoredPlacement(store_);
+    resize(placement ? FirstStartSize : FirstSize(treeWidth));
+    if (placement) {
         const QRect stored(static_cast<int>(std::lround(placement->Left / TwipsPerPixel)),
                            static_cast<int>(std::lround(placement->Top / TwipsPerPixel)),
                            static_cast<int>(std::lround(placement->Width / TwipsPerPixel)),
@@ -140,10 +145,23 @@ void MainWindow::ApplyStartGeometry() {
             setGeometry(stored.intersected(screen->availableGeometry()));
         }
     }
-    // The splitter stands 2500 twips from the left, or as far as the tree's longest setting
-    // node needs in this desktop's font.
-    const int treeWidth = std::max(SplitterTwips / TwipsPerPixel, editor_->TreeWidthHint());
-    editor_->setSizes({treeWidth, std::max(width() - treeWidth, treeWidth)});
+    editor_->setSizes(
+        {treeWidth, std::max(width() - treeWidth - editor_->handleWidth(), treeWidth)});
+}
+
+// Large enough that every page shows all its controls and every grid all its columns in this
+// desktop's font; never smaller than the program's first size, never larger than the screen.
+QSize MainWindow::FirstSize(int treeWidth) {
+    resize(FirstStartSize);
+    layout()->activate();
+    const QSize chrome = size() - editor_->size();
+    const QSize page = editor_->PreferredPageSize();
+    QSize wanted = QSize(treeWidth + editor_->handleWidth() + page.width(), page.height()) + chrome;
+    wanted = wanted.expandedTo(FirstStartSize);
+    if (const QScreen* shown = screen()) {
+        wanted = wanted.boundedTo(shown->availableGeometry().size());
+    }
+    return wanted;
 }
 
 void MainWindow::UpdateCaption() {

@@ -91,6 +91,7 @@ private:
     void BuildLayout();
     void ConnectMenus();
     void ApplyStartGeometry();
+    QSize FirstSize(int treeWidth);
     void StorePlacementUnlessMinimized();
     // The save question before changed data is replaced; true when the command may go on.
     bool MayReplaceData();

@@ -10,6 +10,7 @@
 #include "gui/editor/ConnectorLine.h"
 #include "gui/editor/EditorHost.h"
 #include "gui/editor/KeyFilter.h"
+#include "gui/editor/PageWidgets.h"
 #include "model/ChannelText.h"
 
 #include <QApplication>
@@ -301,7 +302,7 @@ void ChannelPage::ApplyState() {
     }
     for (QLineEdit* field :
          {display_[0], display_[1], frequencies_[0].Edit, frequencies_[1].Edit}) {
-        field->setReadOnly(!state.FieldsEditable);
+        SetReadOnlyLook(field, !state.FieldsEditable);
     }
     lowPowerLine_->SetActive(state[ChannelControl::LowPowerOnly].Enabled);
     lowPowerLine_->setVisible(state[ChannelControl::TxEnable].Visible);

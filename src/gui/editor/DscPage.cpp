@@ -140,7 +140,7 @@ QWidget* DscPage::BuildUserMmsi() {
     count_ = new QLineEdit;
     count_->setObjectName("txtFCount");
     count_->setAccessibleName(tr("User MMSI count"));
-    count_->setReadOnly(true);
+    SetReadOnlyLook(count_, true);
     count_->setFixedWidth(mmsi->width() / 3);
     AddRow(rows, tr("Count"), count_);
     entries_.Add(

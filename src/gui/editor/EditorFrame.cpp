@@ -4,7 +4,10 @@
 #include "gui/editor/EditorHost.h"
 #include "gui/editor/Page.h"
 
+#include <QAbstractItemView>
 #include <QHeaderView>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QSignalBlocker>
 #include <QStackedWidget>
 #include <QStyle>
@@ -73,6 +76,27 @@ Page* EditorFrame::PageFor(NodeKind kind) {
         }
     }
     return nullptr;
+}
+
+QSize EditorFrame::PreferredPageSize() {
+    QSize largest;
+    for (const char* key :
+         {"Usable", "Common", "DSC", "ATIS", "PU", "PW", "PU0", "SM", "SM1", "ExpChannel", "E1"}) {
+        const std::optional<NodeRef> node = ParseNodeKey(key);
+        if (!node || (node->Kind == NodeKind::Atis && !host_.Model().AtisAvailable)) {
+            continue;
+        }
+        Page* page = PageFor(node->Kind);
+        // Before the window is shown, only a polished page has the fonts it will show.
+        page->ensurePolished();
+        {
+            FillScope filling(host_);
+            page->Fill(*node);
+        }
+        largest = largest.expandedTo(page->PreferredSize());
+    }
+    ShowCurrentPage();
+    return largest;
 }
 
 QTreeWidgetItem* EditorFrame::ItemFor(const std::string& key) const {
@@ -180,6 +204,12 @@ void EditorFrame::ShowPage(const std::string& key) {
         page->Fill(*node);
     }
     data_->setCurrentWidget(page);
+    // A page opens at its top, wherever it was left scrolled the last time.
+    for (QScrollArea* area : page->findChildren<QScrollArea*>()) {
+        if (!qobject_cast<QAbstractItemView*>(area)) {
+            area->verticalScrollBar()->setValue(0);
+        }
+    }
     emit HintChanged(QString::fromLatin1(TreeHint));
 }
 

@@ -4,6 +4,7 @@
 #include "gui/editor/Pages.h"
 
 #include <QHash>
+#include <QSize>
 #include <QSplitter>
 #include <map>
 
@@ -46,6 +47,9 @@ public:
     int TreeWidthHint() const;
     // The page of the kind, made when it is first asked for.
     Page* PageFor(NodeKind kind);
+    // The data area's size that shows every page of the model whole: each kind of page is
+    // made and filled once to measure it, and the current page is shown again.
+    QSize PreferredPageSize();
 
 signals:
     // A page wants the status bar's hint.

@@ -2,6 +2,7 @@
 
 #include "editor/NavigationTree.h"
 
+#include <QSize>
 #include <QWidget>
 
 namespace tq58 {
@@ -21,6 +22,10 @@ public:
     // The page's part of the check before anything leaves it: true when it may be left. A
     // refusing page shows its own message and keeps the focus on the faulty field.
     virtual bool CanLeave() { return true; }
+    // The size at which the page shows all its controls and every grid column without
+    // scrolling sideways: its scroll areas as large as their contents, its grids as wide as
+    // their columns.
+    QSize PreferredSize() const;
 
 protected:
     EditorHost& host_;

@@ -2,6 +2,7 @@
 
 #include "gui/TextCodec.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGridLayout>
@@ -95,6 +96,15 @@ int RowOf(QGridLayout* rows, QWidget* control) {
     int columnSpan = 0;
     rows->getItemPosition(rows->indexOf(control), &row, &column, &rowSpan, &columnSpan);
     return row;
+}
+
+void SetReadOnlyLook(QLineEdit* field, bool readOnly) {
+    field->setReadOnly(readOnly);
+    QPalette palette = QApplication::palette(field);
+    if (readOnly) {
+        palette.setColor(QPalette::Base, palette.color(QPalette::Window));
+    }
+    field->setPalette(palette);
 }
 
 QScrollArea* Scrolled(QWidget* content) {

@@ -44,5 +44,8 @@ QLabel* AddRow(QGridLayout* rows, const QString& caption, QWidget* control);
 int RowOf(QGridLayout* rows, QWidget* control);
 // A page's content that scrolls when the window is too small for it.
 QScrollArea* Scrolled(QWidget* content);
+// A field that shows a value the user cannot change looks like it: the window's background
+// instead of the input background, in whatever palette the desktop uses.
+void SetReadOnlyLook(QLineEdit* field, bool readOnly);
 
 } // namespace tq58

@@ -4,6 +4,8 @@
 
 #include <QHeaderView>
 #include <QKeyEvent>
+#include <QStyle>
+#include <algorithm>
 
 namespace tq58 {
 
@@ -54,10 +56,29 @@ RecordGrid::RecordGrid(const QString& objectName, const QString& accessibleName,
             [this](const QModelIndex& index) { emit RowActivated(index.row() + 1); });
 }
 
+// A column is as wide as the program has always made it, or as its header and cells need in
+// the desktop's font.
+int RecordGrid::FullWidth() const {
+    int width = 2 * frameWidth() + style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+    for (int column = 0; column < model_->columnCount(); ++column) {
+        width += columnWidth(column);
+    }
+    return width;
+}
+
 void RecordGrid::Show(GridList list) {
+    const QFontMetrics cells = fontMetrics();
+    const QFontMetrics headers = horizontalHeader()->fontMetrics();
+    const int padding = 2 * cells.averageCharWidth() + 2 * frameWidth();
     std::vector<int> widths;
-    for (const GridColumn& column : list.Columns) {
-        widths.push_back(column.WidthTwips / TwipsPerPixel);
+    for (std::size_t c = 0; c < list.Columns.size(); ++c) {
+        int width = std::max(list.Columns[c].WidthTwips / TwipsPerPixel,
+                             headers.horizontalAdvance(list.Columns[c].Header) + padding);
+        for (int row = 0; row < list.Rows; ++row) {
+            width = std::max(width, cells.horizontalAdvance(list.Cell(row, static_cast<int>(c))) +
+                                        padding);
+        }
+        widths.push_back(width);
     }
     model_->Show(std::move(list));
     for (std::size_t column = 0; column < widths.size(); ++column) {

@@ -50,6 +50,8 @@ public:
 
     void Show(GridList list);
     GridModel* Model() const { return model_; }
+    // Wide enough for every column and the vertical scroll bar.
+    int FullWidth() const;
 
 signals:
     // row counts from 1, as the grid's rows below its header always have.

@@ -12,7 +12,11 @@
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScreen>
+#include <QStyle>
 #include <QVBoxLayout>
+#include <algorithm>
+#include <cmath>
 
 namespace tq58 {
 
@@ -78,10 +82,33 @@ ReportWindow::ReportWindow(MainWindow& window)
     timer_.start(BuildDelayMs);
 }
 
+// The window widens, as far as the screen allows, until the report's widest line shows whole.
+void ReportWindow::FitWidestLine(const QString& text) {
+    const QFontMetrics metrics(text_->font());
+    int widest = 0;
+    for (const QString& line : text.split('\n')) {
+        widest = std::max(widest, metrics.horizontalAdvance(line));
+    }
+    const int margins = 2 * (text_->frameWidth() +
+                             static_cast<int>(std::ceil(text_->document()->documentMargin())));
+    const int needed = widest + margins + style()->pixelMetric(QStyle::PM_ScrollBarExtent) +
+                       metrics.averageCharWidth();
+    const int extra = needed - text_->width();
+    if (extra > 0) {
+        int wanted = width() + extra;
+        if (const QScreen* shown = screen()) {
+            wanted = std::min(wanted, shown->availableGeometry().width());
+        }
+        resize(wanted, height());
+    }
+}
+
 void ReportWindow::BuildReportText() {
     BusyScope busy(this);
     report_ = BuildReport(window_.Data(), window_.Model());
-    text_->setPlainText(ToQt(report_).replace("\r\n", "\n"));
+    const QString text = ToQt(report_).replace("\r\n", "\n");
+    text_->setPlainText(text);
+    FitWidestLine(text);
     PauseWithEvents(BuiltPauseMs);
 }
 

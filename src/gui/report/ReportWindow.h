@@ -22,6 +22,7 @@ public:
 
 private:
     void BuildReportText();
+    void FitWidestLine(const QString& text);
     void SaveAs();
 
     MainWindow& window_;
