@@ -20,6 +20,7 @@ awk 'BEGIN {
 status=0
 /usr/bin/time -f '%e %M' -o "$work/time" "$bin/tq58-cli" import-csv "$work/a.dat" \
     "$work/refused.csv" -o "$work/b.dat" 2> "$work/message" || status=$?
-read -r seconds kilobytes < "$work/time"
+# time puts "Command exited with non-zero status 1" first.
+read -r seconds kilobytes < <(tail -1 "$work/time")
 echo "refused import of $(stat -c %s "$work/refused.csv") bytes ($(($(wc -l < "$work/refused.csv") - 1)) rows):"
 echo "  exit status $status, $seconds s, peak memory $((kilobytes / 1024)) MB, message $(stat -c %s "$work/message") bytes"
