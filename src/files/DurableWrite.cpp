@@ -41,7 +41,14 @@ int WriteThenClose(int descriptor, const std::string& bytes, bool toDisk) {
 
 int WriteNewFileToDisk(const std::filesystem::path& path, const std::string& bytes) {
     const int descriptor = open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-    return descriptor < 0 ? errno : WriteThenClose(descriptor, bytes, true);
+    if (descriptor < 0) {
+        return errno;
+    }
+    const int failure = WriteThenClose(descriptor, bytes, true);
+    if (failure != 0) {
+        unlink(path.c_str());
+    }
+    return failure;
 }
 
 int WriteIntoStream(const std::filesystem::path& path, const std::string& bytes) {

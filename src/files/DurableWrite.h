@@ -7,8 +7,9 @@ namespace tq58 {
 
 // The system calls of saving. Each write returns 0 or the system's error number.
 
-// Makes a new file (never an existing one) with the bytes and flushes it to the disk, so that
-// a rename of it cannot outlive its contents after a power loss.
+// Makes a new file (never an existing one: EEXIST then) with the bytes and flushes it to the
+// disk, so that a rename of it cannot outlive its contents after a power loss. A file that
+// could not be written whole is removed again.
 int WriteNewFileToDisk(const std::filesystem::path& path, const std::string& bytes);
 
 // Writes into an existing device or named pipe, as a shell redirection would.

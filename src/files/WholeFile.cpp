@@ -17,6 +17,8 @@ namespace fs = std::filesystem;
 
 namespace {
 
+constexpr int MaxTemporaryNames = 100;
+
 Outcome FileFailure(std::string reason) {
     return Outcome::Failure({}, MessageIcon::Exclamation, {}, std::move(reason));
 }
@@ -68,9 +70,14 @@ Outcome ReplaceFile(const std::string& path, const fs::path& target, const std::
         return Unwritable(path, target, errno);
     }
     RemoveStaleTemporaries(target);
-    const fs::path temporary = TemporaryPathFor(target);
-    if (const int failure = WriteNewFileToDisk(temporary, bytes)) {
-        fs::remove(temporary, error);
+    fs::path temporary;
+    int failure = EEXIST;
+    // A leftover of an ended process that had this process's id may hold a name already.
+    for (int attempt = 0; failure == EEXIST && attempt < MaxTemporaryNames; ++attempt) {
+        temporary = TemporaryPathFor(target);
+        failure = WriteNewFileToDisk(temporary, bytes);
+    }
+    if (failure != 0) {
         return Unwritable(path, target, failure);
     }
     if (replacing) {
