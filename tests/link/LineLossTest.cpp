@@ -31,18 +31,6 @@ TEST(LineLoss, ASilentRadioIsReportedInPlainWords) {
     }
 }
 
-// A good start and a cancelled one say nothing.
-TEST(LineLoss, OnlyAFailedStartIsReported) {
-    LinkRig good;
-    EXPECT_TRUE(good.link.StartLink());
-    EXPECT_EQ(good.host.Phases, (Texts{"cable", "radio 1/3", "radio 1/3", "-"}));
-    LinkRig cancelled;
-    cancelled.radio.Faults.RadioSilent = true;
-    cancelled.CancelAfter("#CMDSY", 2);
-    EXPECT_FALSE(cancelled.link.StartLink());
-    EXPECT_TRUE(cancelled.host.Messages.empty());
-}
-
 // The far end hangs up at different moments: the wait ends within a second with one message
 // that the cable went away, where silence alone would take tens of seconds of time-outs.
 TEST(LineLoss, AHangUpEndsTheWaitAtOnce) {
