@@ -356,7 +356,7 @@ CsvRefusals ImportChannelRows(SettingsRecord& settings, const ModelState& model,
             list[*index] = taken.Edited();
         }
         if (!reason.empty()) {
-            refusals.push_back({row->Line, std::move(reason)});
+            refusals.Add({row->Line, std::move(reason)});
         }
     }
     return refusals;

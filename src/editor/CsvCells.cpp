@@ -42,7 +42,12 @@ std::string CellAt(const CsvRow& row, std::size_t column) {
     return column < row.Cells.size() ? row.Cells[column] : std::string();
 }
 
+// A cell longer than a line of the message is cut: the reason is what matters.
 std::string Quoted(const std::string& cell) {
+    constexpr std::size_t MaxQuoted = 40;
+    if (cell.size() > MaxQuoted) {
+        return "\"" + cell.substr(0, MaxQuoted) + "...\"";
+    }
     return "\"" + cell + "\"";
 }
 

@@ -2,6 +2,7 @@
 
 #include "files/CsvText.h"
 
+#include <initializer_list>
 #include <optional>
 #include <string>
 #include <vector>
@@ -13,7 +14,35 @@ struct CsvRefusal {
     int Line = 0;
     std::string Reason;
 };
-using CsvRefusals = std::vector<CsvRefusal>;
+
+// The refused rows of an import: the first ones with their reasons, and how many there were
+// in all. A file of thousands of bad rows still gives a message that a person can read and
+// that fits in memory.
+class CsvRefusals {
+public:
+    static constexpr std::size_t MaxListed = 50;
+
+    CsvRefusals() = default;
+    CsvRefusals(std::initializer_list<CsvRefusal> refusals) {
+        for (const CsvRefusal& refusal : refusals) {
+            Add(refusal);
+        }
+    }
+
+    void Add(CsvRefusal refusal) {
+        if (listed_.size() < MaxListed) {
+            listed_.push_back(std::move(refusal));
+        }
+        ++count_;
+    }
+    bool Empty() const { return count_ == 0; }
+    std::size_t Count() const { return count_; }
+    const std::vector<CsvRefusal>& Listed() const { return listed_; }
+
+private:
+    std::vector<CsvRefusal> listed_;
+    std::size_t count_ = 0;
+};
 
 // Flags are written "On" and "Off", as the setting pages word them.
 std::string OnOffCell(bool value);
@@ -24,7 +53,7 @@ std::optional<int> ParseWholeNumberCell(const std::string& cell);
 
 // The cell under column `column`; a spreadsheet leaves out empty cells at a row's end.
 std::string CellAt(const CsvRow& row, std::size_t column);
-// The cell as a message quotes it.
+// The cell as a message quotes it, cut after 40 characters.
 std::string Quoted(const std::string& cell);
 
 } // namespace tq58

@@ -68,10 +68,14 @@ CsvRefusals ImportRows(SettingsRecord& settings, const ModelState& model,
 }
 
 std::string RefusalMessage(const CsvRefusals& refusals) {
-    std::string message = "Nothing was imported: " + std::to_string(refusals.size()) +
-                          (refusals.size() == 1 ? " row was" : " rows were") + " refused.";
-    for (const CsvRefusal& refusal : refusals) {
+    std::string message = "Nothing was imported: " + std::to_string(refusals.Count()) +
+                          (refusals.Count() == 1 ? " row was" : " rows were") + " refused.";
+    for (const CsvRefusal& refusal : refusals.Listed()) {
         message += "\nline " + std::to_string(refusal.Line) + ": " + refusal.Reason;
+    }
+    if (const std::size_t more = refusals.Count() - refusals.Listed().size(); more > 0) {
+        message += "\n... and " + std::to_string(more) + " more refused " +
+                   (more == 1 ? "row" : "rows") + " after these";
     }
     return message;
 }
@@ -90,13 +94,13 @@ std::string ExportCsv(const SettingsRecord& settings, const ModelState& model, C
 }
 
 Outcome ImportCsv(SettingsRecord& settings, const ModelState& model, std::string_view text) {
-    const CsvTable table = ParseCsv(text);
+    CsvTable table = ParseCsv(text);
     if (!table.Error.empty()) {
         return Outcome::Failure("Nothing was imported: " + table.Error, MessageIcon::Exclamation);
     }
     SettingsRecord imported = settings;
-    const CsvRefusals refusals = ImportRows(imported, model, SingleByteRows(table.Rows));
-    if (!refusals.empty()) {
+    const CsvRefusals refusals = ImportRows(imported, model, SingleByteRows(std::move(table.Rows)));
+    if (!refusals.Empty()) {
         return Outcome::Failure(RefusalMessage(refusals), MessageIcon::Exclamation);
     }
     settings = std::move(imported);

@@ -39,17 +39,22 @@ bool HeadingsMatch(const CsvRow& row, int directory) {
 }
 
 // One row against the entry it fills; `entries` holds the entries before it in use and the
-// rest free, as the entry page sees them when this entry's Enable box is clicked.
+// rest free, as the entry page sees them when this entry's Enable box is clicked. A row that
+// leaves an entry in use as it was is not judged by the rules of entering it: an exported
+// directory reads back unchanged, blank entries and all.
 class EntryRow {
 public:
-    EntryRow(std::span<DirectoryRecord> entries, int directory, const CsvRow& row, int index)
+    EntryRow(std::span<DirectoryRecord> entries, int directory, const CsvRow& row, int index,
+             bool wasInUse)
         : entries_(entries), directory_(directory), row_(row), index_(index),
-          entry_(entries[static_cast<std::size_t>(index)]) {}
+          entry_(entries[static_cast<std::size_t>(index)]), was_(entry_), wasInUse_(wasInUse) {}
 
     std::string Take() {
         std::string reason = CheckNumber();
         if (reason.empty()) {
-            reason = Joined({CheckName(), CheckMmsi(), CheckPrevious(), CheckSurplus()});
+            const std::string name = CheckName();
+            const std::string mmsi = CheckMmsi();
+            reason = Joined({name, mmsi, Unchanged() ? "" : CheckPrevious(), CheckSurplus()});
         }
         entry_.Enable = true;
         if (!reason.empty()) {
@@ -60,6 +65,10 @@ public:
     }
 
 private:
+    bool Unchanged() const {
+        return wasInUse_ && entry_.TagName == was_.TagName && entry_.Mmsid == was_.Mmsid;
+    }
+
     static std::string Joined(const std::vector<std::string>& reasons) {
         std::string joined;
         for (const std::string& reason : reasons) {
@@ -132,6 +141,8 @@ private:
     const CsvRow& row_;
     int index_;
     DirectoryRecord& entry_;
+    const DirectoryRecord was_;
+    bool wasInUse_;
 };
 
 } // namespace
@@ -163,13 +174,13 @@ CsvRefusals ImportDirectoryRows(SettingsRecord& settings, int directory,
     for (std::size_t i = 1; i < rows.size(); ++i) {
         const int index = static_cast<int>(i) - 1;
         if (index >= static_cast<int>(entries.size())) {
-            refusals.push_back({rows[i].Line, "the directory has only " +
-                                                  std::to_string(entries.size()) + " entries"});
+            refusals.Add({rows[i].Line,
+                          "the directory has only " + std::to_string(entries.size()) + " entries"});
             continue;
         }
-        if (std::string reason = EntryRow(entries, directory, rows[i], index).Take();
+        if (std::string reason = EntryRow(entries, directory, rows[i], index, index < used).Take();
             !reason.empty()) {
-            refusals.push_back({rows[i].Line, std::move(reason)});
+            refusals.Add({rows[i].Line, std::move(reason)});
         }
     }
     // Entries that were in use beyond the file's rows are freed; free ones keep what they hold.

@@ -1,9 +1,11 @@
 #include "files/WholeFile.h"
 
-#include <atomic>
+#include "files/DurableWrite.h"
+#include "files/OutputTarget.h"
+#include "files/TemporaryFiles.h"
+
 #include <cctype>
 #include <cerrno>
-#include <chrono>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -15,24 +17,7 @@ namespace fs = std::filesystem;
 
 namespace {
 
-// Unique within the process and unlikely to meet another program's file in the same folder.
-fs::path TemporaryPathFor(const fs::path& target) {
-    static std::atomic<unsigned> counter{0};
-    const auto stamp = std::chrono::steady_clock::now().time_since_epoch().count();
-    fs::path temporary = target;
-    temporary += ".tq58-" + std::to_string(stamp) + "-" + std::to_string(counter++) + ".tmp";
-    return temporary;
-}
-
-bool WriteBytes(const fs::path& path, const std::string& bytes) {
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    if (!out) {
-        return false;
-    }
-    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    out.close();
-    return !out.fail();
-}
+constexpr int MaxTemporaryNames = 100;
 
 Outcome FileFailure(std::string reason) {
     return Outcome::Failure({}, MessageIcon::Exclamation, {}, std::move(reason));
@@ -71,14 +56,41 @@ Outcome Unwritable(const std::string& path, const fs::path& target, int errorNum
     return FileFailure("cannot write " + path + ": " + WriteReason(target, errorNumber));
 }
 
-// A symbolic link stays a link: the file it points to is replaced.
-fs::path ReplaceableTarget(const fs::path& path) {
-    std::error_code error;
-    if (!fs::is_symlink(path, error)) {
-        return path;
+// Replaces a regular file, or makes a new one, through a temporary file beside it that is on
+// the disk before the rename; the rename is on the disk before the save reports success.
+Outcome ReplaceFile(const std::string& path, const fs::path& target, const std::string& bytes) {
+    if (target.filename().empty()) {
+        return FileFailure("no file name in " + path);
     }
-    const fs::path resolved = fs::weakly_canonical(path, error);
-    return error ? path : resolved;
+    std::error_code error;
+    const bool replacing = fs::exists(target, error);
+    // A rename would replace a read-only file too; refuse what could not be written in place.
+    errno = 0;
+    if (replacing && !std::ofstream(target, std::ios::binary | std::ios::app)) {
+        return Unwritable(path, target, errno);
+    }
+    RemoveStaleTemporaries(target);
+    fs::path temporary;
+    int failure = EEXIST;
+    // A leftover of an ended process that had this process's id may hold a name already.
+    for (int attempt = 0; failure == EEXIST && attempt < MaxTemporaryNames; ++attempt) {
+        temporary = TemporaryPathFor(target);
+        failure = WriteNewFileToDisk(temporary, bytes);
+    }
+    if (failure != 0) {
+        return Unwritable(path, target, failure);
+    }
+    if (replacing) {
+        fs::permissions(temporary, fs::status(target, error).permissions(), error);
+    }
+    fs::rename(temporary, target, error);
+    if (error) {
+        std::error_code ignored;
+        fs::remove(temporary, ignored);
+        return FileFailure("cannot replace " + path + ": " + error.message());
+    }
+    SyncFolder(target.parent_path());
+    return Outcome::Success();
 }
 
 } // namespace
@@ -119,34 +131,19 @@ Outcome ReadWholeFile(const std::string& path, std::string& bytes, std::uintmax_
 }
 
 Outcome ReplaceFileContents(const std::string& path, const std::string& bytes) {
-    const fs::path target = ReplaceableTarget(path);
-    if (target.filename().empty()) {
-        return FileFailure("no file name in " + path);
+    const OutputTarget output = ResolveOutputTarget(path);
+    switch (output.How) {
+    case OutputTarget::Kind::Refused:
+        return FileFailure("cannot write " + path + ": " + output.Refusal);
+    case OutputTarget::Kind::Stream:
+        if (const int failure = WriteIntoStream(output.Path, bytes)) {
+            return Unwritable(path, output.Path, failure);
+        }
+        return Outcome::Success();
+    case OutputTarget::Kind::File:
+        break;
     }
-    std::error_code error;
-    const bool replacing = fs::exists(target, error);
-    // A rename would replace a read-only file too; refuse what could not be written in place.
-    errno = 0;
-    if (replacing && !std::ofstream(target, std::ios::binary | std::ios::app)) {
-        return Unwritable(path, target, errno);
-    }
-    const fs::path temporary = TemporaryPathFor(target);
-    errno = 0;
-    if (!WriteBytes(temporary, bytes)) {
-        const int failure = errno;
-        fs::remove(temporary, error);
-        return Unwritable(path, target, failure);
-    }
-    if (replacing) {
-        fs::permissions(temporary, fs::status(target, error).permissions(), error);
-    }
-    fs::rename(temporary, target, error);
-    if (error) {
-        std::error_code ignored;
-        fs::remove(temporary, ignored);
-        return FileFailure("cannot replace " + path + ": " + error.message());
-    }
-    return Outcome::Success();
+    return ReplaceFile(path, output.Path, bytes);
 }
 
 } // namespace tq58

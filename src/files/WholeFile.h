@@ -16,8 +16,10 @@ namespace tq58 {
 Outcome ReadWholeFile(const std::string& path, std::string& bytes,
                       std::uintmax_t maxBytes = 4u << 20);
 
-// Writes a temporary file next to the target and renames it over the target, so that a
-// failed save leaves the previous file as it was.
+// Writes a temporary file next to the target, flushes it to the disk and renames it over the
+// target, so that a failed save, a kill or a power loss leaves the previous file as it was.
+// Links are followed; a device or a named pipe is written into directly; a folder, a socket
+// and the like are refused (see OutputTarget.h).
 Outcome ReplaceFileContents(const std::string& path, const std::string& bytes);
 
 } // namespace tq58

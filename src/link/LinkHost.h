@@ -9,6 +9,15 @@ namespace tq58 {
 
 enum class QuestionButtons { OkCancel, RetryCancel };
 
+// What the link start is waiting for, so that the window can say so outside debug mode:
+// the cable's adapter, or the radio on one attempt of several. None ends the wait.
+struct LinkPhase {
+    enum class Step { None, Cable, Radio };
+    Step What = Step::None;
+    int Attempt = 0;
+    int Attempts = 0;
+};
+
 // Everything the clone link needs from the window that runs it: the clock, pauses, a chance
 // for the window to process its events (the Cancel button), and the user's feedback.
 class LinkHost {
@@ -22,6 +31,7 @@ public:
 
     virtual void ShowStatusText(const std::string& text) = 0;
     virtual void ShowProgressBar(int percent) = 0;
+    virtual void ShowPhase(const LinkPhase& phase) = 0;
     virtual void Message(const std::string& title, const std::string& text, MessageIcon icon) = 0;
     // True for OK or Retry, false for Cancel. OK / Cancel carries the question icon, Retry /
     // Cancel the exclamation icon with Cancel as the default.

@@ -52,6 +52,11 @@ public:
     bool DebugMode = false;
     bool LowSpeedMode = false;
     int PortNumber = 2;
+    // The device behind the port, as the messages about the line name it.
+    std::string Device;
+    // The line hung up during this transfer: every later wait ends at once, and the first
+    // failure message says that the cable went away instead of what the protocol saw.
+    bool LineLost = false;
     // The dialog caption: the title of the link's messages.
     std::string Caption;
 
@@ -83,6 +88,9 @@ public:
     // Feedback.
     void ShowStatus(const std::string& text);
     void ShowProgress(int percent);
+    // What the link start waits for, on the status line outside debug mode only: in debug
+    // mode that line carries the link's own status texts.
+    void ShowPhase(const LinkPhase& phase);
     void ShowMessage(const std::string& text, MessageIcon icon = MessageIcon::Critical);
     void ShowMessage(const std::string& title, const std::string& text, MessageIcon icon);
     // A question titled with the caption; true for OK or Retry.
@@ -96,6 +104,9 @@ public:
     bool ProbeAdapter();
     bool SyncLink();
     bool StartLink();
+    // "Communication Error!!" with what went wrong in plain words: the line hung up, or the
+    // radio never acknowledged.
+    void ReportNoLink();
     // The question after "ERROR" three times: OK resynchronises; true when one more attempt
     // may be made.
     bool ConfirmResync();
@@ -115,13 +126,19 @@ private:
     bool OpenPort(const std::string& settings, const char* procedure);
     void PauseThenWrite(const Bytes& bytes);
     LinkResult SyncPass(int pass);
+    bool StartLinkSteps();
+    // The device's name in messages: the path when known, else the port number.
+    std::string DeviceName() const;
+    void ShowLineLost();
     ReceivedText ReceiveUntilCrLf(int timeoutSeconds, bool strayAfterCrIsWrongForm);
     // One poll loop of every input primitive: yield, take at most one byte, then test the
-    // cancel flag, the deadline and, through onByte, completion.
+    // cancel flag, a hang-up (which ends the wait as a time-out at once), the deadline and,
+    // through onByte, completion.
     template <typename OnByte> LinkResult Poll(int timeoutSeconds, OnByte onByte);
 
     SerialPort& port_;
     LinkHost& host_;
+    bool lineLostShown_ = false;
 };
 
 } // namespace tq58

@@ -23,12 +23,13 @@ bool LinkSession::ProbeAdapter() {
 LinkResult LinkSession::SyncPass(int pass) {
     int attemptsLeft = RetryCount;
     for (;;) {
+        ShowPhase({LinkPhase::Step::Radio, RetryCount - attemptsLeft + 1, RetryCount});
         ShowStatus("sending '#CMDSY'...(" + std::to_string(pass) + ")");
         SendLine("#CMDSY");
         const LinkResult result = WaitCmdOk();
         const bool retryable =
             result == LinkResult::TimedOut || result == LinkResult::ErrorReceived;
-        if (!retryable || --attemptsLeft < 1) {
+        if (!retryable || --attemptsLeft < 1 || LineLost) {
             return result;
         }
         if (result == LinkResult::ErrorReceived && !DiscardRefusedLine()) {
@@ -45,7 +46,8 @@ bool LinkSession::SyncLink() {
         const LinkResult result = SyncPass(pass);
         if (result == LinkResult::Done) {
             ++succeeded;
-        } else if (result != LinkResult::TimedOut && result != LinkResult::ErrorReceived) {
+        } else if ((result != LinkResult::TimedOut && result != LinkResult::ErrorReceived) ||
+                   LineLost) {
             break;
         }
     }
@@ -58,9 +60,20 @@ bool LinkSession::SyncLink() {
 
 bool LinkSession::StartLink() {
     CancelFlag = false;
+    LineLost = false;
+    lineLostShown_ = false;
+    const bool started = StartLinkSteps();
+    ShowPhase({});
+    return started;
+}
+
+// A line that hung up on the way ends the start at once: reopening a vanished device would
+// only add a port failure to the real story.
+bool LinkSession::StartLinkSteps() {
     PortInit();
+    ShowPhase({LinkPhase::Step::Cable});
     bool probed = false;
-    for (int attempt = 0; attempt < ProbeTries && !probed; ++attempt) {
+    for (int attempt = 0; attempt < ProbeTries && !probed && !LineLost; ++attempt) {
         probed = ProbeAdapter();
     }
     if (!probed) {
@@ -69,6 +82,10 @@ bool LinkSession::StartLink() {
     ShowStatus("sending 'ACMD:002'...");
     SendAdapterCommand("ACMD:002");
     const ReceivedText reply = ReceiveLine(1);
+    if (LineLost && reply.Result != LinkResult::Cancelled) {
+        ReportNoLink();
+        return false;
+    }
     switch (reply.Result) {
     case LinkResult::Done:
         if (reply.Text == "ERROR") {
@@ -93,7 +110,13 @@ bool LinkSession::StartLink() {
         return false;
     }
     host_.Sleep(SpeedSwitchSettleMs);
-    return SyncLink();
+    if (SyncLink()) {
+        return true;
+    }
+    if (!CancelFlag) {
+        ReportNoLink();
+    }
+    return false;
 }
 
 bool LinkSession::ConfirmResync() {

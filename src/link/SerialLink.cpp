@@ -108,6 +108,11 @@ template <typename OnByte> LinkResult LinkSession::Poll(int timeoutSeconds, OnBy
         if (CancelFlag) {
             return LinkResult::Cancelled;
         }
+        // What the line still held has been read; nothing more will come.
+        if (!completion && port_.InputCount() == 0 && port_.HungUp()) {
+            LineLost = true;
+            return LinkResult::TimedOut;
+        }
         if (host_.Now() > deadline) {
             return LinkResult::TimedOut;
         }
@@ -190,26 +195,6 @@ LinkResult LinkSession::WaitCmdOk() {
 
 bool LinkSession::DiscardRefusedLine() {
     return WaitForByte(Lf, 1) != LinkResult::Cancelled;
-}
-
-void LinkSession::ShowStatus(const std::string& text) {
-    if (!DebugMode) {
-        return;
-    }
-    host_.ShowStatusText(text);
-    host_.Sleep(500);
-}
-
-void LinkSession::ShowProgress(int percent) {
-    host_.ShowProgressBar(std::clamp(percent, 0, 100));
-}
-
-void LinkSession::ShowMessage(const std::string& text, MessageIcon icon) {
-    host_.Message(Caption, text, icon);
-}
-
-void LinkSession::ShowMessage(const std::string& title, const std::string& text, MessageIcon icon) {
-    host_.Message(title, text, icon);
 }
 
 } // namespace tq58

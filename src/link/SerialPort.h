@@ -32,6 +32,9 @@ public:
     virtual void Write(const Bytes& bytes) = 0;
     // Blocks until input is waiting or maxMs have passed, so that a wait loop does not spin.
     virtual void WaitForInput(int maxMs) = 0;
+    // The line hung up: the far end closed it or the cable's adapter went away. Nothing will
+    // arrive on it any more, however long the link waits.
+    virtual bool HungUp() = 0;
 };
 
 } // namespace tq58

@@ -6,6 +6,9 @@
 
 #include <chrono>
 #include <thread>
+#ifndef _WIN32
+#include <poll.h>
+#endif
 
 namespace tq58 {
 
@@ -54,6 +57,8 @@ std::optional<PortFailure> QtSerialPort::Open(int portNumber, const std::string&
         return PortFailure{InvalidSettingsNumber, "Invalid property value: " + settings};
     }
     Close();
+    // A hang-up of the last time the port was open says nothing about this time.
+    port_.clearError();
     port_.setPortName(devicePath_.empty() ? DeviceForPort(portNumber)
                                           : QString::fromStdString(devicePath_));
     Apply(port_, *parsed);
@@ -106,6 +111,23 @@ void QtSerialPort::WaitForInput(int maxMs) {
             std::this_thread::sleep_until(deadline);
         }
     }
+}
+
+// A pulled adapter or a closed pseudo-terminal shows as a hang-up on the descriptor; Qt
+// reports the same as a resource error once it has tried to read.
+bool QtSerialPort::HungUp() {
+    if (port_.error() == QSerialPort::ResourceError) {
+        return true;
+    }
+    if (!port_.isOpen()) {
+        return false;
+    }
+#ifndef _WIN32
+    pollfd line{static_cast<int>(port_.handle()), POLLIN, 0};
+    return poll(&line, 1, 0) > 0 && (line.revents & (POLLHUP | POLLERR | POLLNVAL)) != 0;
+#else
+    return false;
+#endif
 }
 
 } // namespace tq58

@@ -21,6 +21,7 @@ public:
     int ReadByte() override;
     void Write(const Bytes& bytes) override;
     void WaitForInput(int maxMs) override;
+    bool HungUp() override;
 
     static QString DeviceForPort(int portNumber);
 

@@ -16,9 +16,11 @@ std::optional<PortFailure> SimPort::Open(int /*portNumber*/, const std::string& 
     return std::nullopt;
 }
 
+// Bytes due after a hang-up never arrive.
 int SimPort::InputCount() {
+    const std::int64_t until = HungUp() ? HangUpAtMs : clock_.Now();
     const auto due = std::find_if(input_.begin(), input_.end(),
-                                  [this](const Pending& p) { return p.DueMs > clock_.Now(); });
+                                  [until](const Pending& p) { return p.DueMs > until; });
     return static_cast<int>(due - input_.begin());
 }
 
@@ -36,6 +38,9 @@ void SimPort::Write(const Bytes& bytes) {
         return;
     }
     written_.push_back({settings_, std::string(bytes.begin(), bytes.end()), clock_.Now()});
+    if (HungUp()) {
+        return;
+    }
     for (std::uint8_t byte : bytes) {
         Schedule(radio_.Receive(byte));
     }

@@ -32,9 +32,13 @@ public:
     int ReadByte() override;
     void Write(const Bytes& bytes) override;
     void WaitForInput(int maxMs) override;
+    bool HungUp() override { return HangUpAtMs >= 0 && clock_.Now() >= HangUpAtMs; }
 
     // Every port that cannot be opened, as the port layer reports it.
     bool FailOpen = false;
+    // When the far end hangs up, on the virtual clock (never when negative): from then on
+    // nothing written reaches the radio.
+    std::int64_t HangUpAtMs = -1;
     const std::vector<SimWrite>& Written() const { return written_; }
     const std::vector<std::string>& OpenedWith() const { return openedWith_; }
     // Bytes that only arrive later, e.g. a stale reply that the PC must ignore.

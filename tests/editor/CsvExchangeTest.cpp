@@ -65,6 +65,47 @@ TEST(CsvExchange, ExportThenImportChangesNothingAndCarriesEveryList) {
     }
 }
 
+// A directory can hold a blank entry before used ones (a file or an image brought it): it
+// reads back unchanged, while a row that changes an entry after it is still refused.
+TEST(CsvExchange, BlankDirectoryEntriesRoundTripButChangedRowsAreChecked) {
+    const ModelState model = Rv7700A();
+    SettingsRecord blank = Typed(model);
+    blank.CHMMSID[0] = {true, "", ""};
+    blank.CHMMSID[2] = {true, "", "3661234560"};
+    blank.CHMMSID[3] = {true, "DOCK", "2111234570"};
+    const std::string csv = ExportCsv(blank, model, CsvList::Individual);
+    SettingsRecord same = blank;
+    const Outcome unchanged = ImportCsv(same, model, csv);
+    EXPECT_TRUE(unchanged.Ok) << unchanged.Message;
+    EXPECT_EQ(same, blank);
+
+    std::string changed = csv;
+    changed.replace(changed.find("DOCK"), 4, "PIER");
+    const Outcome refused = ImportCsv(same, model, changed);
+    EXPECT_FALSE(refused.Ok);
+    EXPECT_NE(refused.Message.find("line 5: entry 3 needs a name and an MMSI before entry 4"),
+              std::string::npos)
+        << refused.Message;
+}
+
+// Thousands of bad rows: the first 50 are listed, the rest counted.
+TEST(CsvExchange, RefusalsAreListedUpToFiftyThenCounted) {
+    const ModelState model = Rv7700A();
+    std::string csv = "EXP CH,CH Name\n";
+    for (int row = 0; row < 5000; ++row) {
+        csv += "99,X\n";
+    }
+    SettingsRecord settings = Typed(model);
+    const Outcome refused = ImportCsv(settings, model, csv);
+    EXPECT_FALSE(refused.Ok);
+    EXPECT_EQ(refused.Message.rfind("Nothing was imported: 5000 rows were refused.\n", 0), 0u);
+    EXPECT_NE(refused.Message.find("\nline 51: EXP CH \"99\" is not a channel of the list\n... "
+                                   "and 4950 more refused rows after these"),
+              std::string::npos)
+        << refused.Message.substr(refused.Message.size() - 200);
+    EXPECT_EQ(refused.Message.find("line 52:"), std::string::npos);
+}
+
 TEST(CsvExchange, ExportedCellsFollowTheModel) {
     const SettingsRecord edited = Typed(Rv7700A());
     EXPECT_NE(ExportCsv(edited, Rv7700A(), CsvList::Exp)

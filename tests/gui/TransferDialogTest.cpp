@@ -226,6 +226,32 @@ private slots:
         QCOMPARE(busy.DefaultButton, QMessageBox::Cancel);
     }
 
+    // A radio that never acknowledges: the status line says what the start waits for, and
+    // the failure says what to check; the dialog stays open for another try.
+    void silentRadioIsReportedInPlainWords() {
+        Rig rig;
+        QVERIFY(rig.harness.Start("2"));
+        rig.radio.Faults.RadioSilent = true;
+        QStringList phases;
+
+        QVERIFY(rig.Run(rig.Read(), [&] {
+            auto* status = InDialog<QLabel>("lblmon");
+            if (status->isVisible() && !phases.contains(status->text())) {
+                phases << status->text();
+            }
+        }));
+
+        QCOMPARE(phases, QStringList({"Connecting to the cable…", "Waiting for the radio (1 of 3)…",
+                                      "Waiting for the radio (2 of 3)…",
+                                      "Waiting for the radio (3 of 3)…"}));
+        QCOMPARE(rig.harness.shown.size(), 1);
+        const QString text = rig.harness.shown.front();
+        QVERIFY2(text.startsWith("Read from Radio|Communication Error!!\nThe radio on sim did not "
+                                 "answer. Check that it is switched on and in clone mode"),
+                 qPrintable(text));
+        QCOMPARE(rig.boxes.front().Icon, QMessageBox::Critical);
+    }
+
     // The device the user entered for COM2 is not there: the message names it and the way to
     // choose another, and the link start gives up without more boxes.
     void missingDeviceSaysWhatToDo() {

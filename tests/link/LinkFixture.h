@@ -35,6 +35,14 @@ public:
     }
     void ShowStatusText(const std::string& text) override { Statuses.push_back(text); }
     void ShowProgressBar(int percent) override { Progress.push_back(percent); }
+    // "cable", "radio 2/3", "-" for the end of the wait.
+    void ShowPhase(const LinkPhase& phase) override {
+        const bool radio = phase.What == LinkPhase::Step::Radio;
+        Phases.push_back(phase.What == LinkPhase::Step::None ? "-"
+                         : radio ? "radio " + std::to_string(phase.Attempt) + "/" +
+                                       std::to_string(phase.Attempts)
+                                 : "cable");
+    }
     void Message(const std::string& title, const std::string& text, MessageIcon icon) override {
         Messages.push_back({title, text, static_cast<int>(icon)});
     }
@@ -53,7 +61,7 @@ public:
     std::deque<bool> Answers;
     std::function<void()> OnYield;
     std::vector<Shown> Messages, Questions;
-    std::vector<std::string> Statuses, Logged;
+    std::vector<std::string> Statuses, Logged, Phases;
     std::vector<int> Progress;
     std::int64_t SleptMs = 0;
     long Yields = 0;
@@ -63,6 +71,13 @@ private:
 };
 
 using Texts = std::vector<std::string>;
+
+// The message of a link start that the radio never acknowledged, on a link without a device
+// name, followed by '|' as Joined gives it.
+inline const std::string NoAnswerShown =
+    "Communication Error!!\nThe radio on port 2 did not answer. Check that it is switched on "
+    "and in clone mode (its display shows PC CONTROL), that the cable is seated at both ends, "
+    "and that the right port is chosen.|";
 
 // The texts of messages or questions, each followed by '|'.
 inline std::string Joined(const std::vector<Shown>& shown) {

@@ -249,8 +249,8 @@ TEST(TransferRun, OutcomesOfChecksAndDataPhases) {
              };
          },
          "cancel!!|Radio not ready!!|", "SY2 SR1 RD0 WR0 CAN0"},
-        {"no link start", ReadFromRadio, [](R& r) { r.radio.Faults.RadioSilent = true; }, "",
-         "SY6 SR0 RD0 WR0 CAN0"},
+        {"no link start", ReadFromRadio, [](R& r) { r.radio.Faults.RadioSilent = true; },
+         NoAnswerShown.c_str(), "SY6 SR0 RD0 WR0 CAN0"},
         {"Cancel in the model check", ReadFromRadio,
          [](R& r) { r.radio.Faults.Ignore["#TQPRD"] = 1, r.CancelAfter("#TQPRD", 1); }, "",
          "SY2 SR1 RD1 WR0 CAN0"},

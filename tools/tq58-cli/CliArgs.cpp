@@ -1,7 +1,10 @@
 #include "CliArgs.h"
 
 #include <algorithm>
+#include <cerrno>
+#include <cstring>
 #include <iostream>
+#include <unistd.h>
 
 namespace tq58::cli {
 
@@ -60,6 +63,25 @@ int Failure(const std::string& message) {
 int Failure(const Outcome& outcome) {
     return Failure(outcome.LogDetail.empty() ? outcome.Message
                                              : outcome.Message + "\n" + outcome.LogDetail);
+}
+
+// Written past the stream libraries, so that the reason of a failed write is the system's
+// own and not lost in a buffer.
+bool WriteStandardOutput(std::string_view text, const std::string& message) {
+    while (!text.empty()) {
+        const ssize_t count = write(STDOUT_FILENO, text.data(), text.size());
+        if (count < 0 && errno == EINTR) {
+            continue;
+        }
+        if (count <= 0) {
+            const int error = count < 0 ? errno : EIO;
+            std::cerr << message << (message.empty() ? "" : "\n")
+                      << "cannot write to standard output: " << std::strerror(error) << "\n";
+            return false;
+        }
+        text.remove_prefix(static_cast<std::size_t>(count));
+    }
+    return true;
 }
 
 } // namespace tq58::cli

@@ -4,6 +4,7 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace tq58::cli {
@@ -38,5 +39,9 @@ int UsageError(const std::string& message);
 int Failure(const std::string& message);
 // The outcome's message, then what went wrong on a line of its own.
 int Failure(const Outcome& outcome);
+// Writes text to standard output. A write that fails there (a full disk, a closed
+// descriptor) is told on stderr, after message when one is given, with the system's reason;
+// false then.
+bool WriteStandardOutput(std::string_view text, const std::string& message = {});
 
 } // namespace tq58::cli

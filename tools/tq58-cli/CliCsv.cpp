@@ -5,8 +5,6 @@
 #include "files/FileMessages.h"
 #include "files/WholeFile.h"
 
-#include <iostream>
-
 namespace tq58::cli {
 
 namespace {
@@ -21,8 +19,7 @@ std::string ListNames() {
 
 int WriteText(const std::optional<std::string>& output, const std::string& text) {
     if (!output) {
-        std::cout.write(text.data(), static_cast<std::streamsize>(text.size()));
-        return std::cout.flush() ? ExitOk : Failure("FileSave Error!!\ncannot write to stdout");
+        return WriteStandardOutput(text, FileSaveErrorMessage) ? ExitOk : ExitFailure;
     }
     const Outcome written = ReplaceFileContents(*output, text);
     return written.Ok ? ExitOk

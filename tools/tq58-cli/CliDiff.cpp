@@ -3,8 +3,6 @@
 #include "CliVerbs.h"
 #include "report/SettingsComparison.h"
 
-#include <iostream>
-
 namespace tq58::cli {
 
 namespace {
@@ -34,10 +32,13 @@ int RunDiff(const std::vector<std::string>& words) {
         }
     }
     const auto differences = CompareSettings(data[0], model[0], data[1], model[1]);
+    std::string lines;
     for (const SettingDifference& difference : differences) {
-        std::cout << DifferenceLine(difference) << "\n";
+        lines += DifferenceLine(difference) + "\n";
     }
-    std::cout.flush();
+    if (!WriteStandardOutput(lines)) {
+        return ExitTrouble;
+    }
     return differences.empty() ? ExitOk : ExitFailure;
 }
 

@@ -5,8 +5,6 @@
 #include "files/WholeFile.h"
 #include "model/MemoryImage.h"
 
-#include <iostream>
-
 namespace tq58::cli {
 
 int RunDump(const std::vector<std::string>& words) {
@@ -21,10 +19,11 @@ int RunDump(const std::vector<std::string>& words) {
         return Failure(read.Reported(FileReadErrorMessage, MessageIcon::Exclamation));
     }
     const auto* data = reinterpret_cast<const std::uint8_t*>(bytes.data());
+    std::string dump;
     for (const std::string& line : HexDumpLines(data, bytes.size())) {
-        std::cout << line << '\n';
+        dump += line + '\n';
     }
-    return ExitOk;
+    return WriteStandardOutput(dump) ? ExitOk : ExitFailure;
 }
 
 } // namespace tq58::cli

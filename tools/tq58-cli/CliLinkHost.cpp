@@ -85,6 +85,20 @@ void CliLinkHost::ShowProgressBar(int percent) {
     progressShown_ = true;
 }
 
+// On a terminal, what the link start waits for; a script gets only the outcome.
+void CliLinkHost::ShowPhase(const LinkPhase& phase) {
+    if (!drawProgress_ || phase.What == LinkPhase::Step::None) {
+        return;
+    }
+    EndProgressLine();
+    if (phase.What == LinkPhase::Step::Cable) {
+        std::cerr << "status: Connecting to the cable...\n";
+    } else {
+        std::cerr << "status: Waiting for the radio (" << phase.Attempt << " of " << phase.Attempts
+                  << ")...\n";
+    }
+}
+
 void CliLinkHost::EndProgressLine() {
     if (progressShown_) {
         std::cerr << "\n";
@@ -116,6 +130,10 @@ void CliLinkHost::LogError(const std::string& procedure, int number,
     // Without a window there is no other place that could say why the port failed.
     EndProgressLine();
     std::cerr << device_ << ": " << description << " (" << procedure << " -> " << number << ")\n";
+    // As in the window, the link start then ends at once instead of probing a closed port.
+    if (session_ != nullptr) {
+        session_->CancelFlag = true;
+    }
 }
 
 } // namespace tq58::cli

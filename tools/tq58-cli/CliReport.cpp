@@ -5,8 +5,6 @@
 #include "files/WholeFile.h"
 #include "report/ReportText.h"
 
-#include <iostream>
-
 namespace tq58::cli {
 
 namespace {
@@ -35,8 +33,7 @@ int RunReport(const std::vector<std::string>& words) {
     // Saved as the report window saves it: the text followed by one line break.
     const std::string saved = BuildReport(data, model) + ReportLineBreak;
     if (!output) {
-        std::cout.write(saved.data(), static_cast<std::streamsize>(saved.size()));
-        return std::cout.flush() ? ExitOk : Failure("FileSave Error!!");
+        return WriteStandardOutput(saved, FileSaveErrorMessage) ? ExitOk : ExitFailure;
     }
     // A failed save leaves an earlier report of the same name as it was.
     const Outcome written = ReplaceFileContents(*output, saved);

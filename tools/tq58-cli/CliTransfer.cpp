@@ -89,6 +89,7 @@ bool RunOperation(const LinkOptions& options, RadioData& data, const ModelState&
     CliLinkHost host(options.Yes, device);
     LinkSession link(port, host);
     link.PortNumber = options.PortNumber;
+    link.Device = device;
     link.DebugMode = options.Debug;
     link.LowSpeedMode = options.LowSpeed;
     host.Attach(link);

@@ -2,7 +2,6 @@
 #include "CliVerbs.h"
 
 #include <QCoreApplication>
-#include <iostream>
 #include <string>
 #include <vector>
 
@@ -58,16 +57,21 @@ const Verb verbs[] = {
      "cannot be read."},
 };
 
-void PrintHelp() {
-    std::cout << "tq58-cli: TQ58 without a window.\nVerbs:\n";
+std::string HelpText() {
+    std::string text = "tq58-cli: TQ58 without a window.\nVerbs:\n";
     for (const Verb& verb : verbs) {
-        std::cout << "  tq58-cli " << verb.usage << "\n";
+        text += "  tq58-cli " + std::string(verb.usage) + "\n";
     }
-    std::cout << "M is a model name (RV7200A, RV7700A, RV7700AM) or code (1, 2, 11).\n"
-                 "Files end in .dat (settings) or .hex (image); --program-folder DIR names the\n"
-                 "folder of global.ini and the default images (else the program's own).\n"
-                 "Exit status: 0 success, 1 failure, 2 usage. --version prints the version;\n"
-                 "tq58-cli VERB --help explains a verb.\n";
+    return text + "M is a model name (RV7200A, RV7700A, RV7700AM) or code (1, 2, 11).\n"
+                  "Files end in .dat (settings) or .hex (image); --program-folder DIR names the\n"
+                  "folder of global.ini and the default images (else the program's own).\n"
+                  "Exit status: 0 success, 1 failure, 2 usage. --version prints the version;\n"
+                  "tq58-cli VERB --help explains a verb.\n";
+}
+
+// Prints text and ends with status, or with a failure when standard output took no text.
+int Print(const std::string& text, int status) {
+    return tq58::cli::WriteStandardOutput(text) ? status : tq58::cli::ExitFailure;
 }
 
 } // namespace
@@ -76,20 +80,18 @@ int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
     std::vector<std::string> words(argv + 1, argv + argc);
     if (words.empty() || words[0] == "--help" || words[0] == "-h") {
-        PrintHelp();
-        return words.empty() ? tq58::cli::ExitUsage : tq58::cli::ExitOk;
+        return Print(HelpText(), words.empty() ? tq58::cli::ExitUsage : tq58::cli::ExitOk);
     }
     if (words[0] == "--version") {
-        std::cout << "tq58-cli " << TQ58_VERSION << "\n";
-        return tq58::cli::ExitOk;
+        return Print("tq58-cli " TQ58_VERSION "\n", tq58::cli::ExitOk);
     }
     for (const Verb& verb : verbs) {
         if (words[0] != verb.name) {
             continue;
         }
         if (words.size() > 1 && (words[1] == "--help" || words[1] == "-h")) {
-            std::cout << "usage: tq58-cli " << verb.usage << "\n" << verb.help << "\n";
-            return tq58::cli::ExitOk;
+            return Print("usage: tq58-cli " + std::string(verb.usage) + "\n" + verb.help + "\n",
+                         tq58::cli::ExitOk);
         }
         return verb.run({words.begin() + 1, words.end()});
     }

@@ -26,11 +26,13 @@ struct SimOptions {
     int DelayMs = 0;
     int CorruptWriteAt = -1;
     bool Stats = false;
+    bool Silent = false;
 };
 
 constexpr const char* Usage =
     "usage: tq58-radio-sim --link PATH [--image FILE] [--model CODE] [--baud N] [--delay MS] "
-    "[--corrupt-write ADDRESS] [--stats]\n"
+    "[--corrupt-write ADDRESS] [--silent] [--stats]\n"
+    "--silent leaves every command of the radio unanswered (the cable's adapter still answers).\n"
     "--corrupt-write stores every block written at the decimal ADDRESS with one bit flipped and\n"
     "acknowledges it, as line noise that the checksum misses would.\n";
 
@@ -67,8 +69,8 @@ bool ApplyOption(SimOptions& options, const std::string& name, const std::string
 std::optional<SimOptions> ParseOptions(const std::vector<std::string>& words) {
     SimOptions options;
     for (std::size_t i = 0; i < words.size(); ++i) {
-        if (words[i] == "--stats") {
-            options.Stats = true;
+        if (words[i] == "--stats" || words[i] == "--silent") {
+            (words[i] == "--stats" ? options.Stats : options.Silent) = true;
         } else if (i + 1 >= words.size() || !ApplyOption(options, words[i], words[i + 1])) {
             return std::nullopt;
         } else {
@@ -91,6 +93,7 @@ bool PrepareRadio(const SimOptions& options, tq58::SimRadio& radio) {
     }
     radio.Faults.ReplyDelayMs = options.DelayMs;
     radio.Faults.CorruptWriteAt = options.CorruptWriteAt;
+    radio.Faults.RadioSilent = options.Silent;
     return true;
 }
 

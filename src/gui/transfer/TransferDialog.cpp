@@ -46,6 +46,7 @@ TransferDialog::TransferDialog(MainWindow& window, int operation, TransferLine l
     link_.DebugMode = window.Options().DebugMode;
     link_.LowSpeedMode = window.Options().LowSpeedMode;
     link_.PortNumber = window.PortNumber();
+    link_.Device = FromQt(line_.Device);
     BuildLayout();
     resize(DialogSize);
     setWindowTitle(ToQt(OperationCaption(operation)));
@@ -201,6 +202,24 @@ void TransferDialog::Yield() {
 
 void TransferDialog::ShowStatusText(const std::string& text) {
     status_->setText(ToQt(text));
+}
+
+// Outside debug mode the status line appears only while the link start waits, so that a
+// radio that takes its time does not leave the dialog silent.
+void TransferDialog::ShowPhase(const LinkPhase& phase) {
+    switch (phase.What) {
+    case LinkPhase::Step::Cable:
+        status_->setText(tr("Connecting to the cable…"));
+        break;
+    case LinkPhase::Step::Radio:
+        status_->setText(
+            tr("Waiting for the radio (%1 of %2)…").arg(phase.Attempt).arg(phase.Attempts));
+        break;
+    case LinkPhase::Step::None:
+        status_->clear();
+        break;
+    }
+    status_->setVisible(phase.What != LinkPhase::Step::None);
 }
 
 void TransferDialog::ShowProgressBar(int percent) {

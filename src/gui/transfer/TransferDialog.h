@@ -37,6 +37,7 @@ public:
     void Yield() override;
     void ShowStatusText(const std::string& text) override;
     void ShowProgressBar(int percent) override;
+    void ShowPhase(const LinkPhase& phase) override;
     void Message(const std::string& title, const std::string& text, MessageIcon icon) override;
     bool Ask(const std::string& title, const std::string& text, QuestionButtons buttons) override;
     void LogError(const std::string& procedure, int number,
