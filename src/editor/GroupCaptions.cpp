@@ -19,6 +19,11 @@ std::string StatusCaption(const SettingsRecord& settings, int group) {
     return name.empty() ? GroupCaption(group) : GroupCaption(group) + "[" + name + "]";
 }
 
+std::string PlanName(int group) {
+    static const std::string names[] = {"USA", "INTL", "CANADA", "EXP"};
+    return names[static_cast<std::size_t>(group)];
+}
+
 std::string DscGroupNameLabel(const SettingsRecord& settings, int group) {
     return "[" + StatusNameOf(settings, group) + "]";
 }

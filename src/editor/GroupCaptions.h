@@ -13,6 +13,8 @@ std::string GroupCaption(int group);
 // A group's caption followed by its bracketed status name ("Group2[WORK]"), as the usable
 // page's EXP group boxes and the ATIS page's group boxes show it.
 std::string StatusCaption(const SettingsRecord& settings, int group);
+// The channel plan a group holds: "USA", "INTL", "CANADA", "EXP".
+std::string PlanName(int group);
 // Beside a usable DSC group: "[" + status name + "]", so "[]" without one.
 std::string DscGroupNameLabel(const SettingsRecord& settings, int group);
 

@@ -2,6 +2,7 @@
 #include "gui/editor/ConnectorLine.h"
 
 #include <QCheckBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QTableView>
 #include <QTemporaryDir>
@@ -32,6 +33,23 @@ class ChannelPagesTest : public QObject {
     Q_OBJECT
 
 private slots:
+    // A group's grid and panel name its plan; the ATIS page names the groups as the usable
+    // page does, with their status names.
+    void groupsAreNamedWithTheirPlans() {
+        MainWindowHarness harness;
+        QVERIFY(harness.Start("2"));
+        harness.data.Settings.UsableChGroup[GroupIntl].StatusName = "WORK";
+        QVERIFY(harness.SelectNode("PI"));
+        QCOMPARE(harness.Find<QWidget>("pictB")->findChild<QLabel*>("lblGroupHeading")->text(),
+                 QString::fromUtf8("Group2[WORK] — INTL"));
+        QVERIFY(harness.SelectNode("PU0"));
+        QCOMPARE(harness.Find<QWidget>("pictC")->findChild<QLabel*>("lblGroupHeading")->text(),
+                 QString::fromUtf8("Group1 — USA"));
+        QVERIFY(harness.SelectNode("ATIS"));
+        QCOMPARE(harness.Find<QCheckBox>("chkATISKiller_1")->text(), QString("Group2[WORK]"));
+        QCOMPARE(harness.Find<QCheckBox>("chkATISChGroup_3")->text(), QString("EXP CH Group"));
+    }
+
     void expChannelEditedByKeys() {
         QTemporaryDir folder;
         MainWindowHarness harness;

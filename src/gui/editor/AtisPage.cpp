@@ -22,9 +22,8 @@ namespace tq58 {
 
 namespace {
 
-// The killer boxes keep the captions of the window design; the ATIS group boxes get the
-// groups' captions with their status names when the page is filled.
-constexpr std::array<const char*, 4> DesignCaptions{"USA", "INTL", "CANADA", "EXP"};
+// Both rows of group boxes name the groups as the usable page does, with their status names,
+// renewed when the page is filled.
 constexpr int CallSignColumns = 3;
 constexpr int CallSignRows = (AtisCallSignCount + CallSignColumns - 1) / CallSignColumns;
 
@@ -47,7 +46,7 @@ QWidget* AtisPage::BuildGroupBoxes(const QString& caption, const char* name,
     auto* section = new QGroupBox(caption);
     auto* row = new QHBoxLayout(section);
     for (int k = 0; k < 4; ++k) {
-        QCheckBox* box = NewCheck(IndexedName(name, k), tr(DesignCaptions[k]));
+        QCheckBox* box = NewCheck(IndexedName(name, k), ToQt(GroupCaption(k)));
         row->addWidget(box);
         (*boxes)[static_cast<std::size_t>(k)] = box;
         bindings_.Check(box, [this, flags, k]() -> bool& {
@@ -59,11 +58,10 @@ QWidget* AtisPage::BuildGroupBoxes(const QString& caption, const char* name,
 }
 
 void AtisPage::BuildCommon(QWidget* child) {
-    std::array<QCheckBox*, 4> killers{};
     QWidget* groups = BuildGroupBoxes(tr("Usable ATIS CH Group"), "chkATISChGroup",
                                       &AtisCommonRecord::AtisChGroup, &atisGroups_);
     QWidget* killerGroups = BuildGroupBoxes(tr("Usable ATIS Killer CH Group"), "chkATISKiller",
-                                            &AtisCommonRecord::AtisKillerChGroup, &killers);
+                                            &AtisCommonRecord::AtisKillerChGroup, &killers_);
     QGridLayout* rows = nullptr;
     QGroupBox* code = NewSection(QString(), &rows);
     auto* field = NewField("txtATIScode", tr("ATIS Code"), AtisCodeLength, IsDigitKey);
@@ -142,10 +140,11 @@ void AtisPage::Fill(const NodeRef& node) {
     bindings_.Fill();
     entries_.Fill();
     const SettingsRecord& settings = host_.Data().Settings;
-    for (int k = 0; k < 4; ++k) {
-        QCheckBox* box = atisGroups_[static_cast<std::size_t>(k)];
-        SetCaption(box, ToQt(StatusCaption(settings, k)));
-        box->setEnabled(settings.UsableChGroup[static_cast<std::size_t>(k)].Enable);
+    for (std::size_t k = 0; k < atisGroups_.size(); ++k) {
+        const QString caption = ToQt(StatusCaption(settings, static_cast<int>(k)));
+        SetCaption(atisGroups_[k], caption);
+        SetCaption(killers_[k], caption);
+        atisGroups_[k]->setEnabled(settings.UsableChGroup[k].Enable);
     }
 }
 

@@ -33,6 +33,7 @@ private:
     Bindings bindings_;
     CheckedEntries entries_;
     std::array<QCheckBox*, 4> atisGroups_{};
+    std::array<QCheckBox*, 4> killers_{};
 };
 
 } // namespace tq58

@@ -4,10 +4,12 @@
 #include "editor/ChannelPanelState.h"
 #include "gui/TextCodec.h"
 #include "gui/editor/EditorHost.h"
+#include "gui/editor/PageWidgets.h"
 #include "gui/editor/RecordGrid.h"
 #include "model/ChannelText.h"
 #include "report/ReportWords.h"
 
+#include <QLabel>
 #include <QVBoxLayout>
 #include <vector>
 
@@ -94,9 +96,11 @@ GridList ChannelGridList(const std::vector<ChannelColumn>& columns,
 } // namespace
 
 ChannelGridPage::ChannelGridPage(EditorHost& host, const QString& objectName, QWidget* parent)
-    : Page(host, objectName, parent), grid_(new RecordGrid("MSFlexGrid1", tr("Channels"), this)) {
+    : Page(host, objectName, parent), heading_(NewHeading("lblGroupHeading")),
+      grid_(new RecordGrid("MSFlexGrid1", tr("Channels"), this)) {
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(heading_);
     layout->addWidget(grid_);
     connect(grid_, &RecordGrid::RowActivated, this, &ChannelGridPage::JumpToRow);
 }
@@ -105,6 +109,8 @@ void ChannelGridPage::Fill(const NodeRef& node) {
     node_ = node;
     std::vector<ChannelRecord>& list = ChannelList(host_.Data().Settings, node.Group);
     const bool exp = node.Kind == NodeKind::ExpGrid;
+    heading_->setText(GroupHeading(host_.Data().Settings, node.Group));
+    grid_->setAccessibleName(heading_->text());
     std::vector<ChannelRecord*> rows;
     for (ChannelRecord& channel : list) {
         if (exp || channel.Enable) {

@@ -2,6 +2,8 @@
 
 #include "gui/editor/Page.h"
 
+class QLabel;
+
 namespace tq58 {
 
 class RecordGrid;
@@ -21,6 +23,7 @@ public:
 private:
     void JumpToRow(int row);
 
+    QLabel* heading_;
     RecordGrid* grid_;
     NodeRef node_;
 };

@@ -195,6 +195,8 @@ void ChannelPage::AddNameRow(QGridLayout* layout) {
 void ChannelPage::BuildLayout() {
     auto* layout = new QGridLayout(this);
     layout->setVerticalSpacing(4);
+    heading_ = NewHeading("lblGroupHeading");
+    layout->setMenuBar(heading_);
     enable_ = new QCheckBox("CH Enable", this);
     enable_->setObjectName("chkCEnable");
     layout->addWidget(enable_, EnableRow, CaptionColumn, 1, RestColumn + 1, Qt::AlignLeft);
@@ -279,6 +281,7 @@ void ChannelPage::BindFrequency(FrequencyField& frequency) {
 
 void ChannelPage::Fill(const NodeRef& node) {
     node_ = node;
+    heading_->setText(GroupHeading(host_.Data().Settings, node.Group));
     pending_ = nullptr;
     bindings_.Fill();
     ShowFrequencies();

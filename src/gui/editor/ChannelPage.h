@@ -65,6 +65,7 @@ private:
     NodeRef node_;
     std::array<std::vector<QWidget*>, ChannelControlCount> controls_;
     QCheckBox* enable_ = nullptr;
+    QLabel* heading_ = nullptr;
     std::array<QLineEdit*, 2> display_{};
     std::array<FrequencyField, 2> frequencies_;
     ConnectorLine* lowPowerLine_ = nullptr;

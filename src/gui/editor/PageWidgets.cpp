@@ -1,5 +1,6 @@
 #include "gui/editor/PageWidgets.h"
 
+#include "editor/GroupCaptions.h"
 #include "gui/TextCodec.h"
 
 #include <QApplication>
@@ -105,6 +106,20 @@ void SetReadOnlyLook(QLineEdit* field, bool readOnly) {
         palette.setColor(QPalette::Base, palette.color(QPalette::Window));
     }
     field->setPalette(palette);
+}
+
+QLabel* NewHeading(const QString& name) {
+    auto* heading = new QLabel;
+    heading->setObjectName(name);
+    QFont bold = heading->font();
+    bold.setBold(true);
+    heading->setFont(bold);
+    return heading;
+}
+
+QString GroupHeading(const SettingsRecord& settings, int group) {
+    const QString caption = ToQt(StatusCaption(settings, group));
+    return group == GroupExp ? caption : caption + QString::fromUtf8(" — ") + ToQt(PlanName(group));
 }
 
 QScrollArea* Scrolled(QWidget* content) {

@@ -2,6 +2,7 @@
 
 #include "editor/SettingLists.h"
 #include "gui/editor/KeyFilter.h"
+#include "model/SettingsRecord.h"
 
 #include <QString>
 #include <vector>
@@ -44,6 +45,9 @@ QLabel* AddRow(QGridLayout* rows, const QString& caption, QWidget* control);
 int RowOf(QGridLayout* rows, QWidget* control);
 // A page's content that scrolls when the window is too small for it.
 QScrollArea* Scrolled(QWidget* content);
+// The heading that names a channel group and its plan: "Group1 — USA", "EXP CH Group".
+QLabel* NewHeading(const QString& name);
+QString GroupHeading(const SettingsRecord& settings, int group);
 // A field that shows a value the user cannot change looks like it: the window's background
 // instead of the input background, in whatever palette the desktop uses.
 void SetReadOnlyLook(QLineEdit* field, bool readOnly);
