@@ -94,6 +94,11 @@ void MainWindow::ConnectMenus() {
         about.exec();
     });
 
+    for (const QKeySequence& keys :
+         {QKeySequence(Qt::Key_F6), QKeySequence(Qt::SHIFT | Qt::Key_F6)}) {
+        auto* switchFocus = new QShortcut(keys, this);
+        connect(switchFocus, &QShortcut::activated, editor_, &EditorFrame::SwitchFocus);
+    }
     auto* help = new QShortcut(QKeySequence::HelpContents, this);
     connect(help, &QShortcut::activated, this, &MainWindow::ShowHelpForFocus);
     // The image file keys of debug mode work whichever control has the focus.

@@ -165,6 +165,21 @@ bool EditorFrame::ValidateCurrentPage() {
     return !page || page->CanLeave();
 }
 
+void EditorFrame::SwitchFocus() {
+    if (!tree_->hasFocus()) {
+        tree_->setFocus(Qt::ShortcutFocusReason);
+        return;
+    }
+    for (QWidget* next = tree_->nextInFocusChain(); next != tree_;
+         next = next->nextInFocusChain()) {
+        if (data_->isAncestorOf(next) && next->isVisible() && next->isEnabled() &&
+            (next->focusPolicy() & Qt::TabFocus) == Qt::TabFocus) {
+            next->setFocus(Qt::TabFocusReason);
+            return;
+        }
+    }
+}
+
 void EditorFrame::OnCurrentItemChanged(QTreeWidgetItem* current, QTreeWidgetItem* previous) {
     emit HintChanged(QString::fromLatin1(TreeHint));
     const QString key = KeyOf(current);

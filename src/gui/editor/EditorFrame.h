@@ -39,6 +39,8 @@ public:
     void ShowCurrentPage();
     // The check every command makes before it leaves the current page.
     bool ValidateCurrentPage();
+    // F6: from the tree to the page's first control, from anywhere else back to the tree.
+    void SwitchFocus();
 
     std::string CurrentKey() const { return currentKey_; }
     NodeRef CurrentNode() const { return currentNode_; }
