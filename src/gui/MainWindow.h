@@ -14,6 +14,7 @@
 
 #include <QMainWindow>
 #include <QTimer>
+#include <optional>
 
 class QLabel;
 
@@ -131,6 +132,8 @@ private:
     // is to be read now.
     bool TakeModelOf(const QString& path);
     void SwitchModel(int modelType);
+    bool OfferModelSwitch(int needed, const QString& told, const QString& question);
+    bool OfferModelOfRadio();
     void MakeNewData();
     void ShowDestinationMenu();
     void ChangeDestination(int index);
@@ -155,6 +158,8 @@ private:
     bool eventsSuspended_ = false;
     int filePauseMs_ = 500;
     TransferLineFactory transferLines_;
+    // The model of the radio that the last transfer met, when it was not the selected one.
+    std::optional<int> radioModelType_;
 
     Messages messages_;
     FileChooser files_;

@@ -152,23 +152,29 @@ bool MainWindow::TakeModelOf(const QString& path) {
         return true;
     }
     const QString wanted = QString::fromStdString(ModelNameOf(*needed));
-    const QString told =
-        "ModelType Error !!\n\n" + tr("This file is for the %1; TQ58 is set to the %2.")
-                                       .arg(wanted, QString::fromStdString(model_.ModelName));
-    const int index = *needed - 1;
+    return OfferModelSwitch(*needed,
+                            tr("This file is for the %1; TQ58 is set to the %2.")
+                                .arg(wanted, QString::fromStdString(model_.ModelName)),
+                            tr("Switch to the %1 and open it?").arg(wanted));
+}
+
+// A file or a radio of another model: the model's error names both models. A model that the
+// installation offers may be switched to; true when it was.
+bool MainWindow::OfferModelSwitch(int needed, const QString& told, const QString& question) {
+    const QString text = "ModelType Error !!\n\n" + told + "\n";
+    const QString wanted = QString::fromStdString(ModelNameOf(needed));
+    const int index = needed - 1;
     if (index >= static_cast<int>(offer_.Offered.size()) || !offer_.Offered[index]) {
         messages_.Show(ProgramTitle(),
-                       told + "\n" + tr("This installation does not offer the %1.").arg(wanted),
+                       text + tr("This installation does not offer the %1.").arg(wanted),
                        QMessageBox::Critical);
         return false;
     }
-    if (messages_.Show(ProgramTitle(),
-                       told + "\n" + tr("Switch to the %1 and open it?").arg(wanted),
-                       QMessageBox::Question, QMessageBox::Yes | QMessageBox::No,
-                       QMessageBox::Yes) != QMessageBox::Yes) {
+    if (messages_.Show(ProgramTitle(), text + question, QMessageBox::Question,
+                       QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes) != QMessageBox::Yes) {
         return false;
     }
-    SwitchModel(*needed);
+    SwitchModel(needed);
     return true;
 }
 
@@ -181,6 +187,19 @@ void MainWindow::SwitchModel(int modelType) {
     ShowModelMenu();
     MakeNewData();
     document_.Replaced({}, false);
+}
+
+// A radio of another model, found by the last read: the user may switch to its model and
+// read again.
+bool MainWindow::OfferModelOfRadio() {
+    if (!radioModelType_ || ModelCodeOf(*radioModelType_) == ModelCodeOf(model_.ModelType)) {
+        return false;
+    }
+    const QString wanted = QString::fromStdString(ModelNameOf(*radioModelType_));
+    return OfferModelSwitch(*radioModelType_,
+                            tr("This radio is an %1; TQ58 is set to the %2.")
+                                .arg(wanted, QString::fromStdString(model_.ModelName)),
+                            tr("Switch to the %1 and read it again?").arg(wanted));
 }
 
 // New data for the selected model with the remembered destination's default image; the
@@ -258,7 +277,10 @@ void MainWindow::TransferProgram() {
 }
 
 void MainWindow::TransferRead() {
-    if (!ValidateCurrentPage() || !MayReplaceData() || !RunTransfer(0)) {
+    if (!ValidateCurrentPage() || !MayReplaceData()) {
+        return;
+    }
+    if (!RunTransfer(0) && !(OfferModelOfRadio() && RunTransfer(0))) {
         return;
     }
     ShowNewData();
@@ -272,6 +294,7 @@ int MainWindow::PortNumber() const {
 bool MainWindow::RunTransfer(int operation) {
     TransferDialog dialog(*this, operation, transferLines_(PortNumber()));
     dialog.exec();
+    radioModelType_ = dialog.RadioModelType();
     const bool done = dialog.TransferDone();
     if (!done) {
         return false;

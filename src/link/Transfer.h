@@ -5,6 +5,7 @@
 #include "model/RadioData.h"
 
 #include <functional>
+#include <optional>
 #include <string>
 
 namespace tq58 {
@@ -55,6 +56,8 @@ public:
     // Called once a read has completed, with the image exactly as the radio gave it and before
     // anything of it reaches the data, so that it can be kept as a backup.
     std::function<void(const Image&)> ImageRead;
+    // The model of a radio whose model code is another model's, found by the model check.
+    std::optional<int> RadioModelType;
 
     // What the dialog does when it opens: the caption, the debug status, an empty bar.
     void OpenDialog();

@@ -104,6 +104,10 @@ void Transfer::CheckModelCode() {
         return;
     }
     if (!ModelCodeMatches(scratch)) {
+        const int code = ReadWord(scratch, ModelCodeHigh);
+        if (code == ReadWord(scratch, ModelCodeCopyHigh)) {
+            RadioModelType = ModelTypeOfCode(code);
+        }
         link_.ErrorFlag = true;
         link_.ShowMessage("Read from Radio", "ModelType Error !!", MessageIcon::Critical);
     }

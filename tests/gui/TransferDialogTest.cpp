@@ -99,6 +99,39 @@ private slots:
     // Backups of reads go to the test's own data folder.
     void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
 
+    // A radio of the other offered model: the window offers its model and reads again.
+    void aRadioOfAnotherModelOffersTheSwitch() {
+        Rig rig;
+        QVERIFY(rig.harness.Start("1"));
+        rig.harness.answers << QMessageBox::Ok << QMessageBox::Yes;
+        int dialogsRun = 0;
+        bool clicking = false;
+        QTimer driver;
+        connect(&driver, &QTimer::timeout, [&] {
+            QWidget* dialog = QApplication::activeModalWidget();
+            if (clicking || !dialog || dialog->objectName() != "frmRadio") {
+                return;
+            }
+            clicking = true;
+            ++dialogsRun;
+            ClickInDialog("cmdOK");
+            if (dialog->isVisible()) {
+                ClickInDialog("cmdCancel");
+            }
+            clicking = false;
+        });
+        driver.start(5);
+        rig.Read()->trigger();
+        driver.stop();
+        QCOMPARE(dialogsRun, 2);
+        QCOMPARE(rig.harness.shown[1],
+                 rig.harness.window->ProgramTitle().replace("RV7700A", "RV7200A") +
+                     "|ModelType Error !!\n\nThis radio is an RV7700A; TQ58 is set to the RV7200A."
+                     "\nSwitch to the RV7700A and read it again?");
+        QCOMPARE(rig.harness.window->Model().ModelType, 2);
+        QCOMPARE(rig.harness.LastShown(), QString("Read from Radio|Complete!!"));
+    }
+
     // The radio holds the window's own data with the EXP group switched the other way, so
     // that a read shows in the tree. Closing the dialog by its frame or by Escape while the
     // data moves changes nothing.

@@ -7,6 +7,7 @@
 
 #include <QDialog>
 #include <QElapsedTimer>
+#include <optional>
 
 class QCheckBox;
 class QLabel;
@@ -30,6 +31,7 @@ public:
 
     // The operation completed; the radio data may have changed.
     bool TransferDone() const { return transfer_.TransferDone; }
+    std::optional<int> RadioModelType() const { return transfer_.RadioModelType; }
 
     // LinkHost
     std::int64_t Now() override;
