@@ -1,0 +1,76 @@
+// tq58-page-tour: pictures of every page of the main window at its first size, for looking
+// at a change (or a translation) without clicking through the window by hand.
+//
+//     tq58-page-tour FOLDER [--dark]
+//
+// Runs on any Qt platform, offscreen included; writes FOLDER/<node key>.png.
+#include "gui/MainWindow.h"
+#include "gui/editor/EditorFrame.h"
+#include "program/SettingsStore.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QPalette>
+#include <QStyleFactory>
+#include <cstdio>
+
+using namespace tq58;
+
+namespace {
+
+// A dark desktop as Fusion draws it, to see that nothing is drawn against a light one.
+void UseDarkPalette() {
+    QApplication::setStyle(QStyleFactory::create("Fusion"));
+    QPalette dark;
+    dark.setColor(QPalette::Window, QColor(45, 45, 45));
+    dark.setColor(QPalette::WindowText, Qt::white);
+    dark.setColor(QPalette::Base, QColor(30, 30, 30));
+    dark.setColor(QPalette::AlternateBase, QColor(50, 50, 50));
+    dark.setColor(QPalette::Text, Qt::white);
+    dark.setColor(QPalette::Button, QColor(55, 55, 55));
+    dark.setColor(QPalette::ButtonText, Qt::white);
+    dark.setColor(QPalette::Highlight, QColor(42, 130, 218));
+    dark.setColor(QPalette::HighlightedText, Qt::black);
+    QApplication::setPalette(dark);
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    const QStringList args = app.arguments().mid(1);
+    if (args.isEmpty() || args.first().startsWith('-')) {
+        std::fputs("usage: tq58-page-tour FOLDER [--dark]\n", stderr);
+        return 2;
+    }
+    if (args.contains("--dark")) {
+        UseDarkPalette();
+    }
+    const QString folder = args.first();
+    QDir().mkpath(folder);
+
+    MemorySettingsStore store;
+    store.Write("Settings", "lastmodel", "2");
+    RadioData data;
+    MainWindow window(data, store, QApplication::applicationDirPath().toStdString(), {});
+    if (!window.Start()) {
+        return 1;
+    }
+    data.Settings.UsableChGroup[GroupExp].Enable = true;
+    window.RebuildTree();
+    window.show();
+    for (const char* key : {"General", "Usable", "Common", "DSC", "ATIS", "PU", "PU0", "PW", "SM",
+                            "SM1", "SG", "SG1", "ExpChannel", "E1"}) {
+        if (!window.Editor()->SelectNode(key)) {
+            std::fprintf(stderr, "no page %s\n", key);
+            return 1;
+        }
+        QApplication::processEvents();
+        if (!window.grab().save(QDir(folder).filePath(QString(key) + ".png"))) {
+            std::fprintf(stderr, "cannot write into %s\n", qPrintable(folder));
+            return 1;
+        }
+    }
+    window.SetDataChanged(false);
+    return 0;
+}
