@@ -1,5 +1,6 @@
 #include "files/SettingsFile.h"
 
+#include "files/MissingSections.h"
 #include "support/ScratchFolder.h"
 #include "support/TestModels.h"
 
@@ -217,6 +218,23 @@ TEST_F(SettingsFileTest, APartialFileFillsWhatItNamesAndKeepsOrEmptiesTheRest) {
     EXPECT_EQ(read.Settings.CommonSetup, fresh.Settings.CommonSetup);
     EXPECT_EQ(read.Settings.CHWX[0].ChTag, "");
     EXPECT_EQ(read.Settings.AtisCallSign[0].MID, "");
+}
+
+// A whole file lacks nothing; a garbled one is told in runs of numbered sections.
+TEST_F(SettingsFileTest, MissingSectionsAreCountedAndToldInRuns) {
+    const std::string whole = SettingsFileText(fresh.Settings, Rv7700A());
+    EXPECT_TRUE(MissingSections(ParseDataText(whole), fresh.Settings, Rv7700A()).empty());
+
+    const std::string garbled = EditLines(whole, [](std::string& line) {
+        return line != "[Common Setup]" && line.rfind("[CHWX", 0) != 0 && line != "[CHEXP7]";
+    });
+    const std::vector<std::string> missing =
+        MissingSections(ParseDataText(garbled), fresh.Settings, Rv7700A());
+    EXPECT_EQ(missing.size(), 12u);
+    EXPECT_EQ(MissingSectionsWarning(missing),
+              "This file is incomplete: 12 sections are missing (COMMON SETUP, CHWX0 to CHWX9, "
+              "CHEXP7). Their settings hold factory values; check them before you save or "
+              "program.");
 }
 
 TEST_F(SettingsFileTest, FilesOfNoOrAnotherModelLeaveTheDataExactlyAsItWas) {
