@@ -2,6 +2,7 @@
 
 #include "files/TextCase.h"
 #include "gui/editor/EditorHost.h"
+#include "gui/editor/MmsiMarks.h"
 #include "gui/editor/Page.h"
 
 #include <QHeaderView>
@@ -96,6 +97,7 @@ void EditorFrame::RebuildTree() {
         }
     }
     tree_->addTopLevelItems(roots);
+    RefreshTreeTexts();
     tree_->setUpdatesEnabled(true);
     if (QTreeWidgetItem* current = ItemFor(currentKey_)) {
         SelectItemQuietly(current);
@@ -111,6 +113,7 @@ void EditorFrame::RefreshTreeTexts() {
         if (it.value()->text(0) != text) {
             it.value()->setText(0, text);
         }
+        MarkTreeItem(it.value(), it.key().toStdString(), settings);
     }
 }
 
