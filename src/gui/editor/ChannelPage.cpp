@@ -8,7 +8,9 @@
 #include "gui/Messages.h"
 #include "gui/TextCodec.h"
 #include "gui/editor/ConnectorLine.h"
+#include "gui/editor/DistressChannelQuestion.h"
 #include "gui/editor/EditorHost.h"
+#include "gui/editor/GuardedCheckBox.h"
 #include "gui/editor/KeyFilter.h"
 #include "model/ChannelText.h"
 
@@ -194,7 +196,11 @@ void ChannelPage::AddNameRow(QGridLayout* layout) {
 void ChannelPage::BuildLayout() {
     auto* layout = new QGridLayout(this);
     layout->setVerticalSpacing(4);
-    enable_ = new QCheckBox("CH Enable", this);
+    auto* enable = new GuardedCheckBox("CH Enable", this);
+    enable->SetGuard([this](bool checked) {
+        return checked || MaySwitchOffChannel(host_, node_.Group, node_.Index);
+    });
+    enable_ = enable;
     enable_->setObjectName("chkCEnable");
     layout->addWidget(enable_, EnableRow, CaptionColumn, 1, RestColumn + 1, Qt::AlignLeft);
     AddDisplayRow(layout);
