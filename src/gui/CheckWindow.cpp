@@ -55,6 +55,8 @@ CheckWindow::CheckWindow(const std::vector<ConfigurationWarning>& warnings, Purp
     table_->setSelectionBehavior(QAbstractItemView::SelectRows);
     table_->setWordWrap(true);
     table_->verticalHeader()->hide();
+    // A long warning wraps; its row grows to hold it at whatever width the window has.
+    table_->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     table_->horizontalHeader()->setStretchLastSection(true);
 
     auto* layout = new QVBoxLayout(this);
@@ -99,7 +101,6 @@ void CheckWindow::Fill(const std::vector<ConfigurationWarning>& warnings) {
     }
     table_->resizeColumnToContents(0);
     table_->resizeColumnToContents(1);
-    table_->resizeRowsToContents();
 }
 
 } // namespace tq58

@@ -27,14 +27,14 @@ using Answer = std::function<void(QWidget*)>;
 // window without an answer is closed. The names of the windows, in order.
 QStringList Drive(QAction* command, const QHash<QString, Answer>& answers) {
     QStringList seen;
-    QSet<QWidget*> answered;
+    QList<QPointer<QWidget>> answered; // a closed window's memory may be the next one's
     QTimer driver;
     QObject::connect(&driver, &QTimer::timeout, [&] {
         QWidget* window = QApplication::activeModalWidget();
-        if (!window || answered.contains(window)) {
+        if (!window || answered.contains(QPointer<QWidget>(window))) {
             return;
         }
-        answered.insert(window);
+        answered << window;
         seen << window->objectName();
         if (answers.contains(window->objectName())) {
             answers[window->objectName()](window);

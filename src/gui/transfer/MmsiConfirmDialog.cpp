@@ -29,6 +29,9 @@ MmsiConfirmDialog::MmsiConfirmDialog(QWidget* parent) : QDialog(parent) {
     text->setObjectName("lblUserMmsiAgain");
     text->setAccessibleName(tr("Explanation"));
     text->setWordWrap(true);
+    // Wide enough for the warning's first line, which says why the entry is asked for.
+    const QString firstLine = text->text().section('\n', 0, 0);
+    text->setMinimumWidth(text->fontMetrics().horizontalAdvance(firstLine));
     again_ = new QLineEdit(this);
     again_->setObjectName("txtUserMmsiAgain");
     again_->setAccessibleName(tr("User MMSI, once more"));
