@@ -150,10 +150,14 @@ private slots:
         QCOMPARE(grid->headerData(3, Qt::Horizontal).toString(), "Kind");
         QCOMPARE(grid->index(0, 3).data().toString(), Mark + "Coast station");
         QCOMPARE(grid->index(1, 3).data().toString(), "Ship station");
-        // The label reads a number as soon as its digits stand in the field.
+        // The label reads a number as soon as its digits stand in the field; the tree marks
+        // the entry once it is stored.
         QVERIFY(rig.harness.SelectNode("SM2"));
-        rig.harness.Type("txtGMMSI", "211234567");
-        QCOMPARE(rig.harness.Find<QLabel>("lblGMmsiKind")->text(), "Ship station \u00B7 Germany");
+        rig.harness.Type("txtGMMSI", "002111234");
+        QCOMPARE(rig.harness.Find<QLabel>("lblGMmsiKind")->text(),
+                 Mark + "Coast station \u00B7 Germany");
+        QVERIFY(rig.harness.SelectNode("SM1"));
+        QVERIFY(!TreeItem(rig.harness.Tree(), "SM2")->toolTip(0).isEmpty());
         auto* field = rig.harness.Find<QLineEdit>("txtGMMSI");
         field->selectAll();
         QTest::keyClicks(field, "2441234");

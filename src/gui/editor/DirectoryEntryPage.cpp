@@ -136,6 +136,7 @@ EntryCheck DirectoryEntryPage::EnterMmsi(const std::string& typed) {
         Refuse(mmsi_, MmsiRule(directory_));
         return EntryCheck::Refused;
     case MmsiEntry::Stored:
+        host_.RefreshTreeTexts(); // the entry's mark follows its MMSI's kind
         return EntryCheck::Shown;
     case MmsiEntry::Cleared:
         // An entry without an MMSI is no entry: it goes, as with "Delete", or keeps its MMSI.

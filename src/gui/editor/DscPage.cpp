@@ -161,6 +161,7 @@ QWidget* DscPage::BuildUserMmsi() {
                 return EntryCheck::Refused;
             }
             host_.Data().Settings.DscBasicSetup.UserMmsi = *accepted;
+            host_.RefreshTreeTexts(); // the DSC node's mark follows the MMSI's kind
             return EntryCheck::Shown;
         });
     return section;
