@@ -91,13 +91,13 @@ void EditorFrame::RebuildTree() {
         QTreeWidgetItem* parent = node.ParentKey.empty() ? nullptr : ItemFor(node.ParentKey);
         auto* item = new QTreeWidgetItem(parent, QStringList(QString::fromStdString(node.Text)));
         item->setData(0, KeyRole, QString::fromStdString(node.Key));
+        MarkTreeItem(item, node.Key, host_.Data().Settings);
         items_.insert(Normalised(node.Key), item);
         if (!parent) {
             roots << item;
         }
     }
     tree_->addTopLevelItems(roots);
-    RefreshTreeTexts();
     tree_->setUpdatesEnabled(true);
     if (QTreeWidgetItem* current = ItemFor(currentKey_)) {
         SelectItemQuietly(current);
