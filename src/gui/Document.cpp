@@ -7,7 +7,8 @@
 
 namespace tq58 {
 
-Document::Document(SettingsStore& store, QObject* parent) : QObject(parent), store_(store) {}
+Document::Document(SettingsStore& store, const RadioData& data, QObject* parent)
+    : QObject(parent), store_(store), data_(data) {}
 
 void Document::SetChanged(bool changed) {
     if (changed != state_.Changed()) {
@@ -23,6 +24,7 @@ void Document::Replaced(const QString& fileName, bool settingsFile, bool changed
               : fileName.isEmpty() ? QString(NewDataOrigin)
                                    : QFileInfo(fileName).fileName();
     state_.Replaced(fileName.toStdString(), settingsFile, changed);
+    userMmsiBefore_ = data_.Settings.DscBasicSetup.UserMmsi;
     Remember(fileName, settingsFile);
     if (wasChanged != changed) {
         emit ChangedStateChanged(changed);
@@ -37,6 +39,10 @@ void Document::Saved(const QString& fileName) {
     if (wasChanged) {
         emit ChangedStateChanged(false);
     }
+}
+
+void Document::Programmed() {
+    userMmsiBefore_ = data_.Settings.DscBasicSetup.UserMmsi;
 }
 
 void Document::Remember(const QString& fileName, bool settingsFile) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "model/RadioData.h"
 #include "program/DocumentState.h"
 #include "program/SettingsStore.h"
 
@@ -18,7 +19,7 @@ class Document : public QObject {
     Q_OBJECT
 
 public:
-    explicit Document(SettingsStore& store, QObject* parent = nullptr);
+    Document(SettingsStore& store, const RadioData& data, QObject* parent = nullptr);
 
     QString FileName() const { return QString::fromStdString(state_.FileName()); }
     bool IsSettingsFile() const { return state_.IsSettingsFile(); }
@@ -32,6 +33,11 @@ public:
     // Where the data came from: the origin given, else the file's name, else "new data".
     QString Origin() const { return origin_; }
     void Saved(const QString& fileName);
+    // The User MMSI the data held when it was made, opened or read, or last went into the
+    // radio: a different one is typed a second time before Program to Radio writes it.
+    const std::string& UserMmsiBefore() const { return userMmsiBefore_; }
+    // The data went into the radio: its User MMSI is the radio's now.
+    void Programmed();
     // Asks before changed data is replaced: Yes runs save and goes on only when it succeeded.
     bool MayDiscardChanges(const std::function<SaveAnswer()>& ask,
                            const std::function<bool()>& save) const;
@@ -48,7 +54,9 @@ private:
     void Remember(const QString& fileName, bool settingsFile);
 
     SettingsStore& store_;
+    const RadioData& data_;
     DocumentState state_;
+    std::string userMmsiBefore_;
     QString origin_;
 };
 

@@ -80,6 +80,8 @@ void BuildTransferMenu(QMenuBar* bar, MainMenus& menus) {
     bar->addMenu(transfer);
     menus.TransferProgram = AddItem(transfer, "mnuTransferProgram", "&Program to Radio");
     menus.TransferRead = AddItem(transfer, "mnuTransferRead", "&Read from Radio");
+    transfer->addSeparator();
+    menus.TransferCheck = AddItem(transfer, "mnuTransferCheck", "&Check Configuration...");
 }
 
 void BuildDestinationMenu(QMenuBar* bar, MainMenus& menus) {

@@ -45,6 +45,7 @@ struct MainMenus {
     std::array<QAction*, 10> ModelTypes{};
     QAction* TransferProgram = nullptr;
     QAction* TransferRead = nullptr;
+    QAction* TransferCheck = nullptr;
     std::array<QAction*, 11> Destinations{};
     std::array<QAction*, 4> Ports{};
     QAction* PortDevices = nullptr;

@@ -43,7 +43,7 @@ constexpr int SplitterTwips = 2500;
 MainWindow::MainWindow(RadioData& data, SettingsStore& store, std::string programFolder,
                        StartOptions options, QWidget* parent)
     : QMainWindow(parent), data_(data), store_(store), programFolder_(std::move(programFolder)),
-      options_(options), document_(store), transferLines_(SerialTransferLines(store)),
+      options_(options), document_(store, data), transferLines_(SerialTransferLines(store)),
       messages_(this), files_(this, store) {
     setObjectName("frmMain");
     connect(&document_, &Document::ChangedStateChanged, this, &QWidget::setWindowModified);

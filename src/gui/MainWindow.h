@@ -124,6 +124,9 @@ private:
     // when it was loaded, else empty.
     QString AskAndLoadImage(const QString& title, const QString& backups);
     void ShowNewData();
+    // After a file or an import: the groups that have channel 16 off now, unless they had it
+    // off before.
+    void WarnOfChannel16Off(const QString& path, const std::vector<int>& offBefore);
 
     // Model, Destination and Options menus.
     void ShowModelMenu();
@@ -142,6 +145,10 @@ private:
 
     // Transfer and Help menus.
     void TransferProgram();
+    // Transfer > Check Configuration...; at the start of Program to Radio the same list, and
+    // the User MMSI's second entry: true when programming may go on.
+    void CheckConfigurationCommand();
+    bool MayProgram();
     void TransferRead();
     void ShowHelp(int context);
     void ShowHelpForFocus();

@@ -74,6 +74,8 @@ void MainWindow::ConnectMenus() {
     }
     connect(menus_.TransferProgram, &QAction::triggered, this, &MainWindow::TransferProgram);
     connect(menus_.TransferRead, &QAction::triggered, this, &MainWindow::TransferRead);
+    connect(menus_.TransferCheck, &QAction::triggered, this,
+            &MainWindow::CheckConfigurationCommand);
     for (std::size_t i = 0; i < menus_.Destinations.size(); ++i) {
         connect(menus_.Destinations[i], &QAction::triggered, this,
                 [this, i] { ChangeDestination(static_cast<int>(i)); });
@@ -271,8 +273,8 @@ void MainWindow::ToggleHexDump() {
 }
 
 void MainWindow::TransferProgram() {
-    if (ValidateCurrentPage()) {
-        RunTransfer(1);
+    if (ValidateCurrentPage() && MayProgram() && RunTransfer(ProgramToRadio)) {
+        document_.Programmed();
     }
 }
 

@@ -1,6 +1,7 @@
 // The main window's exchange with other programs and files: a list as CSV out and in, and the
 // comparison of the data with another file.
 #include "editor/CsvExchange.h"
+#include "editor/DistressChannel.h"
 #include "files/CsvText.h"
 #include "files/FileMessages.h"
 #include "files/ImageFile.h"
@@ -116,6 +117,7 @@ void MainWindow::ImportCsvFile() {
         document_.SetChanged(true);
         editor_->RebuildTree();
         editor_->ShowCurrentPage();
+        WarnOfChannel16Off(path, GroupsWithChannel16Off(before));
     }
 }
 

@@ -4,6 +4,7 @@
 #include "files/MissingSections.h"
 #include "files/SettingsFile.h"
 #include "gui/BusyScope.h"
+#include "gui/DistressChannelWarning.h"
 #include "gui/MainWindow.h"
 #include "gui/debug/HexDumpView.h"
 #include "gui/editor/EditorFrame.h"
@@ -91,6 +92,9 @@ bool MainWindow::OpenDataFile(const QString& path) {
                        QDir::toNativeSeparators(path) + "\n\n" +
                            QString::fromStdString(MissingSectionsWarning(missing)),
                        QMessageBox::Warning);
+    }
+    if (outcome.Ok) {
+        WarnOfChannel16Off(path, {});
     }
     return outcome.Ok;
 }
@@ -185,7 +189,18 @@ QString MainWindow::AskAndLoadImage(const QString& title, const QString& backups
         ShowNewData();
     }
     ReportFailure(outcome);
+    if (outcome.Ok) {
+        WarnOfChannel16Off(path, {});
+    }
     return outcome.Ok ? path : QString();
+}
+
+// Data that has channel 16 off is taken as it is, with a word about it.
+void MainWindow::WarnOfChannel16Off(const QString& path, const std::vector<int>& offBefore) {
+    const QString warning = Channel16OffWarning(path, data_.Settings, offBefore);
+    if (!warning.isEmpty()) {
+        messages_.Show(ProgramTitle(), warning, QMessageBox::Warning);
+    }
 }
 
 void MainWindow::SaveImageFile() {

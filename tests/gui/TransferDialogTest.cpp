@@ -183,7 +183,7 @@ private slots:
     void programWritesWhatTheRadioThenHolds() {
         Rig rig;
         QVERIFY(rig.harness.Start("2"));
-        rig.harness.data.Settings.DscBasicSetup.UserMmsi = "366123456";
+        rig.harness.data.Settings.CHMMSID[0] = {true, "BUDDY", "3661234560"};
 
         QVERIFY(!rig.Run(rig.Program()));
 
@@ -191,7 +191,7 @@ private slots:
         RadioData back = rig.harness.data;
         MergeReadImage(rig.radio.Memory, back.MemoryImage);
         DecodeImage(back, rig.harness.window->Model());
-        QVERIFY(back.Settings.DscBasicSetup.UserMmsi.starts_with("366123456"));
+        QCOMPARE(back.Settings.CHMMSID[0], rig.harness.data.Settings.CHMMSID[0]);
     }
 
     // The verify box is remembered per user and offered for programming only; a flipped bit

@@ -8,7 +8,9 @@
 #include "gui/Messages.h"
 #include "gui/TextCodec.h"
 #include "gui/editor/ConnectorLine.h"
+#include "gui/editor/DistressChannelQuestion.h"
 #include "gui/editor/EditorHost.h"
+#include "gui/editor/GuardedCheckBox.h"
 #include "gui/editor/KeyFilter.h"
 #include "gui/editor/PageWidgets.h"
 #include "model/ChannelText.h"
@@ -197,7 +199,11 @@ void ChannelPage::BuildLayout() {
     layout->setVerticalSpacing(4);
     heading_ = NewHeading("lblGroupHeading");
     layout->setMenuBar(heading_);
-    enable_ = new QCheckBox("CH Enable", this);
+    auto* enable = new GuardedCheckBox("CH Enable", this);
+    enable->SetGuard([this](bool checked) {
+        return checked || MaySwitchOffChannel(host_, node_.Group, node_.Index);
+    });
+    enable_ = enable;
     enable_->setObjectName("chkCEnable");
     layout->addWidget(enable_, EnableRow, CaptionColumn, 1, RestColumn + 1, Qt::AlignLeft);
     AddDisplayRow(layout);

@@ -6,6 +6,7 @@
 #include "gui/Messages.h"
 #include "gui/TextCodec.h"
 #include "gui/editor/EditorHost.h"
+#include "gui/editor/MmsiMarks.h"
 #include "gui/editor/PageWidgets.h"
 #include "model/FieldCodec.h"
 
@@ -35,13 +36,16 @@ DirectoryEntryPage::DirectoryEntryPage(EditorHost& host, const QString& objectNa
     group_->setObjectName("lblGroup");
     mmsiRow->addWidget(group_);
     mmsiRow->addWidget(mmsi_);
+    kind_ = new MmsiKindLabel("lblGMmsiKind", tr("MMSI kind"));
+    mmsiRow->addSpacing(mmsi_->fontMetrics().averageCharWidth());
+    mmsiRow->addWidget(kind_);
     mmsiRow->addStretch(1);
     auto* mmsiLabel = NewLabel(tr("MMSI"), mmsi_);
     mmsiLabel->setObjectName("lblMmsi");
     rows->addWidget(mmsiLabel, 2, 0);
     rows->addLayout(mmsiRow, 2, 1, 1, 2);
     rows->setColumnStretch(2, 1);
-    fields_ = {tagLabel_, name_, mmsiLabel, group_, mmsi_};
+    fields_ = {tagLabel_, name_, mmsiLabel, group_, mmsi_, kind_};
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(frame_);
     layout->addStretch(1);
@@ -53,6 +57,7 @@ DirectoryEntryPage::DirectoryEntryPage(EditorHost& host, const QString& objectNa
             host_.RefreshTreeTexts();
         });
     connect(delete_, &QCheckBox::toggled, this, &DirectoryEntryPage::DeleteClicked);
+    connect(mmsi_, &QLineEdit::textChanged, this, &DirectoryEntryPage::ShowKind);
     entries_.Add(
         name_, [this] { return Entry().TagName; },
         [this](const std::string& typed) {
@@ -131,6 +136,7 @@ EntryCheck DirectoryEntryPage::EnterMmsi(const std::string& typed) {
         Refuse(mmsi_, MmsiRule(directory_));
         return EntryCheck::Refused;
     case MmsiEntry::Stored:
+        host_.RefreshTreeTexts(); // the entry's mark follows its MMSI's kind
         return EntryCheck::Shown;
     case MmsiEntry::Cleared:
         // An entry without an MMSI is no entry: it goes, as with "Delete", or keeps its MMSI.
@@ -138,6 +144,15 @@ EntryCheck DirectoryEntryPage::EnterMmsi(const std::string& typed) {
         return EntryCheck::Shown;
     }
     return EntryCheck::Shown;
+}
+
+// The label reads the MMSI as soon as all its digits stand in the field.
+void DirectoryEntryPage::ShowKind(const QString& typed) {
+    const bool complete = typed.size() == EnteredMmsiLength(directory_);
+    const std::string stored = !complete                      ? std::string()
+                               : directory_ == GroupDirectory ? "0" + FromQt(typed)
+                                                              : FromQt(typed);
+    kind_->Show(stored, DirectoryKindWarning(directory_, stored));
 }
 
 void DirectoryEntryPage::DeleteClicked(bool checked) {

@@ -13,6 +13,7 @@ class QLineEdit;
 
 namespace tq58 {
 
+class MmsiKindLabel;
 struct DirectoryRecord;
 
 // pictG: one entry of the individual or the group directory. Entries stay contiguous: only
@@ -31,6 +32,7 @@ private:
     QString DirectoryTitle() const;
     void ApplyState();
     EntryCheck EnterMmsi(const std::string& typed);
+    void ShowKind(const QString& typed);
     void DeleteClicked(bool checked);
     bool ConfirmDelete();
     bool Refuse(QLineEdit* field, const std::string& rule);
@@ -45,6 +47,7 @@ private:
     QLineEdit* name_ = nullptr;
     QLabel* group_; // the leading "0" of a group MMSI, which the user does not type
     QLineEdit* mmsi_;
+    MmsiKindLabel* kind_ = nullptr;
     QList<QWidget*> fields_; // name and MMSI with their labels
     int directory_ = IndividualDirectory;
     int index_ = 0;

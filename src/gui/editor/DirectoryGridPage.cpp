@@ -3,6 +3,7 @@
 #include "editor/DirectoryRules.h"
 #include "gui/TextCodec.h"
 #include "gui/editor/EditorHost.h"
+#include "gui/editor/MmsiMarks.h"
 #include "gui/editor/RecordGrid.h"
 
 #include <QVBoxLayout>
@@ -25,7 +26,8 @@ void DirectoryGridPage::Fill(const NodeRef& node) {
     GridList list;
     list.Columns = {{tr("No."), 800},
                     {groups ? tr("GROUP NAME") : tr("STATION NAME"), 2500},
-                    {tr("MMSI"), 2150}};
+                    {tr("MMSI"), 2150},
+                    {tr("Kind"), 2500}};
     list.Rows = static_cast<int>(DirectoryEntries(host_.Data().Settings, directory_).size());
     list.Cell = [this](int row, int column) -> QString {
         const DirectoryRecord& entry =
@@ -35,8 +37,10 @@ void DirectoryGridPage::Fill(const NodeRef& node) {
             return QString::number(row + 1);
         case 1:
             return ToQt(entry.TagName);
-        default:
+        case 2:
             return ToQt(MmsiColumnText(entry.Mmsid));
+        default:
+            return entry.Enable ? KindCell(directory_, entry.Mmsid) : QString();
         }
     };
     grid_->Show(std::move(list));

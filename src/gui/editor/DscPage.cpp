@@ -6,6 +6,7 @@
 #include "gui/Messages.h"
 #include "gui/TextCodec.h"
 #include "gui/editor/EditorHost.h"
+#include "gui/editor/MmsiMarks.h"
 #include "gui/editor/PageWidgets.h"
 #include "model/FieldCodec.h"
 #include "model/ImageHeader.h"
@@ -137,6 +138,13 @@ QWidget* DscPage::BuildUserMmsi() {
     QGroupBox* section = NewSection(QString(), &rows);
     auto* mmsi = NewField("txtUserMMSI", tr("User MMSI"), UserMmsiLength, IsDigitKey);
     AddRow(rows, tr("UserMMSI"), mmsi);
+    auto* kind = new MmsiKindLabel("lblUserMmsiKind", tr("User MMSI kind"));
+    rows->addWidget(kind, RowOf(rows, mmsi) + 1, 1);
+    // The label reads the MMSI as soon as its nine digits stand in the field.
+    connect(mmsi, &QLineEdit::textChanged, kind, [kind](const QString& text) {
+        const std::string digits = text.size() == UserMmsiLength ? FromQt(text) : std::string();
+        kind->Show(digits, UserMmsiKindWarning(digits));
+    });
     count_ = new QLineEdit;
     count_->setObjectName("txtFCount");
     count_->setAccessibleName(tr("User MMSI count"));
@@ -153,6 +161,7 @@ QWidget* DscPage::BuildUserMmsi() {
                 return EntryCheck::Refused;
             }
             host_.Data().Settings.DscBasicSetup.UserMmsi = *accepted;
+            host_.RefreshTreeTexts(); // the DSC node's mark follows the MMSI's kind
             return EntryCheck::Shown;
         });
     return section;

@@ -2,6 +2,7 @@
 
 #include "files/TextCase.h"
 #include "gui/editor/EditorHost.h"
+#include "gui/editor/MmsiMarks.h"
 #include "gui/editor/Page.h"
 
 #include <QAbstractItemView>
@@ -114,6 +115,7 @@ void EditorFrame::RebuildTree() {
         QTreeWidgetItem* parent = node.ParentKey.empty() ? nullptr : ItemFor(node.ParentKey);
         auto* item = new QTreeWidgetItem(parent, QStringList(QString::fromStdString(node.Text)));
         item->setData(0, KeyRole, QString::fromStdString(node.Key));
+        MarkTreeItem(item, node.Key, host_.Data().Settings);
         items_.insert(Normalised(node.Key), item);
         if (!parent) {
             roots << item;
@@ -135,6 +137,7 @@ void EditorFrame::RefreshTreeTexts() {
         if (it.value()->text(0) != text) {
             it.value()->setText(0, text);
         }
+        MarkTreeItem(it.value(), it.key().toStdString(), settings);
     }
 }
 

@@ -4,6 +4,7 @@
 #include "gui/MainWindow.h"
 #include "gui/TextCodec.h"
 #include "gui/help/HelpWindow.h"
+#include "gui/transfer/ShowChangesButton.h"
 #include "gui/transfer/TransferPicture.h"
 #include "gui/transfer/TransferProgress.h"
 #include "platform/SerialPortProblem.h"
@@ -70,6 +71,11 @@ void TransferDialog::BuildLayout() {
     auto* buttons = new QVBoxLayout;
     for (QPushButton* button : {ok_, cancel_, help_}) {
         buttons->addWidget(button);
+    }
+    if (transfer_.TransferOperation == ProgramToRadio) {
+        if (QPushButton* changes = MakeShowChangesButton(window_.Data(), window_.Model(), this)) {
+            buttons->addWidget(changes);
+        }
     }
     buttons->addStretch();
 
