@@ -56,7 +56,11 @@ EditorFrame::EditorFrame(EditorHost& host, QWidget* parent)
 }
 
 int EditorFrame::TreeWidthHint() const {
-    const int text = tree_->fontMetrics().horizontalAdvance("Usable CH Group Setup");
+    // A directory entry carries a warning icon when its MMSI does not belong there.
+    const int marked = tree_->fontMetrics().horizontalAdvance("Memory ID80[Enable]") +
+                       tree_->style()->pixelMetric(QStyle::PM_SmallIconSize) + 4;
+    const int text =
+        std::max(tree_->fontMetrics().horizontalAdvance("Usable CH Group Setup"), marked);
     // The vertical scroll bar comes once a group is open: it must not cover the text.
     const int scrollBar = tree_->style()->pixelMetric(QStyle::PM_ScrollBarExtent);
     return text + 3 * tree_->indentation() + tree_->frameWidth() * 2 + scrollBar;
