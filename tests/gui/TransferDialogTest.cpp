@@ -7,6 +7,7 @@
 
 #include <QCheckBox>
 #include <QLabel>
+#include <QProgressBar>
 #include <QTemporaryDir>
 #include <QTreeWidgetItemIterator>
 #include <QtTest>
@@ -38,8 +39,8 @@ class TransferDialogTest : public QObject {
             harness.window->Prompts().AnswerWith([this](const MessageRequest& request) {
                 boxes << request;
                 harness.shown << request.Title + "|" + request.Text;
-                if (auto* fill = InDialog<QLabel>("lblPercent")) {
-                    fillAtBox << fill->width() * 100 / fill->parentWidget()->contentsRect().width();
+                if (auto* bar = InDialog<QProgressBar>("pictProgress")) {
+                    fillAtBox << bar->value();
                 }
                 return harness.answers.isEmpty() ? QMessageBox::Ok : harness.answers.dequeue();
             });

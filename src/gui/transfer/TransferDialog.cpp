@@ -6,7 +6,6 @@
 #include "gui/help/HelpWindow.h"
 #include "gui/transfer/ShowChangesButton.h"
 #include "gui/transfer/TransferPicture.h"
-#include "gui/transfer/TransferProgress.h"
 #include "platform/SerialPortProblem.h"
 #include "platform/UserDataFolder.h"
 #include "program/UserSettings.h"
@@ -15,8 +14,10 @@
 #include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace tq58 {
 
@@ -99,7 +100,12 @@ void TransferDialog::BuildLayout() {
     verify_->setChecked(verify_->isVisibleTo(this) && StoredVerifyAfterProgram(window_.Store()));
     connect(verify_, &QCheckBox::toggled, this,
             [this](bool checked) { StoreVerifyAfterProgram(window_.Store(), checked); });
-    progress_ = new TransferProgress(this);
+    // pictProgress: the share of the transfer done, which screen readers read as its value.
+    progress_ = new QProgressBar(this);
+    progress_->setObjectName("pictProgress");
+    progress_->setAccessibleName(tr("Progress"));
+    progress_->setRange(0, 100);
+    progress_->setValue(0);
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(top);
@@ -229,7 +235,7 @@ void TransferDialog::ShowPhase(const LinkPhase& phase) {
 }
 
 void TransferDialog::ShowProgressBar(int percent) {
-    progress_->SetPercent(percent);
+    progress_->setValue(std::clamp(percent, 0, 100));
 }
 
 void TransferDialog::Message(const std::string& title, const std::string& text, MessageIcon icon) {

@@ -11,12 +11,12 @@
 
 class QCheckBox;
 class QLabel;
+class QProgressBar;
 class QPushButton;
 
 namespace tq58 {
 
 class MainWindow;
-class TransferProgress;
 
 // The transfer dialog (frmRadio): the instructions, the OK, Cancel and Help buttons, the
 // progress bar and, in debug mode, the link's status line, over one transfer operation; a
@@ -67,7 +67,7 @@ private:
     QLabel* instructions_ = nullptr;
     QLabel* status_ = nullptr;
     QCheckBox* verify_ = nullptr; // Program to Radio only
-    TransferProgress* progress_ = nullptr;
+    QProgressBar* progress_ = nullptr;
     QPushButton* ok_ = nullptr;
     QPushButton* cancel_ = nullptr;
     QPushButton* help_ = nullptr;
