@@ -4,6 +4,7 @@
 #include "gui/FileChooser.h"
 #include "gui/MainMenus.h"
 #include "gui/Messages.h"
+#include "gui/UndoSteps.h"
 #include "gui/editor/EditorHost.h"
 #include "gui/transfer/TransferLine.h"
 #include "program/Destinations.h"
@@ -45,7 +46,8 @@ public:
     bool EventsSuspended() const override { return eventsSuspended_; }
     void SetEventsSuspended(bool suspended) override { eventsSuspended_ = suspended; }
     bool DataChanged() const override { return document_.Changed(); }
-    void SetDataChanged(bool changed) override { document_.SetChanged(changed); }
+    void SetDataChanged(bool changed) override;
+    void CommitEdit(const std::string& name) override;
     NodeRef CurrentNode() const override;
     void RefreshTreeTexts() override;
     void RebuildTree() override;
@@ -74,6 +76,7 @@ public:
     const MainMenus& Menus() const { return menus_; }
     std::string CurrentFileName() const { return document_.FileName().toStdString(); }
     const Document& CurrentDocument() const { return document_; }
+    const UndoSteps& Undo() const { return undo_; }
     // Where the data came from, as a printed page names it: the file's name, "read from the
     // radio" or "new data".
     QString DataOrigin() const { return document_.Origin(); }
@@ -136,6 +139,16 @@ private:
     void ChoosePort(int index);
     void ToggleHexDump();
 
+    // Undo and redo.
+    void ConnectUndo();
+    void UndoEdit();
+    void RedoEdit();
+    // The page check before a step of another node's page is undone or redone.
+    bool MayLeaveFor(const std::string& nodeKey);
+    void ShowStep(const EditStep& step);
+    // Undo and redo keys in a text field undo the window's steps, not the field's typing.
+    bool HandleHistoryKey(QObject* watched, QEvent* event);
+
     // Transfer and Help menus.
     void TransferProgram();
     void TransferRead();
@@ -151,6 +164,7 @@ private:
     ModelOffer offer_;
     DestinationMenu destinations_;
     Document document_;
+    UndoSteps undo_;
     bool eventsSuspended_ = false;
     int filePauseMs_ = 500;
     TransferLineFactory transferLines_;
