@@ -120,8 +120,15 @@ CsvRefusals TakeRows(SettingsRecord& settings, const ModelState& model, CsvList 
     if (IsDirectory(list)) {
         refusals = TakeDirectoryRows(changed, GroupOf(list), headings, rows);
     } else {
-        rows.insert(rows.begin(), CsvRow{0, headings});
-        refusals = ImportChannelRows(changed, model, GroupOf(list), rows);
+        // A row shorter than the headings leaves the columns it lacks as they are.
+        for (const CsvRow& row : rows) {
+            CsvRow cut{0, headings};
+            cut.Cells.resize(std::min(headings.size(), row.Cells.size()));
+            for (CsvRefusal& refusal :
+                 ImportChannelRows(changed, model, GroupOf(list), {cut, row})) {
+                refusals.push_back(std::move(refusal));
+            }
+        }
     }
     if (refusals.empty()) {
         settings = std::move(changed);
@@ -143,6 +150,19 @@ std::string PasteRefusal(const CsvRefusals& refusals) {
 std::vector<std::string> ListHeadings(const SettingsRecord& settings, const ModelState& model,
                                       CsvList list) {
     return ExportRows(settings, model, list).front();
+}
+
+std::string CellText(const SettingsRecord& settings, const ModelState& model, CsvList list,
+                     const std::string& key, const std::string& heading) {
+    const auto rows = ExportRows(settings, model, list);
+    const auto& headings = rows.front();
+    const auto column = std::find(headings.begin(), headings.end(), heading) - headings.begin();
+    for (const auto& row : rows) {
+        if (row.front() == key && static_cast<std::size_t>(column) < row.size()) {
+            return Utf8FromSingleBytes(row[static_cast<std::size_t>(column)]);
+        }
+    }
+    return {};
 }
 
 std::string CopiedRows(const SettingsRecord& settings, const ModelState& model, CsvList list,
@@ -186,13 +206,9 @@ Outcome PasteRows(SettingsRecord& settings, const ModelState& model, CsvList lis
             PasteRefusal({{rows[keys.size()].Line, "below the list's last row"}}),
             MessageIcon::Exclamation);
     }
-    // Rows without headings carry the export's first columns, as many as the longest row.
-    std::size_t width = 0;
     for (std::size_t i = 0; i < rows.size(); ++i) {
         rows[i].Cells.front() = keys[i];
-        width = std::max(width, rows[i].Cells.size());
     }
-    headings.resize(std::min(headings.size(), width));
     const CsvRefusals refusals = TakeRows(settings, model, list, headings, std::move(rows));
     return refusals.empty() ? Outcome::Success()
                             : Outcome::Failure(PasteRefusal(refusals), MessageIcon::Exclamation);

@@ -33,6 +33,11 @@ int PastedRowCount(std::string_view text);
 Outcome EditCell(SettingsRecord& settings, const ModelState& model, CsvList list,
                  const std::string& key, const std::string& heading, const std::string& text);
 
+// The cell of the row of the key under the export's heading, as the export writes it; empty
+// when the list has no such row or column.
+std::string CellText(const SettingsRecord& settings, const ModelState& model, CsvList list,
+                     const std::string& key, const std::string& heading);
+
 // The export's headings of the list.
 std::vector<std::string> ListHeadings(const SettingsRecord& settings, const ModelState& model,
                                       CsvList list);

@@ -210,18 +210,31 @@ void MainWindow::OnFocusChanged(QWidget* now) {
     }
 }
 
+namespace {
+
+// A grid, or the editor of one of its cells.
+bool InItemView(QWidget* widget) {
+    for (; widget; widget = widget->parentWidget()) {
+        if (qobject_cast<QAbstractItemView*>(widget)) {
+            return true;
+        }
+    }
+    return false;
+}
+
+} // namespace
+
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     if (HandleHistoryKey(watched, event)) {
         return true;
     }
     // Enter does nothing anywhere in the window (no default button, no beep), except in the
-    // grids, where it jumps to the row's page.
+    // grids, where it jumps to the row's page or ends a cell's edit.
     if (event->type() == QEvent::KeyPress) {
         const auto* key = static_cast<QKeyEvent*>(event);
         auto* widget = qobject_cast<QWidget*>(watched);
         const bool enter = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
-        if (enter && widget && widget->window() == this &&
-            !qobject_cast<QAbstractItemView*>(widget)) {
+        if (enter && widget && widget->window() == this && !InItemView(widget)) {
             return true;
         }
     }

@@ -2,7 +2,9 @@
 
 #include <QAction>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QLineEdit>
+#include <QTableView>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -109,6 +111,59 @@ private slots:
         }
         QCOMPARE(harness.window->Editor()->CurrentKey(), std::string("E1"));
         QCOMPARE(harness.Find<QLineEdit>("txtCTag")->text(), QString(""));
+    }
+
+    void rowsPasteFromTabSeparatedTextAsOneStep() {
+        QTemporaryDir folder;
+        MainWindowHarness harness;
+        StartWithExpGroup(harness, folder);
+        QVERIFY(harness.SelectNode("ExpChannel"));
+        auto* grid = harness.Find<QTableView>("MSFlexGrid1");
+        grid->selectRow(1);
+        QApplication::clipboard()->setText("1\tOn\t01\t156.050\t156.050\r\n"
+                                           "2\tOn\t02\t156.075\t156.075\tOff\tOff\tOn\tOff\tPILOT\n"
+                                           "3\tOn\t03\t156.100\t156.100\n");
+        QTest::keySequence(grid, QKeySequence::Paste);
+        QCOMPARE(harness.data.Settings.CHEXP[2].ChTag, std::string("PILOT"));
+        QVERIFY(harness.data.Settings.CHEXP[3].Enable && !harness.data.Settings.CHEXP[0].Enable);
+        QCOMPARE(grid->model()->index(2, 9).data().toString(), QString("PILOT"));
+        QCOMPARE(harness.window->Menus().EditUndo->text(), QString("&Undo Paste 3 channels"));
+        QCOMPARE(grid->selectionModel()->selectedRows().size(), 3);
+
+        QTest::keySequence(grid, QKeySequence::Copy);
+        QVERIFY(QApplication::clipboard()->text().startsWith("EXP CH\tCH Enable\t"));
+        QTest::keySequence(grid, QKeySequence::Undo);
+        QVERIFY(!harness.data.Settings.CHEXP[1].Enable);
+        QCOMPARE(grid->model()->index(2, 9).data().toString(), QString(""));
+        QVERIFY(!harness.window->DataChanged());
+    }
+
+    void aRefusedCellStaysInEditAsTyped() {
+        QTemporaryDir folder;
+        MainWindowHarness harness;
+        StartWithExpGroup(harness, folder);
+        QVERIFY(harness.SelectNode("ExpChannel"));
+        auto* grid = harness.Find<QTableView>("MSFlexGrid1");
+        grid->setFocus();
+        grid->setCurrentIndex(grid->model()->index(0, 3));
+        QTest::keyClick(grid, Qt::Key_1);
+        auto* editor = grid->findChild<QLineEdit*>();
+        QVERIFY(editor);
+        QTest::keyClicks(editor, "56.0125");
+        QTest::keyClick(editor, Qt::Key_Return);
+        QTRY_COMPARE(harness.LastShown(),
+                     QString("Rx Frequency|Data Error!!\n"
+                             "Rx Frequency \"156.0125\" is not on the 25 kHz raster from 137 "
+                             "to 174 MHz"));
+        QTRY_VERIFY((editor = grid->findChild<QLineEdit*>()) && editor->isVisible());
+        QCOMPARE(editor->text(), QString("156.0125"));
+        QCOMPARE(harness.data.Settings.CHEXP[0].Rxfreq, 0.0);
+
+        editor->setText("156.05");
+        QTest::keyClick(editor, Qt::Key_Return);
+        QTRY_COMPARE(harness.data.Settings.CHEXP[0].Rxfreq, 156.05);
+        QCOMPARE(harness.window->Menus().EditUndo->text(), QString("&Undo EXP1 Rx frequency"));
+        QTRY_COMPARE(grid->model()->index(0, 3).data().toString(), QString("156.0500"));
     }
 };
 

@@ -2,6 +2,8 @@
 
 #include "gui/editor/Page.h"
 
+#include <string>
+
 namespace tq58 {
 
 class RecordGrid;
@@ -20,6 +22,7 @@ public:
 
 private:
     void JumpToRow(int row);
+    std::string RowKey(int row) const;
 
     RecordGrid* grid_;
     NodeRef node_;
