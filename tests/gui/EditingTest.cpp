@@ -14,9 +14,13 @@ using namespace tq58::test;
 namespace {
 
 // The window on data with the EXP group in use, opened from a file: nothing to undo yet.
-void StartWithExpGroup(MainWindowHarness& harness, const QTemporaryDir& folder) {
+void StartWithExpGroup(MainWindowHarness& harness, const QTemporaryDir& folder,
+                       const std::function<void(SettingsRecord&)>& setup = {}) {
     QVERIFY(harness.Start("2"));
     harness.data.Settings.UsableChGroup[GroupExp].Enable = true;
+    if (setup) {
+        setup(harness.data.Settings);
+    }
     harness.SaveAs(folder.filePath("start.dat"));
     QVERIFY(harness.window->OpenDataFile(folder.filePath("start.dat")));
 }
@@ -164,6 +168,30 @@ private slots:
         QTRY_COMPARE(harness.data.Settings.CHEXP[0].Rxfreq, 156.05);
         QCOMPARE(harness.window->Menus().EditUndo->text(), QString("&Undo EXP1 Rx frequency"));
         QTRY_COMPARE(grid->model()->index(0, 3).data().toString(), QString("156.0500"));
+    }
+
+    void aDirectoryEntryMovesUpAndBackInOneStep() {
+        QTemporaryDir folder;
+        MainWindowHarness harness;
+        StartWithExpGroup(harness, folder, [](SettingsRecord& settings) {
+            for (int i = 0; i < 3; ++i) {
+                settings.CHMMSID[static_cast<std::size_t>(i)] = {
+                    true, "SHIP" + std::to_string(i + 1), "36612345" + std::to_string(i) + "0"};
+            }
+        });
+        QVERIFY(harness.SelectNode("SM"));
+        auto* grid = harness.Find<QTableView>("MSFlexGrid2");
+        grid->setFocus();
+        grid->selectRow(2);
+        QTest::keyClick(grid, Qt::Key_Up, Qt::AltModifier);
+        QCOMPARE(harness.data.Settings.CHMMSID[1].TagName, std::string("SHIP3"));
+        QCOMPARE(grid->model()->index(1, 1).data().toString(), QString("SHIP3"));
+        QCOMPARE(grid->currentIndex().row(), 1);
+        QCOMPARE(harness.window->Menus().EditUndo->text(),
+                 QString("&Undo Move individual entry 3 up"));
+        QTest::keySequence(grid, QKeySequence::Undo);
+        QCOMPARE(harness.data.Settings.CHMMSID[2].TagName, std::string("SHIP3"));
+        QCOMPARE(grid->model()->index(1, 1).data().toString(), QString("SHIP2"));
     }
 };
 

@@ -2,6 +2,7 @@
 
 #include "editor/DirectoryRules.h"
 #include "gui/TextCodec.h"
+#include "gui/editor/DirectoryOrderMenu.h"
 #include "gui/editor/EditorHost.h"
 #include "gui/editor/GridEditing.h"
 #include "gui/editor/RecordGrid.h"
@@ -32,6 +33,8 @@ DirectoryGridPage::DirectoryGridPage(EditorHost& host, const QString& objectName
              }
          }},
         [this] { Fill(host_.CurrentNode()); });
+    new DirectoryOrderMenu(
+        host, grid_, [this] { return directory_; }, [this] { Fill(host_.CurrentNode()); });
 }
 
 void DirectoryGridPage::Fill(const NodeRef& node) {
