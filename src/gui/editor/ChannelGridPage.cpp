@@ -6,6 +6,7 @@
 #include "gui/editor/EditorHost.h"
 #include "gui/editor/GridEditing.h"
 #include "gui/editor/RecordGrid.h"
+#include "gui/editor/RowFlagMenu.h"
 #include "model/ChannelText.h"
 #include "report/ReportWords.h"
 
@@ -69,6 +70,17 @@ const std::vector<ChannelColumn> ExpColumns{
     {"CH Name", 2000, NameCell, false, "CH Name"},
 };
 
+std::optional<RowFlag> FlagColumn(const std::vector<ChannelColumn>& columns, int column) {
+    const std::string_view header = columns.at(static_cast<std::size_t>(column)).Header;
+    if (header == "ENABLE") {
+        return RowFlag::Enable;
+    }
+    if (header == "LOW") {
+        return RowFlag::LowPowerOnly;
+    }
+    return header == "MEM" ? std::optional(RowFlag::ScanMemory) : std::nullopt;
+}
+
 const std::vector<ChannelColumn>& ColumnsOf(const NodeRef& node) {
     return node.Kind == NodeKind::ExpGrid ? ExpColumns : PlanColumns;
 }
@@ -120,6 +132,12 @@ ChannelGridPage::ChannelGridPage(EditorHost& host, const QString& objectName, QW
                          return std::string(heading ? heading : "");
                      }},
                     [this] { Fill(node_); });
+    new RowFlagMenu(
+        host, grid_,
+        {[this] { return node_.Kind == NodeKind::ExpGrid ? int(GroupExp) : node_.Group; },
+         [this](int row) { return indices_.at(static_cast<std::size_t>(row)); },
+         [this](int column) { return FlagColumn(ColumnsOf(node_), column); }},
+        [this] { Fill(node_); });
 }
 
 // The row's key in the CSV export: the EXP number, or the plan channel's label.
@@ -134,9 +152,11 @@ void ChannelGridPage::Fill(const NodeRef& node) {
     std::vector<ChannelRecord>& list = ChannelList(host_.Data().Settings, node.Group);
     const bool exp = node.Kind == NodeKind::ExpGrid;
     std::vector<ChannelRecord*> rows;
+    indices_.clear();
     for (ChannelRecord& channel : list) {
         if (exp || channel.Enable) {
             rows.push_back(&channel);
+            indices_.push_back(static_cast<int>(&channel - list.data()));
         }
     }
     grid_->Show(ChannelGridList(ColumnsOf(node), rows, host_.Model().ScramblerAvailable));

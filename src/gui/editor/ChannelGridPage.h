@@ -3,6 +3,7 @@
 #include "gui/editor/Page.h"
 
 #include <string>
+#include <vector>
 
 namespace tq58 {
 
@@ -26,6 +27,7 @@ private:
 
     RecordGrid* grid_;
     NodeRef node_;
+    std::vector<int> indices_; // each row's element of the list
 };
 
 } // namespace tq58
