@@ -55,6 +55,7 @@ MainWindow::MainWindow(RadioData& data, SettingsStore& store, std::string progra
     BuildLayout();
     ConnectMenus();
     ConnectUndo();
+    BuildFind();
     newDataTimer_.setObjectName("Timer1");
     newDataTimer_.setSingleShot(true);
     connect(&newDataTimer_, &QTimer::timeout, this, &MainWindow::StartNewData);
@@ -229,12 +230,12 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
         return true;
     }
     // Enter does nothing anywhere in the window (no default button, no beep), except in the
-    // grids, where it jumps to the row's page or ends a cell's edit.
+    // grids, where it jumps to the row's page or ends a cell's edit, and in the find field.
     if (event->type() == QEvent::KeyPress) {
         const auto* key = static_cast<QKeyEvent*>(event);
         auto* widget = qobject_cast<QWidget*>(watched);
         const bool enter = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
-        if (enter && widget && widget->window() == this && !InItemView(widget)) {
+        if (enter && widget && widget->window() == this && widget != find_ && !InItemView(widget)) {
             return true;
         }
     }

@@ -17,6 +17,7 @@
 #include <QTimer>
 
 class QLabel;
+class QLineEdit;
 
 namespace tq58 {
 
@@ -59,6 +60,9 @@ public:
     void LogError(const std::string& procedure, const std::string& detail);
     // The check every command makes before it leaves the current page.
     bool ValidateCurrentPage();
+    // Selects the node of a channel number, a channel or entry name or an MMSI; false when
+    // nothing was found or the current page may not be left.
+    bool FindText(const QString& text);
     // Opens a settings file as File Open does once its dialog has answered; true when read.
     bool OpenDataFile(const QString& path);
 
@@ -149,6 +153,9 @@ private:
     // Undo and redo keys in a text field undo the window's steps, not the field's typing.
     bool HandleHistoryKey(QObject* watched, QEvent* event);
 
+    // Find: the field at the menu bar's end.
+    void BuildFind();
+
     // Transfer and Help menus.
     void TransferProgram();
     void TransferRead();
@@ -175,6 +182,7 @@ private:
     EditorFrame* editor_ = nullptr;
     HexDumpView* hexDump_ = nullptr;
     QLabel* hint_ = nullptr;
+    QLineEdit* find_ = nullptr;
     QTimer newDataTimer_; // Timer1: the deferred New
 };
 

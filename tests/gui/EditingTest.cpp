@@ -193,6 +193,25 @@ private slots:
         QCOMPARE(harness.data.Settings.CHMMSID[2].TagName, std::string("SHIP3"));
         QCOMPARE(grid->model()->index(1, 1).data().toString(), QString("SHIP2"));
     }
+
+    void findSelectsTheNodeOfAnMmsi() {
+        QTemporaryDir folder;
+        MainWindowHarness harness;
+        StartWithExpGroup(harness, folder, [](SettingsRecord& settings) {
+            settings.CHMMSID[0] = {true, "FIRST", "3661234560"};
+            settings.CHMMSID[1] = {true, "SECOND", "3669876540"};
+        });
+        harness.window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(harness.window.get()));
+        QTest::keySequence(harness.Tree(), QKeySequence::Find);
+        auto* find = harness.Find<QLineEdit>("txtFind");
+        QCOMPARE(QApplication::focusWidget(), find);
+        QTest::keyClicks(find, "366987654");
+        QTest::keyClick(find, Qt::Key_Return);
+        QCOMPARE(harness.window->Editor()->CurrentKey(), std::string("SM2"));
+        QVERIFY(!harness.window->FindText("366000000"));
+        QCOMPARE(harness.window->Editor()->CurrentKey(), std::string("SM2"));
+    }
 };
 
 QTEST_MAIN(EditingTest)
