@@ -136,6 +136,14 @@ private slots:
 
         QTest::keySequence(grid, QKeySequence::Copy);
         QVERIFY(QApplication::clipboard()->text().startsWith("EXP CH\tCH Enable\t"));
+        // Space sets the current column's flag for every selected row.
+        grid->selectionModel()->setCurrentIndex(grid->model()->index(1, 1),
+                                                QItemSelectionModel::NoUpdate);
+        QTest::keyClick(grid, Qt::Key_Space);
+        QVERIFY(!harness.data.Settings.CHEXP[1].Enable && !harness.data.Settings.CHEXP[3].Enable);
+        QCOMPARE(harness.window->Menus().EditUndo->text(),
+                 QString("&Undo Enable off for 3 channels"));
+        QTest::keySequence(grid, QKeySequence::Undo);
         QTest::keySequence(grid, QKeySequence::Undo);
         QVERIFY(!harness.data.Settings.CHEXP[1].Enable);
         QCOMPARE(grid->model()->index(2, 9).data().toString(), QString(""));
