@@ -28,7 +28,8 @@ template <typename T> struct Accessor {
 
 // Binds each control to its field once: Fill() shows every field, and every edit a user
 // makes writes its field, sets DataChanged, runs the control's follow-up (enabling rules,
-// tree marks) and becomes an undo step. Edits are ignored while the page is filled (EventsSuspended) or disabled.
+// tree marks) and becomes an undo step. Edits are ignored while the page is filled
+// (EventsSuspended) or disabled.
 class Bindings {
 public:
     Bindings(EditorHost& host, QWidget* page) : host_(host), page_(page) {}
