@@ -51,4 +51,18 @@ std::string Quoted(const std::string& cell) {
     return "\"" + cell + "\"";
 }
 
+std::string RefusalMessage(const CsvRefusals& refusals, const std::string& summary,
+                           const std::string& place) {
+    std::string message = summary + ": " + std::to_string(refusals.Count()) +
+                          (refusals.Count() == 1 ? " row was" : " rows were") + " refused.";
+    for (const CsvRefusal& refusal : refusals.Listed()) {
+        message += "\n" + place + " " + std::to_string(refusal.Line) + ": " + refusal.Reason;
+    }
+    if (const std::size_t more = refusals.Count() - refusals.Listed().size(); more > 0) {
+        message += "\n... and " + std::to_string(more) + " more refused " +
+                   (more == 1 ? "row" : "rows") + " after these";
+    }
+    return message;
+}
+
 } // namespace tq58

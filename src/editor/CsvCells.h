@@ -44,6 +44,11 @@ private:
     std::size_t count_ = 0;
 };
 
+// "Nothing was imported: 3 rows were refused." and a line for each listed refusal, named by
+// its place ("line 4", "row 2"), then how many more there were.
+std::string RefusalMessage(const CsvRefusals& refusals, const std::string& summary,
+                           const std::string& place);
+
 // Flags are written "On" and "Off", as the setting pages word them.
 std::string OnOffCell(bool value);
 // "On" or "Off" in any case; absent for anything else.

@@ -67,19 +67,6 @@ CsvRefusals ImportRows(SettingsRecord& settings, const ModelState& model,
                             : ImportChannelRows(settings, model, target.Group, rows);
 }
 
-std::string RefusalMessage(const CsvRefusals& refusals) {
-    std::string message = "Nothing was imported: " + std::to_string(refusals.Count()) +
-                          (refusals.Count() == 1 ? " row was" : " rows were") + " refused.";
-    for (const CsvRefusal& refusal : refusals.Listed()) {
-        message += "\nline " + std::to_string(refusal.Line) + ": " + refusal.Reason;
-    }
-    if (const std::size_t more = refusals.Count() - refusals.Listed().size(); more > 0) {
-        message += "\n... and " + std::to_string(more) + " more refused " +
-                   (more == 1 ? "row" : "rows") + " after these";
-    }
-    return message;
-}
-
 } // namespace
 
 std::string ExportCsv(const SettingsRecord& settings, const ModelState& model, CsvList list) {
@@ -101,7 +88,8 @@ Outcome ImportCsv(SettingsRecord& settings, const ModelState& model, std::string
     SettingsRecord imported = settings;
     const CsvRefusals refusals = ImportRows(imported, model, SingleByteRows(std::move(table.Rows)));
     if (!refusals.Empty()) {
-        return Outcome::Failure(RefusalMessage(refusals), MessageIcon::Exclamation);
+        return Outcome::Failure(RefusalMessage(refusals, "Nothing was imported", "line"),
+                                MessageIcon::Exclamation);
     }
     settings = std::move(imported);
     return Outcome::Success();

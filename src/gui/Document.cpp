@@ -29,6 +29,7 @@ void Document::Replaced(const QString& fileName, bool settingsFile, bool changed
     if (wasChanged != changed) {
         emit ChangedStateChanged(changed);
     }
+    emit DataReplaced(changed);
 }
 
 void Document::Saved(const QString& fileName) {
@@ -39,6 +40,7 @@ void Document::Saved(const QString& fileName) {
     if (wasChanged) {
         emit ChangedStateChanged(false);
     }
+    emit DataSaved();
 }
 
 void Document::Programmed() {

@@ -49,6 +49,9 @@ signals:
     void ChangedStateChanged(bool changed);
     void FileNameChanged();
     void RecentFilesChanged();
+    // New data took the old data's place; changed: it is not as in a file.
+    void DataReplaced(bool changed);
+    void DataSaved();
 
 private:
     void Remember(const QString& fileName, bool settingsFile);

@@ -63,8 +63,14 @@ void BuildFileMenu(QMenuBar* bar, MainMenus& menus) {
 void BuildEditMenu(QMenuBar* bar, MainMenus& menus) {
     menus.Edit = AddMenu(bar, "mnuEdit", "&Edit");
     bar->addMenu(menus.Edit);
+    menus.EditUndo = AddItem(menus.Edit, "mnuEditUndo", "&Undo", QKeySequence::Undo);
+    menus.EditRedo = AddItem(menus.Edit, "mnuEditRedo", "&Redo");
+    menus.EditRedo->setShortcuts(
+        {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
+    menus.Edit->addSeparator();
     QMenu* model = AddMenu(menus.Edit, "mnuEditModel", "&Model");
     menus.Edit->addMenu(model);
+    menus.EditModel = model;
     auto* group = new QActionGroup(model);
     for (std::size_t i = 0; i < menus.ModelTypes.size(); ++i) {
         QAction* item =
@@ -146,6 +152,9 @@ void BuildToolBar(QMainWindow* window, MainMenus& menus) {
         {"Program2", "Program", "Program to Radio", QStyle::SP_ArrowUp,
          &MainMenus::TransferProgram},
         {"Read2", "Read", "Read from Radio", QStyle::SP_ArrowDown, &MainMenus::TransferRead},
+        {nullptr, nullptr, nullptr, QStyle::SP_CustomBase, nullptr},
+        {"Undo", "Undo", "Undo", QStyle::SP_ArrowBack, &MainMenus::EditUndo},
+        {"Redo", "Redo", "Redo", QStyle::SP_ArrowForward, &MainMenus::EditRedo},
     };
     menus.ToolBar = window->addToolBar("Tools");
     menus.ToolBar->setObjectName("tbToolBar");

@@ -24,6 +24,7 @@ struct ToolButton {
 // it (mnuFileOpen, mnuDestinationChild_3, ...).
 struct MainMenus {
     QMenu* Edit = nullptr;
+    QMenu* EditModel = nullptr; // shown when global.ini offers several models
     QMenu* Destination = nullptr;
 
     QAction* FileNew = nullptr;
@@ -42,6 +43,8 @@ struct MainMenus {
     std::array<QAction*, 4> RecentFiles{};
     QAction* RecentSeparator = nullptr;
     QAction* FileExit = nullptr;
+    QAction* EditUndo = nullptr;
+    QAction* EditRedo = nullptr;
     std::array<QAction*, 10> ModelTypes{};
     QAction* TransferProgram = nullptr;
     QAction* TransferRead = nullptr;

@@ -43,15 +43,20 @@ constexpr int SplitterTwips = 2500;
 MainWindow::MainWindow(RadioData& data, SettingsStore& store, std::string programFolder,
                        StartOptions options, QWidget* parent)
     : QMainWindow(parent), data_(data), store_(store), programFolder_(std::move(programFolder)),
-      options_(options), document_(store, data), transferLines_(SerialTransferLines(store)),
-      messages_(this), files_(this, store) {
+      options_(options), document_(store, data), undo_(data.Settings),
+      transferLines_(SerialTransferLines(store)), messages_(this), files_(this, store) {
     setObjectName("frmMain");
     connect(&document_, &Document::ChangedStateChanged, this, &QWidget::setWindowModified);
     connect(&document_, &Document::FileNameChanged, this, &MainWindow::UpdateCaption);
     connect(&document_, &Document::RecentFilesChanged, this, &MainWindow::ShowRecentFiles);
+    connect(&document_, &Document::DataReplaced, this,
+            [this](bool changed) { undo_.Reset(!changed); });
+    connect(&document_, &Document::DataSaved, &undo_, &UndoSteps::MarkSaved);
     setAcceptDrops(true);
     BuildLayout();
     ConnectMenus();
+    ConnectUndo();
+    BuildFind();
     newDataTimer_.setObjectName("Timer1");
     newDataTimer_.setSingleShot(true);
     connect(&newDataTimer_, &QTimer::timeout, this, &MainWindow::StartNewData);
@@ -93,7 +98,7 @@ QString MainWindow::ProgramTitle() const {
 }
 
 bool MainWindow::Start() {
-    menus_.Edit->menuAction()->setVisible(false);
+    menus_.EditModel->menuAction()->setVisible(false);
     model_.MultiStationHidden = true;
     BusyScope busy(this);
 
@@ -103,7 +108,7 @@ bool MainWindow::Start() {
         messages_.Show(AppTitle, "Unknown model!!", QMessageBox::Critical);
         return false;
     }
-    menus_.Edit->menuAction()->setVisible(offer_.EditMenuVisible());
+    menus_.EditModel->menuAction()->setVisible(offer_.EditMenuVisible());
     model_ = ModelStateFor(offer_.ModelType, globalIni);
     ShowModelMenu();
 
@@ -224,15 +229,31 @@ void MainWindow::OnFocusChanged(QWidget* now) {
     }
 }
 
+namespace {
+
+// A grid, or the editor of one of its cells.
+bool InItemView(QWidget* widget) {
+    for (; widget; widget = widget->parentWidget()) {
+        if (qobject_cast<QAbstractItemView*>(widget)) {
+            return true;
+        }
+    }
+    return false;
+}
+
+} // namespace
+
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (HandleHistoryKey(watched, event)) {
+        return true;
+    }
     // Enter does nothing anywhere in the window (no default button, no beep), except in the
-    // grids, where it jumps to the row's page.
+    // grids, where it jumps to the row's page or ends a cell's edit, and in the find field.
     if (event->type() == QEvent::KeyPress) {
         const auto* key = static_cast<QKeyEvent*>(event);
         auto* widget = qobject_cast<QWidget*>(watched);
         const bool enter = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
-        if (enter && widget && widget->window() == this &&
-            !qobject_cast<QAbstractItemView*>(widget)) {
+        if (enter && widget && widget->window() == this && widget != find_ && !InItemView(widget)) {
             return true;
         }
     }

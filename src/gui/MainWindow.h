@@ -4,6 +4,7 @@
 #include "gui/FileChooser.h"
 #include "gui/MainMenus.h"
 #include "gui/Messages.h"
+#include "gui/UndoSteps.h"
 #include "gui/editor/EditorHost.h"
 #include "gui/transfer/TransferLine.h"
 #include "program/Destinations.h"
@@ -17,6 +18,7 @@
 #include <optional>
 
 class QLabel;
+class QLineEdit;
 
 namespace tq58 {
 
@@ -46,7 +48,8 @@ public:
     bool EventsSuspended() const override { return eventsSuspended_; }
     void SetEventsSuspended(bool suspended) override { eventsSuspended_ = suspended; }
     bool DataChanged() const override { return document_.Changed(); }
-    void SetDataChanged(bool changed) override { document_.SetChanged(changed); }
+    void SetDataChanged(bool changed) override;
+    void CommitEdit(const std::string& name) override;
     NodeRef CurrentNode() const override;
     void RefreshTreeTexts() override;
     void RebuildTree() override;
@@ -58,6 +61,9 @@ public:
     void LogError(const std::string& procedure, const std::string& detail);
     // The check every command makes before it leaves the current page.
     bool ValidateCurrentPage();
+    // Selects the node of a channel number, a channel or entry name or an MMSI; false when
+    // nothing was found or the current page may not be left.
+    bool FindText(const QString& text);
     // Opens a settings file as File Open does once its dialog has answered; true when read.
     bool OpenDataFile(const QString& path);
 
@@ -75,6 +81,7 @@ public:
     const MainMenus& Menus() const { return menus_; }
     std::string CurrentFileName() const { return document_.FileName().toStdString(); }
     const Document& CurrentDocument() const { return document_; }
+    const UndoSteps& Undo() const { return undo_; }
     // Where the data came from, as a printed page names it: the file's name, "read from the
     // radio" or "new data".
     QString DataOrigin() const { return document_.Origin(); }
@@ -143,6 +150,19 @@ private:
     void ChoosePort(int index);
     void ToggleHexDump();
 
+    // Undo and redo.
+    void ConnectUndo();
+    void UndoEdit();
+    void RedoEdit();
+    // The page check before a step of another node's page is undone or redone.
+    bool MayLeaveFor(const std::string& nodeKey);
+    void ShowStep(const EditStep& step);
+    // Undo and redo keys in a text field undo the window's steps, not the field's typing.
+    bool HandleHistoryKey(QObject* watched, QEvent* event);
+
+    // Find: the field at the menu bar's end.
+    void BuildFind();
+
     // Transfer and Help menus.
     void TransferProgram();
     // Transfer > Check Configuration...; at the start of Program to Radio the same list, and
@@ -162,6 +182,7 @@ private:
     ModelOffer offer_;
     DestinationMenu destinations_;
     Document document_;
+    UndoSteps undo_;
     bool eventsSuspended_ = false;
     int filePauseMs_ = 500;
     TransferLineFactory transferLines_;
@@ -174,6 +195,7 @@ private:
     EditorFrame* editor_ = nullptr;
     HexDumpView* hexDump_ = nullptr;
     QLabel* hint_ = nullptr;
+    QLineEdit* find_ = nullptr;
     QTimer newDataTimer_; // Timer1: the deferred New
 };
 

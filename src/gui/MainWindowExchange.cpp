@@ -1,5 +1,6 @@
 // The main window's exchange with other programs and files: a list as CSV out and in, and the
 // comparison of the data with another file.
+#include "editor/ChangeNames.h"
 #include "editor/CsvExchange.h"
 #include "editor/DistressChannel.h"
 #include "files/CsvText.h"
@@ -50,6 +51,15 @@ MessageRequest RefusalBox(const QString& title, const std::string& message) {
 // The rows below the heading row.
 int DataRowCount(const std::string& csv) {
     return std::max(0, static_cast<int>(ParseCsv(csv).Rows.size()) - 1);
+}
+
+// "Import 12 directory entries": the undo step of an import.
+std::string ImportStepName(const std::string& csv) {
+    const auto rows = ParseCsv(csv).Rows;
+    const auto list = rows.empty() || rows.front().Cells.empty()
+                          ? std::nullopt
+                          : CsvListHeaded(rows.front().Cells.front());
+    return RowsStepName("Import", list.value_or(CsvList::Exp), DataRowCount(csv));
 }
 
 } // namespace
@@ -114,7 +124,7 @@ void MainWindow::ImportCsvFile() {
                      : tr("%n rows imported from %1", nullptr, DataRowCount(text)),
                  path);
     if (data_.Settings != before) {
-        document_.SetChanged(true);
+        CommitEdit(ImportStepName(text));
         editor_->RebuildTree();
         editor_->ShowCurrentPage();
         WarnOfChannel16Off(path, GroupsWithChannel16Off(before));

@@ -49,7 +49,7 @@ private slots:
         QCOMPARE(rv7700a.Caption(), QString("TQ58  PC Program for RV7700A"));
         QCOMPARE(rv7700a.window->Editor()->CurrentKey(), std::string("General"));
         QVERIFY(rv7700a.window->isEnabled() && !rv7700a.window->DataChanged());
-        QVERIFY(rv7700a.window->Menus().Edit->menuAction()->isVisible());
+        QVERIFY(rv7700a.window->Menus().EditModel->menuAction()->isVisible());
         QVERIFY(rv7700a.window->Menus().ModelTypes[1]->isChecked());
         QCOMPARE(VisibleTexts(rv7700a.window->Menus().Destinations),
                  QStringList({"CAN", "CAN-M", "INTL", "INTL-M", "USA*", "USA-M"}));
@@ -59,7 +59,7 @@ private slots:
         WriteFile(folder.filePath("global.ini"), "[model1]\nuse=0\n[model2]\nuse=1\n");
         MainWindowHarness alone({}, folder.path().toStdString());
         QVERIFY(alone.Start());
-        QVERIFY(!alone.window->Menus().Edit->menuAction()->isVisible());
+        QVERIFY(!alone.window->Menus().EditModel->menuAction()->isVisible());
         QVERIFY(!alone.window->Menus().Destination->isEnabled());
         // Without "atis" in its section the model has no ATIS page.
         QVERIFY(alone.Tree()->findItems("ATIS Setup", Qt::MatchRecursive).isEmpty());

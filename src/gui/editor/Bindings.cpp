@@ -18,6 +18,7 @@ void Bindings::Written(const std::function<void()>& after) const {
     if (after) {
         after();
     }
+    host_.CommitEdit({});
 }
 
 void Bindings::Fill() const {

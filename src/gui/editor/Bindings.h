@@ -27,8 +27,9 @@ template <typename T> struct Accessor {
 };
 
 // Binds each control to its field once: Fill() shows every field, and every edit a user
-// makes writes its field, sets DataChanged and runs the control's follow-up (enabling rules,
-// tree marks). Edits are ignored while the page is filled (EventsSuspended) or disabled.
+// makes writes its field, sets DataChanged, runs the control's follow-up (enabling rules,
+// tree marks) and becomes an undo step. Edits are ignored while the page is filled
+// (EventsSuspended) or disabled.
 class Bindings {
 public:
     Bindings(EditorHost& host, QWidget* page) : host_(host), page_(page) {}
@@ -50,7 +51,7 @@ public:
     void Fill() const;
     // True when an edit is to be written: not while filling, not on a disabled page.
     bool Writing() const;
-    // An edit was written: DataChanged, then the control's follow-up.
+    // An edit was written: DataChanged, then the control's follow-up, then the undo step.
     void Written(const std::function<void()>& after) const;
 
 private:

@@ -5,7 +5,9 @@
 #include "gui/TextCodec.h"
 #include "gui/editor/EditorHost.h"
 #include "gui/editor/PageWidgets.h"
+#include "gui/editor/GridEditing.h"
 #include "gui/editor/RecordGrid.h"
+#include "gui/editor/RowFlagMenu.h"
 #include "model/ChannelText.h"
 #include "report/ReportWords.h"
 
@@ -23,6 +25,7 @@ struct ChannelColumn {
     int WidthTwips;
     std::string (*Cell)(ChannelRecord& channel, int number);
     bool ScramblerOnly = false;
+    const char* CsvHeading = nullptr; // edited in place as this column of the CSV export
 };
 
 std::string ScanCell(ChannelRecord& c, int) {
@@ -51,21 +54,43 @@ const std::vector<ChannelColumn> PlanColumns{
     {"DUP", 600, [](ChannelRecord& c, int) { return FlagText(c.Duplex, "DUP", "---"); }},
     {"MEM", 600, ScanCell},
     {"VS", 600, ScramblerCell, true},
-    {"CH Name", 2000, NameCell},
+    {"CH Name", 2000, NameCell, false, "CH Name"},
 };
 
 const std::vector<ChannelColumn> ExpColumns{
     {"CH", 800, [](ChannelRecord&, int number) { return std::to_string(number); }},
     {"ENABLE", 1000, [](ChannelRecord& c, int) { return FlagText(c.Enable, "[Enable]", ""); }},
-    {"DISP", 800, [](ChannelRecord& c, int) { return ExpDisplayText(c); }},
-    {"RX[MHz]", 1000, [](ChannelRecord& c, int) { return RxFreqShown(c, ChannelKind::Exp); }},
-    {"TX[MHz]", 1000, [](ChannelRecord& c, int) { return TxFreqShown(c, ChannelKind::Exp); }},
+    {"DISP", 800, [](ChannelRecord& c, int) { return ExpDisplayText(c); }, false, "CH Display"},
+    {"RX[MHz]", 1000, [](ChannelRecord& c, int) { return RxFreqShown(c, ChannelKind::Exp); }, false,
+     "Rx Frequency"},
+    {"TX[MHz]", 1000, [](ChannelRecord& c, int) { return TxFreqShown(c, ChannelKind::Exp); }, false,
+     "Tx Frequency"},
     {"LOW", 600, LowCell},
     {"UP", 600, UpCell},
     {"MEM", 600, ScanCell},
     {"VS", 600, ScramblerCell, true},
-    {"CH Name", 2000, NameCell},
+    {"CH Name", 2000, NameCell, false, "CH Name"},
 };
+
+std::optional<RowFlag> FlagColumn(const std::vector<ChannelColumn>& columns, int column) {
+    const std::string_view header = columns.at(static_cast<std::size_t>(column)).Header;
+    if (header == "ENABLE") {
+        return RowFlag::Enable;
+    }
+    if (header == "LOW") {
+        return RowFlag::LowPowerOnly;
+    }
+    return header == "MEM" ? std::optional(RowFlag::ScanMemory) : std::nullopt;
+}
+
+const std::vector<ChannelColumn>& ColumnsOf(const NodeRef& node) {
+    return node.Kind == NodeKind::ExpGrid ? ExpColumns : PlanColumns;
+}
+
+CsvList ListOf(const NodeRef& node) {
+    static constexpr CsvList Lists[] = {CsvList::Usa, CsvList::Intl, CsvList::Canada, CsvList::Exp};
+    return Lists[node.Kind == NodeKind::ExpGrid ? GroupExp : node.Group];
+}
 
 // Every cell is formatted once, when the page is filled: formatting an EXP frequency snaps it
 // in the record, which must not wait for the row to be painted.
@@ -103,6 +128,27 @@ ChannelGridPage::ChannelGridPage(EditorHost& host, const QString& objectName, QW
     layout->addWidget(heading_);
     layout->addWidget(grid_);
     connect(grid_, &RecordGrid::RowActivated, this, &ChannelGridPage::JumpToRow);
+    new GridEditing(host, grid_,
+                    {[this] { return ListOf(node_); }, [this](int row) { return RowKey(row); },
+                     [this](int column) {
+                         const char* heading =
+                             ColumnsOf(node_)[static_cast<std::size_t>(column)].CsvHeading;
+                         return std::string(heading ? heading : "");
+                     }},
+                    [this] { Fill(node_); });
+    new RowFlagMenu(
+        host, grid_,
+        {[this] { return node_.Kind == NodeKind::ExpGrid ? int(GroupExp) : node_.Group; },
+         [this](int row) { return indices_.at(static_cast<std::size_t>(row)); },
+         [this](int column) { return FlagColumn(ColumnsOf(node_), column); }},
+        [this] { Fill(node_); });
+}
+
+// The row's key in the CSV export: the EXP number, or the plan channel's label.
+std::string ChannelGridPage::RowKey(int row) const {
+    return node_.Kind == NodeKind::ExpGrid
+               ? std::to_string(row + 1)
+               : FromQt(grid_->Model()->index(row, 0).data().toString());
 }
 
 void ChannelGridPage::Fill(const NodeRef& node) {
@@ -112,13 +158,14 @@ void ChannelGridPage::Fill(const NodeRef& node) {
     heading_->setText(GroupHeading(host_.Data().Settings, node.Group));
     grid_->setAccessibleName(heading_->text());
     std::vector<ChannelRecord*> rows;
+    indices_.clear();
     for (ChannelRecord& channel : list) {
         if (exp || channel.Enable) {
             rows.push_back(&channel);
+            indices_.push_back(static_cast<int>(&channel - list.data()));
         }
     }
-    grid_->Show(
-        ChannelGridList(exp ? ExpColumns : PlanColumns, rows, host_.Model().ScramblerAvailable));
+    grid_->Show(ChannelGridList(ColumnsOf(node), rows, host_.Model().ScramblerAvailable));
 }
 
 // A plan row opens the channel its label names; an EXP row the EXP channel of its number.

@@ -2,6 +2,9 @@
 
 #include "gui/editor/Page.h"
 
+#include <string>
+#include <vector>
+
 class QLabel;
 
 namespace tq58 {
@@ -22,10 +25,12 @@ public:
 
 private:
     void JumpToRow(int row);
+    std::string RowKey(int row) const;
 
     QLabel* heading_;
     RecordGrid* grid_;
     NodeRef node_;
+    std::vector<int> indices_; // each row's element of the list
 };
 
 } // namespace tq58

@@ -339,6 +339,7 @@ bool ChannelPage::CheckFrequency(FrequencyField& frequency) {
     stored = SnapToRaster(*accepted);
     pending_ = nullptr;
     frequency.Edit->setText(ToQt(ExpFreqText(stored)));
+    host_.CommitEdit({});
     return true;
 }
 

@@ -51,6 +51,7 @@ bool CheckedEntries::CheckEntry(Entry& entry) {
         return false;
     case EntryCheck::Shown:
         entry.field->setText(ToQt(entry.shown()));
+        host_.CommitEdit({});
         break;
     }
     entry.pending = false;

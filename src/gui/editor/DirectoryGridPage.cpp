@@ -2,8 +2,10 @@
 
 #include "editor/DirectoryRules.h"
 #include "gui/TextCodec.h"
+#include "gui/editor/DirectoryOrderMenu.h"
 #include "gui/editor/EditorHost.h"
 #include "gui/editor/MmsiMarks.h"
+#include "gui/editor/GridEditing.h"
 #include "gui/editor/RecordGrid.h"
 
 #include <QVBoxLayout>
@@ -17,6 +19,23 @@ DirectoryGridPage::DirectoryGridPage(EditorHost& host, const QString& objectName
     layout->addWidget(grid_);
     connect(grid_, &RecordGrid::RowActivated, this,
             [this](int row) { host_.JumpToNode(DirectoryNodeKey(directory_, row - 1)); });
+    new GridEditing(
+        host, grid_,
+        {[this] { return directory_ == GroupDirectory ? CsvList::Group : CsvList::Individual; },
+         [](int row) { return std::to_string(row + 1); },
+         [this](int column) -> std::string {
+             switch (column) {
+             case 1:
+                 return directory_ == GroupDirectory ? "Group Name" : "Station Name";
+             case 2:
+                 return "MMSI";
+             default:
+                 return {};
+             }
+         }},
+        [this] { Fill(host_.CurrentNode()); });
+    new DirectoryOrderMenu(
+        host, grid_, [this] { return directory_; }, [this] { Fill(host_.CurrentNode()); });
 }
 
 void DirectoryGridPage::Fill(const NodeRef& node) {

@@ -29,6 +29,9 @@ public:
     // Edits not yet saved; every change handler sets it.
     virtual bool DataChanged() const = 0;
     virtual void SetDataChanged(bool changed) = 0;
+    // The record changed: the changes become one undo step of this name (empty: named after
+    // the changes).
+    virtual void CommitEdit(const std::string& name) = 0;
 
     // The node whose page is shown.
     virtual NodeRef CurrentNode() const = 0;

@@ -38,14 +38,19 @@ QVariant GridModel::headerData(int section, Qt::Orientation orientation, int rol
     return list_.Columns[static_cast<std::size_t>(section)].Header;
 }
 
+Qt::ItemFlags GridModel::flags(const QModelIndex& index) const {
+    const Qt::ItemFlags flags = QAbstractTableModel::flags(index);
+    return editable_ && editable_(index.column()) ? flags | Qt::ItemIsEditable : flags;
+}
+
 RecordGrid::RecordGrid(const QString& objectName, const QString& accessibleName, QWidget* parent)
     : QTableView(parent), model_(new GridModel(this)) {
     setObjectName(objectName);
     setAccessibleName(accessibleName);
     setModel(model_);
-    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setEditTriggers(QAbstractItemView::EditKeyPressed | QAbstractItemView::AnyKeyPressed);
     setSelectionBehavior(QAbstractItemView::SelectRows);
-    setSelectionMode(QAbstractItemView::SingleSelection);
+    setSelectionMode(QAbstractItemView::ExtendedSelection);
     setTabKeyNavigation(false);
     verticalHeader()->hide();
     verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
@@ -91,7 +96,7 @@ void RecordGrid::Show(GridList list) {
 
 void RecordGrid::keyPressEvent(QKeyEvent* event) {
     if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) &&
-        currentIndex().isValid()) {
+        currentIndex().isValid() && state() != QAbstractItemView::EditingState) {
         emit RowActivated(currentIndex().row() + 1);
         return;
     }

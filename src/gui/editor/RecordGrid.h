@@ -35,13 +35,18 @@ public:
     QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
     QVariant headerData(int section, Qt::Orientation orientation,
                         int role = Qt::DisplayRole) const override;
+    Qt::ItemFlags flags(const QModelIndex& index) const override;
+    // The columns whose cells are edited in place.
+    void SetEditable(std::function<bool(int column)> editable) { editable_ = std::move(editable); }
 
 private:
     GridList list_;
+    std::function<bool(int column)> editable_;
 };
 
-// The program's grids (MSFlexGrid1, MSFlexGrid2): one fixed header row, whole rows selected,
-// nothing editable. A double click or Enter on a row asks to jump to its page.
+// The program's grids (MSFlexGrid1, MSFlexGrid2): one fixed header row, whole rows selected.
+// A double click or Enter on a row asks to jump to its page; F2 or typing edits a cell of an
+// editable column.
 class RecordGrid : public QTableView {
     Q_OBJECT
 

@@ -1,0 +1,42 @@
+// The main window's find: a field at the menu bar's end (Ctrl+F goes there) that finds a channel
+// number, a channel or entry name or an MMSI and selects its node.
+#include "editor/FindNode.h"
+#include "gui/MainWindow.h"
+#include "gui/editor/EditorFrame.h"
+
+#include <QAction>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QStatusBar>
+
+namespace tq58 {
+
+void MainWindow::BuildFind() {
+    find_ = new QLineEdit(this);
+    find_->setObjectName("txtFind");
+    find_->setAccessibleName(tr("Find"));
+    find_->setPlaceholderText(tr("Find CH, name or MMSI"));
+    find_->setClearButtonEnabled(true);
+    find_->setMaximumWidth(fontMetrics().averageCharWidth() * 24);
+    menuBar()->setCornerWidget(find_);
+    QAction* action = menus_.Edit->addAction(tr("&Find..."));
+    action->setObjectName("mnuEditFind");
+    action->setShortcut(QKeySequence::Find);
+    connect(action, &QAction::triggered, this, [this] {
+        find_->setFocus(Qt::ShortcutFocusReason);
+        find_->selectAll();
+    });
+    connect(find_, &QLineEdit::returnPressed, this, [this] { FindText(find_->text()); });
+}
+
+bool MainWindow::FindText(const QString& text) {
+    const std::string key = FindNode(data_.Settings, model_, text.toStdString());
+    if (key.empty()) {
+        statusBar()->showMessage(tr("Nothing found for \"%1\"").arg(text.trimmed()), 5000);
+        return false;
+    }
+    return editor_->SelectNode(key);
+}
+
+} // namespace tq58
