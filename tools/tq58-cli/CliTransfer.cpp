@@ -24,6 +24,8 @@ constexpr int HighestPortNumber = 4;
 const std::vector<std::string> ValueOptions{"--port", "--model", "-o", "--program-folder"};
 const std::vector<std::string> ProgramValueOptions{"--port", "--model", "--program-folder",
                                                    "--confirm-mmsi"};
+const std::vector<std::string> LinkFlags{"--low-speed", "--debug", "--yes"};
+const std::vector<std::string> ProgramFlags{"--low-speed", "--debug", "--yes", "--verify"};
 
 // The link options every transfer verb takes.
 struct LinkOptions {
@@ -52,14 +54,9 @@ LinkOptions ReadLinkOptions(const CliArgs& args) {
     return options;
 }
 
-std::optional<std::string> CheckArgs(const CliArgs& args, std::size_t positionals,
-                                     std::vector<std::string> flags = {}) {
+std::optional<std::string> CheckArgs(const CliArgs& args, std::size_t positionals) {
     if (!args.Valid()) {
         return args.Error();
-    }
-    flags.insert(flags.end(), {"--low-speed", "--debug", "--yes"});
-    if (const auto unknown = args.UnknownOption(flags)) {
-        return "unknown option " + *unknown;
     }
     if (!args.Value("--port")) {
         return "--port is required";
@@ -127,7 +124,7 @@ std::optional<std::string> RefusedUserMmsi(const CliArgs& args, const std::strin
 } // namespace
 
 int RunRead(const std::vector<std::string>& words) {
-    const CliArgs args(words, ValueOptions);
+    const CliArgs args(words, ValueOptions, LinkFlags);
     if (const auto problem = CheckArgs(args, 0)) {
         return UsageError(*problem + "\nusage: read --port DEV [--model M] [--low-speed] "
                                      "[--debug] [--yes] -o OUT");
@@ -154,8 +151,8 @@ int RunRead(const std::vector<std::string>& words) {
 }
 
 int RunProgram(const std::vector<std::string>& words) {
-    const CliArgs args(words, ProgramValueOptions);
-    if (const auto problem = CheckArgs(args, 1, {"--verify"})) {
+    const CliArgs args(words, ProgramValueOptions, ProgramFlags);
+    if (const auto problem = CheckArgs(args, 1)) {
         return UsageError(*problem + "\nusage: program --port DEV [--model M] [--low-speed] "
                                      "[--debug] [--yes] [--verify] [--confirm-mmsi DIGITS] IN");
     }
@@ -177,7 +174,7 @@ int RunProgram(const std::vector<std::string>& words) {
 }
 
 int RunClearLog(const std::vector<std::string>& words) {
-    const CliArgs args(words, ValueOptions);
+    const CliArgs args(words, ValueOptions, LinkFlags);
     if (const auto problem = CheckArgs(args, 1)) {
         return UsageError(*problem + "\nusage: clear-log dsc|distress --port DEV [--model M]");
     }
