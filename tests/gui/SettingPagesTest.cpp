@@ -196,6 +196,12 @@ private slots:
         magnetic->setCurrentIndex(1);
         QCOMPARE(Settings().CommonSetup.MagneticVariation, 1);
         QCOMPARE(Settings().CommonSetup.OffsetTime, 31);
+        // The offset runs in half hours from -12:00 to +12:00.
+        auto* offset = Find<QComboBox>("cmbCommonOffset");
+        QCOMPARE(offset->itemText(0), QString("-12:00"));
+        offset->setCurrentIndex(offset->count() - 1);
+        QCOMPARE(offset->currentText(), QString("+12:00"));
+        QCOMPARE(Settings().CommonSetup.OffsetTime, 24);
     }
 
     void callSignMidGetsThreeDigits() {
