@@ -248,12 +248,13 @@ void MainWindow::ToggleHexDump() {
 
 void MainWindow::TransferProgram() {
     if (ValidateCurrentPage()) {
-        RunTransfer(1);
+        RunTransfer(TransferOperation::ProgramToRadio);
     }
 }
 
 void MainWindow::TransferRead() {
-    if (!ValidateCurrentPage() || !MayReplaceData() || !RunTransfer(0)) {
+    if (!ValidateCurrentPage() || !MayReplaceData() ||
+        !RunTransfer(TransferOperation::ReadFromRadio)) {
         return;
     }
     ShowNewData();
@@ -264,7 +265,7 @@ int MainWindow::PortNumber() const {
     return StoredPortNumber(store_);
 }
 
-bool MainWindow::RunTransfer(int operation) {
+bool MainWindow::RunTransfer(TransferOperation operation) {
     TransferDialog dialog(*this, operation, transferLines_(PortNumber()));
     dialog.exec();
     const bool done = dialog.TransferDone();
@@ -274,7 +275,8 @@ bool MainWindow::RunTransfer(int operation) {
     // The image changed: a read, a program operation's header, a cleared log. A cleared log
     // is shown again from the image as it is now.
     hexDump_->Refresh(data_);
-    if (operation == ClearDscLog || operation == ClearDistressLog) {
+    if (operation == TransferOperation::ClearDscLog ||
+        operation == TransferOperation::ClearDistressLog) {
         editor_->ShowCurrentPage();
     }
     return true;

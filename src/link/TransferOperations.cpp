@@ -7,10 +7,12 @@
 
 namespace tq58 {
 
+using enum TransferOperation;
+
 namespace {
 
 struct CaptionEntry {
-    int Code;
+    TransferOperation Operation;
     const char* Caption;
 };
 
@@ -44,9 +46,9 @@ std::string TransferInstructions() {
     return text;
 }
 
-std::string OperationCaption(int code) {
+std::string OperationCaption(TransferOperation operation) {
     for (const CaptionEntry& entry : Captions) {
-        if (entry.Code == code) {
+        if (entry.Operation == operation) {
             return entry.Caption;
         }
     }
@@ -58,13 +60,14 @@ void MergeReadImage(const Image& buffer, Image& image) {
     CopyRange(buffer, image, RadioAreaEnd, DscLogFirst);
 }
 
-Transfer::Transfer(LinkSession& link, RadioData& data, const ModelState& model, int operation)
-    : TransferOperation(operation), link_(link), data_(data), model_(model) {
+Transfer::Transfer(LinkSession& link, RadioData& data, const ModelState& model,
+                   TransferOperation operation)
+    : Operation(operation), link_(link), data_(data), model_(model) {
     link_.Caption = OperationCaption(operation);
 }
 
 void Transfer::OpenDialog() {
-    link_.Caption = OperationCaption(TransferOperation);
+    link_.Caption = OperationCaption(Operation);
     link_.ShowStatus("starting at debug mode..");
     link_.ShowProgress(0);
 }
@@ -78,7 +81,7 @@ bool Transfer::PressOk() {
         return false;
     }
     link_.ShowStatus("sync ok");
-    switch (TransferOperation) {
+    switch (Operation) {
     case ReadFromRadio:
         DoRead();
         break;
@@ -92,9 +95,7 @@ bool Transfer::PressOk() {
         break;
     case ClearDscLog:
     case ClearDistressLog:
-        DoClear(TransferOperation);
-        break;
-    default:
+        DoClear(Operation);
         break;
     }
     link_.ShowProgress(0);
@@ -176,13 +177,13 @@ void Transfer::ClearWithRestore(int first, int end, const char* status, void (Tr
     CompleteOperation();
 }
 
-void Transfer::DoClear(int code) {
+void Transfer::DoClear(TransferOperation operation) {
     if (!RadioIsReady()) {
         return;
     }
-    if (code == ClearDscLog) {
+    if (operation == ClearDscLog) {
         ClearWithRestore(DscLogFirst, DscLogEnd, "radio clear DSC...", &Transfer::EraseDscLog);
-    } else if (code == ClearDistressLog) {
+    } else if (operation == ClearDistressLog) {
         ClearWithRestore(DistressLogFirst, DistressLogEnd, "radio clear Distress...",
                          &Transfer::EraseDistressLog);
     }

@@ -8,6 +8,8 @@
 namespace tq58::test {
 namespace {
 
+using enum TransferOperation;
+
 // The program's data is new data for the RV7200A; the radio is of that model.
 struct TransferRig : LinkRig {
     TransferRig() {
@@ -15,7 +17,7 @@ struct TransferRig : LinkRig {
         model.ModelName = "RV7200A";
         EXPECT_TRUE(NewData(data, model).Ok);
     }
-    Transfer Make(int operation) { return Transfer(link, data, model, operation); }
+    Transfer Make(TransferOperation operation) { return Transfer(link, data, model, operation); }
     // Calls `action` once, at the first yield where `when` holds.
     void Once(std::function<bool()> when, std::function<void()> action) {
         host.OnYield = [when, action, done = false]() mutable {
@@ -177,7 +179,7 @@ TEST(TransferRun, OutcomesOfChecksAndDataPhases) {
     using R = TransferRig;
     struct Case {
         const char* name;
-        int operation;
+        TransferOperation operation;
         std::function<void(R&)> setup;
         const char* messages;  // texts, each followed by '|'
         const char* exchanges; // lines of each command the radio saw, then the CAN bytes

@@ -78,7 +78,7 @@ std::optional<int> ModelOption(const CliArgs& args) {
 
 // Runs one operation as the transfer dialog's OK button does; true when it completed.
 bool RunOperation(const LinkOptions& options, RadioData& data, const ModelState& model,
-                  int operation, std::function<void(const Image&)> imageRead = {}) {
+                  TransferOperation operation, std::function<void(const Image&)> imageRead = {}) {
     QtSerialPort port(options.Device);
     const std::string device = options.Device.empty()
                                    ? QtSerialPort::DeviceForPort(options.PortNumber).toStdString()
@@ -142,7 +142,7 @@ int RunRead(const std::vector<std::string>& words) {
     if (!NewData(data, model).Ok) {
         return Failure("Data Error!!");
     }
-    if (!RunOperation(ReadLinkOptions(args), data, model, ReadFromRadio,
+    if (!RunOperation(ReadLinkOptions(args), data, model, TransferOperation::ReadFromRadio,
                       [&model](const Image& image) { KeepBackup(model, image); })) {
         return ExitFailure;
     }
@@ -170,7 +170,9 @@ int RunProgram(const std::vector<std::string>& words) {
     if (const auto refused = RefusedUserMmsi(args, data.Settings.DscBasicSetup.UserMmsi)) {
         return Failure(*refused);
     }
-    return RunOperation(ReadLinkOptions(args), data, model, ProgramToRadio) ? ExitOk : ExitFailure;
+    return RunOperation(ReadLinkOptions(args), data, model, TransferOperation::ProgramToRadio)
+               ? ExitOk
+               : ExitFailure;
 }
 
 int RunClearLog(const std::vector<std::string>& words) {
@@ -188,7 +190,8 @@ int RunClearLog(const std::vector<std::string>& words) {
     if (!NewData(data, model).Ok) {
         return Failure("Data Error!!");
     }
-    const int operation = log == "dsc" ? ClearDscLog : ClearDistressLog;
+    const TransferOperation operation =
+        log == "dsc" ? TransferOperation::ClearDscLog : TransferOperation::ClearDistressLog;
     return RunOperation(ReadLinkOptions(args), data, model, operation) ? ExitOk : ExitFailure;
 }
 

@@ -10,6 +10,7 @@
 namespace tq58 {
 
 class Messages;
+enum class TransferOperation;
 
 // What the pages need from the main window: the one copy of the radio data, the selected
 // model, the program's flags, the tree and the transfer dialog.
@@ -38,8 +39,8 @@ public:
     virtual void RebuildTree() = 0;
     // A grid row's jump: the node is selected and its click runs, with the page check.
     virtual void JumpToNode(const std::string& key) = 0;
-    // Opens the transfer dialog for a TransferOperation; true when it completed.
-    virtual bool RunTransfer(int operation) = 0;
+    // Opens the transfer dialog for the operation; true when it completed.
+    virtual bool RunTransfer(TransferOperation operation) = 0;
 };
 
 // While controls are filled from the record: change handlers write nothing, and DataChanged

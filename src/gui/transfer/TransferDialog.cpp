@@ -39,7 +39,7 @@ QPushButton* AddButton(QWidget* parent, const char* name, const QString& caption
 
 } // namespace
 
-TransferDialog::TransferDialog(MainWindow& window, int operation, TransferLine line)
+TransferDialog::TransferDialog(MainWindow& window, TransferOperation operation, TransferLine line)
     : QDialog(&window), window_(window), line_(std::move(line)), link_(*line_.Port, *this),
       transfer_(link_, window.Data(), window.Model(), operation) {
     setObjectName("frmRadio");
@@ -89,7 +89,7 @@ void TransferDialog::BuildLayout() {
     verify_ = new QCheckBox(tr("&Verify after programming"), this);
     verify_->setObjectName("chkVerify");
     verify_->setAccessibleName(tr("Verify after programming"));
-    verify_->setVisible(transfer_.TransferOperation == ProgramToRadio);
+    verify_->setVisible(transfer_.Operation == TransferOperation::ProgramToRadio);
     verify_->setChecked(verify_->isVisibleTo(this) && StoredVerifyAfterProgram(window_.Store()));
     connect(verify_, &QCheckBox::toggled, this,
             [this](bool checked) { StoreVerifyAfterProgram(window_.Store(), checked); });
@@ -109,7 +109,7 @@ QLayout* TransferDialog::BuildPictures() {
     auto* computer = new TransferPicture(TransferPicture::Kind::Computer, this);
     auto* cable = new TransferPicture(TransferPicture::Kind::Cable, this);
     auto* radio = new TransferPicture(TransferPicture::Kind::Radio, this);
-    const bool read = transfer_.TransferOperation == ReadFromRadio;
+    const bool read = transfer_.Operation == TransferOperation::ReadFromRadio;
     auto* pictures = new QHBoxLayout;
     pictures->addWidget(read ? radio : computer);
     pictures->addWidget(cable);
