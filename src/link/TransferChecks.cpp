@@ -81,7 +81,7 @@ bool Transfer::OpenForData() {
         return true;
     }
     // Without a port nothing moved: that must not pass for a completed step.
-    link_.ErrorFlag = true;
+    link_.MarkFailed();
     link_.ShowMessage("Communication Error!!");
     return false;
 }
@@ -93,18 +93,18 @@ void Transfer::CheckModelCode() {
     link_.ShowStatus("model check...");
     Image scratch{};
     link_.ReadBlock(scratch, ModelCodeHigh, 2);
-    if (!link_.ErrorFlag) {
+    if (!link_.Failed()) {
         link_.ReadBlock(scratch, ModelCodeCopyHigh, 2);
     }
-    if (link_.CancelFlag) {
+    if (link_.CancelRequested()) {
         return;
     }
-    if (link_.ErrorFlag) {
+    if (link_.Failed()) {
         link_.ShowMessage("Model Check", "Communication Error!!", MessageIcon::Critical);
         return;
     }
     if (!ModelCodeMatches(scratch)) {
-        link_.ErrorFlag = true;
+        link_.MarkFailed();
         link_.ShowMessage("Read from Radio", "ModelType Error !!", MessageIcon::Critical);
     }
 }
@@ -123,10 +123,10 @@ void Transfer::CheckProductCode() {
     link_.ShowStatus("product-code check...");
     Image scratch{};
     link_.ReadBlock(scratch, ProductCodeAddress, ProductCodeLength);
-    if (link_.CancelFlag) {
+    if (link_.CancelRequested()) {
         return;
     }
-    if (link_.ErrorFlag) {
+    if (link_.Failed()) {
         link_.ShowMessage("Model Check", "Communication Error!!", MessageIcon::Critical);
         return;
     }
@@ -141,7 +141,7 @@ void Transfer::CheckProductCode() {
                               "address: 0x" + UpperHex(address) + " -> 0x" + UpperHex(found),
                               MessageIcon::Critical);
         }
-        link_.ErrorFlag = true;
+        link_.MarkFailed();
         link_.ShowMessage("Read from Radio", "ModelType Error !!", MessageIcon::Critical);
         return;
     }

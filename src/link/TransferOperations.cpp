@@ -73,11 +73,11 @@ void Transfer::OpenDialog() {
 }
 
 bool Transfer::PressOk() {
-    link_.BusyFlag = true;
+    link_.SetBusy(true);
     link_.ShowStatus("startsync...");
     if (!link_.StartLink()) {
         link_.ShowStatus("can not syncing!!");
-        link_.BusyFlag = false;
+        link_.SetBusy(false);
         return false;
     }
     link_.ShowStatus("sync ok");
@@ -89,7 +89,7 @@ bool Transfer::PressOk() {
         if (PrepareOutgoingImage(data_, model_).Ok) {
             DoProgram();
         } else {
-            link_.ErrorFlag = true;
+            link_.MarkFailed();
             link_.ShowMessage("Data Error!!");
         }
         break;
@@ -99,31 +99,31 @@ bool Transfer::PressOk() {
         break;
     }
     link_.ShowProgress(0);
-    link_.BusyFlag = false;
-    return !link_.ErrorFlag && !link_.CancelFlag;
+    link_.SetBusy(false);
+    return !link_.Failed() && !link_.CancelRequested();
 }
 
 bool Transfer::PressCancel() {
-    if (link_.BusyFlag) {
-        link_.CancelFlag = true;
+    if (link_.Busy()) {
+        link_.RequestCancel();
         return false;
     }
     return true;
 }
 
 bool Transfer::RadioIsReady() {
-    link_.BusyFlag = true;
+    link_.SetBusy(true);
     if (!StatusCheck()) {
         link_.ShowMessage("Radio not ready!!");
         // The dialog stays open for another try, as after every other failure.
-        link_.ErrorFlag = true;
+        link_.MarkFailed();
         return false;
     }
     CheckModelCode();
-    if (!link_.ErrorFlag && !link_.CancelFlag) {
+    if (!link_.Failed() && !link_.CancelRequested()) {
         CheckProductCode();
     }
-    return !link_.ErrorFlag && !link_.CancelFlag;
+    return !link_.Failed() && !link_.CancelRequested();
 }
 
 void Transfer::CompleteOperation(const std::string& note) {
@@ -140,7 +140,7 @@ void Transfer::DoRead() {
     link_.ShowStatus("radio reading...");
     Image buffer = data_.MemoryImage;
     ReadData(buffer);
-    if (link_.ErrorFlag || link_.CancelFlag) {
+    if (link_.Failed() || link_.CancelRequested()) {
         return;
     }
     if (ImageRead) {
@@ -157,10 +157,10 @@ void Transfer::DoProgram() {
     }
     link_.ShowStatus("radio writing...");
     WriteData();
-    if (VerifyAfterProgram && !link_.ErrorFlag && !link_.CancelFlag) {
+    if (VerifyAfterProgram && !link_.Failed() && !link_.CancelRequested()) {
         VerifyData();
     }
-    if (!link_.ErrorFlag && !link_.CancelFlag) {
+    if (!link_.Failed() && !link_.CancelRequested()) {
         CompleteOperation(VerifyAfterProgram ? "Verified" : "");
     }
 }
@@ -170,7 +170,7 @@ void Transfer::ClearWithRestore(int first, int end, const char* status, void (Tr
     const Image kept = data_.MemoryImage;
     std::fill(data_.MemoryImage.begin() + first, data_.MemoryImage.begin() + end, BlankByte);
     (this->*phase)();
-    if (link_.ErrorFlag || link_.CancelFlag) {
+    if (link_.Failed() || link_.CancelRequested()) {
         data_.MemoryImage = kept;
         return;
     }

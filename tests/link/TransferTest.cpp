@@ -72,7 +72,7 @@ TEST(TransferRun, AFullReadTakesOverTheSettingsAndNothingElse) {
     EXPECT_EQ(rig.host.Messages.at(0).Title, "Read from Radio");
     EXPECT_EQ(rig.host.Messages.at(0).Kind, static_cast<int>(MessageIcon::Information));
     EXPECT_FALSE(rig.link.PortIsOpen());
-    EXPECT_FALSE(rig.link.BusyFlag);
+    EXPECT_FALSE(rig.link.Busy());
     EXPECT_EQ(rig.host.Progress.back(), 0);
     EXPECT_EQ(*std::max_element(rig.host.Progress.begin(), rig.host.Progress.end()), 100);
 }
@@ -148,7 +148,7 @@ TEST(TransferRun, VerifyReadsBackTheWrittenRangesAndFindsWhatTheChecksumMissed) 
 TEST(TransferRun, CancelDuringTheVerifyIsQuietAndNotDone) {
     TransferRig rig;
     rig.Once([&rig] { return rig.radio.Count("#TQPRD") >= 10; },
-             [&rig] { rig.link.CancelFlag = true; });
+             [&rig] { rig.link.RequestCancel(); });
     Transfer transfer = rig.Make(ProgramToRadio);
     transfer.VerifyAfterProgram = true;
     EXPECT_FALSE(transfer.PressOk());
@@ -247,7 +247,9 @@ TEST(TransferRun, OutcomesOfChecksAndDataPhases) {
              // Well after the acknowledgement, well before the delayed reply.
              r.host.OnYield = [&r, at = std::int64_t{-1}]() mutable {
                  at = at < 0 && r.radio.Count("#TQPSR") > 0 ? r.clock.Now() : at;
-                 r.link.CancelFlag = at >= 0 && r.clock.Now() > at + 1000;
+                 if (at >= 0 && r.clock.Now() > at + 1000) {
+                     r.link.RequestCancel();
+                 }
              };
          },
          "cancel!!|Radio not ready!!|", "SY2 SR1 RD0 WR0 CAN0"},
@@ -286,7 +288,7 @@ TEST(TransferRun, OutcomesOfChecksAndDataPhases) {
         EXPECT_EQ(transfer.PressOk(), c.ok);
         EXPECT_EQ(transfer.TransferDone, c.ok);
         EXPECT_EQ(imagesRead, c.ok && c.operation == ReadFromRadio ? 1 : 0);
-        EXPECT_FALSE(rig.link.BusyFlag);
+        EXPECT_FALSE(rig.link.Busy());
         EXPECT_EQ(Joined(rig.host.Messages), c.messages);
         const SimRadio& radio = rig.radio;
         EXPECT_EQ("SY" + std::to_string(radio.Count("#CMDSY")) + " SR" +
@@ -331,13 +333,13 @@ TEST(TransferRun, ACancelledReadSendsCanAndWaitsTenSecondsAtMostForAck) {
                 rig.radio.Faults.Ignore["#TQPRD"] = 1;
             if (pressedAt == 0 && rig.radio.Count("#TQPRD") == 5) {
                 pressedAt = rig.clock.Now();
-                rig.link.CancelFlag = true;
+                rig.link.RequestCancel();
             }
         };
         Transfer transfer = rig.Make(ReadFromRadio);
         EXPECT_FALSE(transfer.PressOk());
         EXPECT_FALSE(transfer.TransferDone);
-        EXPECT_TRUE(rig.link.CancelFlag);
+        EXPECT_TRUE(rig.link.CancelRequested());
         EXPECT_EQ(rig.radio.CancelBytes(), 1);
         EXPECT_EQ(rig.data.MemoryImage, before);
         EXPECT_TRUE(rig.host.Messages.empty());
@@ -352,13 +354,13 @@ TEST(TransferRun, CancelWhileIdleClosesAndWhileBusyOnlyCancels) {
     TransferRig rig;
     Transfer transfer = rig.Make(ReadFromRadio);
     EXPECT_TRUE(transfer.PressCancel());
-    EXPECT_FALSE(rig.link.CancelFlag);
+    EXPECT_FALSE(rig.link.CancelRequested());
     bool closedWhileBusy = true;
     rig.Once([&rig] { return rig.radio.Count("#TQPRD") == 10; },
              [&] { closedWhileBusy = transfer.PressCancel(); });
     EXPECT_FALSE(transfer.PressOk());
     EXPECT_FALSE(closedWhileBusy);
-    EXPECT_TRUE(rig.link.CancelFlag);
+    EXPECT_TRUE(rig.link.CancelRequested());
 }
 
 } // namespace

@@ -144,7 +144,7 @@ void TransferDialog::PressCancel() {
 }
 
 void TransferDialog::reject() {
-    if (!link_.BusyFlag) {
+    if (!link_.Busy()) {
         QDialog::reject();
     }
 }
@@ -253,7 +253,7 @@ void TransferDialog::LogError(const std::string& procedure, int number,
         windowTitle(),
         SerialPortProblem(line_.Device, link_.PortNumber, QString::fromStdString(description)),
         QMessageBox::Critical);
-    link_.CancelFlag = true;
+    link_.RequestCancel();
 }
 
 } // namespace tq58
