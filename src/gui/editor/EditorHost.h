@@ -43,25 +43,35 @@ public:
     virtual bool RunTransfer(TransferOperation operation) = 0;
 };
 
+// While it lives, the pages' change handlers write nothing; then they work as before.
+class QuietHandlers {
+public:
+    explicit QuietHandlers(EditorHost& host) : host_(host), suspended_(host.EventsSuspended()) {
+        host_.SetEventsSuspended(true);
+    }
+    ~QuietHandlers() { host_.SetEventsSuspended(suspended_); }
+    QuietHandlers(const QuietHandlers&) = delete;
+    QuietHandlers& operator=(const QuietHandlers&) = delete;
+
+private:
+    EditorHost& host_;
+    bool suspended_;
+};
+
 // While controls are filled from the record: change handlers write nothing, and DataChanged
 // keeps the value it had, whatever the controls' signals do.
 class FillScope {
 public:
     explicit FillScope(EditorHost& host)
-        : host_(host), suspended_(host.EventsSuspended()), changed_(host.DataChanged()) {
-        host_.SetEventsSuspended(true);
-    }
-    ~FillScope() {
-        host_.SetEventsSuspended(suspended_);
-        host_.SetDataChanged(changed_);
-    }
+        : host_(host), changed_(host.DataChanged()), quiet_(host) {}
+    ~FillScope() { host_.SetDataChanged(changed_); }
     FillScope(const FillScope&) = delete;
     FillScope& operator=(const FillScope&) = delete;
 
 private:
     EditorHost& host_;
-    bool suspended_;
     bool changed_;
+    QuietHandlers quiet_;
 };
 
 } // namespace tq58
