@@ -78,8 +78,7 @@ std::string ReadIniValueFromText(std::string_view text, std::string_view section
             return state != State::After;
         }
         const std::size_t equals = line.find('=');
-        if (state != State::Inside || equals == std::string_view::npos ||
-            TrimBlanks(line).front() == ';') {
+        if (state != State::Inside || equals == std::string_view::npos) {
             return true;
         }
         if (EqualsIgnoreCase(TrimBlanks(line.substr(0, equals)), key)) {

@@ -54,7 +54,7 @@ public:
     void RefreshTreeTexts() override;
     void RebuildTree() override;
     void JumpToNode(const std::string& key) override;
-    bool RunTransfer(int operation) override;
+    bool RunTransfer(TransferOperation operation) override;
 
     void UpdateCaption();
     // One line of the error log, in debug mode only.

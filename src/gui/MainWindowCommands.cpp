@@ -273,7 +273,7 @@ void MainWindow::ToggleHexDump() {
 }
 
 void MainWindow::TransferProgram() {
-    if (ValidateCurrentPage() && MayProgram() && RunTransfer(ProgramToRadio)) {
+    if (ValidateCurrentPage() && MayProgram() && RunTransfer(TransferOperation::ProgramToRadio)) {
         document_.Programmed();
     }
 }
@@ -282,7 +282,8 @@ void MainWindow::TransferRead() {
     if (!ValidateCurrentPage() || !MayReplaceData()) {
         return;
     }
-    if (!RunTransfer(0) && !(OfferModelOfRadio() && RunTransfer(0))) {
+    const auto read = [this] { return RunTransfer(TransferOperation::ReadFromRadio); };
+    if (!read() && !(OfferModelOfRadio() && read())) {
         return;
     }
     ShowNewData();
@@ -293,7 +294,7 @@ int MainWindow::PortNumber() const {
     return StoredPortNumber(store_);
 }
 
-bool MainWindow::RunTransfer(int operation) {
+bool MainWindow::RunTransfer(TransferOperation operation) {
     TransferDialog dialog(*this, operation, transferLines_(PortNumber()));
     dialog.exec();
     radioModelType_ = dialog.RadioModelType();
@@ -304,7 +305,8 @@ bool MainWindow::RunTransfer(int operation) {
     // The image changed: a read, a program operation's header, a cleared log. A cleared log
     // is shown again from the image as it is now.
     hexDump_->Refresh(data_);
-    if (operation == ClearDscLog || operation == ClearDistressLog) {
+    if (operation == TransferOperation::ClearDscLog ||
+        operation == TransferOperation::ClearDistressLog) {
         editor_->ShowCurrentPage();
     }
     return true;

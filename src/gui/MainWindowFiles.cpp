@@ -45,10 +45,9 @@ void MainWindow::StartNewData() {
 // handlers quiet, and ends with the pause the program has always made.
 Outcome MainWindow::RunFileOperation(const std::function<Outcome()>& operation) {
     BusyScope busy(this);
-    eventsSuspended_ = true;
+    const QuietHandlers quiet(*this);
     const Outcome outcome = operation();
     PauseWithEvents(filePauseMs_);
-    eventsSuspended_ = false;
     return outcome;
 }
 

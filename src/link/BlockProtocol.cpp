@@ -43,8 +43,8 @@ void LinkSession::ReadBlock(Image& buffer, int address, int length) {
     int attemptsLeft = RetryCount;
     FlushInput();
     for (;;) {
-        ErrorFlag = true;
-        CancelFlag = false;
+        error_ = true;
+        cancelRequested_ = false;
         SendReadRequest(address, length);
         const LinkResult result = WaitCmdOk();
         if (result == LinkResult::Done) {
@@ -53,15 +53,15 @@ void LinkSession::ReadBlock(Image& buffer, int address, int length) {
         }
         if (!MayRetry(result, attemptsLeft)) {
             // A resynchronisation may have cleared the flag on its way.
-            ErrorFlag = true;
+            error_ = true;
             return;
         }
     }
 }
 
 void LinkSession::ReceiveDataHeader(Image& buffer, int address, int length) {
-    ErrorFlag = true;
-    CancelFlag = false;
+    error_ = true;
+    cancelRequested_ = false;
     const ReceivedText header = ReceiveChars(6, ReplyTimeoutSeconds);
     switch (header.Result) {
     case LinkResult::Done:
@@ -106,15 +106,15 @@ void LinkSession::ReceiveDataBody(Image& buffer, int address, int length) {
         ShowMessage("data error!!");
         return;
     }
-    ErrorFlag = false;
+    error_ = false;
     SendLine("#CMDOK");
 }
 
 void LinkSession::WriteBlock(const Image& image, int address, int length) {
     int attemptsLeft = RetryCount;
     for (;;) {
-        ErrorFlag = true;
-        CancelFlag = false;
+        error_ = true;
+        cancelRequested_ = false;
         FlushInput();
         SendWriteRequest(image, address, length);
         const LinkResult result = WaitCmdOk();
@@ -122,7 +122,7 @@ void LinkSession::WriteBlock(const Image& image, int address, int length) {
             return;
         }
         if (!MayRetry(result, attemptsLeft)) {
-            ErrorFlag = true;
+            error_ = true;
             return;
         }
     }

@@ -36,7 +36,7 @@ void LinkSession::ShowMessage(const std::string& text, MessageIcon icon) {
 // "Radio not ready!!") would only mislead: the first failure says what happened instead,
 // and the rest say nothing more.
 void LinkSession::ShowMessage(const std::string& title, const std::string& text, MessageIcon icon) {
-    if (LineLost && icon != MessageIcon::Information) {
+    if (lineLost_ && icon != MessageIcon::Information) {
         ShowLineLost();
         return;
     }
@@ -61,7 +61,7 @@ void LinkSession::ShowLineLost() {
 }
 
 void LinkSession::ReportNoLink() {
-    if (LineLost) {
+    if (lineLost_) {
         ShowLineLost();
         return;
     }

@@ -43,20 +43,21 @@ public:
     LinkSession(SerialPort& port, LinkHost& host) : port_(port), host_(host) {}
 
     // The last block exchange or check failed.
-    bool ErrorFlag = false;
-    // The user pressed Cancel; every wait ends with LinkResult::Cancelled when it is set.
-    bool CancelFlag = false;
+    bool Failed() const { return error_; }
+    void MarkFailed() { error_ = true; }
+    // The user pressed Cancel; every wait ends with LinkResult::Cancelled until it is cleared.
+    bool CancelRequested() const { return cancelRequested_; }
+    void RequestCancel() { cancelRequested_ = true; }
+    void ClearCancel() { cancelRequested_ = false; }
     // A transfer is running.
-    bool BusyFlag = false;
+    bool Busy() const { return busy_; }
+    void SetBusy(bool busy) { busy_ = busy; }
     int RetryCount = 3;
     bool DebugMode = false;
     bool LowSpeedMode = false;
     int PortNumber = 2;
     // The device behind the port, as the messages about the line name it.
     std::string Device;
-    // The line hung up during this transfer: every later wait ends at once, and the first
-    // failure message says that the cable went away instead of what the protocol saw.
-    bool LineLost = false;
     // The dialog caption: the title of the link's messages.
     std::string Caption;
 
@@ -138,6 +139,12 @@ private:
 
     SerialPort& port_;
     LinkHost& host_;
+    bool error_ = false;
+    bool cancelRequested_ = false;
+    bool busy_ = false;
+    // The line hung up during this transfer: every later wait ends at once, and the first
+    // failure message says that the cable went away instead of what the protocol saw.
+    bool lineLost_ = false;
     bool lineLostShown_ = false;
 };
 

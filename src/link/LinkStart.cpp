@@ -29,7 +29,7 @@ LinkResult LinkSession::SyncPass(int pass) {
         const LinkResult result = WaitCmdOk();
         const bool retryable =
             result == LinkResult::TimedOut || result == LinkResult::ErrorReceived;
-        if (!retryable || --attemptsLeft < 1 || LineLost) {
+        if (!retryable || --attemptsLeft < 1 || lineLost_) {
             return result;
         }
         if (result == LinkResult::ErrorReceived && !DiscardRefusedLine()) {
@@ -47,7 +47,7 @@ bool LinkSession::SyncLink() {
         if (result == LinkResult::Done) {
             ++succeeded;
         } else if ((result != LinkResult::TimedOut && result != LinkResult::ErrorReceived) ||
-                   LineLost) {
+                   lineLost_) {
             break;
         }
     }
@@ -59,8 +59,8 @@ bool LinkSession::SyncLink() {
 }
 
 bool LinkSession::StartLink() {
-    CancelFlag = false;
-    LineLost = false;
+    cancelRequested_ = false;
+    lineLost_ = false;
     lineLostShown_ = false;
     const bool started = StartLinkSteps();
     ShowPhase({});
@@ -73,7 +73,7 @@ bool LinkSession::StartLinkSteps() {
     PortInit();
     ShowPhase({LinkPhase::Step::Cable});
     bool probed = false;
-    for (int attempt = 0; attempt < ProbeTries && !probed && !LineLost; ++attempt) {
+    for (int attempt = 0; attempt < ProbeTries && !probed && !lineLost_; ++attempt) {
         probed = ProbeAdapter();
     }
     if (!probed) {
@@ -82,7 +82,7 @@ bool LinkSession::StartLinkSteps() {
     ShowStatus("sending 'ACMD:002'...");
     SendAdapterCommand("ACMD:002");
     const ReceivedText reply = ReceiveLine(1);
-    if (LineLost && reply.Result != LinkResult::Cancelled) {
+    if (lineLost_ && reply.Result != LinkResult::Cancelled) {
         ReportNoLink();
         return false;
     }
@@ -113,7 +113,7 @@ bool LinkSession::StartLinkSteps() {
     if (SyncLink()) {
         return true;
     }
-    if (!CancelFlag) {
+    if (!cancelRequested_) {
         ReportNoLink();
     }
     return false;

@@ -105,12 +105,12 @@ template <typename OnByte> LinkResult LinkSession::Poll(int timeoutSeconds, OnBy
                 completion = onByte(static_cast<std::uint8_t>(value));
             }
         }
-        if (CancelFlag) {
+        if (cancelRequested_) {
             return LinkResult::Cancelled;
         }
         // What the line still held has been read; nothing more will come.
         if (!completion && port_.InputCount() == 0 && port_.HungUp()) {
-            LineLost = true;
+            lineLost_ = true;
             return LinkResult::TimedOut;
         }
         if (host_.Now() > deadline) {
@@ -189,7 +189,7 @@ LinkResult LinkSession::WaitCmdOk() {
     if (reply.Text != "#CMDOK" || !WaitCrLf()) {
         return LinkResult::WrongForm;
     }
-    ErrorFlag = false;
+    error_ = false;
     return LinkResult::Done;
 }
 

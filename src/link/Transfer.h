@@ -10,8 +10,8 @@
 
 namespace tq58 {
 
-// TransferOperation codes.
-enum TransferCode : int {
+// What one transfer dialog does, with the old program's operation codes.
+enum class TransferOperation {
     ReadFromRadio = 0,
     ProgramToRadio = 1,
     ClearDscLog = 3,
@@ -34,8 +34,8 @@ inline constexpr int ProductCodeLength = 7;
 
 // The dialog's instructions for connecting the radio, lines joined by CR LF.
 std::string TransferInstructions();
-// The caption of the transfer dialog; empty for an unknown code.
-std::string OperationCaption(int code);
+// The caption of the transfer dialog.
+std::string OperationCaption(TransferOperation operation);
 // Takes over the read buffer's settings ranges (2-1023, 1280-26367); the radio-owned bytes
 // and the logs keep the program's values.
 void MergeReadImage(const Image& buffer, Image& image);
@@ -44,9 +44,10 @@ void MergeReadImage(const Image& buffer, Image& image);
 // checks that every operation makes, and the four data phases.
 class Transfer {
 public:
-    Transfer(LinkSession& link, RadioData& data, const ModelState& model, int operation);
+    Transfer(LinkSession& link, RadioData& data, const ModelState& model,
+             TransferOperation operation);
 
-    const int TransferOperation;
+    const TransferOperation Operation;
     // The operation completed; the radio data may have changed.
     bool TransferDone = false;
     // After programming, read back every range just written and compare it with the image.
@@ -79,7 +80,7 @@ public:
 
     void DoRead();
     void DoProgram();
-    void DoClear(int code);
+    void DoClear(TransferOperation operation);
 
 private:
     // The status check and both identity checks that open every operation; true when the

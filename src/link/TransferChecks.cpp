@@ -81,7 +81,7 @@ bool Transfer::OpenForData() {
         return true;
     }
     // Without a port nothing moved: that must not pass for a completed step.
-    link_.ErrorFlag = true;
+    link_.MarkFailed();
     link_.ShowMessage("Communication Error!!");
     return false;
 }
@@ -93,13 +93,13 @@ void Transfer::CheckModelCode() {
     link_.ShowStatus("model check...");
     Image scratch{};
     link_.ReadBlock(scratch, ModelCodeHigh, 2);
-    if (!link_.ErrorFlag) {
+    if (!link_.Failed()) {
         link_.ReadBlock(scratch, ModelCodeCopyHigh, 2);
     }
-    if (link_.CancelFlag) {
+    if (link_.CancelRequested()) {
         return;
     }
-    if (link_.ErrorFlag) {
+    if (link_.Failed()) {
         link_.ShowMessage("Model Check", "Communication Error!!", MessageIcon::Critical);
         return;
     }
@@ -108,7 +108,7 @@ void Transfer::CheckModelCode() {
         if (code == ReadWord(scratch, ModelCodeCopyHigh)) {
             RadioModelType = ModelTypeOfCode(code);
         }
-        link_.ErrorFlag = true;
+        link_.MarkFailed();
         link_.ShowMessage("Read from Radio", "ModelType Error !!", MessageIcon::Critical);
     }
 }
@@ -127,10 +127,10 @@ void Transfer::CheckProductCode() {
     link_.ShowStatus("product-code check...");
     Image scratch{};
     link_.ReadBlock(scratch, ProductCodeAddress, ProductCodeLength);
-    if (link_.CancelFlag) {
+    if (link_.CancelRequested()) {
         return;
     }
-    if (link_.ErrorFlag) {
+    if (link_.Failed()) {
         link_.ShowMessage("Model Check", "Communication Error!!", MessageIcon::Critical);
         return;
     }
@@ -145,7 +145,7 @@ void Transfer::CheckProductCode() {
                               "address: 0x" + UpperHex(address) + " -> 0x" + UpperHex(found),
                               MessageIcon::Critical);
         }
-        link_.ErrorFlag = true;
+        link_.MarkFailed();
         link_.ShowMessage("Read from Radio", "ModelType Error !!", MessageIcon::Critical);
         return;
     }

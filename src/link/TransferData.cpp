@@ -54,8 +54,8 @@ void Transfer::ReadData(Image& buffer) {
     for (int address = 0; address <= LastIndex; address += BlockSize) {
         link_.ShowProgress(StepPercent(address));
         link_.ReadBlock(buffer, address, BlockSize);
-        cancelled = link_.CancelFlag;
-        if (cancelled || link_.ErrorFlag) {
+        cancelled = link_.CancelRequested();
+        if (cancelled || link_.Failed()) {
             break;
         }
     }
@@ -71,7 +71,7 @@ void Transfer::FinishDataPhase(const char* caption, bool cancelled) {
     if (cancelled) {
         return;
     }
-    if (link_.ErrorFlag) {
+    if (link_.Failed()) {
         link_.ShowMessage(caption, "Communication Error!!", MessageIcon::Critical);
         return;
     }
@@ -80,10 +80,10 @@ void Transfer::FinishDataPhase(const char* caption, bool cancelled) {
 
 void Transfer::CancelTransfer() {
     // The wait for the radio's ACK would end at once while the flag is still set.
-    link_.CancelFlag = false;
+    link_.ClearCancel();
     link_.SendByte(Can);
     link_.WaitForByte(Ack, AckTimeoutSeconds);
-    link_.CancelFlag = true;
+    link_.RequestCancel();
 }
 
 bool Transfer::WriteHeaderBytes() {
@@ -92,7 +92,7 @@ bool Transfer::WriteHeaderBytes() {
         link_.WriteBlock(data_.MemoryImage, address, 1);
         // Each write starts by resetting both flags, so a failure or a Cancel has to stop
         // the run at once or the next write would hide it.
-        if (link_.ErrorFlag || link_.CancelFlag) {
+        if (link_.Failed() || link_.CancelRequested()) {
             return false;
         }
     }
@@ -117,11 +117,11 @@ void Transfer::WriteData() {
     for (int address = 0; address <= LastIndex; address += BlockSize) {
         link_.ShowProgress(StepPercent(address));
         WriteStep(address);
-        if (link_.ErrorFlag || link_.CancelFlag) {
+        if (link_.Failed() || link_.CancelRequested()) {
             break;
         }
     }
-    FinishDataPhase("Program to Radio", link_.CancelFlag);
+    FinishDataPhase("Program to Radio", link_.CancelRequested());
 }
 
 void Transfer::VerifyData() {
@@ -138,18 +138,18 @@ void Transfer::VerifyData() {
         }
         link_.ShowProgress(StepPercent(address));
         link_.ReadBlock(readBack, address, BlockSize);
-        if (link_.CancelFlag || link_.ErrorFlag) {
+        if (link_.CancelRequested() || link_.Failed()) {
             break;
         }
         difference = FirstDifference(data_.MemoryImage, readBack, address);
     }
-    const bool cancelled = link_.CancelFlag;
+    const bool cancelled = link_.CancelRequested();
     if (cancelled) {
         CancelTransfer();
     }
     FinishDataPhase("Program to Radio", cancelled);
     if (difference && !cancelled) {
-        link_.ErrorFlag = true;
+        link_.MarkFailed();
         link_.ShowMessage("Program to Radio",
                           VerifyErrorText(data_.MemoryImage, readBack, *difference),
                           MessageIcon::Critical);
@@ -166,17 +166,17 @@ void Transfer::ClearLog(int first, int end) {
         link_.ShowProgress(StepPercent(address));
         if (address >= first && address < end) {
             link_.WriteBlock(data_.MemoryImage, address, BlockSize);
-            if (link_.ErrorFlag) {
+            if (link_.Failed()) {
                 break;
             }
         } else {
             link_.Pause(OutputPauseMs);
         }
-        if (link_.CancelFlag) {
+        if (link_.CancelRequested()) {
             break;
         }
     }
-    FinishDataPhase("Program to Radio", link_.CancelFlag);
+    FinishDataPhase("Program to Radio", link_.CancelRequested());
 }
 
 void Transfer::EraseDscLog() {

@@ -7,10 +7,12 @@
 
 namespace tq58 {
 
+using enum TransferOperation;
+
 namespace {
 
 struct CaptionEntry {
-    int Code;
+    TransferOperation Operation;
     const char* Caption;
 };
 
@@ -44,9 +46,9 @@ std::string TransferInstructions() {
     return text;
 }
 
-std::string OperationCaption(int code) {
+std::string OperationCaption(TransferOperation operation) {
     for (const CaptionEntry& entry : Captions) {
-        if (entry.Code == code) {
+        if (entry.Operation == operation) {
             return entry.Caption;
         }
     }
@@ -58,27 +60,28 @@ void MergeReadImage(const Image& buffer, Image& image) {
     CopyRange(buffer, image, RadioAreaEnd, DscLogFirst);
 }
 
-Transfer::Transfer(LinkSession& link, RadioData& data, const ModelState& model, int operation)
-    : TransferOperation(operation), link_(link), data_(data), model_(model) {
+Transfer::Transfer(LinkSession& link, RadioData& data, const ModelState& model,
+                   TransferOperation operation)
+    : Operation(operation), link_(link), data_(data), model_(model) {
     link_.Caption = OperationCaption(operation);
 }
 
 void Transfer::OpenDialog() {
-    link_.Caption = OperationCaption(TransferOperation);
+    link_.Caption = OperationCaption(Operation);
     link_.ShowStatus("starting at debug mode..");
     link_.ShowProgress(0);
 }
 
 bool Transfer::PressOk() {
-    link_.BusyFlag = true;
+    link_.SetBusy(true);
     link_.ShowStatus("startsync...");
     if (!link_.StartLink()) {
         link_.ShowStatus("can not syncing!!");
-        link_.BusyFlag = false;
+        link_.SetBusy(false);
         return false;
     }
     link_.ShowStatus("sync ok");
-    switch (TransferOperation) {
+    switch (Operation) {
     case ReadFromRadio:
         DoRead();
         break;
@@ -86,43 +89,41 @@ bool Transfer::PressOk() {
         if (PrepareOutgoingImage(data_, model_).Ok) {
             DoProgram();
         } else {
-            link_.ErrorFlag = true;
+            link_.MarkFailed();
             link_.ShowMessage("Data Error!!");
         }
         break;
     case ClearDscLog:
     case ClearDistressLog:
-        DoClear(TransferOperation);
-        break;
-    default:
+        DoClear(Operation);
         break;
     }
     link_.ShowProgress(0);
-    link_.BusyFlag = false;
-    return !link_.ErrorFlag && !link_.CancelFlag;
+    link_.SetBusy(false);
+    return !link_.Failed() && !link_.CancelRequested();
 }
 
 bool Transfer::PressCancel() {
-    if (link_.BusyFlag) {
-        link_.CancelFlag = true;
+    if (link_.Busy()) {
+        link_.RequestCancel();
         return false;
     }
     return true;
 }
 
 bool Transfer::RadioIsReady() {
-    link_.BusyFlag = true;
+    link_.SetBusy(true);
     if (!StatusCheck()) {
         link_.ShowMessage("Radio not ready!!");
         // The dialog stays open for another try, as after every other failure.
-        link_.ErrorFlag = true;
+        link_.MarkFailed();
         return false;
     }
     CheckModelCode();
-    if (!link_.ErrorFlag && !link_.CancelFlag) {
+    if (!link_.Failed() && !link_.CancelRequested()) {
         CheckProductCode();
     }
-    return !link_.ErrorFlag && !link_.CancelFlag;
+    return !link_.Failed() && !link_.CancelRequested();
 }
 
 void Transfer::CompleteOperation(const std::string& note) {
@@ -139,7 +140,7 @@ void Transfer::DoRead() {
     link_.ShowStatus("radio reading...");
     Image buffer = data_.MemoryImage;
     ReadData(buffer);
-    if (link_.ErrorFlag || link_.CancelFlag) {
+    if (link_.Failed() || link_.CancelRequested()) {
         return;
     }
     if (ImageRead) {
@@ -156,10 +157,10 @@ void Transfer::DoProgram() {
     }
     link_.ShowStatus("radio writing...");
     WriteData();
-    if (VerifyAfterProgram && !link_.ErrorFlag && !link_.CancelFlag) {
+    if (VerifyAfterProgram && !link_.Failed() && !link_.CancelRequested()) {
         VerifyData();
     }
-    if (!link_.ErrorFlag && !link_.CancelFlag) {
+    if (!link_.Failed() && !link_.CancelRequested()) {
         CompleteOperation(VerifyAfterProgram ? "Verified" : "");
     }
 }
@@ -169,20 +170,20 @@ void Transfer::ClearWithRestore(int first, int end, const char* status, void (Tr
     const Image kept = data_.MemoryImage;
     std::fill(data_.MemoryImage.begin() + first, data_.MemoryImage.begin() + end, BlankByte);
     (this->*phase)();
-    if (link_.ErrorFlag || link_.CancelFlag) {
+    if (link_.Failed() || link_.CancelRequested()) {
         data_.MemoryImage = kept;
         return;
     }
     CompleteOperation();
 }
 
-void Transfer::DoClear(int code) {
+void Transfer::DoClear(TransferOperation operation) {
     if (!RadioIsReady()) {
         return;
     }
-    if (code == ClearDscLog) {
+    if (operation == ClearDscLog) {
         ClearWithRestore(DscLogFirst, DscLogEnd, "radio clear DSC...", &Transfer::EraseDscLog);
-    } else if (code == ClearDistressLog) {
+    } else if (operation == ClearDistressLog) {
         ClearWithRestore(DistressLogFirst, DistressLogEnd, "radio clear Distress...",
                          &Transfer::EraseDistressLog);
     }

@@ -25,6 +25,13 @@ cli new --model 1 -o "$work/y.hex"
 cli dump "$work/y.hex" > "$work/dump7200.txt"
 grep -q '^ 0000: 1C 20 ' "$work/dump7200.txt" || fail "RV7200A model code"
 
+# Options also take "=value"; an unknown or a repeated option is refused with its name.
+cli new --model=RV7700A -o "$work/same.hex"
+cmp -s "$work/x.hex" "$work/same.hex" || fail "--model=RV7700A made another image"
+expect 2 new --model RV7700A --colour red -o "$work/z.hex"
+says "Unknown option 'colour'"
+expect 2 new --model RV7700A --model RV7200A -o "$work/z.hex"
+says "option 'model' is given more than once"
 expect 2 new --model RV9999 -o "$work/z.hex"
 [ ! -e "$work/z.hex" ] || fail "a refused command wrote a file"
 echo "new-and-dump: all checks passed"

@@ -47,16 +47,16 @@ TEST(DirectoryRules, WrongLengthKeepsTheOldMmsi) {
     EXPECT_EQ(entries[1].Mmsid, "1234567890");
 }
 
-TEST(DirectoryRules, ClearingTheMmsiOfEntryThreeOfFiveMovesTheRestUp) {
+// In a full directory the last entry moves up and its old place becomes free.
+TEST(DirectoryRules, ClearingAnMmsiInAFullDirectoryMovesTheRestUp) {
     auto entries = FiveInUse();
+    entries[5] = {true, "SHIP6", "6000000000"};
     ASSERT_EQ(EnterMmsi(entries, 2, "", IndividualDirectory), MmsiEntry::Cleared);
     DeleteEntry(entries, 2);
     EXPECT_EQ(entries[2].TagName, "SHIP4");
-    EXPECT_EQ(entries[3].Mmsid, "5000000000");
-    EXPECT_EQ(entries[4], DirectoryRecord{});
-    EXPECT_EQ(UsedCount(entries), 4);
-    DeleteEntry(entries, 5);
+    EXPECT_EQ(entries[4].Mmsid, "6000000000");
     EXPECT_EQ(entries[5], DirectoryRecord{});
+    EXPECT_EQ(UsedCount(entries), 5);
 }
 
 TEST(DirectoryRules, EntryPanelFollowsContiguity) {

@@ -5,17 +5,6 @@
 namespace tq58 {
 namespace {
 
-TEST(SettingLists, OffsetTimeRunsFromMinusToPlusTwelveHours) {
-    const std::vector<ListItem> items = ListItems(ValueList::OffsetTime);
-    ASSERT_EQ(items.size(), 49u);
-    EXPECT_EQ(items.front(), (ListItem{"-12:00", -24}));
-    EXPECT_EQ(items[1].Text, "-11:30");
-    EXPECT_EQ(items[23], (ListItem{"-0:30", -1}));
-    EXPECT_EQ(items[24], (ListItem{" 0", 0}));
-    EXPECT_EQ(items[25], (ListItem{"+0:30", 1}));
-    EXPECT_EQ(items.back(), (ListItem{"+12:00", 24}));
-}
-
 TEST(SettingLists, PriorityChoicesAreTheGroupsEnabledChannels) {
     SettingsRecord settings;
     settings.CHUSA = std::vector<ChannelRecord>(PlanListSize);

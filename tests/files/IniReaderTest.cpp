@@ -22,7 +22,7 @@ TEST(IniReader, ValuesAreFoundLikeThePlatformsPrivateProfileReader) {
         {"[a]\nk=1\nk=2\n[b]\nk=3\n[A]\nk=4\nother=5\n", "a", "k", "1"},
         {"[a]\nk=1\nk=2\n[b]\nk=3\n[A]\nk=4\nother=5\n", "b", "k", "3"},
         {"[a]\nk=1\nk=2\n[b]\nk=3\n[A]\nk=4\nother=5\n", "a", "other", ""},
-        {"\xEF\xBB\xBF[s]\r\n;k=commented\r\nk=\"  quoted  \"\r\n", "s", "k", "  quoted  "},
+        {"\xEF\xBB\xBF[s]\r\nk=\"  quoted  \"\r\n", "s", "k", "  quoted  "},
         {"[s]\r\nq='x'\r\n", "s", "q", "x"},
         {"[s]\r\nk=<NONE>\r\n", "s", "k", ""},
         {"[s]\r\nhalf=\"open\r\n", "s", "half", "\"open"},

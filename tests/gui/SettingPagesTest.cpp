@@ -109,14 +109,20 @@ private slots:
     }
     void cleanup() { harness_.reset(); }
 
-    // Group2 unchecked leaves the tree and the ATIS page; Group1's status name renames it.
+    // Group2 unchecked leaves the tree, the ATIS page and the EXP groups; Group1's status name
+    // renames it.
     void usableGroupsShapeTheTreeAndTheAtisPage() {
         QVERIFY(harness_->SelectNode("Usable"));
+        auto* exp2 = Find<QCheckBox>("chkEXP_1");
+        exp2->setChecked(true);
+        QVERIFY(Settings().UsableChGroup[GroupExp].ExpChGroup[1]);
         auto* group2 = Find<QCheckBox>("chkUsable_1");
         QVERIFY(group2->isChecked());
         group2->setFocus();
         QTest::keyClick(group2, Qt::Key_Space);
         QVERIFY(!Settings().UsableChGroup[1].Enable);
+        QVERIFY(!exp2->isChecked());
+        QVERIFY(!Settings().UsableChGroup[GroupExp].ExpChGroup[1]);
         QVERIFY(!Find<QLineEdit>("txtUsable_1")->isEnabled());
         TypeInto(Find<QLineEdit>("txtUsable_0"), "WORK");
         Tab(Find<QLineEdit>("txtUsable_0"));
@@ -190,6 +196,12 @@ private slots:
         magnetic->setCurrentIndex(1);
         QCOMPARE(Settings().CommonSetup.MagneticVariation, 1);
         QCOMPARE(Settings().CommonSetup.OffsetTime, 31);
+        // The offset runs in half hours from -12:00 to +12:00.
+        auto* offset = Find<QComboBox>("cmbCommonOffset");
+        QCOMPARE(offset->itemText(0), QString("-12:00"));
+        offset->setCurrentIndex(offset->count() - 1);
+        QCOMPARE(offset->currentText(), QString("+12:00"));
+        QCOMPARE(Settings().CommonSetup.OffsetTime, 24);
     }
 
     void callSignMidGetsThreeDigits() {

@@ -25,7 +25,7 @@ TEST(BlockProtocol, ReadsAndWritesBlocksWithTheExactFrames) {
     BlockRig rig;
     rig.port.Inject("#CMDOK\r\n"); // stale input is dropped before the request
     rig.link.ReadBlock(rig.buffer, 0x40, 64);
-    EXPECT_FALSE(rig.link.ErrorFlag);
+    EXPECT_FALSE(rig.link.Failed());
     Image expected;
     expected.fill(0x5A);
     std::copy_n(rig.radio.Memory.begin() + 0x40, 64, expected.begin() + 0x40);
@@ -34,7 +34,7 @@ TEST(BlockProtocol, ReadsAndWritesBlocksWithTheExactFrames) {
 
     Image image{};
     rig.link.WriteBlock(image, 0x405, 1);
-    EXPECT_FALSE(rig.link.ErrorFlag);
+    EXPECT_FALSE(rig.link.Failed());
     EXPECT_EQ(rig.Sent().back(), "#TQPWR\t0405\t01\t00\t73\r\n");
     EXPECT_EQ(rig.radio.Memory[0x405], 0x00);
     EXPECT_EQ(rig.radio.Writes(), (std::vector<SimBlock>{{0x405, 1}}));
@@ -118,13 +118,21 @@ TEST(BlockProtocol, OutcomesOfReadsAndWrites) {
         {"Cancel at the reply header", rd,
          [](R& r) {
              r.radio.Faults.DataDelayMs = 5000;
-             r.host.OnYield = [&r] { r.link.CancelFlag = r.clock.Now() > 1000; };
+             r.host.OnYield = [&r] {
+                 if (r.clock.Now() > 1000) {
+                     r.link.RequestCancel();
+                 }
+             };
          },
          false, 1, "cancel!!|", "", true},
         {"Cancel at the reply body", rd,
          [](R& r) {
              r.radio.Faults.TruncatedReplies = 1;
-             r.host.OnYield = [&r] { r.link.CancelFlag = r.clock.Now() > 2000; };
+             r.host.OnYield = [&r] {
+                 if (r.clock.Now() > 2000) {
+                     r.link.RequestCancel();
+                 }
+             };
          },
          false, 1, "", "", true},
         {"Cancel at the acknowledgement", rd,
@@ -152,8 +160,8 @@ TEST(BlockProtocol, OutcomesOfReadsAndWrites) {
         } else {
             rig.link.WriteBlock(rig.radio.Memory, 64, 64);
         }
-        EXPECT_EQ(rig.link.ErrorFlag, !c.ok);
-        EXPECT_EQ(rig.link.CancelFlag, c.cancelled);
+        EXPECT_EQ(rig.link.Failed(), !c.ok);
+        EXPECT_EQ(rig.link.CancelRequested(), c.cancelled);
         EXPECT_EQ(rig.radio.Count(c.command), c.requests);
         EXPECT_EQ(Joined(rig.host.Messages), c.message);
         for (const Shown& message : rig.host.Messages) {

@@ -5,6 +5,8 @@
 namespace tq58::test {
 namespace {
 
+using enum TransferOperation;
+
 // A radio that never acknowledges ends the start with words a user can act on; outside
 // debug mode the status line said what the start was waiting for meanwhile.
 TEST(LineLoss, ASilentRadioIsReportedInPlainWords) {
@@ -36,7 +38,7 @@ TEST(LineLoss, ASilentRadioIsReportedInPlainWords) {
 TEST(LineLoss, AHangUpEndsTheWaitAtOnce) {
     struct Case {
         const char* name;
-        int operation;
+        TransferOperation operation;
         const char* command; // hang up once the radio has seen this many of these
         int count;
     };

@@ -105,7 +105,11 @@ struct LinkRig {
     }
     // Presses Cancel once the radio has seen `count` lines starting with `command`.
     void CancelAfter(const std::string& command, int count) {
-        host.OnYield = [this, command, count] { link.CancelFlag |= radio.Count(command) >= count; };
+        host.OnYield = [this, command, count] {
+            if (radio.Count(command) >= count) {
+                link.RequestCancel();
+            }
+        };
     }
 
     VirtualClock clock;

@@ -74,11 +74,11 @@ TEST(LinkStart, FaultsAndCancels) {
         {"silent adapter, debug",
          [](R& r) { r.radio.Faults.AdapterSilent = true, r.link.DebugMode = true; }, true, 2, "",
          "sync failed!!"},
-        {"an earlier cancel is cleared", [](R& r) { r.link.CancelFlag = true; }, true, 2},
+        {"an earlier cancel is cleared", [](R& r) { r.link.RequestCancel(); }, true, 2},
         {"cancel in the probe",
          [](R& r) {
              r.radio.Faults.AdapterSilent = true;
-             r.host.OnYield = [&r] { r.link.CancelFlag = true; };
+             r.host.OnYield = [&r] { r.link.RequestCancel(); };
          },
          false, 0},
         {"cancel in the adapter reply",

@@ -75,12 +75,12 @@ TEST_F(SerialLink, ReceivePrimitivesCheckTheFormOfWhatArrives) {
     for (const Case& c : cases) {
         LinkRig rig;
         ASSERT_TRUE(rig.link.PortInitCP());
-        rig.link.ErrorFlag = true;
+        rig.link.MarkFailed();
         rig.port.Inject(c.input);
         const ReceivedText received = c.receive(rig.link);
         EXPECT_EQ(received.Result, c.result) << c.input;
         if (received.Result == LinkResult::WrongForm) {
-            EXPECT_TRUE(rig.link.ErrorFlag) << c.input;
+            EXPECT_TRUE(rig.link.Failed()) << c.input;
         } else {
             EXPECT_EQ(received.Text, c.text) << c.input;
         }
@@ -89,10 +89,10 @@ TEST_F(SerialLink, ReceivePrimitivesCheckTheFormOfWhatArrives) {
     // "#CMDOK" clears the error flag; a CR without LF is given a second to be followed.
     LinkRig rig;
     ASSERT_TRUE(rig.link.PortInitCP());
-    rig.link.ErrorFlag = true;
+    rig.link.MarkFailed();
     rig.port.Inject("#CMDOK\r\n");
     EXPECT_EQ(rig.link.WaitCmdOk(), LinkResult::Done);
-    EXPECT_FALSE(rig.link.ErrorFlag);
+    EXPECT_FALSE(rig.link.Failed());
     rig.port.Inject("#CMDOK\r");
     const auto start = rig.clock.Now();
     EXPECT_EQ(rig.link.WaitCmdOk(), LinkResult::WrongForm);
@@ -118,7 +118,7 @@ TEST_F(SerialLink, WaitsBlockOnThePortUntilTheirByteOrDeadline) {
 
 TEST_F(SerialLink, CancelEndsEveryKindOfWait) {
     ASSERT_TRUE(link.PortInitCP());
-    host.OnYield = [this] { link.CancelFlag = true; };
+    host.OnYield = [this] { link.RequestCancel(); };
     EXPECT_EQ(link.WaitForByte('x', 10), LinkResult::Cancelled);
     EXPECT_EQ(link.ReceiveChars(6, 10).Result, LinkResult::Cancelled);
     EXPECT_EQ(link.ReceiveLine(10).Result, LinkResult::Cancelled);

@@ -8,6 +8,8 @@
 namespace tq58::test {
 namespace {
 
+using enum TransferOperation;
+
 // The program's data is new data for the RV7200A; the radio is of that model.
 struct TransferRig : LinkRig {
     TransferRig() {
@@ -15,7 +17,7 @@ struct TransferRig : LinkRig {
         model.ModelName = "RV7200A";
         EXPECT_TRUE(NewData(data, model).Ok);
     }
-    Transfer Make(int operation) { return Transfer(link, data, model, operation); }
+    Transfer Make(TransferOperation operation) { return Transfer(link, data, model, operation); }
     // Calls `action` once, at the first yield where `when` holds.
     void Once(std::function<bool()> when, std::function<void()> action) {
         host.OnYield = [when, action, done = false]() mutable {
@@ -70,7 +72,7 @@ TEST(TransferRun, AFullReadTakesOverTheSettingsAndNothingElse) {
     EXPECT_EQ(rig.host.Messages.at(0).Title, "Read from Radio");
     EXPECT_EQ(rig.host.Messages.at(0).Kind, static_cast<int>(MessageIcon::Information));
     EXPECT_FALSE(rig.link.PortIsOpen());
-    EXPECT_FALSE(rig.link.BusyFlag);
+    EXPECT_FALSE(rig.link.Busy());
     EXPECT_EQ(rig.host.Progress.back(), 0);
     EXPECT_EQ(*std::max_element(rig.host.Progress.begin(), rig.host.Progress.end()), 100);
 }
@@ -146,7 +148,7 @@ TEST(TransferRun, VerifyReadsBackTheWrittenRangesAndFindsWhatTheChecksumMissed) 
 TEST(TransferRun, CancelDuringTheVerifyIsQuietAndNotDone) {
     TransferRig rig;
     rig.Once([&rig] { return rig.radio.Count("#TQPRD") >= 10; },
-             [&rig] { rig.link.CancelFlag = true; });
+             [&rig] { rig.link.RequestCancel(); });
     Transfer transfer = rig.Make(ProgramToRadio);
     transfer.VerifyAfterProgram = true;
     EXPECT_FALSE(transfer.PressOk());
@@ -177,7 +179,7 @@ TEST(TransferRun, OutcomesOfChecksAndDataPhases) {
     using R = TransferRig;
     struct Case {
         const char* name;
-        int operation;
+        TransferOperation operation;
         std::function<void(R&)> setup;
         const char* messages;  // texts, each followed by '|'
         const char* exchanges; // lines of each command the radio saw, then the CAN bytes
@@ -245,7 +247,9 @@ TEST(TransferRun, OutcomesOfChecksAndDataPhases) {
              // Well after the acknowledgement, well before the delayed reply.
              r.host.OnYield = [&r, at = std::int64_t{-1}]() mutable {
                  at = at < 0 && r.radio.Count("#TQPSR") > 0 ? r.clock.Now() : at;
-                 r.link.CancelFlag = at >= 0 && r.clock.Now() > at + 1000;
+                 if (at >= 0 && r.clock.Now() > at + 1000) {
+                     r.link.RequestCancel();
+                 }
              };
          },
          "cancel!!|Radio not ready!!|", "SY2 SR1 RD0 WR0 CAN0"},
@@ -284,7 +288,7 @@ TEST(TransferRun, OutcomesOfChecksAndDataPhases) {
         EXPECT_EQ(transfer.PressOk(), c.ok);
         EXPECT_EQ(transfer.TransferDone, c.ok);
         EXPECT_EQ(imagesRead, c.ok && c.operation == ReadFromRadio ? 1 : 0);
-        EXPECT_FALSE(rig.link.BusyFlag);
+        EXPECT_FALSE(rig.link.Busy());
         EXPECT_EQ(Joined(rig.host.Messages), c.messages);
         const SimRadio& radio = rig.radio;
         EXPECT_EQ("SY" + std::to_string(radio.Count("#CMDSY")) + " SR" +
@@ -329,13 +333,13 @@ TEST(TransferRun, ACancelledReadSendsCanAndWaitsTenSecondsAtMostForAck) {
                 rig.radio.Faults.Ignore["#TQPRD"] = 1;
             if (pressedAt == 0 && rig.radio.Count("#TQPRD") == 5) {
                 pressedAt = rig.clock.Now();
-                rig.link.CancelFlag = true;
+                rig.link.RequestCancel();
             }
         };
         Transfer transfer = rig.Make(ReadFromRadio);
         EXPECT_FALSE(transfer.PressOk());
         EXPECT_FALSE(transfer.TransferDone);
-        EXPECT_TRUE(rig.link.CancelFlag);
+        EXPECT_TRUE(rig.link.CancelRequested());
         EXPECT_EQ(rig.radio.CancelBytes(), 1);
         EXPECT_EQ(rig.data.MemoryImage, before);
         EXPECT_TRUE(rig.host.Messages.empty());
@@ -350,13 +354,13 @@ TEST(TransferRun, CancelWhileIdleClosesAndWhileBusyOnlyCancels) {
     TransferRig rig;
     Transfer transfer = rig.Make(ReadFromRadio);
     EXPECT_TRUE(transfer.PressCancel());
-    EXPECT_FALSE(rig.link.CancelFlag);
+    EXPECT_FALSE(rig.link.CancelRequested());
     bool closedWhileBusy = true;
     rig.Once([&rig] { return rig.radio.Count("#TQPRD") == 10; },
              [&] { closedWhileBusy = transfer.PressCancel(); });
     EXPECT_FALSE(transfer.PressOk());
     EXPECT_FALSE(closedWhileBusy);
-    EXPECT_TRUE(rig.link.CancelFlag);
+    EXPECT_TRUE(rig.link.CancelRequested());
 }
 
 } // namespace

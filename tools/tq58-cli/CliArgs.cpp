@@ -1,5 +1,6 @@
 #include "CliArgs.h"
 
+#include <QCommandLineParser>
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
@@ -8,23 +9,58 @@
 
 namespace tq58::cli {
 
+namespace {
+
+// The parser's name of "--model" or "-o": the name without its dashes.
+QString BareName(const std::string& option) {
+    return QString::fromStdString(option.substr(option.find_first_not_of('-')));
+}
+
+} // namespace
+
 CliArgs::CliArgs(const std::vector<std::string>& words,
-                 const std::vector<std::string>& valueOptions) {
-    for (std::size_t i = 0; i < words.size(); ++i) {
-        const std::string& word = words[i];
-        if (word.size() < 2 || word[0] != '-') {
-            positional_.push_back(word);
-            continue;
+                 const std::vector<std::string>& valueOptions,
+                 const std::vector<std::string>& flagOptions) {
+    Parse(words, valueOptions, flagOptions);
+}
+
+void CliArgs::Parse(const std::vector<std::string>& words,
+                    const std::vector<std::string>& valueOptions,
+                    const std::vector<std::string>& flagOptions) {
+    QCommandLineParser parser;
+    for (const std::string& option : valueOptions) {
+        parser.addOption(QCommandLineOption(BareName(option), QString(), "value"));
+    }
+    for (const std::string& flag : flagOptions) {
+        parser.addOption(QCommandLineOption(BareName(flag)));
+    }
+    QStringList arguments{"tq58-cli"};
+    for (const std::string& word : words) {
+        arguments << QString::fromStdString(word);
+    }
+    if (!parser.parse(arguments)) {
+        error_ = parser.errorText().toStdString();
+        return;
+    }
+    const QStringList given = parser.optionNames();
+    for (const QString& name : given) {
+        if (given.count(name) > 1) {
+            error_ = "option '" + name.toStdString() + "' is given more than once";
+            return;
         }
-        const bool takesValue =
-            std::find(valueOptions.begin(), valueOptions.end(), word) != valueOptions.end();
-        if (!takesValue) {
-            flags_.push_back(word);
-        } else if (i + 1 < words.size()) {
-            values_.emplace_back(word, words[++i]);
-        } else {
-            error_ = word + " needs a value";
+    }
+    for (const std::string& option : valueOptions) {
+        if (parser.isSet(BareName(option))) {
+            values_.emplace_back(option, parser.value(BareName(option)).toStdString());
         }
+    }
+    for (const std::string& flag : flagOptions) {
+        if (parser.isSet(BareName(flag))) {
+            flags_.push_back(flag);
+        }
+    }
+    for (const QString& word : parser.positionalArguments()) {
+        positional_.push_back(word.toStdString());
     }
 }
 
@@ -39,15 +75,6 @@ std::optional<std::string> CliArgs::Value(const std::string& option) const {
 
 bool CliArgs::Flag(const std::string& flag) const {
     return std::find(flags_.begin(), flags_.end(), flag) != flags_.end();
-}
-
-std::optional<std::string> CliArgs::UnknownOption(const std::vector<std::string>& known) const {
-    for (const std::string& flag : flags_) {
-        if (std::find(known.begin(), known.end(), flag) == known.end()) {
-            return flag;
-        }
-    }
-    return std::nullopt;
 }
 
 int UsageError(const std::string& message) {

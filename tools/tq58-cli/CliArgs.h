@@ -14,21 +14,24 @@ constexpr int ExitOk = 0;
 constexpr int ExitFailure = 1;
 constexpr int ExitUsage = 2;
 
-// A verb's arguments: "--name value" options, bare "--flag"s and positional words.
+// A verb's arguments: "--name value" or "--name=value" options, bare "--flag"s and positional
+// words. An option the verb does not know, one without its value and one given twice make the
+// arguments invalid, with the reason in Error().
 class CliArgs {
 public:
-    // Options in valueOptions take the next word as their value; every other "--x" is a flag.
-    CliArgs(const std::vector<std::string>& words, const std::vector<std::string>& valueOptions);
+    CliArgs(const std::vector<std::string>& words, const std::vector<std::string>& valueOptions,
+            const std::vector<std::string>& flagOptions = {});
 
     bool Valid() const { return error_.empty(); }
     const std::string& Error() const { return error_; }
     std::optional<std::string> Value(const std::string& option) const;
     bool Flag(const std::string& flag) const;
     const std::vector<std::string>& Positional() const { return positional_; }
-    // Options given that the verb does not know, for a usage error.
-    std::optional<std::string> UnknownOption(const std::vector<std::string>& known) const;
 
 private:
+    void Parse(const std::vector<std::string>& words, const std::vector<std::string>& valueOptions,
+               const std::vector<std::string>& flagOptions);
+
     std::vector<std::pair<std::string, std::string>> values_;
     std::vector<std::string> flags_;
     std::vector<std::string> positional_;

@@ -29,7 +29,7 @@ int RunCheck(const std::vector<std::string>& words) {
     if (!args.Valid()) {
         return UsageError(args.Error());
     }
-    if (args.Positional().size() != 1 || args.UnknownOption({})) {
+    if (args.Positional().size() != 1) {
         return UsageError("usage: check IN [--model M]");
     }
     std::optional<int> modelType;

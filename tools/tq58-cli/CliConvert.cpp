@@ -9,7 +9,7 @@ int RunConvert(const std::vector<std::string>& words) {
     if (!args.Valid()) {
         return UsageError(args.Error());
     }
-    if (args.Positional().size() != 2 || args.UnknownOption({})) {
+    if (args.Positional().size() != 2) {
         return UsageError("usage: convert IN OUT [--model M] [--program-folder DIR]");
     }
     std::optional<int> modelType;

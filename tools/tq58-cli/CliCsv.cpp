@@ -34,7 +34,7 @@ int RunExportCsv(const std::vector<std::string>& words) {
         return UsageError(args.Error());
     }
     const auto listName = args.Value("--list");
-    if (args.Positional().size() != 1 || !listName || args.UnknownOption({})) {
+    if (args.Positional().size() != 1 || !listName) {
         return UsageError("usage: export-csv IN --list L [--model M] [-o OUT.csv]");
     }
     const std::optional<CsvList> list = CsvListNamed(*listName);
@@ -56,7 +56,7 @@ int RunImportCsv(const std::vector<std::string>& words) {
         return UsageError(args.Error());
     }
     const auto output = args.Value("-o");
-    if (args.Positional().size() != 2 || !output || args.UnknownOption({})) {
+    if (args.Positional().size() != 2 || !output) {
         return UsageError("usage: import-csv IN CSV -o OUT [--model M]");
     }
     std::optional<int> modelType;

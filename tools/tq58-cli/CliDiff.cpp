@@ -17,7 +17,7 @@ int RunDiff(const std::vector<std::string>& words) {
     if (!args.Valid()) {
         return UsageError(args.Error());
     }
-    if (args.Positional().size() != 2 || args.UnknownOption({})) {
+    if (args.Positional().size() != 2) {
         return UsageError("usage: diff A B");
     }
     const std::string programFolder = ProgramFolder(args);

@@ -9,7 +9,10 @@ namespace tq58::cli {
 
 int RunDump(const std::vector<std::string>& words) {
     const CliArgs args(words, {});
-    if (!args.Valid() || args.Positional().size() != 1 || args.UnknownOption({})) {
+    if (!args.Valid()) {
+        return UsageError(args.Error());
+    }
+    if (args.Positional().size() != 1) {
         return UsageError("usage: dump IN.hex");
     }
     // No more than an image: a folder, a FIFO or a device is refused before it is opened.

@@ -62,7 +62,7 @@ void CliLinkHost::Yield() {
     QCoreApplication::processEvents();
     if (interrupted && session_ != nullptr) {
         interrupted = 0;
-        session_->CancelFlag = true;
+        session_->RequestCancel();
     }
 }
 
@@ -132,7 +132,7 @@ void CliLinkHost::LogError(const std::string& procedure, int number,
     std::cerr << device_ << ": " << description << " (" << procedure << " -> " << number << ")\n";
     // As in the window, the link start then ends at once instead of probing a closed port.
     if (session_ != nullptr) {
-        session_->CancelFlag = true;
+        session_->RequestCancel();
     }
 }
 

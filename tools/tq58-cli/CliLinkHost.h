@@ -16,7 +16,7 @@ public:
     CliLinkHost(bool answerYes, std::string device);
     ~CliLinkHost() override;
 
-    // The session whose CancelFlag Ctrl+C sets.
+    // The session whose cancel Ctrl+C requests.
     void Attach(LinkSession& session) { session_ = &session; }
 
     std::int64_t Now() override;

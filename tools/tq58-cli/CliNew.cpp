@@ -44,7 +44,7 @@ int RunNew(const std::vector<std::string>& words) {
     }
     const auto modelText = args.Value("--model");
     const auto output = args.Value("-o");
-    if (!modelText || !output || !args.Positional().empty() || args.UnknownOption({})) {
+    if (!modelText || !output || !args.Positional().empty()) {
         return UsageError("usage: new --model M [--destination D] -o OUT");
     }
     const auto modelType = ParseModel(*modelText);

@@ -18,9 +18,6 @@ int RunReport(const std::vector<std::string>& words) {
     if (!args.Valid()) {
         return UsageError(args.Error());
     }
-    if (const auto unknown = args.UnknownOption({})) {
-        return UsageError("unknown option " + *unknown);
-    }
     if (args.Positional().size() != 1) {
         return UsageError(ReportUsage);
     }

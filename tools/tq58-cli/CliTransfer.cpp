@@ -24,6 +24,8 @@ constexpr int HighestPortNumber = 4;
 const std::vector<std::string> ValueOptions{"--port", "--model", "-o", "--program-folder"};
 const std::vector<std::string> ProgramValueOptions{"--port", "--model", "--program-folder",
                                                    "--confirm-mmsi"};
+const std::vector<std::string> LinkFlags{"--low-speed", "--debug", "--yes"};
+const std::vector<std::string> ProgramFlags{"--low-speed", "--debug", "--yes", "--verify"};
 
 // The link options every transfer verb takes.
 struct LinkOptions {
@@ -52,14 +54,9 @@ LinkOptions ReadLinkOptions(const CliArgs& args) {
     return options;
 }
 
-std::optional<std::string> CheckArgs(const CliArgs& args, std::size_t positionals,
-                                     std::vector<std::string> flags = {}) {
+std::optional<std::string> CheckArgs(const CliArgs& args, std::size_t positionals) {
     if (!args.Valid()) {
         return args.Error();
-    }
-    flags.insert(flags.end(), {"--low-speed", "--debug", "--yes"});
-    if (const auto unknown = args.UnknownOption(flags)) {
-        return "unknown option " + *unknown;
     }
     if (!args.Value("--port")) {
         return "--port is required";
@@ -81,7 +78,7 @@ std::optional<int> ModelOption(const CliArgs& args) {
 
 // Runs one operation as the transfer dialog's OK button does; true when it completed.
 bool RunOperation(const LinkOptions& options, RadioData& data, const ModelState& model,
-                  int operation, std::function<void(const Image&)> imageRead = {}) {
+                  TransferOperation operation, std::function<void(const Image&)> imageRead = {}) {
     QtSerialPort port(options.Device);
     const std::string device = options.Device.empty()
                                    ? QtSerialPort::DeviceForPort(options.PortNumber).toStdString()
@@ -127,7 +124,7 @@ std::optional<std::string> RefusedUserMmsi(const CliArgs& args, const std::strin
 } // namespace
 
 int RunRead(const std::vector<std::string>& words) {
-    const CliArgs args(words, ValueOptions);
+    const CliArgs args(words, ValueOptions, LinkFlags);
     if (const auto problem = CheckArgs(args, 0)) {
         return UsageError(*problem + "\nusage: read --port DEV [--model M] [--low-speed] "
                                      "[--debug] [--yes] -o OUT");
@@ -145,7 +142,7 @@ int RunRead(const std::vector<std::string>& words) {
     if (!NewData(data, model).Ok) {
         return Failure("Data Error!!");
     }
-    if (!RunOperation(ReadLinkOptions(args), data, model, ReadFromRadio,
+    if (!RunOperation(ReadLinkOptions(args), data, model, TransferOperation::ReadFromRadio,
                       [&model](const Image& image) { KeepBackup(model, image); })) {
         return ExitFailure;
     }
@@ -154,8 +151,8 @@ int RunRead(const std::vector<std::string>& words) {
 }
 
 int RunProgram(const std::vector<std::string>& words) {
-    const CliArgs args(words, ProgramValueOptions);
-    if (const auto problem = CheckArgs(args, 1, {"--verify"})) {
+    const CliArgs args(words, ProgramValueOptions, ProgramFlags);
+    if (const auto problem = CheckArgs(args, 1)) {
         return UsageError(*problem + "\nusage: program --port DEV [--model M] [--low-speed] "
                                      "[--debug] [--yes] [--verify] [--confirm-mmsi DIGITS] IN");
     }
@@ -173,11 +170,13 @@ int RunProgram(const std::vector<std::string>& words) {
     if (const auto refused = RefusedUserMmsi(args, data.Settings.DscBasicSetup.UserMmsi)) {
         return Failure(*refused);
     }
-    return RunOperation(ReadLinkOptions(args), data, model, ProgramToRadio) ? ExitOk : ExitFailure;
+    return RunOperation(ReadLinkOptions(args), data, model, TransferOperation::ProgramToRadio)
+               ? ExitOk
+               : ExitFailure;
 }
 
 int RunClearLog(const std::vector<std::string>& words) {
-    const CliArgs args(words, ValueOptions);
+    const CliArgs args(words, ValueOptions, LinkFlags);
     if (const auto problem = CheckArgs(args, 1)) {
         return UsageError(*problem + "\nusage: clear-log dsc|distress --port DEV [--model M]");
     }
@@ -191,7 +190,8 @@ int RunClearLog(const std::vector<std::string>& words) {
     if (!NewData(data, model).Ok) {
         return Failure("Data Error!!");
     }
-    const int operation = log == "dsc" ? ClearDscLog : ClearDistressLog;
+    const TransferOperation operation =
+        log == "dsc" ? TransferOperation::ClearDscLog : TransferOperation::ClearDistressLog;
     return RunOperation(ReadLinkOptions(args), data, model, operation) ? ExitOk : ExitFailure;
 }
 

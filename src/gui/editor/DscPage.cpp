@@ -8,6 +8,7 @@
 #include "gui/editor/EditorHost.h"
 #include "gui/editor/MmsiMarks.h"
 #include "gui/editor/PageWidgets.h"
+#include "link/Transfer.h"
 #include "model/FieldCodec.h"
 #include "model/ImageHeader.h"
 
@@ -47,8 +48,9 @@ constexpr std::array<CallBlock, 3> CallBlocks{{
     {"Individual Call", "cmbUsableDscIndividualCall", &A::IndividualCall, &A::IndividualCallTX},
 }};
 
-// The log each "Clear" button empties, as a transfer operation: 0 the distress log, 1 the DSC log.
-constexpr std::array<int, 2> ClearOperations{4, 3};
+// The log each "Clear" button empties: 0 the distress log, 1 the DSC log.
+constexpr std::array<TransferOperation, 2> ClearOperations{TransferOperation::ClearDistressLog,
+                                                           TransferOperation::ClearDscLog};
 constexpr std::array<const char*, 2> LogCaptions{"Distress Log", "DSC Log"};
 
 template <std::size_t N> bool& Element(std::array<bool, N>& flags, int k) {

@@ -10,6 +10,7 @@
 namespace tq58 {
 
 class Messages;
+enum class TransferOperation;
 
 // What the pages need from the main window: the one copy of the radio data, the selected
 // model, the program's flags, the tree and the transfer dialog.
@@ -41,8 +42,23 @@ public:
     virtual void RebuildTree() = 0;
     // A grid row's jump: the node is selected and its click runs, with the page check.
     virtual void JumpToNode(const std::string& key) = 0;
-    // Opens the transfer dialog for a TransferOperation; true when it completed.
-    virtual bool RunTransfer(int operation) = 0;
+    // Opens the transfer dialog for the operation; true when it completed.
+    virtual bool RunTransfer(TransferOperation operation) = 0;
+};
+
+// While it lives, the pages' change handlers write nothing; then they work as before.
+class QuietHandlers {
+public:
+    explicit QuietHandlers(EditorHost& host) : host_(host), suspended_(host.EventsSuspended()) {
+        host_.SetEventsSuspended(true);
+    }
+    ~QuietHandlers() { host_.SetEventsSuspended(suspended_); }
+    QuietHandlers(const QuietHandlers&) = delete;
+    QuietHandlers& operator=(const QuietHandlers&) = delete;
+
+private:
+    EditorHost& host_;
+    bool suspended_;
 };
 
 // While controls are filled from the record: change handlers write nothing, and DataChanged
@@ -50,20 +66,15 @@ public:
 class FillScope {
 public:
     explicit FillScope(EditorHost& host)
-        : host_(host), suspended_(host.EventsSuspended()), changed_(host.DataChanged()) {
-        host_.SetEventsSuspended(true);
-    }
-    ~FillScope() {
-        host_.SetEventsSuspended(suspended_);
-        host_.SetDataChanged(changed_);
-    }
+        : host_(host), changed_(host.DataChanged()), quiet_(host) {}
+    ~FillScope() { host_.SetDataChanged(changed_); }
     FillScope(const FillScope&) = delete;
     FillScope& operator=(const FillScope&) = delete;
 
 private:
     EditorHost& host_;
-    bool suspended_;
     bool changed_;
+    QuietHandlers quiet_;
 };
 
 } // namespace tq58

@@ -41,7 +41,7 @@ QPushButton* AddButton(QWidget* parent, const char* name, const QString& caption
 
 } // namespace
 
-TransferDialog::TransferDialog(MainWindow& window, int operation, TransferLine line)
+TransferDialog::TransferDialog(MainWindow& window, TransferOperation operation, TransferLine line)
     : QDialog(&window), window_(window), line_(std::move(line)), link_(*line_.Port, *this),
       transfer_(link_, window.Data(), window.Model(), operation) {
     setObjectName("frmRadio");
@@ -73,7 +73,7 @@ void TransferDialog::BuildLayout() {
     for (QPushButton* button : {ok_, cancel_, help_}) {
         buttons->addWidget(button);
     }
-    if (transfer_.TransferOperation == ProgramToRadio) {
+    if (transfer_.Operation == TransferOperation::ProgramToRadio) {
         if (QPushButton* changes = MakeShowChangesButton(window_.Data(), window_.Model(), this)) {
             buttons->addWidget(changes);
         }
@@ -96,7 +96,7 @@ void TransferDialog::BuildLayout() {
     verify_ = new QCheckBox(tr("&Verify after programming"), this);
     verify_->setObjectName("chkVerify");
     verify_->setAccessibleName(tr("Verify after programming"));
-    verify_->setVisible(transfer_.TransferOperation == ProgramToRadio);
+    verify_->setVisible(transfer_.Operation == TransferOperation::ProgramToRadio);
     verify_->setChecked(verify_->isVisibleTo(this) && StoredVerifyAfterProgram(window_.Store()));
     connect(verify_, &QCheckBox::toggled, this,
             [this](bool checked) { StoreVerifyAfterProgram(window_.Store(), checked); });
@@ -121,7 +121,7 @@ QLayout* TransferDialog::BuildPictures() {
     auto* computer = new TransferPicture(TransferPicture::Kind::Computer, this);
     auto* cable = new TransferPicture(TransferPicture::Kind::Cable, this);
     auto* radio = new TransferPicture(TransferPicture::Kind::Radio, this);
-    const bool read = transfer_.TransferOperation == ReadFromRadio;
+    const bool read = transfer_.Operation == TransferOperation::ReadFromRadio;
     auto* pictures = new QHBoxLayout;
     pictures->addWidget(read ? radio : computer);
     pictures->addWidget(cable);
@@ -156,7 +156,7 @@ void TransferDialog::PressCancel() {
 }
 
 void TransferDialog::reject() {
-    if (!link_.BusyFlag) {
+    if (!link_.Busy()) {
         QDialog::reject();
     }
 }
@@ -265,7 +265,7 @@ void TransferDialog::LogError(const std::string& procedure, int number,
         windowTitle(),
         SerialPortProblem(line_.Device, link_.PortNumber, QString::fromStdString(description)),
         QMessageBox::Critical);
-    link_.CancelFlag = true;
+    link_.RequestCancel();
 }
 
 } // namespace tq58

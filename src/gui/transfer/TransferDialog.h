@@ -27,7 +27,7 @@ class TransferDialog : public QDialog, public LinkHost {
     Q_OBJECT
 
 public:
-    TransferDialog(MainWindow& window, int operation, TransferLine line);
+    TransferDialog(MainWindow& window, TransferOperation operation, TransferLine line);
 
     // The operation completed; the radio data may have changed.
     bool TransferDone() const { return transfer_.TransferDone; }
