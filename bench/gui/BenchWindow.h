@@ -63,3 +63,14 @@ inline BenchWindow& TheWindow() {
 }
 
 } // namespace tq58::bench
+
+// The window benchmarks' main: offscreen, with the application every window needs.
+#define TQ58_WINDOW_BENCHMARK_MAIN()                                                               \
+    int main(int argc, char** argv) {                                                              \
+        qputenv("QT_QPA_PLATFORM", "offscreen");                                                   \
+        QApplication application(argc, argv);                                                      \
+        benchmark::Initialize(&argc, argv);                                                        \
+        benchmark::RunSpecifiedBenchmarks();                                                       \
+        benchmark::Shutdown();                                                                     \
+        return 0;                                                                                  \
+    }

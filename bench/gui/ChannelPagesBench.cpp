@@ -38,11 +38,4 @@ BENCHMARK_CAPTURE(Fill, PlanOrExpChannelPanel, "E5", Channel16, Exp5)->Apply(Con
 
 } // namespace
 
-int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication application(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+TQ58_WINDOW_BENCHMARK_MAIN()

@@ -130,11 +130,4 @@ BENCHMARK(History1000)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)->Iteration
 
 } // namespace
 
-int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication application(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+TQ58_WINDOW_BENCHMARK_MAIN()

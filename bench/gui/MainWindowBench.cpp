@@ -43,11 +43,4 @@ BENCHMARK_CAPTURE(SwitchNode, GridToSettings, "PU", "DSC")->Apply(Configure);
 
 } // namespace
 
-int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication application(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+TQ58_WINDOW_BENCHMARK_MAIN()
