@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <QStandardPaths>
 
 namespace tq58 {
@@ -13,25 +14,17 @@ namespace {
 
 constexpr const char* LastFolderSection = "LastFolder";
 
-// "dat files(*.dat)|*.dat|..." is a request for "dat" files.
+// "dat files(*.dat);;All files(*.*)" is a request for "dat" files.
 QString UseOf(const FileRequest& request) {
     if (!request.Use.isEmpty()) {
         return request.Use;
     }
-    const QStringList parts = request.Filter.split('|');
-    return parts.size() > 1 ? parts[1].section('.', -1).toLower() : QString("other");
+    const QRegularExpressionMatch first =
+        QRegularExpression(R"(\(\*\.(\w+))").match(request.Filter);
+    return first.hasMatch() ? first.captured(1).toLower() : QString("other");
 }
 
 } // namespace
-
-QStringList NameFilters(const QString& filter) {
-    const QStringList parts = filter.split('|');
-    QStringList names;
-    for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
-        names << parts[i];
-    }
-    return names;
-}
 
 QString FileChooser::Ask(FileRequest request) {
     const std::string use = UseOf(request).toStdString();
@@ -53,7 +46,7 @@ QString FileChooser::Show(const FileRequest& request) const {
     QFileDialog dialog(parent_, request.Title, request.Folder);
     dialog.setObjectName(open ? "dlgOpen" : "dlgSave");
     dialog.setOption(QFileDialog::DontUseNativeDialog);
-    dialog.setNameFilters(NameFilters(request.Filter));
+    dialog.setNameFilter(request.Filter);
     dialog.setAcceptMode(open ? QFileDialog::AcceptOpen : QFileDialog::AcceptSave);
     dialog.setFileMode(open ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {

@@ -16,7 +16,7 @@ struct FileRequest {
     // Where the dialog starts when the user has not yet used one for this kind of file;
     // empty: the user's documents folder.
     QString Folder;
-    // Filters as the program has always written them: "dat files(*.dat)|*.dat|All files(*.*)|*.*".
+    // Qt's name filters: "dat files(*.dat);;All files(*.*)".
     QString Filter;
     // The kind of file, under which the folder last used is remembered; empty: the first
     // pattern of the filter ("dat").
@@ -43,8 +43,5 @@ private:
     SettingsStore& store_;
     Answerer answerer_;
 };
-
-// "dat files(*.dat)|*.dat|All files(*.*)|*.*" as the dialog's list of name filters.
-QStringList NameFilters(const QString& filter);
 
 } // namespace tq58

@@ -25,8 +25,8 @@ namespace tq58 {
 
 namespace {
 
-const QString CsvFilter = "csv files(*.csv)|*.csv|All files(*.*)|*.*";
-const QString DataOrImageFilter = "dat and hex files(*.dat *.hex)|*.dat;*.hex|All files(*.*)|*.*";
+const QString CsvFilter = "csv files(*.csv);;All files(*.*)";
+const QString DataOrImageFilter = "dat and hex files(*.dat *.hex);;All files(*.*)";
 // Refused rows the box lists itself; all of them are behind its details button.
 constexpr int RefusalsInBox = 10;
 // How long the count of rows exchanged stays in the status bar.

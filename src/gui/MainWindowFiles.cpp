@@ -20,8 +20,8 @@ namespace {
 
 constexpr int NewDataDelayMs = 100;
 constexpr int NewDataPauseMs = 500;
-const QString DataFilter = "dat files(*.dat)|*.dat|All files(*.*)|*.*";
-const QString HexFilter = "hex files(*.hex)|*.hex|All files(*.*)|*.*";
+const QString DataFilter = "dat files(*.dat);;All files(*.*)";
+const QString HexFilter = "hex files(*.hex);;All files(*.*)";
 
 } // namespace
 

@@ -28,7 +28,7 @@ constexpr double MillimetresPerInch = 25.4;
 constexpr double PrintLinePitch = 4.0; // millimetres
 constexpr double PrintBottomMillimetres = 10;
 constexpr double PrintFontPoints = 9;
-const QString PdfFilter = "PDF files(*.pdf)|*.pdf|All files(*.*)|*.*";
+const QString PdfFilter = "PDF files(*.pdf);;All files(*.*)";
 
 QFont PrintFont() {
     QFont font("Arial");

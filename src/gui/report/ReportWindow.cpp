@@ -25,7 +25,7 @@ namespace {
 constexpr QSize WindowSize(558, 409);
 constexpr int BuildDelayMs = 10;
 constexpr int BuiltPauseMs = 500;
-const QString TextFilter = "Text files(*.txt)|*.txt|All files(*.*)|*.*";
+const QString TextFilter = "Text files(*.txt);;All files(*.*)";
 
 bool IsFixedPitch(const QFont& font) {
     const QFontMetrics metrics(font);
