@@ -1,6 +1,7 @@
 #pragma once
 
 #include "editor/CsvLists.h"
+#include "program/UserSettings.h"
 
 #include <QString>
 #include <array>
@@ -50,7 +51,7 @@ struct MainMenus {
     QAction* TransferRead = nullptr;
     QAction* TransferCheck = nullptr;
     std::array<QAction*, 11> Destinations{};
-    std::array<QAction*, 4> Ports{};
+    std::array<QAction*, PortCount> Ports{};
     QAction* PortDevices = nullptr;
     QAction* Hexdump = nullptr;
     QAction* HelpContents = nullptr;

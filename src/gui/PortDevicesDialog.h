@@ -1,6 +1,7 @@
 #pragma once
 
 #include "program/SettingsStore.h"
+#include "program/UserSettings.h"
 
 #include <QDialog>
 #include <array>
@@ -20,8 +21,6 @@ class PortDevicesDialog : public QDialog {
     Q_OBJECT
 
 public:
-    static constexpr int PortCount = 4;
-
     PortDevicesDialog(SettingsStore& store, QWidget* parent = nullptr);
     void accept() override;
 
