@@ -16,9 +16,11 @@ void MainWindow::BuildFind() {
     find_ = new QLineEdit(this);
     find_->setObjectName("txtFind");
     find_->setAccessibleName(tr("Find"));
-    find_->setPlaceholderText(tr("Find CH, name or MMSI"));
+    // The menu bar gives its corner the field's usual width: a short placeholder fits it.
+    find_->setPlaceholderText(tr("Find (Ctrl+F)"));
+    find_->setToolTip(tr("Find a channel number, a channel or entry name, or an MMSI"));
+    find_->setAccessibleDescription(find_->toolTip());
     find_->setClearButtonEnabled(true);
-    find_->setMaximumWidth(fontMetrics().averageCharWidth() * 24);
     menuBar()->setCornerWidget(find_);
     QAction* action = menus_.Edit->addAction(tr("&Find..."));
     action->setObjectName("mnuEditFind");
