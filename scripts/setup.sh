@@ -4,7 +4,7 @@ set -euo pipefail
 
 packages=(cmake g++ make qt6-base-dev qt6-serialport-dev qt6-qpa-plugins libgl-dev
           googletest libgtest-dev libbenchmark-dev dpkg-dev desktop-file-utils
-          poppler-utils)
+          poppler-utils qt6-tools-dev qt6-l10n-tools qt6-translations-l10n)
 
 missing=()
 for package in "${packages[@]}"; do

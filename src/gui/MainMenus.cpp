@@ -105,6 +105,7 @@ void BuildDestinationMenu(QMenuBar* bar, MainMenus& menus) {
 void BuildOptionsMenu(QMenuBar* bar, MainMenus& menus) {
     QMenu* options = AddMenu(bar, "mnuOptions", "&Options");
     bar->addMenu(options);
+    menus.Options = options;
     QMenu* serial = AddMenu(options, "mnuOptionsSerialPort", "&SerialPort");
     options->addMenu(serial);
     auto* group = new QActionGroup(serial);

@@ -27,6 +27,7 @@ struct MainMenus {
     QMenu* Edit = nullptr;
     QMenu* EditModel = nullptr; // shown when global.ini offers several models
     QMenu* Destination = nullptr;
+    QMenu* Options = nullptr;
 
     QAction* FileNew = nullptr;
     QAction* FileOpen = nullptr;

@@ -2,6 +2,7 @@
 
 #include "editor/ControlHints.h"
 #include "gui/BusyScope.h"
+#include "gui/LanguageMenu.h"
 #include "gui/debug/HexDumpView.h"
 #include "gui/editor/EditorFrame.h"
 #include "gui/editor/PageWidgets.h"
@@ -74,6 +75,7 @@ MainWindow::~MainWindow() {
 
 void MainWindow::BuildLayout() {
     menus_ = BuildMainMenus(this);
+    AddLanguageMenu(menus_.Options, store_);
     editor_ = new EditorFrame(*this, this);
     setCentralWidget(editor_);
     connect(editor_, &EditorFrame::HintChanged, this, &MainWindow::ShowHint);

@@ -1,7 +1,9 @@
 #include "gui/MainWindow.h"
 #include "gui/ProgramIcon.h"
+#include "gui/Translations.h"
 #include "platform/QtSettingsStore.h"
 #include "program/ProgramFolder.h"
+#include "program/UserLanguage.h"
 
 #include <QApplication>
 
@@ -22,6 +24,7 @@ int main(int argc, char** argv) {
         tq58::FindProgramFolder(QCoreApplication::applicationDirPath().toStdString());
 
     tq58::QtSettingsStore store;
+    tq58::InstallTranslations(app, tq58::StoredLanguage(store));
     tq58::RadioData data;
     tq58::MainWindow window(data, store, programFolder, options);
     if (!window.Start()) {

@@ -1,6 +1,7 @@
 #include "program/ErrorLog.h"
 #include "program/RecentFiles.h"
 #include "program/StartOptions.h"
+#include "program/UserLanguage.h"
 #include "program/UserSettings.h"
 #include "support/ScratchFolder.h"
 
@@ -58,6 +59,12 @@ TEST(UserSettings, ValuesTheProgramNeverWritesFallBackToDefaults) {
     EXPECT_EQ(placement->Width, 9105);
     store.Write("Settings", "MainLeft", "left");
     EXPECT_FALSE(StoredPlacement(store));
+
+    EXPECT_EQ(StoredLanguage(store), "");
+    StoreLanguage(store, "nl");
+    EXPECT_EQ(StoredLanguage(store), "nl");
+    store.Write("Settings", "language", "xx");
+    EXPECT_EQ(StoredLanguage(store), "");
 }
 
 TEST(ErrorLog, AppendsLinesAndFallsBackToTheUserFolder) {

@@ -1,0 +1,66 @@
+#include "gui/Translations.h"
+
+#include "model/Phrase.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
+
+namespace tq58 {
+
+namespace {
+
+QString ProgramTranslation(const QString& language) {
+    return QString(":/i18n/tq58_%1.qm").arg(language);
+}
+
+// The first of the desktop's languages that the window speaks; English when English comes
+// first, or when none of them has a translation.
+QString DesktopLanguage() {
+    for (const QString& name : QLocale::system().uiLanguages()) {
+        const QString language = QLocale(name).name().section('_', 0, 0);
+        if (language == "en" || QFile::exists(ProgramTranslation(language))) {
+            return language;
+        }
+    }
+    return "en";
+}
+
+void Install(QCoreApplication& application, const QString& file, const QString& folder = {}) {
+    auto* translator = new QTranslator(&application);
+    if (translator->load(file, folder)) {
+        QCoreApplication::installTranslator(translator);
+    } else {
+        delete translator;
+    }
+}
+
+} // namespace
+
+QString InstallTranslations(QCoreApplication& application, const std::string& languageCode) {
+    QString language =
+        languageCode.empty() ? DesktopLanguage() : QString::fromStdString(languageCode);
+    if (!QFile::exists(ProgramTranslation(language))) {
+        language = "en";
+    }
+    // English has a translation too: the plural forms of the counted texts ("1 row", "2 rows").
+    Install(application, ProgramTranslation(language));
+    if (language != "en") {
+        Install(application, "qtbase_" + language,
+                QLibraryInfo::path(QLibraryInfo::TranslationsPath));
+    }
+    return language;
+}
+
+QString CoreText(const char* context, const std::string& english) {
+    return QCoreApplication::translate(context, english.c_str());
+}
+
+QString Translated(const Phrase& phrase) {
+    const QString pattern = QCoreApplication::translate(phrase.Context, phrase.Pattern);
+    return QString::fromStdString(FillPattern(pattern.toStdString(), phrase.Values));
+}
+
+} // namespace tq58

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+// A text of the core that a person reads in the window is marked where it is written:
+//   TQ58_TEXT("Hints", "Numeric Only.")            a fixed text, shown through its context;
+//   Phrase{TQ58_PHRASE("Rules", "No.%1: ..."), {n}} a sentence with values filled in.
+// Qt's translation tools collect both (the context first), and the window shows them in the
+// user's language. The core itself keeps the English: files, the report, the command line and
+// the error log never change with the language.
+#define TQ58_TEXT(context, text) text
+#define TQ58_PHRASE(context, pattern) context, pattern
+
+namespace tq58 {
+
+// The pattern with %1 to %9 replaced by the values, in one pass: a "%2" inside a value stays as
+// it is. A placeholder without a value stays too, so that a missing value shows.
+std::string FillPattern(std::string_view pattern, const std::vector<std::string>& values);
+
+// A sentence kept as its English pattern and the values that fill it, so that the window can
+// translate the pattern and fill in the same values.
+struct Phrase {
+    const char* Context = "";
+    const char* Pattern = "";
+    std::vector<std::string> Values;
+
+    std::string English() const { return FillPattern(Pattern, Values); }
+};
+
+} // namespace tq58
