@@ -1,16 +1,19 @@
 // tq58-page-tour: pictures of every page of the main window at its first size, for looking
 // at a change (or a translation) without clicking through the window by hand.
 //
-//     tq58-page-tour FOLDER [--dark]
+//     tq58-page-tour FOLDER [--dark] [--language=CODE]
 //
+// --language=de shows the window in that language ("" or no option: the desktop's).
 // Runs on any Qt platform, offscreen included; writes FOLDER/<node key>.png.
 #include "gui/MainWindow.h"
+#include "gui/Translations.h"
 #include "gui/editor/EditorFrame.h"
 #include "program/SettingsStore.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QPalette>
+#include <QRegularExpression>
 #include <QStyleFactory>
 #include <cstdio>
 
@@ -40,9 +43,12 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     const QStringList args = app.arguments().mid(1);
     if (args.isEmpty() || args.first().startsWith('-')) {
-        std::fputs("usage: tq58-page-tour FOLDER [--dark]\n", stderr);
+        std::fputs("usage: tq58-page-tour FOLDER [--dark] [--language=CODE]\n", stderr);
         return 2;
     }
+    const QStringList language = args.filter(QRegularExpression("^--language="));
+    InstallTranslations(app, language.isEmpty() ? std::string()
+                                                : language.first().section('=', 1).toStdString());
     if (args.contains("--dark")) {
         UseDarkPalette();
     }
