@@ -95,7 +95,7 @@ private slots:
         MainWindowHarness writer;
         QVERIFY(writer.Start("2"));
         writer.SaveAs(saved_);
-        QVERIFY(SaveHexFileAs(image_.toStdString(), writer.data, writer.window->Model()).Ok);
+        QVERIFY(SaveHexFileAs(image_.toStdString(), writer.data, writer.window->Model(), {}).Ok);
     }
 
     // Cancel keeps the data, the file and the model as they were; unchanged data is replaced

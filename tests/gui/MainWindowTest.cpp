@@ -210,7 +210,7 @@ private slots:
         const ModelState model = ModelStateFor(1, GlobalIniPath(QDir::currentPath().toStdString()));
         RadioData data;
         (void)NewData(data, model);
-        QVERIFY(SaveHexFileAs(image.toStdString(), data, model).Ok);
+        QVERIFY(SaveHexFileAs(image.toStdString(), data, model, {}).Ok);
         const QByteArray before = FileBytes(image);
         MainWindowHarness harness(StartOptions{true, false, {}});
         QVERIFY(harness.Start());
