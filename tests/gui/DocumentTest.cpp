@@ -176,6 +176,17 @@ private slots:
         QVERIFY(harness.shown.isEmpty());
     }
 
+    // The pages' change handlers stay quiet while a file is saved and wake up afterwards.
+    void aFileOperationQuietsThePages() {
+        MainWindowHarness harness;
+        QVERIFY(harness.Start("2"));
+        harness.window->SetFilePause(20);
+        bool quietDuring = false;
+        QTimer::singleShot(0, [&] { quietDuring = harness.window->EventsSuspended(); });
+        harness.SaveAs(folder_.filePath("quiet.dat"));
+        QVERIFY(quietDuring && !harness.window->EventsSuspended());
+    }
+
     // A wrong MMSI stays in its field and holds the page, and so does an entry in use
     // without a name.
     void aDirectoryEntryIsLeftOnlyWhole() {
