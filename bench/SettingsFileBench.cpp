@@ -45,7 +45,7 @@ void SaveFullFile(benchmark::State& state) {
     const RadioData data = FullData();
     const std::string path = BenchFile();
     for (auto _ : state) {
-        benchmark::DoNotOptimize(SaveFileAs(path, data.Settings, Rv7700A()));
+        benchmark::DoNotOptimize(SaveFileAs(path, data.Settings, Rv7700A(), {}));
     }
     const std::string text = SettingsFileText(data.Settings, Rv7700A());
     state.counters["lines"] = static_cast<double>(std::count(text.begin(), text.end(), '\n'));
@@ -55,10 +55,10 @@ void SaveFullFile(benchmark::State& state) {
 void ReadFullFile(benchmark::State& state) {
     const RadioData data = FullData();
     const std::string path = BenchFile();
-    (void)SaveFileAs(path, data.Settings, Rv7700A());
+    (void)SaveFileAs(path, data.Settings, Rv7700A(), {});
     RadioData target = data;
     for (auto _ : state) {
-        benchmark::DoNotOptimize(ReadSettingsFile(path, target, Rv7700A()));
+        benchmark::DoNotOptimize(ReadSettingsFile(path, target, Rv7700A(), {}));
     }
     std::filesystem::remove(path);
 }

@@ -17,7 +17,7 @@ std::optional<int> FileModelType(const std::string& path) {
         return code ? ModelTypeOfCode(*code) : std::nullopt;
     }
     std::string text;
-    if (!ReadSettingsText(path, text).Ok) {
+    if (!ReadSettingsText(path, text, {}).Ok) {
         return std::nullopt;
     }
     return DataFileModelType(text);

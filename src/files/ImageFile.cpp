@@ -19,9 +19,8 @@ void ReplaceImage(RadioData& data, const Image& image) {
     data.ImageLastAddress = LastAddress;
 }
 
-Outcome ReadFailure(const std::string& detail) {
-    return Outcome::Failure(FileReadErrorMessage, MessageIcon::Exclamation, "frmMain.ReadHexFileAs",
-                            detail);
+Outcome ReadFailure(const std::string& detail, const std::string& logProcedure) {
+    return Outcome::Failure(FileReadErrorMessage, MessageIcon::Exclamation, logProcedure, detail);
 }
 
 // A file that exists but is not an image; a missing one is a read failure instead.
@@ -59,13 +58,14 @@ Outcome ReadImageFile(const std::string& path, Image& image) {
     return Outcome::Success();
 }
 
-Outcome ReadImageBytes(const std::string& path, RadioData& data, const ModelState& model) {
+Outcome ReadImageBytes(const std::string& path, RadioData& data, const ModelState& model,
+                       const std::string& logProcedure) {
     if (HasWrongSize(path)) {
         return Outcome::Failure({}, MessageIcon::Exclamation);
     }
     Image image;
     if (const Outcome read = ReadImageFile(path, image); !read.Ok) {
-        return read.Reported({}, MessageIcon::Exclamation, "frmMain.FileReadIni");
+        return read.Reported({}, MessageIcon::Exclamation, logProcedure);
     }
     if (!IsImageOfModel(image, model.ModelType)) {
         return Outcome::Failure({}, MessageIcon::Exclamation);
@@ -74,21 +74,23 @@ Outcome ReadImageBytes(const std::string& path, RadioData& data, const ModelStat
     return Outcome::Success();
 }
 
-Outcome FileReadIni(const std::string& path, RadioData& data, const ModelState& model) {
-    const Outcome read = ReadImageBytes(path, data, model);
+Outcome FileReadIni(const std::string& path, RadioData& data, const ModelState& model,
+                    const std::string& logProcedure) {
+    const Outcome read = ReadImageBytes(path, data, model, logProcedure);
     if (read.Ok) {
         DecodeImage(data, model);
     }
     return read;
 }
 
-Outcome ReadHexFileAs(const std::string& path, RadioData& data, const ModelState& model) {
+Outcome ReadHexFileAs(const std::string& path, RadioData& data, const ModelState& model,
+                      const std::string& logProcedure) {
     if (HasWrongSize(path)) {
         return Outcome::Failure(BadFileMessage, MessageIcon::Critical);
     }
     Image image;
     if (const Outcome read = ReadImageFile(path, image); !read.Ok) {
-        return ReadFailure(read.LogDetail);
+        return ReadFailure(read.LogDetail, logProcedure);
     }
     if (!IsImageOfModel(image, model.ModelType)) {
         Outcome outcome = Outcome::Failure(ModelTypeErrorMessage, MessageIcon::Critical);
@@ -100,14 +102,14 @@ Outcome ReadHexFileAs(const std::string& path, RadioData& data, const ModelState
     return Outcome::Success();
 }
 
-Outcome SaveHexFileAs(const std::string& path, RadioData& data, const ModelState& model) {
+Outcome SaveHexFileAs(const std::string& path, RadioData& data, const ModelState& model,
+                      const std::string& logProcedure) {
     if (const Outcome encoded = PrepareOutgoingImage(data, model); !encoded.Ok) {
-        return encoded.Reported(FileSaveErrorMessage, MessageIcon::Exclamation,
-                                "frmMain.SaveHexFileAs");
+        return encoded.Reported(FileSaveErrorMessage, MessageIcon::Exclamation, logProcedure);
     }
     const std::string bytes(data.MemoryImage.begin(), data.MemoryImage.end());
     return ReplaceFileContents(path, bytes)
-        .Reported(FileSaveErrorMessage, MessageIcon::Exclamation, "frmMain.SaveHexFileAs");
+        .Reported(FileSaveErrorMessage, MessageIcon::Exclamation, logProcedure);
 }
 
 } // namespace tq58

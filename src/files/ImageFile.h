@@ -22,17 +22,24 @@ std::optional<int> ImageModelCode(const Image& image);
 // message) when it cannot be read or is not exactly 32768 bytes long.
 Outcome ReadImageFile(const std::string& path, Image& image);
 
+// The functions below that load or save a file take the procedure name that the error log
+// records for their failures: the caller's, since it is the caller that logs them.
+
 // Replaces the memory image with a file of the model; the image is unchanged otherwise.
-Outcome ReadImageBytes(const std::string& path, RadioData& data, const ModelState& model);
+Outcome ReadImageBytes(const std::string& path, RadioData& data, const ModelState& model,
+                       const std::string& logProcedure);
 
 // Loads a default image file and decodes it. Shows nothing to the user: the caller decides;
 // a failure carries no message, only what the error log records.
-Outcome FileReadIni(const std::string& path, RadioData& data, const ModelState& model);
+Outcome FileReadIni(const std::string& path, RadioData& data, const ModelState& model,
+                    const std::string& logProcedure);
 
 // Loads an image file over the current data and decodes it.
-Outcome ReadHexFileAs(const std::string& path, RadioData& data, const ModelState& model);
+Outcome ReadHexFileAs(const std::string& path, RadioData& data, const ModelState& model,
+                      const std::string& logProcedure);
 
 // Brings the image up to date (encoder, header, header checksum) and writes it whole.
-Outcome SaveHexFileAs(const std::string& path, RadioData& data, const ModelState& model);
+Outcome SaveHexFileAs(const std::string& path, RadioData& data, const ModelState& model,
+                      const std::string& logProcedure);
 
 } // namespace tq58

@@ -125,7 +125,8 @@ std::optional<int> DataFileModelType(std::string_view text) {
     return static_cast<int>(*code);
 }
 
-Outcome ReadSettingsText(const std::string& path, std::string& text) {
+Outcome ReadSettingsText(const std::string& path, std::string& text,
+                         const std::string& logProcedure) {
     const Outcome read = ReadWholeFile(path, text);
     if (read.Ok) {
         return read;
@@ -134,14 +135,15 @@ Outcome ReadSettingsText(const std::string& path, std::string& text) {
     if (std::filesystem::status(path, error).type() == std::filesystem::file_type::not_found) {
         return ModelTypeError(read.LogDetail);
     }
-    return read.Reported(FileReadErrorMessage, MessageIcon::Exclamation, "frmMain.FileRead2");
+    return read.Reported(FileReadErrorMessage, MessageIcon::Exclamation, logProcedure);
 }
 
 Outcome ReadSettingsFile(const std::string& path, RadioData& data, const ModelState& model,
+                         const std::string& logProcedure,
                          const DefaultImageLoader& loadModelDefaults,
                          std::vector<std::string>* missingSections) {
     std::string text;
-    if (const Outcome read = ReadSettingsText(path, text); !read.Ok) {
+    if (const Outcome read = ReadSettingsText(path, text, logProcedure); !read.Ok) {
         return read;
     }
     if (DataFileModelType(text) != model.ModelType) {

@@ -115,10 +115,10 @@ std::string SettingsFileText(const SettingsRecord& settings, const ModelState& m
     return text;
 }
 
-Outcome SaveFileAs(const std::string& path, const SettingsRecord& settings,
-                   const ModelState& model) {
+Outcome SaveFileAs(const std::string& path, const SettingsRecord& settings, const ModelState& model,
+                   const std::string& logProcedure) {
     return ReplaceFileContents(path, SettingsFileText(settings, model))
-        .Reported(FileSaveErrorMessage, MessageIcon::Exclamation, "frmMain.SaveFileAs");
+        .Reported(FileSaveErrorMessage, MessageIcon::Exclamation, logProcedure);
 }
 
 } // namespace tq58

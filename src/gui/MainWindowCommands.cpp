@@ -247,8 +247,9 @@ void MainWindow::ChangeDestination(int index) {
     {
         BusyScope busy(this);
         editor_->ResetTo("General");
-        outcome = tq58::ChangeDestination(destinations_, static_cast<std::size_t>(index),
-                                          programFolder_, model_, store_, data_);
+        outcome =
+            tq58::ChangeDestination(destinations_, static_cast<std::size_t>(index), programFolder_,
+                                    model_, store_, data_, "frmMain.FileReadIni");
         ShowDestinationMenu();
         ShowNewData();
         document_.Replaced({}, false);

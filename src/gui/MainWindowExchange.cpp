@@ -135,9 +135,9 @@ Outcome MainWindow::LoadOtherFile(const QString& path, RadioData& other) {
     const std::string name = path.toStdString();
     if (EndsWithIgnoreCase(name, ".hex")) {
         (void)NewData(other, model_);
-        return ReadHexFileAs(name, other, model_);
+        return ReadHexFileAs(name, other, model_, "frmMain.ReadHexFileAs");
     }
-    return ReadSettingsFile(name, other, model_,
+    return ReadSettingsFile(name, other, model_, "frmMain.FileRead2",
                             MakeDefaultImageLoader(programFolder_, model_, store_));
 }
 

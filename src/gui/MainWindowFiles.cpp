@@ -75,7 +75,7 @@ bool MainWindow::OpenDataFile(const QString& path) {
     std::vector<std::string> missing;
     const Outcome outcome = RunFileOperation([&] {
         return ReadSettingsFile(
-            path.toStdString(), data_, model_,
+            path.toStdString(), data_, model_, "frmMain.FileRead2",
             MakeDefaultImageLoader(programFolder_, model_, store_, &destinations_), &missing);
     });
     if (outcome.Ok) {
@@ -143,8 +143,9 @@ bool MainWindow::SaveDataFile(bool useCurrentName) {
     if (path.isEmpty()) {
         return false;
     }
-    const Outcome outcome =
-        RunFileOperation([&] { return SaveFileAs(path.toStdString(), data_.Settings, model_); });
+    const Outcome outcome = RunFileOperation([&] {
+        return SaveFileAs(path.toStdString(), data_.Settings, model_, "frmMain.SaveFileAs");
+    });
     ReportFailure(outcome);
     if (!outcome.Ok) {
         return false;
@@ -182,8 +183,8 @@ QString MainWindow::AskAndLoadImage(const QString& title, const QString& backups
     if (path.isEmpty() || !TakeModelOf(path)) {
         return {};
     }
-    const Outcome outcome =
-        RunFileOperation([&] { return ReadHexFileAs(path.toStdString(), data_, model_); });
+    const Outcome outcome = RunFileOperation(
+        [&] { return ReadHexFileAs(path.toStdString(), data_, model_, "frmMain.ReadHexFileAs"); });
     if (outcome.Ok) {
         ShowNewData();
     }
@@ -210,8 +211,8 @@ void MainWindow::SaveImageFile() {
     if (path.isEmpty()) {
         return;
     }
-    const Outcome outcome =
-        RunFileOperation([&] { return SaveHexFileAs(path.toStdString(), data_, model_); });
+    const Outcome outcome = RunFileOperation(
+        [&] { return SaveHexFileAs(path.toStdString(), data_, model_, "frmMain.SaveHexFileAs"); });
     hexDump_->Refresh(data_);
     ReportFailure(outcome);
 }

@@ -26,7 +26,7 @@ RadioData AsWritten(const RadioData& data, const ModelState& model) {
 
 bool ReadBackup(const std::string& path, const ModelState& model, RadioData& backup) {
     (void)NewData(backup, model);
-    return ReadHexFileAs(path, backup, model).Ok;
+    return ReadHexFileAs(path, backup, model, {}).Ok;
 }
 
 } // namespace

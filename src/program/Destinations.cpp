@@ -117,20 +117,22 @@ DestinationMenu BuildDestinationMenu(const std::string& programFolder, const Mod
     const std::string remembered = RememberedDestination(store, model.ModelType);
     const int found = FindIgnoringCase(menu.Names, remembered);
     if (found >= 0 &&
-        FileReadIni(DefaultImagePath(programFolder, remembered, model.ModelType), data, model).Ok) {
+        FileReadIni(DefaultImagePath(programFolder, remembered, model.ModelType), data, model, {})
+            .Ok) {
         menu.Checked = found;
     }
     return menu;
 }
 
 Outcome ApplyDestination(DestinationMenu& menu, std::size_t index, const std::string& programFolder,
-                         const ModelState& model, SettingsStore& store, RadioData& data) {
+                         const ModelState& model, SettingsStore& store, RadioData& data,
+                         const std::string& logProcedure) {
     const int previous = menu.Checked;
     menu.Checked = -1;
     Outcome read = Outcome::Failure({}, MessageIcon::Exclamation);
     if (index < menu.Names.size()) {
         read = FileReadIni(DefaultImagePath(programFolder, menu.Names[index], model.ModelType),
-                           data, model);
+                           data, model, logProcedure);
     }
     if (!read.Ok) {
         menu.Checked = previous;
@@ -144,9 +146,9 @@ Outcome ApplyDestination(DestinationMenu& menu, std::size_t index, const std::st
 
 Outcome ChangeDestination(DestinationMenu& menu, std::size_t index,
                           const std::string& programFolder, const ModelState& model,
-                          SettingsStore& store, RadioData& data) {
+                          SettingsStore& store, RadioData& data, const std::string& logProcedure) {
     NewData(data, model);
-    return ApplyDestination(menu, index, programFolder, model, store, data);
+    return ApplyDestination(menu, index, programFolder, model, store, data, logProcedure);
 }
 
 DefaultImageLoader MakeDefaultImageLoader(std::string programFolder, ModelState model,

@@ -42,14 +42,16 @@ DestinationMenu BuildDestinationMenu(const std::string& programFolder, const Mod
                                      const SettingsStore& store, RadioData& data);
 
 // Loads item index's default image. On success the item is checked and remembered; on a
-// failure the previously checked item stays checked and "IniFileRead Error!!" is reported.
+// failure the previously checked item stays checked and "IniFileRead Error!!" is reported, its
+// read failure logged under logProcedure.
 Outcome ApplyDestination(DestinationMenu& menu, std::size_t index, const std::string& programFolder,
-                         const ModelState& model, SettingsStore& store, RadioData& data);
+                         const ModelState& model, SettingsStore& store, RadioData& data,
+                         const std::string& logProcedure);
 
 // The Destination menu's command: new data without a default image, then ApplyDestination.
 Outcome ChangeDestination(DestinationMenu& menu, std::size_t index,
                           const std::string& programFolder, const ModelState& model,
-                          SettingsStore& store, RadioData& data);
+                          SettingsStore& store, RadioData& data, const std::string& logProcedure);
 
 // NewData's last step: rebuilds menu (when given) and loads the remembered destination.
 DefaultImageLoader MakeDefaultImageLoader(std::string programFolder, ModelState model,

@@ -50,18 +50,18 @@ protected:
 };
 
 TEST_F(ImageFileTest, ImagesOfTheModelLoadWithTheirSettings) {
-    EXPECT_TRUE(FileReadIni(folder.File("7700.hex"), data, Rv7700A()).Ok);
+    EXPECT_TRUE(FileReadIni(folder.File("7700.hex"), data, Rv7700A(), {}).Ok);
     EXPECT_EQ(data.Settings.CHUSA[0].ChTag, "FROMFILE");
     EXPECT_EQ(Bytes(data), folder.Read("7700.hex"));
     RadioData forM = NewRadioData(Rv7700AM());
-    EXPECT_TRUE(ReadHexFileAs(folder.File("7700.hex"), forM, Rv7700AM()).Ok);
+    EXPECT_TRUE(ReadHexFileAs(folder.File("7700.hex"), forM, Rv7700AM(), {}).Ok);
     RadioData small = NewRadioData(Rv7200A());
-    EXPECT_TRUE(ReadHexFileAs(folder.File("7200.hex"), small, Rv7200A()).Ok);
+    EXPECT_TRUE(ReadHexFileAs(folder.File("7200.hex"), small, Rv7200A(), {}).Ok);
     EXPECT_EQ(small.Settings.CHUSA[0].ChTag, "FROMFILE");
     EXPECT_EQ(ImageModelCode(small.MemoryImage), 7200);
 
     RadioData onlyImage = NewRadioData(Rv7700A());
-    EXPECT_TRUE(ReadImageBytes(folder.File("7700.hex"), onlyImage, Rv7700A()).Ok);
+    EXPECT_TRUE(ReadImageBytes(folder.File("7700.hex"), onlyImage, Rv7700A(), {}).Ok);
     EXPECT_EQ(onlyImage.Settings, NewRadioData(Rv7700A()).Settings);
     EXPECT_EQ(Bytes(onlyImage), folder.Read("7700.hex"));
 }
@@ -78,15 +78,15 @@ TEST_F(ImageFileTest, BadFilesReportTheirFailureAndChangeNothing) {
     for (const auto& [name, message] : cases) {
         SCOPED_TRACE(name);
         const bool missing = std::string(name) == "missing.hex";
-        const Outcome failure = FileReadIni(folder.File(name), data, Rv7700A());
+        const Outcome failure = FileReadIni(folder.File(name), data, Rv7700A(), "caller.Ini");
         EXPECT_FALSE(failure.Ok);
-        EXPECT_EQ(failure.LogProcedure, missing ? "frmMain.FileReadIni" : "");
+        EXPECT_EQ(failure.LogProcedure, missing ? "caller.Ini" : "");
         EXPECT_EQ(failure.LogDetail.empty(), !missing);
-        const Outcome outcome = ReadHexFileAs(folder.File(name), data, Rv7700A());
+        const Outcome outcome = ReadHexFileAs(folder.File(name), data, Rv7700A(), "caller.Hex");
         EXPECT_EQ(outcome.Message, message);
-        EXPECT_EQ(outcome.LogProcedure, missing ? "frmMain.ReadHexFileAs" : "");
+        EXPECT_EQ(outcome.LogProcedure, missing ? "caller.Hex" : "");
     }
-    const Outcome other = ReadHexFileAs(folder.File("7200.hex"), data, Rv7700A());
+    const Outcome other = ReadHexFileAs(folder.File("7200.hex"), data, Rv7700A(), {});
     EXPECT_EQ(other.MessageTitle, "Read from Radio");
     EXPECT_EQ(other.Icon, MessageIcon::Critical);
     EXPECT_EQ(data.MemoryImage, before.MemoryImage);
@@ -98,7 +98,7 @@ TEST_F(ImageFileTest, ASavedImageIsEncodedWholeWithItsChecksumAndLoadsBack) {
     const std::vector<std::string> names = folder.Names();
     data.Settings.CHUSA[4].ChTag = "ENCODED";
     data.Settings.CHEXP[0].Narrow = true;
-    ASSERT_TRUE(SaveHexFileAs(folder.File("a.hex"), data, Rv7700A()).Ok);
+    ASSERT_TRUE(SaveHexFileAs(folder.File("a.hex"), data, Rv7700A(), {}).Ok);
     const std::string saved = folder.Read("a.hex");
     ASSERT_EQ(saved.size(), static_cast<std::size_t>(ImageSize));
     EXPECT_EQ(folder.Names(), names); // replaced whole, nothing left beside it
@@ -106,7 +106,7 @@ TEST_F(ImageFileTest, ASavedImageIsEncodedWholeWithItsChecksumAndLoadsBack) {
               HeaderChecksum(data.MemoryImage, HeaderChecksumFirst, HeaderChecksumCount));
 
     RadioData loaded = NewRadioData(Rv7700A());
-    ASSERT_TRUE(ReadHexFileAs(folder.File("a.hex"), loaded, Rv7700A()).Ok);
+    ASSERT_TRUE(ReadHexFileAs(folder.File("a.hex"), loaded, Rv7700A(), {}).Ok);
     EXPECT_EQ(loaded.MemoryImage, data.MemoryImage);
     EXPECT_EQ(loaded.Settings.CHUSA[4].ChTag, "ENCODED");
     EXPECT_TRUE(loaded.Settings.CHEXP[0].Narrow);
@@ -115,7 +115,9 @@ TEST_F(ImageFileTest, ASavedImageIsEncodedWholeWithItsChecksumAndLoadsBack) {
 TEST_F(ImageFileTest, AnImageThatCannotBeStoredIsNotSaved) {
     const std::vector<std::string> names = folder.Names();
     data.Settings.CommonSetup.ResumeTime = 300;
-    EXPECT_EQ(SaveHexFileAs(folder.File("a.hex"), data, Rv7700A()).Message, "FileSave Error!!");
+    const Outcome failed = SaveHexFileAs(folder.File("a.hex"), data, Rv7700A(), "caller.Save");
+    EXPECT_EQ(failed.Message, "FileSave Error!!");
+    EXPECT_EQ(failed.LogProcedure, "caller.Save");
     EXPECT_EQ(folder.Names(), names);
 }
 

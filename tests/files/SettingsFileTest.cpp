@@ -94,7 +94,7 @@ protected:
     RadioData ReadText(const std::string& text, const ModelState& model) {
         folder.Write("hand.dat", text);
         RadioData data = NewRadioData(model);
-        const Outcome read = ReadSettingsFile(folder.File("hand.dat"), data, model);
+        const Outcome read = ReadSettingsFile(folder.File("hand.dat"), data, model, {});
         EXPECT_TRUE(read.Ok) << read.Message;
         return data;
     }
@@ -111,8 +111,8 @@ TEST_F(SettingsFileTest, NewAndUnusualDataRoundTripThroughTheFile) {
         read.Settings.CHUSA[3].ChTag = "edited";
         read.Settings.CHEXP[0].Narrow = !written.Settings.CHEXP[0].Narrow;
         read.Settings.CHEXP[0].TxEnable = !written.Settings.CHEXP[0].TxEnable;
-        ASSERT_TRUE(SaveFileAs(folder.File("a.dat"), written.Settings, Rv7700A()).Ok);
-        ASSERT_TRUE(ReadSettingsFile(folder.File("a.dat"), read, Rv7700A()).Ok);
+        ASSERT_TRUE(SaveFileAs(folder.File("a.dat"), written.Settings, Rv7700A(), {}).Ok);
+        ASSERT_TRUE(ReadSettingsFile(folder.File("a.dat"), read, Rv7700A(), {}).Ok);
         EXPECT_EQ(read.Settings, written.Settings);
     }
 }
@@ -251,13 +251,14 @@ TEST_F(SettingsFileTest, FilesOfNoOrAnotherModelLeaveTheDataExactlyAsItWas) {
     const RadioData before = data;
     for (const auto& [name, text] : files) {
         folder.Write(name, text);
-        const Outcome outcome = ReadSettingsFile(folder.File(name), data, Rv7700A());
+        const Outcome outcome = ReadSettingsFile(folder.File(name), data, Rv7700A(), {});
         EXPECT_EQ(outcome.Message, "ModelType Error !!") << name;
         EXPECT_EQ(outcome.Icon, MessageIcon::Critical) << name;
     }
-    const Outcome unreadable = ReadSettingsFile(folder.File("folder.dat"), data, Rv7700A());
+    const Outcome unreadable =
+        ReadSettingsFile(folder.File("folder.dat"), data, Rv7700A(), "caller.Read");
     EXPECT_EQ(unreadable.Message, "FileRead Error!!");
-    EXPECT_EQ(unreadable.LogProcedure, "frmMain.FileRead2");
+    EXPECT_EQ(unreadable.LogProcedure, "caller.Read");
     EXPECT_EQ(data.Settings, before.Settings);
     EXPECT_EQ(data.MemoryImage, before.MemoryImage);
     EXPECT_EQ(DataFileModelType("[main]\r\n modeltype = #2 \r\n"), 2);
@@ -275,13 +276,14 @@ TEST_F(SettingsFileTest, SavesReplaceTheTargetWholeOrNotAtAll) {
     std::filesystem::create_symlink(folder.File("real.dat"), folder.File("link.dat"));
     std::filesystem::create_directory(folder.File("taken.dat"));
     folder.Write("taken.dat/inside", "keep");
-    ASSERT_TRUE(SaveFileAs(folder.File("long.dat"), fresh.Settings, Rv7700A()).Ok);
-    ASSERT_TRUE(SaveFileAs(folder.File("link.dat"), fresh.Settings, Rv7700A()).Ok);
-    const Outcome failed = SaveFileAs(folder.File("taken.dat"), fresh.Settings, Rv7700A());
+    ASSERT_TRUE(SaveFileAs(folder.File("long.dat"), fresh.Settings, Rv7700A(), {}).Ok);
+    ASSERT_TRUE(SaveFileAs(folder.File("link.dat"), fresh.Settings, Rv7700A(), {}).Ok);
+    const Outcome failed =
+        SaveFileAs(folder.File("taken.dat"), fresh.Settings, Rv7700A(), "caller.Save");
     EXPECT_FALSE(failed.Ok);
     EXPECT_EQ(failed.Message, "FileSave Error!!");
-    EXPECT_EQ(failed.LogProcedure, "frmMain.SaveFileAs");
-    EXPECT_FALSE(SaveFileAs(folder.File("no/such/folder/a.dat"), fresh.Settings, Rv7700A()).Ok);
+    EXPECT_EQ(failed.LogProcedure, "caller.Save");
+    EXPECT_FALSE(SaveFileAs(folder.File("no/such/folder/a.dat"), fresh.Settings, Rv7700A(), {}).Ok);
 
     EXPECT_EQ(folder.Read("long.dat"), text);
     EXPECT_EQ(folder.Read("real.dat"), text);

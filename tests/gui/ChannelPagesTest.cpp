@@ -64,6 +64,7 @@ private slots:
             harness.Tree()->findItems("EXP5[Enable]", Qt::MatchExactly | Qt::MatchRecursive).size(),
             1);
         QVERIFY(!harness.SelectNode("ExpChannel"));
+        QCOMPARE(harness.Tree()->currentItem()->text(0), QString("EXP5[Enable]"));
         QCOMPARE(harness.LastShown(), harness.window->ProgramTitle() +
                                           "|Data Error!!\nPlease input correct data.\n"
                                           "Rx frequency: needed while CH Enable is checked");

@@ -95,7 +95,7 @@ private slots:
         MainWindowHarness writer;
         QVERIFY(writer.Start("2"));
         writer.SaveAs(saved_);
-        QVERIFY(SaveHexFileAs(image_.toStdString(), writer.data, writer.window->Model()).Ok);
+        QVERIFY(SaveHexFileAs(image_.toStdString(), writer.data, writer.window->Model(), {}).Ok);
     }
 
     // Cancel keeps the data, the file and the model as they were; unchanged data is replaced
@@ -174,61 +174,18 @@ private slots:
         QVERIFY(!harness.Caption().endsWith("*"));
         QVERIFY(harness.window->close());
         QVERIFY(harness.shown.isEmpty());
+        QVERIFY(!harness.store.Read("Settings", "MainWidth", "").empty());
     }
 
-    // A wrong MMSI stays in its field and holds the page, and so does an entry in use
-    // without a name.
-    void aDirectoryEntryIsLeftOnlyWhole() {
+    // The pages' change handlers stay quiet while a file is saved and wake up afterwards.
+    void aFileOperationQuietsThePages() {
         MainWindowHarness harness;
         QVERIFY(harness.Start("2"));
-        QVERIFY(harness.SelectNode("SM1"));
-        QTest::mouseClick(harness.Find<QCheckBox>("chkGEnable"), Qt::LeftButton);
-        QVERIFY(harness.data.Settings.CHMMSID[0].Enable);
-        harness.TypeAndTab("txtGPosi", "HARBOUR");
-        harness.Type("txtGMMSI", "36699");
-        QVERIFY(!harness.SelectNode("SM2"));
-        QCOMPARE(harness.LastShown(), QString("Individual Directory|Data Error!!\nMMSI: 9 digits"));
-        QCOMPARE(harness.Find<QLineEdit>("txtGMMSI")->text(), QString("36699"));
-        QCOMPARE(harness.window->Editor()->CurrentKey(), std::string("SM1"));
-        QVERIFY(harness.data.Settings.CHMMSID[0].Mmsid.empty());
-
-        harness.Find<QLineEdit>("txtGMMSI")->selectAll();
-        harness.Type("txtGMMSI", "366999001");
-        QVERIFY(harness.SelectNode("SM2"));
-        QCOMPARE(harness.data.Settings.CHMMSID[0].Mmsid, std::string("3669990010"));
-
-        QTest::mouseClick(harness.Find<QCheckBox>("chkGEnable"), Qt::LeftButton);
-        harness.shown.clear();
-        QVERIFY(!harness.SelectNode("General"));
-        QCOMPARE(harness.shown, QStringList("Individual Directory|Data Error!!\nNo.2: an entry in "
-                                            "use needs a station name and an MMSI"));
-        QCOMPARE(QApplication::focusWidget()->objectName(), QString("txtGPosi"));
-    }
-
-    // A click on another node that the page refuses leaves the shown page's node current and
-    // highlighted.
-    void aRefusedClickLeavesTheTreeOnThePage() {
-        MainWindowHarness harness;
-        QVERIFY(harness.Start("2"));
-        harness.data.Settings.UsableChGroup[GroupExp].Enable = true;
-        harness.window->RebuildTree();
-        QVERIFY(harness.SelectNode("ExpChannel"));
-        QTreeWidgetItem* exp1 = harness.Tree()->currentItem()->child(0);
-        QTreeWidgetItem* exp2 = harness.Tree()->currentItem()->child(1);
-        harness.Tree()->expandItem(exp2->parent());
-        QVERIFY(harness.SelectNode("E1"));
-        QTest::mouseClick(harness.Find<QCheckBox>("chkCEnable"), Qt::LeftButton);
-        harness.Type("txtCRF", "156.0125");
-
-        QWidget* viewport = harness.Tree()->viewport();
-        const QPoint onExp2 = harness.Tree()->visualItemRect(exp2).center();
-        QTest::mousePress(viewport, Qt::LeftButton, {}, onExp2);
-        QTest::mouseRelease(viewport, Qt::LeftButton, {}, onExp2);
-        QCoreApplication::processEvents();
-        QVERIFY(harness.LastShown().startsWith("Rx frequency|Data Error!!\n"));
-        QCOMPARE(harness.window->Editor()->CurrentKey(), std::string("E1"));
-        QCOMPARE(harness.Tree()->currentItem(), exp1);
-        QCOMPARE(harness.Tree()->selectedItems(), QList<QTreeWidgetItem*>{exp1});
+        harness.window->SetFilePause(20);
+        bool quietDuring = false;
+        QTimer::singleShot(0, [&] { quietDuring = harness.window->EventsSuspended(); });
+        harness.SaveAs(folder_.filePath("quiet.dat"));
+        QVERIFY(quietDuring && !harness.window->EventsSuspended());
     }
 
     // A file cut short opens with factory values where its sections are missing, says so,

@@ -97,54 +97,6 @@ private slots:
         QVERIFY2(unnamed.isEmpty(), qPrintable(unnamed.join(", ")));
     }
 
-    void aRefusingPageKeepsTheTreeOnItsNode() {
-        MainWindowHarness harness;
-        QVERIFY(harness.Start("2"));
-        harness.data.Settings.UsableChGroup[GroupExp].Enable = true;
-        harness.data.Settings.CHEXP[0].Enable = true;
-        harness.window->RebuildTree();
-        QVERIFY(harness.SelectNode("E1"));
-        QVERIFY(!harness.SelectNode("General"));
-        QVERIFY(harness.LastShown().contains("Data Error!!"));
-        QCOMPARE(harness.window->Editor()->CurrentKey(), std::string("E1"));
-        QCOMPARE(harness.Tree()->currentItem()->text(0), QString("EXP1[Enable]"));
-        // Clicking the node that is already shown asks nothing.
-        const auto shown = harness.shown.size();
-        QVERIFY(harness.SelectNode("E1"));
-        QCOMPARE(harness.shown.size(), shown);
-    }
-
-    void closingAsksToSaveChangedData() {
-        QTemporaryDir folder;
-        MainWindowHarness harness;
-        QVERIFY(harness.Start());
-        harness.window->SetDataChanged(true);
-
-        harness.answers << QMessageBox::Cancel;
-        QVERIFY(!harness.window->close());
-        QVERIFY(
-            harness.LastShown().endsWith("|QYL data has changed.\r\nDo you want to save changes?"));
-
-        // A save that fails keeps the window open with the data as it was.
-        harness.answers << QMessageBox::Yes;
-        harness.fileAnswers << folder.filePath("missing/a.dat");
-        QVERIFY(!harness.window->close());
-        QVERIFY(harness.LastShown().contains("FileSave Error!!"));
-        QVERIFY(harness.window->DataChanged());
-
-        harness.answers << QMessageBox::Yes;
-        harness.fileAnswers << folder.filePath("a.dat");
-        QVERIFY(harness.window->close());
-        QVERIFY(QFile::exists(folder.filePath("a.dat")));
-        QVERIFY(harness.store.Read("Settings", "MainWidth", "").size() > 0);
-
-        MainWindowHarness discard;
-        QVERIFY(discard.Start());
-        discard.window->SetDataChanged(true);
-        discard.answers << QMessageBox::No;
-        QVERIFY(discard.window->close());
-    }
-
     void newDataReplacesEditsAfterItsDelay() {
         MainWindowHarness harness;
         QVERIFY(harness.Start());
@@ -210,7 +162,7 @@ private slots:
         const ModelState model = ModelStateFor(1, GlobalIniPath(QDir::currentPath().toStdString()));
         RadioData data;
         (void)NewData(data, model);
-        QVERIFY(SaveHexFileAs(image.toStdString(), data, model).Ok);
+        QVERIFY(SaveHexFileAs(image.toStdString(), data, model, {}).Ok);
         const QByteArray before = FileBytes(image);
         MainWindowHarness harness(StartOptions{true, false, {}});
         QVERIFY(harness.Start());

@@ -150,6 +150,7 @@ private slots:
         QTRY_COMPARE(QApplication::focusWidget(), mmsi);
         // A click on another node: the page check refuses once more, with one message.
         harness_->shown.clear();
+        QTreeWidgetItem* dsc = harness_->Tree()->currentItem();
         QTreeWidgetItem* common =
             harness_->Tree()->findItems("Common Setup", Qt::MatchExactly | Qt::MatchRecursive)[0];
         QTest::mouseClick(harness_->Tree()->viewport(), Qt::LeftButton, {},
@@ -158,6 +159,7 @@ private slots:
         QCoreApplication::processEvents();
         QCOMPARE(harness_->shown, QStringList{refusal});
         QCOMPARE(harness_->window->Editor()->CurrentKey(), std::string("DSC"));
+        QCOMPARE(harness_->Tree()->selectedItems(), QList<QTreeWidgetItem*>{dsc});
 
         harness_->shown.clear();
         TypeInto(mmsi, "");
@@ -236,18 +238,27 @@ private slots:
         QTest::keyClick(enable, Qt::Key_Space);
         QVERIFY(Settings().CHMMSID[0].Enable);
         QVERIFY(Find<QLineEdit>("txtGPosi")->isEnabled());
-        QCOMPARE(harness_->Tree()->currentItem()->text(0), QString("Memory ID1[Enable]"));
-        TypeInto(Find<QLineEdit>("txtGPosi"), "HARBOUR");
-
+        // A wrong MMSI stays in its field and holds the page, and so does an entry in use
+        // without a name.
+        auto* mmsi = Find<QLineEdit>("txtGMMSI");
+        TypeInto(mmsi, "36612345");
         QVERIFY(!harness_->SelectNode("SM2"));
-        QCOMPARE(Settings().CHMMSID[0].TagName, std::string("HARBOUR"));
+        QCOMPARE(harness_->LastShown(),
+                 QString("Individual Directory|Data Error!!\nMMSI: 9 digits"));
+        QCOMPARE(mmsi->text(), QString("36612345"));
+        QCOMPARE(harness_->Tree()->currentItem()->text(0), QString("Memory ID1[Enable]"));
+        QVERIFY(Settings().CHMMSID[0].Mmsid.empty());
+        TypeInto(mmsi, "366123456");
+        QVERIFY(!harness_->SelectNode("SM2"));
+        QCOMPARE(Settings().CHMMSID[0].Mmsid, std::string("3661234560"));
         QCOMPARE(harness_->LastShown(),
                  QString("Individual Directory|Data Error!!\n"
                          "No.1: an entry in use needs a station name and an MMSI"));
+        QCOMPARE(QApplication::focusWidget()->objectName(), QString("txtGPosi"));
 
-        TypeInto(Find<QLineEdit>("txtGMMSI"), "366123456");
+        TypeInto(Find<QLineEdit>("txtGPosi"), "HARBOUR");
         QVERIFY(harness_->SelectNode("SM2"));
-        QCOMPARE(Settings().CHMMSID[0].Mmsid, std::string("3661234560"));
+        QCOMPARE(Settings().CHMMSID[0].TagName, std::string("HARBOUR"));
         QVERIFY(enable->isEnabled());
 
         QVERIFY(harness_->SelectNode("SM"));

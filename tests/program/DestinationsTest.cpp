@@ -68,7 +68,7 @@ TEST_F(DestinationsTest, Rv7700AShowsTheRv7700AMFilesTooAndBothNamesLoadTheSameI
     EXPECT_EQ(DefaultImagePath(folder.Path(), "-M", 11), folder.File("-M-M_1E14.ini"));
 
     DestinationMenu menu = Build();
-    ASSERT_TRUE(ApplyDestination(menu, 1, folder.Path(), Rv7700A(), store, data).Ok);
+    ASSERT_TRUE(ApplyDestination(menu, 1, folder.Path(), Rv7700A(), store, data, {}).Ok);
     EXPECT_EQ(LoadedMark(), Mark("USA_1E14.ini"));
     EXPECT_EQ(menu.Checked, 1);
     EXPECT_EQ(store.Read("IniFilePath", "IniFileName_2", ""), "USA-M");
@@ -111,16 +111,16 @@ TEST_F(DestinationsTest, ChangesReloadTheCheckedOneAndAFailureKeepsThePreviousCh
     DestinationMenu menu = Build();
     ASSERT_EQ(menu.Checked, 1);
     data.Settings.CHUSA[0].ChTag = "edited";
-    ASSERT_TRUE(ChangeDestination(menu, 1, folder.Path(), Rv7700A(), store, data).Ok);
+    ASSERT_TRUE(ChangeDestination(menu, 1, folder.Path(), Rv7700A(), store, data, {}).Ok);
     EXPECT_EQ(LoadedMark(), Mark("USA_1E14.ini"));
 
     store.Write("IniFilePath", "IniFileName_2", "before");
-    const Outcome outcome = ChangeDestination(menu, 0, folder.Path(), Rv7700A(), store, data);
+    const Outcome outcome = ChangeDestination(menu, 0, folder.Path(), Rv7700A(), store, data, {});
     EXPECT_EQ(outcome.Message, "IniFileRead Error!!");
     EXPECT_EQ(menu.Checked, 1);
     EXPECT_EQ(store.Read("IniFilePath", "IniFileName_2", ""), "before");
     EXPECT_EQ(LoadedMark(), NewRadioData(Rv7700A()).Settings.CHUSA[0].ChTag);
-    EXPECT_FALSE(ApplyDestination(menu, 5, folder.Path(), Rv7700A(), store, data).Ok);
+    EXPECT_FALSE(ApplyDestination(menu, 5, folder.Path(), Rv7700A(), store, data, {}).Ok);
 }
 
 TEST_F(DestinationsTest, NewDataLoadsTheRememberedDestinationThroughTheLoader) {

@@ -24,7 +24,8 @@ RadioData LoadDestination(const ModelState& model, const std::string& destinatio
     RadioData data;
     NewData(data, model);
     EXPECT_TRUE(
-        FileReadIni(DefaultImagePath(ProgramFolder, destination, model.ModelType), data, model).Ok)
+        FileReadIni(DefaultImagePath(ProgramFolder, destination, model.ModelType), data, model, {})
+            .Ok)
         << destination;
     return data;
 }

@@ -170,7 +170,7 @@ TEST_F(FuzzTest, DamagedSettingsFiles) {
         ExpectSane(data, false);
         if (seed % FileEvery == 0) {
             ExpectFileReadSafely("input.dat", text, [&](const std::string& path, RadioData& read) {
-                return ReadSettingsFile(path, read, model);
+                return ReadSettingsFile(path, read, model, {});
             });
         }
     }
@@ -191,7 +191,7 @@ TEST_F(FuzzTest, DamagedImages) {
         }
         if (seed % FileEvery == 0) {
             ExpectFileReadSafely("input.hex", bytes, [&](const std::string& path, RadioData& read) {
-                return ReadHexFileAs(path, read, model);
+                return ReadHexFileAs(path, read, model, {});
             });
         }
     }

@@ -64,7 +64,7 @@ Outcome LoadSettingsFile(const std::string& path, const ModelState& model,
     RadioData loaded;
     std::vector<std::string> missing;
     const Outcome outcome = ReadSettingsFile(
-        path, loaded, model, MakeDefaultImageLoader(programFolder, model, store), &missing);
+        path, loaded, model, {}, MakeDefaultImageLoader(programFolder, model, store), &missing);
     if (outcome.Ok) {
         data = std::move(loaded);
         if (!missing.empty()) {
@@ -78,7 +78,7 @@ Outcome LoadSettingsFile(const std::string& path, const ModelState& model,
 Outcome LoadImageFile(const std::string& path, const ModelState& model, RadioData& data) {
     RadioData loaded;
     NewData(loaded, model);
-    const Outcome outcome = ReadHexFileAs(path, loaded, model);
+    const Outcome outcome = ReadHexFileAs(path, loaded, model, {});
     if (outcome.Ok) {
         data = std::move(loaded);
     }
@@ -89,7 +89,7 @@ Outcome LoadImageFile(const std::string& path, const ModelState& model, RadioDat
 Outcome InputModel(const std::string& path, FileKind kind, std::optional<int>& modelType) {
     if (kind == FileKind::Settings) {
         std::string text;
-        const Outcome read = ReadSettingsText(path, text);
+        const Outcome read = ReadSettingsText(path, text, {});
         if (read.Ok) {
             modelType = DataFileModelType(text);
         }
@@ -194,9 +194,9 @@ Outcome LoadInput(const std::string& path, const std::optional<int>& modelOverri
 Outcome WriteOutput(const std::string& path, RadioData& data, const ModelState& model) {
     switch (KindOf(path)) {
     case FileKind::Settings:
-        return SaveFileAs(path, data.Settings, model);
+        return SaveFileAs(path, data.Settings, model, {});
     case FileKind::Image:
-        return SaveHexFileAs(path, data, model);
+        return SaveHexFileAs(path, data, model, {});
     case FileKind::Unknown:
         break;
     }

@@ -27,7 +27,7 @@ Outcome ApplyNamedDestination(const std::string& destination, const std::string&
         ++index;
     }
     MemorySettingsStore store;
-    Outcome outcome = ChangeDestination(menu, index, programFolder, model, store, data);
+    Outcome outcome = ChangeDestination(menu, index, programFolder, model, store, data, {});
     if (!outcome.Ok) {
         outcome.LogDetail = "destination " + destination + " of the " + model.ModelName + " in " +
                             programFolder + "; offered: " + Offered(menu.Names);
