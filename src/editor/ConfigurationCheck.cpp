@@ -15,27 +15,38 @@ namespace {
 using Warnings = std::vector<ConfigurationWarning>;
 
 constexpr std::array<const char*, 3> PlanSections{
-    "Programable USA Channel", "Programable International Channel", "Programable Canada Channel"};
+    TQ58_TEXT("Check", "Programable USA Channel"),
+    TQ58_TEXT("Check", "Programable International Channel"),
+    TQ58_TEXT("Check", "Programable Canada Channel")};
 
 struct DirectoryCheck {
     const char* Section;
-    const char* Name; // "the individual directory"
     int Directory;
 };
 
-std::string EntryName(int number) {
-    return "No." + std::to_string(number);
+Phrase Fixed(const char* context, const char* text) {
+    return {context, text, {}};
 }
 
-// "036612345 reads as Group \xB7 USA", or that it is no MMSI at all.
-std::string KindText(const MmsiReading& reading, const MidTable& mids) {
-    return reading.Kind == MmsiKind::NotAnMmsi
-               ? reading.Digits + " is not an MMSI (a ship station's begins with 2 to 7)"
-               : reading.Digits + " reads as " + MmsiLabel(reading, mids);
+Phrase EntryName(std::size_t number) {
+    return {TQ58_PHRASE("Check", "No.%1"), {std::to_string(number)}};
 }
 
-std::string UnknownMidText(const MmsiReading& reading) {
-    return "MID " + reading.Mid + " of " + reading.Digits + " is allocated to no country.";
+// What the digits are: "036612345 reads as Group \xB7 USA", or that they are no MMSI at all.
+// The caller words both cases; the values are the prefix, the digits and the kind.
+Phrase KindPhrase(const MmsiReading& reading, const MidTable& mids, const std::string& prefix,
+                  Phrase notAnMmsi, Phrase readsAs) {
+    if (reading.Kind == MmsiKind::NotAnMmsi) {
+        notAnMmsi.Values = {prefix, reading.Digits};
+        return notAnMmsi;
+    }
+    readsAs.Values = {prefix, reading.Digits, MmsiLabel(reading, mids)};
+    return readsAs;
+}
+
+Phrase UnknownMidText(const std::string& prefix, const MmsiReading& reading) {
+    return {TQ58_PHRASE("Check", "%1MID %2 of %3 is allocated to no country."),
+            {prefix, reading.Mid, reading.Digits}};
 }
 
 std::string Quoted(const std::string& name) {
@@ -44,42 +55,74 @@ std::string Quoted(const std::string& name) {
 
 void CheckUserMmsi(Warnings& warnings, const std::string& userMmsi, const MidTable& mids) {
     const MmsiReading reading = ReadMmsi(userMmsi);
-    const auto warn = [&](std::string text) {
-        warnings.push_back({"DSC Setup (Basic Setup)", "User MMSI", std::move(text)});
+    const auto warn = [&](Phrase text) {
+        warnings.push_back({TQ58_TEXT("Check", "DSC Setup (Basic Setup)"),
+                            Fixed(TQ58_PHRASE("Check", "User MMSI")), std::move(text)});
     };
     if (reading.Kind != MmsiKind::None && !IsOwnStationKind(reading.Kind)) {
-        warn(KindText(reading, mids) + "; a radio's own MMSI is a ship station's or a handheld's.");
+        warn(KindPhrase(
+            reading, mids, {},
+            Fixed(TQ58_PHRASE("Check", "%1%2 is not an MMSI (a ship station's begins with "
+                                       "2 to 7); a radio's own MMSI is a ship station's "
+                                       "or a handheld's.")),
+            Fixed(TQ58_PHRASE("Check", "%1%2 reads as %3; a radio's own MMSI is a ship "
+                                       "station's or a handheld's."))));
     } else if (HasUnknownMid(reading, mids)) {
-        warn(UnknownMidText(reading));
+        warn(UnknownMidText({}, reading));
     }
 }
 
 void CheckAtisCode(Warnings& warnings, const std::string& code, const MidTable& mids) {
     if (!IsAtisCodeInRule(code, mids)) {
-        warnings.push_back({"ATIS Setup (Common)", "ATIS Code",
-                            code + " does not follow the rule. " + AtisCodeRuleText});
+        warnings.push_back(
+            {TQ58_TEXT("Check", "ATIS Setup (Common)"),
+             Fixed(TQ58_PHRASE("Check", "ATIS Code")),
+             {TQ58_PHRASE("Check", "%1 does not follow the rule. %2"), {code, AtisCodeRuleText}}});
     }
 }
 
 void CheckChannel16(Warnings& warnings, const SettingsRecord& settings) {
     for (const int group : GroupsWithChannel16Off(settings)) {
-        warnings.push_back({PlanSections[static_cast<std::size_t>(group)], "CH 16",
-                            "Channel 16 is switched off in " + GroupCaption(group) +
-                                ": it is the international distress, safety and calling "
-                                "channel."});
+        warnings.push_back({PlanSections[static_cast<std::size_t>(group)],
+                            {TQ58_PHRASE("Check", "CH %1"), {"16"}},
+                            {TQ58_PHRASE("Check", "Channel 16 is switched off in %1: it is the "
+                                                  "international distress, safety and calling "
+                                                  "channel."),
+                             {GroupCaption(group)}}});
     }
 }
 
 // The first entry in use before index that holds the same value; 0 when there is none.
 template <typename Value>
-int EarlierWithSame(std::span<const DirectoryRecord> entries, std::size_t index, Value value) {
+std::size_t EarlierWithSame(std::span<const DirectoryRecord> entries, std::size_t index,
+                            Value value) {
     const std::string own = value(entries[index]);
     for (std::size_t k = 0; k < index && !own.empty(); ++k) {
         if (entries[k].Enable && value(entries[k]) == own) {
-            return static_cast<int>(k) + 1;
+            return k + 1;
         }
     }
     return 0;
+}
+
+Phrase WrongKindText(const DirectoryCheck& check, const MmsiReading& reading, const MidTable& mids,
+                     const std::string& prefix) {
+    if (check.Directory == GroupDirectory) {
+        return KindPhrase(
+            reading, mids, prefix,
+            Fixed(TQ58_PHRASE("Check", "%1%2 is not an MMSI (a ship station's begins "
+                                       "with 2 to 7), which does not belong in the "
+                                       "group directory.")),
+            Fixed(TQ58_PHRASE("Check", "%1%2 reads as %3, which does not belong in the "
+                                       "group directory.")));
+    }
+    return KindPhrase(
+        reading, mids, prefix,
+        Fixed(TQ58_PHRASE("Check", "%1%2 is not an MMSI (a ship station's begins with 2 "
+                                   "to 7), which does not belong in the individual "
+                                   "directory.")),
+        Fixed(TQ58_PHRASE("Check", "%1%2 reads as %3, which does not belong in the "
+                                   "individual directory.")));
 }
 
 void CheckEntry(Warnings& warnings, const DirectoryCheck& check,
@@ -87,28 +130,28 @@ void CheckEntry(Warnings& warnings, const DirectoryCheck& check,
     const DirectoryRecord& entry = entries[index];
     const MmsiReading reading = ReadMmsi(entry.Mmsid);
     const std::string prefix = Quoted(entry.TagName);
-    const auto warn = [&](const std::string& text) {
-        warnings.push_back({check.Section, EntryName(static_cast<int>(index) + 1), prefix + text});
+    const auto warn = [&](Phrase text) {
+        warnings.push_back({check.Section, EntryName(index + 1), std::move(text)});
     };
     if (IsWrongKindForDirectory(check.Directory, reading.Kind)) {
-        warn(KindText(reading, mids) + ", which does not belong in " + check.Name + ".");
+        warn(WrongKindText(check, reading, mids, prefix));
     } else if (HasUnknownMid(reading, mids)) {
-        warn(UnknownMidText(reading));
+        warn(UnknownMidText(prefix, reading));
     }
     const auto mmsi = [](const DirectoryRecord& e) { return ReadMmsi(e.Mmsid).Digits; };
-    if (const int same = EarlierWithSame(entries, index, mmsi)) {
-        warn("the same MMSI as " + EntryName(same) + ".");
+    if (const std::size_t same = EarlierWithSame(entries, index, mmsi)) {
+        warn({TQ58_PHRASE("Check", "%1the same MMSI as No.%2."), {prefix, std::to_string(same)}});
     }
     const auto name = [](const DirectoryRecord& e) { return e.TagName; };
-    if (const int same = EarlierWithSame(entries, index, name)) {
-        warn("the same name as " + EntryName(same) + ".");
+    if (const std::size_t same = EarlierWithSame(entries, index, name)) {
+        warn({TQ58_PHRASE("Check", "%1the same name as No.%2."), {prefix, std::to_string(same)}});
     }
 }
 
 void CheckDirectories(Warnings& warnings, const SettingsRecord& settings, const MidTable& mids) {
     const std::array<DirectoryCheck, 2> checks{{
-        {"Memory ID Setting", "the individual directory", IndividualDirectory},
-        {"Group ID Setting", "the group directory", GroupDirectory},
+        {TQ58_TEXT("Check", "Memory ID Setting"), IndividualDirectory},
+        {TQ58_TEXT("Check", "Group ID Setting"), GroupDirectory},
     }};
     for (const DirectoryCheck& check : checks) {
         const auto entries = DirectoryEntries(settings, check.Directory);
@@ -124,8 +167,10 @@ void CheckExpNames(Warnings& warnings, const std::vector<ChannelRecord>& channel
     for (std::size_t k = 0; k < channels.size(); ++k) {
         const bool blank = channels[k].ChTag.find_first_not_of(' ') == std::string::npos;
         if (channels[k].Enable && blank) {
-            warnings.push_back({"Programable Exp Channel", "CH " + std::to_string(k + 1),
-                                "The channel is in use but has no name."});
+            warnings.push_back(
+                {TQ58_TEXT("Check", "Programable Exp Channel"),
+                 {TQ58_PHRASE("Check", "CH %1"), {std::to_string(k + 1)}},
+                 Fixed(TQ58_PHRASE("Check", "The channel is in use but has no name."))});
         }
     }
 }
@@ -146,7 +191,7 @@ CheckConfiguration(const SettingsRecord& settings, const ModelState& model, cons
 }
 
 std::string WarningLine(const ConfigurationWarning& warning) {
-    return warning.Section + " | " + warning.Entry + " | " + warning.Text;
+    return warning.Section + " | " + warning.Entry.English() + " | " + warning.Text.English();
 }
 
 } // namespace tq58

@@ -2,6 +2,7 @@
 
 #include "editor/MidTable.h"
 #include "model/ModelState.h"
+#include "model/Phrase.h"
 #include "model/SettingsRecord.h"
 
 #include <string>
@@ -11,12 +12,12 @@ namespace tq58 {
 
 // What deserves a second look before a configuration goes into a radio. None of it is
 // refused: the user may program anyway.
+// The section is one of the report's headings, marked in the "Check" context; the entry and
+// the text are phrases of that context, for the window to show in the user's language.
 struct ConfigurationWarning {
     std::string Section; // as the settings report heads it: "Memory ID Setting"
-    std::string Entry;   // the channel or entry: "No.3", "CH 16", "User MMSI"
-    std::string Text;    // what is wrong, ready to show
-
-    bool operator==(const ConfigurationWarning&) const = default;
+    Phrase Entry;        // the channel or entry: "No.3", "CH 16", "User MMSI"
+    Phrase Text;         // what is wrong
 };
 
 // In the report's order: the User MMSI, the ATIS code (models with ATIS), channel 16 of the
@@ -25,7 +26,7 @@ struct ConfigurationWarning {
 std::vector<ConfigurationWarning> CheckConfiguration(const SettingsRecord& settings,
                                                      const ModelState& model, const MidTable& mids);
 
-// "section | entry | text"
+// "section | entry | text", in English
 std::string WarningLine(const ConfigurationWarning& warning);
 
 } // namespace tq58

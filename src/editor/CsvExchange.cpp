@@ -67,6 +67,40 @@ CsvRefusals ImportRows(SettingsRecord& settings, const ModelState& model,
                             : ImportChannelRows(settings, model, target.Group, rows);
 }
 
+// "Nothing was imported: 3 rows were refused.", then "line 4: ..." for each listed refusal
+// and how many more there were.
+std::vector<Phrase> RefusalLines(const CsvRefusals& refusals) {
+    const std::string count = std::to_string(refusals.Count());
+    std::vector<Phrase> lines{
+        refusals.Count() == 1
+            ? Phrase{TQ58_PHRASE("Csv", "Nothing was imported: %1 row was refused."), {count}}
+            : Phrase{TQ58_PHRASE("Csv", "Nothing was imported: %1 rows were refused."), {count}}};
+    for (const CsvRefusal& refusal : refusals.Listed()) {
+        lines.push_back(
+            {TQ58_PHRASE("Csv", "line %1: %2"), {std::to_string(refusal.Line), refusal.Reason}});
+    }
+    if (const std::size_t more = refusals.Count() - refusals.Listed().size(); more > 0) {
+        const std::string counted = std::to_string(more);
+        lines.push_back(
+            more == 1
+                ? Phrase{TQ58_PHRASE("Csv", "... and %1 more refused row after these"), {counted}}
+                : Phrase{TQ58_PHRASE("Csv", "... and %1 more refused rows after these"),
+                         {counted}});
+    }
+    return lines;
+}
+
+Outcome ImportFailure(std::vector<Phrase> lines, std::vector<Phrase>* told) {
+    std::string message;
+    for (const Phrase& line : lines) {
+        message += (message.empty() ? "" : "\n") + line.English();
+    }
+    if (told) {
+        *told = std::move(lines);
+    }
+    return Outcome::Failure(message, MessageIcon::Exclamation);
+}
+
 } // namespace
 
 std::string ExportCsv(const SettingsRecord& settings, const ModelState& model, CsvList list) {
@@ -80,16 +114,17 @@ std::string ExportCsv(const SettingsRecord& settings, const ModelState& model, C
     return Utf8FromSingleBytes(text);
 }
 
-Outcome ImportCsv(SettingsRecord& settings, const ModelState& model, std::string_view text) {
+Outcome ImportCsv(SettingsRecord& settings, const ModelState& model, std::string_view text,
+                  std::vector<Phrase>* told) {
     CsvTable table = ParseCsv(text);
     if (!table.Error.empty()) {
-        return Outcome::Failure("Nothing was imported: " + table.Error, MessageIcon::Exclamation);
+        return ImportFailure({{TQ58_PHRASE("Csv", "Nothing was imported: %1"), {table.Error}}},
+                             told);
     }
     SettingsRecord imported = settings;
     const CsvRefusals refusals = ImportRows(imported, model, SingleByteRows(std::move(table.Rows)));
     if (!refusals.Empty()) {
-        return Outcome::Failure(RefusalMessage(refusals, "Nothing was imported", "line"),
-                                MessageIcon::Exclamation);
+        return ImportFailure(RefusalLines(refusals), told);
     }
     settings = std::move(imported);
     return Outcome::Success();

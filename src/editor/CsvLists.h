@@ -1,5 +1,7 @@
 #pragma once
 
+#include "model/Phrase.h"
+
 #include <array>
 #include <optional>
 #include <string_view>
@@ -14,16 +16,16 @@ struct CsvListInfo {
     CsvList List;
     const char* Name;       // on the command line
     const char* KeyHeading; // the first column: channel or entry number
-    const char* Title;      // in menus and messages
+    const char* Title;      // in menus and messages, translated in the window
 };
 
 inline constexpr std::array<CsvListInfo, 6> CsvListTable{{
-    {CsvList::Exp, "exp", "EXP CH", "EXP Channels"},
-    {CsvList::Usa, "usa", "USA CH", "USA Channels"},
-    {CsvList::Intl, "intl", "INTL CH", "INTL Channels"},
-    {CsvList::Canada, "canada", "Canada CH", "Canada Channels"},
-    {CsvList::Individual, "individual", "Memory ID", "Individual Directory"},
-    {CsvList::Group, "group", "Group ID", "Group Directory"},
+    {CsvList::Exp, "exp", "EXP CH", TQ58_TEXT("Csv", "EXP Channels")},
+    {CsvList::Usa, "usa", "USA CH", TQ58_TEXT("Csv", "USA Channels")},
+    {CsvList::Intl, "intl", "INTL CH", TQ58_TEXT("Csv", "INTL Channels")},
+    {CsvList::Canada, "canada", "Canada CH", TQ58_TEXT("Csv", "Canada Channels")},
+    {CsvList::Individual, "individual", "Memory ID", TQ58_TEXT("Csv", "Individual Directory")},
+    {CsvList::Group, "group", "Group ID", TQ58_TEXT("Csv", "Group Directory")},
 }};
 
 const CsvListInfo& CsvListInfoOf(CsvList list);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/Outcome.h"
+#include "model/Phrase.h"
 
 #include <map>
 #include <string>
@@ -37,7 +38,8 @@ private:
 // says which file could not be read.
 Outcome ReadMidTable(const std::string& programFolder, MidTable& table);
 
-inline constexpr const char* MidTableErrorMessage =
-    "The table of MIDs could not be read: the countries of MMSIs and ATIS codes are not checked.";
+inline constexpr const char* MidTableErrorMessage = TQ58_TEXT(
+    "Files",
+    "The table of MIDs could not be read: the countries of MMSIs and ATIS codes are not checked.");
 
 } // namespace tq58

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "model/Phrase.h"
+
 #include <string>
 
 namespace tq58 {
@@ -15,11 +17,11 @@ bool NeedsSecondEntry(const std::string& userMmsiBefore, const std::string& user
 // The second entry repeats the MMSI to be written (blanks around it do not count).
 bool SecondEntryMatches(const std::string& userMmsiToWrite, const std::string& typedAgain);
 
-inline constexpr const char* SecondEntryTitle = "User MMSI";
-inline constexpr const char* SecondEntryText =
-    "Most radios accept their own MMSI only once: a wrong one can only be undone by a dealer.\n"
-    "Enter the User MMSI to be programmed once more:";
+inline constexpr const char* SecondEntryTitle = TQ58_TEXT("Mmsi", "User MMSI");
+inline constexpr const char* SecondEntryText = TQ58_TEXT(
+    "Mmsi", "Most radios accept their own MMSI only once: a wrong one can only be undone by a "
+            "dealer.\nEnter the User MMSI to be programmed once more:");
 inline constexpr const char* SecondEntryMismatch =
-    "The two entries of the User MMSI differ. Nothing was sent to the radio.";
+    TQ58_TEXT("Mmsi", "The two entries of the User MMSI differ. Nothing was sent to the radio.");
 
 } // namespace tq58

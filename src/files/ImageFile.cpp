@@ -4,6 +4,7 @@
 #include "model/Decoder.h"
 #include "model/ImageHeader.h"
 #include "model/ModelCatalogue.h"
+#include "model/Phrase.h"
 
 #include <algorithm>
 #include <filesystem>
@@ -94,7 +95,7 @@ Outcome ReadHexFileAs(const std::string& path, RadioData& data, const ModelState
     }
     if (!IsImageOfModel(image, model.ModelType)) {
         Outcome outcome = Outcome::Failure(ModelTypeErrorMessage, MessageIcon::Critical);
-        outcome.MessageTitle = "Read from Radio";
+        outcome.MessageTitle = TQ58_TEXT("Files", "Read from Radio");
         return outcome;
     }
     ReplaceImage(data, image);

@@ -46,7 +46,7 @@ std::vector<std::string> MissingSections(const DataSections& sections, const Set
     return missing;
 }
 
-std::string MissingSectionsWarning(const std::vector<std::string>& missing) {
+Phrase MissingSectionsWarning(const std::vector<std::string>& missing) {
     std::vector<std::string> runs;
     for (std::size_t i = 0; i < missing.size();) {
         const NumberedName first = Split(missing[i]);
@@ -69,10 +69,17 @@ std::string MissingSectionsWarning(const std::vector<std::string>& missing) {
     if (runs.size() > RunsShown) {
         list += " and " + std::to_string(runs.size() - RunsShown) + " more";
     }
-    const std::string count = std::to_string(missing.size());
-    return "This file is incomplete: " + count +
-           (missing.size() == 1 ? " section is" : " sections are") + " missing (" + list +
-           "). Their settings hold factory values; check them before you save or program.";
+    const std::vector<std::string> values{std::to_string(missing.size()), list};
+    if (missing.size() == 1) {
+        return {TQ58_PHRASE("Files", "This file is incomplete: %1 section is missing (%2). Their "
+                                     "settings hold factory values; check them before you save "
+                                     "or program."),
+                values};
+    }
+    return {TQ58_PHRASE("Files", "This file is incomplete: %1 sections are missing (%2). Their "
+                                 "settings hold factory values; check them before you save or "
+                                 "program."),
+            values};
 }
 
 } // namespace tq58

@@ -2,6 +2,7 @@
 
 #include "files/DataFileParser.h"
 #include "model/ModelState.h"
+#include "model/Phrase.h"
 #include "model/SettingsRecord.h"
 
 #include <string>
@@ -17,6 +18,6 @@ std::vector<std::string> MissingSections(const DataSections& sections, const Set
 
 // The warning shown after such a file has been read: how many sections and which, numbered
 // runs told as ranges ("CHINT120 to CHINT239").
-std::string MissingSectionsWarning(const std::vector<std::string>& missing);
+Phrase MissingSectionsWarning(const std::vector<std::string>& missing);
 
 } // namespace tq58

@@ -2,7 +2,9 @@
 
 #include "gui/ProgramMidTable.h"
 #include "gui/TextCodec.h"
+#include "gui/Translations.h"
 
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QHeaderView>
 #include <QLabel>
@@ -25,16 +27,19 @@ QPushButton* NamedButton(QPushButton* button, const char* name) {
 QString Summary(std::size_t count, CheckWindow::Purpose purpose) {
     const bool programming = purpose == CheckWindow::Purpose::BeforeProgramming;
     if (count == 0) {
-        return QObject::tr("Nothing needs a second look.");
+        return QCoreApplication::translate("CheckWindow", "Nothing needs a second look.");
     }
     const QString counted =
         count == 1
-            ? QObject::tr("1 setting deserves a second look.")
-            : QObject::tr("%1 settings deserve a second look.").arg(static_cast<qulonglong>(count));
-    return programming ? counted + "\n" +
-                             QObject::tr("Program Anyway sends the data as it is; Cancel "
-                                         "stops before anything is sent.")
-                       : counted;
+            ? QCoreApplication::translate("CheckWindow", "1 setting deserves a second look.")
+            : QCoreApplication::translate("CheckWindow", "%1 settings deserve a second look.")
+                  .arg(static_cast<qulonglong>(count));
+    return programming
+               ? counted + "\n" +
+                     QCoreApplication::translate("CheckWindow",
+                                                 "Program Anyway sends the data as it is; Cancel "
+                                                 "stops before anything is sent.")
+               : counted;
 }
 
 } // namespace
@@ -62,7 +67,7 @@ CheckWindow::CheckWindow(const std::vector<ConfigurationWarning>& warnings, Purp
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(summary_);
     if (ProgramMidTable().Empty()) {
-        auto* noTable = new QLabel(QString::fromLatin1(MidTableErrorMessage), this);
+        auto* noTable = new QLabel(CoreText("Files", MidTableErrorMessage), this);
         noTable->setObjectName("lblMidTable");
         noTable->setAccessibleName(tr("Table of MIDs"));
         noTable->setWordWrap(true);
@@ -94,7 +99,9 @@ void CheckWindow::Fill(const std::vector<ConfigurationWarning>& warnings) {
     table_->setRowCount(static_cast<int>(warnings.size()));
     for (int row = 0; row < table_->rowCount(); ++row) {
         const ConfigurationWarning& warning = warnings[static_cast<std::size_t>(row)];
-        const QStringList cells{ToQt(warning.Section), ToQt(warning.Entry), ToQt(warning.Text)};
+        const QStringList cells{CoreText("Check", warning.Section),
+                                Translated(WithUtf8Values(warning.Entry)),
+                                Translated(WithUtf8Values(warning.Text))};
         for (int column = 0; column < cells.size(); ++column) {
             table_->setItem(row, column, new QTableWidgetItem(cells[column]));
         }

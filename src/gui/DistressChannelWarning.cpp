@@ -4,8 +4,8 @@
 #include "editor/GroupCaptions.h"
 #include "gui/TextCodec.h"
 
+#include <QCoreApplication>
 #include <QDir>
-#include <QObject>
 #include <algorithm>
 
 namespace tq58 {
@@ -22,9 +22,11 @@ QString Channel16OffWarning(const QString& path, const SettingsRecord& settings,
         return {};
     }
     return QDir::toNativeSeparators(path) + "\n\n" +
-           QObject::tr("Channel 16 is switched off in %1. It is the international distress, "
-                       "safety and calling channel.\nThe data was taken as it is; switch it on "
-                       "again on the channel's page.")
+           QCoreApplication::translate(
+               "DistressChannelWarning",
+               "Channel 16 is switched off in %1. It is the international distress, "
+               "safety and calling channel.\nThe data was taken as it is; switch it on "
+               "again on the channel's page.")
                .arg(groups.join(", "));
 }
 

@@ -2,6 +2,7 @@
 
 #include "program/SettingsStore.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -25,6 +26,11 @@ QString UseOf(const FileRequest& request) {
 }
 
 } // namespace
+
+QString NameFilter(const QString& shownName, const QString& patterns) {
+    return QString("%1(%2);;%3(*.*)")
+        .arg(shownName, patterns, QCoreApplication::translate("FileChooser", "All files"));
+}
 
 QString FileChooser::Ask(FileRequest request) {
     const std::string use = UseOf(request).toStdString();

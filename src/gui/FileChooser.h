@@ -23,6 +23,10 @@ struct FileRequest {
     QString Use;
 };
 
+// A name filter for one kind of file and then all files: "dat files(*.dat);;All files(*.*)".
+// The names are shown in the user's language; the patterns stay.
+QString NameFilter(const QString& shownName, const QString& patterns);
+
 // The open and save dialogs (Qt's own, the same on every desktop). Each starts in the folder
 // the user last used for its kind of file, remembered per user. A cancelled dialog answers
 // with an empty text; a test answers in advance instead of showing the dialog, and sees the

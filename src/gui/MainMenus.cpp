@@ -1,5 +1,7 @@
 #include "gui/MainMenus.h"
 
+#include "gui/Translations.h"
+
 #include <QActionGroup>
 #include <QApplication>
 #include <QMainWindow>
@@ -28,47 +30,49 @@ QMenu* AddMenu(QWidget* parent, const QString& name, const QString& caption) {
 }
 
 void BuildFileMenu(QMenuBar* bar, MainMenus& menus) {
-    QMenu* file = AddMenu(bar, "mnuFile", "&File");
+    QMenu* file = AddMenu(bar, "mnuFile", MainMenus::tr("&File"));
     bar->addMenu(file);
-    menus.FileNew = AddItem(file, "mnuFileNew", "&New", QKeySequence::New);
-    menus.FileOpen = AddItem(file, "mnuFileOpen", "&Open", QKeySequence::Open);
-    menus.FileOpenBackup = AddItem(file, "mnuFileOpenBackup", "Open &Backup...");
-    menus.FileSave = AddItem(file, "mnuFileSave", "&Save", QKeySequence::Save);
-    menus.FileSaveAs = AddItem(file, "mnuFileSaveAs", "Save &As...");
-    menus.FileSaveAsDefault = AddItem(file, "mnuFileSaveAsDefault", "Save As &Default");
+    menus.FileNew = AddItem(file, "mnuFileNew", MainMenus::tr("&New"), QKeySequence::New);
+    menus.FileOpen = AddItem(file, "mnuFileOpen", MainMenus::tr("&Open"), QKeySequence::Open);
+    menus.FileOpenBackup = AddItem(file, "mnuFileOpenBackup", MainMenus::tr("Open &Backup..."));
+    menus.FileSave = AddItem(file, "mnuFileSave", MainMenus::tr("&Save"), QKeySequence::Save);
+    menus.FileSaveAs = AddItem(file, "mnuFileSaveAs", MainMenus::tr("Save &As..."));
+    menus.FileSaveAsDefault =
+        AddItem(file, "mnuFileSaveAsDefault", MainMenus::tr("Save As &Default"));
     menus.FileSaveAsDefault->setVisible(false);
     file->addSeparator();
-    menus.FilePrint = AddItem(file, "mnuFilePrint", "&Print", QKeySequence::Print);
-    menus.FilePrintToFile = AddItem(file, "mnuFilePrintToFile", "P&rint to File");
-    menus.FilePrintPreview = AddItem(file, "mnuFilePrintPreview", "Print Pre&view");
-    menus.FileExportPdf = AddItem(file, "mnuFileExportPdf", "&Export PDF...");
+    menus.FilePrint = AddItem(file, "mnuFilePrint", MainMenus::tr("&Print"), QKeySequence::Print);
+    menus.FilePrintToFile = AddItem(file, "mnuFilePrintToFile", MainMenus::tr("P&rint to File"));
+    menus.FilePrintPreview = AddItem(file, "mnuFilePrintPreview", MainMenus::tr("Print Pre&view"));
+    menus.FileExportPdf = AddItem(file, "mnuFileExportPdf", MainMenus::tr("&Export PDF..."));
     file->addSeparator();
-    QMenu* exportCsv = AddMenu(file, "mnuFileExportCsv", "Export &CSV");
+    QMenu* exportCsv = AddMenu(file, "mnuFileExportCsv", MainMenus::tr("Export &CSV"));
     file->addMenu(exportCsv);
     for (std::size_t i = 0; i < CsvListTable.size(); ++i) {
-        menus.FileExportCsv[i] = AddItem(exportCsv, QString("mnuFileExportCsv_%1").arg(i),
-                                         QString("%1...").arg(CsvListTable[i].Title));
+        menus.FileExportCsv[i] =
+            AddItem(exportCsv, QString("mnuFileExportCsv_%1").arg(i),
+                    MainMenus::tr("%1...").arg(CoreText("Csv", CsvListTable[i].Title)));
     }
-    menus.FileImportCsv = AddItem(file, "mnuFileImportCsv", "&Import CSV...");
-    menus.FileCompare = AddItem(file, "mnuFileCompare", "Co&mpare with...");
+    menus.FileImportCsv = AddItem(file, "mnuFileImportCsv", MainMenus::tr("&Import CSV..."));
+    menus.FileCompare = AddItem(file, "mnuFileCompare", MainMenus::tr("Co&mpare with..."));
     file->addSeparator();
     for (std::size_t i = 0; i < menus.RecentFiles.size(); ++i) {
         menus.RecentFiles[i] = AddItem(file, QString("mnuFileRecent_%1").arg(i), QString());
         menus.RecentFiles[i]->setVisible(false);
     }
     menus.RecentSeparator = file->addSeparator();
-    menus.FileExit = AddItem(file, "mnuFileExit", "E&xit");
+    menus.FileExit = AddItem(file, "mnuFileExit", MainMenus::tr("E&xit"));
 }
 
 void BuildEditMenu(QMenuBar* bar, MainMenus& menus) {
-    menus.Edit = AddMenu(bar, "mnuEdit", "&Edit");
+    menus.Edit = AddMenu(bar, "mnuEdit", MainMenus::tr("&Edit"));
     bar->addMenu(menus.Edit);
-    menus.EditUndo = AddItem(menus.Edit, "mnuEditUndo", "&Undo", QKeySequence::Undo);
-    menus.EditRedo = AddItem(menus.Edit, "mnuEditRedo", "&Redo");
+    menus.EditUndo = AddItem(menus.Edit, "mnuEditUndo", MainMenus::tr("&Undo"), QKeySequence::Undo);
+    menus.EditRedo = AddItem(menus.Edit, "mnuEditRedo", MainMenus::tr("&Redo"));
     menus.EditRedo->setShortcuts(
         {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
     menus.Edit->addSeparator();
-    QMenu* model = AddMenu(menus.Edit, "mnuEditModel", "&Model");
+    QMenu* model = AddMenu(menus.Edit, "mnuEditModel", MainMenus::tr("&Model"));
     menus.Edit->addMenu(model);
     menus.EditModel = model;
     auto* group = new QActionGroup(model);
@@ -82,16 +86,18 @@ void BuildEditMenu(QMenuBar* bar, MainMenus& menus) {
 }
 
 void BuildTransferMenu(QMenuBar* bar, MainMenus& menus) {
-    QMenu* transfer = AddMenu(bar, "mnuTransfer", "&Transfer");
+    QMenu* transfer = AddMenu(bar, "mnuTransfer", MainMenus::tr("&Transfer"));
     bar->addMenu(transfer);
-    menus.TransferProgram = AddItem(transfer, "mnuTransferProgram", "&Program to Radio");
-    menus.TransferRead = AddItem(transfer, "mnuTransferRead", "&Read from Radio");
+    menus.TransferProgram =
+        AddItem(transfer, "mnuTransferProgram", MainMenus::tr("&Program to Radio"));
+    menus.TransferRead = AddItem(transfer, "mnuTransferRead", MainMenus::tr("&Read from Radio"));
     transfer->addSeparator();
-    menus.TransferCheck = AddItem(transfer, "mnuTransferCheck", "&Check Configuration...");
+    menus.TransferCheck =
+        AddItem(transfer, "mnuTransferCheck", MainMenus::tr("&Check Configuration..."));
 }
 
 void BuildDestinationMenu(QMenuBar* bar, MainMenus& menus) {
-    menus.Destination = AddMenu(bar, "mnuDestination", "&Destination");
+    menus.Destination = AddMenu(bar, "mnuDestination", MainMenus::tr("&Destination"));
     bar->addMenu(menus.Destination);
     for (std::size_t i = 0; i < menus.Destinations.size(); ++i) {
         QAction* item =
@@ -103,10 +109,10 @@ void BuildDestinationMenu(QMenuBar* bar, MainMenus& menus) {
 }
 
 void BuildOptionsMenu(QMenuBar* bar, MainMenus& menus) {
-    QMenu* options = AddMenu(bar, "mnuOptions", "&Options");
+    QMenu* options = AddMenu(bar, "mnuOptions", MainMenus::tr("&Options"));
     bar->addMenu(options);
     menus.Options = options;
-    QMenu* serial = AddMenu(options, "mnuOptionsSerialPort", "&SerialPort");
+    QMenu* serial = AddMenu(options, "mnuOptionsSerialPort", MainMenus::tr("&SerialPort"));
     options->addMenu(serial);
     auto* group = new QActionGroup(serial);
     for (std::size_t i = 0; i < menus.Ports.size(); ++i) {
@@ -116,16 +122,16 @@ void BuildOptionsMenu(QMenuBar* bar, MainMenus& menus) {
         group->addAction(item);
         menus.Ports[i] = item;
     }
-    menus.PortDevices = AddItem(options, "mnuOptionsPortDevices", "Port devices...");
-    menus.Hexdump = AddItem(options, "mnuOptionsHexdump", "Hexdump");
+    menus.PortDevices = AddItem(options, "mnuOptionsPortDevices", MainMenus::tr("Port devices..."));
+    menus.Hexdump = AddItem(options, "mnuOptionsHexdump", MainMenus::tr("Hexdump"));
     menus.Hexdump->setCheckable(true);
 }
 
 void BuildHelpMenu(QMenuBar* bar, MainMenus& menus) {
-    QMenu* help = AddMenu(bar, "mnuHelp", "&Help");
+    QMenu* help = AddMenu(bar, "mnuHelp", MainMenus::tr("&Help"));
     bar->addMenu(help);
-    menus.HelpContents = AddItem(help, "mnuHelpContents", "&Contents");
-    menus.HelpAbout = AddItem(help, "mnuHelpAbout", "&About QYL Version");
+    menus.HelpContents = AddItem(help, "mnuHelpContents", MainMenus::tr("&Contents"));
+    menus.HelpAbout = AddItem(help, "mnuHelpAbout", MainMenus::tr("&About QYL Version"));
 }
 
 struct ButtonEntry {
@@ -141,23 +147,37 @@ struct ButtonEntry {
 // menu item, and stays hidden too.
 void BuildToolBar(QMainWindow* window, MainMenus& menus) {
     static const ButtonEntry Buttons[] = {
-        {"New", "New", "New", QStyle::SP_FileIcon, &MainMenus::FileNew},
-        {"Open", "Open", "Open...", QStyle::SP_DialogOpenButton, &MainMenus::FileOpen},
-        {"Save", "Save", "Save", QStyle::SP_DialogSaveButton, &MainMenus::FileSave},
-        {"SaveAsDefault", "Default", "Save As Default", QStyle::SP_DriveHDIcon, nullptr},
+        {"New", QT_TRANSLATE_NOOP("MainMenus", "New"), QT_TRANSLATE_NOOP("MainMenus", "New"),
+         QStyle::SP_FileIcon, &MainMenus::FileNew},
+        {"Open", QT_TRANSLATE_NOOP("MainMenus", "Open"), QT_TRANSLATE_NOOP("MainMenus", "Open..."),
+         QStyle::SP_DialogOpenButton, &MainMenus::FileOpen},
+        {"Save", QT_TRANSLATE_NOOP("MainMenus", "Save"), QT_TRANSLATE_NOOP("MainMenus", "Save"),
+         QStyle::SP_DialogSaveButton, &MainMenus::FileSave},
+        {"SaveAsDefault", QT_TRANSLATE_NOOP("MainMenus", "Default"),
+         QT_TRANSLATE_NOOP("MainMenus", "Save As Default"), QStyle::SP_DriveHDIcon, nullptr},
         {nullptr, nullptr, nullptr, QStyle::SP_CustomBase, nullptr},
-        {"Print", "Print", "Print", QStyle::SP_FileDialogDetailedView, &MainMenus::FilePrint},
+        {"Print", QT_TRANSLATE_NOOP("MainMenus", "Print"), QT_TRANSLATE_NOOP("MainMenus", "Print"),
+         QStyle::SP_FileDialogDetailedView, &MainMenus::FilePrint},
         {nullptr, nullptr, nullptr, QStyle::SP_CustomBase, nullptr},
-        {"Program", "Program", "Program to Radio", QStyle::SP_ArrowUp, &MainMenus::TransferProgram},
-        {"Read", "Read", "Read from Radio", QStyle::SP_ArrowDown, &MainMenus::TransferRead},
-        {"Program2", "Program", "Program to Radio", QStyle::SP_ArrowUp,
+        {"Program", QT_TRANSLATE_NOOP("MainMenus", "Program"),
+         QT_TRANSLATE_NOOP("MainMenus", "Program to Radio"), QStyle::SP_ArrowUp,
          &MainMenus::TransferProgram},
-        {"Read2", "Read", "Read from Radio", QStyle::SP_ArrowDown, &MainMenus::TransferRead},
+        {"Read", QT_TRANSLATE_NOOP("MainMenus", "Read"),
+         QT_TRANSLATE_NOOP("MainMenus", "Read from Radio"), QStyle::SP_ArrowDown,
+         &MainMenus::TransferRead},
+        {"Program2", QT_TRANSLATE_NOOP("MainMenus", "Program"),
+         QT_TRANSLATE_NOOP("MainMenus", "Program to Radio"), QStyle::SP_ArrowUp,
+         &MainMenus::TransferProgram},
+        {"Read2", QT_TRANSLATE_NOOP("MainMenus", "Read"),
+         QT_TRANSLATE_NOOP("MainMenus", "Read from Radio"), QStyle::SP_ArrowDown,
+         &MainMenus::TransferRead},
         {nullptr, nullptr, nullptr, QStyle::SP_CustomBase, nullptr},
-        {"Undo", "Undo", "Undo", QStyle::SP_ArrowBack, &MainMenus::EditUndo},
-        {"Redo", "Redo", "Redo", QStyle::SP_ArrowForward, &MainMenus::EditRedo},
+        {"Undo", QT_TRANSLATE_NOOP("MainMenus", "Undo"), QT_TRANSLATE_NOOP("MainMenus", "Undo"),
+         QStyle::SP_ArrowBack, &MainMenus::EditUndo},
+        {"Redo", QT_TRANSLATE_NOOP("MainMenus", "Redo"), QT_TRANSLATE_NOOP("MainMenus", "Redo"),
+         QStyle::SP_ArrowForward, &MainMenus::EditRedo},
     };
-    menus.ToolBar = window->addToolBar("Tools");
+    menus.ToolBar = window->addToolBar(MainMenus::tr("Tools"));
     menus.ToolBar->setObjectName("tbToolBar");
     menus.ToolBar->setMovable(false);
     menus.ToolBar->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
@@ -167,13 +187,14 @@ void BuildToolBar(QMainWindow* window, MainMenus& menus) {
             menus.ToolBar->addSeparator();
             continue;
         }
-        QAction* button = menus.ToolBar->addAction(style->standardIcon(entry.icon), entry.text);
+        QAction* button =
+            menus.ToolBar->addAction(style->standardIcon(entry.icon), MainMenus::tr(entry.text));
         button->setObjectName(QString("tbToolBar_%1").arg(entry.key));
-        button->setToolTip(entry.toolTip);
+        button->setToolTip(MainMenus::tr(entry.toolTip));
         QAction* command = entry.command ? menus.*(entry.command) : nullptr;
         if (QWidget* widget = menus.ToolBar->widgetForAction(button)) {
             widget->setObjectName(button->objectName());
-            widget->setAccessibleName(entry.toolTip);
+            widget->setAccessibleName(button->toolTip());
         }
         QObject::connect(button, &QAction::triggered, window, [command] {
             if (command && command->isEnabled() && command->isVisible()) {

@@ -3,6 +3,7 @@
 #include "editor/CsvLists.h"
 #include "program/UserSettings.h"
 
+#include <QCoreApplication>
 #include <QString>
 #include <array>
 #include <vector>
@@ -22,8 +23,12 @@ struct ToolButton {
 };
 
 // The main window's menu bar and tool bar, every item named as the program has always named
-// it (mnuFileOpen, mnuDestinationChild_3, ...).
+// it (mnuFileOpen, mnuDestinationChild_3, ...). The captions are translated in the
+// "MainMenus" context.
 struct MainMenus {
+    Q_DECLARE_TR_FUNCTIONS(MainMenus)
+
+public:
     QMenu* Edit = nullptr;
     QMenu* EditModel = nullptr; // shown when global.ini offers several models
     QMenu* Destination = nullptr;

@@ -3,6 +3,7 @@
 #include "editor/ControlHints.h"
 #include "gui/BusyScope.h"
 #include "gui/LanguageMenu.h"
+#include "gui/Translations.h"
 #include "gui/debug/HexDumpView.h"
 #include "gui/editor/EditorFrame.h"
 #include "gui/editor/PageWidgets.h"
@@ -96,7 +97,7 @@ void MainWindow::BuildLayout() {
 }
 
 QString MainWindow::ProgramTitle() const {
-    return QString::fromStdString(tq58::ProgramTitle(model_));
+    return Translated(tq58::ProgramTitle(model_));
 }
 
 bool MainWindow::Start() {
@@ -107,7 +108,7 @@ bool MainWindow::Start() {
     const std::string globalIni = GlobalIniPath(programFolder_);
     offer_ = SelectStartupModel(globalIni, store_);
     if (offer_.Count == 0) {
-        messages_.Show(AppTitle, "Unknown model!!", QMessageBox::Critical);
+        messages_.Show(AppTitle, tr("Unknown model!!"), QMessageBox::Critical);
         return false;
     }
     menus_.EditModel->menuAction()->setVisible(offer_.EditMenuVisible());
@@ -173,7 +174,7 @@ QSize MainWindow::FirstSize(int treeWidth) {
 
 void MainWindow::UpdateCaption() {
     // "[*]" is where the window shows that the data has changed.
-    setWindowTitle(QString::fromStdString(WindowCaption(tq58::ProgramTitle(model_),
+    setWindowTitle(QString::fromStdString(WindowCaption(ProgramTitle().toStdString(),
                                                         document_.FileName().toStdString())) +
                    "[*]");
 }
@@ -314,7 +315,7 @@ bool MainWindow::MayReplaceData() {
     return document_.MayDiscardChanges(
         [this] {
             switch (messages_.Show(
-                ProgramTitle(), "QYL data has changed.\r\nDo you want to save changes?",
+                ProgramTitle(), tr("QYL data has changed.\r\nDo you want to save changes?"),
                 QMessageBox::Warning, QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel)) {
             case QMessageBox::Yes:
                 return SaveAnswer::Yes;

@@ -7,6 +7,7 @@
 #include "gui/BusyScope.h"
 #include "gui/MainWindow.h"
 #include "gui/PortDevicesDialog.h"
+#include "gui/Translations.h"
 #include "gui/debug/HexDumpView.h"
 #include "gui/editor/EditorFrame.h"
 #include "gui/help/HelpWindow.h"
@@ -130,8 +131,7 @@ void MainWindow::ChangeModel(int index) {
     // The page is checked before the model changes, so that a refusing page cannot leave
     // the old model's data under the new model's name.
     if (!ValidateCurrentPage() || !MayReplaceData() ||
-        messages_.Show(ProgramTitle(), QString::fromStdString(ModelChangeQuestion(index)),
-                       QMessageBox::Warning,
+        messages_.Show(ProgramTitle(), Translated(ModelChangeQuestion(index)), QMessageBox::Warning,
                        QMessageBox::Ok | QMessageBox::Cancel) != QMessageBox::Ok) {
         ShowModelMenu();
         return;
@@ -163,7 +163,7 @@ bool MainWindow::TakeModelOf(const QString& path) {
 // A file or a radio of another model: the model's error names both models. A model that the
 // installation offers may be switched to; true when it was.
 bool MainWindow::OfferModelSwitch(int needed, const QString& told, const QString& question) {
-    const QString text = "ModelType Error !!\n\n" + told + "\n";
+    const QString text = tr("ModelType Error !!") + "\n\n" + told + "\n";
     const QString wanted = QString::fromStdString(ModelNameOf(needed));
     const int index = needed - 1;
     if (index >= static_cast<int>(offer_.Offered.size()) || !offer_.Offered[index]) {
@@ -237,7 +237,7 @@ void MainWindow::ChangeDestination(int index) {
         return;
     }
     const QString name = menus_.Destinations[static_cast<std::size_t>(index)]->text();
-    if (!reload && messages_.Show(ProgramTitle(), "Do you want to change to " + name + "?",
+    if (!reload && messages_.Show(ProgramTitle(), tr("Do you want to change to %1?").arg(name),
                                   QMessageBox::Warning,
                                   QMessageBox::Ok | QMessageBox::Cancel) != QMessageBox::Ok) {
         ShowDestinationMenu();

@@ -12,10 +12,12 @@
 #include "gui/CompareWindow.h"
 #include "gui/MainWindow.h"
 #include "gui/TextCodec.h"
+#include "gui/Translations.h"
 #include "gui/editor/EditorFrame.h"
 #include "model/NewData.h"
 #include "report/SettingsComparison.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QStatusBar>
@@ -25,23 +27,25 @@ namespace tq58 {
 
 namespace {
 
-const QString CsvFilter = "csv files(*.csv);;All files(*.*)";
-const QString DataOrImageFilter = "dat and hex files(*.dat *.hex);;All files(*.*)";
 // Refused rows the box lists itself; all of them are behind its details button.
 constexpr int RefusalsInBox = 10;
 // How long the count of rows exchanged stays in the status bar.
 constexpr int StatusMessageMs = 10000;
 
 // A refused import: the summary and the first refused rows, every row in the details.
-MessageRequest RefusalBox(const QString& title, const std::string& message) {
-    QStringList lines = QString::fromStdString(message).split('\n');
+MessageRequest RefusalBox(const QString& title, const std::vector<Phrase>& told) {
+    QStringList lines;
+    for (const Phrase& line : told) {
+        lines << Translated(WithUtf8Values(line));
+    }
     const QString summary = lines.takeFirst();
     MessageRequest box;
     box.Title = title;
     box.Text = summary + "\n\n" + lines.mid(0, RefusalsInBox).join('\n');
     box.Icon = QMessageBox::Warning;
     if (lines.size() > RefusalsInBox) {
-        box.Text += QObject::tr("\n... and %1 more; Show Details lists every row.")
+        box.Text += QCoreApplication::translate("MainWindowExchange",
+                                                "\n... and %1 more; Show Details lists every row.")
                         .arg(lines.size() - RefusalsInBox);
         box.Details = lines.join('\n');
     }
@@ -73,8 +77,11 @@ void MainWindow::ExportCsvList(int index) {
         return;
     }
     const CsvListInfo& list = CsvListTable.at(static_cast<std::size_t>(index));
-    const QString path =
-        files_.Ask({FileRequest::Mode::Save, tr("Export %1").arg(list.Title), {}, CsvFilter, {}});
+    const QString path = files_.Ask({FileRequest::Mode::Save,
+                                     tr("Export %1").arg(CoreText("Csv", list.Title)),
+                                     {},
+                                     NameFilter(tr("csv files"), "*.csv"),
+                                     {}});
     if (path.isEmpty()) {
         return;
     }
@@ -96,23 +103,25 @@ void MainWindow::ImportCsvFile() {
     if (!ValidateCurrentPage()) {
         return;
     }
-    const QString path = files_.Ask({FileRequest::Mode::Open, tr("Import CSV"), {}, CsvFilter, {}});
+    const QString path = files_.Ask(
+        {FileRequest::Mode::Open, tr("Import CSV"), {}, NameFilter(tr("csv files"), "*.csv"), {}});
     if (path.isEmpty()) {
         return;
     }
     const SettingsRecord before = data_.Settings;
     bool refused = false;
     std::string text;
+    std::vector<Phrase> told;
     const Outcome outcome = RunFileOperation([&] {
         if (const Outcome read = ReadWholeFile(path.toStdString(), text); !read.Ok) {
             return read.Reported(FileReadErrorMessage, MessageIcon::Exclamation);
         }
-        const Outcome imported = ImportCsv(data_.Settings, model_, text);
+        const Outcome imported = ImportCsv(data_.Settings, model_, text, &told);
         refused = !imported.Ok;
         return imported;
     });
     if (refused) {
-        messages_.Show(RefusalBox(tr("Import CSV"), outcome.Message));
+        messages_.Show(RefusalBox(tr("Import CSV"), told));
         return;
     }
     ReportFailure(outcome);
@@ -145,8 +154,11 @@ void MainWindow::CompareWithFile() {
     if (!ValidateCurrentPage()) {
         return;
     }
-    const QString path =
-        files_.Ask({FileRequest::Mode::Open, tr("Compare with"), {}, DataOrImageFilter, {}});
+    const QString path = files_.Ask({FileRequest::Mode::Open,
+                                     tr("Compare with"),
+                                     {},
+                                     NameFilter(tr("dat and hex files"), "*.dat *.hex"),
+                                     {}});
     if (path.isEmpty()) {
         return;
     }

@@ -6,6 +6,7 @@
 #include "gui/BusyScope.h"
 #include "gui/DistressChannelWarning.h"
 #include "gui/MainWindow.h"
+#include "gui/Translations.h"
 #include "gui/debug/HexDumpView.h"
 #include "gui/editor/EditorFrame.h"
 #include "platform/UserDataFolder.h"
@@ -20,8 +21,6 @@ namespace {
 
 constexpr int NewDataDelayMs = 100;
 constexpr int NewDataPauseMs = 500;
-const QString DataFilter = "dat files(*.dat);;All files(*.*)";
-const QString HexFilter = "hex files(*.hex);;All files(*.*)";
 
 } // namespace
 
@@ -60,7 +59,8 @@ void MainWindow::FileOpen() {
     if (!ValidateCurrentPage() || !MayReplaceData()) {
         return;
     }
-    const QString path = files_.Ask({FileRequest::Mode::Open, tr("Open"), {}, DataFilter, {}});
+    const QString path = files_.Ask(
+        {FileRequest::Mode::Open, tr("Open"), {}, NameFilter(tr("dat files"), "*.dat"), {}});
     if (!path.isEmpty()) {
         OpenDataFile(path);
     }
@@ -89,7 +89,7 @@ bool MainWindow::OpenDataFile(const QString& path) {
     if (outcome.Ok && !missing.empty()) {
         messages_.Show(ProgramTitle(),
                        QDir::toNativeSeparators(path) + "\n\n" +
-                           QString::fromStdString(MissingSectionsWarning(missing)),
+                           Translated(MissingSectionsWarning(missing)),
                        QMessageBox::Warning);
     }
     if (outcome.Ok) {
@@ -138,7 +138,8 @@ bool MainWindow::SaveDataFile(bool useCurrentName) {
     QString path = document_.FileName();
     // After an image load the current file is an image: it is never overwritten with text.
     if (!useCurrentName || !document_.IsSettingsFile()) {
-        path = files_.Ask({FileRequest::Mode::Save, tr("Save As"), {}, DataFilter, {}});
+        path = files_.Ask(
+            {FileRequest::Mode::Save, tr("Save As"), {}, NameFilter(tr("dat files"), "*.dat"), {}});
     }
     if (path.isEmpty()) {
         return false;
@@ -178,8 +179,9 @@ void MainWindow::OpenBackup() {
 }
 
 QString MainWindow::AskAndLoadImage(const QString& title, const QString& backups) {
-    const QString path = files_.Ask({FileRequest::Mode::Open, title, backups, HexFilter,
-                                     backups.isEmpty() ? QString() : QString("backup")});
+    const QString path =
+        files_.Ask({FileRequest::Mode::Open, title, backups, NameFilter(tr("hex files"), "*.hex"),
+                    backups.isEmpty() ? QString() : QString("backup")});
     if (path.isEmpty() || !TakeModelOf(path)) {
         return {};
     }
@@ -207,7 +209,8 @@ void MainWindow::SaveImageFile() {
     if (!ValidateCurrentPage()) {
         return;
     }
-    const QString path = files_.Ask({FileRequest::Mode::Save, tr("Save Image"), {}, HexFilter, {}});
+    const QString path = files_.Ask(
+        {FileRequest::Mode::Save, tr("Save Image"), {}, NameFilter(tr("hex files"), "*.hex"), {}});
     if (path.isEmpty()) {
         return;
     }

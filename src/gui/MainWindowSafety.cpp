@@ -5,6 +5,7 @@
 #include "gui/CheckWindow.h"
 #include "gui/MainWindow.h"
 #include "gui/ProgramMidTable.h"
+#include "gui/Translations.h"
 #include "gui/transfer/MmsiConfirmDialog.h"
 
 namespace tq58 {
@@ -39,7 +40,7 @@ bool MainWindow::MayProgram() {
     if (SecondEntryMatches(userMmsi, dialog.Typed().toStdString())) {
         return true;
     }
-    messages_.Show(QString::fromLatin1(SecondEntryTitle), QString::fromLatin1(SecondEntryMismatch),
+    messages_.Show(CoreText("Mmsi", SecondEntryTitle), CoreText("Mmsi", SecondEntryMismatch),
                    QMessageBox::Critical);
     return false;
 }

@@ -1,6 +1,7 @@
 #include "gui/Messages.h"
 
 #include "gui/TextCodec.h"
+#include "gui/Translations.h"
 
 namespace tq58 {
 
@@ -42,12 +43,12 @@ void Messages::ShowFailure(const Outcome& outcome, const QString& title) {
     if (outcome.Ok || outcome.Message.empty()) {
         return;
     }
-    QString text = QString::fromStdString(outcome.Message);
+    QString text = CoreText("Files", outcome.Message);
     if (!outcome.LogDetail.empty()) {
         text += "\n\n" + QString::fromStdString(outcome.LogDetail);
     }
     const QString boxTitle =
-        outcome.MessageTitle.empty() ? title : QString::fromStdString(outcome.MessageTitle);
+        outcome.MessageTitle.empty() ? title : CoreText("Files", outcome.MessageTitle);
     Show(boxTitle, text, BoxIcon(outcome.Icon));
 }
 

@@ -1,5 +1,6 @@
 #include "link/Frame.h"
 #include "link/LinkSession.h"
+#include "model/Phrase.h"
 
 namespace tq58 {
 
@@ -72,10 +73,10 @@ void LinkSession::ReceiveDataHeader(Image& buffer, int address, int length) {
         ReceiveDataBody(buffer, address, length);
         return;
     case LinkResult::Cancelled:
-        ShowMessage("cancel!!");
+        ShowMessage(TQ58_TEXT("Link", "cancel!!"));
         return;
     case LinkResult::TimedOut:
-        ShowMessage("time out!!");
+        ShowMessage(TQ58_TEXT("Link", "time out!!"));
         return;
     default:
         return;
@@ -85,7 +86,7 @@ void LinkSession::ReceiveDataHeader(Image& buffer, int address, int length) {
 void LinkSession::ReceiveDataBody(Image& buffer, int address, int length) {
     const ReceivedText rest = ReceiveToLineEnd(ReplyTimeoutSeconds);
     if (rest.Result == LinkResult::TimedOut) {
-        ShowMessage("time out!!");
+        ShowMessage(TQ58_TEXT("Link", "time out!!"));
         return;
     }
     if (rest.Result != LinkResult::Done) {
@@ -97,13 +98,13 @@ void LinkSession::ReceiveDataBody(Image& buffer, int address, int length) {
     }
     const auto fields = SplitFields(rest.Text);
     if (!FieldEquals(fields, 1, address)) {
-        ShowMessage("address error!!");
+        ShowMessage(TQ58_TEXT("Link", "address error!!"));
         return;
     }
     const bool lengthMatches = FieldEquals(fields, 2, length) && fields.size() > 3 &&
                                fields[3].size() == static_cast<std::size_t>(length) * 2;
     if (!lengthMatches || !StoreHexBytes(fields[3], buffer, address, length)) {
-        ShowMessage("data error!!");
+        ShowMessage(TQ58_TEXT("Link", "data error!!"));
         return;
     }
     error_ = false;

@@ -1,4 +1,5 @@
 #include "link/LinkSession.h"
+#include "model/Phrase.h"
 
 #include <algorithm>
 
@@ -6,7 +7,7 @@ namespace tq58 {
 
 namespace {
 
-constexpr const char* CommunicationError = "Communication Error!!";
+constexpr const char* CommunicationError = TQ58_TEXT("Link", "Communication Error!!");
 
 } // namespace
 

@@ -1,4 +1,5 @@
 #include "link/LinkSession.h"
+#include "model/Phrase.h"
 
 namespace tq58 {
 
@@ -89,24 +90,24 @@ bool LinkSession::StartLinkSteps() {
     switch (reply.Result) {
     case LinkResult::Done:
         if (reply.Text == "ERROR") {
-            ShowMessage("ACMD Command error!!");
+            ShowMessage(TQ58_TEXT("Link", "ACMD Command error!!"));
             return false;
         }
         if (reply.Text != "OK") {
-            ShowMessage("error!!");
+            ShowMessage(TQ58_TEXT("Link", "error!!"));
             return false;
         }
         break;
     case LinkResult::Cancelled:
         return false;
     case LinkResult::WrongForm:
-        ShowMessage("error!!");
+        ShowMessage(TQ58_TEXT("Link", "error!!"));
         break;
     default: // no adapter answer within a second: the cable may still work
         break;
     }
     if (!PortInitCP()) {
-        ShowMessage("port inicialize error!!");
+        ShowMessage(TQ58_TEXT("Link", "port inicialize error!!"));
         return false;
     }
     host_.Sleep(SpeedSwitchSettleMs);
@@ -120,7 +121,7 @@ bool LinkSession::StartLinkSteps() {
 }
 
 bool LinkSession::ConfirmResync() {
-    return host_.Ask(Caption, "confirm the synchronization of the communication",
+    return host_.Ask(Caption, TQ58_TEXT("Link", "confirm the synchronization of the communication"),
                      QuestionButtons::OkCancel) &&
            SyncLink();
 }

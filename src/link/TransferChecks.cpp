@@ -1,6 +1,7 @@
 #include "link/Frame.h"
 #include "link/Transfer.h"
 #include "model/ModelCatalogue.h"
+#include "model/Phrase.h"
 
 namespace tq58 {
 
@@ -20,7 +21,7 @@ bool Transfer::StatusCheck() {
     for (;;) {
         const RadioStatus status = RequestStatus();
         if (status == RadioStatus::Busy &&
-            link_.Ask("Radio is busy!!", QuestionButtons::RetryCancel)) {
+            link_.Ask(TQ58_TEXT("Link", "Radio is busy!!"), QuestionButtons::RetryCancel)) {
             continue;
         }
         const bool passed = status == RadioStatus::Ready;
@@ -56,9 +57,9 @@ Transfer::RadioStatus Transfer::ReceiveStatusReply() {
         rest = link_.ReceiveToLineEnd(ReplyTimeoutSeconds);
     }
     if (rest.Result == LinkResult::Cancelled) {
-        link_.ShowMessage("cancel!!");
+        link_.ShowMessage(TQ58_TEXT("Link", "cancel!!"));
     } else if (rest.Result == LinkResult::TimedOut) {
-        link_.ShowMessage("time out!!");
+        link_.ShowMessage(TQ58_TEXT("Link", "time out!!"));
     }
     if (rest.Result != LinkResult::Done) {
         return RadioStatus::Failed;
@@ -82,7 +83,7 @@ bool Transfer::OpenForData() {
     }
     // Without a port nothing moved: that must not pass for a completed step.
     link_.MarkFailed();
-    link_.ShowMessage("Communication Error!!");
+    link_.ShowMessage(TQ58_TEXT("Link", "Communication Error!!"));
     return false;
 }
 
@@ -100,7 +101,8 @@ void Transfer::CheckModelCode() {
         return;
     }
     if (link_.Failed()) {
-        link_.ShowMessage("Model Check", "Communication Error!!", MessageIcon::Critical);
+        link_.ShowMessage(TQ58_TEXT("Link", "Model Check"),
+                          TQ58_TEXT("Link", "Communication Error!!"), MessageIcon::Critical);
         return;
     }
     if (!ModelCodeMatches(scratch)) {
@@ -109,7 +111,8 @@ void Transfer::CheckModelCode() {
             RadioModelType = ModelTypeOfCode(code);
         }
         link_.MarkFailed();
-        link_.ShowMessage("Read from Radio", "ModelType Error !!", MessageIcon::Critical);
+        link_.ShowMessage(TQ58_TEXT("Link", "Read from Radio"),
+                          TQ58_TEXT("Link", "ModelType Error !!"), MessageIcon::Critical);
     }
 }
 
@@ -131,7 +134,8 @@ void Transfer::CheckProductCode() {
         return;
     }
     if (link_.Failed()) {
-        link_.ShowMessage("Model Check", "Communication Error!!", MessageIcon::Critical);
+        link_.ShowMessage(TQ58_TEXT("Link", "Model Check"),
+                          TQ58_TEXT("Link", "Communication Error!!"), MessageIcon::Critical);
         return;
     }
     for (int i = 0; i < ProductCodeLength; ++i) {
@@ -141,12 +145,13 @@ void Transfer::CheckProductCode() {
             continue;
         }
         if (link_.DebugMode) {
-            link_.ShowMessage("Product Code Error!",
+            link_.ShowMessage(TQ58_TEXT("Link", "Product Code Error!"),
                               "address: 0x" + UpperHex(address) + " -> 0x" + UpperHex(found),
                               MessageIcon::Critical);
         }
         link_.MarkFailed();
-        link_.ShowMessage("Read from Radio", "ModelType Error !!", MessageIcon::Critical);
+        link_.ShowMessage(TQ58_TEXT("Link", "Read from Radio"),
+                          TQ58_TEXT("Link", "ModelType Error !!"), MessageIcon::Critical);
         return;
     }
 }

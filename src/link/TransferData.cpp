@@ -1,5 +1,6 @@
 #include "link/Frame.h"
 #include "link/Transfer.h"
+#include "model/Phrase.h"
 
 #include <cmath>
 #include <optional>
@@ -62,7 +63,7 @@ void Transfer::ReadData(Image& buffer) {
     if (cancelled) {
         CancelTransfer();
     }
-    FinishDataPhase("Read from Radio", cancelled);
+    FinishDataPhase(TQ58_TEXT("Link", "Read from Radio"), cancelled);
 }
 
 // Every data phase ends alike: port closed, then the failure message or the final pause.
@@ -72,7 +73,8 @@ void Transfer::FinishDataPhase(const char* caption, bool cancelled) {
         return;
     }
     if (link_.Failed()) {
-        link_.ShowMessage(caption, "Communication Error!!", MessageIcon::Critical);
+        link_.ShowMessage(caption, TQ58_TEXT("Link", "Communication Error!!"),
+                          MessageIcon::Critical);
         return;
     }
     link_.Pause(FinalPauseMs);
@@ -121,7 +123,7 @@ void Transfer::WriteData() {
             break;
         }
     }
-    FinishDataPhase("Program to Radio", link_.CancelRequested());
+    FinishDataPhase(TQ58_TEXT("Link", "Program to Radio"), link_.CancelRequested());
 }
 
 void Transfer::VerifyData() {
@@ -147,10 +149,10 @@ void Transfer::VerifyData() {
     if (cancelled) {
         CancelTransfer();
     }
-    FinishDataPhase("Program to Radio", cancelled);
+    FinishDataPhase(TQ58_TEXT("Link", "Program to Radio"), cancelled);
     if (difference && !cancelled) {
         link_.MarkFailed();
-        link_.ShowMessage("Program to Radio",
+        link_.ShowMessage(TQ58_TEXT("Link", "Program to Radio"),
                           VerifyErrorText(data_.MemoryImage, readBack, *difference),
                           MessageIcon::Critical);
     }
@@ -176,7 +178,7 @@ void Transfer::ClearLog(int first, int end) {
             break;
         }
     }
-    FinishDataPhase("Program to Radio", link_.CancelRequested());
+    FinishDataPhase(TQ58_TEXT("Link", "Program to Radio"), link_.CancelRequested());
 }
 
 void Transfer::EraseDscLog() {

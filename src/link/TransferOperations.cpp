@@ -1,6 +1,7 @@
 #include "link/Transfer.h"
 #include "model/Decoder.h"
 #include "model/ImageHeader.h"
+#include "model/Phrase.h"
 
 #include <algorithm>
 #include <array>
@@ -17,18 +18,18 @@ struct CaptionEntry {
 };
 
 constexpr std::array<CaptionEntry, 4> Captions{{
-    {ReadFromRadio, "Read from Radio"},
-    {ProgramToRadio, "Program to Radio"},
-    {ClearDscLog, "Clear DSC Log Data"},
-    {ClearDistressLog, "Clear Distress Log Data"},
+    {ReadFromRadio, TQ58_TEXT("Link", "Read from Radio")},
+    {ProgramToRadio, TQ58_TEXT("Link", "Program to Radio")},
+    {ClearDscLog, TQ58_TEXT("Link", "Clear DSC Log Data")},
+    {ClearDistressLog, TQ58_TEXT("Link", "Clear Distress Log Data")},
 }};
 
 constexpr std::array<const char*, 5> InstructionLines{
-    "1.Connect the QYL cable between the PC serial port and the radio.",
-    "2.On the radio, press and hold [DISTRESS] and [CALL] keys while",
-    "   turning the power on.",
-    "   The Radio display will show PC CONTROL.",
-    "3.Press the [OK] button to start.",
+    TQ58_TEXT("Link", "1.Connect the QYL cable between the PC serial port and the radio."),
+    TQ58_TEXT("Link", "2.On the radio, press and hold [DISTRESS] and [CALL] keys while"),
+    TQ58_TEXT("Link", "   turning the power on."),
+    TQ58_TEXT("Link", "   The Radio display will show PC CONTROL."),
+    TQ58_TEXT("Link", "3.Press the [OK] button to start."),
 };
 
 void CopyRange(const Image& from, Image& to, int first, int end) {
@@ -90,7 +91,7 @@ bool Transfer::PressOk() {
             DoProgram();
         } else {
             link_.MarkFailed();
-            link_.ShowMessage("Data Error!!");
+            link_.ShowMessage(TQ58_TEXT("Link", "Data Error!!"));
         }
         break;
     case ClearDscLog:
@@ -114,7 +115,7 @@ bool Transfer::PressCancel() {
 bool Transfer::RadioIsReady() {
     link_.SetBusy(true);
     if (!StatusCheck()) {
-        link_.ShowMessage("Radio not ready!!");
+        link_.ShowMessage(TQ58_TEXT("Link", "Radio not ready!!"));
         // The dialog stays open for another try, as after every other failure.
         link_.MarkFailed();
         return false;
@@ -129,7 +130,8 @@ bool Transfer::RadioIsReady() {
 void Transfer::CompleteOperation(const std::string& note) {
     TransferDone = true;
     link_.ShowStatus("");
-    link_.ShowMessage(note.empty() ? "Complete!!" : "Complete!!\n" + note,
+    link_.ShowMessage(note.empty() ? TQ58_TEXT("Link", "Complete!!")
+                                   : std::string(TQ58_TEXT("Link", "Complete!!")) + "\n" + note,
                       MessageIcon::Information);
 }
 
@@ -161,7 +163,7 @@ void Transfer::DoProgram() {
         VerifyData();
     }
     if (!link_.Failed() && !link_.CancelRequested()) {
-        CompleteOperation(VerifyAfterProgram ? "Verified" : "");
+        CompleteOperation(VerifyAfterProgram ? TQ58_TEXT("Link", "Verified") : "");
     }
 }
 

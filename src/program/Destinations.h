@@ -4,6 +4,7 @@
 #include "model/ModelState.h"
 #include "model/NewData.h"
 #include "model/Outcome.h"
+#include "model/Phrase.h"
 #include "model/RadioData.h"
 #include "program/SettingsStore.h"
 
@@ -58,6 +59,6 @@ DefaultImageLoader MakeDefaultImageLoader(std::string programFolder, ModelState 
                                           const SettingsStore& store,
                                           DestinationMenu* menu = nullptr);
 
-inline constexpr const char* IniFileReadErrorMessage = "IniFileRead Error!!";
+inline constexpr const char* IniFileReadErrorMessage = TQ58_TEXT("Files", "IniFileRead Error!!");
 
 } // namespace tq58

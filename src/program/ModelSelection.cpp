@@ -61,9 +61,9 @@ void RememberModel(SettingsStore& store, int modelType) {
     store.Write("Settings", "lastmodel", std::to_string(modelType));
 }
 
-std::string ModelChangeQuestion(int menuIndex) {
-    return "Do you want to program the " + ModelNameOf(menuIndex + 1, UnknownModelName::Unknown) +
-           " series?";
+Phrase ModelChangeQuestion(int menuIndex) {
+    return {TQ58_PHRASE("Program", "Do you want to program the %1 series?"),
+            {ModelNameOf(menuIndex + 1, UnknownModelName::Unknown)}};
 }
 
 std::optional<ModelState> ChangeModel(int menuIndex, const ModelState& current,
@@ -76,8 +76,8 @@ std::optional<ModelState> ChangeModel(int menuIndex, const ModelState& current,
     return ModelStateFor(modelType, globalIni);
 }
 
-std::string ProgramTitle(const ModelState& model) {
-    return "PC Program for " + model.ModelName;
+Phrase ProgramTitle(const ModelState& model) {
+    return {TQ58_PHRASE("Program", "PC Program for %1"), {model.ModelName}};
 }
 
 } // namespace tq58

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/ModelState.h"
+#include "model/Phrase.h"
 #include "program/SettingsStore.h"
 
 #include <array>
@@ -36,14 +37,14 @@ ModelState ModelStateFor(int modelType, const std::string& globalIni);
 void RememberModel(SettingsStore& store, int modelType);
 
 // The question before a change to the model of Model menu item index.
-std::string ModelChangeQuestion(int menuIndex);
+Phrase ModelChangeQuestion(int menuIndex);
 
 // The Model menu's command for item index: the new model with its capabilities, remembered;
 // absent when the item stands for the model already selected.
 std::optional<ModelState> ChangeModel(int menuIndex, const ModelState& current,
                                       const std::string& globalIni, SettingsStore& store);
 
-// "PC Program for " and the model's name: the title of the program's messages.
-std::string ProgramTitle(const ModelState& model);
+// "PC Program for " and the model's name: the title of the program's messages and window.
+Phrase ProgramTitle(const ModelState& model);
 
 } // namespace tq58

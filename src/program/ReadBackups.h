@@ -2,6 +2,7 @@
 
 #include "model/MemoryImage.h"
 #include "model/Outcome.h"
+#include "model/Phrase.h"
 
 #include <optional>
 #include <string>
@@ -41,7 +42,7 @@ std::vector<std::string> ListBackups(const std::string& folder, const std::strin
 Outcome KeepReadBackup(const std::string& folder, const std::string& modelName, const Image& image,
                        const BackupTime& when, std::size_t keep = BackupsKeptPerModel);
 
-inline constexpr const char* BackupErrorMessage = "The image read from the radio could not be "
-                                                  "kept as a backup.";
+inline constexpr const char* BackupErrorMessage =
+    TQ58_TEXT("Files", "The image read from the radio could not be kept as a backup.");
 
 } // namespace tq58

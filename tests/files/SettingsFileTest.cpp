@@ -231,7 +231,7 @@ TEST_F(SettingsFileTest, MissingSectionsAreCountedAndToldInRuns) {
     const std::vector<std::string> missing =
         MissingSections(ParseDataText(garbled), fresh.Settings, Rv7700A());
     EXPECT_EQ(missing.size(), 12u);
-    EXPECT_EQ(MissingSectionsWarning(missing),
+    EXPECT_EQ(MissingSectionsWarning(missing).English(),
               "This file is incomplete: 12 sections are missing (COMMON SETUP, CHWX0 to CHWX9, "
               "CHEXP7). Their settings hold factory values; check them before you save or "
               "program.");

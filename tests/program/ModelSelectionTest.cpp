@@ -68,9 +68,9 @@ TEST_F(ModelSelectionTest, CapabilitiesComeFromTheModelsSectionAlsoAfterAChange)
     EXPECT_EQ(unknown.ModelName, "Unknown model");
     EXPECT_FALSE(small.AtisAvailable || small.ScramblerAvailable);
     EXPECT_FALSE(unknown.AtisAvailable || unknown.ScramblerAvailable);
-    EXPECT_EQ(ProgramTitle(small), "PC Program for RV7200A");
-    EXPECT_EQ(ModelChangeQuestion(1), "Do you want to program the RV7700A series?");
-    EXPECT_EQ(ModelChangeQuestion(4), "Do you want to program the Unknown model series?");
+    EXPECT_EQ(ProgramTitle(small).English(), "PC Program for RV7200A");
+    EXPECT_EQ(ModelChangeQuestion(1).English(), "Do you want to program the RV7700A series?");
+    EXPECT_EQ(ModelChangeQuestion(4).English(), "Do you want to program the Unknown model series?");
     EXPECT_FALSE(ChangeModel(0, small, ini, store));
     EXPECT_EQ(store.Read("Settings", "lastmodel", "none"), "none");
 

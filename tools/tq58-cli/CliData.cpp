@@ -68,7 +68,8 @@ Outcome LoadSettingsFile(const std::string& path, const ModelState& model,
     if (outcome.Ok) {
         data = std::move(loaded);
         if (!missing.empty()) {
-            std::cerr << "warning: " << path << ": " << MissingSectionsWarning(missing) << "\n";
+            std::cerr << "warning: " << path << ": " << MissingSectionsWarning(missing).English()
+                      << "\n";
         }
     }
     return outcome;

@@ -3,6 +3,7 @@
 #include "editor/ControlHints.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QHBoxLayout>
@@ -53,7 +54,8 @@ bool HelpDocumentExists(const std::string& programFolder) {
 QString ShowHelpTopic(QWidget* parent, const std::string& programFolder, int context) {
     const QString path = HelpPath(programFolder);
     if (!QFileInfo::exists(path)) {
-        return QObject::tr("The help document %1 is missing.").arg(QDir::toNativeSeparators(path));
+        return QCoreApplication::translate("HelpWindow", "The help document %1 is missing.")
+            .arg(QDir::toNativeSeparators(path));
     }
     QWidget* owner = parent->window();
     HelpWindow* help = ExistingHelpWindow();

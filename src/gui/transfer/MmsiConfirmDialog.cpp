@@ -2,6 +2,7 @@
 
 #include "editor/SettingEntries.h"
 #include "editor/UserMmsiConfirmation.h"
+#include "gui/Translations.h"
 
 #include <QDialogButtonBox>
 #include <QKeyEvent>
@@ -24,8 +25,8 @@ void Name(QPushButton* button, const char* name) {
 
 MmsiConfirmDialog::MmsiConfirmDialog(QWidget* parent) : QDialog(parent) {
     setObjectName("frmUserMmsiAgain");
-    setWindowTitle(QString::fromLatin1(SecondEntryTitle));
-    auto* text = new QLabel(QString::fromLatin1(SecondEntryText), this);
+    setWindowTitle(CoreText("Mmsi", SecondEntryTitle));
+    auto* text = new QLabel(CoreText("Mmsi", SecondEntryText), this);
     text->setObjectName("lblUserMmsiAgain");
     text->setAccessibleName(tr("Explanation"));
     text->setWordWrap(true);

@@ -5,6 +5,7 @@
 #include "platform/UserDataFolder.h"
 #include "program/BackupChanges.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QPushButton>
 
@@ -16,10 +17,14 @@ namespace {
 // transfer running meanwhile goes on.
 void ShowChanges(const BackupChanges& changes, QWidget* dialog) {
     const QString date = ToQt(changes.BackupDate);
-    auto* window = new CompareWindow(changes.Differences, QObject::tr("Backup of %1").arg(date),
-                                     QObject::tr("To be written"), dialog);
+    auto* window = new CompareWindow(
+        changes.Differences,
+        QCoreApplication::translate("ShowChangesButton", "Backup of %1").arg(date),
+        QCoreApplication::translate("ShowChangesButton", "To be written"), dialog);
     window->setObjectName("frmChanges");
-    window->setWindowTitle(QObject::tr("Changes since the backup of %1").arg(date));
+    window->setWindowTitle(
+        QCoreApplication::translate("ShowChangesButton", "Changes since the backup of %1")
+            .arg(date));
     window->setAttribute(Qt::WA_DeleteOnClose);
     window->show();
 }
@@ -32,12 +37,14 @@ QPushButton* MakeShowChangesButton(const RadioData& data, const ModelState& mode
     if (!changes.Found()) {
         return nullptr;
     }
-    auto* button = new QPushButton(QObject::tr("Show changes"), dialog);
+    auto* button =
+        new QPushButton(QCoreApplication::translate("ShowChangesButton", "Show changes"), dialog);
     button->setObjectName("cmdShowChanges");
     button->setAccessibleName(button->text());
     button->setAutoDefault(false);
     button->setToolTip(
-        QObject::tr("What programming changes against the backup of %1 (%2)")
+        QCoreApplication::translate("ShowChangesButton",
+                                    "What programming changes against the backup of %1 (%2)")
             .arg(ToQt(changes.BackupDate), QDir::toNativeSeparators(ToQt(changes.BackupPath))));
     QObject::connect(button, &QPushButton::clicked, dialog,
                      [changes = std::move(changes), dialog] { ShowChanges(changes, dialog); });

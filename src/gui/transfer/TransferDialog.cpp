@@ -4,6 +4,7 @@
 #include "gui/MainWindow.h"
 #include "gui/TextCodec.h"
 #include "gui/help/HelpWindow.h"
+#include "gui/transfer/LinkText.h"
 #include "gui/transfer/ShowChangesButton.h"
 #include "gui/transfer/TransferPicture.h"
 #include "platform/SerialPortProblem.h"
@@ -51,7 +52,7 @@ TransferDialog::TransferDialog(MainWindow& window, TransferOperation operation, 
     link_.Device = FromQt(line_.Device);
     BuildLayout();
     resize(DialogSize);
-    setWindowTitle(ToQt(OperationCaption(operation)));
+    setWindowTitle(LinkText(OperationCaption(operation)));
     transfer_.ImageRead = [this](const Image& image) { KeepBackup(image); };
     sinceEvents_.start();
     // In debug mode the opening status pauses with events running, before the dialog is
@@ -84,7 +85,7 @@ void TransferDialog::BuildLayout() {
     top->addLayout(BuildPictures(), 1);
     top->addLayout(buttons);
 
-    instructions_ = new QLabel(ToQt(TransferInstructions()).replace("\r\n", "\n"), this);
+    instructions_ = new QLabel(LinkText(TransferInstructions()).replace("\r\n", "\n"), this);
     instructions_->setObjectName("lblmess");
     instructions_->setAccessibleName(tr("Instructions"));
     status_ = new QLabel(this);
@@ -239,7 +240,7 @@ void TransferDialog::ShowProgressBar(int percent) {
 }
 
 void TransferDialog::Message(const std::string& title, const std::string& text, MessageIcon icon) {
-    window_.Prompts().Show(ToQt(title), ToQt(text), BoxIcon(icon));
+    window_.Prompts().Show(LinkText(title), LinkText(text), BoxIcon(icon));
 }
 
 bool TransferDialog::Ask(const std::string& title, const std::string& text,
@@ -247,7 +248,7 @@ bool TransferDialog::Ask(const std::string& title, const std::string& text,
     const bool retry = buttons == QuestionButtons::RetryCancel;
     const QMessageBox::StandardButton yes = retry ? QMessageBox::Retry : QMessageBox::Ok;
     const auto answer = window_.Prompts().Show(
-        ToQt(title), ToQt(text), retry ? QMessageBox::Warning : QMessageBox::Question,
+        LinkText(title), LinkText(text), retry ? QMessageBox::Warning : QMessageBox::Question,
         yes | QMessageBox::Cancel, retry ? QMessageBox::Cancel : QMessageBox::NoButton);
     return answer == yes;
 }
