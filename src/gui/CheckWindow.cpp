@@ -99,9 +99,8 @@ void CheckWindow::Fill(const std::vector<ConfigurationWarning>& warnings) {
     table_->setRowCount(static_cast<int>(warnings.size()));
     for (int row = 0; row < table_->rowCount(); ++row) {
         const ConfigurationWarning& warning = warnings[static_cast<std::size_t>(row)];
-        const QStringList cells{CoreText("Check", warning.Section),
-                                Translated(WithUtf8Values(warning.Entry)),
-                                Translated(WithUtf8Values(warning.Text))};
+        const QStringList cells{CoreText("Check", warning.Section), Translated(warning.Entry),
+                                Translated(warning.Text)};
         for (int column = 0; column < cells.size(); ++column) {
             table_->setItem(row, column, new QTableWidgetItem(cells[column]));
         }

@@ -36,7 +36,7 @@ constexpr int StatusMessageMs = 10000;
 MessageRequest RefusalBox(const QString& title, const std::vector<Phrase>& told) {
     QStringList lines;
     for (const Phrase& line : told) {
-        lines << Translated(WithUtf8Values(line));
+        lines << Translated(line);
     }
     const QString summary = lines.takeFirst();
     MessageRequest box;

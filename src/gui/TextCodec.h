@@ -1,7 +1,5 @@
 #pragma once
 
-#include "model/Phrase.h"
-
 #include <QString>
 #include <string>
 
@@ -15,13 +13,4 @@ inline QString ToQt(const std::string& text) {
 inline std::string FromQt(const QString& text) {
     return text.toLatin1().toStdString();
 }
-// A phrase whose values are the core's single-byte texts, its values made UTF-8 for
-// Translated(), which reads them so.
-inline Phrase WithUtf8Values(Phrase phrase) {
-    for (std::string& value : phrase.Values) {
-        value = ToQt(value).toStdString();
-    }
-    return phrase;
-}
-
 } // namespace tq58

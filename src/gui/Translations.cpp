@@ -1,5 +1,6 @@
 #include "gui/Translations.h"
 
+#include "gui/TextCodec.h"
 #include "model/Phrase.h"
 
 #include <QCoreApplication>
@@ -59,8 +60,14 @@ QString CoreText(const char* context, const std::string& english) {
 }
 
 QString Translated(const Phrase& phrase) {
+    // The values are the core's single-byte texts; the filled sentence is UTF-8.
+    std::vector<std::string> values;
+    values.reserve(phrase.Values.size());
+    for (const std::string& value : phrase.Values) {
+        values.push_back(ToQt(value).toStdString());
+    }
     const QString pattern = QCoreApplication::translate(phrase.Context, phrase.Pattern);
-    return QString::fromStdString(FillPattern(pattern.toStdString(), phrase.Values));
+    return QString::fromStdString(FillPattern(pattern.toStdString(), values));
 }
 
 } // namespace tq58
