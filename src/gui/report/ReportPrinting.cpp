@@ -29,7 +29,6 @@ constexpr double MillimetresPerInch = 25.4;
 constexpr double PrintLinePitch = 4.0; // millimetres
 constexpr double PrintBottomMillimetres = 10;
 constexpr double PrintFontPoints = 9;
-const QString PdfFilter = "PDF files(*.pdf);;All files(*.*)";
 
 QFont PrintFont() {
     QFont font("Arial");
@@ -136,8 +135,9 @@ void PreviewReport(ReportHost& host) {
 }
 
 void ExportReportPdf(ReportHost& host) {
+    const QString filter = QObject::tr("PDF files(*.pdf);;All files(*.*)");
     QString path =
-        host.Files().Ask({FileRequest::Mode::Save, QObject::tr("Export PDF"), {}, PdfFilter, {}});
+        host.Files().Ask({FileRequest::Mode::Save, QObject::tr("Export PDF"), {}, filter, {}});
     if (path.isEmpty()) {
         return;
     }

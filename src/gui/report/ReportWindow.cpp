@@ -26,7 +26,6 @@ namespace {
 constexpr QSize WindowSize(558, 409);
 constexpr int BuildDelayMs = 10;
 constexpr int BuiltPauseMs = 500;
-const QString TextFilter = "Text files(*.txt);;All files(*.*)";
 
 bool IsFixedPitch(const QFont& font) {
     const QFontMetrics metrics(font);
@@ -114,8 +113,8 @@ void ReportWindow::BuildReportText() {
 }
 
 void ReportWindow::SaveAs() {
-    const QString path =
-        host_.Files().Ask({FileRequest::Mode::Save, tr("Save As"), {}, TextFilter, {}});
+    const QString path = host_.Files().Ask(
+        {FileRequest::Mode::Save, tr("Save As"), {}, tr("Text files(*.txt);;All files(*.*)"), {}});
     if (path.isEmpty()) {
         return;
     }
