@@ -102,14 +102,8 @@ class TransferDialogTest : public QObject {
         // Whether the dialog of the operation shows its verify box, and checked.
         std::pair<bool, bool> VerifyBox(TransferOperation operation) {
             TransferDialog dialog(*this, operation, SimLine());
-            std::pair<bool, bool> box;
-            QTimer::singleShot(0, [&] {
-                box = {InDialog<QCheckBox>("chkVerify")->isVisible(),
-                       InDialog<QCheckBox>("chkVerify")->isChecked()};
-                ClickInDialog("cmdCancel");
-            });
-            dialog.exec();
-            return box;
+            const auto* verify = dialog.findChild<QCheckBox*>("chkVerify");
+            return {verify->isVisibleTo(&dialog), verify->isChecked()};
         }
 
         QWidget window;
