@@ -44,12 +44,12 @@ std::string FindNode(const SettingsRecord& settings, const ModelState& model,
         return {};
     }
     for (const TreeNode& tree : BuildNavigationTree(settings, model)) {
-        const std::optional<NodeRef> node = ParseNodeKey(tree.Key);
-        const bool found =
-            node && ((node->Kind == NodeKind::PlanChannel || node->Kind == NodeKind::ExpChannel)
-                         ? FindsChannel(settings, *node, wanted)
-                     : node->Kind == NodeKind::DirectoryEntry ? FindsEntry(settings, *node, wanted)
-                                                              : false);
+        const NodeRef& node = tree.Node;
+        const bool found = (node.Kind == NodeKind::PlanChannel || node.Kind == NodeKind::ExpChannel)
+                               ? FindsChannel(settings, node, wanted)
+                           : node.Kind == NodeKind::DirectoryEntry
+                               ? FindsEntry(settings, node, wanted)
+                               : false;
         if (found) {
             return tree.Key;
         }

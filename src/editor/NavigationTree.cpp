@@ -1,11 +1,9 @@
 #include "editor/NavigationTree.h"
 
 #include "editor/ChannelLists.h"
-#include "files/TextCase.h"
 #include "model/ChannelTable.h"
 
 #include <array>
-#include <charconv>
 
 namespace tq58 {
 
@@ -29,7 +27,7 @@ constexpr std::array<FixedNode, 14> FixedNodes{{
     {"PI", "Group2", NodeKind::GroupGrid, GroupIntl},
     {"PC", "Group3", NodeKind::GroupGrid, GroupCanada},
     {"PW", "Weather", NodeKind::Weather},
-    {"DSCSetting", "DSC", NodeKind::Grey},
+    {"DSCSetting", "DSC", NodeKind::Grey, 1},
     {"SM", "Individual Directory", NodeKind::DirectoryGrid},
     {"SG", "Group Directory", NodeKind::DirectoryGrid, GroupDirectory},
     {"ExpChannel", "EXP Channel", NodeKind::ExpGrid, GroupExp},
@@ -42,25 +40,26 @@ constexpr std::array<int, 2> DirectorySizes{IndividualDirectorySize, GroupDirect
 
 constexpr const char* EnableMark = "[Enable]";
 
-const FixedNode* FindFixed(const std::string& upperKey) {
+const FixedNode& FixedNodeOf(const std::string& key) {
     for (const FixedNode& node : FixedNodes) {
-        if (upperKey == ToUpperAscii(node.key)) {
+        if (key == node.key) {
+            return node;
+        }
+    }
+    return FixedNodes.front();
+}
+
+const FixedNode* FixedNodeOf(const NodeRef& ref) {
+    for (const FixedNode& node : FixedNodes) {
+        if (ref == NodeRef{node.kind, node.group, 0}) {
             return &node;
         }
     }
     return nullptr;
 }
 
-// The number after a key's prefix; absent unless the rest is all digits.
-std::optional<int> NumberAfter(const std::string& key, std::size_t prefixLength) {
-    const char* first = key.data() + prefixLength;
-    const char* last = key.data() + key.size();
-    int value = 0;
-    const auto [end, error] = std::from_chars(first, last, value);
-    if (first == last || error != std::errc() || end != last || *first == '-') {
-        return std::nullopt;
-    }
-    return value;
+bool InRange(int index, std::size_t size) {
+    return index >= 0 && static_cast<std::size_t>(index) < size;
 }
 
 std::string Marked(std::string text, bool enabled) {
@@ -79,55 +78,56 @@ std::string GroupNodeText(const SettingsRecord& settings, int group) {
     return status.empty() ? text : text + "(" + status + ")";
 }
 
-std::string TextOf(const NodeRef& node, const std::string& upperKey,
-                   const SettingsRecord& settings) {
-    switch (node.Kind) {
-    case NodeKind::GroupGrid:
-        return GroupNodeText(settings, node.Group);
-    case NodeKind::PlanChannel: {
-        const auto& list = ChannelList(settings, node.Group);
-        if (node.Index >= static_cast<int>(list.size())) {
-            return "";
-        }
-        const ChannelRecord& channel = list[static_cast<std::size_t>(node.Index)];
-        return Marked("CH" + ChannelLabel(channel), channel.Enable);
+std::string PlanChannelText(const NodeRef& node, const SettingsRecord& settings) {
+    if (!InRange(node.Group, PlanPrefixes.size())) {
+        return "";
     }
-    case NodeKind::ExpChannel:
-        return Marked("EXP" + std::to_string(node.Index + 1),
-                      settings.CHEXP[static_cast<std::size_t>(node.Index)].Enable);
-    case NodeKind::DirectoryEntry: {
-        const bool enabled = node.Group == IndividualDirectory
-                                 ? settings.CHMMSID[static_cast<std::size_t>(node.Index)].Enable
-                                 : settings.CHGRPID[static_cast<std::size_t>(node.Index)].Enable;
-        return Marked(DirectoryEntryTexts[static_cast<std::size_t>(node.Group)] +
-                          std::to_string(node.Index + 1),
-                      enabled);
+    const auto& list = ChannelList(settings, node.Group);
+    if (!InRange(node.Index, list.size())) {
+        return "";
     }
-    default:
-        return FindFixed(upperKey)->text;
+    const ChannelRecord& channel = list[static_cast<std::size_t>(node.Index)];
+    return Marked("CH" + ChannelLabel(channel), channel.Enable);
+}
+
+std::string DirectoryEntryText(const NodeRef& node, const SettingsRecord& settings) {
+    const bool individual = node.Group == IndividualDirectory;
+    if (!InRange(node.Index, individual ? settings.CHMMSID.size() : settings.CHGRPID.size())) {
+        return "";
     }
+    const auto index = static_cast<std::size_t>(node.Index);
+    const bool enabled =
+        individual ? settings.CHMMSID[index].Enable : settings.CHGRPID[index].Enable;
+    return Marked(DirectoryEntryTexts[individual ? 0 : 1] + std::to_string(node.Index + 1),
+                  enabled);
 }
 
 class TreeBuilder {
 public:
     explicit TreeBuilder(const SettingsRecord& settings) : settings_(settings) {}
 
+    // A node of fixed key: its kind and group come with the key.
     void Add(const std::string& key, const std::string& parent) {
-        nodes_.push_back({key, NodeText(key, settings_), parent});
+        const FixedNode& fixed = FixedNodeOf(key);
+        Add(key, {fixed.kind, fixed.group, 0}, parent);
+    }
+    void Add(const std::string& key, const NodeRef& node, const std::string& parent) {
+        nodes_.push_back({key, node, NodeText(node, settings_), parent});
     }
     void AddChannelGroup(int group) {
         const std::string parent = PlanPrefixes[static_cast<std::size_t>(group)];
         Add(parent, "Program");
         const auto count = static_cast<int>(ChannelList(settings_, group).size());
         for (int index = 0; index < count; ++index) {
-            Add(ChannelNodeKey(group, index), parent);
+            Add(ChannelNodeKey(group, index), {NodeKind::PlanChannel, group, index}, parent);
         }
     }
     void AddDirectory(int directory) {
         const std::string parent = DirectoryPrefixes[static_cast<std::size_t>(directory)];
         Add(parent, "DSCSetting");
         for (int index = 0; index < DirectorySizes[static_cast<std::size_t>(directory)]; ++index) {
-            Add(DirectoryNodeKey(directory, index), parent);
+            Add(DirectoryNodeKey(directory, index), {NodeKind::DirectoryEntry, directory, index},
+                parent);
         }
     }
     std::vector<TreeNode> Take() { return std::move(nodes_); }
@@ -150,42 +150,24 @@ std::string DirectoryNodeKey(int directory, int index) {
     return DirectoryPrefixes[static_cast<std::size_t>(directory)] + std::to_string(index + 1);
 }
 
-std::optional<NodeRef> ParseNodeKey(const std::string& key) {
-    const std::string upper = ToUpperAscii(key);
-    if (const FixedNode* fixed = FindFixed(upper)) {
-        return NodeRef{fixed->kind, fixed->group, 0};
+std::string NodeText(const NodeRef& node, const SettingsRecord& settings) {
+    switch (node.Kind) {
+    case NodeKind::GroupGrid:
+        return InRange(node.Group, PlanPrefixes.size()) ? GroupNodeText(settings, node.Group) : "";
+    case NodeKind::PlanChannel:
+        return PlanChannelText(node, settings);
+    case NodeKind::ExpChannel:
+        return InRange(node.Index, settings.CHEXP.size())
+                   ? Marked("EXP" + std::to_string(node.Index + 1),
+                            settings.CHEXP[static_cast<std::size_t>(node.Index)].Enable)
+                   : "";
+    case NodeKind::DirectoryEntry:
+        return DirectoryEntryText(node, settings);
+    default: {
+        const FixedNode* fixed = FixedNodeOf(node);
+        return fixed ? fixed->text : "";
     }
-    for (int group = 0; group < 3; ++group) {
-        if (upper.rfind(PlanPrefixes[static_cast<std::size_t>(group)], 0) == 0) {
-            const auto index = NumberAfter(upper, 2);
-            if (!index || *index >= PlanListSize) {
-                return std::nullopt;
-            }
-            return NodeRef{NodeKind::PlanChannel, group, *index};
-        }
     }
-    for (int directory = 0; directory < 2; ++directory) {
-        if (upper.rfind(DirectoryPrefixes[static_cast<std::size_t>(directory)], 0) == 0) {
-            const auto number = NumberAfter(upper, 2);
-            if (!number || *number < 1 ||
-                *number > DirectorySizes[static_cast<std::size_t>(directory)]) {
-                return std::nullopt;
-            }
-            return NodeRef{NodeKind::DirectoryEntry, directory, *number - 1};
-        }
-    }
-    if (upper.rfind('E', 0) == 0) {
-        const auto number = NumberAfter(upper, 1);
-        if (number && *number >= 1 && *number <= ExpChannelCount) {
-            return NodeRef{NodeKind::ExpChannel, GroupExp, *number - 1};
-        }
-    }
-    return std::nullopt;
-}
-
-std::string NodeText(const std::string& key, const SettingsRecord& settings) {
-    const std::optional<NodeRef> node = ParseNodeKey(key);
-    return node ? TextOf(*node, ToUpperAscii(key), settings) : "";
 }
 
 std::vector<TreeNode> BuildNavigationTree(const SettingsRecord& settings, const ModelState& model) {
@@ -210,7 +192,8 @@ std::vector<TreeNode> BuildNavigationTree(const SettingsRecord& settings, const 
     if (settings.UsableChGroup[GroupExp].Enable) {
         tree.Add("ExpChannel", "");
         for (int index = 0; index < ExpChannelCount; ++index) {
-            tree.Add(ChannelNodeKey(GroupExp, index), "ExpChannel");
+            tree.Add(ChannelNodeKey(GroupExp, index), {NodeKind::ExpChannel, GroupExp, index},
+                     "ExpChannel");
         }
     }
     return tree.Take();

@@ -3,7 +3,6 @@
 #include "model/ModelState.h"
 #include "model/SettingsRecord.h"
 
-#include <optional>
 #include <string>
 #include <vector>
 
@@ -29,8 +28,9 @@ enum class NodeKind {
 enum DirectoryKind { IndividualDirectory = 0, GroupDirectory = 1 };
 
 // A node's page and record. Group is the channel group (ChannelGroup) of channel nodes and
-// the DirectoryKind of directory nodes; Index is the record's element in its list, so EXP
-// channel n and directory entry n have index n - 1.
+// the DirectoryKind of directory nodes, and tells the two grey nodes apart ("Program" 0,
+// "DSCSetting" 1); Index is the record's element in its list, so EXP channel n and directory
+// entry n have index n - 1.
 struct NodeRef {
     NodeKind Kind = NodeKind::General;
     int Group = 0;
@@ -41,6 +41,7 @@ struct NodeRef {
 
 struct TreeNode {
     std::string Key;
+    NodeRef Node;
     std::string Text;
     std::string ParentKey; // empty for a root node
 };
@@ -48,13 +49,9 @@ struct TreeNode {
 // The whole tree for the record, in display order: parents before their children.
 std::vector<TreeNode> BuildNavigationTree(const SettingsRecord& settings, const ModelState& model);
 
-// Which page a key opens; keys compare without regard to case. Absent for a key the tree
-// never makes, or whose index lies outside its list.
-std::optional<NodeRef> ParseNodeKey(const std::string& key);
-
 // The text a node shows for the record as it is now: enable marks and status names follow
-// every edit. Empty for a key the tree never makes.
-std::string NodeText(const std::string& key, const SettingsRecord& settings);
+// every edit. Empty for a node the tree never makes.
+std::string NodeText(const NodeRef& node, const SettingsRecord& settings);
 
 std::string ChannelNodeKey(int group, int index);
 std::string DirectoryNodeKey(int directory, int index);

@@ -1,13 +1,13 @@
 #include "gui/CompareWindow.h"
 
 #include "gui/TextCodec.h"
+#include "gui/editor/RecordGrid.h"
 
 #include <QDialogButtonBox>
-#include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
-#include <QTableWidget>
 #include <QVBoxLayout>
+#include <array>
 
 namespace tq58 {
 
@@ -15,10 +15,10 @@ namespace {
 
 constexpr QSize WindowSize(760, 420);
 
-QStringList Cells(const SettingDifference& difference) {
-    return {ToQt(difference.Section), ToQt(difference.Entry), ToQt(difference.Field),
-            ToQt(difference.ValueA), ToQt(difference.ValueB)};
-}
+// The texts of a row's cells, column by column.
+constexpr std::array<std::string SettingDifference::*, 5> CellTexts{
+    &SettingDifference::Section, &SettingDifference::Entry, &SettingDifference::Field,
+    &SettingDifference::ValueA, &SettingDifference::ValueB};
 
 } // namespace
 
@@ -29,15 +29,7 @@ CompareWindow::CompareWindow(const std::vector<SettingDifference>& differences,
     setWindowTitle(tr("Compare with %1").arg(otherName));
     summary_ = new QLabel(this);
     summary_->setObjectName("lblCompare");
-    table_ = new QTableWidget(0, 5, this);
-    table_->setObjectName("grdCompare");
-    table_->setAccessibleName(tr("Differences"));
-    table_->setHorizontalHeaderLabels(
-        {tr("Section"), tr("Channel or entry"), tr("Field"), currentName, otherName});
-    table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    table_->setSelectionBehavior(QAbstractItemView::SelectRows);
-    table_->verticalHeader()->hide();
-    table_->horizontalHeader()->setStretchLastSection(true);
+    table_ = new RecordGrid("grdCompare", tr("Differences"), this);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
     buttons->button(QDialogButtonBox::Close)->setObjectName("cmdClose");
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
@@ -46,23 +38,23 @@ CompareWindow::CompareWindow(const std::vector<SettingDifference>& differences,
     layout->addWidget(summary_);
     layout->addWidget(table_, 1);
     layout->addWidget(buttons);
-    Fill(differences);
+    Fill(differences, currentName, otherName);
     resize(WindowSize);
 }
 
-void CompareWindow::Fill(const std::vector<SettingDifference>& differences) {
+void CompareWindow::Fill(const std::vector<SettingDifference>& differences,
+                         const QString& currentName, const QString& otherName) {
     const auto count = static_cast<int>(differences.size());
     summary_->setText(count == 0   ? tr("No setting differs.")
                       : count == 1 ? tr("1 setting differs.")
-                                   : tr("%1 settings differ.").arg(count));
-    table_->setRowCount(static_cast<int>(differences.size()));
-    for (int row = 0; row < table_->rowCount(); ++row) {
-        const QStringList cells = Cells(differences[static_cast<std::size_t>(row)]);
-        for (int column = 0; column < cells.size(); ++column) {
-            table_->setItem(row, column, new QTableWidgetItem(cells[column]));
-        }
-    }
-    table_->resizeColumnsToContents();
+                                   : tr("%n settings differ.", nullptr, count));
+    table_->Show(
+        {{{tr("Section")}, {tr("Channel or entry")}, {tr("Field")}, {currentName}, {otherName}},
+         count,
+         [differences](int row, int column) {
+             return ToQt(differences[static_cast<std::size_t>(row)].*
+                         CellTexts[static_cast<std::size_t>(column)]);
+         }});
 }
 
 } // namespace tq58

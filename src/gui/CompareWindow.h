@@ -6,9 +6,10 @@
 #include <vector>
 
 class QLabel;
-class QTableWidget;
 
 namespace tq58 {
+
+class RecordGrid;
 
 // File > Compare with...: the settings that differ between the data in the window and another
 // file, one row each, as the command line's diff lists them.
@@ -19,13 +20,12 @@ public:
     CompareWindow(const std::vector<SettingDifference>& differences, const QString& currentName,
                   const QString& otherName, QWidget* parent);
 
-    QTableWidget* Table() const { return table_; }
-
 private:
-    void Fill(const std::vector<SettingDifference>& differences);
+    void Fill(const std::vector<SettingDifference>& differences, const QString& currentName,
+              const QString& otherName);
 
     QLabel* summary_ = nullptr;
-    QTableWidget* table_ = nullptr;
+    RecordGrid* table_ = nullptr;
 };
 
 } // namespace tq58

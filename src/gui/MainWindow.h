@@ -6,6 +6,8 @@
 #include "gui/Messages.h"
 #include "gui/UndoSteps.h"
 #include "gui/editor/EditorHost.h"
+#include "gui/report/ReportHost.h"
+#include "gui/transfer/TransferHost.h"
 #include "gui/transfer/TransferLine.h"
 #include "program/Destinations.h"
 #include "program/ModelSelection.h"
@@ -28,7 +30,7 @@ class HexDumpView;
 // The program's main window (frmMain): menus, tool bar, the editor frame and the status bar.
 // It owns the program's flags and hands the user's commands to the files, the transfer
 // dialog, the reports and the editor.
-class MainWindow : public QMainWindow, public EditorHost {
+class MainWindow : public QMainWindow, public EditorHost, public TransferHost, public ReportHost {
     Q_OBJECT
 
 public:
@@ -40,7 +42,8 @@ public:
     // "global.ini" offers no model; the window is then not to be shown.
     bool Start();
 
-    // EditorHost
+    // EditorHost, TransferHost and ReportHost
+    QWidget* DialogParent() override { return this; }
     RadioData& Data() override { return data_; }
     const ModelState& Model() const override { return model_; }
     Messages& Prompts() override { return messages_; }
@@ -58,7 +61,7 @@ public:
 
     void UpdateCaption();
     // One line of the error log, in debug mode only.
-    void LogError(const std::string& procedure, const std::string& detail);
+    void LogError(const std::string& procedure, const std::string& detail) override;
     // The check every command makes before it leaves the current page.
     bool ValidateCurrentPage();
     // Selects the node of a channel number, a channel or entry name or an MMSI; false when
@@ -67,11 +70,11 @@ public:
     // Opens a settings file as File Open does once its dialog has answered; true when read.
     bool OpenDataFile(const QString& path);
 
-    FileChooser& Files() { return files_; }
-    const StartOptions& Options() const { return options_; }
-    const std::string& ProgramFolder() const { return programFolder_; }
+    FileChooser& Files() override { return files_; }
+    const StartOptions& Options() const override { return options_; }
+    const std::string& ProgramFolder() const override { return programFolder_; }
     // The user's settings, where dialogs keep their choices.
-    SettingsStore& Store() { return store_; }
+    SettingsStore& Store() override { return store_; }
     // The serial port number the user chose (Options > SerialPort).
     int PortNumber() const;
     // Where transfer dialogs connect: the serial devices of the settings, unless a test puts
@@ -84,7 +87,7 @@ public:
     const UndoSteps& Undo() const { return undo_; }
     // Where the data came from, as a printed page names it: the file's name, "read from the
     // radio" or "new data".
-    QString DataOrigin() const { return document_.Origin(); }
+    QString DataOrigin() const override { return document_.Origin(); }
     // The pause that ends every file operation; tests shorten it.
     void SetFilePause(int milliseconds) { filePauseMs_ = milliseconds; }
 

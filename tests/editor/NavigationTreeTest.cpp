@@ -58,41 +58,44 @@ TEST(NavigationTree, TextsCarryMarksAndStatusNames) {
     s.UsableChGroup[GroupUsa].StatusName = "BOAT";
     s.CHMMSID[2].Enable = true;
     s.CHEXP[11].Enable = false;
+    s.UsableChGroup[GroupExp].Enable = true;
+    const auto tree = BuildNavigationTree(s, Rv7700A());
     const struct {
         const char* key;
         const char* text;
     } cases[] = {
-        {"PU", "Group1(BOAT)"},        {"PI", "Group2"},     {"PU32", "CH16[Enable]"},
-        {"SM3", "Memory ID3[Enable]"}, {"SG1", "Group ID1"}, {"E12", "EXP12"},
-        {"ExpChannel", "EXP Channel"}, {"nonsense", ""},
+        {"PU", "Group1(BOAT)"},        {"PI", "Group2"},      {"PU32", "CH16[Enable]"},
+        {"SM3", "Memory ID3[Enable]"}, {"SG1", "Group ID1"},  {"E12", "EXP12"},
+        {"ExpChannel", "EXP Channel"}, {"DSCSetting", "DSC"}, {"Program", "Programable Channel"},
     };
     for (const auto& c : cases) {
-        EXPECT_EQ(NodeText(c.key, s), c.text) << c.key;
+        ASSERT_TRUE(Find(tree, c.key)) << c.key;
+        EXPECT_EQ(Find(tree, c.key)->Text, c.text) << c.key;
     }
     s.CHUSA[32].Enable = false;
-    EXPECT_EQ(NodeText("PU32", s), "CH16");
+    EXPECT_EQ(NodeText(Find(tree, "PU32")->Node, s), "CH16");
+    EXPECT_EQ(NodeText({NodeKind::PlanChannel, GroupUsa, PlanListSize}, s), "");
 }
 
-TEST(NavigationTree, KeysOpenTheirPagesAndRecords) {
+TEST(NavigationTree, NodesCarryTheirPagesAndRecords) {
+    RadioData data = NewRadioData(Rv7700A());
+    data.Settings.UsableChGroup[GroupExp].Enable = true;
+    const auto tree = BuildNavigationTree(data.Settings, Rv7700A());
     const struct {
         const char* key;
-        std::optional<NodeRef> node;
+        NodeRef node;
     } cases[] = {
-        {"general", NodeRef{NodeKind::General, 0, 0}},
-        {"DSCSETTING", NodeRef{NodeKind::Grey, 0, 0}},
-        {"PC", NodeRef{NodeKind::GroupGrid, GroupCanada, 0}},
-        {"PI239", NodeRef{NodeKind::PlanChannel, GroupIntl, 239}},
-        {"E64", NodeRef{NodeKind::ExpChannel, GroupExp, 63}},
-        {"SG32", NodeRef{NodeKind::DirectoryEntry, GroupDirectory, 31}},
-        {"SM1", NodeRef{NodeKind::DirectoryEntry, IndividualDirectory, 0}},
-        {"PI240", std::nullopt},
-        {"E0", std::nullopt},
-        {"SG33", std::nullopt},
-        {"SM-1", std::nullopt},
-        {"PU1x", std::nullopt},
+        {"General", {NodeKind::General, 0, 0}},
+        {"DSCSetting", {NodeKind::Grey, 1, 0}},
+        {"PC", {NodeKind::GroupGrid, GroupCanada, 0}},
+        {"PI239", {NodeKind::PlanChannel, GroupIntl, 239}},
+        {"E64", {NodeKind::ExpChannel, GroupExp, 63}},
+        {"SG32", {NodeKind::DirectoryEntry, GroupDirectory, 31}},
+        {"SM1", {NodeKind::DirectoryEntry, IndividualDirectory, 0}},
     };
     for (const auto& c : cases) {
-        EXPECT_EQ(ParseNodeKey(c.key), c.node) << c.key;
+        ASSERT_TRUE(Find(tree, c.key)) << c.key;
+        EXPECT_EQ(Find(tree, c.key)->Node, c.node) << c.key;
     }
     EXPECT_EQ(ChannelNodeKey(GroupExp, 0), "E1");
     EXPECT_EQ(DirectoryNodeKey(GroupDirectory, 4), "SG5");

@@ -7,7 +7,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QScrollBar>
-#include <QTableWidget>
+#include <QTableView>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -214,11 +214,11 @@ private slots:
         harness.data.Settings.CHUSA[32].ChTag = "MAYDAY";
         QStringList shown;
         QTimer::singleShot(0, [&] {
-            auto* table = InDialog<QTableWidget>("grdCompare");
+            const QAbstractItemModel* table = InDialog<QTableView>("grdCompare")->model();
             shown << InDialog<QLabel>("lblCompare")->text();
             for (int column = 0; column < table->columnCount(); ++column) {
-                shown << table->horizontalHeaderItem(column)->text() + "=" +
-                             table->item(0, column)->text();
+                shown << table->headerData(column, Qt::Horizontal).toString() + "=" +
+                             table->index(0, column).data().toString();
             }
             ClickInDialog("cmdClose");
         });

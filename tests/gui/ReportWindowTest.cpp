@@ -1,4 +1,9 @@
+#include "gui/report/ReportWindow.h"
+
+#include "../support/TestModels.h"
 #include "MainWindowHarness.h"
+#include "files/SettingsFile.h"
+#include "gui/report/ReportPrinting.h"
 
 #include <QDateTime>
 #include <QPlainTextEdit>
@@ -19,10 +24,40 @@ QByteArray Output(const QString& program, const QStringList& arguments) {
     return process.exitCode() == 0 ? process.readAllStandardOutput() : QByteArray();
 }
 
+// New RV7700A data as the window holds it after it was saved as "boat.dat"; message boxes and
+// file dialogs are answered from scripts.
+struct Host : ReportHost {
+    Host() {
+        prompts.AnswerWith([this](const MessageRequest& request) {
+            shown << request.Title + "|" + request.Text;
+            return QMessageBox::Ok;
+        });
+        files.AnswerWith([this](const FileRequest&) {
+            return fileAnswers.isEmpty() ? QString() : fileAnswers.dequeue();
+        });
+    }
+
+    QWidget* DialogParent() override { return &window; }
+    RadioData& Data() override { return data; }
+    const ModelState& Model() const override { return model; }
+    Messages& Prompts() override { return prompts; }
+    FileChooser& Files() override { return files; }
+    QString ProgramTitle() const override { return "PC Program for RV7700A"; }
+    QString DataOrigin() const override { return "boat.dat"; }
+
+    QWidget window;
+    ModelState model = Rv7700A();
+    RadioData data = NewRadioData(model);
+    MemorySettingsStore store;
+    Messages prompts{&window};
+    FileChooser files{&window, store};
+    QStringList shown;           // "title|text" of every box, in order
+    QQueue<QString> fileAnswers; // the next file dialogs' answers
+};
+
 } // namespace
 
-// The report window and the printed report of new RV7700A data, as the user gets them from
-// the File menu.
+// The report window and the printed report of new RV7700A data.
 class ReportWindowTest : public QObject {
     Q_OBJECT
 
@@ -31,12 +66,12 @@ class ReportWindowTest : public QObject {
 private slots:
     // A save into a missing folder is reported and leaves the window open and working.
     void savedReportIsTheCommandLineReport() {
-        MainWindowHarness harness;
-        QVERIFY(harness.Start("2"));
+        Host host;
         const QString data = folder_.filePath("new.dat");
-        harness.SaveAs(data);
-        harness.fileAnswers << folder_.filePath("no-folder/report.txt")
-                            << folder_.filePath("report.txt");
+        QVERIFY(SaveFileAs(data.toStdString(), host.data.Settings, host.model).Ok);
+        host.fileAnswers << folder_.filePath("no-folder/report.txt")
+                         << folder_.filePath("report.txt");
+        ReportWindow window(host);
         QString placeholder;
         QStringList shownAfterFailure;
         QTimer::singleShot(0, [&] {
@@ -47,12 +82,12 @@ private slots:
             const QFontMetrics metrics(text->font());
             QCOMPARE(metrics.horizontalAdvance('i'), metrics.horizontalAdvance('W'));
             InDialog<QAction>("mnuFileSave")->trigger();
-            shownAfterFailure = harness.shown;
+            shownAfterFailure = host.shown;
             QVERIFY(text->window()->isVisible() && text->window()->isEnabled());
             InDialog<QAction>("mnuFileSave")->trigger();
             ClickInDialog("cmdOK");
         });
-        harness.window->Menus().FilePrintToFile->trigger();
+        window.exec();
 
         QCOMPARE(placeholder, QString("Now, making text image. Please wait..."));
         QCOMPARE(shownAfterFailure.size(), 1);
@@ -61,21 +96,19 @@ private slots:
         const QByteArray expected = Output("./tq58-cli", {"report", data});
         QVERIFY(expected.size() > 1000);
         QCOMPARE(FileBytes(folder_.filePath("report.txt")), expected);
-        QCOMPARE(harness.shown.size(), 1);
+        QCOMPARE(host.shown.size(), 1);
     }
 
     // Sections 1 to 7 fill the first two A4 pages; each table starts a page of its own, and
     // only the 80 entries of the individual directory need a second one. Every page ends with
-    // the file's name, the time of the export and its number.
+    // where the data came from, the time of the export and its number.
     void pdfHoldsEveryPageWithItsHeaderAndFooter() {
-        MainWindowHarness harness;
-        QVERIFY(harness.Start("2"));
-        harness.SaveAs(folder_.filePath("boat.dat"));
+        Host host;
         const QString pdf = folder_.filePath("report.pdf");
-        harness.fileAnswers << pdf;
+        host.fileAnswers << pdf;
 
         const QString before = QDateTime::currentDateTime().toString("yyyy-MM-dd HH:mm");
-        harness.window->Menus().FileExportPdf->trigger();
+        ExportReportPdf(host);
         const QString after = QDateTime::currentDateTime().toString("yyyy-MM-dd HH:mm");
 
         QStringList pages =

@@ -62,12 +62,13 @@ Answer TypeAgain(const QString& digits) {
     };
 }
 
-QStringList Rows(const QTableWidget* table) {
+QStringList Rows(const QAbstractItemView* view) {
+    const QAbstractItemModel* table = view->model();
     QStringList rows;
     for (int row = 0; row < table->rowCount(); ++row) {
         QStringList cells;
         for (int column = 0; column < table->columnCount(); ++column) {
-            cells << table->item(row, column)->text();
+            cells << table->index(row, column).data().toString();
         }
         rows << cells.join(" | ");
     }
@@ -280,7 +281,7 @@ private slots:
             Click(window, "cmdShowChanges");
             auto* shown = window->findChild<QDialog*>("frmChanges");
             title = shown->windowTitle();
-            changes = Rows(shown->findChild<QTableWidget*>("grdCompare"));
+            changes = Rows(shown->findChild<QTableView*>("grdCompare"));
             Click(window, "cmdCancel");
         };
         QCOMPARE(Drive(rig.Program(), {{"frmRadio", show}}), QStringList{"frmRadio"});

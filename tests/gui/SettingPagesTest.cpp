@@ -291,8 +291,8 @@ private slots:
     void everyBoundControlWritesAndShowsItsField() {
         for (const char* key : {"Usable", "Common", "DSC", "ATIS", "PW"}) {
             QVERIFY(harness_->SelectNode(key));
-            const QList<QWidget*> controls =
-                BoundControls(harness_->window->Editor()->PageFor(ParseNodeKey(key)->Kind));
+            const QList<QWidget*> controls = BoundControls(harness_->window->Editor()->PageFor(
+                harness_->window->Editor()->CurrentNode().Kind));
             QVERIFY(controls.size() > 8);
             const SettingsRecord original = Settings();
             const auto originalShown = ShownValues(controls);

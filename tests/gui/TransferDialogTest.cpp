@@ -1,5 +1,7 @@
+#include "gui/transfer/TransferDialog.h"
+
+#include "../support/TestModels.h"
 #include "MainWindowHarness.h"
-#include "link/Transfer.h"
 #include "model/Decoder.h"
 #include "model/Encoder.h"
 #include "platform/UserDataFolder.h"
@@ -26,31 +28,55 @@ bool TreeHas(QTreeWidget* tree, const QString& key) {
     return false;
 }
 
+// The radio holds data whose EXP group is switched the other way than in data.
+RadioData OtherExpGroup(RadioData data, const ModelState& model, SimRadio& radio) {
+    bool& exp = data.Settings.UsableChGroup[GroupExp].Enable;
+    exp = !exp;
+    (void)EncodeImage(data, model);
+    MergeReadImage(data.MemoryImage, radio.Memory);
+    return data;
+}
+
 } // namespace
 
-// The real main window with an RV7700A in the simulated radio at the end of its transfer
-// lines. Every message box is recorded with the fill of the progress bar at that moment.
+// The dialog on a window of its own, with new RV7700A data, settings in memory and the
+// simulated radio at the end of its line. Every message box is recorded with the fill of the
+// progress bar at that moment.
 class TransferDialogTest : public QObject {
     Q_OBJECT
 
-    struct Rig {
+    struct Rig : TransferHost {
         Rig() {
-            harness.ConnectRadio(radio, clock);
-            harness.window->Prompts().AnswerWith([this](const MessageRequest& request) {
+            prompts.AnswerWith([this](const MessageRequest& request) {
                 boxes << request;
-                harness.shown << request.Title + "|" + request.Text;
+                shown << request.Title + "|" + request.Text;
                 if (auto* bar = InDialog<QProgressBar>("pictProgress")) {
                     fillAtBox << bar->value();
                 }
-                return harness.answers.isEmpty() ? QMessageBox::Ok : harness.answers.dequeue();
+                return answers.isEmpty() ? QMessageBox::Ok : answers.dequeue();
             });
         }
 
-        // Opens the dialog with the menu command, runs beforeOk, presses OK, runs whileBusy on
-        // every pass of the window's events during the transfer, then leaves the dialog with
-        // Cancel if it is still open. True when the dialog stayed open after OK.
-        bool Run(QAction* command, std::function<void()> whileBusy = {},
+        QWidget* DialogParent() override { return &window; }
+        RadioData& Data() override { return data; }
+        const ModelState& Model() const override { return model; }
+        Messages& Prompts() override { return prompts; }
+        const StartOptions& Options() const override { return options; }
+        SettingsStore& Store() override { return store; }
+        const std::string& ProgramFolder() const override { return folder; }
+        void LogError(const std::string&, const std::string&) override {}
+
+        TransferLine SimLine() {
+            return {std::make_unique<SimPort>(radio, clock), "sim",
+                    std::make_shared<VirtualLinkClock>(clock)};
+        }
+
+        // Opens the dialog, runs beforeOk, presses OK, runs whileBusy on every pass of the
+        // window's events during the transfer, then leaves the dialog with Cancel if it is
+        // still open. True when the dialog stayed open after OK.
+        bool Run(TransferOperation operation, std::function<void()> whileBusy = {},
                  std::function<void()> beforeOk = {}) {
+            TransferDialog dialog(*this, operation, line ? std::move(*line) : SimLine());
             bool stayedOpen = false;
             QTimer::singleShot(0, [&] {
                 QTimer during;
@@ -58,101 +84,57 @@ class TransferDialogTest : public QObject {
                     connect(&during, &QTimer::timeout, whileBusy);
                     during.start(0);
                 }
-                QWidget* dialog = QApplication::activeModalWidget();
                 if (beforeOk) {
                     beforeOk();
                 }
                 ClickInDialog("cmdOK");
                 during.stop();
-                stayedOpen = QApplication::activeModalWidget() == dialog && dialog->isVisible();
+                stayedOpen = dialog.isVisible();
                 if (stayedOpen) {
                     QVERIFY(InDialog<QPushButton>("cmdOK")->isEnabled());
                     ClickInDialog("cmdCancel");
                 }
             });
-            command->trigger();
+            dialog.exec();
             return stayedOpen;
         }
 
-        // Whether the dialog of the command shows its verify box, and checked.
-        std::pair<bool, bool> VerifyBox(QAction* command) {
-            std::pair<bool, bool> box;
-            QTimer::singleShot(0, [&] {
-                box = {InDialog<QCheckBox>("chkVerify")->isVisible(),
-                       InDialog<QCheckBox>("chkVerify")->isChecked()};
-                ClickInDialog("cmdCancel");
-            });
-            command->trigger();
-            return box;
+        // Whether the dialog of the operation shows its verify box, and checked.
+        std::pair<bool, bool> VerifyBox(TransferOperation operation) {
+            TransferDialog dialog(*this, operation, SimLine());
+            const auto* verify = dialog.findChild<QCheckBox*>("chkVerify");
+            return {verify->isVisibleTo(&dialog), verify->isChecked()};
         }
 
-        QAction* Read() const { return harness.window->Menus().TransferRead; }
-        QAction* Program() const { return harness.window->Menus().TransferProgram; }
-
-        MainWindowHarness harness;
+        QWidget window;
+        ModelState model = Rv7700A();
+        RadioData data = NewRadioData(model);
+        Messages prompts{&window};
+        MemorySettingsStore store;
+        StartOptions options;
+        std::string folder = QDir::currentPath().toStdString();
+        std::optional<TransferLine> line; // the next dialog's line instead of the radio's
         VirtualClock clock;
         SimRadio radio{7700};
+        QStringList shown; // "title|text" of every box, in order
         QList<MessageRequest> boxes;
         QList<int> fillAtBox;
+        QQueue<QMessageBox::StandardButton> answers;
     };
 
 private slots:
     // Backups of reads go to the test's own data folder.
     void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
 
-    // A radio of the other offered model: the window offers its model and reads again.
-    void aRadioOfAnotherModelOffersTheSwitch() {
+    // Closing the dialog by its frame or by Escape while the data moves changes nothing; the
+    // read is kept as a backup, as the radio gave it.
+    void readFillsTheBarAndKeepsABackup() {
         Rig rig;
-        QVERIFY(rig.harness.Start("1"));
-        rig.harness.answers << QMessageBox::Ok << QMessageBox::Yes;
-        int dialogsRun = 0;
-        bool clicking = false;
-        QTimer driver;
-        connect(&driver, &QTimer::timeout, [&] {
-            QWidget* dialog = QApplication::activeModalWidget();
-            if (clicking || !dialog || dialog->objectName() != "frmRadio") {
-                return;
-            }
-            clicking = true;
-            ++dialogsRun;
-            ClickInDialog("cmdOK");
-            if (dialog->isVisible()) {
-                ClickInDialog("cmdCancel");
-            }
-            clicking = false;
-        });
-        driver.start(5);
-        rig.Read()->trigger();
-        driver.stop();
-        QCOMPARE(dialogsRun, 2);
-        QCOMPARE(rig.harness.shown[1],
-                 rig.harness.window->ProgramTitle().replace("RV7700A", "RV7200A") +
-                     "|ModelType Error !!\n\nThis radio is an RV7700A; TQ58 is set to the RV7200A."
-                     "\nSwitch to the RV7700A and read it again?");
-        QCOMPARE(rig.harness.window->Model().ModelType, 2);
-        QCOMPARE(rig.harness.LastShown(), QString("Read from Radio|Complete!!"));
-    }
-
-    // The radio holds the window's own data with the EXP group switched the other way, so
-    // that a read shows in the tree. Closing the dialog by its frame or by Escape while the
-    // data moves changes nothing.
-    void readFillsTheBarAndRebuildsTheTree() {
-        Rig rig;
-        QVERIFY(rig.harness.Start("2"));
-        RadioData radioData = rig.harness.data;
-        bool& exp = radioData.Settings.UsableChGroup[GroupExp].Enable;
-        exp = !exp;
-        (void)EncodeImage(radioData, rig.harness.window->Model());
-        MergeReadImage(radioData.MemoryImage, rig.radio.Memory);
-        QVERIFY(rig.harness.SelectNode("Common"));
-        QTemporaryDir folder;
-        rig.harness.SaveAs(folder.filePath("boat.dat"));
-        rig.harness.window->SetDataChanged(true);
-        rig.harness.answers << QMessageBox::No;
+        const RadioData radioData = OtherExpGroup(rig.data, rig.model, rig.radio);
         const std::size_t backups = ListBackups(BackupsFolder(), "RV7700A").size();
 
         int closeAttempts = 0;
-        const bool stayedOpen = rig.Run(rig.Read(), [&] {
+        const bool stayedOpen = rig.Run(TransferOperation::ReadFromRadio, [&] {
             if (rig.radio.Count("#TQPRD") > 100 && closeAttempts++ == 0) {
                 QWidget* dialog = QApplication::activeModalWidget();
                 QVERIFY(!dialog->close());
@@ -162,17 +144,10 @@ private slots:
         });
 
         QVERIFY(!stayedOpen && closeAttempts > 0);
-        QCOMPARE(rig.harness.shown.size(), 2);
-        QVERIFY(rig.harness.shown[0].endsWith("Do you want to save changes?"));
-        QCOMPARE(rig.harness.shown[1], QString("Read from Radio|Complete!!"));
+        QCOMPARE(rig.shown, QStringList{"Read from Radio|Complete!!"});
         QCOMPARE(rig.boxes.back().Icon, QMessageBox::Information);
         QCOMPARE(rig.fillAtBox, QList<int>{100});
-        QVERIFY(rig.harness.data.Settings == radioData.Settings);
-        QCOMPARE(TreeHas(rig.harness.Tree(), "ExpChannel"), exp);
-        QCOMPARE(rig.harness.window->Editor()->CurrentKey(), std::string("General"));
-        // The next Save asks for a name: the radio's data never goes over the old file.
-        QVERIFY(!rig.harness.window->DataChanged() &&
-                rig.harness.window->CurrentFileName().empty());
+        QVERIFY(rig.data.Settings == radioData.Settings);
         const std::vector<std::string> kept = ListBackups(BackupsFolder(), "RV7700A");
         QCOMPARE(kept.size(), std::min(backups + 1, BackupsKeptPerModel));
         const Image& memory = rig.radio.Memory;
@@ -183,46 +158,43 @@ private slots:
 
     void programWritesWhatTheRadioThenHolds() {
         Rig rig;
-        QVERIFY(rig.harness.Start("2"));
-        rig.harness.data.Settings.CHMMSID[0] = {true, "BUDDY", "3661234560"};
+        rig.data.Settings.CHMMSID[0] = {true, "BUDDY", "3661234560"};
 
-        QVERIFY(!rig.Run(rig.Program()));
+        QVERIFY(!rig.Run(TransferOperation::ProgramToRadio));
 
-        QCOMPARE(rig.harness.shown, QStringList{"Program to Radio|Complete!!"});
-        RadioData back = rig.harness.data;
+        QCOMPARE(rig.shown, QStringList{"Program to Radio|Complete!!"});
+        RadioData back = rig.data;
         MergeReadImage(rig.radio.Memory, back.MemoryImage);
-        DecodeImage(back, rig.harness.window->Model());
-        QCOMPARE(back.Settings.CHMMSID[0], rig.harness.data.Settings.CHMMSID[0]);
+        DecodeImage(back, rig.model);
+        QCOMPARE(back.Settings.CHMMSID[0], rig.data.Settings.CHMMSID[0]);
     }
 
     // The verify box is remembered per user and offered for programming only; a flipped bit
     // that the radio acknowledged fails the operation and the dialog stays open.
     void verifyFindsWhatTheRadioStoredWrongly() {
         Rig rig;
-        QVERIFY(rig.harness.Start("2"));
         rig.radio.Faults.CorruptWriteAt = 0x0E00;
-        QCOMPARE(rig.VerifyBox(rig.Program()), std::make_pair(true, false));
-        QVERIFY(rig.Run(rig.Program(), {}, [] {
+        QCOMPARE(rig.VerifyBox(TransferOperation::ProgramToRadio), std::make_pair(true, false));
+        QVERIFY(rig.Run(TransferOperation::ProgramToRadio, {}, [] {
             auto* verify = InDialog<QCheckBox>("chkVerify");
             QTest::mouseClick(verify, Qt::LeftButton, {}, QPoint(4, verify->height() / 2));
         }));
-        QCOMPARE(rig.harness.shown.size(), 1);
-        QVERIFY(rig.harness.LastShown().startsWith(
+        QCOMPARE(rig.shown.size(), 1);
+        QVERIFY(rig.shown.front().startsWith(
             "Program to Radio|Verify Error!! first difference at address 0x0E00"));
         QCOMPARE(rig.boxes.front().Icon, QMessageBox::Critical);
-        QCOMPARE(rig.harness.store.Read("Settings", "verifyafterprogram", ""), std::string("True"));
-        QCOMPARE(rig.VerifyBox(rig.Program()), std::make_pair(true, true));
-        QVERIFY(!rig.VerifyBox(rig.Read()).first);
+        QCOMPARE(rig.store.Read("Settings", "verifyafterprogram", ""), std::string("True"));
+        QCOMPARE(rig.VerifyBox(TransferOperation::ProgramToRadio), std::make_pair(true, true));
+        QVERIFY(!rig.VerifyBox(TransferOperation::ReadFromRadio).first);
     }
 
     void cancelDuringTheDataPhaseKeepsDataAndDialog() {
         Rig rig;
-        QVERIFY(rig.harness.Start("2"));
         rig.radio.Memory[2000] ^= 0xFF;
-        const RadioData before = rig.harness.data;
+        const RadioData before = rig.data;
 
         bool cancelled = false;
-        const bool stayedOpen = rig.Run(rig.Read(), [&] {
+        const bool stayedOpen = rig.Run(TransferOperation::ReadFromRadio, [&] {
             if (rig.radio.Count("#TQPRD") >= 200 && !cancelled) {
                 cancelled = true;
                 ClickInDialog("cmdCancel");
@@ -230,10 +202,10 @@ private slots:
         });
 
         QVERIFY(stayedOpen);
-        QVERIFY(rig.harness.shown.isEmpty());
+        QVERIFY(rig.shown.isEmpty());
         QCOMPARE(rig.radio.CancelBytes(), 1);
-        QVERIFY(rig.harness.data.MemoryImage == before.MemoryImage);
-        QVERIFY(rig.harness.data.Settings == before.Settings);
+        QVERIFY(rig.data.MemoryImage == before.MemoryImage);
+        QVERIFY(rig.data.Settings == before.Settings);
     }
 
     void busyRadioOffersRetry_data() {
@@ -247,13 +219,12 @@ private slots:
         QFETCH(QMessageBox::StandardButton, answer);
         QFETCH(QString, after);
         Rig rig;
-        QVERIFY(rig.harness.Start("2"));
         rig.radio.Faults.BusyReplies = 1;
-        rig.harness.answers << answer;
+        rig.answers << answer;
 
-        QCOMPARE(rig.Run(rig.Read()), answer == QMessageBox::Cancel);
+        QCOMPARE(rig.Run(TransferOperation::ReadFromRadio), answer == QMessageBox::Cancel);
 
-        QCOMPARE(rig.harness.shown, QStringList({"Read from Radio|Radio is busy!!", after}));
+        QCOMPARE(rig.shown, QStringList({"Read from Radio|Radio is busy!!", after}));
         const MessageRequest& busy = rig.boxes.front();
         QCOMPARE(busy.Icon, QMessageBox::Warning);
         QCOMPARE(busy.Buttons, QMessageBox::Retry | QMessageBox::Cancel);
@@ -264,11 +235,10 @@ private slots:
     // the failure says what to check; the dialog stays open for another try.
     void silentRadioIsReportedInPlainWords() {
         Rig rig;
-        QVERIFY(rig.harness.Start("2"));
         rig.radio.Faults.RadioSilent = true;
         QStringList phases;
 
-        QVERIFY(rig.Run(rig.Read(), [&] {
+        QVERIFY(rig.Run(TransferOperation::ReadFromRadio, [&] {
             auto* status = InDialog<QLabel>("lblmon");
             if (status->isVisible() && !phases.contains(status->text())) {
                 phases << status->text();
@@ -278,8 +248,8 @@ private slots:
         QCOMPARE(phases, QStringList({"Connecting to the cable…", "Waiting for the radio (1 of 3)…",
                                       "Waiting for the radio (2 of 3)…",
                                       "Waiting for the radio (3 of 3)…"}));
-        QCOMPARE(rig.harness.shown.size(), 1);
-        const QString text = rig.harness.shown.front();
+        QCOMPARE(rig.shown.size(), 1);
+        const QString text = rig.shown.front();
         QVERIFY2(text.startsWith("Read from Radio|Communication Error!!\nThe radio on sim did not "
                                  "answer. Check that it is switched on and in clone mode"),
                  qPrintable(text));
@@ -290,20 +260,80 @@ private slots:
     // choose another, and the link start gives up without more boxes.
     void missingDeviceSaysWhatToDo() {
         Rig rig;
-        rig.harness.store.Write("ComPath", "Device2", "/nonexistent/ttyUSB9");
-        rig.harness.window->SetTransferLines(SerialTransferLines(rig.harness.store));
-        QVERIFY(rig.harness.Start());
-        const RadioData before = rig.harness.data;
+        rig.store.Write("ComPath", "Device2", "/nonexistent/ttyUSB9");
+        rig.line = SerialTransferLines(rig.store)(2);
+        const RadioData before = rig.data;
 
-        QVERIFY(rig.Run(rig.Read()));
+        QVERIFY(rig.Run(TransferOperation::ReadFromRadio));
 
-        QCOMPARE(rig.harness.shown.size(), 1);
-        const QString text = rig.harness.shown.front();
+        QCOMPARE(rig.shown.size(), 1);
+        const QString text = rig.shown.front();
         QVERIFY2(text.startsWith("Read from Radio|The serial port device /nonexistent/ttyUSB9 "
                                  "(COM2) does not exist"),
                  qPrintable(text));
         QVERIFY(text.contains("Options > \"Port devices...\""));
-        QVERIFY(rig.harness.data.MemoryImage == before.MemoryImage);
+        QVERIFY(rig.data.MemoryImage == before.MemoryImage);
+    }
+
+    // Through the main window: a read asks to save changed data first and rebuilds the tree;
+    // the next Save asks for a name, so the radio's data never goes over the old file.
+    void windowReadRebuildsTheTree() {
+        MainWindowHarness harness;
+        VirtualClock clock;
+        SimRadio radio{7700};
+        harness.ConnectRadio(radio, clock);
+        QVERIFY(harness.Start("2"));
+        const RadioData radioData = OtherExpGroup(harness.data, harness.window->Model(), radio);
+        QVERIFY(harness.SelectNode("Common"));
+        QTemporaryDir folder;
+        harness.SaveAs(folder.filePath("boat.dat"));
+        harness.window->SetDataChanged(true);
+        harness.answers << QMessageBox::No;
+        QTimer::singleShot(0, [] { ClickInDialog("cmdOK"); });
+
+        harness.window->Menus().TransferRead->trigger();
+
+        QCOMPARE(harness.shown.size(), 2);
+        QVERIFY(harness.shown[0].endsWith("Do you want to save changes?"));
+        QCOMPARE(TreeHas(harness.Tree(), "ExpChannel"),
+                 radioData.Settings.UsableChGroup[GroupExp].Enable);
+        QCOMPARE(harness.window->Editor()->CurrentKey(), std::string("General"));
+        QVERIFY(!harness.window->DataChanged() && harness.window->CurrentFileName().empty());
+    }
+
+    // A radio of the other offered model: the window offers its model and reads again.
+    void windowOffersTheRadiosModel() {
+        MainWindowHarness harness;
+        VirtualClock clock;
+        SimRadio radio{7700};
+        harness.ConnectRadio(radio, clock);
+        QVERIFY(harness.Start("1"));
+        harness.answers << QMessageBox::Ok << QMessageBox::Yes;
+        int dialogsRun = 0;
+        QTimer driver;
+        connect(&driver, &QTimer::timeout, [&] {
+            QWidget* dialog = QApplication::activeModalWidget();
+            if (!dialog || dialog->objectName() != "frmRadio" || !driver.isActive()) {
+                return;
+            }
+            driver.stop();
+            ++dialogsRun;
+            ClickInDialog("cmdOK");
+            if (dialog->isVisible()) {
+                ClickInDialog("cmdCancel");
+            }
+            driver.start(5);
+        });
+        driver.start(5);
+        harness.window->Menus().TransferRead->trigger();
+        driver.stop();
+        QCOMPARE(dialogsRun, 2);
+        QCOMPARE(harness.shown[1],
+                 harness.window->ProgramTitle().replace("RV7700A", "RV7200A") +
+                     "|ModelType Error !!\n\nThis radio is an RV7700A; TQ58 is set to the RV7200A."
+                     "\nSwitch to the RV7700A and read it again?");
+        QCOMPARE(harness.window->Model().ModelType, 2);
+        QCOMPARE(harness.LastShown(), QString("Read from Radio|Complete!!"));
     }
 };
 

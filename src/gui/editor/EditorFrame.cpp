@@ -20,10 +20,16 @@ namespace tq58 {
 
 namespace {
 
+// Every item carries its key, by which commands name it, and the node it stands for.
 constexpr int KeyRole = Qt::UserRole;
+constexpr int NodeRole = Qt::UserRole + 1;
 
 QString KeyOf(const QTreeWidgetItem* item) {
     return item ? item->data(0, KeyRole).toString() : QString();
+}
+
+NodeRef NodeOf(const QTreeWidgetItem* item) {
+    return item->data(0, NodeRole).value<NodeRef>();
 }
 
 QString Normalised(const std::string& key) {
@@ -85,18 +91,27 @@ Page* EditorFrame::PageFor(NodeKind kind) {
 
 QSize EditorFrame::PreferredPageSize() {
     QSize largest;
-    for (const char* key :
-         {"Usable", "Common", "DSC", "ATIS", "PU", "PW", "PU0", "SM", "SM1", "ExpChannel", "E1"}) {
-        const std::optional<NodeRef> node = ParseNodeKey(key);
-        if (!node || (node->Kind == NodeKind::Atis && !host_.Model().AtisAvailable)) {
+    const NodeRef nodes[] = {{NodeKind::Usable},
+                             {NodeKind::Common},
+                             {NodeKind::Dsc},
+                             {NodeKind::Atis},
+                             {NodeKind::GroupGrid, GroupUsa},
+                             {NodeKind::Weather},
+                             {NodeKind::PlanChannel, GroupUsa, 0},
+                             {NodeKind::DirectoryGrid, IndividualDirectory},
+                             {NodeKind::DirectoryEntry, IndividualDirectory, 0},
+                             {NodeKind::ExpGrid, GroupExp},
+                             {NodeKind::ExpChannel, GroupExp, 0}};
+    for (const NodeRef& node : nodes) {
+        if (node.Kind == NodeKind::Atis && !host_.Model().AtisAvailable) {
             continue;
         }
-        Page* page = PageFor(node->Kind);
+        Page* page = PageFor(node.Kind);
         // Before the window is shown, only a polished page has the fonts it will show.
         page->ensurePolished();
         {
             FillScope filling(host_);
-            page->Fill(*node);
+            page->Fill(node);
         }
         largest = largest.expandedTo(page->PreferredSize());
     }
@@ -119,7 +134,8 @@ void EditorFrame::RebuildTree() {
         QTreeWidgetItem* parent = node.ParentKey.empty() ? nullptr : ItemFor(node.ParentKey);
         auto* item = new QTreeWidgetItem(parent, QStringList(QString::fromStdString(node.Text)));
         item->setData(0, KeyRole, QString::fromStdString(node.Key));
-        MarkTreeItem(item, node.Key, host_.Data().Settings);
+        item->setData(0, NodeRole, QVariant::fromValue(node.Node));
+        MarkTreeItem(item, node.Node, host_.Data().Settings);
         items_.insert(Normalised(node.Key), item);
         if (!parent) {
             roots << item;
@@ -136,12 +152,13 @@ void EditorFrame::RebuildTree() {
 
 void EditorFrame::RefreshTreeTexts() {
     const SettingsRecord& settings = host_.Data().Settings;
-    for (auto it = items_.cbegin(); it != items_.cend(); ++it) {
-        const QString text = QString::fromStdString(NodeText(it.key().toStdString(), settings));
-        if (it.value()->text(0) != text) {
-            it.value()->setText(0, text);
+    for (QTreeWidgetItem* item : std::as_const(items_)) {
+        const NodeRef node = NodeOf(item);
+        const QString text = QString::fromStdString(NodeText(node, settings));
+        if (item->text(0) != text) {
+            item->setText(0, text);
         }
-        MarkTreeItem(it.value(), it.key().toStdString(), settings);
+        MarkTreeItem(item, node, settings);
     }
 }
 
@@ -160,11 +177,11 @@ void EditorFrame::ResetTo(const std::string& key) {
         return;
     }
     SelectItemQuietly(item);
-    ShowPage(KeyOf(item).toStdString());
+    ShowPage(item);
 }
 
 void EditorFrame::ShowCurrentPage() {
-    ShowPage(currentKey_);
+    ShowPage(ItemFor(currentKey_));
 }
 
 bool EditorFrame::ValidateCurrentPage() {
@@ -205,7 +222,7 @@ void EditorFrame::OnCurrentItemChanged(QTreeWidgetItem* current, QTreeWidgetItem
         });
         return;
     }
-    ShowPage(key.toStdString());
+    ShowPage(current);
 }
 
 void EditorFrame::SelectItemQuietly(QTreeWidgetItem* item) {
@@ -213,17 +230,20 @@ void EditorFrame::SelectItemQuietly(QTreeWidgetItem* item) {
     tree_->setCurrentItem(item);
 }
 
-void EditorFrame::ShowPage(const std::string& key) {
-    const std::optional<NodeRef> node = ParseNodeKey(key);
-    Page* page = node ? PageFor(node->Kind) : nullptr;
+void EditorFrame::ShowPage(const QTreeWidgetItem* item) {
+    if (!item) {
+        return;
+    }
+    const NodeRef node = NodeOf(item);
+    Page* page = PageFor(node.Kind);
     if (!page) {
         return;
     }
-    currentKey_ = key;
-    currentNode_ = *node;
+    currentKey_ = KeyOf(item).toStdString();
+    currentNode_ = node;
     {
         FillScope filling(host_);
-        page->Fill(*node);
+        page->Fill(node);
     }
     data_->setCurrentWidget(page);
     // A page opens at its top, wherever it was left scrolled the last time.

@@ -59,7 +59,7 @@ signals:
 
 private:
     void OnCurrentItemChanged(QTreeWidgetItem* current, QTreeWidgetItem* previous);
-    void ShowPage(const std::string& key);
+    void ShowPage(const QTreeWidgetItem* item);
     void SelectItemQuietly(QTreeWidgetItem* item);
     QTreeWidgetItem* ItemFor(const std::string& key) const;
 

@@ -27,20 +27,16 @@ QString DirectoryName(int directory) {
                                        : QObject::tr("the individual directory");
 }
 
-QString EntryWarning(const std::string& key, const SettingsRecord& settings) {
-    const std::optional<NodeRef> node = ParseNodeKey(key);
-    if (!node) {
-        return {};
-    }
-    if (node->Kind == NodeKind::Dsc) {
+QString EntryWarning(const NodeRef& node, const SettingsRecord& settings) {
+    if (node.Kind == NodeKind::Dsc) {
         return UserMmsiKindWarning(settings.DscBasicSetup.UserMmsi);
     }
-    if (node->Kind != NodeKind::DirectoryEntry) {
+    if (node.Kind != NodeKind::DirectoryEntry) {
         return {};
     }
     const DirectoryRecord& entry =
-        DirectoryEntries(settings, node->Group)[static_cast<std::size_t>(node->Index)];
-    return entry.Enable ? DirectoryKindWarning(node->Group, entry.Mmsid) : QString();
+        DirectoryEntries(settings, node.Group)[static_cast<std::size_t>(node.Index)];
+    return entry.Enable ? DirectoryKindWarning(node.Group, entry.Mmsid) : QString();
 }
 
 } // namespace
@@ -68,8 +64,8 @@ QString KindCell(int directory, const std::string& stored) {
     return DirectoryKindWarning(directory, stored).isEmpty() ? kind : WarningMark + kind;
 }
 
-void MarkTreeItem(QTreeWidgetItem* item, const std::string& key, const SettingsRecord& settings) {
-    const QString warning = EntryWarning(key, settings);
+void MarkTreeItem(QTreeWidgetItem* item, const NodeRef& node, const SettingsRecord& settings) {
+    const QString warning = EntryWarning(node, settings);
     if (warning == item->toolTip(0)) {
         return;
     }

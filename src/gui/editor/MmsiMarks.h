@@ -10,6 +10,8 @@ class QTreeWidgetItem;
 
 namespace tq58 {
 
+struct NodeRef;
+
 // What the window shows of an MMSI's kind: the label beside an MMSI field, the directory
 // grids' "Kind" column and the tree's mark on an MMSI that does not belong where it stands.
 // MMSIs are given in their stored form (a group's begins with its 0).
@@ -22,9 +24,9 @@ QString UserMmsiKindWarning(const std::string& stored);
 // The "Kind" column of a directory grid: the kind, marked when it does not belong there.
 QString KindCell(int directory, const std::string& stored);
 
-// The tree's mark for the node of the key: a warning icon, with the warning as its tooltip, on
+// The tree's mark for the node: a warning icon, with the warning as its tooltip, on
 // a directory entry of the wrong kind and on the DSC node for a User MMSI of the wrong kind.
-void MarkTreeItem(QTreeWidgetItem* item, const std::string& key, const SettingsRecord& settings);
+void MarkTreeItem(QTreeWidgetItem* item, const NodeRef& node, const SettingsRecord& settings);
 
 // The label beside an MMSI field: the kind and the country of an MMSI, nothing when there is
 // none; a warning marks it and is its tooltip.

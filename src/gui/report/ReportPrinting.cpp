@@ -3,7 +3,8 @@
 #include "files/FileMessages.h"
 #include "files/WholeFile.h"
 #include "gui/BusyScope.h"
-#include "gui/MainWindow.h"
+#include "gui/FileChooser.h"
+#include "gui/Messages.h"
 #include "gui/TextCodec.h"
 #include "program/WindowCaption.h"
 
@@ -28,7 +29,6 @@ constexpr double MillimetresPerInch = 25.4;
 constexpr double PrintLinePitch = 4.0; // millimetres
 constexpr double PrintBottomMillimetres = 10;
 constexpr double PrintFontPoints = 9;
-const QString PdfFilter = "PDF files(*.pdf);;All files(*.*)";
 
 QFont PrintFont() {
     QFont font("Arial");
@@ -77,8 +77,8 @@ void PaintPage(QPainter& painter, const PrintedPage& page, double pageHeight) {
 }
 
 // Where the data came from, as the footer names it, and the time of printing.
-PrintContext ContextOf(const MainWindow& window) {
-    return PrintContext{FromQt(window.DataOrigin()),
+PrintContext ContextOf(const ReportHost& host) {
+    return PrintContext{FromQt(host.DataOrigin()),
                         FromQt(QDateTime::currentDateTime().toString("yyyy-MM-dd HH:mm"))};
 }
 
@@ -98,18 +98,18 @@ void PaintReport(QPagedPaintDevice& device, RadioData& data, const ModelState& m
     }
 }
 
-void PrintReport(MainWindow& window) {
+void PrintReport(ReportHost& host) {
     if (QPrinterInfo::availablePrinterNames().isEmpty()) {
-        window.Prompts().Show(window.ProgramTitle(),
-                              QObject::tr("No printer is set up on this computer.\n\n"
-                                          "File > \"Export PDF...\" keeps the report as a PDF "
-                                          "file, which any computer can print."),
-                              QMessageBox::Information);
+        host.Prompts().Show(host.ProgramTitle(),
+                            QObject::tr("No printer is set up on this computer.\n\n"
+                                        "File > \"Export PDF...\" keeps the report as a PDF "
+                                        "file, which any computer can print."),
+                            QMessageBox::Information);
         return;
     }
     QPrinter printer(QPrinter::HighResolution);
     printer.setFullPage(true);
-    QPrintDialog dialog(&printer, &window);
+    QPrintDialog dialog(&printer, host.DialogParent());
     dialog.setObjectName("dlgPrint");
     dialog.setOption(QAbstractPrintDialog::PrintToFile, false);
     dialog.setOption(QAbstractPrintDialog::PrintSelection, false);
@@ -117,26 +117,27 @@ void PrintReport(MainWindow& window) {
     if (dialog.exec() != QDialog::Accepted) {
         return;
     }
-    BusyScope busy(&window);
-    PaintReport(printer, window.Data(), window.Model(), ContextOf(window));
+    BusyScope busy(host.DialogParent());
+    PaintReport(printer, host.Data(), host.Model(), ContextOf(host));
 }
 
-void PreviewReport(MainWindow& window) {
+void PreviewReport(ReportHost& host) {
     QPrinter printer(QPrinter::HighResolution);
     printer.setFullPage(true);
     printer.setPageLayout(FullPageLayout(DefaultPageSize()));
-    QPrintPreviewDialog preview(&printer, &window);
+    QPrintPreviewDialog preview(&printer, host.DialogParent());
     preview.setObjectName("frmPrintPreview");
     QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, &preview,
-                     [&window](QPrinter* target) {
-                         PaintReport(*target, window.Data(), window.Model(), ContextOf(window));
+                     [&host](QPrinter* target) {
+                         PaintReport(*target, host.Data(), host.Model(), ContextOf(host));
                      });
     preview.exec();
 }
 
-void ExportReportPdf(MainWindow& window) {
+void ExportReportPdf(ReportHost& host) {
+    const QString filter = QObject::tr("PDF files(*.pdf);;All files(*.*)");
     QString path =
-        window.Files().Ask({FileRequest::Mode::Save, QObject::tr("Export PDF"), {}, PdfFilter, {}});
+        host.Files().Ask({FileRequest::Mode::Save, QObject::tr("Export PDF"), {}, filter, {}});
     if (path.isEmpty()) {
         return;
     }
@@ -145,22 +146,22 @@ void ExportReportPdf(MainWindow& window) {
     }
     Outcome written;
     {
-        BusyScope busy(&window);
+        BusyScope busy(host.DialogParent());
         QBuffer pdf;
         pdf.open(QIODevice::WriteOnly);
         {
             QPdfWriter writer(&pdf);
-            writer.setTitle(window.ProgramTitle());
+            writer.setTitle(host.ProgramTitle());
             writer.setCreator(QString(AppTitle));
             writer.setPageLayout(FullPageLayout(DefaultPageSize()));
-            PaintReport(writer, window.Data(), window.Model(), ContextOf(window));
+            PaintReport(writer, host.Data(), host.Model(), ContextOf(host));
         }
         // Written beside the target and renamed over it: a failed export leaves an earlier
         // file of the same name as it was.
         written = ReplaceFileContents(path.toStdString(), pdf.data().toStdString());
     }
-    window.Prompts().ShowFailure(written.Reported(FileSaveErrorMessage, MessageIcon::Exclamation),
-                                 window.ProgramTitle());
+    host.Prompts().ShowFailure(written.Reported(FileSaveErrorMessage, MessageIcon::Exclamation),
+                               host.ProgramTitle());
 }
 
 } // namespace tq58

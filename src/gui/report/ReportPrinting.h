@@ -1,5 +1,6 @@
 #pragma once
 
+#include "gui/report/ReportHost.h"
 #include "model/ModelState.h"
 #include "model/RadioData.h"
 #include "report/PrintedReport.h"
@@ -7,8 +8,6 @@
 class QPagedPaintDevice;
 
 namespace tq58 {
-
-class MainWindow;
 
 // The printed form of the settings report on paper, in a preview or in a PDF file.
 
@@ -20,10 +19,10 @@ void PaintReport(QPagedPaintDevice& device, RadioData& data, const ModelState& m
                  const PrintContext& context);
 
 // File > Print: the printer dialog, then the report on the chosen printer.
-void PrintReport(MainWindow& window);
+void PrintReport(ReportHost& host);
 // File > "Print Preview": the pages as they would be printed.
-void PreviewReport(MainWindow& window);
+void PreviewReport(ReportHost& host);
 // File > "Export PDF...": the pages into a PDF file that the user names.
-void ExportReportPdf(MainWindow& window);
+void ExportReportPdf(ReportHost& host);
 
 } // namespace tq58

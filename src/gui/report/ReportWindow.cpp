@@ -2,7 +2,8 @@
 
 #include "files/WholeFile.h"
 #include "gui/BusyScope.h"
-#include "gui/MainWindow.h"
+#include "gui/FileChooser.h"
+#include "gui/Messages.h"
 #include "gui/TextCodec.h"
 #include "report/ReportText.h"
 
@@ -25,7 +26,6 @@ namespace {
 constexpr QSize WindowSize(558, 409);
 constexpr int BuildDelayMs = 10;
 constexpr int BuiltPauseMs = 500;
-const QString TextFilter = "Text files(*.txt);;All files(*.*)";
 
 bool IsFixedPitch(const QFont& font) {
     const QFontMetrics metrics(font);
@@ -41,8 +41,8 @@ QFont ReportFont() {
 
 } // namespace
 
-ReportWindow::ReportWindow(MainWindow& window)
-    : QDialog(&window), window_(window), text_(new QPlainTextEdit(this)) {
+ReportWindow::ReportWindow(ReportHost& host)
+    : QDialog(host.DialogParent()), host_(host), text_(new QPlainTextEdit(this)) {
     setObjectName("frmPrn");
     setWindowTitle(tr("Settings Report"));
 
@@ -105,7 +105,7 @@ void ReportWindow::FitWidestLine(const QString& text) {
 
 void ReportWindow::BuildReportText() {
     BusyScope busy(this);
-    report_ = BuildReport(window_.Data(), window_.Model());
+    report_ = BuildReport(host_.Data(), host_.Model());
     const QString text = ToQt(report_).replace("\r\n", "\n");
     text_->setPlainText(text);
     FitWidestLine(text);
@@ -113,8 +113,8 @@ void ReportWindow::BuildReportText() {
 }
 
 void ReportWindow::SaveAs() {
-    const QString path =
-        window_.Files().Ask({FileRequest::Mode::Save, tr("Save As"), {}, TextFilter, {}});
+    const QString path = host_.Files().Ask(
+        {FileRequest::Mode::Save, tr("Save As"), {}, tr("Text files(*.txt);;All files(*.*)"), {}});
     if (path.isEmpty()) {
         return;
     }
@@ -124,8 +124,8 @@ void ReportWindow::SaveAs() {
         written = ReplaceFileContents(path.toStdString(), report_ + ReportLineBreak);
     }
     if (!written.Ok) {
-        window_.Prompts().Show(window_.ProgramTitle(), QString::fromStdString(written.LogDetail),
-                               QMessageBox::Warning);
+        host_.Prompts().Show(host_.ProgramTitle(), QString::fromStdString(written.LogDetail),
+                             QMessageBox::Warning);
     }
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "gui/report/ReportHost.h"
+
 #include <QDialog>
 #include <QTimer>
 #include <string>
@@ -8,15 +10,13 @@ class QPlainTextEdit;
 
 namespace tq58 {
 
-class MainWindow;
-
 // The report window (frmPrn): the settings report as text in a fixed-width font, read-only,
 // and saved from here as a text file. The report is built once the window is on screen.
 class ReportWindow : public QDialog {
     Q_OBJECT
 
 public:
-    explicit ReportWindow(MainWindow& window);
+    explicit ReportWindow(ReportHost& host);
 
     const std::string& Report() const { return report_; }
 
@@ -25,7 +25,7 @@ private:
     void FitWidestLine(const QString& text);
     void SaveAs();
 
-    MainWindow& window_;
+    ReportHost& host_;
     QPlainTextEdit* text_;
     QTimer timer_; // Timer1
     std::string report_;

@@ -1,7 +1,7 @@
 #include "gui/transfer/TransferDialog.h"
 
 #include "gui/BusyScope.h"
-#include "gui/MainWindow.h"
+#include "gui/Messages.h"
 #include "gui/TextCodec.h"
 #include "gui/help/HelpWindow.h"
 #include "gui/transfer/LinkText.h"
@@ -9,6 +9,8 @@
 #include "gui/transfer/TransferPicture.h"
 #include "platform/SerialPortProblem.h"
 #include "platform/UserDataFolder.h"
+#include "program/SettingsStore.h"
+#include "program/StartOptions.h"
 #include "program/UserSettings.h"
 
 #include <QCheckBox>
@@ -42,13 +44,13 @@ QPushButton* AddButton(QWidget* parent, const char* name, const QString& caption
 
 } // namespace
 
-TransferDialog::TransferDialog(MainWindow& window, TransferOperation operation, TransferLine line)
-    : QDialog(&window), window_(window), line_(std::move(line)), link_(*line_.Port, *this),
-      transfer_(link_, window.Data(), window.Model(), operation) {
+TransferDialog::TransferDialog(TransferHost& host, TransferOperation operation, TransferLine line)
+    : QDialog(host.DialogParent()), host_(host), line_(std::move(line)), link_(*line_.Port, *this),
+      transfer_(link_, host.Data(), host.Model(), operation) {
     setObjectName("frmRadio");
-    link_.DebugMode = window.Options().DebugMode;
-    link_.LowSpeedMode = window.Options().LowSpeedMode;
-    link_.PortNumber = window.PortNumber();
+    link_.DebugMode = host.Options().DebugMode;
+    link_.LowSpeedMode = host.Options().LowSpeedMode;
+    link_.PortNumber = StoredPortNumber(host.Store());
     link_.Device = FromQt(line_.Device);
     BuildLayout();
     resize(DialogSize);
@@ -57,7 +59,7 @@ TransferDialog::TransferDialog(MainWindow& window, TransferOperation operation, 
     sinceEvents_.start();
     // In debug mode the opening status pauses with events running, before the dialog is
     // shown and takes the input: the main window must not take it meanwhile.
-    BusyScope busy(&window);
+    BusyScope busy(host.DialogParent());
     transfer_.OpenDialog();
 }
 
@@ -75,7 +77,7 @@ void TransferDialog::BuildLayout() {
         buttons->addWidget(button);
     }
     if (transfer_.Operation == TransferOperation::ProgramToRadio) {
-        if (QPushButton* changes = MakeShowChangesButton(window_.Data(), window_.Model(), this)) {
+        if (QPushButton* changes = MakeShowChangesButton(host_.Data(), host_.Model(), this)) {
             buttons->addWidget(changes);
         }
     }
@@ -98,9 +100,9 @@ void TransferDialog::BuildLayout() {
     verify_->setObjectName("chkVerify");
     verify_->setAccessibleName(tr("Verify after programming"));
     verify_->setVisible(transfer_.Operation == TransferOperation::ProgramToRadio);
-    verify_->setChecked(verify_->isVisibleTo(this) && StoredVerifyAfterProgram(window_.Store()));
+    verify_->setChecked(verify_->isVisibleTo(this) && StoredVerifyAfterProgram(host_.Store()));
     connect(verify_, &QCheckBox::toggled, this,
-            [this](bool checked) { StoreVerifyAfterProgram(window_.Store(), checked); });
+            [this](bool checked) { StoreVerifyAfterProgram(host_.Store(), checked); });
     // pictProgress: the share of the transfer done, which screen readers read as its value.
     progress_ = new QProgressBar(this);
     progress_->setObjectName("pictProgress");
@@ -132,10 +134,10 @@ QLayout* TransferDialog::BuildPictures() {
 
 // A backup that cannot be kept is told about; the read goes on to the data regardless.
 void TransferDialog::KeepBackup(const Image& image) {
-    const Outcome kept = KeepBackupNow(window_.Model().ModelName, image);
+    const Outcome kept = KeepBackupNow(host_.Model().ModelName, image);
     if (!kept.Ok) {
-        window_.LogError("frmRadio.ReadData", kept.LogDetail);
-        window_.Prompts().ShowFailure(kept, windowTitle());
+        host_.LogError("frmRadio.ReadData", kept.LogDetail);
+        host_.Prompts().ShowFailure(kept, windowTitle());
     }
 }
 
@@ -163,14 +165,14 @@ void TransferDialog::reject() {
 }
 
 void TransferDialog::PressHelp() {
-    if (!HelpDocumentExists(window_.ProgramFolder())) {
-        window_.Prompts().Show(windowTitle(),
-                               tr("Unable to display Help Contents. There is no Help associated "
-                                  "with this project."),
-                               QMessageBox::Information);
+    if (!HelpDocumentExists(host_.ProgramFolder())) {
+        host_.Prompts().Show(windowTitle(),
+                             tr("Unable to display Help Contents. There is no Help associated "
+                                "with this project."),
+                             QMessageBox::Information);
         return;
     }
-    ShowHelpTopic(this, window_.ProgramFolder(), TransferHelpContext);
+    ShowHelpTopic(this, host_.ProgramFolder(), TransferHelpContext);
 }
 
 // Only Cancel stays alive while the transfer runs; its pointer says so.
@@ -240,14 +242,14 @@ void TransferDialog::ShowProgressBar(int percent) {
 }
 
 void TransferDialog::Message(const std::string& title, const std::string& text, MessageIcon icon) {
-    window_.Prompts().Show(LinkText(title), LinkText(text), BoxIcon(icon));
+    host_.Prompts().Show(LinkText(title), LinkText(text), BoxIcon(icon));
 }
 
 bool TransferDialog::Ask(const std::string& title, const std::string& text,
                          QuestionButtons buttons) {
     const bool retry = buttons == QuestionButtons::RetryCancel;
     const QMessageBox::StandardButton yes = retry ? QMessageBox::Retry : QMessageBox::Ok;
-    const auto answer = window_.Prompts().Show(
+    const auto answer = host_.Prompts().Show(
         LinkText(title), LinkText(text), retry ? QMessageBox::Warning : QMessageBox::Question,
         yes | QMessageBox::Cancel, retry ? QMessageBox::Cancel : QMessageBox::NoButton);
     return answer == yes;
@@ -257,12 +259,12 @@ bool TransferDialog::Ask(const std::string& title, const std::string& text,
 // start then ends at once, as after Cancel, instead of probing a closed port for seconds.
 void TransferDialog::LogError(const std::string& procedure, int number,
                               const std::string& description) {
-    window_.LogError(procedure, std::to_string(number) + description);
+    host_.LogError(procedure, std::to_string(number) + description);
     if (portProblemShown_) {
         return;
     }
     portProblemShown_ = true;
-    window_.Prompts().Show(
+    host_.Prompts().Show(
         windowTitle(),
         SerialPortProblem(line_.Device, link_.PortNumber, QString::fromStdString(description)),
         QMessageBox::Critical);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "gui/transfer/TransferHost.h"
 #include "gui/transfer/TransferLine.h"
 #include "link/LinkHost.h"
 #include "link/LinkSession.h"
@@ -16,8 +17,6 @@ class QPushButton;
 
 namespace tq58 {
 
-class MainWindow;
-
 // The transfer dialog (frmRadio): the instructions, the OK, Cancel and Help buttons, the
 // progress bar and, in debug mode, the link's status line, over one transfer operation; a
 // completed read is also kept as a backup, as the radio gave it. It
@@ -27,7 +26,7 @@ class TransferDialog : public QDialog, public LinkHost {
     Q_OBJECT
 
 public:
-    TransferDialog(MainWindow& window, TransferOperation operation, TransferLine line);
+    TransferDialog(TransferHost& host, TransferOperation operation, TransferLine line);
 
     // The operation completed; the radio data may have changed.
     bool TransferDone() const { return transfer_.TransferDone; }
@@ -60,7 +59,7 @@ private:
     void ShowBusy(bool busy);
     void ProcessEvents();
 
-    MainWindow& window_;
+    TransferHost& host_;
     TransferLine line_;
     LinkSession link_;
     Transfer transfer_;

@@ -14,9 +14,11 @@ struct PictureEntry {
 };
 
 constexpr PictureEntry Pictures[] = {
-    {TransferPicture::Kind::Computer, "pictA", "PC"},
-    {TransferPicture::Kind::Cable, "pictB", "QYL cable"},
-    {TransferPicture::Kind::Radio, "pictHandy", "Radio"},
+    {TransferPicture::Kind::Computer, "pictA", QT_TRANSLATE_NOOP("tq58::TransferPicture", "PC")},
+    {TransferPicture::Kind::Cable, "pictB",
+     QT_TRANSLATE_NOOP("tq58::TransferPicture", "QYL cable")},
+    {TransferPicture::Kind::Radio, "pictHandy",
+     QT_TRANSLATE_NOOP("tq58::TransferPicture", "Radio")},
 };
 
 const PictureEntry& EntryOf(TransferPicture::Kind kind) {
@@ -39,7 +41,7 @@ const QColor Display(176, 214, 150);
 TransferPicture::TransferPicture(Kind kind, QWidget* parent) : QWidget(parent), kind_(kind) {
     const PictureEntry& entry = EntryOf(kind);
     setObjectName(entry.Name);
-    setAccessibleName(tr("Picture: %1").arg(entry.Caption));
+    setAccessibleName(tr("Picture: %1").arg(tr(entry.Caption)));
     setMinimumSize(96, 84);
 }
 
