@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/ModelState.h"
+#include "model/Phrase.h"
 #include "model/SettingsRecord.h"
 
 #include <optional>
@@ -53,12 +54,14 @@ std::vector<TreeNode> BuildNavigationTree(const SettingsRecord& settings, const 
 std::optional<NodeRef> ParseNodeKey(const std::string& key);
 
 // The text a node shows for the record as it is now: enable marks and status names follow
-// every edit. Empty for a key the tree never makes.
+// every edit. Empty for a key the tree never makes. The window shows the caption translated.
+Phrase NodeCaption(const std::string& key, const SettingsRecord& settings);
 std::string NodeText(const std::string& key, const SettingsRecord& settings);
 
 std::string ChannelNodeKey(int group, int index);
 std::string DirectoryNodeKey(int directory, int index);
 
-inline constexpr const char* TreeHint = "[Up]/[Down]/[Left]/[Right]:Change of a Selection item.";
+inline constexpr const char* TreeHint =
+    TQ58_TEXT("Hints", "[Up]/[Down]/[Left]/[Right]:Change of a Selection item.");
 
 } // namespace tq58

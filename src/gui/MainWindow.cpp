@@ -3,6 +3,7 @@
 #include "editor/ControlHints.h"
 #include "gui/BusyScope.h"
 #include "gui/LanguageMenu.h"
+#include "gui/Translations.h"
 #include "gui/debug/HexDumpView.h"
 #include "gui/editor/EditorFrame.h"
 #include "gui/editor/PageWidgets.h"
@@ -220,7 +221,7 @@ void MainWindow::OnFocusChanged(QWidget* now) {
     }
     QString hint = now->property(StatusHintProperty).toString();
     if (hint.isEmpty()) {
-        hint = QString::fromStdString(StatusHintFor(now->objectName().toStdString()));
+        hint = Translated(StatusHint(now->objectName().toStdString()));
     }
     if (!hint.isEmpty()) {
         ShowHint(hint);

@@ -1,6 +1,7 @@
 #include "gui/editor/EditorFrame.h"
 
 #include "files/TextCase.h"
+#include "gui/Translations.h"
 #include "gui/editor/EditorHost.h"
 #include "gui/editor/MmsiMarks.h"
 #include "gui/editor/Page.h"
@@ -57,10 +58,11 @@ EditorFrame::EditorFrame(EditorHost& host, QWidget* parent)
 
 int EditorFrame::TreeWidthHint() const {
     // A directory entry carries a warning icon when its MMSI does not belong there.
-    const int marked = tree_->fontMetrics().horizontalAdvance("Memory ID80[Enable]") +
+    const int marked = tree_->fontMetrics().horizontalAdvance(
+                           Translated(Phrase{TQ58_PHRASE("Tree", "Memory ID%1[Enable]"), {"80"}})) +
                        tree_->style()->pixelMetric(QStyle::PM_SmallIconSize) + 4;
-    const int text =
-        std::max(tree_->fontMetrics().horizontalAdvance("Usable CH Group Setup"), marked);
+    const int text = std::max(
+        tree_->fontMetrics().horizontalAdvance(CoreText("Tree", "Usable CH Group Setup")), marked);
     // The vertical scroll bar comes once a group is open: it must not cover the text.
     const int scrollBar = tree_->style()->pixelMetric(QStyle::PM_ScrollBarExtent);
     return text + 3 * tree_->indentation() + tree_->frameWidth() * 2 + scrollBar;
@@ -117,7 +119,8 @@ void EditorFrame::RebuildTree() {
     QList<QTreeWidgetItem*> roots;
     for (const TreeNode& node : nodes) {
         QTreeWidgetItem* parent = node.ParentKey.empty() ? nullptr : ItemFor(node.ParentKey);
-        auto* item = new QTreeWidgetItem(parent, QStringList(QString::fromStdString(node.Text)));
+        auto* item = new QTreeWidgetItem(
+            parent, QStringList(Translated(NodeCaption(node.Key, host_.Data().Settings))));
         item->setData(0, KeyRole, QString::fromStdString(node.Key));
         MarkTreeItem(item, node.Key, host_.Data().Settings);
         items_.insert(Normalised(node.Key), item);
@@ -137,7 +140,7 @@ void EditorFrame::RebuildTree() {
 void EditorFrame::RefreshTreeTexts() {
     const SettingsRecord& settings = host_.Data().Settings;
     for (auto it = items_.cbegin(); it != items_.cend(); ++it) {
-        const QString text = QString::fromStdString(NodeText(it.key().toStdString(), settings));
+        const QString text = Translated(NodeCaption(it.key().toStdString(), settings));
         if (it.value()->text(0) != text) {
             it.value()->setText(0, text);
         }
@@ -188,7 +191,7 @@ void EditorFrame::SwitchFocus() {
 }
 
 void EditorFrame::OnCurrentItemChanged(QTreeWidgetItem* current, QTreeWidgetItem* previous) {
-    emit HintChanged(QString::fromLatin1(TreeHint));
+    emit HintChanged(CoreText("Hints", TreeHint));
     const QString key = KeyOf(current);
     if (!current || Normalised(currentKey_) == Normalised(key.toStdString())) {
         return;
@@ -232,7 +235,7 @@ void EditorFrame::ShowPage(const std::string& key) {
             area->verticalScrollBar()->setValue(0);
         }
     }
-    emit HintChanged(QString::fromLatin1(TreeHint));
+    emit HintChanged(CoreText("Hints", TreeHint));
 }
 
 } // namespace tq58
