@@ -122,9 +122,9 @@ void AtisPage::AddCallSign(QGridLayout* rows, int number) {
     const int column = 3 * ((number - 1) / CallSignRows);
     const QString caption = tr("No.%1").arg(number);
     // The image holds three characters of each; a longer entry would be cut when programmed.
-    auto* mid = NewField(IndexedName("txtATISMid", number), caption + tr(" MID"), CallSignLength,
-                         IsDigitKey);
-    auto* display = NewField(IndexedName("txtATISDisp", number), caption + tr(" Display"),
+    auto* mid = NewField(IndexedName("txtATISMid", number), tr("%1 MID").arg(caption),
+                         CallSignLength, IsDigitKey);
+    auto* display = NewField(IndexedName("txtATISDisp", number), tr("%1 Display").arg(caption),
                              CallSignLength, IsDigitOrLetterKey);
     rows->addWidget(NewLabel(caption, mid), row, column);
     rows->addWidget(mid, row, column + 1);
