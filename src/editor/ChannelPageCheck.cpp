@@ -5,18 +5,19 @@
 namespace tq58 {
 
 bool ChannelPageCheckPasses(const ChannelRecord& channel, ChannelKind kind) {
-    return ChannelPageRule(channel, kind).empty();
+    return ChannelPageRule(channel, kind).English().empty();
 }
 
-std::string ChannelPageRule(const ChannelRecord& channel, ChannelKind kind) {
+Phrase ChannelPageRule(const ChannelRecord& channel, ChannelKind kind) {
     if (kind != ChannelKind::Exp || !channel.Enable) {
         return {};
     }
     if (channel.Rxfreq <= 0) {
-        return "Rx frequency: needed while CH Enable is checked";
+        return Phrase{TQ58_PHRASE("Rules", "Rx frequency: needed while CH Enable is checked"), {}};
     }
     if (channel.CHDisplayL.size() < static_cast<std::size_t>(DisplayLeftLength)) {
-        return "Channel display: " + std::to_string(DisplayLeftLength) + " characters";
+        return Phrase{TQ58_PHRASE("Rules", "Channel display: %1 characters"),
+                      {std::to_string(DisplayLeftLength)}};
     }
     return {};
 }

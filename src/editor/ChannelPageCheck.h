@@ -1,6 +1,7 @@
 #pragma once
 
 #include "editor/ChannelPanelState.h"
+#include "model/Phrase.h"
 #include "model/SettingsRecord.h"
 
 #include <string>
@@ -12,7 +13,7 @@ namespace tq58 {
 bool ChannelPageCheckPasses(const ChannelRecord& channel, ChannelKind kind);
 // The check above in words, naming what is missing ("Channel display: 2 characters"); empty
 // when the check passes.
-std::string ChannelPageRule(const ChannelRecord& channel, ChannelKind kind);
+Phrase ChannelPageRule(const ChannelRecord& channel, ChannelKind kind);
 
 // True when the user can change the control's field on the channel page at all: with the
 // boxes it depends on ("CH Enable", "Tx Enable", "Low Power Only") checked, it is shown and

@@ -14,60 +14,72 @@ namespace {
 
 struct Hint {
     std::string_view control;
-    std::string text;
+    Phrase text;
 };
 
-constexpr std::string_view CheckHint = "[Space]:An effective and invalid change.";
-constexpr std::string_view ComboHint = "[Up]/[Down]:Change of a Selection item.";
-
-// The hints of the length-limited fields say the limit the field itself keeps.
-std::string NameHint(int length, std::string_view end) {
-    return "A maximum of " + std::to_string(length) + " characters" + std::string(end);
+Phrase Fixed(const char* context, const char* text) {
+    return Phrase{context, text, {}};
 }
 
-std::string FiguresHint(int length) {
-    return "Numeric Only. Indispensable " + std::to_string(length) + " figures.";
+const Phrase CheckHint = Fixed(TQ58_PHRASE("Hints", "[Space]:An effective and invalid change."));
+const Phrase ComboHint = Fixed(TQ58_PHRASE("Hints", "[Up]/[Down]:Change of a Selection item."));
+
+// The hints of the length-limited fields say the limit the field itself keeps.
+Phrase NameHint(int length) {
+    return Phrase{TQ58_PHRASE("Hints", "A maximum of %1 characters"), {std::to_string(length)}};
+}
+
+Phrase NameHintWithStop(int length) {
+    return Phrase{TQ58_PHRASE("Hints", "A maximum of %1 characters."), {std::to_string(length)}};
+}
+
+Phrase FiguresHint(int length) {
+    return Phrase{TQ58_PHRASE("Hints", "Numeric Only. Indispensable %1 figures."),
+                  {std::to_string(length)}};
 }
 
 // Exact names first: the two channel-display fields share a group but not a hint.
 const std::vector<Hint>& Hints() {
     static const std::vector<Hint> hints{
-        {"txtCN_0", "Indispensable 2 figures."},
-        {"txtCN_1", "Indispensable 1 figures."},
-        {"chkCEnable", std::string(CheckHint)},
-        {"chkCDup", std::string(CheckHint)},
-        {"chkCTXEnable", std::string(CheckHint)},
-        {"chkCTXOnly", std::string(CheckHint)},
-        {"chkCTXPower", std::string(CheckHint)},
-        {"chkCScan", std::string(CheckHint)},
-        {"chkEXP", std::string(CheckHint)},
-        {"chkUsable", std::string(CheckHint)},
-        {"chkGEnable", std::string(CheckHint)},
-        {"chkGDelete", std::string(CheckHint)},
-        {"chkUsableDscAutoPosRequest", std::string(CheckHint)},
-        {"chkUsableDscAutoPosRequestRemote", std::string(CheckHint)},
-        {"chkATISChGroup", std::string(CheckHint)},
-        {"chkATISKiller", std::string(CheckHint)},
-        {"chkDScan", std::string(CheckHint)},
-        {"chkDEnable", "Select[x]Enable/[]Disable."},
-        {"cmbScramble", std::string(ComboHint)},
-        {"cmbDscDisplay", std::string(ComboHint)},
-        {"tvTreeView", "[Up]/[Down]/[Left]/[Right]:Change of a Selection item."},
-        {"MSFlexGrid1", "[Double click],[Enter]:Jump the Setting screen."},
-        {"MSFlexGrid2", "[Double click],[Enter]:Jump the Setting screen."},
-        {"cmdFclearLog", "A Click Inicializes the log"},
-        {"txtCRF", "Rx frequency"},
-        {"txtCTF", "Tx frequency"},
-        {"txtCTag", NameHint(ChannelNameLength, "")},
-        {"txtDTagName", NameHint(ChannelNameLength, "")},
-        {"txtGPosi", NameHint(DirectoryNameLength, ".")},
-        {"txtUsable", "max 4 charactors."},
+        {"txtCN_0", Fixed(TQ58_PHRASE("Hints", "Indispensable 2 figures."))},
+        {"txtCN_1", Fixed(TQ58_PHRASE("Hints", "Indispensable 1 figures."))},
+        {"chkCEnable", CheckHint},
+        {"chkCDup", CheckHint},
+        {"chkCTXEnable", CheckHint},
+        {"chkCTXOnly", CheckHint},
+        {"chkCTXPower", CheckHint},
+        {"chkCScan", CheckHint},
+        {"chkEXP", CheckHint},
+        {"chkUsable", CheckHint},
+        {"chkGEnable", CheckHint},
+        {"chkGDelete", CheckHint},
+        {"chkUsableDscAutoPosRequest", CheckHint},
+        {"chkUsableDscAutoPosRequestRemote", CheckHint},
+        {"chkATISChGroup", CheckHint},
+        {"chkATISKiller", CheckHint},
+        {"chkDScan", CheckHint},
+        {"chkDEnable", Fixed(TQ58_PHRASE("Hints", "Select[x]Enable/[]Disable."))},
+        {"cmbScramble", ComboHint},
+        {"cmbDscDisplay", ComboHint},
+        {"tvTreeView",
+         Fixed(TQ58_PHRASE("Hints", "[Up]/[Down]/[Left]/[Right]:Change of a Selection item."))},
+        {"MSFlexGrid1",
+         Fixed(TQ58_PHRASE("Hints", "[Double click],[Enter]:Jump the Setting screen."))},
+        {"MSFlexGrid2",
+         Fixed(TQ58_PHRASE("Hints", "[Double click],[Enter]:Jump the Setting screen."))},
+        {"cmdFclearLog", Fixed(TQ58_PHRASE("Hints", "A Click Inicializes the log"))},
+        {"txtCRF", Fixed(TQ58_PHRASE("Hints", "Rx frequency"))},
+        {"txtCTF", Fixed(TQ58_PHRASE("Hints", "Tx frequency"))},
+        {"txtCTag", NameHint(ChannelNameLength)},
+        {"txtDTagName", NameHint(ChannelNameLength)},
+        {"txtGPosi", NameHintWithStop(DirectoryNameLength)},
+        {"txtUsable", Fixed(TQ58_PHRASE("Hints", "max 4 charactors."))},
         {"txtGMMSI", FiguresHint(EnteredMmsiLength(IndividualDirectory))},
         {"txtUserMMSI", FiguresHint(UserMmsiLength)},
         {"txtAutoPosMMSI", FiguresHint(UserMmsiLength)},
         {"txtATIScode", FiguresHint(AtisCodeLength)},
         {"txtATISMid", FiguresHint(CallSignLength)},
-        {"txtATISDisp", "Indispensable 3 figures."},
+        {"txtATISDisp", Fixed(TQ58_PHRASE("Hints", "Indispensable 3 figures."))},
     };
     return hints;
 }
@@ -124,17 +136,21 @@ bool IsSettingCombo(std::string_view group) {
 
 } // namespace
 
-std::string StatusHintFor(const std::string& controlName) {
+Phrase StatusHint(const std::string& controlName) {
     const std::string_view group = GroupOf(controlName);
     for (const Hint& hint : Hints()) {
         if (hint.control == controlName || hint.control == group) {
             return hint.text;
         }
     }
-    return IsSettingCombo(group) ? std::string(ComboHint) : "";
+    return IsSettingCombo(group) ? ComboHint : Phrase{};
 }
 
-std::string DirectoryMmsiHint(int directory) {
+std::string StatusHintFor(const std::string& controlName) {
+    return StatusHint(controlName).English();
+}
+
+Phrase DirectoryMmsiHint(int directory) {
     return FiguresHint(EnteredMmsiLength(directory));
 }
 

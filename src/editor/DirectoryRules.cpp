@@ -61,8 +61,11 @@ std::string MmsiLimits(int directory) {
     return directory == GroupDirectory ? digits + " after the leading 0" : digits;
 }
 
-std::string MmsiRule(int directory) {
-    return (directory == GroupDirectory ? "Group MMSI: " : "MMSI: ") + MmsiLimits(directory);
+Phrase MmsiRule(int directory) {
+    const std::string digits = std::to_string(EnteredMmsiLength(directory));
+    return directory == GroupDirectory
+               ? Phrase{TQ58_PHRASE("Rules", "Group MMSI: %1 digits after the leading 0"), {digits}}
+               : Phrase{TQ58_PHRASE("Rules", "MMSI: %1 digits"), {digits}};
 }
 
 std::string EnteredMmsi(const std::string& stored, int directory) {
@@ -104,22 +107,24 @@ EntryPanelState EntryPanelFor(std::span<const DirectoryRecord> entries, int inde
             .PreviousIncomplete = !previousComplete};
 }
 
-namespace {
-
-const char* NameKind(int directory) {
-    return directory == GroupDirectory ? "a group name" : "a station name";
+Phrase PreviousEntryRule(int directory, int index) {
+    std::vector<std::string> numbers{std::to_string(index + 1), std::to_string(index)};
+    return directory == GroupDirectory
+               ? Phrase{TQ58_PHRASE("Rules", "No.%1: No.%2 needs a group name and an MMSI first"),
+                        std::move(numbers)}
+               : Phrase{TQ58_PHRASE("Rules", "No.%1: No.%2 needs a station name and an MMSI first"),
+                        std::move(numbers)};
 }
 
-} // namespace
-
-std::string PreviousEntryRule(int directory, int index) {
-    return "No." + std::to_string(index + 1) + ": No." + std::to_string(index) + " needs " +
-           NameKind(directory) + " and an MMSI first";
-}
-
-std::string EntryInUseRule(int directory, int index) {
-    return "No." + std::to_string(index + 1) + ": an entry in use needs " + NameKind(directory) +
-           " and an MMSI";
+Phrase EntryInUseRule(int directory, int index) {
+    std::vector<std::string> number{std::to_string(index + 1)};
+    return directory == GroupDirectory
+               ? Phrase{TQ58_PHRASE("Rules",
+                                    "No.%1: an entry in use needs a group name and an MMSI"),
+                        std::move(number)}
+               : Phrase{TQ58_PHRASE("Rules",
+                                    "No.%1: an entry in use needs a station name and an MMSI"),
+                        std::move(number)};
 }
 
 MmsiEntry EnterMmsi(std::span<DirectoryRecord> entries, int index, const std::string& typed,

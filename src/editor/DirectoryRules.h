@@ -1,6 +1,7 @@
 #pragma once
 
 #include "editor/NavigationTree.h"
+#include "model/Phrase.h"
 #include "model/SettingsRecord.h"
 
 #include <optional>
@@ -26,7 +27,7 @@ std::optional<std::string> StoredMmsi(const std::string& typed, int directory);
 // MMSI may also be written without its leading 0, as the entry field takes it.
 std::optional<std::string> StoredMmsiFromShown(const std::string& shown, int directory);
 // The MMSI rule in words: "MMSI: 9 digits", "Group MMSI: 8 digits after the leading 0".
-std::string MmsiRule(int directory);
+Phrase MmsiRule(int directory);
 // The limits alone: "9 digits", "8 digits after the leading 0".
 std::string MmsiLimits(int directory);
 // What the entry field shows of a stored MMSI: the digits the user enters.
@@ -57,9 +58,9 @@ struct EntryPanelState {
 };
 EntryPanelState EntryPanelFor(std::span<const DirectoryRecord> entries, int index);
 // Why an entry cannot be opened yet: "No.3: No.2 needs a station name and an MMSI first".
-std::string PreviousEntryRule(int directory, int index);
+Phrase PreviousEntryRule(int directory, int index);
 // Why an entry in use cannot be left: "No.2: an entry in use needs a station name and an MMSI".
-std::string EntryInUseRule(int directory, int index);
+Phrase EntryInUseRule(int directory, int index);
 
 enum class MmsiEntry {
     Refused, // wrong length: nothing stored

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "model/Phrase.h"
 #include "model/SettingsRecord.h"
 
 #include <string>
@@ -11,8 +12,9 @@ namespace tq58 {
 // group unless the user insists: the window asks before it goes off, and the check warns
 // about a group that has it off.
 
-inline constexpr const char* Channel16Question =
-    "Channel 16 is the international distress, safety and calling channel. Switch it off anyway?";
+inline constexpr const char* Channel16Question = TQ58_TEXT(
+    "Rules",
+    "Channel 16 is the international distress, safety and calling channel. Switch it off anyway?");
 
 // True for the record of channel 16 in the USA, INTL or Canada group (ChannelGroup).
 bool IsChannel16(int group, int position);

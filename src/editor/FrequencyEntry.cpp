@@ -44,9 +44,10 @@ std::optional<double> AcceptedFrequency(const std::string& text) {
     return static_cast<double>(units) / UnitsPerMegahertz;
 }
 
-std::string FrequencyRule(const std::string& field) {
-    return field + ": " + ExpFreqText(LowestMegahertz) + " to " + ExpFreqText(HighestMegahertz) +
-           " MHz in " + std::to_string(RasterUnits / UnitsPerKilohertz) + " kHz steps";
+Phrase FrequencyRule(const std::string& field) {
+    return Phrase{TQ58_PHRASE("Rules", "%1: %2 to %3 MHz in %4 kHz steps"),
+                  {field, ExpFreqText(LowestMegahertz), ExpFreqText(HighestMegahertz),
+                   std::to_string(RasterUnits / UnitsPerKilohertz)}};
 }
 
 } // namespace tq58

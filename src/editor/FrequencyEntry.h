@@ -1,5 +1,7 @@
 #pragma once
 
+#include "model/Phrase.h"
+
 #include <optional>
 #include <string>
 
@@ -11,6 +13,6 @@ std::optional<double> AcceptedFrequency(const std::string& text);
 
 // The rule above in words, after the field's name: "Rx frequency: 137.0000 to 174.0000 MHz in
 // 25 kHz steps".
-std::string FrequencyRule(const std::string& field);
+Phrase FrequencyRule(const std::string& field);
 
 } // namespace tq58

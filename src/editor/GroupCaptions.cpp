@@ -10,17 +10,36 @@ const std::string& StatusNameOf(const SettingsRecord& settings, int group) {
 
 } // namespace
 
+Phrase GroupTitle(int group) {
+    if (group == GroupExp) {
+        return Phrase{TQ58_PHRASE("Captions", "EXP CH Group"), {}};
+    }
+    return Phrase{TQ58_PHRASE("Captions", "Group%1"), {std::to_string(group + 1)}};
+}
+
 std::string GroupCaption(int group) {
-    return group == GroupExp ? "EXP CH Group" : "Group" + std::to_string(group + 1);
+    return GroupTitle(group).English();
+}
+
+Phrase StatusTitle(const SettingsRecord& settings, int group) {
+    const std::string& name = StatusNameOf(settings, group);
+    if (name.empty()) {
+        return GroupTitle(group);
+    }
+    if (group == GroupExp) {
+        return Phrase{TQ58_PHRASE("Captions", "EXP CH Group[%1]"), {name}};
+    }
+    return Phrase{TQ58_PHRASE("Captions", "Group%1[%2]"), {std::to_string(group + 1), name}};
 }
 
 std::string StatusCaption(const SettingsRecord& settings, int group) {
-    const std::string& name = StatusNameOf(settings, group);
-    return name.empty() ? GroupCaption(group) : GroupCaption(group) + "[" + name + "]";
+    return StatusTitle(settings, group).English();
 }
 
 std::string PlanName(int group) {
-    static const std::string names[] = {"USA", "INTL", "CANADA", "EXP"};
+    static const std::string names[] = {TQ58_TEXT("Captions", "USA"), TQ58_TEXT("Captions", "INTL"),
+                                        TQ58_TEXT("Captions", "CANADA"),
+                                        TQ58_TEXT("Captions", "EXP")};
     return names[static_cast<std::size_t>(group)];
 }
 

@@ -1,6 +1,7 @@
 #include "editor/MmsiKinds.h"
 
 #include "editor/NavigationTree.h"
+#include "model/Phrase.h"
 
 #include <algorithm>
 #include <array>
@@ -40,17 +41,17 @@ constexpr std::array<KindPrefix, 15> Prefixes{{
 }};
 
 constexpr std::array<std::pair<MmsiKind, const char*>, 11> KindNames{{
-    {MmsiKind::NotAnMmsi, "Not an MMSI"},
-    {MmsiKind::ShipStation, "Ship station"},
-    {MmsiKind::Group, "Group"},
-    {MmsiKind::CoastStation, "Coast station"},
-    {MmsiKind::Handheld, "Handheld"},
-    {MmsiKind::SarAircraft, "SAR aircraft"},
-    {MmsiKind::AisAid, "AIS aid to navigation"},
-    {MmsiKind::AisCraft, "Craft of a parent ship"},
-    {MmsiKind::AisSart, "AIS-SART"},
-    {MmsiKind::Mob, "Man overboard device"},
-    {MmsiKind::Epirb, "EPIRB-AIS"},
+    {MmsiKind::NotAnMmsi, TQ58_TEXT("Mmsi", "Not an MMSI")},
+    {MmsiKind::ShipStation, TQ58_TEXT("Mmsi", "Ship station")},
+    {MmsiKind::Group, TQ58_TEXT("Mmsi", "Group")},
+    {MmsiKind::CoastStation, TQ58_TEXT("Mmsi", "Coast station")},
+    {MmsiKind::Handheld, TQ58_TEXT("Mmsi", "Handheld")},
+    {MmsiKind::SarAircraft, TQ58_TEXT("Mmsi", "SAR aircraft")},
+    {MmsiKind::AisAid, TQ58_TEXT("Mmsi", "AIS aid to navigation")},
+    {MmsiKind::AisCraft, TQ58_TEXT("Mmsi", "Craft of a parent ship")},
+    {MmsiKind::AisSart, TQ58_TEXT("Mmsi", "AIS-SART")},
+    {MmsiKind::Mob, TQ58_TEXT("Mmsi", "Man overboard device")},
+    {MmsiKind::Epirb, TQ58_TEXT("Mmsi", "EPIRB-AIS")},
 }};
 
 constexpr const char* LabelSeparator = " \xB7 ";

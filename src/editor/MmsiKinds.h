@@ -35,7 +35,7 @@ struct MmsiReading {
 
 MmsiReading ReadMmsi(const std::string& stored);
 
-// "Ship station", "Group" ...; empty for None.
+// "Ship station", "Group" ...; empty for None. The window shows it translated ("Mmsi").
 std::string MmsiKindName(MmsiKind kind);
 
 // The MID of the reading is allocated to no country of the table (never for an empty table,

@@ -17,28 +17,25 @@ struct FixedNode {
 };
 
 constexpr std::array<FixedNode, 14> FixedNodes{{
-    {"General", "General", NodeKind::General},
-    {"Usable", "Usable CH Group Setup", NodeKind::Usable},
-    {"Common", "Common Setup", NodeKind::Common},
-    {"DSC", "DSC Setup", NodeKind::Dsc},
-    {"ATIS", "ATIS Setup", NodeKind::Atis},
-    {"Program", "Programable Channel", NodeKind::Grey},
-    {"PU", "Group1", NodeKind::GroupGrid, GroupUsa},
-    {"PI", "Group2", NodeKind::GroupGrid, GroupIntl},
-    {"PC", "Group3", NodeKind::GroupGrid, GroupCanada},
-    {"PW", "Weather", NodeKind::Weather},
-    {"DSCSetting", "DSC", NodeKind::Grey, 1},
-    {"SM", "Individual Directory", NodeKind::DirectoryGrid},
-    {"SG", "Group Directory", NodeKind::DirectoryGrid, GroupDirectory},
-    {"ExpChannel", "EXP Channel", NodeKind::ExpGrid, GroupExp},
+    {"General", TQ58_TEXT("Tree", "General"), NodeKind::General},
+    {"Usable", TQ58_TEXT("Tree", "Usable CH Group Setup"), NodeKind::Usable},
+    {"Common", TQ58_TEXT("Tree", "Common Setup"), NodeKind::Common},
+    {"DSC", TQ58_TEXT("Tree", "DSC Setup"), NodeKind::Dsc},
+    {"ATIS", TQ58_TEXT("Tree", "ATIS Setup"), NodeKind::Atis},
+    {"Program", TQ58_TEXT("Tree", "Programable Channel"), NodeKind::Grey},
+    {"PU", TQ58_TEXT("Tree", "Group1"), NodeKind::GroupGrid, GroupUsa},
+    {"PI", TQ58_TEXT("Tree", "Group2"), NodeKind::GroupGrid, GroupIntl},
+    {"PC", TQ58_TEXT("Tree", "Group3"), NodeKind::GroupGrid, GroupCanada},
+    {"PW", TQ58_TEXT("Tree", "Weather"), NodeKind::Weather},
+    {"DSCSetting", TQ58_TEXT("Tree", "DSC"), NodeKind::Grey, 1},
+    {"SM", TQ58_TEXT("Tree", "Individual Directory"), NodeKind::DirectoryGrid},
+    {"SG", TQ58_TEXT("Tree", "Group Directory"), NodeKind::DirectoryGrid, GroupDirectory},
+    {"ExpChannel", TQ58_TEXT("Tree", "EXP Channel"), NodeKind::ExpGrid, GroupExp},
 }};
 
 constexpr std::array<const char*, 3> PlanPrefixes{"PU", "PI", "PC"};
 constexpr std::array<const char*, 2> DirectoryPrefixes{"SM", "SG"};
-constexpr std::array<const char*, 2> DirectoryEntryTexts{"Memory ID", "Group ID"};
 constexpr std::array<int, 2> DirectorySizes{IndividualDirectorySize, GroupDirectorySize};
-
-constexpr const char* EnableMark = "[Enable]";
 
 const FixedNode& FixedNodeOf(const std::string& key) {
     for (const FixedNode& node : FixedNodes) {
@@ -62,8 +59,23 @@ bool InRange(int index, std::size_t size) {
     return index >= 0 && static_cast<std::size_t>(index) < size;
 }
 
-std::string Marked(std::string text, bool enabled) {
-    return enabled ? text + EnableMark : text;
+// A numbered node's caption, and the same with the mark of an enabled record.
+struct NumberedCaption {
+    const char* plain;
+    const char* enabled;
+};
+
+constexpr NumberedCaption ChannelCaption{TQ58_TEXT("Tree", "CH%1"),
+                                         TQ58_TEXT("Tree", "CH%1[Enable]")};
+constexpr NumberedCaption ExpCaption{TQ58_TEXT("Tree", "EXP%1"),
+                                     TQ58_TEXT("Tree", "EXP%1[Enable]")};
+constexpr std::array<NumberedCaption, 2> DirectoryEntryCaptions{{
+    {TQ58_TEXT("Tree", "Memory ID%1"), TQ58_TEXT("Tree", "Memory ID%1[Enable]")},
+    {TQ58_TEXT("Tree", "Group ID%1"), TQ58_TEXT("Tree", "Group ID%1[Enable]")},
+}};
+
+Phrase Marked(const NumberedCaption& caption, std::string number, bool enabled) {
+    return Phrase{"Tree", enabled ? caption.enabled : caption.plain, {std::move(number)}};
 }
 
 std::string ChannelLabel(const ChannelRecord& channel) {
@@ -72,33 +84,34 @@ std::string ChannelLabel(const ChannelRecord& channel) {
     return known ? table[static_cast<std::size_t>(channel.Position)].ChLabel : "?";
 }
 
-std::string GroupNodeText(const SettingsRecord& settings, int group) {
+Phrase GroupNodeText(const SettingsRecord& settings, int group) {
     const std::string& status = settings.UsableChGroup[static_cast<std::size_t>(group)].StatusName;
-    const std::string text = "Group" + std::to_string(group + 1);
-    return status.empty() ? text : text + "(" + status + ")";
+    const std::string number = std::to_string(group + 1);
+    return status.empty() ? Phrase{TQ58_PHRASE("Tree", "Group%1"), {number}}
+                          : Phrase{TQ58_PHRASE("Tree", "Group%1(%2)"), {number, status}};
 }
 
-std::string PlanChannelText(const NodeRef& node, const SettingsRecord& settings) {
+Phrase PlanChannelText(const NodeRef& node, const SettingsRecord& settings) {
     if (!InRange(node.Group, PlanPrefixes.size())) {
-        return "";
+        return {};
     }
     const auto& list = ChannelList(settings, node.Group);
     if (!InRange(node.Index, list.size())) {
-        return "";
+        return {};
     }
     const ChannelRecord& channel = list[static_cast<std::size_t>(node.Index)];
-    return Marked("CH" + ChannelLabel(channel), channel.Enable);
+    return Marked(ChannelCaption, ChannelLabel(channel), channel.Enable);
 }
 
-std::string DirectoryEntryText(const NodeRef& node, const SettingsRecord& settings) {
+Phrase DirectoryEntryText(const NodeRef& node, const SettingsRecord& settings) {
     const bool individual = node.Group == IndividualDirectory;
     if (!InRange(node.Index, individual ? settings.CHMMSID.size() : settings.CHGRPID.size())) {
-        return "";
+        return {};
     }
     const auto index = static_cast<std::size_t>(node.Index);
     const bool enabled =
         individual ? settings.CHMMSID[index].Enable : settings.CHGRPID[index].Enable;
-    return Marked(DirectoryEntryTexts[individual ? 0 : 1] + std::to_string(node.Index + 1),
+    return Marked(DirectoryEntryCaptions[individual ? 0 : 1], std::to_string(node.Index + 1),
                   enabled);
 }
 
@@ -150,24 +163,29 @@ std::string DirectoryNodeKey(int directory, int index) {
     return DirectoryPrefixes[static_cast<std::size_t>(directory)] + std::to_string(index + 1);
 }
 
-std::string NodeText(const NodeRef& node, const SettingsRecord& settings) {
+Phrase NodeCaption(const NodeRef& node, const SettingsRecord& settings) {
     switch (node.Kind) {
     case NodeKind::GroupGrid:
-        return InRange(node.Group, PlanPrefixes.size()) ? GroupNodeText(settings, node.Group) : "";
+        return InRange(node.Group, PlanPrefixes.size()) ? GroupNodeText(settings, node.Group)
+                                                        : Phrase{};
     case NodeKind::PlanChannel:
         return PlanChannelText(node, settings);
     case NodeKind::ExpChannel:
         return InRange(node.Index, settings.CHEXP.size())
-                   ? Marked("EXP" + std::to_string(node.Index + 1),
+                   ? Marked(ExpCaption, std::to_string(node.Index + 1),
                             settings.CHEXP[static_cast<std::size_t>(node.Index)].Enable)
-                   : "";
+                   : Phrase{};
     case NodeKind::DirectoryEntry:
         return DirectoryEntryText(node, settings);
     default: {
         const FixedNode* fixed = FixedNodeOf(node);
-        return fixed ? fixed->text : "";
+        return fixed ? Phrase{"Tree", fixed->text, {}} : Phrase{};
     }
     }
+}
+
+std::string NodeText(const NodeRef& node, const SettingsRecord& settings) {
+    return NodeCaption(node, settings).English();
 }
 
 std::vector<TreeNode> BuildNavigationTree(const SettingsRecord& settings, const ModelState& model) {

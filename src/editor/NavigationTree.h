@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/ModelState.h"
+#include "model/Phrase.h"
 #include "model/SettingsRecord.h"
 
 #include <string>
@@ -50,12 +51,14 @@ struct TreeNode {
 std::vector<TreeNode> BuildNavigationTree(const SettingsRecord& settings, const ModelState& model);
 
 // The text a node shows for the record as it is now: enable marks and status names follow
-// every edit. Empty for a node the tree never makes.
+// every edit. Empty for a node the tree never makes. The window shows the caption translated.
+Phrase NodeCaption(const NodeRef& node, const SettingsRecord& settings);
 std::string NodeText(const NodeRef& node, const SettingsRecord& settings);
 
 std::string ChannelNodeKey(int group, int index);
 std::string DirectoryNodeKey(int directory, int index);
 
-inline constexpr const char* TreeHint = "[Up]/[Down]/[Left]/[Right]:Change of a Selection item.";
+inline constexpr const char* TreeHint =
+    TQ58_TEXT("Hints", "[Up]/[Down]/[Left]/[Right]:Change of a Selection item.");
 
 } // namespace tq58

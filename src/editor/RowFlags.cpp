@@ -49,7 +49,7 @@ RowFlagCount SetRowFlag(SettingsRecord& settings, int group, const std::vector<i
         const bool distressOff = flag == RowFlag::Enable && !on && kind == ChannelKind::Plan &&
                                  IsChannel16(group, channel.Position);
         if (!BoxOpen(channel, kind, flag, scramblerAvailable) || distressOff ||
-            !ChannelPageRule(changed, kind).empty()) {
+            !ChannelPageRule(changed, kind).English().empty()) {
             ++count.Skipped;
             continue;
         }

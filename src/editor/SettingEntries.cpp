@@ -33,8 +33,8 @@ std::optional<std::string> AcceptedDigits(const std::string& typed, int length) 
     return text;
 }
 
-std::string DigitsRule(const std::string& field, int length) {
-    return field + ": " + std::to_string(length) + " digits";
+Phrase DigitsRule(const std::string& field, int length) {
+    return Phrase{TQ58_PHRASE("Rules", "%1: %2 digits"), {field, std::to_string(length)}};
 }
 
 std::string StoredStatusName(const std::string& typed) {

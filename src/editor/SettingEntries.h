@@ -1,5 +1,7 @@
 #pragma once
 
+#include "model/Phrase.h"
+
 #include <optional>
 #include <string>
 
@@ -16,7 +18,7 @@ inline constexpr int CallSignLength = 3;
 // surrounding blanks when that is empty or exactly `length` digits; absent otherwise.
 std::optional<std::string> AcceptedDigits(const std::string& typed, int length);
 // The rule above in words, after the field's name: "User MMSI: 9 digits".
-std::string DigitsRule(const std::string& field, int length);
+Phrase DigitsRule(const std::string& field, int length);
 
 // A status name: empty when the text is blank, otherwise its first four characters as typed.
 std::string StoredStatusName(const std::string& typed);

@@ -221,7 +221,7 @@ void MainWindow::OnFocusChanged(QWidget* now) {
     }
     QString hint = now->property(StatusHintProperty).toString();
     if (hint.isEmpty()) {
-        hint = QString::fromStdString(StatusHintFor(now->objectName().toStdString()));
+        hint = Translated(StatusHint(now->objectName().toStdString()));
     }
     if (!hint.isEmpty()) {
         ShowHint(hint);

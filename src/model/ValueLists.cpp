@@ -1,6 +1,7 @@
 #include "model/ValueLists.h"
 
 #include "model/OffsetTimeText.h"
+#include "model/Phrase.h"
 
 #include <algorithm>
 #include <initializer_list>
@@ -30,17 +31,22 @@ std::vector<ListItem> OffsetTimes() {
 std::vector<ListItem> ListItems(ValueList list) {
     switch (list) {
     case ValueList::OffOn:
-        return Indexed({"Off", "On"});
+        return Indexed({TQ58_TEXT("Lists", "Off"), TQ58_TEXT("Lists", "On")});
     case ValueList::Power:
-        return Indexed({"Low", "Hi"});
+        return Indexed({TQ58_TEXT("Lists", "Low"), TQ58_TEXT("Lists", "Hi")});
     case ValueList::TxPoDisplay:
-        return Indexed({"Lo Po Only", "Lo Po on Changing CH", "Last TX Po"});
+        return Indexed({TQ58_TEXT("Lists", "Lo Po Only"),
+                        TQ58_TEXT("Lists", "Lo Po on Changing CH"),
+                        TQ58_TEXT("Lists", "Last TX Po")});
     case ValueList::ResumeTime:
-        return Indexed({"Off", "1Sec", "2Sec", "3Sec", "4Sec", "5Sec"});
+        return Indexed({TQ58_TEXT("Lists", "Off"), TQ58_TEXT("Lists", "1Sec"),
+                        TQ58_TEXT("Lists", "2Sec"), TQ58_TEXT("Lists", "3Sec"),
+                        TQ58_TEXT("Lists", "4Sec"), TQ58_TEXT("Lists", "5Sec")});
     case ValueList::WeatherAlert:
-        return Indexed({"Off", "On Wx", "On Scan", "Wx and Scan"});
+        return Indexed({TQ58_TEXT("Lists", "Off"), TQ58_TEXT("Lists", "On Wx"),
+                        TQ58_TEXT("Lists", "On Scan"), TQ58_TEXT("Lists", "Wx and Scan")});
     case ValueList::MagneticVariation:
-        return Indexed({"True", "Mag"});
+        return Indexed({TQ58_TEXT("Lists", "True"), TQ58_TEXT("Lists", "Mag")});
     case ValueList::OffsetTime:
         return OffsetTimes();
     }

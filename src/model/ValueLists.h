@@ -1,5 +1,7 @@
 #pragma once
 
+#include "model/Phrase.h"
+
 #include <string>
 #include <vector>
 
@@ -13,8 +15,9 @@ struct ListItem {
     bool operator==(const ListItem&) const = default;
 };
 
-// The fixed value lists of the setting pages. Every list but the offset time stores the index
-// of its item; a list of two items stores a flag (item 1 = true).
+// The fixed value lists of the setting pages; the window shows their texts translated
+// (context "Lists"), the files keep them in English. Every list but the offset time stores the
+// index of its item; a list of two items stores a flag (item 1 = true).
 enum class ValueList {
     OffOn,
     Power,
@@ -32,6 +35,6 @@ std::vector<ListItem> ListItems(ValueList list);
 bool IsListed(ValueList list, int value);
 
 // What a person reads for a stored value outside its list: no item is selected.
-inline constexpr const char* NotSetText = "(not set)";
+inline constexpr const char* NotSetText = TQ58_TEXT("Lists", "(not set)");
 
 } // namespace tq58

@@ -13,29 +13,30 @@ namespace tq58 {
 namespace {
 
 TEST(RefusalRules, FrequenciesFixedLengthNumbersAndDirectoryEntries) {
-    EXPECT_EQ(FrequencyRule("Rx frequency"),
+    EXPECT_EQ(FrequencyRule("Rx frequency").English(),
               "Rx frequency: 137.0000 to 174.0000 MHz in 25 kHz steps");
-    EXPECT_EQ(DigitsRule("User MMSI", UserMmsiLength), "User MMSI: 9 digits");
-    EXPECT_EQ(DigitsRule("ATIS Code", AtisCodeLength), "ATIS Code: 10 digits");
-    EXPECT_EQ(MmsiRule(IndividualDirectory), "MMSI: 9 digits");
-    EXPECT_EQ(MmsiRule(GroupDirectory), "Group MMSI: 8 digits after the leading 0");
-    EXPECT_EQ(PreviousEntryRule(GroupDirectory, 2),
+    EXPECT_EQ(DigitsRule("User MMSI", UserMmsiLength).English(), "User MMSI: 9 digits");
+    EXPECT_EQ(DigitsRule("ATIS Code", AtisCodeLength).English(), "ATIS Code: 10 digits");
+    EXPECT_EQ(MmsiRule(IndividualDirectory).English(), "MMSI: 9 digits");
+    EXPECT_EQ(MmsiRule(GroupDirectory).English(), "Group MMSI: 8 digits after the leading 0");
+    EXPECT_EQ(PreviousEntryRule(GroupDirectory, 2).English(),
               "No.3: No.2 needs a group name and an MMSI first");
-    EXPECT_EQ(PreviousEntryRule(IndividualDirectory, 1),
+    EXPECT_EQ(PreviousEntryRule(IndividualDirectory, 1).English(),
               "No.2: No.1 needs a station name and an MMSI first");
 }
 
 TEST(RefusalRules, ChannelPageNamesWhatTheEnabledExpChannelLacks) {
     ChannelRecord channel;
     channel.Enable = true;
-    EXPECT_EQ(ChannelPageRule(channel, ChannelKind::Exp),
+    EXPECT_EQ(ChannelPageRule(channel, ChannelKind::Exp).English(),
               "Rx frequency: needed while CH Enable is checked");
     channel.Rxfreq = 156.025;
     channel.CHDisplayL = "7";
-    EXPECT_EQ(ChannelPageRule(channel, ChannelKind::Exp), "Channel display: 2 characters");
+    EXPECT_EQ(ChannelPageRule(channel, ChannelKind::Exp).English(),
+              "Channel display: 2 characters");
     EXPECT_FALSE(ChannelPageCheckPasses(channel, ChannelKind::Exp));
     channel.CHDisplayL = "07";
-    EXPECT_EQ(ChannelPageRule(channel, ChannelKind::Exp), "");
+    EXPECT_EQ(ChannelPageRule(channel, ChannelKind::Exp).English(), "");
     channel.Rxfreq = 0;
     EXPECT_TRUE(ChannelPageCheckPasses(channel, ChannelKind::Plan));
 }
@@ -44,8 +45,10 @@ TEST(RefusalRules, ChannelPageNamesWhatTheEnabledExpChannelLacks) {
 TEST(RefusalRules, HintsAgreeWithTheirFields) {
     EXPECT_EQ(StatusHintFor("txtCTag"), "A maximum of 16 characters");
     EXPECT_EQ(StatusHintFor("txtGPosi"), "A maximum of 11 characters.");
-    EXPECT_EQ(DirectoryMmsiHint(IndividualDirectory), "Numeric Only. Indispensable 9 figures.");
-    EXPECT_EQ(DirectoryMmsiHint(GroupDirectory), "Numeric Only. Indispensable 8 figures.");
+    EXPECT_EQ(DirectoryMmsiHint(IndividualDirectory).English(),
+              "Numeric Only. Indispensable 9 figures.");
+    EXPECT_EQ(DirectoryMmsiHint(GroupDirectory).English(),
+              "Numeric Only. Indispensable 8 figures.");
     EXPECT_EQ(StatusHintFor("txtATIScode"), "Numeric Only. Indispensable 10 figures.");
 }
 

@@ -68,7 +68,7 @@ private slots:
     void savedReportIsTheCommandLineReport() {
         Host host;
         const QString data = folder_.filePath("new.dat");
-        QVERIFY(SaveFileAs(data.toStdString(), host.data.Settings, host.model).Ok);
+        QVERIFY(SaveFileAs(data.toStdString(), host.data.Settings, host.model, {}).Ok);
         host.fileAnswers << folder_.filePath("no-folder/report.txt")
                          << folder_.filePath("report.txt");
         ReportWindow window(host);

@@ -7,6 +7,7 @@
 #include "gui/Messages.h"
 #include "gui/ProgramMidTable.h"
 #include "gui/TextCodec.h"
+#include "gui/Translations.h"
 #include "gui/editor/EditorHost.h"
 #include "gui/editor/PageWidgets.h"
 
@@ -15,6 +16,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QScrollArea>
 #include <QVBoxLayout>
 
@@ -34,7 +36,7 @@ AtisCallSignEntry& CallSign(EditorHost& host, int number) {
 } // namespace
 
 AtisPage::AtisPage(EditorHost& host, const QString& objectName, QWidget* parent)
-    : TabbedPage(host, objectName, "tbsATIS", {"Common", "CallSign"}, parent),
+    : TabbedPage(host, objectName, "tbsATIS", {tr("Common"), tr("CallSign")}, parent),
       bindings_(host, this), entries_(host, this) {
     BuildCommon(Child(0));
     BuildCallSigns(Child(1));
@@ -46,7 +48,7 @@ QWidget* AtisPage::BuildGroupBoxes(const QString& caption, const char* name,
     auto* section = new QGroupBox(caption);
     auto* row = new QHBoxLayout(section);
     for (int k = 0; k < 4; ++k) {
-        QCheckBox* box = NewCheck(IndexedName(name, k), ToQt(GroupCaption(k)));
+        QCheckBox* box = NewCheck(IndexedName(name, k), Translated(GroupTitle(k)));
         row->addWidget(box);
         (*boxes)[static_cast<std::size_t>(k)] = box;
         bindings_.Check(box, [this, flags, k]() -> bool& {
@@ -72,7 +74,9 @@ void AtisPage::BuildCommon(QWidget* child) {
         [this](const std::string& typed) {
             const auto accepted = AcceptedDigits(typed, AtisCodeLength);
             if (!accepted || !IsAtisCodeInRule(*accepted, ProgramMidTable())) {
-                host_.Prompts().ShowRefusal(tr("ATISNo"), tr("Data Error!!"), AtisCodeRuleText);
+                host_.Prompts().Show(
+                    tr("ATISNo"), tr("Data Error!!") + "\n" + CoreText("Rules", AtisCodeRuleText),
+                    QMessageBox::Warning);
                 return EntryCheck::Refused;
             }
             host_.Data().Settings.AtisCommon.AtisCode = *accepted;
@@ -118,9 +122,9 @@ void AtisPage::AddCallSign(QGridLayout* rows, int number) {
     const int column = 3 * ((number - 1) / CallSignRows);
     const QString caption = tr("No.%1").arg(number);
     // The image holds three characters of each; a longer entry would be cut when programmed.
-    auto* mid = NewField(IndexedName("txtATISMid", number), caption + tr(" MID"), CallSignLength,
-                         IsDigitKey);
-    auto* display = NewField(IndexedName("txtATISDisp", number), caption + tr(" Display"),
+    auto* mid = NewField(IndexedName("txtATISMid", number), tr("%1 MID").arg(caption),
+                         CallSignLength, IsDigitKey);
+    auto* display = NewField(IndexedName("txtATISDisp", number), tr("%1 Display").arg(caption),
                              CallSignLength, IsDigitOrLetterKey);
     rows->addWidget(NewLabel(caption, mid), row, column);
     rows->addWidget(mid, row, column + 1);
@@ -141,7 +145,7 @@ void AtisPage::Fill(const NodeRef& node) {
     entries_.Fill();
     const SettingsRecord& settings = host_.Data().Settings;
     for (std::size_t k = 0; k < atisGroups_.size(); ++k) {
-        const QString caption = ToQt(StatusCaption(settings, static_cast<int>(k)));
+        const QString caption = Translated(StatusTitle(settings, static_cast<int>(k)));
         SetCaption(atisGroups_[k], caption);
         SetCaption(killers_[k], caption);
         atisGroups_[k]->setEnabled(settings.UsableChGroup[k].Enable);

@@ -4,8 +4,8 @@
 #include "editor/ChannelPanelState.h"
 #include "gui/TextCodec.h"
 #include "gui/editor/EditorHost.h"
-#include "gui/editor/PageWidgets.h"
 #include "gui/editor/GridEditing.h"
+#include "gui/editor/PageWidgets.h"
 #include "gui/editor/RecordGrid.h"
 #include "gui/editor/RowFlagMenu.h"
 #include "model/ChannelText.h"
@@ -23,53 +23,77 @@ namespace {
 struct ChannelColumn {
     const char* Header;
     int WidthTwips;
-    std::string (*Cell)(ChannelRecord& channel, int number);
+    QString (*Cell)(ChannelRecord& channel, int number);
     bool ScramblerOnly = false;
     const char* CsvHeading = nullptr; // edited in place as this column of the CSV export
 };
 
-std::string ScanCell(ChannelRecord& c, int) {
-    return FlagText(c.ScanMemory, "MEM", "---");
+// A flag's mark in its cell, in the user's language; dashes while it is off.
+QString Flag(bool on, const char* mark, const char* off) {
+    return on ? ChannelGridPage::tr(mark) : QString(off);
 }
-std::string LowCell(ChannelRecord& c, int) {
-    return FlagText(c.LowPower, "LOW", "---");
+
+QString ScanCell(ChannelRecord& c, int) {
+    return Flag(c.ScanMemory, QT_TRANSLATE_NOOP("tq58::ChannelGridPage", "MEM"), "---");
 }
-std::string UpCell(ChannelRecord& c, int) {
-    return FlagText(c.PowUp, "UP", "--");
+QString LowCell(ChannelRecord& c, int) {
+    return Flag(c.LowPower, QT_TRANSLATE_NOOP("tq58::ChannelGridPage", "LOW"), "---");
 }
-std::string ScramblerCell(ChannelRecord& c, int) {
-    return ScrambleText(c.Scramble);
+QString UpCell(ChannelRecord& c, int) {
+    return Flag(c.PowUp, QT_TRANSLATE_NOOP("tq58::ChannelGridPage", "UP"), "--");
 }
-std::string NameCell(ChannelRecord& c, int) {
-    return c.ChTag;
+QString ScramblerCell(ChannelRecord& c, int) {
+    return ToQt(ScrambleText(c.Scramble));
+}
+QString NameCell(ChannelRecord& c, int) {
+    return ToQt(c.ChTag);
 }
 
 const std::vector<ChannelColumn> PlanColumns{
-    {"CH", 800, [](ChannelRecord& c, int) { return ChannelEntryAt(c.Position).ChLabel; }},
-    {"RX[MHz]", 1000, [](ChannelRecord& c, int) { return PlanRxFreqText(c); }},
-    {"TX[MHz]", 1000, [](ChannelRecord& c, int) { return PlanTxFreqText(c); }},
-    {"TX", 600, [](ChannelRecord& c, int) { return FlagText(c.TxEnable, "TX", "--"); }},
-    {"LOW", 600, LowCell},
-    {"UP", 600, UpCell},
-    {"DUP", 600, [](ChannelRecord& c, int) { return FlagText(c.Duplex, "DUP", "---"); }},
-    {"MEM", 600, ScanCell},
-    {"VS", 600, ScramblerCell, true},
-    {"CH Name", 2000, NameCell, false, "CH Name"},
+    {QT_TRANSLATE_NOOP("tq58::ChannelGridPage", "CH"), 800,
+     [](ChannelRecord& c, int) { return ToQt(ChannelEntryAt(c.Position).ChLabel); }},
+    {QT_TRANSLATE_NOOP("tq58::ChannelGridPage", "RX[MHz]"), 1000,
+     [](ChannelRecord& c, int) { return ToQt(PlanRxFreqText(c)); }},
+    {QT_TRANSLATE_NOOP("tq58::ChannelGridPage", "TX[MHz]"), 1000,
+     [](ChannelRecord& c, int) { return ToQt(PlanTxFreqText(c)); }},
+    {QT_TRANSLATE_NOOP("tq58::ChannelGridPage", "TX"), 600,
+     [](ChannelRecord& c, int) {
+         return Flag(c.TxEnable, QT_TRANSLATE_NOOP("tq58::ChannelGridPage", "TX"), "--");
+     }},
+    {QT_TRANSLATE_NOOP("tq58::ChannelGridPage", "LOW"), 600, LowCell},
+    {QT_TRANSLATE_NOOP("tq58::ChannelGridPage", "UP"), 600, UpCell},
+    {QT_TRANSLATE_NOOP("tq58::ChannelGridPage", "DUP"), 600,
+     [](ChannelRecord& c, int) {
+         return Flag(c.Duplex, QT_TRANSLATE_NOOP("tq58::ChannelGridPage", "DUP"), "---");
+     }},
+    {QT_TRANSLATE_NOOP("tq58::ChannelGridPage", "MEM"), 600, ScanCell},
+    {QT_TRANSLATE_NOOP("tq58::ChannelGridPage", "VS"), 600, ScramblerCell, true},
+    {QT_TRANSLATE_NOOP("tq58::ChannelGridPage", "CH Name"), 2000, NameCell, false,
+     QT_TRANSLATE_NOOP("tq58::GridEditing", "CH Name")},
 };
 
 const std::vector<ChannelColumn> ExpColumns{
-    {"CH", 800, [](ChannelRecord&, int number) { return std::to_string(number); }},
-    {"ENABLE", 1000, [](ChannelRecord& c, int) { return FlagText(c.Enable, "[Enable]", ""); }},
-    {"DISP", 800, [](ChannelRecord& c, int) { return ExpDisplayText(c); }, false, "CH Display"},
-    {"RX[MHz]", 1000, [](ChannelRecord& c, int) { return RxFreqShown(c, ChannelKind::Exp); }, false,
-     "Rx Frequency"},
-    {"TX[MHz]", 1000, [](ChannelRecord& c, int) { return TxFreqShown(c, ChannelKind::Exp); }, false,
-     "Tx Frequency"},
-    {"LOW", 600, LowCell},
-    {"UP", 600, UpCell},
-    {"MEM", 600, ScanCell},
-    {"VS", 600, ScramblerCell, true},
-    {"CH Name", 2000, NameCell, false, "CH Name"},
+    {QT_TRANSLATE_NOOP("tq58::ChannelGridPage", "CH"), 800,
+     [](ChannelRecord&, int number) { return QString::number(number); }},
+    {QT_TRANSLATE_NOOP("tq58::ChannelGridPage", "ENABLE"), 1000,
+     [](ChannelRecord& c, int) {
+         return Flag(c.Enable, QT_TRANSLATE_NOOP("tq58::ChannelGridPage", "[Enable]"), "");
+     }},
+    {QT_TRANSLATE_NOOP("tq58::ChannelGridPage", "DISP"), 800,
+     [](ChannelRecord& c, int) { return ToQt(ExpDisplayText(c)); }, false,
+     QT_TRANSLATE_NOOP("tq58::GridEditing", "CH Display")},
+    {QT_TRANSLATE_NOOP("tq58::ChannelGridPage", "RX[MHz]"), 1000,
+     [](ChannelRecord& c, int) { return ToQt(RxFreqShown(c, ChannelKind::Exp)); }, false,
+     QT_TRANSLATE_NOOP("tq58::GridEditing", "Rx Frequency")},
+    {QT_TRANSLATE_NOOP("tq58::ChannelGridPage", "TX[MHz]"), 1000,
+     [](ChannelRecord& c, int) { return ToQt(TxFreqShown(c, ChannelKind::Exp)); }, false,
+     QT_TRANSLATE_NOOP("tq58::GridEditing", "Tx Frequency")},
+    {QT_TRANSLATE_NOOP("tq58::ChannelGridPage", "LOW"), 600, LowCell},
+    {QT_TRANSLATE_NOOP("tq58::ChannelGridPage", "UP"), 600, UpCell},
+    {QT_TRANSLATE_NOOP("tq58::ChannelGridPage", "MEM"), 600, ScanCell},
+    {QT_TRANSLATE_NOOP("tq58::ChannelGridPage", "VS"), 600, ScramblerCell, true},
+    {QT_TRANSLATE_NOOP("tq58::ChannelGridPage", "CH Name"), 2000, NameCell, false,
+     QT_TRANSLATE_NOOP("tq58::GridEditing", "CH Name")},
 };
 
 std::optional<RowFlag> FlagColumn(const std::vector<ChannelColumn>& columns, int column) {
@@ -98,7 +122,7 @@ GridList ChannelGridList(const std::vector<ChannelColumn>& columns,
                          const std::vector<ChannelRecord*>& rows, bool scramblerAvailable) {
     GridList list;
     for (const ChannelColumn& column : columns) {
-        list.Columns.push_back({column.Header, column.WidthTwips});
+        list.Columns.push_back({ChannelGridPage::tr(column.Header), column.WidthTwips});
     }
     std::vector<QString> cells;
     cells.reserve(rows.size() * columns.size());
@@ -107,7 +131,7 @@ GridList ChannelGridList(const std::vector<ChannelColumn>& columns,
         ++number;
         for (const ChannelColumn& column : columns) {
             const bool shown = scramblerAvailable || !column.ScramblerOnly;
-            cells.push_back(shown ? ToQt(column.Cell(*channel, number)) : QString());
+            cells.push_back(shown ? column.Cell(*channel, number) : QString());
         }
     }
     const int width = static_cast<int>(columns.size());

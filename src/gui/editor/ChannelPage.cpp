@@ -7,12 +7,14 @@
 #include "editor/ScramblerItems.h"
 #include "gui/Messages.h"
 #include "gui/TextCodec.h"
+#include "gui/Translations.h"
 #include "gui/editor/ConnectorLine.h"
 #include "gui/editor/DistressChannelQuestion.h"
 #include "gui/editor/EditorHost.h"
 #include "gui/editor/GuardedCheckBox.h"
 #include "gui/editor/KeyFilter.h"
 #include "gui/editor/PageWidgets.h"
+#include "gui/editor/Refusal.h"
 #include "model/ChannelText.h"
 
 #include <QApplication>
@@ -58,14 +60,16 @@ struct CheckRow {
 };
 
 constexpr CheckRow Checks[] = {
-    {"chkCTXEnable", "Tx Enable", ChannelControl::TxEnable, nullptr, TxEnableRow, 0, nullptr},
-    {"chkCTXOnly", "Low Power Only", ChannelControl::LowPowerOnly, &ChannelRecord::LowPower,
-     LowPowerRow, 0, "linCTXOnly"},
-    {"chkCTXPower", "Power Up", ChannelControl::PowerUp, &ChannelRecord::PowUp, PowerUpRow, 1,
-     "linCTXPower"},
-    {"chkCDup", "Duplex", ChannelControl::Duplex, &ChannelRecord::Duplex, DuplexRow, 0, nullptr},
-    {"chkCScan", "Scan Memory", ChannelControl::ScanMemory, &ChannelRecord::ScanMemory, ScanRow, 0,
-     nullptr},
+    {"chkCTXEnable", QT_TRANSLATE_NOOP("tq58::ChannelPage", "Tx Enable"), ChannelControl::TxEnable,
+     nullptr, TxEnableRow, 0, nullptr},
+    {"chkCTXOnly", QT_TRANSLATE_NOOP("tq58::ChannelPage", "Low Power Only"),
+     ChannelControl::LowPowerOnly, &ChannelRecord::LowPower, LowPowerRow, 0, "linCTXOnly"},
+    {"chkCTXPower", QT_TRANSLATE_NOOP("tq58::ChannelPage", "Power Up"), ChannelControl::PowerUp,
+     &ChannelRecord::PowUp, PowerUpRow, 1, "linCTXPower"},
+    {"chkCDup", QT_TRANSLATE_NOOP("tq58::ChannelPage", "Duplex"), ChannelControl::Duplex,
+     &ChannelRecord::Duplex, DuplexRow, 0, nullptr},
+    {"chkCScan", QT_TRANSLATE_NOOP("tq58::ChannelPage", "Scan Memory"), ChannelControl::ScanMemory,
+     &ChannelRecord::ScanMemory, ScanRow, 0, nullptr},
 };
 
 struct FrequencyRow {
@@ -80,18 +84,22 @@ struct FrequencyRow {
 };
 
 constexpr FrequencyRow Frequencies[] = {
-    {"lblCRF", "Rx Frequency", "txtCRF", "lblCUnit_0", ChannelControl::RxFreq,
-     &ChannelRecord::Rxfreq, "Rx frequency", RxRow},
-    {"lblCTF", "Tx Frequency", "txtCTF", "lblCUnit_1", ChannelControl::TxFreq,
-     &ChannelRecord::Txfreq, "Tx frequency", TxRow},
+    {"lblCRF", QT_TRANSLATE_NOOP("tq58::ChannelPage", "Rx Frequency"), "txtCRF", "lblCUnit_0",
+     ChannelControl::RxFreq, &ChannelRecord::Rxfreq,
+     QT_TRANSLATE_NOOP("tq58::ChannelPage", "Rx frequency"), RxRow},
+    {"lblCTF", QT_TRANSLATE_NOOP("tq58::ChannelPage", "Tx Frequency"), "txtCTF", "lblCUnit_1",
+     ChannelControl::TxFreq, &ChannelRecord::Txfreq,
+     QT_TRANSLATE_NOOP("tq58::ChannelPage", "Tx frequency"), TxRow},
 };
 
 constexpr int ConnectorWidth = 18;
 constexpr int FieldMargin = 14; // frame and padding around a field's characters
-const QString DataError = "Data Error!!";
+QString DataError() {
+    return ChannelPage::tr("Data Error!!");
+}
 
 QCheckBox* AddCheck(QWidget* page, QGridLayout* layout, const CheckRow& row) {
-    auto* box = new QCheckBox(row.Caption, page);
+    auto* box = new QCheckBox(ChannelPage::tr(row.Caption), page);
     box->setObjectName(row.Name);
     auto* line = new QHBoxLayout;
     line->setSpacing(0);
@@ -122,7 +130,7 @@ ChannelKind ChannelPage::Kind() const {
 }
 
 QLabel* ChannelPage::AddLabel(const char* name, const char* caption, ChannelControl control) {
-    auto* label = new QLabel(caption, this);
+    auto* label = new QLabel(tr(caption), this);
     label->setObjectName(name);
     controls_[static_cast<std::size_t>(control)].push_back(label);
     return label;
@@ -138,7 +146,7 @@ QLineEdit* ChannelPage::AddField(const char* name, const QString& accessibleName
 }
 
 void ChannelPage::AddDisplayRow(QGridLayout* layout) {
-    QLabel* label = AddLabel("lblCPosition", "CH Display", ChannelControl::Display);
+    QLabel* label = AddLabel("lblCPosition", QT_TR_NOOP("CH Display"), ChannelControl::Display);
     display_ = {AddField("txtCN_0", tr("CH Display number"), ChannelControl::Display),
                 AddField("txtCN_1", tr("CH Display suffix"), ChannelControl::Display)};
     FilterKeys(display_[0], IsChannelDisplayKey, DisplayLeftLength);
@@ -159,24 +167,24 @@ void ChannelPage::AddFrequencyRows(QGridLayout* layout) {
     for (std::size_t i = 0; i < frequencies_.size(); ++i) {
         const FrequencyRow& row = Frequencies[i];
         QLabel* label = AddLabel(row.Label, row.Caption, row.Control);
-        QLineEdit* edit = AddField(row.Field, row.Caption, row.Control);
+        QLineEdit* edit = AddField(row.Field, tr(row.Caption), row.Control);
         FilterKeys(edit, IsFrequencyKey, FrequencyFieldLength);
         edit->setFixedWidth(fontMetrics().horizontalAdvance("000.00000") + FieldMargin);
         label->setBuddy(edit);
-        frequencies_[i] = {edit, row.Stored, row.Title};
+        frequencies_[i] = {edit, row.Stored, tr(row.Title)};
         layout->addWidget(label, row.Row, CaptionColumn);
         layout->addWidget(edit, row.Row, FieldColumn);
-        layout->addWidget(AddLabel(row.Unit, "MHz", row.Control), row.Row, UnitColumn);
+        layout->addWidget(AddLabel(row.Unit, QT_TR_NOOP("MHz"), row.Control), row.Row, UnitColumn);
     }
 }
 
 void ChannelPage::AddScramblerRow(QGridLayout* layout) {
-    QLabel* label = AddLabel("lblCScramble", "Scrambler", ChannelControl::Scrambler);
+    QLabel* label = AddLabel("lblCScramble", QT_TR_NOOP("Scrambler"), ChannelControl::Scrambler);
     auto* scrambler = new QComboBox(this);
     scrambler->setObjectName("cmbScramble");
     scrambler->setAccessibleName(tr("Scrambler"));
     for (const ScramblerItem& item : ScramblerItems) {
-        scrambler->addItem(item.Text, item.Data);
+        scrambler->addItem(CoreText("Lists", item.Text), item.Data);
     }
     controls_[static_cast<std::size_t>(ChannelControl::Scrambler)].push_back(scrambler);
     label->setBuddy(scrambler);
@@ -185,7 +193,7 @@ void ChannelPage::AddScramblerRow(QGridLayout* layout) {
 }
 
 void ChannelPage::AddNameRow(QGridLayout* layout) {
-    QLabel* label = AddLabel("lblCTag", "CH Name", ChannelControl::Name);
+    QLabel* label = AddLabel("lblCTag", QT_TR_NOOP("CH Name"), ChannelControl::Name);
     QLineEdit* name = AddField("txtCTag", tr("CH Name"), ChannelControl::Name);
     FilterKeys(name, IsChannelNameKey, ChannelNameLength);
     name->setFixedWidth(fontMetrics().averageCharWidth() * ChannelNameLength + FieldMargin);
@@ -199,7 +207,7 @@ void ChannelPage::BuildLayout() {
     layout->setVerticalSpacing(4);
     heading_ = NewHeading("lblGroupHeading");
     layout->setMenuBar(heading_);
-    auto* enable = new GuardedCheckBox("CH Enable", this);
+    auto* enable = new GuardedCheckBox(tr("CH Enable"), this);
     enable->SetGuard([this](bool checked) {
         return checked || MaySwitchOffChannel(host_, node_.Group, node_.Index);
     });
@@ -330,8 +338,8 @@ ChannelPage::FrequencyField* ChannelPage::Pending() {
 bool ChannelPage::CheckFrequency(FrequencyField& frequency) {
     const std::optional<double> accepted = AcceptedFrequency(FromQt(frequency.Edit->text()));
     if (!accepted) {
-        host_.Prompts().ShowRefusal(frequency.Title, DataError,
-                                    FrequencyRule(FromQt(frequency.Title)));
+        ShowRefusal(host_.Prompts(), frequency.Title, DataError(),
+                    FrequencyRule(frequency.Title.toStdString()));
         frequency.Edit->setFocus();
         return false;
     }
@@ -368,12 +376,12 @@ bool ChannelPage::CanLeave() {
     if (FrequencyField* frequency = Pending(); frequency && !CheckFrequency(*frequency)) {
         return false;
     }
-    const std::string rule = ChannelPageRule(Channel(), Kind());
-    if (rule.empty()) {
+    const Phrase rule = ChannelPageRule(Channel(), Kind());
+    if (rule.English().empty()) {
         return true;
     }
-    host_.Prompts().ShowRefusal(host_.ProgramTitle(), DataError + "\nPlease input correct data.",
-                                rule);
+    ShowRefusal(host_.Prompts(), host_.ProgramTitle(),
+                DataError() + "\n" + tr("Please input correct data."), rule);
     (Channel().Rxfreq > 0 ? display_[0] : frequencies_[0].Edit)->setFocus();
     return false;
 }

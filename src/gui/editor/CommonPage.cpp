@@ -4,6 +4,7 @@
 #include "gui/editor/PageWidgets.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QFrame>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -31,19 +32,24 @@ struct CommonControl {
 
 using S = CommonSetupRecord;
 const std::array<CommonControl, 9> Controls{{
-    {TxMode, "cmbCommonTXPo", "TX Po Display", ValueList::TxPoDisplay, nullptr, &S::TxPoDisplay},
-    {Scanning, "cmbCommonScan", "SCAN", ValueList::OffOn, &S::Scan, nullptr},
-    {Scanning, "cmbCommonResume", "Resume Time", ValueList::ResumeTime, nullptr, &S::ResumeTime,
-     true},
-    {Scanning, "cmbCommonPTTSCAN", "PTT SCAN Clear", ValueList::OffOn, &S::PttScanClear, nullptr,
-     true},
-    {Scanning, "cmbCommonDual", "Dual Watch", ValueList::OffOn, &S::DualWatch, nullptr},
-    {Nmea, "cmbCommonOffset", "Offset Time", ValueList::OffsetTime, nullptr, &S::OffsetTime},
-    {Nmea, "cmbCommonMag", "Magnetic Variation", ValueList::MagneticVariation, nullptr,
-     &S::MagneticVariation},
-    {Weather, "cmbCommonWeater", "Weather Alert", ValueList::WeatherAlert, nullptr,
-     &S::WeatherAlert},
-    {Weather, "cmbCommonRotary", "Rotary Beep", ValueList::OffOn, &S::Rotary, nullptr},
+    {TxMode, "cmbCommonTXPo", QT_TRANSLATE_NOOP("tq58::CommonPage", "TX Po Display"),
+     ValueList::TxPoDisplay, nullptr, &S::TxPoDisplay},
+    {Scanning, "cmbCommonScan", QT_TRANSLATE_NOOP("tq58::CommonPage", "SCAN"), ValueList::OffOn,
+     &S::Scan, nullptr},
+    {Scanning, "cmbCommonResume", QT_TRANSLATE_NOOP("tq58::CommonPage", "Resume Time"),
+     ValueList::ResumeTime, nullptr, &S::ResumeTime, true},
+    {Scanning, "cmbCommonPTTSCAN", QT_TRANSLATE_NOOP("tq58::CommonPage", "PTT SCAN Clear"),
+     ValueList::OffOn, &S::PttScanClear, nullptr, true},
+    {Scanning, "cmbCommonDual", QT_TRANSLATE_NOOP("tq58::CommonPage", "Dual Watch"),
+     ValueList::OffOn, &S::DualWatch, nullptr},
+    {Nmea, "cmbCommonOffset", QT_TRANSLATE_NOOP("tq58::CommonPage", "Offset Time"),
+     ValueList::OffsetTime, nullptr, &S::OffsetTime},
+    {Nmea, "cmbCommonMag", QT_TRANSLATE_NOOP("tq58::CommonPage", "Magnetic Variation"),
+     ValueList::MagneticVariation, nullptr, &S::MagneticVariation},
+    {Weather, "cmbCommonWeater", QT_TRANSLATE_NOOP("tq58::CommonPage", "Weather Alert"),
+     ValueList::WeatherAlert, nullptr, &S::WeatherAlert},
+    {Weather, "cmbCommonRotary", QT_TRANSLATE_NOOP("tq58::CommonPage", "Rotary Beep"),
+     ValueList::OffOn, &S::Rotary, nullptr},
 }};
 
 struct SectionFrame {
@@ -58,10 +64,10 @@ struct SectionFrame {
 // The sections stand one below the other: side by side they are wider than the page in the
 // window's first size.
 constexpr std::array<SectionFrame, 4> Sections{{
-    {"fraCommonTXMode", "Starting TX Mode", 0, 0, 1, 1},
-    {"fraCommonScan", "Scanning Function", 1, 0, 1, 1},
-    {"pictCommonNMEA", "NMEA Data Input", 2, 0, 1, 1},
-    {"pictCommonWeater", "Weather CH Function", 3, 0, 1, 1},
+    {"fraCommonTXMode", QT_TRANSLATE_NOOP("tq58::CommonPage", "Starting TX Mode"), 0, 0, 1, 1},
+    {"fraCommonScan", QT_TRANSLATE_NOOP("tq58::CommonPage", "Scanning Function"), 1, 0, 1, 1},
+    {"pictCommonNMEA", QT_TRANSLATE_NOOP("tq58::CommonPage", "NMEA Data Input"), 2, 0, 1, 1},
+    {"pictCommonWeater", QT_TRANSLATE_NOOP("tq58::CommonPage", "Weather CH Function"), 3, 0, 1, 1},
 }};
 
 void Bind(Bindings& bindings, EditorHost& host, const CommonControl& control, QComboBox* box,

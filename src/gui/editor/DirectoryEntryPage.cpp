@@ -5,9 +5,11 @@
 #include "editor/FieldKeys.h"
 #include "gui/Messages.h"
 #include "gui/TextCodec.h"
+#include "gui/Translations.h"
 #include "gui/editor/EditorHost.h"
 #include "gui/editor/MmsiMarks.h"
 #include "gui/editor/PageWidgets.h"
+#include "gui/editor/Refusal.h"
 #include "model/FieldCodec.h"
 
 #include <QCheckBox>
@@ -83,12 +85,12 @@ void DirectoryEntryPage::Fill(const NodeRef& node) {
     directory_ = node.Group;
     index_ = node.Index;
     const bool groups = directory_ == GroupDirectory;
-    frame_->setTitle(QString("%1  No.%2").arg(DirectoryTitle()).arg(index_ + 1));
+    frame_->setTitle(tr("%1  No.%2").arg(DirectoryTitle()).arg(index_ + 1));
     tagLabel_->setText(groups ? tr("Group Name") : tr("Station Name"));
     name_->setAccessibleName(tagLabel_->text());
     group_->setVisible(groups);
     mmsi_->setMaxLength(EnteredMmsiLength(directory_));
-    mmsi_->setProperty(StatusHintProperty, ToQt(DirectoryMmsiHint(directory_)));
+    mmsi_->setProperty(StatusHintProperty, Translated(DirectoryMmsiHint(directory_)));
     bindings_.Fill();
     entries_.Fill();
     ApplyState();
@@ -107,8 +109,8 @@ bool DirectoryEntryPage::CanLeave() {
     return Refuse(entry.TagName.empty() ? name_ : mmsi_, EntryInUseRule(directory_, index_));
 }
 
-bool DirectoryEntryPage::Refuse(QLineEdit* field, const std::string& rule) {
-    host_.Prompts().ShowRefusal(DirectoryTitle(), tr("Data Error!!"), rule);
+bool DirectoryEntryPage::Refuse(QLineEdit* field, const Phrase& rule) {
+    ShowRefusal(host_.Prompts(), DirectoryTitle(), tr("Data Error!!"), rule);
     field->setFocus(Qt::OtherFocusReason);
     return false;
 }
@@ -124,8 +126,8 @@ void DirectoryEntryPage::ApplyState() {
         field->setEnabled(state.FieldsOpen);
     }
     if (state.PreviousIncomplete) {
-        host_.Prompts().ShowRefusal(DirectoryTitle(), tr("Data Error!!"),
-                                    PreviousEntryRule(directory_, index_));
+        ShowRefusal(host_.Prompts(), DirectoryTitle(), tr("Data Error!!"),
+                    PreviousEntryRule(directory_, index_));
     }
 }
 

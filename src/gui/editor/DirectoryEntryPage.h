@@ -35,7 +35,7 @@ private:
     void ShowKind(const QString& typed);
     void DeleteClicked(bool checked);
     bool ConfirmDelete();
-    bool Refuse(QLineEdit* field, const std::string& rule);
+    bool Refuse(QLineEdit* field, const Phrase& rule);
     void ShowAgain();
 
     Bindings bindings_;

@@ -4,8 +4,8 @@
 #include "gui/TextCodec.h"
 #include "gui/editor/DirectoryOrderMenu.h"
 #include "gui/editor/EditorHost.h"
-#include "gui/editor/MmsiMarks.h"
 #include "gui/editor/GridEditing.h"
+#include "gui/editor/MmsiMarks.h"
 #include "gui/editor/RecordGrid.h"
 
 #include <QVBoxLayout>
@@ -26,9 +26,11 @@ DirectoryGridPage::DirectoryGridPage(EditorHost& host, const QString& objectName
          [this](int column) -> std::string {
              switch (column) {
              case 1:
-                 return directory_ == GroupDirectory ? "Group Name" : "Station Name";
+                 return directory_ == GroupDirectory
+                            ? QT_TRANSLATE_NOOP("tq58::GridEditing", "Group Name")
+                            : QT_TRANSLATE_NOOP("tq58::GridEditing", "Station Name");
              case 2:
-                 return "MMSI";
+                 return QT_TRANSLATE_NOOP("tq58::GridEditing", "MMSI");
              default:
                  return {};
              }

@@ -5,14 +5,17 @@
 #include "editor/SettingEntries.h"
 #include "gui/Messages.h"
 #include "gui/TextCodec.h"
+#include "gui/Translations.h"
 #include "gui/editor/EditorHost.h"
 #include "gui/editor/MmsiMarks.h"
 #include "gui/editor/PageWidgets.h"
+#include "gui/editor/Refusal.h"
 #include "link/Transfer.h"
 #include "model/FieldCodec.h"
 #include "model/ImageHeader.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
@@ -25,14 +28,27 @@ namespace tq58 {
 
 namespace {
 
-constexpr std::array<const char*, 4> PosRows{"Distress Cancel Call", "Standby Mode", "POS Request",
-                                             "POS Reporting"};
+constexpr std::array<const char*, 4> PosRows{
+    QT_TRANSLATE_NOOP("tq58::DscPage", "Distress Cancel Call"),
+    QT_TRANSLATE_NOOP("tq58::DscPage", "Standby Mode"),
+    QT_TRANSLATE_NOOP("tq58::DscPage", "POS Request"),
+    QT_TRANSLATE_NOOP("tq58::DscPage", "POS Reporting")};
 constexpr std::array<const char*, 8> BeepRows{
-    "Send Distress Alert", "Received All Ships",   "Received Individual",    "Received Group",
-    "Received Geographic", "Received POS Request", "Received POS Reporting", "POS Reporting"};
-constexpr std::array<const char*, 4> Priorities{"Distress", "Urgency", "Safety", "Routine"};
+    QT_TRANSLATE_NOOP("tq58::DscPage", "Send Distress Alert"),
+    QT_TRANSLATE_NOOP("tq58::DscPage", "Received All Ships"),
+    QT_TRANSLATE_NOOP("tq58::DscPage", "Received Individual"),
+    QT_TRANSLATE_NOOP("tq58::DscPage", "Received Group"),
+    QT_TRANSLATE_NOOP("tq58::DscPage", "Received Geographic"),
+    QT_TRANSLATE_NOOP("tq58::DscPage", "Received POS Request"),
+    QT_TRANSLATE_NOOP("tq58::DscPage", "Received POS Reporting"),
+    QT_TRANSLATE_NOOP("tq58::DscPage", "POS Reporting")};
+constexpr std::array<const char*, 4> Priorities{
+    QT_TRANSLATE_NOOP("tq58::DscPage", "Distress"), QT_TRANSLATE_NOOP("tq58::DscPage", "Urgency"),
+    QT_TRANSLATE_NOOP("tq58::DscPage", "Safety"), QT_TRANSLATE_NOOP("tq58::DscPage", "Routine")};
 constexpr std::array<const char*, 3> DisplayRows{
-    "Individual ACK Menu", "Individual ACK Message Menu", "POS Request ACK Menu"};
+    QT_TRANSLATE_NOOP("tq58::DscPage", "Individual ACK Menu"),
+    QT_TRANSLATE_NOOP("tq58::DscPage", "Individual ACK Message Menu"),
+    QT_TRANSLATE_NOOP("tq58::DscPage", "POS Request ACK Menu")};
 
 using Calls = std::array<bool, 4>;
 struct CallBlock {
@@ -43,15 +59,19 @@ struct CallBlock {
 };
 using A = DscAdvancedSetupRecord;
 constexpr std::array<CallBlock, 3> CallBlocks{{
-    {"ALL Ships Call", "cmbUsableDscAllShipsCall", &A::AllShipsCall, &A::AllShipsCallTX},
-    {"Group Call", "cmbUsableDscGroupCall", &A::GroupCall, &A::GroupCallTX},
-    {"Individual Call", "cmbUsableDscIndividualCall", &A::IndividualCall, &A::IndividualCallTX},
+    {QT_TRANSLATE_NOOP("tq58::DscPage", "ALL Ships Call"), "cmbUsableDscAllShipsCall",
+     &A::AllShipsCall, &A::AllShipsCallTX},
+    {QT_TRANSLATE_NOOP("tq58::DscPage", "Group Call"), "cmbUsableDscGroupCall", &A::GroupCall,
+     &A::GroupCallTX},
+    {QT_TRANSLATE_NOOP("tq58::DscPage", "Individual Call"), "cmbUsableDscIndividualCall",
+     &A::IndividualCall, &A::IndividualCallTX},
 }};
 
 // The log each "Clear" button empties: 0 the distress log, 1 the DSC log.
 constexpr std::array<TransferOperation, 2> ClearOperations{TransferOperation::ClearDistressLog,
                                                            TransferOperation::ClearDscLog};
-constexpr std::array<const char*, 2> LogCaptions{"Distress Log", "DSC Log"};
+constexpr std::array<const char*, 2> LogCaptions{QT_TRANSLATE_NOOP("tq58::DscPage", "Distress Log"),
+                                                 QT_TRANSLATE_NOOP("tq58::DscPage", "DSC Log")};
 
 template <std::size_t N> bool& Element(std::array<bool, N>& flags, int k) {
     return flags[static_cast<std::size_t>(k)];
@@ -91,7 +111,7 @@ void Fit(QWidget* child, QWidget* content) {
 
 DscPage::DscPage(EditorHost& host, const QString& objectName, QWidget* parent)
     : TabbedPage(host, objectName, "tbsDSC_USER",
-                 {"Basic Setup", "Advanced Setup", "Display Setup"}, parent),
+                 {tr("Basic Setup"), tr("Advanced Setup"), tr("Display Setup")}, parent),
       bindings_(host, this), entries_(host, this) {
     BuildBasic(Child(0));
     BuildAdvanced(Child(1));
@@ -108,7 +128,7 @@ QComboBox* DscPage::AddFlag(QGridLayout* rows, const QString& name, const QStrin
 
 void DscPage::AddPower(QGridLayout* rows, QComboBox* call, const QString& name,
                        FieldRef<bool> field) {
-    QComboBox* power = NewCombo(name, call->accessibleName() + tr(" power"), ValueList::Power);
+    QComboBox* power = NewCombo(name, tr("%1 power").arg(call->accessibleName()), ValueList::Power);
     rows->addWidget(power, RowOf(rows, call), 2);
     bindings_.ComboFlag(power, std::move(field));
     powered_.emplace_back(call, power);
@@ -124,7 +144,7 @@ QWidget* DscPage::BuildDscGroups() {
     QGroupBox* section = NewSection(tr("Usable DSC CH Group"), &rows);
     for (int k = 0; k < 4; ++k) {
         QComboBox* usable = AddFlag(
-            rows, IndexedName("cmbUsableDsc", k), ToQt(GroupCaption(k)), [this, k]() -> bool& {
+            rows, IndexedName("cmbUsableDsc", k), Translated(GroupTitle(k)), [this, k]() -> bool& {
                 return Element(host_.Data().Settings.DscBasicSetup.DscChGroup, k);
             });
         auto* name = new QLabel;
@@ -158,8 +178,8 @@ QWidget* DscPage::BuildUserMmsi() {
         [this](const std::string& typed) {
             const auto accepted = AcceptedDigits(typed, UserMmsiLength);
             if (!accepted) {
-                host_.Prompts().ShowRefusal(tr("User MMSI"), tr("Data Error!!"),
-                                            DigitsRule("User MMSI", UserMmsiLength));
+                ShowRefusal(host_.Prompts(), tr("User MMSI"), tr("Data Error!!"),
+                            DigitsRule(tr("User MMSI").toStdString(), UserMmsiLength));
                 return EntryCheck::Refused;
             }
             host_.Data().Settings.DscBasicSetup.UserMmsi = *accepted;
@@ -224,7 +244,8 @@ QWidget* DscPage::BuildCallBlock(int block) {
         QComboBox* call = AddFlag(
             rows, IndexedName(calls.name, k), tr(Priorities[k]),
             [advanced, k, field = calls.call]() -> bool& { return Element(advanced().*field, k); });
-        call->setAccessibleName(tr(calls.caption) + " " + tr(Priorities[k]));
+        call->setAccessibleName(
+            tr("%1 %2", "a call and its priority").arg(tr(calls.caption), tr(Priorities[k])));
         AddPower(rows, call, IndexedName((std::string(calls.name) + "TX").c_str(), k),
                  [advanced, k, field = calls.power]() -> bool& {
                      return Element(advanced().*field, k);

@@ -1,6 +1,7 @@
 #include "gui/editor/EditorFrame.h"
 
 #include "files/TextCase.h"
+#include "gui/Translations.h"
 #include "gui/editor/EditorHost.h"
 #include "gui/editor/MmsiMarks.h"
 #include "gui/editor/Page.h"
@@ -63,10 +64,11 @@ EditorFrame::EditorFrame(EditorHost& host, QWidget* parent)
 
 int EditorFrame::TreeWidthHint() const {
     // A directory entry carries a warning icon when its MMSI does not belong there.
-    const int marked = tree_->fontMetrics().horizontalAdvance("Memory ID80[Enable]") +
+    const int marked = tree_->fontMetrics().horizontalAdvance(
+                           Translated(Phrase{TQ58_PHRASE("Tree", "Memory ID%1[Enable]"), {"80"}})) +
                        tree_->style()->pixelMetric(QStyle::PM_SmallIconSize) + 4;
-    const int text =
-        std::max(tree_->fontMetrics().horizontalAdvance("Usable CH Group Setup"), marked);
+    const int text = std::max(
+        tree_->fontMetrics().horizontalAdvance(CoreText("Tree", "Usable CH Group Setup")), marked);
     // The vertical scroll bar comes once a group is open: it must not cover the text.
     const int scrollBar = tree_->style()->pixelMetric(QStyle::PM_ScrollBarExtent);
     return text + 3 * tree_->indentation() + tree_->frameWidth() * 2 + scrollBar;
@@ -132,7 +134,8 @@ void EditorFrame::RebuildTree() {
     QList<QTreeWidgetItem*> roots;
     for (const TreeNode& node : nodes) {
         QTreeWidgetItem* parent = node.ParentKey.empty() ? nullptr : ItemFor(node.ParentKey);
-        auto* item = new QTreeWidgetItem(parent, QStringList(QString::fromStdString(node.Text)));
+        auto* item = new QTreeWidgetItem(
+            parent, QStringList(Translated(NodeCaption(node.Node, host_.Data().Settings))));
         item->setData(0, KeyRole, QString::fromStdString(node.Key));
         item->setData(0, NodeRole, QVariant::fromValue(node.Node));
         MarkTreeItem(item, node.Node, host_.Data().Settings);
@@ -154,7 +157,7 @@ void EditorFrame::RefreshTreeTexts() {
     const SettingsRecord& settings = host_.Data().Settings;
     for (QTreeWidgetItem* item : std::as_const(items_)) {
         const NodeRef node = NodeOf(item);
-        const QString text = QString::fromStdString(NodeText(node, settings));
+        const QString text = Translated(NodeCaption(node, settings));
         if (item->text(0) != text) {
             item->setText(0, text);
         }
@@ -205,7 +208,7 @@ void EditorFrame::SwitchFocus() {
 }
 
 void EditorFrame::OnCurrentItemChanged(QTreeWidgetItem* current, QTreeWidgetItem* previous) {
-    emit HintChanged(QString::fromLatin1(TreeHint));
+    emit HintChanged(CoreText("Hints", TreeHint));
     const QString key = KeyOf(current);
     if (!current || Normalised(currentKey_) == Normalised(key.toStdString())) {
         return;
@@ -252,7 +255,7 @@ void EditorFrame::ShowPage(const QTreeWidgetItem* item) {
             area->verticalScrollBar()->setValue(0);
         }
     }
-    emit HintChanged(QString::fromLatin1(TreeHint));
+    emit HintChanged(CoreText("Hints", TreeHint));
 }
 
 } // namespace tq58

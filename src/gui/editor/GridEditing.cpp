@@ -138,7 +138,7 @@ QString GridEditing::Take(int row, int column, const QString& typed) {
     const Outcome taken = EditCell(host_.Data().Settings, host_.Model(), rows_.List(),
                                    rows_.Key(row), heading, typed.toStdString());
     if (!taken.Ok) {
-        host_.Prompts().ShowRefusal(QString::fromStdString(heading), "Data Error!!", taken.Message);
+        host_.Prompts().ShowRefusal(tr(heading.c_str()), tr("Data Error!!"), taken.Message);
         return QString::fromStdString(taken.Message);
     }
     host_.CommitEdit({});

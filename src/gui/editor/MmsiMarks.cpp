@@ -5,6 +5,7 @@
 #include "editor/NavigationTree.h"
 #include "gui/ProgramMidTable.h"
 #include "gui/TextCodec.h"
+#include "gui/Translations.h"
 
 #include <QApplication>
 #include <QStyle>
@@ -18,8 +19,12 @@ namespace {
 const QString WarningMark = QString(QChar(0x26A0)) + ' ';
 const QColor WarningColour(160, 32, 0);
 
+// The label starts with the MMSI's kind, which is shown in the user's language; a country
+// keeps the name the MID table gives it.
 QString Label(const MmsiReading& reading) {
-    return ToQt(MmsiLabel(reading, ProgramMidTable()));
+    const std::string kind = MmsiKindName(reading.Kind);
+    const QString label = ToQt(MmsiLabel(reading, ProgramMidTable()));
+    return CoreText("Mmsi", kind) + label.mid(static_cast<qsizetype>(kind.size()));
 }
 
 QString DirectoryName(int directory) {
@@ -60,7 +65,7 @@ QString UserMmsiKindWarning(const std::string& stored) {
 }
 
 QString KindCell(int directory, const std::string& stored) {
-    const QString kind = ToQt(MmsiKindName(ReadMmsi(stored).Kind));
+    const QString kind = CoreText("Mmsi", MmsiKindName(ReadMmsi(stored).Kind));
     return DirectoryKindWarning(directory, stored).isEmpty() ? kind : WarningMark + kind;
 }
 

@@ -2,6 +2,7 @@
 
 #include "editor/GroupCaptions.h"
 #include "gui/TextCodec.h"
+#include "gui/Translations.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -25,7 +26,7 @@ QComboBox* NewCombo(const QString& name, const QString& accessibleName,
     box->setAccessibleName(accessibleName);
     box->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     // Shown while no item is selected: the stored value is none of the list's.
-    box->setPlaceholderText(ToQt(NotSetText));
+    box->setPlaceholderText(CoreText("Lists", NotSetText));
     SetItems(box, items);
     return box;
 }
@@ -36,8 +37,9 @@ QComboBox* NewCombo(const QString& name, const QString& accessibleName, ValueLis
 
 void SetItems(QComboBox* box, const std::vector<ListItem>& items) {
     box->clear();
+    // A fixed list's texts are translated; channel labels and offsets have no translation.
     for (const ListItem& item : items) {
-        box->addItem(ToQt(item.Text), item.Data);
+        box->addItem(CoreText("Lists", item.Text), item.Data);
     }
 }
 
@@ -118,8 +120,10 @@ QLabel* NewHeading(const QString& name) {
 }
 
 QString GroupHeading(const SettingsRecord& settings, int group) {
-    const QString caption = ToQt(StatusCaption(settings, group));
-    return group == GroupExp ? caption : caption + QString::fromUtf8(" — ") + ToQt(PlanName(group));
+    const QString caption = Translated(StatusTitle(settings, group));
+    return group == GroupExp
+               ? caption
+               : caption + QString::fromUtf8(" — ") + CoreText("Captions", PlanName(group));
 }
 
 QScrollArea* Scrolled(QWidget* content) {

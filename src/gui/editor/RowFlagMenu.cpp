@@ -19,15 +19,16 @@ struct FlagItem {
 };
 
 constexpr FlagItem FlagItems[] = {
-    {RowFlag::Enable, "Enable"},
-    {RowFlag::ScanMemory, "Scan Memory"},
-    {RowFlag::LowPowerOnly, "Low Power Only"},
+    {RowFlag::Enable, QT_TRANSLATE_NOOP("tq58::RowFlagMenu", "Enable")},
+    {RowFlag::ScanMemory, QT_TRANSLATE_NOOP("tq58::RowFlagMenu", "Scan Memory")},
+    {RowFlag::LowPowerOnly, QT_TRANSLATE_NOOP("tq58::RowFlagMenu", "Low Power Only")},
 };
 
-const char* NameOf(RowFlag flag) {
-    return std::find_if(std::begin(FlagItems), std::end(FlagItems),
-                        [flag](const FlagItem& item) { return item.Flag == flag; })
-        ->Name;
+QString NameOf(RowFlag flag) {
+    return RowFlagMenu::tr(
+        std::find_if(std::begin(FlagItems), std::end(FlagItems), [flag](const FlagItem& item) {
+            return item.Flag == flag;
+        })->Name);
 }
 
 } // namespace
@@ -38,8 +39,9 @@ RowFlagMenu::RowFlagMenu(EditorHost& host, RecordGrid* grid, ChannelRowsOf rows,
     grid_->setContextMenuPolicy(Qt::ActionsContextMenu);
     for (const FlagItem& item : FlagItems) {
         for (const bool on : {true, false}) {
-            auto* action =
-                new QAction(tr("%1 %2").arg(item.Name, on ? tr("On") : tr("Off")), grid_);
+            auto* action = new QAction(
+                tr("%1 %2", "a flag, then On or Off").arg(tr(item.Name), on ? tr("On") : tr("Off")),
+                grid_);
             connect(action, &QAction::triggered, this,
                     [this, flag = item.Flag, on] { Set(flag, on); });
             grid_->addAction(action);
@@ -79,10 +81,8 @@ void RowFlagMenu::Set(RowFlag flag, bool on) {
     const RowFlagCount count = SetRowFlag(host_.Data().Settings, rows_.Group(), SelectedIndices(),
                                           flag, on, host_.Model().ScramblerAvailable);
     if (count.Changed > 0) {
-        host_.CommitEdit(QString("%1 %2 for %3 %4")
-                             .arg(NameOf(flag), on ? "on" : "off")
-                             .arg(count.Changed)
-                             .arg(count.Changed == 1 ? "channel" : "channels")
+        host_.CommitEdit(tr("%1 %2 for %n channels", nullptr, count.Changed)
+                             .arg(NameOf(flag), on ? tr("on") : tr("off"))
                              .toStdString());
         host_.RebuildTree();
         refill_();

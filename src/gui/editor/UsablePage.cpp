@@ -4,6 +4,7 @@
 #include "editor/SettingEntries.h"
 #include "editor/SettingLists.h"
 #include "gui/TextCodec.h"
+#include "gui/Translations.h"
 #include "gui/editor/EditorHost.h"
 #include "gui/editor/PageWidgets.h"
 #include "model/FieldCodec.h"
@@ -43,14 +44,14 @@ UsableGroupRecord& UsablePage::Group(int group) const {
 
 QWidget* UsablePage::BuildGroup(int group) {
     GroupRow& row = rows_[static_cast<std::size_t>(group)];
-    const QString caption = ToQt(GroupCaption(group));
+    const QString caption = Translated(GroupTitle(group));
     row.usable = NewCheck(IndexedName("chkUsable", group), caption);
-    auto* status = NewField(IndexedName("txtUsable", group), caption + tr(" status name"),
+    auto* status = NewField(IndexedName("txtUsable", group), tr("%1 status name").arg(caption),
                             StatusNameLength, IsNameCharacter);
-    auto* tot =
-        NewCombo(IndexedName("cmbUsableTot", group), caption + tr(" TX TOT"), ValueList::OffOn);
+    auto* tot = NewCombo(IndexedName("cmbUsableTot", group), tr("%1 TX TOT").arg(caption),
+                         ValueList::OffOn);
     row.priority =
-        NewCombo(IndexedName("cmbUsablePri", group), caption + tr(" priority channel"), {});
+        NewCombo(IndexedName("cmbUsablePri", group), tr("%1 priority channel").arg(caption), {});
     row.priority->setMinimumContentsLength(4);
 
     auto* cell = new QFrame;
@@ -86,7 +87,7 @@ QWidget* UsablePage::BuildExpGroups() {
     auto* section = new QGroupBox(tr("Expansion Channel Groups"));
     auto* row = new QHBoxLayout(section);
     for (int k = 0; k < 3; ++k) {
-        QCheckBox* box = NewCheck(IndexedName("chkEXP", k), ToQt(GroupCaption(k)));
+        QCheckBox* box = NewCheck(IndexedName("chkEXP", k), Translated(GroupTitle(k)));
         expGroups_[static_cast<std::size_t>(k)] = box;
         row->addWidget(box);
         bindings_.Check(box, [this, k]() -> bool& {
@@ -132,7 +133,7 @@ void UsablePage::GroupSwitched(int group) {
 void UsablePage::ShowCaptions() {
     for (int k = 0; k < 3; ++k) {
         SetCaption(expGroups_[static_cast<std::size_t>(k)],
-                   ToQt(StatusCaption(host_.Data().Settings, k)));
+                   Translated(StatusTitle(host_.Data().Settings, k)));
     }
 }
 

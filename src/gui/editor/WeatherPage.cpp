@@ -30,7 +30,7 @@ QString Indexed(const char* name, int number) {
 WeatherPage::WeatherPage(EditorHost& host, const QString& objectName, QWidget* parent)
     : Page(host, objectName, parent), bindings_(host, this) {
     auto* layout = new QGridLayout(this);
-    const char* headings[] = {"", "Enable", "Scan", "CH Name"};
+    const QString headings[] = {QString(), tr("Enable"), tr("Scan"), tr("CH Name")};
     for (int column = EnableColumn; column <= NameColumn; ++column) {
         auto* heading = new QLabel(headings[column], this);
         heading->setObjectName(Indexed("lblDHeading", column));
