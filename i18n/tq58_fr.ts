@@ -2,67 +2,818 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr">
 <context>
+    <name>Captions</name>
+    <message>
+        <source>EXP CH Group</source>
+        <translation>Groupe CH EXP</translation>
+    </message>
+    <message>
+        <source>Group%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>EXP CH Group[%1]</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Group%1[%2]</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>USA</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>INTL</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>CANADA</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>EXP</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Check</name>
+    <message>
+        <source>Programable USA Channel</source>
+        <translation>Canaux USA programmables</translation>
+    </message>
+    <message>
+        <source>Programable International Channel</source>
+        <translation>Canaux internationaux programmables</translation>
+    </message>
+    <message>
+        <source>Programable Canada Channel</source>
+        <translation>Canaux Canada programmables</translation>
+    </message>
+    <message>
+        <source>No.%1</source>
+        <translation>N°%1</translation>
+    </message>
+    <message>
+        <source>%1MID %2 of %3 is allocated to no country.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>DSC Setup (Basic Setup)</source>
+        <translation>Réglages DSC (Réglages de base)</translation>
+    </message>
+    <message>
+        <source>User MMSI</source>
+        <translation>MMSI utilisateur</translation>
+    </message>
+    <message>
+        <source>%1%2 is not an MMSI (a ship station&apos;s begins with 2 to 7); a radio&apos;s own MMSI is a ship station&apos;s or a handheld&apos;s.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1%2 reads as %3; a radio&apos;s own MMSI is a ship station&apos;s or a handheld&apos;s.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ATIS Setup (Common)</source>
+        <translation>Réglages ATIS (Commun)</translation>
+    </message>
+    <message>
+        <source>ATIS Code</source>
+        <translation>Code ATIS</translation>
+    </message>
+    <message>
+        <source>%1 does not follow the rule. %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>CH %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Channel 16 is switched off in %1: it is the international distress, safety and calling channel.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1%2 is not an MMSI (a ship station&apos;s begins with 2 to 7), which does not belong in the group directory.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1%2 reads as %3, which does not belong in the group directory.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1%2 is not an MMSI (a ship station&apos;s begins with 2 to 7), which does not belong in the individual directory.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1%2 reads as %3, which does not belong in the individual directory.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1the same MMSI as No.%2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1the same name as No.%2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Memory ID Setting</source>
+        <translation>Réglage ID mémoire</translation>
+    </message>
+    <message>
+        <source>Group ID Setting</source>
+        <translation>Réglage ID groupe</translation>
+    </message>
+    <message>
+        <source>Programable Exp Channel</source>
+        <translation>Canaux EXP programmables</translation>
+    </message>
+    <message>
+        <source>The channel is in use but has no name.</source>
+        <translation>Le canal est utilisé mais n&apos;a pas de nom.</translation>
+    </message>
+</context>
+<context>
+    <name>CheckWindow</name>
+    <message>
+        <source>Nothing needs a second look.</source>
+        <translation>Rien à revérifier.</translation>
+    </message>
+    <message>
+        <source>1 setting deserves a second look.</source>
+        <translation>1 réglage mérite d&apos;être revérifié.</translation>
+    </message>
+    <message>
+        <source>%1 settings deserve a second look.</source>
+        <translation>%1 réglages méritent d&apos;être revérifiés.</translation>
+    </message>
+    <message>
+        <source>Program Anyway sends the data as it is; Cancel stops before anything is sent.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Csv</name>
+    <message>
+        <source>Nothing was imported: %1 row was refused.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nothing was imported: %1 rows were refused.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>... and %1 more refused row after these</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>... and %1 more refused rows after these</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nothing was imported: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>EXP Channels</source>
+        <translation>Canaux EXP</translation>
+    </message>
+    <message>
+        <source>USA Channels</source>
+        <translation>Canaux USA</translation>
+    </message>
+    <message>
+        <source>INTL Channels</source>
+        <translation>Canaux INTL</translation>
+    </message>
+    <message>
+        <source>Canada Channels</source>
+        <translation>Canaux Canada</translation>
+    </message>
+    <message>
+        <source>Individual Directory</source>
+        <translation>Répertoire individuel</translation>
+    </message>
+    <message>
+        <source>Group Directory</source>
+        <translation>Répertoire de groupe</translation>
+    </message>
+</context>
+<context>
+    <name>DistressChannelWarning</name>
+    <message>
+        <source>Channel 16 is switched off in %1. It is the international distress, safety and calling channel.
+The data was taken as it is; switch it on again on the channel&apos;s page.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>FileChooser</name>
+    <message>
+        <source>All files</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Files</name>
+    <message>
+        <source>ModelType Error !!</source>
+        <translation>Erreur de type de modèle !!</translation>
+    </message>
+    <message>
+        <source>FileRead Error!!</source>
+        <translation>Erreur de lecture du fichier !!</translation>
+    </message>
+    <message>
+        <source>FileSave Error!!</source>
+        <translation>Erreur d&apos;enregistrement du fichier !!</translation>
+    </message>
+    <message>
+        <source>bad file!!</source>
+        <translation>fichier incorrect !!</translation>
+    </message>
+    <message>
+        <source>Read from Radio</source>
+        <translation>Lire la radio</translation>
+    </message>
+    <message>
+        <source>This file is incomplete: %1 section is missing (%2). Their settings hold factory values; check them before you save or program.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This file is incomplete: %1 sections are missing (%2). Their settings hold factory values; check them before you save or program.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The table of MIDs could not be read: the countries of MMSIs and ATIS codes are not checked.</source>
+        <translation>La table des MID n&apos;a pas pu être lue : les pays des MMSI et codes ATIS ne sont pas vérifiés.</translation>
+    </message>
+    <message>
+        <source>IniFileRead Error!!</source>
+        <translation>Erreur de lecture du fichier INI !!</translation>
+    </message>
+    <message>
+        <source>The image read from the radio could not be kept as a backup.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>HelpWindow</name>
+    <message>
+        <source>The help document %1 is missing.</source>
+        <translation>Le document d&apos;aide %1 est introuvable.</translation>
+    </message>
+</context>
+<context>
+    <name>Hints</name>
+    <message>
+        <source>[Space]:An effective and invalid change.</source>
+        <translation>[Espace] : active ou désactive.</translation>
+    </message>
+    <message>
+        <source>[Up]/[Down]:Change of a Selection item.</source>
+        <translation>[Haut]/[Bas] : change la sélection.</translation>
+    </message>
+    <message>
+        <source>A maximum of %1 characters</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A maximum of %1 characters.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Numeric Only. Indispensable %1 figures.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Indispensable 2 figures.</source>
+        <translation>2 chiffres obligatoires.</translation>
+    </message>
+    <message>
+        <source>Indispensable 1 figures.</source>
+        <translation>1 chiffre obligatoire.</translation>
+    </message>
+    <message>
+        <source>Select[x]Enable/[]Disable.</source>
+        <translation>[x] Activé / [ ] Désactivé.</translation>
+    </message>
+    <message>
+        <source>[Up]/[Down]/[Left]/[Right]:Change of a Selection item.</source>
+        <translation>[Haut]/[Bas]/[Gauche]/[Droite] : change la sélection.</translation>
+    </message>
+    <message>
+        <source>[Double click],[Enter]:Jump the Setting screen.</source>
+        <translation>[Double-clic], [Entrée] : ouvre l&apos;écran de réglage.</translation>
+    </message>
+    <message>
+        <source>A Click Inicializes the log</source>
+        <translation>Un clic efface le journal</translation>
+    </message>
+    <message>
+        <source>Rx frequency</source>
+        <translation>Fréquence Rx</translation>
+    </message>
+    <message>
+        <source>Tx frequency</source>
+        <translation>Fréquence Tx</translation>
+    </message>
+    <message>
+        <source>max 4 charactors.</source>
+        <translation>4 caractères max.</translation>
+    </message>
+    <message>
+        <source>Indispensable 3 figures.</source>
+        <translation>3 chiffres obligatoires.</translation>
+    </message>
+</context>
+<context>
     <name>LanguageMenu</name>
     <message>
         <source>System</source>
-        <translation type="unfinished"></translation>
+        <translation>Système</translation>
     </message>
     <message>
         <source>&amp;Language</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Langue</translation>
     </message>
     <message>
         <source>Takes effect at the next start</source>
+        <translation>Effectif au prochain démarrage</translation>
+    </message>
+</context>
+<context>
+    <name>Link</name>
+    <message>
+        <source>cancel!!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>time out!!</source>
+        <translation>délai dépassé !!</translation>
+    </message>
+    <message>
+        <source>address error!!</source>
+        <translation>erreur d&apos;adresse !!</translation>
+    </message>
+    <message>
+        <source>data error!!</source>
+        <translation>erreur de données !!</translation>
+    </message>
+    <message>
+        <source>Communication Error!!</source>
+        <translation>Erreur de communication !!</translation>
+    </message>
+    <message>
+        <source>ACMD Command error!!</source>
+        <translation>erreur de commande ACMD !!</translation>
+    </message>
+    <message>
+        <source>error!!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>port inicialize error!!</source>
+        <translation>erreur d&apos;initialisation du port !!</translation>
+    </message>
+    <message>
+        <source>confirm the synchronization of the communication</source>
+        <translation>vérification de la synchronisation de la communication</translation>
+    </message>
+    <message>
+        <source>Radio is busy!!</source>
+        <translation>Radio occupée !!</translation>
+    </message>
+    <message>
+        <source>Model Check</source>
+        <translation>Vérification du modèle</translation>
+    </message>
+    <message>
+        <source>Read from Radio</source>
+        <translation>Lire la radio</translation>
+    </message>
+    <message>
+        <source>ModelType Error !!</source>
+        <translation>Erreur de type de modèle !!</translation>
+    </message>
+    <message>
+        <source>Product Code Error!</source>
+        <translation>Erreur de code produit !</translation>
+    </message>
+    <message>
+        <source>Program to Radio</source>
+        <translation>Programmer la radio</translation>
+    </message>
+    <message>
+        <source>Clear DSC Log Data</source>
+        <translation>Effacer le journal DSC</translation>
+    </message>
+    <message>
+        <source>Clear Distress Log Data</source>
+        <translation>Effacer le journal de détresse</translation>
+    </message>
+    <message>
+        <source>1.Connect the QYL cable between the PC serial port and the radio.</source>
+        <translation>1.Reliez le câble QYL entre le port série du PC et la radio.</translation>
+    </message>
+    <message>
+        <source>2.On the radio, press and hold [DISTRESS] and [CALL] keys while</source>
+        <translation>2.Sur la radio, maintenez les touches [DISTRESS] et [CALL] en</translation>
+    </message>
+    <message>
+        <source>   turning the power on.</source>
+        <translation>   allumant l&apos;appareil.</translation>
+    </message>
+    <message>
+        <source>   The Radio display will show PC CONTROL.</source>
+        <translation>   L&apos;écran de la radio affiche PC CONTROL.</translation>
+    </message>
+    <message>
+        <source>3.Press the [OK] button to start.</source>
+        <translation>3.Cliquez sur [OK] pour commencer.</translation>
+    </message>
+    <message>
+        <source>Data Error!!</source>
+        <translation>Erreur de données !!</translation>
+    </message>
+    <message>
+        <source>Radio not ready!!</source>
+        <translation>Radio pas prête !!</translation>
+    </message>
+    <message>
+        <source>Complete!!</source>
+        <translation>Terminé !!</translation>
+    </message>
+    <message>
+        <source>Verified</source>
+        <translation>Vérifié</translation>
+    </message>
+</context>
+<context>
+    <name>Lists</name>
+    <message>
+        <source>Off</source>
+        <translation>Non</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>Oui</translation>
+    </message>
+    <message>
+        <source>Low</source>
+        <translation>Basse</translation>
+    </message>
+    <message>
+        <source>Hi</source>
+        <translation>Haute</translation>
+    </message>
+    <message>
+        <source>Lo Po Only</source>
+        <translation>Basse P. seule</translation>
+    </message>
+    <message>
+        <source>Lo Po on Changing CH</source>
+        <translation>Basse P. au chgt CH</translation>
+    </message>
+    <message>
+        <source>Last TX Po</source>
+        <translation>Dernière P. TX</translation>
+    </message>
+    <message>
+        <source>1Sec</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>2Sec</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>3Sec</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>4Sec</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>5Sec</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>On Wx</source>
+        <translation>Sur WX</translation>
+    </message>
+    <message>
+        <source>On Scan</source>
+        <translation>Sur SCAN</translation>
+    </message>
+    <message>
+        <source>Wx and Scan</source>
+        <translation>WX et SCAN</translation>
+    </message>
+    <message>
+        <source>True</source>
+        <translation>Vrai</translation>
+    </message>
+    <message>
+        <source>Mag</source>
+        <translation>Mag</translation>
+    </message>
+    <message>
+        <source>(not set)</source>
+        <translation>(non défini)</translation>
+    </message>
+</context>
+<context>
+    <name>MainMenus</name>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Fichier</translation>
+    </message>
+    <message>
+        <source>&amp;New</source>
+        <translation>&amp;Nouveau</translation>
+    </message>
+    <message>
+        <source>&amp;Open</source>
+        <translation>&amp;Ouvrir</translation>
+    </message>
+    <message>
+        <source>Open &amp;Backup...</source>
+        <translation>Ouvrir une sau&amp;vegarde...</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Enregistrer</translation>
+    </message>
+    <message>
+        <source>Save &amp;As...</source>
+        <translation>Enregistrer &amp;sous...</translation>
+    </message>
+    <message>
+        <source>Save As &amp;Default</source>
+        <translation>Enregistrer par &amp;défaut</translation>
+    </message>
+    <message>
+        <source>&amp;Print</source>
+        <translation>&amp;Imprimer</translation>
+    </message>
+    <message>
+        <source>P&amp;rint to File</source>
+        <translation>Imprimer dans un &amp;fichier</translation>
+    </message>
+    <message>
+        <source>Print Pre&amp;view</source>
+        <translation>&amp;Aperçu avant impression</translation>
+    </message>
+    <message>
+        <source>&amp;Export PDF...</source>
+        <translation>Exporter en &amp;PDF...</translation>
+    </message>
+    <message>
+        <source>Export &amp;CSV</source>
+        <translation>Exporter en &amp;CSV</translation>
+    </message>
+    <message>
+        <source>%1...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Import CSV...</source>
+        <translation>Impor&amp;ter un CSV...</translation>
+    </message>
+    <message>
+        <source>Co&amp;mpare with...</source>
+        <translation>Co&amp;mparer avec...</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Quitter</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Édition</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Annuler</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Rétablir</translation>
+    </message>
+    <message>
+        <source>&amp;Model</source>
+        <translation>&amp;Modèle</translation>
+    </message>
+    <message>
+        <source>&amp;Transfer</source>
+        <translation>&amp;Transfert</translation>
+    </message>
+    <message>
+        <source>&amp;Program to Radio</source>
+        <translation>&amp;Programmer la radio</translation>
+    </message>
+    <message>
+        <source>&amp;Read from Radio</source>
+        <translation>&amp;Lire la radio</translation>
+    </message>
+    <message>
+        <source>&amp;Check Configuration...</source>
+        <translation>&amp;Vérifier la configuration...</translation>
+    </message>
+    <message>
+        <source>&amp;Destination</source>
+        <translation>&amp;Destination</translation>
+    </message>
+    <message>
+        <source>&amp;Options</source>
+        <translation>&amp;Options</translation>
+    </message>
+    <message>
+        <source>&amp;SerialPort</source>
+        <translation>Port &amp;série</translation>
+    </message>
+    <message>
+        <source>Port devices...</source>
+        <translation>Périphériques des ports...</translation>
+    </message>
+    <message>
+        <source>Hexdump</source>
+        <translation>Vue hexadécimale</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Aide</translation>
+    </message>
+    <message>
+        <source>&amp;Contents</source>
+        <translation>&amp;Sommaire</translation>
+    </message>
+    <message>
+        <source>&amp;About QYL Version</source>
+        <translation>À &amp;propos de la version QYL</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>Nouveau</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Ouvrir</translation>
+    </message>
+    <message>
+        <source>Open...</source>
+        <translation>Ouvrir...</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Enregistrer</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>Défaut</translation>
+    </message>
+    <message>
+        <source>Save As Default</source>
+        <translation>Enregistrer par défaut</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Imprimer</translation>
+    </message>
+    <message>
+        <source>Program</source>
+        <translation>Programmer</translation>
+    </message>
+    <message>
+        <source>Program to Radio</source>
+        <translation>Programmer la radio</translation>
+    </message>
+    <message>
+        <source>Read</source>
+        <translation>Lire</translation>
+    </message>
+    <message>
+        <source>Read from Radio</source>
+        <translation>Lire la radio</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Rétablir</translation>
+    </message>
+    <message>
+        <source>Tools</source>
+        <translation>Outils</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindowExchange</name>
+    <message>
+        <source>
+... and %1 more; Show Details lists every row.</source>
+        <translation>
+... et %1 de plus ; « Afficher les détails » liste toutes les lignes.</translation>
+    </message>
+</context>
+<context>
+    <name>Mmsi</name>
+    <message>
+        <source>Not an MMSI</source>
+        <translation>Pas un MMSI</translation>
+    </message>
+    <message>
+        <source>Ship station</source>
+        <translation>Navire</translation>
+    </message>
+    <message>
+        <source>Group</source>
+        <translation>Groupe</translation>
+    </message>
+    <message>
+        <source>Coast station</source>
+        <translation>Station côtière</translation>
+    </message>
+    <message>
+        <source>Handheld</source>
+        <translation>Portable</translation>
+    </message>
+    <message>
+        <source>SAR aircraft</source>
+        <translation>Aéronef SAR</translation>
+    </message>
+    <message>
+        <source>AIS aid to navigation</source>
+        <translation>Aide à la navigation AIS</translation>
+    </message>
+    <message>
+        <source>Craft of a parent ship</source>
+        <translation>Embarcation d&apos;un navire mère</translation>
+    </message>
+    <message>
+        <source>AIS-SART</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Man overboard device</source>
+        <translation>Balise homme à la mer</translation>
+    </message>
+    <message>
+        <source>EPIRB-AIS</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>User MMSI</source>
+        <translation>MMSI utilisateur</translation>
+    </message>
+    <message>
+        <source>Most radios accept their own MMSI only once: a wrong one can only be undone by a dealer.
+Enter the User MMSI to be programmed once more:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The two entries of the User MMSI differ. Nothing was sent to the radio.</source>
+        <translation>Les deux saisies du MMSI utilisateur diffèrent. Rien n&apos;a été envoyé à la radio.</translation>
+    </message>
+</context>
+<context>
+    <name>Program</name>
+    <message>
+        <source>Do you want to program the %1 series?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PC Program for %1</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
     <name>QObject</name>
     <message>
-        <source>Nothing needs a second look.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>1 setting deserves a second look.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1 settings deserve a second look.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Program Anyway sends the data as it is; Cancel stops before anything is sent.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Channel 16 is switched off in %1. It is the international distress, safety and calling channel.
-The data was taken as it is; switch it on again on the channel&apos;s page.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>
-... and %1 more; Show Details lists every row.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>the group directory</source>
-        <translation type="unfinished"></translation>
+        <translation>le répertoire de groupe</translation>
     </message>
     <message>
         <source>the individual directory</source>
-        <translation type="unfinished"></translation>
+        <translation>le répertoire individuel</translation>
     </message>
     <message>
         <source>%1 %2: this MMSI does not belong in %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2 : ce MMSI n&apos;a pas sa place dans %3.</translation>
     </message>
     <message>
         <source>%1 %2: a radio&apos;s own MMSI is a ship station&apos;s or a handheld&apos;s.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The help document %1 is missing.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2 : le MMSI propre d&apos;une radio est celui d&apos;un navire ou d&apos;un portable.</translation>
     </message>
     <message>
         <source>No printer is set up on this computer.
@@ -72,26 +823,183 @@ File &gt; &quot;Export PDF...&quot; keeps the report as a PDF file, which any co
     </message>
     <message>
         <source>Export PDF</source>
+        <translation>Exporter en PDF</translation>
+    </message>
+    <message>
+        <source>PDF files(*.pdf);;All files(*.*)</source>
+        <translation>Fichiers PDF (*.pdf);;Tous les fichiers (*.*)</translation>
+    </message>
+</context>
+<context>
+    <name>Rules</name>
+    <message>
+        <source>An ATIS code is 10 digits: 9, the country&apos;s MID (such as 244), then 6 more digits.</source>
+        <translation>Un code ATIS a 10 chiffres : 9, le MID du pays (par ex. 244), puis 6 autres chiffres.</translation>
+    </message>
+    <message>
+        <source>Rx frequency: needed while CH Enable is checked</source>
+        <translation>Fréquence Rx : requise si CH activé est coché</translation>
+    </message>
+    <message>
+        <source>Channel display: %1 characters</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Backup of %1</source>
+        <source>Group MMSI: %1 digits after the leading 0</source>
         <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>MMSI: %1 digits</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No.%1: No.%2 needs a group name and an MMSI first</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No.%1: No.%2 needs a station name and an MMSI first</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No.%1: an entry in use needs a group name and an MMSI</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No.%1: an entry in use needs a station name and an MMSI</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Channel 16 is the international distress, safety and calling channel. Switch it off anyway?</source>
+        <translation>Le canal 16 est le canal international de détresse, sécurité et appel. Le désactiver quand même ?</translation>
+    </message>
+    <message>
+        <source>%1: %2 to %3 MHz in %4 kHz steps</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: %2 digits</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ShowChangesButton</name>
+    <message>
+        <source>Backup of %1</source>
+        <translation>Sauvegarde du %1</translation>
     </message>
     <message>
         <source>To be written</source>
-        <translation type="unfinished"></translation>
+        <translation>À écrire</translation>
     </message>
     <message>
         <source>Changes since the backup of %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifications depuis la sauvegarde du %1</translation>
     </message>
     <message>
         <source>Show changes</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher les modifications</translation>
     </message>
     <message>
         <source>What programming changes against the backup of %1 (%2)</source>
+        <translation>Ce que la programmation modifie par rapport à la sauvegarde du %1 (%2)</translation>
+    </message>
+</context>
+<context>
+    <name>Tree</name>
+    <message>
+        <source>Memory ID%1[Enable]</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>General</source>
+        <translation>Général</translation>
+    </message>
+    <message>
+        <source>Usable CH Group Setup</source>
+        <translation>Groupes CH utilisables</translation>
+    </message>
+    <message>
+        <source>Common Setup</source>
+        <translation>Réglages communs</translation>
+    </message>
+    <message>
+        <source>DSC Setup</source>
+        <translation>Réglages DSC</translation>
+    </message>
+    <message>
+        <source>ATIS Setup</source>
+        <translation>Réglages ATIS</translation>
+    </message>
+    <message>
+        <source>Programable Channel</source>
+        <translation>Canaux programmables</translation>
+    </message>
+    <message>
+        <source>Group1</source>
+        <translation>Groupe 1</translation>
+    </message>
+    <message>
+        <source>Group2</source>
+        <translation>Groupe 2</translation>
+    </message>
+    <message>
+        <source>Group3</source>
+        <translation>Groupe 3</translation>
+    </message>
+    <message>
+        <source>Weather</source>
+        <translation>Météo</translation>
+    </message>
+    <message>
+        <source>DSC</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Individual Directory</source>
+        <translation>Répertoire individuel</translation>
+    </message>
+    <message>
+        <source>Group Directory</source>
+        <translation>Répertoire de groupe</translation>
+    </message>
+    <message>
+        <source>EXP Channel</source>
+        <translation>Canaux EXP</translation>
+    </message>
+    <message>
+        <source>CH%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>CH%1[Enable]</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>EXP%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>EXP%1[Enable]</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Memory ID%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Group ID%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Group ID%1[Enable]</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Group%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Group%1(%2)</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -99,15 +1007,15 @@ File &gt; &quot;Export PDF...&quot; keeps the report as a PDF file, which any co
     <name>tq58::AboutDialog</name>
     <message>
         <source>About TQ58</source>
-        <translation type="unfinished"></translation>
+        <translation>À propos de TQ58</translation>
     </message>
     <message>
         <source>TQ58 logo</source>
-        <translation type="unfinished"></translation>
+        <translation>Logo TQ58</translation>
     </message>
     <message>
         <source>Version %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Version %1</translation>
     </message>
     <message>
         <source>Reads, edits and programs the channels, DSC directories and settings of the RV7200A, RV7700A and RV7700AM marine VHF radios over a serial cable.</source>
@@ -119,22 +1027,22 @@ File &gt; &quot;Export PDF...&quot; keeps the report as a PDF file, which any co
     </message>
     <message>
         <source>Built with Qt %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Compilé avec Qt %1.</translation>
     </message>
 </context>
 <context>
     <name>tq58::AtisPage</name>
     <message>
         <source>Usable ATIS CH Group</source>
-        <translation type="unfinished"></translation>
+        <translation>Groupes CH ATIS utilisables</translation>
     </message>
     <message>
         <source>Usable ATIS Killer CH Group</source>
-        <translation type="unfinished"></translation>
+        <translation>Groupes CH sans ATIS</translation>
     </message>
     <message>
         <source>ATIS Code</source>
-        <translation type="unfinished"></translation>
+        <translation>Code ATIS</translation>
     </message>
     <message>
         <source>ATISNo</source>
@@ -142,7 +1050,7 @@ File &gt; &quot;Export PDF...&quot; keeps the report as a PDF file, which any co
     </message>
     <message>
         <source>Data Error!!</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur de données !!</translation>
     </message>
     <message>
         <source>MID</source>
@@ -150,18 +1058,26 @@ File &gt; &quot;Export PDF...&quot; keeps the report as a PDF file, which any co
     </message>
     <message>
         <source>Display</source>
-        <translation type="unfinished"></translation>
+        <translation>Affichage</translation>
     </message>
     <message>
         <source>No.%1</source>
+        <translation>N°%1</translation>
+    </message>
+    <message>
+        <source>Common</source>
+        <translation>Commun</translation>
+    </message>
+    <message>
+        <source>CallSign</source>
+        <translation>Indicatif</translation>
+    </message>
+    <message>
+        <source>%1 MID</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source> MID</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source> Display</source>
+        <source>%1 Display</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -169,6 +1085,58 @@ File &gt; &quot;Export PDF...&quot; keeps the report as a PDF file, which any co
     <name>tq58::ChannelGridPage</name>
     <message>
         <source>Channels</source>
+        <translation>Canaux</translation>
+    </message>
+    <message>
+        <source>MEM</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>LOW</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>UP</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>CH</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>RX[MHz]</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>TX[MHz]</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>TX</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>DUP</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>VS</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>CH Name</source>
+        <translation>Nom CH</translation>
+    </message>
+    <message>
+        <source>ENABLE</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>[Enable]</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>DISP</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -176,18 +1144,74 @@ File &gt; &quot;Export PDF...&quot; keeps the report as a PDF file, which any co
     <name>tq58::ChannelPage</name>
     <message>
         <source>CH Display number</source>
-        <translation type="unfinished"></translation>
+        <translation>Numéro affiché du CH</translation>
     </message>
     <message>
         <source>CH Display suffix</source>
-        <translation type="unfinished"></translation>
+        <translation>Suffixe affiché du CH</translation>
     </message>
     <message>
         <source>Scrambler</source>
-        <translation type="unfinished"></translation>
+        <translation>Embrouilleur</translation>
     </message>
     <message>
         <source>CH Name</source>
+        <translation>Nom CH</translation>
+    </message>
+    <message>
+        <source>Tx Enable</source>
+        <translation>Tx activée</translation>
+    </message>
+    <message>
+        <source>Low Power Only</source>
+        <translation>Basse puissance seule</translation>
+    </message>
+    <message>
+        <source>Power Up</source>
+        <translation>Hausse puissance</translation>
+    </message>
+    <message>
+        <source>Duplex</source>
+        <translation>Duplex</translation>
+    </message>
+    <message>
+        <source>Scan Memory</source>
+        <translation>Mémoire scan</translation>
+    </message>
+    <message>
+        <source>Rx Frequency</source>
+        <translation>Fréquence Rx</translation>
+    </message>
+    <message>
+        <source>Rx frequency</source>
+        <translation>Fréquence Rx</translation>
+    </message>
+    <message>
+        <source>Tx Frequency</source>
+        <translation>Fréquence Tx</translation>
+    </message>
+    <message>
+        <source>Tx frequency</source>
+        <translation>Fréquence Tx</translation>
+    </message>
+    <message>
+        <source>Data Error!!</source>
+        <translation>Erreur de données !!</translation>
+    </message>
+    <message>
+        <source>CH Display</source>
+        <translation>Affichage CH</translation>
+    </message>
+    <message>
+        <source>MHz</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>CH Enable</source>
+        <translation>CH activé</translation>
+    </message>
+    <message>
+        <source>Please input correct data.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -195,88 +1219,143 @@ File &gt; &quot;Export PDF...&quot; keeps the report as a PDF file, which any co
     <name>tq58::CheckWindow</name>
     <message>
         <source>Check Configuration</source>
-        <translation type="unfinished"></translation>
+        <translation>Vérifier la configuration</translation>
     </message>
     <message>
         <source>Summary</source>
-        <translation type="unfinished"></translation>
+        <translation>Résumé</translation>
     </message>
     <message>
         <source>Warnings</source>
-        <translation type="unfinished"></translation>
+        <translation>Avertissements</translation>
     </message>
     <message>
         <source>Section</source>
-        <translation type="unfinished"></translation>
+        <translation>Section</translation>
     </message>
     <message>
         <source>Channel or entry</source>
-        <translation type="unfinished"></translation>
+        <translation>Canal ou entrée</translation>
     </message>
     <message>
         <source>Warning</source>
-        <translation type="unfinished"></translation>
+        <translation>Avertissement</translation>
     </message>
     <message>
         <source>Table of MIDs</source>
-        <translation type="unfinished"></translation>
+        <translation>Table des MID</translation>
     </message>
     <message>
         <source>&amp;Program Anyway</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Programmer quand même</translation>
     </message>
 </context>
 <context>
     <name>tq58::CommonPage</name>
     <message>
         <source>kept in the file only; set it on the radio</source>
+        <translation>conservé dans le fichier seulement ; à régler sur la radio</translation>
+    </message>
+    <message>
+        <source>TX Po Display</source>
+        <translation>Affichage puiss. TX</translation>
+    </message>
+    <message>
+        <source>SCAN</source>
         <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Resume Time</source>
+        <translation>Délai de reprise</translation>
+    </message>
+    <message>
+        <source>PTT SCAN Clear</source>
+        <translation>PTT arrête le SCAN</translation>
+    </message>
+    <message>
+        <source>Dual Watch</source>
+        <translation>Double veille</translation>
+    </message>
+    <message>
+        <source>Offset Time</source>
+        <translation>Décalage horaire</translation>
+    </message>
+    <message>
+        <source>Magnetic Variation</source>
+        <translation>Déclinaison magnétique</translation>
+    </message>
+    <message>
+        <source>Weather Alert</source>
+        <translation>Alerte météo</translation>
+    </message>
+    <message>
+        <source>Rotary Beep</source>
+        <translation>Bip du bouton rotatif</translation>
+    </message>
+    <message>
+        <source>Starting TX Mode</source>
+        <translation>Mode TX au démarrage</translation>
+    </message>
+    <message>
+        <source>Scanning Function</source>
+        <translation>Fonction SCAN</translation>
+    </message>
+    <message>
+        <source>NMEA Data Input</source>
+        <translation>Entrée données NMEA</translation>
+    </message>
+    <message>
+        <source>Weather CH Function</source>
+        <translation>Fonction CH météo</translation>
     </message>
 </context>
 <context>
     <name>tq58::CompareWindow</name>
     <message>
         <source>Compare with %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Comparer avec %1</translation>
     </message>
     <message>
         <source>Differences</source>
-        <translation type="unfinished"></translation>
+        <translation>Différences</translation>
     </message>
     <message>
         <source>Section</source>
-        <translation type="unfinished"></translation>
+        <translation>Section</translation>
     </message>
     <message>
         <source>Channel or entry</source>
-        <translation type="unfinished"></translation>
+        <translation>Canal ou entrée</translation>
     </message>
     <message>
         <source>Field</source>
-        <translation type="unfinished"></translation>
+        <translation>Champ</translation>
     </message>
     <message>
         <source>No setting differs.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun réglage ne diffère.</translation>
     </message>
     <message>
         <source>1 setting differs.</source>
-        <translation type="unfinished"></translation>
+        <translation>1 réglage diffère.</translation>
     </message>
-    <message>
-        <source>%1 settings differ.</source>
-        <translation type="unfinished"></translation>
+    <message numerus="yes">
+        <source>%n settings differ.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
     </message>
 </context>
 <context>
     <name>tq58::DirectoryEntryPage</name>
     <message>
         <source>Enable</source>
-        <translation type="unfinished"></translation>
+        <translation>Activé</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer</translation>
     </message>
     <message>
         <source>MMSI</source>
@@ -284,62 +1363,66 @@ File &gt; &quot;Export PDF...&quot; keeps the report as a PDF file, which any co
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom</translation>
     </message>
     <message>
         <source>MMSI kind</source>
-        <translation type="unfinished"></translation>
+        <translation>Type de MMSI</translation>
     </message>
     <message>
         <source>Group Directory</source>
-        <translation type="unfinished"></translation>
+        <translation>Répertoire de groupe</translation>
     </message>
     <message>
         <source>Individual Directory</source>
-        <translation type="unfinished"></translation>
+        <translation>Répertoire individuel</translation>
     </message>
     <message>
         <source>Group Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom du groupe</translation>
     </message>
     <message>
         <source>Station Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom de la station</translation>
     </message>
     <message>
         <source>Data Error!!</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur de données !!</translation>
     </message>
     <message>
         <source>Are you sure ?</source>
-        <translation type="unfinished"></translation>
+        <translation>Êtes-vous sûr ?</translation>
+    </message>
+    <message>
+        <source>%1  No.%2</source>
+        <translation>%1  N°%2</translation>
     </message>
 </context>
 <context>
     <name>tq58::DirectoryGridPage</name>
     <message>
         <source>Directory</source>
-        <translation type="unfinished"></translation>
+        <translation>Répertoire</translation>
     </message>
     <message>
         <source>Group Directory</source>
-        <translation type="unfinished"></translation>
+        <translation>Répertoire de groupe</translation>
     </message>
     <message>
         <source>Individual Directory</source>
-        <translation type="unfinished"></translation>
+        <translation>Répertoire individuel</translation>
     </message>
     <message>
         <source>No.</source>
-        <translation type="unfinished"></translation>
+        <translation>N°</translation>
     </message>
     <message>
         <source>GROUP NAME</source>
-        <translation type="unfinished"></translation>
+        <translation>NOM DU GROUPE</translation>
     </message>
     <message>
         <source>STATION NAME</source>
-        <translation type="unfinished"></translation>
+        <translation>NOM DE LA STATION</translation>
     </message>
     <message>
         <source>MMSI</source>
@@ -347,104 +1430,213 @@ File &gt; &quot;Export PDF...&quot; keeps the report as a PDF file, which any co
     </message>
     <message>
         <source>Kind</source>
-        <translation type="unfinished"></translation>
+        <translation>Type</translation>
     </message>
 </context>
 <context>
     <name>tq58::DirectoryOrderMenu</name>
     <message>
         <source>Move Up</source>
-        <translation type="unfinished"></translation>
+        <translation>Monter</translation>
     </message>
     <message>
         <source>Move Down</source>
-        <translation type="unfinished"></translation>
+        <translation>Descendre</translation>
     </message>
     <message>
         <source>Insert Entry</source>
-        <translation type="unfinished"></translation>
+        <translation>Insérer une entrée</translation>
     </message>
     <message>
         <source>Delete Entry</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer l&apos;entrée</translation>
     </message>
     <message>
         <source>group entry %1</source>
-        <translation type="unfinished"></translation>
+        <translation>entrée de groupe %1</translation>
     </message>
     <message>
         <source>individual entry %1</source>
-        <translation type="unfinished"></translation>
+        <translation>entrée individuelle %1</translation>
     </message>
     <message>
         <source>Move %1 up</source>
-        <translation type="unfinished"></translation>
+        <translation>Monter %1</translation>
     </message>
     <message>
         <source>Move %1 down</source>
-        <translation type="unfinished"></translation>
+        <translation>Descendre %1</translation>
     </message>
     <message>
         <source>Insert %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Insérer %1</translation>
     </message>
     <message>
         <source>Are you sure ?</source>
-        <translation type="unfinished"></translation>
+        <translation>Êtes-vous sûr ?</translation>
     </message>
     <message>
         <source>Delete %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer %1</translation>
     </message>
 </context>
 <context>
     <name>tq58::DscPage</name>
     <message>
-        <source> power</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Usable DSC CH Group</source>
-        <translation type="unfinished"></translation>
+        <translation>Groupes CH DSC utilisables</translation>
     </message>
     <message>
         <source>User MMSI</source>
-        <translation type="unfinished"></translation>
+        <translation>MMSI utilisateur</translation>
     </message>
     <message>
         <source>UserMMSI</source>
-        <translation type="unfinished"></translation>
+        <translation>MMSI utilisateur</translation>
     </message>
     <message>
         <source>User MMSI kind</source>
-        <translation type="unfinished"></translation>
+        <translation>Type du MMSI utilisateur</translation>
     </message>
     <message>
         <source>User MMSI count</source>
-        <translation type="unfinished"></translation>
+        <translation>Compteur du MMSI utilisateur</translation>
     </message>
     <message>
         <source>Count</source>
-        <translation type="unfinished"></translation>
+        <translation>Compteur</translation>
     </message>
     <message>
         <source>Data Error!!</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur de données !!</translation>
     </message>
     <message>
         <source>Log Clear</source>
-        <translation type="unfinished"></translation>
+        <translation>Effacer les journaux</translation>
     </message>
     <message>
         <source>Clear</source>
-        <translation type="unfinished"></translation>
+        <translation>Effacer</translation>
     </message>
     <message>
         <source>Clear %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Effacer %1</translation>
     </message>
     <message>
         <source>DSC Beep Output</source>
+        <translation>Bip DSC</translation>
+    </message>
+    <message>
+        <source>Distress Cancel Call</source>
+        <translation>Annulation détresse</translation>
+    </message>
+    <message>
+        <source>Standby Mode</source>
+        <translation>Mode veille</translation>
+    </message>
+    <message>
+        <source>POS Request</source>
+        <translation>Demande POS</translation>
+    </message>
+    <message>
+        <source>POS Reporting</source>
+        <translation>Rapport POS</translation>
+    </message>
+    <message>
+        <source>Send Distress Alert</source>
+        <translation>Envoi alerte détresse</translation>
+    </message>
+    <message>
+        <source>Received All Ships</source>
+        <translation>Reçu tous navires</translation>
+    </message>
+    <message>
+        <source>Received Individual</source>
+        <translation>Reçu individuel</translation>
+    </message>
+    <message>
+        <source>Received Group</source>
+        <translation>Reçu groupe</translation>
+    </message>
+    <message>
+        <source>Received Geographic</source>
+        <translation>Reçu géographique</translation>
+    </message>
+    <message>
+        <source>Received POS Request</source>
+        <translation>Reçu demande POS</translation>
+    </message>
+    <message>
+        <source>Received POS Reporting</source>
+        <translation>Reçu rapport POS</translation>
+    </message>
+    <message>
+        <source>Distress</source>
+        <translation>Détresse</translation>
+    </message>
+    <message>
+        <source>Urgency</source>
+        <translation>Urgence</translation>
+    </message>
+    <message>
+        <source>Safety</source>
+        <translation>Sécurité</translation>
+    </message>
+    <message>
+        <source>Routine</source>
+        <translation>Routine</translation>
+    </message>
+    <message>
+        <source>Individual ACK Menu</source>
+        <translation>Menu ACK individuel</translation>
+    </message>
+    <message>
+        <source>Individual ACK Message Menu</source>
+        <translation>Menu message ACK individuel</translation>
+    </message>
+    <message>
+        <source>POS Request ACK Menu</source>
+        <translation>Menu ACK demande POS</translation>
+    </message>
+    <message>
+        <source>ALL Ships Call</source>
+        <translation>Appel TOUS navires</translation>
+    </message>
+    <message>
+        <source>Group Call</source>
+        <translation>Appel de groupe</translation>
+    </message>
+    <message>
+        <source>Individual Call</source>
+        <translation>Appel individuel</translation>
+    </message>
+    <message>
+        <source>Distress Log</source>
+        <translation>Journal détresse</translation>
+    </message>
+    <message>
+        <source>DSC Log</source>
+        <translation>Journal DSC</translation>
+    </message>
+    <message>
+        <source>Basic Setup</source>
+        <translation>Réglages de base</translation>
+    </message>
+    <message>
+        <source>Advanced Setup</source>
+        <translation>Réglages avancés</translation>
+    </message>
+    <message>
+        <source>Display Setup</source>
+        <translation>Réglages affichage</translation>
+    </message>
+    <message>
+        <source>%1 power</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <comment>a call and its priority</comment>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -452,128 +1644,160 @@ File &gt; &quot;Export PDF...&quot; keeps the report as a PDF file, which any co
     <name>tq58::EditorFrame</name>
     <message>
         <source>Navigation</source>
-        <translation type="unfinished"></translation>
+        <translation>Navigation</translation>
     </message>
     <message>
         <source>Page</source>
-        <translation type="unfinished"></translation>
+        <translation>Page</translation>
     </message>
 </context>
 <context>
     <name>tq58::GeneralPage</name>
     <message>
         <source>TQ58 logo</source>
-        <translation type="unfinished"></translation>
+        <translation>Logo TQ58</translation>
     </message>
 </context>
 <context>
     <name>tq58::GridEditing</name>
     <message>
         <source>Paste</source>
+        <translation>Coller</translation>
+    </message>
+    <message>
+        <source>CH Name</source>
+        <translation>Nom CH</translation>
+    </message>
+    <message>
+        <source>CH Display</source>
+        <translation>Affichage CH</translation>
+    </message>
+    <message>
+        <source>Rx Frequency</source>
+        <translation>Fréquence Rx</translation>
+    </message>
+    <message>
+        <source>Tx Frequency</source>
+        <translation>Fréquence Tx</translation>
+    </message>
+    <message>
+        <source>Group Name</source>
+        <translation>Nom du groupe</translation>
+    </message>
+    <message>
+        <source>Station Name</source>
+        <translation>Nom de la station</translation>
+    </message>
+    <message>
+        <source>MMSI</source>
         <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Data Error!!</source>
+        <translation>Erreur de données !!</translation>
     </message>
 </context>
 <context>
     <name>tq58::HelpWindow</name>
     <message>
         <source>TQ58 Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Aide de TQ58</translation>
     </message>
     <message>
         <source>Help text</source>
-        <translation type="unfinished"></translation>
+        <translation>Texte d&apos;aide</translation>
     </message>
     <message>
         <source>&amp;Back</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Précédent</translation>
     </message>
     <message>
         <source>&amp;Forward</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Suivant</translation>
     </message>
     <message>
         <source>&amp;Contents</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Sommaire</translation>
     </message>
 </context>
 <context>
     <name>tq58::HexDumpView</name>
     <message>
         <source>Memory image in hexadecimal</source>
-        <translation type="unfinished"></translation>
+        <translation>Image mémoire en hexadécimal</translation>
     </message>
 </context>
 <context>
     <name>tq58::MainWindow</name>
     <message>
         <source>Hexdump</source>
-        <translation type="unfinished"></translation>
+        <translation>Vue hexadécimale</translation>
     </message>
     <message>
         <source>Keyboard hint</source>
-        <translation type="unfinished"></translation>
+        <translation>Aide clavier</translation>
     </message>
     <message>
         <source>This file is for the %1; TQ58 is set to the %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce fichier est pour la %1 ; TQ58 est réglé sur la %2.</translation>
     </message>
     <message>
         <source>Switch to the %1 and open it?</source>
-        <translation type="unfinished"></translation>
+        <translation>Passer à la %1 et l&apos;ouvrir ?</translation>
     </message>
     <message>
         <source>This installation does not offer the %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cette installation ne propose pas la %1.</translation>
     </message>
     <message>
         <source>This radio is an %1; TQ58 is set to the %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cette radio est une %1 ; TQ58 est réglé sur la %2.</translation>
     </message>
     <message>
         <source>Switch to the %1 and read it again?</source>
-        <translation type="unfinished"></translation>
+        <translation>Passer à la %1 et la relire ?</translation>
     </message>
     <message>
         <source>Export %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Exporter %1</translation>
     </message>
     <message>
         <source>1 row exported to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>1 ligne exportée vers %1</translation>
     </message>
     <message numerus="yes">
         <source>%n rows exported to %1</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n lignes exportées vers %1</numerusform>
             <numerusform></numerusform>
         </translation>
     </message>
     <message>
         <source>Import CSV</source>
-        <translation type="unfinished"></translation>
+        <translation>Importer un CSV</translation>
     </message>
     <message>
         <source>1 row imported from %1</source>
-        <translation type="unfinished"></translation>
+        <translation>1 ligne importée depuis %1</translation>
     </message>
     <message numerus="yes">
         <source>%n rows imported from %1</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n lignes importées depuis %1</numerusform>
             <numerusform></numerusform>
         </translation>
     </message>
     <message>
         <source>Compare with</source>
-        <translation type="unfinished"></translation>
+        <translation>Comparer avec</translation>
     </message>
     <message>
         <source>This data</source>
-        <translation type="unfinished"></translation>
+        <translation>Ces données</translation>
     </message>
     <message>
         <source>Open</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir</translation>
     </message>
     <message>
         <source>%1
@@ -583,54 +1807,87 @@ This file no longer exists. It has been removed from the list of recent files.</
     </message>
     <message>
         <source>Save As</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer sous</translation>
     </message>
     <message>
         <source>Load Image</source>
-        <translation type="unfinished"></translation>
+        <translation>Charger une image</translation>
     </message>
     <message>
         <source>Open Backup</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir une sauvegarde</translation>
     </message>
     <message>
         <source>Save Image</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer l&apos;image</translation>
     </message>
     <message>
         <source>Find</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechercher</translation>
     </message>
     <message>
         <source>Find (Ctrl+F)</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechercher (Ctrl+F)</translation>
     </message>
     <message>
         <source>Find a channel number, a channel or entry name, or an MMSI</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechercher un n° de canal, un nom de canal ou d&apos;entrée, ou un MMSI</translation>
     </message>
     <message>
         <source>&amp;Find...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rechercher...</translation>
     </message>
     <message>
         <source>Nothing found for &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun résultat pour « %1 »</translation>
     </message>
     <message>
         <source>&amp;Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Annuler</translation>
     </message>
     <message>
         <source>&amp;Undo %1</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Annuler %1</translation>
     </message>
     <message>
         <source>&amp;Redo</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rétablir</translation>
     </message>
     <message>
         <source>&amp;Redo %1</source>
+        <translation>&amp;Rétablir %1</translation>
+    </message>
+    <message>
+        <source>Unknown model!!</source>
+        <translation>Modèle inconnu !!</translation>
+    </message>
+    <message>
+        <source>QYL data has changed.<byte value="xd"/>
+Do you want to save changes?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ModelType Error !!</source>
+        <translation>Erreur de type de modèle !!</translation>
+    </message>
+    <message>
+        <source>Do you want to change to %1?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>csv files</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>dat and hex files</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>dat files</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>hex files</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -638,18 +1895,18 @@ This file no longer exists. It has been removed from the list of recent files.</
     <name>tq58::MmsiConfirmDialog</name>
     <message>
         <source>Explanation</source>
-        <translation type="unfinished"></translation>
+        <translation>Explication</translation>
     </message>
     <message>
         <source>User MMSI, once more</source>
-        <translation type="unfinished"></translation>
+        <translation>MMSI utilisateur, une seconde fois</translation>
     </message>
 </context>
 <context>
     <name>tq58::PortDevicesDialog</name>
     <message>
         <source>Port devices</source>
-        <translation type="unfinished"></translation>
+        <translation>Périphériques des ports</translation>
     </message>
     <message>
         <source>Options &gt; SerialPort chooses a port number; here you choose the device each number opens. Pick a serial device found on this computer or type the path of another one.</source>
@@ -657,74 +1914,74 @@ This file no longer exists. It has been removed from the list of recent files.</
     </message>
     <message>
         <source>&amp;Refresh</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Actualiser</translation>
     </message>
     <message>
         <source>Refresh the device list</source>
-        <translation type="unfinished"></translation>
+        <translation>Actualiser la liste des périphériques</translation>
     </message>
     <message>
         <source>COM&amp;%1:</source>
-        <translation type="unfinished"></translation>
+        <translation>COM&amp;%1 :</translation>
     </message>
     <message>
         <source>Device of COM%1</source>
-        <translation type="unfinished"></translation>
+        <translation>Périphérique de COM%1</translation>
     </message>
     <message>
         <source>No serial device found: plug in the cable and press Refresh.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun périphérique série : branchez le câble et cliquez sur Actualiser.</translation>
     </message>
     <message>
         <source>Serial devices found: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Périphériques série trouvés : %1.</translation>
     </message>
     <message>
         <source>serial device</source>
-        <translation type="unfinished"></translation>
+        <translation>périphérique série</translation>
     </message>
     <message>
         <source>the usual device, %1</source>
-        <translation type="unfinished"></translation>
+        <translation>le périphérique habituel, %1</translation>
     </message>
     <message>
         <source>present, not a listed serial device</source>
-        <translation type="unfinished"></translation>
+        <translation>présent, mais pas un périphérique série listé</translation>
     </message>
     <message>
         <source>not present now</source>
-        <translation type="unfinished"></translation>
+        <translation>absent actuellement</translation>
     </message>
     <message>
         <source>COM%1 device: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Périphérique COM%1 : %2</translation>
     </message>
 </context>
 <context>
     <name>tq58::ReportWindow</name>
     <message>
         <source>Settings Report</source>
-        <translation type="unfinished"></translation>
+        <translation>Rapport des réglages</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fichier</translation>
     </message>
     <message>
         <source>&amp;Save As...</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer &amp;sous...</translation>
     </message>
     <message>
         <source>&amp;Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Quitter</translation>
     </message>
     <message>
         <source>Report text</source>
-        <translation type="unfinished"></translation>
+        <translation>Texte du rapport</translation>
     </message>
     <message>
         <source>Now, making text image. Please wait...</source>
-        <translation type="unfinished"></translation>
+        <translation>Création du texte en cours. Veuillez patienter...</translation>
     </message>
     <message>
         <source>OK</source>
@@ -732,27 +1989,27 @@ This file no longer exists. It has been removed from the list of recent files.</
     </message>
     <message>
         <source>Save As</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer sous</translation>
+    </message>
+    <message>
+        <source>Text files(*.txt);;All files(*.*)</source>
+        <translation>Fichiers texte (*.txt);;Tous les fichiers (*.*)</translation>
     </message>
 </context>
 <context>
     <name>tq58::RowFlagMenu</name>
     <message>
-        <source>%1 %2</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>On</source>
-        <translation type="unfinished"></translation>
+        <translation>Oui</translation>
     </message>
     <message>
         <source>Off</source>
-        <translation type="unfinished"></translation>
+        <translation>Non</translation>
     </message>
     <message numerus="yes">
         <source>%n row(s) skipped: the channel does not allow %1 %2.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n ligne(s) ignorée(s) : le canal n&apos;autorise pas %1 %2.</numerusform>
             <numerusform></numerusform>
         </translation>
     </message>
@@ -764,12 +2021,36 @@ This file no longer exists. It has been removed from the list of recent files.</
         <source>off</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Enable</source>
+        <translation>Activé</translation>
+    </message>
+    <message>
+        <source>Scan Memory</source>
+        <translation>Mémoire scan</translation>
+    </message>
+    <message>
+        <source>Low Power Only</source>
+        <translation>Basse puissance seule</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <comment>a flag, then On or Off</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 %2 for %n channels</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>tq58::TabbedPage</name>
     <message>
         <source>%1 tabs</source>
-        <translation type="unfinished"></translation>
+        <translation>Onglets %1</translation>
     </message>
 </context>
 <context>
@@ -780,31 +2061,31 @@ This file no longer exists. It has been removed from the list of recent files.</
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Aide</translation>
     </message>
     <message>
         <source>Instructions</source>
-        <translation type="unfinished"></translation>
+        <translation>Instructions</translation>
     </message>
     <message>
         <source>Link status</source>
-        <translation type="unfinished"></translation>
+        <translation>État de la liaison</translation>
     </message>
     <message>
         <source>&amp;Verify after programming</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Vérifier après programmation</translation>
     </message>
     <message>
         <source>Verify after programming</source>
-        <translation type="unfinished"></translation>
+        <translation>Vérifier après programmation</translation>
     </message>
     <message>
         <source>Progress</source>
-        <translation type="unfinished"></translation>
+        <translation>Progression</translation>
     </message>
     <message>
         <source>Unable to display Help Contents. There is no Help associated with this project.</source>
@@ -812,52 +2093,64 @@ This file no longer exists. It has been removed from the list of recent files.</
     </message>
     <message>
         <source>Connecting to the cable…</source>
-        <translation type="unfinished"></translation>
+        <translation>Connexion au câble…</translation>
     </message>
     <message>
         <source>Waiting for the radio (%1 of %2)…</source>
-        <translation type="unfinished"></translation>
+        <translation>Attente de la radio (%1 sur %2)…</translation>
     </message>
 </context>
 <context>
     <name>tq58::TransferPicture</name>
     <message>
         <source>Picture: %1</source>
+        <translation>Image : %1</translation>
+    </message>
+    <message>
+        <source>PC</source>
         <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>QYL cable</source>
+        <translation>Câble QYL</translation>
+    </message>
+    <message>
+        <source>Radio</source>
+        <translation>Radio</translation>
     </message>
 </context>
 <context>
     <name>tq58::UsablePage</name>
     <message>
         <source>Usable Channel Groups</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source> status name</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source> TX TOT</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source> priority channel</source>
-        <translation type="unfinished"></translation>
+        <translation>Groupes de canaux utilisables</translation>
     </message>
     <message>
         <source>Status Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom d&apos;état</translation>
     </message>
     <message>
         <source>TX TOT</source>
-        <translation type="unfinished"></translation>
+        <translation>TOT TX</translation>
     </message>
     <message>
         <source>Priority CH</source>
-        <translation type="unfinished"></translation>
+        <translation>CH prioritaire</translation>
     </message>
     <message>
         <source>Expansion Channel Groups</source>
+        <translation>Groupes de canaux d&apos;extension</translation>
+    </message>
+    <message>
+        <source>%1 status name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 TX TOT</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 priority channel</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -865,15 +2158,27 @@ This file no longer exists. It has been removed from the list of recent files.</
     <name>tq58::WeatherPage</name>
     <message>
         <source>%1 Enable</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 activé</translation>
     </message>
     <message>
         <source>%1 Scan</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 scan</translation>
     </message>
     <message>
         <source>%1 CH Name</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 nom CH</translation>
+    </message>
+    <message>
+        <source>Enable</source>
+        <translation>Activé</translation>
+    </message>
+    <message>
+        <source>Scan</source>
+        <translation>Scan</translation>
+    </message>
+    <message>
+        <source>CH Name</source>
+        <translation>Nom CH</translation>
     </message>
 </context>
 </TS>

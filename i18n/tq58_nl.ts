@@ -2,67 +2,818 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="nl">
 <context>
+    <name>Captions</name>
+    <message>
+        <source>EXP CH Group</source>
+        <translation>EXP-kanaalgroep</translation>
+    </message>
+    <message>
+        <source>Group%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>EXP CH Group[%1]</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Group%1[%2]</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>USA</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>INTL</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>CANADA</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>EXP</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Check</name>
+    <message>
+        <source>Programable USA Channel</source>
+        <translation>Programmeerbaar USA-kanaal</translation>
+    </message>
+    <message>
+        <source>Programable International Channel</source>
+        <translation>Programmeerbaar internationaal kanaal</translation>
+    </message>
+    <message>
+        <source>Programable Canada Channel</source>
+        <translation>Programmeerbaar Canada-kanaal</translation>
+    </message>
+    <message>
+        <source>No.%1</source>
+        <translation>Nr.%1</translation>
+    </message>
+    <message>
+        <source>%1MID %2 of %3 is allocated to no country.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>DSC Setup (Basic Setup)</source>
+        <translation>DSC-instellingen (Basis)</translation>
+    </message>
+    <message>
+        <source>User MMSI</source>
+        <translation>Eigen MMSI</translation>
+    </message>
+    <message>
+        <source>%1%2 is not an MMSI (a ship station&apos;s begins with 2 to 7); a radio&apos;s own MMSI is a ship station&apos;s or a handheld&apos;s.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1%2 reads as %3; a radio&apos;s own MMSI is a ship station&apos;s or a handheld&apos;s.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ATIS Setup (Common)</source>
+        <translation>ATIS-instellingen (Algemeen)</translation>
+    </message>
+    <message>
+        <source>ATIS Code</source>
+        <translation>ATIS-code</translation>
+    </message>
+    <message>
+        <source>%1 does not follow the rule. %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>CH %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Channel 16 is switched off in %1: it is the international distress, safety and calling channel.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1%2 is not an MMSI (a ship station&apos;s begins with 2 to 7), which does not belong in the group directory.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1%2 reads as %3, which does not belong in the group directory.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1%2 is not an MMSI (a ship station&apos;s begins with 2 to 7), which does not belong in the individual directory.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1%2 reads as %3, which does not belong in the individual directory.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1the same MMSI as No.%2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1the same name as No.%2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Memory ID Setting</source>
+        <translation>Geheugen-ID-instelling</translation>
+    </message>
+    <message>
+        <source>Group ID Setting</source>
+        <translation>Groeps-ID-instelling</translation>
+    </message>
+    <message>
+        <source>Programable Exp Channel</source>
+        <translation>Programmeerbaar EXP-kanaal</translation>
+    </message>
+    <message>
+        <source>The channel is in use but has no name.</source>
+        <translation>Het kanaal is in gebruik maar heeft geen naam.</translation>
+    </message>
+</context>
+<context>
+    <name>CheckWindow</name>
+    <message>
+        <source>Nothing needs a second look.</source>
+        <translation>Niets vraagt om nadere controle.</translation>
+    </message>
+    <message>
+        <source>1 setting deserves a second look.</source>
+        <translation>1 instelling verdient nadere controle.</translation>
+    </message>
+    <message>
+        <source>%1 settings deserve a second look.</source>
+        <translation>%1 instellingen verdienen nadere controle.</translation>
+    </message>
+    <message>
+        <source>Program Anyway sends the data as it is; Cancel stops before anything is sent.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Csv</name>
+    <message>
+        <source>Nothing was imported: %1 row was refused.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nothing was imported: %1 rows were refused.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>... and %1 more refused row after these</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>... and %1 more refused rows after these</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nothing was imported: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>EXP Channels</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>USA Channels</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>INTL Channels</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Canada Channels</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Individual Directory</source>
+        <translation>Individueel adresboek</translation>
+    </message>
+    <message>
+        <source>Group Directory</source>
+        <translation>Groepsadresboek</translation>
+    </message>
+</context>
+<context>
+    <name>DistressChannelWarning</name>
+    <message>
+        <source>Channel 16 is switched off in %1. It is the international distress, safety and calling channel.
+The data was taken as it is; switch it on again on the channel&apos;s page.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>FileChooser</name>
+    <message>
+        <source>All files</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Files</name>
+    <message>
+        <source>ModelType Error !!</source>
+        <translation>Modeltypefout !!</translation>
+    </message>
+    <message>
+        <source>FileRead Error!!</source>
+        <translation>Fout bij lezen bestand!!</translation>
+    </message>
+    <message>
+        <source>FileSave Error!!</source>
+        <translation>Fout bij opslaan bestand!!</translation>
+    </message>
+    <message>
+        <source>bad file!!</source>
+        <translation>ongeldig bestand!!</translation>
+    </message>
+    <message>
+        <source>Read from Radio</source>
+        <translation>Radio uitlezen</translation>
+    </message>
+    <message>
+        <source>This file is incomplete: %1 section is missing (%2). Their settings hold factory values; check them before you save or program.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This file is incomplete: %1 sections are missing (%2). Their settings hold factory values; check them before you save or program.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The table of MIDs could not be read: the countries of MMSIs and ATIS codes are not checked.</source>
+        <translation>De tabel met MID&apos;s kon niet worden gelezen: de landen van MMSI&apos;s en ATIS-codes worden niet gecontroleerd.</translation>
+    </message>
+    <message>
+        <source>IniFileRead Error!!</source>
+        <translation>Fout bij lezen INI-bestand!!</translation>
+    </message>
+    <message>
+        <source>The image read from the radio could not be kept as a backup.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>HelpWindow</name>
+    <message>
+        <source>The help document %1 is missing.</source>
+        <translation>Het helpdocument %1 ontbreekt.</translation>
+    </message>
+</context>
+<context>
+    <name>Hints</name>
+    <message>
+        <source>[Space]:An effective and invalid change.</source>
+        <translation>[Spatie]:In- of uitschakelen.</translation>
+    </message>
+    <message>
+        <source>[Up]/[Down]:Change of a Selection item.</source>
+        <translation>[Pijl omhoog]/[Pijl omlaag]:Keuze wijzigen.</translation>
+    </message>
+    <message>
+        <source>A maximum of %1 characters</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A maximum of %1 characters.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Numeric Only. Indispensable %1 figures.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Indispensable 2 figures.</source>
+        <translation>Precies 2 cijfers vereist.</translation>
+    </message>
+    <message>
+        <source>Indispensable 1 figures.</source>
+        <translation>Precies 1 cijfer vereist.</translation>
+    </message>
+    <message>
+        <source>Select[x]Enable/[]Disable.</source>
+        <translation>Kies [x] aan/[] uit.</translation>
+    </message>
+    <message>
+        <source>[Up]/[Down]/[Left]/[Right]:Change of a Selection item.</source>
+        <translation>[Pijl omhoog]/[Pijl omlaag]/[Pijl links]/[Pijl rechts]:Keuze wijzigen.</translation>
+    </message>
+    <message>
+        <source>[Double click],[Enter]:Jump the Setting screen.</source>
+        <translation>[Dubbelklik],[Enter]:Naar het instellingenscherm.</translation>
+    </message>
+    <message>
+        <source>A Click Inicializes the log</source>
+        <translation>Een klik wist het logboek</translation>
+    </message>
+    <message>
+        <source>Rx frequency</source>
+        <translation>RX-frequentie</translation>
+    </message>
+    <message>
+        <source>Tx frequency</source>
+        <translation>TX-frequentie</translation>
+    </message>
+    <message>
+        <source>max 4 charactors.</source>
+        <translation>max. 4 tekens.</translation>
+    </message>
+    <message>
+        <source>Indispensable 3 figures.</source>
+        <translation>Precies 3 cijfers vereist.</translation>
+    </message>
+</context>
+<context>
     <name>LanguageMenu</name>
     <message>
         <source>System</source>
-        <translation type="unfinished"></translation>
+        <translation>Systeem</translation>
     </message>
     <message>
         <source>&amp;Language</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Taal</translation>
     </message>
     <message>
         <source>Takes effect at the next start</source>
+        <translation>Werkt na de volgende start</translation>
+    </message>
+</context>
+<context>
+    <name>Link</name>
+    <message>
+        <source>cancel!!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>time out!!</source>
+        <translation>time-out!!</translation>
+    </message>
+    <message>
+        <source>address error!!</source>
+        <translation>adresfout!!</translation>
+    </message>
+    <message>
+        <source>data error!!</source>
+        <translation>gegevensfout!!</translation>
+    </message>
+    <message>
+        <source>Communication Error!!</source>
+        <translation>Communicatiefout!!</translation>
+    </message>
+    <message>
+        <source>ACMD Command error!!</source>
+        <translation>ACMD-opdrachtfout!!</translation>
+    </message>
+    <message>
+        <source>error!!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>port inicialize error!!</source>
+        <translation>poortinitialisatiefout!!</translation>
+    </message>
+    <message>
+        <source>confirm the synchronization of the communication</source>
+        <translation>bevestig de synchronisatie van de communicatie</translation>
+    </message>
+    <message>
+        <source>Radio is busy!!</source>
+        <translation>Radio is bezet!!</translation>
+    </message>
+    <message>
+        <source>Model Check</source>
+        <translation>Modelcontrole</translation>
+    </message>
+    <message>
+        <source>Read from Radio</source>
+        <translation>Radio uitlezen</translation>
+    </message>
+    <message>
+        <source>ModelType Error !!</source>
+        <translation>Modeltypefout !!</translation>
+    </message>
+    <message>
+        <source>Product Code Error!</source>
+        <translation>Productcodefout!</translation>
+    </message>
+    <message>
+        <source>Program to Radio</source>
+        <translation>Radio programmeren</translation>
+    </message>
+    <message>
+        <source>Clear DSC Log Data</source>
+        <translation>DSC-loggegevens wissen</translation>
+    </message>
+    <message>
+        <source>Clear Distress Log Data</source>
+        <translation>Noodloggegevens wissen</translation>
+    </message>
+    <message>
+        <source>1.Connect the QYL cable between the PC serial port and the radio.</source>
+        <translation>1.Sluit de QYL-kabel aan tussen de seriële poort van de pc en de radio.</translation>
+    </message>
+    <message>
+        <source>2.On the radio, press and hold [DISTRESS] and [CALL] keys while</source>
+        <translation>2.Houd op de radio de toetsen [DISTRESS] en [CALL] ingedrukt terwijl</translation>
+    </message>
+    <message>
+        <source>   turning the power on.</source>
+        <translation>   u de radio aanzet.</translation>
+    </message>
+    <message>
+        <source>   The Radio display will show PC CONTROL.</source>
+        <translation>   Het display van de radio toont PC CONTROL.</translation>
+    </message>
+    <message>
+        <source>3.Press the [OK] button to start.</source>
+        <translation>3.Klik op [OK] om te starten.</translation>
+    </message>
+    <message>
+        <source>Data Error!!</source>
+        <translation>Gegevensfout!!</translation>
+    </message>
+    <message>
+        <source>Radio not ready!!</source>
+        <translation>Radio niet gereed!!</translation>
+    </message>
+    <message>
+        <source>Complete!!</source>
+        <translation>Voltooid!!</translation>
+    </message>
+    <message>
+        <source>Verified</source>
+        <translation>Geverifieerd</translation>
+    </message>
+</context>
+<context>
+    <name>Lists</name>
+    <message>
+        <source>Off</source>
+        <translation>Uit</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>Aan</translation>
+    </message>
+    <message>
+        <source>Low</source>
+        <translation>Laag</translation>
+    </message>
+    <message>
+        <source>Hi</source>
+        <translation>Hoog</translation>
+    </message>
+    <message>
+        <source>Lo Po Only</source>
+        <translation>Alleen laag</translation>
+    </message>
+    <message>
+        <source>Lo Po on Changing CH</source>
+        <translation>Laag bij kanaalwissel</translation>
+    </message>
+    <message>
+        <source>Last TX Po</source>
+        <translation>Laatste TX-verm.</translation>
+    </message>
+    <message>
+        <source>1Sec</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>2Sec</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>3Sec</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>4Sec</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>5Sec</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>On Wx</source>
+        <translation>Bij WX</translation>
+    </message>
+    <message>
+        <source>On Scan</source>
+        <translation>Bij scan</translation>
+    </message>
+    <message>
+        <source>Wx and Scan</source>
+        <translation>WX en scan</translation>
+    </message>
+    <message>
+        <source>True</source>
+        <translation>Rechtw.</translation>
+    </message>
+    <message>
+        <source>Mag</source>
+        <translation>Magn.</translation>
+    </message>
+    <message>
+        <source>(not set)</source>
+        <translation>(niet ingesteld)</translation>
+    </message>
+</context>
+<context>
+    <name>MainMenus</name>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Bestand</translation>
+    </message>
+    <message>
+        <source>&amp;New</source>
+        <translation>&amp;Nieuw</translation>
+    </message>
+    <message>
+        <source>&amp;Open</source>
+        <translation>&amp;Openen</translation>
+    </message>
+    <message>
+        <source>Open &amp;Backup...</source>
+        <translation>&amp;Back-up openen...</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>Op&amp;slaan</translation>
+    </message>
+    <message>
+        <source>Save &amp;As...</source>
+        <translation>Opslaan &amp;als...</translation>
+    </message>
+    <message>
+        <source>Save As &amp;Default</source>
+        <translation>Opslaan als s&amp;tandaard</translation>
+    </message>
+    <message>
+        <source>&amp;Print</source>
+        <translation>Af&amp;drukken</translation>
+    </message>
+    <message>
+        <source>P&amp;rint to File</source>
+        <translation>Afd&amp;rukken naar bestand</translation>
+    </message>
+    <message>
+        <source>Print Pre&amp;view</source>
+        <translation>Afdruk&amp;voorbeeld</translation>
+    </message>
+    <message>
+        <source>&amp;Export PDF...</source>
+        <translation>&amp;PDF exporteren...</translation>
+    </message>
+    <message>
+        <source>Export &amp;CSV</source>
+        <translation>&amp;CSV exporteren</translation>
+    </message>
+    <message>
+        <source>%1...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Import CSV...</source>
+        <translation>CSV &amp;importeren...</translation>
+    </message>
+    <message>
+        <source>Co&amp;mpare with...</source>
+        <translation>Vergelijken &amp;met...</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>Afsl&amp;uiten</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>Be&amp;werken</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Ongedaan maken</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>Op&amp;nieuw</translation>
+    </message>
+    <message>
+        <source>&amp;Model</source>
+        <translation>&amp;Model</translation>
+    </message>
+    <message>
+        <source>&amp;Transfer</source>
+        <translation>Over&amp;dracht</translation>
+    </message>
+    <message>
+        <source>&amp;Program to Radio</source>
+        <translation>Radio &amp;programmeren</translation>
+    </message>
+    <message>
+        <source>&amp;Read from Radio</source>
+        <translation>Radio &amp;uitlezen</translation>
+    </message>
+    <message>
+        <source>&amp;Check Configuration...</source>
+        <translation>&amp;Configuratie controleren...</translation>
+    </message>
+    <message>
+        <source>&amp;Destination</source>
+        <translation>Be&amp;stemming</translation>
+    </message>
+    <message>
+        <source>&amp;Options</source>
+        <translation>&amp;Opties</translation>
+    </message>
+    <message>
+        <source>&amp;SerialPort</source>
+        <translation>&amp;Seriële poort</translation>
+    </message>
+    <message>
+        <source>Port devices...</source>
+        <translation>Poortapparaten...</translation>
+    </message>
+    <message>
+        <source>Hexdump</source>
+        <translation>Hexdump</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Help</translation>
+    </message>
+    <message>
+        <source>&amp;Contents</source>
+        <translation>&amp;Inhoud</translation>
+    </message>
+    <message>
+        <source>&amp;About QYL Version</source>
+        <translation>&amp;Over QYL-versie</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>Nieuw</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Openen</translation>
+    </message>
+    <message>
+        <source>Open...</source>
+        <translation>Openen...</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Opslaan</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>Standaard</translation>
+    </message>
+    <message>
+        <source>Save As Default</source>
+        <translation>Opslaan als standaard</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Afdrukken</translation>
+    </message>
+    <message>
+        <source>Program</source>
+        <translation>Programmeren</translation>
+    </message>
+    <message>
+        <source>Program to Radio</source>
+        <translation>Radio programmeren</translation>
+    </message>
+    <message>
+        <source>Read</source>
+        <translation>Uitlezen</translation>
+    </message>
+    <message>
+        <source>Read from Radio</source>
+        <translation>Radio uitlezen</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Ongedaan maken</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Opnieuw</translation>
+    </message>
+    <message>
+        <source>Tools</source>
+        <translation>Werkbalk</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindowExchange</name>
+    <message>
+        <source>
+... and %1 more; Show Details lists every row.</source>
+        <translation>
+... en nog %1; Details weergeven toont alle rijen.</translation>
+    </message>
+</context>
+<context>
+    <name>Mmsi</name>
+    <message>
+        <source>Not an MMSI</source>
+        <translation>Geen MMSI</translation>
+    </message>
+    <message>
+        <source>Ship station</source>
+        <translation>Scheepsstation</translation>
+    </message>
+    <message>
+        <source>Group</source>
+        <translation>Groep</translation>
+    </message>
+    <message>
+        <source>Coast station</source>
+        <translation>Kuststation</translation>
+    </message>
+    <message>
+        <source>Handheld</source>
+        <translation>Portofoon</translation>
+    </message>
+    <message>
+        <source>SAR aircraft</source>
+        <translation>SAR-vliegtuig</translation>
+    </message>
+    <message>
+        <source>AIS aid to navigation</source>
+        <translation>AIS-vaarwegmarkering</translation>
+    </message>
+    <message>
+        <source>Craft of a parent ship</source>
+        <translation>Vaartuig van moederschip</translation>
+    </message>
+    <message>
+        <source>AIS-SART</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Man overboard device</source>
+        <translation>Man-over-boordbaken</translation>
+    </message>
+    <message>
+        <source>EPIRB-AIS</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>User MMSI</source>
+        <translation>Eigen MMSI</translation>
+    </message>
+    <message>
+        <source>Most radios accept their own MMSI only once: a wrong one can only be undone by a dealer.
+Enter the User MMSI to be programmed once more:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The two entries of the User MMSI differ. Nothing was sent to the radio.</source>
+        <translation>De twee invoeren van de eigen MMSI verschillen. Er is niets naar de radio verzonden.</translation>
+    </message>
+</context>
+<context>
+    <name>Program</name>
+    <message>
+        <source>Do you want to program the %1 series?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PC Program for %1</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
     <name>QObject</name>
     <message>
-        <source>Nothing needs a second look.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>1 setting deserves a second look.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1 settings deserve a second look.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Program Anyway sends the data as it is; Cancel stops before anything is sent.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Channel 16 is switched off in %1. It is the international distress, safety and calling channel.
-The data was taken as it is; switch it on again on the channel&apos;s page.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>
-... and %1 more; Show Details lists every row.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>the group directory</source>
-        <translation type="unfinished"></translation>
+        <translation>het groepsadresboek</translation>
     </message>
     <message>
         <source>the individual directory</source>
-        <translation type="unfinished"></translation>
+        <translation>het individuele adresboek</translation>
     </message>
     <message>
         <source>%1 %2: this MMSI does not belong in %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2: deze MMSI hoort niet in %3.</translation>
     </message>
     <message>
         <source>%1 %2: a radio&apos;s own MMSI is a ship station&apos;s or a handheld&apos;s.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The help document %1 is missing.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2: de eigen MMSI van een radio is die van een scheepsstation of portofoon.</translation>
     </message>
     <message>
         <source>No printer is set up on this computer.
@@ -72,26 +823,183 @@ File &gt; &quot;Export PDF...&quot; keeps the report as a PDF file, which any co
     </message>
     <message>
         <source>Export PDF</source>
+        <translation>PDF exporteren</translation>
+    </message>
+    <message>
+        <source>PDF files(*.pdf);;All files(*.*)</source>
+        <translation>PDF-bestanden(*.pdf);;Alle bestanden(*.*)</translation>
+    </message>
+</context>
+<context>
+    <name>Rules</name>
+    <message>
+        <source>An ATIS code is 10 digits: 9, the country&apos;s MID (such as 244), then 6 more digits.</source>
+        <translation>Een ATIS-code heeft 10 cijfers: 9, de MID van het land (bijv. 244), dan nog 6 cijfers.</translation>
+    </message>
+    <message>
+        <source>Rx frequency: needed while CH Enable is checked</source>
+        <translation>RX-frequentie: nodig zolang Kanaal actief is aangevinkt</translation>
+    </message>
+    <message>
+        <source>Channel display: %1 characters</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Backup of %1</source>
+        <source>Group MMSI: %1 digits after the leading 0</source>
         <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>MMSI: %1 digits</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No.%1: No.%2 needs a group name and an MMSI first</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No.%1: No.%2 needs a station name and an MMSI first</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No.%1: an entry in use needs a group name and an MMSI</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No.%1: an entry in use needs a station name and an MMSI</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Channel 16 is the international distress, safety and calling channel. Switch it off anyway?</source>
+        <translation>Kanaal 16 is het internationale nood-, veiligheids- en aanroepkanaal. Toch uitschakelen?</translation>
+    </message>
+    <message>
+        <source>%1: %2 to %3 MHz in %4 kHz steps</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: %2 digits</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ShowChangesButton</name>
+    <message>
+        <source>Backup of %1</source>
+        <translation>Back-up van %1</translation>
     </message>
     <message>
         <source>To be written</source>
-        <translation type="unfinished"></translation>
+        <translation>Te schrijven</translation>
     </message>
     <message>
         <source>Changes since the backup of %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Wijzigingen sinds de back-up van %1</translation>
     </message>
     <message>
         <source>Show changes</source>
-        <translation type="unfinished"></translation>
+        <translation>Wijzigingen tonen</translation>
     </message>
     <message>
         <source>What programming changes against the backup of %1 (%2)</source>
+        <translation>Wat programmeren wijzigt t.o.v. de back-up van %1 (%2)</translation>
+    </message>
+</context>
+<context>
+    <name>Tree</name>
+    <message>
+        <source>Memory ID%1[Enable]</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>General</source>
+        <translation>Algemeen</translation>
+    </message>
+    <message>
+        <source>Usable CH Group Setup</source>
+        <translation>Bruikbare kanaalgroepen</translation>
+    </message>
+    <message>
+        <source>Common Setup</source>
+        <translation>Algemene instellingen</translation>
+    </message>
+    <message>
+        <source>DSC Setup</source>
+        <translation>DSC-instellingen</translation>
+    </message>
+    <message>
+        <source>ATIS Setup</source>
+        <translation>ATIS-instellingen</translation>
+    </message>
+    <message>
+        <source>Programable Channel</source>
+        <translation>Programmeerbaar kanaal</translation>
+    </message>
+    <message>
+        <source>Group1</source>
+        <translation>Groep1</translation>
+    </message>
+    <message>
+        <source>Group2</source>
+        <translation>Groep2</translation>
+    </message>
+    <message>
+        <source>Group3</source>
+        <translation>Groep3</translation>
+    </message>
+    <message>
+        <source>Weather</source>
+        <translation>Weer</translation>
+    </message>
+    <message>
+        <source>DSC</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Individual Directory</source>
+        <translation>Individueel adresboek</translation>
+    </message>
+    <message>
+        <source>Group Directory</source>
+        <translation>Groepsadresboek</translation>
+    </message>
+    <message>
+        <source>EXP Channel</source>
+        <translation>EXP-kanaal</translation>
+    </message>
+    <message>
+        <source>CH%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>CH%1[Enable]</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>EXP%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>EXP%1[Enable]</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Memory ID%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Group ID%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Group ID%1[Enable]</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Group%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Group%1(%2)</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -99,15 +1007,15 @@ File &gt; &quot;Export PDF...&quot; keeps the report as a PDF file, which any co
     <name>tq58::AboutDialog</name>
     <message>
         <source>About TQ58</source>
-        <translation type="unfinished"></translation>
+        <translation>Over TQ58</translation>
     </message>
     <message>
         <source>TQ58 logo</source>
-        <translation type="unfinished"></translation>
+        <translation>TQ58-logo</translation>
     </message>
     <message>
         <source>Version %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Versie %1</translation>
     </message>
     <message>
         <source>Reads, edits and programs the channels, DSC directories and settings of the RV7200A, RV7700A and RV7700AM marine VHF radios over a serial cable.</source>
@@ -119,22 +1027,22 @@ File &gt; &quot;Export PDF...&quot; keeps the report as a PDF file, which any co
     </message>
     <message>
         <source>Built with Qt %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Gebouwd met Qt %1.</translation>
     </message>
 </context>
 <context>
     <name>tq58::AtisPage</name>
     <message>
         <source>Usable ATIS CH Group</source>
-        <translation type="unfinished"></translation>
+        <translation>Bruikbare ATIS-kanaalgroep</translation>
     </message>
     <message>
         <source>Usable ATIS Killer CH Group</source>
-        <translation type="unfinished"></translation>
+        <translation>Bruikbare ATIS-killerkanaalgroep</translation>
     </message>
     <message>
         <source>ATIS Code</source>
-        <translation type="unfinished"></translation>
+        <translation>ATIS-code</translation>
     </message>
     <message>
         <source>ATISNo</source>
@@ -142,7 +1050,7 @@ File &gt; &quot;Export PDF...&quot; keeps the report as a PDF file, which any co
     </message>
     <message>
         <source>Data Error!!</source>
-        <translation type="unfinished"></translation>
+        <translation>Gegevensfout!!</translation>
     </message>
     <message>
         <source>MID</source>
@@ -150,18 +1058,26 @@ File &gt; &quot;Export PDF...&quot; keeps the report as a PDF file, which any co
     </message>
     <message>
         <source>Display</source>
-        <translation type="unfinished"></translation>
+        <translation>Weergave</translation>
     </message>
     <message>
         <source>No.%1</source>
+        <translation>Nr.%1</translation>
+    </message>
+    <message>
+        <source>Common</source>
+        <translation>Algemeen</translation>
+    </message>
+    <message>
+        <source>CallSign</source>
+        <translation>Roepnaam</translation>
+    </message>
+    <message>
+        <source>%1 MID</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source> MID</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source> Display</source>
+        <source>%1 Display</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -169,6 +1085,58 @@ File &gt; &quot;Export PDF...&quot; keeps the report as a PDF file, which any co
     <name>tq58::ChannelGridPage</name>
     <message>
         <source>Channels</source>
+        <translation>Kanalen</translation>
+    </message>
+    <message>
+        <source>MEM</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>LOW</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>UP</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>CH</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>RX[MHz]</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>TX[MHz]</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>TX</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>DUP</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>VS</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>CH Name</source>
+        <translation>Kanaalnaam</translation>
+    </message>
+    <message>
+        <source>ENABLE</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>[Enable]</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>DISP</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -176,18 +1144,74 @@ File &gt; &quot;Export PDF...&quot; keeps the report as a PDF file, which any co
     <name>tq58::ChannelPage</name>
     <message>
         <source>CH Display number</source>
-        <translation type="unfinished"></translation>
+        <translation>Nummer kanaalweergave</translation>
     </message>
     <message>
         <source>CH Display suffix</source>
-        <translation type="unfinished"></translation>
+        <translation>Achtervoegsel kanaalweergave</translation>
     </message>
     <message>
         <source>Scrambler</source>
-        <translation type="unfinished"></translation>
+        <translation>Scrambler</translation>
     </message>
     <message>
         <source>CH Name</source>
+        <translation>Kanaalnaam</translation>
+    </message>
+    <message>
+        <source>Tx Enable</source>
+        <translation>TX actief</translation>
+    </message>
+    <message>
+        <source>Low Power Only</source>
+        <translation>Alleen laag vermogen</translation>
+    </message>
+    <message>
+        <source>Power Up</source>
+        <translation>Vermogen verhogen</translation>
+    </message>
+    <message>
+        <source>Duplex</source>
+        <translation>Duplex</translation>
+    </message>
+    <message>
+        <source>Scan Memory</source>
+        <translation>Scangeheugen</translation>
+    </message>
+    <message>
+        <source>Rx Frequency</source>
+        <translation>RX-frequentie</translation>
+    </message>
+    <message>
+        <source>Rx frequency</source>
+        <translation>RX-frequentie</translation>
+    </message>
+    <message>
+        <source>Tx Frequency</source>
+        <translation>TX-frequentie</translation>
+    </message>
+    <message>
+        <source>Tx frequency</source>
+        <translation>TX-frequentie</translation>
+    </message>
+    <message>
+        <source>Data Error!!</source>
+        <translation>Gegevensfout!!</translation>
+    </message>
+    <message>
+        <source>CH Display</source>
+        <translation>Kanaalweergave</translation>
+    </message>
+    <message>
+        <source>MHz</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>CH Enable</source>
+        <translation>Kanaal actief</translation>
+    </message>
+    <message>
+        <source>Please input correct data.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -195,88 +1219,143 @@ File &gt; &quot;Export PDF...&quot; keeps the report as a PDF file, which any co
     <name>tq58::CheckWindow</name>
     <message>
         <source>Check Configuration</source>
-        <translation type="unfinished"></translation>
+        <translation>Configuratie controleren</translation>
     </message>
     <message>
         <source>Summary</source>
-        <translation type="unfinished"></translation>
+        <translation>Samenvatting</translation>
     </message>
     <message>
         <source>Warnings</source>
-        <translation type="unfinished"></translation>
+        <translation>Waarschuwingen</translation>
     </message>
     <message>
         <source>Section</source>
-        <translation type="unfinished"></translation>
+        <translation>Onderdeel</translation>
     </message>
     <message>
         <source>Channel or entry</source>
-        <translation type="unfinished"></translation>
+        <translation>Kanaal of vermelding</translation>
     </message>
     <message>
         <source>Warning</source>
-        <translation type="unfinished"></translation>
+        <translation>Waarschuwing</translation>
     </message>
     <message>
         <source>Table of MIDs</source>
-        <translation type="unfinished"></translation>
+        <translation>Tabel met MID&apos;s</translation>
     </message>
     <message>
         <source>&amp;Program Anyway</source>
-        <translation type="unfinished"></translation>
+        <translation>Toch &amp;programmeren</translation>
     </message>
 </context>
 <context>
     <name>tq58::CommonPage</name>
     <message>
         <source>kept in the file only; set it on the radio</source>
+        <translation>alleen in het bestand bewaard; stel het in op de radio</translation>
+    </message>
+    <message>
+        <source>TX Po Display</source>
+        <translation>TX-vermogen</translation>
+    </message>
+    <message>
+        <source>SCAN</source>
         <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Resume Time</source>
+        <translation>Hervattingstijd</translation>
+    </message>
+    <message>
+        <source>PTT SCAN Clear</source>
+        <translation>PTT stopt scan</translation>
+    </message>
+    <message>
+        <source>Dual Watch</source>
+        <translation>Dual Watch</translation>
+    </message>
+    <message>
+        <source>Offset Time</source>
+        <translation>Tijdverschil</translation>
+    </message>
+    <message>
+        <source>Magnetic Variation</source>
+        <translation>Magnetische variatie</translation>
+    </message>
+    <message>
+        <source>Weather Alert</source>
+        <translation>Weeralarm</translation>
+    </message>
+    <message>
+        <source>Rotary Beep</source>
+        <translation>Draaiknoppiep</translation>
+    </message>
+    <message>
+        <source>Starting TX Mode</source>
+        <translation>TX-modus bij start</translation>
+    </message>
+    <message>
+        <source>Scanning Function</source>
+        <translation>Scanfunctie</translation>
+    </message>
+    <message>
+        <source>NMEA Data Input</source>
+        <translation>NMEA-invoer</translation>
+    </message>
+    <message>
+        <source>Weather CH Function</source>
+        <translation>Weerkanaalfunctie</translation>
     </message>
 </context>
 <context>
     <name>tq58::CompareWindow</name>
     <message>
         <source>Compare with %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Vergelijken met %1</translation>
     </message>
     <message>
         <source>Differences</source>
-        <translation type="unfinished"></translation>
+        <translation>Verschillen</translation>
     </message>
     <message>
         <source>Section</source>
-        <translation type="unfinished"></translation>
+        <translation>Onderdeel</translation>
     </message>
     <message>
         <source>Channel or entry</source>
-        <translation type="unfinished"></translation>
+        <translation>Kanaal of vermelding</translation>
     </message>
     <message>
         <source>Field</source>
-        <translation type="unfinished"></translation>
+        <translation>Veld</translation>
     </message>
     <message>
         <source>No setting differs.</source>
-        <translation type="unfinished"></translation>
+        <translation>Geen instelling verschilt.</translation>
     </message>
     <message>
         <source>1 setting differs.</source>
-        <translation type="unfinished"></translation>
+        <translation>1 instelling verschilt.</translation>
     </message>
-    <message>
-        <source>%1 settings differ.</source>
-        <translation type="unfinished"></translation>
+    <message numerus="yes">
+        <source>%n settings differ.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
     </message>
 </context>
 <context>
     <name>tq58::DirectoryEntryPage</name>
     <message>
         <source>Enable</source>
-        <translation type="unfinished"></translation>
+        <translation>Actief</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Verwijderen</translation>
     </message>
     <message>
         <source>MMSI</source>
@@ -284,62 +1363,66 @@ File &gt; &quot;Export PDF...&quot; keeps the report as a PDF file, which any co
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Naam</translation>
     </message>
     <message>
         <source>MMSI kind</source>
-        <translation type="unfinished"></translation>
+        <translation>MMSI-soort</translation>
     </message>
     <message>
         <source>Group Directory</source>
-        <translation type="unfinished"></translation>
+        <translation>Groepsadresboek</translation>
     </message>
     <message>
         <source>Individual Directory</source>
-        <translation type="unfinished"></translation>
+        <translation>Individueel adresboek</translation>
     </message>
     <message>
         <source>Group Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Groepsnaam</translation>
     </message>
     <message>
         <source>Station Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Stationsnaam</translation>
     </message>
     <message>
         <source>Data Error!!</source>
-        <translation type="unfinished"></translation>
+        <translation>Gegevensfout!!</translation>
     </message>
     <message>
         <source>Are you sure ?</source>
-        <translation type="unfinished"></translation>
+        <translation>Weet u het zeker?</translation>
+    </message>
+    <message>
+        <source>%1  No.%2</source>
+        <translation>%1  Nr.%2</translation>
     </message>
 </context>
 <context>
     <name>tq58::DirectoryGridPage</name>
     <message>
         <source>Directory</source>
-        <translation type="unfinished"></translation>
+        <translation>Adresboek</translation>
     </message>
     <message>
         <source>Group Directory</source>
-        <translation type="unfinished"></translation>
+        <translation>Groepsadresboek</translation>
     </message>
     <message>
         <source>Individual Directory</source>
-        <translation type="unfinished"></translation>
+        <translation>Individueel adresboek</translation>
     </message>
     <message>
         <source>No.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nr.</translation>
     </message>
     <message>
         <source>GROUP NAME</source>
-        <translation type="unfinished"></translation>
+        <translation>GROEPSNAAM</translation>
     </message>
     <message>
         <source>STATION NAME</source>
-        <translation type="unfinished"></translation>
+        <translation>STATIONSNAAM</translation>
     </message>
     <message>
         <source>MMSI</source>
@@ -347,104 +1430,213 @@ File &gt; &quot;Export PDF...&quot; keeps the report as a PDF file, which any co
     </message>
     <message>
         <source>Kind</source>
-        <translation type="unfinished"></translation>
+        <translation>Soort</translation>
     </message>
 </context>
 <context>
     <name>tq58::DirectoryOrderMenu</name>
     <message>
         <source>Move Up</source>
-        <translation type="unfinished"></translation>
+        <translation>Omhoog</translation>
     </message>
     <message>
         <source>Move Down</source>
-        <translation type="unfinished"></translation>
+        <translation>Omlaag</translation>
     </message>
     <message>
         <source>Insert Entry</source>
-        <translation type="unfinished"></translation>
+        <translation>Vermelding invoegen</translation>
     </message>
     <message>
         <source>Delete Entry</source>
-        <translation type="unfinished"></translation>
+        <translation>Vermelding verwijderen</translation>
     </message>
     <message>
         <source>group entry %1</source>
-        <translation type="unfinished"></translation>
+        <translation>groepsvermelding %1</translation>
     </message>
     <message>
         <source>individual entry %1</source>
-        <translation type="unfinished"></translation>
+        <translation>individuele vermelding %1</translation>
     </message>
     <message>
         <source>Move %1 up</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 omhoog</translation>
     </message>
     <message>
         <source>Move %1 down</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 omlaag</translation>
     </message>
     <message>
         <source>Insert %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 invoegen</translation>
     </message>
     <message>
         <source>Are you sure ?</source>
-        <translation type="unfinished"></translation>
+        <translation>Weet u het zeker?</translation>
     </message>
     <message>
         <source>Delete %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 verwijderen</translation>
     </message>
 </context>
 <context>
     <name>tq58::DscPage</name>
     <message>
-        <source> power</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Usable DSC CH Group</source>
-        <translation type="unfinished"></translation>
+        <translation>Bruikbare DSC-kanaalgroep</translation>
     </message>
     <message>
         <source>User MMSI</source>
-        <translation type="unfinished"></translation>
+        <translation>Eigen MMSI</translation>
     </message>
     <message>
         <source>UserMMSI</source>
-        <translation type="unfinished"></translation>
+        <translation>Eigen MMSI</translation>
     </message>
     <message>
         <source>User MMSI kind</source>
-        <translation type="unfinished"></translation>
+        <translation>Soort eigen MMSI</translation>
     </message>
     <message>
         <source>User MMSI count</source>
-        <translation type="unfinished"></translation>
+        <translation>Aantal eigen MMSI</translation>
     </message>
     <message>
         <source>Count</source>
-        <translation type="unfinished"></translation>
+        <translation>Aantal</translation>
     </message>
     <message>
         <source>Data Error!!</source>
-        <translation type="unfinished"></translation>
+        <translation>Gegevensfout!!</translation>
     </message>
     <message>
         <source>Log Clear</source>
-        <translation type="unfinished"></translation>
+        <translation>Logboek wissen</translation>
     </message>
     <message>
         <source>Clear</source>
-        <translation type="unfinished"></translation>
+        <translation>Wissen</translation>
     </message>
     <message>
         <source>Clear %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 wissen</translation>
     </message>
     <message>
         <source>DSC Beep Output</source>
+        <translation>DSC-pieptoon</translation>
+    </message>
+    <message>
+        <source>Distress Cancel Call</source>
+        <translation>Noodalarm annuleren</translation>
+    </message>
+    <message>
+        <source>Standby Mode</source>
+        <translation>Stand-bymodus</translation>
+    </message>
+    <message>
+        <source>POS Request</source>
+        <translation>POS-verzoek</translation>
+    </message>
+    <message>
+        <source>POS Reporting</source>
+        <translation>POS-melding</translation>
+    </message>
+    <message>
+        <source>Send Distress Alert</source>
+        <translation>Noodalarm verzenden</translation>
+    </message>
+    <message>
+        <source>Received All Ships</source>
+        <translation>Ontv. alle schepen</translation>
+    </message>
+    <message>
+        <source>Received Individual</source>
+        <translation>Ontv. individueel</translation>
+    </message>
+    <message>
+        <source>Received Group</source>
+        <translation>Ontv. groep</translation>
+    </message>
+    <message>
+        <source>Received Geographic</source>
+        <translation>Ontv. geografisch</translation>
+    </message>
+    <message>
+        <source>Received POS Request</source>
+        <translation>Ontv. POS-verzoek</translation>
+    </message>
+    <message>
+        <source>Received POS Reporting</source>
+        <translation>Ontv. POS-melding</translation>
+    </message>
+    <message>
+        <source>Distress</source>
+        <translation>Nood</translation>
+    </message>
+    <message>
+        <source>Urgency</source>
+        <translation>Spoed</translation>
+    </message>
+    <message>
+        <source>Safety</source>
+        <translation>Veiligheid</translation>
+    </message>
+    <message>
+        <source>Routine</source>
+        <translation>Routine</translation>
+    </message>
+    <message>
+        <source>Individual ACK Menu</source>
+        <translation>Menu individuele ACK</translation>
+    </message>
+    <message>
+        <source>Individual ACK Message Menu</source>
+        <translation>Menu individueel ACK-bericht</translation>
+    </message>
+    <message>
+        <source>POS Request ACK Menu</source>
+        <translation>Menu POS-verzoek-ACK</translation>
+    </message>
+    <message>
+        <source>ALL Ships Call</source>
+        <translation>Oproep alle schepen</translation>
+    </message>
+    <message>
+        <source>Group Call</source>
+        <translation>Groepsoproep</translation>
+    </message>
+    <message>
+        <source>Individual Call</source>
+        <translation>Individuele oproep</translation>
+    </message>
+    <message>
+        <source>Distress Log</source>
+        <translation>Noodlogboek</translation>
+    </message>
+    <message>
+        <source>DSC Log</source>
+        <translation>DSC-logboek</translation>
+    </message>
+    <message>
+        <source>Basic Setup</source>
+        <translation>Basis</translation>
+    </message>
+    <message>
+        <source>Advanced Setup</source>
+        <translation>Uitgebreid</translation>
+    </message>
+    <message>
+        <source>Display Setup</source>
+        <translation>Weergave</translation>
+    </message>
+    <message>
+        <source>%1 power</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <comment>a call and its priority</comment>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -452,128 +1644,160 @@ File &gt; &quot;Export PDF...&quot; keeps the report as a PDF file, which any co
     <name>tq58::EditorFrame</name>
     <message>
         <source>Navigation</source>
-        <translation type="unfinished"></translation>
+        <translation>Navigatie</translation>
     </message>
     <message>
         <source>Page</source>
-        <translation type="unfinished"></translation>
+        <translation>Pagina</translation>
     </message>
 </context>
 <context>
     <name>tq58::GeneralPage</name>
     <message>
         <source>TQ58 logo</source>
-        <translation type="unfinished"></translation>
+        <translation>TQ58-logo</translation>
     </message>
 </context>
 <context>
     <name>tq58::GridEditing</name>
     <message>
         <source>Paste</source>
+        <translation>Plakken</translation>
+    </message>
+    <message>
+        <source>CH Name</source>
+        <translation>Kanaalnaam</translation>
+    </message>
+    <message>
+        <source>CH Display</source>
+        <translation>Kanaalweergave</translation>
+    </message>
+    <message>
+        <source>Rx Frequency</source>
+        <translation>RX-frequentie</translation>
+    </message>
+    <message>
+        <source>Tx Frequency</source>
+        <translation>TX-frequentie</translation>
+    </message>
+    <message>
+        <source>Group Name</source>
+        <translation>Groepsnaam</translation>
+    </message>
+    <message>
+        <source>Station Name</source>
+        <translation>Stationsnaam</translation>
+    </message>
+    <message>
+        <source>MMSI</source>
         <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Data Error!!</source>
+        <translation>Gegevensfout!!</translation>
     </message>
 </context>
 <context>
     <name>tq58::HelpWindow</name>
     <message>
         <source>TQ58 Help</source>
-        <translation type="unfinished"></translation>
+        <translation>TQ58 Help</translation>
     </message>
     <message>
         <source>Help text</source>
-        <translation type="unfinished"></translation>
+        <translation>Helptekst</translation>
     </message>
     <message>
         <source>&amp;Back</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Terug</translation>
     </message>
     <message>
         <source>&amp;Forward</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Vooruit</translation>
     </message>
     <message>
         <source>&amp;Contents</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Inhoud</translation>
     </message>
 </context>
 <context>
     <name>tq58::HexDumpView</name>
     <message>
         <source>Memory image in hexadecimal</source>
-        <translation type="unfinished"></translation>
+        <translation>Geheugenbeeld in hexadecimaal</translation>
     </message>
 </context>
 <context>
     <name>tq58::MainWindow</name>
     <message>
         <source>Hexdump</source>
-        <translation type="unfinished"></translation>
+        <translation>Hexdump</translation>
     </message>
     <message>
         <source>Keyboard hint</source>
-        <translation type="unfinished"></translation>
+        <translation>Toetsenbordtip</translation>
     </message>
     <message>
         <source>This file is for the %1; TQ58 is set to the %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dit bestand is voor de %1; TQ58 staat ingesteld op de %2.</translation>
     </message>
     <message>
         <source>Switch to the %1 and open it?</source>
-        <translation type="unfinished"></translation>
+        <translation>Overschakelen naar de %1 en het bestand openen?</translation>
     </message>
     <message>
         <source>This installation does not offer the %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Deze installatie biedt de %1 niet.</translation>
     </message>
     <message>
         <source>This radio is an %1; TQ58 is set to the %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Deze radio is een %1; TQ58 staat ingesteld op de %2.</translation>
     </message>
     <message>
         <source>Switch to the %1 and read it again?</source>
-        <translation type="unfinished"></translation>
+        <translation>Overschakelen naar de %1 en opnieuw uitlezen?</translation>
     </message>
     <message>
         <source>Export %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 exporteren</translation>
     </message>
     <message>
         <source>1 row exported to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>1 rij geëxporteerd naar %1</translation>
     </message>
     <message numerus="yes">
         <source>%n rows exported to %1</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n rijen geëxporteerd naar %1</numerusform>
             <numerusform></numerusform>
         </translation>
     </message>
     <message>
         <source>Import CSV</source>
-        <translation type="unfinished"></translation>
+        <translation>CSV importeren</translation>
     </message>
     <message>
         <source>1 row imported from %1</source>
-        <translation type="unfinished"></translation>
+        <translation>1 rij geïmporteerd uit %1</translation>
     </message>
     <message numerus="yes">
         <source>%n rows imported from %1</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n rijen geïmporteerd uit %1</numerusform>
             <numerusform></numerusform>
         </translation>
     </message>
     <message>
         <source>Compare with</source>
-        <translation type="unfinished"></translation>
+        <translation>Vergelijken met</translation>
     </message>
     <message>
         <source>This data</source>
-        <translation type="unfinished"></translation>
+        <translation>Deze gegevens</translation>
     </message>
     <message>
         <source>Open</source>
-        <translation type="unfinished"></translation>
+        <translation>Openen</translation>
     </message>
     <message>
         <source>%1
@@ -583,54 +1807,87 @@ This file no longer exists. It has been removed from the list of recent files.</
     </message>
     <message>
         <source>Save As</source>
-        <translation type="unfinished"></translation>
+        <translation>Opslaan als</translation>
     </message>
     <message>
         <source>Load Image</source>
-        <translation type="unfinished"></translation>
+        <translation>Image laden</translation>
     </message>
     <message>
         <source>Open Backup</source>
-        <translation type="unfinished"></translation>
+        <translation>Back-up openen</translation>
     </message>
     <message>
         <source>Save Image</source>
-        <translation type="unfinished"></translation>
+        <translation>Image opslaan</translation>
     </message>
     <message>
         <source>Find</source>
-        <translation type="unfinished"></translation>
+        <translation>Zoeken</translation>
     </message>
     <message>
         <source>Find (Ctrl+F)</source>
-        <translation type="unfinished"></translation>
+        <translation>Zoeken (Ctrl+F)</translation>
     </message>
     <message>
         <source>Find a channel number, a channel or entry name, or an MMSI</source>
-        <translation type="unfinished"></translation>
+        <translation>Zoek een kanaalnummer, een kanaal- of vermeldingsnaam, of een MMSI</translation>
     </message>
     <message>
         <source>&amp;Find...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Zoeken...</translation>
     </message>
     <message>
         <source>Nothing found for &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>Niets gevonden voor &quot;%1&quot;</translation>
     </message>
     <message>
         <source>&amp;Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ongedaan maken</translation>
     </message>
     <message>
         <source>&amp;Undo %1</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ongedaan maken: %1</translation>
     </message>
     <message>
         <source>&amp;Redo</source>
-        <translation type="unfinished"></translation>
+        <translation>Op&amp;nieuw</translation>
     </message>
     <message>
         <source>&amp;Redo %1</source>
+        <translation>Op&amp;nieuw: %1</translation>
+    </message>
+    <message>
+        <source>Unknown model!!</source>
+        <translation>Onbekend model!!</translation>
+    </message>
+    <message>
+        <source>QYL data has changed.<byte value="xd"/>
+Do you want to save changes?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ModelType Error !!</source>
+        <translation>Modeltypefout !!</translation>
+    </message>
+    <message>
+        <source>Do you want to change to %1?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>csv files</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>dat and hex files</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>dat files</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>hex files</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -638,18 +1895,18 @@ This file no longer exists. It has been removed from the list of recent files.</
     <name>tq58::MmsiConfirmDialog</name>
     <message>
         <source>Explanation</source>
-        <translation type="unfinished"></translation>
+        <translation>Uitleg</translation>
     </message>
     <message>
         <source>User MMSI, once more</source>
-        <translation type="unfinished"></translation>
+        <translation>Eigen MMSI, nogmaals</translation>
     </message>
 </context>
 <context>
     <name>tq58::PortDevicesDialog</name>
     <message>
         <source>Port devices</source>
-        <translation type="unfinished"></translation>
+        <translation>Poortapparaten</translation>
     </message>
     <message>
         <source>Options &gt; SerialPort chooses a port number; here you choose the device each number opens. Pick a serial device found on this computer or type the path of another one.</source>
@@ -657,74 +1914,74 @@ This file no longer exists. It has been removed from the list of recent files.</
     </message>
     <message>
         <source>&amp;Refresh</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Vernieuwen</translation>
     </message>
     <message>
         <source>Refresh the device list</source>
-        <translation type="unfinished"></translation>
+        <translation>Apparatenlijst vernieuwen</translation>
     </message>
     <message>
         <source>COM&amp;%1:</source>
-        <translation type="unfinished"></translation>
+        <translation>COM&amp;%1:</translation>
     </message>
     <message>
         <source>Device of COM%1</source>
-        <translation type="unfinished"></translation>
+        <translation>Apparaat van COM%1</translation>
     </message>
     <message>
         <source>No serial device found: plug in the cable and press Refresh.</source>
-        <translation type="unfinished"></translation>
+        <translation>Geen serieel apparaat gevonden: sluit de kabel aan en klik op Vernieuwen.</translation>
     </message>
     <message>
         <source>Serial devices found: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Seriële apparaten gevonden: %1.</translation>
     </message>
     <message>
         <source>serial device</source>
-        <translation type="unfinished"></translation>
+        <translation>serieel apparaat</translation>
     </message>
     <message>
         <source>the usual device, %1</source>
-        <translation type="unfinished"></translation>
+        <translation>het gebruikelijke apparaat, %1</translation>
     </message>
     <message>
         <source>present, not a listed serial device</source>
-        <translation type="unfinished"></translation>
+        <translation>aanwezig, geen bekend serieel apparaat</translation>
     </message>
     <message>
         <source>not present now</source>
-        <translation type="unfinished"></translation>
+        <translation>nu niet aanwezig</translation>
     </message>
     <message>
         <source>COM%1 device: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>COM%1-apparaat: %2</translation>
     </message>
 </context>
 <context>
     <name>tq58::ReportWindow</name>
     <message>
         <source>Settings Report</source>
-        <translation type="unfinished"></translation>
+        <translation>Instellingenrapport</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Bestand</translation>
     </message>
     <message>
         <source>&amp;Save As...</source>
-        <translation type="unfinished"></translation>
+        <translation>Opslaan &amp;als...</translation>
     </message>
     <message>
         <source>&amp;Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Af&amp;sluiten</translation>
     </message>
     <message>
         <source>Report text</source>
-        <translation type="unfinished"></translation>
+        <translation>Rapporttekst</translation>
     </message>
     <message>
         <source>Now, making text image. Please wait...</source>
-        <translation type="unfinished"></translation>
+        <translation>Tekst wordt opgemaakt. Even geduld...</translation>
     </message>
     <message>
         <source>OK</source>
@@ -732,27 +1989,27 @@ This file no longer exists. It has been removed from the list of recent files.</
     </message>
     <message>
         <source>Save As</source>
-        <translation type="unfinished"></translation>
+        <translation>Opslaan als</translation>
+    </message>
+    <message>
+        <source>Text files(*.txt);;All files(*.*)</source>
+        <translation>Tekstbestanden(*.txt);;Alle bestanden(*.*)</translation>
     </message>
 </context>
 <context>
     <name>tq58::RowFlagMenu</name>
     <message>
-        <source>%1 %2</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>On</source>
-        <translation type="unfinished"></translation>
+        <translation>Aan</translation>
     </message>
     <message>
         <source>Off</source>
-        <translation type="unfinished"></translation>
+        <translation>Uit</translation>
     </message>
     <message numerus="yes">
         <source>%n row(s) skipped: the channel does not allow %1 %2.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n rij(en) overgeslagen: het kanaal staat %1 %2 niet toe.</numerusform>
             <numerusform></numerusform>
         </translation>
     </message>
@@ -764,12 +2021,36 @@ This file no longer exists. It has been removed from the list of recent files.</
         <source>off</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Enable</source>
+        <translation>Actief</translation>
+    </message>
+    <message>
+        <source>Scan Memory</source>
+        <translation>Scangeheugen</translation>
+    </message>
+    <message>
+        <source>Low Power Only</source>
+        <translation>Alleen laag vermogen</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <comment>a flag, then On or Off</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 %2 for %n channels</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>tq58::TabbedPage</name>
     <message>
         <source>%1 tabs</source>
-        <translation type="unfinished"></translation>
+        <translation>%1-tabbladen</translation>
     </message>
 </context>
 <context>
@@ -780,31 +2061,31 @@ This file no longer exists. It has been removed from the list of recent files.</
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuleren</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Help</translation>
     </message>
     <message>
         <source>Instructions</source>
-        <translation type="unfinished"></translation>
+        <translation>Instructies</translation>
     </message>
     <message>
         <source>Link status</source>
-        <translation type="unfinished"></translation>
+        <translation>Verbindingsstatus</translation>
     </message>
     <message>
         <source>&amp;Verify after programming</source>
-        <translation type="unfinished"></translation>
+        <translation>Na programmeren &amp;verifiëren</translation>
     </message>
     <message>
         <source>Verify after programming</source>
-        <translation type="unfinished"></translation>
+        <translation>Na programmeren verifiëren</translation>
     </message>
     <message>
         <source>Progress</source>
-        <translation type="unfinished"></translation>
+        <translation>Voortgang</translation>
     </message>
     <message>
         <source>Unable to display Help Contents. There is no Help associated with this project.</source>
@@ -812,52 +2093,64 @@ This file no longer exists. It has been removed from the list of recent files.</
     </message>
     <message>
         <source>Connecting to the cable…</source>
-        <translation type="unfinished"></translation>
+        <translation>Verbinden met de kabel…</translation>
     </message>
     <message>
         <source>Waiting for the radio (%1 of %2)…</source>
-        <translation type="unfinished"></translation>
+        <translation>Wachten op de radio (%1 van %2)…</translation>
     </message>
 </context>
 <context>
     <name>tq58::TransferPicture</name>
     <message>
         <source>Picture: %1</source>
+        <translation>Afbeelding: %1</translation>
+    </message>
+    <message>
+        <source>PC</source>
         <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>QYL cable</source>
+        <translation>QYL-kabel</translation>
+    </message>
+    <message>
+        <source>Radio</source>
+        <translation>Radio</translation>
     </message>
 </context>
 <context>
     <name>tq58::UsablePage</name>
     <message>
         <source>Usable Channel Groups</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source> status name</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source> TX TOT</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source> priority channel</source>
-        <translation type="unfinished"></translation>
+        <translation>Bruikbare kanaalgroepen</translation>
     </message>
     <message>
         <source>Status Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Statusnaam</translation>
     </message>
     <message>
         <source>TX TOT</source>
-        <translation type="unfinished"></translation>
+        <translation>TX TOT</translation>
     </message>
     <message>
         <source>Priority CH</source>
-        <translation type="unfinished"></translation>
+        <translation>Prioriteitskanaal</translation>
     </message>
     <message>
         <source>Expansion Channel Groups</source>
+        <translation>Uitbreidingskanaalgroepen</translation>
+    </message>
+    <message>
+        <source>%1 status name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 TX TOT</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 priority channel</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -865,15 +2158,27 @@ This file no longer exists. It has been removed from the list of recent files.</
     <name>tq58::WeatherPage</name>
     <message>
         <source>%1 Enable</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 actief</translation>
     </message>
     <message>
         <source>%1 Scan</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 scan</translation>
     </message>
     <message>
         <source>%1 CH Name</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kanaalnaam</translation>
+    </message>
+    <message>
+        <source>Enable</source>
+        <translation>Actief</translation>
+    </message>
+    <message>
+        <source>Scan</source>
+        <translation>Scan</translation>
+    </message>
+    <message>
+        <source>CH Name</source>
+        <translation>Kanaalnaam</translation>
     </message>
 </context>
 </TS>
