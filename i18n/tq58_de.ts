@@ -9,31 +9,31 @@
     </message>
     <message>
         <source>Group%1</source>
-        <translation type="unfinished"></translation>
+        <translation>Gruppe%1</translation>
     </message>
     <message>
         <source>EXP CH Group[%1]</source>
-        <translation type="unfinished"></translation>
+        <translation>EXP-Kanalgruppe[%1]</translation>
     </message>
     <message>
         <source>Group%1[%2]</source>
-        <translation type="unfinished"></translation>
+        <translation>Gruppe%1[%2]</translation>
     </message>
     <message>
         <source>USA</source>
-        <translation type="unfinished"></translation>
+        <translation>USA</translation>
     </message>
     <message>
         <source>INTL</source>
-        <translation type="unfinished"></translation>
+        <translation>INTL</translation>
     </message>
     <message>
         <source>CANADA</source>
-        <translation type="unfinished"></translation>
+        <translation>CANADA</translation>
     </message>
     <message>
         <source>EXP</source>
-        <translation type="unfinished"></translation>
+        <translation>EXP</translation>
     </message>
 </context>
 <context>
@@ -56,7 +56,7 @@
     </message>
     <message>
         <source>%1MID %2 of %3 is allocated to no country.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1MID %2 von %3 ist keinem Land zugeteilt.</translation>
     </message>
     <message>
         <source>DSC Setup (Basic Setup)</source>
@@ -68,11 +68,11 @@
     </message>
     <message>
         <source>%1%2 is not an MMSI (a ship station&apos;s begins with 2 to 7); a radio&apos;s own MMSI is a ship station&apos;s or a handheld&apos;s.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1%2 ist keine MMSI (die einer Schiffsfunkstelle beginnt mit 2 bis 7); die eigene MMSI eines Funkgeräts ist die einer Schiffsfunkstelle oder eines Handfunkgeräts.</translation>
     </message>
     <message>
         <source>%1%2 reads as %3; a radio&apos;s own MMSI is a ship station&apos;s or a handheld&apos;s.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1%2 wird als %3 erkannt; die eigene MMSI eines Funkgeräts ist die einer Schiffsfunkstelle oder eines Handfunkgeräts.</translation>
     </message>
     <message>
         <source>ATIS Setup (Common)</source>
@@ -84,39 +84,39 @@
     </message>
     <message>
         <source>%1 does not follow the rule. %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 entspricht nicht der Regel. %2</translation>
     </message>
     <message>
         <source>CH %1</source>
-        <translation type="unfinished"></translation>
+        <translation>CH %1</translation>
     </message>
     <message>
         <source>Channel 16 is switched off in %1: it is the international distress, safety and calling channel.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kanal 16 ist in %1 ausgeschaltet: er ist der internationale Not-, Sicherheits- und Anrufkanal.</translation>
     </message>
     <message>
         <source>%1%2 is not an MMSI (a ship station&apos;s begins with 2 to 7), which does not belong in the group directory.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1%2 ist keine MMSI (die einer Schiffsfunkstelle beginnt mit 2 bis 7) und gehört nicht ins Gruppenverzeichnis.</translation>
     </message>
     <message>
         <source>%1%2 reads as %3, which does not belong in the group directory.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1%2 wird als %3 erkannt und gehört nicht ins Gruppenverzeichnis.</translation>
     </message>
     <message>
         <source>%1%2 is not an MMSI (a ship station&apos;s begins with 2 to 7), which does not belong in the individual directory.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1%2 ist keine MMSI (die einer Schiffsfunkstelle beginnt mit 2 bis 7) und gehört nicht ins Einzelverzeichnis.</translation>
     </message>
     <message>
         <source>%1%2 reads as %3, which does not belong in the individual directory.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1%2 wird als %3 erkannt und gehört nicht ins Einzelverzeichnis.</translation>
     </message>
     <message>
         <source>%1the same MMSI as No.%2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1dieselbe MMSI wie Nr.%2.</translation>
     </message>
     <message>
         <source>%1the same name as No.%2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1derselbe Name wie Nr.%2.</translation>
     </message>
     <message>
         <source>Memory ID Setting</source>
@@ -151,34 +151,34 @@
     </message>
     <message>
         <source>Program Anyway sends the data as it is; Cancel stops before anything is sent.</source>
-        <translation type="unfinished"></translation>
+        <translation>„Trotzdem schreiben“ sendet die Daten unverändert; „Abbrechen“ stoppt, bevor etwas gesendet wird.</translation>
     </message>
 </context>
 <context>
     <name>Csv</name>
     <message>
         <source>Nothing was imported: %1 row was refused.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es wurde nichts importiert: %1 Zeile wurde abgelehnt.</translation>
     </message>
     <message>
         <source>Nothing was imported: %1 rows were refused.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es wurde nichts importiert: %1 Zeilen wurden abgelehnt.</translation>
     </message>
     <message>
         <source>line %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeile %1: %2</translation>
     </message>
     <message>
         <source>... and %1 more refused row after these</source>
-        <translation type="unfinished"></translation>
+        <translation>... und %1 weitere abgelehnte Zeile danach</translation>
     </message>
     <message>
         <source>... and %1 more refused rows after these</source>
-        <translation type="unfinished"></translation>
+        <translation>... und %1 weitere abgelehnte Zeilen danach</translation>
     </message>
     <message>
         <source>Nothing was imported: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Es wurde nichts importiert: %1</translation>
     </message>
     <message>
         <source>EXP Channels</source>
@@ -210,14 +210,15 @@
     <message>
         <source>Channel 16 is switched off in %1. It is the international distress, safety and calling channel.
 The data was taken as it is; switch it on again on the channel&apos;s page.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kanal 16 ist in %1 ausgeschaltet. Er ist der internationale Not-, Sicherheits- und Anrufkanal.
+Die Daten wurden unverändert übernommen; schalten Sie ihn auf der Seite des Kanals wieder ein.</translation>
     </message>
 </context>
 <context>
     <name>FileChooser</name>
     <message>
         <source>All files</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Dateien</translation>
     </message>
 </context>
 <context>
@@ -244,11 +245,11 @@ The data was taken as it is; switch it on again on the channel&apos;s page.</sou
     </message>
     <message>
         <source>This file is incomplete: %1 section is missing (%2). Their settings hold factory values; check them before you save or program.</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Datei ist unvollständig: %1 Abschnitt fehlt (%2). Er enthält Werkseinstellungen; prüfen Sie diese vor dem Speichern oder Schreiben.</translation>
     </message>
     <message>
         <source>This file is incomplete: %1 sections are missing (%2). Their settings hold factory values; check them before you save or program.</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Datei ist unvollständig: %1 Abschnitte fehlen (%2). Sie enthalten Werkseinstellungen; prüfen Sie diese vor dem Speichern oder Schreiben.</translation>
     </message>
     <message>
         <source>The table of MIDs could not be read: the countries of MMSIs and ATIS codes are not checked.</source>
@@ -260,7 +261,7 @@ The data was taken as it is; switch it on again on the channel&apos;s page.</sou
     </message>
     <message>
         <source>The image read from the radio could not be kept as a backup.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das aus dem Funkgerät gelesene Abbild konnte nicht als Sicherung gespeichert werden.</translation>
     </message>
 </context>
 <context>
@@ -282,15 +283,15 @@ The data was taken as it is; switch it on again on the channel&apos;s page.</sou
     </message>
     <message>
         <source>A maximum of %1 characters</source>
-        <translation type="unfinished"></translation>
+        <translation>Maximal %1 Zeichen</translation>
     </message>
     <message>
         <source>A maximum of %1 characters.</source>
-        <translation type="unfinished"></translation>
+        <translation>Maximal %1 Zeichen.</translation>
     </message>
     <message>
         <source>Numeric Only. Indispensable %1 figures.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nur Ziffern. Genau %1 Ziffern erforderlich.</translation>
     </message>
     <message>
         <source>Indispensable 2 figures.</source>
@@ -341,7 +342,7 @@ The data was taken as it is; switch it on again on the channel&apos;s page.</sou
     </message>
     <message>
         <source>&amp;Language</source>
-        <translation>&amp;Sprache</translation>
+        <translation>Sp&amp;rache</translation>
     </message>
     <message>
         <source>Takes effect at the next start</source>
@@ -352,7 +353,7 @@ The data was taken as it is; switch it on again on the channel&apos;s page.</sou
     <name>Link</name>
     <message>
         <source>cancel!!</source>
-        <translation type="unfinished"></translation>
+        <translation>Abgebrochen!!</translation>
     </message>
     <message>
         <source>time out!!</source>
@@ -376,7 +377,7 @@ The data was taken as it is; switch it on again on the channel&apos;s page.</sou
     </message>
     <message>
         <source>error!!</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler!!</translation>
     </message>
     <message>
         <source>port inicialize error!!</source>
@@ -487,23 +488,23 @@ The data was taken as it is; switch it on again on the channel&apos;s page.</sou
     </message>
     <message>
         <source>1Sec</source>
-        <translation type="unfinished"></translation>
+        <translation>1 s</translation>
     </message>
     <message>
         <source>2Sec</source>
-        <translation type="unfinished"></translation>
+        <translation>2 s</translation>
     </message>
     <message>
         <source>3Sec</source>
-        <translation type="unfinished"></translation>
+        <translation>3 s</translation>
     </message>
     <message>
         <source>4Sec</source>
-        <translation type="unfinished"></translation>
+        <translation>4 s</translation>
     </message>
     <message>
         <source>5Sec</source>
-        <translation type="unfinished"></translation>
+        <translation>5 s</translation>
     </message>
     <message>
         <source>On Wx</source>
@@ -582,7 +583,7 @@ The data was taken as it is; switch it on again on the channel&apos;s page.</sou
     </message>
     <message>
         <source>%1...</source>
-        <translation type="unfinished"></translation>
+        <translation>%1...</translation>
     </message>
     <message>
         <source>&amp;Import CSV...</source>
@@ -762,7 +763,7 @@ The data was taken as it is; switch it on again on the channel&apos;s page.</sou
     </message>
     <message>
         <source>AIS-SART</source>
-        <translation type="unfinished"></translation>
+        <translation>AIS-SART</translation>
     </message>
     <message>
         <source>Man overboard device</source>
@@ -770,7 +771,7 @@ The data was taken as it is; switch it on again on the channel&apos;s page.</sou
     </message>
     <message>
         <source>EPIRB-AIS</source>
-        <translation type="unfinished"></translation>
+        <translation>EPIRB-AIS</translation>
     </message>
     <message>
         <source>User MMSI</source>
@@ -779,7 +780,8 @@ The data was taken as it is; switch it on again on the channel&apos;s page.</sou
     <message>
         <source>Most radios accept their own MMSI only once: a wrong one can only be undone by a dealer.
 Enter the User MMSI to be programmed once more:</source>
-        <translation type="unfinished"></translation>
+        <translation>Die meisten Funkgeräte nehmen ihre eigene MMSI nur einmal an: eine falsche kann nur ein Händler rückgängig machen.
+Geben Sie die zu schreibende eigene MMSI noch einmal ein:</translation>
     </message>
     <message>
         <source>The two entries of the User MMSI differ. Nothing was sent to the radio.</source>
@@ -790,11 +792,11 @@ Enter the User MMSI to be programmed once more:</source>
     <name>Program</name>
     <message>
         <source>Do you want to program the %1 series?</source>
-        <translation type="unfinished"></translation>
+        <translation>Möchten Sie die Serie %1 programmieren?</translation>
     </message>
     <message>
         <source>PC Program for %1</source>
-        <translation type="unfinished"></translation>
+        <translation>PC-Programm für %1</translation>
     </message>
 </context>
 <context>
@@ -819,7 +821,9 @@ Enter the User MMSI to be programmed once more:</source>
         <source>No printer is set up on this computer.
 
 File &gt; &quot;Export PDF...&quot; keeps the report as a PDF file, which any computer can print.</source>
-        <translation type="unfinished"></translation>
+        <translation>Auf diesem Computer ist kein Drucker eingerichtet.
+
+Datei &gt; „PDF exportieren...“ speichert den Bericht als PDF-Datei, die jeder Computer drucken kann.</translation>
     </message>
     <message>
         <source>Export PDF</source>
@@ -842,31 +846,31 @@ File &gt; &quot;Export PDF...&quot; keeps the report as a PDF file, which any co
     </message>
     <message>
         <source>Channel display: %1 characters</source>
-        <translation type="unfinished"></translation>
+        <translation>Kanalanzeige: %1 Zeichen</translation>
     </message>
     <message>
         <source>Group MMSI: %1 digits after the leading 0</source>
-        <translation type="unfinished"></translation>
+        <translation>Gruppen-MMSI: %1 Ziffern nach der führenden 0</translation>
     </message>
     <message>
         <source>MMSI: %1 digits</source>
-        <translation type="unfinished"></translation>
+        <translation>MMSI: %1 Ziffern</translation>
     </message>
     <message>
         <source>No.%1: No.%2 needs a group name and an MMSI first</source>
-        <translation type="unfinished"></translation>
+        <translation>Nr.%1: Nr.%2 benötigt zuerst einen Gruppennamen und eine MMSI</translation>
     </message>
     <message>
         <source>No.%1: No.%2 needs a station name and an MMSI first</source>
-        <translation type="unfinished"></translation>
+        <translation>Nr.%1: Nr.%2 benötigt zuerst einen Stationsnamen und eine MMSI</translation>
     </message>
     <message>
         <source>No.%1: an entry in use needs a group name and an MMSI</source>
-        <translation type="unfinished"></translation>
+        <translation>Nr.%1: ein aktiver Eintrag benötigt einen Gruppennamen und eine MMSI</translation>
     </message>
     <message>
         <source>No.%1: an entry in use needs a station name and an MMSI</source>
-        <translation type="unfinished"></translation>
+        <translation>Nr.%1: ein aktiver Eintrag benötigt einen Stationsnamen und eine MMSI</translation>
     </message>
     <message>
         <source>Channel 16 is the international distress, safety and calling channel. Switch it off anyway?</source>
@@ -874,11 +878,11 @@ File &gt; &quot;Export PDF...&quot; keeps the report as a PDF file, which any co
     </message>
     <message>
         <source>%1: %2 to %3 MHz in %4 kHz steps</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2 bis %3 MHz in %4-kHz-Schritten</translation>
     </message>
     <message>
         <source>%1: %2 digits</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2 Ziffern</translation>
     </message>
 </context>
 <context>
@@ -908,7 +912,7 @@ File &gt; &quot;Export PDF...&quot; keeps the report as a PDF file, which any co
     <name>Tree</name>
     <message>
         <source>Memory ID%1[Enable]</source>
-        <translation type="unfinished"></translation>
+        <translation>Speicher-ID%1[Aktiv]</translation>
     </message>
     <message>
         <source>General</source>
@@ -952,7 +956,7 @@ File &gt; &quot;Export PDF...&quot; keeps the report as a PDF file, which any co
     </message>
     <message>
         <source>DSC</source>
-        <translation type="unfinished"></translation>
+        <translation>DSC</translation>
     </message>
     <message>
         <source>Individual Directory</source>
@@ -968,39 +972,39 @@ File &gt; &quot;Export PDF...&quot; keeps the report as a PDF file, which any co
     </message>
     <message>
         <source>CH%1</source>
-        <translation type="unfinished"></translation>
+        <translation>CH%1</translation>
     </message>
     <message>
         <source>CH%1[Enable]</source>
-        <translation type="unfinished"></translation>
+        <translation>CH%1[Aktiv]</translation>
     </message>
     <message>
         <source>EXP%1</source>
-        <translation type="unfinished"></translation>
+        <translation>EXP%1</translation>
     </message>
     <message>
         <source>EXP%1[Enable]</source>
-        <translation type="unfinished"></translation>
+        <translation>EXP%1[Aktiv]</translation>
     </message>
     <message>
         <source>Memory ID%1</source>
-        <translation type="unfinished"></translation>
+        <translation>Speicher-ID%1</translation>
     </message>
     <message>
         <source>Group ID%1</source>
-        <translation type="unfinished"></translation>
+        <translation>Gruppen-ID%1</translation>
     </message>
     <message>
         <source>Group ID%1[Enable]</source>
-        <translation type="unfinished"></translation>
+        <translation>Gruppen-ID%1[Aktiv]</translation>
     </message>
     <message>
         <source>Group%1</source>
-        <translation type="unfinished"></translation>
+        <translation>Gruppe%1</translation>
     </message>
     <message>
         <source>Group%1(%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Gruppe%1(%2)</translation>
     </message>
 </context>
 <context>
@@ -1019,11 +1023,11 @@ File &gt; &quot;Export PDF...&quot; keeps the report as a PDF file, which any co
     </message>
     <message>
         <source>Reads, edits and programs the channels, DSC directories and settings of the RV7200A, RV7700A and RV7700AM marine VHF radios over a serial cable.</source>
-        <translation type="unfinished"></translation>
+        <translation>Liest, bearbeitet und programmiert die Kanäle, DSC-Verzeichnisse und Einstellungen der VHF-Seefunkgeräte RV7200A, RV7700A und RV7700AM über ein serielles Kabel.</translation>
     </message>
     <message>
         <source>This program comes with no warranty. Save the radio&apos;s settings to a file before you program it, and check the MMSI and the ATIS code against your radio licence.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dieses Programm wird ohne Gewährleistung bereitgestellt. Speichern Sie die Einstellungen des Funkgeräts in einer Datei, bevor Sie in das Funkgerät schreiben, und prüfen Sie MMSI und ATIS-Code anhand Ihrer Funklizenz.</translation>
     </message>
     <message>
         <source>Built with Qt %1.</source>
@@ -1046,7 +1050,7 @@ File &gt; &quot;Export PDF...&quot; keeps the report as a PDF file, which any co
     </message>
     <message>
         <source>ATISNo</source>
-        <translation type="unfinished"></translation>
+        <translation>ATIS-Nr.</translation>
     </message>
     <message>
         <source>Data Error!!</source>
@@ -1054,7 +1058,7 @@ File &gt; &quot;Export PDF...&quot; keeps the report as a PDF file, which any co
     </message>
     <message>
         <source>MID</source>
-        <translation type="unfinished"></translation>
+        <translation>MID</translation>
     </message>
     <message>
         <source>Display</source>
@@ -1074,11 +1078,11 @@ File &gt; &quot;Export PDF...&quot; keeps the report as a PDF file, which any co
     </message>
     <message>
         <source>%1 MID</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 MID</translation>
     </message>
     <message>
         <source>%1 Display</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Anzeige</translation>
     </message>
 </context>
 <context>
@@ -1089,39 +1093,39 @@ File &gt; &quot;Export PDF...&quot; keeps the report as a PDF file, which any co
     </message>
     <message>
         <source>MEM</source>
-        <translation type="unfinished"></translation>
+        <translation>MEM</translation>
     </message>
     <message>
         <source>LOW</source>
-        <translation type="unfinished"></translation>
+        <translation>LOW</translation>
     </message>
     <message>
         <source>UP</source>
-        <translation type="unfinished"></translation>
+        <translation>UP</translation>
     </message>
     <message>
         <source>CH</source>
-        <translation type="unfinished"></translation>
+        <translation>CH</translation>
     </message>
     <message>
         <source>RX[MHz]</source>
-        <translation type="unfinished"></translation>
+        <translation>RX[MHz]</translation>
     </message>
     <message>
         <source>TX[MHz]</source>
-        <translation type="unfinished"></translation>
+        <translation>TX[MHz]</translation>
     </message>
     <message>
         <source>TX</source>
-        <translation type="unfinished"></translation>
+        <translation>TX</translation>
     </message>
     <message>
         <source>DUP</source>
-        <translation type="unfinished"></translation>
+        <translation>DUP</translation>
     </message>
     <message>
         <source>VS</source>
-        <translation type="unfinished"></translation>
+        <translation>VS</translation>
     </message>
     <message>
         <source>CH Name</source>
@@ -1129,15 +1133,15 @@ File &gt; &quot;Export PDF...&quot; keeps the report as a PDF file, which any co
     </message>
     <message>
         <source>ENABLE</source>
-        <translation type="unfinished"></translation>
+        <translation>AKTIV</translation>
     </message>
     <message>
         <source>[Enable]</source>
-        <translation type="unfinished"></translation>
+        <translation>[Aktiv]</translation>
     </message>
     <message>
         <source>DISP</source>
-        <translation type="unfinished"></translation>
+        <translation>ANZEIGE</translation>
     </message>
 </context>
 <context>
@@ -1204,7 +1208,7 @@ File &gt; &quot;Export PDF...&quot; keeps the report as a PDF file, which any co
     </message>
     <message>
         <source>MHz</source>
-        <translation type="unfinished"></translation>
+        <translation>MHz</translation>
     </message>
     <message>
         <source>CH Enable</source>
@@ -1212,7 +1216,7 @@ File &gt; &quot;Export PDF...&quot; keeps the report as a PDF file, which any co
     </message>
     <message>
         <source>Please input correct data.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte korrekte Daten eingeben.</translation>
     </message>
 </context>
 <context>
@@ -1262,7 +1266,7 @@ File &gt; &quot;Export PDF...&quot; keeps the report as a PDF file, which any co
     </message>
     <message>
         <source>SCAN</source>
-        <translation type="unfinished"></translation>
+        <translation>Suchlauf</translation>
     </message>
     <message>
         <source>Resume Time</source>
@@ -1341,9 +1345,9 @@ File &gt; &quot;Export PDF...&quot; keeps the report as a PDF file, which any co
     </message>
     <message numerus="yes">
         <source>%n settings differ.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Einstellung weicht ab.</numerusform>
+            <numerusform>%n Einstellungen weichen ab.</numerusform>
         </translation>
     </message>
 </context>
@@ -1359,7 +1363,7 @@ File &gt; &quot;Export PDF...&quot; keeps the report as a PDF file, which any co
     </message>
     <message>
         <source>MMSI</source>
-        <translation type="unfinished"></translation>
+        <translation>MMSI</translation>
     </message>
     <message>
         <source>Name</source>
@@ -1426,7 +1430,7 @@ File &gt; &quot;Export PDF...&quot; keeps the report as a PDF file, which any co
     </message>
     <message>
         <source>MMSI</source>
-        <translation type="unfinished"></translation>
+        <translation>MMSI</translation>
     </message>
     <message>
         <source>Kind</source>
@@ -1632,12 +1636,12 @@ File &gt; &quot;Export PDF...&quot; keeps the report as a PDF file, which any co
     </message>
     <message>
         <source>%1 power</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Leistung</translation>
     </message>
     <message>
         <source>%1 %2</source>
         <comment>a call and its priority</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2</translation>
     </message>
 </context>
 <context>
@@ -1690,7 +1694,7 @@ File &gt; &quot;Export PDF...&quot; keeps the report as a PDF file, which any co
     </message>
     <message>
         <source>MMSI</source>
-        <translation type="unfinished"></translation>
+        <translation>MMSI</translation>
     </message>
     <message>
         <source>Data Error!!</source>
@@ -1768,8 +1772,8 @@ File &gt; &quot;Export PDF...&quot; keeps the report as a PDF file, which any co
     <message numerus="yes">
         <source>%n rows exported to %1</source>
         <translation>
+            <numerusform>%n Zeile nach %1 exportiert</numerusform>
             <numerusform>%n Zeilen nach %1 exportiert</numerusform>
-            <numerusform></numerusform>
         </translation>
     </message>
     <message>
@@ -1783,8 +1787,8 @@ File &gt; &quot;Export PDF...&quot; keeps the report as a PDF file, which any co
     <message numerus="yes">
         <source>%n rows imported from %1</source>
         <translation>
+            <numerusform>%n Zeile aus %1 importiert</numerusform>
             <numerusform>%n Zeilen aus %1 importiert</numerusform>
-            <numerusform></numerusform>
         </translation>
     </message>
     <message>
@@ -1803,7 +1807,9 @@ File &gt; &quot;Export PDF...&quot; keeps the report as a PDF file, which any co
         <source>%1
 
 This file no longer exists. It has been removed from the list of recent files.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1
+
+Diese Datei existiert nicht mehr. Sie wurde aus der Liste der zuletzt verwendeten Dateien entfernt.</translation>
     </message>
     <message>
         <source>Save As</source>
@@ -1864,7 +1870,8 @@ This file no longer exists. It has been removed from the list of recent files.</
     <message>
         <source>QYL data has changed.<byte value="xd"/>
 Do you want to save changes?</source>
-        <translation type="unfinished"></translation>
+        <translation>QYL-Daten wurden geändert.<byte value="xd"/>
+Möchten Sie die Änderungen speichern?</translation>
     </message>
     <message>
         <source>ModelType Error !!</source>
@@ -1872,23 +1879,23 @@ Do you want to save changes?</source>
     </message>
     <message>
         <source>Do you want to change to %1?</source>
-        <translation type="unfinished"></translation>
+        <translation>Möchten Sie zu %1 wechseln?</translation>
     </message>
     <message>
         <source>csv files</source>
-        <translation type="unfinished"></translation>
+        <translation>CSV-Dateien</translation>
     </message>
     <message>
         <source>dat and hex files</source>
-        <translation type="unfinished"></translation>
+        <translation>DAT- und HEX-Dateien</translation>
     </message>
     <message>
         <source>dat files</source>
-        <translation type="unfinished"></translation>
+        <translation>DAT-Dateien</translation>
     </message>
     <message>
         <source>hex files</source>
-        <translation type="unfinished"></translation>
+        <translation>HEX-Dateien</translation>
     </message>
 </context>
 <context>
@@ -1910,7 +1917,7 @@ Do you want to save changes?</source>
     </message>
     <message>
         <source>Options &gt; SerialPort chooses a port number; here you choose the device each number opens. Pick a serial device found on this computer or type the path of another one.</source>
-        <translation type="unfinished"></translation>
+        <translation>Optionen &gt; Serielle Schnittstelle wählt eine Portnummer; hier wählen Sie das Gerät, das jede Nummer öffnet. Wählen Sie ein auf diesem Computer gefundenes serielles Gerät oder geben Sie den Pfad eines anderen ein.</translation>
     </message>
     <message>
         <source>&amp;Refresh</source>
@@ -1985,7 +1992,7 @@ Do you want to save changes?</source>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Save As</source>
@@ -2009,17 +2016,17 @@ Do you want to save changes?</source>
     <message numerus="yes">
         <source>%n row(s) skipped: the channel does not allow %1 %2.</source>
         <translation>
-            <numerusform>%n Zeile(n) übersprungen: %1 %2 ist für den Kanal nicht zulässig.</numerusform>
-            <numerusform></numerusform>
+            <numerusform>%n Zeile übersprungen: %1 %2 ist für den Kanal nicht zulässig.</numerusform>
+            <numerusform>%n Zeilen übersprungen: %1 %2 ist für den Kanal nicht zulässig.</numerusform>
         </translation>
     </message>
     <message>
         <source>on</source>
-        <translation type="unfinished"></translation>
+        <translation>ein</translation>
     </message>
     <message>
         <source>off</source>
-        <translation type="unfinished"></translation>
+        <translation>aus</translation>
     </message>
     <message>
         <source>Enable</source>
@@ -2036,13 +2043,13 @@ Do you want to save changes?</source>
     <message>
         <source>%1 %2</source>
         <comment>a flag, then On or Off</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2</translation>
     </message>
     <message numerus="yes">
         <source>%1 %2 for %n channels</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 %2 für %n Kanal</numerusform>
+            <numerusform>%1 %2 für %n Kanäle</numerusform>
         </translation>
     </message>
 </context>
@@ -2057,7 +2064,7 @@ Do you want to save changes?</source>
     <name>tq58::TransferDialog</name>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
@@ -2089,7 +2096,7 @@ Do you want to save changes?</source>
     </message>
     <message>
         <source>Unable to display Help Contents. There is no Help associated with this project.</source>
-        <translation type="unfinished"></translation>
+        <translation>Hilfeinhalt kann nicht angezeigt werden. Für dieses Projekt ist keine Hilfe vorhanden.</translation>
     </message>
     <message>
         <source>Connecting to the cable…</source>
@@ -2108,7 +2115,7 @@ Do you want to save changes?</source>
     </message>
     <message>
         <source>PC</source>
-        <translation type="unfinished"></translation>
+        <translation>PC</translation>
     </message>
     <message>
         <source>QYL cable</source>
@@ -2143,15 +2150,15 @@ Do you want to save changes?</source>
     </message>
     <message>
         <source>%1 status name</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Statusname</translation>
     </message>
     <message>
         <source>%1 TX TOT</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 TX-TOT</translation>
     </message>
     <message>
         <source>%1 priority channel</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Prioritätskanal</translation>
     </message>
 </context>
 <context>

@@ -1340,9 +1340,9 @@ File &gt; &quot;Export PDF...&quot; keeps the report as a PDF file, which any co
     </message>
     <message numerus="yes">
         <source>%n settings differ.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n setting differs.</numerusform>
+            <numerusform>%n settings differ.</numerusform>
         </translation>
     </message>
 </context>
@@ -1766,9 +1766,9 @@ File &gt; &quot;Export PDF...&quot; keeps the report as a PDF file, which any co
     </message>
     <message numerus="yes">
         <source>%n rows exported to %1</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n row exported to %1</numerusform>
+            <numerusform>%n rows exported to %1</numerusform>
         </translation>
     </message>
     <message>
@@ -1781,9 +1781,9 @@ File &gt; &quot;Export PDF...&quot; keeps the report as a PDF file, which any co
     </message>
     <message numerus="yes">
         <source>%n rows imported from %1</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n row imported from %1</numerusform>
+            <numerusform>%n rows imported from %1</numerusform>
         </translation>
     </message>
     <message>
@@ -2007,9 +2007,9 @@ Do you want to save changes?</source>
     </message>
     <message numerus="yes">
         <source>%n row(s) skipped: the channel does not allow %1 %2.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n row skipped: the channel does not allow %1 %2.</numerusform>
+            <numerusform>%n rows skipped: the channel does not allow %1 %2.</numerusform>
         </translation>
     </message>
     <message>
@@ -2039,9 +2039,9 @@ Do you want to save changes?</source>
     </message>
     <message numerus="yes">
         <source>%1 %2 for %n channels</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 %2 for %n channel</numerusform>
+            <numerusform>%1 %2 for %n channels</numerusform>
         </translation>
     </message>
 </context>
