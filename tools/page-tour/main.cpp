@@ -4,7 +4,8 @@
 //     tq58-page-tour FOLDER [--dark] [--language=CODE]
 //
 // --language=de shows the window in that language ("" or no option: the desktop's).
-// Runs on any Qt platform, offscreen included; writes FOLDER/<node key>.png.
+// Runs on any Qt platform, offscreen included; writes FOLDER/<node key>.png, and
+// FOLDER/<node key>-<n>.png for the further tabs of a tabbed page.
 #include "gui/MainWindow.h"
 #include "gui/Translations.h"
 #include "gui/editor/EditorFrame.h"
@@ -15,6 +16,7 @@
 #include <QPalette>
 #include <QRegularExpression>
 #include <QStyleFactory>
+#include <QTabWidget>
 #include <cstdio>
 
 using namespace tq58;
@@ -71,10 +73,25 @@ int main(int argc, char** argv) {
             std::fprintf(stderr, "no page %s\n", key);
             return 1;
         }
-        QApplication::processEvents();
-        if (!window.grab().save(QDir(folder).filePath(QString(key) + ".png"))) {
-            std::fprintf(stderr, "cannot write into %s\n", qPrintable(folder));
-            return 1;
+        // A tabbed page once per tab: DSC.png, DSC-2.png, ...
+        QTabWidget* tabs = nullptr;
+        for (QTabWidget* shown : window.Editor()->findChildren<QTabWidget*>()) {
+            tabs = shown->isVisible() ? shown : tabs;
+        }
+        const int tabCount = tabs ? tabs->count() : 1;
+        for (int tab = 0; tab < tabCount; ++tab) {
+            if (tabCount > 1) {
+                tabs->setCurrentIndex(tab);
+            }
+            QApplication::processEvents();
+            const QString name = tab == 0 ? QString(key) : QString("%1-%2").arg(key).arg(tab + 1);
+            if (!window.grab().save(QDir(folder).filePath(name + ".png"))) {
+                std::fprintf(stderr, "cannot write into %s\n", qPrintable(folder));
+                return 1;
+            }
+        }
+        if (tabCount > 1) {
+            tabs->setCurrentIndex(0);
         }
     }
     window.SetDataChanged(false);
