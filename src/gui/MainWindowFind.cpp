@@ -16,8 +16,10 @@ void MainWindow::BuildFind() {
     find_ = new QLineEdit(this);
     find_->setObjectName("txtFind");
     find_->setAccessibleName(tr("Find"));
-    // The menu bar gives its corner the field's usual width: a short placeholder fits it.
+    // As wide as its placeholder in the user's language, with room for the clear button.
     find_->setPlaceholderText(tr("Find (Ctrl+F)"));
+    find_->setMinimumWidth(find_->fontMetrics().horizontalAdvance(find_->placeholderText()) +
+                           find_->sizeHint().height() + 12);
     find_->setToolTip(tr("Find a channel number, a channel or entry name, or an MMSI"));
     find_->setAccessibleDescription(find_->toolTip());
     find_->setClearButtonEnabled(true);
