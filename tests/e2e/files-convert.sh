@@ -20,8 +20,6 @@ cli convert "$work/intl.hex" "$work/intl.dat"
 # The shipped global.ini gives the RV7200A neither ATIS nor the scrambler.
 cli new --model RV7200A --destination CAN -o "$work/small.dat"
 grep -q -e 'ATIS' -e '^Scramble=' "$work/small.dat" && fail "RV7200A file has ATIS or Scramble"
-cli convert "$work/small.dat" "$work/small.hex"
-od -An -tx1 -N2 "$work/small.hex" | grep -q '1c 20' || fail "RV7200A image code"
 # An image of 7700 is an RV7700A unless told otherwise.
 cli convert "$work/a.hex" "$work/m.dat" --model RV7700AM
 [ "$(value_of "$work/m.dat" MAIN MODELTYPE)" = 11 ] || fail "RV7700AM MODELTYPE"
@@ -43,8 +41,6 @@ expect 1 convert "$work/short.hex" "$work/x.dat"
 grep -qx 'bad file!!' "$work/err" || fail "short image message"
 expect 1 convert "$work/a.dat" "$work/x.txt"
 expect 2 convert "$work/a.dat"
-expect 2 convert "$work/a.dat" "$work/x.hex" --model RV1
-expect 2 new --model RV7700A -o "$work/x.dat" --colour blue
 mkdir "$work/taken.dat"
 expect 1 convert "$work/a.hex" "$work/taken.dat"
 grep -qx 'FileSave Error!!' "$work/err" || fail "save failure message"

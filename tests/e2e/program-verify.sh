@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
-# tq58-cli program --verify against the simulated radio: a clean line says "Verified" and what
-# is read back compares equal; a radio that stores a flipped bit yet acknowledges it passes
-# without --verify and fails with it, naming the address.
+# tq58-cli program --verify against the simulated radio: a clean line says "Verified"; a radio
+# that stores a flipped bit yet acknowledges it passes without --verify and fails with it,
+# naming the address. What a read brings back is the radio-transfer test's.
 source "$(dirname "$0")/../support/e2e.sh" "$1"
 
 cli new --model RV7700A --destination USA -o "$work/new.dat"
@@ -12,8 +12,6 @@ cli import-csv "$work/new.dat" "$work/exp.csv" -o "$work/sent.dat"
 startSim
 expect 0 program --port "$radio" --verify "$work/sent.dat"
 grep -qz 'Complete!!.Verified' "$work/err" || fail "no \"Verified\": $(tail -2 "$work/err")"
-expect 0 read --port "$radio" --model RV7700A -o "$work/back.hex"
-expect 0 diff "$work/sent.dat" "$work/back.hex"
 
 # EXP channel 1 at 0x0E00 (3584) is stored with a flipped bit.
 startSim --corrupt-write 3584

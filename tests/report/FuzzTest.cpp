@@ -26,14 +26,10 @@ std::size_t Below(Random& random, std::size_t count) {
 }
 
 // Numbers beyond every field, integer and double, and texts that only look like numbers.
-const char* const HostileNumbers[] = {
-    "1e15",   "-1e15", "1e308",  "-1e308",     "9.3e18",      "-9.3e18",
-    "1e-320", "65536", "-32769", "2147483648", "-2147483649", "nan",
-    "inf",    "0x7f",  "1,5",    "",           "#",           "\"'\""};
-
+const char* const HostileNumbers[] = {"1e15",   "-1e308",     "9.3e18", "1e-320", "65536",
+                                      "-32769", "2147483648", "inf",    "nan",    "0x7f",
+                                      "1,5",    "",           "#",      "\"'\""};
 const char* const StrayLines[] = {"[A=B]", "[", "=x", "[CHUSA0]", "[MAIN]", "]=[", "Position="};
-
-const char* const LineEnds[] = {"\r", "\n", "\n\r", "\r\r\n", ""};
 
 void Truncate(std::string& s, Random& r) {
     s.resize(Below(r, s.size() + 1));
@@ -49,6 +45,10 @@ void ScrambleRun(std::string& s, Random& r) {
         s[i] = static_cast<char>(Below(r, 256));
     }
 }
+void NulBytesOrLongLine(std::string& s, Random& r) {
+    s.insert(Below(r, s.size() + 1),
+             Below(r, 2) ? std::string(1 + Below(r, 4), '\0') : std::string(70000, 'A'));
+}
 // A run of values from a random line on, so that a damage often meets the few keys of a kind.
 void HostileValues(std::string& s, Random& r) {
     std::size_t equals = s.find('=', Below(r, s.size() + 1));
@@ -59,36 +59,25 @@ void HostileValues(std::string& s, Random& r) {
         equals = s.find('=', equals + 1 + value.size());
     }
 }
-void LongLine(std::string& s, Random& r) {
-    s.insert(Below(r, s.size() + 1), std::string(70000, "A=[#\t"[Below(r, 5)]));
-}
-void NulBytes(std::string& s, Random& r) {
-    s.insert(Below(r, s.size() + 1), std::string(1 + Below(r, 4), '\0'));
-}
-void OddLineEnds(std::string& s, Random& r) {
-    const std::string end = LineEnds[Below(r, std::size(LineEnds))];
-    std::string changed;
-    changed.reserve(s.size());
-    for (std::size_t i = 0; i < s.size(); ++i) {
-        if (s[i] == '\r' && i + 1 < s.size() && s[i + 1] == '\n') {
-            changed += end;
-            ++i;
-        } else {
-            changed += s[i];
-        }
+// Every line end becomes another, or a stray line goes in after a line.
+void OddLines(std::string& s, Random& r) {
+    if (Below(r, 2)) {
+        const std::size_t at = s.find('\n', Below(r, s.size() + 1));
+        const std::string line = std::string(StrayLines[Below(r, std::size(StrayLines))]) + "\r\n";
+        s.insert(at == std::string::npos ? s.size() : at + 1, line);
+        return;
     }
-    s = std::move(changed);
-}
-void StrayLine(std::string& s, Random& r) {
-    const std::size_t at = s.find('\n', Below(r, s.size() + 1));
-    const std::string line = std::string(StrayLines[Below(r, std::size(StrayLines))]) + "\r\n";
-    s.insert(at == std::string::npos ? s.size() : at + 1, line);
+    const std::string end = std::array{"\r", "\n", "\n\r", "\r\r\n", ""}[Below(r, 5)];
+    for (std::size_t at = s.find("\r\n"); at != std::string::npos; at = s.find("\r\n", at)) {
+        s.replace(at, 2, end);
+        at += end.size();
+    }
 }
 
 using Damage = void (*)(std::string&, Random&);
-constexpr Damage TextDamages[] = {Truncate, FlipBits, ScrambleRun, HostileValues,
-                                  LongLine, NulBytes, OddLineEnds, StrayLine};
-constexpr Damage ImageDamages[] = {Truncate, FlipBits, ScrambleRun, NulBytes};
+constexpr Damage TextDamages[] = {Truncate,           FlipBits, ScrambleRun,
+                                  NulBytesOrLongLine, OddLines, HostileValues};
+constexpr Damage ImageDamages[] = {Truncate, FlipBits, ScrambleRun, NulBytesOrLongLine};
 
 template <std::size_t N>
 std::string Damaged(std::string text, const Damage (&damages)[N], unsigned seed) {
