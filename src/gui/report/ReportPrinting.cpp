@@ -6,6 +6,7 @@
 #include "gui/FileChooser.h"
 #include "gui/Messages.h"
 #include "gui/TextCodec.h"
+#include "program/ModelSelection.h"
 #include "program/WindowCaption.h"
 
 #include <QBuffer>
@@ -151,7 +152,8 @@ void ExportReportPdf(ReportHost& host) {
         pdf.open(QIODevice::WriteOnly);
         {
             QPdfWriter writer(&pdf);
-            writer.setTitle(host.ProgramTitle());
+            // The document's own title is part of the report: English in every language.
+            writer.setTitle(QString::fromStdString(ProgramTitle(host.Model()).English()));
             writer.setCreator(QString(AppTitle));
             writer.setPageLayout(FullPageLayout(DefaultPageSize()));
             PaintReport(writer, host.Data(), host.Model(), ContextOf(host));
