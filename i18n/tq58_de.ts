@@ -455,6 +455,18 @@ Die Daten wurden unverändert übernommen; schalten Sie ihn auf der Seite des Ka
         <source>Verified</source>
         <translation>Geprüft</translation>
     </message>
+    <message>
+        <source>Communication Error!!
+The cable or its adapter on %1 went away: the line hung up. Check that the adapter is plugged in and the cable is seated, then try again.</source>
+        <translation>Kommunikationsfehler!!
+Das Kabel oder sein Adapter an %1 ist weg: Die Verbindung wurde getrennt. Prüfen Sie, ob der Adapter eingesteckt ist und das Kabel fest sitzt, und versuchen Sie es erneut.</translation>
+    </message>
+    <message>
+        <source>Communication Error!!
+The radio on %1 did not answer. Check that it is switched on and in clone mode (its display shows PC CONTROL), that the cable is seated at both ends, and that the right port is chosen.</source>
+        <translation>Kommunikationsfehler!!
+Das Funkgerät an %1 hat nicht geantwortet. Prüfen Sie, ob es eingeschaltet und im Klonmodus ist (das Display zeigt PC CONTROL), ob das Kabel an beiden Enden fest sitzt und ob die richtige Schnittstelle gewählt ist.</translation>
+    </message>
 </context>
 <context>
     <name>Lists</name>

@@ -454,6 +454,16 @@ The data was taken as it is; switch it on again on the channel&apos;s page.</sou
         <source>Verified</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Communication Error!!
+The cable or its adapter on %1 went away: the line hung up. Check that the adapter is plugged in and the cable is seated, then try again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Communication Error!!
+The radio on %1 did not answer. Check that it is switched on and in clone mode (its display shows PC CONTROL), that the cable is seated at both ends, and that the right port is chosen.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>Lists</name>

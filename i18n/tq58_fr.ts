@@ -455,6 +455,18 @@ Les données ont été reprises telles quelles ; réactivez-le sur la page du ca
         <source>Verified</source>
         <translation>Vérifié</translation>
     </message>
+    <message>
+        <source>Communication Error!!
+The cable or its adapter on %1 went away: the line hung up. Check that the adapter is plugged in and the cable is seated, then try again.</source>
+        <translation>Erreur de communication !!
+Le câble ou son adaptateur sur %1 a disparu : la ligne a été coupée. Vérifiez que l&apos;adaptateur est branché et que le câble est bien en place, puis réessayez.</translation>
+    </message>
+    <message>
+        <source>Communication Error!!
+The radio on %1 did not answer. Check that it is switched on and in clone mode (its display shows PC CONTROL), that the cable is seated at both ends, and that the right port is chosen.</source>
+        <translation>Erreur de communication !!
+La radio sur %1 n&apos;a pas répondu. Vérifiez qu&apos;elle est allumée et en mode clonage (son écran affiche PC CONTROL), que le câble est bien branché aux deux bouts et que le bon port est choisi.</translation>
+    </message>
 </context>
 <context>
     <name>Lists</name>

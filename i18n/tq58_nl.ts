@@ -455,6 +455,18 @@ De gegevens zijn overgenomen zoals ze zijn; schakel het weer in op de pagina van
         <source>Verified</source>
         <translation>Geverifieerd</translation>
     </message>
+    <message>
+        <source>Communication Error!!
+The cable or its adapter on %1 went away: the line hung up. Check that the adapter is plugged in and the cable is seated, then try again.</source>
+        <translation>Communicatiefout!!
+De kabel of de adapter op %1 is verdwenen: de verbinding is verbroken. Controleer of de adapter is aangesloten en de kabel goed vastzit, en probeer het opnieuw.</translation>
+    </message>
+    <message>
+        <source>Communication Error!!
+The radio on %1 did not answer. Check that it is switched on and in clone mode (its display shows PC CONTROL), that the cable is seated at both ends, and that the right port is chosen.</source>
+        <translation>Communicatiefout!!
+De radio op %1 antwoordde niet. Controleer of hij aanstaat en in kloonmodus is (het display toont PC CONTROL), of de kabel aan beide kanten goed vastzit en of de juiste poort is gekozen.</translation>
+    </message>
 </context>
 <context>
     <name>Lists</name>

@@ -5,12 +5,6 @@
 
 namespace tq58 {
 
-namespace {
-
-constexpr const char* CommunicationError = TQ58_TEXT("Link", "Communication Error!!");
-
-} // namespace
-
 void LinkSession::ShowStatus(const std::string& text) {
     if (!DebugMode) {
         return;
@@ -53,12 +47,13 @@ void LinkSession::ShowLineLost() {
         return;
     }
     lineLostShown_ = true;
-    host_.Message(Caption,
-                  std::string(CommunicationError) + "\nThe cable or its adapter on " +
-                      DeviceName() +
-                      " went away: the line hung up. Check that the adapter is plugged in and "
-                      "the cable is seated, then try again.",
-                  MessageIcon::Critical);
+    host_.MessagePhrase(
+        Caption,
+        {TQ58_PHRASE("Link", "Communication Error!!\nThe cable or its adapter on %1 went away: "
+                             "the line hung up. Check that the adapter is plugged in and the "
+                             "cable is seated, then try again."),
+         {DeviceName()}},
+        MessageIcon::Critical);
 }
 
 void LinkSession::ReportNoLink() {
@@ -66,12 +61,13 @@ void LinkSession::ReportNoLink() {
         ShowLineLost();
         return;
     }
-    host_.Message(
+    host_.MessagePhrase(
         Caption,
-        std::string(CommunicationError) + "\nThe radio on " + DeviceName() +
-            " did not answer. Check that it is switched on and in clone mode (its display "
-            "shows PC CONTROL), that the cable is seated at both ends, and that the "
-            "right port is chosen.",
+        {TQ58_PHRASE("Link", "Communication Error!!\nThe radio on %1 did not answer. Check that "
+                             "it is switched on and in clone mode (its display shows PC "
+                             "CONTROL), that the cable is seated at both ends, and that the "
+                             "right port is chosen."),
+         {DeviceName()}},
         MessageIcon::Critical);
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/Outcome.h"
+#include "model/Phrase.h"
 
 #include <cstdint>
 #include <string>
@@ -33,6 +34,11 @@ public:
     virtual void ShowProgressBar(int percent) = 0;
     virtual void ShowPhase(const LinkPhase& phase) = 0;
     virtual void Message(const std::string& title, const std::string& text, MessageIcon icon) = 0;
+    // A message with values in its sentence (a device's name): a window shows it in the user's
+    // language; elsewhere it is the English.
+    virtual void MessagePhrase(const std::string& title, const Phrase& text, MessageIcon icon) {
+        Message(title, text.English(), icon);
+    }
     // True for OK or Retry, false for Cancel. OK / Cancel carries the question icon, Retry /
     // Cancel the exclamation icon with Cancel as the default.
     virtual bool Ask(const std::string& title, const std::string& text,

@@ -9,6 +9,7 @@
 #include <QComboBox>
 #include <QMenu>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <QTranslator>
 
 using namespace tq58;
@@ -68,6 +69,29 @@ private slots:
         harness.answers << QMessageBox::Cancel;
         harness.window->Menus().FileNew->trigger();
         QVERIFY2(harness.LastShown().contains("Möchten Sie die Änderungen speichern?"),
+                 qPrintable(harness.LastShown()));
+    }
+
+    // A radio that never answers is told in German, the device's name in the sentence.
+    void aSilentRadioIsToldInTheUsersLanguage() {
+        MainWindowHarness harness;
+        VirtualClock clock;
+        SimRadio radio{7700};
+        radio.Faults.RadioSilent = true;
+        harness.ConnectRadio(radio, clock);
+        QVERIFY(harness.Start("2"));
+        QTimer::singleShot(0, [] { ClickInDialog("cmdOK"); });
+        // Once the failure is told, the dialog waits for another try: Cancel closes it.
+        QTimer closer;
+        QObject::connect(&closer, &QTimer::timeout, [&harness] {
+            auto* cancel = InDialog<QPushButton>("cmdCancel");
+            if (cancel && !harness.shown.isEmpty()) {
+                QTest::mouseClick(cancel, Qt::LeftButton);
+            }
+        });
+        closer.start(10);
+        harness.window->Menus().TransferRead->trigger();
+        QVERIFY2(harness.LastShown().contains("Das Funkgerät an sim hat nicht geantwortet."),
                  qPrintable(harness.LastShown()));
     }
 

@@ -3,6 +3,7 @@
 #include "gui/BusyScope.h"
 #include "gui/Messages.h"
 #include "gui/TextCodec.h"
+#include "gui/Translations.h"
 #include "gui/help/HelpWindow.h"
 #include "gui/transfer/LinkText.h"
 #include "gui/transfer/ShowChangesButton.h"
@@ -243,6 +244,10 @@ void TransferDialog::ShowProgressBar(int percent) {
 
 void TransferDialog::Message(const std::string& title, const std::string& text, MessageIcon icon) {
     host_.Prompts().Show(LinkText(title), LinkText(text), BoxIcon(icon));
+}
+
+void TransferDialog::MessagePhrase(const std::string& title, const Phrase& text, MessageIcon icon) {
+    host_.Prompts().Show(LinkText(title), Translated(text), BoxIcon(icon));
 }
 
 bool TransferDialog::Ask(const std::string& title, const std::string& text,

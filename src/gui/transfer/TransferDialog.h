@@ -40,6 +40,7 @@ public:
     void ShowProgressBar(int percent) override;
     void ShowPhase(const LinkPhase& phase) override;
     void Message(const std::string& title, const std::string& text, MessageIcon icon) override;
+    void MessagePhrase(const std::string& title, const Phrase& text, MessageIcon icon) override;
     bool Ask(const std::string& title, const std::string& text, QuestionButtons buttons) override;
     void LogError(const std::string& procedure, int number,
                   const std::string& description) override;
