@@ -2,7 +2,7 @@
 # program under :/i18n. `cmake --build build --target update_translations` brings the .ts files
 # up to date with the sources (new texts come in unfinished; texts gone from the sources go).
 # The core's texts are marked TQ58_TEXT / TQ58_PHRASE (src/model/Phrase.h): Qt's tools read
-# them as QT_TRANSLATE_NOOP.
+# them as QT_TRANSLATE_NOOP, and the counted TQ58_COUNTED as QT_TRANSLATE_N_NOOP.
 # English only holds the plural forms of the counted texts ("%n rows"); its other texts stay
 # unfinished, which shows the source text.
 set(TQ58_LANGUAGES en de nl fr)
@@ -19,7 +19,7 @@ foreach(folder IN LISTS TQ58_TRANSLATED_FOLDERS)
     list(APPEND TQ58_TRANSLATED_SOURCES ${sources})
 endforeach()
 set(TQ58_LUPDATE_OPTIONS -locations none -no-obsolete -tr-function-alias
-    QT_TRANSLATE_NOOP+=TQ58_TEXT,QT_TRANSLATE_NOOP+=TQ58_PHRASE)
+    QT_TRANSLATE_NOOP+=TQ58_TEXT,QT_TRANSLATE_NOOP+=TQ58_PHRASE,QT_TRANSLATE_N_NOOP+=TQ58_COUNTED)
 qt_add_translations(tq58gui
     TS_FILES ${TQ58_TS_FILES}
     SOURCES ${TQ58_TRANSLATED_SOURCES}

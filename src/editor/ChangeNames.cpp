@@ -22,40 +22,40 @@ template <typename T, auto Member> bool Differs(const T& before, const T& after)
 
 using C = ChannelRecord;
 constexpr std::array<FieldName<C>, 12> ChannelFields{{
-    {"enable", false, Differs<C, &C::Enable>},
-    {"Low Power Only", false, Differs<C, &C::LowPower>},
-    {"Power Up", false, Differs<C, &C::PowUp>},
-    {"Duplex", false, Differs<C, &C::Duplex>},
-    {"Tx Enable", false, Differs<C, &C::TxEnable>},
-    {"Scan Memory", false, Differs<C, &C::ScanMemory>},
-    {"name", true, Differs<C, &C::ChTag>},
-    {"scrambler", false, Differs<C, &C::Scramble>},
-    {"display", true, Differs<C, &C::CHDisplayL>},
-    {"display", true, Differs<C, &C::CHDisplayR>},
-    {"Tx frequency", false, Differs<C, &C::Txfreq>},
-    {"Rx frequency", false, Differs<C, &C::Rxfreq>},
+    {TQ58_TEXT("Steps", "%1 enable"), false, Differs<C, &C::Enable>},
+    {TQ58_TEXT("Steps", "%1 Low Power Only"), false, Differs<C, &C::LowPower>},
+    {TQ58_TEXT("Steps", "%1 Power Up"), false, Differs<C, &C::PowUp>},
+    {TQ58_TEXT("Steps", "%1 Duplex"), false, Differs<C, &C::Duplex>},
+    {TQ58_TEXT("Steps", "%1 Tx Enable"), false, Differs<C, &C::TxEnable>},
+    {TQ58_TEXT("Steps", "%1 Scan Memory"), false, Differs<C, &C::ScanMemory>},
+    {TQ58_TEXT("Steps", "%1 name"), true, Differs<C, &C::ChTag>},
+    {TQ58_TEXT("Steps", "%1 scrambler"), false, Differs<C, &C::Scramble>},
+    {TQ58_TEXT("Steps", "%1 display"), true, Differs<C, &C::CHDisplayL>},
+    {TQ58_TEXT("Steps", "%1 display"), true, Differs<C, &C::CHDisplayR>},
+    {TQ58_TEXT("Steps", "%1 Tx frequency"), false, Differs<C, &C::Txfreq>},
+    {TQ58_TEXT("Steps", "%1 Rx frequency"), false, Differs<C, &C::Rxfreq>},
 }};
 
 using U = UsableGroupRecord;
 constexpr std::array<FieldName<U>, 5> UsableFields{{
-    {"enable", false, Differs<U, &U::Enable>},
-    {"TOT", false, Differs<U, &U::TxTot>},
-    {"priority channel", false, Differs<U, &U::PriorityCh>},
-    {"status name", true, Differs<U, &U::StatusName>},
-    {"EXP groups", false, Differs<U, &U::ExpChGroup>},
+    {TQ58_TEXT("Steps", "%1 enable"), false, Differs<U, &U::Enable>},
+    {TQ58_TEXT("Steps", "%1 TOT"), false, Differs<U, &U::TxTot>},
+    {TQ58_TEXT("Steps", "%1 priority channel"), false, Differs<U, &U::PriorityCh>},
+    {TQ58_TEXT("Steps", "%1 status name"), true, Differs<U, &U::StatusName>},
+    {TQ58_TEXT("Steps", "%1 EXP groups"), false, Differs<U, &U::ExpChGroup>},
 }};
 
 using D = DirectoryRecord;
 constexpr std::array<FieldName<D>, 3> DirectoryFields{{
-    {"enable", false, Differs<D, &D::Enable>},
-    {"name", true, Differs<D, &D::TagName>},
-    {"MMSI", false, Differs<D, &D::Mmsid>},
+    {TQ58_TEXT("Steps", "%1 enable"), false, Differs<D, &D::Enable>},
+    {TQ58_TEXT("Steps", "%1 name"), true, Differs<D, &D::TagName>},
+    {TQ58_TEXT("Steps", "%1 MMSI"), false, Differs<D, &D::Mmsid>},
 }};
 
 using A = AtisCallSignEntry;
 constexpr std::array<FieldName<A>, 2> CallSignFields{{
-    {"MID", true, Differs<A, &A::MID>},
-    {"display", true, Differs<A, &A::DISP>},
+    {TQ58_TEXT("Steps", "%1 MID"), true, Differs<A, &A::MID>},
+    {TQ58_TEXT("Steps", "%1 display"), true, Differs<A, &A::DISP>},
 }};
 
 // The one field that differs, if only one does.
@@ -76,10 +76,11 @@ const FieldName<T>* OnlyField(std::span<const FieldName<T>> fields, const PartCh
 }
 
 template <typename T>
-ChangeName WithField(std::string part, std::span<const FieldName<T>> fields,
+ChangeName WithField(const Phrase& part, std::span<const FieldName<T>> fields,
                      const PartChange& change) {
     const FieldName<T>* field = OnlyField(fields, change);
-    return field ? ChangeName{part + " " + field->Name, field->Typing} : ChangeName{part};
+    return field ? ChangeName{{Phrase{"Steps", field->Name, {}}, part}, field->Typing}
+                 : ChangeName{{part}};
 }
 
 bool IsChannelList(RecordSection section) {
@@ -90,56 +91,69 @@ bool IsDirectory(RecordSection section) {
     return section == RecordSection::Individual || section == RecordSection::Group;
 }
 
-std::string ChannelPartName(const PartChange& change) {
-    static const char* const Lists[] = {"USA", "INTL", "Canada", "WX", "EXP"};
-    const std::string list = Lists[static_cast<int>(change.Part.Section)];
+Phrase ChannelPartName(const PartChange& change) {
+    static const char* const WholeLists[] = {
+        TQ58_TEXT("Steps", "USA channels"), TQ58_TEXT("Steps", "INTL channels"),
+        TQ58_TEXT("Steps", "Canada channels"), TQ58_TEXT("Steps", "WX channels"),
+        TQ58_TEXT("Steps", "EXP channels")};
+    static const char* const Channels[] = {
+        TQ58_TEXT("Steps", "USA %1"), TQ58_TEXT("Steps", "INTL %1"),
+        TQ58_TEXT("Steps", "Canada %1"), TQ58_TEXT("Steps", "WX%1"), TQ58_TEXT("Steps", "EXP%1")};
+    const auto list = static_cast<std::size_t>(change.Part.Section);
     if (change.Part.Index == WholeList) {
-        return list + " channels";
+        return {"Steps", WholeLists[list], {}};
     }
     const auto& channel = std::get<ChannelRecord>(change.After);
     switch (change.Part.Section) {
     case RecordSection::Exp:
-        return list + std::to_string(change.Part.Index + 1);
+        return {"Steps", Channels[list], {std::to_string(change.Part.Index + 1)}};
     case RecordSection::Weather:
-        return list + std::to_string(channel.Position);
+        return {"Steps", Channels[list], {std::to_string(channel.Position)}};
     default:
-        return list + " " + ChannelEntryAt(channel.Position).ChLabel;
+        return {"Steps", Channels[list], {ChannelEntryAt(channel.Position).ChLabel}};
     }
 }
 
-std::string SectionName(const RecordPart& part) {
-    static const char* const UsableGroups[] = {"USA", "INTL", "Canada", "EXP"};
+Phrase Fixed(const char* context, const char* text) {
+    return {context, text, {}};
+}
+
+Phrase SectionName(const RecordPart& part) {
+    static const char* const UsableGroups[] = {
+        TQ58_TEXT("Steps", "USA usable group"), TQ58_TEXT("Steps", "INTL usable group"),
+        TQ58_TEXT("Steps", "Canada usable group"), TQ58_TEXT("Steps", "EXP usable group")};
     switch (part.Section) {
     case RecordSection::Usable:
-        return std::string(UsableGroups[part.Index]) + " usable group";
+        return Fixed("Steps", UsableGroups[part.Index]);
     case RecordSection::Common:
-        return "Common settings";
+        return Fixed(TQ58_PHRASE("Steps", "Common settings"));
     case RecordSection::DscBasic:
-        return "DSC settings";
+        return Fixed(TQ58_PHRASE("Steps", "DSC settings"));
     case RecordSection::DscAdvanced:
-        return "DSC call settings";
+        return Fixed(TQ58_PHRASE("Steps", "DSC call settings"));
     case RecordSection::DscDisplay:
-        return "DSC display settings";
+        return Fixed(TQ58_PHRASE("Steps", "DSC display settings"));
     case RecordSection::AutoPos:
-        return "Auto POS settings";
+        return Fixed(TQ58_PHRASE("Steps", "Auto POS settings"));
     case RecordSection::AtisCommon:
-        return "ATIS settings";
+        return Fixed(TQ58_PHRASE("Steps", "ATIS settings"));
     default:
-        return "ATIS call sign " + std::to_string(part.Index + 1);
+        return {TQ58_PHRASE("Steps", "ATIS call sign %1"), {std::to_string(part.Index + 1)}};
     }
 }
 
 ChangeName NameOne(const PartChange& change) {
     const RecordSection section = change.Part.Section;
     if (IsChannelList(section)) {
-        const std::string part = ChannelPartName(change);
-        return change.Part.Index == WholeList ? ChangeName{part}
+        const Phrase part = ChannelPartName(change);
+        return change.Part.Index == WholeList ? ChangeName{{part}}
                                               : WithField<C>(part, ChannelFields, change);
     }
     if (IsDirectory(section)) {
-        const std::string part =
-            (section == RecordSection::Individual ? "Individual entry " : "Group entry ") +
-            std::to_string(change.Part.Index + 1);
+        const std::string number = std::to_string(change.Part.Index + 1);
+        const Phrase part = section == RecordSection::Individual
+                                ? Phrase{TQ58_PHRASE("Steps", "Individual entry %1"), {number}}
+                                : Phrase{TQ58_PHRASE("Steps", "Group entry %1"), {number}};
         return WithField<D>(part, DirectoryFields, change);
     }
     if (section == RecordSection::Usable) {
@@ -148,11 +162,12 @@ ChangeName NameOne(const PartChange& change) {
     if (section == RecordSection::AtisCallSign) {
         return WithField<A>(SectionName(change.Part), CallSignFields, change);
     }
-    return {SectionName(change.Part)};
+    return {{SectionName(change.Part)}};
 }
 
-std::string Counted(int count, const char* one, const char* many) {
-    return std::to_string(count) + " " + (count == 1 ? one : many);
+// many: the English pattern for any count but one, which translations take in its forms.
+StepName Counted(int count, const char* context, const char* many, const char* one) {
+    return {Phrase{context, many, {}}, {}, count, one};
 }
 
 } // namespace
@@ -167,19 +182,27 @@ ChangeName NameChanges(const RecordChanges& changes) {
     };
     const int count = static_cast<int>(changes.size());
     if (all(IsChannelList)) {
-        return {Counted(count, "channel", "channels")};
+        return {Counted(count, TQ58_COUNTED("Steps", "%n channels"), "%n channel")};
     }
     if (all(IsDirectory)) {
-        return {Counted(count, "directory entry", "directory entries")};
+        return {
+            Counted(count, TQ58_COUNTED("Steps", "%n directory entries"), "%n directory entry")};
     }
-    return {Counted(count, "setting", "settings")};
+    return {Counted(count, TQ58_COUNTED("Steps", "%n settings"), "%n setting")};
 }
 
-std::string RowsStepName(const std::string& verb, CsvList list, int rows) {
+StepName RowsStepName(RowsCommand command, CsvList list, int rows) {
     const bool directory = list == CsvList::Individual || list == CsvList::Group;
-    return verb + " " +
-           (directory ? Counted(rows, "directory entry", "directory entries")
-                      : Counted(rows, "channel", "channels"));
+    if (command == RowsCommand::Import) {
+        return directory ? Counted(rows, TQ58_COUNTED("Steps", "Import %n directory entries"),
+                                   "Import %n directory entry")
+                         : Counted(rows, TQ58_COUNTED("Steps", "Import %n channels"),
+                                   "Import %n channel");
+    }
+    return directory
+               ? Counted(rows, TQ58_COUNTED("Steps", "Paste %n directory entries"),
+                         "Paste %n directory entry")
+               : Counted(rows, TQ58_COUNTED("Steps", "Paste %n channels"), "Paste %n channel");
 }
 
 } // namespace tq58

@@ -2,14 +2,13 @@
 
 #include "editor/CsvLists.h"
 #include "editor/RecordChanges.h"
-
-#include <string>
+#include "editor/StepName.h"
 
 namespace tq58 {
 
-// A history step's name as the Edit menu shows it after "Undo " or "Redo ".
+// The name of an edit's changes.
 struct ChangeName {
-    std::string Name;    // "EXP3 Rx frequency", "Individual entry 2", "3 channels"
+    StepName Name;       // "EXP3 Rx frequency", "Individual entry 2", "3 channels"
     bool Typing = false; // one text field, typed a character at a time
 };
 
@@ -17,7 +16,9 @@ struct ChangeName {
 // the field; several parts are counted.
 ChangeName NameChanges(const RecordChanges& changes);
 
+enum class RowsCommand { Import, Paste };
+
 // "Import 12 directory entries", "Paste 5 channels": a command on rows of a list.
-std::string RowsStepName(const std::string& verb, CsvList list, int rows);
+StepName RowsStepName(RowsCommand command, CsvList list, int rows);
 
 } // namespace tq58

@@ -23,16 +23,27 @@ bool EditHistory::ContinuesTyping(const EditStep& step) const {
 
 Committed EditHistory::Commit(const SettingsRecord& settings, const std::string& nodeKey,
                               const std::string& name) {
-    EditStep step{name, nodeKey, false, ChangesBetween(baseline_, settings)};
+    EditStep step{name, {}, nodeKey, false, ChangesBetween(baseline_, settings)};
     if (step.Changes.empty()) {
         return Committed::Nothing;
     }
-    ApplyAfter(baseline_, step.Changes);
     if (step.Name.empty()) {
         ChangeName named = NameChanges(step.Changes);
-        step.Name = std::move(named.Name);
+        step.Name = named.Name.English();
+        step.Shown = std::move(named.Name);
         step.Typing = named.Typing;
     }
+    return Add(std::move(step));
+}
+
+Committed EditHistory::Commit(const SettingsRecord& settings, const std::string& nodeKey,
+                              const StepName& name) {
+    EditStep step{name.English(), name, nodeKey, false, ChangesBetween(baseline_, settings)};
+    return step.Changes.empty() ? Committed::Nothing : Add(std::move(step));
+}
+
+Committed EditHistory::Add(EditStep step) {
+    ApplyAfter(baseline_, step.Changes);
     if (saved_ && *saved_ > index_) {
         saved_.reset();
     }
@@ -78,6 +89,10 @@ std::string EditHistory::UndoName() const {
 
 std::string EditHistory::RedoName() const {
     return CanRedo() ? steps_[index_].Name : std::string();
+}
+
+const EditStep* EditHistory::UndoStep() const {
+    return CanUndo() ? &steps_[index_ - 1] : nullptr;
 }
 
 std::string EditHistory::UndoKey() const {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "editor/RecordChanges.h"
+#include "editor/StepName.h"
 
 #include <cstddef>
 #include <optional>
@@ -12,7 +13,8 @@ namespace tq58 {
 // One undoable edit: the parts of the record it changed, before and after, and the node whose
 // page it was made on.
 struct EditStep {
-    std::string Name;
+    std::string Name; // in English, or as the window gave it
+    StepName Shown;   // the name that the window translates; empty for a name it gave
     std::string NodeKey;
     bool Typing = false;
     RecordChanges Changes;
@@ -37,6 +39,8 @@ public:
     // name is given.
     Committed Commit(const SettingsRecord& settings, const std::string& nodeKey,
                      const std::string& name = {});
+    Committed Commit(const SettingsRecord& settings, const std::string& nodeKey,
+                     const StepName& name);
 
     // The record must hold no changes that were not committed.
     const EditStep* Undo(SettingsRecord& settings);
@@ -45,6 +49,8 @@ public:
     bool CanRedo() const { return index_ < steps_.size(); }
     std::string UndoName() const;
     std::string RedoName() const;
+    // The step that Undo would take back; none when there is none.
+    const EditStep* UndoStep() const;
     // The node of the step that Undo or Redo would apply; empty when there is none.
     std::string UndoKey() const;
     std::string RedoKey() const;
@@ -59,6 +65,7 @@ public:
     std::size_t HeldBytes() const;
 
 private:
+    Committed Add(EditStep step);
     bool ContinuesTyping(const EditStep& step) const;
 
     SettingsRecord baseline_;

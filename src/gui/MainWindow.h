@@ -53,6 +53,7 @@ public:
     bool DataChanged() const override { return document_.Changed(); }
     void SetDataChanged(bool changed) override;
     void CommitEdit(const std::string& name) override;
+    void CommitStep(const StepName& name) override;
     NodeRef CurrentNode() const override;
     void RefreshTreeTexts() override;
     void RebuildTree() override;

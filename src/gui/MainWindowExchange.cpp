@@ -58,12 +58,12 @@ int DataRowCount(const std::string& csv) {
 }
 
 // "Import 12 directory entries": the undo step of an import.
-std::string ImportStepName(const std::string& csv) {
+StepName ImportStepName(const std::string& csv) {
     const auto rows = ParseCsv(csv).Rows;
     const auto list = rows.empty() || rows.front().Cells.empty()
                           ? std::nullopt
                           : CsvListHeaded(rows.front().Cells.front());
-    return RowsStepName("Import", list.value_or(CsvList::Exp), DataRowCount(csv));
+    return RowsStepName(RowsCommand::Import, list.value_or(CsvList::Exp), DataRowCount(csv));
 }
 
 } // namespace
@@ -133,7 +133,7 @@ void MainWindow::ImportCsvFile() {
                      : tr("%n rows imported from %1", nullptr, DataRowCount(text)),
                  path);
     if (data_.Settings != before) {
-        CommitEdit(ImportStepName(text));
+        CommitStep(ImportStepName(text));
         editor_->RebuildTree();
         editor_->ShowCurrentPage();
         WarnOfChannel16Off(path, GroupsWithChannel16Off(before));

@@ -59,6 +59,11 @@ void MainWindow::CommitEdit(const std::string& name) {
     document_.SetChanged(!undo_.AtSaved());
 }
 
+void MainWindow::CommitStep(const StepName& name) {
+    undo_.Commit(editor_->CurrentKey(), name);
+    document_.SetChanged(!undo_.AtSaved());
+}
+
 // A step made on the page shown goes back at once, whatever the page check would say of the
 // record it brings back (an entry still being typed there is dropped with the page's refill).
 // A step of another page first asks the page shown whether it may be left.

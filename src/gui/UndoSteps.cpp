@@ -1,5 +1,8 @@
 #include "gui/UndoSteps.h"
 
+#include "gui/Translations.h"
+
+#include <QCoreApplication>
 #include <QTimer>
 
 namespace tq58 {
@@ -34,6 +37,20 @@ private:
     bool pushed_ = false;
 };
 
+// The step's name in the user's language: a name the window gave is already in it.
+QString ShownName(const EditStep& step) {
+    const StepName& name = step.Shown;
+    if (name.Empty()) {
+        return QString::fromStdString(step.Name);
+    }
+    if (name.Count < 0 && !*name.Part.Pattern) {
+        return Translated(name.Text);
+    }
+    const QString text =
+        QCoreApplication::translate(name.Text.Context, name.Text.Pattern, nullptr, name.Count);
+    return *name.Part.Pattern ? text.arg(Translated(name.Part)) : text;
+}
+
 } // namespace
 
 UndoSteps::UndoSteps(SettingsRecord& settings, QObject* parent)
@@ -62,9 +79,17 @@ void UndoSteps::CommitTouched() {
 
 void UndoSteps::Commit(const std::string& nodeKey, const std::string& name) {
     touched_ = false;
-    const Committed committed = history_.Commit(settings_, nodeKey, name);
+    Push(history_.Commit(settings_, nodeKey, name));
+}
+
+void UndoSteps::Commit(const std::string& nodeKey, const StepName& name) {
+    touched_ = false;
+    Push(history_.Commit(settings_, nodeKey, name));
+}
+
+void UndoSteps::Push(Committed committed) {
     if (committed != Committed::Nothing) {
-        stack_.push(new StepCommand(*this, QString::fromStdString(history_.UndoName()), committed));
+        stack_.push(new StepCommand(*this, ShownName(*history_.UndoStep()), committed));
     }
 }
 

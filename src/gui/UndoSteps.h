@@ -24,6 +24,7 @@ public:
     void Touched(const std::string& nodeKey);
     // Commits what changed now, under the name given (or one made from the changes).
     void Commit(const std::string& nodeKey, const std::string& name = {});
+    void Commit(const std::string& nodeKey, const StepName& name);
     // Commits what is left to commit, on the node where it was changed.
     void CommitTouched();
     void MarkSaved();
@@ -41,6 +42,8 @@ signals:
     void StepApplied(const EditStep& step);
 
 private:
+    void Push(Committed committed);
+
     SettingsRecord& settings_;
     EditHistory history_;
     QUndoStack stack_;

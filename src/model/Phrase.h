@@ -6,12 +6,14 @@
 
 // A text of the core that a person reads in the window is marked where it is written:
 //   TQ58_TEXT("Hints", "Numeric Only.")            a fixed text, shown through its context;
-//   Phrase{TQ58_PHRASE("Rules", "No.%1: ..."), {n}} a sentence with values filled in.
+//   Phrase{TQ58_PHRASE("Rules", "No.%1: ..."), {n}} a sentence with values filled in;
+//   TQ58_COUNTED("Steps", "%n channels")            a counted sentence, in the plural forms.
 // Qt's translation tools collect both (the context first), and the window shows them in the
 // user's language. The core itself keeps the English: files, the report, the command line and
 // the error log never change with the language.
 #define TQ58_TEXT(context, text) text
 #define TQ58_PHRASE(context, pattern) context, pattern
+#define TQ58_COUNTED(context, pattern) context, pattern
 
 namespace tq58 {
 

@@ -102,20 +102,21 @@ TEST(ChangeNames, PartsFieldsAndCounts) {
     SettingsRecord before;
     SettingsRecord after = before;
     after.CHEXP[0].Enable = after.CHEXP[1].Enable = true;
-    EXPECT_EQ(NameChanges(ChangesBetween(before, after)).Name, "2 channels");
+    EXPECT_EQ(NameChanges(ChangesBetween(before, after)).Name.English(), "2 channels");
     after.CHGRPID[0].Enable = true;
-    EXPECT_EQ(NameChanges(ChangesBetween(before, after)).Name, "3 settings");
+    EXPECT_EQ(NameChanges(ChangesBetween(before, after)).Name.English(), "3 settings");
     after = before;
     after.CHGRPID[4].Mmsid = "0366123450";
     after.CHGRPID[4].TagName = "FLEET";
-    EXPECT_EQ(NameChanges(ChangesBetween(before, after)).Name, "Group entry 5");
+    EXPECT_EQ(NameChanges(ChangesBetween(before, after)).Name.English(), "Group entry 5");
     after = before;
     after.UsableChGroup[3].StatusName = "W";
     const ChangeName typed = NameChanges(ChangesBetween(before, after));
-    EXPECT_EQ(typed.Name, "EXP usable group status name");
+    EXPECT_EQ(typed.Name.English(), "EXP usable group status name");
     EXPECT_TRUE(typed.Typing);
-    EXPECT_EQ(RowsStepName("Import", CsvList::Individual, 12), "Import 12 directory entries");
-    EXPECT_EQ(RowsStepName("Paste", CsvList::Exp, 1), "Paste 1 channel");
+    EXPECT_EQ(RowsStepName(RowsCommand::Import, CsvList::Individual, 12).English(),
+              "Import 12 directory entries");
+    EXPECT_EQ(RowsStepName(RowsCommand::Paste, CsvList::Exp, 1).English(), "Paste 1 channel");
 }
 
 } // namespace

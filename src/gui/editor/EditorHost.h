@@ -1,6 +1,7 @@
 #pragma once
 
 #include "editor/NavigationTree.h"
+#include "editor/StepName.h"
 #include "model/ModelState.h"
 #include "model/RadioData.h"
 
@@ -33,6 +34,8 @@ public:
     // The record changed: the changes become one undo step of this name (empty: named after
     // the changes).
     virtual void CommitEdit(const std::string& name) = 0;
+    // The same for a step named by the core, which the Edit menu shows translated.
+    virtual void CommitStep(const StepName& name) = 0;
 
     // The node whose page is shown.
     virtual NodeRef CurrentNode() const = 0;

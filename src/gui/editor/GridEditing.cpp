@@ -119,7 +119,7 @@ void GridEditing::Paste() {
         return;
     }
     const int count = PastedRowCount(text);
-    host_.CommitEdit(RowsStepName("Paste", rows_.List(), count));
+    host_.CommitStep(RowsStepName(RowsCommand::Paste, rows_.List(), count));
     Refill();
     grid_->clearSelection();
     for (int row = first; row < first + count; ++row) {
