@@ -139,8 +139,8 @@ bool SameFrequency(double a, double b) {
 
 // The rows' columns from the heading row: every heading but the first names a column of the
 // list, once.
-std::string ReadHeadings(const CsvRow& headings, ChannelKind kind,
-                         std::vector<const ChannelColumn*>& columns) {
+std::optional<Phrase> ReadHeadings(const CsvRow& headings, ChannelKind kind,
+                                   std::vector<const ChannelColumn*>& columns) {
     for (std::size_t i = 1; i < headings.Cells.size(); ++i) {
         const std::string_view heading = TrimBlanks(headings.Cells[i]);
         const auto found = std::find_if(Columns.begin(), Columns.end(), [&](const auto& column) {
@@ -148,12 +148,15 @@ std::string ReadHeadings(const CsvRow& headings, ChannelKind kind,
         });
         if (found == Columns.end() ||
             std::find(columns.begin(), columns.end(), &*found) != columns.end()) {
-            return "heading " + Quoted(std::string(heading)) +
-                   (found == Columns.end() ? " is not a column of this list" : " appears twice");
+            const std::vector<std::string> quoted{Quoted(std::string(heading))};
+            return found == Columns.end()
+                       ? Phrase{TQ58_PHRASE("Csv", "heading %1 is not a column of this list"),
+                                quoted}
+                       : Phrase{TQ58_PHRASE("Csv", "heading %1 appears twice"), quoted};
         }
         columns.push_back(&*found);
     }
-    return {};
+    return std::nullopt;
 }
 
 // One row taken into a copy of its channel, cell by cell, as the channel page takes edits.
@@ -162,17 +165,22 @@ public:
     ChannelRow(const ChannelRecord& channel, ChannelKind kind, bool scramblerAvailable)
         : original_(channel), edited_(channel), kind_(kind), scrambler_(scramblerAvailable) {}
 
-    std::string Take(const std::vector<const ChannelColumn*>& columns, const CsvRow& row) {
-        std::string reasons;
+    std::vector<Phrase> Take(const std::vector<const ChannelColumn*>& columns, const CsvRow& row) {
+        std::vector<Phrase> reasons;
         for (std::size_t i = 0; i < columns.size(); ++i) {
-            Append(reasons, TakeCell(*columns[i], CellAt(row, i + 1)));
+            if (std::optional<Phrase> reason = TakeCell(*columns[i], CellAt(row, i + 1))) {
+                reasons.push_back(std::move(*reason));
+            }
         }
         for (std::size_t i = columns.size() + 1; i < row.Cells.size(); ++i) {
-            Append(reasons, TrimBlanks(row.Cells[i]).empty() ? "" : "more cells than headings");
+            if (!TrimBlanks(row.Cells[i]).empty()) {
+                reasons.push_back({TQ58_PHRASE("Csv", "more cells than headings"), {}});
+            }
         }
         if (reasons.empty() && edited_ != original_ && !ChannelPageCheckPasses(edited_, kind_)) {
-            reasons = "an enabled EXP channel needs an Rx Frequency and two characters of "
-                      "CH Display";
+            reasons.push_back({TQ58_PHRASE("Csv", "an enabled EXP channel needs an Rx Frequency "
+                                                  "and two characters of CH Display"),
+                               {}});
         }
         return reasons;
     }
@@ -180,15 +188,15 @@ public:
     const ChannelRecord& Edited() const { return edited_; }
 
 private:
-    static void Append(std::string& reasons, const std::string& reason) {
-        if (!reason.empty()) {
-            reasons += (reasons.empty() ? "" : "; ") + reason;
-        }
+    // A cell's reason names the column and quotes the cell.
+    static Phrase Refused(const char* context, const char* pattern, const ChannelColumn& column,
+                          const std::string& cell) {
+        return {context, pattern, {column.Heading, Quoted(cell)}};
     }
 
-    std::string TakeCell(const ChannelColumn& column, const std::string& cell) {
+    std::optional<Phrase> TakeCell(const ChannelColumn& column, const std::string& cell) {
         if (cell == CellText(column, original_)) {
-            return {};
+            return std::nullopt;
         }
         switch (column.Kind) {
         case CellKind::Flag:
@@ -206,49 +214,50 @@ private:
     }
 
     // A field the page never opens on this channel keeps its value.
-    std::string Locked(const ChannelColumn& column) const {
+    std::optional<Phrase> Locked(const ChannelColumn& column) const {
         if (!column.Control || ChannelControlOpens(original_, kind_, scrambler_, *column.Control)) {
-            return {};
+            return std::nullopt;
         }
-        return std::string(column.Heading) + " cannot be changed on this channel";
+        return Phrase{TQ58_PHRASE("Csv", "%1 cannot be changed on this channel"), {column.Heading}};
     }
 
-    std::string TakeFlag(const ChannelColumn& column, const std::string& cell) {
+    std::optional<Phrase> TakeFlag(const ChannelColumn& column, const std::string& cell) {
         const std::optional<bool> value = ParseOnOffCell(cell);
         if (!value) {
-            return std::string(column.Heading) + " " + Quoted(cell) + " is not On or Off";
+            return Refused(TQ58_PHRASE("Csv", "%1 %2 is not On or Off"), column, cell);
         }
         if (*value == original_.*column.Flag) {
-            return {};
+            return std::nullopt;
         }
-        std::string locked = Locked(column);
-        edited_.*column.Flag = locked.empty() ? *value : edited_.*column.Flag;
+        std::optional<Phrase> locked = Locked(column);
+        edited_.*column.Flag = locked ? edited_.*column.Flag : *value;
         return locked;
     }
 
-    std::string TakeFrequency(const ChannelColumn& column, const std::string& cell) {
+    std::optional<Phrase> TakeFrequency(const ChannelColumn& column, const std::string& cell) {
         std::string text(TrimBlanks(cell));
         std::replace(text.begin(), text.end(), ',', '.');
         const std::optional<double> typed = text.empty() ? 0.0 : ParseDecimal(text);
         if (!typed) {
-            return std::string(column.Heading) + " " + Quoted(cell) + " is not a frequency in MHz";
+            return Refused(TQ58_PHRASE("Csv", "%1 %2 is not a frequency in MHz"), column, cell);
         }
         if (SameFrequency(*typed, original_.*column.Frequency)) {
-            return {};
+            return std::nullopt;
         }
-        if (std::string locked = Locked(column); !locked.empty()) {
+        if (std::optional<Phrase> locked = Locked(column)) {
             return locked;
         }
         const std::optional<double> accepted = AcceptedFrequency(text);
         if (!accepted) {
-            return std::string(column.Heading) + " " + Quoted(cell) +
-                   " is not on the 25 kHz raster from 137 to 174 MHz";
+            return Refused(
+                TQ58_PHRASE("Csv", "%1 %2 is not on the 25 kHz raster from 137 to 174 MHz"), column,
+                cell);
         }
         edited_.*column.Frequency = *accepted;
-        return {};
+        return std::nullopt;
     }
 
-    std::string TakeDisplay(const ChannelColumn& column, const std::string& cell) {
+    std::optional<Phrase> TakeDisplay(const ChannelColumn& column, const std::string& cell) {
         std::string text = cell;
         text.erase(text.find_last_not_of(' ') + 1);
         constexpr auto Longest = static_cast<std::size_t>(DisplayLeftLength + DisplayRightLength);
@@ -258,50 +267,50 @@ private:
         const std::string shown = left + right;
         if (text.size() > Longest ||
             !std::all_of(shown.begin(), shown.end(), IsChannelDisplayKey)) {
-            return std::string(column.Heading) + " " + Quoted(cell) +
-                   " is not a channel number the display can show";
+            return Refused(TQ58_PHRASE("Csv", "%1 %2 is not a channel number the display can show"),
+                           column, cell);
         }
         if (left == original_.CHDisplayL && right == original_.CHDisplayR) {
-            return {};
+            return std::nullopt;
         }
-        if (std::string locked = Locked(column); !locked.empty()) {
+        if (std::optional<Phrase> locked = Locked(column)) {
             return locked;
         }
         edited_.CHDisplayL = left;
         edited_.CHDisplayR = right;
-        return {};
+        return std::nullopt;
     }
 
-    std::string TakeScrambler(const ChannelColumn& column, const std::string& cell) {
+    std::optional<Phrase> TakeScrambler(const ChannelColumn& column, const std::string& cell) {
         const std::string_view word = TrimBlanks(cell);
         const auto item =
             std::find_if(ScramblerItems.begin(), ScramblerItems.end(),
                          [&](const auto& i) { return EqualsIgnoreCase(word, i.Text); });
         if (item == ScramblerItems.end()) {
-            return std::string(column.Heading) + " " + Quoted(cell) + " is not Off, 0, 1, 2 or 3";
+            return Refused(TQ58_PHRASE("Csv", "%1 %2 is not Off, 0, 1, 2 or 3"), column, cell);
         }
         if (item - ScramblerItems.begin() == ScramblerItemFor(original_.Scramble)) {
-            return {};
+            return std::nullopt;
         }
-        std::string locked = Locked(column);
-        edited_.Scramble = locked.empty() ? item->Data : edited_.Scramble;
+        std::optional<Phrase> locked = Locked(column);
+        edited_.Scramble = locked ? edited_.Scramble : item->Data;
         return locked;
     }
 
-    std::string TakeName(const ChannelColumn& column, const std::string& cell) {
-        if (std::string locked = Locked(column); !locked.empty()) {
+    std::optional<Phrase> TakeName(const ChannelColumn& column, const std::string& cell) {
+        if (std::optional<Phrase> locked = Locked(column)) {
             return locked;
         }
         if (cell.size() > static_cast<std::size_t>(ChannelNameLength)) {
-            return std::string(column.Heading) + " " + Quoted(cell) + " is longer than " +
-                   std::to_string(ChannelNameLength) + " characters";
+            return Phrase{TQ58_PHRASE("Csv", "%1 %2 is longer than %3 characters"),
+                          {column.Heading, Quoted(cell), std::to_string(ChannelNameLength)}};
         }
         if (!std::all_of(cell.begin(), cell.end(), IsChannelNameKey)) {
-            return std::string(column.Heading) + " " + Quoted(cell) +
-                   " holds a character the radio cannot store";
+            return Refused(TQ58_PHRASE("Csv", "%1 %2 holds a character the radio cannot store"),
+                           column, cell);
         }
         edited_.ChTag = cell;
-        return {};
+        return std::nullopt;
     }
 
     const ChannelRecord& original_;
@@ -335,8 +344,8 @@ CsvRefusals ImportChannelRows(SettingsRecord& settings, const ModelState& model,
                               const std::vector<CsvRow>& rows) {
     const ChannelKind kind = KindOf(group);
     std::vector<const ChannelColumn*> columns;
-    if (std::string reason = ReadHeadings(rows.front(), kind, columns); !reason.empty()) {
-        return {{rows.front().Line, std::move(reason)}};
+    if (std::optional<Phrase> reason = ReadHeadings(rows.front(), kind, columns)) {
+        return {{rows.front().Line, {std::move(*reason)}}};
     }
     std::vector<ChannelRecord>& list = ChannelList(settings, group);
     std::map<std::size_t, int> seen; // channel index -> line
@@ -344,19 +353,20 @@ CsvRefusals ImportChannelRows(SettingsRecord& settings, const ModelState& model,
     for (auto row = rows.begin() + 1; row != rows.end(); ++row) {
         const std::string key = CellAt(*row, 0);
         const auto index = KeyIndex(group, key, list.size());
-        std::string reason;
+        std::vector<Phrase> reasons;
         if (!index) {
-            reason = std::string(KeyHeading(group)) + " " + Quoted(key) +
-                     " is not a channel of the list";
+            reasons.push_back({TQ58_PHRASE("Csv", "%1 %2 is not a channel of the list"),
+                               {KeyHeading(group), Quoted(key)}});
         } else if (const auto [earlier, fresh] = seen.emplace(*index, row->Line); !fresh) {
-            reason = "the channel is in line " + std::to_string(earlier->second) + " already";
+            reasons.push_back({TQ58_PHRASE("Csv", "the channel is in line %1 already"),
+                               {std::to_string(earlier->second)}});
         } else {
             ChannelRow taken(list[*index], kind, model.ScramblerAvailable);
-            reason = taken.Take(columns, *row);
+            reasons = taken.Take(columns, *row);
             list[*index] = taken.Edited();
         }
-        if (!reason.empty()) {
-            refusals.Add({row->Line, std::move(reason)});
+        if (!reasons.empty()) {
+            refusals.Add({row->Line, std::move(reasons)});
         }
     }
     return refusals;

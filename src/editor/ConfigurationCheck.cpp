@@ -40,7 +40,8 @@ Phrase KindPhrase(const MmsiReading& reading, const MidTable& mids, const std::s
         notAnMmsi.Values = {prefix, reading.Digits};
         return notAnMmsi;
     }
-    readsAs.Values = {prefix, reading.Digits, MmsiLabel(reading, mids)};
+    readsAs.Values = {prefix, reading.Digits};
+    readsAs.Parts = {MmsiLabel(reading, mids)};
     return readsAs;
 }
 
@@ -74,10 +75,11 @@ void CheckUserMmsi(Warnings& warnings, const std::string& userMmsi, const MidTab
 
 void CheckAtisCode(Warnings& warnings, const std::string& code, const MidTable& mids) {
     if (!IsAtisCodeInRule(code, mids)) {
-        warnings.push_back(
-            {TQ58_TEXT("Check", "ATIS Setup (Common)"),
-             Fixed(TQ58_PHRASE("Check", "ATIS Code")),
-             {TQ58_PHRASE("Check", "%1 does not follow the rule. %2"), {code, AtisCodeRuleText}}});
+        warnings.push_back({TQ58_TEXT("Check", "ATIS Setup (Common)"),
+                            Fixed(TQ58_PHRASE("Check", "ATIS Code")),
+                            {TQ58_PHRASE("Check", "%1 does not follow the rule. %2"),
+                             {code},
+                             {{"Rules", AtisCodeRuleText, {}}}}});
     }
 }
 
@@ -88,7 +90,8 @@ void CheckChannel16(Warnings& warnings, const SettingsRecord& settings) {
                             {TQ58_PHRASE("Check", "Channel 16 is switched off in %1: it is the "
                                                   "international distress, safety and calling "
                                                   "channel."),
-                             {GroupCaption(group)}}});
+                             {},
+                             {GroupTitle(group)}}});
     }
 }
 

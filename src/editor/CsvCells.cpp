@@ -51,18 +51,52 @@ std::string Quoted(const std::string& cell) {
     return "\"" + cell + "\"";
 }
 
-std::string RefusalMessage(const CsvRefusals& refusals, const std::string& summary,
-                           const std::string& place) {
-    std::string message = summary + ": " + std::to_string(refusals.Count()) +
-                          (refusals.Count() == 1 ? " row was" : " rows were") + " refused.";
+Phrase JoinedReasons(const std::vector<Phrase>& reasons) {
+    return JoinedPhrases("%1; %2", reasons);
+}
+
+std::string EnglishLines(const std::vector<Phrase>& lines) {
+    std::string text;
+    for (const Phrase& line : lines) {
+        text += (text.empty() ? "" : "\n") + line.English();
+    }
+    return text;
+}
+
+namespace {
+
+Phrase Summary(std::size_t count, RefusedBy by) {
+    const std::vector<std::string> values{std::to_string(count)};
+    if (by == RefusedBy::Paste) {
+        return count == 1
+                   ? Phrase{TQ58_PHRASE("Csv", "Nothing was pasted: %1 row was refused."), values}
+                   : Phrase{TQ58_PHRASE("Csv", "Nothing was pasted: %1 rows were refused."),
+                            values};
+    }
+    return count == 1
+               ? Phrase{TQ58_PHRASE("Csv", "Nothing was imported: %1 row was refused."), values}
+               : Phrase{TQ58_PHRASE("Csv", "Nothing was imported: %1 rows were refused."), values};
+}
+
+} // namespace
+
+std::vector<Phrase> RefusalLines(const CsvRefusals& refusals, RefusedBy by) {
+    std::vector<Phrase> lines{Summary(refusals.Count(), by)};
     for (const CsvRefusal& refusal : refusals.Listed()) {
-        message += "\n" + place + " " + std::to_string(refusal.Line) + ": " + refusal.Reason;
+        const std::vector<std::string> line{std::to_string(refusal.Line)};
+        const std::vector<Phrase> reasons{JoinedReasons(refusal.Reasons)};
+        lines.push_back(by == RefusedBy::Paste
+                            ? Phrase{TQ58_PHRASE("Csv", "row %1: %2"), line, reasons}
+                            : Phrase{TQ58_PHRASE("Csv", "line %1: %2"), line, reasons});
     }
     if (const std::size_t more = refusals.Count() - refusals.Listed().size(); more > 0) {
-        message += "\n... and " + std::to_string(more) + " more refused " +
-                   (more == 1 ? "row" : "rows") + " after these";
+        const std::vector<std::string> counted{std::to_string(more)};
+        lines.push_back(
+            more == 1
+                ? Phrase{TQ58_PHRASE("Csv", "... and %1 more refused row after these"), counted}
+                : Phrase{TQ58_PHRASE("Csv", "... and %1 more refused rows after these"), counted});
     }
-    return message;
+    return lines;
 }
 
 } // namespace tq58

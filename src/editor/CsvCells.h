@@ -1,6 +1,7 @@
 #pragma once
 
 #include "files/CsvText.h"
+#include "model/Phrase.h"
 
 #include <initializer_list>
 #include <optional>
@@ -9,11 +10,16 @@
 
 namespace tq58 {
 
-// A refused row of an import: its line in the file and why.
+// A refused row of an import: its line in the file and why, a sentence for each reason.
 struct CsvRefusal {
     int Line = 0;
-    std::string Reason;
+    std::vector<Phrase> Reasons;
 };
+
+// The reasons as one phrase, joined by "; ", each translated by itself.
+Phrase JoinedReasons(const std::vector<Phrase>& reasons);
+// The lines in English, one below the other.
+std::string EnglishLines(const std::vector<Phrase>& lines);
 
 // The refused rows of an import: the first ones with their reasons, and how many there were
 // in all. A file of thousands of bad rows still gives a message that a person can read and
@@ -44,10 +50,10 @@ private:
     std::size_t count_ = 0;
 };
 
-// "Nothing was imported: 3 rows were refused." and a line for each listed refusal, named by
-// its place ("line 4", "row 2"), then how many more there were.
-std::string RefusalMessage(const CsvRefusals& refusals, const std::string& summary,
-                           const std::string& place);
+// "Nothing was imported: 3 rows were refused." and "line 4: ..." for each listed refusal, or
+// for a paste "Nothing was pasted: ..." and "row 2: ...", then how many more there were.
+enum class RefusedBy { Import, Paste };
+std::vector<Phrase> RefusalLines(const CsvRefusals& refusals, RefusedBy by);
 
 // Flags are written "On" and "Off", as the setting pages word them.
 std::string OnOffCell(bool value);

@@ -60,41 +60,16 @@ CsvRefusals ImportRows(SettingsRecord& settings, const ModelState& model,
                                             : CsvListHeaded(rows.front().Cells.front());
     if (!list) {
         return {{rows.empty() ? 1 : rows.front().Line,
-                 "the first heading names no list; it is one of " + HeadingsList()}};
+                 {{TQ58_PHRASE("Csv", "the first heading names no list; it is one of %1"),
+                   {HeadingsList()}}}}};
     }
     const ListTarget target = TargetOf(*list);
     return target.Directory ? ImportDirectoryRows(settings, target.Group, rows)
                             : ImportChannelRows(settings, model, target.Group, rows);
 }
 
-// "Nothing was imported: 3 rows were refused.", then "line 4: ..." for each listed refusal
-// and how many more there were.
-std::vector<Phrase> RefusalLines(const CsvRefusals& refusals) {
-    const std::string count = std::to_string(refusals.Count());
-    std::vector<Phrase> lines{
-        refusals.Count() == 1
-            ? Phrase{TQ58_PHRASE("Csv", "Nothing was imported: %1 row was refused."), {count}}
-            : Phrase{TQ58_PHRASE("Csv", "Nothing was imported: %1 rows were refused."), {count}}};
-    for (const CsvRefusal& refusal : refusals.Listed()) {
-        lines.push_back(
-            {TQ58_PHRASE("Csv", "line %1: %2"), {std::to_string(refusal.Line), refusal.Reason}});
-    }
-    if (const std::size_t more = refusals.Count() - refusals.Listed().size(); more > 0) {
-        const std::string counted = std::to_string(more);
-        lines.push_back(
-            more == 1
-                ? Phrase{TQ58_PHRASE("Csv", "... and %1 more refused row after these"), {counted}}
-                : Phrase{TQ58_PHRASE("Csv", "... and %1 more refused rows after these"),
-                         {counted}});
-    }
-    return lines;
-}
-
 Outcome ImportFailure(std::vector<Phrase> lines, std::vector<Phrase>* told) {
-    std::string message;
-    for (const Phrase& line : lines) {
-        message += (message.empty() ? "" : "\n") + line.English();
-    }
+    std::string message = EnglishLines(lines);
     if (told) {
         *told = std::move(lines);
     }
@@ -124,7 +99,7 @@ Outcome ImportCsv(SettingsRecord& settings, const ModelState& model, std::string
     SettingsRecord imported = settings;
     const CsvRefusals refusals = ImportRows(imported, model, SingleByteRows(std::move(table.Rows)));
     if (!refusals.Empty()) {
-        return ImportFailure(RefusalLines(refusals), told);
+        return ImportFailure(RefusalLines(refusals, RefusedBy::Import), told);
     }
     settings = std::move(imported);
     return Outcome::Success();

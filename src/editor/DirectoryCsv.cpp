@@ -49,19 +49,34 @@ public:
         : entries_(entries), directory_(directory), row_(row), index_(index),
           entry_(entries[static_cast<std::size_t>(index)]), was_(entry_), wasInUse_(wasInUse) {}
 
-    std::string Take() {
-        std::string reason = CheckNumber();
-        if (reason.empty()) {
-            const std::string name = CheckName();
-            const std::string mmsi = CheckMmsi();
-            reason = Joined({name, mmsi, Unchanged() ? "" : CheckPrevious(), CheckSurplus()});
+    std::vector<Phrase> Take() {
+        std::vector<Phrase> reasons;
+        if (std::optional<Phrase> number = CheckNumber()) {
+            reasons.push_back(std::move(*number));
+        } else {
+            std::optional<Phrase> name = CheckName();
+            std::optional<Phrase> mmsi = CheckMmsi();
+            for (std::optional<Phrase>* reason : {&name, &mmsi}) {
+                if (*reason) {
+                    reasons.push_back(std::move(**reason));
+                }
+            }
+            if (!Unchanged() && PreviousIncomplete()) {
+                reasons.push_back(
+                    {TQ58_PHRASE("Csv", "entry %1 needs a name and an MMSI before entry %2 can "
+                                        "be used"),
+                     {std::to_string(index_), std::to_string(index_ + 1)}});
+            }
+            if (HasSurplus()) {
+                reasons.push_back({TQ58_PHRASE("Csv", "more cells than headings"), {}});
+            }
         }
         entry_.Enable = true;
-        if (!reason.empty()) {
+        if (!reasons.empty()) {
             // The import fails anyway; the next row is judged on its own, not on this one.
             entry_.TagName = entry_.Mmsid = "?";
         }
-        return reason;
+        return reasons;
     }
 
 private:
@@ -69,71 +84,64 @@ private:
         return wasInUse_ && entry_.TagName == was_.TagName && entry_.Mmsid == was_.Mmsid;
     }
 
-    static std::string Joined(const std::vector<std::string>& reasons) {
-        std::string joined;
-        for (const std::string& reason : reasons) {
-            joined += reason.empty() ? "" : (joined.empty() ? "" : "; ") + reason;
-        }
-        return joined;
-    }
-
-    std::string CheckNumber() const {
+    std::optional<Phrase> CheckNumber() const {
         const std::string cell = CellAt(row_, NumberColumn);
         const auto number = ParseWholeNumberCell(cell);
         if (number && *number == index_ + 1) {
-            return {};
+            return std::nullopt;
         }
-        return Headings(directory_)[NumberColumn] + " " + Quoted(cell) +
-               ": entries are numbered 1, 2, 3 ... in order without gaps, so this row is entry " +
-               std::to_string(index_ + 1);
+        return Phrase{
+            TQ58_PHRASE("Csv", "%1 %2: entries are numbered 1, 2, 3 ... in order "
+                               "without gaps, so this row is entry %3"),
+            {Headings(directory_)[NumberColumn], Quoted(cell), std::to_string(index_ + 1)}};
     }
 
-    std::string CheckName() {
+    std::optional<Phrase> CheckName() {
         const std::string cell = CellAt(row_, NameColumn);
         const std::optional<std::string> stored = StoredDirectoryName(cell);
         if (!stored || *stored == entry_.TagName) {
-            return {}; // a blank name keeps the entry's name, as on the entry page
+            return std::nullopt; // a blank name keeps the entry's name, as on the entry page
         }
         const std::string heading = Headings(directory_)[NameColumn];
         if (stored->size() > static_cast<std::size_t>(DirectoryNameLength)) {
-            return heading + " " + Quoted(cell) + " is longer than " +
-                   std::to_string(DirectoryNameLength) + " characters";
+            return Phrase{TQ58_PHRASE("Csv", "%1 %2 is longer than %3 characters"),
+                          {heading, Quoted(cell), std::to_string(DirectoryNameLength)}};
         }
         if (!std::all_of(stored->begin(), stored->end(), IsNameCharacter)) {
-            return heading + " " + Quoted(cell) + " holds a character the radio cannot store";
+            return Phrase{TQ58_PHRASE("Csv", "%1 %2 holds a character the radio cannot store"),
+                          {heading, Quoted(cell)}};
         }
         entry_.TagName = *stored;
-        return {};
+        return std::nullopt;
     }
 
-    std::string CheckMmsi() {
+    std::optional<Phrase> CheckMmsi() {
         const std::string cell = CellAt(row_, MmsiColumn);
         if (cell == ShownMmsi(entry_.Mmsid)) {
-            return {};
+            return std::nullopt;
         }
         const std::optional<std::string> stored = StoredMmsiFromShown(cell, directory_);
         if (!stored) {
-            return "MMSI " + Quoted(cell) + " is not " + MmsiLimits(directory_);
+            const std::vector<std::string> values{Quoted(cell),
+                                                  std::to_string(EnteredMmsiLength(directory_))};
+            return directory_ == GroupDirectory
+                       ? Phrase{TQ58_PHRASE("Csv", "MMSI %1 is not %2 digits after the leading 0"),
+                                values}
+                       : Phrase{TQ58_PHRASE("Csv", "MMSI %1 is not %2 digits"), values};
         }
         entry_.Mmsid = *stored;
-        return {};
+        return std::nullopt;
     }
 
-    std::string CheckPrevious() const {
-        if (!EntryPanelFor(entries_, index_).PreviousIncomplete) {
-            return {};
-        }
-        return "entry " + std::to_string(index_) + " needs a name and an MMSI before entry " +
-               std::to_string(index_ + 1) + " can be used";
-    }
+    bool PreviousIncomplete() const { return EntryPanelFor(entries_, index_).PreviousIncomplete; }
 
-    std::string CheckSurplus() const {
+    bool HasSurplus() const {
         for (std::size_t column = ColumnCount; column < row_.Cells.size(); ++column) {
             if (!TrimBlanks(row_.Cells[column]).empty()) {
-                return "more cells than headings";
+                return true;
             }
         }
-        return {};
+        return false;
     }
 
     std::span<DirectoryRecord> entries_;
@@ -162,7 +170,7 @@ CsvRefusals ImportDirectoryRows(SettingsRecord& settings, int directory,
                                 const std::vector<CsvRow>& rows) {
     if (rows.empty() || !HeadingsMatch(rows.front(), directory)) {
         return {{rows.empty() ? 1 : rows.front().Line,
-                 "the headings are not " + HeadingsText(directory)}};
+                 {{TQ58_PHRASE("Csv", "the headings are not %1"), {HeadingsText(directory)}}}}};
     }
     const std::span<DirectoryRecord> entries = DirectoryEntries(settings, directory);
     const int used = UsedCount(entries);
@@ -175,12 +183,14 @@ CsvRefusals ImportDirectoryRows(SettingsRecord& settings, int directory,
         const int index = static_cast<int>(i) - 1;
         if (index >= static_cast<int>(entries.size())) {
             refusals.Add({rows[i].Line,
-                          "the directory has only " + std::to_string(entries.size()) + " entries"});
+                          {{TQ58_PHRASE("Csv", "the directory has only %1 entries"),
+                            {std::to_string(entries.size())}}}});
             continue;
         }
-        if (std::string reason = EntryRow(entries, directory, rows[i], index, index < used).Take();
-            !reason.empty()) {
-            refusals.Add({rows[i].Line, std::move(reason)});
+        if (std::vector<Phrase> reasons =
+                EntryRow(entries, directory, rows[i], index, index < used).Take();
+            !reasons.empty()) {
+            refusals.Add({rows[i].Line, std::move(reasons)});
         }
     }
     // Entries that were in use beyond the file's rows are freed; free ones keep what they hold.

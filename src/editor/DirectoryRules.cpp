@@ -56,11 +56,6 @@ std::optional<std::string> StoredMmsiFromShown(const std::string& shown, int dir
     return StoredMmsi(shown, directory);
 }
 
-std::string MmsiLimits(int directory) {
-    const std::string digits = std::to_string(EnteredMmsiLength(directory)) + " digits";
-    return directory == GroupDirectory ? digits + " after the leading 0" : digits;
-}
-
 Phrase MmsiRule(int directory) {
     const std::string digits = std::to_string(EnteredMmsiLength(directory));
     return directory == GroupDirectory

@@ -28,8 +28,6 @@ std::optional<std::string> StoredMmsi(const std::string& typed, int directory);
 std::optional<std::string> StoredMmsiFromShown(const std::string& shown, int directory);
 // The MMSI rule in words: "MMSI: 9 digits", "Group MMSI: 8 digits after the leading 0".
 Phrase MmsiRule(int directory);
-// The limits alone: "9 digits", "8 digits after the leading 0".
-std::string MmsiLimits(int directory);
 // What the entry field shows of a stored MMSI: the digits the user enters.
 std::string EnteredMmsi(const std::string& stored, int directory);
 // The directory list's MMSI column: the first nine characters, padded with blanks.

@@ -137,6 +137,13 @@ CsvRefusals TakeRows(SettingsRecord& settings, const ModelState& model, CsvList 
     return refusals;
 }
 
+Outcome PasteFailure(const std::vector<Phrase>& lines, std::vector<Phrase>* told) {
+    if (told) {
+        *told = lines;
+    }
+    return Outcome::Failure(EnglishLines(lines), MessageIcon::Exclamation);
+}
+
 } // namespace
 
 std::vector<std::string> ListHeadings(const SettingsRecord& settings, const ModelState& model,
@@ -177,46 +184,55 @@ int PastedRowCount(std::string_view text) {
 }
 
 Outcome PasteRows(SettingsRecord& settings, const ModelState& model, CsvList list,
-                  const std::vector<std::string>& keys, std::string_view text) {
+                  const std::vector<std::string>& keys, std::string_view text,
+                  std::vector<Phrase>* told) {
     std::vector<CsvRow> rows = ClipboardRows(text);
     std::vector<std::string> headings = ListHeadings(settings, model, list);
     if (!rows.empty() && IsHeadingRow(rows.front())) {
         if (CsvListHeaded(std::string(TrimBlanks(rows.front().Cells.front()))) != list) {
-            return Outcome::Failure("Nothing was pasted: the rows are not of the " +
-                                        std::string(CsvListInfoOf(list).Title) + ".",
-                                    MessageIcon::Exclamation);
+            return PasteFailure(
+                {{TQ58_PHRASE("Csv", "Nothing was pasted: the rows are not of the %1."),
+                  {},
+                  {{"Csv", CsvListInfoOf(list).Title, {}}}}},
+                told);
         }
         headings = rows.front().Cells;
         rows.erase(rows.begin());
     }
     if (rows.empty()) {
-        return Outcome::Failure("Nothing was pasted: the clipboard holds no rows.",
-                                MessageIcon::Exclamation);
+        return PasteFailure(
+            {{TQ58_PHRASE("Csv", "Nothing was pasted: the clipboard holds no rows."), {}}}, told);
     }
     if (rows.size() > keys.size()) {
-        return Outcome::Failure(
-            RefusalMessage({{rows[keys.size()].Line, "below the list's last row"}},
-                           "Nothing was pasted", "row"),
-            MessageIcon::Exclamation);
+        return PasteFailure(
+            RefusalLines(
+                {{rows[keys.size()].Line, {{TQ58_PHRASE("Csv", "below the list's last row"), {}}}}},
+                RefusedBy::Paste),
+            told);
     }
     for (std::size_t i = 0; i < rows.size(); ++i) {
         rows[i].Cells.front() = keys[i];
     }
     const CsvRefusals refusals = TakeRows(settings, model, list, headings, std::move(rows));
-    return refusals.Empty()
-               ? Outcome::Success()
-               : Outcome::Failure(RefusalMessage(refusals, "Nothing was pasted", "row"),
-                                  MessageIcon::Exclamation);
+    return refusals.Empty() ? Outcome::Success()
+                            : PasteFailure(RefusalLines(refusals, RefusedBy::Paste), told);
 }
 
 Outcome EditCell(SettingsRecord& settings, const ModelState& model, CsvList list,
-                 const std::string& key, const std::string& heading, const std::string& text) {
+                 const std::string& key, const std::string& heading, const std::string& text,
+                 Phrase* told) {
     const std::vector<std::string> headings{CsvListInfoOf(list).KeyHeading, heading};
     const CsvRefusals refusals = TakeRows(settings, model, list, headings,
                                           {{1, {key, SingleBytesFromUtf8(text, Unstorable)}}});
-    return refusals.Empty()
-               ? Outcome::Success()
-               : Outcome::Failure(refusals.Listed().front().Reason, MessageIcon::Exclamation);
+    if (refusals.Empty()) {
+        return Outcome::Success();
+    }
+    Phrase reason = JoinedReasons(refusals.Listed().front().Reasons);
+    std::string message = reason.English();
+    if (told) {
+        *told = std::move(reason);
+    }
+    return Outcome::Failure(std::move(message), MessageIcon::Exclamation);
 }
 
 } // namespace tq58

@@ -3,6 +3,7 @@
 #include "editor/CsvLists.h"
 #include "model/ModelState.h"
 #include "model/Outcome.h"
+#include "model/Phrase.h"
 #include "model/SettingsRecord.h"
 
 #include <string>
@@ -21,17 +22,21 @@ std::string CopiedRows(const SettingsRecord& settings, const ModelState& model, 
 
 // Pastes tab- or comma-separated rows (a heading row of the same list may lead) onto the
 // rows of the keys, in order: all rows or none. The key cells a row brings are replaced by
-// the keys it lands on; the message of a refusal names every refused row.
+// the keys it lands on; the message of a refusal names every refused row. told, when given,
+// gets that message as phrases, a line each, for the window to show in the user's language.
 Outcome PasteRows(SettingsRecord& settings, const ModelState& model, CsvList list,
-                  const std::vector<std::string>& keys, std::string_view text);
+                  const std::vector<std::string>& keys, std::string_view text,
+                  std::vector<Phrase>* told = nullptr);
 
 // The number of rows the text holds below a heading row of the list.
 int PastedRowCount(std::string_view text);
 
 // One cell of the row of the key, typed under the export's heading: taken as the import
-// would take it. The failure's message is the reason alone.
+// would take it. The failure's message is the reason alone; told, when given, gets it as a
+// phrase.
 Outcome EditCell(SettingsRecord& settings, const ModelState& model, CsvList list,
-                 const std::string& key, const std::string& heading, const std::string& text);
+                 const std::string& key, const std::string& heading, const std::string& text,
+                 Phrase* told = nullptr);
 
 // The cell of the row of the key under the export's heading, as the export writes it; empty
 // when the list has no such row or column.

@@ -17,10 +17,6 @@ Phrase GroupTitle(int group) {
     return Phrase{TQ58_PHRASE("Captions", "Group%1"), {std::to_string(group + 1)}};
 }
 
-std::string GroupCaption(int group) {
-    return GroupTitle(group).English();
-}
-
 Phrase StatusTitle(const SettingsRecord& settings, int group) {
     const std::string& name = StatusNameOf(settings, group);
     if (name.empty()) {

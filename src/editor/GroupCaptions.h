@@ -10,9 +10,8 @@ namespace tq58 {
 // Captions that carry a usable group's status name, renewed whenever a status name changes.
 
 // The usable page's group rows and the ATIS page's boxes: "Group1" to "Group3", "EXP CH Group".
-// The window shows the title translated (context "Captions"), the caption is its English.
+// The window shows the title translated (context "Captions").
 Phrase GroupTitle(int group);
-std::string GroupCaption(int group);
 // A group's caption followed by its bracketed status name ("Group2[WORK]"), as the usable
 // page's EXP group boxes and the ATIS page's group boxes show it.
 Phrase StatusTitle(const SettingsRecord& settings, int group);

@@ -87,17 +87,31 @@ std::string MmsiKindName(MmsiKind kind) {
     return found == KindNames.end() ? std::string() : found->second;
 }
 
+namespace {
+
+Phrase KindPhrase(MmsiKind kind) {
+    const auto found = std::find_if(KindNames.begin(), KindNames.end(),
+                                    [kind](const auto& name) { return name.first == kind; });
+    return found == KindNames.end() ? Verbatim({}) : Phrase{"Mmsi", found->second, {}};
+}
+
+// The kind, the separator and where the MID places the station, each shown by itself.
+Phrase Placed(MmsiKind kind, Phrase place) {
+    return {"", "%1%2%3", {}, {KindPhrase(kind), Verbatim(LabelSeparator), std::move(place)}};
+}
+
+} // namespace
+
 bool HasUnknownMid(const MmsiReading& reading, const MidTable& mids) {
     return !reading.Mid.empty() && !mids.Empty() && mids.Find(reading.Mid) == nullptr;
 }
 
-std::string MmsiLabel(const MmsiReading& reading, const MidTable& mids) {
-    const std::string kind = MmsiKindName(reading.Kind);
+Phrase MmsiLabel(const MmsiReading& reading, const MidTable& mids) {
     if (HasUnknownMid(reading, mids)) {
-        return kind + LabelSeparator + "MID " + reading.Mid + " unknown";
+        return Placed(reading.Kind, {TQ58_PHRASE("Mmsi", "MID %1 unknown"), {reading.Mid}});
     }
     const MidCountry* country = reading.Mid.empty() ? nullptr : mids.Find(reading.Mid);
-    return country ? kind + LabelSeparator + country->Name : kind;
+    return country ? Placed(reading.Kind, Verbatim(country->Name)) : KindPhrase(reading.Kind);
 }
 
 bool IsWrongKindForDirectory(int directory, MmsiKind kind) {

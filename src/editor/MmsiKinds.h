@@ -1,6 +1,7 @@
 #pragma once
 
 #include "editor/MidTable.h"
+#include "model/Phrase.h"
 
 #include <string>
 
@@ -43,8 +44,9 @@ std::string MmsiKindName(MmsiKind kind);
 bool HasUnknownMid(const MmsiReading& reading, const MidTable& mids);
 
 // The label beside an MMSI: "Ship station \xB7 Netherlands", "Group \xB7 USA",
-// "Handheld \xB7 MID 199 unknown", "AIS-SART"; empty for no MMSI.
-std::string MmsiLabel(const MmsiReading& reading, const MidTable& mids);
+// "Handheld \xB7 MID 199 unknown", "AIS-SART"; empty for no MMSI. The window shows the kind and
+// "MID 199 unknown" translated, the country as the MID table names it.
+Phrase MmsiLabel(const MmsiReading& reading, const MidTable& mids);
 
 // A station that may own the radio: a ship station or a handheld.
 bool IsOwnStationKind(MmsiKind kind);

@@ -2,6 +2,7 @@
 
 #include "files/SettingsFile.h"
 
+#include <algorithm>
 #include <cctype>
 #include <unordered_set>
 
@@ -47,7 +48,7 @@ std::vector<std::string> MissingSections(const DataSections& sections, const Set
 }
 
 Phrase MissingSectionsWarning(const std::vector<std::string>& missing) {
-    std::vector<std::string> runs;
+    std::vector<Phrase> runs;
     for (std::size_t i = 0; i < missing.size();) {
         const NumberedName first = Split(missing[i]);
         std::size_t last = i;
@@ -59,27 +60,31 @@ Phrase MissingSectionsWarning(const std::vector<std::string>& missing) {
             }
             ++last;
         }
-        runs.push_back(last == i ? missing[i] : missing[i] + " to " + missing[last]);
+        runs.push_back(last == i
+                           ? Verbatim(missing[i])
+                           : Phrase{TQ58_PHRASE("Files", "%1 to %2"), {missing[i], missing[last]}});
         i = last + 1;
     }
-    std::string list;
-    for (std::size_t r = 0; r < runs.size() && r < RunsShown; ++r) {
-        list += (r ? ", " : "") + runs[r];
-    }
+    Phrase list = JoinedPhrases(
+        "%1, %2",
+        {runs.begin(), runs.begin() + static_cast<long>(std::min(runs.size(), RunsShown))});
     if (runs.size() > RunsShown) {
-        list += " and " + std::to_string(runs.size() - RunsShown) + " more";
+        const std::string more = std::to_string(runs.size() - RunsShown);
+        list = {TQ58_PHRASE("Files", "%1 and %2 more"), {}, {std::move(list), Verbatim(more)}};
     }
-    const std::vector<std::string> values{std::to_string(missing.size()), list};
+    const std::vector<std::string> values{std::to_string(missing.size())};
     if (missing.size() == 1) {
         return {TQ58_PHRASE("Files", "This file is incomplete: %1 section is missing (%2). Their "
                                      "settings hold factory values; check them before you save "
                                      "or program."),
-                values};
+                values,
+                {std::move(list)}};
     }
     return {TQ58_PHRASE("Files", "This file is incomplete: %1 sections are missing (%2). Their "
                                  "settings hold factory values; check them before you save or "
                                  "program."),
-            values};
+            values,
+            {std::move(list)}};
 }
 
 } // namespace tq58

@@ -2,7 +2,7 @@
 
 #include "editor/DistressChannel.h"
 #include "editor/GroupCaptions.h"
-#include "gui/TextCodec.h"
+#include "gui/Translations.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -15,7 +15,7 @@ QString Channel16OffWarning(const QString& path, const SettingsRecord& settings,
     QStringList groups;
     for (const int group : GroupsWithChannel16Off(settings)) {
         if (std::find(offBefore.begin(), offBefore.end(), group) == offBefore.end()) {
-            groups << ToQt(GroupCaption(group));
+            groups << Translated(GroupTitle(group));
         }
     }
     if (groups.isEmpty()) {

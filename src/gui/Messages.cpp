@@ -1,6 +1,5 @@
 #include "gui/Messages.h"
 
-#include "gui/TextCodec.h"
 #include "gui/Translations.h"
 
 namespace tq58 {
@@ -50,10 +49,6 @@ void Messages::ShowFailure(const Outcome& outcome, const QString& title) {
     const QString boxTitle =
         outcome.MessageTitle.empty() ? title : CoreText("Files", outcome.MessageTitle);
     Show(boxTitle, text, BoxIcon(outcome.Icon));
-}
-
-void Messages::ShowRefusal(const QString& title, const QString& message, const std::string& rule) {
-    Show(title, message + "\n" + ToQt(rule), QMessageBox::Warning);
 }
 
 } // namespace tq58

@@ -36,9 +36,6 @@ public:
     // A failure's message under the given title (or the outcome's own), with what went wrong
     // with the file on a second line; nothing for an outcome without a message.
     void ShowFailure(const Outcome& outcome, const QString& title);
-    // An entry refused by its rule: the program's message (such as "Data Error!!"), then on
-    // a line of its own the field and the rule with its limits, as the core words them.
-    void ShowRefusal(const QString& title, const QString& message, const std::string& rule);
 
     // From now on every box is answered by answerer and never shown.
     void AnswerWith(Answerer answerer) { answerer_ = std::move(answerer); }

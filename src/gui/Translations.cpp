@@ -62,9 +62,11 @@ QString CoreText(const char* context, const std::string& english) {
 QString Translated(const Phrase& phrase) {
     // The values are the core's single-byte texts; the filled sentence is UTF-8.
     std::vector<std::string> values;
-    values.reserve(phrase.Values.size());
     for (const std::string& value : phrase.Values) {
         values.push_back(ToQt(value).toStdString());
+    }
+    for (const Phrase& part : phrase.Parts) {
+        values.push_back(Translated(part).toStdString());
     }
     const QString pattern = QCoreApplication::translate(phrase.Context, phrase.Pattern);
     return QString::fromStdString(FillPattern(pattern.toStdString(), values));

@@ -19,4 +19,28 @@ std::string FillPattern(std::string_view pattern, const std::vector<std::string>
     return filled;
 }
 
+std::string Phrase::English() const {
+    std::vector<std::string> filling = Values;
+    for (const Phrase& part : Parts) {
+        filling.push_back(part.English());
+    }
+    return FillPattern(Pattern, filling);
+}
+
+Phrase Verbatim(std::string text) {
+    return {"", "%1", {std::move(text)}};
+}
+
+// The last two parts are joined first, then each one before them is put in front.
+Phrase JoinedPhrases(const char* pairPattern, const std::vector<Phrase>& parts) {
+    if (parts.empty()) {
+        return Verbatim({});
+    }
+    Phrase joined = parts.back();
+    for (auto part = parts.rbegin() + 1; part != parts.rend(); ++part) {
+        joined = {"", pairPattern, {}, {*part, std::move(joined)}};
+    }
+    return joined;
+}
+
 } // namespace tq58

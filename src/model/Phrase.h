@@ -22,13 +22,21 @@ namespace tq58 {
 std::string FillPattern(std::string_view pattern, const std::vector<std::string>& values);
 
 // A sentence kept as its English pattern and the values that fill it, so that the window can
-// translate the pattern and fill in the same values.
+// translate the pattern and fill in the same values. Parts are words or sentences of their own,
+// translated each by itself, that fill the places after the values.
 struct Phrase {
     const char* Context = "";
     const char* Pattern = "";
     std::vector<std::string> Values;
+    std::vector<Phrase> Parts = {};
 
-    std::string English() const { return FillPattern(Pattern, Values); }
+    std::string English() const;
 };
+
+// A text that no language changes, such as a name from a file, as a part of a phrase.
+Phrase Verbatim(std::string text);
+// The parts one after the other, each pair joined by the pair pattern ("%1, %2"); empty for
+// no parts.
+Phrase JoinedPhrases(const char* pairPattern, const std::vector<Phrase>& parts);
 
 } // namespace tq58

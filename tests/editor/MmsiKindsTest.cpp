@@ -50,17 +50,17 @@ TEST(MmsiKinds, EachKindAndItsMid) {
 }
 
 TEST(MmsiKinds, LabelsNameTheCountryAndAnUnknownMidIsOnlyAWarning) {
-    EXPECT_EQ(MmsiLabel(ReadMmsi("2441234560"), Mids()), "Ship station \xB7 Netherlands");
-    EXPECT_EQ(MmsiLabel(ReadMmsi("0366123450"), Mids()), "Group \xB7 USA");
-    EXPECT_EQ(MmsiLabel(ReadMmsi("970123456"), Mids()), "AIS-SART");
-    EXPECT_EQ(MmsiLabel(ReadMmsi(""), Mids()), "");
+    EXPECT_EQ(MmsiLabel(ReadMmsi("2441234560"), Mids()).English(), "Ship station \xB7 Netherlands");
+    EXPECT_EQ(MmsiLabel(ReadMmsi("0366123450"), Mids()).English(), "Group \xB7 USA");
+    EXPECT_EQ(MmsiLabel(ReadMmsi("970123456"), Mids()).English(), "AIS-SART");
+    EXPECT_EQ(MmsiLabel(ReadMmsi(""), Mids()).English(), "");
     const MmsiReading unknown = ReadMmsi("824512345");
     EXPECT_EQ(unknown.Kind, MmsiKind::Handheld);
     EXPECT_TRUE(HasUnknownMid(unknown, Mids()));
-    EXPECT_EQ(MmsiLabel(unknown, Mids()), "Handheld \xB7 MID 245 unknown");
+    EXPECT_EQ(MmsiLabel(unknown, Mids()).English(), "Handheld \xB7 MID 245 unknown");
     // Without a table no MID is called unknown.
     EXPECT_FALSE(HasUnknownMid(unknown, MidTable()));
-    EXPECT_EQ(MmsiLabel(unknown, MidTable()), "Handheld");
+    EXPECT_EQ(MmsiLabel(unknown, MidTable()).English(), "Handheld");
     EXPECT_EQ(Mids().Find("503"), nullptr);
     EXPECT_TRUE(IsOwnStationKind(MmsiKind::Handheld));
     EXPECT_FALSE(IsOwnStationKind(MmsiKind::CoastStation));

@@ -4,7 +4,9 @@
 #include "gui/Translations.h"
 
 #include "MainWindowHarness.h"
+#include "editor/MmsiKinds.h"
 #include "gui/MainMenus.h"
+#include "gui/ProgramMidTable.h"
 
 #include <QComboBox>
 #include <QMenu>
@@ -93,6 +95,12 @@ private slots:
         harness.window->Menus().TransferRead->trigger();
         QVERIFY2(harness.LastShown().contains("Das Funkgerät an sim hat nicht geantwortet."),
                  qPrintable(harness.LastShown()));
+    }
+
+    // A part of a phrase is translated by itself: the kind in the label, not the country.
+    void anMmsiLabelIsToldInTheUsersLanguage() {
+        const Phrase label = MmsiLabel(ReadMmsi("244123456"), ProgramMidTable());
+        QCOMPARE(Translated(label), QString("Schiffsfunkstelle \u00B7 Netherlands"));
     }
 
     // Lists show translated values; the file must keep the radio's own.

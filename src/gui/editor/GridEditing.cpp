@@ -4,6 +4,7 @@
 #include "editor/GridRows.h"
 #include "gui/Messages.h"
 #include "gui/TextCodec.h"
+#include "gui/Translations.h"
 #include "gui/editor/EditorHost.h"
 #include "gui/editor/RecordGrid.h"
 
@@ -111,11 +112,15 @@ void GridEditing::Paste() {
         keys.push_back(rows_.Key(row));
     }
     const std::string text = QApplication::clipboard()->text().toStdString();
+    std::vector<Phrase> told;
     const Outcome pasted =
-        PasteRows(host_.Data().Settings, host_.Model(), rows_.List(), keys, text);
+        PasteRows(host_.Data().Settings, host_.Model(), rows_.List(), keys, text, &told);
     if (!pasted.Ok) {
-        host_.Prompts().Show(tr("Paste"), QString::fromStdString(pasted.Message),
-                             QMessageBox::Warning);
+        QStringList lines;
+        for (const Phrase& line : told) {
+            lines << Translated(line);
+        }
+        host_.Prompts().Show(tr("Paste"), lines.join('\n'), QMessageBox::Warning);
         return;
     }
     const int count = PastedRowCount(text);
@@ -135,11 +140,14 @@ std::string GridEditing::EditText(int row, int column) const {
 
 QString GridEditing::Take(int row, int column, const QString& typed) {
     const std::string heading = rows_.Heading(column);
+    Phrase told;
     const Outcome taken = EditCell(host_.Data().Settings, host_.Model(), rows_.List(),
-                                   rows_.Key(row), heading, typed.toStdString());
+                                   rows_.Key(row), heading, typed.toStdString(), &told);
     if (!taken.Ok) {
-        host_.Prompts().ShowRefusal(tr(heading.c_str()), tr("Data Error!!"), taken.Message);
-        return QString::fromStdString(taken.Message);
+        const QString reason = Translated(told);
+        host_.Prompts().Show(tr(heading.c_str()), tr("Data Error!!") + "\n" + reason,
+                             QMessageBox::Warning);
+        return reason;
     }
     host_.CommitEdit({});
     QTimer::singleShot(0, grid_, [this] { Refill(); });

@@ -19,12 +19,8 @@ namespace {
 const QString WarningMark = QString(QChar(0x26A0)) + ' ';
 const QColor WarningColour(160, 32, 0);
 
-// The label starts with the MMSI's kind, which is shown in the user's language; a country
-// keeps the name the MID table gives it.
 QString Label(const MmsiReading& reading) {
-    const std::string kind = MmsiKindName(reading.Kind);
-    const QString label = ToQt(MmsiLabel(reading, ProgramMidTable()));
-    return CoreText("Mmsi", kind) + label.mid(static_cast<qsizetype>(kind.size()));
+    return Translated(MmsiLabel(reading, ProgramMidTable()));
 }
 
 QString DirectoryName(int directory) {
