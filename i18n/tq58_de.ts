@@ -204,6 +204,114 @@
         <source>Group Directory</source>
         <translation>Gruppenverzeichnis</translation>
     </message>
+    <message>
+        <source>heading %1 is not a column of this list</source>
+        <translation>Überschrift %1 ist keine Spalte dieser Liste</translation>
+    </message>
+    <message>
+        <source>heading %1 appears twice</source>
+        <translation>Überschrift %1 kommt zweimal vor</translation>
+    </message>
+    <message>
+        <source>more cells than headings</source>
+        <translation>mehr Zellen als Überschriften</translation>
+    </message>
+    <message>
+        <source>an enabled EXP channel needs an Rx Frequency and two characters of CH Display</source>
+        <translation>ein eingeschalteter EXP-Kanal benötigt eine Rx Frequency und zwei Zeichen in CH Display</translation>
+    </message>
+    <message>
+        <source>%1 cannot be changed on this channel</source>
+        <translation>%1 kann bei diesem Kanal nicht geändert werden</translation>
+    </message>
+    <message>
+        <source>%1 %2 is not On or Off</source>
+        <translation>%1 %2 ist weder On noch Off</translation>
+    </message>
+    <message>
+        <source>%1 %2 is not a frequency in MHz</source>
+        <translation>%1 %2 ist keine Frequenz in MHz</translation>
+    </message>
+    <message>
+        <source>%1 %2 is not on the 25 kHz raster from 137 to 174 MHz</source>
+        <translation>%1 %2 liegt nicht im 25-kHz-Raster von 137 bis 174 MHz</translation>
+    </message>
+    <message>
+        <source>%1 %2 is not a channel number the display can show</source>
+        <translation>%1 %2 ist keine Kanalnummer, die die Anzeige darstellen kann</translation>
+    </message>
+    <message>
+        <source>%1 %2 is not Off, 0, 1, 2 or 3</source>
+        <translation>%1 %2 ist nicht Off, 0, 1, 2 oder 3</translation>
+    </message>
+    <message>
+        <source>%1 %2 is longer than %3 characters</source>
+        <translation>%1 %2 ist länger als %3 Zeichen</translation>
+    </message>
+    <message>
+        <source>%1 %2 holds a character the radio cannot store</source>
+        <translation>%1 %2 enthält ein Zeichen, das das Funkgerät nicht speichern kann</translation>
+    </message>
+    <message>
+        <source>%1 %2 is not a channel of the list</source>
+        <translation>%1 %2 ist kein Kanal der Liste</translation>
+    </message>
+    <message>
+        <source>the channel is in line %1 already</source>
+        <translation>der Kanal steht bereits in Zeile %1</translation>
+    </message>
+    <message>
+        <source>Nothing was pasted: %1 row was refused.</source>
+        <translation>Es wurde nichts eingefügt: %1 Zeile wurde abgelehnt.</translation>
+    </message>
+    <message>
+        <source>Nothing was pasted: %1 rows were refused.</source>
+        <translation>Es wurde nichts eingefügt: %1 Zeilen wurden abgelehnt.</translation>
+    </message>
+    <message>
+        <source>row %1: %2</source>
+        <translation>Zeile %1: %2</translation>
+    </message>
+    <message>
+        <source>the first heading names no list; it is one of %1</source>
+        <translation>die erste Überschrift nennt keine Liste; sie ist eine von %1</translation>
+    </message>
+    <message>
+        <source>entry %1 needs a name and an MMSI before entry %2 can be used</source>
+        <translation>Eintrag %1 benötigt einen Namen und eine MMSI, bevor Eintrag %2 verwendet werden kann</translation>
+    </message>
+    <message>
+        <source>%1 %2: entries are numbered 1, 2, 3 ... in order without gaps, so this row is entry %3</source>
+        <translation>%1 %2: Einträge werden der Reihe nach ohne Lücken 1, 2, 3 ... nummeriert, diese Zeile ist also Eintrag %3</translation>
+    </message>
+    <message>
+        <source>MMSI %1 is not %2 digits after the leading 0</source>
+        <translation>MMSI %1 besteht nicht aus %2 Ziffern nach der führenden 0</translation>
+    </message>
+    <message>
+        <source>MMSI %1 is not %2 digits</source>
+        <translation>MMSI %1 besteht nicht aus %2 Ziffern</translation>
+    </message>
+    <message>
+        <source>the headings are not %1</source>
+        <translation>die Überschriften sind nicht %1</translation>
+    </message>
+    <message>
+        <source>the directory has only %1 entries</source>
+        <translation>das Verzeichnis hat nur %1 Einträge</translation>
+    </message>
+    <message>
+        <source>Nothing was pasted: the rows are not of the %1.</source>
+        <translation>Es wurde nichts eingefügt: Die Zeilen gehören nicht zu %1.</translation>
+    </message>
+    <message>
+        <source>Nothing was pasted: the clipboard holds no rows.</source>
+        <translation>Es wurde nichts eingefügt: Die Zwischenablage enthält keine Zeilen.</translation>
+    </message>
+    <message>
+        <source>below the list&apos;s last row</source>
+        <translation>unterhalb der letzten Zeile der Liste</translation>
+    </message>
 </context>
 <context>
     <name>DistressChannelWarning</name>
@@ -262,6 +370,14 @@ Die Daten wurden unverändert übernommen; schalten Sie ihn auf der Seite des Ka
     <message>
         <source>The image read from the radio could not be kept as a backup.</source>
         <translation>Das aus dem Funkgerät gelesene Abbild konnte nicht als Sicherung gespeichert werden.</translation>
+    </message>
+    <message>
+        <source>%1 to %2</source>
+        <translation>%1 bis %2</translation>
+    </message>
+    <message>
+        <source>%1 and %2 more</source>
+        <translation>%1 und %2 weitere</translation>
     </message>
 </context>
 <context>
@@ -799,6 +915,10 @@ Geben Sie die zu schreibende eigene MMSI noch einmal ein:</translation>
         <source>The two entries of the User MMSI differ. Nothing was sent to the radio.</source>
         <translation>Die beiden Eingaben der eigenen MMSI stimmen nicht überein. Es wurde nichts an das Funkgerät gesendet.</translation>
     </message>
+    <message>
+        <source>MID %1 unknown</source>
+        <translation>MID %1 unbekannt</translation>
+    </message>
 </context>
 <context>
     <name>Program</name>
@@ -918,6 +1038,218 @@ Datei &gt; „PDF exportieren...“ speichert den Bericht als PDF-Datei, die jed
     <message>
         <source>What programming changes against the backup of %1 (%2)</source>
         <translation>Was das Schreiben gegenüber der Sicherung vom %1 ändert (%2)</translation>
+    </message>
+</context>
+<context>
+    <name>Steps</name>
+    <message>
+        <source>%1 enable</source>
+        <translation>%1 aktiv</translation>
+    </message>
+    <message>
+        <source>%1 Low Power Only</source>
+        <translation>%1 Nur niedrige Leistung</translation>
+    </message>
+    <message>
+        <source>%1 Power Up</source>
+        <translation>%1 Leistung erhöhbar</translation>
+    </message>
+    <message>
+        <source>%1 Duplex</source>
+        <translation>%1 Duplex</translation>
+    </message>
+    <message>
+        <source>%1 Tx Enable</source>
+        <translation>%1 Senden erlaubt</translation>
+    </message>
+    <message>
+        <source>%1 Scan Memory</source>
+        <translation>%1 Suchlauf-Speicher</translation>
+    </message>
+    <message>
+        <source>%1 name</source>
+        <translation>%1 Name</translation>
+    </message>
+    <message>
+        <source>%1 scrambler</source>
+        <translation>%1 Scrambler</translation>
+    </message>
+    <message>
+        <source>%1 display</source>
+        <translation>%1 Anzeige</translation>
+    </message>
+    <message>
+        <source>%1 Tx frequency</source>
+        <translation>%1 Tx-Frequenz</translation>
+    </message>
+    <message>
+        <source>%1 Rx frequency</source>
+        <translation>%1 Rx-Frequenz</translation>
+    </message>
+    <message>
+        <source>%1 TOT</source>
+        <translation>%1 TX-TOT</translation>
+    </message>
+    <message>
+        <source>%1 priority channel</source>
+        <translation>%1 Prioritätskanal</translation>
+    </message>
+    <message>
+        <source>%1 status name</source>
+        <translation>%1 Statusname</translation>
+    </message>
+    <message>
+        <source>%1 EXP groups</source>
+        <translation>%1 EXP-Gruppen</translation>
+    </message>
+    <message>
+        <source>%1 MMSI</source>
+        <translation>%1 MMSI</translation>
+    </message>
+    <message>
+        <source>%1 MID</source>
+        <translation>%1 MID</translation>
+    </message>
+    <message>
+        <source>USA channels</source>
+        <translation>USA-Kanäle</translation>
+    </message>
+    <message>
+        <source>INTL channels</source>
+        <translation>INTL-Kanäle</translation>
+    </message>
+    <message>
+        <source>Canada channels</source>
+        <translation>Kanada-Kanäle</translation>
+    </message>
+    <message>
+        <source>WX channels</source>
+        <translation>WX-Kanäle</translation>
+    </message>
+    <message>
+        <source>EXP channels</source>
+        <translation>EXP-Kanäle</translation>
+    </message>
+    <message>
+        <source>USA %1</source>
+        <translation>USA %1</translation>
+    </message>
+    <message>
+        <source>INTL %1</source>
+        <translation>INTL %1</translation>
+    </message>
+    <message>
+        <source>Canada %1</source>
+        <translation>Kanada %1</translation>
+    </message>
+    <message>
+        <source>WX%1</source>
+        <translation>WX%1</translation>
+    </message>
+    <message>
+        <source>EXP%1</source>
+        <translation>EXP%1</translation>
+    </message>
+    <message>
+        <source>USA usable group</source>
+        <translation>Nutzbare Kanalgruppe USA</translation>
+    </message>
+    <message>
+        <source>INTL usable group</source>
+        <translation>Nutzbare Kanalgruppe INTL</translation>
+    </message>
+    <message>
+        <source>Canada usable group</source>
+        <translation>Nutzbare Kanalgruppe Kanada</translation>
+    </message>
+    <message>
+        <source>EXP usable group</source>
+        <translation>Nutzbare Kanalgruppe EXP</translation>
+    </message>
+    <message>
+        <source>Common settings</source>
+        <translation>Geräteeinstellungen</translation>
+    </message>
+    <message>
+        <source>DSC settings</source>
+        <translation>DSC-Einstellungen</translation>
+    </message>
+    <message>
+        <source>DSC call settings</source>
+        <translation>DSC-Rufeinstellungen</translation>
+    </message>
+    <message>
+        <source>DSC display settings</source>
+        <translation>DSC-Anzeigeeinstellungen</translation>
+    </message>
+    <message>
+        <source>Auto POS settings</source>
+        <translation>Auto-POS-Einstellungen</translation>
+    </message>
+    <message>
+        <source>ATIS settings</source>
+        <translation>ATIS-Einstellungen</translation>
+    </message>
+    <message>
+        <source>ATIS call sign %1</source>
+        <translation>ATIS-Rufzeichen %1</translation>
+    </message>
+    <message>
+        <source>Individual entry %1</source>
+        <translation>Einzeleintrag %1</translation>
+    </message>
+    <message>
+        <source>Group entry %1</source>
+        <translation>Gruppeneintrag %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n channels</source>
+        <translation>
+            <numerusform>%n Kanal</numerusform>
+            <numerusform>%n Kanäle</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n directory entries</source>
+        <translation>
+            <numerusform>%n Verzeichniseintrag</numerusform>
+            <numerusform>%n Verzeichniseinträge</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n settings</source>
+        <translation>
+            <numerusform>%n Einstellung</numerusform>
+            <numerusform>%n Einstellungen</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Import %n directory entries</source>
+        <translation>
+            <numerusform>%n Verzeichniseintrag importieren</numerusform>
+            <numerusform>%n Verzeichniseinträge importieren</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Import %n channels</source>
+        <translation>
+            <numerusform>%n Kanal importieren</numerusform>
+            <numerusform>%n Kanäle importieren</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Paste %n directory entries</source>
+        <translation>
+            <numerusform>%n Verzeichniseintrag einfügen</numerusform>
+            <numerusform>%n Verzeichniseinträge einfügen</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Paste %n channels</source>
+        <translation>
+            <numerusform>%n Kanal einfügen</numerusform>
+            <numerusform>%n Kanäle einfügen</numerusform>
+        </translation>
     </message>
 </context>
 <context>

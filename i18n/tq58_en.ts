@@ -204,6 +204,114 @@
         <source>Group Directory</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>heading %1 is not a column of this list</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>heading %1 appears twice</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>more cells than headings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>an enabled EXP channel needs an Rx Frequency and two characters of CH Display</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 cannot be changed on this channel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 %2 is not On or Off</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 %2 is not a frequency in MHz</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 %2 is not on the 25 kHz raster from 137 to 174 MHz</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 %2 is not a channel number the display can show</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 %2 is not Off, 0, 1, 2 or 3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 %2 is longer than %3 characters</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 %2 holds a character the radio cannot store</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 %2 is not a channel of the list</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the channel is in line %1 already</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nothing was pasted: %1 row was refused.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nothing was pasted: %1 rows were refused.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>row %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the first heading names no list; it is one of %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>entry %1 needs a name and an MMSI before entry %2 can be used</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 %2: entries are numbered 1, 2, 3 ... in order without gaps, so this row is entry %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>MMSI %1 is not %2 digits after the leading 0</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>MMSI %1 is not %2 digits</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the headings are not %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the directory has only %1 entries</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nothing was pasted: the rows are not of the %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nothing was pasted: the clipboard holds no rows.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>below the list&apos;s last row</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>DistressChannelWarning</name>
@@ -260,6 +368,14 @@ The data was taken as it is; switch it on again on the channel&apos;s page.</sou
     </message>
     <message>
         <source>The image read from the radio could not be kept as a backup.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 to %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 and %2 more</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -794,6 +910,10 @@ Enter the User MMSI to be programmed once more:</source>
         <source>The two entries of the User MMSI differ. Nothing was sent to the radio.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>MID %1 unknown</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>Program</name>
@@ -911,6 +1031,218 @@ File &gt; &quot;Export PDF...&quot; keeps the report as a PDF file, which any co
     <message>
         <source>What programming changes against the backup of %1 (%2)</source>
         <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Steps</name>
+    <message>
+        <source>%1 enable</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 Low Power Only</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 Power Up</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 Duplex</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 Tx Enable</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 Scan Memory</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 scrambler</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 display</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 Tx frequency</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 Rx frequency</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 TOT</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 priority channel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 status name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 EXP groups</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 MMSI</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 MID</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>USA channels</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>INTL channels</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Canada channels</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>WX channels</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>EXP channels</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>USA %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>INTL %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Canada %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>WX%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>EXP%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>USA usable group</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>INTL usable group</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Canada usable group</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>EXP usable group</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Common settings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>DSC settings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>DSC call settings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>DSC display settings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Auto POS settings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ATIS settings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ATIS call sign %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Individual entry %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Group entry %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n channels</source>
+        <translation>
+            <numerusform>%n channel</numerusform>
+            <numerusform>%n channels</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n directory entries</source>
+        <translation>
+            <numerusform>%n directory entry</numerusform>
+            <numerusform>%n directory entries</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n settings</source>
+        <translation>
+            <numerusform>%n setting</numerusform>
+            <numerusform>%n settings</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Import %n directory entries</source>
+        <translation>
+            <numerusform>Import %n directory entry</numerusform>
+            <numerusform>Import %n directory entries</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Import %n channels</source>
+        <translation>
+            <numerusform>Import %n channel</numerusform>
+            <numerusform>Import %n channels</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Paste %n directory entries</source>
+        <translation>
+            <numerusform>Paste %n directory entry</numerusform>
+            <numerusform>Paste %n directory entries</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Paste %n channels</source>
+        <translation>
+            <numerusform>Paste %n channel</numerusform>
+            <numerusform>Paste %n channels</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -204,6 +204,114 @@
         <source>Group Directory</source>
         <translation>Répertoire de groupe</translation>
     </message>
+    <message>
+        <source>heading %1 is not a column of this list</source>
+        <translation>l&apos;en-tête %1 n&apos;est pas une colonne de cette liste</translation>
+    </message>
+    <message>
+        <source>heading %1 appears twice</source>
+        <translation>l&apos;en-tête %1 apparaît deux fois</translation>
+    </message>
+    <message>
+        <source>more cells than headings</source>
+        <translation>plus de cellules que d&apos;en-têtes</translation>
+    </message>
+    <message>
+        <source>an enabled EXP channel needs an Rx Frequency and two characters of CH Display</source>
+        <translation>un canal EXP activé doit avoir une Rx Frequency et deux caractères dans CH Display</translation>
+    </message>
+    <message>
+        <source>%1 cannot be changed on this channel</source>
+        <translation>%1 ne peut pas être modifié sur ce canal</translation>
+    </message>
+    <message>
+        <source>%1 %2 is not On or Off</source>
+        <translation>%1 %2 n&apos;est ni On ni Off</translation>
+    </message>
+    <message>
+        <source>%1 %2 is not a frequency in MHz</source>
+        <translation>%1 %2 n&apos;est pas une fréquence en MHz</translation>
+    </message>
+    <message>
+        <source>%1 %2 is not on the 25 kHz raster from 137 to 174 MHz</source>
+        <translation>%1 %2 n&apos;est pas sur la grille de 25 kHz de 137 à 174 MHz</translation>
+    </message>
+    <message>
+        <source>%1 %2 is not a channel number the display can show</source>
+        <translation>%1 %2 n&apos;est pas un numéro de canal que l&apos;afficheur peut montrer</translation>
+    </message>
+    <message>
+        <source>%1 %2 is not Off, 0, 1, 2 or 3</source>
+        <translation>%1 %2 n&apos;est pas Off, 0, 1, 2 ou 3</translation>
+    </message>
+    <message>
+        <source>%1 %2 is longer than %3 characters</source>
+        <translation>%1 %2 dépasse %3 caractères</translation>
+    </message>
+    <message>
+        <source>%1 %2 holds a character the radio cannot store</source>
+        <translation>%1 %2 contient un caractère que la radio ne peut pas enregistrer</translation>
+    </message>
+    <message>
+        <source>%1 %2 is not a channel of the list</source>
+        <translation>%1 %2 n&apos;est pas un canal de la liste</translation>
+    </message>
+    <message>
+        <source>the channel is in line %1 already</source>
+        <translation>le canal est déjà à la ligne %1</translation>
+    </message>
+    <message>
+        <source>Nothing was pasted: %1 row was refused.</source>
+        <translation>Rien n&apos;a été collé : %1 ligne refusée.</translation>
+    </message>
+    <message>
+        <source>Nothing was pasted: %1 rows were refused.</source>
+        <translation>Rien n&apos;a été collé : %1 lignes refusées.</translation>
+    </message>
+    <message>
+        <source>row %1: %2</source>
+        <translation>ligne %1 : %2</translation>
+    </message>
+    <message>
+        <source>the first heading names no list; it is one of %1</source>
+        <translation>le premier en-tête ne désigne aucune liste ; c&apos;est l&apos;un de %1</translation>
+    </message>
+    <message>
+        <source>entry %1 needs a name and an MMSI before entry %2 can be used</source>
+        <translation>l&apos;entrée %1 doit avoir un nom et un MMSI avant que l&apos;entrée %2 puisse être utilisée</translation>
+    </message>
+    <message>
+        <source>%1 %2: entries are numbered 1, 2, 3 ... in order without gaps, so this row is entry %3</source>
+        <translation>%1 %2 : les entrées sont numérotées 1, 2, 3 ... dans l&apos;ordre sans trou, cette ligne est donc l&apos;entrée %3</translation>
+    </message>
+    <message>
+        <source>MMSI %1 is not %2 digits after the leading 0</source>
+        <translation>le MMSI %1 n&apos;a pas %2 chiffres après le 0 initial</translation>
+    </message>
+    <message>
+        <source>MMSI %1 is not %2 digits</source>
+        <translation>le MMSI %1 n&apos;a pas %2 chiffres</translation>
+    </message>
+    <message>
+        <source>the headings are not %1</source>
+        <translation>les en-têtes ne sont pas %1</translation>
+    </message>
+    <message>
+        <source>the directory has only %1 entries</source>
+        <translation>le répertoire n&apos;a que %1 entrées</translation>
+    </message>
+    <message>
+        <source>Nothing was pasted: the rows are not of the %1.</source>
+        <translation>Rien n&apos;a été collé : les lignes ne sont pas de la liste %1.</translation>
+    </message>
+    <message>
+        <source>Nothing was pasted: the clipboard holds no rows.</source>
+        <translation>Rien n&apos;a été collé : le presse-papiers ne contient aucune ligne.</translation>
+    </message>
+    <message>
+        <source>below the list&apos;s last row</source>
+        <translation>sous la dernière ligne de la liste</translation>
+    </message>
 </context>
 <context>
     <name>DistressChannelWarning</name>
@@ -262,6 +370,14 @@ Les données ont été reprises telles quelles ; réactivez-le sur la page du ca
     <message>
         <source>The image read from the radio could not be kept as a backup.</source>
         <translation>L&apos;image lue depuis la radio n&apos;a pas pu être conservée comme sauvegarde.</translation>
+    </message>
+    <message>
+        <source>%1 to %2</source>
+        <translation>%1 à %2</translation>
+    </message>
+    <message>
+        <source>%1 and %2 more</source>
+        <translation>%1 et %2 autres</translation>
     </message>
 </context>
 <context>
@@ -799,6 +915,10 @@ Saisissez à nouveau le MMSI utilisateur à programmer :</translation>
         <source>The two entries of the User MMSI differ. Nothing was sent to the radio.</source>
         <translation>Les deux saisies du MMSI utilisateur diffèrent. Rien n&apos;a été envoyé à la radio.</translation>
     </message>
+    <message>
+        <source>MID %1 unknown</source>
+        <translation>MID %1 inconnu</translation>
+    </message>
 </context>
 <context>
     <name>Program</name>
@@ -918,6 +1038,218 @@ Fichier &gt; « Exporter en PDF... » enregistre le rapport en fichier PDF, impr
     <message>
         <source>What programming changes against the backup of %1 (%2)</source>
         <translation>Ce que la programmation modifie par rapport à la sauvegarde du %1 (%2)</translation>
+    </message>
+</context>
+<context>
+    <name>Steps</name>
+    <message>
+        <source>%1 enable</source>
+        <translation>%1 activé</translation>
+    </message>
+    <message>
+        <source>%1 Low Power Only</source>
+        <translation>%1 basse puissance seule</translation>
+    </message>
+    <message>
+        <source>%1 Power Up</source>
+        <translation>%1 hausse puissance</translation>
+    </message>
+    <message>
+        <source>%1 Duplex</source>
+        <translation>%1 duplex</translation>
+    </message>
+    <message>
+        <source>%1 Tx Enable</source>
+        <translation>%1 Tx activée</translation>
+    </message>
+    <message>
+        <source>%1 Scan Memory</source>
+        <translation>%1 mémoire scan</translation>
+    </message>
+    <message>
+        <source>%1 name</source>
+        <translation>%1 nom</translation>
+    </message>
+    <message>
+        <source>%1 scrambler</source>
+        <translation>%1 embrouilleur</translation>
+    </message>
+    <message>
+        <source>%1 display</source>
+        <translation>%1 affichage</translation>
+    </message>
+    <message>
+        <source>%1 Tx frequency</source>
+        <translation>%1 fréquence Tx</translation>
+    </message>
+    <message>
+        <source>%1 Rx frequency</source>
+        <translation>%1 fréquence Rx</translation>
+    </message>
+    <message>
+        <source>%1 TOT</source>
+        <translation>%1 TOT TX</translation>
+    </message>
+    <message>
+        <source>%1 priority channel</source>
+        <translation>%1 CH prioritaire</translation>
+    </message>
+    <message>
+        <source>%1 status name</source>
+        <translation>%1 nom d&apos;état</translation>
+    </message>
+    <message>
+        <source>%1 EXP groups</source>
+        <translation>%1 groupes EXP</translation>
+    </message>
+    <message>
+        <source>%1 MMSI</source>
+        <translation>%1 MMSI</translation>
+    </message>
+    <message>
+        <source>%1 MID</source>
+        <translation>%1 MID</translation>
+    </message>
+    <message>
+        <source>USA channels</source>
+        <translation>Canaux USA</translation>
+    </message>
+    <message>
+        <source>INTL channels</source>
+        <translation>Canaux INTL</translation>
+    </message>
+    <message>
+        <source>Canada channels</source>
+        <translation>Canaux Canada</translation>
+    </message>
+    <message>
+        <source>WX channels</source>
+        <translation>Canaux WX</translation>
+    </message>
+    <message>
+        <source>EXP channels</source>
+        <translation>Canaux EXP</translation>
+    </message>
+    <message>
+        <source>USA %1</source>
+        <translation>USA %1</translation>
+    </message>
+    <message>
+        <source>INTL %1</source>
+        <translation>INTL %1</translation>
+    </message>
+    <message>
+        <source>Canada %1</source>
+        <translation>Canada %1</translation>
+    </message>
+    <message>
+        <source>WX%1</source>
+        <translation>WX%1</translation>
+    </message>
+    <message>
+        <source>EXP%1</source>
+        <translation>EXP%1</translation>
+    </message>
+    <message>
+        <source>USA usable group</source>
+        <translation>Groupe CH utilisable USA</translation>
+    </message>
+    <message>
+        <source>INTL usable group</source>
+        <translation>Groupe CH utilisable INTL</translation>
+    </message>
+    <message>
+        <source>Canada usable group</source>
+        <translation>Groupe CH utilisable Canada</translation>
+    </message>
+    <message>
+        <source>EXP usable group</source>
+        <translation>Groupe CH utilisable EXP</translation>
+    </message>
+    <message>
+        <source>Common settings</source>
+        <translation>Réglages communs</translation>
+    </message>
+    <message>
+        <source>DSC settings</source>
+        <translation>Réglages DSC</translation>
+    </message>
+    <message>
+        <source>DSC call settings</source>
+        <translation>Réglages d&apos;appel DSC</translation>
+    </message>
+    <message>
+        <source>DSC display settings</source>
+        <translation>Réglages d&apos;affichage DSC</translation>
+    </message>
+    <message>
+        <source>Auto POS settings</source>
+        <translation>Réglages Auto POS</translation>
+    </message>
+    <message>
+        <source>ATIS settings</source>
+        <translation>Réglages ATIS</translation>
+    </message>
+    <message>
+        <source>ATIS call sign %1</source>
+        <translation>Indicatif ATIS %1</translation>
+    </message>
+    <message>
+        <source>Individual entry %1</source>
+        <translation>Entrée individuelle %1</translation>
+    </message>
+    <message>
+        <source>Group entry %1</source>
+        <translation>Entrée de groupe %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n channels</source>
+        <translation>
+            <numerusform>%n canal</numerusform>
+            <numerusform>%n canaux</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n directory entries</source>
+        <translation>
+            <numerusform>%n entrée de répertoire</numerusform>
+            <numerusform>%n entrées de répertoire</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n settings</source>
+        <translation>
+            <numerusform>%n réglage</numerusform>
+            <numerusform>%n réglages</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Import %n directory entries</source>
+        <translation>
+            <numerusform>Importer %n entrée de répertoire</numerusform>
+            <numerusform>Importer %n entrées de répertoire</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Import %n channels</source>
+        <translation>
+            <numerusform>Importer %n canal</numerusform>
+            <numerusform>Importer %n canaux</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Paste %n directory entries</source>
+        <translation>
+            <numerusform>Coller %n entrée de répertoire</numerusform>
+            <numerusform>Coller %n entrées de répertoire</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Paste %n channels</source>
+        <translation>
+            <numerusform>Coller %n canal</numerusform>
+            <numerusform>Coller %n canaux</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -204,6 +204,114 @@
         <source>Group Directory</source>
         <translation>Groepsadresboek</translation>
     </message>
+    <message>
+        <source>heading %1 is not a column of this list</source>
+        <translation>kop %1 is geen kolom van deze lijst</translation>
+    </message>
+    <message>
+        <source>heading %1 appears twice</source>
+        <translation>kop %1 komt twee keer voor</translation>
+    </message>
+    <message>
+        <source>more cells than headings</source>
+        <translation>meer cellen dan koppen</translation>
+    </message>
+    <message>
+        <source>an enabled EXP channel needs an Rx Frequency and two characters of CH Display</source>
+        <translation>een ingeschakeld EXP-kanaal heeft een Rx Frequency en twee tekens in CH Display nodig</translation>
+    </message>
+    <message>
+        <source>%1 cannot be changed on this channel</source>
+        <translation>%1 kan op dit kanaal niet worden gewijzigd</translation>
+    </message>
+    <message>
+        <source>%1 %2 is not On or Off</source>
+        <translation>%1 %2 is niet On of Off</translation>
+    </message>
+    <message>
+        <source>%1 %2 is not a frequency in MHz</source>
+        <translation>%1 %2 is geen frequentie in MHz</translation>
+    </message>
+    <message>
+        <source>%1 %2 is not on the 25 kHz raster from 137 to 174 MHz</source>
+        <translation>%1 %2 ligt niet in het 25-kHz-raster van 137 tot 174 MHz</translation>
+    </message>
+    <message>
+        <source>%1 %2 is not a channel number the display can show</source>
+        <translation>%1 %2 is geen kanaalnummer dat het display kan tonen</translation>
+    </message>
+    <message>
+        <source>%1 %2 is not Off, 0, 1, 2 or 3</source>
+        <translation>%1 %2 is niet Off, 0, 1, 2 of 3</translation>
+    </message>
+    <message>
+        <source>%1 %2 is longer than %3 characters</source>
+        <translation>%1 %2 is langer dan %3 tekens</translation>
+    </message>
+    <message>
+        <source>%1 %2 holds a character the radio cannot store</source>
+        <translation>%1 %2 bevat een teken dat de radio niet kan opslaan</translation>
+    </message>
+    <message>
+        <source>%1 %2 is not a channel of the list</source>
+        <translation>%1 %2 is geen kanaal van de lijst</translation>
+    </message>
+    <message>
+        <source>the channel is in line %1 already</source>
+        <translation>het kanaal staat al in regel %1</translation>
+    </message>
+    <message>
+        <source>Nothing was pasted: %1 row was refused.</source>
+        <translation>Niets geplakt: %1 rij is geweigerd.</translation>
+    </message>
+    <message>
+        <source>Nothing was pasted: %1 rows were refused.</source>
+        <translation>Niets geplakt: %1 rijen zijn geweigerd.</translation>
+    </message>
+    <message>
+        <source>row %1: %2</source>
+        <translation>rij %1: %2</translation>
+    </message>
+    <message>
+        <source>the first heading names no list; it is one of %1</source>
+        <translation>de eerste kop noemt geen lijst; het is een van %1</translation>
+    </message>
+    <message>
+        <source>entry %1 needs a name and an MMSI before entry %2 can be used</source>
+        <translation>vermelding %1 heeft een naam en een MMSI nodig voordat vermelding %2 kan worden gebruikt</translation>
+    </message>
+    <message>
+        <source>%1 %2: entries are numbered 1, 2, 3 ... in order without gaps, so this row is entry %3</source>
+        <translation>%1 %2: vermeldingen zijn op volgorde zonder gaten genummerd 1, 2, 3 ..., dus deze rij is vermelding %3</translation>
+    </message>
+    <message>
+        <source>MMSI %1 is not %2 digits after the leading 0</source>
+        <translation>MMSI %1 bestaat niet uit %2 cijfers na de voorloop-0</translation>
+    </message>
+    <message>
+        <source>MMSI %1 is not %2 digits</source>
+        <translation>MMSI %1 bestaat niet uit %2 cijfers</translation>
+    </message>
+    <message>
+        <source>the headings are not %1</source>
+        <translation>de koppen zijn niet %1</translation>
+    </message>
+    <message>
+        <source>the directory has only %1 entries</source>
+        <translation>het adresboek heeft maar %1 vermeldingen</translation>
+    </message>
+    <message>
+        <source>Nothing was pasted: the rows are not of the %1.</source>
+        <translation>Niets geplakt: de rijen horen niet bij %1.</translation>
+    </message>
+    <message>
+        <source>Nothing was pasted: the clipboard holds no rows.</source>
+        <translation>Niets geplakt: het klembord bevat geen rijen.</translation>
+    </message>
+    <message>
+        <source>below the list&apos;s last row</source>
+        <translation>onder de laatste rij van de lijst</translation>
+    </message>
 </context>
 <context>
     <name>DistressChannelWarning</name>
@@ -262,6 +370,14 @@ De gegevens zijn overgenomen zoals ze zijn; schakel het weer in op de pagina van
     <message>
         <source>The image read from the radio could not be kept as a backup.</source>
         <translation>Het uit de radio gelezen image kon niet als back-up worden bewaard.</translation>
+    </message>
+    <message>
+        <source>%1 to %2</source>
+        <translation>%1 tot %2</translation>
+    </message>
+    <message>
+        <source>%1 and %2 more</source>
+        <translation>%1 en nog %2</translation>
     </message>
 </context>
 <context>
@@ -799,6 +915,10 @@ Voer de te programmeren eigen MMSI nogmaals in:</translation>
         <source>The two entries of the User MMSI differ. Nothing was sent to the radio.</source>
         <translation>De twee invoeren van de eigen MMSI verschillen. Er is niets naar de radio verzonden.</translation>
     </message>
+    <message>
+        <source>MID %1 unknown</source>
+        <translation>MID %1 onbekend</translation>
+    </message>
 </context>
 <context>
     <name>Program</name>
@@ -918,6 +1038,218 @@ Bestand &gt; &quot;PDF exporteren...&quot; bewaart het rapport als PDF-bestand, 
     <message>
         <source>What programming changes against the backup of %1 (%2)</source>
         <translation>Wat programmeren wijzigt t.o.v. de back-up van %1 (%2)</translation>
+    </message>
+</context>
+<context>
+    <name>Steps</name>
+    <message>
+        <source>%1 enable</source>
+        <translation>%1 actief</translation>
+    </message>
+    <message>
+        <source>%1 Low Power Only</source>
+        <translation>%1 alleen laag vermogen</translation>
+    </message>
+    <message>
+        <source>%1 Power Up</source>
+        <translation>%1 vermogen verhogen</translation>
+    </message>
+    <message>
+        <source>%1 Duplex</source>
+        <translation>%1 duplex</translation>
+    </message>
+    <message>
+        <source>%1 Tx Enable</source>
+        <translation>%1 TX actief</translation>
+    </message>
+    <message>
+        <source>%1 Scan Memory</source>
+        <translation>%1 scangeheugen</translation>
+    </message>
+    <message>
+        <source>%1 name</source>
+        <translation>%1 naam</translation>
+    </message>
+    <message>
+        <source>%1 scrambler</source>
+        <translation>%1 scrambler</translation>
+    </message>
+    <message>
+        <source>%1 display</source>
+        <translation>%1 weergave</translation>
+    </message>
+    <message>
+        <source>%1 Tx frequency</source>
+        <translation>%1 TX-frequentie</translation>
+    </message>
+    <message>
+        <source>%1 Rx frequency</source>
+        <translation>%1 RX-frequentie</translation>
+    </message>
+    <message>
+        <source>%1 TOT</source>
+        <translation>%1 TX TOT</translation>
+    </message>
+    <message>
+        <source>%1 priority channel</source>
+        <translation>%1 prioriteitskanaal</translation>
+    </message>
+    <message>
+        <source>%1 status name</source>
+        <translation>%1 statusnaam</translation>
+    </message>
+    <message>
+        <source>%1 EXP groups</source>
+        <translation>%1 EXP-groepen</translation>
+    </message>
+    <message>
+        <source>%1 MMSI</source>
+        <translation>%1 MMSI</translation>
+    </message>
+    <message>
+        <source>%1 MID</source>
+        <translation>%1 MID</translation>
+    </message>
+    <message>
+        <source>USA channels</source>
+        <translation>USA-kanalen</translation>
+    </message>
+    <message>
+        <source>INTL channels</source>
+        <translation>INTL-kanalen</translation>
+    </message>
+    <message>
+        <source>Canada channels</source>
+        <translation>Canada-kanalen</translation>
+    </message>
+    <message>
+        <source>WX channels</source>
+        <translation>WX-kanalen</translation>
+    </message>
+    <message>
+        <source>EXP channels</source>
+        <translation>EXP-kanalen</translation>
+    </message>
+    <message>
+        <source>USA %1</source>
+        <translation>USA %1</translation>
+    </message>
+    <message>
+        <source>INTL %1</source>
+        <translation>INTL %1</translation>
+    </message>
+    <message>
+        <source>Canada %1</source>
+        <translation>Canada %1</translation>
+    </message>
+    <message>
+        <source>WX%1</source>
+        <translation>WX%1</translation>
+    </message>
+    <message>
+        <source>EXP%1</source>
+        <translation>EXP%1</translation>
+    </message>
+    <message>
+        <source>USA usable group</source>
+        <translation>Bruikbare kanaalgroep USA</translation>
+    </message>
+    <message>
+        <source>INTL usable group</source>
+        <translation>Bruikbare kanaalgroep INTL</translation>
+    </message>
+    <message>
+        <source>Canada usable group</source>
+        <translation>Bruikbare kanaalgroep Canada</translation>
+    </message>
+    <message>
+        <source>EXP usable group</source>
+        <translation>Bruikbare kanaalgroep EXP</translation>
+    </message>
+    <message>
+        <source>Common settings</source>
+        <translation>Algemene instellingen</translation>
+    </message>
+    <message>
+        <source>DSC settings</source>
+        <translation>DSC-instellingen</translation>
+    </message>
+    <message>
+        <source>DSC call settings</source>
+        <translation>DSC-oproepinstellingen</translation>
+    </message>
+    <message>
+        <source>DSC display settings</source>
+        <translation>DSC-weergave-instellingen</translation>
+    </message>
+    <message>
+        <source>Auto POS settings</source>
+        <translation>Auto POS-instellingen</translation>
+    </message>
+    <message>
+        <source>ATIS settings</source>
+        <translation>ATIS-instellingen</translation>
+    </message>
+    <message>
+        <source>ATIS call sign %1</source>
+        <translation>ATIS-roepnaam %1</translation>
+    </message>
+    <message>
+        <source>Individual entry %1</source>
+        <translation>Individuele vermelding %1</translation>
+    </message>
+    <message>
+        <source>Group entry %1</source>
+        <translation>Groepsvermelding %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n channels</source>
+        <translation>
+            <numerusform>%n kanaal</numerusform>
+            <numerusform>%n kanalen</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n directory entries</source>
+        <translation>
+            <numerusform>%n adresboekvermelding</numerusform>
+            <numerusform>%n adresboekvermeldingen</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n settings</source>
+        <translation>
+            <numerusform>%n instelling</numerusform>
+            <numerusform>%n instellingen</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Import %n directory entries</source>
+        <translation>
+            <numerusform>%n adresboekvermelding importeren</numerusform>
+            <numerusform>%n adresboekvermeldingen importeren</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Import %n channels</source>
+        <translation>
+            <numerusform>%n kanaal importeren</numerusform>
+            <numerusform>%n kanalen importeren</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Paste %n directory entries</source>
+        <translation>
+            <numerusform>%n adresboekvermelding plakken</numerusform>
+            <numerusform>%n adresboekvermeldingen plakken</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Paste %n channels</source>
+        <translation>
+            <numerusform>%n kanaal plakken</numerusform>
+            <numerusform>%n kanalen plakken</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -4,9 +4,12 @@
 #include "gui/Translations.h"
 
 #include "MainWindowHarness.h"
+#include "editor/ChangeNames.h"
+#include "editor/GridRows.h"
 #include "editor/MmsiKinds.h"
 #include "gui/MainMenus.h"
 #include "gui/ProgramMidTable.h"
+#include "gui/UndoSteps.h"
 
 #include <QComboBox>
 #include <QMenu>
@@ -101,6 +104,30 @@ private slots:
     void anMmsiLabelIsToldInTheUsersLanguage() {
         const Phrase label = MmsiLabel(ReadMmsi("244123456"), ProgramMidTable());
         QCOMPARE(Translated(label), QString("Schiffsfunkstelle \u00B7 Netherlands"));
+    }
+
+    // Step names: a field of a part, and a count in its plural form.
+    void undoStepsAreNamedInTheUsersLanguage() {
+        SettingsRecord settings;
+        UndoSteps steps(settings);
+        steps.Reset(true);
+        settings.CHGRPID[4].Mmsid = "0366123450";
+        steps.Commit("G5");
+        QCOMPARE(steps.Stack().undoText(), QString("Gruppeneintrag 5 MMSI"));
+        settings.CHEXP[2].Txfreq = 156.05;
+        steps.Commit("E1", RowsStepName(RowsCommand::Paste, CsvList::Exp, 1));
+        QCOMPARE(steps.Stack().undoText(), QString("1 Kanal einfügen"));
+    }
+
+    // A refused cell says why in German; its heading and the typed text stay as they are.
+    void aRefusedCellSaysWhyInTheUsersLanguage() {
+        MainWindowHarness harness;
+        QVERIFY(harness.Start("2"));
+        Phrase told;
+        QVERIFY(!EditCell(harness.data.Settings, harness.window->Model(), CsvList::Exp, "5",
+                          "CH Enable", "yes", &told)
+                     .Ok);
+        QCOMPARE(Translated(told), QString("CH Enable \"yes\" ist weder On noch Off"));
     }
 
     // Lists show translated values; the file must keep the radio's own.
