@@ -8,7 +8,7 @@
 //   TQ58_TEXT("Hints", "Numeric Only.")            a fixed text, shown through its context;
 //   Phrase{TQ58_PHRASE("Rules", "No.%1: ..."), {n}} a sentence with values filled in;
 //   TQ58_COUNTED("Steps", "%n channels")            a counted sentence, in the plural forms.
-// Qt's translation tools collect both (the context first), and the window shows them in the
+// Qt's translation tools collect all three (the context first), and the window shows them in the
 // user's language. The core itself keeps the English: files, the report, the command line and
 // the error log never change with the language.
 #define TQ58_TEXT(context, text) text
