@@ -79,7 +79,7 @@ template <typename T>
 ChangeName WithField(const Phrase& part, std::span<const FieldName<T>> fields,
                      const PartChange& change) {
     const FieldName<T>* field = OnlyField(fields, change);
-    return field ? ChangeName{{Phrase{"Steps", field->Name, {}}, part}, field->Typing}
+    return field ? ChangeName{{Phrase{"Steps", field->Name, {}, {part}}}, field->Typing}
                  : ChangeName{{part}};
 }
 
@@ -167,7 +167,7 @@ ChangeName NameOne(const PartChange& change) {
 
 // many: the English pattern for any count but one, which translations take in its forms.
 StepName Counted(int count, const char* context, const char* many, const char* one) {
-    return {Phrase{context, many, {}}, {}, count, one};
+    return {Phrase{context, many, {}}, count, one};
 }
 
 } // namespace

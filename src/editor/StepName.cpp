@@ -3,14 +3,15 @@
 namespace tq58 {
 
 std::string StepName::English() const {
-    std::string pattern = Count == 1 && *One ? One : Text.Pattern;
+    Phrase english = Text;
+    english.Pattern = Count == 1 && *One ? One : Text.Pattern;
+    std::string name = english.English();
     if (Count >= 0) {
-        for (std::size_t at = pattern.find("%n"); at != std::string::npos;
-             at = pattern.find("%n", at)) {
-            pattern.replace(at, 2, std::to_string(Count));
+        for (std::size_t at = name.find("%n"); at != std::string::npos; at = name.find("%n", at)) {
+            name.replace(at, 2, std::to_string(Count));
         }
     }
-    return FillPattern(pattern, *Part.Pattern ? std::vector{Part.English()} : Text.Values);
+    return name;
 }
 
 } // namespace tq58

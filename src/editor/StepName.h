@@ -6,12 +6,12 @@
 
 namespace tq58 {
 
-// A history step's name as the Edit menu shows it after "Undo " or "Redo ", kept as sentences
-// that the window translates: "EXP3 Rx frequency" is the field's "%1 Rx frequency" holding the
-// part "EXP%1" with "3"; "Paste 5 channels" is the counted "Paste %n channels" with 5.
+// A history step's name as the Edit menu shows it after "Undo " or "Redo ", kept as a sentence
+// that the window translates: "EXP3 Rx frequency" is the field's "%1 Rx frequency" with the
+// part "EXP%1" (holding "3") among its Parts; "Paste 5 channels" is the counted
+// "Paste %n channels" with 5.
 struct StepName {
-    Phrase Text{};        // the name, or the field's sentence whose %1 is the part
-    Phrase Part{};        // the part a field belongs to; no pattern when Text is the whole name
+    Phrase Text{};
     int Count = -1;       // a counted name: "%n" in its pattern stands for the count
     const char* One = ""; // the English pattern of a counted name for a count of one
 

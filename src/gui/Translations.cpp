@@ -59,7 +59,7 @@ QString CoreText(const char* context, const std::string& english) {
     return QCoreApplication::translate(context, english.c_str());
 }
 
-QString Translated(const Phrase& phrase) {
+QString Translated(const Phrase& phrase, int count) {
     // The values are the core's single-byte texts; the filled sentence is UTF-8.
     std::vector<std::string> values;
     for (const std::string& value : phrase.Values) {
@@ -68,7 +68,8 @@ QString Translated(const Phrase& phrase) {
     for (const Phrase& part : phrase.Parts) {
         values.push_back(Translated(part).toStdString());
     }
-    const QString pattern = QCoreApplication::translate(phrase.Context, phrase.Pattern);
+    const QString pattern =
+        QCoreApplication::translate(phrase.Context, phrase.Pattern, nullptr, count);
     return QString::fromStdString(FillPattern(pattern.toStdString(), values));
 }
 

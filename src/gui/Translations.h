@@ -16,7 +16,8 @@ QString InstallTranslations(QCoreApplication& application, const std::string& la
 
 // A text the core marked with TQ58_TEXT, in the user's language.
 QString CoreText(const char* context, const std::string& english);
-// A sentence of the core, its pattern translated and its values filled in.
-QString Translated(const Phrase& phrase);
+// A sentence of the core, its pattern translated and its values filled in; a counted sentence
+// ("%n channels") in the plural form for the count.
+QString Translated(const Phrase& phrase, int count = -1);
 
 } // namespace tq58

@@ -2,7 +2,6 @@
 
 #include "gui/Translations.h"
 
-#include <QCoreApplication>
 #include <QTimer>
 
 namespace tq58 {
@@ -43,12 +42,7 @@ QString ShownName(const EditStep& step) {
     if (name.Empty()) {
         return QString::fromStdString(step.Name);
     }
-    if (name.Count < 0 && !*name.Part.Pattern) {
-        return Translated(name.Text);
-    }
-    const QString text =
-        QCoreApplication::translate(name.Text.Context, name.Text.Pattern, nullptr, name.Count);
-    return *name.Part.Pattern ? text.arg(Translated(name.Part)) : text;
+    return Translated(name.Text, name.Count);
 }
 
 } // namespace
