@@ -18,7 +18,7 @@ foreach(folder IN LISTS TQ58_TRANSLATED_FOLDERS)
          ${CMAKE_SOURCE_DIR}/${folder}/*.h)
     list(APPEND TQ58_TRANSLATED_SOURCES ${sources})
 endforeach()
-set(TQ58_LUPDATE_OPTIONS -locations none -no-obsolete -tr-function-alias
+set(TQ58_LUPDATE_OPTIONS -locations relative -no-obsolete -tr-function-alias
     QT_TRANSLATE_NOOP+=TQ58_TEXT,QT_TRANSLATE_NOOP+=TQ58_PHRASE,QT_TRANSLATE_N_NOOP+=TQ58_COUNTED)
 qt_add_translations(tq58gui
     TS_FILES ${TQ58_TS_FILES}
