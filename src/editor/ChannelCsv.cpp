@@ -2,6 +2,7 @@
 
 #include "editor/ChannelLists.h"
 #include "editor/ChannelPageCheck.h"
+#include "editor/CsvHeadingNames.h"
 #include "editor/CsvLists.h"
 #include "editor/FieldKeys.h"
 #include "editor/FrequencyEntry.h"
@@ -191,7 +192,7 @@ private:
     // A cell's reason names the column and quotes the cell.
     static Phrase Refused(const char* context, const char* pattern, const ChannelColumn& column,
                           const std::string& cell) {
-        return {context, pattern, {column.Heading, Quoted(cell)}};
+        return ColumnPhrase(context, pattern, column.Heading, {Quoted(cell)});
     }
 
     std::optional<Phrase> TakeCell(const ChannelColumn& column, const std::string& cell) {
@@ -218,7 +219,8 @@ private:
         if (!column.Control || ChannelControlOpens(original_, kind_, scrambler_, *column.Control)) {
             return std::nullopt;
         }
-        return Phrase{TQ58_PHRASE("Csv", "%1 cannot be changed on this channel"), {column.Heading}};
+        return ColumnPhrase(TQ58_PHRASE("Csv", "%1 cannot be changed on this channel"),
+                            column.Heading, {});
     }
 
     std::optional<Phrase> TakeFlag(const ChannelColumn& column, const std::string& cell) {
@@ -302,8 +304,8 @@ private:
             return locked;
         }
         if (cell.size() > static_cast<std::size_t>(ChannelNameLength)) {
-            return Phrase{TQ58_PHRASE("Csv", "%1 %2 is longer than %3 characters"),
-                          {column.Heading, Quoted(cell), std::to_string(ChannelNameLength)}};
+            return ColumnPhrase(TQ58_PHRASE("Csv", "%1 %2 is longer than %3 characters"),
+                                column.Heading, {Quoted(cell), std::to_string(ChannelNameLength)});
         }
         if (!std::all_of(cell.begin(), cell.end(), IsChannelNameKey)) {
             return Refused(TQ58_PHRASE("Csv", "%1 %2 holds a character the radio cannot store"),

@@ -60,7 +60,7 @@ CsvRefusals ImportRows(SettingsRecord& settings, const ModelState& model,
                                             : CsvListHeaded(rows.front().Cells.front());
     if (!list) {
         return {{rows.empty() ? 1 : rows.front().Line,
-                 {{TQ58_PHRASE("Csv", "the first heading names no list; it is one of %1"),
+                 {{TQ58_PHRASE("Csv", "the first heading names no list; it must be one of %1"),
                    {HeadingsList()}}}}};
     }
     const ListTarget target = TargetOf(*list);

@@ -1,5 +1,6 @@
 #include "editor/DirectoryCsv.h"
 
+#include "editor/CsvHeadingNames.h"
 #include "editor/CsvLists.h"
 #include "editor/DirectoryRules.h"
 #include "files/TextCase.h"
@@ -90,10 +91,10 @@ private:
         if (number && *number == index_ + 1) {
             return std::nullopt;
         }
-        return Phrase{
-            TQ58_PHRASE("Csv", "%1 %2: entries are numbered 1, 2, 3 ... in order "
-                               "without gaps, so this row is entry %3"),
-            {Headings(directory_)[NumberColumn], Quoted(cell), std::to_string(index_ + 1)}};
+        return ColumnPhrase(TQ58_PHRASE("Csv", "%1 %2: entries are numbered 1, 2, 3 ... in order "
+                                               "without gaps, so this row is entry %3"),
+                            Headings(directory_)[NumberColumn],
+                            {Quoted(cell), std::to_string(index_ + 1)});
     }
 
     std::optional<Phrase> CheckName() {
@@ -104,12 +105,13 @@ private:
         }
         const std::string heading = Headings(directory_)[NameColumn];
         if (stored->size() > static_cast<std::size_t>(DirectoryNameLength)) {
-            return Phrase{TQ58_PHRASE("Csv", "%1 %2 is longer than %3 characters"),
-                          {heading, Quoted(cell), std::to_string(DirectoryNameLength)}};
+            return ColumnPhrase(TQ58_PHRASE("Csv", "%1 %2 is longer than %3 characters"), heading,
+                                {Quoted(cell), std::to_string(DirectoryNameLength)});
         }
         if (!std::all_of(stored->begin(), stored->end(), IsNameCharacter)) {
-            return Phrase{TQ58_PHRASE("Csv", "%1 %2 holds a character the radio cannot store"),
-                          {heading, Quoted(cell)}};
+            return ColumnPhrase(
+                TQ58_PHRASE("Csv", "%1 %2 holds a character the radio cannot store"), heading,
+                {Quoted(cell)});
         }
         entry_.TagName = *stored;
         return std::nullopt;

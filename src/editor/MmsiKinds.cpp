@@ -1,5 +1,6 @@
 #include "editor/MmsiKinds.h"
 
+#include "editor/CountryNames.h"
 #include "editor/NavigationTree.h"
 #include "model/Phrase.h"
 
@@ -111,7 +112,7 @@ Phrase MmsiLabel(const MmsiReading& reading, const MidTable& mids) {
         return Placed(reading.Kind, {TQ58_PHRASE("Mmsi", "MID %1 unknown"), {reading.Mid}});
     }
     const MidCountry* country = reading.Mid.empty() ? nullptr : mids.Find(reading.Mid);
-    return country ? Placed(reading.Kind, Verbatim(country->Name)) : KindPhrase(reading.Kind);
+    return country ? Placed(reading.Kind, CountryName(country->Name)) : KindPhrase(reading.Kind);
 }
 
 bool IsWrongKindForDirectory(int directory, MmsiKind kind) {

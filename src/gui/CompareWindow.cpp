@@ -1,13 +1,17 @@
 #include "gui/CompareWindow.h"
 
 #include "gui/TextCodec.h"
+#include "gui/Translations.h"
 #include "gui/editor/RecordGrid.h"
+#include "model/ValueLists.h"
 
 #include <QDialogButtonBox>
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <array>
+#include <string_view>
 
 namespace tq58 {
 
@@ -19,6 +23,41 @@ constexpr QSize WindowSize(760, 420);
 constexpr std::array<std::string SettingDifference::*, 5> CellTexts{
     &SettingDifference::Section, &SettingDifference::Entry, &SettingDifference::Field,
     &SettingDifference::ValueA, &SettingDifference::ValueB};
+
+// The section names of the comparison, which is the report's English listing: the window
+// shows them in the user's language.
+constexpr std::array SectionNames{
+    QT_TRANSLATE_NOOP("tq58::CompareWindow", "Usable CH Group Setup"),
+    QT_TRANSLATE_NOOP("tq58::CompareWindow", "Common Setup"),
+    QT_TRANSLATE_NOOP("tq58::CompareWindow", "DSC Setup (Basic Setup)"),
+    QT_TRANSLATE_NOOP("tq58::CompareWindow", "DSC Setup (Advanced Setup)"),
+    QT_TRANSLATE_NOOP("tq58::CompareWindow", "DSC Setup (Display Setup)"),
+    QT_TRANSLATE_NOOP("tq58::CompareWindow", "ATIS Setup (Common)"),
+    QT_TRANSLATE_NOOP("tq58::CompareWindow", "ATIS Setup (Call Sign)"),
+    QT_TRANSLATE_NOOP("tq58::CompareWindow", "Model"),
+    QT_TRANSLATE_NOOP("tq58::CompareWindow", "Programable Wx Channel"),
+    QT_TRANSLATE_NOOP("tq58::CompareWindow", "Programable Exp Channel"),
+    QT_TRANSLATE_NOOP("tq58::CompareWindow", "Programable USA Channel"),
+    QT_TRANSLATE_NOOP("tq58::CompareWindow", "Programable International Channel"),
+    QT_TRANSLATE_NOOP("tq58::CompareWindow", "Programable Canada Channel"),
+    QT_TRANSLATE_NOOP("tq58::CompareWindow", "Memory ID Setting"),
+    QT_TRANSLATE_NOOP("tq58::CompareWindow", "Group ID Setting"),
+};
+
+// A cell in the user's language where the listing's word has a translation: the section, and
+// a value outside its list ("(not set)", perhaps with the stored value after it).
+QString CellText(const SettingDifference& difference, std::size_t column) {
+    const std::string& text = difference.*CellTexts[column];
+    if (column == 0 &&
+        std::ranges::find(SectionNames, std::string_view(text)) != SectionNames.end()) {
+        return CompareWindow::tr(text.c_str());
+    }
+    const std::string_view notSet = NotSetText;
+    if (column >= 3 && text.starts_with(notSet)) {
+        return CoreText("Lists", NotSetText) + ToQt(text.substr(notSet.size()));
+    }
+    return ToQt(text);
+}
 
 } // namespace
 
@@ -52,8 +91,8 @@ void CompareWindow::Fill(const std::vector<SettingDifference>& differences,
         {{{tr("Section")}, {tr("Channel or entry")}, {tr("Field")}, {currentName}, {otherName}},
          count,
          [differences](int row, int column) {
-             return ToQt(differences[static_cast<std::size_t>(row)].*
-                         CellTexts[static_cast<std::size_t>(column)]);
+             return CellText(differences[static_cast<std::size_t>(row)],
+                             static_cast<std::size_t>(column));
          }});
 }
 

@@ -51,6 +51,7 @@ void BuildFileMenu(QMenuBar* bar, MainMenus& menus) {
     for (std::size_t i = 0; i < CsvListTable.size(); ++i) {
         menus.FileExportCsv[i] =
             AddItem(exportCsv, QString("mnuFileExportCsv_%1").arg(i),
+                    //: %1 is a list's title ("EXP Channels"); the dots say a file dialog follows.
                     MainMenus::tr("%1...").arg(CoreText("Csv", CsvListTable[i].Title)));
     }
     menus.FileImportCsv = AddItem(file, "mnuFileImportCsv", MainMenus::tr("&Import CSV..."));

@@ -142,6 +142,11 @@ void MainWindow::ApplyStartGeometry() {
     const int treeWidth = std::max(SplitterTwips / TwipsPerPixel, editor_->TreeWidthHint());
     const auto placement = StoredPlacement(store_);
     resize(placement ? FirstStartSize : FirstSize(treeWidth));
+    // On a screen too narrow for the tool bar's captions beside the icons they go below them,
+    // so that every button stays in view.
+    if (menus_.ToolBar->sizeHint().width() > width()) {
+        menus_.ToolBar->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+    }
     if (placement) {
         const QRect stored(static_cast<int>(std::lround(placement->Left / TwipsPerPixel)),
                            static_cast<int>(std::lround(placement->Top / TwipsPerPixel)),
@@ -157,8 +162,9 @@ void MainWindow::ApplyStartGeometry() {
         {treeWidth, std::max(width() - treeWidth - editor_->handleWidth(), treeWidth)});
 }
 
-// Large enough that every page shows all its controls and every grid all its columns in this
-// desktop's font; never smaller than the program's first size, never larger than the screen.
+// Large enough that every page shows all its controls, every grid all its columns and the tool
+// bar all its buttons in this desktop's font and the window's language; never smaller than the
+// program's first size, never larger than the screen.
 QSize MainWindow::FirstSize(int treeWidth) {
     resize(FirstStartSize);
     layout()->activate();
@@ -166,6 +172,7 @@ QSize MainWindow::FirstSize(int treeWidth) {
     const QSize page = editor_->PreferredPageSize();
     QSize wanted = QSize(treeWidth + editor_->handleWidth() + page.width(), page.height()) + chrome;
     wanted = wanted.expandedTo(FirstStartSize);
+    wanted.setWidth(std::max(wanted.width(), menus_.ToolBar->sizeHint().width() + chrome.width()));
     if (const QScreen* shown = screen()) {
         wanted = wanted.boundedTo(shown->availableGeometry().size());
     }

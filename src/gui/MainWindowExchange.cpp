@@ -32,6 +32,17 @@ constexpr int RefusalsInBox = 10;
 // How long the count of rows exchanged stays in the status bar.
 constexpr int StatusMessageMs = 10000;
 
+// The label of the message box's details button as Qt shows it, without its dots.
+QString DetailsButtonText() {
+    // Qt's translation holds it, not the program's: lupdate leaves a context in a variable alone.
+    const char* const messageBoxContext = "QMessageBox";
+    QString label = QCoreApplication::translate(messageBoxContext, "Show Details...");
+    while (label.endsWith('.') || label.endsWith(QChar(0x2026))) {
+        label.chop(1);
+    }
+    return label;
+}
+
 // A refused import: the summary and the first refused rows, every row in the details.
 MessageRequest RefusalBox(const QString& title, const std::vector<Phrase>& told) {
     QStringList lines;
@@ -44,9 +55,11 @@ MessageRequest RefusalBox(const QString& title, const std::vector<Phrase>& told)
     box.Text = summary + "\n\n" + lines.mid(0, RefusalsInBox).join('\n');
     box.Icon = QMessageBox::Warning;
     if (lines.size() > RefusalsInBox) {
+        //: %2 is the message box's own button, "Show Details" in the user's language.
         box.Text += QCoreApplication::translate("MainWindowExchange",
-                                                "\n... and %1 more; Show Details lists every row.")
-                        .arg(lines.size() - RefusalsInBox);
+                                                "\n... and %1 more; %2 lists every row.")
+                        .arg(lines.size() - RefusalsInBox)
+                        .arg(DetailsButtonText());
         box.Details = lines.join('\n');
     }
     return box;

@@ -31,10 +31,12 @@ std::vector<ListItem> OffsetTimes() {
 std::vector<ListItem> ListItems(ValueList list) {
     switch (list) {
     case ValueList::OffOn:
+        //: A setting switched off; also the first item of a list of times (no resume time).
         return Indexed({TQ58_TEXT("Lists", "Off"), TQ58_TEXT("Lists", "On")});
     case ValueList::Power:
         return Indexed({TQ58_TEXT("Lists", "Low"), TQ58_TEXT("Lists", "Hi")});
     case ValueList::TxPoDisplay:
+        //: The transmit power a channel starts with: low power only.
         return Indexed({TQ58_TEXT("Lists", "Lo Po Only"),
                         TQ58_TEXT("Lists", "Lo Po on Changing CH"),
                         TQ58_TEXT("Lists", "Last TX Po")});

@@ -166,7 +166,7 @@ TEST(CsvExchange, EachRefusalNamesItsLineAndReasonAndChangesNothing) {
         {"Memory ID,Station Name,MMSI\n1,A,\n2,B,211000001\n",
          "line 3: entry 1 needs a name and an MMSI before entry 2 can be used"},
         {"Memory ID,MMSI\n", "line 1: the headings are not Memory ID,Station Name,MMSI"},
-        {"Channel,Name\n", "line 1: the first heading names no list"},
+        {"Channel,Name\n", "line 1: the first heading names no list; it must be one of EXP CH"},
         {"EXP CH,CH Name\n\"5,X\n", "line 2: a quoted cell is not closed"},
     };
     const ModelState model = Rv7700A();

@@ -37,9 +37,11 @@ QString ScanCell(ChannelRecord& c, int) {
     return Flag(c.ScanMemory, QT_TRANSLATE_NOOP("tq58::ChannelGridPage", "MEM"), "---");
 }
 QString LowCell(ChannelRecord& c, int) {
+    //: Column and mark of a channel sent with low power only; at most four letters.
     return Flag(c.LowPower, QT_TRANSLATE_NOOP("tq58::ChannelGridPage", "LOW"), "---");
 }
 QString UpCell(ChannelRecord& c, int) {
+    //: Column and mark of a channel that switches to high power (power up); at most four letters.
     return Flag(c.PowUp, QT_TRANSLATE_NOOP("tq58::ChannelGridPage", "UP"), "--");
 }
 QString ScramblerCell(ChannelRecord& c, int) {

@@ -32,6 +32,7 @@ struct CommonControl {
 
 using S = CommonSetupRecord;
 const std::array<CommonControl, 9> Controls{{
+    //: Transmit power display: the power a channel starts with (low, or the last one used).
     {TxMode, "cmbCommonTXPo", QT_TRANSLATE_NOOP("tq58::CommonPage", "TX Po Display"),
      ValueList::TxPoDisplay, nullptr, &S::TxPoDisplay},
     {Scanning, "cmbCommonScan", QT_TRANSLATE_NOOP("tq58::CommonPage", "SCAN"), ValueList::OffOn,
@@ -126,6 +127,7 @@ CommonPage::CommonPage(EditorHost& host, const QString& objectName, QWidget* par
         if (control.flag == &S::DualWatch) {
             auto* note = new QLabel(tr("kept in the file only; set it on the radio"));
             note->setObjectName("lblCommonDualNote");
+            note->setWordWrap(true);
             QFont italic = note->font();
             italic.setItalic(true);
             note->setFont(italic);
