@@ -13,6 +13,8 @@ namespace tq58 {
 
 namespace {
 
+QString installedLanguage = "en";
+
 QString ProgramTranslation(const QString& language) {
     return QString(":/i18n/tq58_%1.qm").arg(language);
 }
@@ -52,7 +54,12 @@ QString InstallTranslations(QCoreApplication& application, const std::string& la
         Install(application, "qtbase_" + language,
                 QLibraryInfo::path(QLibraryInfo::TranslationsPath));
     }
+    installedLanguage = language;
     return language;
+}
+
+QString WindowLanguage() {
+    return installedLanguage;
 }
 
 QString CoreText(const char* context, const std::string& english) {

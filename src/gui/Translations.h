@@ -13,6 +13,8 @@ struct Phrase;
 // code ("de"), or for the desktop's languages when the code is empty. English needs none, and
 // a language without a translation stays English. Returns the language installed, "en" for none.
 QString InstallTranslations(QCoreApplication& application, const std::string& languageCode);
+// The language the last InstallTranslations installed; "en" before any.
+QString WindowLanguage();
 
 // A text the core marked with TQ58_TEXT, in the user's language.
 QString CoreText(const char* context, const std::string& english);

@@ -1,6 +1,7 @@
 #include "gui/help/HelpWindow.h"
 
 #include "editor/ControlHints.h"
+#include "gui/Translations.h"
 
 #include <QApplication>
 #include <QCoreApplication>
@@ -20,8 +21,12 @@ namespace tq58 {
 
 namespace {
 
+// The help in the window's language where the program folder has it ("TQ58_de.html"), else
+// the English.
 QString HelpPath(const std::string& programFolder) {
-    return QString::fromStdString(programFolder) + "/help/TQ58.html";
+    const QString folder = QString::fromStdString(programFolder) + "/help/";
+    const QString translated = folder + QString("TQ58_%1.html").arg(WindowLanguage());
+    return QFileInfo::exists(translated) ? translated : folder + "TQ58.html";
 }
 
 QToolButton* NavigationButton(QWidget* parent, const QString& name, const QString& text,
