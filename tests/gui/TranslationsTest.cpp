@@ -100,10 +100,13 @@ private slots:
                  qPrintable(harness.LastShown()));
     }
 
-    // A part of a phrase is translated by itself: the kind in the label, not the country.
+    // A part of a phrase is translated by itself: the kind and the country in the label, while
+    // the MID table stays English.
     void anMmsiLabelIsToldInTheUsersLanguage() {
         const Phrase label = MmsiLabel(ReadMmsi("244123456"), ProgramMidTable());
-        QCOMPARE(Translated(label), QString("Schiffsfunkstelle \u00B7 Netherlands"));
+        QCOMPARE(Translated(label), QString("Seefunkstelle \u00B7 Niederlande"));
+        const std::string english = label.English();
+        QVERIFY(english.starts_with("Ship station") && english.ends_with(" Netherlands"));
     }
 
     // Step names: a field of a part, and a count in its plural form.
@@ -119,7 +122,8 @@ private slots:
         QCOMPARE(steps.Stack().undoText(), QString("1 Kanal einfügen"));
     }
 
-    // A refused cell says why in German; its heading and the typed text stay as they are.
+    // A refused cell says why in German and names its field as the window does; the typed text
+    // stays as it is, and the English keeps the CSV heading.
     void aRefusedCellSaysWhyInTheUsersLanguage() {
         MainWindowHarness harness;
         QVERIFY(harness.Start("2"));
@@ -127,7 +131,30 @@ private slots:
         QVERIFY(!EditCell(harness.data.Settings, harness.window->Model(), CsvList::Exp, "5",
                           "CH Enable", "yes", &told)
                      .Ok);
-        QCOMPARE(Translated(told), QString("CH Enable \"yes\" ist weder On noch Off"));
+        QCOMPARE(Translated(told), QString("Kanal aktiv \"yes\" ist weder On noch Off"));
+        QCOMPARE(told.English(), std::string("CH Enable \"yes\" is not On or Off"));
+    }
+
+    // A refused import names the fields in German, and the box's details button as Qt's own
+    // translation labels it.
+    void aRefusedImportPointsToTheDetailsButtonByItsLabel() {
+        QTemporaryDir folder;
+        MainWindowHarness harness;
+        QVERIFY(harness.Start("2"));
+        QByteArray refused = "Memory ID,Station Name,MMSI\n";
+        for (int k = 1; k <= 12; ++k) {
+            refused += QByteArray::number(k) + ",ABCDEFGHIJKL,211000000\n";
+        }
+        QFile csv(folder.filePath("long.csv"));
+        QVERIFY(csv.open(QIODevice::WriteOnly) && csv.write(refused) == refused.size());
+        csv.close();
+        harness.fileAnswers << csv.fileName();
+        harness.window->Menus().FileImportCsv->trigger();
+        const QString told = harness.LastShown();
+        QVERIFY2(told.contains("Stationsname \"ABCDEFGHIJKL\" ist länger als 11 Zeichen"),
+                 qPrintable(told));
+        QVERIFY2(told.endsWith("\u201EDetails einblenden\u201C listet alle Zeilen auf."),
+                 qPrintable(told));
     }
 
     // Lists show translated values; the file must keep the radio's own.

@@ -1,0 +1,280 @@
+// Every language the program carries, one case each: no two items of a menu or controls of a
+// dialog share an accelerator, every translation keeps its source text's placeholders, and the
+// help in the language answers every help context the English one does. A new language joins
+// by its translation in the program (TQ58_LANGUAGES).
+
+#include "MainWindowHarness.h"
+#include "editor/ControlHints.h"
+#include "gui/MainMenus.h"
+#include "gui/Translations.h"
+#include "gui/help/HelpWindow.h"
+
+#include <QAbstractButton>
+#include <QGroupBox>
+#include <QLabel>
+#include <QMap>
+#include <QMenu>
+#include <QMenuBar>
+#include <QRegularExpression>
+#include <QTabWidget>
+#include <QTemporaryDir>
+#include <QTextBlock>
+#include <QTextBrowser>
+#include <QTimer>
+#include <QTranslator>
+#include <QXmlStreamReader>
+
+using namespace tq58;
+using namespace tq58::test;
+
+namespace {
+
+// The accelerated texts of one menu or window, by their key.
+class Accelerators {
+public:
+    void Add(const QString& text) {
+        const QKeySequence key = QKeySequence::mnemonic(text);
+        if (!key.isEmpty()) {
+            texts_[key.toString()] << text;
+        }
+    }
+    // "where: text / text" for every key that more than one text takes.
+    QStringList Clashes(const QString& where) const {
+        QStringList clashes;
+        for (auto texts = texts_.begin(); texts != texts_.end(); ++texts) {
+            if (texts.value().size() > 1) {
+                clashes << where + ": " + texts.value().join(" / ");
+            }
+        }
+        return clashes;
+    }
+
+private:
+    QMap<QString, QStringList> texts_;
+};
+
+QStringList MenuClashes(const QString& where, const QList<QAction*>& actions) {
+    Accelerators keys;
+    QStringList clashes;
+    for (QAction* action : actions) {
+        if (!action->isVisible() || action->isSeparator()) {
+            continue;
+        }
+        keys.Add(action->text());
+        if (QMenu* menu = action->menu()) {
+            clashes << MenuClashes(where + " > " + action->text(), menu->actions());
+        }
+    }
+    return keys.Clashes(where) + clashes;
+}
+
+// The window's buttons, labelled fields, group boxes and tabs as they are shown, and its menus.
+QStringList WindowClashes(QWidget* window) {
+    Accelerators keys;
+    const auto shown = [window](QWidget* widget) { return widget->isVisibleTo(window); };
+    for (auto* button : window->findChildren<QAbstractButton*>()) {
+        if (shown(button)) {
+            keys.Add(button->text());
+        }
+    }
+    for (auto* label : window->findChildren<QLabel*>()) {
+        if (shown(label) && label->buddy()) {
+            keys.Add(label->text());
+        }
+    }
+    for (auto* box : window->findChildren<QGroupBox*>()) {
+        if (shown(box)) {
+            keys.Add(box->title());
+        }
+    }
+    for (auto* tabs : window->findChildren<QTabWidget*>()) {
+        for (int i = 0; shown(tabs) && i < tabs->count(); ++i) {
+            keys.Add(tabs->tabText(i));
+        }
+    }
+    QStringList clashes = keys.Clashes(window->objectName());
+    for (auto* bar : window->findChildren<QMenuBar*>()) {
+        clashes << MenuClashes(window->objectName(), bar->actions());
+    }
+    return clashes;
+}
+
+// Runs the command and looks at each dialog it opens, then accepts the dialog, so that a
+// command that opens a second dialog after the first (Program to Radio) shows it too. Counts
+// the dialogs looked at.
+QStringList DialogClashes(QAction* command, int* opened) {
+    QStringList clashes;
+    QSet<QWidget*> seen;
+    QTimer looker;
+    QObject::connect(&looker, &QTimer::timeout, [&] {
+        QWidget* window = QApplication::activeModalWidget();
+        if (window && !seen.contains(window)) {
+            seen.insert(window);
+            ++*opened;
+            clashes << WindowClashes(window);
+            if (auto* dialog = qobject_cast<QDialog*>(window)) {
+                dialog->accept();
+            } else {
+                window->close();
+            }
+        }
+    });
+    looker.start(10);
+    command->trigger();
+    return clashes;
+}
+
+// The placeholders of a text: %1 to %99, %n and their localized forms %L1, %Ln.
+QStringList Placeholders(const QString& text) {
+    static const QRegularExpression placeholder("%L?(\\d{1,2}|n)");
+    QStringList found;
+    for (const auto& match : placeholder.globalMatch(text)) {
+        found << match.captured(0).remove('L');
+    }
+    found.sort();
+    found.removeDuplicates();
+    return found;
+}
+
+// "source => translation" for every finished translation of the .ts file whose placeholders
+// differ from its source text's; each plural form is compared by itself.
+QStringList PlaceholderMismatches(const QString& tsPath, int* texts) {
+    QFile file(tsPath);
+    if (!file.open(QIODevice::ReadOnly)) {
+        return {"cannot read " + tsPath};
+    }
+    QStringList mismatches;
+    QString source;
+    bool plural = false;
+    bool finished = false;
+    const auto check = [&](const QString& translation) {
+        if (finished && Placeholders(translation) != Placeholders(source)) {
+            mismatches << source + " => " + translation;
+        }
+    };
+    QXmlStreamReader xml(&file);
+    while (!xml.atEnd()) {
+        if (xml.readNext() != QXmlStreamReader::StartElement) {
+            continue;
+        }
+        if (xml.name() == u"message") {
+            plural = xml.attributes().value("numerus") == u"yes";
+        } else if (xml.name() == u"source") {
+            source = xml.readElementText();
+            ++*texts;
+        } else if (xml.name() == u"translation") {
+            finished = xml.attributes().value("type").isEmpty();
+            if (!plural) {
+                check(xml.readElementText());
+            }
+        } else if (xml.name() == u"numerusform") {
+            check(xml.readElementText());
+        }
+    }
+    return mismatches;
+}
+
+QSet<QString> HelpAnchors(QWidget& owner) {
+    QSet<QString> anchors;
+    const QTextDocument* document = owner.findChild<QTextBrowser*>("txtHelp")->document();
+    for (QTextBlock block = document->begin(); block.isValid(); block = block.next()) {
+        for (auto fragment = block.begin(); !fragment.atEnd(); ++fragment) {
+            for (const QString& name : fragment.fragment().charFormat().anchorNames()) {
+                anchors.insert(name);
+            }
+        }
+    }
+    return anchors;
+}
+
+// The anchors of the help the window shows in the current language, and its file's name.
+QSet<QString> ShownHelpAnchors(QString* fileName) {
+    QWidget owner;
+    ShowHelpTopic(&owner, QDir::currentPath().toStdString(), HelpContentsContext);
+    auto* browser = owner.findChild<QTextBrowser*>("txtHelp");
+    *fileName = browser->source().fileName();
+    return HelpAnchors(owner);
+}
+
+void UseLanguage(const std::string& language) {
+    for (QTranslator* translator : qApp->findChildren<QTranslator*>()) {
+        QCoreApplication::removeTranslator(translator);
+        delete translator;
+    }
+    InstallTranslations(*qApp, language);
+}
+
+} // namespace
+
+class LanguageChecksTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() {
+        UseLanguage("en");
+        QString fileName;
+        englishHelp_ = ShownHelpAnchors(&fileName);
+        QCOMPARE(fileName, QString("TQ58.html"));
+        QVERIFY(englishHelp_.contains(QString("context%1").arg(HelpContentsContext)));
+    }
+
+    void everyLanguage_data() {
+        QTest::addColumn<QString>("language");
+        const QStringList translations = QDir(":/i18n").entryList({"tq58_*.qm"});
+        QVERIFY(translations.size() >= 4);
+        for (const QString& file : translations) {
+            const QString language = file.section('_', 1).section('.', 0, 0);
+            QTest::newRow(qPrintable(language)) << language;
+        }
+    }
+
+    void everyLanguage() {
+        QFETCH(QString, language);
+        UseLanguage(language.toStdString());
+        QCOMPARE(WindowLanguage(), language);
+
+        QString helpFile;
+        const QSet<QString> helpAnchors = ShownHelpAnchors(&helpFile);
+        if (helpFile != "TQ58.html") {
+            QCOMPARE(helpFile, QString("TQ58_%1.html").arg(language));
+            QCOMPARE(helpAnchors, englishHelp_);
+        }
+
+        int texts = 0;
+        const QStringList mismatches =
+            PlaceholderMismatches(QString(TQ58_I18N_DIR "/tq58_%1.ts").arg(language), &texts);
+        QVERIFY2(mismatches.isEmpty(), qPrintable(mismatches.join('\n')));
+        QVERIFY(texts > 500);
+
+        QTemporaryDir folder;
+        MainWindowHarness harness;
+        QVERIFY(harness.Start("2"));
+        harness.SaveAs(folder.filePath("boat.dat"));
+        QStringList clashes = MenuClashes("menu bar", harness.window->menuBar()->actions());
+        const MainMenus& menus = harness.window->Menus();
+        for (QAction* command :
+             {menus.FilePrintToFile, menus.TransferRead, menus.TransferProgram, menus.TransferCheck,
+              menus.PortDevices, menus.HelpAbout, menus.FileCompare}) {
+            harness.fileAnswers << folder.filePath("boat.dat");
+            int opened = 0;
+            clashes << DialogClashes(command, &opened);
+            QVERIFY2(opened > 0, qPrintable(command->text()));
+        }
+        menus.HelpContents->trigger();
+        auto* help = harness.window->findChild<HelpWindow*>();
+        QVERIFY(help);
+        clashes << WindowClashes(help);
+        QVERIFY2(clashes.isEmpty(), qPrintable(clashes.join('\n')));
+    }
+
+private:
+    QSet<QString> englishHelp_;
+};
+
+int main(int argc, char** argv) {
+    QApplication application(argc, argv);
+    LanguageChecksTest test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "LanguageChecksTest.moc"
