@@ -5,18 +5,26 @@
 //
 // --language=de shows the window in that language ("" or no option: the desktop's).
 // Runs on any Qt platform, offscreen included; writes FOLDER/<node key>.png, and
-// FOLDER/<node key>-<n>.png for the further tabs of a tabbed page.
+// FOLDER/<node key>-<n>.png for the further tabs of a tabbed page. Names on standard output
+// every label, button and list narrower than its text, a page wider than the window and a tool
+// bar that overflows, then the count of pictures with something cut off.
 #include "gui/MainWindow.h"
 #include "gui/Translations.h"
 #include "gui/editor/EditorFrame.h"
 #include "program/SettingsStore.h"
 
+#include <QAbstractButton>
 #include <QApplication>
+#include <QComboBox>
 #include <QDir>
+#include <QLabel>
 #include <QPalette>
 #include <QRegularExpression>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QStyleFactory>
 #include <QTabWidget>
+#include <QToolButton>
 #include <cstdio>
 
 using namespace tq58;
@@ -37,6 +45,47 @@ void UseDarkPalette() {
     dark.setColor(QPalette::Highlight, QColor(42, 130, 218));
     dark.setColor(QPalette::HighlightedText, Qt::black);
     QApplication::setPalette(dark);
+}
+
+// What the window shows narrower than its text needs, one line each.
+QStringList CutOff(QWidget* window) {
+    QStringList cut;
+    const auto narrow = [&cut](QWidget* widget, const QString& text, int needed) {
+        if (widget->isVisible() && widget->width() < needed) {
+            cut << QString("%1 \"%2\" (%3 of %4 pixels)")
+                       .arg(widget->objectName(), text)
+                       .arg(widget->width())
+                       .arg(needed);
+        }
+    };
+    for (auto* label : window->findChildren<QLabel*>()) {
+        if (label->wordWrap()) {
+            if (label->isVisible() && label->height() < label->heightForWidth(label->width())) {
+                cut << label->objectName() + " \"" + label->text() + "\" (wrapped, too low)";
+            }
+        } else if (!label->text().isEmpty()) {
+            narrow(label, label->text(), label->sizeHint().width());
+        }
+    }
+    for (auto* button : window->findChildren<QAbstractButton*>()) {
+        if (!qobject_cast<QToolButton*>(button)) {
+            narrow(button, button->text(), button->sizeHint().width());
+        }
+    }
+    for (auto* box : window->findChildren<QComboBox*>()) {
+        narrow(box, box->currentText(), box->sizeHint().width());
+    }
+    for (auto* page : window->findChildren<QScrollArea*>()) {
+        if (page->isVisible() && page->horizontalScrollBar()->isVisible()) {
+            cut << page->objectName() + " is wider than the window shows";
+        }
+    }
+    for (auto* overflow : window->findChildren<QToolButton*>("qt_toolbar_ext_button")) {
+        if (overflow->isVisible()) {
+            cut << "the tool bar overflows";
+        }
+    }
+    return cut;
 }
 
 } // namespace
@@ -67,6 +116,7 @@ int main(int argc, char** argv) {
     data.Settings.UsableChGroup[GroupExp].Enable = true;
     window.RebuildTree();
     window.show();
+    int cutPictures = 0;
     for (const char* key : {"General", "Usable", "Common", "DSC", "ATIS", "PU", "PU0", "PW", "SM",
                             "SM1", "SG", "SG1", "ExpChannel", "E1"}) {
         if (!window.Editor()->SelectNode(key)) {
@@ -89,11 +139,17 @@ int main(int argc, char** argv) {
                 std::fprintf(stderr, "cannot write into %s\n", qPrintable(folder));
                 return 1;
             }
+            const QStringList cut = CutOff(&window);
+            for (const QString& line : cut) {
+                std::printf("%s: %s\n", qPrintable(name), qPrintable(line));
+            }
+            cutPictures += cut.isEmpty() ? 0 : 1;
         }
         if (tabCount > 1) {
             tabs->setCurrentIndex(0);
         }
     }
     window.SetDataChanged(false);
+    std::printf("%d pictures with something cut off\n", cutPictures);
     return 0;
 }
