@@ -1,7 +1,7 @@
-// Every language the program carries, one case each: no two items of a menu or controls of a
-// dialog share an accelerator, every translation keeps its source text's placeholders, and the
-// help in the language answers every help context the English one does. A new language joins
-// by its translation in the program (TQ58_LANGUAGES).
+// Every language the program carries, one case each: the tool bar shows every button, no two
+// items of a menu or controls of a dialog share an accelerator, every translation keeps its source
+// text's placeholders, and the help in the language answers every help context the English one
+// does. A new language joins by its translation in the program (TQ58_LANGUAGES).
 
 #include "MainWindowHarness.h"
 #include "editor/ControlHints.h"
@@ -21,6 +21,7 @@
 #include <QTextBlock>
 #include <QTextBrowser>
 #include <QTimer>
+#include <QToolButton>
 #include <QTranslator>
 #include <QXmlStreamReader>
 
@@ -249,6 +250,10 @@ private slots:
         QTemporaryDir folder;
         MainWindowHarness harness;
         QVERIFY(harness.Start("2"));
+        // The offscreen screen is narrower than the window's first size: the tool bar still
+        // shows every button.
+        auto* overflow = harness.window->findChild<QToolButton*>("qt_toolbar_ext_button");
+        QVERIFY(overflow && !overflow->isVisible());
         harness.SaveAs(folder.filePath("boat.dat"));
         QStringList clashes = MenuClashes("menu bar", harness.window->menuBar()->actions());
         const MainMenus& menus = harness.window->Menus();
