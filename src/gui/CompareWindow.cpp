@@ -54,7 +54,8 @@ void CompareWindow::Fill(const std::vector<SettingDifference>& differences,
          [differences](int row, int column) {
              return ToQt(differences[static_cast<std::size_t>(row)].*
                          CellTexts[static_cast<std::size_t>(column)]);
-         }});
+         },
+         {}});
 }
 
 } // namespace tq58
