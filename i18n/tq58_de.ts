@@ -312,6 +312,18 @@
         <source>below the list&apos;s last row</source>
         <translation>unterhalb der letzten Zeile der Liste</translation>
     </message>
+    <message>
+        <source>%1 is not an entry of the directory</source>
+        <translation>%1 ist kein Eintrag des Verzeichnisses</translation>
+    </message>
+    <message>
+        <source>entries are used in order from 1: entry %1 is switched off, so entry %2 cannot be used yet</source>
+        <translation>Einträge werden ab 1 der Reihe nach belegt: Eintrag %1 ist ausgeschaltet, daher kann Eintrag %2 noch nicht belegt werden</translation>
+    </message>
+    <message>
+        <source>Nothing was pasted: the columns fit no list; the %2 takes %1.</source>
+        <translation>Es wurde nichts eingefügt: Die Spalten passen zu keiner Liste; %2 hat die Spalten %1.</translation>
+    </message>
 </context>
 <context>
     <name>DistressChannelWarning</name>
@@ -1738,10 +1750,6 @@ Datei &gt; „PDF exportieren...“ speichert den Bericht als PDF-Datei, die jed
         <translation>Datenfehler!!</translation>
     </message>
     <message>
-        <source>Are you sure ?</source>
-        <translation>Sind Sie sicher?</translation>
-    </message>
-    <message>
         <source>%1  No.%2</source>
         <translation>%1  Nr.%2</translation>
     </message>
@@ -1820,12 +1828,16 @@ Datei &gt; „PDF exportieren...“ speichert den Bericht als PDF-Datei, die jed
         <translation>%1 einfügen</translation>
     </message>
     <message>
-        <source>Are you sure ?</source>
-        <translation>Sind Sie sicher?</translation>
-    </message>
-    <message>
         <source>Delete %1</source>
         <translation>%1 löschen</translation>
+    </message>
+    <message>
+        <source>Delete entry %1?</source>
+        <translation>Eintrag %1 löschen?</translation>
+    </message>
+    <message>
+        <source>Delete entry %1, %2?</source>
+        <translation>Eintrag %1, %2 löschen?</translation>
     </message>
 </context>
 <context>
@@ -2044,6 +2056,20 @@ Datei &gt; „PDF exportieren...“ speichert den Bericht als PDF-Datei, die jed
         <source>Data Error!!</source>
         <translation>Datenfehler!!</translation>
     </message>
+    <message numerus="yes">
+        <source>Replace %n filled entries?</source>
+        <translation>
+            <numerusform>%n belegten Eintrag ersetzen?</numerusform>
+            <numerusform>%n belegte Einträge ersetzen?</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Replace %n filled channels?</source>
+        <translation>
+            <numerusform>%n belegten Kanal ersetzen?</numerusform>
+            <numerusform>%n belegte Kanäle ersetzen?</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>tq58::HelpWindow</name>
@@ -2240,6 +2266,22 @@ Möchten Sie die Änderungen speichern?</translation>
     <message>
         <source>hex files</source>
         <translation>HEX-Dateien</translation>
+    </message>
+    <message>
+        <source>Find &amp;Next</source>
+        <translation>&amp;Nächster Treffer</translation>
+    </message>
+    <message>
+        <source>Find &amp;Previous</source>
+        <translation>&amp;Vorheriger Treffer</translation>
+    </message>
+    <message>
+        <source>Find went on from the top of the tree</source>
+        <translation>Die Suche ging am Anfang des Baums weiter</translation>
+    </message>
+    <message>
+        <source>Find went on from the bottom of the tree</source>
+        <translation>Die Suche ging am Ende des Baums weiter</translation>
     </message>
 </context>
 <context>

@@ -312,6 +312,18 @@
         <source>below the list&apos;s last row</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>%1 is not an entry of the directory</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>entries are used in order from 1: entry %1 is switched off, so entry %2 cannot be used yet</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nothing was pasted: the columns fit no list; the %2 takes %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>DistressChannelWarning</name>
@@ -1731,10 +1743,6 @@ File &gt; &quot;Export PDF...&quot; keeps the report as a PDF file, which any co
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Are you sure ?</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>%1  No.%2</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1813,11 +1821,15 @@ File &gt; &quot;Export PDF...&quot; keeps the report as a PDF file, which any co
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Are you sure ?</source>
+        <source>Delete %1</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Delete %1</source>
+        <source>Delete entry %1?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete entry %1, %2?</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -2037,6 +2049,20 @@ File &gt; &quot;Export PDF...&quot; keeps the report as a PDF file, which any co
         <source>Data Error!!</source>
         <translation type="unfinished"></translation>
     </message>
+    <message numerus="yes">
+        <source>Replace %n filled entries?</source>
+        <translation>
+            <numerusform>Replace %n filled entry?</numerusform>
+            <numerusform>Replace %n filled entries?</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Replace %n filled channels?</source>
+        <translation>
+            <numerusform>Replace %n filled channel?</numerusform>
+            <numerusform>Replace %n filled channels?</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>tq58::HelpWindow</name>
@@ -2229,6 +2255,22 @@ Do you want to save changes?</source>
     </message>
     <message>
         <source>hex files</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Find &amp;Next</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Find &amp;Previous</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Find went on from the top of the tree</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Find went on from the bottom of the tree</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

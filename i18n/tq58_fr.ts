@@ -312,6 +312,18 @@
         <source>below the list&apos;s last row</source>
         <translation>sous la dernière ligne de la liste</translation>
     </message>
+    <message>
+        <source>%1 is not an entry of the directory</source>
+        <translation>%1 n&apos;est pas une entrée du répertoire</translation>
+    </message>
+    <message>
+        <source>entries are used in order from 1: entry %1 is switched off, so entry %2 cannot be used yet</source>
+        <translation>les entrées s&apos;utilisent dans l&apos;ordre à partir de 1 : l&apos;entrée %1 est désactivée, l&apos;entrée %2 ne peut donc pas encore être utilisée</translation>
+    </message>
+    <message>
+        <source>Nothing was pasted: the columns fit no list; the %2 takes %1.</source>
+        <translation>Rien n&apos;a été collé : les colonnes ne correspondent à aucune liste ; la liste %2 a les colonnes %1.</translation>
+    </message>
 </context>
 <context>
     <name>DistressChannelWarning</name>
@@ -1738,10 +1750,6 @@ Fichier &gt; « Exporter en PDF... » enregistre le rapport en fichier PDF, impr
         <translation>Erreur de données !!</translation>
     </message>
     <message>
-        <source>Are you sure ?</source>
-        <translation>Êtes-vous sûr ?</translation>
-    </message>
-    <message>
         <source>%1  No.%2</source>
         <translation>%1  N°%2</translation>
     </message>
@@ -1820,12 +1828,16 @@ Fichier &gt; « Exporter en PDF... » enregistre le rapport en fichier PDF, impr
         <translation>Insérer %1</translation>
     </message>
     <message>
-        <source>Are you sure ?</source>
-        <translation>Êtes-vous sûr ?</translation>
-    </message>
-    <message>
         <source>Delete %1</source>
         <translation>Supprimer %1</translation>
+    </message>
+    <message>
+        <source>Delete entry %1?</source>
+        <translation>Supprimer l&apos;entrée %1 ?</translation>
+    </message>
+    <message>
+        <source>Delete entry %1, %2?</source>
+        <translation>Supprimer l&apos;entrée %1, %2 ?</translation>
     </message>
 </context>
 <context>
@@ -2044,6 +2056,20 @@ Fichier &gt; « Exporter en PDF... » enregistre le rapport en fichier PDF, impr
         <source>Data Error!!</source>
         <translation>Erreur de données !!</translation>
     </message>
+    <message numerus="yes">
+        <source>Replace %n filled entries?</source>
+        <translation>
+            <numerusform>Remplacer %n entrée remplie ?</numerusform>
+            <numerusform>Remplacer %n entrées remplies ?</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Replace %n filled channels?</source>
+        <translation>
+            <numerusform>Remplacer %n canal rempli ?</numerusform>
+            <numerusform>Remplacer %n canaux remplis ?</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>tq58::HelpWindow</name>
@@ -2240,6 +2266,22 @@ Voulez-vous enregistrer les modifications ?</translation>
     <message>
         <source>hex files</source>
         <translation>Fichiers HEX</translation>
+    </message>
+    <message>
+        <source>Find &amp;Next</source>
+        <translation>Rechercher le &amp;suivant</translation>
+    </message>
+    <message>
+        <source>Find &amp;Previous</source>
+        <translation>Rechercher le &amp;précédent</translation>
+    </message>
+    <message>
+        <source>Find went on from the top of the tree</source>
+        <translation>La recherche a repris au début de l&apos;arborescence</translation>
+    </message>
+    <message>
+        <source>Find went on from the bottom of the tree</source>
+        <translation>La recherche a repris à la fin de l&apos;arborescence</translation>
     </message>
 </context>
 <context>

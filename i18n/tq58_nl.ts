@@ -312,6 +312,18 @@
         <source>below the list&apos;s last row</source>
         <translation>onder de laatste rij van de lijst</translation>
     </message>
+    <message>
+        <source>%1 is not an entry of the directory</source>
+        <translation>%1 is geen vermelding van het adresboek</translation>
+    </message>
+    <message>
+        <source>entries are used in order from 1: entry %1 is switched off, so entry %2 cannot be used yet</source>
+        <translation>vermeldingen worden op volgorde vanaf 1 gebruikt: vermelding %1 staat uit, dus vermelding %2 kan nog niet worden gebruikt</translation>
+    </message>
+    <message>
+        <source>Nothing was pasted: the columns fit no list; the %2 takes %1.</source>
+        <translation>Niets geplakt: de kolommen passen bij geen enkele lijst; %2 heeft de kolommen %1.</translation>
+    </message>
 </context>
 <context>
     <name>DistressChannelWarning</name>
@@ -1738,10 +1750,6 @@ Bestand &gt; &quot;PDF exporteren...&quot; bewaart het rapport als PDF-bestand, 
         <translation>Gegevensfout!!</translation>
     </message>
     <message>
-        <source>Are you sure ?</source>
-        <translation>Weet u het zeker?</translation>
-    </message>
-    <message>
         <source>%1  No.%2</source>
         <translation>%1  Nr.%2</translation>
     </message>
@@ -1820,12 +1828,16 @@ Bestand &gt; &quot;PDF exporteren...&quot; bewaart het rapport als PDF-bestand, 
         <translation>%1 invoegen</translation>
     </message>
     <message>
-        <source>Are you sure ?</source>
-        <translation>Weet u het zeker?</translation>
-    </message>
-    <message>
         <source>Delete %1</source>
         <translation>%1 verwijderen</translation>
+    </message>
+    <message>
+        <source>Delete entry %1?</source>
+        <translation>Vermelding %1 verwijderen?</translation>
+    </message>
+    <message>
+        <source>Delete entry %1, %2?</source>
+        <translation>Vermelding %1, %2 verwijderen?</translation>
     </message>
 </context>
 <context>
@@ -2044,6 +2056,20 @@ Bestand &gt; &quot;PDF exporteren...&quot; bewaart het rapport als PDF-bestand, 
         <source>Data Error!!</source>
         <translation>Gegevensfout!!</translation>
     </message>
+    <message numerus="yes">
+        <source>Replace %n filled entries?</source>
+        <translation>
+            <numerusform>%n gevulde vermelding vervangen?</numerusform>
+            <numerusform>%n gevulde vermeldingen vervangen?</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Replace %n filled channels?</source>
+        <translation>
+            <numerusform>%n gevuld kanaal vervangen?</numerusform>
+            <numerusform>%n gevulde kanalen vervangen?</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>tq58::HelpWindow</name>
@@ -2240,6 +2266,22 @@ Wilt u de wijzigingen opslaan?</translation>
     <message>
         <source>hex files</source>
         <translation>hex-bestanden</translation>
+    </message>
+    <message>
+        <source>Find &amp;Next</source>
+        <translation>&amp;Volgende zoeken</translation>
+    </message>
+    <message>
+        <source>Find &amp;Previous</source>
+        <translation>Vo&amp;rige zoeken</translation>
+    </message>
+    <message>
+        <source>Find went on from the top of the tree</source>
+        <translation>Zoeken ging verder vanaf het begin van de boom</translation>
+    </message>
+    <message>
+        <source>Find went on from the bottom of the tree</source>
+        <translation>Zoeken ging verder vanaf het einde van de boom</translation>
     </message>
 </context>
 <context>
