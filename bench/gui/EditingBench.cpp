@@ -58,12 +58,14 @@ void UndoRedoPaste80(benchmark::State& state) {
         keys.push_back(std::to_string(i));
     }
     const bool ships = window.Data().Settings.CHMMSID[0].TagName == "SHIP1";
-    if (!PasteRows(window.Data().Settings, window.Model(), CsvList::Individual, keys,
-                   DirectoryRows(ships ? "BOAT" : "SHIP"))
-             .Ok) {
+    PastedRows pasted = PasteRows(window.Data().Settings, window.Model(), CsvList::Individual,
+                                  {keys, {"Memory ID", "Station Name", "MMSI"}},
+                                  DirectoryRows(ships ? "BOAT" : "SHIP"));
+    if (!pasted.Result.Ok) {
         state.SkipWithError("paste refused");
         return;
     }
+    window.Data().Settings = std::move(pasted.Settings);
     window.CommitEdit("Paste 80 directory entries");
     UndoRedo(state, window);
 }
@@ -83,6 +85,8 @@ void PasteExp64(benchmark::State& state) {
     Restart(window);
     TheWindow().Show("ExpChannel");
     auto* grid = window.Editor()->PageFor(NodeKind::ExpGrid)->findChild<QTableView*>();
+    // Every paste but the first replaces 64 filled channels, which the user allows.
+    window.Prompts().AnswerWith([](const MessageRequest&) { return QMessageBox::Yes; });
     const std::array<QString, 2> texts{QString::fromStdString(ExpRows("HARBOUR")),
                                        QString::fromStdString(ExpRows("MARINA"))};
     for (auto _ : state) {
@@ -94,6 +98,7 @@ void PasteExp64(benchmark::State& state) {
         QKeyEvent paste(QEvent::KeyPress, Qt::Key_V, Qt::ControlModifier);
         QApplication::sendEvent(grid, &paste);
     }
+    window.Prompts().AnswerWith([](const MessageRequest&) { return QMessageBox::Ok; });
     if (window.Undo().History().StepCount() == 0) {
         state.SkipWithError("nothing pasted");
     }

@@ -35,23 +35,40 @@ bool FindsEntry(const SettingsRecord& settings, const NodeRef& node, std::string
             (text == MmsiColumnText(entry.Mmsid) || text == EnteredMmsi(entry.Mmsid, node.Group)));
 }
 
+bool Finds(const SettingsRecord& settings, const NodeRef& node, std::string_view text) {
+    switch (node.Kind) {
+    case NodeKind::PlanChannel:
+    case NodeKind::ExpChannel:
+        return FindsChannel(settings, node, text);
+    case NodeKind::DirectoryEntry:
+        return FindsEntry(settings, node, text);
+    default:
+        return false;
+    }
+}
+
 } // namespace
 
-std::string FindNode(const SettingsRecord& settings, const ModelState& model,
-                     const std::string& text) {
+FoundNode FindNode(const SettingsRecord& settings, const ModelState& model, const std::string& text,
+                   const std::string& from, FindDirection direction) {
     const std::string_view wanted = TrimBlanks(text);
     if (wanted.empty()) {
         return {};
     }
-    for (const TreeNode& tree : BuildNavigationTree(settings, model)) {
-        const NodeRef& node = tree.Node;
-        const bool found = (node.Kind == NodeKind::PlanChannel || node.Kind == NodeKind::ExpChannel)
-                               ? FindsChannel(settings, node, wanted)
-                           : node.Kind == NodeKind::DirectoryEntry
-                               ? FindsEntry(settings, node, wanted)
-                               : false;
-        if (found) {
-            return tree.Key;
+    const std::vector<TreeNode> tree = BuildNavigationTree(settings, model);
+    const auto count = static_cast<std::ptrdiff_t>(tree.size());
+    std::ptrdiff_t start = direction == FindDirection::Forward ? -1 : count;
+    for (std::ptrdiff_t i = 0; i < count && !from.empty(); ++i) {
+        if (EqualsIgnoreCase(tree[static_cast<std::size_t>(i)].Key, from)) {
+            start = i;
+        }
+    }
+    const std::ptrdiff_t step = direction == FindDirection::Forward ? 1 : -1;
+    for (std::ptrdiff_t n = 1; n <= count; ++n) {
+        const std::ptrdiff_t at = start + n * step;
+        const TreeNode& node = tree[static_cast<std::size_t>((at % count + count) % count)];
+        if (Finds(settings, node.Node, wanted)) {
+            return {node.Key, at < 0 || at >= count};
         }
     }
     return {};

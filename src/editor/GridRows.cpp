@@ -1,12 +1,17 @@
 #include "editor/GridRows.h"
 
 #include "editor/ChannelCsv.h"
+#include "editor/ChannelLists.h"
 #include "editor/DirectoryCsv.h"
+#include "editor/DirectoryRules.h"
 #include "editor/NavigationTree.h"
 #include "files/TextCase.h"
 #include "files/Utf8Text.h"
+#include "model/FieldCodec.h"
 
 #include <algorithm>
+#include <optional>
+#include <span>
 
 namespace tq58 {
 
@@ -79,23 +84,57 @@ std::vector<CsvRow> ClipboardRows(std::string_view text) {
     return rows;
 }
 
-bool IsHeadingRow(const CsvRow& row) {
-    return !row.Cells.empty() && CsvListHeaded(std::string(TrimBlanks(row.Cells.front())));
+std::string TrimmedCell(const CsvRow& row, std::size_t column) {
+    return std::string(TrimBlanks(CellAt(row, column)));
 }
 
-// A directory is taken whole: the rows land on its entries as they are now.
+bool IsHeadingRow(const CsvRow& row) {
+    return !row.Cells.empty() && CsvListHeaded(TrimmedCell(row, 0));
+}
+
+// Entries are used in order: a row may fill the first entry not in use, never one beyond.
+std::optional<CsvRefusal> OutOfOrder(std::span<const DirectoryRecord> entries,
+                                     const std::vector<CsvRow>& rows) {
+    int reach = UsedCount(entries);
+    for (const CsvRow& row : rows) {
+        const auto number = ParseWholeNumberCell(TrimmedCell(row, 0));
+        if (!number || *number < 1 || *number > static_cast<int>(entries.size())) {
+            return CsvRefusal{row.Line,
+                              {{TQ58_PHRASE("Csv", "%1 is not an entry of the directory"),
+                                {Quoted(CellAt(row, 0))}}}};
+        }
+        if (*number > reach + 1) {
+            return CsvRefusal{
+                row.Line,
+                {{TQ58_PHRASE("Csv", "entries are used in order from 1: entry %1 is switched "
+                                     "off, so entry %2 cannot be used yet"),
+                  {std::to_string(reach + 1), std::to_string(*number)}}}};
+        }
+        reach = std::max(reach, *number);
+    }
+    return std::nullopt;
+}
+
+// A directory is taken whole: the rows land on its entries as they are now; an entry not in
+// use keeps what it holds unless a row changes it.
 CsvRefusals TakeDirectoryRows(SettingsRecord& settings, int directory,
                               const std::vector<std::string>& headings,
                               const std::vector<CsvRow>& rows) {
+    const std::span<const DirectoryRecord> entries = DirectoryEntries(settings, directory);
+    if (std::optional<CsvRefusal> refusal = OutOfOrder(entries, rows)) {
+        return {std::move(*refusal)};
+    }
     std::vector<CsvRow> whole;
     for (auto& cells : DirectoryCsvRows(settings, directory)) {
         whole.push_back({0, std::move(cells)});
     }
     const std::vector<std::string> wholeHeadings = whole.front().Cells;
     for (const CsvRow& row : rows) {
-        const auto number = static_cast<std::size_t>(std::stoi(row.Cells.front()));
+        const auto number = static_cast<std::size_t>(*ParseWholeNumberCell(TrimmedCell(row, 0)));
         while (whole.size() <= number) {
-            whole.push_back({row.Line, {std::to_string(whole.size()), "", ""}});
+            const DirectoryRecord& held = entries[whole.size() - 1];
+            whole.push_back(
+                {row.Line, {std::to_string(whole.size()), held.TagName, ShownMmsi(held.Mmsid)}});
         }
         CsvRow& target = whole[number];
         target.Line = row.Line;
@@ -137,11 +176,158 @@ CsvRefusals TakeRows(SettingsRecord& settings, const ModelState& model, CsvList 
     return refusals;
 }
 
-Outcome PasteFailure(const std::vector<Phrase>& lines, std::vector<Phrase>* told) {
-    if (told) {
-        *told = lines;
+// The rows as the import takes them: a heading row of the key heading and the columns
+// pasted, then one row per pasted row, keyed by the channel or entry it lands on.
+struct PasteLayout {
+    std::vector<std::string> Headings;
+    std::vector<CsvRow> Rows;
+    int Beyond = 0;         // the line of the first row below the list's last row
+    bool OtherList = false; // the heading row names another list
+};
+
+std::optional<std::size_t> HeadingIndex(const std::vector<std::string>& headings,
+                                        std::string_view cell) {
+    for (std::size_t i = 0; i < headings.size(); ++i) {
+        if (EqualsIgnoreCase(headings[i], TrimBlanks(cell))) {
+            return i;
+        }
     }
-    return Outcome::Failure(EnglishLines(lines), MessageIcon::Exclamation);
+    return std::nullopt;
+}
+
+// The cells of the row of the key as the export writes them, entries not in use included;
+// empty for a key the list does not have.
+std::vector<std::string> HeldCells(const SettingsRecord& settings, const ModelState& model,
+                                   CsvList list, const std::string& key) {
+    if (IsDirectory(list)) {
+        const auto entries = DirectoryEntries(settings, GroupOf(list));
+        const std::optional<int> number = ParseWholeNumberCell(key);
+        if (!number || *number < 1 || *number > static_cast<int>(entries.size())) {
+            return {};
+        }
+        const DirectoryRecord& entry = entries[static_cast<std::size_t>(*number) - 1];
+        return {key, entry.TagName, ShownMmsi(entry.Mmsid)};
+    }
+    for (auto& row : ExportRows(settings, model, list)) {
+        if (row.front() == key) {
+            return row;
+        }
+    }
+    return {};
+}
+
+// Cells under the list's headings onto the rows of the keys, from the first on; the
+// headings of `columns` say where each cell of a row goes (absent: nowhere). A cell under
+// the key heading must be the key of the row it lands on. Absent when the cells do not fit.
+std::optional<PasteLayout> KeyedRows(const SettingsRecord& settings, const ModelState& model,
+                                     CsvList list, const std::vector<std::string>& keys,
+                                     const std::vector<std::optional<std::size_t>>& columns,
+                                     const std::vector<CsvRow>& rows) {
+    const std::vector<std::string> headings = ListHeadings(settings, model, list);
+    PasteLayout layout{headings, {}};
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        if (rows[i].Cells.size() > columns.size()) {
+            return std::nullopt;
+        }
+        if (i >= keys.size()) {
+            layout.Beyond = rows[i].Line;
+            return layout;
+        }
+        CsvRow row{rows[i].Line, HeldCells(settings, model, list, keys[i])};
+        if (row.Cells.empty()) {
+            row.Cells = {keys[i]}; // refused by the import, which names the key
+        }
+        row.Cells.resize(headings.size());
+        for (std::size_t c = 0; c < rows[i].Cells.size(); ++c) {
+            const std::string& cell = rows[i].Cells[c];
+            if (!columns[c]) {
+                continue;
+            }
+            if (*columns[c] == 0 && !TrimBlanks(cell).empty() &&
+                !EqualsIgnoreCase(TrimBlanks(cell), keys[i])) {
+                return std::nullopt;
+            }
+            row.Cells[*columns[c]] = cell;
+        }
+        layout.Rows.push_back(std::move(row));
+    }
+    return layout;
+}
+
+std::optional<PasteLayout> LayOut(const SettingsRecord& settings, const ModelState& model,
+                                  CsvList list, const PasteTarget& target,
+                                  std::vector<CsvRow> rows) {
+    const std::vector<std::string> headings = ListHeadings(settings, model, list);
+    std::vector<std::optional<std::size_t>> columns;
+    if (rows.empty()) {
+        return PasteLayout{};
+    }
+    const CsvRow& first = rows.front();
+    std::size_t named = 0;
+    for (const std::string& cell : first.Cells) {
+        columns.push_back(HeadingIndex(headings, cell));
+        named += columns.back() ? 1 : 0;
+    }
+    if (IsHeadingRow(first) && CsvListHeaded(TrimmedCell(first, 0)) != list) {
+        return PasteLayout{{}, {}, 0, true};
+    }
+    if (named == 0) {
+        // No headings: the cells fill the grid's columns from the selected cell on.
+        columns.clear();
+        for (const std::string& heading : target.Columns) {
+            columns.push_back(heading.empty() ? std::nullopt : HeadingIndex(headings, heading));
+        }
+        return KeyedRows(settings, model, list, target.Keys, columns, rows);
+    }
+    if (named < first.Cells.size()) {
+        return std::nullopt;
+    }
+    rows.erase(rows.begin());
+    if (columns.front() != 0) {
+        return KeyedRows(settings, model, list, target.Keys, columns, rows);
+    }
+    // Numbered rows go to their own channels or entries.
+    std::vector<std::string> keys;
+    for (const CsvRow& row : rows) {
+        keys.push_back(TrimmedCell(row, 0));
+    }
+    return KeyedRows(settings, model, list, keys, columns, rows);
+}
+
+// "Nothing was pasted: the columns fit no list; the Individual Directory takes Memory ID,
+// Station Name, MMSI."
+Phrase NoFit(const SettingsRecord& settings, const ModelState& model, CsvList list) {
+    std::string expected;
+    for (const std::string& heading : ListHeadings(settings, model, list)) {
+        expected += (expected.empty() ? "" : ", ") + heading;
+    }
+    return {TQ58_PHRASE("Csv", "Nothing was pasted: the columns fit no list; the %2 takes %1."),
+            {expected},
+            {{"Csv", CsvListInfoOf(list).Title, {}}}};
+}
+
+bool Filled(const DirectoryRecord& entry) {
+    return entry.Enable || !entry.TagName.empty() || !entry.Mmsid.empty();
+}
+
+bool Filled(const ChannelRecord& channel) {
+    return channel.Enable || !channel.ChTag.empty();
+}
+
+template <typename Records> int ChangedFilled(const Records& before, const Records& after) {
+    int count = 0;
+    for (std::size_t i = 0; i < before.size(); ++i) {
+        count += Filled(before[i]) && !(before[i] == after[i]) ? 1 : 0;
+    }
+    return count;
+}
+
+int ReplacedFilled(const SettingsRecord& before, const SettingsRecord& after, CsvList list) {
+    if (IsDirectory(list)) {
+        return ChangedFilled(DirectoryEntries(before, GroupOf(list)),
+                             DirectoryEntries(after, GroupOf(list)));
+    }
+    return ChangedFilled(ChannelList(before, GroupOf(list)), ChannelList(after, GroupOf(list)));
 }
 
 } // namespace
@@ -178,44 +364,39 @@ std::string CopiedRows(const SettingsRecord& settings, const ModelState& model, 
     return Utf8FromSingleBytes(text);
 }
 
-int PastedRowCount(std::string_view text) {
-    const std::vector<CsvRow> rows = ClipboardRows(text);
-    return static_cast<int>(rows.size()) - (!rows.empty() && IsHeadingRow(rows.front()) ? 1 : 0);
-}
-
-Outcome PasteRows(SettingsRecord& settings, const ModelState& model, CsvList list,
-                  const std::vector<std::string>& keys, std::string_view text,
-                  std::vector<Phrase>* told) {
-    std::vector<CsvRow> rows = ClipboardRows(text);
-    std::vector<std::string> headings = ListHeadings(settings, model, list);
-    if (!rows.empty() && IsHeadingRow(rows.front())) {
-        if (CsvListHeaded(std::string(TrimBlanks(rows.front().Cells.front()))) != list) {
-            return PasteFailure(
-                {{TQ58_PHRASE("Csv", "Nothing was pasted: the rows are not of the %1."),
-                  {},
-                  {{"Csv", CsvListInfoOf(list).Title, {}}}}},
-                told);
-        }
-        headings = rows.front().Cells;
-        rows.erase(rows.begin());
+PastedRows PasteRows(const SettingsRecord& settings, const ModelState& model, CsvList list,
+                     const PasteTarget& target, std::string_view text) {
+    PastedRows pasted{Outcome::Success(), {}, settings, {}, 0};
+    std::optional<PasteLayout> layout = LayOut(settings, model, list, target, ClipboardRows(text));
+    std::vector<Phrase> refusal;
+    if (!layout) {
+        refusal = {NoFit(settings, model, list)};
+    } else if (layout->OtherList) {
+        refusal = {{TQ58_PHRASE("Csv", "Nothing was pasted: the rows are not of the %1."),
+                    {},
+                    {{"Csv", CsvListInfoOf(list).Title, {}}}}};
+    } else if (layout->Rows.empty()) {
+        refusal = {{TQ58_PHRASE("Csv", "Nothing was pasted: the clipboard holds no rows."), {}}};
+    } else if (layout->Beyond) {
+        refusal = RefusalLines(
+            {{layout->Beyond, {{TQ58_PHRASE("Csv", "below the list's last row"), {}}}}},
+            RefusedBy::Paste);
+    } else if (const CsvRefusals refusals =
+                   TakeRows(pasted.Settings, model, list, layout->Headings, layout->Rows);
+               !refusals.Empty()) {
+        refusal = RefusalLines(refusals, RefusedBy::Paste);
     }
-    if (rows.empty()) {
-        return PasteFailure(
-            {{TQ58_PHRASE("Csv", "Nothing was pasted: the clipboard holds no rows."), {}}}, told);
+    if (!refusal.empty()) {
+        pasted.Settings = settings;
+        pasted.Result = Outcome::Failure(EnglishLines(refusal), MessageIcon::Exclamation);
+        pasted.Told = std::move(refusal);
+        return pasted;
     }
-    if (rows.size() > keys.size()) {
-        return PasteFailure(
-            RefusalLines(
-                {{rows[keys.size()].Line, {{TQ58_PHRASE("Csv", "below the list's last row"), {}}}}},
-                RefusedBy::Paste),
-            told);
+    for (const CsvRow& row : layout->Rows) {
+        pasted.Keys.push_back(TrimmedCell(row, 0));
     }
-    for (std::size_t i = 0; i < rows.size(); ++i) {
-        rows[i].Cells.front() = keys[i];
-    }
-    const CsvRefusals refusals = TakeRows(settings, model, list, headings, std::move(rows));
-    return refusals.Empty() ? Outcome::Success()
-                            : PasteFailure(RefusalLines(refusals, RefusedBy::Paste), told);
+    pasted.ReplacedFilled = ReplacedFilled(settings, pasted.Settings, list);
+    return pasted;
 }
 
 Outcome EditCell(SettingsRecord& settings, const ModelState& model, CsvList list,

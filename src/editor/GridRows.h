@@ -20,16 +20,29 @@ namespace tq58 {
 std::string CopiedRows(const SettingsRecord& settings, const ModelState& model, CsvList list,
                        const std::vector<std::string>& keys);
 
-// Pastes tab- or comma-separated rows (a heading row of the same list may lead) onto the
-// rows of the keys, in order: all rows or none. The key cells a row brings are replaced by
-// the keys it lands on; the message of a refusal names every refused row. told, when given,
-// gets that message as phrases, a line each, for the window to show in the user's language.
-Outcome PasteRows(SettingsRecord& settings, const ModelState& model, CsvList list,
-                  const std::vector<std::string>& keys, std::string_view text,
-                  std::vector<Phrase>* told = nullptr);
+// Where pasted rows land: the grid's rows from the selected one on, by their keys, and the
+// export heading each grid column from the selected one on takes (empty: it takes nothing).
+struct PasteTarget {
+    std::vector<std::string> Keys;
+    std::vector<std::string> Columns;
+};
 
-// The number of rows the text holds below a heading row of the list.
-int PastedRowCount(std::string_view text);
+// A paste worked out on a copy of the record, for the window to apply once it may.
+struct PastedRows {
+    Outcome Result;
+    std::vector<Phrase> Told;      // why nothing can be pasted, a line each
+    SettingsRecord Settings;       // the record with the rows in
+    std::vector<std::string> Keys; // the rows that got them
+    int ReplacedFilled = 0;        // entries or channels in use or named that the paste changes
+};
+
+// Pastes tab- or comma-separated rows, all or none. Under a heading row that begins with the
+// list's key heading, each row goes to the channel or entry its first cell names, as the CSV
+// import takes it; under a heading row of the list's other headings, and without one, rows
+// fill the target's rows from the selected one on, and a row without headings fills the
+// target's columns from the selected cell on, as a spreadsheet does.
+PastedRows PasteRows(const SettingsRecord& settings, const ModelState& model, CsvList list,
+                     const PasteTarget& target, std::string_view text);
 
 // One cell of the row of the key, typed under the export's heading: taken as the import
 // would take it. The failure's message is the reason alone; told, when given, gets it as a

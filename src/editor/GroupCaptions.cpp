@@ -40,7 +40,8 @@ std::string PlanName(int group) {
 }
 
 std::string DscGroupNameLabel(const SettingsRecord& settings, int group) {
-    return "[" + StatusNameOf(settings, group) + "]";
+    const std::string& name = StatusNameOf(settings, group);
+    return name.empty() ? std::string() : "[" + name + "]";
 }
 
 } // namespace tq58

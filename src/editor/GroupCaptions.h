@@ -18,7 +18,7 @@ Phrase StatusTitle(const SettingsRecord& settings, int group);
 std::string StatusCaption(const SettingsRecord& settings, int group);
 // The channel plan a group holds: "USA", "INTL", "CANADA", "EXP" (marked in "Captions").
 std::string PlanName(int group);
-// Beside a usable DSC group: "[" + status name + "]", so "[]" without one.
+// Beside a usable DSC group: "[" + its status name + "]"; nothing when it has none.
 std::string DscGroupNameLabel(const SettingsRecord& settings, int group);
 
 } // namespace tq58

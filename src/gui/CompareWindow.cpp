@@ -93,7 +93,8 @@ void CompareWindow::Fill(const std::vector<SettingDifference>& differences,
          [differences](int row, int column) {
              return CellText(differences[static_cast<std::size_t>(row)],
                              static_cast<std::size_t>(column));
-         }});
+         },
+         {}});
 }
 
 } // namespace tq58

@@ -222,23 +222,6 @@ void MainWindow::ShowHint(const QString& hint) {
     hint_->setText(hint);
 }
 
-void MainWindow::OnFocusChanged(QWidget* now) {
-    if (!now || now->window() != this) {
-        return;
-    }
-    QString hint = now->property(StatusHintProperty).toString();
-    if (hint.isEmpty()) {
-        hint = Translated(StatusHint(now->objectName().toStdString()));
-    }
-    if (!hint.isEmpty()) {
-        ShowHint(hint);
-    }
-    // A field that takes input offers its whole text for overtyping.
-    if (auto* field = qobject_cast<QLineEdit*>(now); field && !field->isReadOnly()) {
-        QTimer::singleShot(0, field, &QLineEdit::selectAll);
-    }
-}
-
 namespace {
 
 // A grid, or the editor of one of its cells.
@@ -252,6 +235,25 @@ bool InItemView(QWidget* widget) {
 }
 
 } // namespace
+
+void MainWindow::OnFocusChanged(QWidget* now) {
+    if (!now || now->window() != this) {
+        return;
+    }
+    QString hint = now->property(StatusHintProperty).toString();
+    if (hint.isEmpty()) {
+        hint = Translated(StatusHint(now->objectName().toStdString()));
+    }
+    if (!hint.isEmpty()) {
+        ShowHint(hint);
+    }
+    // A field that takes input offers its whole text for overtyping. A grid's cell editor
+    // does so itself, and when typing opened it, its first key already stands in it.
+    if (auto* field = qobject_cast<QLineEdit*>(now);
+        field && !field->isReadOnly() && !InItemView(field)) {
+        QTimer::singleShot(0, field, &QLineEdit::selectAll);
+    }
+}
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     if (HandleHistoryKey(watched, event)) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "editor/FindNode.h"
 #include "gui/Document.h"
 #include "gui/FileChooser.h"
 #include "gui/MainMenus.h"
@@ -65,9 +66,11 @@ public:
     void LogError(const std::string& procedure, const std::string& detail) override;
     // The check every command makes before it leaves the current page.
     bool ValidateCurrentPage();
-    // Selects the node of a channel number, a channel or entry name or an MMSI; false when
-    // nothing was found or the current page may not be left.
-    bool FindText(const QString& text);
+    // Selects the next node (or the previous one) after the current one, round the tree's
+    // end, of a channel number, a channel or entry name or an MMSI; a directory entry is
+    // selected in its directory's list. False when nothing was found or the current page may
+    // not be left.
+    bool FindText(const QString& text, FindDirection direction = FindDirection::Forward);
     // Opens a settings file as File Open does once its dialog has answered; true when read.
     bool OpenDataFile(const QString& path);
 
@@ -200,7 +203,9 @@ private:
     HexDumpView* hexDump_ = nullptr;
     QLabel* hint_ = nullptr;
     QLineEdit* find_ = nullptr;
-    QTimer newDataTimer_; // Timer1: the deferred New
+    std::string foundKey_;   // the node the last find found
+    std::string foundShown_; // the node it showed: a find from there goes on after foundKey_
+    QTimer newDataTimer_;    // Timer1: the deferred New
 };
 
 } // namespace tq58

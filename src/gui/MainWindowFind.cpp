@@ -9,6 +9,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QStatusBar>
+#include <tuple>
 
 namespace tq58 {
 
@@ -31,16 +32,46 @@ void MainWindow::BuildFind() {
         find_->setFocus(Qt::ShortcutFocusReason);
         find_->selectAll();
     });
+    // F3 and Shift+F3 go on from the node shown, as Enter in the field does.
+    for (const auto& [name, text, key, direction] :
+         {std::tuple{"mnuEditFindNext", tr("Find &Next"), QKeySequence(QKeySequence::FindNext),
+                     FindDirection::Forward},
+          std::tuple{"mnuEditFindPrevious", tr("Find &Previous"),
+                     QKeySequence(QKeySequence::FindPrevious), FindDirection::Backward}}) {
+        QAction* next = menus_.Edit->addAction(text);
+        next->setObjectName(name);
+        next->setShortcut(key);
+        connect(next, &QAction::triggered, this, [this, direction] {
+            if (find_->text().trimmed().isEmpty()) {
+                find_->setFocus(Qt::ShortcutFocusReason);
+            } else {
+                FindText(find_->text(), direction);
+            }
+        });
+    }
     connect(find_, &QLineEdit::returnPressed, this, [this] { FindText(find_->text()); });
 }
 
-bool MainWindow::FindText(const QString& text) {
-    const std::string key = FindNode(data_.Settings, model_, text.toStdString());
-    if (key.empty()) {
+bool MainWindow::FindText(const QString& text, FindDirection direction) {
+    const std::string current = editor_->CurrentKey();
+    const FoundNode found = FindNode(data_.Settings, model_, text.toStdString(),
+                                     current == foundShown_ ? foundKey_ : current, direction);
+    if (found.Key.empty()) {
         statusBar()->showMessage(tr("Nothing found for \"%1\"").arg(text.trimmed()), 5000);
         return false;
     }
-    return editor_->SelectNode(key);
+    if (!editor_->ShowFound(found.Key)) {
+        return false;
+    }
+    foundKey_ = found.Key;
+    foundShown_ = editor_->CurrentKey();
+    if (found.Wrapped) {
+        statusBar()->showMessage(direction == FindDirection::Forward
+                                     ? tr("Find went on from the top of the tree")
+                                     : tr("Find went on from the bottom of the tree"),
+                                 5000);
+    }
+    return true;
 }
 
 } // namespace tq58

@@ -124,6 +124,8 @@ void PortDevicesDialog::AddPortRow(QGridLayout* grid, int index) {
     auto* description = new QLabel(this);
     description->setObjectName(QString("lblPortDescription_%1").arg(index));
     description->setMinimumWidth(200);
+    // Long in some languages ("present, not a listed serial device"): it wraps, never cut.
+    description->setWordWrap(true);
     connect(choice, &QComboBox::currentTextChanged, this, [this, index] { Describe(index); });
     choices_[static_cast<std::size_t>(index)] = choice;
     descriptions_[static_cast<std::size_t>(index)] = description;

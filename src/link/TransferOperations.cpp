@@ -129,6 +129,7 @@ bool Transfer::RadioIsReady() {
 
 void Transfer::CompleteOperation(const std::string& note) {
     TransferDone = true;
+    link_.ShowProgress(100);
     link_.ShowStatus("");
     link_.ShowMessage(note.empty() ? TQ58_TEXT("Link", "Complete!!")
                                    : std::string(TQ58_TEXT("Link", "Complete!!")) + "\n" + note,

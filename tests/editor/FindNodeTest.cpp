@@ -23,11 +23,27 @@ TEST(FindNode, NumbersNamesAndMmsisFindTheirNodes) {
         {"036612345", "SG2"}, {"36612345", "SG2"}, {"nowhere", ""},      {"", ""},
     };
     for (const auto& c : cases) {
-        EXPECT_EQ(FindNode(settings, model, c.text), c.key) << c.text;
+        EXPECT_EQ(FindNode(settings, model, c.text).Key, c.key) << c.text;
     }
-    const std::string sixteen = FindNode(settings, model, "16");
-    ASSERT_FALSE(sixteen.empty());
-    EXPECT_EQ(sixteen.substr(0, 2), "PU");
+}
+
+// Channel 16 of the USA and the INTL plan, then round again.
+TEST(FindNode, NextAndPreviousGoOnFromTheNodeAndWrap) {
+    const ModelState model = test::Rv7700A();
+    SettingsRecord settings = test::NewRadioData(model).Settings;
+    settings.UsableChGroup[GroupIntl].Enable = true;
+    settings.UsableChGroup[GroupCanada].Enable = false;
+    const std::string usa = FindNode(settings, model, "16").Key;
+    ASSERT_EQ(usa.substr(0, 2), "PU");
+    const FoundNode intl = FindNode(settings, model, "16", usa);
+    EXPECT_EQ(intl.Key.substr(0, 2), "PI");
+    EXPECT_FALSE(intl.Wrapped);
+    EXPECT_EQ(FindNode(settings, model, "16", intl.Key), (FoundNode{usa, true}));
+    EXPECT_EQ(FindNode(settings, model, "16", intl.Key, FindDirection::Backward),
+              (FoundNode{usa, false}));
+    EXPECT_EQ(FindNode(settings, model, "16", usa, FindDirection::Backward),
+              (FoundNode{intl.Key, true}));
+    EXPECT_EQ(FindNode(settings, model, "16", "SM"), (FoundNode{usa, true}));
 }
 
 } // namespace

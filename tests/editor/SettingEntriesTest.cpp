@@ -35,7 +35,7 @@ TEST(SettingEntries, CaptionsCarryTheStatusName) {
     EXPECT_EQ(StatusCaption(settings, 0), "Group1");
     EXPECT_EQ(StatusCaption(settings, 1), "Group2[WORK]");
     EXPECT_EQ(StatusCaption(settings, GroupExp), "EXP CH Group");
-    EXPECT_EQ(DscGroupNameLabel(settings, 0), "[]");
+    EXPECT_EQ(DscGroupNameLabel(settings, 0), "");
     EXPECT_EQ(DscGroupNameLabel(settings, 1), "[WORK]");
 }
 

@@ -163,6 +163,7 @@ private slots:
         QVERIFY(!rig.Run(TransferOperation::ProgramToRadio));
 
         QCOMPARE(rig.shown, QStringList{"Program to Radio|Complete!!"});
+        QCOMPARE(rig.fillAtBox, QList<int>{100});
         RadioData back = rig.data;
         MergeReadImage(rig.radio.Memory, back.MemoryImage);
         DecodeImage(back, rig.model);

@@ -13,6 +13,7 @@
 
 #include <QLabel>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <vector>
 
 namespace tq58 {
@@ -25,7 +26,8 @@ struct ChannelColumn {
     int WidthTwips;
     QString (*Cell)(ChannelRecord& channel, int number);
     bool ScramblerOnly = false;
-    const char* CsvHeading = nullptr; // edited in place as this column of the CSV export
+    const char* CsvHeading = nullptr; // the column of the CSV export it takes in a paste
+    bool Editable = false;            // edited in place, as that column
 };
 
 // A flag's mark in its cell, in the user's language; dashes while it is off.
@@ -61,17 +63,19 @@ const std::vector<ChannelColumn> PlanColumns{
     {QT_TRANSLATE_NOOP("tq58::ChannelGridPage", "TX"), 600,
      [](ChannelRecord& c, int) {
          return Flag(c.TxEnable, QT_TRANSLATE_NOOP("tq58::ChannelGridPage", "TX"), "--");
-     }},
-    {QT_TRANSLATE_NOOP("tq58::ChannelGridPage", "LOW"), 600, LowCell},
-    {QT_TRANSLATE_NOOP("tq58::ChannelGridPage", "UP"), 600, UpCell},
+     },
+     false, "Tx Enable"},
+    {QT_TRANSLATE_NOOP("tq58::ChannelGridPage", "LOW"), 600, LowCell, false, "Low Power Only"},
+    {QT_TRANSLATE_NOOP("tq58::ChannelGridPage", "UP"), 600, UpCell, false, "Power Up"},
     {QT_TRANSLATE_NOOP("tq58::ChannelGridPage", "DUP"), 600,
      [](ChannelRecord& c, int) {
          return Flag(c.Duplex, QT_TRANSLATE_NOOP("tq58::ChannelGridPage", "DUP"), "---");
-     }},
-    {QT_TRANSLATE_NOOP("tq58::ChannelGridPage", "MEM"), 600, ScanCell},
-    {QT_TRANSLATE_NOOP("tq58::ChannelGridPage", "VS"), 600, ScramblerCell, true},
+     },
+     false, "Duplex"},
+    {QT_TRANSLATE_NOOP("tq58::ChannelGridPage", "MEM"), 600, ScanCell, false, "Scan Memory"},
+    {QT_TRANSLATE_NOOP("tq58::ChannelGridPage", "VS"), 600, ScramblerCell, true, "Scrambler"},
     {QT_TRANSLATE_NOOP("tq58::ChannelGridPage", "CH Name"), 2000, NameCell, false,
-     QT_TRANSLATE_NOOP("tq58::GridEditing", "CH Name")},
+     QT_TRANSLATE_NOOP("tq58::GridEditing", "CH Name"), true},
 };
 
 const std::vector<ChannelColumn> ExpColumns{
@@ -80,22 +84,23 @@ const std::vector<ChannelColumn> ExpColumns{
     {QT_TRANSLATE_NOOP("tq58::ChannelGridPage", "ENABLE"), 1000,
      [](ChannelRecord& c, int) {
          return Flag(c.Enable, QT_TRANSLATE_NOOP("tq58::ChannelGridPage", "[Enable]"), "");
-     }},
+     },
+     false, "CH Enable"},
     {QT_TRANSLATE_NOOP("tq58::ChannelGridPage", "DISP"), 800,
      [](ChannelRecord& c, int) { return ToQt(ExpDisplayText(c)); }, false,
-     QT_TRANSLATE_NOOP("tq58::GridEditing", "CH Display")},
+     QT_TRANSLATE_NOOP("tq58::GridEditing", "CH Display"), true},
     {QT_TRANSLATE_NOOP("tq58::ChannelGridPage", "RX[MHz]"), 1000,
      [](ChannelRecord& c, int) { return ToQt(RxFreqShown(c, ChannelKind::Exp)); }, false,
-     QT_TRANSLATE_NOOP("tq58::GridEditing", "Rx Frequency")},
+     QT_TRANSLATE_NOOP("tq58::GridEditing", "Rx Frequency"), true},
     {QT_TRANSLATE_NOOP("tq58::ChannelGridPage", "TX[MHz]"), 1000,
      [](ChannelRecord& c, int) { return ToQt(TxFreqShown(c, ChannelKind::Exp)); }, false,
-     QT_TRANSLATE_NOOP("tq58::GridEditing", "Tx Frequency")},
-    {QT_TRANSLATE_NOOP("tq58::ChannelGridPage", "LOW"), 600, LowCell},
-    {QT_TRANSLATE_NOOP("tq58::ChannelGridPage", "UP"), 600, UpCell},
-    {QT_TRANSLATE_NOOP("tq58::ChannelGridPage", "MEM"), 600, ScanCell},
-    {QT_TRANSLATE_NOOP("tq58::ChannelGridPage", "VS"), 600, ScramblerCell, true},
+     QT_TRANSLATE_NOOP("tq58::GridEditing", "Tx Frequency"), true},
+    {QT_TRANSLATE_NOOP("tq58::ChannelGridPage", "LOW"), 600, LowCell, false, "Low Power Only"},
+    {QT_TRANSLATE_NOOP("tq58::ChannelGridPage", "UP"), 600, UpCell, false, "Power Up"},
+    {QT_TRANSLATE_NOOP("tq58::ChannelGridPage", "MEM"), 600, ScanCell, false, "Scan Memory"},
+    {QT_TRANSLATE_NOOP("tq58::ChannelGridPage", "VS"), 600, ScramblerCell, true, "Scrambler"},
     {QT_TRANSLATE_NOOP("tq58::ChannelGridPage", "CH Name"), 2000, NameCell, false,
-     QT_TRANSLATE_NOOP("tq58::GridEditing", "CH Name")},
+     QT_TRANSLATE_NOOP("tq58::GridEditing", "CH Name"), true},
 };
 
 std::optional<RowFlag> FlagColumn(const std::vector<ChannelColumn>& columns, int column) {
@@ -121,7 +126,8 @@ CsvList ListOf(const NodeRef& node) {
 // Every cell is formatted once, when the page is filled: formatting an EXP frequency snaps it
 // in the record, which must not wait for the row to be painted.
 GridList ChannelGridList(const std::vector<ChannelColumn>& columns,
-                         const std::vector<ChannelRecord*>& rows, bool scramblerAvailable) {
+                         const std::vector<ChannelRecord*>& rows, bool scramblerAvailable,
+                         bool planGroup) {
     GridList list;
     for (const ChannelColumn& column : columns) {
         list.Columns.push_back({ChannelGridPage::tr(column.Header), column.WidthTwips});
@@ -141,6 +147,13 @@ GridList ChannelGridList(const std::vector<ChannelColumn>& columns,
     list.Cell = [cells = std::move(cells), width](int row, int column) {
         return cells[static_cast<std::size_t>(row * width + column)];
     };
+    if (planGroup) {
+        std::vector<bool> off;
+        for (const ChannelRecord* channel : rows) {
+            off.push_back(!channel->Enable);
+        }
+        list.Off = [off = std::move(off)](int row) { return off[static_cast<std::size_t>(row)]; };
+    }
     return list;
 }
 
@@ -157,8 +170,15 @@ ChannelGridPage::ChannelGridPage(EditorHost& host, const QString& objectName, QW
     new GridEditing(host, grid_,
                     {[this] { return ListOf(node_); }, [this](int row) { return RowKey(row); },
                      [this](int column) {
+                         const ChannelColumn& shown =
+                             ColumnsOf(node_)[static_cast<std::size_t>(column)];
+                         return std::string(shown.Editable ? shown.CsvHeading : "");
+                     },
+                     [this](int column) {
                          const char* heading =
-                             ColumnsOf(node_)[static_cast<std::size_t>(column)].CsvHeading;
+                             column == 0
+                                 ? CsvListInfoOf(ListOf(node_)).KeyHeading
+                                 : ColumnsOf(node_)[static_cast<std::size_t>(column)].CsvHeading;
                          return std::string(heading ? heading : "");
                      }},
                     [this] { Fill(node_); });
@@ -177,21 +197,32 @@ std::string ChannelGridPage::RowKey(int row) const {
                : FromQt(grid_->Model()->index(row, 0).data().toString());
 }
 
+// A plan group lists its enabled channels. A channel switched off while the grid is shown
+// keeps its row, greyed, until the page is left: it can be switched on again where it was.
 void ChannelGridPage::Fill(const NodeRef& node) {
+    const bool again = isVisible() && node == node_;
     node_ = node;
     std::vector<ChannelRecord>& list = ChannelList(host_.Data().Settings, node.Group);
     const bool exp = node.Kind == NodeKind::ExpGrid;
     heading_->setText(GroupHeading(host_.Data().Settings, node.Group));
     grid_->setAccessibleName(heading_->text());
     std::vector<ChannelRecord*> rows;
-    indices_.clear();
+    std::vector<int> listed;
     for (ChannelRecord& channel : list) {
-        if (exp || channel.Enable) {
+        const int index = static_cast<int>(&channel - list.data());
+        if (exp || channel.Enable ||
+            (again && std::find(indices_.begin(), indices_.end(), index) != indices_.end())) {
             rows.push_back(&channel);
-            indices_.push_back(static_cast<int>(&channel - list.data()));
+            listed.push_back(index);
         }
     }
-    grid_->Show(ChannelGridList(ColumnsOf(node), rows, host_.Model().ScramblerAvailable));
+    indices_ = std::move(listed);
+    GridList shown = ChannelGridList(ColumnsOf(node), rows, host_.Model().ScramblerAvailable, !exp);
+    if (again) {
+        grid_->Refresh(std::move(shown));
+    } else {
+        grid_->Show(std::move(shown));
+    }
 }
 
 // A plan row opens the channel its label names; an EXP row the EXP channel of its number.

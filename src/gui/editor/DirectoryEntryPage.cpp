@@ -6,6 +6,7 @@
 #include "gui/Messages.h"
 #include "gui/TextCodec.h"
 #include "gui/Translations.h"
+#include "gui/editor/DirectoryOrderMenu.h"
 #include "gui/editor/EditorHost.h"
 #include "gui/editor/MmsiMarks.h"
 #include "gui/editor/PageWidgets.h"
@@ -167,9 +168,12 @@ void DirectoryEntryPage::DeleteClicked(bool checked) {
 }
 
 bool DirectoryEntryPage::ConfirmDelete() {
-    const auto answer =
-        host_.Prompts().Show(host_.ProgramTitle(), tr("Are you sure ?"), QMessageBox::Critical,
-                             QMessageBox::Yes | QMessageBox::No);
+    const auto answer = host_.Prompts().Show(
+        host_.ProgramTitle(),
+        DeleteEntryQuestion(
+            DirectoryEntries(host_.Data().Settings, directory_)[static_cast<std::size_t>(index_)],
+            index_),
+        QMessageBox::Question, QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
     if (answer != QMessageBox::Yes) {
         return false;
     }

@@ -1,6 +1,7 @@
 #include "gui/editor/DirectoryGridPage.h"
 
 #include "editor/DirectoryRules.h"
+#include "editor/GridRows.h"
 #include "gui/TextCodec.h"
 #include "gui/editor/DirectoryOrderMenu.h"
 #include "gui/editor/EditorHost.h"
@@ -34,13 +35,25 @@ DirectoryGridPage::DirectoryGridPage(EditorHost& host, const QString& objectName
              default:
                  return {};
              }
+         },
+         [this](int column) -> std::string {
+             const CsvList list =
+                 directory_ == GroupDirectory ? CsvList::Group : CsvList::Individual;
+             return column < 3 ? ListHeadings(host_.Data().Settings, host_.Model(), list)
+                                     .at(static_cast<std::size_t>(column))
+                               : std::string();
          }},
         [this] { Fill(host_.CurrentNode()); });
     new DirectoryOrderMenu(
         host, grid_, [this] { return directory_; }, [this] { Fill(host_.CurrentNode()); });
 }
 
+void DirectoryGridPage::SelectEntry(int index) {
+    grid_->selectRow(index);
+}
+
 void DirectoryGridPage::Fill(const NodeRef& node) {
+    const bool again = isVisible() && node.Group == directory_;
     directory_ = node.Group;
     const bool groups = directory_ == GroupDirectory;
     grid_->setAccessibleName(groups ? tr("Group Directory") : tr("Individual Directory"));
@@ -64,7 +77,11 @@ void DirectoryGridPage::Fill(const NodeRef& node) {
             return entry.Enable ? KindCell(directory_, entry.Mmsid) : QString();
         }
     };
-    grid_->Show(std::move(list));
+    if (again) {
+        grid_->Refresh(std::move(list));
+    } else {
+        grid_->Show(std::move(list));
+    }
 }
 
 } // namespace tq58

@@ -14,6 +14,8 @@ public:
     DirectoryGridPage(EditorHost& host, const QString& objectName, QWidget* parent = nullptr);
 
     void Fill(const NodeRef& node) override;
+    // Selects the entry's row; Enter or a double click opens its page.
+    void SelectEntry(int index);
 
 private:
     RecordGrid* grid_;

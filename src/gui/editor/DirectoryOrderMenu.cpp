@@ -3,12 +3,22 @@
 #include "editor/DirectoryOrder.h"
 #include "editor/DirectoryRules.h"
 #include "gui/Messages.h"
+#include "gui/TextCodec.h"
 #include "gui/editor/EditorHost.h"
 #include "gui/editor/RecordGrid.h"
+#include "model/FieldCodec.h"
 
 #include <QAction>
 
 namespace tq58 {
+
+QString DeleteEntryQuestion(const DirectoryRecord& entry, int index) {
+    const QString named =
+        (ToQt(entry.TagName).trimmed() + " " + ToQt(ShownMmsi(entry.Mmsid))).trimmed();
+    return named.isEmpty()
+               ? DirectoryOrderMenu::tr("Delete entry %1?").arg(index + 1)
+               : DirectoryOrderMenu::tr("Delete entry %1, %2?").arg(index + 1).arg(named);
+}
 
 DirectoryOrderMenu::DirectoryOrderMenu(EditorHost& host, RecordGrid* grid,
                                        std::function<int()> directory, std::function<void()> refill)
@@ -65,8 +75,10 @@ void DirectoryOrderMenu::Delete() {
     const int row = grid_->currentIndex().row();
     const auto entries = DirectoryEntries(host_.Data().Settings, directory_());
     if (row < 0 || row >= UsedCount(entries) ||
-        host_.Prompts().Show(host_.ProgramTitle(), tr("Are you sure ?"), QMessageBox::Critical,
-                             QMessageBox::Yes | QMessageBox::No) != QMessageBox::Yes) {
+        host_.Prompts().Show(host_.ProgramTitle(),
+                             DeleteEntryQuestion(entries[static_cast<std::size_t>(row)], row),
+                             QMessageBox::Question, QMessageBox::Yes | QMessageBox::No,
+                             QMessageBox::No) != QMessageBox::Yes) {
         return;
     }
     DeleteEntry(entries, row);

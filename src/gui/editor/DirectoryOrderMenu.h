@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QObject>
+#include <QString>
 #include <functional>
 
 class QAction;
@@ -9,6 +10,10 @@ namespace tq58 {
 
 class EditorHost;
 class RecordGrid;
+struct DirectoryRecord;
+
+// "Delete entry 5, EIDER 244123456?": the question before an entry in use is deleted.
+QString DeleteEntryQuestion(const DirectoryRecord& entry, int index);
 
 // The directory grid's order commands, in its context menu and on keys: move the selected
 // entry up (Alt+Up) or down (Alt+Down), insert an entry before it (Insert), delete it

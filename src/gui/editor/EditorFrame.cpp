@@ -2,6 +2,7 @@
 
 #include "files/TextCase.h"
 #include "gui/Translations.h"
+#include "gui/editor/DirectoryGridPage.h"
 #include "gui/editor/EditorHost.h"
 #include "gui/editor/MmsiMarks.h"
 #include "gui/editor/Page.h"
@@ -172,6 +173,19 @@ bool EditorFrame::SelectNode(const std::string& key) {
     }
     tree_->setCurrentItem(item);
     return Normalised(currentKey_) == Normalised(key);
+}
+
+bool EditorFrame::ShowFound(const std::string& key) {
+    const QTreeWidgetItem* item = ItemFor(key);
+    if (!item || NodeOf(item).Kind != NodeKind::DirectoryEntry) {
+        return SelectNode(key);
+    }
+    if (!SelectNode(KeyOf(item->parent()).toStdString())) {
+        return false;
+    }
+    static_cast<DirectoryGridPage*>(PageFor(NodeKind::DirectoryGrid))
+        ->SelectEntry(NodeOf(item).Index);
+    return true;
 }
 
 void EditorFrame::ResetTo(const std::string& key) {

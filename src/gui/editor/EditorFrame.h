@@ -32,6 +32,9 @@ public:
     // Selects the node and runs its click: the page check, then the page. False when the
     // key does not exist or the current page refused.
     bool SelectNode(const std::string& key);
+    // What a find shows of the node: a directory entry as its row in the directory's list,
+    // any other node by itself. False when the current page refused.
+    bool ShowFound(const std::string& key);
     // Selects the node and shows its page without asking the current page: after new data,
     // a read or an opened file, when the old page's fields no longer matter.
     void ResetTo(const std::string& key);

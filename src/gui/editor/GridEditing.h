@@ -2,6 +2,7 @@
 
 #include "editor/CsvLists.h"
 
+#include <QModelIndex>
 #include <QObject>
 #include <QString>
 #include <functional>
@@ -13,17 +14,24 @@ namespace tq58 {
 class EditorHost;
 class RecordGrid;
 
-// What a grid's rows are in the CSV export: the list, each row's key, and the export heading
-// of each column edited in place (empty for the others).
+// What a grid's rows are in the CSV export: the list, each row's key, the export heading of
+// each column edited in place (empty for the others) and the heading each column takes in a
+// paste (the key column the list's key heading; empty for a column that takes nothing).
 struct GridRowsOf {
     std::function<CsvList()> List;
     std::function<std::string(int row)> Key;
     std::function<std::string(int column)> Heading;
+    std::function<std::string(int column)> Takes;
 };
 
-// Spreadsheet editing on a record grid: a cell edited in place (F2 or typing) is checked as
-// the import checks its column, and a refused one opens again with the text as typed; Ctrl+C
-// copies the selected rows, Ctrl+V pastes rows from the selected one on, all in one undo step.
+// Where Enter, Tab and Shift+Tab leave a cell once its edit is taken.
+enum class CellMove { Down, Next, Previous };
+
+// Spreadsheet editing on a record grid. A cell edited in place (F2, or typing, whose first key
+// is the cell's first character) is checked as the import checks its column; Enter takes it
+// and moves down, Tab and Shift+Tab to the next or previous editable cell, Escape abandons
+// it. A refused edit is told once and the cell keeps its old value. Ctrl+C copies the
+// selected rows; Ctrl+V pastes rows, asking before it replaces filled ones, in one undo step.
 class GridEditing : public QObject {
     Q_OBJECT
 
@@ -33,9 +41,11 @@ public:
 
     void Copy() const;
     void Paste();
-    // The typed text of a cell: empty when taken, else the reason it was refused, which has
-    // been shown.
-    QString Take(int row, int column, const QString& typed);
+    // Takes the typed text of a cell; false when refused. An untouched text takes nothing.
+    // While the cell's editor is still open (it lost the focus), the grid follows the record
+    // only once the editor has closed.
+    bool Commit(const QModelIndex& cell, const QString& typed, bool editorOpen);
+    void Move(const QModelIndex& from, CellMove move);
     std::string EditText(int row, int column) const;
 
 protected:
@@ -43,6 +53,7 @@ protected:
 
 private:
     std::vector<int> SelectedRows() const;
+    bool Editable(int column) const;
     void Refill();
 
     EditorHost& host_;

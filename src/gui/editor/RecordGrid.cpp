@@ -2,6 +2,7 @@
 
 #include "program/UserSettings.h"
 
+#include <QApplication>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QStyle>
@@ -15,6 +16,13 @@ void GridModel::Show(GridList list) {
     endResetModel();
 }
 
+void GridModel::Update(GridList list) {
+    list_ = std::move(list);
+    if (rowCount() > 0 && columnCount() > 0) {
+        emit dataChanged(index(0, 0), index(rowCount() - 1, columnCount() - 1));
+    }
+}
+
 int GridModel::rowCount(const QModelIndex& parent) const {
     return parent.isValid() ? 0 : list_.Rows;
 }
@@ -24,10 +32,13 @@ int GridModel::columnCount(const QModelIndex& parent) const {
 }
 
 QVariant GridModel::data(const QModelIndex& index, int role) const {
-    if (role != Qt::DisplayRole || !index.isValid() || !list_.Cell) {
+    if (!index.isValid() || !list_.Cell) {
         return {};
     }
-    return list_.Cell(index.row(), index.column());
+    if (role == Qt::ForegroundRole && list_.Off && list_.Off(index.row())) {
+        return QApplication::palette().brush(QPalette::Disabled, QPalette::Text);
+    }
+    return role == Qt::DisplayRole ? QVariant(list_.Cell(index.row(), index.column())) : QVariant();
 }
 
 QVariant GridModel::headerData(int section, Qt::Orientation orientation, int role) const {
@@ -69,6 +80,19 @@ int RecordGrid::FullWidth() const {
         width += columnWidth(column);
     }
     return width;
+}
+
+void RecordGrid::Refresh(GridList list) {
+    if (list.Rows != model_->rowCount() ||
+        static_cast<int>(list.Columns.size()) != model_->columnCount()) {
+        const QModelIndex at = currentIndex();
+        Show(std::move(list));
+        if (at.isValid() && at.row() < model_->rowCount()) {
+            setCurrentIndex(model_->index(at.row(), at.column()));
+        }
+        return;
+    }
+    model_->Update(std::move(list));
 }
 
 void RecordGrid::Show(GridList list) {

@@ -18,6 +18,8 @@ struct GridList {
     std::vector<GridColumn> Columns;
     int Rows = 0;
     std::function<QString(int row, int column)> Cell;
+    // Rows shown greyed: channels switched off while their grid is shown.
+    std::function<bool(int row)> Off;
 };
 
 // A read-only table over a list of the record; cells are formatted when they are shown.
@@ -28,6 +30,8 @@ public:
     using QAbstractTableModel::QAbstractTableModel;
 
     void Show(GridList list);
+    // The same rows and columns with new cells: open editors and the selection stay.
+    void Update(GridList list);
     const GridList& List() const { return list_; }
 
     int rowCount(const QModelIndex& parent = {}) const override;
@@ -54,6 +58,8 @@ public:
     RecordGrid(const QString& objectName, const QString& accessibleName, QWidget* parent = nullptr);
 
     void Show(GridList list);
+    // The record changed under the grid: the cells follow it on the same current cell.
+    void Refresh(GridList list);
     GridModel* Model() const { return model_; }
     // Wide enough for every column and the vertical scroll bar.
     int FullWidth() const;

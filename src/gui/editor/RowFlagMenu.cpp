@@ -56,15 +56,13 @@ bool RowFlagMenu::eventFilter(QObject* watched, QEvent* event) {
         static_cast<QKeyEvent*>(event)->key() != Qt::Key_Space || !current.isValid()) {
         return QObject::eventFilter(watched, event);
     }
-    if (const auto flag = rows_.FlagColumn(current.column())) {
-        const ChannelRecord& channel =
-            ChannelList(host_.Data().Settings, rows_.Group())
-                .at(static_cast<std::size_t>(rows_.Index(current.row())));
-        const bool now = *flag == RowFlag::Enable       ? channel.Enable
-                         : *flag == RowFlag::ScanMemory ? channel.ScanMemory
-                                                        : channel.LowPower;
-        Set(*flag, !now);
-    }
+    const RowFlag flag = rows_.FlagColumn(current.column()).value_or(RowFlag::Enable);
+    const ChannelRecord& channel = ChannelList(host_.Data().Settings, rows_.Group())
+                                       .at(static_cast<std::size_t>(rows_.Index(current.row())));
+    const bool now = flag == RowFlag::Enable       ? channel.Enable
+                     : flag == RowFlag::ScanMemory ? channel.ScanMemory
+                                                   : channel.LowPower;
+    Set(flag, !now);
     return true;
 }
 
@@ -86,7 +84,7 @@ void RowFlagMenu::Set(RowFlag flag, bool on) {
                              .toStdString());
         host_.RebuildTree();
         refill_();
-        grid_->setCurrentIndex(current);
+        grid_->selectionModel()->setCurrentIndex(current, QItemSelectionModel::NoUpdate);
     }
     if (count.Skipped > 0) {
         host_.Prompts().Show(

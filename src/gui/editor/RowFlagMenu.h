@@ -20,9 +20,9 @@ struct ChannelRowsOf {
 };
 
 // Flags for every selected row of a channel grid at once: Space sets the flag of the current
-// column (the opposite of the current row's), the context menu sets or clears Enable, Scan
-// Memory and Low Power Only. One undo step; rows whose restrictions forbid it are skipped
-// and counted.
+// column, or Enable in a column of no flag (the opposite of the current row's), the context menu
+// sets or clears Enable, Scan Memory and Low Power Only. One undo step; rows whose restrictions
+// forbid it are skipped and counted.
 class RowFlagMenu : public QObject {
     Q_OBJECT
 

@@ -1,0 +1,298 @@
+// The grids as a spreadsheet user works them: typing straight into a cell, Enter, Tab and
+// Escape, Space on channel rows, pasting rows with and without their heading row, refusals
+// that come once, and Find going on from the node shown.
+#include "MainWindowHarness.h"
+
+#include <QAction>
+#include <QClipboard>
+#include <QLineEdit>
+#include <QStatusBar>
+#include <QTableView>
+#include <QTemporaryDir>
+#include <QtTest>
+
+using namespace tq58;
+using namespace tq58::test;
+
+namespace {
+
+// The window on data opened from a file (nothing to undo yet), with the EXP and INTL groups
+// in use and the Canadian group not.
+void Start(MainWindowHarness& harness, const QTemporaryDir& folder,
+           const std::function<void(SettingsRecord&)>& setup = {}) {
+    QVERIFY(harness.Start("2"));
+    SettingsRecord& settings = harness.data.Settings;
+    settings.UsableChGroup[GroupExp].Enable = settings.UsableChGroup[GroupIntl].Enable = true;
+    settings.UsableChGroup[GroupCanada].Enable = false;
+    if (setup) {
+        setup(settings);
+    }
+    harness.SaveAs(folder.filePath("start.dat"));
+    QVERIFY(harness.window->OpenDataFile(folder.filePath("start.dat")));
+}
+
+QTableView* ShowGrid(MainWindowHarness& harness, const std::string& key) {
+    if (!harness.SelectNode(key)) {
+        qFatal("node %s refused", key.c_str());
+    }
+    auto* grid = harness.Find<QTableView>(key.front() == 'S' ? "MSFlexGrid2" : "MSFlexGrid1");
+    grid->setFocus();
+    return grid;
+}
+
+void ClickCell(QTableView* grid, int row, int column) {
+    const QModelIndex cell = grid->model()->index(row, column);
+    grid->scrollTo(cell);
+    QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, grid->visualRect(cell).center());
+}
+
+// Types as a person does: the window runs between the keys.
+void TypeInto(QWidget* widget, const QString& text) {
+    for (const QChar key : text) {
+        QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : widget,
+                        key.toLatin1());
+        QTest::qWait(1);
+    }
+}
+
+QString Cell(QTableView* grid, int row, int column) {
+    return grid->model()->index(row, column).data().toString();
+}
+
+std::pair<int, int> At(QTableView* grid) {
+    return {grid->currentIndex().row(), grid->currentIndex().column()};
+}
+
+void FillEntries(SettingsRecord& settings, int count) {
+    for (int i = 0; i < count; ++i) {
+        settings.CHMMSID[static_cast<std::size_t>(i)] = {true, "SHIP" + std::to_string(i + 1),
+                                                         "36612345" + std::to_string(i) + "0"};
+    }
+}
+
+} // namespace
+
+class GridEditingTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    // A box that takes the focus from the cell's editor, as a real one does, must not bring
+    // itself back; the cell keeps its old value and the user goes on.
+    void aRefusalComesOnceAndTheUserGoesOn_data() {
+        QTest::addColumn<int>("setup");
+        QTest::addColumn<int>("row");
+        QTest::addColumn<QString>("rule");
+        QTest::newRow("entry 2 free") << 0 << 2
+                                      << "entries are used in order from 1: entry 2 is switched "
+                                         "off, so entry 3 cannot be used yet";
+        QTest::newRow("entry 1 off") << 1 << 2
+                                     << "entries are used in order from 1: entry 1 is switched "
+                                        "off, so entry 3 cannot be used yet";
+        QTest::newRow("entry 1 no MMSI")
+            << 2 << 1 << "entry 1 needs a name and an MMSI before entry 2 can be used";
+    }
+
+    void aRefusalComesOnceAndTheUserGoesOn() {
+        QFETCH(int, setup);
+        QFETCH(int, row);
+        QFETCH(QString, rule);
+        QTemporaryDir folder;
+        MainWindowHarness harness;
+        Start(harness, folder, [setup](SettingsRecord& settings) {
+            const DirectoryRecord first[] = {
+                {true, "FIRST", "3661234560"}, {false, "FIRST", "3661234560"}, {true, "FIRST", ""}};
+            settings.CHMMSID[0] = first[setup];
+        });
+        harness.window->Prompts().AnswerWith([&harness](const MessageRequest& request) {
+            harness.shown << request.Title + "|" + request.Text;
+            harness.Tree()->setFocus();
+            return QMessageBox::Ok;
+        });
+        QTableView* grid = ShowGrid(harness, "SM");
+        ClickCell(grid, row, 1);
+        QTest::keyClick(grid, Qt::Key_F2);
+        TypeInto(grid, "ZEEMEEUW");
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QTRY_COMPARE(harness.shown.size(), 1);
+        QTest::qWait(50);
+        QCOMPARE(harness.shown, QStringList("Station Name|Data Error!!\n" + rule));
+        QCOMPARE(Cell(grid, row, 1), QString());
+        QVERIFY(harness.data.Settings.CHMMSID[static_cast<std::size_t>(row)].TagName.empty());
+        QVERIFY(harness.SelectNode("SG"));
+        QCOMPARE(harness.shown.size(), 1);
+    }
+
+    // The first key typed on a cell is its first character, in every editable column.
+    void typingOnACellKeepsEveryCharacter_data() {
+        QTest::addColumn<QString>("node");
+        QTest::addColumn<int>("column");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("station name") << "SM" << 1 << "WINDROOS"
+                                      << "WINDROOS";
+        QTest::newRow("station MMSI") << "SM" << 2 << "244123456"
+                                      << "244123456";
+        QTest::newRow("group name") << "SG" << 1 << "FLEET"
+                                    << "FLEET";
+        QTest::newRow("group MMSI") << "SG" << 2 << "24412345"
+                                    << "024412345";
+        QTest::newRow("INTL name") << "PI" << 9 << "WXYZ"
+                                   << "WXYZ";
+        QTest::newRow("EXP display") << "ExpChannel" << 2 << "12"
+                                     << "12 ";
+        QTest::newRow("EXP RX") << "ExpChannel" << 3 << "156.05"
+                                << "156.0500";
+        QTest::newRow("EXP TX") << "ExpChannel" << 4 << "160.65"
+                                << "160.6500";
+        QTest::newRow("EXP name") << "ExpChannel" << 9 << "WXYZ"
+                                  << "WXYZ";
+    }
+
+    void typingOnACellKeepsEveryCharacter() {
+        QFETCH(QString, node);
+        QFETCH(int, column);
+        QFETCH(QString, typed);
+        QFETCH(QString, shown);
+        QTemporaryDir folder;
+        MainWindowHarness harness;
+        Start(harness, folder);
+        QTableView* grid = ShowGrid(harness, node.toStdString());
+        ClickCell(grid, 0, column);
+        TypeInto(grid, typed);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        QVERIFY2(harness.shown.isEmpty(), qPrintable(harness.LastShown()));
+        QTRY_COMPARE(Cell(grid, 0, column), shown);
+    }
+
+    // Enter takes the edit and goes down, Tab and Shift+Tab to the next and previous editable
+    // cell round the rows' ends, Escape abandons the edit.
+    void enterTabAndEscapeWorkAsInASpreadsheet() {
+        QTemporaryDir folder;
+        MainWindowHarness harness;
+        Start(harness, folder);
+        QTableView* grid = ShowGrid(harness, "SM");
+        ClickCell(grid, 0, 1);
+        TypeInto(grid, "EIDER");
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(At(grid), std::make_pair(0, 2));
+        TypeInto(grid, "244123456");
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(At(grid), std::make_pair(1, 1));
+        TypeInto(grid, "TERN");
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
+        QCOMPARE(At(grid), std::make_pair(0, 2));
+        TypeInto(grid, "3");
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+        QTest::keyClick(grid, Qt::Key_F2);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        QCOMPARE(At(grid), std::make_pair(1, 2));
+        QCOMPARE(harness.data.Settings.CHMMSID[0], (DirectoryRecord{true, "EIDER", "2441234560"}));
+        QCOMPARE(harness.data.Settings.CHMMSID[1].TagName, std::string("TERN"));
+        QCOMPARE(harness.window->Undo().History().StepCount(), std::size_t(3));
+    }
+
+    // Space switches Enable on the selected rows; a channel switched off keeps its row,
+    // greyed, until the page is left, so it can be switched on again where it was.
+    void spaceSwitchesChannelsAndTheirRowsStay() {
+        QTemporaryDir folder;
+        MainWindowHarness harness;
+        Start(harness, folder);
+        QTableView* grid = ShowGrid(harness, "PI");
+        const int rows = grid->model()->rowCount();
+        const QString label = Cell(grid, 1, 0);
+        ClickCell(grid, 1, 0);
+        QTest::mouseClick(grid->viewport(), Qt::LeftButton, Qt::ShiftModifier,
+                          grid->visualRect(grid->model()->index(2, 0)).center());
+        QTest::keyClick(grid, Qt::Key_Space);
+        QCOMPARE(harness.window->Menus().EditUndo->text(),
+                 QString("&Undo Enable off for 2 channels"));
+        QCOMPARE(grid->model()->rowCount(), rows);
+        QCOMPARE(Cell(grid, 1, 0), label);
+        QVERIFY(grid->model()->index(1, 0).data(Qt::ForegroundRole).isValid());
+        QTest::keyClick(grid, Qt::Key_Space);
+        QVERIFY(!grid->model()->index(1, 0).data(Qt::ForegroundRole).isValid());
+        QTest::keyClick(grid, Qt::Key_Space);
+        QVERIFY(harness.SelectNode("General"));
+        ShowGrid(harness, "PI");
+        QCOMPARE(grid->model()->rowCount(), rows - 2);
+    }
+
+    // Numbered rows under their heading row go to their numbers, other rows fill the grid
+    // from the selected cell; filled entries are replaced only after one question, and come
+    // back with one Undo.
+    void pasteRespectsNumbersAndAsksBeforeReplacing() {
+        QTemporaryDir folder;
+        MainWindowHarness harness;
+        Start(harness, folder, [](SettingsRecord& settings) { FillEntries(settings, 5); });
+        const std::vector<DirectoryRecord> before(harness.data.Settings.CHMMSID.begin(),
+                                                  harness.data.Settings.CHMMSID.begin() + 5);
+        QTableView* grid = ShowGrid(harness, "SM");
+        ClickCell(grid, 1, 1);
+        QApplication::clipboard()->setText("Memory ID\tStation Name\tMMSI\r\n"
+                                           "6\tEIDER\t244123456\r\n7\tTERN\t244123457\r\n");
+        QTest::keySequence(grid, QKeySequence::Paste);
+        QVERIFY2(harness.shown.isEmpty(), qPrintable(harness.LastShown()));
+        QCOMPARE(harness.data.Settings.CHMMSID[6].TagName, std::string("TERN"));
+        QCOMPARE(harness.data.Settings.CHMMSID[1], before[1]);
+        QCOMPARE(grid->selectionModel()->selectedRows().size(), 2);
+
+        ClickCell(grid, 1, 1);
+        QApplication::clipboard()->setText("ALPHA\t366000001\nBRAVO\t366000002\n");
+        for (const auto answer : {QMessageBox::No, QMessageBox::Yes}) {
+            harness.answers << answer;
+            QTest::keySequence(grid, QKeySequence::Paste);
+            QCOMPARE(harness.LastShown(), QString("Paste|Replace 2 filled entries?"));
+            QCOMPARE(harness.data.Settings.CHMMSID[2].TagName,
+                     std::string(answer == QMessageBox::Yes ? "BRAVO" : "SHIP3"));
+        }
+        QCOMPARE(harness.shown.size(), 2);
+        QCOMPARE(Cell(grid, 1, 2), QString("366000001"));
+        QCOMPARE(harness.window->Menus().EditUndo->text(),
+                 QString("&Undo Paste 2 directory entries"));
+        harness.window->Menus().EditUndo->trigger();
+        QVERIFY(std::equal(before.begin(), before.end(), harness.data.Settings.CHMMSID.begin()));
+
+        QApplication::clipboard()->setText("Name\tMMSI\nOSPREY\t244123458\n");
+        QTest::keySequence(grid, QKeySequence::Paste);
+        QCOMPARE(harness.LastShown(), QString("Paste|Nothing was pasted: the columns fit no list; "
+                                              "the Individual Directory takes Memory ID, Station "
+                                              "Name, MMSI."));
+        QCOMPARE(harness.shown.size(), 3);
+    }
+
+    // Enter and F3 go on from the node found, Shift+F3 goes back, round the tree's end with a
+    // note; an entry is selected in its directory.
+    void findGoesOnFromTheNodeShown() {
+        QTemporaryDir folder;
+        MainWindowHarness harness;
+        Start(harness, folder, [](SettingsRecord& settings) { FillEntries(settings, 3); });
+        QTest::keySequence(harness.Tree(), QKeySequence::Find);
+        auto* find = harness.Find<QLineEdit>("txtFind");
+        QTest::keyClicks(find, "16");
+        const auto keyPrefix = [&harness] {
+            return harness.window->Editor()->CurrentKey().substr(0, 2);
+        };
+        QTest::keyClick(find, Qt::Key_Return);
+        QCOMPARE(keyPrefix(), std::string("PU"));
+        QTest::keyClick(find, Qt::Key_Return);
+        QCOMPARE(keyPrefix(), std::string("PI"));
+        QTest::keyClick(find, Qt::Key_F3);
+        QCOMPARE(harness.window->Editor()->CurrentKey(), std::string("E16"));
+        QTest::keyClick(find, Qt::Key_F3);
+        QCOMPARE(keyPrefix(), std::string("PU"));
+        QCOMPARE(harness.window->statusBar()->currentMessage(),
+                 QString("Find went on from the top of the tree"));
+        QTest::keyClick(find, Qt::Key_F3, Qt::ShiftModifier);
+        QCOMPARE(harness.window->Editor()->CurrentKey(), std::string("E16"));
+        QCOMPARE(harness.window->statusBar()->currentMessage(),
+                 QString("Find went on from the bottom of the tree"));
+
+        find->setText("366123452");
+        QTest::keyClick(find, Qt::Key_Return);
+        QCOMPARE(harness.window->Editor()->CurrentKey(), std::string("SM"));
+        QCOMPARE(harness.Find<QTableView>("MSFlexGrid2")->currentIndex().row(), 2);
+    }
+};
+
+QTEST_MAIN(GridEditingTest)
+#include "GridEditingTest.moc"
