@@ -15,13 +15,14 @@ struct LanguageChoice {
     std::string_view Name;
 };
 
-inline constexpr std::array<LanguageChoice, 7> LanguageChoices{{{"", "System"},
+inline constexpr std::array<LanguageChoice, 8> LanguageChoices{{{"", "System"},
                                                                 {"en", "English"},
                                                                 {"de", "Deutsch"},
                                                                 {"nl", "Nederlands"},
                                                                 {"fr", "Français"},
                                                                 {"es", "Español"},
-                                                                {"it", "Italiano"}}};
+                                                                {"it", "Italiano"},
+                                                                {"sv", "Svenska"}}};
 
 // The user's choice; empty (the desktop's) when none was made or the stored code is not offered.
 std::string StoredLanguage(const SettingsStore& store);
