@@ -15,14 +15,15 @@ struct LanguageChoice {
     std::string_view Name;
 };
 
-inline constexpr std::array<LanguageChoice, 8> LanguageChoices{{{"", "System"},
+inline constexpr std::array<LanguageChoice, 9> LanguageChoices{{{"", "System"},
                                                                 {"en", "English"},
                                                                 {"de", "Deutsch"},
                                                                 {"nl", "Nederlands"},
                                                                 {"fr", "Français"},
                                                                 {"es", "Español"},
                                                                 {"it", "Italiano"},
-                                                                {"sv", "Svenska"}}};
+                                                                {"sv", "Svenska"},
+                                                                {"da", "Dansk"}}};
 
 // The user's choice; empty (the desktop's) when none was made or the stored code is not offered.
 std::string StoredLanguage(const SettingsStore& store);
