@@ -15,15 +15,16 @@ struct LanguageChoice {
     std::string_view Name;
 };
 
-inline constexpr std::array<LanguageChoice, 9> LanguageChoices{{{"", "System"},
-                                                                {"en", "English"},
-                                                                {"de", "Deutsch"},
-                                                                {"nl", "Nederlands"},
-                                                                {"fr", "Français"},
-                                                                {"es", "Español"},
-                                                                {"it", "Italiano"},
-                                                                {"sv", "Svenska"},
-                                                                {"da", "Dansk"}}};
+inline constexpr std::array<LanguageChoice, 10> LanguageChoices{{{"", "System"},
+                                                                 {"en", "English"},
+                                                                 {"de", "Deutsch"},
+                                                                 {"nl", "Nederlands"},
+                                                                 {"fr", "Français"},
+                                                                 {"es", "Español"},
+                                                                 {"it", "Italiano"},
+                                                                 {"sv", "Svenska"},
+                                                                 {"da", "Dansk"},
+                                                                 {"nb", "Norsk bokmål"}}};
 
 // The user's choice; empty (the desktop's) when none was made or the stored code is not offered.
 std::string StoredLanguage(const SettingsStore& store);
