@@ -15,7 +15,7 @@ struct LanguageChoice {
     std::string_view Name;
 };
 
-inline constexpr std::array<LanguageChoice, 11> LanguageChoices{{{"", "System"},
+inline constexpr std::array<LanguageChoice, 12> LanguageChoices{{{"", "System"},
                                                                  {"en", "English"},
                                                                  {"de", "Deutsch"},
                                                                  {"nl", "Nederlands"},
@@ -25,7 +25,8 @@ inline constexpr std::array<LanguageChoice, 11> LanguageChoices{{{"", "System"},
                                                                  {"sv", "Svenska"},
                                                                  {"da", "Dansk"},
                                                                  {"nb", "Norsk bokmål"},
-                                                                 {"fi", "Suomi"}}};
+                                                                 {"fi", "Suomi"},
+                                                                 {"pl", "Polski"}}};
 
 // The user's choice; empty (the desktop's) when none was made or the stored code is not offered.
 std::string StoredLanguage(const SettingsStore& store);
