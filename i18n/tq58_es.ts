@@ -852,7 +852,7 @@ La radio en %1 no ha respondido. Compruebe que está encendida y en modo clonaci
         <source>
 ... and %1 more; Show Details lists every row.</source>
         <translation>
-... y %1 más; «Mostrar detalles» muestra todas las filas.</translation>
+... y %1 más; «Mostrar los detalles» muestra todas las filas.</translation>
     </message>
 </context>
 <context>

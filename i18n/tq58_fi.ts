@@ -151,7 +151,7 @@
     </message>
     <message>
         <source>Program Anyway sends the data as it is; Cancel stops before anything is sent.</source>
-        <translation>”Ohjelmoi silti” lähettää tiedot sellaisenaan; ”Peruuta” lopettaa ennen kuin mitään lähetetään.</translation>
+        <translation>”Ohjelmoi silti” lähettää tiedot sellaisenaan; ”Peru” lopettaa ennen kuin mitään lähetetään.</translation>
     </message>
 </context>
 <context>
@@ -852,7 +852,7 @@ Radiopuhelin portissa %1 ei vastannut. Tarkista, että se on päällä ja kloona
         <source>
 ... and %1 more; Show Details lists every row.</source>
         <translation>
-... ja %1 muuta; ”Näytä tiedot” luettelee kaikki rivit.</translation>
+... ja %1 muuta; ”Näytä yksityiskohdat” luettelee kaikki rivit.</translation>
     </message>
 </context>
 <context>
@@ -2412,7 +2412,7 @@ Tätä tiedostoa ei enää ole. Se on poistettu viimeksi käytettyjen tiedostoje
     </message>
     <message>
         <source>Cancel</source>
-        <translation>Peruuta</translation>
+        <translation>Peru</translation>
     </message>
     <message>
         <source>&amp;Help</source>
