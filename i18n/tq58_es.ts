@@ -943,7 +943,7 @@ Introduzca de nuevo el MMSI propio que se va a programar:</translation>
     </message>
     <message>
         <source>%1 %2: this MMSI does not belong in %3.</source>
-        <translation>%1 %2: este MMSI no corresponde a %3.</translation>
+        <translation>%1 %2: este MMSI no es válido para %3.</translation>
     </message>
     <message>
         <source>%1 %2: a radio&apos;s own MMSI is a ship station&apos;s or a handheld&apos;s.</source>

@@ -943,7 +943,7 @@ Anna ohjelmoitava oma MMSI vielä kerran:</translation>
     </message>
     <message>
         <source>%1 %2: this MMSI does not belong in %3.</source>
-        <translation>%1 %2: tämä MMSI ei kuulu kohteeseen %3.</translation>
+        <translation>%1 %2: tämä MMSI ei kuulu tähän hakemistoon (%3).</translation>
     </message>
     <message>
         <source>%1 %2: a radio&apos;s own MMSI is a ship station&apos;s or a handheld&apos;s.</source>

@@ -943,7 +943,7 @@ Inserire ancora una volta l&apos;MMSI proprio da programmare:</translation>
     </message>
     <message>
         <source>%1 %2: this MMSI does not belong in %3.</source>
-        <translation>%1 %2: questo MMSI non va in %3.</translation>
+        <translation>%1 %2: questo MMSI non è adatto per %3.</translation>
     </message>
     <message>
         <source>%1 %2: a radio&apos;s own MMSI is a ship station&apos;s or a handheld&apos;s.</source>
