@@ -1469,7 +1469,7 @@ Filer &gt; &quot;Eksportér PDF...&quot; gemmer rapporten som en PDF-fil, som en
     </message>
     <message>
         <source>CH Name</source>
-        <translation>Kanalnavn</translation>
+        <translation>Navn</translation>
     </message>
     <message>
         <source>ENABLE</source>

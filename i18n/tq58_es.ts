@@ -1256,7 +1256,7 @@ Archivo &gt; «Exportar PDF...» guarda el informe como archivo PDF, que cualqui
     <name>Tree</name>
     <message>
         <source>Memory ID%1[Enable]</source>
-        <translation>ID de memoria%1[Activo]</translation>
+        <translation>ID memoria%1[Activo]</translation>
     </message>
     <message>
         <source>General</source>
@@ -1264,7 +1264,7 @@ Archivo &gt; «Exportar PDF...» guarda el informe como archivo PDF, que cualqui
     </message>
     <message>
         <source>Usable CH Group Setup</source>
-        <translation>Grupos de canales utilizables</translation>
+        <translation>Grupos utilizables</translation>
     </message>
     <message>
         <source>Common Setup</source>
@@ -1332,15 +1332,15 @@ Archivo &gt; «Exportar PDF...» guarda el informe como archivo PDF, que cualqui
     </message>
     <message>
         <source>Memory ID%1</source>
-        <translation>ID de memoria%1</translation>
+        <translation>ID memoria%1</translation>
     </message>
     <message>
         <source>Group ID%1</source>
-        <translation>ID de grupo%1</translation>
+        <translation>ID grupo%1</translation>
     </message>
     <message>
         <source>Group ID%1[Enable]</source>
-        <translation>ID de grupo%1[Activo]</translation>
+        <translation>ID grupo%1[Activo]</translation>
     </message>
     <message>
         <source>Group%1</source>
@@ -1437,11 +1437,11 @@ Archivo &gt; «Exportar PDF...» guarda el informe como archivo PDF, que cualqui
     </message>
     <message>
         <source>LOW</source>
-        <translation>BAJA</translation>
+        <translation>BAJ</translation>
     </message>
     <message>
         <source>UP</source>
-        <translation>ALTA</translation>
+        <translation>SUB</translation>
     </message>
     <message>
         <source>CH</source>
@@ -1469,7 +1469,7 @@ Archivo &gt; «Exportar PDF...» guarda el informe como archivo PDF, que cualqui
     </message>
     <message>
         <source>CH Name</source>
-        <translation>Nombre canal</translation>
+        <translation>Nombre</translation>
     </message>
     <message>
         <source>ENABLE</source>
@@ -1654,7 +1654,7 @@ Archivo &gt; «Exportar PDF...» guarda el informe como archivo PDF, que cualqui
     </message>
     <message>
         <source>kept in the file only; set it on the radio</source>
-        <translation>solo se guarda en el archivo; ajústelo en la radio</translation>
+        <translation>solo en el archivo; ajústelo en la radio</translation>
     </message>
 </context>
 <context>

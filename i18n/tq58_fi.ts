@@ -120,11 +120,11 @@
     </message>
     <message>
         <source>Memory ID Setting</source>
-        <translation>Muistitunnusten asetukset</translation>
+        <translation>Muisti-ID-asetukset</translation>
     </message>
     <message>
         <source>Group ID Setting</source>
-        <translation>Ryhmätunnusten asetukset</translation>
+        <translation>Ryhmä-ID-asetukset</translation>
     </message>
     <message>
         <source>Programable Exp Channel</source>
@@ -1256,7 +1256,7 @@ Tiedosto &gt; ”Vie PDF...” tallentaa raportin PDF-tiedostoksi, jonka mikä t
     <name>Tree</name>
     <message>
         <source>Memory ID%1[Enable]</source>
-        <translation>Muistitunnus%1[Käytössä]</translation>
+        <translation>Muisti-ID%1[Päällä]</translation>
     </message>
     <message>
         <source>General</source>
@@ -1264,7 +1264,7 @@ Tiedosto &gt; ”Vie PDF...” tallentaa raportin PDF-tiedostoksi, jonka mikä t
     </message>
     <message>
         <source>Usable CH Group Setup</source>
-        <translation>Käytettävät kanavaryhmät</translation>
+        <translation>Käytettävät ryhmät</translation>
     </message>
     <message>
         <source>Common Setup</source>
@@ -1320,7 +1320,7 @@ Tiedosto &gt; ”Vie PDF...” tallentaa raportin PDF-tiedostoksi, jonka mikä t
     </message>
     <message>
         <source>CH%1[Enable]</source>
-        <translation>CH%1[Käytössä]</translation>
+        <translation>CH%1[Päällä]</translation>
     </message>
     <message>
         <source>EXP%1</source>
@@ -1328,19 +1328,19 @@ Tiedosto &gt; ”Vie PDF...” tallentaa raportin PDF-tiedostoksi, jonka mikä t
     </message>
     <message>
         <source>EXP%1[Enable]</source>
-        <translation>EXP%1[Käytössä]</translation>
+        <translation>EXP%1[Päällä]</translation>
     </message>
     <message>
         <source>Memory ID%1</source>
-        <translation>Muistitunnus%1</translation>
+        <translation>Muisti-ID%1</translation>
     </message>
     <message>
         <source>Group ID%1</source>
-        <translation>Ryhmätunnus%1</translation>
+        <translation>Ryhmä-ID%1</translation>
     </message>
     <message>
         <source>Group ID%1[Enable]</source>
-        <translation>Ryhmätunnus%1[Käytössä]</translation>
+        <translation>Ryhmä-ID%1[Päällä]</translation>
     </message>
     <message>
         <source>Group%1</source>
@@ -1441,7 +1441,7 @@ Tiedosto &gt; ”Vie PDF...” tallentaa raportin PDF-tiedostoksi, jonka mikä t
     </message>
     <message>
         <source>UP</source>
-        <translation>NOSTO</translation>
+        <translation>NOS</translation>
     </message>
     <message>
         <source>CH</source>
@@ -1469,7 +1469,7 @@ Tiedosto &gt; ”Vie PDF...” tallentaa raportin PDF-tiedostoksi, jonka mikä t
     </message>
     <message>
         <source>CH Name</source>
-        <translation>Kanavan nimi</translation>
+        <translation>Nimi</translation>
     </message>
     <message>
         <source>ENABLE</source>
@@ -1477,7 +1477,7 @@ Tiedosto &gt; ”Vie PDF...” tallentaa raportin PDF-tiedostoksi, jonka mikä t
     </message>
     <message>
         <source>[Enable]</source>
-        <translation>[Käytössä]</translation>
+        <translation>[Päällä]</translation>
     </message>
     <message>
         <source>DISP</source>
@@ -1654,7 +1654,7 @@ Tiedosto &gt; ”Vie PDF...” tallentaa raportin PDF-tiedostoksi, jonka mikä t
     </message>
     <message>
         <source>kept in the file only; set it on the radio</source>
-        <translation>tallennetaan vain tiedostoon; aseta se radiopuhelimessa</translation>
+        <translation>vain tiedostossa; aseta se laitteessa</translation>
     </message>
 </context>
 <context>

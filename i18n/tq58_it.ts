@@ -1469,7 +1469,7 @@ File &gt; «Esporta PDF...» salva il rapporto come file PDF, stampabile da qual
     </message>
     <message>
         <source>CH Name</source>
-        <translation>Nome canale</translation>
+        <translation>Nome</translation>
     </message>
     <message>
         <source>ENABLE</source>

@@ -1469,7 +1469,7 @@ Fil &gt; «Eksporter PDF...» lagrer rapporten som en PDF-fil som alle datamaski
     </message>
     <message>
         <source>CH Name</source>
-        <translation>Kanalnavn</translation>
+        <translation>Navn</translation>
     </message>
     <message>
         <source>ENABLE</source>

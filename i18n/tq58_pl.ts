@@ -1444,11 +1444,11 @@ Plik &gt; „Eksportuj PDF...” zapisuje raport jako plik PDF, który można wy
     </message>
     <message>
         <source>LOW</source>
-        <translation>NISKA</translation>
+        <translation>NIS</translation>
     </message>
     <message>
         <source>UP</source>
-        <translation>ZWIĘK</translation>
+        <translation>ZWI</translation>
     </message>
     <message>
         <source>CH</source>
@@ -1476,7 +1476,7 @@ Plik &gt; „Eksportuj PDF...” zapisuje raport jako plik PDF, który można wy
     </message>
     <message>
         <source>CH Name</source>
-        <translation>Nazwa kanału</translation>
+        <translation>Nazwa</translation>
     </message>
     <message>
         <source>ENABLE</source>
@@ -1661,7 +1661,7 @@ Plik &gt; „Eksportuj PDF...” zapisuje raport jako plik PDF, który można wy
     </message>
     <message>
         <source>kept in the file only; set it on the radio</source>
-        <translation>zapisywane tylko w pliku; ustaw to w radiotelefonie</translation>
+        <translation>tylko w pliku; ustaw w radiotelefonie</translation>
     </message>
 </context>
 <context>

@@ -1469,7 +1469,7 @@ Arkiv &gt; ”Exportera PDF...” sparar rapporten som en PDF-fil, som alla dato
     </message>
     <message>
         <source>CH Name</source>
-        <translation>Kanalnamn</translation>
+        <translation>Namn</translation>
     </message>
     <message>
         <source>ENABLE</source>
