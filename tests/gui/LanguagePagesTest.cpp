@@ -96,7 +96,10 @@ private slots:
         QStringList cut;
         for (const char* language : CheckedLanguages) {
             const std::map<QString, QStringList> pages = Tour(language);
-            QVERIFY2(pages.size() == english.size(), language);
+            QVERIFY2(
+                pages.size() == english.size(),
+                qPrintable(
+                    QString("%1: a tool bar button out of view, or a page missing").arg(language)));
             for (const auto& [page, scrolled] : pages) {
                 for (const QString& view : scrolled) {
                     if (!english.at(page).contains(view)) {
