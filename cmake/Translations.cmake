@@ -5,7 +5,7 @@
 # them as QT_TRANSLATE_NOOP, and the counted TQ58_COUNTED as QT_TRANSLATE_N_NOOP.
 # English only holds the plural forms of the counted texts ("%n rows"); its other texts stay
 # unfinished, which shows the source text.
-set(TQ58_LANGUAGES en de nl fr)
+set(TQ58_LANGUAGES en de nl fr es it sv da nb fi pl)
 set(TQ58_TS_FILES)
 foreach(language IN LISTS TQ58_LANGUAGES)
     list(APPEND TQ58_TS_FILES ${CMAKE_SOURCE_DIR}/i18n/tq58_${language}.ts)

@@ -15,11 +15,18 @@ struct LanguageChoice {
     std::string_view Name;
 };
 
-inline constexpr std::array<LanguageChoice, 5> LanguageChoices{{{"", "System"},
-                                                                {"en", "English"},
-                                                                {"de", "Deutsch"},
-                                                                {"nl", "Nederlands"},
-                                                                {"fr", "Français"}}};
+inline constexpr std::array<LanguageChoice, 12> LanguageChoices{{{"", "System"},
+                                                                 {"en", "English"},
+                                                                 {"de", "Deutsch"},
+                                                                 {"nl", "Nederlands"},
+                                                                 {"fr", "Français"},
+                                                                 {"es", "Español"},
+                                                                 {"it", "Italiano"},
+                                                                 {"sv", "Svenska"},
+                                                                 {"da", "Dansk"},
+                                                                 {"nb", "Norsk bokmål"},
+                                                                 {"fi", "Suomi"},
+                                                                 {"pl", "Polski"}}};
 
 // The user's choice; empty (the desktop's) when none was made or the stored code is not offered.
 std::string StoredLanguage(const SettingsStore& store);

@@ -231,8 +231,9 @@ QWidget* DscPage::BuildBeeps() {
 }
 
 void DscPage::BuildAdvanced(QWidget* child) {
-    Fit(child, Stacked({SideBySide({BuildCallBlock(0), BuildCallBlock(1)}),
-                        SideBySide({BuildCallBlock(2)})}));
+    // One below the other: side by side, the two upper calls are wider than the tab in the
+    // window's first size as soon as a language's words are longer than the English.
+    Fit(child, Stacked({BuildCallBlock(0), BuildCallBlock(1), BuildCallBlock(2)}));
 }
 
 QWidget* DscPage::BuildCallBlock(int block) {

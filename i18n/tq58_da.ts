@@ -1,0 +1,2535 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="da">
+<context>
+    <name>Captions</name>
+    <message>
+        <source>EXP CH Group</source>
+        <translation>EXP-kanalgruppe</translation>
+    </message>
+    <message>
+        <source>Group%1</source>
+        <translation>Gruppe%1</translation>
+    </message>
+    <message>
+        <source>EXP CH Group[%1]</source>
+        <translation>EXP-kanalgruppe[%1]</translation>
+    </message>
+    <message>
+        <source>Group%1[%2]</source>
+        <translation>Gruppe%1[%2]</translation>
+    </message>
+    <message>
+        <source>USA</source>
+        <translation>USA</translation>
+    </message>
+    <message>
+        <source>INTL</source>
+        <translation>INTL</translation>
+    </message>
+    <message>
+        <source>CANADA</source>
+        <translation>CANADA</translation>
+    </message>
+    <message>
+        <source>EXP</source>
+        <translation>EXP</translation>
+    </message>
+</context>
+<context>
+    <name>Check</name>
+    <message>
+        <source>Programable USA Channel</source>
+        <translation>Programmerbare USA-kanaler</translation>
+    </message>
+    <message>
+        <source>Programable International Channel</source>
+        <translation>Programmerbare internationale kanaler</translation>
+    </message>
+    <message>
+        <source>Programable Canada Channel</source>
+        <translation>Programmerbare Canada-kanaler</translation>
+    </message>
+    <message>
+        <source>No.%1</source>
+        <translation>Nr.%1</translation>
+    </message>
+    <message>
+        <source>%1MID %2 of %3 is allocated to no country.</source>
+        <translation>%1MID %2 i %3 er ikke tildelt noget land.</translation>
+    </message>
+    <message>
+        <source>DSC Setup (Basic Setup)</source>
+        <translation>DSC-indstillinger (grundindstillinger)</translation>
+    </message>
+    <message>
+        <source>User MMSI</source>
+        <translation>Eget MMSI</translation>
+    </message>
+    <message>
+        <source>%1%2 is not an MMSI (a ship station&apos;s begins with 2 to 7); a radio&apos;s own MMSI is a ship station&apos;s or a handheld&apos;s.</source>
+        <translation>%1%2 er ikke et MMSI (en skibsstations begynder med 2 til 7); en radios eget MMSI er en skibsstations eller en håndholdt radios.</translation>
+    </message>
+    <message>
+        <source>%1%2 reads as %3; a radio&apos;s own MMSI is a ship station&apos;s or a handheld&apos;s.</source>
+        <translation>%1%2 læses som %3; en radios eget MMSI er en skibsstations eller en håndholdt radios.</translation>
+    </message>
+    <message>
+        <source>ATIS Setup (Common)</source>
+        <translation>ATIS-indstillinger (fælles)</translation>
+    </message>
+    <message>
+        <source>ATIS Code</source>
+        <translation>ATIS-kode</translation>
+    </message>
+    <message>
+        <source>%1 does not follow the rule. %2</source>
+        <translation>%1 følger ikke reglen. %2</translation>
+    </message>
+    <message>
+        <source>CH %1</source>
+        <translation>CH %1</translation>
+    </message>
+    <message>
+        <source>Channel 16 is switched off in %1: it is the international distress, safety and calling channel.</source>
+        <translation>Kanal 16 er slået fra i %1: den er den internationale kanal for nød, sikkerhed og opkald.</translation>
+    </message>
+    <message>
+        <source>%1%2 is not an MMSI (a ship station&apos;s begins with 2 to 7), which does not belong in the group directory.</source>
+        <translation>%1%2 er ikke et MMSI (en skibsstations begynder med 2 til 7) og hører ikke hjemme i gruppekataloget.</translation>
+    </message>
+    <message>
+        <source>%1%2 reads as %3, which does not belong in the group directory.</source>
+        <translation>%1%2 læses som %3 og hører ikke hjemme i gruppekataloget.</translation>
+    </message>
+    <message>
+        <source>%1%2 is not an MMSI (a ship station&apos;s begins with 2 to 7), which does not belong in the individual directory.</source>
+        <translation>%1%2 er ikke et MMSI (en skibsstations begynder med 2 til 7) og hører ikke hjemme i det individuelle katalog.</translation>
+    </message>
+    <message>
+        <source>%1%2 reads as %3, which does not belong in the individual directory.</source>
+        <translation>%1%2 læses som %3 og hører ikke hjemme i det individuelle katalog.</translation>
+    </message>
+    <message>
+        <source>%1the same MMSI as No.%2.</source>
+        <translation>%1samme MMSI som nr.%2.</translation>
+    </message>
+    <message>
+        <source>%1the same name as No.%2.</source>
+        <translation>%1samme navn som nr.%2.</translation>
+    </message>
+    <message>
+        <source>Memory ID Setting</source>
+        <translation>Indstilling af hukommelses-ID</translation>
+    </message>
+    <message>
+        <source>Group ID Setting</source>
+        <translation>Indstilling af gruppe-ID</translation>
+    </message>
+    <message>
+        <source>Programable Exp Channel</source>
+        <translation>Programmerbare EXP-kanaler</translation>
+    </message>
+    <message>
+        <source>The channel is in use but has no name.</source>
+        <translation>Kanalen er i brug, men har intet navn.</translation>
+    </message>
+</context>
+<context>
+    <name>CheckWindow</name>
+    <message>
+        <source>Nothing needs a second look.</source>
+        <translation>Intet skal kontrolleres.</translation>
+    </message>
+    <message>
+        <source>1 setting deserves a second look.</source>
+        <translation>1 indstilling bør kontrolleres.</translation>
+    </message>
+    <message>
+        <source>%1 settings deserve a second look.</source>
+        <translation>%1 indstillinger bør kontrolleres.</translation>
+    </message>
+    <message>
+        <source>Program Anyway sends the data as it is; Cancel stops before anything is sent.</source>
+        <translation>&quot;Programmér alligevel&quot; sender dataene, som de er; &quot;Annuller&quot; stopper, før noget sendes.</translation>
+    </message>
+</context>
+<context>
+    <name>Csv</name>
+    <message>
+        <source>heading %1 is not a column of this list</source>
+        <translation>overskriften %1 er ikke en kolonne i denne liste</translation>
+    </message>
+    <message>
+        <source>heading %1 appears twice</source>
+        <translation>overskriften %1 optræder to gange</translation>
+    </message>
+    <message>
+        <source>more cells than headings</source>
+        <translation>flere celler end overskrifter</translation>
+    </message>
+    <message>
+        <source>an enabled EXP channel needs an Rx Frequency and two characters of CH Display</source>
+        <translation>en aktiv EXP-kanal skal have en Rx Frequency og to tegn i CH Display</translation>
+    </message>
+    <message>
+        <source>%1 cannot be changed on this channel</source>
+        <translation>%1 kan ikke ændres på denne kanal</translation>
+    </message>
+    <message>
+        <source>%1 %2 is not On or Off</source>
+        <translation>%1 %2 er hverken On eller Off</translation>
+    </message>
+    <message>
+        <source>%1 %2 is not a frequency in MHz</source>
+        <translation>%1 %2 er ikke en frekvens i MHz</translation>
+    </message>
+    <message>
+        <source>%1 %2 is not on the 25 kHz raster from 137 to 174 MHz</source>
+        <translation>%1 %2 ligger ikke i 25 kHz-rasteret fra 137 til 174 MHz</translation>
+    </message>
+    <message>
+        <source>%1 %2 is not a channel number the display can show</source>
+        <translation>%1 %2 er ikke et kanalnummer, som displayet kan vise</translation>
+    </message>
+    <message>
+        <source>%1 %2 is not Off, 0, 1, 2 or 3</source>
+        <translation>%1 %2 er ikke Off, 0, 1, 2 eller 3</translation>
+    </message>
+    <message>
+        <source>%1 %2 is longer than %3 characters</source>
+        <translation>%1 %2 er længere end %3 tegn</translation>
+    </message>
+    <message>
+        <source>%1 %2 holds a character the radio cannot store</source>
+        <translation>%1 %2 indeholder et tegn, som radioen ikke kan gemme</translation>
+    </message>
+    <message>
+        <source>%1 %2 is not a channel of the list</source>
+        <translation>%1 %2 er ikke en kanal i listen</translation>
+    </message>
+    <message>
+        <source>the channel is in line %1 already</source>
+        <translation>kanalen står allerede i linje %1</translation>
+    </message>
+    <message>
+        <source>Nothing was pasted: %1 row was refused.</source>
+        <translation>Intet blev indsat: %1 række blev afvist.</translation>
+    </message>
+    <message>
+        <source>Nothing was pasted: %1 rows were refused.</source>
+        <translation>Intet blev indsat: %1 rækker blev afvist.</translation>
+    </message>
+    <message>
+        <source>Nothing was imported: %1 row was refused.</source>
+        <translation>Intet blev importeret: %1 række blev afvist.</translation>
+    </message>
+    <message>
+        <source>Nothing was imported: %1 rows were refused.</source>
+        <translation>Intet blev importeret: %1 rækker blev afvist.</translation>
+    </message>
+    <message>
+        <source>row %1: %2</source>
+        <translation>række %1: %2</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>linje %1: %2</translation>
+    </message>
+    <message>
+        <source>... and %1 more refused row after these</source>
+        <translation>... og %1 afvist række mere efter disse</translation>
+    </message>
+    <message>
+        <source>... and %1 more refused rows after these</source>
+        <translation>... og %1 afviste rækker mere efter disse</translation>
+    </message>
+    <message>
+        <source>the first heading names no list; it is one of %1</source>
+        <translation>den første overskrift nævner ingen liste; den skal være en af %1</translation>
+    </message>
+    <message>
+        <source>Nothing was imported: %1</source>
+        <translation>Intet blev importeret: %1</translation>
+    </message>
+    <message>
+        <source>EXP Channels</source>
+        <translation>EXP-kanaler</translation>
+    </message>
+    <message>
+        <source>USA Channels</source>
+        <translation>USA-kanaler</translation>
+    </message>
+    <message>
+        <source>INTL Channels</source>
+        <translation>INTL-kanaler</translation>
+    </message>
+    <message>
+        <source>Canada Channels</source>
+        <translation>Canada-kanaler</translation>
+    </message>
+    <message>
+        <source>Individual Directory</source>
+        <translation>Individuelt katalog</translation>
+    </message>
+    <message>
+        <source>Group Directory</source>
+        <translation>Gruppekatalog</translation>
+    </message>
+    <message>
+        <source>entry %1 needs a name and an MMSI before entry %2 can be used</source>
+        <translation>post %1 skal have et navn og et MMSI, før post %2 kan bruges</translation>
+    </message>
+    <message>
+        <source>%1 %2: entries are numbered 1, 2, 3 ... in order without gaps, so this row is entry %3</source>
+        <translation>%1 %2: posterne nummereres 1, 2, 3 ... i rækkefølge uden huller, så denne række er post %3</translation>
+    </message>
+    <message>
+        <source>MMSI %1 is not %2 digits after the leading 0</source>
+        <translation>MMSI %1 har ikke %2 cifre efter det indledende 0</translation>
+    </message>
+    <message>
+        <source>MMSI %1 is not %2 digits</source>
+        <translation>MMSI %1 har ikke %2 cifre</translation>
+    </message>
+    <message>
+        <source>the headings are not %1</source>
+        <translation>overskrifterne er ikke %1</translation>
+    </message>
+    <message>
+        <source>the directory has only %1 entries</source>
+        <translation>kataloget har kun %1 poster</translation>
+    </message>
+    <message>
+        <source>Nothing was pasted: the rows are not of the %1.</source>
+        <translation>Intet blev indsat: rækkerne hører ikke til %1.</translation>
+    </message>
+    <message>
+        <source>Nothing was pasted: the clipboard holds no rows.</source>
+        <translation>Intet blev indsat: udklipsholderen indeholder ingen rækker.</translation>
+    </message>
+    <message>
+        <source>below the list&apos;s last row</source>
+        <translation>under listens sidste række</translation>
+    </message>
+</context>
+<context>
+    <name>DistressChannelWarning</name>
+    <message>
+        <source>Channel 16 is switched off in %1. It is the international distress, safety and calling channel.
+The data was taken as it is; switch it on again on the channel&apos;s page.</source>
+        <translation>Kanal 16 er slået fra i %1. Den er den internationale kanal for nød, sikkerhed og opkald.
+Dataene blev overtaget, som de er; slå den til igen på kanalens side.</translation>
+    </message>
+</context>
+<context>
+    <name>FileChooser</name>
+    <message>
+        <source>All files</source>
+        <translation>Alle filer</translation>
+    </message>
+</context>
+<context>
+    <name>Files</name>
+    <message>
+        <source>ModelType Error !!</source>
+        <translation>Modeltypefejl !!</translation>
+    </message>
+    <message>
+        <source>FileRead Error!!</source>
+        <translation>Fejl ved læsning af fil!!</translation>
+    </message>
+    <message>
+        <source>FileSave Error!!</source>
+        <translation>Fejl ved lagring af fil!!</translation>
+    </message>
+    <message>
+        <source>bad file!!</source>
+        <translation>Ugyldig fil!!</translation>
+    </message>
+    <message>
+        <source>Read from Radio</source>
+        <translation>Læs fra radioen</translation>
+    </message>
+    <message>
+        <source>%1 to %2</source>
+        <translation>%1 til %2</translation>
+    </message>
+    <message>
+        <source>%1 and %2 more</source>
+        <translation>%1 og %2 mere</translation>
+    </message>
+    <message>
+        <source>This file is incomplete: %1 section is missing (%2). Their settings hold factory values; check them before you save or program.</source>
+        <translation>Filen er ufuldstændig: %1 afsnit mangler (%2). Dets indstillinger har fabriksværdier; kontrollér dem, før du gemmer eller programmerer.</translation>
+    </message>
+    <message>
+        <source>This file is incomplete: %1 sections are missing (%2). Their settings hold factory values; check them before you save or program.</source>
+        <translation>Filen er ufuldstændig: %1 afsnit mangler (%2). Deres indstillinger har fabriksværdier; kontrollér dem, før du gemmer eller programmerer.</translation>
+    </message>
+    <message>
+        <source>The table of MIDs could not be read: the countries of MMSIs and ATIS codes are not checked.</source>
+        <translation>MID-tabellen kunne ikke læses: landene for MMSI&apos;er og ATIS-koder kontrolleres ikke.</translation>
+    </message>
+    <message>
+        <source>IniFileRead Error!!</source>
+        <translation>Fejl ved læsning af INI-fil!!</translation>
+    </message>
+    <message>
+        <source>The image read from the radio could not be kept as a backup.</source>
+        <translation>Billedet, der blev læst fra radioen, kunne ikke gemmes som sikkerhedskopi.</translation>
+    </message>
+</context>
+<context>
+    <name>HelpWindow</name>
+    <message>
+        <source>The help document %1 is missing.</source>
+        <translation>Hjælpedokumentet %1 mangler.</translation>
+    </message>
+</context>
+<context>
+    <name>Hints</name>
+    <message>
+        <source>[Space]:An effective and invalid change.</source>
+        <translation>[Mellemrum]: slå til/fra.</translation>
+    </message>
+    <message>
+        <source>[Up]/[Down]:Change of a Selection item.</source>
+        <translation>[Op]/[Ned]: skift valg.</translation>
+    </message>
+    <message>
+        <source>A maximum of %1 characters</source>
+        <translation>Højst %1 tegn</translation>
+    </message>
+    <message>
+        <source>A maximum of %1 characters.</source>
+        <translation>Højst %1 tegn.</translation>
+    </message>
+    <message>
+        <source>Numeric Only. Indispensable %1 figures.</source>
+        <translation>Kun cifre. Præcis %1 cifre.</translation>
+    </message>
+    <message>
+        <source>Indispensable 2 figures.</source>
+        <translation>Præcis 2 cifre.</translation>
+    </message>
+    <message>
+        <source>Indispensable 1 figures.</source>
+        <translation>Præcis 1 ciffer.</translation>
+    </message>
+    <message>
+        <source>Select[x]Enable/[]Disable.</source>
+        <translation>Vælg [x] til/[] fra.</translation>
+    </message>
+    <message>
+        <source>[Up]/[Down]/[Left]/[Right]:Change of a Selection item.</source>
+        <translation>[Op]/[Ned]/[Venstre]/[Højre]: skift valg.</translation>
+    </message>
+    <message>
+        <source>[Double click],[Enter]:Jump the Setting screen.</source>
+        <translation>[Dobbeltklik],[Enter]: gå til indstillingssiden.</translation>
+    </message>
+    <message>
+        <source>A Click Inicializes the log</source>
+        <translation>Et klik rydder loggen</translation>
+    </message>
+    <message>
+        <source>Rx frequency</source>
+        <translation>Rx-frekvens</translation>
+    </message>
+    <message>
+        <source>Tx frequency</source>
+        <translation>Tx-frekvens</translation>
+    </message>
+    <message>
+        <source>max 4 charactors.</source>
+        <translation>højst 4 tegn.</translation>
+    </message>
+    <message>
+        <source>Indispensable 3 figures.</source>
+        <translation>Præcis 3 cifre.</translation>
+    </message>
+</context>
+<context>
+    <name>LanguageMenu</name>
+    <message>
+        <source>System</source>
+        <translation>System</translation>
+    </message>
+    <message>
+        <source>&amp;Language</source>
+        <translation>S&amp;prog</translation>
+    </message>
+    <message>
+        <source>Takes effect at the next start</source>
+        <translation>Træder i kraft ved næste start</translation>
+    </message>
+</context>
+<context>
+    <name>Link</name>
+    <message>
+        <source>cancel!!</source>
+        <translation>Annulleret!!</translation>
+    </message>
+    <message>
+        <source>time out!!</source>
+        <translation>Timeout!!</translation>
+    </message>
+    <message>
+        <source>address error!!</source>
+        <translation>Adressefejl!!</translation>
+    </message>
+    <message>
+        <source>data error!!</source>
+        <translation>Datafejl!!</translation>
+    </message>
+    <message>
+        <source>Communication Error!!
+The cable or its adapter on %1 went away: the line hung up. Check that the adapter is plugged in and the cable is seated, then try again.</source>
+        <translation>Kommunikationsfejl!!
+Kablet eller dets adapter på %1 forsvandt: forbindelsen blev afbrudt. Kontrollér, at adapteren er sat i, og at kablet sidder fast, og prøv så igen.</translation>
+    </message>
+    <message>
+        <source>Communication Error!!
+The radio on %1 did not answer. Check that it is switched on and in clone mode (its display shows PC CONTROL), that the cable is seated at both ends, and that the right port is chosen.</source>
+        <translation>Kommunikationsfejl!!
+Radioen på %1 svarede ikke. Kontrollér, at den er tændt og i kloningstilstand (displayet viser PC CONTROL), at kablet sidder fast i begge ender, og at den rigtige port er valgt.</translation>
+    </message>
+    <message>
+        <source>ACMD Command error!!</source>
+        <translation>ACMD-kommandofejl!!</translation>
+    </message>
+    <message>
+        <source>error!!</source>
+        <translation>Fejl!!</translation>
+    </message>
+    <message>
+        <source>port inicialize error!!</source>
+        <translation>Fejl ved initialisering af porten!!</translation>
+    </message>
+    <message>
+        <source>confirm the synchronization of the communication</source>
+        <translation>Bekræft synkroniseringen af kommunikationen</translation>
+    </message>
+    <message>
+        <source>Radio is busy!!</source>
+        <translation>Radioen er optaget!!</translation>
+    </message>
+    <message>
+        <source>Communication Error!!</source>
+        <translation>Kommunikationsfejl!!</translation>
+    </message>
+    <message>
+        <source>Model Check</source>
+        <translation>Modelkontrol</translation>
+    </message>
+    <message>
+        <source>Read from Radio</source>
+        <translation>Læs fra radioen</translation>
+    </message>
+    <message>
+        <source>ModelType Error !!</source>
+        <translation>Modeltypefejl !!</translation>
+    </message>
+    <message>
+        <source>Product Code Error!</source>
+        <translation>Produktkodefejl!</translation>
+    </message>
+    <message>
+        <source>Program to Radio</source>
+        <translation>Programmér radioen</translation>
+    </message>
+    <message>
+        <source>Clear DSC Log Data</source>
+        <translation>Ryd DSC-loggen</translation>
+    </message>
+    <message>
+        <source>Clear Distress Log Data</source>
+        <translation>Ryd nødloggen</translation>
+    </message>
+    <message>
+        <source>1.Connect the QYL cable between the PC serial port and the radio.</source>
+        <translation>1.Tilslut QYL-kablet mellem pc&apos;ens serielle port og radioen.</translation>
+    </message>
+    <message>
+        <source>2.On the radio, press and hold [DISTRESS] and [CALL] keys while</source>
+        <translation>2.Hold tasterne [DISTRESS] og [CALL] nede på radioen,</translation>
+    </message>
+    <message>
+        <source>   turning the power on.</source>
+        <translation>   mens du tænder den.</translation>
+    </message>
+    <message>
+        <source>   The Radio display will show PC CONTROL.</source>
+        <translation>   Radioens display viser PC CONTROL.</translation>
+    </message>
+    <message>
+        <source>3.Press the [OK] button to start.</source>
+        <translation>3.Tryk på knappen [OK] for at starte.</translation>
+    </message>
+    <message>
+        <source>Data Error!!</source>
+        <translation>Datafejl!!</translation>
+    </message>
+    <message>
+        <source>Radio not ready!!</source>
+        <translation>Radioen er ikke klar!!</translation>
+    </message>
+    <message>
+        <source>Complete!!</source>
+        <translation>Færdig!!</translation>
+    </message>
+    <message>
+        <source>Verified</source>
+        <translation>Verificeret</translation>
+    </message>
+</context>
+<context>
+    <name>Lists</name>
+    <message>
+        <source>Off</source>
+        <translation>Fra</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>Til</translation>
+    </message>
+    <message>
+        <source>Low</source>
+        <translation>Lav</translation>
+    </message>
+    <message>
+        <source>Hi</source>
+        <translation>Høj</translation>
+    </message>
+    <message>
+        <source>Lo Po Only</source>
+        <translation>Kun lav</translation>
+    </message>
+    <message>
+        <source>Lo Po on Changing CH</source>
+        <translation>Lav ved kanalskift</translation>
+    </message>
+    <message>
+        <source>Last TX Po</source>
+        <translation>Sidste TX-effekt</translation>
+    </message>
+    <message>
+        <source>1Sec</source>
+        <translation>1 s</translation>
+    </message>
+    <message>
+        <source>2Sec</source>
+        <translation>2 s</translation>
+    </message>
+    <message>
+        <source>3Sec</source>
+        <translation>3 s</translation>
+    </message>
+    <message>
+        <source>4Sec</source>
+        <translation>4 s</translation>
+    </message>
+    <message>
+        <source>5Sec</source>
+        <translation>5 s</translation>
+    </message>
+    <message>
+        <source>On Wx</source>
+        <translation>Ved WX</translation>
+    </message>
+    <message>
+        <source>On Scan</source>
+        <translation>Ved scanning</translation>
+    </message>
+    <message>
+        <source>Wx and Scan</source>
+        <translation>WX og scanning</translation>
+    </message>
+    <message>
+        <source>True</source>
+        <translation>Retvisende</translation>
+    </message>
+    <message>
+        <source>Mag</source>
+        <translation>Misvisende</translation>
+    </message>
+    <message>
+        <source>(not set)</source>
+        <translation>(ikke angivet)</translation>
+    </message>
+</context>
+<context>
+    <name>MainMenus</name>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Filer</translation>
+    </message>
+    <message>
+        <source>&amp;New</source>
+        <translation>&amp;Ny</translation>
+    </message>
+    <message>
+        <source>&amp;Open</source>
+        <translation>&amp;Åbn</translation>
+    </message>
+    <message>
+        <source>Open &amp;Backup...</source>
+        <translation>Åbn sikkerheds&amp;kopi...</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Gem</translation>
+    </message>
+    <message>
+        <source>Save &amp;As...</source>
+        <translation>Gem &amp;som...</translation>
+    </message>
+    <message>
+        <source>Save As &amp;Default</source>
+        <translation>Gem som stan&amp;dard</translation>
+    </message>
+    <message>
+        <source>&amp;Print</source>
+        <translation>&amp;Udskriv</translation>
+    </message>
+    <message>
+        <source>P&amp;rint to File</source>
+        <translation>Udskriv til &amp;fil</translation>
+    </message>
+    <message>
+        <source>Print Pre&amp;view</source>
+        <translation>Udskrifts&amp;visning</translation>
+    </message>
+    <message>
+        <source>&amp;Export PDF...</source>
+        <translation>&amp;Eksportér PDF...</translation>
+    </message>
+    <message>
+        <source>Export &amp;CSV</source>
+        <translation>Eksportér &amp;CSV</translation>
+    </message>
+    <message>
+        <source>%1...</source>
+        <translation>%1...</translation>
+    </message>
+    <message>
+        <source>&amp;Import CSV...</source>
+        <translation>&amp;Importér CSV...</translation>
+    </message>
+    <message>
+        <source>Co&amp;mpare with...</source>
+        <translation>Sa&amp;mmenlign med...</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Afslut</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Rediger</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Fortryd</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Gentag</translation>
+    </message>
+    <message>
+        <source>&amp;Model</source>
+        <translation>&amp;Model</translation>
+    </message>
+    <message>
+        <source>&amp;Transfer</source>
+        <translation>&amp;Overførsel</translation>
+    </message>
+    <message>
+        <source>&amp;Program to Radio</source>
+        <translation>&amp;Programmér radioen</translation>
+    </message>
+    <message>
+        <source>&amp;Read from Radio</source>
+        <translation>&amp;Læs fra radioen</translation>
+    </message>
+    <message>
+        <source>&amp;Check Configuration...</source>
+        <translation>&amp;Kontrollér konfiguration...</translation>
+    </message>
+    <message>
+        <source>&amp;Destination</source>
+        <translation>O&amp;mråde</translation>
+    </message>
+    <message>
+        <source>&amp;Options</source>
+        <translation>&amp;Indstillinger</translation>
+    </message>
+    <message>
+        <source>&amp;SerialPort</source>
+        <translation>&amp;Seriel port</translation>
+    </message>
+    <message>
+        <source>Port devices...</source>
+        <translation>Portenheder...</translation>
+    </message>
+    <message>
+        <source>Hexdump</source>
+        <translation>Hexdump</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Hjælp</translation>
+    </message>
+    <message>
+        <source>&amp;Contents</source>
+        <translation>&amp;Indhold</translation>
+    </message>
+    <message>
+        <source>&amp;About QYL Version</source>
+        <translation>&amp;Om QYL-version</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>Ny</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Åbn</translation>
+    </message>
+    <message>
+        <source>Open...</source>
+        <translation>Åbn...</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Gem</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>Standard</translation>
+    </message>
+    <message>
+        <source>Save As Default</source>
+        <translation>Gem som standard</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Udskriv</translation>
+    </message>
+    <message>
+        <source>Program</source>
+        <translation>Programmér</translation>
+    </message>
+    <message>
+        <source>Program to Radio</source>
+        <translation>Programmér radioen</translation>
+    </message>
+    <message>
+        <source>Read</source>
+        <translation>Læs</translation>
+    </message>
+    <message>
+        <source>Read from Radio</source>
+        <translation>Læs fra radioen</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Fortryd</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Gentag</translation>
+    </message>
+    <message>
+        <source>Tools</source>
+        <translation>Værktøjslinje</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindowExchange</name>
+    <message>
+        <source>
+... and %1 more; Show Details lists every row.</source>
+        <translation>
+... og %1 mere; &quot;Vis detaljer&quot; viser alle rækker.</translation>
+    </message>
+</context>
+<context>
+    <name>Mmsi</name>
+    <message>
+        <source>Not an MMSI</source>
+        <translation>Ikke et MMSI</translation>
+    </message>
+    <message>
+        <source>Ship station</source>
+        <translation>Skibsstation</translation>
+    </message>
+    <message>
+        <source>Group</source>
+        <translation>Gruppe</translation>
+    </message>
+    <message>
+        <source>Coast station</source>
+        <translation>Kyststation</translation>
+    </message>
+    <message>
+        <source>Handheld</source>
+        <translation>Håndholdt</translation>
+    </message>
+    <message>
+        <source>SAR aircraft</source>
+        <translation>SAR-luftfartøj</translation>
+    </message>
+    <message>
+        <source>AIS aid to navigation</source>
+        <translation>AIS-navigationshjælpemiddel</translation>
+    </message>
+    <message>
+        <source>Craft of a parent ship</source>
+        <translation>Fartøj fra et moderskib</translation>
+    </message>
+    <message>
+        <source>AIS-SART</source>
+        <translation>AIS-SART</translation>
+    </message>
+    <message>
+        <source>Man overboard device</source>
+        <translation>Mand over bord-enhed</translation>
+    </message>
+    <message>
+        <source>EPIRB-AIS</source>
+        <translation>EPIRB-AIS</translation>
+    </message>
+    <message>
+        <source>MID %1 unknown</source>
+        <translation>MID %1 ukendt</translation>
+    </message>
+    <message>
+        <source>User MMSI</source>
+        <translation>Eget MMSI</translation>
+    </message>
+    <message>
+        <source>Most radios accept their own MMSI only once: a wrong one can only be undone by a dealer.
+Enter the User MMSI to be programmed once more:</source>
+        <translation>De fleste radioer accepterer kun deres eget MMSI én gang: et forkert kan kun rettes af en forhandler.
+Indtast det eget MMSI, der skal programmeres, én gang til:</translation>
+    </message>
+    <message>
+        <source>The two entries of the User MMSI differ. Nothing was sent to the radio.</source>
+        <translation>De to indtastninger af eget MMSI er forskellige. Intet blev sendt til radioen.</translation>
+    </message>
+</context>
+<context>
+    <name>Program</name>
+    <message>
+        <source>Do you want to program the %1 series?</source>
+        <translation>Vil du programmere %1-serien?</translation>
+    </message>
+    <message>
+        <source>PC Program for %1</source>
+        <translation>PC-program til %1</translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>the group directory</source>
+        <translation>gruppekataloget</translation>
+    </message>
+    <message>
+        <source>the individual directory</source>
+        <translation>det individuelle katalog</translation>
+    </message>
+    <message>
+        <source>%1 %2: this MMSI does not belong in %3.</source>
+        <translation>%1 %2: dette MMSI hører ikke hjemme i %3.</translation>
+    </message>
+    <message>
+        <source>%1 %2: a radio&apos;s own MMSI is a ship station&apos;s or a handheld&apos;s.</source>
+        <translation>%1 %2: en radios eget MMSI er en skibsstations eller en håndholdt radios.</translation>
+    </message>
+    <message>
+        <source>No printer is set up on this computer.
+
+File &gt; &quot;Export PDF...&quot; keeps the report as a PDF file, which any computer can print.</source>
+        <translation>Der er ikke sat nogen printer op på denne computer.
+
+Filer &gt; &quot;Eksportér PDF...&quot; gemmer rapporten som en PDF-fil, som enhver computer kan udskrive.</translation>
+    </message>
+    <message>
+        <source>PDF files(*.pdf);;All files(*.*)</source>
+        <translation>PDF-filer(*.pdf);;Alle filer(*.*)</translation>
+    </message>
+    <message>
+        <source>Export PDF</source>
+        <translation>Eksportér PDF</translation>
+    </message>
+</context>
+<context>
+    <name>Rules</name>
+    <message>
+        <source>An ATIS code is 10 digits: 9, the country&apos;s MID (such as 244), then 6 more digits.</source>
+        <translation>En ATIS-kode har 10 cifre: 9, landets MID (f.eks. 244) og derefter 6 cifre mere.</translation>
+    </message>
+    <message>
+        <source>Rx frequency: needed while CH Enable is checked</source>
+        <translation>Rx-frekvens: påkrævet, så længe &quot;Kanal til&quot; er markeret</translation>
+    </message>
+    <message>
+        <source>Channel display: %1 characters</source>
+        <translation>Kanalvisning: %1 tegn</translation>
+    </message>
+    <message>
+        <source>Group MMSI: %1 digits after the leading 0</source>
+        <translation>Gruppe-MMSI: %1 cifre efter det indledende 0</translation>
+    </message>
+    <message>
+        <source>MMSI: %1 digits</source>
+        <translation>MMSI: %1 cifre</translation>
+    </message>
+    <message>
+        <source>No.%1: No.%2 needs a group name and an MMSI first</source>
+        <translation>Nr.%1: nr.%2 skal først have et gruppenavn og et MMSI</translation>
+    </message>
+    <message>
+        <source>No.%1: No.%2 needs a station name and an MMSI first</source>
+        <translation>Nr.%1: nr.%2 skal først have et stationsnavn og et MMSI</translation>
+    </message>
+    <message>
+        <source>No.%1: an entry in use needs a group name and an MMSI</source>
+        <translation>Nr.%1: en post i brug skal have et gruppenavn og et MMSI</translation>
+    </message>
+    <message>
+        <source>No.%1: an entry in use needs a station name and an MMSI</source>
+        <translation>Nr.%1: en post i brug skal have et stationsnavn og et MMSI</translation>
+    </message>
+    <message>
+        <source>Channel 16 is the international distress, safety and calling channel. Switch it off anyway?</source>
+        <translation>Kanal 16 er den internationale kanal for nød, sikkerhed og opkald. Slå den fra alligevel?</translation>
+    </message>
+    <message>
+        <source>%1: %2 to %3 MHz in %4 kHz steps</source>
+        <translation>%1: %2 til %3 MHz i trin på %4 kHz</translation>
+    </message>
+    <message>
+        <source>%1: %2 digits</source>
+        <translation>%1: %2 cifre</translation>
+    </message>
+</context>
+<context>
+    <name>ShowChangesButton</name>
+    <message>
+        <source>Backup of %1</source>
+        <translation>Sikkerhedskopi fra %1</translation>
+    </message>
+    <message>
+        <source>To be written</source>
+        <translation>Skal skrives</translation>
+    </message>
+    <message>
+        <source>Changes since the backup of %1</source>
+        <translation>Ændringer siden sikkerhedskopien fra %1</translation>
+    </message>
+    <message>
+        <source>Show changes</source>
+        <translation>Vis ændringer</translation>
+    </message>
+    <message>
+        <source>What programming changes against the backup of %1 (%2)</source>
+        <translation>Hvad programmeringen ændrer i forhold til sikkerhedskopien fra %1 (%2)</translation>
+    </message>
+</context>
+<context>
+    <name>Steps</name>
+    <message>
+        <source>%1 enable</source>
+        <translation>%1 til</translation>
+    </message>
+    <message>
+        <source>%1 Low Power Only</source>
+        <translation>%1 kun lav effekt</translation>
+    </message>
+    <message>
+        <source>%1 Power Up</source>
+        <translation>%1 effektforøgelse</translation>
+    </message>
+    <message>
+        <source>%1 Duplex</source>
+        <translation>%1 duplex</translation>
+    </message>
+    <message>
+        <source>%1 Tx Enable</source>
+        <translation>%1 sending tilladt</translation>
+    </message>
+    <message>
+        <source>%1 Scan Memory</source>
+        <translation>%1 scanningshukommelse</translation>
+    </message>
+    <message>
+        <source>%1 name</source>
+        <translation>%1 navn</translation>
+    </message>
+    <message>
+        <source>%1 scrambler</source>
+        <translation>%1 scrambler</translation>
+    </message>
+    <message>
+        <source>%1 display</source>
+        <translation>%1 visning</translation>
+    </message>
+    <message>
+        <source>%1 Tx frequency</source>
+        <translation>%1 Tx-frekvens</translation>
+    </message>
+    <message>
+        <source>%1 Rx frequency</source>
+        <translation>%1 Rx-frekvens</translation>
+    </message>
+    <message>
+        <source>%1 TOT</source>
+        <translation>%1 TOT</translation>
+    </message>
+    <message>
+        <source>%1 priority channel</source>
+        <translation>%1 prioritetskanal</translation>
+    </message>
+    <message>
+        <source>%1 status name</source>
+        <translation>%1 statusnavn</translation>
+    </message>
+    <message>
+        <source>%1 EXP groups</source>
+        <translation>%1 EXP-grupper</translation>
+    </message>
+    <message>
+        <source>%1 MMSI</source>
+        <translation>%1 MMSI</translation>
+    </message>
+    <message>
+        <source>%1 MID</source>
+        <translation>%1 MID</translation>
+    </message>
+    <message>
+        <source>USA channels</source>
+        <translation>USA-kanaler</translation>
+    </message>
+    <message>
+        <source>INTL channels</source>
+        <translation>INTL-kanaler</translation>
+    </message>
+    <message>
+        <source>Canada channels</source>
+        <translation>Canada-kanaler</translation>
+    </message>
+    <message>
+        <source>WX channels</source>
+        <translation>WX-kanaler</translation>
+    </message>
+    <message>
+        <source>EXP channels</source>
+        <translation>EXP-kanaler</translation>
+    </message>
+    <message>
+        <source>USA %1</source>
+        <translation>USA %1</translation>
+    </message>
+    <message>
+        <source>INTL %1</source>
+        <translation>INTL %1</translation>
+    </message>
+    <message>
+        <source>Canada %1</source>
+        <translation>Canada %1</translation>
+    </message>
+    <message>
+        <source>WX%1</source>
+        <translation>WX%1</translation>
+    </message>
+    <message>
+        <source>EXP%1</source>
+        <translation>EXP%1</translation>
+    </message>
+    <message>
+        <source>USA usable group</source>
+        <translation>Brugbar gruppe USA</translation>
+    </message>
+    <message>
+        <source>INTL usable group</source>
+        <translation>Brugbar gruppe INTL</translation>
+    </message>
+    <message>
+        <source>Canada usable group</source>
+        <translation>Brugbar gruppe Canada</translation>
+    </message>
+    <message>
+        <source>EXP usable group</source>
+        <translation>Brugbar gruppe EXP</translation>
+    </message>
+    <message>
+        <source>Common settings</source>
+        <translation>Fælles indstillinger</translation>
+    </message>
+    <message>
+        <source>DSC settings</source>
+        <translation>DSC-indstillinger</translation>
+    </message>
+    <message>
+        <source>DSC call settings</source>
+        <translation>DSC-opkaldsindstillinger</translation>
+    </message>
+    <message>
+        <source>DSC display settings</source>
+        <translation>DSC-visningsindstillinger</translation>
+    </message>
+    <message>
+        <source>Auto POS settings</source>
+        <translation>Auto-POS-indstillinger</translation>
+    </message>
+    <message>
+        <source>ATIS settings</source>
+        <translation>ATIS-indstillinger</translation>
+    </message>
+    <message>
+        <source>ATIS call sign %1</source>
+        <translation>ATIS-kaldesignal %1</translation>
+    </message>
+    <message>
+        <source>Individual entry %1</source>
+        <translation>Individuel post %1</translation>
+    </message>
+    <message>
+        <source>Group entry %1</source>
+        <translation>Gruppepost %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n channels</source>
+        <translation>
+            <numerusform>%n kanal</numerusform>
+            <numerusform>%n kanaler</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n directory entries</source>
+        <translation>
+            <numerusform>%n katalogpost</numerusform>
+            <numerusform>%n katalogposter</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n settings</source>
+        <translation>
+            <numerusform>%n indstilling</numerusform>
+            <numerusform>%n indstillinger</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Import %n directory entries</source>
+        <translation>
+            <numerusform>Importér %n katalogpost</numerusform>
+            <numerusform>Importér %n katalogposter</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Import %n channels</source>
+        <translation>
+            <numerusform>Importér %n kanal</numerusform>
+            <numerusform>Importér %n kanaler</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Paste %n directory entries</source>
+        <translation>
+            <numerusform>Indsæt %n katalogpost</numerusform>
+            <numerusform>Indsæt %n katalogposter</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Paste %n channels</source>
+        <translation>
+            <numerusform>Indsæt %n kanal</numerusform>
+            <numerusform>Indsæt %n kanaler</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>Tree</name>
+    <message>
+        <source>Memory ID%1[Enable]</source>
+        <translation>Hukommelses-ID%1[Til]</translation>
+    </message>
+    <message>
+        <source>General</source>
+        <translation>Generelt</translation>
+    </message>
+    <message>
+        <source>Usable CH Group Setup</source>
+        <translation>Brugbare kanalgrupper</translation>
+    </message>
+    <message>
+        <source>Common Setup</source>
+        <translation>Fælles indstillinger</translation>
+    </message>
+    <message>
+        <source>DSC Setup</source>
+        <translation>DSC-indstillinger</translation>
+    </message>
+    <message>
+        <source>ATIS Setup</source>
+        <translation>ATIS-indstillinger</translation>
+    </message>
+    <message>
+        <source>Programable Channel</source>
+        <translation>Programmerbare kanaler</translation>
+    </message>
+    <message>
+        <source>Group1</source>
+        <translation>Gruppe1</translation>
+    </message>
+    <message>
+        <source>Group2</source>
+        <translation>Gruppe2</translation>
+    </message>
+    <message>
+        <source>Group3</source>
+        <translation>Gruppe3</translation>
+    </message>
+    <message>
+        <source>Weather</source>
+        <translation>Vejr</translation>
+    </message>
+    <message>
+        <source>DSC</source>
+        <translation>DSC</translation>
+    </message>
+    <message>
+        <source>Individual Directory</source>
+        <translation>Individuelt katalog</translation>
+    </message>
+    <message>
+        <source>Group Directory</source>
+        <translation>Gruppekatalog</translation>
+    </message>
+    <message>
+        <source>EXP Channel</source>
+        <translation>EXP-kanaler</translation>
+    </message>
+    <message>
+        <source>CH%1</source>
+        <translation>CH%1</translation>
+    </message>
+    <message>
+        <source>CH%1[Enable]</source>
+        <translation>CH%1[Til]</translation>
+    </message>
+    <message>
+        <source>EXP%1</source>
+        <translation>EXP%1</translation>
+    </message>
+    <message>
+        <source>EXP%1[Enable]</source>
+        <translation>EXP%1[Til]</translation>
+    </message>
+    <message>
+        <source>Memory ID%1</source>
+        <translation>Hukommelses-ID%1</translation>
+    </message>
+    <message>
+        <source>Group ID%1</source>
+        <translation>Gruppe-ID%1</translation>
+    </message>
+    <message>
+        <source>Group ID%1[Enable]</source>
+        <translation>Gruppe-ID%1[Til]</translation>
+    </message>
+    <message>
+        <source>Group%1</source>
+        <translation>Gruppe%1</translation>
+    </message>
+    <message>
+        <source>Group%1(%2)</source>
+        <translation>Gruppe%1(%2)</translation>
+    </message>
+</context>
+<context>
+    <name>tq58::AboutDialog</name>
+    <message>
+        <source>About TQ58</source>
+        <translation>Om TQ58</translation>
+    </message>
+    <message>
+        <source>TQ58 logo</source>
+        <translation>TQ58-logo</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation>Version %1</translation>
+    </message>
+    <message>
+        <source>Reads, edits and programs the channels, DSC directories and settings of the RV7200A, RV7700A and RV7700AM marine VHF radios over a serial cable.</source>
+        <translation>Læser, redigerer og programmerer kanaler, DSC-kataloger og indstillinger i de maritime VHF-radioer RV7200A, RV7700A og RV7700AM via et serielt kabel.</translation>
+    </message>
+    <message>
+        <source>This program comes with no warranty. Save the radio&apos;s settings to a file before you program it, and check the MMSI and the ATIS code against your radio licence.</source>
+        <translation>Dette program leveres uden garanti. Gem radioens indstillinger i en fil, før du programmerer den, og kontrollér MMSI og ATIS-kode mod din tilladelse til skibsstationen.</translation>
+    </message>
+    <message>
+        <source>Built with Qt %1.</source>
+        <translation>Bygget med Qt %1.</translation>
+    </message>
+</context>
+<context>
+    <name>tq58::AtisPage</name>
+    <message>
+        <source>Common</source>
+        <translation>Fælles</translation>
+    </message>
+    <message>
+        <source>CallSign</source>
+        <translation>Kaldesignal</translation>
+    </message>
+    <message>
+        <source>Usable ATIS CH Group</source>
+        <translation>Brugbar ATIS-kanalgruppe</translation>
+    </message>
+    <message>
+        <source>Usable ATIS Killer CH Group</source>
+        <translation>Brugbar kanalgruppe for ATIS Killer</translation>
+    </message>
+    <message>
+        <source>ATIS Code</source>
+        <translation>ATIS-kode</translation>
+    </message>
+    <message>
+        <source>ATISNo</source>
+        <translation>ATIS-nr.</translation>
+    </message>
+    <message>
+        <source>Data Error!!</source>
+        <translation>Datafejl!!</translation>
+    </message>
+    <message>
+        <source>MID</source>
+        <translation>MID</translation>
+    </message>
+    <message>
+        <source>Display</source>
+        <translation>Visning</translation>
+    </message>
+    <message>
+        <source>No.%1</source>
+        <translation>Nr.%1</translation>
+    </message>
+    <message>
+        <source>%1 MID</source>
+        <translation>%1 MID</translation>
+    </message>
+    <message>
+        <source>%1 Display</source>
+        <translation>%1 visning</translation>
+    </message>
+</context>
+<context>
+    <name>tq58::ChannelGridPage</name>
+    <message>
+        <source>MEM</source>
+        <translation>MEM</translation>
+    </message>
+    <message>
+        <source>LOW</source>
+        <translation>LAV</translation>
+    </message>
+    <message>
+        <source>UP</source>
+        <translation>OP</translation>
+    </message>
+    <message>
+        <source>CH</source>
+        <translation>CH</translation>
+    </message>
+    <message>
+        <source>RX[MHz]</source>
+        <translation>RX[MHz]</translation>
+    </message>
+    <message>
+        <source>TX[MHz]</source>
+        <translation>TX[MHz]</translation>
+    </message>
+    <message>
+        <source>TX</source>
+        <translation>TX</translation>
+    </message>
+    <message>
+        <source>DUP</source>
+        <translation>DUP</translation>
+    </message>
+    <message>
+        <source>VS</source>
+        <translation>VS</translation>
+    </message>
+    <message>
+        <source>CH Name</source>
+        <translation>Navn</translation>
+    </message>
+    <message>
+        <source>ENABLE</source>
+        <translation>TIL</translation>
+    </message>
+    <message>
+        <source>[Enable]</source>
+        <translation>[Til]</translation>
+    </message>
+    <message>
+        <source>DISP</source>
+        <translation>VIS</translation>
+    </message>
+    <message>
+        <source>Channels</source>
+        <translation>Kanaler</translation>
+    </message>
+</context>
+<context>
+    <name>tq58::ChannelPage</name>
+    <message>
+        <source>Tx Enable</source>
+        <translation>Sending tilladt</translation>
+    </message>
+    <message>
+        <source>Low Power Only</source>
+        <translation>Kun lav effekt</translation>
+    </message>
+    <message>
+        <source>Power Up</source>
+        <translation>Effektforøgelse</translation>
+    </message>
+    <message>
+        <source>Duplex</source>
+        <translation>Duplex</translation>
+    </message>
+    <message>
+        <source>Scan Memory</source>
+        <translation>Scanningshukommelse</translation>
+    </message>
+    <message>
+        <source>Rx Frequency</source>
+        <translation>Rx-frekvens</translation>
+    </message>
+    <message>
+        <source>Rx frequency</source>
+        <translation>Rx-frekvens</translation>
+    </message>
+    <message>
+        <source>Tx Frequency</source>
+        <translation>Tx-frekvens</translation>
+    </message>
+    <message>
+        <source>Tx frequency</source>
+        <translation>Tx-frekvens</translation>
+    </message>
+    <message>
+        <source>Data Error!!</source>
+        <translation>Datafejl!!</translation>
+    </message>
+    <message>
+        <source>CH Display</source>
+        <translation>Kanalvisning</translation>
+    </message>
+    <message>
+        <source>CH Display number</source>
+        <translation>Kanalvisning nummer</translation>
+    </message>
+    <message>
+        <source>CH Display suffix</source>
+        <translation>Kanalvisning tillæg</translation>
+    </message>
+    <message>
+        <source>MHz</source>
+        <translation>MHz</translation>
+    </message>
+    <message>
+        <source>Scrambler</source>
+        <translation>Scrambler</translation>
+    </message>
+    <message>
+        <source>CH Name</source>
+        <translation>Kanalnavn</translation>
+    </message>
+    <message>
+        <source>CH Enable</source>
+        <translation>Kanal til</translation>
+    </message>
+    <message>
+        <source>Please input correct data.</source>
+        <translation>Indtast korrekte data.</translation>
+    </message>
+</context>
+<context>
+    <name>tq58::CheckWindow</name>
+    <message>
+        <source>Check Configuration</source>
+        <translation>Kontrollér konfiguration</translation>
+    </message>
+    <message>
+        <source>Summary</source>
+        <translation>Oversigt</translation>
+    </message>
+    <message>
+        <source>Warnings</source>
+        <translation>Advarsler</translation>
+    </message>
+    <message>
+        <source>Section</source>
+        <translation>Afsnit</translation>
+    </message>
+    <message>
+        <source>Channel or entry</source>
+        <translation>Kanal eller post</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Advarsel</translation>
+    </message>
+    <message>
+        <source>Table of MIDs</source>
+        <translation>MID-tabel</translation>
+    </message>
+    <message>
+        <source>&amp;Program Anyway</source>
+        <translation>&amp;Programmér alligevel</translation>
+    </message>
+</context>
+<context>
+    <name>tq58::CommonPage</name>
+    <message>
+        <source>TX Po Display</source>
+        <translation>Visning af TX-effekt</translation>
+    </message>
+    <message>
+        <source>SCAN</source>
+        <translation>Scanning</translation>
+    </message>
+    <message>
+        <source>Resume Time</source>
+        <translation>Genoptagelsestid</translation>
+    </message>
+    <message>
+        <source>PTT SCAN Clear</source>
+        <translation>Scanningsstop med PTT</translation>
+    </message>
+    <message>
+        <source>Dual Watch</source>
+        <translation>Dobbeltlytning</translation>
+    </message>
+    <message>
+        <source>Offset Time</source>
+        <translation>Tidsforskydning</translation>
+    </message>
+    <message>
+        <source>Magnetic Variation</source>
+        <translation>Misvisning</translation>
+    </message>
+    <message>
+        <source>Weather Alert</source>
+        <translation>Vejrvarsel</translation>
+    </message>
+    <message>
+        <source>Rotary Beep</source>
+        <translation>Drejeknap-bip</translation>
+    </message>
+    <message>
+        <source>Starting TX Mode</source>
+        <translation>TX-tilstand ved start</translation>
+    </message>
+    <message>
+        <source>Scanning Function</source>
+        <translation>Scanningsfunktion</translation>
+    </message>
+    <message>
+        <source>NMEA Data Input</source>
+        <translation>NMEA-dataindgang</translation>
+    </message>
+    <message>
+        <source>Weather CH Function</source>
+        <translation>Vejrkanalfunktion</translation>
+    </message>
+    <message>
+        <source>kept in the file only; set it on the radio</source>
+        <translation>gemmes kun i filen; indstil det på radioen</translation>
+    </message>
+</context>
+<context>
+    <name>tq58::CompareWindow</name>
+    <message>
+        <source>Compare with %1</source>
+        <translation>Sammenlign med %1</translation>
+    </message>
+    <message>
+        <source>Differences</source>
+        <translation>Forskelle</translation>
+    </message>
+    <message>
+        <source>No setting differs.</source>
+        <translation>Ingen indstilling er forskellig.</translation>
+    </message>
+    <message>
+        <source>1 setting differs.</source>
+        <translation>1 indstilling er forskellig.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n settings differ.</source>
+        <translation>
+            <numerusform>%n indstilling er forskellig.</numerusform>
+            <numerusform>%n indstillinger er forskellige.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Section</source>
+        <translation>Afsnit</translation>
+    </message>
+    <message>
+        <source>Channel or entry</source>
+        <translation>Kanal eller post</translation>
+    </message>
+    <message>
+        <source>Field</source>
+        <translation>Felt</translation>
+    </message>
+</context>
+<context>
+    <name>tq58::DirectoryEntryPage</name>
+    <message>
+        <source>Enable</source>
+        <translation>Til</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Slet</translation>
+    </message>
+    <message>
+        <source>MMSI</source>
+        <translation>MMSI</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Navn</translation>
+    </message>
+    <message>
+        <source>MMSI kind</source>
+        <translation>MMSI-type</translation>
+    </message>
+    <message>
+        <source>Group Directory</source>
+        <translation>Gruppekatalog</translation>
+    </message>
+    <message>
+        <source>Individual Directory</source>
+        <translation>Individuelt katalog</translation>
+    </message>
+    <message>
+        <source>%1  No.%2</source>
+        <translation>%1  Nr.%2</translation>
+    </message>
+    <message>
+        <source>Group Name</source>
+        <translation>Gruppenavn</translation>
+    </message>
+    <message>
+        <source>Station Name</source>
+        <translation>Stationsnavn</translation>
+    </message>
+    <message>
+        <source>Data Error!!</source>
+        <translation>Datafejl!!</translation>
+    </message>
+    <message>
+        <source>Are you sure ?</source>
+        <translation>Er du sikker?</translation>
+    </message>
+</context>
+<context>
+    <name>tq58::DirectoryGridPage</name>
+    <message>
+        <source>Directory</source>
+        <translation>Katalog</translation>
+    </message>
+    <message>
+        <source>Group Directory</source>
+        <translation>Gruppekatalog</translation>
+    </message>
+    <message>
+        <source>Individual Directory</source>
+        <translation>Individuelt katalog</translation>
+    </message>
+    <message>
+        <source>No.</source>
+        <translation>Nr.</translation>
+    </message>
+    <message>
+        <source>GROUP NAME</source>
+        <translation>GRUPPENAVN</translation>
+    </message>
+    <message>
+        <source>STATION NAME</source>
+        <translation>STATIONSNAVN</translation>
+    </message>
+    <message>
+        <source>MMSI</source>
+        <translation>MMSI</translation>
+    </message>
+    <message>
+        <source>Kind</source>
+        <translation>Type</translation>
+    </message>
+</context>
+<context>
+    <name>tq58::DirectoryOrderMenu</name>
+    <message>
+        <source>Move Up</source>
+        <translation>Flyt op</translation>
+    </message>
+    <message>
+        <source>Move Down</source>
+        <translation>Flyt ned</translation>
+    </message>
+    <message>
+        <source>Insert Entry</source>
+        <translation>Indsæt post</translation>
+    </message>
+    <message>
+        <source>Delete Entry</source>
+        <translation>Slet post</translation>
+    </message>
+    <message>
+        <source>group entry %1</source>
+        <translation>gruppepost %1</translation>
+    </message>
+    <message>
+        <source>individual entry %1</source>
+        <translation>individuel post %1</translation>
+    </message>
+    <message>
+        <source>Move %1 up</source>
+        <translation>Flyt %1 op</translation>
+    </message>
+    <message>
+        <source>Move %1 down</source>
+        <translation>Flyt %1 ned</translation>
+    </message>
+    <message>
+        <source>Insert %1</source>
+        <translation>Indsæt %1</translation>
+    </message>
+    <message>
+        <source>Are you sure ?</source>
+        <translation>Er du sikker?</translation>
+    </message>
+    <message>
+        <source>Delete %1</source>
+        <translation>Slet %1</translation>
+    </message>
+</context>
+<context>
+    <name>tq58::DscPage</name>
+    <message>
+        <source>Distress Cancel Call</source>
+        <translation>Annullering af nødalarm</translation>
+    </message>
+    <message>
+        <source>Standby Mode</source>
+        <translation>Standbytilstand</translation>
+    </message>
+    <message>
+        <source>POS Request</source>
+        <translation>POS-anmodning</translation>
+    </message>
+    <message>
+        <source>POS Reporting</source>
+        <translation>POS-rapport</translation>
+    </message>
+    <message>
+        <source>Send Distress Alert</source>
+        <translation>Send nødalarm</translation>
+    </message>
+    <message>
+        <source>Received All Ships</source>
+        <translation>Modtaget til alle skibe</translation>
+    </message>
+    <message>
+        <source>Received Individual</source>
+        <translation>Modtaget individuelt</translation>
+    </message>
+    <message>
+        <source>Received Group</source>
+        <translation>Modtaget gruppe</translation>
+    </message>
+    <message>
+        <source>Received Geographic</source>
+        <translation>Modtaget geografisk</translation>
+    </message>
+    <message>
+        <source>Received POS Request</source>
+        <translation>Modtaget POS-anmodning</translation>
+    </message>
+    <message>
+        <source>Received POS Reporting</source>
+        <translation>Modtaget POS-rapport</translation>
+    </message>
+    <message>
+        <source>Distress</source>
+        <translation>Nød</translation>
+    </message>
+    <message>
+        <source>Urgency</source>
+        <translation>Il</translation>
+    </message>
+    <message>
+        <source>Safety</source>
+        <translation>Sikkerhed</translation>
+    </message>
+    <message>
+        <source>Routine</source>
+        <translation>Rutine</translation>
+    </message>
+    <message>
+        <source>Individual ACK Menu</source>
+        <translation>Menu individuel ACK</translation>
+    </message>
+    <message>
+        <source>Individual ACK Message Menu</source>
+        <translation>Menu individuel ACK-meddelelse</translation>
+    </message>
+    <message>
+        <source>POS Request ACK Menu</source>
+        <translation>Menu ACK for POS-anmodning</translation>
+    </message>
+    <message>
+        <source>ALL Ships Call</source>
+        <translation>Opkald til alle skibe</translation>
+    </message>
+    <message>
+        <source>Group Call</source>
+        <translation>Gruppeopkald</translation>
+    </message>
+    <message>
+        <source>Individual Call</source>
+        <translation>Individuelt opkald</translation>
+    </message>
+    <message>
+        <source>Distress Log</source>
+        <translation>Nødlog</translation>
+    </message>
+    <message>
+        <source>DSC Log</source>
+        <translation>DSC-log</translation>
+    </message>
+    <message>
+        <source>Basic Setup</source>
+        <translation>Grundindstillinger</translation>
+    </message>
+    <message>
+        <source>Advanced Setup</source>
+        <translation>Avanceret</translation>
+    </message>
+    <message>
+        <source>Display Setup</source>
+        <translation>Visning</translation>
+    </message>
+    <message>
+        <source>%1 power</source>
+        <translation>%1 effekt</translation>
+    </message>
+    <message>
+        <source>Usable DSC CH Group</source>
+        <translation>Brugbar DSC-kanalgruppe</translation>
+    </message>
+    <message>
+        <source>User MMSI</source>
+        <translation>Eget MMSI</translation>
+    </message>
+    <message>
+        <source>UserMMSI</source>
+        <translation>Eget MMSI</translation>
+    </message>
+    <message>
+        <source>User MMSI kind</source>
+        <translation>Type af eget MMSI</translation>
+    </message>
+    <message>
+        <source>User MMSI count</source>
+        <translation>Tæller for eget MMSI</translation>
+    </message>
+    <message>
+        <source>Count</source>
+        <translation>Tæller</translation>
+    </message>
+    <message>
+        <source>Data Error!!</source>
+        <translation>Datafejl!!</translation>
+    </message>
+    <message>
+        <source>Log Clear</source>
+        <translation>Ryd log</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Ryd</translation>
+    </message>
+    <message>
+        <source>Clear %1</source>
+        <translation>Ryd %1</translation>
+    </message>
+    <message>
+        <source>DSC Beep Output</source>
+        <translation>DSC-bip</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <comment>a call and its priority</comment>
+        <translation>%1 %2</translation>
+    </message>
+</context>
+<context>
+    <name>tq58::EditorFrame</name>
+    <message>
+        <source>Navigation</source>
+        <translation>Navigation</translation>
+    </message>
+    <message>
+        <source>Page</source>
+        <translation>Side</translation>
+    </message>
+</context>
+<context>
+    <name>tq58::GeneralPage</name>
+    <message>
+        <source>TQ58 logo</source>
+        <translation>TQ58-logo</translation>
+    </message>
+</context>
+<context>
+    <name>tq58::GridEditing</name>
+    <message>
+        <source>CH Name</source>
+        <translation>Kanalnavn</translation>
+    </message>
+    <message>
+        <source>CH Display</source>
+        <translation>Kanalvisning</translation>
+    </message>
+    <message>
+        <source>Rx Frequency</source>
+        <translation>Rx-frekvens</translation>
+    </message>
+    <message>
+        <source>Tx Frequency</source>
+        <translation>Tx-frekvens</translation>
+    </message>
+    <message>
+        <source>Group Name</source>
+        <translation>Gruppenavn</translation>
+    </message>
+    <message>
+        <source>Station Name</source>
+        <translation>Stationsnavn</translation>
+    </message>
+    <message>
+        <source>MMSI</source>
+        <translation>MMSI</translation>
+    </message>
+    <message>
+        <source>Paste</source>
+        <translation>Indsæt</translation>
+    </message>
+    <message>
+        <source>Data Error!!</source>
+        <translation>Datafejl!!</translation>
+    </message>
+</context>
+<context>
+    <name>tq58::HelpWindow</name>
+    <message>
+        <source>TQ58 Help</source>
+        <translation>TQ58-hjælp</translation>
+    </message>
+    <message>
+        <source>Help text</source>
+        <translation>Hjælpetekst</translation>
+    </message>
+    <message>
+        <source>&amp;Back</source>
+        <translation>&amp;Tilbage</translation>
+    </message>
+    <message>
+        <source>&amp;Forward</source>
+        <translation>&amp;Frem</translation>
+    </message>
+    <message>
+        <source>&amp;Contents</source>
+        <translation>&amp;Indhold</translation>
+    </message>
+</context>
+<context>
+    <name>tq58::HexDumpView</name>
+    <message>
+        <source>Memory image in hexadecimal</source>
+        <translation>Hukommelsesbillede i hexadecimal</translation>
+    </message>
+</context>
+<context>
+    <name>tq58::MainWindow</name>
+    <message>
+        <source>Hexdump</source>
+        <translation>Hexdump</translation>
+    </message>
+    <message>
+        <source>Keyboard hint</source>
+        <translation>Tastaturtip</translation>
+    </message>
+    <message>
+        <source>Unknown model!!</source>
+        <translation>Ukendt model!!</translation>
+    </message>
+    <message>
+        <source>QYL data has changed.<byte value="xd"/>
+Do you want to save changes?</source>
+        <translation>QYL-data er ændret.<byte value="xd"/>
+Vil du gemme ændringerne?</translation>
+    </message>
+    <message>
+        <source>This file is for the %1; TQ58 is set to the %2.</source>
+        <translation>Denne fil er til %1; TQ58 er indstillet til %2.</translation>
+    </message>
+    <message>
+        <source>Switch to the %1 and open it?</source>
+        <translation>Skift til %1 og åbn filen?</translation>
+    </message>
+    <message>
+        <source>ModelType Error !!</source>
+        <translation>Modeltypefejl !!</translation>
+    </message>
+    <message>
+        <source>This installation does not offer the %1.</source>
+        <translation>Denne installation tilbyder ikke %1.</translation>
+    </message>
+    <message>
+        <source>This radio is an %1; TQ58 is set to the %2.</source>
+        <translation>Denne radio er en %1; TQ58 er indstillet til %2.</translation>
+    </message>
+    <message>
+        <source>Switch to the %1 and read it again?</source>
+        <translation>Skift til %1 og læs igen?</translation>
+    </message>
+    <message>
+        <source>Do you want to change to %1?</source>
+        <translation>Vil du skifte til %1?</translation>
+    </message>
+    <message>
+        <source>Export %1</source>
+        <translation>Eksportér %1</translation>
+    </message>
+    <message>
+        <source>csv files</source>
+        <translation>csv-filer</translation>
+    </message>
+    <message>
+        <source>1 row exported to %1</source>
+        <translation>1 række eksporteret til %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n rows exported to %1</source>
+        <translation>
+            <numerusform>%n række eksporteret til %1</numerusform>
+            <numerusform>%n rækker eksporteret til %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Import CSV</source>
+        <translation>Importér CSV</translation>
+    </message>
+    <message>
+        <source>1 row imported from %1</source>
+        <translation>1 række importeret fra %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n rows imported from %1</source>
+        <translation>
+            <numerusform>%n række importeret fra %1</numerusform>
+            <numerusform>%n rækker importeret fra %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Compare with</source>
+        <translation>Sammenlign med</translation>
+    </message>
+    <message>
+        <source>dat and hex files</source>
+        <translation>dat- og hex-filer</translation>
+    </message>
+    <message>
+        <source>This data</source>
+        <translation>Disse data</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Åbn</translation>
+    </message>
+    <message>
+        <source>dat files</source>
+        <translation>dat-filer</translation>
+    </message>
+    <message>
+        <source>%1
+
+This file no longer exists. It has been removed from the list of recent files.</source>
+        <translation>%1
+
+Denne fil findes ikke længere. Den er fjernet fra listen over seneste filer.</translation>
+    </message>
+    <message>
+        <source>Save As</source>
+        <translation>Gem som</translation>
+    </message>
+    <message>
+        <source>Load Image</source>
+        <translation>Indlæs billede</translation>
+    </message>
+    <message>
+        <source>Open Backup</source>
+        <translation>Åbn sikkerhedskopi</translation>
+    </message>
+    <message>
+        <source>hex files</source>
+        <translation>hex-filer</translation>
+    </message>
+    <message>
+        <source>Save Image</source>
+        <translation>Gem billede</translation>
+    </message>
+    <message>
+        <source>Find</source>
+        <translation>Søg</translation>
+    </message>
+    <message>
+        <source>Find (Ctrl+F)</source>
+        <translation>Søg (Ctrl+F)</translation>
+    </message>
+    <message>
+        <source>Find a channel number, a channel or entry name, or an MMSI</source>
+        <translation>Søg efter et kanalnummer, et kanal- eller postnavn eller et MMSI</translation>
+    </message>
+    <message>
+        <source>&amp;Find...</source>
+        <translation>&amp;Søg...</translation>
+    </message>
+    <message>
+        <source>Nothing found for &quot;%1&quot;</source>
+        <translation>Intet fundet for &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Fortryd</translation>
+    </message>
+    <message>
+        <source>&amp;Undo %1</source>
+        <translation>&amp;Fortryd %1</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Gentag</translation>
+    </message>
+    <message>
+        <source>&amp;Redo %1</source>
+        <translation>&amp;Gentag %1</translation>
+    </message>
+</context>
+<context>
+    <name>tq58::MmsiConfirmDialog</name>
+    <message>
+        <source>Explanation</source>
+        <translation>Forklaring</translation>
+    </message>
+    <message>
+        <source>User MMSI, once more</source>
+        <translation>Eget MMSI, én gang til</translation>
+    </message>
+</context>
+<context>
+    <name>tq58::PortDevicesDialog</name>
+    <message>
+        <source>Port devices</source>
+        <translation>Portenheder</translation>
+    </message>
+    <message>
+        <source>Options &gt; SerialPort chooses a port number; here you choose the device each number opens. Pick a serial device found on this computer or type the path of another one.</source>
+        <translation>Indstillinger &gt; Seriel port vælger et portnummer; her vælger du den enhed, hvert nummer åbner. Vælg en seriel enhed fundet på denne computer, eller skriv stien til en anden.</translation>
+    </message>
+    <message>
+        <source>&amp;Refresh</source>
+        <translation>&amp;Opdater</translation>
+    </message>
+    <message>
+        <source>Refresh the device list</source>
+        <translation>Opdater enhedslisten</translation>
+    </message>
+    <message>
+        <source>COM&amp;%1:</source>
+        <translation>COM&amp;%1:</translation>
+    </message>
+    <message>
+        <source>Device of COM%1</source>
+        <translation>Enhed for COM%1</translation>
+    </message>
+    <message>
+        <source>No serial device found: plug in the cable and press Refresh.</source>
+        <translation>Ingen seriel enhed fundet: sæt kablet i, og tryk på Opdater.</translation>
+    </message>
+    <message>
+        <source>Serial devices found: %1.</source>
+        <translation>Fundne serielle enheder: %1.</translation>
+    </message>
+    <message>
+        <source>serial device</source>
+        <translation>seriel enhed</translation>
+    </message>
+    <message>
+        <source>the usual device, %1</source>
+        <translation>den sædvanlige enhed, %1</translation>
+    </message>
+    <message>
+        <source>present, not a listed serial device</source>
+        <translation>til stede, ikke en listet seriel enhed</translation>
+    </message>
+    <message>
+        <source>not present now</source>
+        <translation>ikke til stede nu</translation>
+    </message>
+    <message>
+        <source>COM%1 device: %2</source>
+        <translation>Enhed for COM%1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>tq58::ReportWindow</name>
+    <message>
+        <source>Settings Report</source>
+        <translation>Indstillingsrapport</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Filer</translation>
+    </message>
+    <message>
+        <source>&amp;Save As...</source>
+        <translation>&amp;Gem som...</translation>
+    </message>
+    <message>
+        <source>&amp;Exit</source>
+        <translation>&amp;Luk</translation>
+    </message>
+    <message>
+        <source>Report text</source>
+        <translation>Rapporttekst</translation>
+    </message>
+    <message>
+        <source>Now, making text image. Please wait...</source>
+        <translation>Rapporten oprettes. Vent venligst...</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Save As</source>
+        <translation>Gem som</translation>
+    </message>
+    <message>
+        <source>Text files(*.txt);;All files(*.*)</source>
+        <translation>Tekstfiler(*.txt);;Alle filer(*.*)</translation>
+    </message>
+</context>
+<context>
+    <name>tq58::RowFlagMenu</name>
+    <message>
+        <source>Enable</source>
+        <translation>Til</translation>
+    </message>
+    <message>
+        <source>Scan Memory</source>
+        <translation>Scanningshukommelse</translation>
+    </message>
+    <message>
+        <source>Low Power Only</source>
+        <translation>Kun lav effekt</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <comment>a flag, then On or Off</comment>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>Til</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Fra</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 %2 for %n channels</source>
+        <translation>
+            <numerusform>%1 %2 for %n kanal</numerusform>
+            <numerusform>%1 %2 for %n kanaler</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>on</source>
+        <translation>til</translation>
+    </message>
+    <message>
+        <source>off</source>
+        <translation>fra</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n row(s) skipped: the channel does not allow %1 %2.</source>
+        <translation>
+            <numerusform>%n række sprunget over: kanalen tillader ikke %1 %2.</numerusform>
+            <numerusform>%n rækker sprunget over: kanalen tillader ikke %1 %2.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>tq58::TabbedPage</name>
+    <message>
+        <source>%1 tabs</source>
+        <translation>%1-faneblade</translation>
+    </message>
+</context>
+<context>
+    <name>tq58::TransferDialog</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuller</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Hjælp</translation>
+    </message>
+    <message>
+        <source>Instructions</source>
+        <translation>Vejledning</translation>
+    </message>
+    <message>
+        <source>Link status</source>
+        <translation>Forbindelsesstatus</translation>
+    </message>
+    <message>
+        <source>&amp;Verify after programming</source>
+        <translation>&amp;Verificér efter programmering</translation>
+    </message>
+    <message>
+        <source>Verify after programming</source>
+        <translation>Verificér efter programmering</translation>
+    </message>
+    <message>
+        <source>Progress</source>
+        <translation>Forløb</translation>
+    </message>
+    <message>
+        <source>Unable to display Help Contents. There is no Help associated with this project.</source>
+        <translation>Hjælpeindholdet kan ikke vises. Der er ingen hjælp knyttet til dette projekt.</translation>
+    </message>
+    <message>
+        <source>Connecting to the cable…</source>
+        <translation>Forbinder til kablet…</translation>
+    </message>
+    <message>
+        <source>Waiting for the radio (%1 of %2)…</source>
+        <translation>Venter på radioen (%1 af %2)…</translation>
+    </message>
+</context>
+<context>
+    <name>tq58::TransferPicture</name>
+    <message>
+        <source>PC</source>
+        <translation>PC</translation>
+    </message>
+    <message>
+        <source>QYL cable</source>
+        <translation>QYL-kabel</translation>
+    </message>
+    <message>
+        <source>Radio</source>
+        <translation>Radio</translation>
+    </message>
+    <message>
+        <source>Picture: %1</source>
+        <translation>Billede: %1</translation>
+    </message>
+</context>
+<context>
+    <name>tq58::UsablePage</name>
+    <message>
+        <source>Usable Channel Groups</source>
+        <translation>Brugbare kanalgrupper</translation>
+    </message>
+    <message>
+        <source>%1 status name</source>
+        <translation>%1 statusnavn</translation>
+    </message>
+    <message>
+        <source>%1 TX TOT</source>
+        <translation>%1 TX TOT</translation>
+    </message>
+    <message>
+        <source>%1 priority channel</source>
+        <translation>%1 prioritetskanal</translation>
+    </message>
+    <message>
+        <source>Status Name</source>
+        <translation>Statusnavn</translation>
+    </message>
+    <message>
+        <source>TX TOT</source>
+        <translation>TX TOT</translation>
+    </message>
+    <message>
+        <source>Priority CH</source>
+        <translation>Prioritetskanal</translation>
+    </message>
+    <message>
+        <source>Expansion Channel Groups</source>
+        <translation>Udvidelseskanalgrupper</translation>
+    </message>
+</context>
+<context>
+    <name>tq58::WeatherPage</name>
+    <message>
+        <source>Enable</source>
+        <translation>Til</translation>
+    </message>
+    <message>
+        <source>Scan</source>
+        <translation>Scanning</translation>
+    </message>
+    <message>
+        <source>CH Name</source>
+        <translation>Kanalnavn</translation>
+    </message>
+    <message>
+        <source>%1 Enable</source>
+        <translation>%1 til</translation>
+    </message>
+    <message>
+        <source>%1 Scan</source>
+        <translation>%1 scanning</translation>
+    </message>
+    <message>
+        <source>%1 CH Name</source>
+        <translation>%1 kanalnavn</translation>
+    </message>
+</context>
+</TS>

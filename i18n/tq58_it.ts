@@ -1,0 +1,2535 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="it">
+<context>
+    <name>Captions</name>
+    <message>
+        <source>EXP CH Group</source>
+        <translation>Gruppo canali EXP</translation>
+    </message>
+    <message>
+        <source>Group%1</source>
+        <translation>Gruppo%1</translation>
+    </message>
+    <message>
+        <source>EXP CH Group[%1]</source>
+        <translation>Gruppo canali EXP[%1]</translation>
+    </message>
+    <message>
+        <source>Group%1[%2]</source>
+        <translation>Gruppo%1[%2]</translation>
+    </message>
+    <message>
+        <source>USA</source>
+        <translation>USA</translation>
+    </message>
+    <message>
+        <source>INTL</source>
+        <translation>INTL</translation>
+    </message>
+    <message>
+        <source>CANADA</source>
+        <translation>CANADA</translation>
+    </message>
+    <message>
+        <source>EXP</source>
+        <translation>EXP</translation>
+    </message>
+</context>
+<context>
+    <name>Check</name>
+    <message>
+        <source>Programable USA Channel</source>
+        <translation>Canali USA programmabili</translation>
+    </message>
+    <message>
+        <source>Programable International Channel</source>
+        <translation>Canali internazionali programmabili</translation>
+    </message>
+    <message>
+        <source>Programable Canada Channel</source>
+        <translation>Canali Canada programmabili</translation>
+    </message>
+    <message>
+        <source>No.%1</source>
+        <translation>N.%1</translation>
+    </message>
+    <message>
+        <source>%1MID %2 of %3 is allocated to no country.</source>
+        <translation>%1MID %2 di %3 non è assegnato a nessun paese.</translation>
+    </message>
+    <message>
+        <source>DSC Setup (Basic Setup)</source>
+        <translation>Impostazioni DSC (base)</translation>
+    </message>
+    <message>
+        <source>User MMSI</source>
+        <translation>MMSI proprio</translation>
+    </message>
+    <message>
+        <source>%1%2 is not an MMSI (a ship station&apos;s begins with 2 to 7); a radio&apos;s own MMSI is a ship station&apos;s or a handheld&apos;s.</source>
+        <translation>%1%2 non è un MMSI (quello di una stazione di nave inizia con una cifra da 2 a 7); l&apos;MMSI proprio di una radio è quello di una stazione di nave o di un portatile.</translation>
+    </message>
+    <message>
+        <source>%1%2 reads as %3; a radio&apos;s own MMSI is a ship station&apos;s or a handheld&apos;s.</source>
+        <translation>%1%2 risulta essere %3; l&apos;MMSI proprio di una radio è quello di una stazione di nave o di un portatile.</translation>
+    </message>
+    <message>
+        <source>ATIS Setup (Common)</source>
+        <translation>Impostazioni ATIS (comuni)</translation>
+    </message>
+    <message>
+        <source>ATIS Code</source>
+        <translation>Codice ATIS</translation>
+    </message>
+    <message>
+        <source>%1 does not follow the rule. %2</source>
+        <translation>%1 non rispetta la regola. %2</translation>
+    </message>
+    <message>
+        <source>CH %1</source>
+        <translation>CH %1</translation>
+    </message>
+    <message>
+        <source>Channel 16 is switched off in %1: it is the international distress, safety and calling channel.</source>
+        <translation>Il canale 16 è disattivato in %1: è il canale internazionale di soccorso, sicurezza e chiamata.</translation>
+    </message>
+    <message>
+        <source>%1%2 is not an MMSI (a ship station&apos;s begins with 2 to 7), which does not belong in the group directory.</source>
+        <translation>%1%2 non è un MMSI (quello di una stazione di nave inizia con una cifra da 2 a 7) e non va nella rubrica dei gruppi.</translation>
+    </message>
+    <message>
+        <source>%1%2 reads as %3, which does not belong in the group directory.</source>
+        <translation>%1%2 risulta essere %3 e non va nella rubrica dei gruppi.</translation>
+    </message>
+    <message>
+        <source>%1%2 is not an MMSI (a ship station&apos;s begins with 2 to 7), which does not belong in the individual directory.</source>
+        <translation>%1%2 non è un MMSI (quello di una stazione di nave inizia con una cifra da 2 a 7) e non va nella rubrica individuale.</translation>
+    </message>
+    <message>
+        <source>%1%2 reads as %3, which does not belong in the individual directory.</source>
+        <translation>%1%2 risulta essere %3 e non va nella rubrica individuale.</translation>
+    </message>
+    <message>
+        <source>%1the same MMSI as No.%2.</source>
+        <translation>%1lo stesso MMSI del n.%2.</translation>
+    </message>
+    <message>
+        <source>%1the same name as No.%2.</source>
+        <translation>%1lo stesso nome del n.%2.</translation>
+    </message>
+    <message>
+        <source>Memory ID Setting</source>
+        <translation>Impostazioni ID di memoria</translation>
+    </message>
+    <message>
+        <source>Group ID Setting</source>
+        <translation>Impostazioni ID di gruppo</translation>
+    </message>
+    <message>
+        <source>Programable Exp Channel</source>
+        <translation>Canali EXP programmabili</translation>
+    </message>
+    <message>
+        <source>The channel is in use but has no name.</source>
+        <translation>Il canale è in uso ma non ha un nome.</translation>
+    </message>
+</context>
+<context>
+    <name>CheckWindow</name>
+    <message>
+        <source>Nothing needs a second look.</source>
+        <translation>Nulla da ricontrollare.</translation>
+    </message>
+    <message>
+        <source>1 setting deserves a second look.</source>
+        <translation>1 impostazione merita un secondo controllo.</translation>
+    </message>
+    <message>
+        <source>%1 settings deserve a second look.</source>
+        <translation>%1 impostazioni meritano un secondo controllo.</translation>
+    </message>
+    <message>
+        <source>Program Anyway sends the data as it is; Cancel stops before anything is sent.</source>
+        <translation>«Programma comunque» invia i dati così come sono; «Annulla» si ferma prima di inviare qualsiasi cosa.</translation>
+    </message>
+</context>
+<context>
+    <name>Csv</name>
+    <message>
+        <source>heading %1 is not a column of this list</source>
+        <translation>l&apos;intestazione %1 non è una colonna di questo elenco</translation>
+    </message>
+    <message>
+        <source>heading %1 appears twice</source>
+        <translation>l&apos;intestazione %1 compare due volte</translation>
+    </message>
+    <message>
+        <source>more cells than headings</source>
+        <translation>più celle che intestazioni</translation>
+    </message>
+    <message>
+        <source>an enabled EXP channel needs an Rx Frequency and two characters of CH Display</source>
+        <translation>un canale EXP attivato richiede una Rx Frequency e due caratteri in CH Display</translation>
+    </message>
+    <message>
+        <source>%1 cannot be changed on this channel</source>
+        <translation>%1 non può essere modificato su questo canale</translation>
+    </message>
+    <message>
+        <source>%1 %2 is not On or Off</source>
+        <translation>%1 %2 non è né On né Off</translation>
+    </message>
+    <message>
+        <source>%1 %2 is not a frequency in MHz</source>
+        <translation>%1 %2 non è una frequenza in MHz</translation>
+    </message>
+    <message>
+        <source>%1 %2 is not on the 25 kHz raster from 137 to 174 MHz</source>
+        <translation>%1 %2 non è sulla canalizzazione a 25 kHz da 137 a 174 MHz</translation>
+    </message>
+    <message>
+        <source>%1 %2 is not a channel number the display can show</source>
+        <translation>%1 %2 non è un numero di canale che il display può mostrare</translation>
+    </message>
+    <message>
+        <source>%1 %2 is not Off, 0, 1, 2 or 3</source>
+        <translation>%1 %2 non è Off, 0, 1, 2 o 3</translation>
+    </message>
+    <message>
+        <source>%1 %2 is longer than %3 characters</source>
+        <translation>%1 %2 supera i %3 caratteri</translation>
+    </message>
+    <message>
+        <source>%1 %2 holds a character the radio cannot store</source>
+        <translation>%1 %2 contiene un carattere che la radio non può memorizzare</translation>
+    </message>
+    <message>
+        <source>%1 %2 is not a channel of the list</source>
+        <translation>%1 %2 non è un canale dell&apos;elenco</translation>
+    </message>
+    <message>
+        <source>the channel is in line %1 already</source>
+        <translation>il canale è già alla riga %1</translation>
+    </message>
+    <message>
+        <source>Nothing was pasted: %1 row was refused.</source>
+        <translation>Nulla è stato incollato: %1 riga è stata rifiutata.</translation>
+    </message>
+    <message>
+        <source>Nothing was pasted: %1 rows were refused.</source>
+        <translation>Nulla è stato incollato: %1 righe sono state rifiutate.</translation>
+    </message>
+    <message>
+        <source>Nothing was imported: %1 row was refused.</source>
+        <translation>Nulla è stato importato: %1 riga è stata rifiutata.</translation>
+    </message>
+    <message>
+        <source>Nothing was imported: %1 rows were refused.</source>
+        <translation>Nulla è stato importato: %1 righe sono state rifiutate.</translation>
+    </message>
+    <message>
+        <source>row %1: %2</source>
+        <translation>riga %1: %2</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>riga %1: %2</translation>
+    </message>
+    <message>
+        <source>... and %1 more refused row after these</source>
+        <translation>... e %1 altra riga rifiutata dopo queste</translation>
+    </message>
+    <message>
+        <source>... and %1 more refused rows after these</source>
+        <translation>... e altre %1 righe rifiutate dopo queste</translation>
+    </message>
+    <message>
+        <source>the first heading names no list; it is one of %1</source>
+        <translation>la prima intestazione non indica alcun elenco; deve essere una tra %1</translation>
+    </message>
+    <message>
+        <source>Nothing was imported: %1</source>
+        <translation>Nulla è stato importato: %1</translation>
+    </message>
+    <message>
+        <source>EXP Channels</source>
+        <translation>Canali EXP</translation>
+    </message>
+    <message>
+        <source>USA Channels</source>
+        <translation>Canali USA</translation>
+    </message>
+    <message>
+        <source>INTL Channels</source>
+        <translation>Canali INTL</translation>
+    </message>
+    <message>
+        <source>Canada Channels</source>
+        <translation>Canali Canada</translation>
+    </message>
+    <message>
+        <source>Individual Directory</source>
+        <translation>Rubrica individuale</translation>
+    </message>
+    <message>
+        <source>Group Directory</source>
+        <translation>Rubrica gruppi</translation>
+    </message>
+    <message>
+        <source>entry %1 needs a name and an MMSI before entry %2 can be used</source>
+        <translation>la voce %1 richiede un nome e un MMSI prima di poter usare la voce %2</translation>
+    </message>
+    <message>
+        <source>%1 %2: entries are numbered 1, 2, 3 ... in order without gaps, so this row is entry %3</source>
+        <translation>%1 %2: le voci sono numerate 1, 2, 3 ... in ordine e senza lacune, quindi questa riga è la voce %3</translation>
+    </message>
+    <message>
+        <source>MMSI %1 is not %2 digits after the leading 0</source>
+        <translation>MMSI %1 non ha %2 cifre dopo lo 0 iniziale</translation>
+    </message>
+    <message>
+        <source>MMSI %1 is not %2 digits</source>
+        <translation>MMSI %1 non ha %2 cifre</translation>
+    </message>
+    <message>
+        <source>the headings are not %1</source>
+        <translation>le intestazioni non sono %1</translation>
+    </message>
+    <message>
+        <source>the directory has only %1 entries</source>
+        <translation>la rubrica ha solo %1 voci</translation>
+    </message>
+    <message>
+        <source>Nothing was pasted: the rows are not of the %1.</source>
+        <translation>Nulla è stato incollato: le righe non appartengono a %1.</translation>
+    </message>
+    <message>
+        <source>Nothing was pasted: the clipboard holds no rows.</source>
+        <translation>Nulla è stato incollato: gli appunti non contengono righe.</translation>
+    </message>
+    <message>
+        <source>below the list&apos;s last row</source>
+        <translation>sotto l&apos;ultima riga dell&apos;elenco</translation>
+    </message>
+</context>
+<context>
+    <name>DistressChannelWarning</name>
+    <message>
+        <source>Channel 16 is switched off in %1. It is the international distress, safety and calling channel.
+The data was taken as it is; switch it on again on the channel&apos;s page.</source>
+        <translation>Il canale 16 è disattivato in %1. È il canale internazionale di soccorso, sicurezza e chiamata.
+I dati sono stati acquisiti così come sono; riattivarlo nella pagina del canale.</translation>
+    </message>
+</context>
+<context>
+    <name>FileChooser</name>
+    <message>
+        <source>All files</source>
+        <translation>Tutti i file</translation>
+    </message>
+</context>
+<context>
+    <name>Files</name>
+    <message>
+        <source>ModelType Error !!</source>
+        <translation>Errore tipo di modello !!</translation>
+    </message>
+    <message>
+        <source>FileRead Error!!</source>
+        <translation>Errore di lettura file!!</translation>
+    </message>
+    <message>
+        <source>FileSave Error!!</source>
+        <translation>Errore di salvataggio file!!</translation>
+    </message>
+    <message>
+        <source>bad file!!</source>
+        <translation>File non valido!!</translation>
+    </message>
+    <message>
+        <source>Read from Radio</source>
+        <translation>Leggi dalla radio</translation>
+    </message>
+    <message>
+        <source>%1 to %2</source>
+        <translation>da %1 a %2</translation>
+    </message>
+    <message>
+        <source>%1 and %2 more</source>
+        <translation>%1 e altri %2</translation>
+    </message>
+    <message>
+        <source>This file is incomplete: %1 section is missing (%2). Their settings hold factory values; check them before you save or program.</source>
+        <translation>Il file è incompleto: manca %1 sezione (%2). Le sue impostazioni hanno i valori di fabbrica; controllarle prima di salvare o programmare.</translation>
+    </message>
+    <message>
+        <source>This file is incomplete: %1 sections are missing (%2). Their settings hold factory values; check them before you save or program.</source>
+        <translation>Il file è incompleto: mancano %1 sezioni (%2). Le loro impostazioni hanno i valori di fabbrica; controllarle prima di salvare o programmare.</translation>
+    </message>
+    <message>
+        <source>The table of MIDs could not be read: the countries of MMSIs and ATIS codes are not checked.</source>
+        <translation>Non è stato possibile leggere la tabella dei MID: i paesi degli MMSI e dei codici ATIS non vengono verificati.</translation>
+    </message>
+    <message>
+        <source>IniFileRead Error!!</source>
+        <translation>Errore di lettura file INI!!</translation>
+    </message>
+    <message>
+        <source>The image read from the radio could not be kept as a backup.</source>
+        <translation>Non è stato possibile conservare come backup l&apos;immagine letta dalla radio.</translation>
+    </message>
+</context>
+<context>
+    <name>HelpWindow</name>
+    <message>
+        <source>The help document %1 is missing.</source>
+        <translation>Manca il documento della guida %1.</translation>
+    </message>
+</context>
+<context>
+    <name>Hints</name>
+    <message>
+        <source>[Space]:An effective and invalid change.</source>
+        <translation>[Spazio]: attiva/disattiva.</translation>
+    </message>
+    <message>
+        <source>[Up]/[Down]:Change of a Selection item.</source>
+        <translation>[Su]/[Giù]: cambia la selezione.</translation>
+    </message>
+    <message>
+        <source>A maximum of %1 characters</source>
+        <translation>Massimo %1 caratteri</translation>
+    </message>
+    <message>
+        <source>A maximum of %1 characters.</source>
+        <translation>Massimo %1 caratteri.</translation>
+    </message>
+    <message>
+        <source>Numeric Only. Indispensable %1 figures.</source>
+        <translation>Solo cifre. Esattamente %1 cifre.</translation>
+    </message>
+    <message>
+        <source>Indispensable 2 figures.</source>
+        <translation>Esattamente 2 cifre.</translation>
+    </message>
+    <message>
+        <source>Indispensable 1 figures.</source>
+        <translation>Esattamente 1 cifra.</translation>
+    </message>
+    <message>
+        <source>Select[x]Enable/[]Disable.</source>
+        <translation>Selezionare [x] attivo/[] non attivo.</translation>
+    </message>
+    <message>
+        <source>[Up]/[Down]/[Left]/[Right]:Change of a Selection item.</source>
+        <translation>[Su]/[Giù]/[Sinistra]/[Destra]: cambia la selezione.</translation>
+    </message>
+    <message>
+        <source>[Double click],[Enter]:Jump the Setting screen.</source>
+        <translation>[Doppio clic],[Invio]: vai alla pagina delle impostazioni.</translation>
+    </message>
+    <message>
+        <source>A Click Inicializes the log</source>
+        <translation>Un clic cancella il registro</translation>
+    </message>
+    <message>
+        <source>Rx frequency</source>
+        <translation>Frequenza Rx</translation>
+    </message>
+    <message>
+        <source>Tx frequency</source>
+        <translation>Frequenza Tx</translation>
+    </message>
+    <message>
+        <source>max 4 charactors.</source>
+        <translation>max 4 caratteri.</translation>
+    </message>
+    <message>
+        <source>Indispensable 3 figures.</source>
+        <translation>Esattamente 3 cifre.</translation>
+    </message>
+</context>
+<context>
+    <name>LanguageMenu</name>
+    <message>
+        <source>System</source>
+        <translation>Sistema</translation>
+    </message>
+    <message>
+        <source>&amp;Language</source>
+        <translation>&amp;Lingua</translation>
+    </message>
+    <message>
+        <source>Takes effect at the next start</source>
+        <translation>Effettiva dal prossimo avvio</translation>
+    </message>
+</context>
+<context>
+    <name>Link</name>
+    <message>
+        <source>cancel!!</source>
+        <translation>Annullato!!</translation>
+    </message>
+    <message>
+        <source>time out!!</source>
+        <translation>Tempo scaduto!!</translation>
+    </message>
+    <message>
+        <source>address error!!</source>
+        <translation>Errore di indirizzo!!</translation>
+    </message>
+    <message>
+        <source>data error!!</source>
+        <translation>Errore dati!!</translation>
+    </message>
+    <message>
+        <source>Communication Error!!
+The cable or its adapter on %1 went away: the line hung up. Check that the adapter is plugged in and the cable is seated, then try again.</source>
+        <translation>Errore di comunicazione!!
+Il cavo o il suo adattatore su %1 non c&apos;è più: la linea è caduta. Controllare che l&apos;adattatore sia inserito e il cavo ben collegato, poi riprovare.</translation>
+    </message>
+    <message>
+        <source>Communication Error!!
+The radio on %1 did not answer. Check that it is switched on and in clone mode (its display shows PC CONTROL), that the cable is seated at both ends, and that the right port is chosen.</source>
+        <translation>Errore di comunicazione!!
+La radio su %1 non ha risposto. Controllare che sia accesa e in modalità clonazione (il display mostra PC CONTROL), che il cavo sia ben collegato a entrambe le estremità e che sia scelta la porta giusta.</translation>
+    </message>
+    <message>
+        <source>ACMD Command error!!</source>
+        <translation>Errore comando ACMD!!</translation>
+    </message>
+    <message>
+        <source>error!!</source>
+        <translation>Errore!!</translation>
+    </message>
+    <message>
+        <source>port inicialize error!!</source>
+        <translation>Errore di inizializzazione della porta!!</translation>
+    </message>
+    <message>
+        <source>confirm the synchronization of the communication</source>
+        <translation>Confermare la sincronizzazione della comunicazione</translation>
+    </message>
+    <message>
+        <source>Radio is busy!!</source>
+        <translation>Radio occupata!!</translation>
+    </message>
+    <message>
+        <source>Communication Error!!</source>
+        <translation>Errore di comunicazione!!</translation>
+    </message>
+    <message>
+        <source>Model Check</source>
+        <translation>Verifica del modello</translation>
+    </message>
+    <message>
+        <source>Read from Radio</source>
+        <translation>Leggi dalla radio</translation>
+    </message>
+    <message>
+        <source>ModelType Error !!</source>
+        <translation>Errore tipo di modello !!</translation>
+    </message>
+    <message>
+        <source>Product Code Error!</source>
+        <translation>Errore codice prodotto!</translation>
+    </message>
+    <message>
+        <source>Program to Radio</source>
+        <translation>Programma la radio</translation>
+    </message>
+    <message>
+        <source>Clear DSC Log Data</source>
+        <translation>Cancella registro DSC</translation>
+    </message>
+    <message>
+        <source>Clear Distress Log Data</source>
+        <translation>Cancella registro soccorso</translation>
+    </message>
+    <message>
+        <source>1.Connect the QYL cable between the PC serial port and the radio.</source>
+        <translation>1.Collegare il cavo QYL tra la porta seriale del PC e la radio.</translation>
+    </message>
+    <message>
+        <source>2.On the radio, press and hold [DISTRESS] and [CALL] keys while</source>
+        <translation>2.Sulla radio, tenere premuti i tasti [DISTRESS] e [CALL]</translation>
+    </message>
+    <message>
+        <source>   turning the power on.</source>
+        <translation>   mentre si accende l&apos;apparato.</translation>
+    </message>
+    <message>
+        <source>   The Radio display will show PC CONTROL.</source>
+        <translation>   Il display della radio mostrerà PC CONTROL.</translation>
+    </message>
+    <message>
+        <source>3.Press the [OK] button to start.</source>
+        <translation>3.Premere il pulsante [OK] per iniziare.</translation>
+    </message>
+    <message>
+        <source>Data Error!!</source>
+        <translation>Errore dati!!</translation>
+    </message>
+    <message>
+        <source>Radio not ready!!</source>
+        <translation>Radio non pronta!!</translation>
+    </message>
+    <message>
+        <source>Complete!!</source>
+        <translation>Completato!!</translation>
+    </message>
+    <message>
+        <source>Verified</source>
+        <translation>Verificato</translation>
+    </message>
+</context>
+<context>
+    <name>Lists</name>
+    <message>
+        <source>Off</source>
+        <translation>Disattivato</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>Attivato</translation>
+    </message>
+    <message>
+        <source>Low</source>
+        <translation>Bassa</translation>
+    </message>
+    <message>
+        <source>Hi</source>
+        <translation>Alta</translation>
+    </message>
+    <message>
+        <source>Lo Po Only</source>
+        <translation>Solo bassa</translation>
+    </message>
+    <message>
+        <source>Lo Po on Changing CH</source>
+        <translation>Bassa al cambio canale</translation>
+    </message>
+    <message>
+        <source>Last TX Po</source>
+        <translation>Ultima potenza TX</translation>
+    </message>
+    <message>
+        <source>1Sec</source>
+        <translation>1 s</translation>
+    </message>
+    <message>
+        <source>2Sec</source>
+        <translation>2 s</translation>
+    </message>
+    <message>
+        <source>3Sec</source>
+        <translation>3 s</translation>
+    </message>
+    <message>
+        <source>4Sec</source>
+        <translation>4 s</translation>
+    </message>
+    <message>
+        <source>5Sec</source>
+        <translation>5 s</translation>
+    </message>
+    <message>
+        <source>On Wx</source>
+        <translation>Con WX</translation>
+    </message>
+    <message>
+        <source>On Scan</source>
+        <translation>Con scansione</translation>
+    </message>
+    <message>
+        <source>Wx and Scan</source>
+        <translation>WX e scansione</translation>
+    </message>
+    <message>
+        <source>True</source>
+        <translation>Vero</translation>
+    </message>
+    <message>
+        <source>Mag</source>
+        <translation>Magnetico</translation>
+    </message>
+    <message>
+        <source>(not set)</source>
+        <translation>(non impostato)</translation>
+    </message>
+</context>
+<context>
+    <name>MainMenus</name>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;File</translation>
+    </message>
+    <message>
+        <source>&amp;New</source>
+        <translation>&amp;Nuovo</translation>
+    </message>
+    <message>
+        <source>&amp;Open</source>
+        <translation>&amp;Apri</translation>
+    </message>
+    <message>
+        <source>Open &amp;Backup...</source>
+        <translation>Apri &amp;backup...</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Salva</translation>
+    </message>
+    <message>
+        <source>Save &amp;As...</source>
+        <translation>Salva &amp;con nome...</translation>
+    </message>
+    <message>
+        <source>Save As &amp;Default</source>
+        <translation>Salva come pre&amp;definito</translation>
+    </message>
+    <message>
+        <source>&amp;Print</source>
+        <translation>S&amp;tampa</translation>
+    </message>
+    <message>
+        <source>P&amp;rint to File</source>
+        <translation>Stampa su &amp;file</translation>
+    </message>
+    <message>
+        <source>Print Pre&amp;view</source>
+        <translation>Anteprima di stam&amp;pa</translation>
+    </message>
+    <message>
+        <source>&amp;Export PDF...</source>
+        <translation>&amp;Esporta PDF...</translation>
+    </message>
+    <message>
+        <source>Export &amp;CSV</source>
+        <translation>Esporta CS&amp;V</translation>
+    </message>
+    <message>
+        <source>%1...</source>
+        <translation>%1...</translation>
+    </message>
+    <message>
+        <source>&amp;Import CSV...</source>
+        <translation>I&amp;mporta CSV...</translation>
+    </message>
+    <message>
+        <source>Co&amp;mpare with...</source>
+        <translation>Confr&amp;onta con...</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>Esc&amp;i</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Modifica</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Annulla</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Ripeti</translation>
+    </message>
+    <message>
+        <source>&amp;Model</source>
+        <translation>&amp;Modello</translation>
+    </message>
+    <message>
+        <source>&amp;Transfer</source>
+        <translation>&amp;Trasferimento</translation>
+    </message>
+    <message>
+        <source>&amp;Program to Radio</source>
+        <translation>&amp;Programma la radio</translation>
+    </message>
+    <message>
+        <source>&amp;Read from Radio</source>
+        <translation>&amp;Leggi dalla radio</translation>
+    </message>
+    <message>
+        <source>&amp;Check Configuration...</source>
+        <translation>&amp;Verifica configurazione...</translation>
+    </message>
+    <message>
+        <source>&amp;Destination</source>
+        <translation>&amp;Destinazione</translation>
+    </message>
+    <message>
+        <source>&amp;Options</source>
+        <translation>&amp;Opzioni</translation>
+    </message>
+    <message>
+        <source>&amp;SerialPort</source>
+        <translation>&amp;Porta seriale</translation>
+    </message>
+    <message>
+        <source>Port devices...</source>
+        <translation>Dispositivi delle porte...</translation>
+    </message>
+    <message>
+        <source>Hexdump</source>
+        <translation>Dump esadecimale</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Guida</translation>
+    </message>
+    <message>
+        <source>&amp;Contents</source>
+        <translation>&amp;Sommario</translation>
+    </message>
+    <message>
+        <source>&amp;About QYL Version</source>
+        <translation>&amp;Informazioni sulla versione QYL</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>Nuovo</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Apri</translation>
+    </message>
+    <message>
+        <source>Open...</source>
+        <translation>Apri...</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Salva</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>Predefinito</translation>
+    </message>
+    <message>
+        <source>Save As Default</source>
+        <translation>Salva come predefinito</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Stampa</translation>
+    </message>
+    <message>
+        <source>Program</source>
+        <translation>Programma</translation>
+    </message>
+    <message>
+        <source>Program to Radio</source>
+        <translation>Programma la radio</translation>
+    </message>
+    <message>
+        <source>Read</source>
+        <translation>Leggi</translation>
+    </message>
+    <message>
+        <source>Read from Radio</source>
+        <translation>Leggi dalla radio</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Ripeti</translation>
+    </message>
+    <message>
+        <source>Tools</source>
+        <translation>Barra degli strumenti</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindowExchange</name>
+    <message>
+        <source>
+... and %1 more; Show Details lists every row.</source>
+        <translation>
+... e altre %1; «Mostra dettagli» elenca ogni riga.</translation>
+    </message>
+</context>
+<context>
+    <name>Mmsi</name>
+    <message>
+        <source>Not an MMSI</source>
+        <translation>Non è un MMSI</translation>
+    </message>
+    <message>
+        <source>Ship station</source>
+        <translation>Stazione di nave</translation>
+    </message>
+    <message>
+        <source>Group</source>
+        <translation>Gruppo</translation>
+    </message>
+    <message>
+        <source>Coast station</source>
+        <translation>Stazione costiera</translation>
+    </message>
+    <message>
+        <source>Handheld</source>
+        <translation>Portatile</translation>
+    </message>
+    <message>
+        <source>SAR aircraft</source>
+        <translation>Aeromobile SAR</translation>
+    </message>
+    <message>
+        <source>AIS aid to navigation</source>
+        <translation>Aiuto alla navigazione AIS</translation>
+    </message>
+    <message>
+        <source>Craft of a parent ship</source>
+        <translation>Mezzo di una nave madre</translation>
+    </message>
+    <message>
+        <source>AIS-SART</source>
+        <translation>AIS-SART</translation>
+    </message>
+    <message>
+        <source>Man overboard device</source>
+        <translation>Dispositivo uomo a mare</translation>
+    </message>
+    <message>
+        <source>EPIRB-AIS</source>
+        <translation>EPIRB-AIS</translation>
+    </message>
+    <message>
+        <source>MID %1 unknown</source>
+        <translation>MID %1 sconosciuto</translation>
+    </message>
+    <message>
+        <source>User MMSI</source>
+        <translation>MMSI proprio</translation>
+    </message>
+    <message>
+        <source>Most radios accept their own MMSI only once: a wrong one can only be undone by a dealer.
+Enter the User MMSI to be programmed once more:</source>
+        <translation>La maggior parte delle radio accetta il proprio MMSI una sola volta: uno errato può essere annullato solo da un rivenditore.
+Inserire ancora una volta l&apos;MMSI proprio da programmare:</translation>
+    </message>
+    <message>
+        <source>The two entries of the User MMSI differ. Nothing was sent to the radio.</source>
+        <translation>I due inserimenti dell&apos;MMSI proprio sono diversi. Non è stato inviato nulla alla radio.</translation>
+    </message>
+</context>
+<context>
+    <name>Program</name>
+    <message>
+        <source>Do you want to program the %1 series?</source>
+        <translation>Programmare la serie %1?</translation>
+    </message>
+    <message>
+        <source>PC Program for %1</source>
+        <translation>Programma PC per %1</translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>the group directory</source>
+        <translation>la rubrica gruppi</translation>
+    </message>
+    <message>
+        <source>the individual directory</source>
+        <translation>la rubrica individuale</translation>
+    </message>
+    <message>
+        <source>%1 %2: this MMSI does not belong in %3.</source>
+        <translation>%1 %2: questo MMSI non è adatto per %3.</translation>
+    </message>
+    <message>
+        <source>%1 %2: a radio&apos;s own MMSI is a ship station&apos;s or a handheld&apos;s.</source>
+        <translation>%1 %2: l&apos;MMSI proprio di una radio è quello di una stazione di nave o di un portatile.</translation>
+    </message>
+    <message>
+        <source>No printer is set up on this computer.
+
+File &gt; &quot;Export PDF...&quot; keeps the report as a PDF file, which any computer can print.</source>
+        <translation>Su questo computer non è configurata alcuna stampante.
+
+File &gt; «Esporta PDF...» salva il rapporto come file PDF, stampabile da qualsiasi computer.</translation>
+    </message>
+    <message>
+        <source>PDF files(*.pdf);;All files(*.*)</source>
+        <translation>File PDF(*.pdf);;Tutti i file(*.*)</translation>
+    </message>
+    <message>
+        <source>Export PDF</source>
+        <translation>Esporta PDF</translation>
+    </message>
+</context>
+<context>
+    <name>Rules</name>
+    <message>
+        <source>An ATIS code is 10 digits: 9, the country&apos;s MID (such as 244), then 6 more digits.</source>
+        <translation>Un codice ATIS ha 10 cifre: 9, il MID del paese (ad es. 244), poi altre 6 cifre.</translation>
+    </message>
+    <message>
+        <source>Rx frequency: needed while CH Enable is checked</source>
+        <translation>Frequenza Rx: necessaria finché «Canale attivo» è selezionato</translation>
+    </message>
+    <message>
+        <source>Channel display: %1 characters</source>
+        <translation>Display del canale: %1 caratteri</translation>
+    </message>
+    <message>
+        <source>Group MMSI: %1 digits after the leading 0</source>
+        <translation>MMSI di gruppo: %1 cifre dopo lo 0 iniziale</translation>
+    </message>
+    <message>
+        <source>MMSI: %1 digits</source>
+        <translation>MMSI: %1 cifre</translation>
+    </message>
+    <message>
+        <source>No.%1: No.%2 needs a group name and an MMSI first</source>
+        <translation>N.%1: il n.%2 richiede prima un nome di gruppo e un MMSI</translation>
+    </message>
+    <message>
+        <source>No.%1: No.%2 needs a station name and an MMSI first</source>
+        <translation>N.%1: il n.%2 richiede prima un nome di stazione e un MMSI</translation>
+    </message>
+    <message>
+        <source>No.%1: an entry in use needs a group name and an MMSI</source>
+        <translation>N.%1: una voce in uso richiede un nome di gruppo e un MMSI</translation>
+    </message>
+    <message>
+        <source>No.%1: an entry in use needs a station name and an MMSI</source>
+        <translation>N.%1: una voce in uso richiede un nome di stazione e un MMSI</translation>
+    </message>
+    <message>
+        <source>Channel 16 is the international distress, safety and calling channel. Switch it off anyway?</source>
+        <translation>Il canale 16 è il canale internazionale di soccorso, sicurezza e chiamata. Disattivarlo comunque?</translation>
+    </message>
+    <message>
+        <source>%1: %2 to %3 MHz in %4 kHz steps</source>
+        <translation>%1: da %2 a %3 MHz a passi di %4 kHz</translation>
+    </message>
+    <message>
+        <source>%1: %2 digits</source>
+        <translation>%1: %2 cifre</translation>
+    </message>
+</context>
+<context>
+    <name>ShowChangesButton</name>
+    <message>
+        <source>Backup of %1</source>
+        <translation>Backup del %1</translation>
+    </message>
+    <message>
+        <source>To be written</source>
+        <translation>Da scrivere</translation>
+    </message>
+    <message>
+        <source>Changes since the backup of %1</source>
+        <translation>Modifiche dal backup del %1</translation>
+    </message>
+    <message>
+        <source>Show changes</source>
+        <translation>Mostra modifiche</translation>
+    </message>
+    <message>
+        <source>What programming changes against the backup of %1 (%2)</source>
+        <translation>Cosa cambia la programmazione rispetto al backup del %1 (%2)</translation>
+    </message>
+</context>
+<context>
+    <name>Steps</name>
+    <message>
+        <source>%1 enable</source>
+        <translation>%1 attivo</translation>
+    </message>
+    <message>
+        <source>%1 Low Power Only</source>
+        <translation>%1 solo bassa potenza</translation>
+    </message>
+    <message>
+        <source>%1 Power Up</source>
+        <translation>%1 aumento potenza</translation>
+    </message>
+    <message>
+        <source>%1 Duplex</source>
+        <translation>%1 duplex</translation>
+    </message>
+    <message>
+        <source>%1 Tx Enable</source>
+        <translation>%1 TX consentita</translation>
+    </message>
+    <message>
+        <source>%1 Scan Memory</source>
+        <translation>%1 memoria di scansione</translation>
+    </message>
+    <message>
+        <source>%1 name</source>
+        <translation>%1 nome</translation>
+    </message>
+    <message>
+        <source>%1 scrambler</source>
+        <translation>%1 scrambler</translation>
+    </message>
+    <message>
+        <source>%1 display</source>
+        <translation>%1 display</translation>
+    </message>
+    <message>
+        <source>%1 Tx frequency</source>
+        <translation>%1 frequenza Tx</translation>
+    </message>
+    <message>
+        <source>%1 Rx frequency</source>
+        <translation>%1 frequenza Rx</translation>
+    </message>
+    <message>
+        <source>%1 TOT</source>
+        <translation>%1 TOT</translation>
+    </message>
+    <message>
+        <source>%1 priority channel</source>
+        <translation>%1 canale prioritario</translation>
+    </message>
+    <message>
+        <source>%1 status name</source>
+        <translation>%1 nome di stato</translation>
+    </message>
+    <message>
+        <source>%1 EXP groups</source>
+        <translation>%1 gruppi EXP</translation>
+    </message>
+    <message>
+        <source>%1 MMSI</source>
+        <translation>%1 MMSI</translation>
+    </message>
+    <message>
+        <source>%1 MID</source>
+        <translation>%1 MID</translation>
+    </message>
+    <message>
+        <source>USA channels</source>
+        <translation>Canali USA</translation>
+    </message>
+    <message>
+        <source>INTL channels</source>
+        <translation>Canali INTL</translation>
+    </message>
+    <message>
+        <source>Canada channels</source>
+        <translation>Canali Canada</translation>
+    </message>
+    <message>
+        <source>WX channels</source>
+        <translation>Canali WX</translation>
+    </message>
+    <message>
+        <source>EXP channels</source>
+        <translation>Canali EXP</translation>
+    </message>
+    <message>
+        <source>USA %1</source>
+        <translation>USA %1</translation>
+    </message>
+    <message>
+        <source>INTL %1</source>
+        <translation>INTL %1</translation>
+    </message>
+    <message>
+        <source>Canada %1</source>
+        <translation>Canada %1</translation>
+    </message>
+    <message>
+        <source>WX%1</source>
+        <translation>WX%1</translation>
+    </message>
+    <message>
+        <source>EXP%1</source>
+        <translation>EXP%1</translation>
+    </message>
+    <message>
+        <source>USA usable group</source>
+        <translation>Gruppo utilizzabile USA</translation>
+    </message>
+    <message>
+        <source>INTL usable group</source>
+        <translation>Gruppo utilizzabile INTL</translation>
+    </message>
+    <message>
+        <source>Canada usable group</source>
+        <translation>Gruppo utilizzabile Canada</translation>
+    </message>
+    <message>
+        <source>EXP usable group</source>
+        <translation>Gruppo utilizzabile EXP</translation>
+    </message>
+    <message>
+        <source>Common settings</source>
+        <translation>Impostazioni comuni</translation>
+    </message>
+    <message>
+        <source>DSC settings</source>
+        <translation>Impostazioni DSC</translation>
+    </message>
+    <message>
+        <source>DSC call settings</source>
+        <translation>Impostazioni chiamata DSC</translation>
+    </message>
+    <message>
+        <source>DSC display settings</source>
+        <translation>Impostazioni display DSC</translation>
+    </message>
+    <message>
+        <source>Auto POS settings</source>
+        <translation>Impostazioni POS automatica</translation>
+    </message>
+    <message>
+        <source>ATIS settings</source>
+        <translation>Impostazioni ATIS</translation>
+    </message>
+    <message>
+        <source>ATIS call sign %1</source>
+        <translation>Nominativo ATIS %1</translation>
+    </message>
+    <message>
+        <source>Individual entry %1</source>
+        <translation>Voce individuale %1</translation>
+    </message>
+    <message>
+        <source>Group entry %1</source>
+        <translation>Voce di gruppo %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n channels</source>
+        <translation>
+            <numerusform>%n canale</numerusform>
+            <numerusform>%n canali</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n directory entries</source>
+        <translation>
+            <numerusform>%n voce di rubrica</numerusform>
+            <numerusform>%n voci di rubrica</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n settings</source>
+        <translation>
+            <numerusform>%n impostazione</numerusform>
+            <numerusform>%n impostazioni</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Import %n directory entries</source>
+        <translation>
+            <numerusform>Importa %n voce di rubrica</numerusform>
+            <numerusform>Importa %n voci di rubrica</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Import %n channels</source>
+        <translation>
+            <numerusform>Importa %n canale</numerusform>
+            <numerusform>Importa %n canali</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Paste %n directory entries</source>
+        <translation>
+            <numerusform>Incolla %n voce di rubrica</numerusform>
+            <numerusform>Incolla %n voci di rubrica</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Paste %n channels</source>
+        <translation>
+            <numerusform>Incolla %n canale</numerusform>
+            <numerusform>Incolla %n canali</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>Tree</name>
+    <message>
+        <source>Memory ID%1[Enable]</source>
+        <translation>ID memoria%1[Attivo]</translation>
+    </message>
+    <message>
+        <source>General</source>
+        <translation>Generale</translation>
+    </message>
+    <message>
+        <source>Usable CH Group Setup</source>
+        <translation>Gruppi di canali utilizzabili</translation>
+    </message>
+    <message>
+        <source>Common Setup</source>
+        <translation>Impostazioni comuni</translation>
+    </message>
+    <message>
+        <source>DSC Setup</source>
+        <translation>Impostazioni DSC</translation>
+    </message>
+    <message>
+        <source>ATIS Setup</source>
+        <translation>Impostazioni ATIS</translation>
+    </message>
+    <message>
+        <source>Programable Channel</source>
+        <translation>Canali programmabili</translation>
+    </message>
+    <message>
+        <source>Group1</source>
+        <translation>Gruppo1</translation>
+    </message>
+    <message>
+        <source>Group2</source>
+        <translation>Gruppo2</translation>
+    </message>
+    <message>
+        <source>Group3</source>
+        <translation>Gruppo3</translation>
+    </message>
+    <message>
+        <source>Weather</source>
+        <translation>Meteo</translation>
+    </message>
+    <message>
+        <source>DSC</source>
+        <translation>DSC</translation>
+    </message>
+    <message>
+        <source>Individual Directory</source>
+        <translation>Rubrica individuale</translation>
+    </message>
+    <message>
+        <source>Group Directory</source>
+        <translation>Rubrica gruppi</translation>
+    </message>
+    <message>
+        <source>EXP Channel</source>
+        <translation>Canali EXP</translation>
+    </message>
+    <message>
+        <source>CH%1</source>
+        <translation>CH%1</translation>
+    </message>
+    <message>
+        <source>CH%1[Enable]</source>
+        <translation>CH%1[Attivo]</translation>
+    </message>
+    <message>
+        <source>EXP%1</source>
+        <translation>EXP%1</translation>
+    </message>
+    <message>
+        <source>EXP%1[Enable]</source>
+        <translation>EXP%1[Attivo]</translation>
+    </message>
+    <message>
+        <source>Memory ID%1</source>
+        <translation>ID memoria%1</translation>
+    </message>
+    <message>
+        <source>Group ID%1</source>
+        <translation>ID gruppo%1</translation>
+    </message>
+    <message>
+        <source>Group ID%1[Enable]</source>
+        <translation>ID gruppo%1[Attivo]</translation>
+    </message>
+    <message>
+        <source>Group%1</source>
+        <translation>Gruppo%1</translation>
+    </message>
+    <message>
+        <source>Group%1(%2)</source>
+        <translation>Gruppo%1(%2)</translation>
+    </message>
+</context>
+<context>
+    <name>tq58::AboutDialog</name>
+    <message>
+        <source>About TQ58</source>
+        <translation>Informazioni su TQ58</translation>
+    </message>
+    <message>
+        <source>TQ58 logo</source>
+        <translation>Logo di TQ58</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation>Versione %1</translation>
+    </message>
+    <message>
+        <source>Reads, edits and programs the channels, DSC directories and settings of the RV7200A, RV7700A and RV7700AM marine VHF radios over a serial cable.</source>
+        <translation>Legge, modifica e programma i canali, le rubriche DSC e le impostazioni delle radio VHF nautiche RV7200A, RV7700A e RV7700AM tramite un cavo seriale.</translation>
+    </message>
+    <message>
+        <source>This program comes with no warranty. Save the radio&apos;s settings to a file before you program it, and check the MMSI and the ATIS code against your radio licence.</source>
+        <translation>Questo programma è fornito senza alcuna garanzia. Salvare le impostazioni della radio in un file prima di programmarla e verificare l&apos;MMSI e il codice ATIS con la licenza di esercizio della stazione radio.</translation>
+    </message>
+    <message>
+        <source>Built with Qt %1.</source>
+        <translation>Compilato con Qt %1.</translation>
+    </message>
+</context>
+<context>
+    <name>tq58::AtisPage</name>
+    <message>
+        <source>Common</source>
+        <translation>Comune</translation>
+    </message>
+    <message>
+        <source>CallSign</source>
+        <translation>Nominativo</translation>
+    </message>
+    <message>
+        <source>Usable ATIS CH Group</source>
+        <translation>Gruppo canali ATIS utilizzabile</translation>
+    </message>
+    <message>
+        <source>Usable ATIS Killer CH Group</source>
+        <translation>Gruppo canali ATIS Killer utilizzabile</translation>
+    </message>
+    <message>
+        <source>ATIS Code</source>
+        <translation>Codice ATIS</translation>
+    </message>
+    <message>
+        <source>ATISNo</source>
+        <translation>N. ATIS</translation>
+    </message>
+    <message>
+        <source>Data Error!!</source>
+        <translation>Errore dati!!</translation>
+    </message>
+    <message>
+        <source>MID</source>
+        <translation>MID</translation>
+    </message>
+    <message>
+        <source>Display</source>
+        <translation>Display</translation>
+    </message>
+    <message>
+        <source>No.%1</source>
+        <translation>N.%1</translation>
+    </message>
+    <message>
+        <source>%1 MID</source>
+        <translation>%1 MID</translation>
+    </message>
+    <message>
+        <source>%1 Display</source>
+        <translation>%1 display</translation>
+    </message>
+</context>
+<context>
+    <name>tq58::ChannelGridPage</name>
+    <message>
+        <source>MEM</source>
+        <translation>MEM</translation>
+    </message>
+    <message>
+        <source>LOW</source>
+        <translation>BAS</translation>
+    </message>
+    <message>
+        <source>UP</source>
+        <translation>ALZ</translation>
+    </message>
+    <message>
+        <source>CH</source>
+        <translation>CH</translation>
+    </message>
+    <message>
+        <source>RX[MHz]</source>
+        <translation>RX[MHz]</translation>
+    </message>
+    <message>
+        <source>TX[MHz]</source>
+        <translation>TX[MHz]</translation>
+    </message>
+    <message>
+        <source>TX</source>
+        <translation>TX</translation>
+    </message>
+    <message>
+        <source>DUP</source>
+        <translation>DUP</translation>
+    </message>
+    <message>
+        <source>VS</source>
+        <translation>VS</translation>
+    </message>
+    <message>
+        <source>CH Name</source>
+        <translation>Nome</translation>
+    </message>
+    <message>
+        <source>ENABLE</source>
+        <translation>ATTIVO</translation>
+    </message>
+    <message>
+        <source>[Enable]</source>
+        <translation>[Attivo]</translation>
+    </message>
+    <message>
+        <source>DISP</source>
+        <translation>DISP</translation>
+    </message>
+    <message>
+        <source>Channels</source>
+        <translation>Canali</translation>
+    </message>
+</context>
+<context>
+    <name>tq58::ChannelPage</name>
+    <message>
+        <source>Tx Enable</source>
+        <translation>TX consentita</translation>
+    </message>
+    <message>
+        <source>Low Power Only</source>
+        <translation>Solo bassa potenza</translation>
+    </message>
+    <message>
+        <source>Power Up</source>
+        <translation>Aumento potenza</translation>
+    </message>
+    <message>
+        <source>Duplex</source>
+        <translation>Duplex</translation>
+    </message>
+    <message>
+        <source>Scan Memory</source>
+        <translation>Memoria di scansione</translation>
+    </message>
+    <message>
+        <source>Rx Frequency</source>
+        <translation>Frequenza Rx</translation>
+    </message>
+    <message>
+        <source>Rx frequency</source>
+        <translation>Frequenza Rx</translation>
+    </message>
+    <message>
+        <source>Tx Frequency</source>
+        <translation>Frequenza Tx</translation>
+    </message>
+    <message>
+        <source>Tx frequency</source>
+        <translation>Frequenza Tx</translation>
+    </message>
+    <message>
+        <source>Data Error!!</source>
+        <translation>Errore dati!!</translation>
+    </message>
+    <message>
+        <source>CH Display</source>
+        <translation>Display del canale</translation>
+    </message>
+    <message>
+        <source>CH Display number</source>
+        <translation>Numero sul display</translation>
+    </message>
+    <message>
+        <source>CH Display suffix</source>
+        <translation>Suffisso sul display</translation>
+    </message>
+    <message>
+        <source>MHz</source>
+        <translation>MHz</translation>
+    </message>
+    <message>
+        <source>Scrambler</source>
+        <translation>Scrambler</translation>
+    </message>
+    <message>
+        <source>CH Name</source>
+        <translation>Nome canale</translation>
+    </message>
+    <message>
+        <source>CH Enable</source>
+        <translation>Canale attivo</translation>
+    </message>
+    <message>
+        <source>Please input correct data.</source>
+        <translation>Inserire dati corretti.</translation>
+    </message>
+</context>
+<context>
+    <name>tq58::CheckWindow</name>
+    <message>
+        <source>Check Configuration</source>
+        <translation>Verifica configurazione</translation>
+    </message>
+    <message>
+        <source>Summary</source>
+        <translation>Riepilogo</translation>
+    </message>
+    <message>
+        <source>Warnings</source>
+        <translation>Avvisi</translation>
+    </message>
+    <message>
+        <source>Section</source>
+        <translation>Sezione</translation>
+    </message>
+    <message>
+        <source>Channel or entry</source>
+        <translation>Canale o voce</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Avviso</translation>
+    </message>
+    <message>
+        <source>Table of MIDs</source>
+        <translation>Tabella dei MID</translation>
+    </message>
+    <message>
+        <source>&amp;Program Anyway</source>
+        <translation>&amp;Programma comunque</translation>
+    </message>
+</context>
+<context>
+    <name>tq58::CommonPage</name>
+    <message>
+        <source>TX Po Display</source>
+        <translation>Indicazione potenza TX</translation>
+    </message>
+    <message>
+        <source>SCAN</source>
+        <translation>Scansione</translation>
+    </message>
+    <message>
+        <source>Resume Time</source>
+        <translation>Tempo di ripresa</translation>
+    </message>
+    <message>
+        <source>PTT SCAN Clear</source>
+        <translation>Fine scansione con PTT</translation>
+    </message>
+    <message>
+        <source>Dual Watch</source>
+        <translation>Doppio ascolto</translation>
+    </message>
+    <message>
+        <source>Offset Time</source>
+        <translation>Differenza oraria</translation>
+    </message>
+    <message>
+        <source>Magnetic Variation</source>
+        <translation>Declinazione magnetica</translation>
+    </message>
+    <message>
+        <source>Weather Alert</source>
+        <translation>Allerta meteo</translation>
+    </message>
+    <message>
+        <source>Rotary Beep</source>
+        <translation>Bip della manopola</translation>
+    </message>
+    <message>
+        <source>Starting TX Mode</source>
+        <translation>Modo TX all&apos;accensione</translation>
+    </message>
+    <message>
+        <source>Scanning Function</source>
+        <translation>Funzione di scansione</translation>
+    </message>
+    <message>
+        <source>NMEA Data Input</source>
+        <translation>Ingresso dati NMEA</translation>
+    </message>
+    <message>
+        <source>Weather CH Function</source>
+        <translation>Funzione canale meteo</translation>
+    </message>
+    <message>
+        <source>kept in the file only; set it on the radio</source>
+        <translation>solo salvato nel file; impostarlo sulla radio</translation>
+    </message>
+</context>
+<context>
+    <name>tq58::CompareWindow</name>
+    <message>
+        <source>Compare with %1</source>
+        <translation>Confronto con %1</translation>
+    </message>
+    <message>
+        <source>Differences</source>
+        <translation>Differenze</translation>
+    </message>
+    <message>
+        <source>No setting differs.</source>
+        <translation>Nessuna impostazione è diversa.</translation>
+    </message>
+    <message>
+        <source>1 setting differs.</source>
+        <translation>1 impostazione è diversa.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n settings differ.</source>
+        <translation>
+            <numerusform>%n impostazione è diversa.</numerusform>
+            <numerusform>%n impostazioni sono diverse.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Section</source>
+        <translation>Sezione</translation>
+    </message>
+    <message>
+        <source>Channel or entry</source>
+        <translation>Canale o voce</translation>
+    </message>
+    <message>
+        <source>Field</source>
+        <translation>Campo</translation>
+    </message>
+</context>
+<context>
+    <name>tq58::DirectoryEntryPage</name>
+    <message>
+        <source>Enable</source>
+        <translation>Attivo</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Elimina</translation>
+    </message>
+    <message>
+        <source>MMSI</source>
+        <translation>MMSI</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nome</translation>
+    </message>
+    <message>
+        <source>MMSI kind</source>
+        <translation>Tipo di MMSI</translation>
+    </message>
+    <message>
+        <source>Group Directory</source>
+        <translation>Rubrica gruppi</translation>
+    </message>
+    <message>
+        <source>Individual Directory</source>
+        <translation>Rubrica individuale</translation>
+    </message>
+    <message>
+        <source>%1  No.%2</source>
+        <translation>%1  N.%2</translation>
+    </message>
+    <message>
+        <source>Group Name</source>
+        <translation>Nome gruppo</translation>
+    </message>
+    <message>
+        <source>Station Name</source>
+        <translation>Nome stazione</translation>
+    </message>
+    <message>
+        <source>Data Error!!</source>
+        <translation>Errore dati!!</translation>
+    </message>
+    <message>
+        <source>Are you sure ?</source>
+        <translation>Confermare?</translation>
+    </message>
+</context>
+<context>
+    <name>tq58::DirectoryGridPage</name>
+    <message>
+        <source>Directory</source>
+        <translation>Rubrica</translation>
+    </message>
+    <message>
+        <source>Group Directory</source>
+        <translation>Rubrica gruppi</translation>
+    </message>
+    <message>
+        <source>Individual Directory</source>
+        <translation>Rubrica individuale</translation>
+    </message>
+    <message>
+        <source>No.</source>
+        <translation>N.</translation>
+    </message>
+    <message>
+        <source>GROUP NAME</source>
+        <translation>NOME GRUPPO</translation>
+    </message>
+    <message>
+        <source>STATION NAME</source>
+        <translation>NOME STAZIONE</translation>
+    </message>
+    <message>
+        <source>MMSI</source>
+        <translation>MMSI</translation>
+    </message>
+    <message>
+        <source>Kind</source>
+        <translation>Tipo</translation>
+    </message>
+</context>
+<context>
+    <name>tq58::DirectoryOrderMenu</name>
+    <message>
+        <source>Move Up</source>
+        <translation>Sposta su</translation>
+    </message>
+    <message>
+        <source>Move Down</source>
+        <translation>Sposta giù</translation>
+    </message>
+    <message>
+        <source>Insert Entry</source>
+        <translation>Inserisci voce</translation>
+    </message>
+    <message>
+        <source>Delete Entry</source>
+        <translation>Elimina voce</translation>
+    </message>
+    <message>
+        <source>group entry %1</source>
+        <translation>voce di gruppo %1</translation>
+    </message>
+    <message>
+        <source>individual entry %1</source>
+        <translation>voce individuale %1</translation>
+    </message>
+    <message>
+        <source>Move %1 up</source>
+        <translation>Sposta su %1</translation>
+    </message>
+    <message>
+        <source>Move %1 down</source>
+        <translation>Sposta giù %1</translation>
+    </message>
+    <message>
+        <source>Insert %1</source>
+        <translation>Inserisci %1</translation>
+    </message>
+    <message>
+        <source>Are you sure ?</source>
+        <translation>Confermare?</translation>
+    </message>
+    <message>
+        <source>Delete %1</source>
+        <translation>Elimina %1</translation>
+    </message>
+</context>
+<context>
+    <name>tq58::DscPage</name>
+    <message>
+        <source>Distress Cancel Call</source>
+        <translation>Chiamata di annullamento soccorso</translation>
+    </message>
+    <message>
+        <source>Standby Mode</source>
+        <translation>Modo standby</translation>
+    </message>
+    <message>
+        <source>POS Request</source>
+        <translation>Richiesta POS</translation>
+    </message>
+    <message>
+        <source>POS Reporting</source>
+        <translation>Invio POS</translation>
+    </message>
+    <message>
+        <source>Send Distress Alert</source>
+        <translation>Invio allarme di soccorso</translation>
+    </message>
+    <message>
+        <source>Received All Ships</source>
+        <translation>Ricevuta a tutte le navi</translation>
+    </message>
+    <message>
+        <source>Received Individual</source>
+        <translation>Ricevuta individuale</translation>
+    </message>
+    <message>
+        <source>Received Group</source>
+        <translation>Ricevuta di gruppo</translation>
+    </message>
+    <message>
+        <source>Received Geographic</source>
+        <translation>Ricevuta geografica</translation>
+    </message>
+    <message>
+        <source>Received POS Request</source>
+        <translation>Ricevuta richiesta POS</translation>
+    </message>
+    <message>
+        <source>Received POS Reporting</source>
+        <translation>Ricevuto invio POS</translation>
+    </message>
+    <message>
+        <source>Distress</source>
+        <translation>Soccorso</translation>
+    </message>
+    <message>
+        <source>Urgency</source>
+        <translation>Urgenza</translation>
+    </message>
+    <message>
+        <source>Safety</source>
+        <translation>Sicurezza</translation>
+    </message>
+    <message>
+        <source>Routine</source>
+        <translation>Routine</translation>
+    </message>
+    <message>
+        <source>Individual ACK Menu</source>
+        <translation>Menu ACK individuale</translation>
+    </message>
+    <message>
+        <source>Individual ACK Message Menu</source>
+        <translation>Menu messaggio ACK individuale</translation>
+    </message>
+    <message>
+        <source>POS Request ACK Menu</source>
+        <translation>Menu ACK richiesta POS</translation>
+    </message>
+    <message>
+        <source>ALL Ships Call</source>
+        <translation>Chiamata a tutte le navi</translation>
+    </message>
+    <message>
+        <source>Group Call</source>
+        <translation>Chiamata di gruppo</translation>
+    </message>
+    <message>
+        <source>Individual Call</source>
+        <translation>Chiamata individuale</translation>
+    </message>
+    <message>
+        <source>Distress Log</source>
+        <translation>Registro soccorso</translation>
+    </message>
+    <message>
+        <source>DSC Log</source>
+        <translation>Registro DSC</translation>
+    </message>
+    <message>
+        <source>Basic Setup</source>
+        <translation>Base</translation>
+    </message>
+    <message>
+        <source>Advanced Setup</source>
+        <translation>Avanzate</translation>
+    </message>
+    <message>
+        <source>Display Setup</source>
+        <translation>Display</translation>
+    </message>
+    <message>
+        <source>%1 power</source>
+        <translation>%1 potenza</translation>
+    </message>
+    <message>
+        <source>Usable DSC CH Group</source>
+        <translation>Gruppo canali DSC utilizzabile</translation>
+    </message>
+    <message>
+        <source>User MMSI</source>
+        <translation>MMSI proprio</translation>
+    </message>
+    <message>
+        <source>UserMMSI</source>
+        <translation>MMSI proprio</translation>
+    </message>
+    <message>
+        <source>User MMSI kind</source>
+        <translation>Tipo di MMSI proprio</translation>
+    </message>
+    <message>
+        <source>User MMSI count</source>
+        <translation>Contatore MMSI proprio</translation>
+    </message>
+    <message>
+        <source>Count</source>
+        <translation>Contatore</translation>
+    </message>
+    <message>
+        <source>Data Error!!</source>
+        <translation>Errore dati!!</translation>
+    </message>
+    <message>
+        <source>Log Clear</source>
+        <translation>Cancella registri</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Cancella</translation>
+    </message>
+    <message>
+        <source>Clear %1</source>
+        <translation>Cancella %1</translation>
+    </message>
+    <message>
+        <source>DSC Beep Output</source>
+        <translation>Bip DSC</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <comment>a call and its priority</comment>
+        <translation>%1 %2</translation>
+    </message>
+</context>
+<context>
+    <name>tq58::EditorFrame</name>
+    <message>
+        <source>Navigation</source>
+        <translation>Navigazione</translation>
+    </message>
+    <message>
+        <source>Page</source>
+        <translation>Pagina</translation>
+    </message>
+</context>
+<context>
+    <name>tq58::GeneralPage</name>
+    <message>
+        <source>TQ58 logo</source>
+        <translation>Logo di TQ58</translation>
+    </message>
+</context>
+<context>
+    <name>tq58::GridEditing</name>
+    <message>
+        <source>CH Name</source>
+        <translation>Nome canale</translation>
+    </message>
+    <message>
+        <source>CH Display</source>
+        <translation>Display del canale</translation>
+    </message>
+    <message>
+        <source>Rx Frequency</source>
+        <translation>Frequenza Rx</translation>
+    </message>
+    <message>
+        <source>Tx Frequency</source>
+        <translation>Frequenza Tx</translation>
+    </message>
+    <message>
+        <source>Group Name</source>
+        <translation>Nome gruppo</translation>
+    </message>
+    <message>
+        <source>Station Name</source>
+        <translation>Nome stazione</translation>
+    </message>
+    <message>
+        <source>MMSI</source>
+        <translation>MMSI</translation>
+    </message>
+    <message>
+        <source>Paste</source>
+        <translation>Incolla</translation>
+    </message>
+    <message>
+        <source>Data Error!!</source>
+        <translation>Errore dati!!</translation>
+    </message>
+</context>
+<context>
+    <name>tq58::HelpWindow</name>
+    <message>
+        <source>TQ58 Help</source>
+        <translation>Guida di TQ58</translation>
+    </message>
+    <message>
+        <source>Help text</source>
+        <translation>Testo della guida</translation>
+    </message>
+    <message>
+        <source>&amp;Back</source>
+        <translation>&amp;Indietro</translation>
+    </message>
+    <message>
+        <source>&amp;Forward</source>
+        <translation>&amp;Avanti</translation>
+    </message>
+    <message>
+        <source>&amp;Contents</source>
+        <translation>&amp;Sommario</translation>
+    </message>
+</context>
+<context>
+    <name>tq58::HexDumpView</name>
+    <message>
+        <source>Memory image in hexadecimal</source>
+        <translation>Immagine della memoria in esadecimale</translation>
+    </message>
+</context>
+<context>
+    <name>tq58::MainWindow</name>
+    <message>
+        <source>Hexdump</source>
+        <translation>Dump esadecimale</translation>
+    </message>
+    <message>
+        <source>Keyboard hint</source>
+        <translation>Suggerimento tastiera</translation>
+    </message>
+    <message>
+        <source>Unknown model!!</source>
+        <translation>Modello sconosciuto!!</translation>
+    </message>
+    <message>
+        <source>QYL data has changed.<byte value="xd"/>
+Do you want to save changes?</source>
+        <translation>I dati QYL sono cambiati.<byte value="xd"/>
+Salvare le modifiche?</translation>
+    </message>
+    <message>
+        <source>This file is for the %1; TQ58 is set to the %2.</source>
+        <translation>Questo file è per il %1; TQ58 è impostato sul %2.</translation>
+    </message>
+    <message>
+        <source>Switch to the %1 and open it?</source>
+        <translation>Passare al %1 e aprirlo?</translation>
+    </message>
+    <message>
+        <source>ModelType Error !!</source>
+        <translation>Errore tipo di modello !!</translation>
+    </message>
+    <message>
+        <source>This installation does not offer the %1.</source>
+        <translation>Questa installazione non offre il %1.</translation>
+    </message>
+    <message>
+        <source>This radio is an %1; TQ58 is set to the %2.</source>
+        <translation>Questa radio è un %1; TQ58 è impostato sul %2.</translation>
+    </message>
+    <message>
+        <source>Switch to the %1 and read it again?</source>
+        <translation>Passare al %1 e rileggerla?</translation>
+    </message>
+    <message>
+        <source>Do you want to change to %1?</source>
+        <translation>Passare a %1?</translation>
+    </message>
+    <message>
+        <source>Export %1</source>
+        <translation>Esporta %1</translation>
+    </message>
+    <message>
+        <source>csv files</source>
+        <translation>file csv</translation>
+    </message>
+    <message>
+        <source>1 row exported to %1</source>
+        <translation>1 riga esportata in %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n rows exported to %1</source>
+        <translation>
+            <numerusform>%n riga esportata in %1</numerusform>
+            <numerusform>%n righe esportate in %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Import CSV</source>
+        <translation>Importa CSV</translation>
+    </message>
+    <message>
+        <source>1 row imported from %1</source>
+        <translation>1 riga importata da %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n rows imported from %1</source>
+        <translation>
+            <numerusform>%n riga importata da %1</numerusform>
+            <numerusform>%n righe importate da %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Compare with</source>
+        <translation>Confronta con</translation>
+    </message>
+    <message>
+        <source>dat and hex files</source>
+        <translation>file dat e hex</translation>
+    </message>
+    <message>
+        <source>This data</source>
+        <translation>Questi dati</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Apri</translation>
+    </message>
+    <message>
+        <source>dat files</source>
+        <translation>file dat</translation>
+    </message>
+    <message>
+        <source>%1
+
+This file no longer exists. It has been removed from the list of recent files.</source>
+        <translation>%1
+
+Questo file non esiste più. È stato rimosso dall&apos;elenco dei file recenti.</translation>
+    </message>
+    <message>
+        <source>Save As</source>
+        <translation>Salva con nome</translation>
+    </message>
+    <message>
+        <source>Load Image</source>
+        <translation>Carica immagine</translation>
+    </message>
+    <message>
+        <source>Open Backup</source>
+        <translation>Apri backup</translation>
+    </message>
+    <message>
+        <source>hex files</source>
+        <translation>file hex</translation>
+    </message>
+    <message>
+        <source>Save Image</source>
+        <translation>Salva immagine</translation>
+    </message>
+    <message>
+        <source>Find</source>
+        <translation>Trova</translation>
+    </message>
+    <message>
+        <source>Find (Ctrl+F)</source>
+        <translation>Trova (Ctrl+F)</translation>
+    </message>
+    <message>
+        <source>Find a channel number, a channel or entry name, or an MMSI</source>
+        <translation>Trova un numero di canale, un nome di canale o di voce, o un MMSI</translation>
+    </message>
+    <message>
+        <source>&amp;Find...</source>
+        <translation>&amp;Trova...</translation>
+    </message>
+    <message>
+        <source>Nothing found for &quot;%1&quot;</source>
+        <translation>Nessun risultato per «%1»</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Annulla</translation>
+    </message>
+    <message>
+        <source>&amp;Undo %1</source>
+        <translation>&amp;Annulla %1</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Ripeti</translation>
+    </message>
+    <message>
+        <source>&amp;Redo %1</source>
+        <translation>&amp;Ripeti %1</translation>
+    </message>
+</context>
+<context>
+    <name>tq58::MmsiConfirmDialog</name>
+    <message>
+        <source>Explanation</source>
+        <translation>Spiegazione</translation>
+    </message>
+    <message>
+        <source>User MMSI, once more</source>
+        <translation>MMSI proprio, ancora una volta</translation>
+    </message>
+</context>
+<context>
+    <name>tq58::PortDevicesDialog</name>
+    <message>
+        <source>Port devices</source>
+        <translation>Dispositivi delle porte</translation>
+    </message>
+    <message>
+        <source>Options &gt; SerialPort chooses a port number; here you choose the device each number opens. Pick a serial device found on this computer or type the path of another one.</source>
+        <translation>Opzioni &gt; Porta seriale sceglie un numero di porta; qui si sceglie il dispositivo che ogni numero apre. Scegliere un dispositivo seriale trovato su questo computer o digitare il percorso di un altro.</translation>
+    </message>
+    <message>
+        <source>&amp;Refresh</source>
+        <translation>A&amp;ggiorna</translation>
+    </message>
+    <message>
+        <source>Refresh the device list</source>
+        <translation>Aggiorna l&apos;elenco dei dispositivi</translation>
+    </message>
+    <message>
+        <source>COM&amp;%1:</source>
+        <translation>COM&amp;%1:</translation>
+    </message>
+    <message>
+        <source>Device of COM%1</source>
+        <translation>Dispositivo di COM%1</translation>
+    </message>
+    <message>
+        <source>No serial device found: plug in the cable and press Refresh.</source>
+        <translation>Nessun dispositivo seriale trovato: collegare il cavo e premere Aggiorna.</translation>
+    </message>
+    <message>
+        <source>Serial devices found: %1.</source>
+        <translation>Dispositivi seriali trovati: %1.</translation>
+    </message>
+    <message>
+        <source>serial device</source>
+        <translation>dispositivo seriale</translation>
+    </message>
+    <message>
+        <source>the usual device, %1</source>
+        <translation>il dispositivo abituale, %1</translation>
+    </message>
+    <message>
+        <source>present, not a listed serial device</source>
+        <translation>presente, non è un dispositivo seriale elencato</translation>
+    </message>
+    <message>
+        <source>not present now</source>
+        <translation>non presente ora</translation>
+    </message>
+    <message>
+        <source>COM%1 device: %2</source>
+        <translation>Dispositivo di COM%1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>tq58::ReportWindow</name>
+    <message>
+        <source>Settings Report</source>
+        <translation>Rapporto impostazioni</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;File</translation>
+    </message>
+    <message>
+        <source>&amp;Save As...</source>
+        <translation>&amp;Salva con nome...</translation>
+    </message>
+    <message>
+        <source>&amp;Exit</source>
+        <translation>&amp;Chiudi</translation>
+    </message>
+    <message>
+        <source>Report text</source>
+        <translation>Testo del rapporto</translation>
+    </message>
+    <message>
+        <source>Now, making text image. Please wait...</source>
+        <translation>Creazione del rapporto. Attendere...</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Save As</source>
+        <translation>Salva con nome</translation>
+    </message>
+    <message>
+        <source>Text files(*.txt);;All files(*.*)</source>
+        <translation>File di testo(*.txt);;Tutti i file(*.*)</translation>
+    </message>
+</context>
+<context>
+    <name>tq58::RowFlagMenu</name>
+    <message>
+        <source>Enable</source>
+        <translation>Attivo</translation>
+    </message>
+    <message>
+        <source>Scan Memory</source>
+        <translation>Memoria di scansione</translation>
+    </message>
+    <message>
+        <source>Low Power Only</source>
+        <translation>Solo bassa potenza</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <comment>a flag, then On or Off</comment>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>Attivato</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Disattivato</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 %2 for %n channels</source>
+        <translation>
+            <numerusform>%1 %2 per %n canale</numerusform>
+            <numerusform>%1 %2 per %n canali</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>on</source>
+        <translation>attivo</translation>
+    </message>
+    <message>
+        <source>off</source>
+        <translation>non attivo</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n row(s) skipped: the channel does not allow %1 %2.</source>
+        <translation>
+            <numerusform>%n riga saltata: il canale non consente %1 %2.</numerusform>
+            <numerusform>%n righe saltate: il canale non consente %1 %2.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>tq58::TabbedPage</name>
+    <message>
+        <source>%1 tabs</source>
+        <translation>Schede di %1</translation>
+    </message>
+</context>
+<context>
+    <name>tq58::TransferDialog</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Guida</translation>
+    </message>
+    <message>
+        <source>Instructions</source>
+        <translation>Istruzioni</translation>
+    </message>
+    <message>
+        <source>Link status</source>
+        <translation>Stato del collegamento</translation>
+    </message>
+    <message>
+        <source>&amp;Verify after programming</source>
+        <translation>&amp;Verifica dopo la programmazione</translation>
+    </message>
+    <message>
+        <source>Verify after programming</source>
+        <translation>Verifica dopo la programmazione</translation>
+    </message>
+    <message>
+        <source>Progress</source>
+        <translation>Avanzamento</translation>
+    </message>
+    <message>
+        <source>Unable to display Help Contents. There is no Help associated with this project.</source>
+        <translation>Impossibile mostrare il sommario della guida. A questo progetto non è associata alcuna guida.</translation>
+    </message>
+    <message>
+        <source>Connecting to the cable…</source>
+        <translation>Connessione al cavo…</translation>
+    </message>
+    <message>
+        <source>Waiting for the radio (%1 of %2)…</source>
+        <translation>In attesa della radio (%1 di %2)…</translation>
+    </message>
+</context>
+<context>
+    <name>tq58::TransferPicture</name>
+    <message>
+        <source>PC</source>
+        <translation>PC</translation>
+    </message>
+    <message>
+        <source>QYL cable</source>
+        <translation>Cavo QYL</translation>
+    </message>
+    <message>
+        <source>Radio</source>
+        <translation>Radio</translation>
+    </message>
+    <message>
+        <source>Picture: %1</source>
+        <translation>Immagine: %1</translation>
+    </message>
+</context>
+<context>
+    <name>tq58::UsablePage</name>
+    <message>
+        <source>Usable Channel Groups</source>
+        <translation>Gruppi di canali utilizzabili</translation>
+    </message>
+    <message>
+        <source>%1 status name</source>
+        <translation>%1 nome di stato</translation>
+    </message>
+    <message>
+        <source>%1 TX TOT</source>
+        <translation>%1 TX TOT</translation>
+    </message>
+    <message>
+        <source>%1 priority channel</source>
+        <translation>%1 canale prioritario</translation>
+    </message>
+    <message>
+        <source>Status Name</source>
+        <translation>Nome di stato</translation>
+    </message>
+    <message>
+        <source>TX TOT</source>
+        <translation>TX TOT</translation>
+    </message>
+    <message>
+        <source>Priority CH</source>
+        <translation>Canale prioritario</translation>
+    </message>
+    <message>
+        <source>Expansion Channel Groups</source>
+        <translation>Gruppi di canali di espansione</translation>
+    </message>
+</context>
+<context>
+    <name>tq58::WeatherPage</name>
+    <message>
+        <source>Enable</source>
+        <translation>Attivo</translation>
+    </message>
+    <message>
+        <source>Scan</source>
+        <translation>Scansione</translation>
+    </message>
+    <message>
+        <source>CH Name</source>
+        <translation>Nome canale</translation>
+    </message>
+    <message>
+        <source>%1 Enable</source>
+        <translation>%1 attivo</translation>
+    </message>
+    <message>
+        <source>%1 Scan</source>
+        <translation>%1 scansione</translation>
+    </message>
+    <message>
+        <source>%1 CH Name</source>
+        <translation>%1 nome canale</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,2535 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="nb">
+<context>
+    <name>Captions</name>
+    <message>
+        <source>EXP CH Group</source>
+        <translation>EXP-kanalgruppe</translation>
+    </message>
+    <message>
+        <source>Group%1</source>
+        <translation>Gruppe%1</translation>
+    </message>
+    <message>
+        <source>EXP CH Group[%1]</source>
+        <translation>EXP-kanalgruppe[%1]</translation>
+    </message>
+    <message>
+        <source>Group%1[%2]</source>
+        <translation>Gruppe%1[%2]</translation>
+    </message>
+    <message>
+        <source>USA</source>
+        <translation>USA</translation>
+    </message>
+    <message>
+        <source>INTL</source>
+        <translation>INTL</translation>
+    </message>
+    <message>
+        <source>CANADA</source>
+        <translation>CANADA</translation>
+    </message>
+    <message>
+        <source>EXP</source>
+        <translation>EXP</translation>
+    </message>
+</context>
+<context>
+    <name>Check</name>
+    <message>
+        <source>Programable USA Channel</source>
+        <translation>Programmerbare USA-kanaler</translation>
+    </message>
+    <message>
+        <source>Programable International Channel</source>
+        <translation>Programmerbare internasjonale kanaler</translation>
+    </message>
+    <message>
+        <source>Programable Canada Channel</source>
+        <translation>Programmerbare Canada-kanaler</translation>
+    </message>
+    <message>
+        <source>No.%1</source>
+        <translation>Nr.%1</translation>
+    </message>
+    <message>
+        <source>%1MID %2 of %3 is allocated to no country.</source>
+        <translation>%1MID %2 i %3 er ikke tildelt noe land.</translation>
+    </message>
+    <message>
+        <source>DSC Setup (Basic Setup)</source>
+        <translation>DSC-innstillinger (grunninnstillinger)</translation>
+    </message>
+    <message>
+        <source>User MMSI</source>
+        <translation>Eget MMSI</translation>
+    </message>
+    <message>
+        <source>%1%2 is not an MMSI (a ship station&apos;s begins with 2 to 7); a radio&apos;s own MMSI is a ship station&apos;s or a handheld&apos;s.</source>
+        <translation>%1%2 er ikke et MMSI (en skipsstasjons begynner med 2 til 7); en radios eget MMSI er en skipsstasjons eller en håndholdt radios.</translation>
+    </message>
+    <message>
+        <source>%1%2 reads as %3; a radio&apos;s own MMSI is a ship station&apos;s or a handheld&apos;s.</source>
+        <translation>%1%2 leses som %3; en radios eget MMSI er en skipsstasjons eller en håndholdt radios.</translation>
+    </message>
+    <message>
+        <source>ATIS Setup (Common)</source>
+        <translation>ATIS-innstillinger (felles)</translation>
+    </message>
+    <message>
+        <source>ATIS Code</source>
+        <translation>ATIS-kode</translation>
+    </message>
+    <message>
+        <source>%1 does not follow the rule. %2</source>
+        <translation>%1 følger ikke regelen. %2</translation>
+    </message>
+    <message>
+        <source>CH %1</source>
+        <translation>CH %1</translation>
+    </message>
+    <message>
+        <source>Channel 16 is switched off in %1: it is the international distress, safety and calling channel.</source>
+        <translation>Kanal 16 er slått av i %1: den er den internasjonale kanalen for nød, sikkerhet og anrop.</translation>
+    </message>
+    <message>
+        <source>%1%2 is not an MMSI (a ship station&apos;s begins with 2 to 7), which does not belong in the group directory.</source>
+        <translation>%1%2 er ikke et MMSI (en skipsstasjons begynner med 2 til 7) og hører ikke hjemme i gruppekatalogen.</translation>
+    </message>
+    <message>
+        <source>%1%2 reads as %3, which does not belong in the group directory.</source>
+        <translation>%1%2 leses som %3 og hører ikke hjemme i gruppekatalogen.</translation>
+    </message>
+    <message>
+        <source>%1%2 is not an MMSI (a ship station&apos;s begins with 2 to 7), which does not belong in the individual directory.</source>
+        <translation>%1%2 er ikke et MMSI (en skipsstasjons begynner med 2 til 7) og hører ikke hjemme i den individuelle katalogen.</translation>
+    </message>
+    <message>
+        <source>%1%2 reads as %3, which does not belong in the individual directory.</source>
+        <translation>%1%2 leses som %3 og hører ikke hjemme i den individuelle katalogen.</translation>
+    </message>
+    <message>
+        <source>%1the same MMSI as No.%2.</source>
+        <translation>%1samme MMSI som nr.%2.</translation>
+    </message>
+    <message>
+        <source>%1the same name as No.%2.</source>
+        <translation>%1samme navn som nr.%2.</translation>
+    </message>
+    <message>
+        <source>Memory ID Setting</source>
+        <translation>Innstilling av minne-ID</translation>
+    </message>
+    <message>
+        <source>Group ID Setting</source>
+        <translation>Innstilling av gruppe-ID</translation>
+    </message>
+    <message>
+        <source>Programable Exp Channel</source>
+        <translation>Programmerbare EXP-kanaler</translation>
+    </message>
+    <message>
+        <source>The channel is in use but has no name.</source>
+        <translation>Kanalen er i bruk, men har ikke noe navn.</translation>
+    </message>
+</context>
+<context>
+    <name>CheckWindow</name>
+    <message>
+        <source>Nothing needs a second look.</source>
+        <translation>Ingenting må kontrolleres.</translation>
+    </message>
+    <message>
+        <source>1 setting deserves a second look.</source>
+        <translation>1 innstilling bør kontrolleres.</translation>
+    </message>
+    <message>
+        <source>%1 settings deserve a second look.</source>
+        <translation>%1 innstillinger bør kontrolleres.</translation>
+    </message>
+    <message>
+        <source>Program Anyway sends the data as it is; Cancel stops before anything is sent.</source>
+        <translation>«Programmer likevel» sender dataene som de er; «Avbryt» stopper før noe sendes.</translation>
+    </message>
+</context>
+<context>
+    <name>Csv</name>
+    <message>
+        <source>heading %1 is not a column of this list</source>
+        <translation>overskriften %1 er ikke en kolonne i denne listen</translation>
+    </message>
+    <message>
+        <source>heading %1 appears twice</source>
+        <translation>overskriften %1 forekommer to ganger</translation>
+    </message>
+    <message>
+        <source>more cells than headings</source>
+        <translation>flere celler enn overskrifter</translation>
+    </message>
+    <message>
+        <source>an enabled EXP channel needs an Rx Frequency and two characters of CH Display</source>
+        <translation>en påslått EXP-kanal trenger en Rx Frequency og to tegn i CH Display</translation>
+    </message>
+    <message>
+        <source>%1 cannot be changed on this channel</source>
+        <translation>%1 kan ikke endres på denne kanalen</translation>
+    </message>
+    <message>
+        <source>%1 %2 is not On or Off</source>
+        <translation>%1 %2 er verken On eller Off</translation>
+    </message>
+    <message>
+        <source>%1 %2 is not a frequency in MHz</source>
+        <translation>%1 %2 er ikke en frekvens i MHz</translation>
+    </message>
+    <message>
+        <source>%1 %2 is not on the 25 kHz raster from 137 to 174 MHz</source>
+        <translation>%1 %2 ligger ikke i 25 kHz-rasteret fra 137 til 174 MHz</translation>
+    </message>
+    <message>
+        <source>%1 %2 is not a channel number the display can show</source>
+        <translation>%1 %2 er ikke et kanalnummer displayet kan vise</translation>
+    </message>
+    <message>
+        <source>%1 %2 is not Off, 0, 1, 2 or 3</source>
+        <translation>%1 %2 er ikke Off, 0, 1, 2 eller 3</translation>
+    </message>
+    <message>
+        <source>%1 %2 is longer than %3 characters</source>
+        <translation>%1 %2 er lengre enn %3 tegn</translation>
+    </message>
+    <message>
+        <source>%1 %2 holds a character the radio cannot store</source>
+        <translation>%1 %2 inneholder et tegn radioen ikke kan lagre</translation>
+    </message>
+    <message>
+        <source>%1 %2 is not a channel of the list</source>
+        <translation>%1 %2 er ikke en kanal i listen</translation>
+    </message>
+    <message>
+        <source>the channel is in line %1 already</source>
+        <translation>kanalen står allerede på linje %1</translation>
+    </message>
+    <message>
+        <source>Nothing was pasted: %1 row was refused.</source>
+        <translation>Ingenting ble limt inn: %1 rad ble avvist.</translation>
+    </message>
+    <message>
+        <source>Nothing was pasted: %1 rows were refused.</source>
+        <translation>Ingenting ble limt inn: %1 rader ble avvist.</translation>
+    </message>
+    <message>
+        <source>Nothing was imported: %1 row was refused.</source>
+        <translation>Ingenting ble importert: %1 rad ble avvist.</translation>
+    </message>
+    <message>
+        <source>Nothing was imported: %1 rows were refused.</source>
+        <translation>Ingenting ble importert: %1 rader ble avvist.</translation>
+    </message>
+    <message>
+        <source>row %1: %2</source>
+        <translation>rad %1: %2</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>linje %1: %2</translation>
+    </message>
+    <message>
+        <source>... and %1 more refused row after these</source>
+        <translation>... og %1 avvist rad til etter disse</translation>
+    </message>
+    <message>
+        <source>... and %1 more refused rows after these</source>
+        <translation>... og %1 avviste rader til etter disse</translation>
+    </message>
+    <message>
+        <source>the first heading names no list; it is one of %1</source>
+        <translation>den første overskriften navngir ingen liste; den må være en av %1</translation>
+    </message>
+    <message>
+        <source>Nothing was imported: %1</source>
+        <translation>Ingenting ble importert: %1</translation>
+    </message>
+    <message>
+        <source>EXP Channels</source>
+        <translation>EXP-kanaler</translation>
+    </message>
+    <message>
+        <source>USA Channels</source>
+        <translation>USA-kanaler</translation>
+    </message>
+    <message>
+        <source>INTL Channels</source>
+        <translation>INTL-kanaler</translation>
+    </message>
+    <message>
+        <source>Canada Channels</source>
+        <translation>Canada-kanaler</translation>
+    </message>
+    <message>
+        <source>Individual Directory</source>
+        <translation>Individuell katalog</translation>
+    </message>
+    <message>
+        <source>Group Directory</source>
+        <translation>Gruppekatalog</translation>
+    </message>
+    <message>
+        <source>entry %1 needs a name and an MMSI before entry %2 can be used</source>
+        <translation>oppføring %1 trenger et navn og et MMSI før oppføring %2 kan brukes</translation>
+    </message>
+    <message>
+        <source>%1 %2: entries are numbered 1, 2, 3 ... in order without gaps, so this row is entry %3</source>
+        <translation>%1 %2: oppføringene nummereres 1, 2, 3 ... i rekkefølge uten hull, så denne raden er oppføring %3</translation>
+    </message>
+    <message>
+        <source>MMSI %1 is not %2 digits after the leading 0</source>
+        <translation>MMSI %1 har ikke %2 sifre etter den innledende 0</translation>
+    </message>
+    <message>
+        <source>MMSI %1 is not %2 digits</source>
+        <translation>MMSI %1 har ikke %2 sifre</translation>
+    </message>
+    <message>
+        <source>the headings are not %1</source>
+        <translation>overskriftene er ikke %1</translation>
+    </message>
+    <message>
+        <source>the directory has only %1 entries</source>
+        <translation>katalogen har bare %1 oppføringer</translation>
+    </message>
+    <message>
+        <source>Nothing was pasted: the rows are not of the %1.</source>
+        <translation>Ingenting ble limt inn: radene hører ikke til %1.</translation>
+    </message>
+    <message>
+        <source>Nothing was pasted: the clipboard holds no rows.</source>
+        <translation>Ingenting ble limt inn: utklippstavlen inneholder ingen rader.</translation>
+    </message>
+    <message>
+        <source>below the list&apos;s last row</source>
+        <translation>under listens siste rad</translation>
+    </message>
+</context>
+<context>
+    <name>DistressChannelWarning</name>
+    <message>
+        <source>Channel 16 is switched off in %1. It is the international distress, safety and calling channel.
+The data was taken as it is; switch it on again on the channel&apos;s page.</source>
+        <translation>Kanal 16 er slått av i %1. Den er den internasjonale kanalen for nød, sikkerhet og anrop.
+Dataene ble tatt inn som de er; slå den på igjen på kanalens side.</translation>
+    </message>
+</context>
+<context>
+    <name>FileChooser</name>
+    <message>
+        <source>All files</source>
+        <translation>Alle filer</translation>
+    </message>
+</context>
+<context>
+    <name>Files</name>
+    <message>
+        <source>ModelType Error !!</source>
+        <translation>Feil modelltype !!</translation>
+    </message>
+    <message>
+        <source>FileRead Error!!</source>
+        <translation>Feil ved lesing av fil!!</translation>
+    </message>
+    <message>
+        <source>FileSave Error!!</source>
+        <translation>Feil ved lagring av fil!!</translation>
+    </message>
+    <message>
+        <source>bad file!!</source>
+        <translation>Ugyldig fil!!</translation>
+    </message>
+    <message>
+        <source>Read from Radio</source>
+        <translation>Les fra radioen</translation>
+    </message>
+    <message>
+        <source>%1 to %2</source>
+        <translation>%1 til %2</translation>
+    </message>
+    <message>
+        <source>%1 and %2 more</source>
+        <translation>%1 og %2 til</translation>
+    </message>
+    <message>
+        <source>This file is incomplete: %1 section is missing (%2). Their settings hold factory values; check them before you save or program.</source>
+        <translation>Filen er ufullstendig: %1 del mangler (%2). Innstillingene der har fabrikkverdier; kontroller dem før du lagrer eller programmerer.</translation>
+    </message>
+    <message>
+        <source>This file is incomplete: %1 sections are missing (%2). Their settings hold factory values; check them before you save or program.</source>
+        <translation>Filen er ufullstendig: %1 deler mangler (%2). Innstillingene der har fabrikkverdier; kontroller dem før du lagrer eller programmerer.</translation>
+    </message>
+    <message>
+        <source>The table of MIDs could not be read: the countries of MMSIs and ATIS codes are not checked.</source>
+        <translation>MID-tabellen kunne ikke leses: landene til MMSI-er og ATIS-koder kontrolleres ikke.</translation>
+    </message>
+    <message>
+        <source>IniFileRead Error!!</source>
+        <translation>Feil ved lesing av INI-fil!!</translation>
+    </message>
+    <message>
+        <source>The image read from the radio could not be kept as a backup.</source>
+        <translation>Bildet som ble lest fra radioen, kunne ikke tas vare på som sikkerhetskopi.</translation>
+    </message>
+</context>
+<context>
+    <name>HelpWindow</name>
+    <message>
+        <source>The help document %1 is missing.</source>
+        <translation>Hjelpedokumentet %1 mangler.</translation>
+    </message>
+</context>
+<context>
+    <name>Hints</name>
+    <message>
+        <source>[Space]:An effective and invalid change.</source>
+        <translation>[Mellomrom]: slå på/av.</translation>
+    </message>
+    <message>
+        <source>[Up]/[Down]:Change of a Selection item.</source>
+        <translation>[Opp]/[Ned]: endre valget.</translation>
+    </message>
+    <message>
+        <source>A maximum of %1 characters</source>
+        <translation>Maks. %1 tegn</translation>
+    </message>
+    <message>
+        <source>A maximum of %1 characters.</source>
+        <translation>Maks. %1 tegn.</translation>
+    </message>
+    <message>
+        <source>Numeric Only. Indispensable %1 figures.</source>
+        <translation>Bare sifre. Nøyaktig %1 sifre.</translation>
+    </message>
+    <message>
+        <source>Indispensable 2 figures.</source>
+        <translation>Nøyaktig 2 sifre.</translation>
+    </message>
+    <message>
+        <source>Indispensable 1 figures.</source>
+        <translation>Nøyaktig 1 siffer.</translation>
+    </message>
+    <message>
+        <source>Select[x]Enable/[]Disable.</source>
+        <translation>Velg [x] på/[] av.</translation>
+    </message>
+    <message>
+        <source>[Up]/[Down]/[Left]/[Right]:Change of a Selection item.</source>
+        <translation>[Opp]/[Ned]/[Venstre]/[Høyre]: endre valget.</translation>
+    </message>
+    <message>
+        <source>[Double click],[Enter]:Jump the Setting screen.</source>
+        <translation>[Dobbeltklikk],[Enter]: gå til innstillingssiden.</translation>
+    </message>
+    <message>
+        <source>A Click Inicializes the log</source>
+        <translation>Et klikk tømmer loggen</translation>
+    </message>
+    <message>
+        <source>Rx frequency</source>
+        <translation>Rx-frekvens</translation>
+    </message>
+    <message>
+        <source>Tx frequency</source>
+        <translation>Tx-frekvens</translation>
+    </message>
+    <message>
+        <source>max 4 charactors.</source>
+        <translation>maks. 4 tegn.</translation>
+    </message>
+    <message>
+        <source>Indispensable 3 figures.</source>
+        <translation>Nøyaktig 3 sifre.</translation>
+    </message>
+</context>
+<context>
+    <name>LanguageMenu</name>
+    <message>
+        <source>System</source>
+        <translation>System</translation>
+    </message>
+    <message>
+        <source>&amp;Language</source>
+        <translation>S&amp;pråk</translation>
+    </message>
+    <message>
+        <source>Takes effect at the next start</source>
+        <translation>Gjelder fra neste oppstart</translation>
+    </message>
+</context>
+<context>
+    <name>Link</name>
+    <message>
+        <source>cancel!!</source>
+        <translation>Avbrutt!!</translation>
+    </message>
+    <message>
+        <source>time out!!</source>
+        <translation>Tidsavbrudd!!</translation>
+    </message>
+    <message>
+        <source>address error!!</source>
+        <translation>Adressefeil!!</translation>
+    </message>
+    <message>
+        <source>data error!!</source>
+        <translation>Datafeil!!</translation>
+    </message>
+    <message>
+        <source>Communication Error!!
+The cable or its adapter on %1 went away: the line hung up. Check that the adapter is plugged in and the cable is seated, then try again.</source>
+        <translation>Kommunikasjonsfeil!!
+Kabelen eller adapteren på %1 forsvant: forbindelsen ble brutt. Kontroller at adapteren er satt inn og at kabelen sitter godt, og prøv igjen.</translation>
+    </message>
+    <message>
+        <source>Communication Error!!
+The radio on %1 did not answer. Check that it is switched on and in clone mode (its display shows PC CONTROL), that the cable is seated at both ends, and that the right port is chosen.</source>
+        <translation>Kommunikasjonsfeil!!
+Radioen på %1 svarte ikke. Kontroller at den er slått på og i kloningsmodus (displayet viser PC CONTROL), at kabelen sitter godt i begge ender, og at riktig port er valgt.</translation>
+    </message>
+    <message>
+        <source>ACMD Command error!!</source>
+        <translation>ACMD-kommandofeil!!</translation>
+    </message>
+    <message>
+        <source>error!!</source>
+        <translation>Feil!!</translation>
+    </message>
+    <message>
+        <source>port inicialize error!!</source>
+        <translation>Feil ved initialisering av porten!!</translation>
+    </message>
+    <message>
+        <source>confirm the synchronization of the communication</source>
+        <translation>Bekreft synkroniseringen av kommunikasjonen</translation>
+    </message>
+    <message>
+        <source>Radio is busy!!</source>
+        <translation>Radioen er opptatt!!</translation>
+    </message>
+    <message>
+        <source>Communication Error!!</source>
+        <translation>Kommunikasjonsfeil!!</translation>
+    </message>
+    <message>
+        <source>Model Check</source>
+        <translation>Modellkontroll</translation>
+    </message>
+    <message>
+        <source>Read from Radio</source>
+        <translation>Les fra radioen</translation>
+    </message>
+    <message>
+        <source>ModelType Error !!</source>
+        <translation>Feil modelltype !!</translation>
+    </message>
+    <message>
+        <source>Product Code Error!</source>
+        <translation>Produktkodefeil!</translation>
+    </message>
+    <message>
+        <source>Program to Radio</source>
+        <translation>Programmer radioen</translation>
+    </message>
+    <message>
+        <source>Clear DSC Log Data</source>
+        <translation>Tøm DSC-loggen</translation>
+    </message>
+    <message>
+        <source>Clear Distress Log Data</source>
+        <translation>Tøm nødloggen</translation>
+    </message>
+    <message>
+        <source>1.Connect the QYL cable between the PC serial port and the radio.</source>
+        <translation>1.Koble QYL-kabelen mellom PC-ens serieport og radioen.</translation>
+    </message>
+    <message>
+        <source>2.On the radio, press and hold [DISTRESS] and [CALL] keys while</source>
+        <translation>2.Hold inne tastene [DISTRESS] og [CALL] på radioen</translation>
+    </message>
+    <message>
+        <source>   turning the power on.</source>
+        <translation>   mens du slår den på.</translation>
+    </message>
+    <message>
+        <source>   The Radio display will show PC CONTROL.</source>
+        <translation>   Radioens display viser PC CONTROL.</translation>
+    </message>
+    <message>
+        <source>3.Press the [OK] button to start.</source>
+        <translation>3.Trykk på knappen [OK] for å starte.</translation>
+    </message>
+    <message>
+        <source>Data Error!!</source>
+        <translation>Datafeil!!</translation>
+    </message>
+    <message>
+        <source>Radio not ready!!</source>
+        <translation>Radioen er ikke klar!!</translation>
+    </message>
+    <message>
+        <source>Complete!!</source>
+        <translation>Ferdig!!</translation>
+    </message>
+    <message>
+        <source>Verified</source>
+        <translation>Verifisert</translation>
+    </message>
+</context>
+<context>
+    <name>Lists</name>
+    <message>
+        <source>Off</source>
+        <translation>Av</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>På</translation>
+    </message>
+    <message>
+        <source>Low</source>
+        <translation>Lav</translation>
+    </message>
+    <message>
+        <source>Hi</source>
+        <translation>Høy</translation>
+    </message>
+    <message>
+        <source>Lo Po Only</source>
+        <translation>Bare lav</translation>
+    </message>
+    <message>
+        <source>Lo Po on Changing CH</source>
+        <translation>Lav ved kanalbytte</translation>
+    </message>
+    <message>
+        <source>Last TX Po</source>
+        <translation>Siste TX-effekt</translation>
+    </message>
+    <message>
+        <source>1Sec</source>
+        <translation>1 s</translation>
+    </message>
+    <message>
+        <source>2Sec</source>
+        <translation>2 s</translation>
+    </message>
+    <message>
+        <source>3Sec</source>
+        <translation>3 s</translation>
+    </message>
+    <message>
+        <source>4Sec</source>
+        <translation>4 s</translation>
+    </message>
+    <message>
+        <source>5Sec</source>
+        <translation>5 s</translation>
+    </message>
+    <message>
+        <source>On Wx</source>
+        <translation>Ved WX</translation>
+    </message>
+    <message>
+        <source>On Scan</source>
+        <translation>Ved skanning</translation>
+    </message>
+    <message>
+        <source>Wx and Scan</source>
+        <translation>WX og skanning</translation>
+    </message>
+    <message>
+        <source>True</source>
+        <translation>Rettvisende</translation>
+    </message>
+    <message>
+        <source>Mag</source>
+        <translation>Misvisende</translation>
+    </message>
+    <message>
+        <source>(not set)</source>
+        <translation>(ikke angitt)</translation>
+    </message>
+</context>
+<context>
+    <name>MainMenus</name>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Fil</translation>
+    </message>
+    <message>
+        <source>&amp;New</source>
+        <translation>&amp;Ny</translation>
+    </message>
+    <message>
+        <source>&amp;Open</source>
+        <translation>&amp;Åpne</translation>
+    </message>
+    <message>
+        <source>Open &amp;Backup...</source>
+        <translation>Åpne sikkerhets&amp;kopi...</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Lagre</translation>
+    </message>
+    <message>
+        <source>Save &amp;As...</source>
+        <translation>Lagre &amp;som...</translation>
+    </message>
+    <message>
+        <source>Save As &amp;Default</source>
+        <translation>Lagre som stan&amp;dard</translation>
+    </message>
+    <message>
+        <source>&amp;Print</source>
+        <translation>Skriv &amp;ut</translation>
+    </message>
+    <message>
+        <source>P&amp;rint to File</source>
+        <translation>Skriv ut til &amp;fil</translation>
+    </message>
+    <message>
+        <source>Print Pre&amp;view</source>
+        <translation>Forhånds&amp;visning</translation>
+    </message>
+    <message>
+        <source>&amp;Export PDF...</source>
+        <translation>&amp;Eksporter PDF...</translation>
+    </message>
+    <message>
+        <source>Export &amp;CSV</source>
+        <translation>Eksporter &amp;CSV</translation>
+    </message>
+    <message>
+        <source>%1...</source>
+        <translation>%1...</translation>
+    </message>
+    <message>
+        <source>&amp;Import CSV...</source>
+        <translation>&amp;Importer CSV...</translation>
+    </message>
+    <message>
+        <source>Co&amp;mpare with...</source>
+        <translation>Sa&amp;mmenlign med...</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Avslutt</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Rediger</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Angre</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Gjør om</translation>
+    </message>
+    <message>
+        <source>&amp;Model</source>
+        <translation>&amp;Modell</translation>
+    </message>
+    <message>
+        <source>&amp;Transfer</source>
+        <translation>&amp;Overføring</translation>
+    </message>
+    <message>
+        <source>&amp;Program to Radio</source>
+        <translation>&amp;Programmer radioen</translation>
+    </message>
+    <message>
+        <source>&amp;Read from Radio</source>
+        <translation>&amp;Les fra radioen</translation>
+    </message>
+    <message>
+        <source>&amp;Check Configuration...</source>
+        <translation>&amp;Kontroller konfigurasjonen...</translation>
+    </message>
+    <message>
+        <source>&amp;Destination</source>
+        <translation>O&amp;mråde</translation>
+    </message>
+    <message>
+        <source>&amp;Options</source>
+        <translation>&amp;Innstillinger</translation>
+    </message>
+    <message>
+        <source>&amp;SerialPort</source>
+        <translation>&amp;Serieport</translation>
+    </message>
+    <message>
+        <source>Port devices...</source>
+        <translation>Portenheter...</translation>
+    </message>
+    <message>
+        <source>Hexdump</source>
+        <translation>Hexdump</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Hjelp</translation>
+    </message>
+    <message>
+        <source>&amp;Contents</source>
+        <translation>&amp;Innhold</translation>
+    </message>
+    <message>
+        <source>&amp;About QYL Version</source>
+        <translation>&amp;Om QYL-versjon</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>Ny</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Åpne</translation>
+    </message>
+    <message>
+        <source>Open...</source>
+        <translation>Åpne...</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Lagre</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>Standard</translation>
+    </message>
+    <message>
+        <source>Save As Default</source>
+        <translation>Lagre som standard</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Skriv ut</translation>
+    </message>
+    <message>
+        <source>Program</source>
+        <translation>Programmer</translation>
+    </message>
+    <message>
+        <source>Program to Radio</source>
+        <translation>Programmer radioen</translation>
+    </message>
+    <message>
+        <source>Read</source>
+        <translation>Les</translation>
+    </message>
+    <message>
+        <source>Read from Radio</source>
+        <translation>Les fra radioen</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Angre</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Gjør om</translation>
+    </message>
+    <message>
+        <source>Tools</source>
+        <translation>Verktøylinje</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindowExchange</name>
+    <message>
+        <source>
+... and %1 more; Show Details lists every row.</source>
+        <translation>
+... og %1 til; «Vis detaljer» viser alle radene.</translation>
+    </message>
+</context>
+<context>
+    <name>Mmsi</name>
+    <message>
+        <source>Not an MMSI</source>
+        <translation>Ikke et MMSI</translation>
+    </message>
+    <message>
+        <source>Ship station</source>
+        <translation>Skipsstasjon</translation>
+    </message>
+    <message>
+        <source>Group</source>
+        <translation>Gruppe</translation>
+    </message>
+    <message>
+        <source>Coast station</source>
+        <translation>Kyststasjon</translation>
+    </message>
+    <message>
+        <source>Handheld</source>
+        <translation>Håndholdt</translation>
+    </message>
+    <message>
+        <source>SAR aircraft</source>
+        <translation>SAR-luftfartøy</translation>
+    </message>
+    <message>
+        <source>AIS aid to navigation</source>
+        <translation>AIS-navigasjonshjelpemiddel</translation>
+    </message>
+    <message>
+        <source>Craft of a parent ship</source>
+        <translation>Fartøy fra et moderskip</translation>
+    </message>
+    <message>
+        <source>AIS-SART</source>
+        <translation>AIS-SART</translation>
+    </message>
+    <message>
+        <source>Man overboard device</source>
+        <translation>Mann over bord-enhet</translation>
+    </message>
+    <message>
+        <source>EPIRB-AIS</source>
+        <translation>EPIRB-AIS</translation>
+    </message>
+    <message>
+        <source>MID %1 unknown</source>
+        <translation>MID %1 ukjent</translation>
+    </message>
+    <message>
+        <source>User MMSI</source>
+        <translation>Eget MMSI</translation>
+    </message>
+    <message>
+        <source>Most radios accept their own MMSI only once: a wrong one can only be undone by a dealer.
+Enter the User MMSI to be programmed once more:</source>
+        <translation>De fleste radioer godtar sitt eget MMSI bare én gang: et feil MMSI kan bare en forhandler rette.
+Skriv inn det egne MMSI-et som skal programmeres, én gang til:</translation>
+    </message>
+    <message>
+        <source>The two entries of the User MMSI differ. Nothing was sent to the radio.</source>
+        <translation>De to inntastingene av eget MMSI er forskjellige. Ingenting ble sendt til radioen.</translation>
+    </message>
+</context>
+<context>
+    <name>Program</name>
+    <message>
+        <source>Do you want to program the %1 series?</source>
+        <translation>Vil du programmere %1-serien?</translation>
+    </message>
+    <message>
+        <source>PC Program for %1</source>
+        <translation>PC-program for %1</translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>the group directory</source>
+        <translation>gruppekatalogen</translation>
+    </message>
+    <message>
+        <source>the individual directory</source>
+        <translation>den individuelle katalogen</translation>
+    </message>
+    <message>
+        <source>%1 %2: this MMSI does not belong in %3.</source>
+        <translation>%1 %2: dette MMSI-et hører ikke hjemme i %3.</translation>
+    </message>
+    <message>
+        <source>%1 %2: a radio&apos;s own MMSI is a ship station&apos;s or a handheld&apos;s.</source>
+        <translation>%1 %2: en radios eget MMSI er en skipsstasjons eller en håndholdt radios.</translation>
+    </message>
+    <message>
+        <source>No printer is set up on this computer.
+
+File &gt; &quot;Export PDF...&quot; keeps the report as a PDF file, which any computer can print.</source>
+        <translation>Ingen skriver er satt opp på denne datamaskinen.
+
+Fil &gt; «Eksporter PDF...» lagrer rapporten som en PDF-fil som alle datamaskiner kan skrive ut.</translation>
+    </message>
+    <message>
+        <source>PDF files(*.pdf);;All files(*.*)</source>
+        <translation>PDF-filer(*.pdf);;Alle filer(*.*)</translation>
+    </message>
+    <message>
+        <source>Export PDF</source>
+        <translation>Eksporter PDF</translation>
+    </message>
+</context>
+<context>
+    <name>Rules</name>
+    <message>
+        <source>An ATIS code is 10 digits: 9, the country&apos;s MID (such as 244), then 6 more digits.</source>
+        <translation>En ATIS-kode har 10 sifre: 9, landets MID (f.eks. 244), deretter 6 sifre til.</translation>
+    </message>
+    <message>
+        <source>Rx frequency: needed while CH Enable is checked</source>
+        <translation>Rx-frekvens: påkrevd så lenge «Kanal på» er krysset av</translation>
+    </message>
+    <message>
+        <source>Channel display: %1 characters</source>
+        <translation>Kanalvisning: %1 tegn</translation>
+    </message>
+    <message>
+        <source>Group MMSI: %1 digits after the leading 0</source>
+        <translation>Gruppe-MMSI: %1 sifre etter den innledende 0</translation>
+    </message>
+    <message>
+        <source>MMSI: %1 digits</source>
+        <translation>MMSI: %1 sifre</translation>
+    </message>
+    <message>
+        <source>No.%1: No.%2 needs a group name and an MMSI first</source>
+        <translation>Nr.%1: nr.%2 trenger først et gruppenavn og et MMSI</translation>
+    </message>
+    <message>
+        <source>No.%1: No.%2 needs a station name and an MMSI first</source>
+        <translation>Nr.%1: nr.%2 trenger først et stasjonsnavn og et MMSI</translation>
+    </message>
+    <message>
+        <source>No.%1: an entry in use needs a group name and an MMSI</source>
+        <translation>Nr.%1: en oppføring i bruk trenger et gruppenavn og et MMSI</translation>
+    </message>
+    <message>
+        <source>No.%1: an entry in use needs a station name and an MMSI</source>
+        <translation>Nr.%1: en oppføring i bruk trenger et stasjonsnavn og et MMSI</translation>
+    </message>
+    <message>
+        <source>Channel 16 is the international distress, safety and calling channel. Switch it off anyway?</source>
+        <translation>Kanal 16 er den internasjonale kanalen for nød, sikkerhet og anrop. Slå den av likevel?</translation>
+    </message>
+    <message>
+        <source>%1: %2 to %3 MHz in %4 kHz steps</source>
+        <translation>%1: %2 til %3 MHz i trinn på %4 kHz</translation>
+    </message>
+    <message>
+        <source>%1: %2 digits</source>
+        <translation>%1: %2 sifre</translation>
+    </message>
+</context>
+<context>
+    <name>ShowChangesButton</name>
+    <message>
+        <source>Backup of %1</source>
+        <translation>Sikkerhetskopi fra %1</translation>
+    </message>
+    <message>
+        <source>To be written</source>
+        <translation>Skal skrives</translation>
+    </message>
+    <message>
+        <source>Changes since the backup of %1</source>
+        <translation>Endringer siden sikkerhetskopien fra %1</translation>
+    </message>
+    <message>
+        <source>Show changes</source>
+        <translation>Vis endringer</translation>
+    </message>
+    <message>
+        <source>What programming changes against the backup of %1 (%2)</source>
+        <translation>Hva programmeringen endrer sammenlignet med sikkerhetskopien fra %1 (%2)</translation>
+    </message>
+</context>
+<context>
+    <name>Steps</name>
+    <message>
+        <source>%1 enable</source>
+        <translation>%1 på</translation>
+    </message>
+    <message>
+        <source>%1 Low Power Only</source>
+        <translation>%1 bare lav effekt</translation>
+    </message>
+    <message>
+        <source>%1 Power Up</source>
+        <translation>%1 effektøkning</translation>
+    </message>
+    <message>
+        <source>%1 Duplex</source>
+        <translation>%1 dupleks</translation>
+    </message>
+    <message>
+        <source>%1 Tx Enable</source>
+        <translation>%1 sending tillatt</translation>
+    </message>
+    <message>
+        <source>%1 Scan Memory</source>
+        <translation>%1 skanneminne</translation>
+    </message>
+    <message>
+        <source>%1 name</source>
+        <translation>%1 navn</translation>
+    </message>
+    <message>
+        <source>%1 scrambler</source>
+        <translation>%1 scrambler</translation>
+    </message>
+    <message>
+        <source>%1 display</source>
+        <translation>%1 visning</translation>
+    </message>
+    <message>
+        <source>%1 Tx frequency</source>
+        <translation>%1 Tx-frekvens</translation>
+    </message>
+    <message>
+        <source>%1 Rx frequency</source>
+        <translation>%1 Rx-frekvens</translation>
+    </message>
+    <message>
+        <source>%1 TOT</source>
+        <translation>%1 TOT</translation>
+    </message>
+    <message>
+        <source>%1 priority channel</source>
+        <translation>%1 prioritetskanal</translation>
+    </message>
+    <message>
+        <source>%1 status name</source>
+        <translation>%1 statusnavn</translation>
+    </message>
+    <message>
+        <source>%1 EXP groups</source>
+        <translation>%1 EXP-grupper</translation>
+    </message>
+    <message>
+        <source>%1 MMSI</source>
+        <translation>%1 MMSI</translation>
+    </message>
+    <message>
+        <source>%1 MID</source>
+        <translation>%1 MID</translation>
+    </message>
+    <message>
+        <source>USA channels</source>
+        <translation>USA-kanaler</translation>
+    </message>
+    <message>
+        <source>INTL channels</source>
+        <translation>INTL-kanaler</translation>
+    </message>
+    <message>
+        <source>Canada channels</source>
+        <translation>Canada-kanaler</translation>
+    </message>
+    <message>
+        <source>WX channels</source>
+        <translation>WX-kanaler</translation>
+    </message>
+    <message>
+        <source>EXP channels</source>
+        <translation>EXP-kanaler</translation>
+    </message>
+    <message>
+        <source>USA %1</source>
+        <translation>USA %1</translation>
+    </message>
+    <message>
+        <source>INTL %1</source>
+        <translation>INTL %1</translation>
+    </message>
+    <message>
+        <source>Canada %1</source>
+        <translation>Canada %1</translation>
+    </message>
+    <message>
+        <source>WX%1</source>
+        <translation>WX%1</translation>
+    </message>
+    <message>
+        <source>EXP%1</source>
+        <translation>EXP%1</translation>
+    </message>
+    <message>
+        <source>USA usable group</source>
+        <translation>Brukbar gruppe USA</translation>
+    </message>
+    <message>
+        <source>INTL usable group</source>
+        <translation>Brukbar gruppe INTL</translation>
+    </message>
+    <message>
+        <source>Canada usable group</source>
+        <translation>Brukbar gruppe Canada</translation>
+    </message>
+    <message>
+        <source>EXP usable group</source>
+        <translation>Brukbar gruppe EXP</translation>
+    </message>
+    <message>
+        <source>Common settings</source>
+        <translation>Felles innstillinger</translation>
+    </message>
+    <message>
+        <source>DSC settings</source>
+        <translation>DSC-innstillinger</translation>
+    </message>
+    <message>
+        <source>DSC call settings</source>
+        <translation>DSC-anropsinnstillinger</translation>
+    </message>
+    <message>
+        <source>DSC display settings</source>
+        <translation>DSC-visningsinnstillinger</translation>
+    </message>
+    <message>
+        <source>Auto POS settings</source>
+        <translation>Auto-POS-innstillinger</translation>
+    </message>
+    <message>
+        <source>ATIS settings</source>
+        <translation>ATIS-innstillinger</translation>
+    </message>
+    <message>
+        <source>ATIS call sign %1</source>
+        <translation>ATIS-kallesignal %1</translation>
+    </message>
+    <message>
+        <source>Individual entry %1</source>
+        <translation>Individuell oppføring %1</translation>
+    </message>
+    <message>
+        <source>Group entry %1</source>
+        <translation>Gruppeoppføring %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n channels</source>
+        <translation>
+            <numerusform>%n kanal</numerusform>
+            <numerusform>%n kanaler</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n directory entries</source>
+        <translation>
+            <numerusform>%n katalogoppføring</numerusform>
+            <numerusform>%n katalogoppføringer</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n settings</source>
+        <translation>
+            <numerusform>%n innstilling</numerusform>
+            <numerusform>%n innstillinger</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Import %n directory entries</source>
+        <translation>
+            <numerusform>Importer %n katalogoppføring</numerusform>
+            <numerusform>Importer %n katalogoppføringer</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Import %n channels</source>
+        <translation>
+            <numerusform>Importer %n kanal</numerusform>
+            <numerusform>Importer %n kanaler</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Paste %n directory entries</source>
+        <translation>
+            <numerusform>Lim inn %n katalogoppføring</numerusform>
+            <numerusform>Lim inn %n katalogoppføringer</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Paste %n channels</source>
+        <translation>
+            <numerusform>Lim inn %n kanal</numerusform>
+            <numerusform>Lim inn %n kanaler</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>Tree</name>
+    <message>
+        <source>Memory ID%1[Enable]</source>
+        <translation>Minne-ID%1[På]</translation>
+    </message>
+    <message>
+        <source>General</source>
+        <translation>Generelt</translation>
+    </message>
+    <message>
+        <source>Usable CH Group Setup</source>
+        <translation>Brukbare kanalgrupper</translation>
+    </message>
+    <message>
+        <source>Common Setup</source>
+        <translation>Felles innstillinger</translation>
+    </message>
+    <message>
+        <source>DSC Setup</source>
+        <translation>DSC-innstillinger</translation>
+    </message>
+    <message>
+        <source>ATIS Setup</source>
+        <translation>ATIS-innstillinger</translation>
+    </message>
+    <message>
+        <source>Programable Channel</source>
+        <translation>Programmerbare kanaler</translation>
+    </message>
+    <message>
+        <source>Group1</source>
+        <translation>Gruppe1</translation>
+    </message>
+    <message>
+        <source>Group2</source>
+        <translation>Gruppe2</translation>
+    </message>
+    <message>
+        <source>Group3</source>
+        <translation>Gruppe3</translation>
+    </message>
+    <message>
+        <source>Weather</source>
+        <translation>Vær</translation>
+    </message>
+    <message>
+        <source>DSC</source>
+        <translation>DSC</translation>
+    </message>
+    <message>
+        <source>Individual Directory</source>
+        <translation>Individuell katalog</translation>
+    </message>
+    <message>
+        <source>Group Directory</source>
+        <translation>Gruppekatalog</translation>
+    </message>
+    <message>
+        <source>EXP Channel</source>
+        <translation>EXP-kanaler</translation>
+    </message>
+    <message>
+        <source>CH%1</source>
+        <translation>CH%1</translation>
+    </message>
+    <message>
+        <source>CH%1[Enable]</source>
+        <translation>CH%1[På]</translation>
+    </message>
+    <message>
+        <source>EXP%1</source>
+        <translation>EXP%1</translation>
+    </message>
+    <message>
+        <source>EXP%1[Enable]</source>
+        <translation>EXP%1[På]</translation>
+    </message>
+    <message>
+        <source>Memory ID%1</source>
+        <translation>Minne-ID%1</translation>
+    </message>
+    <message>
+        <source>Group ID%1</source>
+        <translation>Gruppe-ID%1</translation>
+    </message>
+    <message>
+        <source>Group ID%1[Enable]</source>
+        <translation>Gruppe-ID%1[På]</translation>
+    </message>
+    <message>
+        <source>Group%1</source>
+        <translation>Gruppe%1</translation>
+    </message>
+    <message>
+        <source>Group%1(%2)</source>
+        <translation>Gruppe%1(%2)</translation>
+    </message>
+</context>
+<context>
+    <name>tq58::AboutDialog</name>
+    <message>
+        <source>About TQ58</source>
+        <translation>Om TQ58</translation>
+    </message>
+    <message>
+        <source>TQ58 logo</source>
+        <translation>TQ58-logo</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation>Versjon %1</translation>
+    </message>
+    <message>
+        <source>Reads, edits and programs the channels, DSC directories and settings of the RV7200A, RV7700A and RV7700AM marine VHF radios over a serial cable.</source>
+        <translation>Leser, redigerer og programmerer kanaler, DSC-kataloger og innstillinger i de maritime VHF-radioene RV7200A, RV7700A og RV7700AM via en seriell kabel.</translation>
+    </message>
+    <message>
+        <source>This program comes with no warranty. Save the radio&apos;s settings to a file before you program it, and check the MMSI and the ATIS code against your radio licence.</source>
+        <translation>Dette programmet leveres uten garanti. Lagre radioens innstillinger i en fil før du programmerer den, og kontroller MMSI og ATIS-kode mot lisensen for skipsstasjonen.</translation>
+    </message>
+    <message>
+        <source>Built with Qt %1.</source>
+        <translation>Bygd med Qt %1.</translation>
+    </message>
+</context>
+<context>
+    <name>tq58::AtisPage</name>
+    <message>
+        <source>Common</source>
+        <translation>Felles</translation>
+    </message>
+    <message>
+        <source>CallSign</source>
+        <translation>Kallesignal</translation>
+    </message>
+    <message>
+        <source>Usable ATIS CH Group</source>
+        <translation>Brukbar ATIS-kanalgruppe</translation>
+    </message>
+    <message>
+        <source>Usable ATIS Killer CH Group</source>
+        <translation>Brukbar kanalgruppe for ATIS Killer</translation>
+    </message>
+    <message>
+        <source>ATIS Code</source>
+        <translation>ATIS-kode</translation>
+    </message>
+    <message>
+        <source>ATISNo</source>
+        <translation>ATIS-nr.</translation>
+    </message>
+    <message>
+        <source>Data Error!!</source>
+        <translation>Datafeil!!</translation>
+    </message>
+    <message>
+        <source>MID</source>
+        <translation>MID</translation>
+    </message>
+    <message>
+        <source>Display</source>
+        <translation>Visning</translation>
+    </message>
+    <message>
+        <source>No.%1</source>
+        <translation>Nr.%1</translation>
+    </message>
+    <message>
+        <source>%1 MID</source>
+        <translation>%1 MID</translation>
+    </message>
+    <message>
+        <source>%1 Display</source>
+        <translation>%1 visning</translation>
+    </message>
+</context>
+<context>
+    <name>tq58::ChannelGridPage</name>
+    <message>
+        <source>MEM</source>
+        <translation>MEM</translation>
+    </message>
+    <message>
+        <source>LOW</source>
+        <translation>LAV</translation>
+    </message>
+    <message>
+        <source>UP</source>
+        <translation>OPP</translation>
+    </message>
+    <message>
+        <source>CH</source>
+        <translation>CH</translation>
+    </message>
+    <message>
+        <source>RX[MHz]</source>
+        <translation>RX[MHz]</translation>
+    </message>
+    <message>
+        <source>TX[MHz]</source>
+        <translation>TX[MHz]</translation>
+    </message>
+    <message>
+        <source>TX</source>
+        <translation>TX</translation>
+    </message>
+    <message>
+        <source>DUP</source>
+        <translation>DUP</translation>
+    </message>
+    <message>
+        <source>VS</source>
+        <translation>VS</translation>
+    </message>
+    <message>
+        <source>CH Name</source>
+        <translation>Navn</translation>
+    </message>
+    <message>
+        <source>ENABLE</source>
+        <translation>PÅ</translation>
+    </message>
+    <message>
+        <source>[Enable]</source>
+        <translation>[På]</translation>
+    </message>
+    <message>
+        <source>DISP</source>
+        <translation>VIS</translation>
+    </message>
+    <message>
+        <source>Channels</source>
+        <translation>Kanaler</translation>
+    </message>
+</context>
+<context>
+    <name>tq58::ChannelPage</name>
+    <message>
+        <source>Tx Enable</source>
+        <translation>Sending tillatt</translation>
+    </message>
+    <message>
+        <source>Low Power Only</source>
+        <translation>Bare lav effekt</translation>
+    </message>
+    <message>
+        <source>Power Up</source>
+        <translation>Effektøkning</translation>
+    </message>
+    <message>
+        <source>Duplex</source>
+        <translation>Dupleks</translation>
+    </message>
+    <message>
+        <source>Scan Memory</source>
+        <translation>Skanneminne</translation>
+    </message>
+    <message>
+        <source>Rx Frequency</source>
+        <translation>Rx-frekvens</translation>
+    </message>
+    <message>
+        <source>Rx frequency</source>
+        <translation>Rx-frekvens</translation>
+    </message>
+    <message>
+        <source>Tx Frequency</source>
+        <translation>Tx-frekvens</translation>
+    </message>
+    <message>
+        <source>Tx frequency</source>
+        <translation>Tx-frekvens</translation>
+    </message>
+    <message>
+        <source>Data Error!!</source>
+        <translation>Datafeil!!</translation>
+    </message>
+    <message>
+        <source>CH Display</source>
+        <translation>Kanalvisning</translation>
+    </message>
+    <message>
+        <source>CH Display number</source>
+        <translation>Kanalvisning nummer</translation>
+    </message>
+    <message>
+        <source>CH Display suffix</source>
+        <translation>Kanalvisning tillegg</translation>
+    </message>
+    <message>
+        <source>MHz</source>
+        <translation>MHz</translation>
+    </message>
+    <message>
+        <source>Scrambler</source>
+        <translation>Scrambler</translation>
+    </message>
+    <message>
+        <source>CH Name</source>
+        <translation>Kanalnavn</translation>
+    </message>
+    <message>
+        <source>CH Enable</source>
+        <translation>Kanal på</translation>
+    </message>
+    <message>
+        <source>Please input correct data.</source>
+        <translation>Skriv inn riktige data.</translation>
+    </message>
+</context>
+<context>
+    <name>tq58::CheckWindow</name>
+    <message>
+        <source>Check Configuration</source>
+        <translation>Kontroller konfigurasjonen</translation>
+    </message>
+    <message>
+        <source>Summary</source>
+        <translation>Sammendrag</translation>
+    </message>
+    <message>
+        <source>Warnings</source>
+        <translation>Advarsler</translation>
+    </message>
+    <message>
+        <source>Section</source>
+        <translation>Del</translation>
+    </message>
+    <message>
+        <source>Channel or entry</source>
+        <translation>Kanal eller oppføring</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Advarsel</translation>
+    </message>
+    <message>
+        <source>Table of MIDs</source>
+        <translation>MID-tabell</translation>
+    </message>
+    <message>
+        <source>&amp;Program Anyway</source>
+        <translation>&amp;Programmer likevel</translation>
+    </message>
+</context>
+<context>
+    <name>tq58::CommonPage</name>
+    <message>
+        <source>TX Po Display</source>
+        <translation>Visning av TX-effekt</translation>
+    </message>
+    <message>
+        <source>SCAN</source>
+        <translation>Skanning</translation>
+    </message>
+    <message>
+        <source>Resume Time</source>
+        <translation>Gjenopptakstid</translation>
+    </message>
+    <message>
+        <source>PTT SCAN Clear</source>
+        <translation>Skannestopp med PTT</translation>
+    </message>
+    <message>
+        <source>Dual Watch</source>
+        <translation>Dobbel lytting</translation>
+    </message>
+    <message>
+        <source>Offset Time</source>
+        <translation>Tidsforskyvning</translation>
+    </message>
+    <message>
+        <source>Magnetic Variation</source>
+        <translation>Misvisning</translation>
+    </message>
+    <message>
+        <source>Weather Alert</source>
+        <translation>Værvarsel</translation>
+    </message>
+    <message>
+        <source>Rotary Beep</source>
+        <translation>Pip fra dreieknapp</translation>
+    </message>
+    <message>
+        <source>Starting TX Mode</source>
+        <translation>TX-modus ved oppstart</translation>
+    </message>
+    <message>
+        <source>Scanning Function</source>
+        <translation>Skannefunksjon</translation>
+    </message>
+    <message>
+        <source>NMEA Data Input</source>
+        <translation>NMEA-datainngang</translation>
+    </message>
+    <message>
+        <source>Weather CH Function</source>
+        <translation>Værkanalfunksjon</translation>
+    </message>
+    <message>
+        <source>kept in the file only; set it on the radio</source>
+        <translation>lagres bare i filen; still det inn på radioen</translation>
+    </message>
+</context>
+<context>
+    <name>tq58::CompareWindow</name>
+    <message>
+        <source>Compare with %1</source>
+        <translation>Sammenlign med %1</translation>
+    </message>
+    <message>
+        <source>Differences</source>
+        <translation>Forskjeller</translation>
+    </message>
+    <message>
+        <source>No setting differs.</source>
+        <translation>Ingen innstillinger er forskjellige.</translation>
+    </message>
+    <message>
+        <source>1 setting differs.</source>
+        <translation>1 innstilling er forskjellig.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n settings differ.</source>
+        <translation>
+            <numerusform>%n innstilling er forskjellig.</numerusform>
+            <numerusform>%n innstillinger er forskjellige.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Section</source>
+        <translation>Del</translation>
+    </message>
+    <message>
+        <source>Channel or entry</source>
+        <translation>Kanal eller oppføring</translation>
+    </message>
+    <message>
+        <source>Field</source>
+        <translation>Felt</translation>
+    </message>
+</context>
+<context>
+    <name>tq58::DirectoryEntryPage</name>
+    <message>
+        <source>Enable</source>
+        <translation>På</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Slett</translation>
+    </message>
+    <message>
+        <source>MMSI</source>
+        <translation>MMSI</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Navn</translation>
+    </message>
+    <message>
+        <source>MMSI kind</source>
+        <translation>MMSI-type</translation>
+    </message>
+    <message>
+        <source>Group Directory</source>
+        <translation>Gruppekatalog</translation>
+    </message>
+    <message>
+        <source>Individual Directory</source>
+        <translation>Individuell katalog</translation>
+    </message>
+    <message>
+        <source>%1  No.%2</source>
+        <translation>%1  Nr.%2</translation>
+    </message>
+    <message>
+        <source>Group Name</source>
+        <translation>Gruppenavn</translation>
+    </message>
+    <message>
+        <source>Station Name</source>
+        <translation>Stasjonsnavn</translation>
+    </message>
+    <message>
+        <source>Data Error!!</source>
+        <translation>Datafeil!!</translation>
+    </message>
+    <message>
+        <source>Are you sure ?</source>
+        <translation>Er du sikker?</translation>
+    </message>
+</context>
+<context>
+    <name>tq58::DirectoryGridPage</name>
+    <message>
+        <source>Directory</source>
+        <translation>Katalog</translation>
+    </message>
+    <message>
+        <source>Group Directory</source>
+        <translation>Gruppekatalog</translation>
+    </message>
+    <message>
+        <source>Individual Directory</source>
+        <translation>Individuell katalog</translation>
+    </message>
+    <message>
+        <source>No.</source>
+        <translation>Nr.</translation>
+    </message>
+    <message>
+        <source>GROUP NAME</source>
+        <translation>GRUPPENAVN</translation>
+    </message>
+    <message>
+        <source>STATION NAME</source>
+        <translation>STASJONSNAVN</translation>
+    </message>
+    <message>
+        <source>MMSI</source>
+        <translation>MMSI</translation>
+    </message>
+    <message>
+        <source>Kind</source>
+        <translation>Type</translation>
+    </message>
+</context>
+<context>
+    <name>tq58::DirectoryOrderMenu</name>
+    <message>
+        <source>Move Up</source>
+        <translation>Flytt opp</translation>
+    </message>
+    <message>
+        <source>Move Down</source>
+        <translation>Flytt ned</translation>
+    </message>
+    <message>
+        <source>Insert Entry</source>
+        <translation>Sett inn oppføring</translation>
+    </message>
+    <message>
+        <source>Delete Entry</source>
+        <translation>Slett oppføring</translation>
+    </message>
+    <message>
+        <source>group entry %1</source>
+        <translation>gruppeoppføring %1</translation>
+    </message>
+    <message>
+        <source>individual entry %1</source>
+        <translation>individuell oppføring %1</translation>
+    </message>
+    <message>
+        <source>Move %1 up</source>
+        <translation>Flytt %1 opp</translation>
+    </message>
+    <message>
+        <source>Move %1 down</source>
+        <translation>Flytt %1 ned</translation>
+    </message>
+    <message>
+        <source>Insert %1</source>
+        <translation>Sett inn %1</translation>
+    </message>
+    <message>
+        <source>Are you sure ?</source>
+        <translation>Er du sikker?</translation>
+    </message>
+    <message>
+        <source>Delete %1</source>
+        <translation>Slett %1</translation>
+    </message>
+</context>
+<context>
+    <name>tq58::DscPage</name>
+    <message>
+        <source>Distress Cancel Call</source>
+        <translation>Kansellering av nødalarm</translation>
+    </message>
+    <message>
+        <source>Standby Mode</source>
+        <translation>Ventemodus</translation>
+    </message>
+    <message>
+        <source>POS Request</source>
+        <translation>POS-forespørsel</translation>
+    </message>
+    <message>
+        <source>POS Reporting</source>
+        <translation>POS-rapport</translation>
+    </message>
+    <message>
+        <source>Send Distress Alert</source>
+        <translation>Send nødalarm</translation>
+    </message>
+    <message>
+        <source>Received All Ships</source>
+        <translation>Mottatt til alle skip</translation>
+    </message>
+    <message>
+        <source>Received Individual</source>
+        <translation>Mottatt individuelt</translation>
+    </message>
+    <message>
+        <source>Received Group</source>
+        <translation>Mottatt gruppe</translation>
+    </message>
+    <message>
+        <source>Received Geographic</source>
+        <translation>Mottatt geografisk</translation>
+    </message>
+    <message>
+        <source>Received POS Request</source>
+        <translation>Mottatt POS-forespørsel</translation>
+    </message>
+    <message>
+        <source>Received POS Reporting</source>
+        <translation>Mottatt POS-rapport</translation>
+    </message>
+    <message>
+        <source>Distress</source>
+        <translation>Nød</translation>
+    </message>
+    <message>
+        <source>Urgency</source>
+        <translation>Il</translation>
+    </message>
+    <message>
+        <source>Safety</source>
+        <translation>Sikkerhet</translation>
+    </message>
+    <message>
+        <source>Routine</source>
+        <translation>Rutine</translation>
+    </message>
+    <message>
+        <source>Individual ACK Menu</source>
+        <translation>Meny individuell ACK</translation>
+    </message>
+    <message>
+        <source>Individual ACK Message Menu</source>
+        <translation>Meny individuell ACK-melding</translation>
+    </message>
+    <message>
+        <source>POS Request ACK Menu</source>
+        <translation>Meny ACK for POS-forespørsel</translation>
+    </message>
+    <message>
+        <source>ALL Ships Call</source>
+        <translation>Anrop til alle skip</translation>
+    </message>
+    <message>
+        <source>Group Call</source>
+        <translation>Gruppeanrop</translation>
+    </message>
+    <message>
+        <source>Individual Call</source>
+        <translation>Individuelt anrop</translation>
+    </message>
+    <message>
+        <source>Distress Log</source>
+        <translation>Nødlogg</translation>
+    </message>
+    <message>
+        <source>DSC Log</source>
+        <translation>DSC-logg</translation>
+    </message>
+    <message>
+        <source>Basic Setup</source>
+        <translation>Grunninnstillinger</translation>
+    </message>
+    <message>
+        <source>Advanced Setup</source>
+        <translation>Avansert</translation>
+    </message>
+    <message>
+        <source>Display Setup</source>
+        <translation>Visning</translation>
+    </message>
+    <message>
+        <source>%1 power</source>
+        <translation>%1 effekt</translation>
+    </message>
+    <message>
+        <source>Usable DSC CH Group</source>
+        <translation>Brukbar DSC-kanalgruppe</translation>
+    </message>
+    <message>
+        <source>User MMSI</source>
+        <translation>Eget MMSI</translation>
+    </message>
+    <message>
+        <source>UserMMSI</source>
+        <translation>Eget MMSI</translation>
+    </message>
+    <message>
+        <source>User MMSI kind</source>
+        <translation>Type eget MMSI</translation>
+    </message>
+    <message>
+        <source>User MMSI count</source>
+        <translation>Teller for eget MMSI</translation>
+    </message>
+    <message>
+        <source>Count</source>
+        <translation>Teller</translation>
+    </message>
+    <message>
+        <source>Data Error!!</source>
+        <translation>Datafeil!!</translation>
+    </message>
+    <message>
+        <source>Log Clear</source>
+        <translation>Tøm logg</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Tøm</translation>
+    </message>
+    <message>
+        <source>Clear %1</source>
+        <translation>Tøm %1</translation>
+    </message>
+    <message>
+        <source>DSC Beep Output</source>
+        <translation>DSC-pip</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <comment>a call and its priority</comment>
+        <translation>%1 %2</translation>
+    </message>
+</context>
+<context>
+    <name>tq58::EditorFrame</name>
+    <message>
+        <source>Navigation</source>
+        <translation>Navigasjon</translation>
+    </message>
+    <message>
+        <source>Page</source>
+        <translation>Side</translation>
+    </message>
+</context>
+<context>
+    <name>tq58::GeneralPage</name>
+    <message>
+        <source>TQ58 logo</source>
+        <translation>TQ58-logo</translation>
+    </message>
+</context>
+<context>
+    <name>tq58::GridEditing</name>
+    <message>
+        <source>CH Name</source>
+        <translation>Kanalnavn</translation>
+    </message>
+    <message>
+        <source>CH Display</source>
+        <translation>Kanalvisning</translation>
+    </message>
+    <message>
+        <source>Rx Frequency</source>
+        <translation>Rx-frekvens</translation>
+    </message>
+    <message>
+        <source>Tx Frequency</source>
+        <translation>Tx-frekvens</translation>
+    </message>
+    <message>
+        <source>Group Name</source>
+        <translation>Gruppenavn</translation>
+    </message>
+    <message>
+        <source>Station Name</source>
+        <translation>Stasjonsnavn</translation>
+    </message>
+    <message>
+        <source>MMSI</source>
+        <translation>MMSI</translation>
+    </message>
+    <message>
+        <source>Paste</source>
+        <translation>Lim inn</translation>
+    </message>
+    <message>
+        <source>Data Error!!</source>
+        <translation>Datafeil!!</translation>
+    </message>
+</context>
+<context>
+    <name>tq58::HelpWindow</name>
+    <message>
+        <source>TQ58 Help</source>
+        <translation>TQ58-hjelp</translation>
+    </message>
+    <message>
+        <source>Help text</source>
+        <translation>Hjelpetekst</translation>
+    </message>
+    <message>
+        <source>&amp;Back</source>
+        <translation>&amp;Tilbake</translation>
+    </message>
+    <message>
+        <source>&amp;Forward</source>
+        <translation>&amp;Fremover</translation>
+    </message>
+    <message>
+        <source>&amp;Contents</source>
+        <translation>&amp;Innhold</translation>
+    </message>
+</context>
+<context>
+    <name>tq58::HexDumpView</name>
+    <message>
+        <source>Memory image in hexadecimal</source>
+        <translation>Minnebilde heksadesimalt</translation>
+    </message>
+</context>
+<context>
+    <name>tq58::MainWindow</name>
+    <message>
+        <source>Hexdump</source>
+        <translation>Hexdump</translation>
+    </message>
+    <message>
+        <source>Keyboard hint</source>
+        <translation>Tastaturtips</translation>
+    </message>
+    <message>
+        <source>Unknown model!!</source>
+        <translation>Ukjent modell!!</translation>
+    </message>
+    <message>
+        <source>QYL data has changed.<byte value="xd"/>
+Do you want to save changes?</source>
+        <translation>QYL-data er endret.<byte value="xd"/>
+Vil du lagre endringene?</translation>
+    </message>
+    <message>
+        <source>This file is for the %1; TQ58 is set to the %2.</source>
+        <translation>Denne filen er for %1; TQ58 er satt til %2.</translation>
+    </message>
+    <message>
+        <source>Switch to the %1 and open it?</source>
+        <translation>Bytte til %1 og åpne filen?</translation>
+    </message>
+    <message>
+        <source>ModelType Error !!</source>
+        <translation>Feil modelltype !!</translation>
+    </message>
+    <message>
+        <source>This installation does not offer the %1.</source>
+        <translation>Denne installasjonen tilbyr ikke %1.</translation>
+    </message>
+    <message>
+        <source>This radio is an %1; TQ58 is set to the %2.</source>
+        <translation>Denne radioen er en %1; TQ58 er satt til %2.</translation>
+    </message>
+    <message>
+        <source>Switch to the %1 and read it again?</source>
+        <translation>Bytte til %1 og lese på nytt?</translation>
+    </message>
+    <message>
+        <source>Do you want to change to %1?</source>
+        <translation>Vil du bytte til %1?</translation>
+    </message>
+    <message>
+        <source>Export %1</source>
+        <translation>Eksporter %1</translation>
+    </message>
+    <message>
+        <source>csv files</source>
+        <translation>csv-filer</translation>
+    </message>
+    <message>
+        <source>1 row exported to %1</source>
+        <translation>1 rad eksportert til %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n rows exported to %1</source>
+        <translation>
+            <numerusform>%n rad eksportert til %1</numerusform>
+            <numerusform>%n rader eksportert til %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Import CSV</source>
+        <translation>Importer CSV</translation>
+    </message>
+    <message>
+        <source>1 row imported from %1</source>
+        <translation>1 rad importert fra %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n rows imported from %1</source>
+        <translation>
+            <numerusform>%n rad importert fra %1</numerusform>
+            <numerusform>%n rader importert fra %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Compare with</source>
+        <translation>Sammenlign med</translation>
+    </message>
+    <message>
+        <source>dat and hex files</source>
+        <translation>dat- og hex-filer</translation>
+    </message>
+    <message>
+        <source>This data</source>
+        <translation>Disse dataene</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Åpne</translation>
+    </message>
+    <message>
+        <source>dat files</source>
+        <translation>dat-filer</translation>
+    </message>
+    <message>
+        <source>%1
+
+This file no longer exists. It has been removed from the list of recent files.</source>
+        <translation>%1
+
+Denne filen finnes ikke lenger. Den er fjernet fra listen over nylig brukte filer.</translation>
+    </message>
+    <message>
+        <source>Save As</source>
+        <translation>Lagre som</translation>
+    </message>
+    <message>
+        <source>Load Image</source>
+        <translation>Last inn bilde</translation>
+    </message>
+    <message>
+        <source>Open Backup</source>
+        <translation>Åpne sikkerhetskopi</translation>
+    </message>
+    <message>
+        <source>hex files</source>
+        <translation>hex-filer</translation>
+    </message>
+    <message>
+        <source>Save Image</source>
+        <translation>Lagre bilde</translation>
+    </message>
+    <message>
+        <source>Find</source>
+        <translation>Søk</translation>
+    </message>
+    <message>
+        <source>Find (Ctrl+F)</source>
+        <translation>Søk (Ctrl+F)</translation>
+    </message>
+    <message>
+        <source>Find a channel number, a channel or entry name, or an MMSI</source>
+        <translation>Søk etter et kanalnummer, et kanal- eller oppføringsnavn eller et MMSI</translation>
+    </message>
+    <message>
+        <source>&amp;Find...</source>
+        <translation>&amp;Søk...</translation>
+    </message>
+    <message>
+        <source>Nothing found for &quot;%1&quot;</source>
+        <translation>Ingenting funnet for «%1»</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Angre</translation>
+    </message>
+    <message>
+        <source>&amp;Undo %1</source>
+        <translation>&amp;Angre %1</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Gjør om</translation>
+    </message>
+    <message>
+        <source>&amp;Redo %1</source>
+        <translation>&amp;Gjør om %1</translation>
+    </message>
+</context>
+<context>
+    <name>tq58::MmsiConfirmDialog</name>
+    <message>
+        <source>Explanation</source>
+        <translation>Forklaring</translation>
+    </message>
+    <message>
+        <source>User MMSI, once more</source>
+        <translation>Eget MMSI, én gang til</translation>
+    </message>
+</context>
+<context>
+    <name>tq58::PortDevicesDialog</name>
+    <message>
+        <source>Port devices</source>
+        <translation>Portenheter</translation>
+    </message>
+    <message>
+        <source>Options &gt; SerialPort chooses a port number; here you choose the device each number opens. Pick a serial device found on this computer or type the path of another one.</source>
+        <translation>Innstillinger &gt; Serieport velger et portnummer; her velger du enheten hvert nummer åpner. Velg en seriell enhet som er funnet på denne datamaskinen, eller skriv inn banen til en annen.</translation>
+    </message>
+    <message>
+        <source>&amp;Refresh</source>
+        <translation>&amp;Oppdater</translation>
+    </message>
+    <message>
+        <source>Refresh the device list</source>
+        <translation>Oppdater enhetslisten</translation>
+    </message>
+    <message>
+        <source>COM&amp;%1:</source>
+        <translation>COM&amp;%1:</translation>
+    </message>
+    <message>
+        <source>Device of COM%1</source>
+        <translation>Enhet for COM%1</translation>
+    </message>
+    <message>
+        <source>No serial device found: plug in the cable and press Refresh.</source>
+        <translation>Fant ingen seriell enhet: koble til kabelen og trykk på Oppdater.</translation>
+    </message>
+    <message>
+        <source>Serial devices found: %1.</source>
+        <translation>Serielle enheter funnet: %1.</translation>
+    </message>
+    <message>
+        <source>serial device</source>
+        <translation>seriell enhet</translation>
+    </message>
+    <message>
+        <source>the usual device, %1</source>
+        <translation>den vanlige enheten, %1</translation>
+    </message>
+    <message>
+        <source>present, not a listed serial device</source>
+        <translation>til stede, ikke en oppført seriell enhet</translation>
+    </message>
+    <message>
+        <source>not present now</source>
+        <translation>ikke til stede nå</translation>
+    </message>
+    <message>
+        <source>COM%1 device: %2</source>
+        <translation>Enhet for COM%1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>tq58::ReportWindow</name>
+    <message>
+        <source>Settings Report</source>
+        <translation>Innstillingsrapport</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Fil</translation>
+    </message>
+    <message>
+        <source>&amp;Save As...</source>
+        <translation>&amp;Lagre som...</translation>
+    </message>
+    <message>
+        <source>&amp;Exit</source>
+        <translation>Lu&amp;kk</translation>
+    </message>
+    <message>
+        <source>Report text</source>
+        <translation>Rapporttekst</translation>
+    </message>
+    <message>
+        <source>Now, making text image. Please wait...</source>
+        <translation>Rapporten lages. Vent litt...</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Save As</source>
+        <translation>Lagre som</translation>
+    </message>
+    <message>
+        <source>Text files(*.txt);;All files(*.*)</source>
+        <translation>Tekstfiler(*.txt);;Alle filer(*.*)</translation>
+    </message>
+</context>
+<context>
+    <name>tq58::RowFlagMenu</name>
+    <message>
+        <source>Enable</source>
+        <translation>På</translation>
+    </message>
+    <message>
+        <source>Scan Memory</source>
+        <translation>Skanneminne</translation>
+    </message>
+    <message>
+        <source>Low Power Only</source>
+        <translation>Bare lav effekt</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <comment>a flag, then On or Off</comment>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>På</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Av</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 %2 for %n channels</source>
+        <translation>
+            <numerusform>%1 %2 for %n kanal</numerusform>
+            <numerusform>%1 %2 for %n kanaler</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>on</source>
+        <translation>på</translation>
+    </message>
+    <message>
+        <source>off</source>
+        <translation>av</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n row(s) skipped: the channel does not allow %1 %2.</source>
+        <translation>
+            <numerusform>%n rad hoppet over: kanalen tillater ikke %1 %2.</numerusform>
+            <numerusform>%n rader hoppet over: kanalen tillater ikke %1 %2.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>tq58::TabbedPage</name>
+    <message>
+        <source>%1 tabs</source>
+        <translation>%1-faner</translation>
+    </message>
+</context>
+<context>
+    <name>tq58::TransferDialog</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Avbryt</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Hjelp</translation>
+    </message>
+    <message>
+        <source>Instructions</source>
+        <translation>Instruksjoner</translation>
+    </message>
+    <message>
+        <source>Link status</source>
+        <translation>Tilkoblingsstatus</translation>
+    </message>
+    <message>
+        <source>&amp;Verify after programming</source>
+        <translation>&amp;Verifiser etter programmering</translation>
+    </message>
+    <message>
+        <source>Verify after programming</source>
+        <translation>Verifiser etter programmering</translation>
+    </message>
+    <message>
+        <source>Progress</source>
+        <translation>Fremdrift</translation>
+    </message>
+    <message>
+        <source>Unable to display Help Contents. There is no Help associated with this project.</source>
+        <translation>Kan ikke vise hjelpeinnholdet. Det er ingen hjelp knyttet til dette prosjektet.</translation>
+    </message>
+    <message>
+        <source>Connecting to the cable…</source>
+        <translation>Kobler til kabelen…</translation>
+    </message>
+    <message>
+        <source>Waiting for the radio (%1 of %2)…</source>
+        <translation>Venter på radioen (%1 av %2)…</translation>
+    </message>
+</context>
+<context>
+    <name>tq58::TransferPicture</name>
+    <message>
+        <source>PC</source>
+        <translation>PC</translation>
+    </message>
+    <message>
+        <source>QYL cable</source>
+        <translation>QYL-kabel</translation>
+    </message>
+    <message>
+        <source>Radio</source>
+        <translation>Radio</translation>
+    </message>
+    <message>
+        <source>Picture: %1</source>
+        <translation>Bilde: %1</translation>
+    </message>
+</context>
+<context>
+    <name>tq58::UsablePage</name>
+    <message>
+        <source>Usable Channel Groups</source>
+        <translation>Brukbare kanalgrupper</translation>
+    </message>
+    <message>
+        <source>%1 status name</source>
+        <translation>%1 statusnavn</translation>
+    </message>
+    <message>
+        <source>%1 TX TOT</source>
+        <translation>%1 TX TOT</translation>
+    </message>
+    <message>
+        <source>%1 priority channel</source>
+        <translation>%1 prioritetskanal</translation>
+    </message>
+    <message>
+        <source>Status Name</source>
+        <translation>Statusnavn</translation>
+    </message>
+    <message>
+        <source>TX TOT</source>
+        <translation>TX TOT</translation>
+    </message>
+    <message>
+        <source>Priority CH</source>
+        <translation>Prioritetskanal</translation>
+    </message>
+    <message>
+        <source>Expansion Channel Groups</source>
+        <translation>Utvidelseskanalgrupper</translation>
+    </message>
+</context>
+<context>
+    <name>tq58::WeatherPage</name>
+    <message>
+        <source>Enable</source>
+        <translation>På</translation>
+    </message>
+    <message>
+        <source>Scan</source>
+        <translation>Skanning</translation>
+    </message>
+    <message>
+        <source>CH Name</source>
+        <translation>Kanalnavn</translation>
+    </message>
+    <message>
+        <source>%1 Enable</source>
+        <translation>%1 på</translation>
+    </message>
+    <message>
+        <source>%1 Scan</source>
+        <translation>%1 skanning</translation>
+    </message>
+    <message>
+        <source>%1 CH Name</source>
+        <translation>%1 kanalnavn</translation>
+    </message>
+</context>
+</TS>
