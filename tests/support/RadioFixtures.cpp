@@ -1,8 +1,10 @@
 #include "support/RadioFixtures.h"
 
+#include "files/SettingsFile.h"
 #include "model/ChannelPlans.h"
 
 #include <algorithm>
+#include <sstream>
 
 namespace tq58::test {
 
@@ -48,6 +50,71 @@ std::vector<int> ChangedAddresses(const Image& before, const Image& after) {
         }
     }
     return changed;
+}
+
+namespace {
+
+std::vector<std::string> Lines(const std::string& text) {
+    std::vector<std::string> lines;
+    std::istringstream stream(text);
+    for (std::string line; std::getline(stream, line);) {
+        lines.push_back(line.substr(0, line.find('\r')));
+    }
+    return lines;
+}
+
+// What the file does not hold of a channel: the plan's own flags and the EXP-only fields.
+std::vector<std::string> UnfiledDifferences(const SettingsRecord& actual,
+                                            const SettingsRecord& expected) {
+    std::vector<std::string> found;
+    const std::pair<const char*, std::vector<ChannelRecord> SettingsRecord::*> lists[] = {
+        {"CHUSA", &SettingsRecord::CHUSA},
+        {"CHINT", &SettingsRecord::CHINT},
+        {"CHCAN", &SettingsRecord::CHCAN},
+        {"CHWX", &SettingsRecord::CHWX},
+        {"CHEXP", &SettingsRecord::CHEXP}};
+    for (const auto& [name, list] : lists) {
+        const auto& a = actual.*list;
+        const auto& e = expected.*list;
+        for (std::size_t i = 0; i < std::min(a.size(), e.size()); ++i) {
+            if (!(a[i] == e[i])) {
+                found.push_back(std::string(name) + "[" + std::to_string(i) + "] differs");
+            }
+        }
+        if (a.size() != e.size()) {
+            found.push_back(std::string(name) + " has another size");
+        }
+    }
+    if (found.empty() && !(actual == expected)) {
+        found.push_back("a setting the file does not hold differs");
+    }
+    return found;
+}
+
+} // namespace
+
+std::vector<std::string> RecordDifferences(const SettingsRecord& actual,
+                                           const SettingsRecord& expected, std::size_t limit) {
+    const ModelState everything{2, "RV7700A", true, true, true};
+    const std::vector<std::string> a = Lines(SettingsFileText(actual, everything));
+    const std::vector<std::string> e = Lines(SettingsFileText(expected, everything));
+    std::vector<std::string> found;
+    std::string section;
+    for (std::size_t i = 0; i < std::min(a.size(), e.size()) && found.size() < limit; ++i) {
+        if (a[i].starts_with("[")) {
+            section = a[i].substr(1, a[i].size() - 2);
+        }
+        if (a[i] != e[i]) {
+            const std::size_t equals = e[i].find('=');
+            found.push_back(section + " " + e[i].substr(0, equals) + ": " +
+                            a[i].substr(a[i].find('=') + 1) + ", expected " +
+                            e[i].substr(equals + 1));
+        }
+    }
+    if (found.empty()) {
+        found = UnfiledDifferences(actual, expected);
+    }
+    return found;
 }
 
 } // namespace tq58::test
