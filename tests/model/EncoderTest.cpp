@@ -78,14 +78,6 @@ TEST_F(EncoderTest, ExpGroupBitsGoIntoEveryExpRecordAndKeepTheirOtherBits) {
     EXPECT_EQ(image[0x0E10], 0x04);
 }
 
-TEST_F(EncoderTest, WeatherBitmapsKeepTheBitsAfterTheTenthRecord) {
-    image.fill(0xFF);
-    s.CHWX[9].ScanMemory = true;
-    Encode();
-    EXPECT_EQ(At(0x0290, 2), (Bytes{0xFF, 0xFF}));
-    EXPECT_EQ(At(0x0390, 2), (Bytes{0x00, 0x7F}));
-}
-
 // What the radio gave in a form of its own (a flag byte of 5, an offset beyond the editor's
 // list, power 2, a duplex flag on a simplex channel, bytes after a name's end or a directory's
 // end) goes back as it came; a setting the user changes is written in the program's form, and

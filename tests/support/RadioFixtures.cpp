@@ -63,10 +63,9 @@ std::vector<std::string> Lines(const std::string& text) {
     return lines;
 }
 
-// What the file does not hold of a channel: the plan's own flags and the EXP-only fields.
+// What the file does not hold: the plan's own flags and the fields of other lists.
 std::vector<std::string> UnfiledDifferences(const SettingsRecord& actual,
                                             const SettingsRecord& expected) {
-    std::vector<std::string> found;
     const std::pair<const char*, std::vector<ChannelRecord> SettingsRecord::*> lists[] = {
         {"CHUSA", &SettingsRecord::CHUSA},
         {"CHINT", &SettingsRecord::CHINT},
@@ -74,21 +73,14 @@ std::vector<std::string> UnfiledDifferences(const SettingsRecord& actual,
         {"CHWX", &SettingsRecord::CHWX},
         {"CHEXP", &SettingsRecord::CHEXP}};
     for (const auto& [name, list] : lists) {
-        const auto& a = actual.*list;
-        const auto& e = expected.*list;
-        for (std::size_t i = 0; i < std::min(a.size(), e.size()); ++i) {
-            if (!(a[i] == e[i])) {
-                found.push_back(std::string(name) + "[" + std::to_string(i) + "] differs");
-            }
-        }
-        if (a.size() != e.size()) {
-            found.push_back(std::string(name) + " has another size");
+        const auto [a, e] = std::mismatch((actual.*list).begin(), (actual.*list).end(),
+                                          (expected.*list).begin(), (expected.*list).end());
+        if (a != (actual.*list).end() || e != (expected.*list).end()) {
+            return {name + ("[" + std::to_string(a - (actual.*list).begin()) + "] differs")};
         }
     }
-    if (found.empty() && !(actual == expected)) {
-        found.push_back("a setting the file does not hold differs");
-    }
-    return found;
+    return actual == expected ? std::vector<std::string>{}
+                              : std::vector<std::string>{"a setting the file does not hold"};
 }
 
 } // namespace
