@@ -59,7 +59,8 @@ bool Transfer::ReadData(Image& buffer) {
     bool read = true;
     for (int address = 0; address <= LastIndex && read; address += BlockSize) {
         link_.ShowProgress(StepPercent(address));
-        read = link_.ReadBlock(buffer, address, BlockSize);
+        // The next block's exchange clears a Cancel pressed after this one's data arrived.
+        read = link_.ReadBlock(buffer, address, BlockSize) && !link_.CancelRequested();
     }
     const bool cancelled = link_.CancelRequested();
     if (cancelled) {
@@ -142,7 +143,9 @@ bool Transfer::VerifyData() {
     }
     std::optional<int> difference;
     std::optional<int> unread;
-    for (int address = 0; address <= LastIndex && !difference && !unread; address += BlockSize) {
+    for (int address = 0;
+         address <= LastIndex && !difference && !unread && !link_.CancelRequested();
+         address += BlockSize) {
         if (IsRadioOwned(address)) {
             continue;
         }
