@@ -4,7 +4,7 @@
 #include "model/ChannelPlans.h"
 
 #include <algorithm>
-#include <sstream>
+#include <tuple>
 
 namespace tq58::test {
 
@@ -54,15 +54,6 @@ std::vector<int> ChangedAddresses(const Image& before, const Image& after) {
 
 namespace {
 
-std::vector<std::string> Lines(const std::string& text) {
-    std::vector<std::string> lines;
-    std::istringstream stream(text);
-    for (std::string line; std::getline(stream, line);) {
-        lines.push_back(line.substr(0, line.find('\r')));
-    }
-    return lines;
-}
-
 // What the file does not hold: the plan's own flags and the fields of other lists.
 std::vector<std::string> UnfiledDifferences(const SettingsRecord& actual,
                                             const SettingsRecord& expected) {
@@ -88,25 +79,27 @@ std::vector<std::string> UnfiledDifferences(const SettingsRecord& actual,
 std::vector<std::string> RecordDifferences(const SettingsRecord& actual,
                                            const SettingsRecord& expected, std::size_t limit) {
     const ModelState everything{2, "RV7700A", true, true, true};
-    const std::vector<std::string> a = Lines(SettingsFileText(actual, everything));
-    const std::vector<std::string> e = Lines(SettingsFileText(expected, everything));
+    const DataSections a = ParseDataText(SettingsFileText(actual, everything));
+    const DataSections e = ParseDataText(SettingsFileText(expected, everything));
     std::vector<std::string> found;
-    std::string section;
-    for (std::size_t i = 0; i < std::min(a.size(), e.size()) && found.size() < limit; ++i) {
-        if (a[i].starts_with("[")) {
-            section = a[i].substr(1, a[i].size() - 2);
-        }
-        if (a[i] != e[i]) {
-            const std::size_t equals = e[i].find('=');
-            found.push_back(section + " " + e[i].substr(0, equals) + ": " +
-                            a[i].substr(a[i].find('=') + 1) + ", expected " +
-                            e[i].substr(equals + 1));
+    // Every line of either file, so that one the other leaves out shows too.
+    for (const auto& [from, other, fromIsActual] : {std::tuple{&e, &a, false}, {&a, &e, true}}) {
+        for (const DataSection& section : from->All()) {
+            for (const DataEntry& entry : section.Entries) {
+                const std::string* value = other->Find(section.Name, entry.Key);
+                if (found.size() < limit &&
+                    (fromIsActual ? !value : !value || *value != entry.Value)) {
+                    const std::string missing = "(none)";
+                    found.push_back(section.Name + " " + entry.Key + ": " +
+                                    (fromIsActual ? entry.Value
+                                     : value      ? *value
+                                                  : missing) +
+                                    ", expected " + (fromIsActual ? missing : entry.Value));
+                }
+            }
         }
     }
-    if (found.empty()) {
-        found = UnfiledDifferences(actual, expected);
-    }
-    return found;
+    return found.empty() ? UnfiledDifferences(actual, expected) : found;
 }
 
 } // namespace tq58::test

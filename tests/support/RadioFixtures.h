@@ -25,8 +25,8 @@ Bytes BytesAt(const Image& image, int address, int count);
 std::vector<int> ChangedAddresses(const Image& before, const Image& after);
 
 // The fields in which two records differ, named by list, record and field as the settings
-// file names them ("CHUSA239 Enable: 1, expected 0"); at most `limit` of them. Fields the file
-// does not hold are compared too and named by the record's part.
+// file names them ("CHUSA239 ENABLE: 1, expected 0"); at most `limit` of them. Fields the file
+// does not hold are compared too.
 std::vector<std::string> RecordDifferences(const SettingsRecord& actual,
                                            const SettingsRecord& expected, std::size_t limit = 8);
 
