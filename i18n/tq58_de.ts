@@ -2671,6 +2671,21 @@ Datei &gt; „PDF exportieren...“ speichert den Bericht als PDF-Datei, die jed
             <numerusform>%n Einstellungen weichen ab.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Values TQ58 does not offer</source>
+        <translation>Werte, die TQ58 nicht anbietet</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n settings hold values TQ58 does not offer; they are kept unless you change them</source>
+        <translation>
+            <numerusform>%n Einstellung hat einen Wert, den TQ58 nicht anbietet; er bleibt erhalten, solange Sie ihn nicht ändern</numerusform>
+            <numerusform>%n Einstellungen haben Werte, die TQ58 nicht anbietet; sie bleiben erhalten, solange Sie sie nicht ändern</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Value</source>
+        <translation>Wert</translation>
+    </message>
 </context>
 <context>
     <name>tq58::DirectoryEntryPage</name>
@@ -3353,6 +3368,13 @@ Möchten Sie die Änderungen speichern?</translation>
         <location line="+30"/>
         <source>hex files</source>
         <translation>HEX-Dateien</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n settings hold values TQ58 does not offer; they are kept unless you change them</source>
+        <translation>
+            <numerusform>%n Einstellung hat einen Wert, den TQ58 nicht anbietet; er bleibt erhalten, solange Sie ihn nicht ändern</numerusform>
+            <numerusform>%n Einstellungen haben Werte, die TQ58 nicht anbietet; sie bleiben erhalten, solange Sie sie nicht ändern</numerusform>
+        </translation>
     </message>
 </context>
 <context>

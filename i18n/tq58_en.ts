@@ -2664,6 +2664,21 @@ File &gt; &quot;Export PDF...&quot; keeps the report as a PDF file, which any co
             <numerusform>%n settings differ.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Values TQ58 does not offer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n settings hold values TQ58 does not offer; they are kept unless you change them</source>
+        <translation>
+            <numerusform>%n setting holds a value TQ58 does not offer; it is kept unless you change it</numerusform>
+            <numerusform>%n settings hold values TQ58 does not offer; they are kept unless you change them</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Value</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>tq58::DirectoryEntryPage</name>
@@ -3343,6 +3358,13 @@ Do you want to save changes?</source>
         <location line="+30"/>
         <source>hex files</source>
         <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n settings hold values TQ58 does not offer; they are kept unless you change them</source>
+        <translation>
+            <numerusform>%n setting holds a value TQ58 does not offer; it is kept unless you change it</numerusform>
+            <numerusform>%n settings hold values TQ58 does not offer; they are kept unless you change them</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -2671,6 +2671,21 @@ Fichier &gt; «&#xa0;Exporter en PDF...&#xa0;» enregistre le rapport en fichier
             <numerusform>%n réglages diffèrent.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Values TQ58 does not offer</source>
+        <translation>Valeurs que TQ58 ne propose pas</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n settings hold values TQ58 does not offer; they are kept unless you change them</source>
+        <translation>
+            <numerusform>%n paramètre a une valeur que TQ58 ne propose pas ; il est conservé tant que vous ne le modifiez pas</numerusform>
+            <numerusform>%n paramètres ont des valeurs que TQ58 ne propose pas ; ils sont conservés tant que vous ne les modifiez pas</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Value</source>
+        <translation>Valeur</translation>
+    </message>
 </context>
 <context>
     <name>tq58::DirectoryEntryPage</name>
@@ -3353,6 +3368,13 @@ Voulez-vous enregistrer les modifications ?</translation>
         <location line="+30"/>
         <source>hex files</source>
         <translation>Fichiers HEX</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n settings hold values TQ58 does not offer; they are kept unless you change them</source>
+        <translation>
+            <numerusform>%n paramètre a une valeur que TQ58 ne propose pas ; il est conservé tant que vous ne le modifiez pas</numerusform>
+            <numerusform>%n paramètres ont des valeurs que TQ58 ne propose pas ; ils sont conservés tant que vous ne les modifiez pas</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -2671,6 +2671,21 @@ Bestand &gt; &quot;PDF exporteren...&quot; bewaart het rapport als PDF-bestand, 
             <numerusform>%n instellingen verschillen.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Values TQ58 does not offer</source>
+        <translation>Waarden die TQ58 niet aanbiedt</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n settings hold values TQ58 does not offer; they are kept unless you change them</source>
+        <translation>
+            <numerusform>%n instelling heeft een waarde die TQ58 niet aanbiedt; deze blijft behouden tenzij u hem wijzigt</numerusform>
+            <numerusform>%n instellingen hebben waarden die TQ58 niet aanbiedt; ze blijven behouden tenzij u ze wijzigt</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Value</source>
+        <translation>Waarde</translation>
+    </message>
 </context>
 <context>
     <name>tq58::DirectoryEntryPage</name>
@@ -3353,6 +3368,13 @@ Wilt u de wijzigingen opslaan?</translation>
         <location line="+30"/>
         <source>hex files</source>
         <translation>hex-bestanden</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n settings hold values TQ58 does not offer; they are kept unless you change them</source>
+        <translation>
+            <numerusform>%n instelling heeft een waarde die TQ58 niet aanbiedt; deze blijft behouden tenzij u hem wijzigt</numerusform>
+            <numerusform>%n instellingen hebben waarden die TQ58 niet aanbiedt; ze blijven behouden tenzij u ze wijzigt</numerusform>
+        </translation>
     </message>
 </context>
 <context>

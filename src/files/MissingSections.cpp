@@ -1,6 +1,7 @@
 #include "files/MissingSections.h"
 
 #include "files/SettingsFile.h"
+#include "files/SettingsFileLayout.h"
 
 #include <algorithm>
 #include <cctype>
@@ -40,7 +41,7 @@ std::vector<std::string> MissingSections(const DataSections& sections, const Set
     std::vector<std::string> missing;
     const DataSections saved = ParseDataText(SettingsFileText(fresh, model));
     for (const DataSection& expected : saved.All()) {
-        if (!present.contains(expected.Name)) {
+        if (!present.contains(expected.Name) && !IsOptionalSection(expected.Name, model)) {
             missing.push_back(expected.Name);
         }
     }

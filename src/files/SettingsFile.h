@@ -40,8 +40,7 @@ Outcome ReadSettingsText(const std::string& path, std::string& text,
                          const std::string& logProcedure);
 
 // Fills the record from parsed sections; absent or unconvertible values keep the field.
-void FillSettingsRecord(const DataSections& sections, SettingsRecord& settings,
-                        const ModelState& model);
+void FillSettingsRecord(const DataSections& sections, SettingsRecord& settings);
 
 // The MODELTYPE of a file's text, absent when missing or not a whole number.
 std::optional<int> DataFileModelType(std::string_view text);

@@ -23,6 +23,14 @@ inline std::string Numbered(const char* stem, std::size_t i) {
     return stem + std::to_string(i);
 }
 
+inline constexpr const char* AutoPosSection = "Auto POS Setup";
+
+// Sections a whole file of an earlier version may lack (names as the parser gives them,
+// upper-cased): the Auto POS settings, and the ATIS settings of a model without ATIS.
+inline bool IsOptionalSection(const std::string& name, const ModelState& model) {
+    return name == "AUTO POS SETUP" || (!model.AtisAvailable && name.rfind("ATIS SETUP", 0) == 0);
+}
+
 template <typename Record, typename Visitor> void VisitUsableGroups(Record& s, Visitor& v) {
     v.Section("Usable CH Group Setup");
     const char* enableKeys[] = {"USA", "INTL", "Canada", "EXP CH"};
@@ -72,6 +80,8 @@ template <typename Record, typename Visitor> void VisitDscBasicSetup(Record& s, 
     for (std::size_t i = 0; i < basic.BeepOut.size(); ++i) {
         v.Flag(Numbered("BeepOut", i), basic.BeepOut[i]);
     }
+    // The radio's fourth DSC group has no label; the file keeps it all the same.
+    v.Flag("DscChGroup3", basic.DscChGroup[3]);
 }
 
 template <typename Calls, typename Visitor>
@@ -117,22 +127,39 @@ template <typename Record, typename Visitor> void VisitAtis(Record& s, Visitor& 
     }
 }
 
-// Sections 2 to 7: every setting group.
-template <typename Record, typename Visitor>
-void VisitSettingGroups(Record& s, const ModelState& model, Visitor& v) {
+// The Auto POS settings are not edited, but the radio holds them and a file keeps them.
+template <typename Record, typename Visitor> void VisitAutoPos(Record& s, Visitor& v) {
+    auto& autoPos = s.AutoPosSetup;
+    v.Section(AutoPosSection);
+    v.Flag("MENUDISPLAY", autoPos.MENUDISPLAY);
+    for (std::size_t i = 0; i < autoPos.Entry.size(); ++i) {
+        auto& entry = autoPos.Entry[i];
+        v.PlainText(Numbered("MMSI", i), entry.MMSI);
+        v.Flag(Numbered("ENABLE", i), entry.ENABLE);
+        v.Flag(Numbered("RCENABLE", i), entry.RCENABLE);
+        v.Number(Numbered("CHANNEL", i), entry.CHANNEL);
+        v.Number(Numbered("INTERVAL", i), entry.INTERVAL);
+        v.Number(Numbered("SELECTCALL", i), entry.SELECTCALL);
+        v.Number(Numbered("LASTADDRESS", i), entry.LASTADDRESS);
+    }
+}
+
+// Sections 2 to 7: every setting group. A model without ATIS still holds its bytes, so the
+// ATIS sections are written for every model; like the Auto POS section, files of earlier
+// versions may lack them.
+template <typename Record, typename Visitor> void VisitSettingGroups(Record& s, Visitor& v) {
     VisitUsableGroups(s, v);
     VisitCommonSetup(s, v);
     VisitDscBasicSetup(s, v);
     VisitDscAdvancedSetup(s, v);
     VisitDscDisplaySetup(s, v);
-    if (model.AtisAvailable) {
-        VisitAtis(s, v);
-    }
+    VisitAtis(s, v);
+    VisitAutoPos(s, v);
 }
 
 // The keys of a USA, INTL or Canada channel after its "Position".
-template <typename Channel, typename Visitor>
-void VisitPlanChannel(Channel& c, const ModelState& model, Visitor& v) {
+// The scrambler code is written for every model: one without the scrambler still holds the bits.
+template <typename Channel, typename Visitor> void VisitPlanChannel(Channel& c, Visitor& v) {
     v.Flag("Enable", c.Enable);
     v.Flag("LowPower", c.LowPower);
     v.Flag("PowUp", c.PowUp);
@@ -140,9 +167,7 @@ void VisitPlanChannel(Channel& c, const ModelState& model, Visitor& v) {
     v.Flag("TxEnable", c.TxEnable);
     v.Flag("DispayA", c.DisplayA);
     v.Flag("ScanMemory", c.ScanMemory);
-    if (model.ScramblerAvailable) {
-        v.Number("Scramble", c.Scramble);
-    }
+    v.Number("Scramble", c.Scramble);
     v.MarkedText("ChTag", c.ChTag);
 }
 
@@ -160,8 +185,7 @@ template <typename Entry, typename Visitor> void VisitDirectoryEntry(Entry& e, V
 
 // "TxEnable" and "Narrow" close the section so that readers which do not know them still
 // find every other key where they expect it.
-template <typename Channel, typename Visitor>
-void VisitExpChannel(Channel& c, const ModelState& model, Visitor& v) {
+template <typename Channel, typename Visitor> void VisitExpChannel(Channel& c, Visitor& v) {
     v.Flag("Enable", c.Enable);
     v.PlainText("CHDisplayL", c.CHDisplayL);
     v.PlainText("CHDisplayR", c.CHDisplayR);
@@ -170,9 +194,7 @@ void VisitExpChannel(Channel& c, const ModelState& model, Visitor& v) {
     v.Flag("LowPower", c.LowPower);
     v.Flag("PowUp", c.PowUp);
     v.Flag("ScanMemory", c.ScanMemory);
-    if (model.ScramblerAvailable) {
-        v.Number("Scramble", c.Scramble);
-    }
+    v.Number("Scramble", c.Scramble);
     v.MarkedText("ChTag", c.ChTag);
     v.Flag("TxEnable", c.TxEnable);
     v.Flag("Narrow", c.Narrow);

@@ -65,8 +65,7 @@ private:
 
 // Sections are numbered from 0 until the first without a "Position"; each names the record
 // it fills, and a position outside the list skips the section.
-void ReadPlanList(RecordReader& reader, const char* name, std::vector<ChannelRecord>& list,
-                  const ModelState& model) {
+void ReadPlanList(RecordReader& reader, const char* name, std::vector<ChannelRecord>& list) {
     for (std::size_t n = 0;; ++n) {
         reader.Section(Numbered(name, n));
         const std::string* position = reader.Find("Position");
@@ -79,7 +78,7 @@ void ReadPlanList(RecordReader& reader, const char* name, std::vector<ChannelRec
         }
         ChannelRecord& record = list[static_cast<std::size_t>(*p)];
         record.Position = static_cast<int>(*p);
-        VisitPlanChannel(record, model, reader);
+        VisitPlanChannel(record, reader);
     }
 }
 
@@ -98,12 +97,11 @@ Outcome ModelTypeError(std::string detail = {}) {
 
 } // namespace
 
-void FillSettingsRecord(const DataSections& sections, SettingsRecord& settings,
-                        const ModelState& model) {
+void FillSettingsRecord(const DataSections& sections, SettingsRecord& settings) {
     RecordReader reader(sections);
-    VisitSettingGroups(settings, model, reader);
+    VisitSettingGroups(settings, reader);
     for (const auto& [name, list] : PlanLists(settings)) {
-        ReadPlanList(reader, name, *list, model);
+        ReadPlanList(reader, name, *list);
     }
     for (std::size_t i = 0; i < settings.CHWX.size(); ++i) {
         reader.Section(Numbered("CHWX", i));
@@ -113,7 +111,7 @@ void FillSettingsRecord(const DataSections& sections, SettingsRecord& settings,
     ReadDirectory(reader, "CHGRPID", settings.CHGRPID);
     for (std::size_t k = 1; k <= settings.CHEXP.size(); ++k) {
         reader.Section(Numbered("CHEXP", k));
-        VisitExpChannel(settings.CHEXP[k - 1], model, reader);
+        VisitExpChannel(settings.CHEXP[k - 1], reader);
     }
 }
 
@@ -155,7 +153,7 @@ Outcome ReadSettingsFile(const std::string& path, RadioData& data, const ModelSt
     if (missingSections) {
         *missingSections = MissingSections(sections, fresh.Settings, model);
     }
-    FillSettingsRecord(sections, fresh.Settings, model);
+    FillSettingsRecord(sections, fresh.Settings);
     data = std::move(fresh);
     return Outcome::Success();
 }

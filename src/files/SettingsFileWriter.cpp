@@ -37,11 +37,12 @@ public:
     void WordFlag(const std::string& key, bool value) { Line(key, value ? "True" : "False"); }
     void Number(const std::string& key, long value) { Line(key, std::to_string(value)); }
     void Magnitude(const std::string& key, long value) { Number(key, std::labs(value)); }
-    // A priority channel beyond the 16-bit signed range has no line at all; the reader then
-    // keeps its default.
+    // The image holds a priority channel as 16 bits, 0xFF 0xFF (65535) for none; a value below
+    // zero is stored as none and so written. Every reader of the file takes 65535 as a number
+    // and writes it back as 0xFF 0xFF. A value beyond 16 bits cannot be stored and has no line.
     void PriorityChannel(const std::string& key, long value) {
-        if (std::labs(value) <= 32767) {
-            Number(key, std::labs(value));
+        if (value <= 65535) {
+            Number(key, value < 0 ? 65535 : value);
         }
     }
     // The reader trims values and drops a leading "#", so a plain text that starts with a
@@ -70,12 +71,12 @@ void WriteMain(TextWriter& writer, const ModelState& model) {
     writer.Number("MODELTYPE", model.ModelType);
 }
 
-void WriteChannelLists(TextWriter& writer, const SettingsRecord& s, const ModelState& model) {
+void WriteChannelLists(TextWriter& writer, const SettingsRecord& s) {
     for (const auto& [name, list] : PlanLists(s)) {
         for (std::size_t n = 0; n < list->size(); ++n) {
             writer.Section(Numbered(name, n));
             writer.Number("Position", (*list)[n].Position);
-            VisitPlanChannel((*list)[n], model, writer);
+            VisitPlanChannel((*list)[n], writer);
         }
     }
     for (std::size_t i = 0; i < s.CHWX.size(); ++i) {
@@ -93,10 +94,10 @@ void WriteDirectory(TextWriter& writer, const char* name,
     }
 }
 
-void WriteExpChannels(TextWriter& writer, const SettingsRecord& s, const ModelState& model) {
+void WriteExpChannels(TextWriter& writer, const SettingsRecord& s) {
     for (std::size_t k = 1; k <= s.CHEXP.size(); ++k) {
         writer.Section(Numbered("CHEXP", k));
-        VisitExpChannel(s.CHEXP[k - 1], model, writer);
+        VisitExpChannel(s.CHEXP[k - 1], writer);
     }
 }
 
@@ -107,11 +108,11 @@ std::string SettingsFileText(const SettingsRecord& settings, const ModelState& m
     text.reserve(256 * 1024);
     TextWriter writer(text);
     WriteMain(writer, model);
-    VisitSettingGroups(settings, model, writer);
-    WriteChannelLists(writer, settings, model);
+    VisitSettingGroups(settings, writer);
+    WriteChannelLists(writer, settings);
     WriteDirectory(writer, "CHMMSID", settings.CHMMSID);
     WriteDirectory(writer, "CHGRPID", settings.CHGRPID);
-    WriteExpChannels(writer, settings, model);
+    WriteExpChannels(writer, settings);
     return text;
 }
 

@@ -73,9 +73,18 @@ CompareWindow::CompareWindow(const std::vector<SettingDifference>& differences,
     buttons->button(QDialogButtonBox::Close)->setObjectName("cmdClose");
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 
+    keptSummary_ = new QLabel(this);
+    keptSummary_->setObjectName("lblKept");
+    keptSummary_->setWordWrap(true);
+    keptTable_ = new RecordGrid("grdKept", tr("Values TQ58 does not offer"), this);
+    keptSummary_->hide();
+    keptTable_->hide();
+
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(summary_);
     layout->addWidget(table_, 1);
+    layout->addWidget(keptSummary_);
+    layout->addWidget(keptTable_, 1);
     layout->addWidget(buttons);
     Fill(differences, currentName, otherName);
     resize(WindowSize);
@@ -95,6 +104,21 @@ void CompareWindow::Fill(const std::vector<SettingDifference>& differences,
                              static_cast<std::size_t>(column));
          },
          {}});
+}
+
+void CompareWindow::ShowKept(const std::vector<SettingDifference>& kept) {
+    const auto count = static_cast<int>(kept.size());
+    keptSummary_->setVisible(count > 0);
+    keptTable_->setVisible(count > 0);
+    keptSummary_->setText(
+        tr("%n settings hold values TQ58 does not offer; they are kept unless you change them",
+           nullptr, count));
+    keptTable_->Show({{{tr("Section")}, {tr("Channel or entry")}, {tr("Field")}, {tr("Value")}},
+                      count,
+                      [kept](int row, int column) {
+                          return ToQt(kept[static_cast<std::size_t>(row)].*
+                                      CellTexts[static_cast<std::size_t>(column)]);
+                      }});
 }
 
 } // namespace tq58

@@ -141,6 +141,9 @@ private:
     // After a file or an import: the groups that have channel 16 off now, unless they had it
     // off before.
     void WarnOfChannel16Off(const QString& path, const std::vector<int>& offBefore);
+    // After a read or an opened file: how many settings hold values the window does not offer,
+    // which programming keeps as they are.
+    void TellOfUnofferedValues();
 
     // Model, Destination and Options menus.
     void ShowModelMenu();

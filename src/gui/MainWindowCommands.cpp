@@ -289,6 +289,7 @@ void MainWindow::TransferRead() {
     }
     ShowNewData();
     document_.Replaced({}, false, false, ReadFromRadioOrigin);
+    TellOfUnofferedValues();
 }
 
 int MainWindow::PortNumber() const {

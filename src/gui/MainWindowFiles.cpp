@@ -11,6 +11,7 @@
 #include "gui/editor/EditorFrame.h"
 #include "platform/UserDataFolder.h"
 #include "program/RecentFiles.h"
+#include "report/SettingsComparison.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -94,6 +95,7 @@ bool MainWindow::OpenDataFile(const QString& path) {
     }
     if (outcome.Ok) {
         WarnOfChannel16Off(path, {});
+        TellOfUnofferedValues();
     }
     return outcome.Ok;
 }
@@ -193,6 +195,7 @@ QString MainWindow::AskAndLoadImage(const QString& title, const QString& backups
     ReportFailure(outcome);
     if (outcome.Ok) {
         WarnOfChannel16Off(path, {});
+        TellOfUnofferedValues();
     }
     return outcome.Ok ? path : QString();
 }
@@ -202,6 +205,17 @@ void MainWindow::WarnOfChannel16Off(const QString& path, const std::vector<int>&
     const QString warning = Channel16OffWarning(path, data_.Settings, offBefore);
     if (!warning.isEmpty()) {
         messages_.Show(ProgramTitle(), warning, QMessageBox::Warning);
+    }
+}
+
+void MainWindow::TellOfUnofferedValues() {
+    const auto count = static_cast<int>(UnofferedSettings(data_, model_).size());
+    if (count > 0) {
+        messages_.Show(ProgramTitle(),
+                       tr("%n settings hold values TQ58 does not offer; they are kept unless you "
+                          "change them",
+                          nullptr, count),
+                       QMessageBox::Information);
     }
 }
 

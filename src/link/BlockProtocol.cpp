@@ -40,7 +40,7 @@ bool LinkSession::MayRetry(LinkResult result, int& attemptsLeft) {
     return false;
 }
 
-void LinkSession::ReadBlock(Image& buffer, int address, int length) {
+bool LinkSession::ReadBlock(Image& buffer, int address, int length) {
     int attemptsLeft = RetryCount;
     FlushInput();
     for (;;) {
@@ -50,12 +50,12 @@ void LinkSession::ReadBlock(Image& buffer, int address, int length) {
         const LinkResult result = WaitCmdOk();
         if (result == LinkResult::Done) {
             ReceiveDataHeader(buffer, address, length);
-            return;
+            return !error_;
         }
         if (!MayRetry(result, attemptsLeft)) {
             // A resynchronisation may have cleared the flag on its way.
             error_ = true;
-            return;
+            return false;
         }
     }
 }
@@ -111,7 +111,7 @@ void LinkSession::ReceiveDataBody(Image& buffer, int address, int length) {
     SendLine("#CMDOK");
 }
 
-void LinkSession::WriteBlock(const Image& image, int address, int length) {
+bool LinkSession::WriteBlock(const Image& image, int address, int length) {
     int attemptsLeft = RetryCount;
     for (;;) {
         error_ = true;
@@ -120,11 +120,11 @@ void LinkSession::WriteBlock(const Image& image, int address, int length) {
         SendWriteRequest(image, address, length);
         const LinkResult result = WaitCmdOk();
         if (result == LinkResult::Done) {
-            return;
+            return true;
         }
         if (!MayRetry(result, attemptsLeft)) {
             error_ = true;
-            return;
+            return false;
         }
     }
 }

@@ -94,6 +94,11 @@ public:
     void ShowPhase(const LinkPhase& phase);
     void ShowMessage(const std::string& text, MessageIcon icon = MessageIcon::Critical);
     void ShowMessage(const std::string& title, const std::string& text, MessageIcon icon);
+    // What an operation found out itself (a verify's first failing address), shown as a
+    // critical message even once the line has hung up.
+    void ShowFinding(const std::string& title, const std::string& text) {
+        host_.Message(title, text, MessageIcon::Critical);
+    }
     // A question titled with the caption; true for OK or Retry.
     bool Ask(const std::string& text, QuestionButtons buttons) {
         return host_.Ask(Caption, text, buttons);
@@ -115,11 +120,12 @@ public:
     // "ERROR" replies use up attempts; after the last "ERROR" the user may resynchronise.
     bool MayRetry(LinkResult result, int& attemptsLeft);
 
-    // Block protocol.
+    // Block protocol. A block exchange says whether it succeeded: the caller must look, since
+    // the next exchange clears the failure flag on its way.
     void SendReadRequest(int address, int length);
     void SendWriteRequest(const Image& image, int address, int length);
-    void ReadBlock(Image& buffer, int address, int length);
-    void WriteBlock(const Image& image, int address, int length);
+    [[nodiscard]] bool ReadBlock(Image& buffer, int address, int length);
+    [[nodiscard]] bool WriteBlock(const Image& image, int address, int length);
     void ReceiveDataHeader(Image& buffer, int address, int length);
     void ReceiveDataBody(Image& buffer, int address, int length);
 

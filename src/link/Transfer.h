@@ -70,12 +70,14 @@ public:
     bool StatusCheck();
     void CheckModelCode();
     void CheckProductCode();
-    void ReadData(Image& buffer);
-    void WriteData();
-    // Reads back what WriteData wrote; a difference is a failure naming its first address.
-    void VerifyData();
-    void EraseDscLog();
-    void EraseDistressLog();
+    // The data phases say whether they completed; a failure has been shown, a Cancel not.
+    [[nodiscard]] bool ReadData(Image& buffer);
+    [[nodiscard]] bool WriteData();
+    // Reads back what WriteData wrote: true only when every block came back and equals what
+    // was written; otherwise the failure names the first address that did not.
+    [[nodiscard]] bool VerifyData();
+    [[nodiscard]] bool EraseDscLog();
+    [[nodiscard]] bool EraseDistressLog();
     void CancelTransfer();
 
     void DoRead();
@@ -91,11 +93,11 @@ private:
     RadioStatus RequestStatus();
     RadioStatus ReceiveStatusReply();
     bool ModelCodeMatches(const Image& scratch) const;
-    bool WriteHeaderBytes();
-    void WriteStep(int address);
-    void ClearLog(int first, int end);
+    [[nodiscard]] bool WriteHeaderBytes();
+    [[nodiscard]] bool WriteStep(int address);
+    [[nodiscard]] bool ClearLog(int first, int end);
     void FinishDataPhase(const char* caption, bool cancelled);
-    void ClearWithRestore(int first, int end, const char* status, void (Transfer::*phase)());
+    void ClearWithRestore(int first, int end, const char* status, bool (Transfer::*phase)());
     void CompleteOperation(const std::string& note = {});
     bool OpenForData();
 

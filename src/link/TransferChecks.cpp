@@ -93,14 +93,12 @@ void Transfer::CheckModelCode() {
     }
     link_.ShowStatus("model check...");
     Image scratch{};
-    link_.ReadBlock(scratch, ModelCodeHigh, 2);
-    if (!link_.Failed()) {
-        link_.ReadBlock(scratch, ModelCodeCopyHigh, 2);
-    }
+    const bool read = link_.ReadBlock(scratch, ModelCodeHigh, 2) &&
+                      link_.ReadBlock(scratch, ModelCodeCopyHigh, 2);
     if (link_.CancelRequested()) {
         return;
     }
-    if (link_.Failed()) {
+    if (!read) {
         link_.ShowMessage(TQ58_TEXT("Link", "Model Check"),
                           TQ58_TEXT("Link", "Communication Error!!"), MessageIcon::Critical);
         return;
@@ -129,11 +127,11 @@ void Transfer::CheckProductCode() {
     }
     link_.ShowStatus("product-code check...");
     Image scratch{};
-    link_.ReadBlock(scratch, ProductCodeAddress, ProductCodeLength);
+    const bool read = link_.ReadBlock(scratch, ProductCodeAddress, ProductCodeLength);
     if (link_.CancelRequested()) {
         return;
     }
-    if (link_.Failed()) {
+    if (!read) {
         link_.ShowMessage(TQ58_TEXT("Link", "Model Check"),
                           TQ58_TEXT("Link", "Communication Error!!"), MessageIcon::Critical);
         return;

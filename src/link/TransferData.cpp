@@ -38,6 +38,11 @@ std::optional<int> FirstDifference(const Image& written, const Image& readBack, 
     return std::nullopt;
 }
 
+// The block's first address that the program wrote.
+std::string ReadBackFailureText(int address) {
+    return "Verify Error!! the read-back of address 0x" + HexField(address, 4) + " failed";
+}
+
 std::string VerifyErrorText(const Image& written, const Image& readBack, int address) {
     const auto i = static_cast<std::size_t>(address);
     return "Verify Error!! first difference at address 0x" + HexField(address, 4) + ": written 0x" +
@@ -46,24 +51,23 @@ std::string VerifyErrorText(const Image& written, const Image& readBack, int add
 
 } // namespace
 
-void Transfer::ReadData(Image& buffer) {
+bool Transfer::ReadData(Image& buffer) {
     if (!OpenForData()) {
-        return;
+        return false;
     }
     link_.ShowProgress(0);
-    bool cancelled = false;
-    for (int address = 0; address <= LastIndex; address += BlockSize) {
+    bool read = true;
+    for (int address = 0; address <= LastIndex && read; address += BlockSize) {
         link_.ShowProgress(StepPercent(address));
-        link_.ReadBlock(buffer, address, BlockSize);
-        cancelled = link_.CancelRequested();
-        if (cancelled || link_.Failed()) {
-            break;
-        }
+        // The next block's exchange clears a Cancel pressed after this one's data arrived.
+        read = link_.ReadBlock(buffer, address, BlockSize) && !link_.CancelRequested();
     }
+    const bool cancelled = link_.CancelRequested();
     if (cancelled) {
         CancelTransfer();
     }
     FinishDataPhase(TQ58_TEXT("Link", "Read from Radio"), cancelled);
+    return read && !cancelled;
 }
 
 // Every data phase ends alike: port closed, then the failure message or the final pause.
@@ -89,104 +93,114 @@ void Transfer::CancelTransfer() {
 }
 
 bool Transfer::WriteHeaderBytes() {
-    // Bytes 0-1 hold the radio's model code and are never written.
+    // Bytes 0-1 hold the radio's model code and are never written. Each write starts by
+    // resetting both flags, so a failure or a Cancel has to stop the run at once or the next
+    // write would hide it.
     for (int address = HeaderBytesFirst; address < HeaderBytesEnd; ++address) {
-        link_.WriteBlock(data_.MemoryImage, address, 1);
-        // Each write starts by resetting both flags, so a failure or a Cancel has to stop
-        // the run at once or the next write would hide it.
-        if (link_.Failed() || link_.CancelRequested()) {
+        if (!link_.WriteBlock(data_.MemoryImage, address, 1) || link_.CancelRequested()) {
             return false;
         }
     }
     return true;
 }
 
-void Transfer::WriteStep(int address) {
+bool Transfer::WriteStep(int address) {
     if (address == 0) {
-        WriteHeaderBytes();
-    } else if (IsRadioOwned(address)) {
-        link_.Pause(OutputPauseMs);
-    } else {
-        link_.WriteBlock(data_.MemoryImage, address, BlockSize);
+        return WriteHeaderBytes();
     }
+    if (IsRadioOwned(address)) {
+        link_.Pause(OutputPauseMs);
+        return true;
+    }
+    return link_.WriteBlock(data_.MemoryImage, address, BlockSize);
 }
 
-void Transfer::WriteData() {
+bool Transfer::WriteData() {
     if (!OpenForData()) {
-        return;
+        return false;
     }
     link_.ShowProgress(0);
-    for (int address = 0; address <= LastIndex; address += BlockSize) {
+    bool written = true;
+    for (int address = 0; address <= LastIndex && written; address += BlockSize) {
         link_.ShowProgress(StepPercent(address));
-        WriteStep(address);
-        if (link_.Failed() || link_.CancelRequested()) {
-            break;
-        }
+        written = WriteStep(address) && !link_.CancelRequested();
     }
     FinishDataPhase(TQ58_TEXT("Link", "Program to Radio"), link_.CancelRequested());
+    return written;
 }
 
-void Transfer::VerifyData() {
+bool Transfer::VerifyData() {
     if (!OpenForData()) {
-        return;
+        return false;
     }
     link_.ShowStatus("radio verifying...");
     link_.ShowProgress(0);
+    // Every byte starts as the opposite of what was written, so a block that never arrived
+    // cannot pass for one that came back right.
     Image readBack = data_.MemoryImage;
+    for (std::uint8_t& byte : readBack) {
+        byte = static_cast<std::uint8_t>(~byte);
+    }
     std::optional<int> difference;
-    for (int address = 0; address <= LastIndex && !difference; address += BlockSize) {
+    std::optional<int> unread;
+    for (int address = 0;
+         address <= LastIndex && !difference && !unread && !link_.CancelRequested();
+         address += BlockSize) {
         if (IsRadioOwned(address)) {
             continue;
         }
         link_.ShowProgress(StepPercent(address));
-        link_.ReadBlock(readBack, address, BlockSize);
-        if (link_.CancelRequested() || link_.Failed()) {
-            break;
+        if (!link_.ReadBlock(readBack, address, BlockSize)) {
+            unread = address;
+        } else {
+            difference = FirstDifference(data_.MemoryImage, readBack, address);
         }
-        difference = FirstDifference(data_.MemoryImage, readBack, address);
     }
     const bool cancelled = link_.CancelRequested();
     if (cancelled) {
         CancelTransfer();
     }
     FinishDataPhase(TQ58_TEXT("Link", "Program to Radio"), cancelled);
-    if (difference && !cancelled) {
-        link_.MarkFailed();
-        link_.ShowMessage(TQ58_TEXT("Link", "Program to Radio"),
-                          VerifyErrorText(data_.MemoryImage, readBack, *difference),
-                          MessageIcon::Critical);
+    if (cancelled) {
+        return false;
     }
+    // Said even after the line hung up: where the radio's memory stays unconfirmed.
+    if (unread || difference) {
+        link_.MarkFailed();
+        link_.ShowFinding(TQ58_TEXT("Link", "Program to Radio"),
+                          unread ? ReadBackFailureText(FirstWritten(*unread))
+                                 : VerifyErrorText(data_.MemoryImage, readBack, *difference));
+        return false;
+    }
+    return true;
 }
 
-void Transfer::ClearLog(int first, int end) {
+bool Transfer::ClearLog(int first, int end) {
     if (!OpenForData()) {
-        return;
+        return false;
     }
     link_.ShowProgress(0);
-    for (int address = 0; address <= LastIndex; address += BlockSize) {
+    bool written = true;
+    for (int address = 0; address <= LastIndex && written; address += BlockSize) {
         link_.YieldToWindow();
         link_.ShowProgress(StepPercent(address));
         if (address >= first && address < end) {
-            link_.WriteBlock(data_.MemoryImage, address, BlockSize);
-            if (link_.Failed()) {
-                break;
-            }
+            written = link_.WriteBlock(data_.MemoryImage, address, BlockSize);
         } else {
             link_.Pause(OutputPauseMs);
         }
-        if (link_.CancelRequested()) {
-            break;
-        }
+        written = written && !link_.CancelRequested();
     }
     FinishDataPhase(TQ58_TEXT("Link", "Program to Radio"), link_.CancelRequested());
+    return written;
 }
 
-void Transfer::EraseDscLog() {
-    ClearLog(DscLogFirst, DscLogEnd);
+bool Transfer::EraseDscLog() {
+    return ClearLog(DscLogFirst, DscLogEnd);
 }
 
-void Transfer::EraseDistressLog() {
-    ClearLog(DistressLogFirst, DistressLogEnd);
+bool Transfer::EraseDistressLog() {
+    return ClearLog(DistressLogFirst, DistressLogEnd);
 }
 
 } // namespace tq58

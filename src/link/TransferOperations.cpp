@@ -142,8 +142,7 @@ void Transfer::DoRead() {
     }
     link_.ShowStatus("radio reading...");
     Image buffer = data_.MemoryImage;
-    ReadData(buffer);
-    if (link_.Failed() || link_.CancelRequested()) {
+    if (!ReadData(buffer)) {
         return;
     }
     if (ImageRead) {
@@ -159,21 +158,23 @@ void Transfer::DoProgram() {
         return;
     }
     link_.ShowStatus("radio writing...");
-    WriteData();
-    if (VerifyAfterProgram && !link_.Failed() && !link_.CancelRequested()) {
-        VerifyData();
+    if (!WriteData()) {
+        return;
     }
-    if (!link_.Failed() && !link_.CancelRequested()) {
-        CompleteOperation(VerifyAfterProgram ? TQ58_TEXT("Link", "Verified") : "");
+    if (!VerifyAfterProgram) {
+        CompleteOperation();
+    } else if (VerifyData()) {
+        CompleteOperation(TQ58_TEXT("Link", "Verified"));
+    } else {
+        link_.MarkFailed();
     }
 }
 
-void Transfer::ClearWithRestore(int first, int end, const char* status, void (Transfer::*phase)()) {
+void Transfer::ClearWithRestore(int first, int end, const char* status, bool (Transfer::*phase)()) {
     link_.ShowStatus(status);
     const Image kept = data_.MemoryImage;
     std::fill(data_.MemoryImage.begin() + first, data_.MemoryImage.begin() + end, BlankByte);
-    (this->*phase)();
-    if (link_.Failed() || link_.CancelRequested()) {
+    if (!(this->*phase)()) {
         data_.MemoryImage = kept;
         return;
     }

@@ -141,7 +141,7 @@ Outcome NewData(RadioData& data, const ModelState& model,
     ResetDirectory(settings.CHGRPID);
     MakeDefaultImage(data, model);
     DecodeExpChannels(data);
-    Outcome result = EncodeImage(data, model);
+    Outcome result = EncodeImage(data, model, HeldValues::Rewrite);
     if (result.Ok && loadModelDefaults) {
         loadModelDefaults(data);
     }

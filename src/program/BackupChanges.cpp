@@ -45,7 +45,9 @@ BackupChanges ChangesSinceNewestBackup(const std::string& backupsFolder, const R
         if (const auto when = BackupTimeOf(*path, model.ModelName)) {
             changes.BackupDate = BackupTimeText(*when);
         }
-        changes.Differences = CompareSettings(backup, model, AsWritten(data, model), model);
+        const RadioData written = AsWritten(data, model);
+        changes.Differences = CompareSettings(backup, model, written, model);
+        changes.Kept = UnofferedSettings(written, model);
         break;
     }
     return changes;

@@ -16,6 +16,9 @@ struct BackupChanges {
     std::string BackupDate; // "2026-12-06 17:10:01"
     // In the comparison's words: value A is the backup's, value B the one to be written.
     std::vector<SettingDifference> Differences;
+    // The settings to be written with values the window does not offer, which go back as they
+    // are: listed apart from the changes.
+    std::vector<SettingDifference> Kept;
     // Newer backups of the model passed over because they could not be read.
     std::vector<std::string> Unreadable;
 

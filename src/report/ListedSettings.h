@@ -16,6 +16,9 @@ struct ListedSetting {
     std::string Field;
     std::string Words;
     std::string Stored;
+    // The value is none the window offers for this setting (an offset time beyond its list, a
+    // duplex flag on a simplex channel): it is kept as it is unless the user changes it.
+    bool Unoffered = false;
 };
 
 // What a listing covers beyond the settings every model has.
@@ -39,6 +42,8 @@ public:
     void TableFlag(const std::string& entry, const std::string& field, bool value,
                    const std::string& blank);
     void Number(const std::string& entry, const std::string& field, std::string words, long value);
+    // Marks the setting added last as holding a value the window does not offer.
+    void MarkUnoffered() { settings_.back().Unoffered = true; }
     // A setting chosen from a list: a value outside the list reads "(not set)".
     void Listed(const std::string& entry, const std::string& field, ValueList list,
                 std::string words, int value);

@@ -27,6 +27,9 @@ void ListScanAndName(SettingsListing& listing, const std::string& entry,
     listing.TableFlag(entry, "MEM", channel.ScanMemory, "---");
     if (scope.Scrambler) {
         listing.Number(entry, "VS", ScrambleText(channel.Scramble), channel.Scramble);
+        if (!IsOfferedScramble(channel.Scramble)) {
+            listing.MarkUnoffered();
+        }
     }
     listing.Text(entry, "CH Name", channel.ChTag);
 }
@@ -41,6 +44,9 @@ void ListPlanTable(SettingsListing& listing, const std::string& heading,
         listing.TableFlag(entry, "ENABLE", channel.Enable, "------");
         ListChannelOptions(listing, entry, channel);
         listing.TableFlag(entry, "DUP", channel.Duplex, "---");
+        if (channel.Duplex && !channel.DuplexCapable) {
+            listing.MarkUnoffered();
+        }
         ListScanAndName(listing, entry, channel, scope);
     }
 }

@@ -83,13 +83,20 @@ std::string FlagText(bool value, const std::string& word, const std::string& bla
     return value ? word : blank;
 }
 
+namespace {
+constexpr int ScramblerOnBit = 0x04;
+constexpr int ScramblerCodeBits = 0x03;
+} // namespace
+
 std::string ScrambleText(int scramble) {
-    constexpr int EnabledBit = 0x04;
-    constexpr int CodeBits = 0x03;
-    if ((scramble & EnabledBit) == 0) {
+    if ((scramble & ScramblerOnBit) == 0) {
         return "--";
     }
-    return std::to_string(scramble & CodeBits);
+    return std::to_string(scramble & ScramblerCodeBits);
+}
+
+bool IsOfferedScramble(int scramble) {
+    return scramble == 0 || (scramble >= ScramblerOnBit && scramble <= 7);
 }
 
 std::string NameOrDashes(const std::string& text, int n) {

@@ -24,6 +24,8 @@ std::string StatusText(const std::string& statusName);
 // The word when set, the blank when not: ("TX", "--"), ("LOW", "---") and so on.
 std::string FlagText(bool value, const std::string& word, const std::string& blank);
 std::string ScrambleText(int scramble);
+// The scrambler list offers "Off" (0) and the codes 0 to 3 switched on (4 to 7).
+bool IsOfferedScramble(int scramble);
 // The text padded to n, or n dashes when there is no text.
 std::string NameOrDashes(const std::string& text, int n);
 

@@ -49,7 +49,11 @@ void SettingsListing::Number(const std::string& entry, const std::string& field,
 
 void SettingsListing::Listed(const std::string& entry, const std::string& field, ValueList list,
                              std::string words, int value) {
-    Number(entry, field, IsListed(list, value) ? std::move(words) : NotSetText, value);
+    const bool listed = IsListed(list, value);
+    Number(entry, field, listed ? std::move(words) : NotSetText, value);
+    if (!listed) {
+        MarkUnoffered();
+    }
 }
 
 void SettingsListing::Text(const std::string& entry, const std::string& field,
@@ -79,6 +83,20 @@ std::vector<SettingDifference> CompareSettings(const RadioData& a, const ModelSt
         }
     }
     return differences;
+}
+
+std::vector<SettingDifference> UnofferedSettings(const RadioData& data, const ModelState& model) {
+    std::vector<SettingDifference> unoffered;
+    for (const ListedSetting& setting : ListSettings(data, ScopeOf(model, model))) {
+        if (setting.Unoffered) {
+            // A value outside its list has no word of its own; the stored value says it.
+            const std::string value = setting.Words == NotSetText
+                                          ? setting.Stored
+                                          : setting.Words + " (" + setting.Stored + ")";
+            unoffered.push_back({setting.Section, setting.Entry, setting.Field, value, value});
+        }
+    }
+    return unoffered;
 }
 
 std::string DifferenceLine(const SettingDifference& difference) {

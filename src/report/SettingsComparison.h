@@ -27,6 +27,11 @@ struct SettingDifference {
 std::vector<SettingDifference> CompareSettings(const RadioData& a, const ModelState& modelA,
                                                const RadioData& b, const ModelState& modelB);
 
+// The settings whose values the window does not offer (outside their lists, a duplex flag on a
+// simplex channel, a scrambler code without its "on" flag), which programming keeps as they are
+// unless the user changes them; both values are the setting's own.
+std::vector<SettingDifference> UnofferedSettings(const RadioData& data, const ModelState& model);
+
 // "section | entry | field | value in A | value in B"
 std::string DifferenceLine(const SettingDifference& difference);
 

@@ -5,6 +5,15 @@
 
 namespace tq58 {
 
+// How the radio fails every read once it has accepted a write: the read-back of a verify.
+enum class ReadBackFault {
+    None,
+    BadChecksum,  // every data reply's checksum is off by one
+    Silence,      // read requests go unanswered
+    WrongAddress, // every data reply names the next block
+    HangUp,       // the line goes away at the first read request
+};
+
 // Faults the simulated cable and radio can be told to make. Counters count down as the
 // fault is made; a command key is "#CMDSY", "#TQPRD", "#TQPWR" or "#TQPSR".
 struct SimFaults {
@@ -30,6 +39,7 @@ struct SimFaults {
     // Every block written at this address is stored with bit 0 of its first byte flipped and
     // acknowledged all the same, as when line noise slips past the checksum.
     int CorruptWriteAt = -1;
+    ReadBackFault ReadBack = ReadBackFault::None;
 };
 
 } // namespace tq58

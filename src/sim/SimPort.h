@@ -32,7 +32,9 @@ public:
     int ReadByte() override;
     void Write(const Bytes& bytes) override;
     void WaitForInput(int maxMs) override;
-    bool HungUp() override { return HangUpAtMs >= 0 && clock_.Now() >= HangUpAtMs; }
+    bool HungUp() override {
+        return radio_.LineDropped() || (HangUpAtMs >= 0 && clock_.Now() >= HangUpAtMs);
+    }
 
     // Every port that cannot be opened, as the port layer reports it.
     bool FailOpen = false;

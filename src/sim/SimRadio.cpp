@@ -122,6 +122,9 @@ std::vector<SimOutput> SimRadio::HandleFrame(const std::string& command, const s
     }
     if (command == "#TQPRD") {
         reads_.push_back({address, length});
+        if (Faults.ReadBack != ReadBackFault::None && !writes_.empty()) {
+            return FailedReadBack(address, length);
+        }
         return ReadReply(address, length);
     }
     if (command == "#TQPWR" && fields.size() > 3 &&
@@ -178,6 +181,24 @@ std::vector<SimOutput> SimRadio::ReadReply(int address, int length) {
         reply.resize(reply.size() / 2);
     }
     return Acknowledge(reply);
+}
+
+std::vector<SimOutput> SimRadio::FailedReadBack(int address, int length) {
+    switch (Faults.ReadBack) {
+    case ReadBackFault::BadChecksum:
+        Faults.BadChecksumReplies = 1;
+        break;
+    case ReadBackFault::WrongAddress:
+        Faults.WrongAddressReplies = 1;
+        break;
+    case ReadBackFault::HangUp:
+        lineDropped_ = true;
+        return {};
+    case ReadBackFault::Silence:
+    case ReadBackFault::None:
+        return {};
+    }
+    return ReadReply(address, length);
 }
 
 std::vector<SimOutput> SimRadio::StatusReply() {

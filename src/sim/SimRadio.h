@@ -41,6 +41,8 @@ public:
     const std::vector<SimBlock>& Reads() const { return reads_; }
     int Count(const std::string& command) const;
     int CancelBytes() const { return cancelBytes_; }
+    // The radio has dropped the line (ReadBackFault::HangUp): whatever serves it hangs up.
+    bool LineDropped() const { return lineDropped_; }
 
 private:
     std::vector<SimOutput> ReceiveRawByte(std::uint8_t byte);
@@ -49,6 +51,7 @@ private:
     std::vector<SimOutput> Refuse() const;
     std::vector<SimOutput> Acknowledge(std::string more = {});
     std::vector<SimOutput> ReadReply(int address, int length);
+    std::vector<SimOutput> FailedReadBack(int address, int length);
     std::vector<SimOutput> WriteReply(const std::string& line);
     std::vector<SimOutput> StatusReply();
     std::string Hex(int value, int digits) const;
@@ -61,6 +64,7 @@ private:
     std::vector<SimBlock> writes_;
     std::vector<SimBlock> reads_;
     int cancelBytes_ = 0;
+    bool lineDropped_ = false;
 };
 
 // Puts the model code at 0-1 and 32766-32767 and the product code at 1056.

@@ -17,9 +17,11 @@ cli new --model RV7700A --destination intl -o "$work/intl.hex"
 cli convert "$work/intl.hex" "$work/intl.dat"
 [ "$(value_of "$work/intl.dat" "Usable CH Group Setup" USA)" = 0 ] || fail "INTL offers USA"
 [ "$(value_of "$work/intl.dat" "Usable CH Group Setup" INTL)" = 1 ] || fail "INTL lacks INTL"
-# The shipped global.ini gives the RV7200A neither ATIS nor the scrambler.
+# The shipped global.ini gives the RV7200A neither ATIS nor the scrambler; its file still keeps
+# what the radio holds of them.
 cli new --model RV7200A --destination CAN -o "$work/small.dat"
-grep -q -e 'ATIS' -e '^Scramble=' "$work/small.dat" && fail "RV7200A file has ATIS or Scramble"
+grep -q '^\[ATIS Setup' "$work/small.dat" && grep -q '^Scramble=' "$work/small.dat" ||
+    fail "the RV7200A file lost its ATIS bytes or scrambler codes"
 # An image of 7700 is an RV7700A unless told otherwise.
 cli convert "$work/a.hex" "$work/m.dat" --model RV7700AM
 [ "$(value_of "$work/m.dat" MAIN MODELTYPE)" = 11 ] || fail "RV7700AM MODELTYPE"
@@ -29,7 +31,8 @@ cli new --model RV7700AM --destination USA-M -o "$work/m2.hex"
 # Another program folder: without global.ini the model has no ATIS and no destinations.
 mkdir "$work/folder"
 cli convert "$work/a.hex" "$work/bare.dat" --program-folder "$work/folder"
-grep -q 'ATIS' "$work/bare.dat" && fail "ATIS without global.ini"
+cli report "$work/bare.dat" --program-folder "$work/folder" | grep -q 'ATIS' &&
+    fail "ATIS without global.ini"
 expect 1 new --model RV7700A --destination USA -o "$work/x.dat" --program-folder "$work/folder"
 grep -q 'IniFileRead Error!!' "$work/err" || fail "missing destination message"
 

@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # tq58-cli program --verify against the simulated radio: a clean line says "Verified"; a radio
 # that stores a flipped bit yet acknowledges it passes without --verify and fails with it,
-# naming the address. What a read brings back is the radio-transfer test's.
+# naming the address; a read-back that fails (bad checksums, no answer, the wrong block, the
+# line gone) fails too, naming the first address it could not confirm. What a read brings back
+# is the radio-transfer test's.
 source "$(dirname "$0")/../support/e2e.sh" "$1"
 
 cli new --model RV7700A --destination USA -o "$work/new.dat"
@@ -21,6 +23,14 @@ expect 1 program --port "$radio" --verify "$work/sent.dat"
 grep -q 'error: Program to Radio: Verify Error!! first difference at address 0x0E00' "$work/err" ||
     fail "the difference is not named: $(tail -2 "$work/err")"
 ! grep -q 'Complete!!' "$work/err" || fail "a failed verify reported completion"
+
+# No answer costs the read-back its three 10-second attempts; the other faults fail at once.
+for fault in checksum address hangup silence; do
+    startSim --fail-read-back "$fault"
+    expect 1 program --port "$radio" --verify "$work/sent.dat"
+    says "error: Program to Radio: Verify Error!! the read-back of address 0x0002 failed"
+    ! grep -q 'Verified\|Complete!!' "$work/err" || fail "a failed read-back ($fault) passed"
+done
 stopSim
 
 expect 1 program --port "$work/no-such-port" --verify "$work/sent.dat"

@@ -112,7 +112,7 @@ TEST(HostileInputTest, EntriesHoldingABracketKeepTheirSection) {
     const std::string text = "[CHUSA0]\r\n[A=B]\r\nPosition=4\r\nChTag=#FIRST\r\n"
                              "[CHUSA1]\r\nPosition=5\r\nChTag=#SECOND\r\n";
     SettingsRecord settings = NewRadioData(Rv7700A()).Settings;
-    FillSettingsRecord(ParseDataText(text), settings, Rv7700A());
+    FillSettingsRecord(ParseDataText(text), settings);
     EXPECT_EQ(settings.CHUSA[4].ChTag, "FIRST");
     EXPECT_EQ(settings.CHUSA[5].ChTag, "SECOND");
 }

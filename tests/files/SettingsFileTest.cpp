@@ -1,11 +1,15 @@
 #include "files/SettingsFile.h"
 
 #include "files/MissingSections.h"
+#include "model/Decoder.h"
+#include "model/FieldCodec.h"
+#include "support/RadioFixtures.h"
 #include "support/ScratchFolder.h"
 #include "support/TestModels.h"
 
 #include <functional>
 #include <gtest/gtest.h>
+#include <random>
 
 namespace tq58 {
 namespace {
@@ -68,7 +72,9 @@ void MakeUnusual(SettingsRecord& s) {
     s.UsableChGroup[2].PriorityCh = 32767;
     s.UsableChGroup[GroupExp].ExpChGroup = {true, false, true};
     s.CommonSetup = {2, false, 9, false, true, -24, 17, 4, true};
-    s.DscBasicSetup.DscChGroup = {false, true, false, s.DscBasicSetup.DscChGroup[3]};
+    s.DscBasicSetup.DscChGroup = {false, true, false, !s.DscBasicSetup.DscChGroup[3]};
+    s.AutoPosSetup = {true,
+                      {{{"211000000", true, false, 300, 7, 1, 12}, {"", false, true, 9, 0, 2, 3}}}};
     s.DscBasicSetup.UserMmsi = "002111234";
     s.DscBasicSetup.PosRequest = {false, true, false, true};
     s.DscBasicSetup.PosRequestTX = {true, false, true, false};
@@ -128,8 +134,9 @@ TEST_F(SettingsFileTest, SectionsComeInFileOrderWithValuesInTheFileForm) {
         "[MAIN]\r\nMODEL=#RV7700A\r\nTYPE=#QYL\r\nVERSION=#1.00\r\nMODELTYPE=2\r\n"
         "[Usable CH Group Setup]\r\nUSA=1\r\n", "\r\nPriority CH0=32\r\n",
         "\r\nExp Ch Group0=False\r\n", "\r\n[Common Setup]\r\nTX Po Display=0\r\nSCAN=1\r\n",
-        "\r\nUser MMSI=#\r\n", "[ATIS Setup (Common)]\r\n", "[ATIS Setup (Call Sign)]\r\n",
-        "MID32=", "[CHUSA0]\r\n", "[CHUSA7]\r\nPosition=7\r\nEnable=", "[CHUSA239]\r\n",
+        "\r\nUser MMSI=#\r\n", "\r\nBeepOut7=0\r\nDscChGroup3=", "[ATIS Setup (Common)]\r\n",
+        "[ATIS Setup (Call Sign)]\r\n", "MID32=", "[Auto POS Setup]\r\nMENUDISPLAY=",
+        "\r\nLASTADDRESS1=", "[CHUSA0]\r\n", "[CHUSA7]\r\nPosition=7\r\nEnable=", "[CHUSA239]\r\n",
         "[CHINT0]\r\n", "[CHCAN239]\r\n", "[CHWX0]\r\n", "[CHWX3]\r\nEnable=", "[CHWX9]\r\n",
         "\r\n[CHMMSID1]\r\nEnable=0\r\nTagName=#\r\nMmsid=\r\n[CHMMSID2]\r\n", "[CHMMSID80]\r\n",
         "[CHGRPID1]\r\n", "[CHGRPID32]\r\n",
@@ -144,30 +151,105 @@ TEST_F(SettingsFileTest, SectionsComeInFileOrderWithValuesInTheFileForm) {
     }
 }
 
-TEST_F(SettingsFileTest, WithoutAtisAndScramblerTheirLinesAreNeitherWrittenNorRead) {
+// A file of an earlier version lacks the Auto POS section, the fourth DSC group and, for a model
+// without them, the ATIS sections and the scrambler codes: it is whole all the same.
+TEST_F(SettingsFileTest, FilesOfEarlierVersionsWithoutTheKeptValuesAreWhole) {
     const RadioData data = NewRadioData(Rv7200A());
-    const std::string text = SettingsFileText(data.Settings, Rv7200A());
-    EXPECT_EQ(text.find("ATIS"), std::string::npos);
-    EXPECT_EQ(text.find("Scramble"), std::string::npos);
-    const RadioData read = ReadText(Inserted(text, "[CHUSA4]\r\nPosition=4\r\n", "Scramble=5\r\n") +
-                                        "[ATIS Setup (Common)]\r\nAtis Code=#123\r\n",
-                                    Rv7200A());
-    EXPECT_EQ(read.Settings, data.Settings);
+    bool inKept = false;
+    const auto older =
+        EditLines(SettingsFileText(data.Settings, Rv7200A()), [&](std::string& line) {
+            if (line.front() == '[') {
+                inKept = line.starts_with("[ATIS") || line == "[Auto POS Setup]";
+            }
+            return !inKept && !line.starts_with("Scramble=") && !line.starts_with("DscChGroup3=");
+        });
+    EXPECT_TRUE(MissingSections(ParseDataText(older), data.Settings, Rv7200A()).empty());
+    EXPECT_EQ(ReadText(older, Rv7200A()).Settings, data.Settings);
 }
 
-TEST_F(SettingsFileTest, MagnitudesAndWholeLinesAreWrittenAndPriority65535IsLeftOut) {
+// No priority channel (0xFF 0xFF in the image, below zero in older records) is written as
+// 65535, which every reader takes back as none; only a value the image cannot hold is left out.
+TEST_F(SettingsFileTest, MagnitudesAndWholeLinesAreWrittenAndNoPriorityIs65535) {
     RadioData data = fresh;
     data.Settings.CHUSA[0].ChTag = "A\r\n[MAIN]\r\nMODELTYPE=1";
     data.Settings.CommonSetup.MagneticVariation = -5;
     data.Settings.UsableChGroup[0].PriorityCh = -7;
     data.Settings.UsableChGroup[1].PriorityCh = 65535;
+    data.Settings.UsableChGroup[2].PriorityCh = 70000;
     const std::string text = SettingsFileText(data.Settings, Rv7700A());
     EXPECT_NE(text.find("\r\nMagnetic Variation=5\r\n"), std::string::npos);
-    EXPECT_NE(text.find("\r\nPriority CH0=7\r\nPriority CH2=32\r\n"), std::string::npos);
+    EXPECT_NE(text.find("\r\nPriority CH0=65535\r\nPriority CH1=65535\r\nPriority CH3="),
+              std::string::npos);
     EXPECT_EQ(DataFileModelType(text), 2);
     const RadioData read = ReadText(text, Rv7700A());
-    EXPECT_EQ(read.Settings.UsableChGroup[1].PriorityCh, 32);
+    EXPECT_EQ(read.Settings.UsableChGroup[0].PriorityCh, 65535);
+    EXPECT_EQ(read.Settings.UsableChGroup[1].PriorityCh, 65535);
+    EXPECT_EQ(read.Settings.UsableChGroup[2].PriorityCh, 32);
     EXPECT_EQ(read.Settings.CHUSA[0].ChTag, "A[MAIN]MODELTYPE=1");
+}
+
+// Bytes as radios hold them: many 0x00 and 0xFF, so that flags read both ways.
+Image RadioLikeImage(unsigned seed) {
+    std::mt19937 random(seed);
+    Image image;
+    for (std::uint8_t& byte : image) {
+        const unsigned kind = random() % 4;
+        byte = static_cast<std::uint8_t>(kind == 0 ? 0x00 : kind == 1 ? 0xFF : random() & 0xFF);
+    }
+    return image;
+}
+
+// What a settings file cannot keep, written as the file brings it back: an MMSI of nine digits
+// gets 0 as its tenth digit, whatever the radio held there, and an ATIS call sign its spaces and
+// commas as blanks.
+void AsTheFileKeepsIt(Image& image) {
+    std::vector<int> mmsis = {0x0190, 0x01D4, 0x01E4};
+    for (int k = 0; k < IndividualDirectorySize + GroupDirectorySize; ++k) {
+        mmsis.push_back(k < IndividualDirectorySize ? 0x5700 + 16 * k : 0x6400 + 16 * (k - 80));
+    }
+    for (const int address : mmsis) {
+        if (ReadDigits(image, address).size() == 9) {
+            image[address + 4] &= 0xF0;
+        }
+    }
+    for (int k = 1; k <= AtisCallSignCount; ++k) {
+        for (int i = 0; i < 6; ++i) {
+            std::uint8_t& byte = image[0x54F8 + 8 * k + i];
+            byte = byte == ' ' || byte == ',' ? 0xFF : byte;
+        }
+    }
+}
+
+// A read saved as a settings file and opened again over other bytes gives the radio every
+// value it gave: the file holds each field the image carries. A failure names the section and
+// the key of the first fields lost.
+TEST_F(SettingsFileTest, EveryValueOfAnImageSurvivesTheSettingsFile) {
+    const ModelState models[] = {Rv7200A(), Rv7700A(), test::Rv7700AM()};
+    for (unsigned seed = 1; seed <= 24; ++seed) {
+        SCOPED_TRACE(::testing::Message() << "seed " << seed);
+        const ModelState& model = models[seed % 3];
+        RadioData read = NewRadioData(model);
+        read.MemoryImage = RadioLikeImage(seed);
+        AsTheFileKeepsIt(read.MemoryImage);
+        DecodeImage(read, model);
+
+        RadioData opened = NewRadioData(model);
+        opened.MemoryImage = RadioLikeImage(seed + 1000);
+        DecodeImage(opened, model);
+        RadioData direct = opened;
+        FillSettingsRecord(ParseDataText(SettingsFileText(read.Settings, model)), opened.Settings);
+        ASSERT_TRUE(EncodeImage(opened, model).Ok);
+        direct.Settings = read.Settings;
+        ASSERT_TRUE(EncodeImage(direct, model).Ok);
+        EXPECT_EQ(test::ChangedAddresses(direct.MemoryImage, opened.MemoryImage),
+                  std::vector<int>{});
+
+        RadioData back = NewRadioData(model);
+        back.MemoryImage = opened.MemoryImage;
+        DecodeImage(back, model);
+        EXPECT_EQ(test::RecordDifferences(back.Settings, read.Settings),
+                  std::vector<std::string>{});
+    }
 }
 
 TEST_F(SettingsFileTest, HandEditedFilesReadLikeWrittenOnes) {

@@ -6,6 +6,7 @@
 #include "model/Encoder.h"
 #include "platform/UserDataFolder.h"
 #include "program/ReadBackups.h"
+#include "report/SettingsComparison.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -285,6 +286,8 @@ private slots:
         harness.ConnectRadio(radio, clock);
         QVERIFY(harness.Start("2"));
         const RadioData radioData = OtherExpGroup(harness.data, harness.window->Model(), radio);
+        radio.Memory[0x002B] = 0x7C; // offset time +14:00
+        radio.Memory[0x0040] = 9;    // weather alert beyond its list
         QVERIFY(harness.SelectNode("Common"));
         QTemporaryDir folder;
         harness.SaveAs(folder.filePath("boat.dat"));
@@ -294,8 +297,15 @@ private slots:
 
         harness.window->Menus().TransferRead->trigger();
 
-        QCOMPARE(harness.shown.size(), 2);
+        // Values the window does not offer are told once, counted.
+        const auto unoffered = UnofferedSettings(harness.data, harness.window->Model()).size();
+        QVERIFY(unoffered >= 2);
+        QCOMPARE(harness.shown.size(), 3);
         QVERIFY(harness.shown[0].endsWith("Do you want to save changes?"));
+        QCOMPARE(harness.shown[2], harness.window->ProgramTitle() + "|" +
+                                       QString("%1 settings hold values TQ58 does not offer; they "
+                                               "are kept unless you change them")
+                                           .arg(unoffered));
         QCOMPARE(TreeHas(harness.Tree(), "ExpChannel"),
                  radioData.Settings.UsableChGroup[GroupExp].Enable);
         QCOMPARE(harness.window->Editor()->CurrentKey(), std::string("General"));
@@ -334,7 +344,7 @@ private slots:
                      "|ModelType Error !!\n\nThis radio is an RV7700A; TQ58 is set to the RV7200A."
                      "\nSwitch to the RV7700A and read it again?");
         QCOMPARE(harness.window->Model().ModelType, 2);
-        QCOMPARE(harness.LastShown(), QString("Read from Radio|Complete!!"));
+        QCOMPARE(harness.shown[harness.shown.size() - 2], QString("Read from Radio|Complete!!"));
     }
 };
 

@@ -24,7 +24,7 @@ struct BlockRig : LinkRig {
 TEST(BlockProtocol, ReadsAndWritesBlocksWithTheExactFrames) {
     BlockRig rig;
     rig.port.Inject("#CMDOK\r\n"); // stale input is dropped before the request
-    rig.link.ReadBlock(rig.buffer, 0x40, 64);
+    EXPECT_TRUE(rig.link.ReadBlock(rig.buffer, 0x40, 64));
     EXPECT_FALSE(rig.link.Failed());
     Image expected;
     expected.fill(0x5A);
@@ -33,7 +33,7 @@ TEST(BlockProtocol, ReadsAndWritesBlocksWithTheExactFrames) {
     EXPECT_EQ(rig.Sent(), (Texts{"#TQPRD\t0040\t40\t69\r\n", "#CMDOK\r\n"}));
 
     Image image{};
-    rig.link.WriteBlock(image, 0x405, 1);
+    EXPECT_TRUE(rig.link.WriteBlock(image, 0x405, 1));
     EXPECT_FALSE(rig.link.Failed());
     EXPECT_EQ(rig.Sent().back(), "#TQPWR\t0405\t01\t00\t73\r\n");
     EXPECT_EQ(rig.radio.Memory[0x405], 0x00);
@@ -155,11 +155,9 @@ TEST(BlockProtocol, OutcomesOfReadsAndWrites) {
         BlockRig rig;
         c.setup(rig);
         const bool read = std::string(c.command) == rd;
-        if (read) {
-            rig.link.ReadBlock(rig.buffer, 0, 64);
-        } else {
-            rig.link.WriteBlock(rig.radio.Memory, 64, 64);
-        }
+        const bool done = read ? rig.link.ReadBlock(rig.buffer, 0, 64)
+                               : rig.link.WriteBlock(rig.radio.Memory, 64, 64);
+        EXPECT_EQ(done, c.ok);
         EXPECT_EQ(rig.link.Failed(), !c.ok);
         EXPECT_EQ(rig.link.CancelRequested(), c.cancelled);
         EXPECT_EQ(rig.radio.Count(c.command), c.requests);

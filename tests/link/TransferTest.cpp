@@ -1,6 +1,7 @@
 #include "link/Transfer.h"
 
 #include "LinkFixture.h"
+#include "link/Frame.h"
 #include "model/NewData.h"
 
 #include <numeric>
@@ -143,6 +144,37 @@ TEST(TransferRun, VerifyReadsBackTheWrittenRangesAndFindsWhatTheChecksumMissed) 
     transfer.VerifyAfterProgram = true;
     EXPECT_TRUE(transfer.PressOk());
     EXPECT_EQ(clean.radio.Reads(), verifyReads);
+}
+
+// A read-back that fails is never taken for one that matched: the operation fails, says no
+// "Verified", and names the first written address it could not confirm. The faults begin a
+// few blocks into the verify, so the address is that of the block that failed.
+TEST(TransferRun, AReadBackThatFailsIsNeverVerified) {
+    const std::pair<const char*, ReadBackFault> faults[] = {
+        {"bad checksum every time", ReadBackFault::BadChecksum},
+        {"time-out", ReadBackFault::Silence},
+        {"wrong address", ReadBackFault::WrongAddress},
+        {"hang-up", ReadBackFault::HangUp}};
+    for (const auto& [name, fault] : faults) {
+        for (const int goodBlocks : {0, 5}) {
+            SCOPED_TRACE(::testing::Message() << name << " after " << goodBlocks << " blocks");
+            TransferRig rig;
+            rig.Once([&rig, goodBlocks] { return rig.radio.Count("#TQPRD") >= 3 + goodBlocks; },
+                     [&rig, fault] { rig.radio.Faults.ReadBack = fault; });
+            Transfer transfer = rig.Make(ProgramToRadio);
+            transfer.VerifyAfterProgram = true;
+            EXPECT_FALSE(transfer.PressOk());
+            EXPECT_FALSE(transfer.TransferDone);
+            const std::string shown = Joined(rig.host.Messages);
+            EXPECT_EQ(shown.find("Verified"), std::string::npos) << shown;
+            EXPECT_EQ(shown.find("Complete"), std::string::npos) << shown;
+            const int failed = std::max(rig.radio.Reads().back().Address, 2);
+            EXPECT_EQ(rig.host.Messages.back().Text, "Verify Error!! the read-back of address 0x" +
+                                                         HexField(failed, 4) + " failed")
+                << shown;
+            EXPECT_EQ(failed > 2, goodBlocks > 0);
+        }
+    }
 }
 
 TEST(TransferRun, CancelDuringTheVerifyIsQuietAndNotDone) {

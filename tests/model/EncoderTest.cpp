@@ -1,5 +1,6 @@
 #include "model/Encoder.h"
 
+#include "model/Decoder.h"
 #include "model/ModelCatalogue.h"
 #include "support/RadioFixtures.h"
 
@@ -45,8 +46,10 @@ TEST_F(EncoderTest, GroupWithoutChannelInUseIsSwitchedOffForKnownModelsOnly) {
             group.Enable = true;
         }
         Encode();
-        EXPECT_EQ((Bytes{image[0x00C0], image[0x00D0], image[0x00E0], image[0x00F0]}),
-                  (known ? Bytes{1, 0, 0, 1} : Bytes{1, 1, 1, 1}))
+        const auto on = [this](int address) { return image[address] != 0; };
+        EXPECT_EQ(
+            (std::array{on(0x00C0), on(0x00D0), on(0x00E0), on(0x00F0)}),
+            (known ? std::array{true, false, false, true} : std::array{true, true, true, true}))
             << modelType;
         EXPECT_EQ(s.UsableChGroup[1].Enable || s.UsableChGroup[2].Enable, !known) << modelType;
         EXPECT_TRUE(s.UsableChGroup[0].Enable && s.UsableChGroup[3].Enable) << modelType;
@@ -60,6 +63,7 @@ TEST_F(EncoderTest, GroupWithoutChannelInUseIsSwitchedOffForKnownModelsOnly) {
     EXPECT_EQ(image[0x00F0], 0);
 }
 
+// Changed group bits go into every EXP record; unchanged, each record keeps its own.
 TEST_F(EncoderTest, ExpGroupBitsGoIntoEveryExpRecordAndKeepTheirOtherBits) {
     s.UsableChGroup[3].ExpChGroup = {true, false, true};
     for (const std::uint8_t fill : {0xFF, 0x00}) {
@@ -69,14 +73,46 @@ TEST_F(EncoderTest, ExpGroupBitsGoIntoEveryExpRecordAndKeepTheirOtherBits) {
             EXPECT_EQ(image[0x0E00 + 16 * j], fill == 0xFF ? 0xFB : 0x0A) << j;
         }
     }
+    image[0x0E10] = 0x04;
+    Encode();
+    EXPECT_EQ(image[0x0E10], 0x04);
 }
 
-TEST_F(EncoderTest, WeatherBitmapsClearTheBitsAfterTheTenthRecord) {
+// What the radio gave in a form of its own (a flag byte of 5, an offset beyond the editor's
+// list, power 2, a duplex flag on a simplex channel, bytes after a name's end or a directory's
+// end) goes back as it came; a setting the user changes is written in the program's form, and
+// nothing else of its byte changes.
+TEST_F(EncoderTest, ValuesTheImageHoldsAreLeftAsTheyAreUntilChanged) {
     image.fill(0xFF);
-    s.CHWX[9].ScanMemory = true;
+    const std::pair<int, Bytes> odd[] = {
+        {0x0033, {0x05}},                    // SCAN on
+        {0x002B, {0x7C}},                    // offset time +28, bit 6 set
+        {0x0046, {0x12, 0x34}},              // USA priority channel 4660
+        {0x0500 + 2 * 41, {0xBF}},           // USA 41: power 2, duplex, PowUp, scrambler 7, bit 0
+        {0x1700 + 16 * 3, {'A', 0x00, 'B'}}, // USA 3's name "A", then bytes of no name
+        {0x5700, {0x21, 0x10, 0x00, 0x01, 0x0F, 'H', 'O', 'M', 'E'}},
+        {0x5720, {0x99, 0x99, 0x99, 0x99, 0x90}}, // after the directory's end
+    };
+    for (const auto& [address, bytes] : odd) {
+        test::PutBytes(image, address, bytes);
+    }
+    DecodeImage(data, model);
+    ASSERT_FALSE(s.CHUSA[41].DuplexCapable);
+    const Image read = image;
     Encode();
-    EXPECT_EQ(At(0x0290, 2), (Bytes{0xFF, 0xC0}));
-    EXPECT_EQ(At(0x0390, 2), (Bytes{0x00, 0x40}));
+    EXPECT_EQ(test::ChangedAddresses(read, image), std::vector<int>{});
+
+    s.CommonSetup.Scan = false;
+    s.CommonSetup.OffsetTime = 5;
+    s.CHUSA[41].Scramble = 2;
+    s.CHUSA[3].ChTag = "AB";
+    Encode();
+    EXPECT_EQ(image[0x0033], 0x00);
+    EXPECT_EQ(image[0x002B], 0x25);
+    EXPECT_EQ(image[0x0500 + 2 * 41], 0xB5);
+    EXPECT_EQ(At(0x1700 + 16 * 3, 4), (Bytes{'A', 'B', 0xFF, 0xFF}));
+    EXPECT_EQ(test::ChangedAddresses(read, image),
+              (std::vector<int>{0x002B, 0x0033, 0x0500 + 2 * 41, 0x1731, 0x1732}));
 }
 
 TEST_F(EncoderTest, DigitTextsKeepTheirTypedFormAndKillerGroupsGoOutForEveryModel) {
@@ -89,7 +125,7 @@ TEST_F(EncoderTest, DigitTextsKeepTheirTypedFormAndKillerGroupsGoOutForEveryMode
     model = ModelOf(7);
     Encode();
     EXPECT_EQ(At(0x5700, 6), (Bytes{0x12, 0x34, 0x56, 0x78, 0x90, 'H'}));
-    EXPECT_EQ(At(0x5710, 16), Bytes(16, 0xFF)); // every entry is written, empty ones blank
+    EXPECT_EQ(At(0x5710, 16), Bytes(16, 0xFF)); // the entry that ends the list is blank
     EXPECT_EQ(image[0x019B], 0x96);
     EXPECT_EQ(s, typed);
 }

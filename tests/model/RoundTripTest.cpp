@@ -207,8 +207,8 @@ std::string StoredDigits(const std::string& text, bool isMmsi) {
         return "";
     }
     std::string nibbles = (text + std::string(10, ' ')).substr(0, 10);
-    if (isMmsi) {
-        nibbles[9] = '0';
+    if (isMmsi && nibbles.find_first_not_of("0123456789") != std::string::npos) {
+        nibbles[9] = '0'; // a whole ten digits go in as they are
     }
     return nibbles.substr(0, nibbles.find_first_not_of("0123456789"));
 }
@@ -224,7 +224,6 @@ void StoreList(std::vector<ChannelRecord>& list, bool plan, bool exp) {
             continue; // weather: only the name
         }
         r.LowPower = r.LowPower && r.TxEnable;
-        r.Duplex = r.Duplex && (exp || r.DuplexCapable);
         r.Scramble &= 7;
         if (exp) {
             const std::string right =
@@ -258,7 +257,7 @@ SettingsRecord Stored(SettingsRecord s) {
             group.PriorityCh = 65535;
         }
     }
-    s.CommonSetup.OffsetTime = std::clamp(s.CommonSetup.OffsetTime, -24, 24);
+    s.CommonSetup.OffsetTime = std::clamp(s.CommonSetup.OffsetTime, -31, 31);
     s.DscBasicSetup.UserMmsi = StoredDigits(s.DscBasicSetup.UserMmsi, true);
     for (AutoPosEntry& entry : s.AutoPosSetup.Entry) {
         entry.MMSI = StoredDigits(entry.MMSI, true);
@@ -278,20 +277,47 @@ SettingsRecord Stored(SettingsRecord s) {
     return s;
 }
 
-// Compares list by list so that a failure names the first differing record.
-void ExpectSameSettings(SettingsRecord actual, const SettingsRecord& expected) {
+// What the image does not carry comes out of the decoder as the record it decodes into held it.
+SettingsRecord DecodedInto(SettingsRecord s, const SettingsRecord& target) {
     for (auto list : {&SettingsRecord::CHUSA, &SettingsRecord::CHINT, &SettingsRecord::CHCAN,
                       &SettingsRecord::CHWX, &SettingsRecord::CHEXP}) {
-        const auto& a = actual.*list;
-        const auto& e = expected.*list;
-        ASSERT_EQ(a.size(), e.size());
-        const auto differ = std::mismatch(a.begin(), a.end(), e.begin());
-        EXPECT_TRUE(differ.first == a.end())
-            << "record " << differ.first - a.begin() << " of " << e.size() << " differs: '"
-            << differ.first->ChTag << "' expected '" << differ.second->ChTag << "'";
-        actual.*list = e;
+        for (std::size_t i = 0; i < (s.*list).size(); ++i) {
+            ChannelRecord& r = (s.*list)[i];
+            const ChannelRecord& t = (target.*list)[i];
+            r.Position = t.Position;
+            r.DuplexCapable = t.DuplexCapable;
+            r.DisplayA = t.DisplayA;
+            r.RxOnly = t.RxOnly;
+            if (list == &SettingsRecord::CHEXP) {
+                r.Duplex = t.Duplex;
+            } else if (list == &SettingsRecord::CHWX) {
+                r = ChannelRecord{
+                    t.Position, r.Enable,     t.LowPower,   t.PowUp,  t.Duplex,   t.DuplexCapable,
+                    t.TxEnable, t.DisplayA,   r.ScanMemory, r.ChTag,  t.Scramble, t.RxOnly,
+                    t.Narrow,   t.CHDisplayL, t.CHDisplayR, t.Txfreq, t.Rxfreq};
+            } else {
+                r.Narrow = t.Narrow;
+                r.CHDisplayL = t.CHDisplayL;
+                r.CHDisplayR = t.CHDisplayR;
+                r.Txfreq = t.Txfreq;
+                r.Rxfreq = t.Rxfreq;
+            }
+        }
     }
-    EXPECT_TRUE(actual == expected) << "settings outside the channel lists differ";
+    s.UsableChGroup[GroupExp].PriorityCh = target.UsableChGroup[GroupExp].PriorityCh;
+    for (int g = 0; g < GroupExp; ++g) {
+        s.UsableChGroup[g].ExpChGroup = target.UsableChGroup[g].ExpChGroup;
+    }
+    s.CommonSetup.DualWatch = target.CommonSetup.DualWatch;
+    for (const int i : {0, 1}) {
+        s.DscBasicSetup.PosRequestTX[i] = target.DscBasicSetup.PosRequestTX[i];
+        AutoPosEntry& entry = s.AutoPosSetup.Entry[i];
+        if (entry.SELECTCALL != 0 && entry.SELECTCALL != 1) {
+            entry.LASTADDRESS = target.AutoPosSetup.Entry[i].LASTADDRESS;
+        }
+    }
+    s.DscBasicSetup.BeepOut[7] = target.DscBasicSetup.BeepOut[7];
+    return s;
 }
 
 Image RandomImage(unsigned seed) {
@@ -308,13 +334,15 @@ ModelState KnownModel(unsigned seed) {
     return ModelOf(std::array{1, 2, 11}[seed % 3]);
 }
 
+// The decoder writes into a record of other random values, so that a field it skips keeps a
+// value that shows; a failure names the list, the record and the field.
 TEST(RoundTripTest, RecordEncodedThenDecodedLosesOnlyWhatTheImageCannotHold) {
     for (unsigned seed = 1; seed <= Iterations; ++seed) {
         SCOPED_TRACE(::testing::Message() << "seed " << seed);
         RadioData data = DataWithPlans(0x00);
         data.MemoryImage = RandomImage(seed);
         RandomSettings(seed).Fill(data.Settings);
-        const SettingsRecord expected = Stored(data.Settings);
+        const SettingsRecord stored = Stored(data.Settings);
         const Image before = data.MemoryImage;
 
         RadioData unknownModel = data; // no group check, but the same bytes left alone
@@ -324,33 +352,26 @@ TEST(RoundTripTest, RecordEncodedThenDecodedLosesOnlyWhatTheImageCannotHold) {
         const Outcome result = EncodeImage(data, KnownModel(seed));
         ASSERT_TRUE(result.Ok) << result.LogDetail;
         EXPECT_EQ(ForeignBitChanges(before, data.MemoryImage), std::vector<int>{});
+        RandomSettings(seed + 5000).Fill(data.Settings);
+        const SettingsRecord expected = DecodedInto(stored, data.Settings);
         DecodeImage(data, KnownModel(seed));
-        ExpectSameSettings(data.Settings, expected);
+        EXPECT_EQ(test::RecordDifferences(data.Settings, expected), std::vector<std::string>{});
     }
 }
 
-TEST(RoundTripTest, RandomImageSettlesAfterOneEncoding) {
+// A read programmed back without an edit sends the radio exactly what it gave: no field is
+// written in the program's own spelling of a value the radio holds in another.
+TEST(RoundTripTest, ImageDecodedAndEncodedAgainKeepsEveryByte) {
     for (unsigned seed = 1; seed <= Iterations; ++seed) {
         SCOPED_TRACE(::testing::Message() << "seed " << seed);
         RadioData data = DataWithPlans(0x00);
         data.MemoryImage = RandomImage(seed + 2000);
-        // A call sign with an inner space or comma needs a second pass to settle.
-        for (int address = 0x5500; address < 0x5600; ++address) {
-            if (data.MemoryImage[address] == ' ' || data.MemoryImage[address] == ',') {
-                data.MemoryImage[address] = 0xFF;
-            }
-        }
         const Image original = data.MemoryImage;
         const ModelState model = KnownModel(seed);
 
         DecodeImage(data, model);
         ASSERT_TRUE(EncodeImage(data, model).Ok);
-        const Image once = data.MemoryImage;
-        DecodeImage(data, model);
-        ASSERT_TRUE(EncodeImage(data, model).Ok);
-
-        EXPECT_EQ(test::ChangedAddresses(once, data.MemoryImage), std::vector<int>{});
-        EXPECT_EQ(ForeignBitChanges(original, once), std::vector<int>{});
+        EXPECT_EQ(test::ChangedAddresses(original, data.MemoryImage), std::vector<int>{});
     }
 }
 

@@ -1,5 +1,6 @@
 #include "program/BackupChanges.h"
 
+#include "model/Decoder.h"
 #include "model/ImageHeader.h"
 #include "program/ReadBackups.h"
 #include "support/ScratchFolder.h"
@@ -44,6 +45,37 @@ TEST(BackupChanges, TheNewestReadableBackupOfTheModelOnly) {
     EXPECT_EQ(changes.Differences[0].ValueB, "+2:30");
     // No backup of the model, nothing to compare with.
     EXPECT_FALSE(ChangesSinceNewestBackup(folder.Path(), toWrite, test::Rv7700AM()).Found());
+}
+
+// A read of a radio that holds values the window does not offer, with one edit: the changes are
+// that edit alone, and the unoffered values are listed apart, as they go back.
+TEST(BackupChanges, ValuesTheWindowDoesNotOfferAreKeptAndListedApart) {
+    const ModelState model = test::Rv7700A();
+    test::ScratchFolder folder;
+    RadioData read = test::NewRadioData(model);
+    read.MemoryImage[0x002B] = 0x7C;          // offset time +14:00, bit 6 set
+    read.MemoryImage[0x0040] = 9;             // weather alert beyond its list
+    read.MemoryImage[0x0500 + 2 * 41] = 0xA5; // USA 20A, simplex: power 2, duplex, scrambler 2
+    read.MemoryImage[0x0033] = 0x05;          // SCAN on, in the radio's own spelling
+    read.MemoryImage[0x002D] = 0;             // magnetic variation True
+    DecodeImage(read, model);
+    ASSERT_TRUE(PrepareOutgoingImage(read, model).Ok);
+    ASSERT_TRUE(
+        KeepReadBackup(folder.Path(), model.ModelName, read.MemoryImage, {2026, 12, 6, 17, 5, 1})
+            .Ok);
+    DecodeImage(read, model);
+
+    read.Settings.CommonSetup.Rotary = !read.Settings.CommonSetup.Rotary;
+    const BackupChanges changes = ChangesSinceNewestBackup(folder.Path(), read, model);
+    ASSERT_EQ(changes.Differences.size(), 1u);
+    EXPECT_EQ(changes.Differences[0].Field, "Rotary Beep");
+    std::vector<std::string> kept;
+    for (const SettingDifference& setting : changes.Kept) {
+        kept.push_back(setting.Entry + " | " + setting.Field + " | " + setting.ValueA);
+    }
+    EXPECT_EQ(kept, (std::vector<std::string>{"NMEA Data Input | Offset Time | 28",
+                                              "Weather CH Function | Weather Alert | 9",
+                                              "CH 20A | DUP | DUP (1)", "CH 20A | VS | -- (2)"}));
 }
 
 } // namespace

@@ -155,7 +155,7 @@ TEST_F(FuzzTest, DamagedSettingsFiles) {
         const std::string text = Damaged(original, TextDamages, seed);
         RadioData data = fresh;
         EXPECT_NO_THROW(DataFileModelType(text));
-        EXPECT_NO_THROW(FillSettingsRecord(ParseDataText(text), data.Settings, model));
+        EXPECT_NO_THROW(FillSettingsRecord(ParseDataText(text), data.Settings));
         ExpectSane(data, false);
         if (seed % FileEvery == 0) {
             ExpectFileReadSafely("input.dat", text, [&](const std::string& path, RadioData& read) {

@@ -1,8 +1,10 @@
 #include "support/RadioFixtures.h"
 
+#include "files/SettingsFile.h"
 #include "model/ChannelPlans.h"
 
 #include <algorithm>
+#include <tuple>
 
 namespace tq58::test {
 
@@ -48,6 +50,56 @@ std::vector<int> ChangedAddresses(const Image& before, const Image& after) {
         }
     }
     return changed;
+}
+
+namespace {
+
+// What the file does not hold: the plan's own flags and the fields of other lists.
+std::vector<std::string> UnfiledDifferences(const SettingsRecord& actual,
+                                            const SettingsRecord& expected) {
+    const std::pair<const char*, std::vector<ChannelRecord> SettingsRecord::*> lists[] = {
+        {"CHUSA", &SettingsRecord::CHUSA},
+        {"CHINT", &SettingsRecord::CHINT},
+        {"CHCAN", &SettingsRecord::CHCAN},
+        {"CHWX", &SettingsRecord::CHWX},
+        {"CHEXP", &SettingsRecord::CHEXP}};
+    for (const auto& [name, list] : lists) {
+        const auto [a, e] = std::mismatch((actual.*list).begin(), (actual.*list).end(),
+                                          (expected.*list).begin(), (expected.*list).end());
+        if (a != (actual.*list).end() || e != (expected.*list).end()) {
+            return {name + ("[" + std::to_string(a - (actual.*list).begin()) + "] differs")};
+        }
+    }
+    return actual == expected ? std::vector<std::string>{}
+                              : std::vector<std::string>{"a setting the file does not hold"};
+}
+
+} // namespace
+
+std::vector<std::string> RecordDifferences(const SettingsRecord& actual,
+                                           const SettingsRecord& expected, std::size_t limit) {
+    const ModelState everything{2, "RV7700A", true, true, true};
+    const DataSections a = ParseDataText(SettingsFileText(actual, everything));
+    const DataSections e = ParseDataText(SettingsFileText(expected, everything));
+    std::vector<std::string> found;
+    // Every line of either file, so that one the other leaves out shows too.
+    for (const auto& [from, other, fromIsActual] : {std::tuple{&e, &a, false}, {&a, &e, true}}) {
+        for (const DataSection& section : from->All()) {
+            for (const DataEntry& entry : section.Entries) {
+                const std::string* value = other->Find(section.Name, entry.Key);
+                if (found.size() < limit &&
+                    (fromIsActual ? !value : !value || *value != entry.Value)) {
+                    const std::string missing = "(none)";
+                    found.push_back(section.Name + " " + entry.Key + ": " +
+                                    (fromIsActual ? entry.Value
+                                     : value      ? *value
+                                                  : missing) +
+                                    ", expected " + (fromIsActual ? missing : entry.Value));
+                }
+            }
+        }
+    }
+    return found.empty() ? UnfiledDifferences(actual, expected) : found;
 }
 
 } // namespace tq58::test

@@ -24,4 +24,10 @@ Bytes BytesAt(const Image& image, int address, int count);
 // Addresses whose bytes differ, for readable failure messages.
 std::vector<int> ChangedAddresses(const Image& before, const Image& after);
 
+// The fields in which two records differ, named by list, record and field as the settings
+// file names them ("CHUSA239 ENABLE: 1, expected 0"); at most `limit` of them. Fields the file
+// does not hold are compared too.
+std::vector<std::string> RecordDifferences(const SettingsRecord& actual,
+                                           const SettingsRecord& expected, std::size_t limit = 8);
+
 } // namespace tq58::test

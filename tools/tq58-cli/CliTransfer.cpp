@@ -8,6 +8,7 @@
 #include "model/NewData.h"
 #include "platform/QtSerialPort.h"
 #include "platform/UserDataFolder.h"
+#include "report/SettingsComparison.h"
 
 #include <algorithm>
 #include <cctype>
@@ -145,6 +146,13 @@ int RunRead(const std::vector<std::string>& words) {
     if (!RunOperation(ReadLinkOptions(args), data, model, TransferOperation::ReadFromRadio,
                       [&model](const Image& image) { KeepBackup(model, image); })) {
         return ExitFailure;
+    }
+    if (const std::size_t unoffered = UnofferedSettings(data, model).size(); unoffered > 0) {
+        std::cerr << "note: " << unoffered
+                  << (unoffered == 1 ? " setting holds a value TQ58 does not offer; it is kept "
+                                       "unless you change it\n"
+                                     : " settings hold values TQ58 does not offer; they are "
+                                       "kept unless you change them\n");
     }
     const Outcome written = WriteOutput(*output, data, model);
     return written.Ok ? ExitOk : Failure(written);

@@ -73,7 +73,7 @@ bool PtyServer::Open(const std::string& linkPath, std::string& error) {
 }
 
 void PtyServer::Run(const volatile std::sig_atomic_t& stop) {
-    while (!stop) {
+    while (!stop && !radio_.LineDropped()) {
         pollfd watch{master_, POLLIN, 0};
         const std::int64_t wakeNs = NextWakeNs();
         const timespec timeout{static_cast<time_t>(wakeNs / NsPerSecond),

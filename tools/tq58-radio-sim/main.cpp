@@ -1,10 +1,13 @@
 #include "PtyServer.h"
 #include "files/ImageFile.h"
 #include "model/ModelCatalogue.h"
+#include "program/Destinations.h"
+#include "program/ProgramFolder.h"
 #include "sim/SimRadio.h"
 
 #include <csignal>
 #include <cstdlib>
+#include <filesystem>
 #include <iostream>
 #include <optional>
 #include <string>
@@ -21,7 +24,10 @@ void RequestStop(int) {
 struct SimOptions {
     std::string LinkPath;
     std::string ImagePath;
+    std::string Destination = "USA";
+    std::string ProgramFolder;
     std::optional<int> ModelType;
+    tq58::ReadBackFault ReadBack = tq58::ReadBackFault::None;
     int Baud = 0;
     int DelayMs = 0;
     int CorruptWriteAt = -1;
@@ -30,11 +36,30 @@ struct SimOptions {
 };
 
 constexpr const char* Usage =
-    "usage: tq58-radio-sim --link PATH [--image FILE] [--model CODE] [--baud N] [--delay MS] "
-    "[--corrupt-write ADDRESS] [--silent] [--stats]\n"
+    "usage: tq58-radio-sim --link PATH [--image FILE | --destination D] [--model CODE] "
+    "[--program-folder DIR] [--baud N] [--delay MS] [--corrupt-write ADDRESS] "
+    "[--fail-read-back checksum|silence|address|hangup] [--silent] [--stats]\n"
+    "Without --image the radio holds the model's factory image of destination D (USA), from\n"
+    "the program folder.\n"
     "--silent leaves every command of the radio unanswered (the cable's adapter still answers).\n"
     "--corrupt-write stores every block written at the decimal ADDRESS with one bit flipped and\n"
-    "acknowledges it, as line noise that the checksum misses would.\n";
+    "acknowledges it, as line noise that the checksum misses would.\n"
+    "--fail-read-back makes every read after the first write fail: a bad checksum, no answer,\n"
+    "the next block's address, or the line hung up.\n";
+
+std::optional<tq58::ReadBackFault> ParseReadBackFault(const std::string& text) {
+    using enum tq58::ReadBackFault;
+    const std::pair<const char*, tq58::ReadBackFault> kinds[] = {{"checksum", BadChecksum},
+                                                                 {"silence", Silence},
+                                                                 {"address", WrongAddress},
+                                                                 {"hangup", HangUp}};
+    for (const auto& [name, kind] : kinds) {
+        if (text == name) {
+            return kind;
+        }
+    }
+    return std::nullopt;
+}
 
 std::optional<int> ParseCount(const std::string& text) {
     char* end = nullptr;
@@ -50,6 +75,14 @@ bool ApplyOption(SimOptions& options, const std::string& name, const std::string
         options.LinkPath = value;
     } else if (name == "--image") {
         options.ImagePath = value;
+    } else if (name == "--destination") {
+        options.Destination = value;
+    } else if (name == "--program-folder") {
+        options.ProgramFolder = value;
+    } else if (name == "--fail-read-back") {
+        const auto kind = ParseReadBackFault(value);
+        options.ReadBack = kind.value_or(options.ReadBack);
+        return kind.has_value();
     } else if (name == "--model") {
         options.ModelType = tq58::ParseModel(value);
         return options.ModelType && tq58::ModelCodeOf(*options.ModelType) != 0;
@@ -83,14 +116,48 @@ std::optional<SimOptions> ParseOptions(const std::vector<std::string>& words) {
     return options;
 }
 
-bool PrepareRadio(const SimOptions& options, tq58::SimRadio& radio) {
-    if (!options.ImagePath.empty() && !tq58::ReadImageFile(options.ImagePath, radio.Memory).Ok) {
+std::string ProgramFolderOf(const SimOptions& options, const char* argv0) {
+    if (!options.ProgramFolder.empty()) {
+        return options.ProgramFolder;
+    }
+    std::error_code error;
+    std::filesystem::path executable = std::filesystem::read_symlink("/proc/self/exe", error);
+    if (error) {
+        executable = std::filesystem::absolute(argv0, error);
+    }
+    return tq58::FindProgramFolder(executable.parent_path().string());
+}
+
+// A radio holds what its maker put there: without an image of its own, the simulated one starts
+// with the factory image of its model and destination.
+bool LoadMemory(const SimOptions& options, int modelType, const char* argv0, tq58::Image& memory) {
+    if (!options.ImagePath.empty()) {
+        if (tq58::ReadImageFile(options.ImagePath, memory).Ok) {
+            return true;
+        }
         std::cerr << "tq58-radio-sim: " << options.ImagePath << " is not a 32768-byte image\n";
         return false;
     }
-    if (options.ModelType) {
-        tq58::MarkRadioIdentity(radio.Memory, tq58::ModelCodeOf(*options.ModelType));
+    const std::string folder = ProgramFolderOf(options, argv0);
+    const std::string path = tq58::DefaultImagePath(folder, options.Destination, modelType);
+    if (tq58::ReadImageFile(path, memory).Ok) {
+        return true;
     }
+    std::cerr << "tq58-radio-sim: no factory image of destination " << options.Destination
+              << " for model " << tq58::ModelNameOf(modelType) << " in " << folder
+              << " (give --image FILE or --program-folder DIR)\n";
+    return false;
+}
+
+bool PrepareRadio(const SimOptions& options, const char* argv0, tq58::SimRadio& radio) {
+    const int modelType = options.ModelType.value_or(1);
+    if (!LoadMemory(options, modelType, argv0, radio.Memory)) {
+        return false;
+    }
+    if (options.ModelType || options.ImagePath.empty()) {
+        tq58::MarkRadioIdentity(radio.Memory, tq58::ModelCodeOf(modelType));
+    }
+    radio.Faults.ReadBack = options.ReadBack;
     radio.Faults.ReplyDelayMs = options.DelayMs;
     radio.Faults.CorruptWriteAt = options.CorruptWriteAt;
     radio.Faults.RadioSilent = options.Silent;
@@ -106,7 +173,7 @@ int main(int argc, char** argv) {
         return 2;
     }
     tq58::SimRadio radio(tq58::ModelCodeOf(1));
-    if (!PrepareRadio(*options, radio)) {
+    if (!PrepareRadio(*options, argv[0], radio)) {
         return 1;
     }
     tq58::sim::PtyServer server(radio, options->Baud);

@@ -22,6 +22,7 @@ void ShowChanges(const BackupChanges& changes, QWidget* dialog) {
         QCoreApplication::translate("ShowChangesButton", "Backup of %1").arg(date),
         QCoreApplication::translate("ShowChangesButton", "To be written"), dialog);
     window->setObjectName("frmChanges");
+    window->ShowKept(changes.Kept);
     window->setWindowTitle(
         QCoreApplication::translate("ShowChangesButton", "Changes since the backup of %1")
             .arg(date));
