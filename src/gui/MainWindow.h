@@ -138,6 +138,8 @@ private:
     // After a file or an import: the groups that have channel 16 off now, unless they had it
     // off before.
     void WarnOfChannel16Off(const QString& path, const std::vector<int>& offBefore);
+    // After a file or a read: a User MMSI that cannot be programmed as it is, told at once.
+    void WarnOfUserMmsi(const QString& path);
 
     // Model, Destination and Options menus.
     void ShowModelMenu();
@@ -173,6 +175,10 @@ private:
     // the User MMSI's second entry: true when programming may go on.
     void CheckConfigurationCommand();
     bool MayProgram();
+    // A User MMSI that is no MMSI stops Program to Radio; true when it did.
+    bool RefuseUserMmsi();
+    // Shows the setting a warning is about: its node, its tab and its control.
+    void OpenSetting(const std::string& nodeKey, const std::string& controlName);
     void TransferRead();
     void ShowHelp(int context);
     void ShowHelpForFocus();

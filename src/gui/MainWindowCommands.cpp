@@ -289,6 +289,7 @@ void MainWindow::TransferRead() {
     }
     ShowNewData();
     document_.Replaced({}, false, false, ReadFromRadioOrigin);
+    WarnOfUserMmsi({});
 }
 
 int MainWindow::PortNumber() const {

@@ -94,6 +94,7 @@ bool MainWindow::OpenDataFile(const QString& path) {
     }
     if (outcome.Ok) {
         WarnOfChannel16Off(path, {});
+        WarnOfUserMmsi(path);
     }
     return outcome.Ok;
 }
@@ -193,6 +194,7 @@ QString MainWindow::AskAndLoadImage(const QString& title, const QString& backups
     ReportFailure(outcome);
     if (outcome.Ok) {
         WarnOfChannel16Off(path, {});
+        WarnOfUserMmsi(path);
     }
     return outcome.Ok ? path : QString();
 }
