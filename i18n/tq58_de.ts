@@ -134,6 +134,10 @@
         <source>The channel is in use but has no name.</source>
         <translation>Der Kanal ist in Benutzung, hat aber keinen Namen.</translation>
     </message>
+    <message>
+        <source>%1 EXP channels are in use without a name.</source>
+        <translation>%1 EXP-Kanäle sind in Benutzung, haben aber keinen Namen.</translation>
+    </message>
 </context>
 <context>
     <name>CheckWindow</name>
@@ -152,6 +156,10 @@
     <message>
         <source>Program Anyway sends the data as it is; Cancel stops before anything is sent.</source>
         <translation>„Trotzdem schreiben“ sendet die Daten unverändert; „Abbrechen“ stoppt, bevor etwas gesendet wird.</translation>
+    </message>
+    <message>
+        <source>Double-click a warning to open its setting.</source>
+        <translation>Ein Doppelklick auf eine Warnung öffnet ihre Einstellung.</translation>
     </message>
 </context>
 <context>
@@ -918,6 +926,14 @@ Geben Sie die zu schreibende eigene MMSI noch einmal ein:</translation>
     <message>
         <source>MID %1 unknown</source>
         <translation>MID %1 unbekannt</translation>
+    </message>
+    <message>
+        <source>User MMSI %1 has %2 digits; an MMSI has 9.</source>
+        <translation>Die eigene MMSI %1 hat %2 Ziffern; eine MMSI hat 9.</translation>
+    </message>
+    <message>
+        <source>User MMSI &quot;%1&quot; holds other characters than digits; an MMSI has 9 digits.</source>
+        <translation>Die eigene MMSI „%1“ enthält andere Zeichen als Ziffern; eine MMSI hat 9 Ziffern.</translation>
     </message>
 </context>
 <context>
@@ -2240,6 +2256,14 @@ Möchten Sie die Änderungen speichern?</translation>
     <message>
         <source>hex files</source>
         <translation>HEX-Dateien</translation>
+    </message>
+    <message>
+        <source>Correct the User MMSI under DSC Setup, or leave it empty. Nothing was sent to the radio.</source>
+        <translation>Korrigieren Sie die eigene MMSI unter DSC-Einstellungen oder lassen Sie sie leer. Es wurde nichts an das Funkgerät gesendet.</translation>
+    </message>
+    <message>
+        <source>It cannot be programmed into a radio as it is: correct it under DSC Setup, or leave it empty.</source>
+        <translation>So kann sie nicht in ein Funkgerät geschrieben werden: Korrigieren Sie sie unter DSC-Einstellungen oder lassen Sie sie leer.</translation>
     </message>
 </context>
 <context>

@@ -134,6 +134,10 @@
         <source>The channel is in use but has no name.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>%1 EXP channels are in use without a name.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>CheckWindow</name>
@@ -151,6 +155,10 @@
     </message>
     <message>
         <source>Program Anyway sends the data as it is; Cancel stops before anything is sent.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Double-click a warning to open its setting.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -912,6 +920,14 @@ Enter the User MMSI to be programmed once more:</source>
     </message>
     <message>
         <source>MID %1 unknown</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>User MMSI %1 has %2 digits; an MMSI has 9.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>User MMSI &quot;%1&quot; holds other characters than digits; an MMSI has 9 digits.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -2229,6 +2245,14 @@ Do you want to save changes?</source>
     </message>
     <message>
         <source>hex files</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Correct the User MMSI under DSC Setup, or leave it empty. Nothing was sent to the radio.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>It cannot be programmed into a radio as it is: correct it under DSC Setup, or leave it empty.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

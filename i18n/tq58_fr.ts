@@ -134,6 +134,10 @@
         <source>The channel is in use but has no name.</source>
         <translation>Le canal est utilisé mais n&apos;a pas de nom.</translation>
     </message>
+    <message>
+        <source>%1 EXP channels are in use without a name.</source>
+        <translation>%1 canaux EXP sont utilisés sans nom.</translation>
+    </message>
 </context>
 <context>
     <name>CheckWindow</name>
@@ -152,6 +156,10 @@
     <message>
         <source>Program Anyway sends the data as it is; Cancel stops before anything is sent.</source>
         <translation>« Programmer quand même » envoie les données telles quelles ; « Annuler » s&apos;arrête avant tout envoi.</translation>
+    </message>
+    <message>
+        <source>Double-click a warning to open its setting.</source>
+        <translation>Double-cliquez sur un avertissement pour ouvrir son réglage.</translation>
     </message>
 </context>
 <context>
@@ -918,6 +926,14 @@ Saisissez à nouveau le MMSI utilisateur à programmer :</translation>
     <message>
         <source>MID %1 unknown</source>
         <translation>MID %1 inconnu</translation>
+    </message>
+    <message>
+        <source>User MMSI %1 has %2 digits; an MMSI has 9.</source>
+        <translation>Le MMSI utilisateur %1 a %2 chiffres ; un MMSI en a 9.</translation>
+    </message>
+    <message>
+        <source>User MMSI &quot;%1&quot; holds other characters than digits; an MMSI has 9 digits.</source>
+        <translation>Le MMSI utilisateur « %1 » contient d&apos;autres caractères que des chiffres ; un MMSI a 9 chiffres.</translation>
     </message>
 </context>
 <context>
@@ -2240,6 +2256,14 @@ Voulez-vous enregistrer les modifications ?</translation>
     <message>
         <source>hex files</source>
         <translation>Fichiers HEX</translation>
+    </message>
+    <message>
+        <source>Correct the User MMSI under DSC Setup, or leave it empty. Nothing was sent to the radio.</source>
+        <translation>Corrigez le MMSI utilisateur dans Réglages DSC, ou laissez-le vide. Rien n&apos;a été envoyé à la radio.</translation>
+    </message>
+    <message>
+        <source>It cannot be programmed into a radio as it is: correct it under DSC Setup, or leave it empty.</source>
+        <translation>Il ne peut pas être programmé tel quel dans une radio : corrigez-le dans Réglages DSC, ou laissez-le vide.</translation>
     </message>
 </context>
 <context>

@@ -134,6 +134,10 @@
         <source>The channel is in use but has no name.</source>
         <translation>Het kanaal is in gebruik maar heeft geen naam.</translation>
     </message>
+    <message>
+        <source>%1 EXP channels are in use without a name.</source>
+        <translation>%1 EXP-kanalen zijn in gebruik zonder naam.</translation>
+    </message>
 </context>
 <context>
     <name>CheckWindow</name>
@@ -152,6 +156,10 @@
     <message>
         <source>Program Anyway sends the data as it is; Cancel stops before anything is sent.</source>
         <translation>Toch programmeren verzendt de gegevens zoals ze zijn; Annuleren stopt voordat er iets wordt verzonden.</translation>
+    </message>
+    <message>
+        <source>Double-click a warning to open its setting.</source>
+        <translation>Dubbelklik op een waarschuwing om de instelling te openen.</translation>
     </message>
 </context>
 <context>
@@ -918,6 +926,14 @@ Voer de te programmeren eigen MMSI nogmaals in:</translation>
     <message>
         <source>MID %1 unknown</source>
         <translation>MID %1 onbekend</translation>
+    </message>
+    <message>
+        <source>User MMSI %1 has %2 digits; an MMSI has 9.</source>
+        <translation>Het eigen MMSI %1 heeft %2 cijfers; een MMSI heeft er 9.</translation>
+    </message>
+    <message>
+        <source>User MMSI &quot;%1&quot; holds other characters than digits; an MMSI has 9 digits.</source>
+        <translation>Het eigen MMSI &quot;%1&quot; bevat andere tekens dan cijfers; een MMSI heeft 9 cijfers.</translation>
     </message>
 </context>
 <context>
@@ -2240,6 +2256,14 @@ Wilt u de wijzigingen opslaan?</translation>
     <message>
         <source>hex files</source>
         <translation>hex-bestanden</translation>
+    </message>
+    <message>
+        <source>Correct the User MMSI under DSC Setup, or leave it empty. Nothing was sent to the radio.</source>
+        <translation>Corrigeer het eigen MMSI onder DSC-instellingen, of laat het leeg. Er is niets naar de radio verzonden.</translation>
+    </message>
+    <message>
+        <source>It cannot be programmed into a radio as it is: correct it under DSC Setup, or leave it empty.</source>
+        <translation>Zo kan het niet in een radio worden geprogrammeerd: corrigeer het onder DSC-instellingen, of laat het leeg.</translation>
     </message>
 </context>
 <context>
