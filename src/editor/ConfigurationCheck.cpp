@@ -5,6 +5,8 @@
 #include "editor/DistressChannel.h"
 #include "editor/GroupCaptions.h"
 #include "editor/MmsiKinds.h"
+#include "editor/NavigationTree.h"
+#include "editor/UserMmsiConfirmation.h"
 
 #include <array>
 
@@ -58,9 +60,12 @@ void CheckUserMmsi(Warnings& warnings, const std::string& userMmsi, const MidTab
     const MmsiReading reading = ReadMmsi(userMmsi);
     const auto warn = [&](Phrase text) {
         warnings.push_back({TQ58_TEXT("Check", "DSC Setup (Basic Setup)"),
-                            Fixed(TQ58_PHRASE("Check", "User MMSI")), std::move(text)});
+                            Fixed(TQ58_PHRASE("Check", "User MMSI")), std::move(text), "DSC",
+                            "txtUserMMSI"});
     };
-    if (reading.Kind != MmsiKind::None && !IsOwnStationKind(reading.Kind)) {
+    if (auto fault = UserMmsiFault(userMmsi)) {
+        warn(std::move(*fault));
+    } else if (reading.Kind != MmsiKind::None && !IsOwnStationKind(reading.Kind)) {
         warn(KindPhrase(
             reading, mids, {},
             Fixed(TQ58_PHRASE("Check", "%1%2 is not an MMSI (a ship station's begins with "
@@ -79,7 +84,9 @@ void CheckAtisCode(Warnings& warnings, const std::string& code, const MidTable& 
                             Fixed(TQ58_PHRASE("Check", "ATIS Code")),
                             {TQ58_PHRASE("Check", "%1 does not follow the rule. %2"),
                              {code},
-                             {{"Rules", AtisCodeRuleText, {}}}}});
+                             {{"Rules", AtisCodeRuleText, {}}}},
+                            "ATIS",
+                            "txtATIScode"});
     }
 }
 
@@ -91,7 +98,9 @@ void CheckChannel16(Warnings& warnings, const SettingsRecord& settings) {
                                                   "international distress, safety and calling "
                                                   "channel."),
                              {},
-                             {GroupTitle(group)}}});
+                             {GroupTitle(group)}},
+                            ChannelNodeKey(group, Channel16Position()),
+                            "chkCEnable"});
     }
 }
 
@@ -134,7 +143,8 @@ void CheckEntry(Warnings& warnings, const DirectoryCheck& check,
     const MmsiReading reading = ReadMmsi(entry.Mmsid);
     const std::string prefix = Quoted(entry.TagName);
     const auto warn = [&](Phrase text) {
-        warnings.push_back({check.Section, EntryName(index + 1), std::move(text)});
+        warnings.push_back({check.Section, EntryName(index + 1), std::move(text),
+                            DirectoryNodeKey(check.Directory, static_cast<int>(index))});
     };
     if (IsWrongKindForDirectory(check.Directory, reading.Kind)) {
         warn(WrongKindText(check, reading, mids, prefix));
@@ -166,15 +176,43 @@ void CheckDirectories(Warnings& warnings, const SettingsRecord& settings, const 
     }
 }
 
+// "1-3, 7, 9-64" of the numbers 1 to 64, in order.
+std::string NumberRanges(const std::vector<std::size_t>& numbers) {
+    std::string text;
+    for (std::size_t first = 0; first < numbers.size();) {
+        std::size_t last = first;
+        while (last + 1 < numbers.size() && numbers[last + 1] == numbers[last] + 1) {
+            ++last;
+        }
+        text += (text.empty() ? "" : ", ") + std::to_string(numbers[first]);
+        if (last > first) {
+            text += "-" + std::to_string(numbers[last]);
+        }
+        first = last + 1;
+    }
+    return text;
+}
+
 void CheckExpNames(Warnings& warnings, const std::vector<ChannelRecord>& channels) {
+    std::vector<std::size_t> unnamed;
     for (std::size_t k = 0; k < channels.size(); ++k) {
         const bool blank = channels[k].ChTag.find_first_not_of(' ') == std::string::npos;
         if (channels[k].Enable && blank) {
-            warnings.push_back(
-                {TQ58_TEXT("Check", "Programable Exp Channel"),
-                 {TQ58_PHRASE("Check", "CH %1"), {std::to_string(k + 1)}},
-                 Fixed(TQ58_PHRASE("Check", "The channel is in use but has no name."))});
+            unnamed.push_back(k + 1);
         }
+    }
+    const char* section = TQ58_TEXT("Check", "Programable Exp Channel");
+    const Phrase entry{TQ58_PHRASE("Check", "CH %1"), {NumberRanges(unnamed)}};
+    if (unnamed.size() == 1) {
+        warnings.push_back(
+            {section, entry, Fixed(TQ58_PHRASE("Check", "The channel is in use but has no name.")),
+             ChannelNodeKey(GroupExp, static_cast<int>(unnamed.front() - 1)), "txtCTag"});
+    } else if (unnamed.size() > 1) {
+        warnings.push_back({section,
+                            entry,
+                            {TQ58_PHRASE("Check", "%1 EXP channels are in use without a name."),
+                             {std::to_string(unnamed.size())}},
+                            "ExpChannel"});
     }
 }
 

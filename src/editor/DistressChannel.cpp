@@ -9,13 +9,12 @@ namespace {
 
 constexpr const char* Channel16Label = "16";
 
-// Every plan list keeps channel 16 at the same position of the channel table.
+} // namespace
+
 int Channel16Position() {
     static const int position = std::stoi(FindChannelPosition(Channel16Label));
     return position;
 }
-
-} // namespace
 
 bool IsChannel16(int group, int position) {
     return group >= GroupUsa && group <= GroupCanada && position == Channel16Position();

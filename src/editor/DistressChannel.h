@@ -16,6 +16,9 @@ inline constexpr const char* Channel16Question = TQ58_TEXT(
     "Rules",
     "Channel 16 is the international distress, safety and calling channel. Switch it off anyway?");
 
+// Every plan list keeps channel 16 at the same position of the channel table.
+int Channel16Position();
+
 // True for the record of channel 16 in the USA, INTL or Canada group (ChannelGroup).
 bool IsChannel16(int group, int position);
 

@@ -7,7 +7,6 @@
 
 #include <cmath>
 #include <cstdint>
-#include <filesystem>
 #include <limits>
 #include <type_traits>
 
@@ -91,8 +90,8 @@ void ReadDirectory(RecordReader& reader, const char* name,
     }
 }
 
-Outcome ModelTypeError(std::string detail = {}) {
-    return Outcome::Failure(ModelTypeErrorMessage, MessageIcon::Critical, {}, std::move(detail));
+Outcome ModelTypeError() {
+    return Outcome::Failure(ModelTypeErrorMessage, MessageIcon::Critical);
 }
 
 } // namespace
@@ -126,13 +125,8 @@ std::optional<int> DataFileModelType(std::string_view text) {
 Outcome ReadSettingsText(const std::string& path, std::string& text,
                          const std::string& logProcedure) {
     const Outcome read = ReadWholeFile(path, text);
-    if (read.Ok) {
-        return read;
-    }
-    std::error_code error;
-    if (std::filesystem::status(path, error).type() == std::filesystem::file_type::not_found) {
-        return ModelTypeError(read.LogDetail);
-    }
+    // A missing file is told as what it is, with the system's reason, like any other that
+    // cannot be read.
     return read.Reported(FileReadErrorMessage, MessageIcon::Exclamation, logProcedure);
 }
 

@@ -34,12 +34,15 @@ QString Summary(std::size_t count, CheckWindow::Purpose purpose) {
             ? QCoreApplication::translate("CheckWindow", "1 setting deserves a second look.")
             : QCoreApplication::translate("CheckWindow", "%1 settings deserve a second look.")
                   .arg(static_cast<qulonglong>(count));
+    const QString open =
+        QCoreApplication::translate("CheckWindow", "Double-click a warning to open its setting.");
     return programming
                ? counted + "\n" +
                      QCoreApplication::translate("CheckWindow",
                                                  "Program Anyway sends the data as it is; Cancel "
-                                                 "stops before anything is sent.")
-               : counted;
+                                                 "stops before anything is sent.") +
+                     "\n" + open
+               : counted + "\n" + open;
 }
 
 } // namespace
@@ -76,6 +79,10 @@ CheckWindow::CheckWindow(const std::vector<ConfigurationWarning>& warnings, Purp
     layout->addWidget(table_, 1);
     AddButtons(purpose);
     Fill(warnings);
+    connect(table_, &QAbstractItemView::activated, this, [this](const QModelIndex& index) {
+        chosen_ = static_cast<std::size_t>(index.row());
+        QDialog::reject();
+    });
     resize(WindowSize);
 }
 

@@ -28,7 +28,8 @@ struct FileRequest {
 QString NameFilter(const QString& shownName, const QString& patterns);
 
 // The open and save dialogs (Qt's own, the same on every desktop). Each starts in the folder
-// the user last used for its kind of file, remembered per user. A cancelled dialog answers
+// the user last used for its kind of file, remembered per user. A name to save under that has
+// no extension gets the filter's first one. A cancelled dialog answers
 // with an empty text; a test answers in advance instead of showing the dialog, and sees the
 // request with the folder the dialog would start in.
 class FileChooser {

@@ -144,6 +144,8 @@ private:
     // After a read or an opened file: how many settings hold values the window does not offer,
     // which programming keeps as they are.
     void TellOfUnofferedValues();
+    // After a file or a read: a User MMSI that cannot be programmed as it is, told at once.
+    void WarnOfUserMmsi(const QString& path);
 
     // Model, Destination and Options menus.
     void ShowModelMenu();
@@ -179,6 +181,10 @@ private:
     // the User MMSI's second entry: true when programming may go on.
     void CheckConfigurationCommand();
     bool MayProgram();
+    // A User MMSI that is no MMSI stops Program to Radio; true when it did.
+    bool RefuseUserMmsi();
+    // Shows the setting a warning is about: its node, its tab and its control.
+    void OpenSetting(const std::string& nodeKey, const std::string& controlName);
     void TransferRead();
     void ShowHelp(int context);
     void ShowHelpForFocus();

@@ -290,6 +290,7 @@ void MainWindow::TransferRead() {
     ShowNewData();
     document_.Replaced({}, false, false, ReadFromRadioOrigin);
     TellOfUnofferedValues();
+    WarnOfUserMmsi({});
 }
 
 int MainWindow::PortNumber() const {

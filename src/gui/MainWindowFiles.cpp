@@ -96,6 +96,7 @@ bool MainWindow::OpenDataFile(const QString& path) {
     if (outcome.Ok) {
         WarnOfChannel16Off(path, {});
         TellOfUnofferedValues();
+        WarnOfUserMmsi(path);
     }
     return outcome.Ok;
 }
@@ -196,6 +197,7 @@ QString MainWindow::AskAndLoadImage(const QString& title, const QString& backups
     if (outcome.Ok) {
         WarnOfChannel16Off(path, {});
         TellOfUnofferedValues();
+        WarnOfUserMmsi(path);
     }
     return outcome.Ok ? path : QString();
 }

@@ -59,6 +59,9 @@ public:
     std::function<void(const Image&)> ImageRead;
     // The model of a radio whose model code is another model's, found by the model check.
     std::optional<int> RadioModelType;
+    // The caller asks the user about a radio of another known model itself (switch and read
+    // again), so the model check fails without a message of its own for such a radio.
+    bool CallerAsksAboutRadioModel = false;
 
     // What the dialog does when it opens: the caption, the debug status, an empty bar.
     void OpenDialog();

@@ -109,8 +109,10 @@ void Transfer::CheckModelCode() {
             RadioModelType = ModelTypeOfCode(code);
         }
         link_.MarkFailed();
-        link_.ShowMessage(TQ58_TEXT("Link", "Read from Radio"),
-                          TQ58_TEXT("Link", "ModelType Error !!"), MessageIcon::Critical);
+        if (!RadioModelType || !CallerAsksAboutRadioModel) {
+            link_.ShowMessage(TQ58_TEXT("Link", "Read from Radio"),
+                              TQ58_TEXT("Link", "ModelType Error !!"), MessageIcon::Critical);
+        }
     }
 }
 

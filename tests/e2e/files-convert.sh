@@ -39,6 +39,11 @@ grep -q 'IniFileRead Error!!' "$work/err" || fail "missing destination message"
 # Failures: the program's message, status 1 (2 for usage), and no output.
 expect 1 convert "$work/a.dat" "$work/x.hex" --model RV7200A
 grep -qx 'ModelType Error !!' "$work/err" || fail "model mismatch message"
+says "$work/a.dat is for the RV7700A; --model names the RV7200A"
+printf 'notes\n' > "$work/notes.dat"
+expect 1 convert "$work/notes.dat" "$work/x.hex"
+says "notes.dat is not a TQ58 settings file: it has no [MAIN] section"
+cli new --help | grep -q '^  RV7700A: .*USA' || fail "new --help lists no destinations"
 head -c 32767 "$work/a.hex" > "$work/short.hex"
 expect 1 convert "$work/short.hex" "$work/x.dat"
 grep -qx 'bad file!!' "$work/err" || fail "short image message"

@@ -27,7 +27,7 @@ while IFS='|' read -r input message reason; do
         says "cannot read $work/$input: $reason"
     done
 done <<'CASES'
-missing.dat|ModelType Error !!|no such file
+missing.dat|FileRead Error!!|no such file
 fifo.dat|FileRead Error!!|not a regular file
 CASES
 

@@ -35,6 +35,10 @@ grep -q 'Complete!!' "$work/err" || fail "program did not report completion"
 
 expect 1 read --port "$radio" --model RV7200A -o "$work/wrong.dat"
 grep -q 'ModelType Error !!' "$work/err" || fail "no model message"
+says "--model names the RV7200A; the radio is an RV7700A"
+# An output that cannot be written is refused before the radio is read.
+expect 1 read --port "$work/no-such-port" --model RV7700A -o "$work/no-folder/x.dat"
+says "$work/no-folder/x.dat: No such file or directory"
 
 # Ctrl+C during the data phase cancels quietly; the radio still answers afterwards.
 "$bin/tq58-cli" read --port "$radio" --model RV7700A -o "$work/cancelled.dat" 2> "$work/cancel.err" &

@@ -184,6 +184,28 @@ private slots:
         QCOMPARE(Drive(rig.Program(), {}), QStringList{"frmRadio"});
     }
 
+    // A User MMSI that is not nine digits is told as soon as a file brings it, and stops
+    // Program to Radio before anything else, with the setting shown. (A name saved without
+    // an extension gets ".dat", so that Open finds it.)
+    void userMmsiThatIsNotNineDigitsNeverReachesTheRadio() {
+        Rig rig;
+        QVERIFY(rig.started);
+        rig.harness.data.Settings.DscBasicSetup.UserMmsi = "24476543";
+        const QString fault = "User MMSI 24476543 has 8 digits; an MMSI has 9.";
+        QTemporaryDir folder;
+        rig.harness.SaveAs(folder.filePath("short"));
+        rig.harness.fileAnswers << folder.filePath("short.dat");
+        rig.harness.window->Menus().FileOpen->trigger();
+        QVERIFY2(rig.harness.LastShown().contains(fault), qPrintable(rig.harness.LastShown()));
+
+        QCOMPARE(Drive(rig.Program(), {}), QStringList{});
+        QCOMPARE(rig.harness.LastShown(), "User MMSI|" + fault +
+                                              "\nCorrect the User MMSI under DSC Setup, or leave "
+                                              "it empty. Nothing was sent to the radio.");
+        QCOMPARE(rig.linesOpened, 0);
+        QCOMPARE(QApplication::focusWidget(), rig.harness.Find<QWidget>("txtUserMMSI"));
+    }
+
     // Switching channel 16 off asks first, No the default; a file that has it off opens with
     // a warning.
     void channel16StaysOnUnlessTheUserInsists() {
@@ -247,6 +269,24 @@ private slots:
         rig.harness.data.Settings.CHMMSID[1] = {true, "FLEET", "2441234560"};
         QCOMPARE(Drive(rig.Program(), {{"frmCheck", read}}), QStringList({"frmCheck", "frmRadio"}));
         QCOMPARE(listed.size(), 2);
+
+        // A double click on a warning opens its setting.
+        const Answer open = [](QWidget* window) {
+            auto* table = window->findChild<QTableWidget*>("grdCheck");
+            QVERIFY(QTest::qWaitForWindowExposed(window));
+            const QPointF at = table->visualRect(table->model()->index(1, 2)).center();
+            for (const QEvent::Type type :
+                 {QEvent::MouseButtonPress, QEvent::MouseButtonRelease, QEvent::MouseButtonDblClick,
+                  QEvent::MouseButtonRelease}) {
+                QMouseEvent event(
+                    type, at, table->viewport()->mapToGlobal(at), Qt::LeftButton,
+                    type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton, {});
+                QApplication::sendEvent(table->viewport(), &event);
+            }
+        };
+        QCOMPARE(Drive(rig.harness.window->Menus().TransferCheck, {{"frmCheck", open}}),
+                 QStringList{"frmCheck"});
+        QCOMPARE(rig.harness.window->Editor()->CurrentKey(), std::string("SM2"));
     }
 
     // "Show changes" lists what programming changes against the newest backup of a read, with

@@ -1,5 +1,6 @@
 #include "CliData.h"
 
+#include "files/DataFileParser.h"
 #include "files/ImageFile.h"
 #include "files/MissingSections.h"
 #include "files/SettingsFile.h"
@@ -10,6 +11,7 @@
 #include "program/ProgramFolder.h"
 
 #include <QCoreApplication>
+#include <algorithm>
 #include <filesystem>
 #include <iostream>
 
@@ -42,6 +44,21 @@ Outcome ModelTypeError(const std::string& path, FileKind kind, const std::option
     return Outcome::Failure(ModelTypeErrorMessage, MessageIcon::Critical, {},
                             path + ": " + where + " " + found +
                                 "; the models are RV7200A (1), RV7700A (2), RV7700AM (11)");
+}
+
+// A file of one model given to another by --model.
+Outcome OtherModelError(const std::string& path, int fileModel, int modelOverride) {
+    return Outcome::Failure(ModelTypeErrorMessage, MessageIcon::Critical, {},
+                            path + " is for the " + ModelNameOf(fileModel) +
+                                "; --model names the " + ModelNameOf(modelOverride));
+}
+
+// Another program's file, or notes that happen to end in .dat: not ours at all.
+bool HasMainSection(const std::string& text) {
+    const DataSections parsed = ParseDataText(text);
+    const auto& sections = parsed.All();
+    return std::any_of(sections.begin(), sections.end(),
+                       [](const DataSection& section) { return section.Name == "MAIN"; });
 }
 
 // The model an image carries; 7700 is the RV7700A unless the caller names the RV7700AM.
@@ -91,6 +108,10 @@ Outcome InputModel(const std::string& path, FileKind kind, std::optional<int>& m
     if (kind == FileKind::Settings) {
         std::string text;
         const Outcome read = ReadSettingsText(path, text, {});
+        if (read.Ok && !HasMainSection(text)) {
+            return Outcome::Failure(path + " is not a TQ58 settings file: it has no [MAIN] section",
+                                    MessageIcon::Critical);
+        }
         if (read.Ok) {
             modelType = DataFileModelType(text);
         }
@@ -173,11 +194,20 @@ Outcome LoadInput(const std::string& path, const std::optional<int>& modelOverri
     if (kind == FileKind::Unknown) {
         return UnknownKind(path);
     }
-    std::optional<int> modelType = modelOverride;
-    if (!modelType) {
-        if (const Outcome named = InputModel(path, kind, modelType); !named.Ok) {
-            return named;
-        }
+    std::optional<int> modelType;
+    if (const Outcome named = InputModel(path, kind, modelType); !named.Ok) {
+        return named;
+    }
+    // An image tells only its code, which the RV7700A and the RV7700AM share.
+    const bool sameModel =
+        modelType && modelOverride &&
+        (kind == FileKind::Image ? ModelCodeOf(*modelType) == ModelCodeOf(*modelOverride)
+                                 : *modelType == *modelOverride);
+    if (modelType && IsKnownModel(*modelType) && modelOverride && !sameModel) {
+        return OtherModelError(path, *modelType, *modelOverride);
+    }
+    if (modelOverride) {
+        modelType = modelOverride;
     }
     if (!modelType || !IsKnownModel(*modelType)) {
         return ModelTypeError(path, kind, modelType);

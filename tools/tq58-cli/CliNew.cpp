@@ -37,6 +37,16 @@ Outcome ApplyNamedDestination(const std::string& destination, const std::string&
 
 } // namespace
 
+std::string DestinationsHelp() {
+    const std::string folder = ProgramFolder(CliArgs({}, {}));
+    std::string text = "Destinations (the factory default images in " + folder + "):\n";
+    for (const int modelType : {1, 2, 11}) {
+        text += "  " + ModelNameOf(modelType) + ": " +
+                Offered(ListDestinationNames(folder, modelType)) + "\n";
+    }
+    return text + "--program-folder DIR takes those of another folder.\n";
+}
+
 int RunNew(const std::vector<std::string>& words) {
     const CliArgs args(words, {"--model", "-o", "--destination", "--program-folder"});
     if (!args.Valid()) {

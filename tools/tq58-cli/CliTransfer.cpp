@@ -3,6 +3,10 @@
 #include "CliLinkHost.h"
 #include "CliVerbs.h"
 #include "editor/UserMmsiConfirmation.h"
+#include "files/DurableWrite.h"
+#include "files/FileMessages.h"
+#include "files/OutputTarget.h"
+#include "files/TemporaryFiles.h"
 #include "link/Transfer.h"
 #include "model/ModelCatalogue.h"
 #include "model/NewData.h"
@@ -12,8 +16,10 @@
 
 #include <algorithm>
 #include <cctype>
+#include <filesystem>
 #include <functional>
 #include <iostream>
+#include <system_error>
 
 namespace tq58::cli {
 
@@ -77,9 +83,16 @@ std::optional<int> ModelOption(const CliArgs& args) {
     return ParseModel(*text);
 }
 
-// Runs one operation as the transfer dialog's OK button does; true when it completed.
-bool RunOperation(const LinkOptions& options, RadioData& data, const ModelState& model,
-                  TransferOperation operation, std::function<void(const Image&)> imageRead = {}) {
+// How an operation ended: completed, or not; and the model of a radio of another model.
+struct OperationEnd {
+    bool Done = false;
+    std::optional<int> RadioModelType;
+};
+
+// Runs one operation as the transfer dialog's OK button does.
+OperationEnd RunOperation(const LinkOptions& options, RadioData& data, const ModelState& model,
+                          TransferOperation operation,
+                          std::function<void(const Image&)> imageRead = {}) {
     QtSerialPort port(options.Device);
     const std::string device = options.Device.empty()
                                    ? QtSerialPort::DeviceForPort(options.PortNumber).toStdString()
@@ -97,7 +110,22 @@ bool RunOperation(const LinkOptions& options, RadioData& data, const ModelState&
     transfer.OpenDialog();
     transfer.PressOk();
     link.ClosePort();
-    return transfer.TransferDone;
+    return {transfer.TransferDone, transfer.RadioModelType};
+}
+
+// The exit status of an operation; a radio of another model is named beside the model that
+// TQ58 took (what names it: "--model names the RV7200A", "the file is for the RV7200A").
+int ExitStatus(const OperationEnd& end, const std::string& takenModel) {
+    if (end.RadioModelType) {
+        std::cerr << takenModel << "; the radio is an " << ModelNameOf(*end.RadioModelType) << "\n";
+    }
+    return end.Done ? ExitOk : ExitFailure;
+}
+
+// The model a transfer verb takes: --model, else the program's first choice.
+std::string TakenModel(const CliArgs& args, const ModelState& model) {
+    return (args.Value("--model") ? "--model names the " : "without --model TQ58 takes the ") +
+           model.ModelName;
 }
 
 // A backup that cannot be kept is told about, and the read goes on to its output.
@@ -107,19 +135,33 @@ void KeepBackup(const ModelState& model, const Image& image) {
     }
 }
 
-// A User MMSI goes into a radio only when --confirm-mmsi repeats it: the command line knows
-// nothing the data held before, so every User MMSI is a new one. The refusal, if any.
-std::optional<std::string> RefusedUserMmsi(const CliArgs& args, const std::string& userMmsi) {
-    const auto repeated = args.Value("--confirm-mmsi");
-    if (!repeated && NeedsSecondEntry({}, userMmsi)) {
-        return "The file holds a User MMSI, and most radios accept their own MMSI only once.\n"
-               "Repeat it with --confirm-mmsi DIGITS to program it. Nothing was sent to the radio.";
+// The radio's User MMSI as read; one that is no MMSI is told at once, since it cannot be
+// programmed back as it is.
+void WarnOfUserMmsi(const RadioData& data) {
+    if (const auto fault = UserMmsiFault(data.Settings.DscBasicSetup.UserMmsi)) {
+        std::cerr << "warning: the radio's " << fault->English() << "\n";
     }
-    if (repeated && !SecondEntryMatches(userMmsi, *repeated)) {
-        return std::string("--confirm-mmsi does not repeat the file's User MMSI.\n") +
-               SecondEntryMismatch;
+}
+
+// Before the radio is read: the output must be one that can be written, as the save will make
+// it (a file beside it in its folder), so that a slow read is not wasted.
+Outcome CheckOutputWritable(const std::string& output) {
+    const OutputTarget target = ResolveOutputTarget(output);
+    if (target.How == OutputTarget::Kind::Refused) {
+        return Outcome::Failure(FileSaveErrorMessage, MessageIcon::Exclamation, {},
+                                output + ": " + target.Refusal);
     }
-    return std::nullopt;
+    if (target.How == OutputTarget::Kind::Stream) {
+        return Outcome::Success();
+    }
+    const std::filesystem::path probe = TemporaryPathFor(target.Path);
+    if (const int error = WriteNewFileToDisk(probe, {})) {
+        return Outcome::Failure(FileSaveErrorMessage, MessageIcon::Exclamation, {},
+                                output + ": " + std::generic_category().message(error));
+    }
+    std::error_code ignored;
+    std::filesystem::remove(probe, ignored);
+    return Outcome::Success();
 }
 
 } // namespace
@@ -138,14 +180,19 @@ int RunRead(const std::vector<std::string>& words) {
     if (!IsDataFilePath(*output)) {
         return UsageError("cannot tell the kind of " + *output + " (use .dat or .hex)");
     }
+    if (const Outcome writable = CheckOutputWritable(*output); !writable.Ok) {
+        return Failure(writable);
+    }
     const ModelState model = ModelFor(*modelType, ProgramFolder(args));
     RadioData data;
     if (!NewData(data, model).Ok) {
         return Failure("Data Error!!");
     }
-    if (!RunOperation(ReadLinkOptions(args), data, model, TransferOperation::ReadFromRadio,
-                      [&model](const Image& image) { KeepBackup(model, image); })) {
-        return ExitFailure;
+    const OperationEnd end =
+        RunOperation(ReadLinkOptions(args), data, model, TransferOperation::ReadFromRadio,
+                     [&model](const Image& image) { KeepBackup(model, image); });
+    if (!end.Done) {
+        return ExitStatus(end, TakenModel(args, model));
     }
     if (const std::size_t unoffered = UnofferedSettings(data, model).size(); unoffered > 0) {
         std::cerr << "note: " << unoffered
@@ -154,6 +201,7 @@ int RunRead(const std::vector<std::string>& words) {
                                      : " settings hold values TQ58 does not offer; they are "
                                        "kept unless you change them\n");
     }
+    WarnOfUserMmsi(data);
     const Outcome written = WriteOutput(*output, data, model);
     return written.Ok ? ExitOk : Failure(written);
 }
@@ -175,12 +223,13 @@ int RunProgram(const std::vector<std::string>& words) {
         !loaded.Ok) {
         return Failure(loaded);
     }
-    if (const auto refused = RefusedUserMmsi(args, data.Settings.DscBasicSetup.UserMmsi)) {
+    if (const auto refused = CommandLineMmsiRefusal(data.Settings.DscBasicSetup.UserMmsi,
+                                                    args.Value("--confirm-mmsi"))) {
         return Failure(*refused);
     }
-    return RunOperation(ReadLinkOptions(args), data, model, TransferOperation::ProgramToRadio)
-               ? ExitOk
-               : ExitFailure;
+    return ExitStatus(
+        RunOperation(ReadLinkOptions(args), data, model, TransferOperation::ProgramToRadio),
+        modelOverride ? TakenModel(args, model) : "the file is for the " + model.ModelName);
 }
 
 int RunClearLog(const std::vector<std::string>& words) {
@@ -200,7 +249,8 @@ int RunClearLog(const std::vector<std::string>& words) {
     }
     const TransferOperation operation =
         log == "dsc" ? TransferOperation::ClearDscLog : TransferOperation::ClearDistressLog;
-    return RunOperation(ReadLinkOptions(args), data, model, operation) ? ExitOk : ExitFailure;
+    return ExitStatus(RunOperation(ReadLinkOptions(args), data, model, operation),
+                      TakenModel(args, model));
 }
 
 } // namespace tq58::cli

@@ -18,4 +18,7 @@ int RunImportCsv(const std::vector<std::string>& args);
 int RunDiff(const std::vector<std::string>& args);
 int RunCheck(const std::vector<std::string>& args);
 
+// What "new --help" adds: the destinations of each model in the program folder.
+std::string DestinationsHelp();
+
 } // namespace tq58::cli

@@ -26,15 +26,17 @@ const Verb verbs[] = {
      "Writes the settings report of a .dat or .hex file (to stdout without -o)."},
     {"read", tq58::cli::RunRead,
      "read --port DEV [--model M] [--low-speed] [--debug] [--yes] -o OUT",
-     "Reads the radio's memory into OUT. DEV is a port number 1-4 or a device path; --yes\n"
-     "answers OK to resynchronising and Retry to a busy radio; Ctrl+C cancels."},
+     "Reads the radio's memory into OUT (checked first: it must be writable). DEV is a port\n"
+     "number 1-4 or a device path; --yes answers OK to resynchronising and Retry to a busy\n"
+     "radio; Ctrl+C cancels."},
     {"program", tq58::cli::RunProgram,
      "program --port DEV [--model M] [--low-speed] [--debug] [--yes] [--verify] "
      "[--confirm-mmsi DIGITS] IN",
      "Programs the radio with a .dat or .hex file. --verify reads back every range written\n"
      "and fails (exit 1) at the first address that differs; otherwise it says \"Verified\".\n"
-     "A file that holds a User MMSI needs --confirm-mmsi DIGITS repeating it: most radios\n"
-     "accept their own MMSI only once."},
+     "A file that holds a User MMSI needs --confirm-mmsi DIGITS repeating the 9 digits the\n"
+     "radio stores: most radios accept their own MMSI only once. A User MMSI that is not\n"
+     "nine digits is never programmed."},
     {"clear-log", tq58::cli::RunClearLog, "clear-log dsc|distress --port DEV [--model M] [--yes]",
      "Empties the radio's DSC log or distress log."},
     {"export-csv", tq58::cli::RunExportCsv, "export-csv IN --list L [--model M] [-o OUT.csv]",
@@ -52,7 +54,7 @@ const Verb verbs[] = {
      "Lists what deserves a second look before IN goes into a radio, one warning a line:\n"
      "section | channel or entry | warning. MMSIs of the wrong kind or an unknown country,\n"
      "an ATIS code outside its rule, channel 16 switched off in a usable group, duplicate\n"
-     "directory entries, EXP channels in use without a name.\n"
+     "directory entries, EXP channels in use without a name (all in one line).\n"
      "Exit status: 0 no warnings (nothing printed), 1 warnings, 2 usage or a file that\n"
      "cannot be read."},
 };
@@ -90,7 +92,10 @@ int main(int argc, char** argv) {
             continue;
         }
         if (words.size() > 1 && (words[1] == "--help" || words[1] == "-h")) {
-            return Print("usage: tq58-cli " + std::string(verb.usage) + "\n" + verb.help + "\n",
+            const std::string more =
+                verb.run == tq58::cli::RunNew ? tq58::cli::DestinationsHelp() : std::string();
+            return Print("usage: tq58-cli " + std::string(verb.usage) + "\n" + verb.help + "\n" +
+                             more,
                          tq58::cli::ExitOk);
         }
         return verb.run({words.begin() + 1, words.end()});

@@ -3,6 +3,7 @@
 #include "editor/DirectoryRules.h"
 #include "editor/MmsiKinds.h"
 #include "editor/NavigationTree.h"
+#include "editor/UserMmsiConfirmation.h"
 #include "gui/ProgramMidTable.h"
 #include "gui/TextCodec.h"
 #include "gui/Translations.h"
@@ -52,6 +53,9 @@ QString DirectoryKindWarning(int directory, const std::string& stored) {
 }
 
 QString UserMmsiKindWarning(const std::string& stored) {
+    if (const auto fault = UserMmsiFault(stored)) {
+        return Translated(*fault);
+    }
     const MmsiReading reading = ReadMmsi(stored);
     if (reading.Kind == MmsiKind::None || IsOwnStationKind(reading.Kind)) {
         return {};

@@ -18,7 +18,8 @@ struct NodeRef;
 
 // Why the MMSI does not belong in the directory (DirectoryKind); empty when it does.
 QString DirectoryKindWarning(int directory, const std::string& stored);
-// Why the User MMSI is no radio's own; empty when it is, or when there is none.
+// Why the User MMSI is no radio's own (its length first); empty when it is, or when there is
+// none.
 QString UserMmsiKindWarning(const std::string& stored);
 
 // The "Kind" column of a directory grid: the kind, marked when it does not belong there.

@@ -11,7 +11,6 @@
 
 #include <QBuffer>
 #include <QDateTime>
-#include <QFileInfo>
 #include <QLocale>
 #include <QPageSize>
 #include <QPainter>
@@ -137,13 +136,10 @@ void PreviewReport(ReportHost& host) {
 
 void ExportReportPdf(ReportHost& host) {
     const QString filter = QObject::tr("PDF files(*.pdf);;All files(*.*)");
-    QString path =
+    const QString path =
         host.Files().Ask({FileRequest::Mode::Save, QObject::tr("Export PDF"), {}, filter, {}});
     if (path.isEmpty()) {
         return;
-    }
-    if (QFileInfo(path).suffix().isEmpty()) {
-        path += ".pdf";
     }
     Outcome written;
     {

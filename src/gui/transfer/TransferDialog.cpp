@@ -57,6 +57,8 @@ TransferDialog::TransferDialog(TransferHost& host, TransferOperation operation, 
     resize(DialogSize);
     setWindowTitle(LinkText(OperationCaption(operation)));
     transfer_.ImageRead = [this](const Image& image) { KeepBackup(image); };
+    // A radio of another model ends the dialog at once: the main window offers its model.
+    transfer_.CallerAsksAboutRadioModel = operation == TransferOperation::ReadFromRadio;
     sinceEvents_.start();
     // In debug mode the opening status pauses with events running, before the dialog is
     // shown and takes the input: the main window must not take it meanwhile.
@@ -150,6 +152,8 @@ void TransferDialog::PressOk() {
     ShowBusy(false);
     if (completed) {
         accept();
+    } else if (transfer_.CallerAsksAboutRadioModel && transfer_.RadioModelType) {
+        QDialog::reject();
     }
 }
 
