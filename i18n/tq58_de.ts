@@ -2241,6 +2241,10 @@ Möchten Sie die Änderungen speichern?</translation>
         <source>hex files</source>
         <translation>HEX-Dateien</translation>
     </message>
+    <message>
+        <source>Clear</source>
+        <translation>Leeren</translation>
+    </message>
 </context>
 <context>
     <name>tq58::MmsiConfirmDialog</name>

@@ -2231,6 +2231,10 @@ Do you want to save changes?</source>
         <source>hex files</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Clear</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>tq58::MmsiConfirmDialog</name>

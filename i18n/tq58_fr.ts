@@ -2241,6 +2241,10 @@ Voulez-vous enregistrer les modifications ?</translation>
         <source>hex files</source>
         <translation>Fichiers HEX</translation>
     </message>
+    <message>
+        <source>Clear</source>
+        <translation>Effacer</translation>
+    </message>
 </context>
 <context>
     <name>tq58::MmsiConfirmDialog</name>

@@ -2241,6 +2241,10 @@ Wilt u de wijzigingen opslaan?</translation>
         <source>hex files</source>
         <translation>hex-bestanden</translation>
     </message>
+    <message>
+        <source>Clear</source>
+        <translation>Wissen</translation>
+    </message>
 </context>
 <context>
     <name>tq58::MmsiConfirmDialog</name>
