@@ -1,12 +1,11 @@
 #include "gui/MainMenus.h"
 
+#include "gui/ProgramIcon.h"
 #include "gui/Translations.h"
 
 #include <QActionGroup>
-#include <QApplication>
 #include <QMainWindow>
 #include <QMenuBar>
-#include <QStyle>
 #include <QToolBar>
 #include <QToolButton>
 
@@ -139,57 +138,56 @@ struct ButtonEntry {
     const char* key;
     const char* text;
     const char* toolTip;
-    QStyle::StandardPixmap icon;
+    Picture icon;
     QAction* MainMenus::*command;
 };
 
-// The buttons in their order; the separators put Program2 and Read2 at the tenth and
-// eleventh places, which start-up hides. "Save As Default" has no command, like its hidden
-// menu item, and stays hidden too.
+// The buttons in their order, {} for a separator; the separators put Program2 and Read2 at
+// the tenth and eleventh places, which start-up hides. "Save As Default" has no command, like its
+// hidden menu item, and stays hidden too.
 void BuildToolBar(QMainWindow* window, MainMenus& menus) {
     static const ButtonEntry Buttons[] = {
         {"New", QT_TRANSLATE_NOOP("MainMenus", "New"), QT_TRANSLATE_NOOP("MainMenus", "New"),
-         QStyle::SP_FileIcon, &MainMenus::FileNew},
+         Picture::New, &MainMenus::FileNew},
         {"Open", QT_TRANSLATE_NOOP("MainMenus", "Open"), QT_TRANSLATE_NOOP("MainMenus", "Open..."),
-         QStyle::SP_DialogOpenButton, &MainMenus::FileOpen},
+         Picture::Open, &MainMenus::FileOpen},
         {"Save", QT_TRANSLATE_NOOP("MainMenus", "Save"), QT_TRANSLATE_NOOP("MainMenus", "Save"),
-         QStyle::SP_DialogSaveButton, &MainMenus::FileSave},
+         Picture::Save, &MainMenus::FileSave},
         {"SaveAsDefault", QT_TRANSLATE_NOOP("MainMenus", "Default"),
-         QT_TRANSLATE_NOOP("MainMenus", "Save As Default"), QStyle::SP_DriveHDIcon, nullptr},
-        {nullptr, nullptr, nullptr, QStyle::SP_CustomBase, nullptr},
+         QT_TRANSLATE_NOOP("MainMenus", "Save As Default"), Picture::HardDisk, nullptr},
+        {},
         {"Print", QT_TRANSLATE_NOOP("MainMenus", "Print"), QT_TRANSLATE_NOOP("MainMenus", "Print"),
-         QStyle::SP_FileDialogDetailedView, &MainMenus::FilePrint},
-        {nullptr, nullptr, nullptr, QStyle::SP_CustomBase, nullptr},
+         Picture::Print, &MainMenus::FilePrint},
+        {},
         {"Program", QT_TRANSLATE_NOOP("MainMenus", "Program"),
-         QT_TRANSLATE_NOOP("MainMenus", "Program to Radio"), QStyle::SP_ArrowUp,
+         QT_TRANSLATE_NOOP("MainMenus", "Program to Radio"), Picture::Up,
          &MainMenus::TransferProgram},
         {"Read", QT_TRANSLATE_NOOP("MainMenus", "Read"),
-         QT_TRANSLATE_NOOP("MainMenus", "Read from Radio"), QStyle::SP_ArrowDown,
+         QT_TRANSLATE_NOOP("MainMenus", "Read from Radio"), Picture::Down,
          &MainMenus::TransferRead},
         {"Program2", QT_TRANSLATE_NOOP("MainMenus", "Program"),
-         QT_TRANSLATE_NOOP("MainMenus", "Program to Radio"), QStyle::SP_ArrowUp,
+         QT_TRANSLATE_NOOP("MainMenus", "Program to Radio"), Picture::Up,
          &MainMenus::TransferProgram},
         {"Read2", QT_TRANSLATE_NOOP("MainMenus", "Read"),
-         QT_TRANSLATE_NOOP("MainMenus", "Read from Radio"), QStyle::SP_ArrowDown,
+         QT_TRANSLATE_NOOP("MainMenus", "Read from Radio"), Picture::Down,
          &MainMenus::TransferRead},
-        {nullptr, nullptr, nullptr, QStyle::SP_CustomBase, nullptr},
+        {},
         {"Undo", QT_TRANSLATE_NOOP("MainMenus", "Undo"), QT_TRANSLATE_NOOP("MainMenus", "Undo"),
-         QStyle::SP_ArrowBack, &MainMenus::EditUndo},
+         Picture::Back, &MainMenus::EditUndo},
         {"Redo", QT_TRANSLATE_NOOP("MainMenus", "Redo"), QT_TRANSLATE_NOOP("MainMenus", "Redo"),
-         QStyle::SP_ArrowForward, &MainMenus::EditRedo},
+         Picture::Forward, &MainMenus::EditRedo},
     };
     menus.ToolBar = window->addToolBar(MainMenus::tr("Tools"));
     menus.ToolBar->setObjectName("tbToolBar");
     menus.ToolBar->setMovable(false);
     menus.ToolBar->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
-    QStyle* style = QApplication::style();
     for (const ButtonEntry& entry : Buttons) {
         if (!entry.key) {
             menus.ToolBar->addSeparator();
             continue;
         }
         QAction* button =
-            menus.ToolBar->addAction(style->standardIcon(entry.icon), MainMenus::tr(entry.text));
+            menus.ToolBar->addAction(PictureIcon(entry.icon), MainMenus::tr(entry.text));
         button->setObjectName(QString("tbToolBar_%1").arg(entry.key));
         button->setToolTip(MainMenus::tr(entry.toolTip));
         QAction* command = entry.command ? menus.*(entry.command) : nullptr;

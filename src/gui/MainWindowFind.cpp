@@ -2,6 +2,7 @@
 // number, a channel or entry name or an MMSI and selects its node.
 #include "editor/FindNode.h"
 #include "gui/MainWindow.h"
+#include "gui/ProgramIcon.h"
 #include "gui/editor/EditorFrame.h"
 
 #include <QAction>
@@ -9,6 +10,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QStatusBar>
+#include <QToolButton>
 #include <tuple>
 
 namespace tq58 {
@@ -23,7 +25,19 @@ void MainWindow::BuildFind() {
                            find_->sizeHint().height() + 12);
     find_->setToolTip(tr("Find a channel number, a channel or entry name, or an MMSI"));
     find_->setAccessibleDescription(find_->toolTip());
-    find_->setClearButtonEnabled(true);
+    // Not the line edit's own clear button: its picture is looked up in the icon theme.
+    QAction* clear = find_->addAction(PictureIcon(Picture::Clear), QLineEdit::TrailingPosition);
+    clear->setObjectName("cmdClearFind");
+    clear->setText(tr("Clear"));
+    clear->setVisible(false);
+    for (auto* button : find_->findChildren<QToolButton*>()) {
+        if (button->defaultAction() == clear) {
+            button->setObjectName(clear->objectName());
+        }
+    }
+    connect(clear, &QAction::triggered, find_, &QLineEdit::clear);
+    connect(find_, &QLineEdit::textChanged, clear,
+            [clear](const QString& text) { clear->setVisible(!text.isEmpty()); });
     menuBar()->setCornerWidget(find_);
     QAction* action = menus_.Edit->addAction(tr("&Find..."));
     action->setObjectName("mnuEditFind");

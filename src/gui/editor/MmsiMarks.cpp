@@ -4,12 +4,12 @@
 #include "editor/MmsiKinds.h"
 #include "editor/NavigationTree.h"
 #include "editor/UserMmsiConfirmation.h"
+#include "gui/ProgramIcon.h"
 #include "gui/ProgramMidTable.h"
 #include "gui/TextCodec.h"
 #include "gui/Translations.h"
 
 #include <QApplication>
-#include <QStyle>
 #include <QTreeWidgetItem>
 
 namespace tq58 {
@@ -75,9 +75,7 @@ void MarkTreeItem(QTreeWidgetItem* item, const NodeRef& node, const SettingsReco
         return;
     }
     item->setToolTip(0, warning);
-    item->setIcon(0, warning.isEmpty()
-                         ? QIcon()
-                         : QApplication::style()->standardIcon(QStyle::SP_MessageBoxWarning));
+    item->setIcon(0, warning.isEmpty() ? QIcon() : PictureIcon(Picture::Warning));
 }
 
 MmsiKindLabel::MmsiKindLabel(const QString& objectName, const QString& accessibleName) {

@@ -24,7 +24,6 @@ QComboBox* NewCombo(const QString& name, const QString& accessibleName,
     auto* box = new QComboBox;
     box->setObjectName(name);
     box->setAccessibleName(accessibleName);
-    box->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     // Shown while no item is selected: the stored value is none of the list's.
     box->setPlaceholderText(CoreText("Lists", NotSetText));
     SetItems(box, items);
@@ -36,6 +35,12 @@ QComboBox* NewCombo(const QString& name, const QString& accessibleName, ValueLis
 }
 
 void SetItems(QComboBox* box, const std::vector<ListItem>& items) {
+    // A box as wide as its longest item: the first list sets it when the box is first shown;
+    // a box whose list is replaced follows each new list. Only then does it pay for following
+    // (its drop-down list is made at once), which most boxes never need.
+    if (box->count() > 0) {
+        box->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    }
     box->clear();
     // A fixed list's texts are translated; channel labels and offsets have no translation.
     for (const ListItem& item : items) {
