@@ -1,6 +1,7 @@
 #include "editor/GridRows.h"
 
 #include "editor/ChannelCsv.h"
+#include "editor/CsvCells.h"
 #include "editor/DirectoryCsv.h"
 #include "editor/NavigationTree.h"
 #include "files/TextCase.h"
@@ -12,8 +13,10 @@ namespace tq58 {
 
 namespace {
 
-// Stands for a character the radio's byte-wide texts cannot hold; no check accepts it.
-constexpr char Unstorable = '\x7F';
+// A whole list copied is a few kilobytes; a clipboard far beyond that is refused unread, so
+// that a paste of any size leaves the window responsive.
+constexpr std::size_t MaxPastedMegabytes = 1;
+constexpr std::size_t MaxPastedBytes = MaxPastedMegabytes << 20;
 
 bool IsDirectory(CsvList list) {
     return list == CsvList::Individual || list == CsvList::Group;
@@ -73,7 +76,7 @@ std::vector<CsvRow> ClipboardRows(std::string_view text) {
         text.find('\t') != std::string_view::npos ? TabRows(text) : ParseCsv(text).Rows;
     for (CsvRow& row : rows) {
         for (std::string& cell : row.Cells) {
-            cell = SingleBytesFromUtf8(cell, Unstorable);
+            cell = SingleBytesFromUtf8(cell, UnstorableCharacter);
         }
     }
     return rows;
@@ -186,6 +189,12 @@ int PastedRowCount(std::string_view text) {
 Outcome PasteRows(SettingsRecord& settings, const ModelState& model, CsvList list,
                   const std::vector<std::string>& keys, std::string_view text,
                   std::vector<Phrase>* told) {
+    if (text.size() > MaxPastedBytes) {
+        return PasteFailure({{TQ58_PHRASE("Csv", "Nothing was pasted: the clipboard holds more "
+                                                 "than %1 MB, far more than a list."),
+                              {std::to_string(MaxPastedMegabytes)}}},
+                            told);
+    }
     std::vector<CsvRow> rows = ClipboardRows(text);
     std::vector<std::string> headings = ListHeadings(settings, model, list);
     if (!rows.empty() && IsHeadingRow(rows.front())) {
@@ -222,8 +231,9 @@ Outcome EditCell(SettingsRecord& settings, const ModelState& model, CsvList list
                  const std::string& key, const std::string& heading, const std::string& text,
                  Phrase* told) {
     const std::vector<std::string> headings{CsvListInfoOf(list).KeyHeading, heading};
-    const CsvRefusals refusals = TakeRows(settings, model, list, headings,
-                                          {{1, {key, SingleBytesFromUtf8(text, Unstorable)}}});
+    const CsvRefusals refusals =
+        TakeRows(settings, model, list, headings,
+                 {{1, {key, SingleBytesFromUtf8(text, UnstorableCharacter)}}});
     if (refusals.Empty()) {
         return Outcome::Success();
     }
