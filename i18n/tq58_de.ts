@@ -312,6 +312,10 @@
         <source>below the list&apos;s last row</source>
         <translation>unterhalb der letzten Zeile der Liste</translation>
     </message>
+    <message>
+        <source>Nothing was pasted: the clipboard holds more than %1 MB, far more than a list.</source>
+        <translation>Es wurde nichts eingefügt: Die Zwischenablage enthält mehr als %1 MB, weit mehr als eine Liste.</translation>
+    </message>
 </context>
 <context>
     <name>DistressChannelWarning</name>
@@ -2240,6 +2244,14 @@ Möchten Sie die Änderungen speichern?</translation>
     <message>
         <source>hex files</source>
         <translation>HEX-Dateien</translation>
+    </message>
+    <message>
+        <source>%1
+
+The name of this file is not UTF-8 text, so TQ58 cannot open it. Rename the file, then open it again.</source>
+        <translation>%1
+
+Der Name dieser Datei ist kein UTF-8-Text, daher kann TQ58 sie nicht öffnen. Benennen Sie die Datei um und öffnen Sie sie dann erneut.</translation>
     </message>
 </context>
 <context>

@@ -312,6 +312,10 @@
         <source>below the list&apos;s last row</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Nothing was pasted: the clipboard holds more than %1 MB, far more than a list.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>DistressChannelWarning</name>
@@ -2229,6 +2233,12 @@ Do you want to save changes?</source>
     </message>
     <message>
         <source>hex files</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1
+
+The name of this file is not UTF-8 text, so TQ58 cannot open it. Rename the file, then open it again.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

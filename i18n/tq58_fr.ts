@@ -312,6 +312,10 @@
         <source>below the list&apos;s last row</source>
         <translation>sous la dernière ligne de la liste</translation>
     </message>
+    <message>
+        <source>Nothing was pasted: the clipboard holds more than %1 MB, far more than a list.</source>
+        <translation>Rien n&apos;a été collé : le presse-papiers contient plus de %1 Mo, bien plus qu&apos;une liste.</translation>
+    </message>
 </context>
 <context>
     <name>DistressChannelWarning</name>
@@ -2240,6 +2244,14 @@ Voulez-vous enregistrer les modifications ?</translation>
     <message>
         <source>hex files</source>
         <translation>Fichiers HEX</translation>
+    </message>
+    <message>
+        <source>%1
+
+The name of this file is not UTF-8 text, so TQ58 cannot open it. Rename the file, then open it again.</source>
+        <translation>%1
+
+Le nom de ce fichier n&apos;est pas un texte UTF-8 ; TQ58 ne peut donc pas l&apos;ouvrir. Renommez le fichier, puis ouvrez-le à nouveau.</translation>
     </message>
 </context>
 <context>

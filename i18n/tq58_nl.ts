@@ -312,6 +312,10 @@
         <source>below the list&apos;s last row</source>
         <translation>onder de laatste rij van de lijst</translation>
     </message>
+    <message>
+        <source>Nothing was pasted: the clipboard holds more than %1 MB, far more than a list.</source>
+        <translation>Niets geplakt: het klembord bevat meer dan %1 MB, veel meer dan een lijst.</translation>
+    </message>
 </context>
 <context>
     <name>DistressChannelWarning</name>
@@ -2240,6 +2244,14 @@ Wilt u de wijzigingen opslaan?</translation>
     <message>
         <source>hex files</source>
         <translation>hex-bestanden</translation>
+    </message>
+    <message>
+        <source>%1
+
+The name of this file is not UTF-8 text, so TQ58 cannot open it. Rename the file, then open it again.</source>
+        <translation>%1
+
+De naam van dit bestand is geen UTF-8-tekst, daarom kan TQ58 het niet openen. Geef het bestand een andere naam en open het daarna opnieuw.</translation>
     </message>
 </context>
 <context>

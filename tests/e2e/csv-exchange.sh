@@ -39,7 +39,7 @@ says $'line 3: Station Name "\xc3\x85LAND \xef\xbf\xbd" holds a character the ra
 # A row of 50,000 surplus cells is refused once, at once, in a line.
 { printf 'EXP CH,CH Enable\n1,On'; printf ',x%.0s' $(seq 50000); echo; } > "$work/wide.csv"
 expect 1 import-csv "$work/a.dat" "$work/wide.csv" -o "$work/refused.dat"
-[ "$(grep -c . "$work/err")" -eq 2 ] && says 'line 2: more cells than headings' ||
+[ "$(wc -c < "$work/err")" -lt 200 ] && says 'line 2: more cells than headings' ||
     fail "the wide row: $(head -c 300 "$work/err")"
 
 expect 1 import-csv "$work/a.dat" "$work/missing.csv" -o "$work/refused.dat"

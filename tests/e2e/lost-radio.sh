@@ -32,7 +32,8 @@ says "The cable or its adapter on $radio went away"
 
 # A port that another program holds is told in the window's words, naming that program.
 expect 1 read --port "$work/silent" --model RV7700A -o "$work/held.dat"
-says "The serial port device $work/silent is in use by tq58-cli (process "
+says "The serial port device $work/silent is in use by"
+says "tq58-cli (process "
 wait "$silentRead" || silentStatus=$?
 [ "$silentStatus" -eq 1 ] || fail "a read from a silent radio exited $silentStatus"
 grep -q "Communication Error!!" "$work/silent.err" || fail "no message: $(cat "$work/silent.err")"
