@@ -173,10 +173,11 @@ public:
                 reasons.push_back(std::move(*reason));
             }
         }
-        for (std::size_t i = columns.size() + 1; i < row.Cells.size(); ++i) {
-            if (!TrimBlanks(row.Cells[i]).empty()) {
-                reasons.push_back({TQ58_PHRASE("Csv", "more cells than headings"), {}});
-            }
+        const auto surplus =
+            row.Cells.begin() + static_cast<long>(std::min(row.Cells.size(), columns.size() + 1));
+        if (std::any_of(surplus, row.Cells.end(),
+                        [](const std::string& cell) { return !TrimBlanks(cell).empty(); })) {
+            reasons.push_back({TQ58_PHRASE("Csv", "more cells than headings"), {}});
         }
         if (reasons.empty() && edited_ != original_ && !ChannelPageCheckPasses(edited_, kind_)) {
             reasons.push_back({TQ58_PHRASE("Csv", "an enabled EXP channel needs an Rx Frequency "

@@ -52,7 +52,7 @@ std::string Quoted(const std::string& cell) {
 }
 
 Phrase JoinedReasons(const std::vector<Phrase>& reasons) {
-    return JoinedPhrases("%1; %2", reasons);
+    return JoinedPhrases("; ", reasons);
 }
 
 std::string EnglishLines(const std::vector<Phrase>& lines) {

@@ -10,6 +10,9 @@
 
 namespace tq58 {
 
+// Stands for a character the radio's byte-wide texts cannot hold; no check accepts it.
+inline constexpr char UnstorableCharacter = '\x7F';
+
 // A refused row of an import: its line in the file and why, a sentence for each reason.
 struct CsvRefusal {
     int Line = 0;

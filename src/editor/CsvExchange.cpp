@@ -1,6 +1,7 @@
 #include "editor/CsvExchange.h"
 
 #include "editor/ChannelCsv.h"
+#include "editor/CsvCells.h"
 #include "editor/DirectoryCsv.h"
 #include "editor/NavigationTree.h"
 #include "files/CsvText.h"
@@ -9,9 +10,6 @@
 namespace tq58 {
 
 namespace {
-
-// Stands for a character the radio's byte-wide texts cannot hold; no check accepts it.
-constexpr char Unstorable = '\x7F';
 
 struct ListTarget {
     bool Directory;
@@ -47,7 +45,7 @@ std::string HeadingsList() {
 std::vector<CsvRow> SingleByteRows(std::vector<CsvRow> rows) {
     for (CsvRow& row : rows) {
         for (std::string& cell : row.Cells) {
-            cell = SingleBytesFromUtf8(cell, Unstorable);
+            cell = SingleBytesFromUtf8(cell, UnstorableCharacter);
         }
     }
     return rows;

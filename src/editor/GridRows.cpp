@@ -2,6 +2,7 @@
 
 #include "editor/ChannelCsv.h"
 #include "editor/ChannelLists.h"
+#include "editor/CsvCells.h"
 #include "editor/DirectoryCsv.h"
 #include "editor/DirectoryRules.h"
 #include "editor/NavigationTree.h"
@@ -17,8 +18,10 @@ namespace tq58 {
 
 namespace {
 
-// Stands for a character the radio's byte-wide texts cannot hold; no check accepts it.
-constexpr char Unstorable = '\x7F';
+// A whole list copied is a few kilobytes; a clipboard far beyond that is refused unread, so
+// that a paste of any size leaves the window responsive.
+constexpr std::size_t MaxPastedMegabytes = 1;
+constexpr std::size_t MaxPastedBytes = MaxPastedMegabytes << 20;
 
 bool IsDirectory(CsvList list) {
     return list == CsvList::Individual || list == CsvList::Group;
@@ -78,7 +81,7 @@ std::vector<CsvRow> ClipboardRows(std::string_view text) {
         text.find('\t') != std::string_view::npos ? TabRows(text) : ParseCsv(text).Rows;
     for (CsvRow& row : rows) {
         for (std::string& cell : row.Cells) {
-            cell = SingleBytesFromUtf8(cell, Unstorable);
+            cell = SingleBytesFromUtf8(cell, UnstorableCharacter);
         }
     }
     return rows;
@@ -367,9 +370,17 @@ std::string CopiedRows(const SettingsRecord& settings, const ModelState& model, 
 PastedRows PasteRows(const SettingsRecord& settings, const ModelState& model, CsvList list,
                      const PasteTarget& target, std::string_view text) {
     PastedRows pasted{Outcome::Success(), {}, settings, {}, 0};
-    std::optional<PasteLayout> layout = LayOut(settings, model, list, target, ClipboardRows(text));
+    const bool tooLarge = text.size() > MaxPastedBytes;
+    std::optional<PasteLayout> layout;
+    if (!tooLarge) {
+        layout = LayOut(settings, model, list, target, ClipboardRows(text));
+    }
     std::vector<Phrase> refusal;
-    if (!layout) {
+    if (tooLarge) {
+        refusal = {{TQ58_PHRASE("Csv", "Nothing was pasted: the clipboard holds more "
+                                       "than %1 MB, far more than a list."),
+                    {std::to_string(MaxPastedMegabytes)}}};
+    } else if (!layout) {
         refusal = {NoFit(settings, model, list)};
     } else if (layout->OtherList) {
         refusal = {{TQ58_PHRASE("Csv", "Nothing was pasted: the rows are not of the %1."),
@@ -403,8 +414,9 @@ Outcome EditCell(SettingsRecord& settings, const ModelState& model, CsvList list
                  const std::string& key, const std::string& heading, const std::string& text,
                  Phrase* told) {
     const std::vector<std::string> headings{CsvListInfoOf(list).KeyHeading, heading};
-    const CsvRefusals refusals = TakeRows(settings, model, list, headings,
-                                          {{1, {key, SingleBytesFromUtf8(text, Unstorable)}}});
+    const CsvRefusals refusals =
+        TakeRows(settings, model, list, headings,
+                 {{1, {key, SingleBytesFromUtf8(text, UnstorableCharacter)}}});
     if (refusals.Empty()) {
         return Outcome::Success();
     }

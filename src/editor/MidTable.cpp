@@ -1,5 +1,6 @@
 #include "editor/MidTable.h"
 
+#include "files/Utf8Text.h"
 #include "files/WholeFile.h"
 
 #include <algorithm>
@@ -24,23 +25,24 @@ std::string_view NextField(std::string_view& line) {
     return field;
 }
 
-std::string_view WithoutCarriageReturn(std::string_view line) {
-    return !line.empty() && line.back() == '\r' ? line.substr(0, line.size() - 1) : line;
-}
-
 } // namespace
 
+// Lines end in LF, CR LF or a lone CR; names are UTF-8, kept as the program's single bytes.
 MidTable MidTable::FromText(std::string_view text) {
+    constexpr std::string_view ByteOrderMark = "\xEF\xBB\xBF";
+    if (text.starts_with(ByteOrderMark)) {
+        text.remove_prefix(ByteOrderMark.size());
+    }
     MidTable table;
     while (!text.empty()) {
-        const auto end = text.find('\n');
-        std::string_view line = WithoutCarriageReturn(text.substr(0, end));
+        const auto end = text.find_first_of("\r\n");
+        std::string_view line = text.substr(0, end);
         text = end == std::string_view::npos ? std::string_view() : text.substr(end + 1);
         const std::string_view mid = NextField(line);
         const std::string_view iso = NextField(line);
         const std::string_view name = NextField(line);
         if (IsMid(mid) && !name.empty()) {
-            table.countries_[std::string(mid)] = {std::string(iso), std::string(name)};
+            table.countries_[std::string(mid)] = {std::string(iso), SingleBytesFromUtf8(name, '?')};
         }
     }
     return table;

@@ -3,8 +3,6 @@
 #include "files/TextCase.h"
 #include "files/WholeFile.h"
 
-#include <optional>
-
 namespace tq58 {
 
 namespace {
@@ -64,8 +62,8 @@ std::string_view WithoutByteOrderMark(std::string_view text) {
 
 } // namespace
 
-std::string ReadIniValueFromText(std::string_view text, std::string_view section,
-                                 std::string_view key) {
+std::optional<std::string> FindIniValueInText(std::string_view text, std::string_view section,
+                                              std::string_view key) {
     enum class State { Before, Inside, After } state = State::Before;
     std::optional<std::string> found;
     ForEachLine(WithoutByteOrderMark(text), [&](std::string_view line) {
@@ -87,7 +85,12 @@ std::string ReadIniValueFromText(std::string_view text, std::string_view section
         }
         return true;
     });
-    return found.value_or(std::string());
+    return found;
+}
+
+std::string ReadIniValueFromText(std::string_view text, std::string_view section,
+                                 std::string_view key) {
+    return FindIniValueInText(text, section, key).value_or(std::string());
 }
 
 std::string ReadIniValue(const std::string& path, std::string_view section, std::string_view key) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -12,6 +13,10 @@ namespace tq58 {
 std::string ReadIniValue(const std::string& path, std::string_view section, std::string_view key);
 std::string ReadIniValueFromText(std::string_view text, std::string_view section,
                                  std::string_view key);
+// The same value, absent when the section or the key is missing: what "key=" leaves empty
+// is there all the same.
+std::optional<std::string> FindIniValueInText(std::string_view text, std::string_view section,
+                                              std::string_view key);
 
 constexpr std::size_t IniValueLimit = 127;
 

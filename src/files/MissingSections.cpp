@@ -67,8 +67,7 @@ Phrase MissingSectionsWarning(const std::vector<std::string>& missing) {
         i = last + 1;
     }
     Phrase list = JoinedPhrases(
-        "%1, %2",
-        {runs.begin(), runs.begin() + static_cast<long>(std::min(runs.size(), RunsShown))});
+        ", ", {runs.begin(), runs.begin() + static_cast<long>(std::min(runs.size(), RunsShown))});
     if (runs.size() > RunsShown) {
         const std::string more = std::to_string(runs.size() - RunsShown);
         list = {TQ58_PHRASE("Files", "%1 and %2 more"), {}, {std::move(list), Verbatim(more)}};

@@ -2,10 +2,12 @@
 
 #include "files/DurableWrite.h"
 
+#include <algorithm>
 #include <atomic>
-#include <charconv>
+#include <climits>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <system_error>
 
 namespace tq58 {
@@ -21,22 +23,30 @@ std::string PrefixFor(const fs::path& target) {
     return target.filename().string() + Infix;
 }
 
-// The process id of one of target's temporary file names; nothing for any other name. The
-// names of earlier versions carried a clock stamp there, which names no running process.
-std::optional<long long> WriterOf(const std::string& name, const std::string& prefix) {
-    const std::string suffix = Suffix;
-    if (name.size() <= prefix.size() + suffix.size() || name.rfind(prefix, 0) != 0 ||
-        name.compare(name.size() - suffix.size(), suffix.size(), suffix) != 0) {
+bool AllDigits(std::string_view text) {
+    return !text.empty() &&
+           std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
+}
+
+// The process id of one of target's temporary file names, exactly as a save makes them:
+// "PREFIX<pid>-<n>.tmp", the pid from 1 to INT_MAX without a sign or a leading zero and n
+// digits. Any other name may be the user's own file ("boat.dat.tq58-2024-notes.tmp").
+std::optional<long long> WriterOf(std::string_view name, std::string_view prefix) {
+    const std::string_view suffix = Suffix;
+    if (name.size() <= prefix.size() + suffix.size() || !name.starts_with(prefix) ||
+        !name.ends_with(suffix)) {
         return std::nullopt;
     }
-    long long writer = 0;
-    const char* first = name.data() + prefix.size();
-    const char* last = name.data() + name.size() - suffix.size();
-    const auto [end, error] = std::from_chars(first, last, writer);
-    if (error != std::errc{} || end == last || *end != '-') {
+    name = name.substr(prefix.size(), name.size() - prefix.size() - suffix.size());
+    const std::size_t dash = name.find('-');
+    const std::string_view writer = name.substr(0, dash);
+    constexpr std::size_t LongestWriter = 10; // the digits of INT_MAX
+    if (dash == std::string_view::npos || !AllDigits(writer) || writer.front() == '0' ||
+        writer.size() > LongestWriter || !AllDigits(name.substr(dash + 1))) {
         return std::nullopt;
     }
-    return writer;
+    const long long id = std::stoll(std::string(writer));
+    return id <= INT_MAX ? std::optional<long long>(id) : std::nullopt;
 }
 
 } // namespace

@@ -56,6 +56,18 @@ Outcome Unwritable(const std::string& path, const fs::path& target, int errorNum
     return FileFailure("cannot write " + path + ": " + WriteReason(target, errorNumber));
 }
 
+// The bytes in a new temporary file beside target, on the disk; 0 or the system's error.
+int WriteTemporary(const fs::path& target, const std::string& bytes, fs::path& temporary) {
+    RemoveStaleTemporaries(target);
+    int failure = EEXIST;
+    // A leftover of an ended process that had this process's id may hold a name already.
+    for (int attempt = 0; failure == EEXIST && attempt < MaxTemporaryNames; ++attempt) {
+        temporary = TemporaryPathFor(target);
+        failure = WriteNewFileToDisk(temporary, bytes);
+    }
+    return failure;
+}
+
 // Replaces a regular file, or makes a new one, through a temporary file beside it that is on
 // the disk before the rename; the rename is on the disk before the save reports success.
 Outcome ReplaceFile(const std::string& path, const fs::path& target, const std::string& bytes) {
@@ -69,15 +81,8 @@ Outcome ReplaceFile(const std::string& path, const fs::path& target, const std::
     if (replacing && !std::ofstream(target, std::ios::binary | std::ios::app)) {
         return Unwritable(path, target, errno);
     }
-    RemoveStaleTemporaries(target);
     fs::path temporary;
-    int failure = EEXIST;
-    // A leftover of an ended process that had this process's id may hold a name already.
-    for (int attempt = 0; failure == EEXIST && attempt < MaxTemporaryNames; ++attempt) {
-        temporary = TemporaryPathFor(target);
-        failure = WriteNewFileToDisk(temporary, bytes);
-    }
-    if (failure != 0) {
+    if (const int failure = WriteTemporary(target, bytes, temporary)) {
         return Unwritable(path, target, failure);
     }
     if (replacing) {
@@ -94,6 +99,30 @@ Outcome ReplaceFile(const std::string& path, const fs::path& target, const std::
 }
 
 } // namespace
+
+Outcome CreateFileContents(const std::string& path, const std::string& bytes, bool& nameTaken) {
+    nameTaken = false;
+    const fs::path target(path);
+    fs::path temporary;
+    if (const int failure = WriteTemporary(target, bytes, temporary)) {
+        return Unwritable(path, target, failure);
+    }
+    // A link, unlike a rename, never replaces a file of the name.
+    std::error_code error;
+    fs::create_hard_link(temporary, target, error);
+    std::error_code ignored;
+    fs::remove(temporary, ignored);
+    if (error && error != std::errc::file_exists) {
+        // A file system without links: the name itself is made exclusively.
+        error = std::error_code(WriteNewFileToDisk(target, bytes), std::generic_category());
+    }
+    if (error) {
+        nameTaken = error == std::errc::file_exists;
+        return FileFailure("cannot write " + path + ": " + ReasonOf(error));
+    }
+    SyncFolder(target.parent_path());
+    return Outcome::Success();
+}
 
 Outcome ReadWholeFile(const std::string& path, std::string& bytes, std::uintmax_t maxBytes) {
     std::error_code error;

@@ -22,4 +22,9 @@ Outcome ReadWholeFile(const std::string& path, std::string& bytes,
 // and the like are refused (see OutputTarget.h).
 Outcome ReplaceFileContents(const std::string& path, const std::string& bytes);
 
+// Makes a new file that no one else makes at the same time: written beside it and on the
+// disk first, then given its name only while the name is free, so that no one ever sees half
+// of it. A name that is taken already leaves everything as it was and sets nameTaken.
+Outcome CreateFileContents(const std::string& path, const std::string& bytes, bool& nameTaken);
+
 } // namespace tq58

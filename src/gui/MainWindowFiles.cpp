@@ -70,6 +70,16 @@ void MainWindow::FileOpen() {
 // A file that lacks sections opens all the same, with a warning; its data then counts as
 // changed, so that nothing is left as it is without a question.
 bool MainWindow::OpenDataFile(const QString& path) {
+    // Qt reads a file name that is not UTF-8 (from the command line or a drop) with
+    // replacement characters, and such a name names no file.
+    if (path.contains(QChar::ReplacementCharacter) && !QFileInfo::exists(path)) {
+        messages_.Show(ProgramTitle(),
+                       tr("%1\n\nThe name of this file is not UTF-8 text, so TQ58 cannot open "
+                          "it. Rename the file, then open it again.")
+                           .arg(QDir::toNativeSeparators(path)),
+                       QMessageBox::Warning);
+        return false;
+    }
     if (!TakeModelOf(path)) {
         return false;
     }

@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QLibraryInfo>
 #include <QLocale>
+#include <QStringList>
 #include <QTranslator>
 
 namespace tq58 {
@@ -67,6 +68,13 @@ QString CoreText(const char* context, const std::string& english) {
 }
 
 QString Translated(const Phrase& phrase, int count) {
+    if (phrase.Joiner) {
+        QStringList parts;
+        for (const Phrase& part : phrase.Parts) {
+            parts << Translated(part);
+        }
+        return parts.join(QString::fromUtf8(phrase.Joiner));
+    }
     // The values are the core's single-byte texts; the filled sentence is UTF-8.
     std::vector<std::string> values;
     for (const std::string& value : phrase.Values) {

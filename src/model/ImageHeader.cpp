@@ -150,7 +150,11 @@ void PrepareImageHeader(Image& image, const SettingsRecord& settings) {
     }
     BlankUnusableListEntries(image);
     PrepareAtisMode(image);
-    image[MmsiEnteredCountAddress] = IsBlankText(settings.DscBasicSetup.UserMmsi) ? 0 : 1;
+    image[MmsiEnteredCountAddress] = MmsiEnteredCount(settings);
+}
+
+std::uint8_t MmsiEnteredCount(const SettingsRecord& settings) {
+    return IsBlankText(settings.DscBasicSetup.UserMmsi) ? 0 : 1;
 }
 
 std::uint8_t HeaderChecksum(const Image& image, int first, int count) {

@@ -14,6 +14,8 @@ constexpr int HeaderChecksumCount = 29;
 constexpr int HeaderChecksumAddress = 0x5F;
 // 0 while no User MMSI is set, 1 once one is; the report and the DSC page show it.
 constexpr int MmsiEnteredCountAddress = 0x195;
+// The count an image of the settings carries, as every image that leaves the program gets it.
+std::uint8_t MmsiEnteredCount(const SettingsRecord& settings);
 
 // Brings the radio's own header bytes (start channel, group channel lists, ATIS mode,
 // MMSI-entered count) in line with the settings just encoded.

@@ -20,6 +20,13 @@ std::string FillPattern(std::string_view pattern, const std::vector<std::string>
 }
 
 std::string Phrase::English() const {
+    if (Joiner) {
+        std::string joined;
+        for (const Phrase& part : Parts) {
+            joined += (&part == Parts.data() ? "" : Joiner) + part.English();
+        }
+        return joined;
+    }
     std::vector<std::string> filling = Values;
     for (const Phrase& part : Parts) {
         filling.push_back(part.English());
@@ -31,16 +38,11 @@ Phrase Verbatim(std::string text) {
     return {"", "%1", {std::move(text)}};
 }
 
-// The last two parts are joined first, then each one before them is put in front.
-Phrase JoinedPhrases(const char* pairPattern, const std::vector<Phrase>& parts) {
+Phrase JoinedPhrases(const char* joiner, std::vector<Phrase> parts) {
     if (parts.empty()) {
         return Verbatim({});
     }
-    Phrase joined = parts.back();
-    for (auto part = parts.rbegin() + 1; part != parts.rend(); ++part) {
-        joined = {"", pairPattern, {}, {*part, std::move(joined)}};
-    }
-    return joined;
+    return {"", "", {}, std::move(parts), joiner};
 }
 
 } // namespace tq58

@@ -29,14 +29,17 @@ struct Phrase {
     const char* Pattern = "";
     std::vector<std::string> Values;
     std::vector<Phrase> Parts = {};
+    // When set, the phrase is its parts one after the other with this text between them, each
+    // part translated by itself; Pattern and Values are not used.
+    const char* Joiner = nullptr;
 
     std::string English() const;
 };
 
 // A text that no language changes, such as a name from a file, as a part of a phrase.
 Phrase Verbatim(std::string text);
-// The parts one after the other, each pair joined by the pair pattern ("%1, %2"); empty for
-// no parts.
-Phrase JoinedPhrases(const char* pairPattern, const std::vector<Phrase>& parts);
+// The parts one after the other with the joiner (", ") between them, side by side in one
+// phrase however many there are; empty for no parts.
+Phrase JoinedPhrases(const char* joiner, std::vector<Phrase> parts);
 
 } // namespace tq58

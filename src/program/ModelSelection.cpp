@@ -2,6 +2,7 @@
 
 #include "files/IniReader.h"
 #include "files/ValueText.h"
+#include "files/WholeFile.h"
 #include "model/ModelCatalogue.h"
 
 namespace tq58 {
@@ -55,6 +56,40 @@ ModelState ModelStateFor(int modelType, const std::string& globalIni) {
     model.AtisAvailable = IniFlag(globalIni, modelType, "atis");
     model.ScramblerAvailable = IniFlag(globalIni, modelType, "scrambler");
     return model;
+}
+
+Outcome ReadModelCapabilities(int modelType, const std::string& globalIni, ModelState& model) {
+    std::string text;
+    if (const Outcome read = ReadWholeFile(globalIni, text); !read.Ok) {
+        return read;
+    }
+    const std::string section = ModelSection(modelType);
+    const std::string unknown = ", so the " + ModelNameOf(modelType, UnknownModelName::Unknown) +
+                                "'s ATIS and scrambler are unknown";
+    const auto refused = [&globalIni, &unknown](const std::string& reason) {
+        return Outcome::Failure({}, MessageIcon::Critical, {}, globalIni + ": " + reason + unknown);
+    };
+    if (text.find_first_not_of(" \t\r\n\xEF\xBB\xBF") == std::string::npos) {
+        return refused("the file is empty");
+    }
+    ModelState found;
+    found.ModelType = modelType;
+    found.ModelName = ModelNameOf(modelType, UnknownModelName::Unknown);
+    bool* const flags[] = {&found.AtisAvailable, &found.ScramblerAvailable};
+    const char* const keys[] = {"atis", "scrambler"};
+    for (std::size_t i = 0; i < std::size(keys); ++i) {
+        const std::optional<std::string> value = FindIniValueInText(text, section, keys[i]);
+        const std::optional<bool> flag = value ? ParseBooleanText(*value) : std::nullopt;
+        if (!flag) {
+            return refused(
+                "[" + section + "] " +
+                (value ? std::string(keys[i]) + "=" + *value + " is not 0, 1, True or False"
+                       : "has no " + std::string(keys[i]) + "="));
+        }
+        *flags[i] = *flag;
+    }
+    model = found;
+    return Outcome::Success();
 }
 
 void RememberModel(SettingsStore& store, int modelType) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/ModelState.h"
+#include "model/Outcome.h"
 #include "model/Phrase.h"
 #include "program/SettingsStore.h"
 
@@ -32,6 +33,12 @@ ModelOffer SelectStartupModel(const std::string& globalIni, const SettingsStore&
 
 // Name and capabilities of a model from its "global.ini" section; absent keys read as false.
 ModelState ModelStateFor(int modelType, const std::string& globalIni);
+
+// The same, for work that must not go on without them (the command line writes files and
+// programs radios with no window to show what is missing): a "global.ini" that cannot be
+// read, holds no text, or lacks the model's section, "atis" or "scrambler" (a file cut short,
+// a binary or a folder in its place) is a failure whose detail names the file and why.
+Outcome ReadModelCapabilities(int modelType, const std::string& globalIni, ModelState& model);
 
 // A model change is remembered at once for the next start.
 void RememberModel(SettingsStore& store, int modelType);

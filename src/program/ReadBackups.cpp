@@ -13,20 +13,15 @@ namespace fs = std::filesystem;
 
 namespace {
 
-// A second backup within the same second gets "-2", "-3" before the extension.
+constexpr int MaxBackupsPerSecond = 1000;
+
 std::string Stem(const fs::path& path) {
     return path.stem().string();
 }
 
-std::string FreeName(const std::string& folder, const std::string& modelName,
-                     const BackupTime& when) {
-    const std::string first = BackupFileName(modelName, when);
-    std::error_code error;
-    std::string name = first;
-    for (int n = 2; fs::exists(fs::path(folder) / name, error); ++n) {
-        name = first.substr(0, first.size() - 4) + "-" + std::to_string(n) + ".hex";
-    }
-    return name;
+// "-2", "-3" ... before the extension.
+std::string NumberedName(const std::string& first, int n) {
+    return n == 1 ? first : first.substr(0, first.size() - 4) + "-" + std::to_string(n) + ".hex";
 }
 
 bool AllDigits(std::string_view text) {
@@ -107,8 +102,15 @@ Outcome KeepReadBackup(const std::string& folder, const std::string& modelName, 
                        const BackupTime& when, std::size_t keep) {
     std::error_code error;
     fs::create_directories(folder, error);
-    const std::string path = (fs::path(folder) / FreeName(folder, modelName, when)).string();
-    const Outcome written = ReplaceFileContents(path, std::string(image.begin(), image.end()));
+    // Two reads that end within one second, on two ports or in two programs, keep two
+    // backups: a name is taken only while it is free.
+    const std::string first = BackupFileName(modelName, when);
+    Outcome written;
+    bool taken = true;
+    for (int n = 1; taken && n <= MaxBackupsPerSecond; ++n) {
+        written = CreateFileContents((fs::path(folder) / NumberedName(first, n)).string(),
+                                     std::string(image.begin(), image.end()), taken);
+    }
     if (!written.Ok) {
         return written.Reported(BackupErrorMessage, MessageIcon::Exclamation);
     }

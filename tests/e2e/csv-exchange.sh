@@ -29,11 +29,18 @@ expect 0 export-csv "$work/edited.hex" --list individual
 cmp -s <(tr -d '\r' < "$work/out") "$work/dir.csv" || fail "the stations did not arrive"
 
 # One bad row refuses the whole file; the output is not written and the bad row is named.
-printf 'Memory ID,Station Name,MMSI\n1,HOME,36612345\n2,MARINA,211123456\n' > "$work/bad.csv"
+# A refused cell is quoted in UTF-8 as the file holds it.
+printf 'Memory ID,Station Name,MMSI\n1,HOME,36612345\n2,\xc3\x85LAND \xc5\x81\n' > "$work/bad.csv"
 expect 1 import-csv "$work/a.dat" "$work/bad.csv" -o "$work/refused.dat"
-says 'bad.csv: Nothing was imported: 1 row was refused'
+says 'bad.csv: Nothing was imported: 2 rows were refused'
 grep -q '^line 2: MMSI "36612345" is not 9 digits' "$work/err" || fail "line 2 not named"
+says $'line 3: Station Name "\xc3\x85LAND \xef\xbf\xbd" holds a character the radio cannot store'
 [ ! -e "$work/refused.dat" ] || fail "a refused import wrote its output"
+# A row of 50,000 surplus cells is refused once, at once, in a line.
+{ printf 'EXP CH,CH Enable\n1,On'; printf ',x%.0s' $(seq 50000); echo; } > "$work/wide.csv"
+expect 1 import-csv "$work/a.dat" "$work/wide.csv" -o "$work/refused.dat"
+[ "$(wc -c < "$work/err")" -lt 200 ] && says 'line 2: more cells than headings' ||
+    fail "the wide row: $(head -c 300 "$work/err")"
 
 expect 1 import-csv "$work/a.dat" "$work/missing.csv" -o "$work/refused.dat"
 says 'missing.csv: no such file'

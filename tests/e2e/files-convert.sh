@@ -28,13 +28,21 @@ cli convert "$work/a.hex" "$work/m.dat" --model RV7700AM
 [ "$(value_of "$work/m.dat" MAIN MODEL)" = "#RV7700AM" ] || fail "RV7700AM MODEL"
 cli new --model RV7700AM --destination USA-M -o "$work/m2.hex"
 
-# Another program folder: without global.ini the model has no ATIS and no destinations.
+# Another program folder: a global.ini without default images offers no destination.
 mkdir "$work/folder"
-cli convert "$work/a.hex" "$work/bare.dat" --program-folder "$work/folder"
-cli report "$work/bare.dat" --program-folder "$work/folder" | grep -q 'ATIS' &&
-    fail "ATIS without global.ini"
+cp "$bin/global.ini" "$work/folder"
 expect 1 new --model RV7700A --destination USA -o "$work/x.dat" --program-folder "$work/folder"
 grep -q 'IniFileRead Error!!' "$work/err" || fail "missing destination message"
+
+# File names are the bytes given, UTF-8 or not; a device name must be text.
+for name in $'caf\xe9' $'\xff\xfe' $'a\x80b' $'\xc3' $'\xed\xa0\x80' $'plain \xe2\x82\xac'; do
+    expect 0 convert "$work/a.dat" "$work/$name.hex"
+    expect 0 report "$work/$name.hex" -o "$work/$name.txt"
+    expect 0 diff "$work/a.dat" "$work/$name.hex"
+    rm "$work/$name.hex" "$work/$name.txt" || fail "convert or report wrote another name"
+done
+expect 2 read --port $'/dev/tty\xe9' --model RV7700A -o "$work/x.dat"
+says "is not UTF-8 text"
 
 # Failures: the program's message, status 1 (2 for usage), and no output.
 expect 1 convert "$work/a.dat" "$work/x.hex" --model RV7200A

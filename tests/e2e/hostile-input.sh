@@ -42,4 +42,42 @@ for args in "report $work/a.dat -o $work/a.dat" "report $work/a.dat -o $work/lin
     cmp -s "$work/a.dat" "$work/keep.dat" || fail "$args changed its input"
 done
 expect 0 report "$work/a.dat" -o "$work/a.txt"
+
+# A global.ini that cannot tell the RV7700A's ATIS and scrambler stops every verb that would
+# write, check or program its data, naming the file and why; nothing is written.
+cli export-csv "$work/a.dat" --list exp -o "$work/exp.csv"
+ini=$work/folder/global.ini
+while IFS='|' read -r kind reason; do
+    rm -rf "$work/folder" "$work/new."*; mkdir "$work/folder"
+    case $kind in
+        empty) : > "$ini" ;;
+        cut) printf '[model1]\nuse=1\natis=0\nscrambler=0\n[model2]\nuse=1\nat' > "$ini" ;;
+        binary) head -c 300 "$work/a.txt" | tr 'a-z=[' '\000-\031' > "$ini" ;;
+        folder) mkdir "$ini" ;;
+    esac
+    while IFS='|' read -r status args; do
+        # shellcheck disable=SC2086
+        expect "$status" $args --program-folder "$work/folder"
+        grep -qx "Unknown model!!" "$work/err" || fail "$kind: $args: $(cat "$work/err")"
+        says "$ini: $reason"
+        ! ls "$work/new."* 2>/dev/null || fail "$kind: $args wrote $(ls "$work/new."*)"
+        cmp -s "$work/a.dat" "$work/keep.dat" || fail "$kind: $args changed its input"
+    done <<VERBS
+1|convert $work/a.dat $work/new.hex
+1|import-csv $work/a.dat $work/exp.csv -o $work/a.dat
+1|report $work/a.dat -o $work/new.txt
+1|export-csv $work/a.dat --list exp -o $work/new.csv
+1|new --model RV7700A -o $work/new.dat
+1|program --port $work/none --verify $work/a.dat
+1|read --port $work/none --model RV7700A -o $work/new.dat
+2|check $work/a.dat
+2|diff $work/a.dat $work/a.dat
+VERBS
+done <<'KINDS'
+missing|no such file
+empty|the file is empty
+cut|[model2] has no atis=
+binary|[model2] has no atis=
+folder|a folder
+KINDS
 echo "hostile-input: all checks passed"

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # A radio that never acknowledges and one that goes away: tq58-cli says which in plain words
-# and exits 1; a line that hangs up mid-read ends the read within two seconds.
+# and exits 1; a line that hangs up mid-read ends the read within two seconds; a port held by
+# another read names it.
 source "$(dirname "$0")/../support/e2e.sh" "$1"
 export HOME=$work/home XDG_DATA_HOME=$work/home/data XDG_CONFIG_HOME=$work/home/config
 
@@ -29,6 +30,10 @@ says "Communication Error!!"
 says "The cable or its adapter on $radio went away"
 [ ! -e "$work/lost.dat" ] || fail "a lost read wrote its output"
 
+# A port that another program holds is told in the window's words, naming that program.
+expect 1 read --port "$work/silent" --model RV7700A -o "$work/held.dat"
+says "The serial port device $work/silent is in use by"
+says "tq58-cli (process "
 wait "$silentRead" || silentStatus=$?
 [ "$silentStatus" -eq 1 ] || fail "a read from a silent radio exited $silentStatus"
 grep -q "Communication Error!!" "$work/silent.err" || fail "no message: $(cat "$work/silent.err")"

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Outputs that are not plain files (each kind's own handling is the files tests'): -o
 # /dev/stdout prints and stays a link; a full standard output is a failure with the system's
-# reason, never success and never diff's "different".
+# reason, never success and never diff's "different" or check's "warnings found".
 source "$(dirname "$0")/../support/e2e.sh" "$1"
 
 cli new --model RV7700A -o "$work/a.dat"
@@ -31,5 +31,7 @@ cli new --model RV7700A -o "$work/new.hex"
 full 2 diff "$work/a.dat" "$work/b.dat"
 full 1 dump "$work/new.hex"
 full 1 report "$work/a.dat"
+sed 's/^User MMSI=.*/User MMSI=#0244123450/' "$work/a.dat" > "$work/warned.dat"
+full 2 check "$work/warned.dat"
 ls "$work" | grep -q '\.tmp$' && fail "a temporary file was left behind"
 echo "output-targets: all checks passed"

@@ -14,7 +14,8 @@ expect 1 check "$work/boat.dat"
 grep -qF 'Memory ID Setting | No.1 | "FLEET": 036612345 reads as Group · USA' "$work/out" ||
     fail "the group MMSI is not named: $(cat "$work/out")"
 expect 2 check "$work/missing.dat"
-expect 1 check --program-folder "$work" "$work/boat.dat"
+mkdir "$work/nomids" && cp "$bin/global.ini" "$work/nomids"
+expect 1 check --program-folder "$work/nomids" "$work/boat.dat"
 says "The table of MIDs could not be read"
 
 # Refused before any port is opened: the device does not even exist.

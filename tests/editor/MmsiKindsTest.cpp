@@ -8,8 +8,11 @@ namespace tq58 {
 namespace {
 
 const MidTable& Mids() {
-    static const MidTable table = MidTable::FromText("# MID, code, name\n"
+    // CR LF, LF and a lone CR end lines; names are UTF-8.
+    static const MidTable table = MidTable::FromText("\xEF\xBB\xBF# MID, code, name\n"
                                                      "244\tNL\tNetherlands\r\n"
+                                                     "306\tCW\tCura\xC3\xA7"
+                                                     "ao\r"
                                                      "366\tUS\tUSA\n"
                                                      "24x\tXX\tnot a MID\n"
                                                      "503\tAU\n");
@@ -52,6 +55,8 @@ TEST(MmsiKinds, EachKindAndItsMid) {
 TEST(MmsiKinds, LabelsNameTheCountryAndAnUnknownMidIsOnlyAWarning) {
     EXPECT_EQ(MmsiLabel(ReadMmsi("2441234560"), Mids()).English(), "Ship station \xB7 Netherlands");
     EXPECT_EQ(MmsiLabel(ReadMmsi("0366123450"), Mids()).English(), "Group \xB7 USA");
+    EXPECT_EQ(MmsiLabel(ReadMmsi("306123456"), Mids()).English(), "Ship station \xB7 Cura\xE7"
+                                                                  "ao");
     EXPECT_EQ(MmsiLabel(ReadMmsi("970123456"), Mids()).English(), "AIS-SART");
     EXPECT_EQ(MmsiLabel(ReadMmsi(""), Mids()).English(), "");
     const MmsiReading unknown = ReadMmsi("824512345");

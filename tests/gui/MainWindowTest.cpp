@@ -10,6 +10,7 @@
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QtTest>
+#include <filesystem>
 
 using namespace tq58;
 using namespace tq58::test;
@@ -154,6 +155,14 @@ private slots:
         QVERIFY(harness.LastShown().contains("no longer exists"));
         QVERIFY(!recent[1]->isVisible());
         QVERIFY(harness.Caption().endsWith(" - first.dat"));
+
+        // A name that is not UTF-8 is refused as such, not as a missing file.
+        const std::string latin = QFile::encodeName(folder.path()).toStdString() + "/caf\xe9.dat";
+        std::filesystem::copy_file(first.toStdString(), latin);
+        MainWindowHarness other(StartOptions{true, false, latin});
+        QVERIFY(other.Start());
+        QTRY_VERIFY(other.LastShown().contains("is not UTF-8 text"));
+        std::filesystem::remove(latin); // Qt lists no such name, so its folder keeps it
     }
 
     void savingAfterAnImageLoadAsksForAName() {

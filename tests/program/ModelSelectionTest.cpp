@@ -82,5 +82,33 @@ TEST_F(ModelSelectionTest, CapabilitiesComeFromTheModelsSectionAlsoAfterAChange)
     EXPECT_EQ(store.Read("Settings", "lastmodel", "none"), "2");
 }
 
+// Where the window would go on without ATIS and scrambler, the command line must not: every
+// global.ini that cannot tell them says why, and line ends and a byte-order mark do not matter.
+TEST_F(ModelSelectionTest, CapabilitiesThatCannotBeToldAreAFailureNamingTheFileAndWhy) {
+    const std::string full = "[model1]\nuse=1\natis=0\nscrambler=0\n[model2]\nuse=1\natis=1\n"
+                             "scrambler=#True\n";
+    const struct {
+        std::string ini;
+        std::string why; // empty: read
+    } cases[] = {{full, ""},
+                 {"\xEF\xBB\xBF[model2]\r\natis=1\r\nscrambler=1\r\n", ""},
+                 {"[model2]\ratis=1\rscrambler=1\r", ""},
+                 {"\xEF\xBB\xBF \r\n", "the file is empty"},
+                 {full.substr(0, full.size() - 10), "[model2] has no scrambler="},
+                 {"[model2]\natis=maybe\n", "[model2] atis=maybe is not 0, 1, True or False"}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.ini);
+        const std::string ini = GlobalIni(c.ini);
+        ModelState model;
+        const Outcome read = ReadModelCapabilities(2, ini, model);
+        EXPECT_EQ(read.Ok, c.why.empty()) << read.LogDetail;
+        if (!read.Ok) {
+            EXPECT_NE(read.LogDetail.find(ini), std::string::npos);
+            EXPECT_NE(read.LogDetail.find(c.why), std::string::npos) << read.LogDetail;
+        }
+        EXPECT_EQ(model.AtisAvailable && model.ScramblerAvailable, read.Ok);
+    }
+}
+
 } // namespace
 } // namespace tq58

@@ -2,7 +2,9 @@
 
 #include "support/ScratchFolder.h"
 
+#include <future>
 #include <gtest/gtest.h>
+#include <set>
 
 using namespace tq58;
 
@@ -43,6 +45,27 @@ TEST(ReadBackups, KeepsTheNewestOfEachModelAndNothingElseGoes) {
     EXPECT_EQ(folder.Read("RV7700A_old.hex"), "not a backup name");
     EXPECT_EQ(folder.Read("RV7700A_2026-12-06_171003.hex"),
               std::string(image.begin(), image.end()));
+}
+
+// Reads that end within one second on several ports at once each keep their own backup.
+TEST(ReadBackups, ReadsEndingTogetherKeepABackupEach) {
+    test::ScratchFolder folder;
+    std::vector<std::future<bool>> reads;
+    for (std::uint8_t port = 1; port <= 8; ++port) {
+        reads.push_back(std::async(std::launch::async, [&folder, port] {
+            Image image{};
+            image[0] = port;
+            return KeepReadBackup(folder.Path(), "RV7700A", image, At(0)).Ok;
+        }));
+    }
+    std::set<char> ports;
+    for (std::future<bool>& read : reads) {
+        EXPECT_TRUE(read.get());
+    }
+    for (const std::string& path : ListBackups(folder.Path(), "RV7700A")) {
+        ports.insert(folder.Read(NameOf(path)).front());
+    }
+    EXPECT_EQ(ports.size(), 8u);
 }
 
 TEST(ReadBackups, AFolderThatCannotBeWrittenIsReportedAndKeepsWhatItHas) {

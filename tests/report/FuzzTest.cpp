@@ -1,7 +1,10 @@
 // A seeded mutation test: damaged settings files, images and INI files go through the readers
 // and, when accepted, through the encoder and the report. Each must be refused with a message
-// or give sane data, throw nothing, and leave its input file as it was.
+// or give sane data, throw nothing, and leave its input file as it was. Rows of thousands of
+// cells go through the CSV import and the paste.
 
+#include "editor/CsvExchange.h"
+#include "editor/GridRows.h"
 #include "files/ImageFile.h"
 #include "files/IniReader.h"
 #include "files/SettingsFile.h"
@@ -204,6 +207,33 @@ TEST_F(FuzzTest, DamagedIniFiles) {
             EXPECT_EQ(ReadIniValue(folder.File("global.ini"), section, key), value);
             EXPECT_EQ(folder.Read("global.ini"), text);
         }
+    }
+}
+
+// Each row refused once whatever its width, in a message a person can read, nothing changed.
+TEST_F(FuzzTest, WideCsvRows) {
+    const char* const cells[] = {"", " ", "x", "On", "156.025", "\"a,b\"", "\xC5\x81"};
+    constexpr std::size_t LongestMessage = 2000;
+    for (unsigned seed = 0; seed < 40; ++seed) {
+        SCOPED_TRACE(::testing::Message() << "csv seed " << seed);
+        Random random(seed);
+        const bool exp = seed % 2 == 0;
+        std::string text =
+            exp ? "EXP CH,CH Enable,CH Name\n1,On,A" : "Memory ID,Station Name,MMSI\n1,A,1";
+        for (std::size_t n = Below(random, 30000); n > 0; --n) {
+            text += std::string(",") + cells[Below(random, std::size(cells))];
+        }
+        RadioData imported = fresh;
+        const PasteTarget target{
+            {"1"}, ListHeadings(fresh.Settings, model, exp ? CsvList::Exp : CsvList::Individual)};
+        const PastedRows pasted = PasteRows(fresh.Settings, model,
+                                            exp ? CsvList::Exp : CsvList::Individual, target, text);
+        const Outcome outcomes[] = {ImportCsv(imported.Settings, model, text), pasted.Result};
+        for (const Outcome& outcome : outcomes) {
+            EXPECT_LE(outcome.Message.size(), LongestMessage);
+        }
+        EXPECT_TRUE(outcomes[0].Ok || imported.Settings == fresh.Settings);
+        EXPECT_TRUE(pasted.Result.Ok || pasted.Settings == fresh.Settings);
     }
 }
 

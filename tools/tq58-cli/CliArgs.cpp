@@ -16,6 +16,15 @@ QString BareName(const std::string& option) {
     return QString::fromStdString(option.substr(option.find_first_not_of('-')));
 }
 
+// The words go through the parser one character a byte and come back as the same bytes, so
+// that a file name that is not UTF-8 names the file it names; options are ASCII either way.
+QString Bytewise(const std::string& word) {
+    return QString::fromLatin1(word.data(), static_cast<qsizetype>(word.size()));
+}
+std::string Bytes(const QString& word) {
+    return word.toLatin1().toStdString();
+}
+
 } // namespace
 
 CliArgs::CliArgs(const std::vector<std::string>& words,
@@ -36,22 +45,22 @@ void CliArgs::Parse(const std::vector<std::string>& words,
     }
     QStringList arguments{"tq58-cli"};
     for (const std::string& word : words) {
-        arguments << QString::fromStdString(word);
+        arguments << Bytewise(word);
     }
     if (!parser.parse(arguments)) {
-        error_ = parser.errorText().toStdString();
+        error_ = Bytes(parser.errorText());
         return;
     }
     const QStringList given = parser.optionNames();
     for (const QString& name : given) {
         if (given.count(name) > 1) {
-            error_ = "option '" + name.toStdString() + "' is given more than once";
+            error_ = "option '" + Bytes(name) + "' is given more than once";
             return;
         }
     }
     for (const std::string& option : valueOptions) {
         if (parser.isSet(BareName(option))) {
-            values_.emplace_back(option, parser.value(BareName(option)).toStdString());
+            values_.emplace_back(option, Bytes(parser.value(BareName(option))));
         }
     }
     for (const std::string& flag : flagOptions) {
@@ -60,7 +69,7 @@ void CliArgs::Parse(const std::vector<std::string>& words,
         }
     }
     for (const QString& word : parser.positionalArguments()) {
-        positional_.push_back(word.toStdString());
+        positional_.push_back(Bytes(word));
     }
 }
 

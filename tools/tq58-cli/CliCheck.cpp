@@ -10,8 +10,9 @@ namespace tq58::cli {
 
 namespace {
 
-// As with diff, a file that cannot be checked is neither "clean" nor "warned about".
-constexpr int ExitUnreadable = 2;
+// As with diff, a file that cannot be checked, or warnings that cannot be told, are neither
+// "clean" nor "warned about".
+constexpr int ExitTrouble = 2;
 
 // Without the table the check goes on, and says what it could not look at.
 MidTable ProgramMidTable(const std::string& programFolder) {
@@ -43,13 +44,16 @@ int RunCheck(const std::vector<std::string>& words) {
             LoadInput(args.Positional()[0], modelType, programFolder, data, model);
         !loaded.Ok) {
         Failure(loaded);
-        return ExitUnreadable;
+        return ExitTrouble;
     }
     const auto warnings = CheckConfiguration(data.Settings, model, ProgramMidTable(programFolder));
+    std::string lines;
     for (const ConfigurationWarning& warning : warnings) {
-        std::cout << Utf8FromSingleBytes(WarningLine(warning)) << "\n";
+        lines += Utf8FromSingleBytes(WarningLine(warning)) + "\n";
     }
-    std::cout.flush();
+    if (!WriteStandardOutput(lines)) {
+        return ExitTrouble;
+    }
     return warnings.empty() ? ExitOk : ExitFailure;
 }
 

@@ -1,8 +1,10 @@
 #include "CliArgs.h"
 #include "CliData.h"
 #include "CliVerbs.h"
+#include "editor/CsvCells.h"
 #include "editor/CsvExchange.h"
 #include "files/FileMessages.h"
+#include "files/Utf8Text.h"
 #include "files/WholeFile.h"
 
 namespace tq58::cli {
@@ -15,6 +17,18 @@ std::string ListNames() {
         names += (names.empty() ? "" : ", ") + std::string(info.Name);
     }
     return names;
+}
+
+// The refused cells quoted in UTF-8, as the CSV holds them; a character the radio cannot
+// store at all shows as the replacement character.
+std::string Utf8Refusal(const std::string& message) {
+    constexpr std::string_view Replacement = "\xEF\xBF\xBD";
+    std::string text = Utf8FromSingleBytes(message);
+    for (std::size_t at = 0; (at = text.find(UnstorableCharacter, at)) != std::string::npos;
+         at += Replacement.size()) {
+        text.replace(at, 1, Replacement);
+    }
+    return text;
 }
 
 int WriteText(const std::optional<std::string>& output, const std::string& text) {
@@ -82,7 +96,7 @@ int RunImportCsv(const std::vector<std::string>& words) {
         return Failure(read.Reported(FileReadErrorMessage, MessageIcon::Exclamation));
     }
     if (const Outcome imported = ImportCsv(data.Settings, model, text); !imported.Ok) {
-        return Failure(csv + ": " + imported.Message);
+        return Failure(csv + ": " + Utf8Refusal(imported.Message));
     }
     const Outcome written = WriteOutput(*output, data, model);
     return written.Ok ? ExitOk : Failure(written);

@@ -5,6 +5,7 @@
 #include "files/MissingSections.h"
 #include "files/SettingsFile.h"
 #include "files/TextCase.h"
+#include "model/ImageHeader.h"
 #include "model/ModelCatalogue.h"
 #include "program/Destinations.h"
 #include "program/ModelSelection.h"
@@ -74,7 +75,9 @@ std::optional<int> ModelOfImage(const Image& image) {
 
 // A settings file is read over new data with the default image of the remembered
 // destination; the command line remembers nothing, so that is the program's default. A file
-// that lacks sections is read all the same, with a warning on stderr.
+// that lacks sections is read all the same, with a warning on stderr. A settings file cannot
+// hold the MMSI-entered count: it gets the count its image and the radio will get, so that
+// its report and its comparison with its own image tell no other.
 Outcome LoadSettingsFile(const std::string& path, const ModelState& model,
                          const std::string& programFolder, RadioData& data) {
     const MemorySettingsStore store;
@@ -83,6 +86,7 @@ Outcome LoadSettingsFile(const std::string& path, const ModelState& model,
     const Outcome outcome = ReadSettingsFile(
         path, loaded, model, {}, MakeDefaultImageLoader(programFolder, model, store), &missing);
     if (outcome.Ok) {
+        loaded.MemoryImage[MmsiEnteredCountAddress] = MmsiEnteredCount(loaded.Settings);
         data = std::move(loaded);
         if (!missing.empty()) {
             std::cerr << "warning: " << path << ": " << MissingSectionsWarning(missing).English()
@@ -184,8 +188,9 @@ std::string ProgramFolder(const CliArgs& args) {
     return FindProgramFolder(QCoreApplication::applicationDirPath().toStdString());
 }
 
-ModelState ModelFor(int modelType, const std::string& programFolder) {
-    return ModelStateFor(modelType, GlobalIniPath(programFolder));
+Outcome ModelFor(int modelType, const std::string& programFolder, ModelState& model) {
+    return ReadModelCapabilities(modelType, GlobalIniPath(programFolder), model)
+        .Reported("Unknown model!!", MessageIcon::Critical);
 }
 
 Outcome LoadInput(const std::string& path, const std::optional<int>& modelOverride,
@@ -212,7 +217,10 @@ Outcome LoadInput(const std::string& path, const std::optional<int>& modelOverri
     if (!modelType || !IsKnownModel(*modelType)) {
         return ModelTypeError(path, kind, modelType);
     }
-    const ModelState loadedModel = ModelFor(*modelType, programFolder);
+    ModelState loadedModel;
+    if (const Outcome capable = ModelFor(*modelType, programFolder, loadedModel); !capable.Ok) {
+        return capable;
+    }
     const Outcome loaded = kind == FileKind::Settings
                                ? LoadSettingsFile(path, loadedModel, programFolder, data)
                                : LoadImageFile(path, loadedModel, data);

@@ -19,8 +19,9 @@ std::string ProgramFolder(const CliArgs& args);
 std::optional<std::string> ReadModelOption(const CliArgs& args, std::optional<int>& modelType);
 
 // The model as the program would select it: name from the catalogue, ATIS and scrambler
-// from the program folder's global.ini section of the model.
-ModelState ModelFor(int modelType, const std::string& programFolder);
+// from the program folder's global.ini section of the model. A global.ini that cannot tell
+// them is a failure: no output is written and no radio programmed without them.
+Outcome ModelFor(int modelType, const std::string& programFolder, ModelState& model);
 
 // Loads a .dat or .hex file as the program loads it. The model comes from the file (a .dat's
 // MODELTYPE, a .hex's image model code) unless modelOverride names one. A failure carries

@@ -1,6 +1,9 @@
 #include "CliLinkHost.h"
 
+#include "platform/SerialPortProblem.h"
+
 #include <QCoreApplication>
+#include <QFile>
 #include <chrono>
 #include <csignal>
 #include <iostream>
@@ -127,9 +130,15 @@ bool CliLinkHost::Ask(const std::string& title, const std::string& text, Questio
 
 void CliLinkHost::LogError(const std::string& procedure, int number,
                            const std::string& description) {
-    // Without a window there is no other place that could say why the port failed.
+    // Without a window there is no other place that could say why the port failed: in the
+    // window's words (the program holding the port named), then the system's.
     EndProgressLine();
-    std::cerr << device_ << ": " << description << " (" << procedure << " -> " << number << ")\n";
+    const int portNumber = session_ != nullptr ? session_->PortNumber : 0;
+    std::cerr << SerialPortProblem(QFile::decodeName(device_.c_str()), portNumber,
+                                   QString::fromStdString(description))
+                     .toStdString()
+              << "\n"
+              << device_ << ": " << description << " (" << procedure << " -> " << number << ")\n";
     // As in the window, the link start then ends at once instead of probing a closed port.
     if (session_ != nullptr) {
         session_->RequestCancel();

@@ -62,7 +62,10 @@ int RunNew(const std::vector<std::string>& words) {
         return UsageError("unknown model '" + *modelText + "'");
     }
     const std::string programFolder = ProgramFolder(args);
-    const ModelState model = ModelFor(*modelType, programFolder);
+    ModelState model;
+    if (const Outcome capable = ModelFor(*modelType, programFolder, model); !capable.Ok) {
+        return Failure(capable);
+    }
     RadioData data;
     Outcome outcome = Outcome::Success();
     if (const auto destination = args.Value("--destination")) {

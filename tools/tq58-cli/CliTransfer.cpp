@@ -13,6 +13,7 @@
 #include "platform/QtSerialPort.h"
 #include "platform/UserDataFolder.h"
 #include "report/SettingsComparison.h"
+#include "program/ModelSelection.h"
 
 #include <algorithm>
 #include <cctype>
@@ -65,8 +66,13 @@ std::optional<std::string> CheckArgs(const CliArgs& args, std::size_t positional
     if (!args.Valid()) {
         return args.Error();
     }
-    if (!args.Value("--port")) {
+    const auto port = args.Value("--port");
+    if (!port) {
         return "--port is required";
+    }
+    // The serial port takes a device name as text: bytes that are not UTF-8 would name another.
+    if (QString::fromStdString(*port).toStdString() != *port) {
+        return "the device name " + *port + " is not UTF-8 text; name a link to the device";
     }
     if (args.Positional().size() != positionals) {
         return "wrong number of arguments";
@@ -183,7 +189,10 @@ int RunRead(const std::vector<std::string>& words) {
     if (const Outcome writable = CheckOutputWritable(*output); !writable.Ok) {
         return Failure(writable);
     }
-    const ModelState model = ModelFor(*modelType, ProgramFolder(args));
+    ModelState model;
+    if (const Outcome capable = ModelFor(*modelType, ProgramFolder(args), model); !capable.Ok) {
+        return Failure(capable);
+    }
     RadioData data;
     if (!NewData(data, model).Ok) {
         return Failure("Data Error!!");
@@ -242,7 +251,8 @@ int RunClearLog(const std::vector<std::string>& words) {
     if ((log != "dsc" && log != "distress") || !modelType) {
         return UsageError(!modelType ? "unknown model" : "the log is dsc or distress");
     }
-    const ModelState model = ModelFor(*modelType, ProgramFolder(args));
+    // Clearing a log needs the model's name only: no data of the model goes anywhere.
+    const ModelState model = ModelStateFor(*modelType, GlobalIniPath(ProgramFolder(args)));
     RadioData data;
     if (!NewData(data, model).Ok) {
         return Failure("Data Error!!");

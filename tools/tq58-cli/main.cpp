@@ -55,8 +55,8 @@ const Verb verbs[] = {
      "section | channel or entry | warning. MMSIs of the wrong kind or an unknown country,\n"
      "an ATIS code outside its rule, channel 16 switched off in a usable group, duplicate\n"
      "directory entries, EXP channels in use without a name (all in one line).\n"
-     "Exit status: 0 no warnings (nothing printed), 1 warnings, 2 usage or a file that\n"
-     "cannot be read."},
+     "Exit status: 0 no warnings (nothing printed), 1 warnings, 2 usage, a file that\n"
+     "cannot be read or a standard output that cannot be written."},
 };
 
 std::string HelpText() {
