@@ -116,9 +116,10 @@ void CompareWindow::ShowKept(const std::vector<SettingDifference>& kept) {
     keptTable_->Show({{{tr("Section")}, {tr("Channel or entry")}, {tr("Field")}, {tr("Value")}},
                       count,
                       [kept](int row, int column) {
-                          return ToQt(kept[static_cast<std::size_t>(row)].*
-                                      CellTexts[static_cast<std::size_t>(column)]);
-                      }});
+                          return CellText(kept[static_cast<std::size_t>(row)],
+                                          static_cast<std::size_t>(column));
+                      },
+                      {}});
 }
 
 } // namespace tq58
