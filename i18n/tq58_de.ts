@@ -47,7 +47,7 @@
 <context>
     <name>Check</name>
     <message>
-        <location filename="../src/editor/ConfigurationCheck.cpp" line="+18"/>
+        <location filename="../src/editor/ConfigurationCheck.cpp" line="+20"/>
         <source>Programable USA Channel</source>
         <translation>Programmierbare USA-Kanäle</translation>
     </message>
@@ -82,7 +82,7 @@
         <translation>Eigene MMSI</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+8"/>
         <source>%1%2 is not an MMSI (a ship station&apos;s begins with 2 to 7); a radio&apos;s own MMSI is a ship station&apos;s or a handheld&apos;s.</source>
         <translation>%1%2 ist keine MMSI (die einer Seefunkstelle beginnt mit 2 bis 7); die eigene MMSI eines Funkgeräts ist die einer Seefunkstelle oder eines Handfunkgeräts.</translation>
     </message>
@@ -107,18 +107,18 @@
         <translation>%1 entspricht nicht der Regel. %2</translation>
     </message>
     <message>
-        <location line="+9"/>
-        <location line="+86"/>
+        <location line="+11"/>
+        <location line="+109"/>
         <source>CH %1</source>
         <translation>CH %1</translation>
     </message>
     <message>
-        <location line="-85"/>
+        <location line="-108"/>
         <source>Channel 16 is switched off in %1: it is the international distress, safety and calling channel.</source>
         <translation>Kanal 16 ist in %1 ausgeschaltet: er ist der internationale Not-, Sicherheits- und Anrufkanal.</translation>
     </message>
     <message>
-        <location line="+26"/>
+        <location line="+28"/>
         <source>%1%2 is not an MMSI (a ship station&apos;s begins with 2 to 7), which does not belong in the group directory.</source>
         <translation>%1%2 ist keine MMSI (die einer Seefunkstelle beginnt mit 2 bis 7) und gehört nicht ins Gruppenverzeichnis.</translation>
     </message>
@@ -138,7 +138,7 @@
         <translation>%1%2 wird als %3 erkannt und gehört nicht ins Einzelverzeichnis.</translation>
     </message>
     <message>
-        <location line="+19"/>
+        <location line="+20"/>
         <source>%1the same MMSI as No.%2.</source>
         <translation>%1dieselbe MMSI wie Nr.%2.</translation>
     </message>
@@ -158,14 +158,19 @@
         <translation>Gruppen-ID-Einstellungen</translation>
     </message>
     <message>
-        <location line="+17"/>
+        <location line="+37"/>
         <source>Programable Exp Channel</source>
         <translation>Programmierbare EXP-Kanäle</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+4"/>
         <source>The channel is in use but has no name.</source>
         <translation>Der Kanal ist in Benutzung, hat aber keinen Namen.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>%1 EXP channels are in use without a name.</source>
+        <translation>%1 EXP-Kanäle sind in Benutzung, haben aber keinen Namen.</translation>
     </message>
 </context>
 <context>
@@ -186,7 +191,12 @@
         <translation>%1 Einstellungen sollten geprüft werden.</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+3"/>
+        <source>Double-click a warning to open its setting.</source>
+        <translation>Ein Doppelklick auf eine Warnung öffnet ihre Einstellung.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
         <source>Program Anyway sends the data as it is; Cancel stops before anything is sent.</source>
         <translation>„Trotzdem schreiben“ sendet die Daten unverändert; „Abbrechen“ stoppt, bevor etwas gesendet wird.</translation>
     </message>
@@ -592,7 +602,7 @@
         <translation>... und %1 weitere abgelehnte Zeilen danach</translation>
     </message>
     <message>
-        <location filename="../src/editor/CsvExchange.cpp" line="+63"/>
+        <location filename="../src/editor/CsvExchange.cpp" line="+61"/>
         <source>the first heading names no list; it must be one of %1</source>
         <translation>die erste Überschrift nennt keine Liste; sie muss eine von %1 sein</translation>
     </message>
@@ -642,13 +652,13 @@
         <translation>Überschrift %1 kommt zweimal vor</translation>
     </message>
     <message>
-        <location line="+22"/>
+        <location line="+24"/>
         <location filename="../src/editor/DirectoryCsv.cpp" line="+72"/>
         <source>more cells than headings</source>
         <translation>mehr Zellen als Überschriften</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+3"/>
         <source>an enabled EXP channel needs an Rx Frequency and two characters of CH Display</source>
         <translation>ein eingeschalteter EXP-Kanal benötigt eine Rx Frequency und zwei Zeichen in CH Display</translation>
     </message>
@@ -750,17 +760,37 @@
         <translation>das Verzeichnis hat nur %1 Einträge</translation>
     </message>
     <message>
-        <location filename="../src/editor/GridRows.cpp" line="+194"/>
+        <location filename="../src/editor/GridRows.cpp" line="+106"/>
+        <source>%1 is not an entry of the directory</source>
+        <translation>%1 ist kein Eintrag des Verzeichnisses</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>entries are used in order from 1: entry %1 is switched off, so entry %2 cannot be used yet</source>
+        <translation>Einträge werden ab 1 der Reihe nach belegt: Eintrag %1 ist ausgeschaltet, daher kann Eintrag %2 noch nicht belegt werden</translation>
+    </message>
+    <message>
+        <location line="+195"/>
+        <source>Nothing was pasted: the columns fit no list; the %2 takes %1.</source>
+        <translation>Es wurde nichts eingefügt: Die Spalten passen zu keiner Liste; %2 hat die Spalten %1.</translation>
+    </message>
+    <message>
+        <location line="+73"/>
+        <source>Nothing was pasted: the clipboard holds more than %1 MB, far more than a list.</source>
+        <translation>Es wurde nichts eingefügt: Die Zwischenablage enthält mehr als %1 MB, weit mehr als eine Liste.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
         <source>Nothing was pasted: the rows are not of the %1.</source>
         <translation>Es wurde nichts eingefügt: Die Zeilen gehören nicht zu %1.</translation>
     </message>
     <message>
-        <location line="+10"/>
+        <location line="+4"/>
         <source>Nothing was pasted: the clipboard holds no rows.</source>
         <translation>Es wurde nichts eingefügt: Die Zwischenablage enthält keine Zeilen.</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+3"/>
         <source>below the list&apos;s last row</source>
         <translation>unterhalb der letzten Zeile der Liste</translation>
     </message>
@@ -856,7 +886,7 @@ Die Daten wurden unverändert übernommen; schalten Sie ihn auf der Seite des Ka
 <context>
     <name>FileChooser</name>
     <message>
-        <location filename="../src/gui/FileChooser.cpp" line="+32"/>
+        <location filename="../src/gui/FileChooser.cpp" line="+45"/>
         <source>All files</source>
         <translation>Alle Dateien</translation>
     </message>
@@ -914,12 +944,12 @@ Die Daten wurden unverändert übernommen; schalten Sie ihn auf der Seite des Ka
         <translation>Das aus dem Funkgerät gelesene Abbild konnte nicht als Sicherung gespeichert werden.</translation>
     </message>
     <message>
-        <location filename="../src/files/MissingSections.cpp" line="-18"/>
+        <location filename="../src/files/MissingSections.cpp" line="-17"/>
         <source>%1 to %2</source>
         <translation>%1 bis %2</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+7"/>
         <source>%1 and %2 more</source>
         <translation>%1 und %2 weitere</translation>
     </message>
@@ -1057,9 +1087,9 @@ Die Daten wurden unverändert übernommen; schalten Sie ihn auf der Seite des Ka
     </message>
     <message>
         <location filename="../src/link/TransferChecks.cpp" line="+24"/>
-        <location line="+19"/>
-        <location line="+33"/>
-        <location filename="../src/link/TransferData.cpp" line="+76"/>
+        <location line="+17"/>
+        <location line="+35"/>
+        <location filename="../src/link/TransferData.cpp" line="+80"/>
         <source>Communication Error!!</source>
         <translation>Kommunikationsfehler!!</translation>
     </message>
@@ -1090,22 +1120,22 @@ Die Daten wurden unverändert übernommen; schalten Sie ihn auf der Seite des Ka
         <translation>Funkgerät ist beschäftigt!!</translation>
     </message>
     <message>
-        <location line="+80"/>
-        <location line="+33"/>
+        <location line="+78"/>
+        <location line="+35"/>
         <source>Model Check</source>
         <translation>Modellprüfung</translation>
     </message>
     <message>
-        <location line="-23"/>
-        <location line="+39"/>
-        <location filename="../src/link/TransferData.cpp" line="-10"/>
+        <location line="-24"/>
+        <location line="+40"/>
+        <location filename="../src/link/TransferData.cpp" line="-11"/>
         <location filename="../src/link/TransferOperations.cpp" line="+21"/>
         <source>Read from Radio</source>
         <translation>Aus Funkgerät lesen</translation>
     </message>
     <message>
-        <location line="-38"/>
-        <location line="+39"/>
+        <location line="-39"/>
+        <location line="+40"/>
         <source>ModelType Error !!</source>
         <translation>Modelltyp-Fehler !!</translation>
     </message>
@@ -1115,10 +1145,10 @@ Die Daten wurden unverändert übernommen; schalten Sie ihn auf der Seite des Ka
         <translation>Produktcode-Fehler!</translation>
     </message>
     <message>
-        <location filename="../src/link/TransferData.cpp" line="+60"/>
-        <location line="+26"/>
-        <location line="+3"/>
-        <location line="+26"/>
+        <location filename="../src/link/TransferData.cpp" line="+59"/>
+        <location line="+35"/>
+        <location line="+7"/>
+        <location line="+24"/>
         <location filename="../src/link/TransferOperations.cpp" line="+1"/>
         <source>Program to Radio</source>
         <translation>In Funkgerät schreiben</translation>
@@ -1169,7 +1199,7 @@ Die Daten wurden unverändert übernommen; schalten Sie ihn auf der Seite des Ka
         <translation>Funkgerät nicht bereit!!</translation>
     </message>
     <message>
-        <location line="+15"/>
+        <location line="+16"/>
         <location line="+1"/>
         <source>Complete!!</source>
         <translation>Fertig!!</translation>
@@ -1294,7 +1324,7 @@ Das Funkgerät an %1 hat nicht geantwortet. Prüfen Sie, ob es eingeschaltet und
 <context>
     <name>MainMenus</name>
     <message>
-        <location filename="../src/gui/MainMenus.cpp" line="+33"/>
+        <location filename="../src/gui/MainMenus.cpp" line="+32"/>
         <source>&amp;File</source>
         <translation>&amp;Datei</translation>
     </message>
@@ -1598,7 +1628,7 @@ Das Funkgerät an %1 hat nicht geantwortet. Prüfen Sie, ob es eingeschaltet und
         <translation>EPIRB-AIS</translation>
     </message>
     <message>
-        <location filename="../src/editor/UserMmsiConfirmation.h" line="+20"/>
+        <location filename="../src/editor/UserMmsiConfirmation.h" line="+38"/>
         <source>User MMSI</source>
         <translation>Eigene MMSI</translation>
     </message>
@@ -1619,11 +1649,21 @@ Geben Sie die zu schreibende eigene MMSI noch einmal ein:</translation>
         <source>MID %1 unknown</source>
         <translation>MID %1 unbekannt</translation>
     </message>
+    <message>
+        <location filename="../src/editor/UserMmsiConfirmation.cpp" line="+51"/>
+        <source>User MMSI %1 has %2 digits; an MMSI has 9.</source>
+        <translation>Die eigene MMSI %1 hat %2 Ziffern; eine MMSI hat 9.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>User MMSI &quot;%1&quot; holds other characters than digits; an MMSI has 9 digits.</source>
+        <translation>Die eigene MMSI „%1“ enthält andere Zeichen als Ziffern; eine MMSI hat 9 Ziffern.</translation>
+    </message>
 </context>
 <context>
     <name>Program</name>
     <message>
-        <location filename="../src/program/ModelSelection.cpp" line="+65"/>
+        <location filename="../src/program/ModelSelection.cpp" line="+100"/>
         <source>Do you want to program the %1 series?</source>
         <translation>Möchten Sie die Serie %1 programmieren?</translation>
     </message>
@@ -1636,7 +1676,7 @@ Geben Sie die zu schreibende eigene MMSI noch einmal ein:</translation>
 <context>
     <name>QObject</name>
     <message>
-        <location filename="../src/gui/editor/MmsiMarks.cpp" line="+27"/>
+        <location filename="../src/gui/editor/MmsiMarks.cpp" line="+28"/>
         <source>the group directory</source>
         <translation>das Gruppenverzeichnis</translation>
     </message>
@@ -1651,12 +1691,12 @@ Geben Sie die zu schreibende eigene MMSI noch einmal ein:</translation>
         <translation>%1 %2: diese MMSI gehört nicht in %3.</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+12"/>
         <source>%1 %2: a radio&apos;s own MMSI is a ship station&apos;s or a handheld&apos;s.</source>
         <translation>%1 %2: die eigene MMSI eines Funkgeräts ist die einer Seefunkstelle oder eines Handfunkgeräts.</translation>
     </message>
     <message>
-        <location filename="../src/gui/report/ReportPrinting.cpp" line="+105"/>
+        <location filename="../src/gui/report/ReportPrinting.cpp" line="+104"/>
         <source>No printer is set up on this computer.
 
 File &gt; &quot;Export PDF...&quot; keeps the report as a PDF file, which any computer can print.</source>
@@ -1751,7 +1791,7 @@ Datei &gt; „PDF exportieren...“ speichert den Bericht als PDF-Datei, die jed
         <translation>Zu schreiben</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+4"/>
         <source>Changes since the backup of %1</source>
         <translation>Änderungen seit der Sicherung vom %1</translation>
     </message>
@@ -2033,7 +2073,7 @@ Datei &gt; „PDF exportieren...“ speichert den Bericht als PDF-Datei, die jed
 <context>
     <name>Tree</name>
     <message>
-        <location filename="../src/gui/editor/EditorFrame.cpp" line="+68"/>
+        <location filename="../src/gui/editor/EditorFrame.cpp" line="+69"/>
         <location filename="../src/editor/NavigationTree.cpp" line="+73"/>
         <source>Memory ID%1[Enable]</source>
         <translation>Speicher-ID%1[Aktiv]</translation>
@@ -2254,77 +2294,77 @@ Datei &gt; „PDF exportieren...“ speichert den Bericht als PDF-Datei, die jed
 <context>
     <name>tq58::ChannelGridPage</name>
     <message>
-        <location filename="../src/gui/editor/ChannelGridPage.cpp" line="+151"/>
+        <location filename="../src/gui/editor/ChannelGridPage.cpp" line="+164"/>
         <source>Channels</source>
         <translation>Kanäle</translation>
     </message>
     <message>
-        <location line="-114"/>
-        <location line="+34"/>
-        <location line="+24"/>
+        <location line="-125"/>
+        <location line="+36"/>
+        <location line="+25"/>
         <source>MEM</source>
         <translation>MEM</translation>
     </message>
     <message>
-        <location line="-54"/>
-        <location line="+24"/>
-        <location line="+28"/>
+        <location line="-57"/>
+        <location line="+25"/>
+        <location line="+30"/>
         <source>LOW</source>
         <extracomment>Column and mark of a channel sent with low power only; at most four letters.</extracomment>
         <translation>NIED</translation>
     </message>
     <message>
-        <location line="-48"/>
-        <location line="+21"/>
-        <location line="+28"/>
+        <location line="-51"/>
+        <location line="+22"/>
+        <location line="+30"/>
         <source>UP</source>
         <extracomment>Column and mark of a channel that switches to high power (power up); at most four letters.</extracomment>
         <translation>HOCH</translation>
     </message>
     <message>
-        <location line="-39"/>
-        <location line="+23"/>
+        <location line="-42"/>
+        <location line="+25"/>
         <source>CH</source>
         <translation>CH</translation>
     </message>
     <message>
-        <location line="-21"/>
-        <location line="+30"/>
+        <location line="-23"/>
+        <location line="+33"/>
         <source>RX[MHz]</source>
         <translation>RX[MHz]</translation>
     </message>
     <message>
-        <location line="-28"/>
-        <location line="+31"/>
+        <location line="-31"/>
+        <location line="+34"/>
         <source>TX[MHz]</source>
         <translation>TX[MHz]</translation>
     </message>
     <message>
-        <location line="-29"/>
+        <location line="-32"/>
         <location line="+2"/>
         <source>TX</source>
         <translation>TX</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+5"/>
         <location line="+2"/>
         <source>DUP</source>
         <translation>DUP</translation>
     </message>
     <message>
-        <location line="+3"/>
-        <location line="+24"/>
+        <location line="+4"/>
+        <location line="+25"/>
         <source>VS</source>
         <translation>VS</translation>
     </message>
     <message>
-        <location line="-23"/>
-        <location line="+24"/>
+        <location line="-24"/>
+        <location line="+25"/>
         <source>CH Name</source>
         <translation>Kanalname</translation>
     </message>
     <message>
-        <location line="-17"/>
+        <location line="-18"/>
         <source>ENABLE</source>
         <translation>AKTIV</translation>
     </message>
@@ -2334,7 +2374,7 @@ Datei &gt; „PDF exportieren...“ speichert den Bericht als PDF-Datei, die jed
         <translation>[Aktiv]</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+3"/>
         <source>DISP</source>
         <translation>ANZEIGE</translation>
     </message>
@@ -2437,7 +2477,7 @@ Datei &gt; „PDF exportieren...“ speichert den Bericht als PDF-Datei, die jed
 <context>
     <name>tq58::CheckWindow</name>
     <message>
-        <location filename="../src/gui/CheckWindow.cpp" line="+12"/>
+        <location filename="../src/gui/CheckWindow.cpp" line="+13"/>
         <source>Check Configuration</source>
         <translation>Konfiguration prüfen</translation>
     </message>
@@ -2472,7 +2512,7 @@ Datei &gt; „PDF exportieren...“ speichert den Bericht als PDF-Datei, die jed
         <translation>MID-Tabelle</translation>
     </message>
     <message>
-        <location line="+14"/>
+        <location line="+18"/>
         <source>&amp;Program Anyway</source>
         <translation>&amp;Trotzdem schreiben</translation>
     </message>
@@ -2564,27 +2604,30 @@ Datei &gt; „PDF exportieren...“ speichert den Bericht als PDF-Datei, die jed
         <translation>Unterschiede</translation>
     </message>
     <message>
-        <location line="+20"/>
+        <location line="+29"/>
+        <location line="+16"/>
         <source>Section</source>
         <translation>Bereich</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="-16"/>
+        <location line="+16"/>
         <source>Channel or entry</source>
         <translation>Kanal oder Eintrag</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="-16"/>
+        <location line="+16"/>
         <source>Field</source>
         <translation>Feld</translation>
     </message>
     <message>
-        <location line="-4"/>
+        <location line="-20"/>
         <source>No setting differs.</source>
         <translation>Keine Einstellung weicht ab.</translation>
     </message>
     <message>
-        <location line="-57"/>
+        <location line="-66"/>
         <source>Usable CH Group Setup</source>
         <translation>Nutzbare Kanalgruppen</translation>
     </message>
@@ -2659,7 +2702,7 @@ Datei &gt; „PDF exportieren...“ speichert den Bericht als PDF-Datei, die jed
         <translation>Gruppenverzeichnis</translation>
     </message>
     <message>
-        <location line="+44"/>
+        <location line="+53"/>
         <source>1 setting differs.</source>
         <translation>1 Einstellung weicht ab.</translation>
     </message>
@@ -2672,10 +2715,12 @@ Datei &gt; „PDF exportieren...“ speichert den Bericht als PDF-Datei, die jed
         </translation>
     </message>
     <message>
+        <location line="-19"/>
         <source>Values TQ58 does not offer</source>
         <translation>Werte, die TQ58 nicht anbietet</translation>
     </message>
     <message numerus="yes">
+        <location line="+35"/>
         <source>%n settings hold values TQ58 does not offer; they are kept unless you change them</source>
         <translation>
             <numerusform>%n Einstellung hat einen Wert, den TQ58 nicht anbietet; er bleibt erhalten, solange Sie ihn nicht ändern</numerusform>
@@ -2683,6 +2728,7 @@ Datei &gt; „PDF exportieren...“ speichert den Bericht als PDF-Datei, die jed
         </translation>
     </message>
     <message>
+        <location line="+2"/>
         <source>Value</source>
         <translation>Wert</translation>
     </message>
@@ -2690,7 +2736,7 @@ Datei &gt; „PDF exportieren...“ speichert den Bericht als PDF-Datei, die jed
 <context>
     <name>tq58::DirectoryEntryPage</name>
     <message>
-        <location filename="../src/gui/editor/DirectoryEntryPage.cpp" line="+27"/>
+        <location filename="../src/gui/editor/DirectoryEntryPage.cpp" line="+28"/>
         <source>Enable</source>
         <translation>Aktiv</translation>
     </message>
@@ -2742,12 +2788,7 @@ Datei &gt; „PDF exportieren...“ speichert den Bericht als PDF-Datei, die jed
         <translation>Datenfehler!!</translation>
     </message>
     <message>
-        <location line="+42"/>
-        <source>Are you sure ?</source>
-        <translation>Sind Sie sicher?</translation>
-    </message>
-    <message>
-        <location line="-83"/>
+        <location line="-41"/>
         <source>%1  No.%2</source>
         <translation>%1  Nr.%2</translation>
     </message>
@@ -2755,12 +2796,12 @@ Datei &gt; „PDF exportieren...“ speichert den Bericht als PDF-Datei, die jed
 <context>
     <name>tq58::DirectoryGridPage</name>
     <message>
-        <location filename="../src/gui/editor/DirectoryGridPage.cpp" line="+16"/>
+        <location filename="../src/gui/editor/DirectoryGridPage.cpp" line="+17"/>
         <source>Directory</source>
         <translation>Verzeichnis</translation>
     </message>
     <message>
-        <location line="+30"/>
+        <location line="+42"/>
         <source>Group Directory</source>
         <translation>Gruppenverzeichnis</translation>
     </message>
@@ -2798,7 +2839,17 @@ Datei &gt; „PDF exportieren...“ speichert den Bericht als PDF-Datei, die jed
 <context>
     <name>tq58::DirectoryOrderMenu</name>
     <message>
-        <location filename="../src/gui/editor/DirectoryOrderMenu.cpp" line="+18"/>
+        <location filename="../src/gui/editor/DirectoryOrderMenu.cpp" line="+19"/>
+        <source>Delete entry %1?</source>
+        <translation>Eintrag %1 löschen?</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Delete entry %1, %2?</source>
+        <translation>Eintrag %1, %2 löschen?</translation>
+    </message>
+    <message>
+        <location line="+8"/>
         <source>Move Up</source>
         <translation>Nach oben</translation>
     </message>
@@ -2843,12 +2894,7 @@ Datei &gt; „PDF exportieren...“ speichert den Bericht als PDF-Datei, die jed
         <translation>%1 einfügen</translation>
     </message>
     <message>
-        <location line="+7"/>
-        <source>Are you sure ?</source>
-        <translation>Sind Sie sicher?</translation>
-    </message>
-    <message>
-        <location line="+5"/>
+        <location line="+14"/>
         <source>Delete %1</source>
         <translation>%1 löschen</translation>
     </message>
@@ -3049,7 +3095,7 @@ Datei &gt; „PDF exportieren...“ speichert den Bericht als PDF-Datei, die jed
         <translation>%1 Leistung</translation>
     </message>
     <message>
-        <location line="+117"/>
+        <location line="+118"/>
         <source>%1 %2</source>
         <comment>a call and its priority</comment>
         <translation>%1 %2</translation>
@@ -3079,13 +3125,30 @@ Datei &gt; „PDF exportieren...“ speichert den Bericht als PDF-Datei, die jed
 <context>
     <name>tq58::GridEditing</name>
     <message>
-        <location filename="../src/gui/editor/GridEditing.cpp" line="+123"/>
+        <location filename="../src/gui/editor/GridEditing.cpp" line="+153"/>
+        <location line="+6"/>
         <source>Paste</source>
         <translation>Einfügen</translation>
     </message>
+    <message numerus="yes">
+        <location line="+1"/>
+        <source>Replace %n filled entries?</source>
+        <translation>
+            <numerusform>%n belegten Eintrag ersetzen?</numerusform>
+            <numerusform>%n belegte Einträge ersetzen?</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+1"/>
+        <source>Replace %n filled channels?</source>
+        <translation>
+            <numerusform>%n belegten Kanal ersetzen?</numerusform>
+            <numerusform>%n belegte Kanäle ersetzen?</numerusform>
+        </translation>
+    </message>
     <message>
-        <location filename="../src/gui/editor/ChannelGridPage.cpp" line="-10"/>
-        <location line="+24"/>
+        <location filename="../src/gui/editor/ChannelGridPage.cpp" line="-11"/>
+        <location line="+25"/>
         <source>CH Name</source>
         <translation>Kanalname</translation>
     </message>
@@ -3105,7 +3168,7 @@ Datei &gt; „PDF exportieren...“ speichert den Bericht als PDF-Datei, die jed
         <translation>Tx-Frequenz</translation>
     </message>
     <message>
-        <location filename="../src/gui/editor/DirectoryGridPage.cpp" line="-21"/>
+        <location filename="../src/gui/editor/DirectoryGridPage.cpp" line="-33"/>
         <source>Group Name</source>
         <translation>Gruppenname</translation>
     </message>
@@ -3120,7 +3183,7 @@ Datei &gt; „PDF exportieren...“ speichert den Bericht als PDF-Datei, die jed
         <translation>MMSI</translation>
     </message>
     <message>
-        <location filename="../src/gui/editor/GridEditing.cpp" line="+25"/>
+        <location filename="../src/gui/editor/GridEditing.cpp" line="+36"/>
         <source>Data Error!!</source>
         <translation>Datenfehler!!</translation>
     </message>
@@ -3246,12 +3309,21 @@ Datei &gt; „PDF exportieren...“ speichert den Bericht als PDF-Datei, die jed
         <translation>Diese Daten</translation>
     </message>
     <message>
-        <location filename="../src/gui/MainWindowFiles.cpp" line="+63"/>
+        <location filename="../src/gui/MainWindowFiles.cpp" line="+64"/>
         <source>Open</source>
         <translation>Öffnen</translation>
     </message>
     <message>
-        <location line="+47"/>
+        <location line="+13"/>
+        <source>%1
+
+The name of this file is not UTF-8 text, so TQ58 cannot open it. Rename the file, then open it again.</source>
+        <translation>%1
+
+Der Name dieser Datei ist kein UTF-8-Text, daher kann TQ58 sie nicht öffnen. Benennen Sie die Datei um und öffnen Sie sie dann erneut.</translation>
+    </message>
+    <message>
+        <location line="+46"/>
         <source>%1
 
 This file no longer exists. It has been removed from the list of recent files.</source>
@@ -3275,12 +3347,12 @@ Diese Datei existiert nicht mehr. Sie wurde aus der Liste der zuletzt verwendete
         <translation>Sicherung öffnen</translation>
     </message>
     <message>
-        <location line="+38"/>
+        <location line="+51"/>
         <source>Save Image</source>
         <translation>Abbild speichern</translation>
     </message>
     <message>
-        <location filename="../src/gui/MainWindowFind.cpp" line="+18"/>
+        <location filename="../src/gui/MainWindowFind.cpp" line="+21"/>
         <source>Find</source>
         <translation>Suchen</translation>
     </message>
@@ -3295,14 +3367,39 @@ Diese Datei existiert nicht mehr. Sie wurde aus der Liste der zuletzt verwendete
         <translation>Kanalnummer, Kanal- oder Eintragsname oder MMSI suchen</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+5"/>
+        <source>Clear</source>
+        <translation>Leeren</translation>
+    </message>
+    <message>
+        <location line="+11"/>
         <source>&amp;Find...</source>
         <translation>&amp;Suchen...</translation>
     </message>
     <message>
-        <location line="+13"/>
+        <location line="+9"/>
+        <source>Find &amp;Next</source>
+        <translation>&amp;Nächster Treffer</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Find &amp;Previous</source>
+        <translation>&amp;Vorheriger Treffer</translation>
+    </message>
+    <message>
+        <location line="+21"/>
         <source>Nothing found for &quot;%1&quot;</source>
         <translation>Nichts gefunden für „%1“</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Find went on from the top of the tree</source>
+        <translation>Die Suche ging am Anfang des Baums weiter</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Find went on from the bottom of the tree</source>
+        <translation>Die Suche ging am Ende des Baums weiter</translation>
     </message>
     <message>
         <location filename="../src/gui/MainWindowUndo.cpp" line="+19"/>
@@ -3330,7 +3427,7 @@ Diese Datei existiert nicht mehr. Sie wurde aus der Liste der zuletzt verwendete
         <translation>Unbekanntes Modell!!</translation>
     </message>
     <message>
-        <location line="+214"/>
+        <location line="+216"/>
         <source>QYL data has changed.<byte value="xd"/>
 Do you want to save changes?</source>
         <translation>QYL-Daten wurden geändert.<byte value="xd"/>
@@ -3358,23 +3455,34 @@ Möchten Sie die Änderungen speichern?</translation>
         <translation>DAT- und HEX-Dateien</translation>
     </message>
     <message>
-        <location filename="../src/gui/MainWindowFiles.cpp" line="-150"/>
-        <location line="+79"/>
+        <location filename="../src/gui/MainWindowFiles.cpp" line="-175"/>
+        <location line="+91"/>
         <source>dat files</source>
         <translation>DAT-Dateien</translation>
     </message>
     <message>
         <location line="+41"/>
-        <location line="+30"/>
+        <location line="+43"/>
         <source>hex files</source>
         <translation>HEX-Dateien</translation>
     </message>
     <message numerus="yes">
+        <location line="-12"/>
         <source>%n settings hold values TQ58 does not offer; they are kept unless you change them</source>
         <translation>
             <numerusform>%n Einstellung hat einen Wert, den TQ58 nicht anbietet; er bleibt erhalten, solange Sie ihn nicht ändern</numerusform>
             <numerusform>%n Einstellungen haben Werte, die TQ58 nicht anbietet; sie bleiben erhalten, solange Sie sie nicht ändern</numerusform>
         </translation>
+    </message>
+    <message>
+        <location filename="../src/gui/MainWindowSafety.cpp" line="+72"/>
+        <source>Correct the User MMSI under DSC Setup, or leave it empty. Nothing was sent to the radio.</source>
+        <translation>Korrigieren Sie die eigene MMSI unter DSC-Einstellungen oder lassen Sie sie leer. Es wurde nichts an das Funkgerät gesendet.</translation>
+    </message>
+    <message>
+        <location line="+15"/>
+        <source>It cannot be programmed into a radio as it is: correct it under DSC Setup, or leave it empty.</source>
+        <translation>So kann sie nicht in ein Funkgerät geschrieben werden: Korrigieren Sie sie unter DSC-Einstellungen oder lassen Sie sie leer.</translation>
     </message>
 </context>
 <context>
@@ -3423,7 +3531,7 @@ Möchten Sie die Änderungen speichern?</translation>
         <translation>Gerät für COM%1</translation>
     </message>
     <message>
-        <location line="+33"/>
+        <location line="+35"/>
         <source>No serial device found: plug in the cable and press Refresh.</source>
         <translation>Kein serielles Gerät gefunden: Kabel einstecken und „Aktualisieren“ drücken.</translation>
     </message>
@@ -3520,7 +3628,7 @@ Möchten Sie die Änderungen speichern?</translation>
         <translation>Aus</translation>
     </message>
     <message numerus="yes">
-        <location line="+51"/>
+        <location line="+49"/>
         <source>%n row(s) skipped: the channel does not allow %1 %2.</source>
         <translation>
             <numerusform>%n Zeile übersprungen: %1 %2 ist für den Kanal nicht zulässig.</numerusform>
@@ -3540,7 +3648,7 @@ Möchten Sie die Änderungen speichern?</translation>
         <translation>aus</translation>
     </message>
     <message>
-        <location line="-73"/>
+        <location line="-71"/>
         <source>Enable</source>
         <translation>Aktiv</translation>
     </message>
@@ -3561,7 +3669,7 @@ Möchten Sie die Änderungen speichern?</translation>
         <translation>%1 %2</translation>
     </message>
     <message numerus="yes">
-        <location line="+41"/>
+        <location line="+39"/>
         <source>%1 %2 for %n channels</source>
         <translation>
             <numerusform>%1 %2 für %n Kanal</numerusform>
@@ -3580,7 +3688,7 @@ Möchten Sie die Änderungen speichern?</translation>
 <context>
     <name>tq58::TransferDialog</name>
     <message>
-        <location filename="../src/gui/transfer/TransferDialog.cpp" line="+68"/>
+        <location filename="../src/gui/transfer/TransferDialog.cpp" line="+70"/>
         <source>OK</source>
         <translation>OK</translation>
     </message>
@@ -3620,7 +3728,7 @@ Möchten Sie die Änderungen speichern?</translation>
         <translation>Fortschritt</translation>
     </message>
     <message>
-        <location line="+61"/>
+        <location line="+63"/>
         <source>Unable to display Help Contents. There is no Help associated with this project.</source>
         <translation>Hilfeinhalt kann nicht angezeigt werden. Für dieses Projekt ist keine Hilfe vorhanden.</translation>
     </message>

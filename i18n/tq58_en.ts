@@ -47,7 +47,7 @@
 <context>
     <name>Check</name>
     <message>
-        <location filename="../src/editor/ConfigurationCheck.cpp" line="+18"/>
+        <location filename="../src/editor/ConfigurationCheck.cpp" line="+20"/>
         <source>Programable USA Channel</source>
         <translation type="unfinished"></translation>
     </message>
@@ -82,7 +82,7 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+8"/>
         <source>%1%2 is not an MMSI (a ship station&apos;s begins with 2 to 7); a radio&apos;s own MMSI is a ship station&apos;s or a handheld&apos;s.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -107,18 +107,18 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+9"/>
-        <location line="+86"/>
+        <location line="+11"/>
+        <location line="+109"/>
         <source>CH %1</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="-85"/>
+        <location line="-108"/>
         <source>Channel 16 is switched off in %1: it is the international distress, safety and calling channel.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+26"/>
+        <location line="+28"/>
         <source>%1%2 is not an MMSI (a ship station&apos;s begins with 2 to 7), which does not belong in the group directory.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -138,7 +138,7 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+19"/>
+        <location line="+20"/>
         <source>%1the same MMSI as No.%2.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -158,13 +158,18 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+17"/>
+        <location line="+37"/>
         <source>Programable Exp Channel</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+4"/>
         <source>The channel is in use but has no name.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>%1 EXP channels are in use without a name.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -186,7 +191,12 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+3"/>
+        <source>Double-click a warning to open its setting.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
         <source>Program Anyway sends the data as it is; Cancel stops before anything is sent.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -592,7 +602,7 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/CsvExchange.cpp" line="+63"/>
+        <location filename="../src/editor/CsvExchange.cpp" line="+61"/>
         <source>the first heading names no list; it must be one of %1</source>
         <translation type="unfinished"></translation>
     </message>
@@ -642,13 +652,13 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+22"/>
+        <location line="+24"/>
         <location filename="../src/editor/DirectoryCsv.cpp" line="+72"/>
         <source>more cells than headings</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+3"/>
         <source>an enabled EXP channel needs an Rx Frequency and two characters of CH Display</source>
         <translation type="unfinished"></translation>
     </message>
@@ -750,17 +760,37 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/GridRows.cpp" line="+194"/>
+        <location filename="../src/editor/GridRows.cpp" line="+106"/>
+        <source>%1 is not an entry of the directory</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>entries are used in order from 1: entry %1 is switched off, so entry %2 cannot be used yet</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+195"/>
+        <source>Nothing was pasted: the columns fit no list; the %2 takes %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+73"/>
+        <source>Nothing was pasted: the clipboard holds more than %1 MB, far more than a list.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+6"/>
         <source>Nothing was pasted: the rows are not of the %1.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+10"/>
+        <location line="+4"/>
         <source>Nothing was pasted: the clipboard holds no rows.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+3"/>
         <source>below the list&apos;s last row</source>
         <translation type="unfinished"></translation>
     </message>
@@ -855,7 +885,7 @@ The data was taken as it is; switch it on again on the channel&apos;s page.</sou
 <context>
     <name>FileChooser</name>
     <message>
-        <location filename="../src/gui/FileChooser.cpp" line="+32"/>
+        <location filename="../src/gui/FileChooser.cpp" line="+45"/>
         <source>All files</source>
         <translation type="unfinished"></translation>
     </message>
@@ -913,12 +943,12 @@ The data was taken as it is; switch it on again on the channel&apos;s page.</sou
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/files/MissingSections.cpp" line="-18"/>
+        <location filename="../src/files/MissingSections.cpp" line="-17"/>
         <source>%1 to %2</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+7"/>
         <source>%1 and %2 more</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1056,9 +1086,9 @@ The data was taken as it is; switch it on again on the channel&apos;s page.</sou
     </message>
     <message>
         <location filename="../src/link/TransferChecks.cpp" line="+24"/>
-        <location line="+19"/>
-        <location line="+33"/>
-        <location filename="../src/link/TransferData.cpp" line="+76"/>
+        <location line="+17"/>
+        <location line="+35"/>
+        <location filename="../src/link/TransferData.cpp" line="+80"/>
         <source>Communication Error!!</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1089,22 +1119,22 @@ The data was taken as it is; switch it on again on the channel&apos;s page.</sou
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+80"/>
-        <location line="+33"/>
+        <location line="+78"/>
+        <location line="+35"/>
         <source>Model Check</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="-23"/>
-        <location line="+39"/>
-        <location filename="../src/link/TransferData.cpp" line="-10"/>
+        <location line="-24"/>
+        <location line="+40"/>
+        <location filename="../src/link/TransferData.cpp" line="-11"/>
         <location filename="../src/link/TransferOperations.cpp" line="+21"/>
         <source>Read from Radio</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="-38"/>
-        <location line="+39"/>
+        <location line="-39"/>
+        <location line="+40"/>
         <source>ModelType Error !!</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1114,10 +1144,10 @@ The data was taken as it is; switch it on again on the channel&apos;s page.</sou
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/link/TransferData.cpp" line="+60"/>
-        <location line="+26"/>
-        <location line="+3"/>
-        <location line="+26"/>
+        <location filename="../src/link/TransferData.cpp" line="+59"/>
+        <location line="+35"/>
+        <location line="+7"/>
+        <location line="+24"/>
         <location filename="../src/link/TransferOperations.cpp" line="+1"/>
         <source>Program to Radio</source>
         <translation type="unfinished"></translation>
@@ -1168,7 +1198,7 @@ The data was taken as it is; switch it on again on the channel&apos;s page.</sou
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+15"/>
+        <location line="+16"/>
         <location line="+1"/>
         <source>Complete!!</source>
         <translation type="unfinished"></translation>
@@ -1291,7 +1321,7 @@ The radio on %1 did not answer. Check that it is switched on and in clone mode (
 <context>
     <name>MainMenus</name>
     <message>
-        <location filename="../src/gui/MainMenus.cpp" line="+33"/>
+        <location filename="../src/gui/MainMenus.cpp" line="+32"/>
         <source>&amp;File</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1594,7 +1624,7 @@ The radio on %1 did not answer. Check that it is switched on and in clone mode (
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/UserMmsiConfirmation.h" line="+20"/>
+        <location filename="../src/editor/UserMmsiConfirmation.h" line="+38"/>
         <source>User MMSI</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1614,11 +1644,21 @@ Enter the User MMSI to be programmed once more:</source>
         <source>MID %1 unknown</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <location filename="../src/editor/UserMmsiConfirmation.cpp" line="+51"/>
+        <source>User MMSI %1 has %2 digits; an MMSI has 9.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>User MMSI &quot;%1&quot; holds other characters than digits; an MMSI has 9 digits.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>Program</name>
     <message>
-        <location filename="../src/program/ModelSelection.cpp" line="+65"/>
+        <location filename="../src/program/ModelSelection.cpp" line="+100"/>
         <source>Do you want to program the %1 series?</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1631,7 +1671,7 @@ Enter the User MMSI to be programmed once more:</source>
 <context>
     <name>QObject</name>
     <message>
-        <location filename="../src/gui/editor/MmsiMarks.cpp" line="+27"/>
+        <location filename="../src/gui/editor/MmsiMarks.cpp" line="+28"/>
         <source>the group directory</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1646,12 +1686,12 @@ Enter the User MMSI to be programmed once more:</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+12"/>
         <source>%1 %2: a radio&apos;s own MMSI is a ship station&apos;s or a handheld&apos;s.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/gui/report/ReportPrinting.cpp" line="+105"/>
+        <location filename="../src/gui/report/ReportPrinting.cpp" line="+104"/>
         <source>No printer is set up on this computer.
 
 File &gt; &quot;Export PDF...&quot; keeps the report as a PDF file, which any computer can print.</source>
@@ -1744,7 +1784,7 @@ File &gt; &quot;Export PDF...&quot; keeps the report as a PDF file, which any co
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+4"/>
         <source>Changes since the backup of %1</source>
         <translation type="unfinished"></translation>
     </message>
@@ -2026,7 +2066,7 @@ File &gt; &quot;Export PDF...&quot; keeps the report as a PDF file, which any co
 <context>
     <name>Tree</name>
     <message>
-        <location filename="../src/gui/editor/EditorFrame.cpp" line="+68"/>
+        <location filename="../src/gui/editor/EditorFrame.cpp" line="+69"/>
         <location filename="../src/editor/NavigationTree.cpp" line="+73"/>
         <source>Memory ID%1[Enable]</source>
         <translation type="unfinished"></translation>
@@ -2247,77 +2287,77 @@ File &gt; &quot;Export PDF...&quot; keeps the report as a PDF file, which any co
 <context>
     <name>tq58::ChannelGridPage</name>
     <message>
-        <location filename="../src/gui/editor/ChannelGridPage.cpp" line="+151"/>
+        <location filename="../src/gui/editor/ChannelGridPage.cpp" line="+164"/>
         <source>Channels</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="-114"/>
-        <location line="+34"/>
-        <location line="+24"/>
+        <location line="-125"/>
+        <location line="+36"/>
+        <location line="+25"/>
         <source>MEM</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="-54"/>
-        <location line="+24"/>
-        <location line="+28"/>
+        <location line="-57"/>
+        <location line="+25"/>
+        <location line="+30"/>
         <source>LOW</source>
         <extracomment>Column and mark of a channel sent with low power only; at most four letters.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="-48"/>
-        <location line="+21"/>
-        <location line="+28"/>
+        <location line="-51"/>
+        <location line="+22"/>
+        <location line="+30"/>
         <source>UP</source>
         <extracomment>Column and mark of a channel that switches to high power (power up); at most four letters.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="-39"/>
-        <location line="+23"/>
+        <location line="-42"/>
+        <location line="+25"/>
         <source>CH</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="-21"/>
-        <location line="+30"/>
+        <location line="-23"/>
+        <location line="+33"/>
         <source>RX[MHz]</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="-28"/>
-        <location line="+31"/>
+        <location line="-31"/>
+        <location line="+34"/>
         <source>TX[MHz]</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="-29"/>
+        <location line="-32"/>
         <location line="+2"/>
         <source>TX</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+5"/>
         <location line="+2"/>
         <source>DUP</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+3"/>
-        <location line="+24"/>
+        <location line="+4"/>
+        <location line="+25"/>
         <source>VS</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="-23"/>
-        <location line="+24"/>
+        <location line="-24"/>
+        <location line="+25"/>
         <source>CH Name</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="-17"/>
+        <location line="-18"/>
         <source>ENABLE</source>
         <translation type="unfinished"></translation>
     </message>
@@ -2327,7 +2367,7 @@ File &gt; &quot;Export PDF...&quot; keeps the report as a PDF file, which any co
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+3"/>
         <source>DISP</source>
         <translation type="unfinished"></translation>
     </message>
@@ -2430,7 +2470,7 @@ File &gt; &quot;Export PDF...&quot; keeps the report as a PDF file, which any co
 <context>
     <name>tq58::CheckWindow</name>
     <message>
-        <location filename="../src/gui/CheckWindow.cpp" line="+12"/>
+        <location filename="../src/gui/CheckWindow.cpp" line="+13"/>
         <source>Check Configuration</source>
         <translation type="unfinished"></translation>
     </message>
@@ -2465,7 +2505,7 @@ File &gt; &quot;Export PDF...&quot; keeps the report as a PDF file, which any co
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+14"/>
+        <location line="+18"/>
         <source>&amp;Program Anyway</source>
         <translation type="unfinished"></translation>
     </message>
@@ -2557,27 +2597,30 @@ File &gt; &quot;Export PDF...&quot; keeps the report as a PDF file, which any co
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+20"/>
+        <location line="+29"/>
+        <location line="+16"/>
         <source>Section</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="-16"/>
+        <location line="+16"/>
         <source>Channel or entry</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="-16"/>
+        <location line="+16"/>
         <source>Field</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="-4"/>
+        <location line="-20"/>
         <source>No setting differs.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="-57"/>
+        <location line="-66"/>
         <source>Usable CH Group Setup</source>
         <translation type="unfinished"></translation>
     </message>
@@ -2652,7 +2695,7 @@ File &gt; &quot;Export PDF...&quot; keeps the report as a PDF file, which any co
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+44"/>
+        <location line="+53"/>
         <source>1 setting differs.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -2665,10 +2708,12 @@ File &gt; &quot;Export PDF...&quot; keeps the report as a PDF file, which any co
         </translation>
     </message>
     <message>
+        <location line="-19"/>
         <source>Values TQ58 does not offer</source>
         <translation type="unfinished"></translation>
     </message>
     <message numerus="yes">
+        <location line="+35"/>
         <source>%n settings hold values TQ58 does not offer; they are kept unless you change them</source>
         <translation>
             <numerusform>%n setting holds a value TQ58 does not offer; it is kept unless you change it</numerusform>
@@ -2676,6 +2721,7 @@ File &gt; &quot;Export PDF...&quot; keeps the report as a PDF file, which any co
         </translation>
     </message>
     <message>
+        <location line="+2"/>
         <source>Value</source>
         <translation type="unfinished"></translation>
     </message>
@@ -2683,7 +2729,7 @@ File &gt; &quot;Export PDF...&quot; keeps the report as a PDF file, which any co
 <context>
     <name>tq58::DirectoryEntryPage</name>
     <message>
-        <location filename="../src/gui/editor/DirectoryEntryPage.cpp" line="+27"/>
+        <location filename="../src/gui/editor/DirectoryEntryPage.cpp" line="+28"/>
         <source>Enable</source>
         <translation type="unfinished"></translation>
     </message>
@@ -2735,12 +2781,7 @@ File &gt; &quot;Export PDF...&quot; keeps the report as a PDF file, which any co
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+42"/>
-        <source>Are you sure ?</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="-83"/>
+        <location line="-41"/>
         <source>%1  No.%2</source>
         <translation type="unfinished"></translation>
     </message>
@@ -2748,12 +2789,12 @@ File &gt; &quot;Export PDF...&quot; keeps the report as a PDF file, which any co
 <context>
     <name>tq58::DirectoryGridPage</name>
     <message>
-        <location filename="../src/gui/editor/DirectoryGridPage.cpp" line="+16"/>
+        <location filename="../src/gui/editor/DirectoryGridPage.cpp" line="+17"/>
         <source>Directory</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+30"/>
+        <location line="+42"/>
         <source>Group Directory</source>
         <translation type="unfinished"></translation>
     </message>
@@ -2791,7 +2832,17 @@ File &gt; &quot;Export PDF...&quot; keeps the report as a PDF file, which any co
 <context>
     <name>tq58::DirectoryOrderMenu</name>
     <message>
-        <location filename="../src/gui/editor/DirectoryOrderMenu.cpp" line="+18"/>
+        <location filename="../src/gui/editor/DirectoryOrderMenu.cpp" line="+19"/>
+        <source>Delete entry %1?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Delete entry %1, %2?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+8"/>
         <source>Move Up</source>
         <translation type="unfinished"></translation>
     </message>
@@ -2836,12 +2887,7 @@ File &gt; &quot;Export PDF...&quot; keeps the report as a PDF file, which any co
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+7"/>
-        <source>Are you sure ?</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+5"/>
+        <location line="+14"/>
         <source>Delete %1</source>
         <translation type="unfinished"></translation>
     </message>
@@ -3042,7 +3088,7 @@ File &gt; &quot;Export PDF...&quot; keeps the report as a PDF file, which any co
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+117"/>
+        <location line="+118"/>
         <source>%1 %2</source>
         <comment>a call and its priority</comment>
         <translation type="unfinished"></translation>
@@ -3072,13 +3118,30 @@ File &gt; &quot;Export PDF...&quot; keeps the report as a PDF file, which any co
 <context>
     <name>tq58::GridEditing</name>
     <message>
-        <location filename="../src/gui/editor/GridEditing.cpp" line="+123"/>
+        <location filename="../src/gui/editor/GridEditing.cpp" line="+153"/>
+        <location line="+6"/>
         <source>Paste</source>
         <translation type="unfinished"></translation>
     </message>
+    <message numerus="yes">
+        <location line="+1"/>
+        <source>Replace %n filled entries?</source>
+        <translation>
+            <numerusform>Replace %n filled entry?</numerusform>
+            <numerusform>Replace %n filled entries?</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+1"/>
+        <source>Replace %n filled channels?</source>
+        <translation>
+            <numerusform>Replace %n filled channel?</numerusform>
+            <numerusform>Replace %n filled channels?</numerusform>
+        </translation>
+    </message>
     <message>
-        <location filename="../src/gui/editor/ChannelGridPage.cpp" line="-10"/>
-        <location line="+24"/>
+        <location filename="../src/gui/editor/ChannelGridPage.cpp" line="-11"/>
+        <location line="+25"/>
         <source>CH Name</source>
         <translation type="unfinished"></translation>
     </message>
@@ -3098,7 +3161,7 @@ File &gt; &quot;Export PDF...&quot; keeps the report as a PDF file, which any co
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/gui/editor/DirectoryGridPage.cpp" line="-21"/>
+        <location filename="../src/gui/editor/DirectoryGridPage.cpp" line="-33"/>
         <source>Group Name</source>
         <translation type="unfinished"></translation>
     </message>
@@ -3113,7 +3176,7 @@ File &gt; &quot;Export PDF...&quot; keeps the report as a PDF file, which any co
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/gui/editor/GridEditing.cpp" line="+25"/>
+        <location filename="../src/gui/editor/GridEditing.cpp" line="+36"/>
         <source>Data Error!!</source>
         <translation type="unfinished"></translation>
     </message>
@@ -3239,12 +3302,19 @@ File &gt; &quot;Export PDF...&quot; keeps the report as a PDF file, which any co
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/gui/MainWindowFiles.cpp" line="+63"/>
+        <location filename="../src/gui/MainWindowFiles.cpp" line="+64"/>
         <source>Open</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+47"/>
+        <location line="+13"/>
+        <source>%1
+
+The name of this file is not UTF-8 text, so TQ58 cannot open it. Rename the file, then open it again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+46"/>
         <source>%1
 
 This file no longer exists. It has been removed from the list of recent files.</source>
@@ -3266,12 +3336,12 @@ This file no longer exists. It has been removed from the list of recent files.</
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+38"/>
+        <location line="+51"/>
         <source>Save Image</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/gui/MainWindowFind.cpp" line="+18"/>
+        <location filename="../src/gui/MainWindowFind.cpp" line="+21"/>
         <source>Find</source>
         <translation type="unfinished"></translation>
     </message>
@@ -3286,13 +3356,38 @@ This file no longer exists. It has been removed from the list of recent files.</
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+5"/>
+        <source>Clear</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+11"/>
         <source>&amp;Find...</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+13"/>
+        <location line="+9"/>
+        <source>Find &amp;Next</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Find &amp;Previous</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+21"/>
         <source>Nothing found for &quot;%1&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Find went on from the top of the tree</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Find went on from the bottom of the tree</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -3321,7 +3416,7 @@ This file no longer exists. It has been removed from the list of recent files.</
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+214"/>
+        <location line="+216"/>
         <source>QYL data has changed.<byte value="xd"/>
 Do you want to save changes?</source>
         <translation type="unfinished"></translation>
@@ -3348,23 +3443,34 @@ Do you want to save changes?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/gui/MainWindowFiles.cpp" line="-150"/>
-        <location line="+79"/>
+        <location filename="../src/gui/MainWindowFiles.cpp" line="-175"/>
+        <location line="+91"/>
         <source>dat files</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <location line="+41"/>
-        <location line="+30"/>
+        <location line="+43"/>
         <source>hex files</source>
         <translation type="unfinished"></translation>
     </message>
     <message numerus="yes">
+        <location line="-12"/>
         <source>%n settings hold values TQ58 does not offer; they are kept unless you change them</source>
         <translation>
             <numerusform>%n setting holds a value TQ58 does not offer; it is kept unless you change it</numerusform>
             <numerusform>%n settings hold values TQ58 does not offer; they are kept unless you change them</numerusform>
         </translation>
+    </message>
+    <message>
+        <location filename="../src/gui/MainWindowSafety.cpp" line="+72"/>
+        <source>Correct the User MMSI under DSC Setup, or leave it empty. Nothing was sent to the radio.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+15"/>
+        <source>It cannot be programmed into a radio as it is: correct it under DSC Setup, or leave it empty.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -3413,7 +3519,7 @@ Do you want to save changes?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+33"/>
+        <location line="+35"/>
         <source>No serial device found: plug in the cable and press Refresh.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -3510,7 +3616,7 @@ Do you want to save changes?</source>
         <translation type="unfinished"></translation>
     </message>
     <message numerus="yes">
-        <location line="+51"/>
+        <location line="+49"/>
         <source>%n row(s) skipped: the channel does not allow %1 %2.</source>
         <translation>
             <numerusform>%n row skipped: the channel does not allow %1 %2.</numerusform>
@@ -3530,7 +3636,7 @@ Do you want to save changes?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="-73"/>
+        <location line="-71"/>
         <source>Enable</source>
         <translation type="unfinished"></translation>
     </message>
@@ -3551,7 +3657,7 @@ Do you want to save changes?</source>
         <translation type="unfinished"></translation>
     </message>
     <message numerus="yes">
-        <location line="+41"/>
+        <location line="+39"/>
         <source>%1 %2 for %n channels</source>
         <translation>
             <numerusform>%1 %2 for %n channel</numerusform>
@@ -3570,7 +3676,7 @@ Do you want to save changes?</source>
 <context>
     <name>tq58::TransferDialog</name>
     <message>
-        <location filename="../src/gui/transfer/TransferDialog.cpp" line="+68"/>
+        <location filename="../src/gui/transfer/TransferDialog.cpp" line="+70"/>
         <source>OK</source>
         <translation type="unfinished"></translation>
     </message>
@@ -3610,7 +3716,7 @@ Do you want to save changes?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+61"/>
+        <location line="+63"/>
         <source>Unable to display Help Contents. There is no Help associated with this project.</source>
         <translation type="unfinished"></translation>
     </message>

@@ -47,7 +47,7 @@
 <context>
     <name>Check</name>
     <message>
-        <location filename="../src/editor/ConfigurationCheck.cpp" line="+18"/>
+        <location filename="../src/editor/ConfigurationCheck.cpp" line="+20"/>
         <source>Programable USA Channel</source>
         <translation>Canaux USA programmables</translation>
     </message>
@@ -82,7 +82,7 @@
         <translation>MMSI utilisateur</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+8"/>
         <source>%1%2 is not an MMSI (a ship station&apos;s begins with 2 to 7); a radio&apos;s own MMSI is a ship station&apos;s or a handheld&apos;s.</source>
         <translation>%1%2 n&apos;est pas un MMSI (celui d&apos;une station de navire commence par 2 à 7)&#xa0;; le MMSI propre d&apos;une radio est celui d&apos;une station de navire ou d&apos;une VHF portative.</translation>
     </message>
@@ -107,18 +107,18 @@
         <translation>%1 ne respecte pas la règle. %2</translation>
     </message>
     <message>
-        <location line="+9"/>
-        <location line="+86"/>
+        <location line="+11"/>
+        <location line="+109"/>
         <source>CH %1</source>
         <translation>CH %1</translation>
     </message>
     <message>
-        <location line="-85"/>
+        <location line="-108"/>
         <source>Channel 16 is switched off in %1: it is the international distress, safety and calling channel.</source>
         <translation>Le canal 16 est désactivé dans %1&#xa0;: c&apos;est le canal international de détresse, sécurité et appel.</translation>
     </message>
     <message>
-        <location line="+26"/>
+        <location line="+28"/>
         <source>%1%2 is not an MMSI (a ship station&apos;s begins with 2 to 7), which does not belong in the group directory.</source>
         <translation>%1%2 n&apos;est pas un MMSI (celui d&apos;une station de navire commence par 2 à 7) et n&apos;a pas sa place dans le répertoire de groupe.</translation>
     </message>
@@ -138,7 +138,7 @@
         <translation>%1%2 se lit %3, qui n&apos;a pas sa place dans le répertoire individuel.</translation>
     </message>
     <message>
-        <location line="+19"/>
+        <location line="+20"/>
         <source>%1the same MMSI as No.%2.</source>
         <translation>%1même MMSI que le N°%2.</translation>
     </message>
@@ -158,14 +158,19 @@
         <translation>Réglage ID groupe</translation>
     </message>
     <message>
-        <location line="+17"/>
+        <location line="+37"/>
         <source>Programable Exp Channel</source>
         <translation>Canaux EXP programmables</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+4"/>
         <source>The channel is in use but has no name.</source>
         <translation>Le canal est utilisé mais n&apos;a pas de nom.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>%1 EXP channels are in use without a name.</source>
+        <translation>%1 canaux EXP sont utilisés sans nom.</translation>
     </message>
 </context>
 <context>
@@ -186,7 +191,12 @@
         <translation>%1 réglages méritent d&apos;être revérifiés.</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+3"/>
+        <source>Double-click a warning to open its setting.</source>
+        <translation>Double-cliquez sur un avertissement pour ouvrir son réglage.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
         <source>Program Anyway sends the data as it is; Cancel stops before anything is sent.</source>
         <translation>«&#xa0;Programmer quand même&#xa0;» envoie les données telles quelles&#xa0;; «&#xa0;Annuler&#xa0;» s&apos;arrête avant tout envoi.</translation>
     </message>
@@ -592,7 +602,7 @@
         <translation>... et %1 autres lignes refusées après celles-ci</translation>
     </message>
     <message>
-        <location filename="../src/editor/CsvExchange.cpp" line="+63"/>
+        <location filename="../src/editor/CsvExchange.cpp" line="+61"/>
         <source>the first heading names no list; it must be one of %1</source>
         <translation>le premier en-tête ne désigne aucune liste&#xa0;; ce doit être l&apos;un de %1</translation>
     </message>
@@ -642,13 +652,13 @@
         <translation>l&apos;en-tête %1 apparaît deux fois</translation>
     </message>
     <message>
-        <location line="+22"/>
+        <location line="+24"/>
         <location filename="../src/editor/DirectoryCsv.cpp" line="+72"/>
         <source>more cells than headings</source>
         <translation>plus de cellules que d&apos;en-têtes</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+3"/>
         <source>an enabled EXP channel needs an Rx Frequency and two characters of CH Display</source>
         <translation>un canal EXP activé doit avoir une Rx Frequency et deux caractères dans CH Display</translation>
     </message>
@@ -750,17 +760,37 @@
         <translation>le répertoire n&apos;a que %1 entrées</translation>
     </message>
     <message>
-        <location filename="../src/editor/GridRows.cpp" line="+194"/>
+        <location filename="../src/editor/GridRows.cpp" line="+106"/>
+        <source>%1 is not an entry of the directory</source>
+        <translation>%1 n&apos;est pas une entrée du répertoire</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>entries are used in order from 1: entry %1 is switched off, so entry %2 cannot be used yet</source>
+        <translation>les entrées s&apos;utilisent dans l&apos;ordre à partir de 1 : l&apos;entrée %1 est désactivée, l&apos;entrée %2 ne peut donc pas encore être utilisée</translation>
+    </message>
+    <message>
+        <location line="+195"/>
+        <source>Nothing was pasted: the columns fit no list; the %2 takes %1.</source>
+        <translation>Rien n&apos;a été collé : les colonnes ne correspondent à aucune liste ; la liste %2 a les colonnes %1.</translation>
+    </message>
+    <message>
+        <location line="+73"/>
+        <source>Nothing was pasted: the clipboard holds more than %1 MB, far more than a list.</source>
+        <translation>Rien n&apos;a été collé : le presse-papiers contient plus de %1 Mo, bien plus qu&apos;une liste.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
         <source>Nothing was pasted: the rows are not of the %1.</source>
         <translation>Rien n&apos;a été collé&#xa0;: les lignes ne sont pas de la liste %1.</translation>
     </message>
     <message>
-        <location line="+10"/>
+        <location line="+4"/>
         <source>Nothing was pasted: the clipboard holds no rows.</source>
         <translation>Rien n&apos;a été collé&#xa0;: le presse-papiers ne contient aucune ligne.</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+3"/>
         <source>below the list&apos;s last row</source>
         <translation>sous la dernière ligne de la liste</translation>
     </message>
@@ -856,7 +886,7 @@ Les données ont été reprises telles quelles&#xa0;; réactivez-le sur la page 
 <context>
     <name>FileChooser</name>
     <message>
-        <location filename="../src/gui/FileChooser.cpp" line="+32"/>
+        <location filename="../src/gui/FileChooser.cpp" line="+45"/>
         <source>All files</source>
         <translation>Tous les fichiers</translation>
     </message>
@@ -914,12 +944,12 @@ Les données ont été reprises telles quelles&#xa0;; réactivez-le sur la page 
         <translation>L&apos;image lue depuis la radio n&apos;a pas pu être conservée comme sauvegarde.</translation>
     </message>
     <message>
-        <location filename="../src/files/MissingSections.cpp" line="-18"/>
+        <location filename="../src/files/MissingSections.cpp" line="-17"/>
         <source>%1 to %2</source>
         <translation>%1 à %2</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+7"/>
         <source>%1 and %2 more</source>
         <translation>%1 et %2 autres</translation>
     </message>
@@ -1057,9 +1087,9 @@ Les données ont été reprises telles quelles&#xa0;; réactivez-le sur la page 
     </message>
     <message>
         <location filename="../src/link/TransferChecks.cpp" line="+24"/>
-        <location line="+19"/>
-        <location line="+33"/>
-        <location filename="../src/link/TransferData.cpp" line="+76"/>
+        <location line="+17"/>
+        <location line="+35"/>
+        <location filename="../src/link/TransferData.cpp" line="+80"/>
         <source>Communication Error!!</source>
         <translation>Erreur de communication&#xa0;!!</translation>
     </message>
@@ -1090,22 +1120,22 @@ Les données ont été reprises telles quelles&#xa0;; réactivez-le sur la page 
         <translation>Radio occupée&#xa0;!!</translation>
     </message>
     <message>
-        <location line="+80"/>
-        <location line="+33"/>
+        <location line="+78"/>
+        <location line="+35"/>
         <source>Model Check</source>
         <translation>Vérification du modèle</translation>
     </message>
     <message>
-        <location line="-23"/>
-        <location line="+39"/>
-        <location filename="../src/link/TransferData.cpp" line="-10"/>
+        <location line="-24"/>
+        <location line="+40"/>
+        <location filename="../src/link/TransferData.cpp" line="-11"/>
         <location filename="../src/link/TransferOperations.cpp" line="+21"/>
         <source>Read from Radio</source>
         <translation>Lire depuis la radio</translation>
     </message>
     <message>
-        <location line="-38"/>
-        <location line="+39"/>
+        <location line="-39"/>
+        <location line="+40"/>
         <source>ModelType Error !!</source>
         <translation>Erreur de type de modèle&#xa0;!!</translation>
     </message>
@@ -1115,10 +1145,10 @@ Les données ont été reprises telles quelles&#xa0;; réactivez-le sur la page 
         <translation>Erreur de code produit&#xa0;!</translation>
     </message>
     <message>
-        <location filename="../src/link/TransferData.cpp" line="+60"/>
-        <location line="+26"/>
-        <location line="+3"/>
-        <location line="+26"/>
+        <location filename="../src/link/TransferData.cpp" line="+59"/>
+        <location line="+35"/>
+        <location line="+7"/>
+        <location line="+24"/>
         <location filename="../src/link/TransferOperations.cpp" line="+1"/>
         <source>Program to Radio</source>
         <translation>Programmer la radio</translation>
@@ -1169,7 +1199,7 @@ Les données ont été reprises telles quelles&#xa0;; réactivez-le sur la page 
         <translation>Radio pas prête&#xa0;!!</translation>
     </message>
     <message>
-        <location line="+15"/>
+        <location line="+16"/>
         <location line="+1"/>
         <source>Complete!!</source>
         <translation>Terminé&#xa0;!!</translation>
@@ -1294,7 +1324,7 @@ La radio sur %1 n&apos;a pas répondu. Vérifiez qu&apos;elle est allumée et en
 <context>
     <name>MainMenus</name>
     <message>
-        <location filename="../src/gui/MainMenus.cpp" line="+33"/>
+        <location filename="../src/gui/MainMenus.cpp" line="+32"/>
         <source>&amp;File</source>
         <translation>&amp;Fichier</translation>
     </message>
@@ -1598,7 +1628,7 @@ La radio sur %1 n&apos;a pas répondu. Vérifiez qu&apos;elle est allumée et en
         <translation>EPIRB-AIS</translation>
     </message>
     <message>
-        <location filename="../src/editor/UserMmsiConfirmation.h" line="+20"/>
+        <location filename="../src/editor/UserMmsiConfirmation.h" line="+38"/>
         <source>User MMSI</source>
         <translation>MMSI utilisateur</translation>
     </message>
@@ -1619,11 +1649,21 @@ Saisissez à nouveau le MMSI utilisateur à programmer&#xa0;:</translation>
         <source>MID %1 unknown</source>
         <translation>MID %1 inconnu</translation>
     </message>
+    <message>
+        <location filename="../src/editor/UserMmsiConfirmation.cpp" line="+51"/>
+        <source>User MMSI %1 has %2 digits; an MMSI has 9.</source>
+        <translation>Le MMSI utilisateur %1 a %2 chiffres ; un MMSI en a 9.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>User MMSI &quot;%1&quot; holds other characters than digits; an MMSI has 9 digits.</source>
+        <translation>Le MMSI utilisateur « %1 » contient d&apos;autres caractères que des chiffres ; un MMSI a 9 chiffres.</translation>
+    </message>
 </context>
 <context>
     <name>Program</name>
     <message>
-        <location filename="../src/program/ModelSelection.cpp" line="+65"/>
+        <location filename="../src/program/ModelSelection.cpp" line="+100"/>
         <source>Do you want to program the %1 series?</source>
         <translation>Voulez-vous programmer la série %1&#xa0;?</translation>
     </message>
@@ -1636,7 +1676,7 @@ Saisissez à nouveau le MMSI utilisateur à programmer&#xa0;:</translation>
 <context>
     <name>QObject</name>
     <message>
-        <location filename="../src/gui/editor/MmsiMarks.cpp" line="+27"/>
+        <location filename="../src/gui/editor/MmsiMarks.cpp" line="+28"/>
         <source>the group directory</source>
         <translation>le répertoire de groupe</translation>
     </message>
@@ -1651,12 +1691,12 @@ Saisissez à nouveau le MMSI utilisateur à programmer&#xa0;:</translation>
         <translation>%1 %2&#xa0;: ce MMSI n&apos;a pas sa place dans %3.</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+12"/>
         <source>%1 %2: a radio&apos;s own MMSI is a ship station&apos;s or a handheld&apos;s.</source>
         <translation>%1 %2&#xa0;: le MMSI propre d&apos;une radio est celui d&apos;une station de navire ou d&apos;une VHF portative.</translation>
     </message>
     <message>
-        <location filename="../src/gui/report/ReportPrinting.cpp" line="+105"/>
+        <location filename="../src/gui/report/ReportPrinting.cpp" line="+104"/>
         <source>No printer is set up on this computer.
 
 File &gt; &quot;Export PDF...&quot; keeps the report as a PDF file, which any computer can print.</source>
@@ -1751,7 +1791,7 @@ Fichier &gt; «&#xa0;Exporter en PDF...&#xa0;» enregistre le rapport en fichier
         <translation>À écrire</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+4"/>
         <source>Changes since the backup of %1</source>
         <translation>Modifications depuis la sauvegarde du %1</translation>
     </message>
@@ -2033,7 +2073,7 @@ Fichier &gt; «&#xa0;Exporter en PDF...&#xa0;» enregistre le rapport en fichier
 <context>
     <name>Tree</name>
     <message>
-        <location filename="../src/gui/editor/EditorFrame.cpp" line="+68"/>
+        <location filename="../src/gui/editor/EditorFrame.cpp" line="+69"/>
         <location filename="../src/editor/NavigationTree.cpp" line="+73"/>
         <source>Memory ID%1[Enable]</source>
         <translation>ID mémoire %1[Activé]</translation>
@@ -2254,77 +2294,77 @@ Fichier &gt; «&#xa0;Exporter en PDF...&#xa0;» enregistre le rapport en fichier
 <context>
     <name>tq58::ChannelGridPage</name>
     <message>
-        <location filename="../src/gui/editor/ChannelGridPage.cpp" line="+151"/>
+        <location filename="../src/gui/editor/ChannelGridPage.cpp" line="+164"/>
         <source>Channels</source>
         <translation>Canaux</translation>
     </message>
     <message>
-        <location line="-114"/>
-        <location line="+34"/>
-        <location line="+24"/>
+        <location line="-125"/>
+        <location line="+36"/>
+        <location line="+25"/>
         <source>MEM</source>
         <translation>MEM</translation>
     </message>
     <message>
-        <location line="-54"/>
-        <location line="+24"/>
-        <location line="+28"/>
+        <location line="-57"/>
+        <location line="+25"/>
+        <location line="+30"/>
         <source>LOW</source>
         <extracomment>Column and mark of a channel sent with low power only; at most four letters.</extracomment>
         <translation>BAS</translation>
     </message>
     <message>
-        <location line="-48"/>
-        <location line="+21"/>
-        <location line="+28"/>
+        <location line="-51"/>
+        <location line="+22"/>
+        <location line="+30"/>
         <source>UP</source>
         <extracomment>Column and mark of a channel that switches to high power (power up); at most four letters.</extracomment>
         <translation>HAUT</translation>
     </message>
     <message>
-        <location line="-39"/>
-        <location line="+23"/>
+        <location line="-42"/>
+        <location line="+25"/>
         <source>CH</source>
         <translation>CH</translation>
     </message>
     <message>
-        <location line="-21"/>
-        <location line="+30"/>
+        <location line="-23"/>
+        <location line="+33"/>
         <source>RX[MHz]</source>
         <translation>RX[MHz]</translation>
     </message>
     <message>
-        <location line="-28"/>
-        <location line="+31"/>
+        <location line="-31"/>
+        <location line="+34"/>
         <source>TX[MHz]</source>
         <translation>TX[MHz]</translation>
     </message>
     <message>
-        <location line="-29"/>
+        <location line="-32"/>
         <location line="+2"/>
         <source>TX</source>
         <translation>TX</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+5"/>
         <location line="+2"/>
         <source>DUP</source>
         <translation>DUP</translation>
     </message>
     <message>
-        <location line="+3"/>
-        <location line="+24"/>
+        <location line="+4"/>
+        <location line="+25"/>
         <source>VS</source>
         <translation>VS</translation>
     </message>
     <message>
-        <location line="-23"/>
-        <location line="+24"/>
+        <location line="-24"/>
+        <location line="+25"/>
         <source>CH Name</source>
         <translation>Nom CH</translation>
     </message>
     <message>
-        <location line="-17"/>
+        <location line="-18"/>
         <source>ENABLE</source>
         <translation>ACTIVÉ</translation>
     </message>
@@ -2334,7 +2374,7 @@ Fichier &gt; «&#xa0;Exporter en PDF...&#xa0;» enregistre le rapport en fichier
         <translation>[Activé]</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+3"/>
         <source>DISP</source>
         <translation>AFF</translation>
     </message>
@@ -2437,7 +2477,7 @@ Fichier &gt; «&#xa0;Exporter en PDF...&#xa0;» enregistre le rapport en fichier
 <context>
     <name>tq58::CheckWindow</name>
     <message>
-        <location filename="../src/gui/CheckWindow.cpp" line="+12"/>
+        <location filename="../src/gui/CheckWindow.cpp" line="+13"/>
         <source>Check Configuration</source>
         <translation>Vérifier la configuration</translation>
     </message>
@@ -2472,7 +2512,7 @@ Fichier &gt; «&#xa0;Exporter en PDF...&#xa0;» enregistre le rapport en fichier
         <translation>Table des MID</translation>
     </message>
     <message>
-        <location line="+14"/>
+        <location line="+18"/>
         <source>&amp;Program Anyway</source>
         <translation>&amp;Programmer quand même</translation>
     </message>
@@ -2564,27 +2604,30 @@ Fichier &gt; «&#xa0;Exporter en PDF...&#xa0;» enregistre le rapport en fichier
         <translation>Différences</translation>
     </message>
     <message>
-        <location line="+20"/>
+        <location line="+29"/>
+        <location line="+16"/>
         <source>Section</source>
         <translation>Section</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="-16"/>
+        <location line="+16"/>
         <source>Channel or entry</source>
         <translation>Canal ou entrée</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="-16"/>
+        <location line="+16"/>
         <source>Field</source>
         <translation>Champ</translation>
     </message>
     <message>
-        <location line="-4"/>
+        <location line="-20"/>
         <source>No setting differs.</source>
         <translation>Aucun réglage ne diffère.</translation>
     </message>
     <message>
-        <location line="-57"/>
+        <location line="-66"/>
         <source>Usable CH Group Setup</source>
         <translation>Groupes CH utilisables</translation>
     </message>
@@ -2659,7 +2702,7 @@ Fichier &gt; «&#xa0;Exporter en PDF...&#xa0;» enregistre le rapport en fichier
         <translation>Répertoire de groupe</translation>
     </message>
     <message>
-        <location line="+44"/>
+        <location line="+53"/>
         <source>1 setting differs.</source>
         <translation>1 réglage diffère.</translation>
     </message>
@@ -2672,10 +2715,12 @@ Fichier &gt; «&#xa0;Exporter en PDF...&#xa0;» enregistre le rapport en fichier
         </translation>
     </message>
     <message>
+        <location line="-19"/>
         <source>Values TQ58 does not offer</source>
         <translation>Valeurs que TQ58 ne propose pas</translation>
     </message>
     <message numerus="yes">
+        <location line="+35"/>
         <source>%n settings hold values TQ58 does not offer; they are kept unless you change them</source>
         <translation>
             <numerusform>%n paramètre a une valeur que TQ58 ne propose pas ; il est conservé tant que vous ne le modifiez pas</numerusform>
@@ -2683,6 +2728,7 @@ Fichier &gt; «&#xa0;Exporter en PDF...&#xa0;» enregistre le rapport en fichier
         </translation>
     </message>
     <message>
+        <location line="+2"/>
         <source>Value</source>
         <translation>Valeur</translation>
     </message>
@@ -2690,7 +2736,7 @@ Fichier &gt; «&#xa0;Exporter en PDF...&#xa0;» enregistre le rapport en fichier
 <context>
     <name>tq58::DirectoryEntryPage</name>
     <message>
-        <location filename="../src/gui/editor/DirectoryEntryPage.cpp" line="+27"/>
+        <location filename="../src/gui/editor/DirectoryEntryPage.cpp" line="+28"/>
         <source>Enable</source>
         <translation>Activé</translation>
     </message>
@@ -2742,12 +2788,7 @@ Fichier &gt; «&#xa0;Exporter en PDF...&#xa0;» enregistre le rapport en fichier
         <translation>Erreur de données&#xa0;!!</translation>
     </message>
     <message>
-        <location line="+42"/>
-        <source>Are you sure ?</source>
-        <translation>Êtes-vous sûr&#xa0;?</translation>
-    </message>
-    <message>
-        <location line="-83"/>
+        <location line="-41"/>
         <source>%1  No.%2</source>
         <translation>%1  N°%2</translation>
     </message>
@@ -2755,12 +2796,12 @@ Fichier &gt; «&#xa0;Exporter en PDF...&#xa0;» enregistre le rapport en fichier
 <context>
     <name>tq58::DirectoryGridPage</name>
     <message>
-        <location filename="../src/gui/editor/DirectoryGridPage.cpp" line="+16"/>
+        <location filename="../src/gui/editor/DirectoryGridPage.cpp" line="+17"/>
         <source>Directory</source>
         <translation>Répertoire</translation>
     </message>
     <message>
-        <location line="+30"/>
+        <location line="+42"/>
         <source>Group Directory</source>
         <translation>Répertoire de groupe</translation>
     </message>
@@ -2798,7 +2839,17 @@ Fichier &gt; «&#xa0;Exporter en PDF...&#xa0;» enregistre le rapport en fichier
 <context>
     <name>tq58::DirectoryOrderMenu</name>
     <message>
-        <location filename="../src/gui/editor/DirectoryOrderMenu.cpp" line="+18"/>
+        <location filename="../src/gui/editor/DirectoryOrderMenu.cpp" line="+19"/>
+        <source>Delete entry %1?</source>
+        <translation>Supprimer l&apos;entrée %1 ?</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Delete entry %1, %2?</source>
+        <translation>Supprimer l&apos;entrée %1, %2 ?</translation>
+    </message>
+    <message>
+        <location line="+8"/>
         <source>Move Up</source>
         <translation>Monter</translation>
     </message>
@@ -2843,12 +2894,7 @@ Fichier &gt; «&#xa0;Exporter en PDF...&#xa0;» enregistre le rapport en fichier
         <translation>Insérer %1</translation>
     </message>
     <message>
-        <location line="+7"/>
-        <source>Are you sure ?</source>
-        <translation>Êtes-vous sûr&#xa0;?</translation>
-    </message>
-    <message>
-        <location line="+5"/>
+        <location line="+14"/>
         <source>Delete %1</source>
         <translation>Supprimer %1</translation>
     </message>
@@ -3049,7 +3095,7 @@ Fichier &gt; «&#xa0;Exporter en PDF...&#xa0;» enregistre le rapport en fichier
         <translation>%1 puissance</translation>
     </message>
     <message>
-        <location line="+117"/>
+        <location line="+118"/>
         <source>%1 %2</source>
         <comment>a call and its priority</comment>
         <translation>%1&#xa0;: %2</translation>
@@ -3079,13 +3125,30 @@ Fichier &gt; «&#xa0;Exporter en PDF...&#xa0;» enregistre le rapport en fichier
 <context>
     <name>tq58::GridEditing</name>
     <message>
-        <location filename="../src/gui/editor/GridEditing.cpp" line="+123"/>
+        <location filename="../src/gui/editor/GridEditing.cpp" line="+153"/>
+        <location line="+6"/>
         <source>Paste</source>
         <translation>Coller</translation>
     </message>
+    <message numerus="yes">
+        <location line="+1"/>
+        <source>Replace %n filled entries?</source>
+        <translation>
+            <numerusform>Remplacer %n entrée remplie ?</numerusform>
+            <numerusform>Remplacer %n entrées remplies ?</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+1"/>
+        <source>Replace %n filled channels?</source>
+        <translation>
+            <numerusform>Remplacer %n canal rempli ?</numerusform>
+            <numerusform>Remplacer %n canaux remplis ?</numerusform>
+        </translation>
+    </message>
     <message>
-        <location filename="../src/gui/editor/ChannelGridPage.cpp" line="-10"/>
-        <location line="+24"/>
+        <location filename="../src/gui/editor/ChannelGridPage.cpp" line="-11"/>
+        <location line="+25"/>
         <source>CH Name</source>
         <translation>Nom CH</translation>
     </message>
@@ -3105,7 +3168,7 @@ Fichier &gt; «&#xa0;Exporter en PDF...&#xa0;» enregistre le rapport en fichier
         <translation>Fréquence Tx</translation>
     </message>
     <message>
-        <location filename="../src/gui/editor/DirectoryGridPage.cpp" line="-21"/>
+        <location filename="../src/gui/editor/DirectoryGridPage.cpp" line="-33"/>
         <source>Group Name</source>
         <translation>Nom du groupe</translation>
     </message>
@@ -3120,7 +3183,7 @@ Fichier &gt; «&#xa0;Exporter en PDF...&#xa0;» enregistre le rapport en fichier
         <translation>MMSI</translation>
     </message>
     <message>
-        <location filename="../src/gui/editor/GridEditing.cpp" line="+25"/>
+        <location filename="../src/gui/editor/GridEditing.cpp" line="+36"/>
         <source>Data Error!!</source>
         <translation>Erreur de données&#xa0;!!</translation>
     </message>
@@ -3246,12 +3309,21 @@ Fichier &gt; «&#xa0;Exporter en PDF...&#xa0;» enregistre le rapport en fichier
         <translation>Ces données</translation>
     </message>
     <message>
-        <location filename="../src/gui/MainWindowFiles.cpp" line="+63"/>
+        <location filename="../src/gui/MainWindowFiles.cpp" line="+64"/>
         <source>Open</source>
         <translation>Ouvrir</translation>
     </message>
     <message>
-        <location line="+47"/>
+        <location line="+13"/>
+        <source>%1
+
+The name of this file is not UTF-8 text, so TQ58 cannot open it. Rename the file, then open it again.</source>
+        <translation>%1
+
+Le nom de ce fichier n&apos;est pas un texte UTF-8 ; TQ58 ne peut donc pas l&apos;ouvrir. Renommez le fichier, puis ouvrez-le à nouveau.</translation>
+    </message>
+    <message>
+        <location line="+46"/>
         <source>%1
 
 This file no longer exists. It has been removed from the list of recent files.</source>
@@ -3275,12 +3347,12 @@ Ce fichier n&apos;existe plus. Il a été retiré de la liste des fichiers réce
         <translation>Ouvrir une sauvegarde</translation>
     </message>
     <message>
-        <location line="+38"/>
+        <location line="+51"/>
         <source>Save Image</source>
         <translation>Enregistrer l&apos;image</translation>
     </message>
     <message>
-        <location filename="../src/gui/MainWindowFind.cpp" line="+18"/>
+        <location filename="../src/gui/MainWindowFind.cpp" line="+21"/>
         <source>Find</source>
         <translation>Rechercher</translation>
     </message>
@@ -3295,14 +3367,39 @@ Ce fichier n&apos;existe plus. Il a été retiré de la liste des fichiers réce
         <translation>Rechercher un n° de canal, un nom de canal ou d&apos;entrée, ou un MMSI</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+5"/>
+        <source>Clear</source>
+        <translation>Effacer</translation>
+    </message>
+    <message>
+        <location line="+11"/>
         <source>&amp;Find...</source>
         <translation>Re&amp;chercher...</translation>
     </message>
     <message>
-        <location line="+13"/>
+        <location line="+9"/>
+        <source>Find &amp;Next</source>
+        <translation>Rechercher le &amp;suivant</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Find &amp;Previous</source>
+        <translation>Rechercher le &amp;précédent</translation>
+    </message>
+    <message>
+        <location line="+21"/>
         <source>Nothing found for &quot;%1&quot;</source>
         <translation>Aucun résultat pour «&#xa0;%1&#xa0;»</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Find went on from the top of the tree</source>
+        <translation>La recherche a repris au début de l&apos;arborescence</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Find went on from the bottom of the tree</source>
+        <translation>La recherche a repris à la fin de l&apos;arborescence</translation>
     </message>
     <message>
         <location filename="../src/gui/MainWindowUndo.cpp" line="+19"/>
@@ -3330,7 +3427,7 @@ Ce fichier n&apos;existe plus. Il a été retiré de la liste des fichiers réce
         <translation>Modèle inconnu&#xa0;!!</translation>
     </message>
     <message>
-        <location line="+214"/>
+        <location line="+216"/>
         <source>QYL data has changed.<byte value="xd"/>
 Do you want to save changes?</source>
         <translation>Les données QYL ont changé.<byte value="xd"/>
@@ -3358,23 +3455,34 @@ Voulez-vous enregistrer les modifications ?</translation>
         <translation>Fichiers DAT et HEX</translation>
     </message>
     <message>
-        <location filename="../src/gui/MainWindowFiles.cpp" line="-150"/>
-        <location line="+79"/>
+        <location filename="../src/gui/MainWindowFiles.cpp" line="-175"/>
+        <location line="+91"/>
         <source>dat files</source>
         <translation>Fichiers DAT</translation>
     </message>
     <message>
         <location line="+41"/>
-        <location line="+30"/>
+        <location line="+43"/>
         <source>hex files</source>
         <translation>Fichiers HEX</translation>
     </message>
     <message numerus="yes">
+        <location line="-12"/>
         <source>%n settings hold values TQ58 does not offer; they are kept unless you change them</source>
         <translation>
             <numerusform>%n paramètre a une valeur que TQ58 ne propose pas ; il est conservé tant que vous ne le modifiez pas</numerusform>
             <numerusform>%n paramètres ont des valeurs que TQ58 ne propose pas ; ils sont conservés tant que vous ne les modifiez pas</numerusform>
         </translation>
+    </message>
+    <message>
+        <location filename="../src/gui/MainWindowSafety.cpp" line="+72"/>
+        <source>Correct the User MMSI under DSC Setup, or leave it empty. Nothing was sent to the radio.</source>
+        <translation>Corrigez le MMSI utilisateur dans Réglages DSC, ou laissez-le vide. Rien n&apos;a été envoyé à la radio.</translation>
+    </message>
+    <message>
+        <location line="+15"/>
+        <source>It cannot be programmed into a radio as it is: correct it under DSC Setup, or leave it empty.</source>
+        <translation>Il ne peut pas être programmé tel quel dans une radio : corrigez-le dans Réglages DSC, ou laissez-le vide.</translation>
     </message>
 </context>
 <context>
@@ -3423,7 +3531,7 @@ Voulez-vous enregistrer les modifications ?</translation>
         <translation>Périphérique de COM%1</translation>
     </message>
     <message>
-        <location line="+33"/>
+        <location line="+35"/>
         <source>No serial device found: plug in the cable and press Refresh.</source>
         <translation>Aucun périphérique série&#xa0;: branchez le câble et cliquez sur Actualiser.</translation>
     </message>
@@ -3520,7 +3628,7 @@ Voulez-vous enregistrer les modifications ?</translation>
         <translation>Désactivé</translation>
     </message>
     <message numerus="yes">
-        <location line="+51"/>
+        <location line="+49"/>
         <source>%n row(s) skipped: the channel does not allow %1 %2.</source>
         <translation>
             <numerusform>%n ligne ignorée&#xa0;: le canal n&apos;autorise pas %1 %2.</numerusform>
@@ -3540,7 +3648,7 @@ Voulez-vous enregistrer les modifications ?</translation>
         <translation>non</translation>
     </message>
     <message>
-        <location line="-73"/>
+        <location line="-71"/>
         <source>Enable</source>
         <translation>Activé</translation>
     </message>
@@ -3561,7 +3669,7 @@ Voulez-vous enregistrer les modifications ?</translation>
         <translation>%1&#xa0;: %2</translation>
     </message>
     <message numerus="yes">
-        <location line="+41"/>
+        <location line="+39"/>
         <source>%1 %2 for %n channels</source>
         <translation>
             <numerusform>%1&#xa0;: %2 pour %n canal</numerusform>
@@ -3580,7 +3688,7 @@ Voulez-vous enregistrer les modifications ?</translation>
 <context>
     <name>tq58::TransferDialog</name>
     <message>
-        <location filename="../src/gui/transfer/TransferDialog.cpp" line="+68"/>
+        <location filename="../src/gui/transfer/TransferDialog.cpp" line="+70"/>
         <source>OK</source>
         <translation>OK</translation>
     </message>
@@ -3620,7 +3728,7 @@ Voulez-vous enregistrer les modifications ?</translation>
         <translation>Progression</translation>
     </message>
     <message>
-        <location line="+61"/>
+        <location line="+63"/>
         <source>Unable to display Help Contents. There is no Help associated with this project.</source>
         <translation>Impossible d&apos;afficher le sommaire de l&apos;aide. Aucune aide n&apos;est associée à ce projet.</translation>
     </message>

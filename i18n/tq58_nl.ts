@@ -47,7 +47,7 @@
 <context>
     <name>Check</name>
     <message>
-        <location filename="../src/editor/ConfigurationCheck.cpp" line="+18"/>
+        <location filename="../src/editor/ConfigurationCheck.cpp" line="+20"/>
         <source>Programable USA Channel</source>
         <translation>Programmeerbaar USA-kanaal</translation>
     </message>
@@ -82,7 +82,7 @@
         <translation>Eigen MMSI</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+8"/>
         <source>%1%2 is not an MMSI (a ship station&apos;s begins with 2 to 7); a radio&apos;s own MMSI is a ship station&apos;s or a handheld&apos;s.</source>
         <translation>%1%2 is geen MMSI (die van een scheepsstation begint met 2 t/m 7); de eigen MMSI van een radio is die van een scheepsstation of handmarifoon.</translation>
     </message>
@@ -107,18 +107,18 @@
         <translation>%1 voldoet niet aan de regel. %2</translation>
     </message>
     <message>
-        <location line="+9"/>
-        <location line="+86"/>
+        <location line="+11"/>
+        <location line="+109"/>
         <source>CH %1</source>
         <translation>CH %1</translation>
     </message>
     <message>
-        <location line="-85"/>
+        <location line="-108"/>
         <source>Channel 16 is switched off in %1: it is the international distress, safety and calling channel.</source>
         <translation>Kanaal 16 is uitgeschakeld in %1: het is het internationale nood-, veiligheids- en aanroepkanaal.</translation>
     </message>
     <message>
-        <location line="+26"/>
+        <location line="+28"/>
         <source>%1%2 is not an MMSI (a ship station&apos;s begins with 2 to 7), which does not belong in the group directory.</source>
         <translation>%1%2 is geen MMSI (die van een scheepsstation begint met 2 t/m 7) en hoort niet in het groepsadresboek.</translation>
     </message>
@@ -138,7 +138,7 @@
         <translation>%1%2 wordt gelezen als %3, wat niet in het individuele adresboek hoort.</translation>
     </message>
     <message>
-        <location line="+19"/>
+        <location line="+20"/>
         <source>%1the same MMSI as No.%2.</source>
         <translation>%1dezelfde MMSI als Nr.%2.</translation>
     </message>
@@ -158,14 +158,19 @@
         <translation>Groeps-ID-instelling</translation>
     </message>
     <message>
-        <location line="+17"/>
+        <location line="+37"/>
         <source>Programable Exp Channel</source>
         <translation>Programmeerbaar EXP-kanaal</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+4"/>
         <source>The channel is in use but has no name.</source>
         <translation>Het kanaal is in gebruik maar heeft geen naam.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>%1 EXP channels are in use without a name.</source>
+        <translation>%1 EXP-kanalen zijn in gebruik zonder naam.</translation>
     </message>
 </context>
 <context>
@@ -186,7 +191,12 @@
         <translation>%1 instellingen verdienen nadere controle.</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+3"/>
+        <source>Double-click a warning to open its setting.</source>
+        <translation>Dubbelklik op een waarschuwing om de instelling te openen.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
         <source>Program Anyway sends the data as it is; Cancel stops before anything is sent.</source>
         <translation>Toch programmeren verzendt de gegevens zoals ze zijn; Annuleren stopt voordat er iets wordt verzonden.</translation>
     </message>
@@ -592,7 +602,7 @@
         <translation>... en nog %1 geweigerde rijen hierna</translation>
     </message>
     <message>
-        <location filename="../src/editor/CsvExchange.cpp" line="+63"/>
+        <location filename="../src/editor/CsvExchange.cpp" line="+61"/>
         <source>the first heading names no list; it must be one of %1</source>
         <translation>de eerste kop noemt geen lijst; die moet een van %1 zijn</translation>
     </message>
@@ -642,13 +652,13 @@
         <translation>kop %1 komt twee keer voor</translation>
     </message>
     <message>
-        <location line="+22"/>
+        <location line="+24"/>
         <location filename="../src/editor/DirectoryCsv.cpp" line="+72"/>
         <source>more cells than headings</source>
         <translation>meer cellen dan koppen</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+3"/>
         <source>an enabled EXP channel needs an Rx Frequency and two characters of CH Display</source>
         <translation>een ingeschakeld EXP-kanaal heeft een Rx Frequency en twee tekens in CH Display nodig</translation>
     </message>
@@ -750,17 +760,37 @@
         <translation>het adresboek heeft maar %1 vermeldingen</translation>
     </message>
     <message>
-        <location filename="../src/editor/GridRows.cpp" line="+194"/>
+        <location filename="../src/editor/GridRows.cpp" line="+106"/>
+        <source>%1 is not an entry of the directory</source>
+        <translation>%1 is geen vermelding van het adresboek</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>entries are used in order from 1: entry %1 is switched off, so entry %2 cannot be used yet</source>
+        <translation>vermeldingen worden op volgorde vanaf 1 gebruikt: vermelding %1 staat uit, dus vermelding %2 kan nog niet worden gebruikt</translation>
+    </message>
+    <message>
+        <location line="+195"/>
+        <source>Nothing was pasted: the columns fit no list; the %2 takes %1.</source>
+        <translation>Niets geplakt: de kolommen passen bij geen enkele lijst; %2 heeft de kolommen %1.</translation>
+    </message>
+    <message>
+        <location line="+73"/>
+        <source>Nothing was pasted: the clipboard holds more than %1 MB, far more than a list.</source>
+        <translation>Niets geplakt: het klembord bevat meer dan %1 MB, veel meer dan een lijst.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
         <source>Nothing was pasted: the rows are not of the %1.</source>
         <translation>Niets geplakt: de rijen horen niet bij %1.</translation>
     </message>
     <message>
-        <location line="+10"/>
+        <location line="+4"/>
         <source>Nothing was pasted: the clipboard holds no rows.</source>
         <translation>Niets geplakt: het klembord bevat geen rijen.</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+3"/>
         <source>below the list&apos;s last row</source>
         <translation>onder de laatste rij van de lijst</translation>
     </message>
@@ -856,7 +886,7 @@ De gegevens zijn overgenomen zoals ze zijn; schakel het weer in op de pagina van
 <context>
     <name>FileChooser</name>
     <message>
-        <location filename="../src/gui/FileChooser.cpp" line="+32"/>
+        <location filename="../src/gui/FileChooser.cpp" line="+45"/>
         <source>All files</source>
         <translation>Alle bestanden</translation>
     </message>
@@ -914,12 +944,12 @@ De gegevens zijn overgenomen zoals ze zijn; schakel het weer in op de pagina van
         <translation>Het uit de radio gelezen image kon niet als back-up worden bewaard.</translation>
     </message>
     <message>
-        <location filename="../src/files/MissingSections.cpp" line="-18"/>
+        <location filename="../src/files/MissingSections.cpp" line="-17"/>
         <source>%1 to %2</source>
         <translation>%1 tot %2</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+7"/>
         <source>%1 and %2 more</source>
         <translation>%1 en nog %2</translation>
     </message>
@@ -1057,9 +1087,9 @@ De gegevens zijn overgenomen zoals ze zijn; schakel het weer in op de pagina van
     </message>
     <message>
         <location filename="../src/link/TransferChecks.cpp" line="+24"/>
-        <location line="+19"/>
-        <location line="+33"/>
-        <location filename="../src/link/TransferData.cpp" line="+76"/>
+        <location line="+17"/>
+        <location line="+35"/>
+        <location filename="../src/link/TransferData.cpp" line="+80"/>
         <source>Communication Error!!</source>
         <translation>Communicatiefout!!</translation>
     </message>
@@ -1090,22 +1120,22 @@ De gegevens zijn overgenomen zoals ze zijn; schakel het weer in op de pagina van
         <translation>Radio is bezet!!</translation>
     </message>
     <message>
-        <location line="+80"/>
-        <location line="+33"/>
+        <location line="+78"/>
+        <location line="+35"/>
         <source>Model Check</source>
         <translation>Modelcontrole</translation>
     </message>
     <message>
-        <location line="-23"/>
-        <location line="+39"/>
-        <location filename="../src/link/TransferData.cpp" line="-10"/>
+        <location line="-24"/>
+        <location line="+40"/>
+        <location filename="../src/link/TransferData.cpp" line="-11"/>
         <location filename="../src/link/TransferOperations.cpp" line="+21"/>
         <source>Read from Radio</source>
         <translation>Radio uitlezen</translation>
     </message>
     <message>
-        <location line="-38"/>
-        <location line="+39"/>
+        <location line="-39"/>
+        <location line="+40"/>
         <source>ModelType Error !!</source>
         <translation>Modeltypefout !!</translation>
     </message>
@@ -1115,10 +1145,10 @@ De gegevens zijn overgenomen zoals ze zijn; schakel het weer in op de pagina van
         <translation>Productcodefout!</translation>
     </message>
     <message>
-        <location filename="../src/link/TransferData.cpp" line="+60"/>
-        <location line="+26"/>
-        <location line="+3"/>
-        <location line="+26"/>
+        <location filename="../src/link/TransferData.cpp" line="+59"/>
+        <location line="+35"/>
+        <location line="+7"/>
+        <location line="+24"/>
         <location filename="../src/link/TransferOperations.cpp" line="+1"/>
         <source>Program to Radio</source>
         <translation>Radio programmeren</translation>
@@ -1169,7 +1199,7 @@ De gegevens zijn overgenomen zoals ze zijn; schakel het weer in op de pagina van
         <translation>Radio niet gereed!!</translation>
     </message>
     <message>
-        <location line="+15"/>
+        <location line="+16"/>
         <location line="+1"/>
         <source>Complete!!</source>
         <translation>Voltooid!!</translation>
@@ -1294,7 +1324,7 @@ De radio op %1 antwoordde niet. Controleer of hij aanstaat en in kloonmodus is (
 <context>
     <name>MainMenus</name>
     <message>
-        <location filename="../src/gui/MainMenus.cpp" line="+33"/>
+        <location filename="../src/gui/MainMenus.cpp" line="+32"/>
         <source>&amp;File</source>
         <translation>&amp;Bestand</translation>
     </message>
@@ -1598,7 +1628,7 @@ De radio op %1 antwoordde niet. Controleer of hij aanstaat en in kloonmodus is (
         <translation>EPIRB-AIS</translation>
     </message>
     <message>
-        <location filename="../src/editor/UserMmsiConfirmation.h" line="+20"/>
+        <location filename="../src/editor/UserMmsiConfirmation.h" line="+38"/>
         <source>User MMSI</source>
         <translation>Eigen MMSI</translation>
     </message>
@@ -1619,11 +1649,21 @@ Voer de te programmeren eigen MMSI nogmaals in:</translation>
         <source>MID %1 unknown</source>
         <translation>MID %1 onbekend</translation>
     </message>
+    <message>
+        <location filename="../src/editor/UserMmsiConfirmation.cpp" line="+51"/>
+        <source>User MMSI %1 has %2 digits; an MMSI has 9.</source>
+        <translation>Het eigen MMSI %1 heeft %2 cijfers; een MMSI heeft er 9.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>User MMSI &quot;%1&quot; holds other characters than digits; an MMSI has 9 digits.</source>
+        <translation>Het eigen MMSI &quot;%1&quot; bevat andere tekens dan cijfers; een MMSI heeft 9 cijfers.</translation>
+    </message>
 </context>
 <context>
     <name>Program</name>
     <message>
-        <location filename="../src/program/ModelSelection.cpp" line="+65"/>
+        <location filename="../src/program/ModelSelection.cpp" line="+100"/>
         <source>Do you want to program the %1 series?</source>
         <translation>Wilt u de %1-serie programmeren?</translation>
     </message>
@@ -1636,7 +1676,7 @@ Voer de te programmeren eigen MMSI nogmaals in:</translation>
 <context>
     <name>QObject</name>
     <message>
-        <location filename="../src/gui/editor/MmsiMarks.cpp" line="+27"/>
+        <location filename="../src/gui/editor/MmsiMarks.cpp" line="+28"/>
         <source>the group directory</source>
         <translation>het groepsadresboek</translation>
     </message>
@@ -1651,12 +1691,12 @@ Voer de te programmeren eigen MMSI nogmaals in:</translation>
         <translation>%1 %2: deze MMSI hoort niet in %3.</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+12"/>
         <source>%1 %2: a radio&apos;s own MMSI is a ship station&apos;s or a handheld&apos;s.</source>
         <translation>%1 %2: de eigen MMSI van een radio is die van een scheepsstation of handmarifoon.</translation>
     </message>
     <message>
-        <location filename="../src/gui/report/ReportPrinting.cpp" line="+105"/>
+        <location filename="../src/gui/report/ReportPrinting.cpp" line="+104"/>
         <source>No printer is set up on this computer.
 
 File &gt; &quot;Export PDF...&quot; keeps the report as a PDF file, which any computer can print.</source>
@@ -1751,7 +1791,7 @@ Bestand &gt; &quot;PDF exporteren...&quot; bewaart het rapport als PDF-bestand, 
         <translation>Te schrijven</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+4"/>
         <source>Changes since the backup of %1</source>
         <translation>Wijzigingen sinds de back-up van %1</translation>
     </message>
@@ -2033,7 +2073,7 @@ Bestand &gt; &quot;PDF exporteren...&quot; bewaart het rapport als PDF-bestand, 
 <context>
     <name>Tree</name>
     <message>
-        <location filename="../src/gui/editor/EditorFrame.cpp" line="+68"/>
+        <location filename="../src/gui/editor/EditorFrame.cpp" line="+69"/>
         <location filename="../src/editor/NavigationTree.cpp" line="+73"/>
         <source>Memory ID%1[Enable]</source>
         <translation>Geheugen-ID%1[Actief]</translation>
@@ -2254,77 +2294,77 @@ Bestand &gt; &quot;PDF exporteren...&quot; bewaart het rapport als PDF-bestand, 
 <context>
     <name>tq58::ChannelGridPage</name>
     <message>
-        <location filename="../src/gui/editor/ChannelGridPage.cpp" line="+151"/>
+        <location filename="../src/gui/editor/ChannelGridPage.cpp" line="+164"/>
         <source>Channels</source>
         <translation>Kanalen</translation>
     </message>
     <message>
-        <location line="-114"/>
-        <location line="+34"/>
-        <location line="+24"/>
+        <location line="-125"/>
+        <location line="+36"/>
+        <location line="+25"/>
         <source>MEM</source>
         <translation>MEM</translation>
     </message>
     <message>
-        <location line="-54"/>
-        <location line="+24"/>
-        <location line="+28"/>
+        <location line="-57"/>
+        <location line="+25"/>
+        <location line="+30"/>
         <source>LOW</source>
         <extracomment>Column and mark of a channel sent with low power only; at most four letters.</extracomment>
         <translation>LAAG</translation>
     </message>
     <message>
-        <location line="-48"/>
-        <location line="+21"/>
-        <location line="+28"/>
+        <location line="-51"/>
+        <location line="+22"/>
+        <location line="+30"/>
         <source>UP</source>
         <extracomment>Column and mark of a channel that switches to high power (power up); at most four letters.</extracomment>
         <translation>HOOG</translation>
     </message>
     <message>
-        <location line="-39"/>
-        <location line="+23"/>
+        <location line="-42"/>
+        <location line="+25"/>
         <source>CH</source>
         <translation>CH</translation>
     </message>
     <message>
-        <location line="-21"/>
-        <location line="+30"/>
+        <location line="-23"/>
+        <location line="+33"/>
         <source>RX[MHz]</source>
         <translation>RX[MHz]</translation>
     </message>
     <message>
-        <location line="-28"/>
-        <location line="+31"/>
+        <location line="-31"/>
+        <location line="+34"/>
         <source>TX[MHz]</source>
         <translation>TX[MHz]</translation>
     </message>
     <message>
-        <location line="-29"/>
+        <location line="-32"/>
         <location line="+2"/>
         <source>TX</source>
         <translation>TX</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+5"/>
         <location line="+2"/>
         <source>DUP</source>
         <translation>DUP</translation>
     </message>
     <message>
-        <location line="+3"/>
-        <location line="+24"/>
+        <location line="+4"/>
+        <location line="+25"/>
         <source>VS</source>
         <translation>VS</translation>
     </message>
     <message>
-        <location line="-23"/>
-        <location line="+24"/>
+        <location line="-24"/>
+        <location line="+25"/>
         <source>CH Name</source>
         <translation>Kanaalnaam</translation>
     </message>
     <message>
-        <location line="-17"/>
+        <location line="-18"/>
         <source>ENABLE</source>
         <translation>ACTIEF</translation>
     </message>
@@ -2334,7 +2374,7 @@ Bestand &gt; &quot;PDF exporteren...&quot; bewaart het rapport als PDF-bestand, 
         <translation>[Actief]</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+3"/>
         <source>DISP</source>
         <translation>WEERG</translation>
     </message>
@@ -2437,7 +2477,7 @@ Bestand &gt; &quot;PDF exporteren...&quot; bewaart het rapport als PDF-bestand, 
 <context>
     <name>tq58::CheckWindow</name>
     <message>
-        <location filename="../src/gui/CheckWindow.cpp" line="+12"/>
+        <location filename="../src/gui/CheckWindow.cpp" line="+13"/>
         <source>Check Configuration</source>
         <translation>Configuratie controleren</translation>
     </message>
@@ -2472,7 +2512,7 @@ Bestand &gt; &quot;PDF exporteren...&quot; bewaart het rapport als PDF-bestand, 
         <translation>Tabel met MID&apos;s</translation>
     </message>
     <message>
-        <location line="+14"/>
+        <location line="+18"/>
         <source>&amp;Program Anyway</source>
         <translation>Toch &amp;programmeren</translation>
     </message>
@@ -2564,27 +2604,30 @@ Bestand &gt; &quot;PDF exporteren...&quot; bewaart het rapport als PDF-bestand, 
         <translation>Verschillen</translation>
     </message>
     <message>
-        <location line="+20"/>
+        <location line="+29"/>
+        <location line="+16"/>
         <source>Section</source>
         <translation>Onderdeel</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="-16"/>
+        <location line="+16"/>
         <source>Channel or entry</source>
         <translation>Kanaal of vermelding</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="-16"/>
+        <location line="+16"/>
         <source>Field</source>
         <translation>Veld</translation>
     </message>
     <message>
-        <location line="-4"/>
+        <location line="-20"/>
         <source>No setting differs.</source>
         <translation>Geen instelling verschilt.</translation>
     </message>
     <message>
-        <location line="-57"/>
+        <location line="-66"/>
         <source>Usable CH Group Setup</source>
         <translation>Bruikbare kanaalgroepen</translation>
     </message>
@@ -2659,7 +2702,7 @@ Bestand &gt; &quot;PDF exporteren...&quot; bewaart het rapport als PDF-bestand, 
         <translation>Groepsadresboek</translation>
     </message>
     <message>
-        <location line="+44"/>
+        <location line="+53"/>
         <source>1 setting differs.</source>
         <translation>1 instelling verschilt.</translation>
     </message>
@@ -2672,10 +2715,12 @@ Bestand &gt; &quot;PDF exporteren...&quot; bewaart het rapport als PDF-bestand, 
         </translation>
     </message>
     <message>
+        <location line="-19"/>
         <source>Values TQ58 does not offer</source>
         <translation>Waarden die TQ58 niet aanbiedt</translation>
     </message>
     <message numerus="yes">
+        <location line="+35"/>
         <source>%n settings hold values TQ58 does not offer; they are kept unless you change them</source>
         <translation>
             <numerusform>%n instelling heeft een waarde die TQ58 niet aanbiedt; deze blijft behouden tenzij u hem wijzigt</numerusform>
@@ -2683,6 +2728,7 @@ Bestand &gt; &quot;PDF exporteren...&quot; bewaart het rapport als PDF-bestand, 
         </translation>
     </message>
     <message>
+        <location line="+2"/>
         <source>Value</source>
         <translation>Waarde</translation>
     </message>
@@ -2690,7 +2736,7 @@ Bestand &gt; &quot;PDF exporteren...&quot; bewaart het rapport als PDF-bestand, 
 <context>
     <name>tq58::DirectoryEntryPage</name>
     <message>
-        <location filename="../src/gui/editor/DirectoryEntryPage.cpp" line="+27"/>
+        <location filename="../src/gui/editor/DirectoryEntryPage.cpp" line="+28"/>
         <source>Enable</source>
         <translation>Actief</translation>
     </message>
@@ -2742,12 +2788,7 @@ Bestand &gt; &quot;PDF exporteren...&quot; bewaart het rapport als PDF-bestand, 
         <translation>Gegevensfout!!</translation>
     </message>
     <message>
-        <location line="+42"/>
-        <source>Are you sure ?</source>
-        <translation>Weet u het zeker?</translation>
-    </message>
-    <message>
-        <location line="-83"/>
+        <location line="-41"/>
         <source>%1  No.%2</source>
         <translation>%1  Nr.%2</translation>
     </message>
@@ -2755,12 +2796,12 @@ Bestand &gt; &quot;PDF exporteren...&quot; bewaart het rapport als PDF-bestand, 
 <context>
     <name>tq58::DirectoryGridPage</name>
     <message>
-        <location filename="../src/gui/editor/DirectoryGridPage.cpp" line="+16"/>
+        <location filename="../src/gui/editor/DirectoryGridPage.cpp" line="+17"/>
         <source>Directory</source>
         <translation>Adresboek</translation>
     </message>
     <message>
-        <location line="+30"/>
+        <location line="+42"/>
         <source>Group Directory</source>
         <translation>Groepsadresboek</translation>
     </message>
@@ -2798,7 +2839,17 @@ Bestand &gt; &quot;PDF exporteren...&quot; bewaart het rapport als PDF-bestand, 
 <context>
     <name>tq58::DirectoryOrderMenu</name>
     <message>
-        <location filename="../src/gui/editor/DirectoryOrderMenu.cpp" line="+18"/>
+        <location filename="../src/gui/editor/DirectoryOrderMenu.cpp" line="+19"/>
+        <source>Delete entry %1?</source>
+        <translation>Vermelding %1 verwijderen?</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Delete entry %1, %2?</source>
+        <translation>Vermelding %1, %2 verwijderen?</translation>
+    </message>
+    <message>
+        <location line="+8"/>
         <source>Move Up</source>
         <translation>Omhoog</translation>
     </message>
@@ -2843,12 +2894,7 @@ Bestand &gt; &quot;PDF exporteren...&quot; bewaart het rapport als PDF-bestand, 
         <translation>%1 invoegen</translation>
     </message>
     <message>
-        <location line="+7"/>
-        <source>Are you sure ?</source>
-        <translation>Weet u het zeker?</translation>
-    </message>
-    <message>
-        <location line="+5"/>
+        <location line="+14"/>
         <source>Delete %1</source>
         <translation>%1 verwijderen</translation>
     </message>
@@ -3049,7 +3095,7 @@ Bestand &gt; &quot;PDF exporteren...&quot; bewaart het rapport als PDF-bestand, 
         <translation>%1 vermogen</translation>
     </message>
     <message>
-        <location line="+117"/>
+        <location line="+118"/>
         <source>%1 %2</source>
         <comment>a call and its priority</comment>
         <translation>%1 %2</translation>
@@ -3079,13 +3125,30 @@ Bestand &gt; &quot;PDF exporteren...&quot; bewaart het rapport als PDF-bestand, 
 <context>
     <name>tq58::GridEditing</name>
     <message>
-        <location filename="../src/gui/editor/GridEditing.cpp" line="+123"/>
+        <location filename="../src/gui/editor/GridEditing.cpp" line="+153"/>
+        <location line="+6"/>
         <source>Paste</source>
         <translation>Plakken</translation>
     </message>
+    <message numerus="yes">
+        <location line="+1"/>
+        <source>Replace %n filled entries?</source>
+        <translation>
+            <numerusform>%n gevulde vermelding vervangen?</numerusform>
+            <numerusform>%n gevulde vermeldingen vervangen?</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+1"/>
+        <source>Replace %n filled channels?</source>
+        <translation>
+            <numerusform>%n gevuld kanaal vervangen?</numerusform>
+            <numerusform>%n gevulde kanalen vervangen?</numerusform>
+        </translation>
+    </message>
     <message>
-        <location filename="../src/gui/editor/ChannelGridPage.cpp" line="-10"/>
-        <location line="+24"/>
+        <location filename="../src/gui/editor/ChannelGridPage.cpp" line="-11"/>
+        <location line="+25"/>
         <source>CH Name</source>
         <translation>Kanaalnaam</translation>
     </message>
@@ -3105,7 +3168,7 @@ Bestand &gt; &quot;PDF exporteren...&quot; bewaart het rapport als PDF-bestand, 
         <translation>TX-frequentie</translation>
     </message>
     <message>
-        <location filename="../src/gui/editor/DirectoryGridPage.cpp" line="-21"/>
+        <location filename="../src/gui/editor/DirectoryGridPage.cpp" line="-33"/>
         <source>Group Name</source>
         <translation>Groepsnaam</translation>
     </message>
@@ -3120,7 +3183,7 @@ Bestand &gt; &quot;PDF exporteren...&quot; bewaart het rapport als PDF-bestand, 
         <translation>MMSI</translation>
     </message>
     <message>
-        <location filename="../src/gui/editor/GridEditing.cpp" line="+25"/>
+        <location filename="../src/gui/editor/GridEditing.cpp" line="+36"/>
         <source>Data Error!!</source>
         <translation>Gegevensfout!!</translation>
     </message>
@@ -3246,12 +3309,21 @@ Bestand &gt; &quot;PDF exporteren...&quot; bewaart het rapport als PDF-bestand, 
         <translation>Deze gegevens</translation>
     </message>
     <message>
-        <location filename="../src/gui/MainWindowFiles.cpp" line="+63"/>
+        <location filename="../src/gui/MainWindowFiles.cpp" line="+64"/>
         <source>Open</source>
         <translation>Openen</translation>
     </message>
     <message>
-        <location line="+47"/>
+        <location line="+13"/>
+        <source>%1
+
+The name of this file is not UTF-8 text, so TQ58 cannot open it. Rename the file, then open it again.</source>
+        <translation>%1
+
+De naam van dit bestand is geen UTF-8-tekst, daarom kan TQ58 het niet openen. Geef het bestand een andere naam en open het daarna opnieuw.</translation>
+    </message>
+    <message>
+        <location line="+46"/>
         <source>%1
 
 This file no longer exists. It has been removed from the list of recent files.</source>
@@ -3275,12 +3347,12 @@ Dit bestand bestaat niet meer. Het is verwijderd uit de lijst met recente bestan
         <translation>Back-up openen</translation>
     </message>
     <message>
-        <location line="+38"/>
+        <location line="+51"/>
         <source>Save Image</source>
         <translation>Image opslaan</translation>
     </message>
     <message>
-        <location filename="../src/gui/MainWindowFind.cpp" line="+18"/>
+        <location filename="../src/gui/MainWindowFind.cpp" line="+21"/>
         <source>Find</source>
         <translation>Zoeken</translation>
     </message>
@@ -3295,14 +3367,39 @@ Dit bestand bestaat niet meer. Het is verwijderd uit de lijst met recente bestan
         <translation>Zoek een kanaalnummer, een kanaal- of vermeldingsnaam, of een MMSI</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+5"/>
+        <source>Clear</source>
+        <translation>Wissen</translation>
+    </message>
+    <message>
+        <location line="+11"/>
         <source>&amp;Find...</source>
         <translation>&amp;Zoeken...</translation>
     </message>
     <message>
-        <location line="+13"/>
+        <location line="+9"/>
+        <source>Find &amp;Next</source>
+        <translation>&amp;Volgende zoeken</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Find &amp;Previous</source>
+        <translation>Vo&amp;rige zoeken</translation>
+    </message>
+    <message>
+        <location line="+21"/>
         <source>Nothing found for &quot;%1&quot;</source>
         <translation>Niets gevonden voor &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Find went on from the top of the tree</source>
+        <translation>Zoeken ging verder vanaf het begin van de boom</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Find went on from the bottom of the tree</source>
+        <translation>Zoeken ging verder vanaf het einde van de boom</translation>
     </message>
     <message>
         <location filename="../src/gui/MainWindowUndo.cpp" line="+19"/>
@@ -3330,7 +3427,7 @@ Dit bestand bestaat niet meer. Het is verwijderd uit de lijst met recente bestan
         <translation>Onbekend model!!</translation>
     </message>
     <message>
-        <location line="+214"/>
+        <location line="+216"/>
         <source>QYL data has changed.<byte value="xd"/>
 Do you want to save changes?</source>
         <translation>QYL-gegevens zijn gewijzigd.<byte value="xd"/>
@@ -3358,23 +3455,34 @@ Wilt u de wijzigingen opslaan?</translation>
         <translation>dat- en hex-bestanden</translation>
     </message>
     <message>
-        <location filename="../src/gui/MainWindowFiles.cpp" line="-150"/>
-        <location line="+79"/>
+        <location filename="../src/gui/MainWindowFiles.cpp" line="-175"/>
+        <location line="+91"/>
         <source>dat files</source>
         <translation>dat-bestanden</translation>
     </message>
     <message>
         <location line="+41"/>
-        <location line="+30"/>
+        <location line="+43"/>
         <source>hex files</source>
         <translation>hex-bestanden</translation>
     </message>
     <message numerus="yes">
+        <location line="-12"/>
         <source>%n settings hold values TQ58 does not offer; they are kept unless you change them</source>
         <translation>
             <numerusform>%n instelling heeft een waarde die TQ58 niet aanbiedt; deze blijft behouden tenzij u hem wijzigt</numerusform>
             <numerusform>%n instellingen hebben waarden die TQ58 niet aanbiedt; ze blijven behouden tenzij u ze wijzigt</numerusform>
         </translation>
+    </message>
+    <message>
+        <location filename="../src/gui/MainWindowSafety.cpp" line="+72"/>
+        <source>Correct the User MMSI under DSC Setup, or leave it empty. Nothing was sent to the radio.</source>
+        <translation>Corrigeer het eigen MMSI onder DSC-instellingen, of laat het leeg. Er is niets naar de radio verzonden.</translation>
+    </message>
+    <message>
+        <location line="+15"/>
+        <source>It cannot be programmed into a radio as it is: correct it under DSC Setup, or leave it empty.</source>
+        <translation>Zo kan het niet in een radio worden geprogrammeerd: corrigeer het onder DSC-instellingen, of laat het leeg.</translation>
     </message>
 </context>
 <context>
@@ -3423,7 +3531,7 @@ Wilt u de wijzigingen opslaan?</translation>
         <translation>Apparaat van COM%1</translation>
     </message>
     <message>
-        <location line="+33"/>
+        <location line="+35"/>
         <source>No serial device found: plug in the cable and press Refresh.</source>
         <translation>Geen serieel apparaat gevonden: sluit de kabel aan en klik op Vernieuwen.</translation>
     </message>
@@ -3520,7 +3628,7 @@ Wilt u de wijzigingen opslaan?</translation>
         <translation>Uit</translation>
     </message>
     <message numerus="yes">
-        <location line="+51"/>
+        <location line="+49"/>
         <source>%n row(s) skipped: the channel does not allow %1 %2.</source>
         <translation>
             <numerusform>%n rij overgeslagen: het kanaal staat %1 %2 niet toe.</numerusform>
@@ -3540,7 +3648,7 @@ Wilt u de wijzigingen opslaan?</translation>
         <translation>uit</translation>
     </message>
     <message>
-        <location line="-73"/>
+        <location line="-71"/>
         <source>Enable</source>
         <translation>Actief</translation>
     </message>
@@ -3561,7 +3669,7 @@ Wilt u de wijzigingen opslaan?</translation>
         <translation>%1 %2</translation>
     </message>
     <message numerus="yes">
-        <location line="+41"/>
+        <location line="+39"/>
         <source>%1 %2 for %n channels</source>
         <translation>
             <numerusform>%1 %2 voor %n kanaal</numerusform>
@@ -3580,7 +3688,7 @@ Wilt u de wijzigingen opslaan?</translation>
 <context>
     <name>tq58::TransferDialog</name>
     <message>
-        <location filename="../src/gui/transfer/TransferDialog.cpp" line="+68"/>
+        <location filename="../src/gui/transfer/TransferDialog.cpp" line="+70"/>
         <source>OK</source>
         <translation>OK</translation>
     </message>
@@ -3620,7 +3728,7 @@ Wilt u de wijzigingen opslaan?</translation>
         <translation>Voortgang</translation>
     </message>
     <message>
-        <location line="+61"/>
+        <location line="+63"/>
         <source>Unable to display Help Contents. There is no Help associated with this project.</source>
         <translation>Kan de Help-inhoud niet weergeven. Er is geen Help aan dit project gekoppeld.</translation>
     </message>
