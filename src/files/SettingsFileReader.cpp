@@ -1,5 +1,6 @@
 #include "files/IniReader.h"
 #include "files/MissingSections.h"
+#include "files/NativePath.h"
 #include "files/SettingsFile.h"
 #include "files/SettingsFileLayout.h"
 #include "files/ValueText.h"
@@ -132,7 +133,8 @@ Outcome ReadSettingsText(const std::string& path, std::string& text,
         return read;
     }
     std::error_code error;
-    if (std::filesystem::status(path, error).type() == std::filesystem::file_type::not_found) {
+    if (std::filesystem::status(NativePath(path), error).type() ==
+        std::filesystem::file_type::not_found) {
         return ModelTypeError(read.LogDetail);
     }
     return read.Reported(FileReadErrorMessage, MessageIcon::Exclamation, logProcedure);

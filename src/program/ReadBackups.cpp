@@ -1,5 +1,6 @@
 #include "program/ReadBackups.h"
 
+#include "files/NativePath.h"
 #include "files/WholeFile.h"
 
 #include <algorithm>
@@ -15,7 +16,7 @@ namespace {
 
 // A second backup within the same second gets "-2", "-3" before the extension.
 std::string Stem(const fs::path& path) {
-    return path.stem().string();
+    return NameOfPath(path.stem());
 }
 
 std::string FreeName(const std::string& folder, const std::string& modelName,
@@ -23,7 +24,7 @@ std::string FreeName(const std::string& folder, const std::string& modelName,
     const std::string first = BackupFileName(modelName, when);
     std::error_code error;
     std::string name = first;
-    for (int n = 2; fs::exists(fs::path(folder) / name, error); ++n) {
+    for (int n = 2; fs::exists(NativePath(folder) / name, error); ++n) {
         name = first.substr(0, first.size() - 4) + "-" + std::to_string(n) + ".hex";
     }
     return name;
@@ -66,7 +67,7 @@ std::string BackupFileName(const std::string& modelName, const BackupTime& when)
 }
 
 std::optional<BackupTime> BackupTimeOf(const std::string& path, const std::string& modelName) {
-    const std::string name = fs::path(path).filename().string();
+    const std::string name = NameOfPath(NativePath(path).filename());
     if (!IsBackupName(name, modelName)) {
         return std::nullopt;
     }
@@ -88,9 +89,9 @@ std::string BackupTimeText(const BackupTime& when) {
 std::vector<std::string> ListBackups(const std::string& folder, const std::string& modelName) {
     std::vector<fs::path> found;
     std::error_code error;
-    for (const auto& entry : fs::directory_iterator(folder, error)) {
+    for (const auto& entry : fs::directory_iterator(NativePath(folder), error)) {
         if (entry.is_regular_file(error) &&
-            IsBackupName(entry.path().filename().string(), modelName)) {
+            IsBackupName(NameOfPath(entry.path().filename()), modelName)) {
             found.push_back(entry.path());
         }
     }
@@ -98,7 +99,7 @@ std::vector<std::string> ListBackups(const std::string& folder, const std::strin
               [](const fs::path& a, const fs::path& b) { return Stem(a) < Stem(b); });
     std::vector<std::string> paths;
     for (const fs::path& path : found) {
-        paths.push_back(path.string());
+        paths.push_back(NameOfPath(path));
     }
     return paths;
 }
@@ -106,15 +107,15 @@ std::vector<std::string> ListBackups(const std::string& folder, const std::strin
 Outcome KeepReadBackup(const std::string& folder, const std::string& modelName, const Image& image,
                        const BackupTime& when, std::size_t keep) {
     std::error_code error;
-    fs::create_directories(folder, error);
-    const std::string path = (fs::path(folder) / FreeName(folder, modelName, when)).string();
+    fs::create_directories(NativePath(folder), error);
+    const std::string path = NameOfPath(NativePath(folder) / FreeName(folder, modelName, when));
     const Outcome written = ReplaceFileContents(path, std::string(image.begin(), image.end()));
     if (!written.Ok) {
         return written.Reported(BackupErrorMessage, MessageIcon::Exclamation);
     }
     const std::vector<std::string> backups = ListBackups(folder, modelName);
     for (std::size_t i = 0; i + keep < backups.size(); ++i) {
-        fs::remove(backups[i], error);
+        fs::remove(NativePath(backups[i]), error);
     }
     return Outcome::Success();
 }

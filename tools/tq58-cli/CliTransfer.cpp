@@ -6,7 +6,7 @@
 #include "link/Transfer.h"
 #include "model/ModelCatalogue.h"
 #include "model/NewData.h"
-#include "platform/QtSerialPort.h"
+#include "platform/SystemSerialPort.h"
 #include "platform/UserDataFolder.h"
 
 #include <algorithm>
@@ -79,10 +79,10 @@ std::optional<int> ModelOption(const CliArgs& args) {
 // Runs one operation as the transfer dialog's OK button does; true when it completed.
 bool RunOperation(const LinkOptions& options, RadioData& data, const ModelState& model,
                   TransferOperation operation, std::function<void(const Image&)> imageRead = {}) {
-    QtSerialPort port(options.Device);
-    const std::string device = options.Device.empty()
-                                   ? QtSerialPort::DeviceForPort(options.PortNumber).toStdString()
-                                   : options.Device;
+    SystemSerialPort port(options.Device);
+    const std::string device =
+        options.Device.empty() ? SystemSerialPort::DeviceForPort(options.PortNumber).toStdString()
+                               : options.Device;
     CliLinkHost host(options.Yes, device);
     LinkSession link(port, host);
     link.PortNumber = options.PortNumber;
