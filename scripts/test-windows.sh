@@ -3,6 +3,7 @@
 # build/ (./test.sh or ./run.sh makes it). Not part of ./test.sh or .ci/run: the first Qt build
 # for Windows takes well over an hour.
 #   scripts/test-windows.sh [OUTPUT-FOLDER]      (default build-windows/test-output)
+#   TQ58_WINDOWS_BIN=DIR scripts/test-windows.sh (the programs of DIR, an unpacked zip say)
 # 1. the core GoogleTest programs under wine;
 # 2. tq58-cli.exe gives the Linux tq58-cli's bytes for new, convert, report, export-csv, diff,
 #    check, also for names with blanks and letters beyond ASCII;
@@ -35,7 +36,8 @@ stopSim() {
 trap 'stopSim; rm -rf "$work"' EXIT
 
 # The programs: a full build (with Qt) has the tests too; before Qt, the core build has them.
-win_bin=$build/tq58/bin
+# TQ58_WINDOWS_BIN names another folder of the programs, such as an unpacked zip.
+win_bin=${TQ58_WINDOWS_BIN:-$build/tq58/bin}
 [ -f "$win_bin/tq58-cli.exe" ] || win_bin=
 tests_bin=$build/tq58/bin
 ls "$tests_bin"/tq58-test-*.exe >/dev/null 2>&1 || tests_bin=$build/core/bin
@@ -155,7 +157,7 @@ else
 
     # Programming: what the radio holds afterwards, read back on Linux, is what the Linux
     # CLI's programming leaves.
-    sed -e 's/^Offset Time=.*/Offset Time=5/' "$work/base.dat" >"$work/serial/sent.dat"
+    cp "$work/edited.dat" "$work/serial/sent.dat"
     startSim --image "$work/serial/radio.hex"
     "$linux/tq58-cli" program --port "$work/radio" --confirm-mmsi 366123456 --verify \
         "$work/serial/sent.dat" 2>/dev/null

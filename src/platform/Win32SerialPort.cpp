@@ -13,7 +13,6 @@ namespace tq58 {
 namespace {
 
 constexpr DWORD WriteTimeoutMs = 1000;
-constexpr DWORD ReadChunk = 4096;
 // The number the error log shows for a settings text the port cannot apply.
 constexpr int InvalidSettingsNumber = 380;
 
@@ -57,12 +56,10 @@ void Apply(HANDLE port, const PortSettings& settings) {
     SetCommState(port, &dcb);
 }
 
-// A read returns at once with what has arrived, or waits up to maxMs for the first byte.
-bool SetReadWait(HANDLE port, DWORD maxMs) {
+// A read returns at once with what has arrived; a write gives up after WriteTimeoutMs.
+bool SetTimeouts(HANDLE port) {
     COMMTIMEOUTS timeouts{};
     timeouts.ReadIntervalTimeout = MAXDWORD;
-    timeouts.ReadTotalTimeoutMultiplier = maxMs == 0 ? 0 : MAXDWORD;
-    timeouts.ReadTotalTimeoutConstant = maxMs;
     timeouts.WriteTotalTimeoutConstant = WriteTimeoutMs;
     return SetCommTimeouts(port, &timeouts) != 0;
 }
@@ -132,8 +129,7 @@ std::optional<PortFailure> Win32SerialPort::Open(int portNumber, const std::stri
     }
     handle_ = port;
     Apply(port, *parsed);
-    waitSet_ = 0;
-    SetReadWait(port, 0);
+    SetTimeouts(port);
     // What an earlier session left in the driver's buffers belongs to no one now.
     PurgeComm(port, PURGE_RXABORT | PURGE_RXCLEAR | PURGE_TXABORT | PURGE_TXCLEAR);
     return std::nullopt;
@@ -153,35 +149,42 @@ bool Win32SerialPort::IsOpen() const {
     return handle_ != INVALID_HANDLE_VALUE;
 }
 
-void Win32SerialPort::Receive(unsigned long maxMs) {
-    if (waitSet_ != maxMs) {
-        if (!SetReadWait(handle_, maxMs)) {
-            lineLost_ = true;
-            return;
-        }
-        waitSet_ = maxMs;
-    }
+void Win32SerialPort::Receive(unsigned long count) {
     if (next_ == received_.size()) {
         received_.clear();
         next_ = 0;
     }
     const std::size_t kept = received_.size();
-    received_.resize(kept + ReadChunk);
-    DWORD count = 0;
-    if (!ReadFile(handle_, received_.data() + kept, ReadChunk, &count, nullptr)) {
+    received_.resize(kept + count);
+    DWORD got = 0;
+    if (!ReadFile(handle_, received_.data() + kept, count, &got, nullptr)) {
         // The adapter was pulled, or the device behind a mapped port went away.
         lineLost_ = true;
-        count = 0;
+        got = 0;
     }
-    received_.resize(kept + count);
+    received_.resize(kept + got);
+}
+
+// What the driver holds; false when the port no longer answers at all.
+bool Win32SerialPort::DriverHolds(unsigned long& count) {
+    COMSTAT status{};
+    DWORD errors = 0;
+    if (!ClearCommError(handle_, &errors, &status)) {
+        lineLost_ = true;
+        return false;
+    }
+    count = status.cbInQue;
+    return true;
 }
 
 int Win32SerialPort::InputCount() {
     if (!IsOpen()) {
         return 0;
     }
-    if (next_ == received_.size() && !lineLost_) {
-        Receive(0);
+    unsigned long waiting = 0;
+    // Only what the driver holds already: the read returns at once.
+    if (next_ == received_.size() && !lineLost_ && DriverHolds(waiting) && waiting > 0) {
+        Receive(waiting);
     }
     return static_cast<int>(received_.size() - next_);
 }
@@ -201,25 +204,33 @@ void Win32SerialPort::Write(const Bytes& bytes) {
                        &count, nullptr)) {
             lineLost_ = true;
         } else if (count == 0) {
-            // The write time-out passed: the line does not take what the link sends.
+            // The write time-out passed with nothing taken (wine reports every write so).
             return;
         }
         written += count;
     }
 }
 
+// Asks the driver what it holds each millisecond: a read that waits with the time-outs
+// returns late on some drivers (wine's returns only once the whole time-out has passed).
 void Win32SerialPort::WaitForInput(int maxMs) {
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(maxMs);
+    while (IsOpen() && !lineLost_ && InputCount() == 0 &&
+           std::chrono::steady_clock::now() < deadline) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    }
+    // After a failed open or a lost line the link still waits out its time-outs; it must
+    // not spin.
     if (!IsOpen() || lineLost_) {
-        // After a failed open or a lost line the link still waits out its time-outs; it must
-        // not spin.
-        std::this_thread::sleep_for(std::chrono::milliseconds(maxMs));
-    } else if (next_ == received_.size()) {
-        Receive(static_cast<unsigned long>(maxMs));
+        std::this_thread::sleep_until(deadline);
     }
 }
 
+// A pulled adapter, or a mapped device whose far end closed, leaves a port that no longer
+// reports its state.
 bool Win32SerialPort::HungUp() {
-    return IsOpen() && lineLost_;
+    unsigned long waiting = 0;
+    return IsOpen() && (lineLost_ || !DriverHolds(waiting));
 }
 
 } // namespace tq58

@@ -31,14 +31,14 @@ public:
     static QString DeviceForPort(int portNumber);
 
 private:
-    // Moves what the driver holds into received_, waiting at most maxMs for the first byte.
-    void Receive(unsigned long maxMs);
+    // Reads count bytes, which the driver holds already, into received_.
+    void Receive(unsigned long count);
+    bool DriverHolds(unsigned long& count);
 
     std::string devicePath_;
     void* handle_;
     Bytes received_;
     std::size_t next_ = 0;
-    unsigned long waitSet_ = 0;
     bool lineLost_ = false;
 };
 
