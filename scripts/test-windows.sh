@@ -192,6 +192,16 @@ else
         fail "a radio stopped mid-read (exit $status, $took ms): $(tail -3 "$out/serial-wine-lost.txt")"
     fi
     rm -f "$WINEPREFIX/dosdevices/com5"
+
+    # A port that names no device is told so at once.
+    (cd "$work/serial" && "$wine_run" "$win_bin/tq58-cli.exe" read --port COM9 \
+        --model RV7700A -o none.hex) 2>"$out/serial-wine-missing.txt"
+    status=$?
+    if [ "$status" -eq 1 ] && grep -q "No such serial port" "$out/serial-wine-missing.txt"; then
+        pass "a port without a device: \"$(head -n1 "$out/serial-wine-missing.txt")\""
+    else
+        fail "a port without a device (exit $status): $(tail -3 "$out/serial-wine-missing.txt")"
+    fi
 fi
 
 echo "== 4. tq58.exe on Xvfb"
