@@ -3,10 +3,16 @@
 # everything the programs write goes to per-user folders.
 include(GNUInstallDirs)
 set(TQ58_SHARE_DIR ${CMAKE_INSTALL_DATADIR}/tq58)
+set(TQ58_BIN_DIR ${CMAKE_INSTALL_BINDIR})
+# On Windows the program folder is the folder of the .exe files, as a zip unpacks it.
+if(WIN32)
+    set(TQ58_SHARE_DIR .)
+    set(TQ58_BIN_DIR .)
+endif()
 
 foreach(program IN ITEMS tq58 tq58-cli tq58-radio-sim)
     if(TARGET ${program})
-        install(TARGETS ${program} RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+        install(TARGETS ${program} RUNTIME DESTINATION ${TQ58_BIN_DIR})
     endif()
 endforeach()
 
@@ -17,6 +23,10 @@ install(FILES ${CMAKE_SOURCE_DIR}/data/global.ini ${CMAKE_SOURCE_DIR}/data/mid.t
 install(DIRECTORY ${TQ58_DEFAULT_IMAGES_DIR}/ DESTINATION ${TQ58_SHARE_DIR})
 if(EXISTS ${CMAKE_SOURCE_DIR}/data/help)
     install(DIRECTORY ${CMAKE_SOURCE_DIR}/data/help DESTINATION ${TQ58_SHARE_DIR})
+endif()
+
+if(WIN32)
+    return()
 endif()
 
 # The desktop menu: the entry and the icon in the sizes drawn (data/icons/tq58-<size>.png).

@@ -1,5 +1,6 @@
 #include "editor/MidTable.h"
 
+#include "files/NativePath.h"
 #include "files/Utf8Text.h"
 #include "files/WholeFile.h"
 
@@ -54,7 +55,7 @@ const MidCountry* MidTable::Find(std::string_view mid) const {
 }
 
 Outcome ReadMidTable(const std::string& programFolder, MidTable& table) {
-    const std::string path = (std::filesystem::path(programFolder) / MidTableFileName).string();
+    const std::string path = NameOfPath(NativePath(programFolder) / MidTableFileName);
     std::string text;
     if (const Outcome read = ReadWholeFile(path, text); !read.Ok) {
         return read.Reported(MidTableErrorMessage, MessageIcon::Exclamation);

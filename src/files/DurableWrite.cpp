@@ -1,5 +1,7 @@
 #include "files/DurableWrite.h"
 
+// The POSIX side; DurableWriteWindows.cpp is the Windows one.
+#ifndef _WIN32
 #include <cerrno>
 #include <climits>
 #include <fcntl.h>
@@ -77,3 +79,5 @@ bool ProcessRuns(long long processId) {
 }
 
 } // namespace tq58
+
+#endif

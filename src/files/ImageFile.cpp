@@ -1,5 +1,6 @@
 #include "files/ImageFile.h"
 
+#include "files/NativePath.h"
 #include "files/WholeFile.h"
 #include "model/Decoder.h"
 #include "model/ImageHeader.h"
@@ -27,7 +28,7 @@ Outcome ReadFailure(const std::string& detail, const std::string& logProcedure) 
 // A file that exists but is not an image; a missing one is a read failure instead.
 bool HasWrongSize(const std::string& path) {
     std::error_code error;
-    const auto size = std::filesystem::file_size(path, error);
+    const auto size = std::filesystem::file_size(NativePath(path), error);
     return !error && size != ImageSize;
 }
 

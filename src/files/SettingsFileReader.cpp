@@ -1,5 +1,6 @@
 #include "files/IniReader.h"
 #include "files/MissingSections.h"
+#include "files/NativePath.h"
 #include "files/SettingsFile.h"
 #include "files/SettingsFileLayout.h"
 #include "files/ValueText.h"

@@ -1,6 +1,7 @@
 #include "files/TemporaryFiles.h"
 
 #include "files/DurableWrite.h"
+#include "files/NativePath.h"
 
 #include <algorithm>
 #include <atomic>
@@ -20,7 +21,7 @@ constexpr const char* Infix = ".tq58-";
 constexpr const char* Suffix = ".tmp";
 
 std::string PrefixFor(const fs::path& target) {
-    return target.filename().string() + Infix;
+    return NameOfPath(target.filename()) + Infix;
 }
 
 bool AllDigits(std::string_view text) {
@@ -64,7 +65,7 @@ void RemoveStaleTemporaries(const fs::path& target) {
     const std::string prefix = PrefixFor(target);
     std::error_code error;
     for (fs::directory_iterator it(folder, error), end; !error && it != end; it.increment(error)) {
-        const auto writer = WriterOf(it->path().filename().string(), prefix);
+        const auto writer = WriterOf(NameOfPath(it->path().filename()), prefix);
         std::error_code ignored;
         if (writer && !ProcessRuns(*writer) && it->is_regular_file(ignored)) {
             fs::remove(it->path(), ignored);

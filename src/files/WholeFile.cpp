@@ -1,6 +1,7 @@
 #include "files/WholeFile.h"
 
 #include "files/DurableWrite.h"
+#include "files/NativePath.h"
 #include "files/OutputTarget.h"
 #include "files/TemporaryFiles.h"
 
@@ -102,7 +103,7 @@ Outcome ReplaceFile(const std::string& path, const fs::path& target, const std::
 
 Outcome CreateFileContents(const std::string& path, const std::string& bytes, bool& nameTaken) {
     nameTaken = false;
-    const fs::path target(path);
+    const fs::path target = NativePath(path);
     fs::path temporary;
     if (const int failure = WriteTemporary(target, bytes, temporary)) {
         return Unwritable(path, target, failure);
@@ -126,7 +127,8 @@ Outcome CreateFileContents(const std::string& path, const std::string& bytes, bo
 
 Outcome ReadWholeFile(const std::string& path, std::string& bytes, std::uintmax_t maxBytes) {
     std::error_code error;
-    const fs::file_status status = fs::status(path, error);
+    const fs::path file = NativePath(path);
+    const fs::file_status status = fs::status(file, error);
     // Only a regular file has an end: a FIFO or a device would block or never stop.
     if (status.type() == fs::file_type::not_found) {
         return Unreadable(path, "no such file");
@@ -136,13 +138,13 @@ Outcome ReadWholeFile(const std::string& path, std::string& bytes, std::uintmax_
                                 : fs::is_directory(status) ? "a folder"
                                                            : "not a regular file");
     }
-    const std::uintmax_t size = fs::file_size(path, error);
+    const std::uintmax_t size = fs::file_size(file, error);
     if (error || size > maxBytes) {
         return Unreadable(path, error ? ReasonOf(error)
                                       : "larger than " + std::to_string(maxBytes) + " bytes");
     }
     errno = 0;
-    std::ifstream in(path, std::ios::binary);
+    std::ifstream in(file, std::ios::binary);
     if (!in) {
         return Unreadable(path, ReasonOf(std::error_code(errno, std::generic_category())));
     }
@@ -160,7 +162,7 @@ Outcome ReadWholeFile(const std::string& path, std::string& bytes, std::uintmax_
 }
 
 Outcome ReplaceFileContents(const std::string& path, const std::string& bytes) {
-    const OutputTarget output = ResolveOutputTarget(path);
+    const OutputTarget output = ResolveOutputTarget(NativePath(path));
     switch (output.How) {
     case OutputTarget::Kind::Refused:
         return FileFailure("cannot write " + path + ": " + output.Refusal);

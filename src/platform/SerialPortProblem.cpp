@@ -3,8 +3,15 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
-#include <QSerialPortInfo>
 #include <QStringList>
+#ifdef _WIN32
+#include "program/PortDevice.h"
+
+#include <QRegularExpression>
+#include <algorithm>
+#include <windows.h>
+#else
+#include <QSerialPortInfo>
 #include <algorithm>
 #include <cerrno>
 #include <fcntl.h>
@@ -13,10 +20,52 @@
 #include <sys/stat.h>
 #include <unistd.h>
 #include <vector>
+#endif
 
 namespace tq58 {
 
 namespace {
+
+#ifdef _WIN32
+// Every name of the system's device namespace: COM ports, printers, drives.
+QStringList DosDeviceNames() {
+    std::wstring names(1 << 16, L'\0');
+    const DWORD length = QueryDosDeviceW(nullptr, names.data(), static_cast<DWORD>(names.size()));
+    return QString::fromWCharArray(names.data(), static_cast<int>(length))
+        .split(QChar(0), Qt::SkipEmptyParts);
+}
+
+QStringList SerialDeviceNames() {
+    QStringList ports = DosDeviceNames().filter(
+        QRegularExpression("^COM[0-9]+$", QRegularExpression::CaseInsensitiveOption));
+    std::sort(ports.begin(), ports.end(), [](const QString& a, const QString& b) {
+        return a.mid(3).toInt() < b.mid(3).toInt();
+    });
+    return ports;
+}
+
+// A COM port the system knows, or another device or file that exists.
+bool DeviceExists(const QString& device) {
+    const QString path = QString::fromStdString(WindowsDevicePath(device.toStdString()));
+    const QString prefix = QStringLiteral("\\\\.\\");
+    if (path.startsWith(prefix)) {
+        return DosDeviceNames().contains(path.mid(prefix.size()), Qt::CaseInsensitive);
+    }
+    return QFileInfo::exists(path);
+}
+
+// Windows does not tell which program holds a COM port.
+QStringList Holders(const QString&) {
+    return {};
+}
+#else
+QStringList SerialDeviceNames() {
+    QStringList names;
+    for (const QSerialPortInfo& port : QSerialPortInfo::availablePorts()) {
+        names << port.systemLocation();
+    }
+    return names;
+}
 
 QString UserName() {
     const passwd* user = getpwuid(geteuid());
@@ -43,27 +92,6 @@ bool GroupListsUser(const group& entry, const QString& user) {
     }
     const passwd* account = getpwnam(user.toLocal8Bit().constData());
     return account && account->pw_gid == entry.gr_gid;
-}
-
-QString SerialDevicesFound() {
-    QStringList names;
-    for (const QSerialPortInfo& port : QSerialPortInfo::availablePorts()) {
-        names << port.systemLocation();
-    }
-    if (names.isEmpty()) {
-        return QObject::tr("This computer shows no serial device at all.");
-    }
-    return QObject::tr("Serial devices on this computer: %1.").arg(names.join(", "));
-}
-
-QString MissingDevice(const QString& device, int portNumber) {
-    return QObject::tr("The serial port device %1 (COM%2) does not exist.\n\n"
-                       "Plug the USB serial adapter of the QYL cable in. If it is plugged in, "
-                       "choose its port under Options > SerialPort, or enter its device for "
-                       "COM%2 under Options > \"Port devices...\".\n\n%3")
-        .arg(device)
-        .arg(portNumber)
-        .arg(SerialDevicesFound());
 }
 
 // status is null when the device cannot even be looked at.
@@ -117,6 +145,26 @@ QStringList Holders(const QString& device) {
     return holders;
 }
 
+#endif
+
+QString SerialDevicesFound() {
+    const QStringList names = SerialDeviceNames();
+    if (names.isEmpty()) {
+        return QObject::tr("This computer shows no serial device at all.");
+    }
+    return QObject::tr("Serial devices on this computer: %1.").arg(names.join(", "));
+}
+
+QString MissingDevice(const QString& device, int portNumber) {
+    return QObject::tr("The serial port device %1 (COM%2) does not exist.\n\n"
+                       "Plug the USB serial adapter of the QYL cable in. If it is plugged in, "
+                       "choose its port under Options > SerialPort, or enter its device for "
+                       "COM%2 under Options > \"Port devices...\".\n\n%3")
+        .arg(device)
+        .arg(portNumber)
+        .arg(SerialDevicesFound());
+}
+
 QString HeldDevice(const QString& device, const QString& description) {
     const QStringList holders = Holders(device);
     if (holders.isEmpty()) {
@@ -134,6 +182,12 @@ QString HeldDevice(const QString& device, const QString& description) {
 } // namespace
 
 QString SerialPortProblem(const QString& device, int portNumber, const QString& description) {
+#ifdef _WIN32
+    // A port that another program holds and one the user may not open are both refused as
+    // access denied.
+    return DeviceExists(device) ? HeldDevice(device, description)
+                                : MissingDevice(device, portNumber);
+#else
     if (device.isEmpty()) {
         return MissingDevice(device, portNumber);
     }
@@ -147,6 +201,7 @@ QString SerialPortProblem(const QString& device, int portNumber, const QString& 
         return NoAccess(device, found ? &status : nullptr);
     }
     return HeldDevice(device, description);
+#endif
 }
 
 } // namespace tq58

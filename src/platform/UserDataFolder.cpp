@@ -22,13 +22,20 @@ BackupTime LocalTimeNow() {
 std::string UserDataFolder() {
     // Built from the names rather than taken as AppDataLocation, which follows whatever names
     // the running program gave itself: the command line and the window must meet in one folder.
+    // On Windows the generic data folder is %LOCALAPPDATA%, where a program's folder is its own
+    // name alone.
     const QString shared = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
-    return QDir(shared).filePath(QStringLiteral("TQ58/TQ58")).toStdString();
+#ifdef _WIN32
+    const QString own = QStringLiteral("TQ58");
+#else
+    const QString own = QStringLiteral("TQ58/TQ58");
+#endif
+    return QDir::toNativeSeparators(QDir(shared).filePath(own)).toStdString();
 }
 
 std::string BackupsFolder() {
-    return QDir(QString::fromStdString(UserDataFolder()))
-        .filePath(QStringLiteral("backups"))
+    return QDir::toNativeSeparators(
+               QDir(QString::fromStdString(UserDataFolder())).filePath(QStringLiteral("backups")))
         .toStdString();
 }
 

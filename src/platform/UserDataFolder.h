@@ -8,8 +8,8 @@
 namespace tq58 {
 
 // The per-user data folder of every TQ58 program, the window and the command line alike
-// (~/.local/share/TQ58/TQ58 on Linux): what an installed program writes goes here, never into
-// its read-only program folder.
+// (~/.local/share/TQ58/TQ58 on Linux, %LOCALAPPDATA%\TQ58 on Windows): what an installed
+// program writes goes here, never into its read-only program folder.
 std::string UserDataFolder();
 
 // "backups" in the per-user data folder: the images of reads from the radio.

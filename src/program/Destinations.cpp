@@ -1,6 +1,7 @@
 #include "program/Destinations.h"
 
 #include "files/ImageFile.h"
+#include "files/NativePath.h"
 #include "files/TextCase.h"
 #include "model/ModelCatalogue.h"
 
@@ -27,9 +28,9 @@ std::vector<std::string> MatchingFileNames(const std::string& programFolder, int
     const std::string suffix = ModelFileSuffix(modelType);
     std::vector<std::string> names;
     std::error_code error;
-    for (fs::directory_iterator it(programFolder, error), end; !error && it != end;
+    for (fs::directory_iterator it(NativePath(programFolder), error), end; !error && it != end;
          it.increment(error)) {
-        const std::string name = it->path().filename().string();
+        const std::string name = NameOfPath(it->path().filename());
         std::error_code typeError;
         if (it->is_regular_file(typeError) && MatchesModel(name, suffix)) {
             names.push_back(name);
@@ -51,10 +52,10 @@ std::string WithoutModelMark(const std::string& destination) {
 // file names keep whatever case they were installed with.
 std::string FindFileIgnoringCase(const std::string& programFolder, const std::string& fileName) {
     std::error_code error;
-    for (fs::directory_iterator it(programFolder, error), end; !error && it != end;
+    for (fs::directory_iterator it(NativePath(programFolder), error), end; !error && it != end;
          it.increment(error)) {
-        if (EqualsIgnoreCase(it->path().filename().string(), fileName)) {
-            return it->path().filename().string();
+        if (EqualsIgnoreCase(NameOfPath(it->path().filename()), fileName)) {
+            return NameOfPath(it->path().filename());
         }
     }
     return fileName;
@@ -96,10 +97,11 @@ std::string DefaultImagePath(const std::string& programFolder, const std::string
     const std::string fileName =
         WithoutModelMark(destination) + ModelFileSuffix(modelType) + ".ini";
     std::error_code error;
-    if (fs::exists(programFolder + "/" + fileName, error)) {
-        return programFolder + "/" + fileName;
+    const fs::path folder = NativePath(programFolder);
+    if (fs::exists(folder / NativePath(fileName), error)) {
+        return NameOfPath(folder / NativePath(fileName));
     }
-    return programFolder + "/" + FindFileIgnoringCase(programFolder, fileName);
+    return NameOfPath(folder / NativePath(FindFileIgnoringCase(programFolder, fileName)));
 }
 
 std::string RememberedDestination(const SettingsStore& store, int modelType) {

@@ -10,7 +10,7 @@ std::string ErrorLogLine(const std::string& date, const std::string& time,
                          const std::string& procedure, const std::string& detail);
 
 // Appends the line to "err.log" in the program folder, or, when that folder is read-only or
-// an installed program's, in the per-user data folder. The log is best effort: false when
+// an installed program's, in the per-user data folder (always there on Windows). The log is best effort: false when
 // neither could be written, and callers go on.
 bool AppendErrorLog(const std::string& programFolder, const std::string& userDataFolder,
                     const std::string& line);

@@ -1,5 +1,7 @@
 #include "program/ProgramFolder.h"
 
+#include "files/NativePath.h"
+
 #include <filesystem>
 
 namespace tq58 {
@@ -16,16 +18,16 @@ constexpr const char* InstalledName = "tq58";
 
 std::string FindProgramFolder(const std::string& executableFolder) {
     std::error_code error;
-    const fs::path installed = fs::path(executableFolder) / ".." / SharedFolder / InstalledName;
-    if (!fs::exists(fs::path(executableFolder) / "global.ini", error) &&
+    const fs::path installed = NativePath(executableFolder) / ".." / SharedFolder / InstalledName;
+    if (!fs::exists(NativePath(executableFolder) / "global.ini", error) &&
         fs::exists(installed / "global.ini", error)) {
-        return fs::weakly_canonical(installed, error).string();
+        return NameOfPath(fs::weakly_canonical(installed, error));
     }
     return executableFolder;
 }
 
 bool IsInstalledProgramFolder(const std::string& folder) {
-    fs::path path = fs::path(folder).lexically_normal();
+    fs::path path = NativePath(folder).lexically_normal();
     if (!path.has_filename()) {
         path = path.parent_path();
     }

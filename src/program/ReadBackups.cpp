@@ -1,5 +1,6 @@
 #include "program/ReadBackups.h"
 
+#include "files/NativePath.h"
 #include "files/WholeFile.h"
 
 #include <algorithm>
@@ -16,7 +17,7 @@ namespace {
 constexpr int MaxBackupsPerSecond = 1000;
 
 std::string Stem(const fs::path& path) {
-    return path.stem().string();
+    return NameOfPath(path.stem());
 }
 
 // "-2", "-3" ... before the extension.
@@ -61,7 +62,7 @@ std::string BackupFileName(const std::string& modelName, const BackupTime& when)
 }
 
 std::optional<BackupTime> BackupTimeOf(const std::string& path, const std::string& modelName) {
-    const std::string name = fs::path(path).filename().string();
+    const std::string name = NameOfPath(NativePath(path).filename());
     if (!IsBackupName(name, modelName)) {
         return std::nullopt;
     }
@@ -83,9 +84,9 @@ std::string BackupTimeText(const BackupTime& when) {
 std::vector<std::string> ListBackups(const std::string& folder, const std::string& modelName) {
     std::vector<fs::path> found;
     std::error_code error;
-    for (const auto& entry : fs::directory_iterator(folder, error)) {
+    for (const auto& entry : fs::directory_iterator(NativePath(folder), error)) {
         if (entry.is_regular_file(error) &&
-            IsBackupName(entry.path().filename().string(), modelName)) {
+            IsBackupName(NameOfPath(entry.path().filename()), modelName)) {
             found.push_back(entry.path());
         }
     }
@@ -93,7 +94,7 @@ std::vector<std::string> ListBackups(const std::string& folder, const std::strin
               [](const fs::path& a, const fs::path& b) { return Stem(a) < Stem(b); });
     std::vector<std::string> paths;
     for (const fs::path& path : found) {
-        paths.push_back(path.string());
+        paths.push_back(NameOfPath(path));
     }
     return paths;
 }
@@ -101,14 +102,14 @@ std::vector<std::string> ListBackups(const std::string& folder, const std::strin
 Outcome KeepReadBackup(const std::string& folder, const std::string& modelName, const Image& image,
                        const BackupTime& when, std::size_t keep) {
     std::error_code error;
-    fs::create_directories(folder, error);
+    fs::create_directories(NativePath(folder), error);
     // Two reads that end within one second, on two ports or in two programs, keep two
     // backups: a name is taken only while it is free.
     const std::string first = BackupFileName(modelName, when);
     Outcome written;
     bool taken = true;
     for (int n = 1; taken && n <= MaxBackupsPerSecond; ++n) {
-        written = CreateFileContents((fs::path(folder) / NumberedName(first, n)).string(),
+        written = CreateFileContents(NameOfPath(NativePath(folder) / NumberedName(first, n)),
                                      std::string(image.begin(), image.end()), taken);
     }
     if (!written.Ok) {
@@ -116,7 +117,7 @@ Outcome KeepReadBackup(const std::string& folder, const std::string& modelName, 
     }
     const std::vector<std::string> backups = ListBackups(folder, modelName);
     for (std::size_t i = 0; i + keep < backups.size(); ++i) {
-        fs::remove(backups[i], error);
+        fs::remove(NativePath(backups[i]), error);
     }
     return Outcome::Success();
 }

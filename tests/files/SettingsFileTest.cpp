@@ -351,15 +351,20 @@ TEST_F(SettingsFileTest, SavesReplaceTheTargetWholeOrNotAtAll) {
     const std::string text = SettingsFileText(fresh.Settings, Rv7700A());
     folder.Write("long.dat", std::string(1 << 20, 'z'));
     folder.Write("real.dat", "old");
-    const auto ownPermissions = std::filesystem::perms::owner_read |
-                                std::filesystem::perms::owner_write |
-                                std::filesystem::perms::group_read;
+    [[maybe_unused]] const auto ownPermissions = std::filesystem::perms::owner_read |
+                                                 std::filesystem::perms::owner_write |
+                                                 std::filesystem::perms::group_read;
+    // Links and permission bits are the POSIX systems' own.
+#ifndef _WIN32
     std::filesystem::permissions(folder.File("real.dat"), ownPermissions);
     std::filesystem::create_symlink(folder.File("real.dat"), folder.File("link.dat"));
+#endif
     std::filesystem::create_directory(folder.File("taken.dat"));
     folder.Write("taken.dat/inside", "keep");
     ASSERT_TRUE(SaveFileAs(folder.File("long.dat"), fresh.Settings, Rv7700A(), {}).Ok);
+#ifndef _WIN32
     ASSERT_TRUE(SaveFileAs(folder.File("link.dat"), fresh.Settings, Rv7700A(), {}).Ok);
+#endif
     const Outcome failed =
         SaveFileAs(folder.File("taken.dat"), fresh.Settings, Rv7700A(), "caller.Save");
     EXPECT_FALSE(failed.Ok);
@@ -368,12 +373,16 @@ TEST_F(SettingsFileTest, SavesReplaceTheTargetWholeOrNotAtAll) {
     EXPECT_FALSE(SaveFileAs(folder.File("no/such/folder/a.dat"), fresh.Settings, Rv7700A(), {}).Ok);
 
     EXPECT_EQ(folder.Read("long.dat"), text);
+    EXPECT_EQ(folder.Read("taken.dat/inside"), "keep");
+#ifndef _WIN32
     EXPECT_EQ(folder.Read("real.dat"), text);
     EXPECT_TRUE(std::filesystem::is_symlink(folder.File("link.dat")));
     EXPECT_EQ(std::filesystem::status(folder.File("real.dat")).permissions(), ownPermissions);
-    EXPECT_EQ(folder.Read("taken.dat/inside"), "keep");
     EXPECT_EQ(folder.Names(),
               (std::vector<std::string>{"link.dat", "long.dat", "real.dat", "taken.dat"}));
+#else
+    EXPECT_EQ(folder.Names(), (std::vector<std::string>{"long.dat", "real.dat", "taken.dat"}));
+#endif
 }
 
 } // namespace

@@ -1,20 +1,25 @@
 #include "files/WholeFile.h"
 
 #include "files/DurableWrite.h"
+#include "files/NativePath.h"
 #include "support/ScratchFolder.h"
 
 #include <algorithm>
 #include <climits>
 #include <future>
 #include <gtest/gtest.h>
+#ifndef _WIN32
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
+#endif
 
 namespace tq58::test {
 namespace {
 
 namespace fs = std::filesystem;
 
+// Links, named pipes and devices as outputs are the POSIX systems' own.
+#ifndef _WIN32
 // Every kind of output once: files and links end with the new bytes in a file, links stay
 // links, a pipe and a device are written into and stay what they are, a folder is refused
 // and keeps what it holds. No temporary file is left anywhere.
@@ -57,6 +62,26 @@ TEST(WholeFile, EachKindOfOutputGetsTheBytesOrARefusal) {
     std::erase(names, "null");
     EXPECT_EQ(names, (std::vector<std::string>{"dangling.txt", "folder.txt", "link.txt", "made.txt",
                                                "pipe", "plain.txt", "real.txt"}));
+}
+#endif
+
+// A name with blanks and letters beyond ASCII and beyond Windows' ANSI code page ("Zoë",
+// "Łódź") is saved, read and listed under exactly that name.
+TEST(WholeFile, NamesWithBlanksAndAnyLettersAreKept) {
+    ScratchFolder folder;
+    const std::string user = folder.Path() + "/Zo\xC3\xAB";
+    const std::string file = user + "/Boot 1 \xC5\x81\xC3\xB3\x64\xC5\xBA.dat";
+    fs::create_directory(NativePath(user));
+
+    ASSERT_TRUE(ReplaceFileContents(file, "saved").Ok);
+    std::string back;
+    ASSERT_TRUE(ReadWholeFile(file, back).Ok);
+
+    EXPECT_EQ(back, "saved");
+    const fs::directory_iterator listed(NativePath(user));
+    ASSERT_NE(listed, fs::directory_iterator());
+    EXPECT_TRUE(listed->path().filename() == fs::path(u8"Boot 1 \u0141\u00F3d\u017A.dat"))
+        << NameOfPath(listed->path().filename());
 }
 
 // A killed save leaves its temporary file; the next save to the same output removes it once

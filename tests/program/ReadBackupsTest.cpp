@@ -15,7 +15,7 @@ BackupTime At(int second) {
 }
 
 std::string NameOf(const std::string& path) {
-    return path.substr(path.find_last_of('/') + 1);
+    return path.substr(path.find_last_of("/\\") + 1);
 }
 
 } // namespace

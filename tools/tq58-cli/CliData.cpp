@@ -3,6 +3,7 @@
 #include "files/DataFileParser.h"
 #include "files/ImageFile.h"
 #include "files/MissingSections.h"
+#include "files/NativePath.h"
 #include "files/SettingsFile.h"
 #include "files/TextCase.h"
 #include "model/ImageHeader.h"
@@ -124,7 +125,7 @@ Outcome InputModel(const std::string& path, FileKind kind, std::optional<int>& m
     Image image;
     if (const Outcome read = ReadImageFile(path, image); !read.Ok) {
         std::error_code sizeError;
-        const auto size = std::filesystem::file_size(path, sizeError);
+        const auto size = std::filesystem::file_size(NativePath(path), sizeError);
         return !sizeError && size != ImageSize
                    ? Outcome::Failure(BadFileMessage, MessageIcon::Critical, {},
                                       path + ": " + std::to_string(size) + " bytes; an image has " +
@@ -147,7 +148,7 @@ bool IsSameKind(const std::string& path, const std::string& other) {
 
 bool IsSameFile(const std::string& path, const std::string& other) {
     std::error_code error;
-    return std::filesystem::equivalent(path, other, error) && !error;
+    return std::filesystem::equivalent(NativePath(path), NativePath(other), error) && !error;
 }
 
 std::string SameFileError(const std::string& input, const std::string& output) {

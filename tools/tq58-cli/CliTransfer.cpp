@@ -10,10 +10,10 @@
 #include "link/Transfer.h"
 #include "model/ModelCatalogue.h"
 #include "model/NewData.h"
-#include "platform/QtSerialPort.h"
+#include "platform/SystemSerialPort.h"
 #include "platform/UserDataFolder.h"
-#include "report/SettingsComparison.h"
 #include "program/ModelSelection.h"
+#include "report/SettingsComparison.h"
 
 #include <algorithm>
 #include <cctype>
@@ -99,10 +99,10 @@ struct OperationEnd {
 OperationEnd RunOperation(const LinkOptions& options, RadioData& data, const ModelState& model,
                           TransferOperation operation,
                           std::function<void(const Image&)> imageRead = {}) {
-    QtSerialPort port(options.Device);
-    const std::string device = options.Device.empty()
-                                   ? QtSerialPort::DeviceForPort(options.PortNumber).toStdString()
-                                   : options.Device;
+    SystemSerialPort port(options.Device);
+    const std::string device =
+        options.Device.empty() ? SystemSerialPort::DeviceForPort(options.PortNumber).toStdString()
+                               : options.Device;
     CliLinkHost host(options.Yes, device);
     LinkSession link(port, host);
     link.PortNumber = options.PortNumber;

@@ -4,6 +4,11 @@
 #include <QCoreApplication>
 #include <string>
 #include <vector>
+#ifdef _WIN32
+#include <cstdio>
+#include <fcntl.h>
+#include <io.h>
+#endif
 
 namespace {
 
@@ -76,11 +81,34 @@ int Print(const std::string& text, int status) {
     return tq58::cli::WriteStandardOutput(text) ? status : tq58::cli::ExitFailure;
 }
 
+// The words after the program's name. Windows gives argv in the ANSI code page, which lacks
+// most letters; its wide command line, as Qt reads it, has them all, and file names travel in
+// UTF-8 there. Elsewhere a word stays the bytes given.
+std::vector<std::string> CommandWords([[maybe_unused]] int argc, [[maybe_unused]] char** argv) {
+#ifdef _WIN32
+    std::vector<std::string> words;
+    for (const QString& word : QCoreApplication::arguments().mid(1)) {
+        words.push_back(word.toStdString());
+    }
+    return words;
+#else
+    return {argv + 1, argv + argc};
+#endif
+}
+
+// The reports, lists and CSV text leave as the same bytes on every system: no CR LF on Windows.
+void UseBinaryOutput() {
+#ifdef _WIN32
+    _setmode(_fileno(stdout), _O_BINARY);
+#endif
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
-    std::vector<std::string> words(argv + 1, argv + argc);
+    UseBinaryOutput();
+    const std::vector<std::string> words = CommandWords(argc, argv);
     if (words.empty() || words[0] == "--help" || words[0] == "-h") {
         return Print(HelpText(), words.empty() ? tq58::cli::ExitUsage : tq58::cli::ExitOk);
     }

@@ -1,6 +1,6 @@
 #include "gui/transfer/TransferLine.h"
 
-#include "platform/QtSerialPort.h"
+#include "platform/SystemSerialPort.h"
 #include "program/PortDevice.h"
 
 #include <chrono>
@@ -28,8 +28,8 @@ public:
 TransferLineFactory SerialTransferLines(const SettingsStore& store) {
     return [&store](int portNumber) {
         const std::string device = PortDeviceName(store, portNumber);
-        return TransferLine{std::make_unique<QtSerialPort>(device), QString::fromStdString(device),
-                            std::make_shared<WallClock>()};
+        return TransferLine{std::make_unique<SystemSerialPort>(device),
+                            QString::fromStdString(device), std::make_shared<WallClock>()};
     };
 }
 
