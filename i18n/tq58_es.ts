@@ -170,7 +170,7 @@
     <message>
         <location line="+5"/>
         <source>%1 EXP channels are in use without a name.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 canales EXP están en uso sin nombre.</translation>
     </message>
 </context>
 <context>
@@ -193,7 +193,7 @@
     <message>
         <location line="+3"/>
         <source>Double-click a warning to open its setting.</source>
-        <translation type="unfinished"></translation>
+        <translation>Haga doble clic en un aviso para abrir su ajuste.</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -206,372 +206,372 @@
     <message>
         <location filename="../src/editor/CountryNames.cpp" line="+12"/>
         <source>Albania</source>
-        <translation type="unfinished"></translation>
+        <translation>Albania</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Antigua and Barbuda</source>
-        <translation type="unfinished"></translation>
+        <translation>Antigua y Barbuda</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Aruba</source>
-        <translation type="unfinished"></translation>
+        <translation>Aruba</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Australia</source>
-        <translation type="unfinished"></translation>
+        <translation>Australia</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Austria</source>
-        <translation type="unfinished"></translation>
+        <translation>Austria</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Bahamas</source>
-        <translation type="unfinished"></translation>
+        <translation>Bahamas</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Barbados</source>
-        <translation type="unfinished"></translation>
+        <translation>Barbados</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Belgium</source>
-        <translation type="unfinished"></translation>
+        <translation>Bélgica</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Bermuda</source>
-        <translation type="unfinished"></translation>
+        <translation>Bermudas</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Brazil</source>
-        <translation type="unfinished"></translation>
+        <translation>Brasil</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>British Virgin Islands</source>
-        <translation type="unfinished"></translation>
+        <translation>Islas Vírgenes Británicas</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Bulgaria</source>
-        <translation type="unfinished"></translation>
+        <translation>Bulgaria</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Canada</source>
-        <translation type="unfinished"></translation>
+        <translation>Canadá</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Cape Verde</source>
-        <translation type="unfinished"></translation>
+        <translation>Cabo Verde</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Cayman Islands</source>
-        <translation type="unfinished"></translation>
+        <translation>Islas Caimán</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Croatia</source>
-        <translation type="unfinished"></translation>
+        <translation>Croacia</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Curacao</source>
-        <translation type="unfinished"></translation>
+        <translation>Curazao</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Cyprus</source>
-        <translation type="unfinished"></translation>
+        <translation>Chipre</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Czech Republic</source>
-        <translation type="unfinished"></translation>
+        <translation>República Checa</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Denmark</source>
-        <translation type="unfinished"></translation>
+        <translation>Dinamarca</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Egypt</source>
-        <translation type="unfinished"></translation>
+        <translation>Egipto</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Estonia</source>
-        <translation type="unfinished"></translation>
+        <translation>Estonia</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Faroe Islands</source>
-        <translation type="unfinished"></translation>
+        <translation>Islas Feroe</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Finland</source>
-        <translation type="unfinished"></translation>
+        <translation>Finlandia</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>France</source>
-        <translation type="unfinished"></translation>
+        <translation>Francia</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>French Polynesia</source>
-        <translation type="unfinished"></translation>
+        <translation>Polinesia Francesa</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Germany</source>
-        <translation type="unfinished"></translation>
+        <translation>Alemania</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Gibraltar</source>
-        <translation type="unfinished"></translation>
+        <translation>Gibraltar</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Greece</source>
-        <translation type="unfinished"></translation>
+        <translation>Grecia</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Greenland</source>
-        <translation type="unfinished"></translation>
+        <translation>Groenlandia</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Grenada</source>
-        <translation type="unfinished"></translation>
+        <translation>Granada</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Guadeloupe</source>
-        <translation type="unfinished"></translation>
+        <translation>Guadalupe</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Hungary</source>
-        <translation type="unfinished"></translation>
+        <translation>Hungría</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Iceland</source>
-        <translation type="unfinished"></translation>
+        <translation>Islandia</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Ireland</source>
-        <translation type="unfinished"></translation>
+        <translation>Irlanda</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Israel</source>
-        <translation type="unfinished"></translation>
+        <translation>Israel</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Italy</source>
-        <translation type="unfinished"></translation>
+        <translation>Italia</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Japan</source>
-        <translation type="unfinished"></translation>
+        <translation>Japón</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Latvia</source>
-        <translation type="unfinished"></translation>
+        <translation>Letonia</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Liechtenstein</source>
-        <translation type="unfinished"></translation>
+        <translation>Liechtenstein</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Lithuania</source>
-        <translation type="unfinished"></translation>
+        <translation>Lituania</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Luxembourg</source>
-        <translation type="unfinished"></translation>
+        <translation>Luxemburgo</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Malta</source>
-        <translation type="unfinished"></translation>
+        <translation>Malta</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Marshall Islands</source>
-        <translation type="unfinished"></translation>
+        <translation>Islas Marshall</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Martinique</source>
-        <translation type="unfinished"></translation>
+        <translation>Martinica</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Mexico</source>
-        <translation type="unfinished"></translation>
+        <translation>México</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Monaco</source>
-        <translation type="unfinished"></translation>
+        <translation>Mónaco</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Montenegro</source>
-        <translation type="unfinished"></translation>
+        <translation>Montenegro</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Morocco</source>
-        <translation type="unfinished"></translation>
+        <translation>Marruecos</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Netherlands</source>
-        <translation type="unfinished"></translation>
+        <translation>Países Bajos</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>New Caledonia</source>
-        <translation type="unfinished"></translation>
+        <translation>Nueva Caledonia</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>New Zealand</source>
-        <translation type="unfinished"></translation>
+        <translation>Nueva Zelanda</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Norway</source>
-        <translation type="unfinished"></translation>
+        <translation>Noruega</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Panama</source>
-        <translation type="unfinished"></translation>
+        <translation>Panamá</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Poland</source>
-        <translation type="unfinished"></translation>
+        <translation>Polonia</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Portugal</source>
-        <translation type="unfinished"></translation>
+        <translation>Portugal</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Portugal (Azores)</source>
-        <translation type="unfinished"></translation>
+        <translation>Portugal (Azores)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Portugal (Madeira)</source>
-        <translation type="unfinished"></translation>
+        <translation>Portugal (Madeira)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Romania</source>
-        <translation type="unfinished"></translation>
+        <translation>Rumanía</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Russia</source>
-        <translation type="unfinished"></translation>
+        <translation>Rusia</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Saint Lucia</source>
-        <translation type="unfinished"></translation>
+        <translation>Santa Lucía</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Saint Vincent and the Grenadines</source>
-        <translation type="unfinished"></translation>
+        <translation>San Vicente y las Granadinas</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Slovenia</source>
-        <translation type="unfinished"></translation>
+        <translation>Eslovenia</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>South Africa</source>
-        <translation type="unfinished"></translation>
+        <translation>Sudáfrica</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Spain</source>
-        <translation type="unfinished"></translation>
+        <translation>España</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Sweden</source>
-        <translation type="unfinished"></translation>
+        <translation>Suecia</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Switzerland</source>
-        <translation type="unfinished"></translation>
+        <translation>Suiza</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Tunisia</source>
-        <translation type="unfinished"></translation>
+        <translation>Túnez</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Turkey</source>
-        <translation type="unfinished"></translation>
+        <translation>Turquía</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Ukraine</source>
-        <translation type="unfinished"></translation>
+        <translation>Ucrania</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>United Kingdom</source>
-        <translation type="unfinished"></translation>
+        <translation>Reino Unido</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>US Virgin Islands</source>
-        <translation type="unfinished"></translation>
+        <translation>Islas Vírgenes de los Estados Unidos</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>USA</source>
-        <translation type="unfinished">USA</translation>
+        <translation>USA</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>USA (Alaska)</source>
-        <translation type="unfinished"></translation>
+        <translation>USA (Alaska)</translation>
     </message>
 </context>
 <context>
@@ -692,7 +692,7 @@
     <message>
         <location filename="../src/editor/CsvExchange.cpp" line="+61"/>
         <source>the first heading names no list; it must be one of %1</source>
-        <translation type="unfinished"></translation>
+        <translation>el primer encabezado no nombra ninguna lista; debe ser uno de %1</translation>
     </message>
     <message>
         <location line="+33"/>
@@ -762,22 +762,22 @@
     <message>
         <location filename="../src/editor/GridRows.cpp" line="+106"/>
         <source>%1 is not an entry of the directory</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 no es una entrada del directorio</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>entries are used in order from 1: entry %1 is switched off, so entry %2 cannot be used yet</source>
-        <translation type="unfinished"></translation>
+        <translation>las entradas se usan en orden a partir de 1: la entrada %1 está desactivada, así que aún no se puede usar la entrada %2</translation>
     </message>
     <message>
         <location line="+195"/>
         <source>Nothing was pasted: the columns fit no list; the %2 takes %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pegó nada: las columnas no corresponden a ninguna lista; %2 tiene las columnas %1.</translation>
     </message>
     <message>
         <location line="+73"/>
         <source>Nothing was pasted: the clipboard holds more than %1 MB, far more than a list.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pegó nada: el portapapeles contiene más de %1 MB, mucho más que una lista.</translation>
     </message>
     <message>
         <location line="+6"/>
@@ -800,77 +800,77 @@
     <message>
         <location filename="../src/editor/CsvHeadingNames.cpp" line="+11"/>
         <source>CH Enable</source>
-        <translation type="unfinished">Canal activo</translation>
+        <translation>Canal activo</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>CH Display</source>
-        <translation type="unfinished">Pantalla del canal</translation>
+        <translation>Pantalla del canal</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Rx Frequency</source>
-        <translation type="unfinished">Frecuencia Rx</translation>
+        <translation>Frecuencia Rx</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Tx Frequency</source>
-        <translation type="unfinished">Frecuencia Tx</translation>
+        <translation>Frecuencia Tx</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Tx Enable</source>
-        <translation type="unfinished">TX permitida</translation>
+        <translation>TX permitida</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Low Power Only</source>
-        <translation type="unfinished">Solo potencia baja</translation>
+        <translation>Solo potencia baja</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Power Up</source>
-        <translation type="unfinished">Subir potencia</translation>
+        <translation>Subir potencia</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Duplex</source>
-        <translation type="unfinished">Dúplex</translation>
+        <translation>Dúplex</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Scan Memory</source>
-        <translation type="unfinished">Memoria de exploración</translation>
+        <translation>Memoria de exploración</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Scrambler</source>
-        <translation type="unfinished">Codificador</translation>
+        <translation>Codificador</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>CH Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre canal</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Memory ID</source>
-        <translation type="unfinished"></translation>
+        <translation>N.º</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Station Name</source>
-        <translation type="unfinished">Nombre de la estación</translation>
+        <translation>Nombre de la estación</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Group ID</source>
-        <translation type="unfinished"></translation>
+        <translation>N.º</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Group Name</source>
-        <translation type="unfinished">Nombre del grupo</translation>
+        <translation>Nombre del grupo</translation>
     </message>
 </context>
 <context>
@@ -1566,7 +1566,8 @@ La radio en %1 no ha respondido. Compruebe que está encendida y en modo clonaci
         <source>
 ... and %1 more; %2 lists every row.</source>
         <extracomment>%2 is the message box&apos;s own button, &quot;Show Details&quot; in the user&apos;s language.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>
+... y %1 más; «%2» muestra todas las filas.</translation>
     </message>
 </context>
 <context>
@@ -1651,12 +1652,12 @@ Introduzca de nuevo el MMSI propio que se va a programar:</translation>
     <message>
         <location filename="../src/editor/UserMmsiConfirmation.cpp" line="+51"/>
         <source>User MMSI %1 has %2 digits; an MMSI has 9.</source>
-        <translation type="unfinished"></translation>
+        <translation>El MMSI propio %1 tiene %2 dígitos; un MMSI tiene 9.</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>User MMSI &quot;%1&quot; holds other characters than digits; an MMSI has 9 digits.</source>
-        <translation type="unfinished"></translation>
+        <translation>El MMSI propio «%1» contiene caracteres que no son dígitos; un MMSI tiene 9 dígitos.</translation>
     </message>
 </context>
 <context>
@@ -2595,77 +2596,77 @@ Archivo &gt; «Exportar PDF...» guarda el informe como archivo PDF, que cualqui
     <message>
         <location filename="../src/gui/CompareWindow.cpp" line="+30"/>
         <source>Usable CH Group Setup</source>
-        <translation type="unfinished">Grupos utilizables</translation>
+        <translation>Grupos utilizables</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Common Setup</source>
-        <translation type="unfinished">Ajustes comunes</translation>
+        <translation>Ajustes comunes</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>DSC Setup (Basic Setup)</source>
-        <translation type="unfinished">Ajustes DSC (básicos)</translation>
+        <translation>Ajustes DSC (básicos)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>DSC Setup (Advanced Setup)</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajustes DSC (avanzados)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>DSC Setup (Display Setup)</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajustes DSC (pantalla)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>ATIS Setup (Common)</source>
-        <translation type="unfinished">Ajustes ATIS (comunes)</translation>
+        <translation>Ajustes ATIS (comunes)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>ATIS Setup (Call Sign)</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajustes ATIS (indicativo de llamada)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Model</source>
-        <translation type="unfinished"></translation>
+        <translation>Modelo</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Programable Wx Channel</source>
-        <translation type="unfinished"></translation>
+        <translation>Canales WX programables</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Programable Exp Channel</source>
-        <translation type="unfinished">Canales EXP programables</translation>
+        <translation>Canales EXP programables</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Programable USA Channel</source>
-        <translation type="unfinished">Canales USA programables</translation>
+        <translation>Canales USA programables</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Programable International Channel</source>
-        <translation type="unfinished">Canales internacionales programables</translation>
+        <translation>Canales internacionales programables</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Programable Canada Channel</source>
-        <translation type="unfinished">Canales de Canadá programables</translation>
+        <translation>Canales de Canadá programables</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Memory ID Setting</source>
-        <translation type="unfinished">Ajustes de ID de memoria</translation>
+        <translation>Ajustes de ID de memoria</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Group ID Setting</source>
-        <translation type="unfinished">Ajustes de ID de grupo</translation>
+        <translation>Ajustes de ID de grupo</translation>
     </message>
     <message>
         <location line="+24"/>
@@ -2680,7 +2681,7 @@ Archivo &gt; «Exportar PDF...» guarda el informe como archivo PDF, que cualqui
     <message>
         <location line="+8"/>
         <source>Values TQ58 does not offer</source>
-        <translation type="unfinished"></translation>
+        <translation>Valores que TQ58 no ofrece</translation>
     </message>
     <message>
         <location line="+17"/>
@@ -2721,15 +2722,15 @@ Archivo &gt; «Exportar PDF...» guarda el informe como archivo PDF, que cualqui
     <message numerus="yes">
         <location line="-2"/>
         <source>%n settings hold values TQ58 does not offer; they are kept unless you change them</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n ajuste tiene un valor que TQ58 no ofrece; se conserva mientras no lo cambie</numerusform>
+            <numerusform>%n ajustes tienen valores que TQ58 no ofrece; se conservan mientras no los cambie</numerusform>
         </translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Value</source>
-        <translation type="unfinished"></translation>
+        <translation>Valor</translation>
     </message>
 </context>
 <context>
@@ -2840,12 +2841,12 @@ Archivo &gt; «Exportar PDF...» guarda el informe como archivo PDF, que cualqui
     <message>
         <location filename="../src/gui/editor/DirectoryOrderMenu.cpp" line="+19"/>
         <source>Delete entry %1?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Eliminar la entrada %1?</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Delete entry %1, %2?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Eliminar la entrada %1, %2?</translation>
     </message>
     <message>
         <location line="+8"/>
@@ -3168,17 +3169,17 @@ Archivo &gt; «Exportar PDF...» guarda el informe como archivo PDF, que cualqui
     <message numerus="yes">
         <location line="+1"/>
         <source>Replace %n filled entries?</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>¿Reemplazar %n entrada ocupada?</numerusform>
+            <numerusform>¿Reemplazar %n entradas ocupadas?</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <location line="+1"/>
         <source>Replace %n filled channels?</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>¿Reemplazar %n canal ocupado?</numerusform>
+            <numerusform>¿Reemplazar %n canales ocupados?</numerusform>
         </translation>
     </message>
     <message>
@@ -3356,7 +3357,9 @@ Do you want to save changes?</source>
         <source>%1
 
 The name of this file is not UTF-8 text, so TQ58 cannot open it. Rename the file, then open it again.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1
+
+El nombre de este archivo no es texto UTF-8, por lo que TQ58 no puede abrirlo. Cambie el nombre del archivo y vuelva a abrirlo.</translation>
     </message>
     <message>
         <location line="+46"/>
@@ -3391,9 +3394,9 @@ Este archivo ya no existe. Se ha quitado de la lista de archivos recientes.</tra
     <message numerus="yes">
         <location line="-12"/>
         <source>%n settings hold values TQ58 does not offer; they are kept unless you change them</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n ajuste tiene un valor que TQ58 no ofrece; se conserva mientras no lo cambie</numerusform>
+            <numerusform>%n ajustes tienen valores que TQ58 no ofrece; se conservan mientras no los cambie</numerusform>
         </translation>
     </message>
     <message>
@@ -3419,7 +3422,7 @@ Este archivo ya no existe. Se ha quitado de la lista de archivos recientes.</tra
     <message>
         <location line="+5"/>
         <source>Clear</source>
-        <translation type="unfinished">Borrar</translation>
+        <translation>Borrar</translation>
     </message>
     <message>
         <location line="+11"/>
@@ -3429,12 +3432,12 @@ Este archivo ya no existe. Se ha quitado de la lista de archivos recientes.</tra
     <message>
         <location line="+9"/>
         <source>Find &amp;Next</source>
-        <translation type="unfinished"></translation>
+        <translation>Buscar &amp;siguiente</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Find &amp;Previous</source>
-        <translation type="unfinished"></translation>
+        <translation>Buscar &amp;anterior</translation>
     </message>
     <message>
         <location line="+21"/>
@@ -3444,12 +3447,12 @@ Este archivo ya no existe. Se ha quitado de la lista de archivos recientes.</tra
     <message>
         <location line="+10"/>
         <source>Find went on from the top of the tree</source>
-        <translation type="unfinished"></translation>
+        <translation>La búsqueda continuó desde el principio del árbol</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Find went on from the bottom of the tree</source>
-        <translation type="unfinished"></translation>
+        <translation>La búsqueda continuó desde el final del árbol</translation>
     </message>
     <message>
         <location filename="../src/gui/MainWindowUndo.cpp" line="+19"/>
@@ -3474,12 +3477,12 @@ Este archivo ya no existe. Se ha quitado de la lista de archivos recientes.</tra
     <message>
         <location filename="../src/gui/MainWindowSafety.cpp" line="+72"/>
         <source>Correct the User MMSI under DSC Setup, or leave it empty. Nothing was sent to the radio.</source>
-        <translation type="unfinished"></translation>
+        <translation>Corrija el MMSI propio en Ajustes DSC o déjelo vacío. No se ha enviado nada a la radio.</translation>
     </message>
     <message>
         <location line="+15"/>
         <source>It cannot be programmed into a radio as it is: correct it under DSC Setup, or leave it empty.</source>
-        <translation type="unfinished"></translation>
+        <translation>Así no se puede programar en una radio: corríjalo en Ajustes DSC o déjelo vacío.</translation>
     </message>
 </context>
 <context>

@@ -170,7 +170,7 @@
     <message>
         <location line="+5"/>
         <source>%1 EXP channels are in use without a name.</source>
-        <translation type="unfinished"></translation>
+        <translation>EXP-kanavia on käytössä ilman nimeä: %1.</translation>
     </message>
 </context>
 <context>
@@ -193,7 +193,7 @@
     <message>
         <location line="+3"/>
         <source>Double-click a warning to open its setting.</source>
-        <translation type="unfinished"></translation>
+        <translation>Avaa varoituksen asetus kaksoisnapsauttamalla varoitusta.</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -206,372 +206,372 @@
     <message>
         <location filename="../src/editor/CountryNames.cpp" line="+12"/>
         <source>Albania</source>
-        <translation type="unfinished"></translation>
+        <translation>Albania</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Antigua and Barbuda</source>
-        <translation type="unfinished"></translation>
+        <translation>Antigua ja Barbuda</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Aruba</source>
-        <translation type="unfinished"></translation>
+        <translation>Aruba</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Australia</source>
-        <translation type="unfinished"></translation>
+        <translation>Australia</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Austria</source>
-        <translation type="unfinished"></translation>
+        <translation>Itävalta</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Bahamas</source>
-        <translation type="unfinished"></translation>
+        <translation>Bahama</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Barbados</source>
-        <translation type="unfinished"></translation>
+        <translation>Barbados</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Belgium</source>
-        <translation type="unfinished"></translation>
+        <translation>Belgia</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Bermuda</source>
-        <translation type="unfinished"></translation>
+        <translation>Bermuda</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Brazil</source>
-        <translation type="unfinished"></translation>
+        <translation>Brasilia</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>British Virgin Islands</source>
-        <translation type="unfinished"></translation>
+        <translation>Brittiläiset Neitsytsaaret</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Bulgaria</source>
-        <translation type="unfinished"></translation>
+        <translation>Bulgaria</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Canada</source>
-        <translation type="unfinished"></translation>
+        <translation>Kanada</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Cape Verde</source>
-        <translation type="unfinished"></translation>
+        <translation>Kap Verde</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Cayman Islands</source>
-        <translation type="unfinished"></translation>
+        <translation>Caymansaaret</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Croatia</source>
-        <translation type="unfinished"></translation>
+        <translation>Kroatia</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Curacao</source>
-        <translation type="unfinished"></translation>
+        <translation>Curaçao</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Cyprus</source>
-        <translation type="unfinished"></translation>
+        <translation>Kypros</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Czech Republic</source>
-        <translation type="unfinished"></translation>
+        <translation>Tšekki</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Denmark</source>
-        <translation type="unfinished"></translation>
+        <translation>Tanska</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Egypt</source>
-        <translation type="unfinished"></translation>
+        <translation>Egypti</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Estonia</source>
-        <translation type="unfinished"></translation>
+        <translation>Viro</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Faroe Islands</source>
-        <translation type="unfinished"></translation>
+        <translation>Färsaaret</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Finland</source>
-        <translation type="unfinished"></translation>
+        <translation>Suomi</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>France</source>
-        <translation type="unfinished"></translation>
+        <translation>Ranska</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>French Polynesia</source>
-        <translation type="unfinished"></translation>
+        <translation>Ranskan Polynesia</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Germany</source>
-        <translation type="unfinished"></translation>
+        <translation>Saksa</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Gibraltar</source>
-        <translation type="unfinished"></translation>
+        <translation>Gibraltar</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Greece</source>
-        <translation type="unfinished"></translation>
+        <translation>Kreikka</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Greenland</source>
-        <translation type="unfinished"></translation>
+        <translation>Grönlanti</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Grenada</source>
-        <translation type="unfinished"></translation>
+        <translation>Grenada</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Guadeloupe</source>
-        <translation type="unfinished"></translation>
+        <translation>Guadeloupe</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Hungary</source>
-        <translation type="unfinished"></translation>
+        <translation>Unkari</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Iceland</source>
-        <translation type="unfinished"></translation>
+        <translation>Islanti</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Ireland</source>
-        <translation type="unfinished"></translation>
+        <translation>Irlanti</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Israel</source>
-        <translation type="unfinished"></translation>
+        <translation>Israel</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Italy</source>
-        <translation type="unfinished"></translation>
+        <translation>Italia</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Japan</source>
-        <translation type="unfinished"></translation>
+        <translation>Japani</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Latvia</source>
-        <translation type="unfinished"></translation>
+        <translation>Latvia</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Liechtenstein</source>
-        <translation type="unfinished"></translation>
+        <translation>Liechtenstein</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Lithuania</source>
-        <translation type="unfinished"></translation>
+        <translation>Liettua</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Luxembourg</source>
-        <translation type="unfinished"></translation>
+        <translation>Luxemburg</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Malta</source>
-        <translation type="unfinished"></translation>
+        <translation>Malta</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Marshall Islands</source>
-        <translation type="unfinished"></translation>
+        <translation>Marshallinsaaret</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Martinique</source>
-        <translation type="unfinished"></translation>
+        <translation>Martinique</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Mexico</source>
-        <translation type="unfinished"></translation>
+        <translation>Meksiko</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Monaco</source>
-        <translation type="unfinished"></translation>
+        <translation>Monaco</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Montenegro</source>
-        <translation type="unfinished"></translation>
+        <translation>Montenegro</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Morocco</source>
-        <translation type="unfinished"></translation>
+        <translation>Marokko</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Netherlands</source>
-        <translation type="unfinished"></translation>
+        <translation>Alankomaat</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>New Caledonia</source>
-        <translation type="unfinished"></translation>
+        <translation>Uusi-Kaledonia</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>New Zealand</source>
-        <translation type="unfinished"></translation>
+        <translation>Uusi-Seelanti</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Norway</source>
-        <translation type="unfinished"></translation>
+        <translation>Norja</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Panama</source>
-        <translation type="unfinished"></translation>
+        <translation>Panama</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Poland</source>
-        <translation type="unfinished"></translation>
+        <translation>Puola</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Portugal</source>
-        <translation type="unfinished"></translation>
+        <translation>Portugali</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Portugal (Azores)</source>
-        <translation type="unfinished"></translation>
+        <translation>Portugali (Azorit)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Portugal (Madeira)</source>
-        <translation type="unfinished"></translation>
+        <translation>Portugali (Madeira)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Romania</source>
-        <translation type="unfinished"></translation>
+        <translation>Romania</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Russia</source>
-        <translation type="unfinished"></translation>
+        <translation>Venäjä</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Saint Lucia</source>
-        <translation type="unfinished"></translation>
+        <translation>Saint Lucia</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Saint Vincent and the Grenadines</source>
-        <translation type="unfinished"></translation>
+        <translation>Saint Vincent ja Grenadiinit</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Slovenia</source>
-        <translation type="unfinished"></translation>
+        <translation>Slovenia</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>South Africa</source>
-        <translation type="unfinished"></translation>
+        <translation>Etelä-Afrikka</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Spain</source>
-        <translation type="unfinished"></translation>
+        <translation>Espanja</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Sweden</source>
-        <translation type="unfinished"></translation>
+        <translation>Ruotsi</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Switzerland</source>
-        <translation type="unfinished"></translation>
+        <translation>Sveitsi</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Tunisia</source>
-        <translation type="unfinished"></translation>
+        <translation>Tunisia</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Turkey</source>
-        <translation type="unfinished"></translation>
+        <translation>Turkki</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Ukraine</source>
-        <translation type="unfinished"></translation>
+        <translation>Ukraina</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>United Kingdom</source>
-        <translation type="unfinished"></translation>
+        <translation>Yhdistynyt kuningaskunta</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>US Virgin Islands</source>
-        <translation type="unfinished"></translation>
+        <translation>Yhdysvaltain Neitsytsaaret</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>USA</source>
-        <translation type="unfinished">USA</translation>
+        <translation>USA</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>USA (Alaska)</source>
-        <translation type="unfinished"></translation>
+        <translation>USA (Alaska)</translation>
     </message>
 </context>
 <context>
@@ -692,7 +692,7 @@
     <message>
         <location filename="../src/editor/CsvExchange.cpp" line="+61"/>
         <source>the first heading names no list; it must be one of %1</source>
-        <translation type="unfinished"></translation>
+        <translation>ensimmäinen otsikko ei nimeä mitään luetteloa; sen on oltava jokin seuraavista: %1</translation>
     </message>
     <message>
         <location line="+33"/>
@@ -762,22 +762,22 @@
     <message>
         <location filename="../src/editor/GridRows.cpp" line="+106"/>
         <source>%1 is not an entry of the directory</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ei ole hakemiston merkintä</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>entries are used in order from 1: entry %1 is switched off, so entry %2 cannot be used yet</source>
-        <translation type="unfinished"></translation>
+        <translation>merkinnät otetaan käyttöön järjestyksessä alkaen 1:stä: merkintä %1 on pois käytöstä, joten merkintää %2 ei voi vielä käyttää</translation>
     </message>
     <message>
         <location line="+195"/>
         <source>Nothing was pasted: the columns fit no list; the %2 takes %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mitään ei liitetty: sarakkeet eivät sovi mihinkään luetteloon; luettelon %2 sarakkeet ovat %1.</translation>
     </message>
     <message>
         <location line="+73"/>
         <source>Nothing was pasted: the clipboard holds more than %1 MB, far more than a list.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mitään ei liitetty: leikepöydällä on yli %1 Mt, paljon enemmän kuin yhdessä luettelossa.</translation>
     </message>
     <message>
         <location line="+6"/>
@@ -800,77 +800,77 @@
     <message>
         <location filename="../src/editor/CsvHeadingNames.cpp" line="+11"/>
         <source>CH Enable</source>
-        <translation type="unfinished">Kanava käytössä</translation>
+        <translation>Kanava käytössä</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>CH Display</source>
-        <translation type="unfinished">Kanavan näyttö</translation>
+        <translation>Kanavan näyttö</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Rx Frequency</source>
-        <translation type="unfinished">Rx-taajuus</translation>
+        <translation>Rx-taajuus</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Tx Frequency</source>
-        <translation type="unfinished">Tx-taajuus</translation>
+        <translation>Tx-taajuus</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Tx Enable</source>
-        <translation type="unfinished">Lähetys sallittu</translation>
+        <translation>Lähetys sallittu</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Low Power Only</source>
-        <translation type="unfinished">Vain matala teho</translation>
+        <translation>Vain matala teho</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Power Up</source>
-        <translation type="unfinished">Tehon nosto</translation>
+        <translation>Tehon nosto</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Duplex</source>
-        <translation type="unfinished">Duplex</translation>
+        <translation>Duplex</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Scan Memory</source>
-        <translation type="unfinished">Selausmuisti</translation>
+        <translation>Selausmuisti</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Scrambler</source>
-        <translation type="unfinished">Salaus</translation>
+        <translation>Salaus</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>CH Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Kanavan nimi</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Memory ID</source>
-        <translation type="unfinished"></translation>
+        <translation>Nro</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Station Name</source>
-        <translation type="unfinished">Aseman nimi</translation>
+        <translation>Aseman nimi</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Group ID</source>
-        <translation type="unfinished"></translation>
+        <translation>Nro</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Group Name</source>
-        <translation type="unfinished">Ryhmän nimi</translation>
+        <translation>Ryhmän nimi</translation>
     </message>
 </context>
 <context>
@@ -1566,7 +1566,8 @@ Radiopuhelin portissa %1 ei vastannut. Tarkista, että se on päällä ja kloona
         <source>
 ... and %1 more; %2 lists every row.</source>
         <extracomment>%2 is the message box&apos;s own button, &quot;Show Details&quot; in the user&apos;s language.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>
+... ja vielä %1; ”%2” näyttää kaikki rivit.</translation>
     </message>
 </context>
 <context>
@@ -1651,12 +1652,12 @@ Anna ohjelmoitava oma MMSI vielä kerran:</translation>
     <message>
         <location filename="../src/editor/UserMmsiConfirmation.cpp" line="+51"/>
         <source>User MMSI %1 has %2 digits; an MMSI has 9.</source>
-        <translation type="unfinished"></translation>
+        <translation>Oman MMSI:n %1 numeroiden määrä on %2; MMSI:ssä on 9 numeroa.</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>User MMSI &quot;%1&quot; holds other characters than digits; an MMSI has 9 digits.</source>
-        <translation type="unfinished"></translation>
+        <translation>Oma MMSI ”%1” sisältää muitakin merkkejä kuin numeroita; MMSI:ssä on 9 numeroa.</translation>
     </message>
 </context>
 <context>
@@ -2595,77 +2596,77 @@ Tiedosto &gt; ”Vie PDF...” tallentaa raportin PDF-tiedostoksi, jonka mikä t
     <message>
         <location filename="../src/gui/CompareWindow.cpp" line="+30"/>
         <source>Usable CH Group Setup</source>
-        <translation type="unfinished">Käytettävät ryhmät</translation>
+        <translation>Käytettävät ryhmät</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Common Setup</source>
-        <translation type="unfinished">Yleiset asetukset</translation>
+        <translation>Yleiset asetukset</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>DSC Setup (Basic Setup)</source>
-        <translation type="unfinished">DSC-asetukset (perusasetukset)</translation>
+        <translation>DSC-asetukset (perusasetukset)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>DSC Setup (Advanced Setup)</source>
-        <translation type="unfinished"></translation>
+        <translation>DSC-asetukset (lisäasetukset)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>DSC Setup (Display Setup)</source>
-        <translation type="unfinished"></translation>
+        <translation>DSC-asetukset (näyttö)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>ATIS Setup (Common)</source>
-        <translation type="unfinished">ATIS-asetukset (yleiset)</translation>
+        <translation>ATIS-asetukset (yleiset)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>ATIS Setup (Call Sign)</source>
-        <translation type="unfinished"></translation>
+        <translation>ATIS-asetukset (kutsutunnus)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Model</source>
-        <translation type="unfinished"></translation>
+        <translation>Malli</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Programable Wx Channel</source>
-        <translation type="unfinished"></translation>
+        <translation>Ohjelmoitavat WX-kanavat</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Programable Exp Channel</source>
-        <translation type="unfinished">Ohjelmoitavat EXP-kanavat</translation>
+        <translation>Ohjelmoitavat EXP-kanavat</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Programable USA Channel</source>
-        <translation type="unfinished">Ohjelmoitavat USA-kanavat</translation>
+        <translation>Ohjelmoitavat USA-kanavat</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Programable International Channel</source>
-        <translation type="unfinished">Ohjelmoitavat kansainväliset kanavat</translation>
+        <translation>Ohjelmoitavat kansainväliset kanavat</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Programable Canada Channel</source>
-        <translation type="unfinished">Ohjelmoitavat Kanadan kanavat</translation>
+        <translation>Ohjelmoitavat Kanadan kanavat</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Memory ID Setting</source>
-        <translation type="unfinished">Muisti-ID-asetukset</translation>
+        <translation>Muisti-ID-asetukset</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Group ID Setting</source>
-        <translation type="unfinished">Ryhmä-ID-asetukset</translation>
+        <translation>Ryhmä-ID-asetukset</translation>
     </message>
     <message>
         <location line="+24"/>
@@ -2680,7 +2681,7 @@ Tiedosto &gt; ”Vie PDF...” tallentaa raportin PDF-tiedostoksi, jonka mikä t
     <message>
         <location line="+8"/>
         <source>Values TQ58 does not offer</source>
-        <translation type="unfinished"></translation>
+        <translation>Arvot, joita TQ58 ei tarjoa</translation>
     </message>
     <message>
         <location line="+17"/>
@@ -2721,15 +2722,15 @@ Tiedosto &gt; ”Vie PDF...” tallentaa raportin PDF-tiedostoksi, jonka mikä t
     <message numerus="yes">
         <location line="-2"/>
         <source>%n settings hold values TQ58 does not offer; they are kept unless you change them</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n asetuksella on arvo, jota TQ58 ei tarjoa; se säilyy, ellet muuta sitä</numerusform>
+            <numerusform>%n asetuksella on arvoja, joita TQ58 ei tarjoa; ne säilyvät, ellet muuta niitä</numerusform>
         </translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Value</source>
-        <translation type="unfinished"></translation>
+        <translation>Arvo</translation>
     </message>
 </context>
 <context>
@@ -2840,12 +2841,12 @@ Tiedosto &gt; ”Vie PDF...” tallentaa raportin PDF-tiedostoksi, jonka mikä t
     <message>
         <location filename="../src/gui/editor/DirectoryOrderMenu.cpp" line="+19"/>
         <source>Delete entry %1?</source>
-        <translation type="unfinished"></translation>
+        <translation>Poistetaanko merkintä %1?</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Delete entry %1, %2?</source>
-        <translation type="unfinished"></translation>
+        <translation>Poistetaanko merkintä %1, %2?</translation>
     </message>
     <message>
         <location line="+8"/>
@@ -3168,17 +3169,17 @@ Tiedosto &gt; ”Vie PDF...” tallentaa raportin PDF-tiedostoksi, jonka mikä t
     <message numerus="yes">
         <location line="+1"/>
         <source>Replace %n filled entries?</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Korvataanko %n täytetty merkintä?</numerusform>
+            <numerusform>Korvataanko %n täytettyä merkintää?</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <location line="+1"/>
         <source>Replace %n filled channels?</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Korvataanko %n täytetty kanava?</numerusform>
+            <numerusform>Korvataanko %n täytettyä kanavaa?</numerusform>
         </translation>
     </message>
     <message>
@@ -3356,7 +3357,9 @@ Haluatko tallentaa muutokset?</translation>
         <source>%1
 
 The name of this file is not UTF-8 text, so TQ58 cannot open it. Rename the file, then open it again.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1
+
+Tämän tiedoston nimi ei ole UTF-8-tekstiä, joten TQ58 ei voi avata sitä. Nimeä tiedosto uudelleen ja avaa se sitten uudestaan.</translation>
     </message>
     <message>
         <location line="+46"/>
@@ -3391,9 +3394,9 @@ Tätä tiedostoa ei enää ole. Se on poistettu viimeksi käytettyjen tiedostoje
     <message numerus="yes">
         <location line="-12"/>
         <source>%n settings hold values TQ58 does not offer; they are kept unless you change them</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n asetuksella on arvo, jota TQ58 ei tarjoa; se säilyy, ellet muuta sitä</numerusform>
+            <numerusform>%n asetuksella on arvoja, joita TQ58 ei tarjoa; ne säilyvät, ellet muuta niitä</numerusform>
         </translation>
     </message>
     <message>
@@ -3419,7 +3422,7 @@ Tätä tiedostoa ei enää ole. Se on poistettu viimeksi käytettyjen tiedostoje
     <message>
         <location line="+5"/>
         <source>Clear</source>
-        <translation type="unfinished">Tyhjennä</translation>
+        <translation>Tyhjennä</translation>
     </message>
     <message>
         <location line="+11"/>
@@ -3429,12 +3432,12 @@ Tätä tiedostoa ei enää ole. Se on poistettu viimeksi käytettyjen tiedostoje
     <message>
         <location line="+9"/>
         <source>Find &amp;Next</source>
-        <translation type="unfinished"></translation>
+        <translation>Etsi &amp;seuraava</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Find &amp;Previous</source>
-        <translation type="unfinished"></translation>
+        <translation>Etsi e&amp;dellinen</translation>
     </message>
     <message>
         <location line="+21"/>
@@ -3444,12 +3447,12 @@ Tätä tiedostoa ei enää ole. Se on poistettu viimeksi käytettyjen tiedostoje
     <message>
         <location line="+10"/>
         <source>Find went on from the top of the tree</source>
-        <translation type="unfinished"></translation>
+        <translation>Haku jatkui puun alusta</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Find went on from the bottom of the tree</source>
-        <translation type="unfinished"></translation>
+        <translation>Haku jatkui puun lopusta</translation>
     </message>
     <message>
         <location filename="../src/gui/MainWindowUndo.cpp" line="+19"/>
@@ -3474,12 +3477,12 @@ Tätä tiedostoa ei enää ole. Se on poistettu viimeksi käytettyjen tiedostoje
     <message>
         <location filename="../src/gui/MainWindowSafety.cpp" line="+72"/>
         <source>Correct the User MMSI under DSC Setup, or leave it empty. Nothing was sent to the radio.</source>
-        <translation type="unfinished"></translation>
+        <translation>Korjaa oma MMSI kohdassa DSC-asetukset tai jätä se tyhjäksi. Radiopuhelimeen ei lähetetty mitään.</translation>
     </message>
     <message>
         <location line="+15"/>
         <source>It cannot be programmed into a radio as it is: correct it under DSC Setup, or leave it empty.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sitä ei voi ohjelmoida radiopuhelimeen sellaisenaan: korjaa se kohdassa DSC-asetukset tai jätä se tyhjäksi.</translation>
     </message>
 </context>
 <context>

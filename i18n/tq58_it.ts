@@ -170,7 +170,7 @@
     <message>
         <location line="+5"/>
         <source>%1 EXP channels are in use without a name.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 canali EXP sono in uso senza nome.</translation>
     </message>
 </context>
 <context>
@@ -193,7 +193,7 @@
     <message>
         <location line="+3"/>
         <source>Double-click a warning to open its setting.</source>
-        <translation type="unfinished"></translation>
+        <translation>Fare doppio clic su un avviso per aprirne l&apos;impostazione.</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -206,372 +206,372 @@
     <message>
         <location filename="../src/editor/CountryNames.cpp" line="+12"/>
         <source>Albania</source>
-        <translation type="unfinished"></translation>
+        <translation>Albania</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Antigua and Barbuda</source>
-        <translation type="unfinished"></translation>
+        <translation>Antigua e Barbuda</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Aruba</source>
-        <translation type="unfinished"></translation>
+        <translation>Aruba</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Australia</source>
-        <translation type="unfinished"></translation>
+        <translation>Australia</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Austria</source>
-        <translation type="unfinished"></translation>
+        <translation>Austria</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Bahamas</source>
-        <translation type="unfinished"></translation>
+        <translation>Bahamas</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Barbados</source>
-        <translation type="unfinished"></translation>
+        <translation>Barbados</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Belgium</source>
-        <translation type="unfinished"></translation>
+        <translation>Belgio</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Bermuda</source>
-        <translation type="unfinished"></translation>
+        <translation>Bermuda</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Brazil</source>
-        <translation type="unfinished"></translation>
+        <translation>Brasile</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>British Virgin Islands</source>
-        <translation type="unfinished"></translation>
+        <translation>Isole Vergini britanniche</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Bulgaria</source>
-        <translation type="unfinished"></translation>
+        <translation>Bulgaria</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Canada</source>
-        <translation type="unfinished"></translation>
+        <translation>Canada</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Cape Verde</source>
-        <translation type="unfinished"></translation>
+        <translation>Capo Verde</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Cayman Islands</source>
-        <translation type="unfinished"></translation>
+        <translation>Isole Cayman</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Croatia</source>
-        <translation type="unfinished"></translation>
+        <translation>Croazia</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Curacao</source>
-        <translation type="unfinished"></translation>
+        <translation>Curaçao</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Cyprus</source>
-        <translation type="unfinished"></translation>
+        <translation>Cipro</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Czech Republic</source>
-        <translation type="unfinished"></translation>
+        <translation>Repubblica Ceca</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Denmark</source>
-        <translation type="unfinished"></translation>
+        <translation>Danimarca</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Egypt</source>
-        <translation type="unfinished"></translation>
+        <translation>Egitto</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Estonia</source>
-        <translation type="unfinished"></translation>
+        <translation>Estonia</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Faroe Islands</source>
-        <translation type="unfinished"></translation>
+        <translation>Isole Fær Øer</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Finland</source>
-        <translation type="unfinished"></translation>
+        <translation>Finlandia</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>France</source>
-        <translation type="unfinished"></translation>
+        <translation>Francia</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>French Polynesia</source>
-        <translation type="unfinished"></translation>
+        <translation>Polinesia francese</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Germany</source>
-        <translation type="unfinished"></translation>
+        <translation>Germania</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Gibraltar</source>
-        <translation type="unfinished"></translation>
+        <translation>Gibilterra</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Greece</source>
-        <translation type="unfinished"></translation>
+        <translation>Grecia</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Greenland</source>
-        <translation type="unfinished"></translation>
+        <translation>Groenlandia</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Grenada</source>
-        <translation type="unfinished"></translation>
+        <translation>Grenada</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Guadeloupe</source>
-        <translation type="unfinished"></translation>
+        <translation>Guadalupa</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Hungary</source>
-        <translation type="unfinished"></translation>
+        <translation>Ungheria</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Iceland</source>
-        <translation type="unfinished"></translation>
+        <translation>Islanda</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Ireland</source>
-        <translation type="unfinished"></translation>
+        <translation>Irlanda</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Israel</source>
-        <translation type="unfinished"></translation>
+        <translation>Israele</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Italy</source>
-        <translation type="unfinished"></translation>
+        <translation>Italia</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Japan</source>
-        <translation type="unfinished"></translation>
+        <translation>Giappone</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Latvia</source>
-        <translation type="unfinished"></translation>
+        <translation>Lettonia</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Liechtenstein</source>
-        <translation type="unfinished"></translation>
+        <translation>Liechtenstein</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Lithuania</source>
-        <translation type="unfinished"></translation>
+        <translation>Lituania</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Luxembourg</source>
-        <translation type="unfinished"></translation>
+        <translation>Lussemburgo</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Malta</source>
-        <translation type="unfinished"></translation>
+        <translation>Malta</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Marshall Islands</source>
-        <translation type="unfinished"></translation>
+        <translation>Isole Marshall</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Martinique</source>
-        <translation type="unfinished"></translation>
+        <translation>Martinica</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Mexico</source>
-        <translation type="unfinished"></translation>
+        <translation>Messico</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Monaco</source>
-        <translation type="unfinished"></translation>
+        <translation>Monaco</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Montenegro</source>
-        <translation type="unfinished"></translation>
+        <translation>Montenegro</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Morocco</source>
-        <translation type="unfinished"></translation>
+        <translation>Marocco</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Netherlands</source>
-        <translation type="unfinished"></translation>
+        <translation>Paesi Bassi</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>New Caledonia</source>
-        <translation type="unfinished"></translation>
+        <translation>Nuova Caledonia</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>New Zealand</source>
-        <translation type="unfinished"></translation>
+        <translation>Nuova Zelanda</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Norway</source>
-        <translation type="unfinished"></translation>
+        <translation>Norvegia</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Panama</source>
-        <translation type="unfinished"></translation>
+        <translation>Panama</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Poland</source>
-        <translation type="unfinished"></translation>
+        <translation>Polonia</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Portugal</source>
-        <translation type="unfinished"></translation>
+        <translation>Portogallo</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Portugal (Azores)</source>
-        <translation type="unfinished"></translation>
+        <translation>Portogallo (Azzorre)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Portugal (Madeira)</source>
-        <translation type="unfinished"></translation>
+        <translation>Portogallo (Madera)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Romania</source>
-        <translation type="unfinished"></translation>
+        <translation>Romania</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Russia</source>
-        <translation type="unfinished"></translation>
+        <translation>Russia</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Saint Lucia</source>
-        <translation type="unfinished"></translation>
+        <translation>Saint Lucia</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Saint Vincent and the Grenadines</source>
-        <translation type="unfinished"></translation>
+        <translation>Saint Vincent e Grenadine</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Slovenia</source>
-        <translation type="unfinished"></translation>
+        <translation>Slovenia</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>South Africa</source>
-        <translation type="unfinished"></translation>
+        <translation>Sudafrica</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Spain</source>
-        <translation type="unfinished"></translation>
+        <translation>Spagna</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Sweden</source>
-        <translation type="unfinished"></translation>
+        <translation>Svezia</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Switzerland</source>
-        <translation type="unfinished"></translation>
+        <translation>Svizzera</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Tunisia</source>
-        <translation type="unfinished"></translation>
+        <translation>Tunisia</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Turkey</source>
-        <translation type="unfinished"></translation>
+        <translation>Turchia</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Ukraine</source>
-        <translation type="unfinished"></translation>
+        <translation>Ucraina</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>United Kingdom</source>
-        <translation type="unfinished"></translation>
+        <translation>Regno Unito</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>US Virgin Islands</source>
-        <translation type="unfinished"></translation>
+        <translation>Isole Vergini americane</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>USA</source>
-        <translation type="unfinished">USA</translation>
+        <translation>USA</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>USA (Alaska)</source>
-        <translation type="unfinished"></translation>
+        <translation>USA (Alaska)</translation>
     </message>
 </context>
 <context>
@@ -692,7 +692,7 @@
     <message>
         <location filename="../src/editor/CsvExchange.cpp" line="+61"/>
         <source>the first heading names no list; it must be one of %1</source>
-        <translation type="unfinished"></translation>
+        <translation>la prima intestazione non indica alcun elenco; deve essere una di %1</translation>
     </message>
     <message>
         <location line="+33"/>
@@ -762,22 +762,22 @@
     <message>
         <location filename="../src/editor/GridRows.cpp" line="+106"/>
         <source>%1 is not an entry of the directory</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 non è una voce della rubrica</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>entries are used in order from 1: entry %1 is switched off, so entry %2 cannot be used yet</source>
-        <translation type="unfinished"></translation>
+        <translation>le voci si usano in ordine a partire da 1: la voce %1 è disattivata, quindi la voce %2 non può ancora essere usata</translation>
     </message>
     <message>
         <location line="+195"/>
         <source>Nothing was pasted: the columns fit no list; the %2 takes %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nulla è stato incollato: le colonne non corrispondono ad alcun elenco; %2 ha le colonne %1.</translation>
     </message>
     <message>
         <location line="+73"/>
         <source>Nothing was pasted: the clipboard holds more than %1 MB, far more than a list.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nulla è stato incollato: gli appunti contengono più di %1 MB, molto più di un elenco.</translation>
     </message>
     <message>
         <location line="+6"/>
@@ -800,77 +800,77 @@
     <message>
         <location filename="../src/editor/CsvHeadingNames.cpp" line="+11"/>
         <source>CH Enable</source>
-        <translation type="unfinished">Canale attivo</translation>
+        <translation>Canale attivo</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>CH Display</source>
-        <translation type="unfinished">Display del canale</translation>
+        <translation>Display del canale</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Rx Frequency</source>
-        <translation type="unfinished">Frequenza Rx</translation>
+        <translation>Frequenza Rx</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Tx Frequency</source>
-        <translation type="unfinished">Frequenza Tx</translation>
+        <translation>Frequenza Tx</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Tx Enable</source>
-        <translation type="unfinished">TX consentita</translation>
+        <translation>TX consentita</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Low Power Only</source>
-        <translation type="unfinished">Solo bassa potenza</translation>
+        <translation>Solo bassa potenza</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Power Up</source>
-        <translation type="unfinished">Aumento potenza</translation>
+        <translation>Aumento potenza</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Duplex</source>
-        <translation type="unfinished">Duplex</translation>
+        <translation>Duplex</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Scan Memory</source>
-        <translation type="unfinished">Memoria di scansione</translation>
+        <translation>Memoria di scansione</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Scrambler</source>
-        <translation type="unfinished">Scrambler</translation>
+        <translation>Scrambler</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>CH Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nome canale</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Memory ID</source>
-        <translation type="unfinished"></translation>
+        <translation>N.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Station Name</source>
-        <translation type="unfinished">Nome stazione</translation>
+        <translation>Nome stazione</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Group ID</source>
-        <translation type="unfinished"></translation>
+        <translation>N.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Group Name</source>
-        <translation type="unfinished">Nome gruppo</translation>
+        <translation>Nome gruppo</translation>
     </message>
 </context>
 <context>
@@ -1566,7 +1566,8 @@ La radio su %1 non ha risposto. Controllare che sia accesa e in modalità clonaz
         <source>
 ... and %1 more; %2 lists every row.</source>
         <extracomment>%2 is the message box&apos;s own button, &quot;Show Details&quot; in the user&apos;s language.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>
+... e altre %1; «%2» elenca tutte le righe.</translation>
     </message>
 </context>
 <context>
@@ -1651,12 +1652,12 @@ Inserire ancora una volta l&apos;MMSI proprio da programmare:</translation>
     <message>
         <location filename="../src/editor/UserMmsiConfirmation.cpp" line="+51"/>
         <source>User MMSI %1 has %2 digits; an MMSI has 9.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;MMSI proprio %1 ha %2 cifre; un MMSI ne ha 9.</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>User MMSI &quot;%1&quot; holds other characters than digits; an MMSI has 9 digits.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;MMSI proprio «%1» contiene caratteri diversi dalle cifre; un MMSI ha 9 cifre.</translation>
     </message>
 </context>
 <context>
@@ -2595,77 +2596,77 @@ File &gt; «Esporta PDF...» salva il rapporto come file PDF, stampabile da qual
     <message>
         <location filename="../src/gui/CompareWindow.cpp" line="+30"/>
         <source>Usable CH Group Setup</source>
-        <translation type="unfinished">Gruppi di canali utilizzabili</translation>
+        <translation>Gruppi di canali utilizzabili</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Common Setup</source>
-        <translation type="unfinished">Impostazioni comuni</translation>
+        <translation>Impostazioni comuni</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>DSC Setup (Basic Setup)</source>
-        <translation type="unfinished">Impostazioni DSC (base)</translation>
+        <translation>Impostazioni DSC (base)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>DSC Setup (Advanced Setup)</source>
-        <translation type="unfinished"></translation>
+        <translation>Impostazioni DSC (avanzate)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>DSC Setup (Display Setup)</source>
-        <translation type="unfinished"></translation>
+        <translation>Impostazioni DSC (display)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>ATIS Setup (Common)</source>
-        <translation type="unfinished">Impostazioni ATIS (comuni)</translation>
+        <translation>Impostazioni ATIS (comuni)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>ATIS Setup (Call Sign)</source>
-        <translation type="unfinished"></translation>
+        <translation>Impostazioni ATIS (nominativo)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Model</source>
-        <translation type="unfinished"></translation>
+        <translation>Modello</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Programable Wx Channel</source>
-        <translation type="unfinished"></translation>
+        <translation>Canali WX programmabili</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Programable Exp Channel</source>
-        <translation type="unfinished">Canali EXP programmabili</translation>
+        <translation>Canali EXP programmabili</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Programable USA Channel</source>
-        <translation type="unfinished">Canali USA programmabili</translation>
+        <translation>Canali USA programmabili</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Programable International Channel</source>
-        <translation type="unfinished">Canali internazionali programmabili</translation>
+        <translation>Canali internazionali programmabili</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Programable Canada Channel</source>
-        <translation type="unfinished">Canali Canada programmabili</translation>
+        <translation>Canali Canada programmabili</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Memory ID Setting</source>
-        <translation type="unfinished">Impostazioni ID di memoria</translation>
+        <translation>Impostazioni ID di memoria</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Group ID Setting</source>
-        <translation type="unfinished">Impostazioni ID di gruppo</translation>
+        <translation>Impostazioni ID di gruppo</translation>
     </message>
     <message>
         <location line="+24"/>
@@ -2680,7 +2681,7 @@ File &gt; «Esporta PDF...» salva il rapporto come file PDF, stampabile da qual
     <message>
         <location line="+8"/>
         <source>Values TQ58 does not offer</source>
-        <translation type="unfinished"></translation>
+        <translation>Valori che TQ58 non offre</translation>
     </message>
     <message>
         <location line="+17"/>
@@ -2721,15 +2722,15 @@ File &gt; «Esporta PDF...» salva il rapporto come file PDF, stampabile da qual
     <message numerus="yes">
         <location line="-2"/>
         <source>%n settings hold values TQ58 does not offer; they are kept unless you change them</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n impostazione ha un valore che TQ58 non offre; viene conservato finché non lo si modifica</numerusform>
+            <numerusform>%n impostazioni hanno valori che TQ58 non offre; vengono conservati finché non li si modifica</numerusform>
         </translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Value</source>
-        <translation type="unfinished"></translation>
+        <translation>Valore</translation>
     </message>
 </context>
 <context>
@@ -2840,12 +2841,12 @@ File &gt; «Esporta PDF...» salva il rapporto come file PDF, stampabile da qual
     <message>
         <location filename="../src/gui/editor/DirectoryOrderMenu.cpp" line="+19"/>
         <source>Delete entry %1?</source>
-        <translation type="unfinished"></translation>
+        <translation>Eliminare la voce %1?</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Delete entry %1, %2?</source>
-        <translation type="unfinished"></translation>
+        <translation>Eliminare la voce %1, %2?</translation>
     </message>
     <message>
         <location line="+8"/>
@@ -3168,17 +3169,17 @@ File &gt; «Esporta PDF...» salva il rapporto come file PDF, stampabile da qual
     <message numerus="yes">
         <location line="+1"/>
         <source>Replace %n filled entries?</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Sostituire %n voce occupata?</numerusform>
+            <numerusform>Sostituire %n voci occupate?</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <location line="+1"/>
         <source>Replace %n filled channels?</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Sostituire %n canale occupato?</numerusform>
+            <numerusform>Sostituire %n canali occupati?</numerusform>
         </translation>
     </message>
     <message>
@@ -3356,7 +3357,9 @@ Salvare le modifiche?</translation>
         <source>%1
 
 The name of this file is not UTF-8 text, so TQ58 cannot open it. Rename the file, then open it again.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1
+
+Il nome di questo file non è testo UTF-8, quindi TQ58 non può aprirlo. Rinominare il file, quindi aprirlo di nuovo.</translation>
     </message>
     <message>
         <location line="+46"/>
@@ -3391,9 +3394,9 @@ Questo file non esiste più. È stato rimosso dall&apos;elenco dei file recenti.
     <message numerus="yes">
         <location line="-12"/>
         <source>%n settings hold values TQ58 does not offer; they are kept unless you change them</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n impostazione ha un valore che TQ58 non offre; viene conservato finché non lo si modifica</numerusform>
+            <numerusform>%n impostazioni hanno valori che TQ58 non offre; vengono conservati finché non li si modifica</numerusform>
         </translation>
     </message>
     <message>
@@ -3419,7 +3422,7 @@ Questo file non esiste più. È stato rimosso dall&apos;elenco dei file recenti.
     <message>
         <location line="+5"/>
         <source>Clear</source>
-        <translation type="unfinished">Cancella</translation>
+        <translation>Cancella</translation>
     </message>
     <message>
         <location line="+11"/>
@@ -3429,12 +3432,12 @@ Questo file non esiste più. È stato rimosso dall&apos;elenco dei file recenti.
     <message>
         <location line="+9"/>
         <source>Find &amp;Next</source>
-        <translation type="unfinished"></translation>
+        <translation>Trova &amp;successivo</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Find &amp;Previous</source>
-        <translation type="unfinished"></translation>
+        <translation>Trova &amp;precedente</translation>
     </message>
     <message>
         <location line="+21"/>
@@ -3444,12 +3447,12 @@ Questo file non esiste più. È stato rimosso dall&apos;elenco dei file recenti.
     <message>
         <location line="+10"/>
         <source>Find went on from the top of the tree</source>
-        <translation type="unfinished"></translation>
+        <translation>La ricerca è proseguita dall&apos;inizio dell&apos;albero</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Find went on from the bottom of the tree</source>
-        <translation type="unfinished"></translation>
+        <translation>La ricerca è proseguita dalla fine dell&apos;albero</translation>
     </message>
     <message>
         <location filename="../src/gui/MainWindowUndo.cpp" line="+19"/>
@@ -3474,12 +3477,12 @@ Questo file non esiste più. È stato rimosso dall&apos;elenco dei file recenti.
     <message>
         <location filename="../src/gui/MainWindowSafety.cpp" line="+72"/>
         <source>Correct the User MMSI under DSC Setup, or leave it empty. Nothing was sent to the radio.</source>
-        <translation type="unfinished"></translation>
+        <translation>Correggere l&apos;MMSI proprio in Impostazioni DSC o lasciarlo vuoto. Non è stato inviato nulla alla radio.</translation>
     </message>
     <message>
         <location line="+15"/>
         <source>It cannot be programmed into a radio as it is: correct it under DSC Setup, or leave it empty.</source>
-        <translation type="unfinished"></translation>
+        <translation>Così non può essere programmato in una radio: correggerlo in Impostazioni DSC o lasciarlo vuoto.</translation>
     </message>
 </context>
 <context>

@@ -170,7 +170,7 @@
     <message>
         <location line="+5"/>
         <source>%1 EXP channels are in use without a name.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 EXP-kanaler er i bruk uten navn.</translation>
     </message>
 </context>
 <context>
@@ -193,7 +193,7 @@
     <message>
         <location line="+3"/>
         <source>Double-click a warning to open its setting.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dobbeltklikk på en advarsel for å åpne innstillingen den gjelder.</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -206,372 +206,372 @@
     <message>
         <location filename="../src/editor/CountryNames.cpp" line="+12"/>
         <source>Albania</source>
-        <translation type="unfinished"></translation>
+        <translation>Albania</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Antigua and Barbuda</source>
-        <translation type="unfinished"></translation>
+        <translation>Antigua og Barbuda</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Aruba</source>
-        <translation type="unfinished"></translation>
+        <translation>Aruba</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Australia</source>
-        <translation type="unfinished"></translation>
+        <translation>Australia</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Austria</source>
-        <translation type="unfinished"></translation>
+        <translation>Østerrike</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Bahamas</source>
-        <translation type="unfinished"></translation>
+        <translation>Bahamas</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Barbados</source>
-        <translation type="unfinished"></translation>
+        <translation>Barbados</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Belgium</source>
-        <translation type="unfinished"></translation>
+        <translation>Belgia</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Bermuda</source>
-        <translation type="unfinished"></translation>
+        <translation>Bermuda</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Brazil</source>
-        <translation type="unfinished"></translation>
+        <translation>Brasil</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>British Virgin Islands</source>
-        <translation type="unfinished"></translation>
+        <translation>De britiske Jomfruøyer</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Bulgaria</source>
-        <translation type="unfinished"></translation>
+        <translation>Bulgaria</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Canada</source>
-        <translation type="unfinished"></translation>
+        <translation>Canada</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Cape Verde</source>
-        <translation type="unfinished"></translation>
+        <translation>Kapp Verde</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Cayman Islands</source>
-        <translation type="unfinished"></translation>
+        <translation>Caymanøyene</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Croatia</source>
-        <translation type="unfinished"></translation>
+        <translation>Kroatia</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Curacao</source>
-        <translation type="unfinished"></translation>
+        <translation>Curaçao</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Cyprus</source>
-        <translation type="unfinished"></translation>
+        <translation>Kypros</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Czech Republic</source>
-        <translation type="unfinished"></translation>
+        <translation>Tsjekkia</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Denmark</source>
-        <translation type="unfinished"></translation>
+        <translation>Danmark</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Egypt</source>
-        <translation type="unfinished"></translation>
+        <translation>Egypt</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Estonia</source>
-        <translation type="unfinished"></translation>
+        <translation>Estland</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Faroe Islands</source>
-        <translation type="unfinished"></translation>
+        <translation>Færøyene</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Finland</source>
-        <translation type="unfinished"></translation>
+        <translation>Finland</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>France</source>
-        <translation type="unfinished"></translation>
+        <translation>Frankrike</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>French Polynesia</source>
-        <translation type="unfinished"></translation>
+        <translation>Fransk Polynesia</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Germany</source>
-        <translation type="unfinished"></translation>
+        <translation>Tyskland</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Gibraltar</source>
-        <translation type="unfinished"></translation>
+        <translation>Gibraltar</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Greece</source>
-        <translation type="unfinished"></translation>
+        <translation>Hellas</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Greenland</source>
-        <translation type="unfinished"></translation>
+        <translation>Grønland</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Grenada</source>
-        <translation type="unfinished"></translation>
+        <translation>Grenada</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Guadeloupe</source>
-        <translation type="unfinished"></translation>
+        <translation>Guadeloupe</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Hungary</source>
-        <translation type="unfinished"></translation>
+        <translation>Ungarn</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Iceland</source>
-        <translation type="unfinished"></translation>
+        <translation>Island</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Ireland</source>
-        <translation type="unfinished"></translation>
+        <translation>Irland</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Israel</source>
-        <translation type="unfinished"></translation>
+        <translation>Israel</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Italy</source>
-        <translation type="unfinished"></translation>
+        <translation>Italia</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Japan</source>
-        <translation type="unfinished"></translation>
+        <translation>Japan</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Latvia</source>
-        <translation type="unfinished"></translation>
+        <translation>Latvia</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Liechtenstein</source>
-        <translation type="unfinished"></translation>
+        <translation>Liechtenstein</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Lithuania</source>
-        <translation type="unfinished"></translation>
+        <translation>Litauen</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Luxembourg</source>
-        <translation type="unfinished"></translation>
+        <translation>Luxembourg</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Malta</source>
-        <translation type="unfinished"></translation>
+        <translation>Malta</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Marshall Islands</source>
-        <translation type="unfinished"></translation>
+        <translation>Marshalløyene</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Martinique</source>
-        <translation type="unfinished"></translation>
+        <translation>Martinique</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Mexico</source>
-        <translation type="unfinished"></translation>
+        <translation>Mexico</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Monaco</source>
-        <translation type="unfinished"></translation>
+        <translation>Monaco</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Montenegro</source>
-        <translation type="unfinished"></translation>
+        <translation>Montenegro</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Morocco</source>
-        <translation type="unfinished"></translation>
+        <translation>Marokko</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Netherlands</source>
-        <translation type="unfinished"></translation>
+        <translation>Nederland</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>New Caledonia</source>
-        <translation type="unfinished"></translation>
+        <translation>Ny-Caledonia</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>New Zealand</source>
-        <translation type="unfinished"></translation>
+        <translation>New Zealand</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Norway</source>
-        <translation type="unfinished"></translation>
+        <translation>Norge</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Panama</source>
-        <translation type="unfinished"></translation>
+        <translation>Panama</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Poland</source>
-        <translation type="unfinished"></translation>
+        <translation>Polen</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Portugal</source>
-        <translation type="unfinished"></translation>
+        <translation>Portugal</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Portugal (Azores)</source>
-        <translation type="unfinished"></translation>
+        <translation>Portugal (Asorene)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Portugal (Madeira)</source>
-        <translation type="unfinished"></translation>
+        <translation>Portugal (Madeira)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Romania</source>
-        <translation type="unfinished"></translation>
+        <translation>Romania</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Russia</source>
-        <translation type="unfinished"></translation>
+        <translation>Russland</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Saint Lucia</source>
-        <translation type="unfinished"></translation>
+        <translation>Saint Lucia</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Saint Vincent and the Grenadines</source>
-        <translation type="unfinished"></translation>
+        <translation>Saint Vincent og Grenadinene</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Slovenia</source>
-        <translation type="unfinished"></translation>
+        <translation>Slovenia</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>South Africa</source>
-        <translation type="unfinished"></translation>
+        <translation>Sør-Afrika</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Spain</source>
-        <translation type="unfinished"></translation>
+        <translation>Spania</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Sweden</source>
-        <translation type="unfinished"></translation>
+        <translation>Sverige</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Switzerland</source>
-        <translation type="unfinished"></translation>
+        <translation>Sveits</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Tunisia</source>
-        <translation type="unfinished"></translation>
+        <translation>Tunisia</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Turkey</source>
-        <translation type="unfinished"></translation>
+        <translation>Tyrkia</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Ukraine</source>
-        <translation type="unfinished"></translation>
+        <translation>Ukraina</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>United Kingdom</source>
-        <translation type="unfinished"></translation>
+        <translation>Storbritannia</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>US Virgin Islands</source>
-        <translation type="unfinished"></translation>
+        <translation>De amerikanske Jomfruøyer</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>USA</source>
-        <translation type="unfinished">USA</translation>
+        <translation>USA</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>USA (Alaska)</source>
-        <translation type="unfinished"></translation>
+        <translation>USA (Alaska)</translation>
     </message>
 </context>
 <context>
@@ -692,7 +692,7 @@
     <message>
         <location filename="../src/editor/CsvExchange.cpp" line="+61"/>
         <source>the first heading names no list; it must be one of %1</source>
-        <translation type="unfinished"></translation>
+        <translation>den første overskriften angir ingen liste; den må være en av %1</translation>
     </message>
     <message>
         <location line="+33"/>
@@ -762,22 +762,22 @@
     <message>
         <location filename="../src/editor/GridRows.cpp" line="+106"/>
         <source>%1 is not an entry of the directory</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 er ikke en oppføring i katalogen</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>entries are used in order from 1: entry %1 is switched off, so entry %2 cannot be used yet</source>
-        <translation type="unfinished"></translation>
+        <translation>oppføringene brukes i rekkefølge fra 1: oppføring %1 er slått av, så oppføring %2 kan ikke brukes ennå</translation>
     </message>
     <message>
         <location line="+195"/>
         <source>Nothing was pasted: the columns fit no list; the %2 takes %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ingenting ble limt inn: kolonnene passer ikke til noen liste; %2 har kolonnene %1.</translation>
     </message>
     <message>
         <location line="+73"/>
         <source>Nothing was pasted: the clipboard holds more than %1 MB, far more than a list.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ingenting ble limt inn: utklippstavlen inneholder mer enn %1 MB, langt mer enn en liste.</translation>
     </message>
     <message>
         <location line="+6"/>
@@ -800,77 +800,77 @@
     <message>
         <location filename="../src/editor/CsvHeadingNames.cpp" line="+11"/>
         <source>CH Enable</source>
-        <translation type="unfinished">Kanal på</translation>
+        <translation>Kanal på</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>CH Display</source>
-        <translation type="unfinished">Kanalvisning</translation>
+        <translation>Kanalvisning</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Rx Frequency</source>
-        <translation type="unfinished">Rx-frekvens</translation>
+        <translation>Rx-frekvens</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Tx Frequency</source>
-        <translation type="unfinished">Tx-frekvens</translation>
+        <translation>Tx-frekvens</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Tx Enable</source>
-        <translation type="unfinished">Sending tillatt</translation>
+        <translation>Sending tillatt</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Low Power Only</source>
-        <translation type="unfinished">Bare lav effekt</translation>
+        <translation>Bare lav effekt</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Power Up</source>
-        <translation type="unfinished">Effektøkning</translation>
+        <translation>Effektøkning</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Duplex</source>
-        <translation type="unfinished">Dupleks</translation>
+        <translation>Dupleks</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Scan Memory</source>
-        <translation type="unfinished">Skanneminne</translation>
+        <translation>Skanneminne</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Scrambler</source>
-        <translation type="unfinished">Scrambler</translation>
+        <translation>Scrambler</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>CH Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Kanalnavn</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Memory ID</source>
-        <translation type="unfinished"></translation>
+        <translation>Nr.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Station Name</source>
-        <translation type="unfinished">Stasjonsnavn</translation>
+        <translation>Stasjonsnavn</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Group ID</source>
-        <translation type="unfinished"></translation>
+        <translation>Nr.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Group Name</source>
-        <translation type="unfinished">Gruppenavn</translation>
+        <translation>Gruppenavn</translation>
     </message>
 </context>
 <context>
@@ -1566,7 +1566,8 @@ Radioen på %1 svarte ikke. Kontroller at den er slått på og i kloningsmodus (
         <source>
 ... and %1 more; %2 lists every row.</source>
         <extracomment>%2 is the message box&apos;s own button, &quot;Show Details&quot; in the user&apos;s language.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>
+... og %1 til; «%2» viser alle radene.</translation>
     </message>
 </context>
 <context>
@@ -1651,12 +1652,12 @@ Skriv inn det egne MMSI-et som skal programmeres, én gang til:</translation>
     <message>
         <location filename="../src/editor/UserMmsiConfirmation.cpp" line="+51"/>
         <source>User MMSI %1 has %2 digits; an MMSI has 9.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eget MMSI %1 har %2 sifre; et MMSI har 9.</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>User MMSI &quot;%1&quot; holds other characters than digits; an MMSI has 9 digits.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eget MMSI «%1» inneholder andre tegn enn sifre; et MMSI har 9 sifre.</translation>
     </message>
 </context>
 <context>
@@ -2595,77 +2596,77 @@ Fil &gt; «Eksporter PDF...» lagrer rapporten som en PDF-fil som alle datamaski
     <message>
         <location filename="../src/gui/CompareWindow.cpp" line="+30"/>
         <source>Usable CH Group Setup</source>
-        <translation type="unfinished">Brukbare kanalgrupper</translation>
+        <translation>Brukbare kanalgrupper</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Common Setup</source>
-        <translation type="unfinished">Felles innstillinger</translation>
+        <translation>Felles innstillinger</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>DSC Setup (Basic Setup)</source>
-        <translation type="unfinished">DSC-innstillinger (grunninnstillinger)</translation>
+        <translation>DSC-innstillinger (grunninnstillinger)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>DSC Setup (Advanced Setup)</source>
-        <translation type="unfinished"></translation>
+        <translation>DSC-innstillinger (avansert)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>DSC Setup (Display Setup)</source>
-        <translation type="unfinished"></translation>
+        <translation>DSC-innstillinger (visning)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>ATIS Setup (Common)</source>
-        <translation type="unfinished">ATIS-innstillinger (felles)</translation>
+        <translation>ATIS-innstillinger (felles)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>ATIS Setup (Call Sign)</source>
-        <translation type="unfinished"></translation>
+        <translation>ATIS-innstillinger (kallesignal)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Model</source>
-        <translation type="unfinished"></translation>
+        <translation>Modell</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Programable Wx Channel</source>
-        <translation type="unfinished"></translation>
+        <translation>Programmerbare WX-kanaler</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Programable Exp Channel</source>
-        <translation type="unfinished">Programmerbare EXP-kanaler</translation>
+        <translation>Programmerbare EXP-kanaler</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Programable USA Channel</source>
-        <translation type="unfinished">Programmerbare USA-kanaler</translation>
+        <translation>Programmerbare USA-kanaler</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Programable International Channel</source>
-        <translation type="unfinished">Programmerbare internasjonale kanaler</translation>
+        <translation>Programmerbare internasjonale kanaler</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Programable Canada Channel</source>
-        <translation type="unfinished">Programmerbare Canada-kanaler</translation>
+        <translation>Programmerbare Canada-kanaler</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Memory ID Setting</source>
-        <translation type="unfinished">Innstilling av minne-ID</translation>
+        <translation>Innstilling av minne-ID</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Group ID Setting</source>
-        <translation type="unfinished">Innstilling av gruppe-ID</translation>
+        <translation>Innstilling av gruppe-ID</translation>
     </message>
     <message>
         <location line="+24"/>
@@ -2680,7 +2681,7 @@ Fil &gt; «Eksporter PDF...» lagrer rapporten som en PDF-fil som alle datamaski
     <message>
         <location line="+8"/>
         <source>Values TQ58 does not offer</source>
-        <translation type="unfinished"></translation>
+        <translation>Verdier som TQ58 ikke tilbyr</translation>
     </message>
     <message>
         <location line="+17"/>
@@ -2721,15 +2722,15 @@ Fil &gt; «Eksporter PDF...» lagrer rapporten som en PDF-fil som alle datamaski
     <message numerus="yes">
         <location line="-2"/>
         <source>%n settings hold values TQ58 does not offer; they are kept unless you change them</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n innstilling har en verdi som TQ58 ikke tilbyr; den beholdes så lenge du ikke endrer den</numerusform>
+            <numerusform>%n innstillinger har verdier som TQ58 ikke tilbyr; de beholdes så lenge du ikke endrer dem</numerusform>
         </translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Value</source>
-        <translation type="unfinished"></translation>
+        <translation>Verdi</translation>
     </message>
 </context>
 <context>
@@ -2840,12 +2841,12 @@ Fil &gt; «Eksporter PDF...» lagrer rapporten som en PDF-fil som alle datamaski
     <message>
         <location filename="../src/gui/editor/DirectoryOrderMenu.cpp" line="+19"/>
         <source>Delete entry %1?</source>
-        <translation type="unfinished"></translation>
+        <translation>Slette oppføring %1?</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Delete entry %1, %2?</source>
-        <translation type="unfinished"></translation>
+        <translation>Slette oppføring %1, %2?</translation>
     </message>
     <message>
         <location line="+8"/>
@@ -3168,17 +3169,17 @@ Fil &gt; «Eksporter PDF...» lagrer rapporten som en PDF-fil som alle datamaski
     <message numerus="yes">
         <location line="+1"/>
         <source>Replace %n filled entries?</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Erstatte %n utfylt oppføring?</numerusform>
+            <numerusform>Erstatte %n utfylte oppføringer?</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <location line="+1"/>
         <source>Replace %n filled channels?</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Erstatte %n utfylt kanal?</numerusform>
+            <numerusform>Erstatte %n utfylte kanaler?</numerusform>
         </translation>
     </message>
     <message>
@@ -3356,7 +3357,9 @@ Vil du lagre endringene?</translation>
         <source>%1
 
 The name of this file is not UTF-8 text, so TQ58 cannot open it. Rename the file, then open it again.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1
+
+Navnet på denne filen er ikke UTF-8-tekst, så TQ58 kan ikke åpne den. Gi filen nytt navn, og åpne den deretter på nytt.</translation>
     </message>
     <message>
         <location line="+46"/>
@@ -3391,9 +3394,9 @@ Denne filen finnes ikke lenger. Den er fjernet fra listen over nylig brukte file
     <message numerus="yes">
         <location line="-12"/>
         <source>%n settings hold values TQ58 does not offer; they are kept unless you change them</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n innstilling har en verdi som TQ58 ikke tilbyr; den beholdes så lenge du ikke endrer den</numerusform>
+            <numerusform>%n innstillinger har verdier som TQ58 ikke tilbyr; de beholdes så lenge du ikke endrer dem</numerusform>
         </translation>
     </message>
     <message>
@@ -3419,7 +3422,7 @@ Denne filen finnes ikke lenger. Den er fjernet fra listen over nylig brukte file
     <message>
         <location line="+5"/>
         <source>Clear</source>
-        <translation type="unfinished">Tøm</translation>
+        <translation>Tøm</translation>
     </message>
     <message>
         <location line="+11"/>
@@ -3429,12 +3432,12 @@ Denne filen finnes ikke lenger. Den er fjernet fra listen over nylig brukte file
     <message>
         <location line="+9"/>
         <source>Find &amp;Next</source>
-        <translation type="unfinished"></translation>
+        <translation>Søk &amp;neste</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Find &amp;Previous</source>
-        <translation type="unfinished"></translation>
+        <translation>Søk &amp;forrige</translation>
     </message>
     <message>
         <location line="+21"/>
@@ -3444,12 +3447,12 @@ Denne filen finnes ikke lenger. Den er fjernet fra listen over nylig brukte file
     <message>
         <location line="+10"/>
         <source>Find went on from the top of the tree</source>
-        <translation type="unfinished"></translation>
+        <translation>Søket fortsatte fra toppen av treet</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Find went on from the bottom of the tree</source>
-        <translation type="unfinished"></translation>
+        <translation>Søket fortsatte fra bunnen av treet</translation>
     </message>
     <message>
         <location filename="../src/gui/MainWindowUndo.cpp" line="+19"/>
@@ -3474,12 +3477,12 @@ Denne filen finnes ikke lenger. Den er fjernet fra listen over nylig brukte file
     <message>
         <location filename="../src/gui/MainWindowSafety.cpp" line="+72"/>
         <source>Correct the User MMSI under DSC Setup, or leave it empty. Nothing was sent to the radio.</source>
-        <translation type="unfinished"></translation>
+        <translation>Rett eget MMSI under DSC-innstillinger, eller la det stå tomt. Ingenting ble sendt til radioen.</translation>
     </message>
     <message>
         <location line="+15"/>
         <source>It cannot be programmed into a radio as it is: correct it under DSC Setup, or leave it empty.</source>
-        <translation type="unfinished"></translation>
+        <translation>Det kan ikke programmeres inn i en radio slik det er: rett det under DSC-innstillinger, eller la det stå tomt.</translation>
     </message>
 </context>
 <context>
