@@ -2319,7 +2319,7 @@ Bestand &gt; &quot;PDF exporteren...&quot; bewaart het rapport als PDF-bestand, 
         <location line="+30"/>
         <source>UP</source>
         <extracomment>Column and mark of a channel that switches to high power (power up); at most four letters.</extracomment>
-        <translation>HOOG</translation>
+        <translation>OP</translation>
     </message>
     <message>
         <location line="-42"/>
@@ -2361,7 +2361,7 @@ Bestand &gt; &quot;PDF exporteren...&quot; bewaart het rapport als PDF-bestand, 
         <location line="-24"/>
         <location line="+25"/>
         <source>CH Name</source>
-        <translation>Kanaalnaam</translation>
+        <translation>Naam</translation>
     </message>
     <message>
         <location line="-18"/>
