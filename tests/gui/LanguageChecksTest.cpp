@@ -1,7 +1,8 @@
-// Every language the program carries, one case each: the tool bar shows every button, no two
-// items of a menu or controls of a dialog share an accelerator, every translation keeps its source
-// text's placeholders, and the help in the language answers every help context the English one
-// does. A new language joins by its translation in the program (TQ58_LANGUAGES).
+// Every language the program carries, one case each: the tool bar shows every button, every page
+// and tab shows as whole as in English, no two items of a menu or controls of a dialog share an
+// accelerator, every translation keeps its source text's placeholders, and the help in the
+// language answers every help context the English one does. A new language joins by its
+// translation in the program (TQ58_LANGUAGES).
 
 #include "MainWindowHarness.h"
 #include "editor/ControlHints.h"
@@ -16,14 +17,17 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QRegularExpression>
+#include <QScrollBar>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTextBlock>
 #include <QTextBrowser>
 #include <QTimer>
+#include <QToolBar>
 #include <QToolButton>
 #include <QTranslator>
 #include <QXmlStreamReader>
+#include <map>
 
 using namespace tq58;
 using namespace tq58::test;
@@ -197,6 +201,50 @@ QSet<QString> ShownHelpAnchors(QString* fileName) {
     return HelpAnchors(owner);
 }
 
+// The views of the open page (and its open tab) that scroll sideways.
+QStringList ScrolledSideways(MainWindowHarness& harness) {
+    QStringList scrolled;
+    for (QAbstractScrollArea* area :
+         harness.window->Editor()->findChildren<QAbstractScrollArea*>()) {
+        if (area->isVisible() && area->horizontalScrollBar()->maximum() > 0) {
+            scrolled << area->parentWidget()->objectName() + "/" + area->objectName();
+        }
+    }
+    return scrolled;
+}
+
+// Each page and tab ("DSC 2") with the EXP group in use, with the views that scroll sideways on
+// it. On the offscreen platform's 800 x 800 screen, which tq58-page-tour shoots on, the window
+// cannot grow past its first size, so a translation longer than its room shows as a view that
+// scrolls sideways where the English one does not.
+std::map<QString, QStringList> Tour(MainWindowHarness& harness) {
+    harness.data.Settings.UsableChGroup[GroupExp].Enable = true;
+    harness.window->RebuildTree();
+    QCoreApplication::processEvents();
+    std::map<QString, QStringList> pages;
+    for (const char* key : {"General", "Usable", "Common", "DSC", "ATIS", "PU", "PU0", "PW", "SM",
+                            "SM1", "SG", "SG1", "ExpChannel", "E1"}) {
+        if (!harness.SelectNode(key)) {
+            return {};
+        }
+        QTabWidget* tabs = nullptr;
+        for (QTabWidget* shown : harness.window->Editor()->findChildren<QTabWidget*>()) {
+            tabs = shown->isVisible() ? shown : tabs;
+        }
+        for (int tab = 0; tab < (tabs ? tabs->count() : 1); ++tab) {
+            if (tabs) {
+                tabs->setCurrentIndex(tab);
+            }
+            QCoreApplication::processEvents();
+            pages[QString("%1 %2").arg(key).arg(tab + 1)] = ScrolledSideways(harness);
+        }
+        if (tabs) {
+            tabs->setCurrentIndex(0);
+        }
+    }
+    return pages;
+}
+
 void UseLanguage(const std::string& language) {
     for (QTranslator* translator : qApp->findChildren<QTranslator*>()) {
         QCoreApplication::removeTranslator(translator);
@@ -217,6 +265,10 @@ private slots:
         englishHelp_ = ShownHelpAnchors(&fileName);
         QCOMPARE(fileName, QString("TQ58.html"));
         QVERIFY(englishHelp_.contains(QString("context%1").arg(HelpContentsContext)));
+        MainWindowHarness harness;
+        QVERIFY(harness.Start("2"));
+        englishPages_ = Tour(harness);
+        QVERIFY(!englishPages_.empty());
     }
 
     void everyLanguage_data() {
@@ -251,9 +303,22 @@ private slots:
         MainWindowHarness harness;
         QVERIFY(harness.Start("2"));
         // The offscreen screen is narrower than the window's first size: the tool bar still
-        // shows every button.
-        auto* overflow = harness.window->findChild<QToolButton*>("qt_toolbar_ext_button");
-        QVERIFY(overflow && !overflow->isVisible());
+        // shows every button, and no page or grid column is cut where English shows it whole.
+        for (QToolBar* bar : harness.window->findChildren<QToolBar*>()) {
+            auto* overflow = bar->findChild<QToolButton*>("qt_toolbar_ext_button");
+            QVERIFY(overflow && !overflow->isVisible());
+        }
+        const std::map<QString, QStringList> pages = Tour(harness);
+        QCOMPARE(pages.size(), englishPages_.size());
+        QStringList cut;
+        for (const auto& [page, scrolled] : pages) {
+            for (const QString& view : scrolled) {
+                if (!englishPages_.at(page).contains(view)) {
+                    cut << page + ": " + view;
+                }
+            }
+        }
+        QVERIFY2(cut.isEmpty(), qPrintable(cut.join("; ")));
         harness.SaveAs(folder.filePath("boat.dat"));
         QStringList clashes = MenuClashes("menu bar", harness.window->menuBar()->actions());
         const MainMenus& menus = harness.window->Menus();
@@ -274,6 +339,7 @@ private slots:
 
 private:
     QSet<QString> englishHelp_;
+    std::map<QString, QStringList> englishPages_;
 };
 
 int main(int argc, char** argv) {
