@@ -1,12 +1,15 @@
-// Every language the program carries, one case each: the tool bar shows every button, every page
-// and tab shows as whole as in English, no two items of a menu or controls of a dialog share an
-// accelerator, every translation keeps its source text's placeholders, and the help in the
-// language answers every help context the English one does. A new language joins by its
+// The help answers every help context the program asks for, and the pictures compiled into the
+// program are there. Every language the program carries, one case each: the tool bar shows every
+// button, every page and tab shows as whole as in English, no two items of a menu or controls of a
+// dialog share an accelerator, every translation keeps its source text's placeholders, and the help
+// in the language answers every help context the English one does. A new language joins by its
 // translation in the program (TQ58_LANGUAGES).
 
 #include "MainWindowHarness.h"
 #include "editor/ControlHints.h"
+#include "gui/AboutDialog.h"
 #include "gui/MainMenus.h"
+#include "gui/ProgramIcon.h"
 #include "gui/Translations.h"
 #include "gui/help/HelpWindow.h"
 #include "program/UserLanguage.h"
@@ -265,7 +268,23 @@ private slots:
         QString fileName;
         englishHelp_ = ShownHelpAnchors(&fileName);
         QCOMPARE(fileName, QString("TQ58.html"));
-        QVERIFY(englishHelp_.contains(QString("context%1").arg(HelpContentsContext)));
+        // The help answers, in one window, every help context the program asks for: the
+        // controls', Help Contents' and the transfer dialog's; tests run in the program folder.
+        QList<int> contexts = {HelpContentsContext, TransferHelpContext};
+        for (const char* control :
+             {"tvTreeView", "MSFlexGrid1", "chkGEnable", "chkGDelete", "txtGPosi", "txtGMMSI",
+              "chkCEnable", "chkDEnable_3", "chkCTXEnable", "chkCDup", "chkCTXOnly", "chkCTXPower",
+              "chkCScan", "chkDScan_0", "txtCTag", "txtDTagName_9", "cmbScramble"}) {
+            contexts << HelpContextFor(control);
+        }
+        QWidget owner;
+        for (const int context : contexts) {
+            QVERIFY2(context != 0, "a control lost its help context");
+            QCOMPARE(ShowHelpTopic(&owner, QDir::currentPath().toStdString(), context), QString());
+            QVERIFY2(englishHelp_.contains(QString("context%1").arg(context)),
+                     qPrintable(QString("no topic for help context %1").arg(context)));
+        }
+        QCOMPARE(owner.findChildren<HelpWindow*>().size(), 1);
         MainWindowHarness harness;
         QVERIFY(harness.Start("2"));
         englishPages_ = Tour(harness);
@@ -340,6 +359,21 @@ private slots:
         QVERIFY(help);
         clashes << WindowClashes(help);
         QVERIFY2(clashes.isEmpty(), qPrintable(clashes.join('\n')));
+    }
+
+    void missingHelpDocumentIsReported() {
+        QTemporaryDir empty;
+        QWidget owner;
+        QVERIFY(!HelpDocumentExists(empty.path().toStdString()));
+        QVERIFY(!ShowHelpTopic(&owner, empty.path().toStdString(), HelpContentsContext).isEmpty());
+        QVERIFY(!owner.findChild<HelpWindow*>());
+    }
+
+    void picturesAreCompiledIn() {
+        QVERIFY(!ProgramIcon().pixmap(16, 16).isNull());
+        AboutDialog about;
+        const QLabel* logo = about.findChild<QLabel*>("pictLogo");
+        QVERIFY(logo && !logo->pixmap().isNull());
     }
 
 private:
