@@ -1,7 +1,7 @@
-// Editing as a user works it: undo and redo by page and field, the grids as a spreadsheet user
-// works them (typing straight into a cell, Enter, Tab and Escape, Space on channel rows, pasting
-// rows with and without their heading row, moving entries, refusals that come once), and Find
-// going on from the node shown.
+// Editing as a user works it: Tab and F6 reach every control and come back to the tree, undo and
+// redo by page and field, the grids as a spreadsheet user works them (typing straight into a cell,
+// Enter, Tab and Escape, Space on channel rows, pasting rows with and without their heading row,
+// moving entries, refusals that come once), and Find going on from the node shown.
 #include "MainWindowHarness.h"
 
 #include <QAction>
@@ -9,6 +9,7 @@
 #include <QClipboard>
 #include <QLineEdit>
 #include <QStatusBar>
+#include <QTabWidget>
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -20,18 +21,22 @@ namespace {
 
 // The window on data opened from a file (nothing to undo yet), with the EXP and INTL groups
 // in use and the Canadian group not.
-void Start(MainWindowHarness& harness, const QTemporaryDir& folder,
-           const std::function<void(SettingsRecord&)>& setup = {}) {
-    QVERIFY(harness.Start("2"));
-    SettingsRecord& settings = harness.data.Settings;
-    settings.UsableChGroup[GroupExp].Enable = settings.UsableChGroup[GroupIntl].Enable = true;
-    settings.UsableChGroup[GroupCanada].Enable = false;
-    if (setup) {
-        setup(settings);
+class OpenedWindow : public MainWindowHarness {
+public:
+    explicit OpenedWindow(const std::function<void(SettingsRecord&)>& setup = {}) {
+        QVERIFY(Start("2"));
+        SettingsRecord& settings = data.Settings;
+        settings.UsableChGroup[GroupExp].Enable = settings.UsableChGroup[GroupIntl].Enable = true;
+        settings.UsableChGroup[GroupCanada].Enable = false;
+        if (setup) {
+            setup(settings);
+        }
+        SaveAs(folder.filePath("start.dat"));
+        QVERIFY(window->OpenDataFile(folder.filePath("start.dat")));
     }
-    harness.SaveAs(folder.filePath("start.dat"));
-    QVERIFY(harness.window->OpenDataFile(folder.filePath("start.dat")));
-}
+
+    QTemporaryDir folder;
+};
 
 QTableView* ShowGrid(MainWindowHarness& harness, const std::string& key) {
     if (!harness.SelectNode(key)) {
@@ -77,16 +82,85 @@ int TreeCount(MainWindowHarness& harness, const QString& text) {
         harness.Tree()->findItems(text, Qt::MatchExactly | Qt::MatchRecursive).size());
 }
 
+// Presses the key until the focus is back on the tree; the controls passed on the way.
+QList<QWidget*> WalkFromTree(MainWindowHarness& harness, Qt::KeyboardModifiers mods) {
+    QList<QWidget*> passed;
+    harness.Tree()->setFocus();
+    for (int step = 0; step < 200; ++step) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab, mods);
+        QWidget* now = QApplication::focusWidget();
+        if (now == harness.Tree()) {
+            return passed;
+        }
+        passed << now;
+    }
+    return {};
+}
+
+// The page's controls that a key press can reach: shown, enabled, taking the focus by Tab
+// (a tab widget passes it on to its tab bar).
+QList<QWidget*> Reachable(QWidget* page) {
+    QList<QWidget*> controls;
+    for (QWidget* widget : page->findChildren<QWidget*>()) {
+        if (widget->isVisible() && widget->isEnabled() && !widget->focusProxy() &&
+            (widget->focusPolicy() & Qt::TabFocus) == Qt::TabFocus) {
+            controls << widget;
+        }
+    }
+    return controls;
+}
+
 } // namespace
 
 class GridEditingTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void undoAndRedoGoBackToTheFieldTheTreeAndTheChangedState() {
-        QTemporaryDir folder;
+    // The keyboard reaches every control of every page and tab, and comes back to the tree.
+    void tabCyclesThroughEveryPageAndBack() {
         MainWindowHarness harness;
-        Start(harness, folder);
+        QVERIFY(harness.Start("2"));
+        harness.data.Settings.UsableChGroup[GroupExp].Enable = true;
+        harness.data.Settings.CHEXP[0].Enable = true;
+        harness.data.Settings.CHEXP[0].Rxfreq = 156.025;
+        harness.data.Settings.CHEXP[0].CHDisplayL = "P1";
+        harness.window->RebuildTree();
+        for (const char* key : {"Usable", "Common", "DSC", "ATIS", "PU", "PU0", "PW", "SM", "SM1",
+                                "ExpChannel", "E1"}) {
+            QVERIFY(harness.SelectNode(key));
+            QWidget* page = harness.window->Editor()->widget(1);
+            auto* tabs = page->findChild<QTabWidget*>();
+            for (int tab = 0; tab < (tabs ? tabs->count() : 1); ++tab) {
+                if (tabs) {
+                    tabs->setCurrentIndex(tab);
+                }
+                QCoreApplication::processEvents();
+                const QList<QWidget*> forward = WalkFromTree(harness, Qt::NoModifier);
+                QVERIFY2(!forward.isEmpty(), key);
+                for (QWidget* control : Reachable(page)) {
+                    QVERIFY2(forward.contains(control),
+                             qPrintable(QString("%1 tab %2: %3 not reached")
+                                            .arg(key)
+                                            .arg(tab)
+                                            .arg(control->objectName())));
+                }
+                QVERIFY2(!WalkFromTree(harness, Qt::ShiftModifier).isEmpty(), key);
+            }
+        }
+    }
+
+    void f6MovesBetweenTheTreeAndThePage() {
+        MainWindowHarness harness;
+        QVERIFY(harness.Start("2"));
+        QVERIFY(harness.SelectNode("Common"));
+        harness.Tree()->setFocus();
+        QTest::keyClick(harness.Tree(), Qt::Key_F6);
+        QVERIFY(harness.window->Editor()->widget(1)->isAncestorOf(QApplication::focusWidget()));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_F6);
+        QCOMPARE(QApplication::focusWidget(), harness.Tree());
+    }
+    void undoAndRedoGoBackToTheFieldTheTreeAndTheChangedState() {
+        OpenedWindow harness;
         const MainMenus& menus = harness.window->Menus();
         QVERIFY(!menus.EditUndo->isEnabled());
 
@@ -128,20 +202,18 @@ private slots:
         QCOMPARE(menus.EditRedo->text(), QString("&Redo EXP3 Tx frequency"));
 
         // Saved here: undoing marks the data changed, redoing back to it clears the mark.
-        harness.SaveAs(folder.filePath("saved.dat"));
+        harness.SaveAs(harness.folder.filePath("saved.dat"));
         menus.EditUndo->trigger();
         QVERIFY(harness.window->DataChanged());
         menus.EditRedo->trigger();
         QVERIFY(!harness.window->DataChanged());
         // Replaced data: a new history.
-        QVERIFY(harness.window->OpenDataFile(folder.filePath("start.dat")));
+        QVERIFY(harness.window->OpenDataFile(harness.folder.filePath("start.dat")));
         QVERIFY(!menus.EditUndo->isEnabled() && !menus.EditRedo->isEnabled());
     }
 
     void typingIsOneStepAndCheckedEntriesAreSteps() {
-        QTemporaryDir folder;
-        MainWindowHarness harness;
-        Start(harness, folder);
+        OpenedWindow harness;
         QVERIFY(harness.SelectNode("E1"));
         QTest::mouseClick(harness.Find<QCheckBox>("chkCEnable"), Qt::LeftButton);
         harness.TypeAndTab("txtCN_0", "01");
@@ -165,9 +237,7 @@ private slots:
     }
 
     void rowsPasteFromTabSeparatedTextAsOneStep() {
-        QTemporaryDir folder;
-        MainWindowHarness harness;
-        Start(harness, folder);
+        OpenedWindow harness;
         QVERIFY(harness.SelectNode("ExpChannel"));
         auto* grid = harness.Find<QTableView>("MSFlexGrid1");
         grid->selectRow(1);
@@ -200,9 +270,7 @@ private slots:
     }
 
     void aDirectoryEntryMovesUpAndBackInOneStep() {
-        QTemporaryDir folder;
-        MainWindowHarness harness;
-        Start(harness, folder, [](SettingsRecord& settings) { FillEntries(settings, 3); });
+        OpenedWindow harness([](SettingsRecord& settings) { FillEntries(settings, 3); });
         QTableView* grid = ShowGrid(harness, "SM");
         grid->selectRow(2);
         QTest::keyClick(grid, Qt::Key_Up, Qt::AltModifier);
@@ -235,9 +303,7 @@ private slots:
         QFETCH(int, setup);
         QFETCH(int, row);
         QFETCH(QString, rule);
-        QTemporaryDir folder;
-        MainWindowHarness harness;
-        Start(harness, folder, [setup](SettingsRecord& settings) {
+        OpenedWindow harness([setup](SettingsRecord& settings) {
             const DirectoryRecord first[] = {
                 {true, "FIRST", "3661234560"}, {false, "FIRST", "3661234560"}, {true, "FIRST", ""}};
             settings.CHMMSID[0] = first[setup];
@@ -292,9 +358,7 @@ private slots:
         QFETCH(int, column);
         QFETCH(QString, typed);
         QFETCH(QString, shown);
-        QTemporaryDir folder;
-        MainWindowHarness harness;
-        Start(harness, folder);
+        OpenedWindow harness;
         QTableView* grid = ShowGrid(harness, node.toStdString());
         ClickCell(grid, 0, column);
         TypeInto(grid, typed);
@@ -306,9 +370,7 @@ private slots:
     // Enter takes the edit and goes down, Tab and Shift+Tab to the next and previous editable
     // cell round the rows' ends, Escape abandons the edit.
     void enterTabAndEscapeWorkAsInASpreadsheet() {
-        QTemporaryDir folder;
-        MainWindowHarness harness;
-        Start(harness, folder);
+        OpenedWindow harness;
         QTableView* grid = ShowGrid(harness, "SM");
         ClickCell(grid, 0, 1);
         TypeInto(grid, "EIDER");
@@ -333,9 +395,7 @@ private slots:
     // Space switches Enable on the selected rows; a channel switched off keeps its row,
     // greyed, until the page is left, so it can be switched on again where it was.
     void spaceSwitchesChannelsAndTheirRowsStay() {
-        QTemporaryDir folder;
-        MainWindowHarness harness;
-        Start(harness, folder);
+        OpenedWindow harness;
         QTableView* grid = ShowGrid(harness, "PI");
         const int rows = grid->model()->rowCount();
         const QString label = Cell(grid, 1, 0);
@@ -360,9 +420,7 @@ private slots:
     // from the selected cell; filled entries are replaced only after one question, and come
     // back with one Undo.
     void pasteRespectsNumbersAndAsksBeforeReplacing() {
-        QTemporaryDir folder;
-        MainWindowHarness harness;
-        Start(harness, folder, [](SettingsRecord& settings) { FillEntries(settings, 5); });
+        OpenedWindow harness([](SettingsRecord& settings) { FillEntries(settings, 5); });
         const std::vector<DirectoryRecord> before(harness.data.Settings.CHMMSID.begin(),
                                                   harness.data.Settings.CHMMSID.begin() + 5);
         QTableView* grid = ShowGrid(harness, "SM");
@@ -402,9 +460,7 @@ private slots:
     // Enter and F3 go on from the node found, Shift+F3 goes back, round the tree's end with a
     // note; an entry is selected in its directory.
     void findGoesOnFromTheNodeShown() {
-        QTemporaryDir folder;
-        MainWindowHarness harness;
-        Start(harness, folder, [](SettingsRecord& settings) { FillEntries(settings, 3); });
+        OpenedWindow harness([](SettingsRecord& settings) { FillEntries(settings, 3); });
         QTest::keySequence(harness.Tree(), QKeySequence::Find);
         auto* find = harness.Find<QLineEdit>("txtFind");
         QTest::keyClicks(find, "16");
