@@ -1,12 +1,15 @@
-// The grids as a spreadsheet user works them: typing straight into a cell, Enter, Tab and
-// Escape, Space on channel rows, pasting rows with and without their heading row, refusals
-// that come once, and Find going on from the node shown.
+// Editing as a user works it: Tab and F6 reach every control and come back to the tree, undo and
+// redo by page and field, the grids as a spreadsheet user works them (typing straight into a cell,
+// Enter, Tab and Escape, Space on channel rows, pasting rows with and without their heading row,
+// moving entries, refusals that come once), and Find going on from the node shown.
 #include "MainWindowHarness.h"
 
 #include <QAction>
+#include <QCheckBox>
 #include <QClipboard>
 #include <QLineEdit>
 #include <QStatusBar>
+#include <QTabWidget>
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -18,18 +21,22 @@ namespace {
 
 // The window on data opened from a file (nothing to undo yet), with the EXP and INTL groups
 // in use and the Canadian group not.
-void Start(MainWindowHarness& harness, const QTemporaryDir& folder,
-           const std::function<void(SettingsRecord&)>& setup = {}) {
-    QVERIFY(harness.Start("2"));
-    SettingsRecord& settings = harness.data.Settings;
-    settings.UsableChGroup[GroupExp].Enable = settings.UsableChGroup[GroupIntl].Enable = true;
-    settings.UsableChGroup[GroupCanada].Enable = false;
-    if (setup) {
-        setup(settings);
+class OpenedWindow : public MainWindowHarness {
+public:
+    explicit OpenedWindow(const std::function<void(SettingsRecord&)>& setup = {}) {
+        QVERIFY(Start("2"));
+        SettingsRecord& settings = data.Settings;
+        settings.UsableChGroup[GroupExp].Enable = settings.UsableChGroup[GroupIntl].Enable = true;
+        settings.UsableChGroup[GroupCanada].Enable = false;
+        if (setup) {
+            setup(settings);
+        }
+        SaveAs(folder.filePath("start.dat"));
+        QVERIFY(window->OpenDataFile(folder.filePath("start.dat")));
     }
-    harness.SaveAs(folder.filePath("start.dat"));
-    QVERIFY(harness.window->OpenDataFile(folder.filePath("start.dat")));
-}
+
+    QTemporaryDir folder;
+};
 
 QTableView* ShowGrid(MainWindowHarness& harness, const std::string& key) {
     if (!harness.SelectNode(key)) {
@@ -70,12 +77,212 @@ void FillEntries(SettingsRecord& settings, int count) {
     }
 }
 
+int TreeCount(MainWindowHarness& harness, const QString& text) {
+    return static_cast<int>(
+        harness.Tree()->findItems(text, Qt::MatchExactly | Qt::MatchRecursive).size());
+}
+
+// Presses the key until the focus is back on the tree; the controls passed on the way.
+QList<QWidget*> WalkFromTree(MainWindowHarness& harness, Qt::KeyboardModifiers mods) {
+    QList<QWidget*> passed;
+    harness.Tree()->setFocus();
+    for (int step = 0; step < 200; ++step) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab, mods);
+        QWidget* now = QApplication::focusWidget();
+        if (now == harness.Tree()) {
+            return passed;
+        }
+        passed << now;
+    }
+    return {};
+}
+
+// The page's controls that a key press can reach: shown, enabled, taking the focus by Tab
+// (a tab widget passes it on to its tab bar).
+QList<QWidget*> Reachable(QWidget* page) {
+    QList<QWidget*> controls;
+    for (QWidget* widget : page->findChildren<QWidget*>()) {
+        if (widget->isVisible() && widget->isEnabled() && !widget->focusProxy() &&
+            (widget->focusPolicy() & Qt::TabFocus) == Qt::TabFocus) {
+            controls << widget;
+        }
+    }
+    return controls;
+}
+
 } // namespace
 
 class GridEditingTest : public QObject {
     Q_OBJECT
 
 private slots:
+    // The keyboard reaches every control of every page and tab, and comes back to the tree.
+    void tabCyclesThroughEveryPageAndBack() {
+        MainWindowHarness harness;
+        QVERIFY(harness.Start("2"));
+        harness.data.Settings.UsableChGroup[GroupExp].Enable = true;
+        harness.data.Settings.CHEXP[0].Enable = true;
+        harness.data.Settings.CHEXP[0].Rxfreq = 156.025;
+        harness.data.Settings.CHEXP[0].CHDisplayL = "P1";
+        harness.window->RebuildTree();
+        for (const char* key : {"Usable", "Common", "DSC", "ATIS", "PU", "PU0", "PW", "SM", "SM1",
+                                "ExpChannel", "E1"}) {
+            QVERIFY(harness.SelectNode(key));
+            QWidget* page = harness.window->Editor()->widget(1);
+            auto* tabs = page->findChild<QTabWidget*>();
+            for (int tab = 0; tab < (tabs ? tabs->count() : 1); ++tab) {
+                if (tabs) {
+                    tabs->setCurrentIndex(tab);
+                }
+                QCoreApplication::processEvents();
+                const QList<QWidget*> forward = WalkFromTree(harness, Qt::NoModifier);
+                QVERIFY2(!forward.isEmpty(), key);
+                for (QWidget* control : Reachable(page)) {
+                    QVERIFY2(forward.contains(control),
+                             qPrintable(QString("%1 tab %2: %3 not reached")
+                                            .arg(key)
+                                            .arg(tab)
+                                            .arg(control->objectName())));
+                }
+                QVERIFY2(!WalkFromTree(harness, Qt::ShiftModifier).isEmpty(), key);
+            }
+        }
+    }
+
+    void f6MovesBetweenTheTreeAndThePage() {
+        MainWindowHarness harness;
+        QVERIFY(harness.Start("2"));
+        QVERIFY(harness.SelectNode("Common"));
+        harness.Tree()->setFocus();
+        QTest::keyClick(harness.Tree(), Qt::Key_F6);
+        QVERIFY(harness.window->Editor()->widget(1)->isAncestorOf(QApplication::focusWidget()));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_F6);
+        QCOMPARE(QApplication::focusWidget(), harness.Tree());
+    }
+    void undoAndRedoGoBackToTheFieldTheTreeAndTheChangedState() {
+        OpenedWindow harness;
+        const MainMenus& menus = harness.window->Menus();
+        QVERIFY(!menus.EditUndo->isEnabled());
+
+        QVERIFY(harness.SelectNode("E3"));
+        QTest::mouseClick(harness.Find<QCheckBox>("chkCEnable"), Qt::LeftButton);
+        harness.TypeAndTab("txtCN_0", "03");
+        harness.TypeAndTab("txtCRF", "156.05");
+        harness.TypeAndTab("txtCTF", "156.05");
+        QTRY_COMPARE(menus.EditUndo->text(), QString("&Undo EXP3 Tx frequency"));
+        QVERIFY2(harness.SelectNode("E4"), qPrintable(harness.LastShown()));
+        QVERIFY(harness.Caption().endsWith('*'));
+
+        // From the tree: back to EXP3, its field as it was.
+        QTest::keySequence(harness.Tree(), QKeySequence::Undo);
+        QCOMPARE(harness.window->Editor()->CurrentKey(), std::string("E3"));
+        QCOMPARE(harness.Find<QLineEdit>("txtCTF")->text(), QString("---.----"));
+        QCOMPARE(menus.EditUndo->text(), QString("&Undo EXP3 Rx frequency"));
+        // In a field the keys undo the window's steps.
+        auto* rx = harness.Find<QLineEdit>("txtCRF");
+        rx->setFocus();
+        QTest::keySequence(rx, QKeySequence::Undo);
+        QCOMPARE(rx->text(), QString("---.----"));
+        QCOMPARE(TreeCount(harness, "EXP3[Enable]"), 1);
+        QTest::keySequence(rx, QKeySequence::Undo);
+        QCOMPARE(menus.EditUndo->text(), QString("&Undo EXP3 enable"));
+        QTest::keySequence(rx, QKeySequence::Undo);
+        QVERIFY(!harness.Find<QCheckBox>("chkCEnable")->isChecked());
+        QCOMPARE(TreeCount(harness, "EXP3"), 1);
+        QVERIFY(!harness.window->DataChanged());
+        QVERIFY(!harness.Caption().endsWith('*'));
+        QVERIFY(!menus.EditUndo->isEnabled());
+
+        QTest::keyClick(rx, Qt::Key_Y, Qt::ControlModifier);
+        QCOMPARE(TreeCount(harness, "EXP3[Enable]"), 1);
+        QVERIFY(harness.window->DataChanged());
+        QTest::keyClick(harness.Tree(), Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+        menus.EditRedo->trigger();
+        QCOMPARE(rx->text(), QString("156.0500"));
+        QCOMPARE(menus.EditRedo->text(), QString("&Redo EXP3 Tx frequency"));
+
+        // Saved here: undoing marks the data changed, redoing back to it clears the mark.
+        harness.SaveAs(harness.folder.filePath("saved.dat"));
+        menus.EditUndo->trigger();
+        QVERIFY(harness.window->DataChanged());
+        menus.EditRedo->trigger();
+        QVERIFY(!harness.window->DataChanged());
+        // Replaced data: a new history.
+        QVERIFY(harness.window->OpenDataFile(harness.folder.filePath("start.dat")));
+        QVERIFY(!menus.EditUndo->isEnabled() && !menus.EditRedo->isEnabled());
+    }
+
+    void typingIsOneStepAndCheckedEntriesAreSteps() {
+        OpenedWindow harness;
+        QVERIFY(harness.SelectNode("E1"));
+        QTest::mouseClick(harness.Find<QCheckBox>("chkCEnable"), Qt::LeftButton);
+        harness.TypeAndTab("txtCN_0", "01");
+        harness.TypeAndTab("txtCRF", "156.05");
+        harness.TypeAndTab("txtCTag", "HARBOUR");
+        QCOMPARE(harness.window->Undo().History().StepCount(), std::size_t(4));
+        QVERIFY(harness.SelectNode("SM1"));
+        QTest::mouseClick(harness.Find<QCheckBox>("chkGEnable"), Qt::LeftButton);
+        harness.TypeAndTab("txtGPosi", "SHIP");
+        harness.Type("txtGMMSI", "366123456");
+        QVERIFY(harness.SelectNode("SM2"));
+        QCOMPARE(harness.window->Menus().EditUndo->text(),
+                 QString("&Undo Individual entry 1 MMSI"));
+        harness.window->Menus().EditUndo->trigger();
+        QCOMPARE(harness.Find<QLineEdit>("txtGMMSI")->text(), QString(""));
+        for (int step = 0; step < 5; ++step) {
+            harness.window->Menus().EditUndo->trigger();
+        }
+        QCOMPARE(harness.window->Editor()->CurrentKey(), std::string("E1"));
+        QCOMPARE(harness.Find<QLineEdit>("txtCTag")->text(), QString(""));
+    }
+
+    void rowsPasteFromTabSeparatedTextAsOneStep() {
+        OpenedWindow harness;
+        QVERIFY(harness.SelectNode("ExpChannel"));
+        auto* grid = harness.Find<QTableView>("MSFlexGrid1");
+        grid->selectRow(1);
+        QApplication::clipboard()->setText("On\t02\t156.050\t156.050\r\n"
+                                           "On\t03\t156.075\t156.075\tOff\tOff\tOn\tOff\tPILOT\n"
+                                           "On\t04\t156.100\t156.100\n");
+        grid->selectionModel()->setCurrentIndex(grid->model()->index(1, 1),
+                                                QItemSelectionModel::Select);
+        QTest::keySequence(grid, QKeySequence::Paste);
+        QCOMPARE(harness.data.Settings.CHEXP[2].ChTag, std::string("PILOT"));
+        QVERIFY(harness.data.Settings.CHEXP[3].Enable && !harness.data.Settings.CHEXP[0].Enable);
+        QCOMPARE(grid->model()->index(2, 9).data().toString(), QString("PILOT"));
+        QCOMPARE(harness.window->Menus().EditUndo->text(), QString("&Undo Paste 3 channels"));
+        QCOMPARE(grid->selectionModel()->selectedRows().size(), 3);
+
+        QTest::keySequence(grid, QKeySequence::Copy);
+        QVERIFY(QApplication::clipboard()->text().startsWith("EXP CH\tCH Enable\t"));
+        // Space sets the current column's flag for every selected row.
+        grid->selectionModel()->setCurrentIndex(grid->model()->index(1, 1),
+                                                QItemSelectionModel::NoUpdate);
+        QTest::keyClick(grid, Qt::Key_Space);
+        QVERIFY(!harness.data.Settings.CHEXP[1].Enable && !harness.data.Settings.CHEXP[3].Enable);
+        QCOMPARE(harness.window->Menus().EditUndo->text(),
+                 QString("&Undo Enable off for 3 channels"));
+        QTest::keySequence(grid, QKeySequence::Undo);
+        QTest::keySequence(grid, QKeySequence::Undo);
+        QVERIFY(!harness.data.Settings.CHEXP[1].Enable);
+        QCOMPARE(grid->model()->index(2, 9).data().toString(), QString(""));
+        QVERIFY(!harness.window->DataChanged());
+    }
+
+    void aDirectoryEntryMovesUpAndBackInOneStep() {
+        OpenedWindow harness([](SettingsRecord& settings) { FillEntries(settings, 3); });
+        QTableView* grid = ShowGrid(harness, "SM");
+        grid->selectRow(2);
+        QTest::keyClick(grid, Qt::Key_Up, Qt::AltModifier);
+        QCOMPARE(harness.data.Settings.CHMMSID[1].TagName, std::string("SHIP3"));
+        QCOMPARE(grid->model()->index(1, 1).data().toString(), QString("SHIP3"));
+        QCOMPARE(grid->currentIndex().row(), 1);
+        QCOMPARE(harness.window->Menus().EditUndo->text(),
+                 QString("&Undo Move individual entry 3 up"));
+        QTest::keySequence(grid, QKeySequence::Undo);
+        QCOMPARE(harness.data.Settings.CHMMSID[2].TagName, std::string("SHIP3"));
+        QCOMPARE(grid->model()->index(1, 1).data().toString(), QString("SHIP2"));
+    }
     // A box that takes the focus from the cell's editor, as a real one does, must not bring
     // itself back; the cell keeps its old value and the user goes on.
     void aRefusalComesOnceAndTheUserGoesOn_data() {
@@ -96,9 +303,7 @@ private slots:
         QFETCH(int, setup);
         QFETCH(int, row);
         QFETCH(QString, rule);
-        QTemporaryDir folder;
-        MainWindowHarness harness;
-        Start(harness, folder, [setup](SettingsRecord& settings) {
+        OpenedWindow harness([setup](SettingsRecord& settings) {
             const DirectoryRecord first[] = {
                 {true, "FIRST", "3661234560"}, {false, "FIRST", "3661234560"}, {true, "FIRST", ""}};
             settings.CHMMSID[0] = first[setup];
@@ -153,9 +358,7 @@ private slots:
         QFETCH(int, column);
         QFETCH(QString, typed);
         QFETCH(QString, shown);
-        QTemporaryDir folder;
-        MainWindowHarness harness;
-        Start(harness, folder);
+        OpenedWindow harness;
         QTableView* grid = ShowGrid(harness, node.toStdString());
         ClickCell(grid, 0, column);
         TypeInto(grid, typed);
@@ -167,9 +370,7 @@ private slots:
     // Enter takes the edit and goes down, Tab and Shift+Tab to the next and previous editable
     // cell round the rows' ends, Escape abandons the edit.
     void enterTabAndEscapeWorkAsInASpreadsheet() {
-        QTemporaryDir folder;
-        MainWindowHarness harness;
-        Start(harness, folder);
+        OpenedWindow harness;
         QTableView* grid = ShowGrid(harness, "SM");
         ClickCell(grid, 0, 1);
         TypeInto(grid, "EIDER");
@@ -194,9 +395,7 @@ private slots:
     // Space switches Enable on the selected rows; a channel switched off keeps its row,
     // greyed, until the page is left, so it can be switched on again where it was.
     void spaceSwitchesChannelsAndTheirRowsStay() {
-        QTemporaryDir folder;
-        MainWindowHarness harness;
-        Start(harness, folder);
+        OpenedWindow harness;
         QTableView* grid = ShowGrid(harness, "PI");
         const int rows = grid->model()->rowCount();
         const QString label = Cell(grid, 1, 0);
@@ -221,9 +420,7 @@ private slots:
     // from the selected cell; filled entries are replaced only after one question, and come
     // back with one Undo.
     void pasteRespectsNumbersAndAsksBeforeReplacing() {
-        QTemporaryDir folder;
-        MainWindowHarness harness;
-        Start(harness, folder, [](SettingsRecord& settings) { FillEntries(settings, 5); });
+        OpenedWindow harness([](SettingsRecord& settings) { FillEntries(settings, 5); });
         const std::vector<DirectoryRecord> before(harness.data.Settings.CHMMSID.begin(),
                                                   harness.data.Settings.CHMMSID.begin() + 5);
         QTableView* grid = ShowGrid(harness, "SM");
@@ -263,9 +460,7 @@ private slots:
     // Enter and F3 go on from the node found, Shift+F3 goes back, round the tree's end with a
     // note; an entry is selected in its directory.
     void findGoesOnFromTheNodeShown() {
-        QTemporaryDir folder;
-        MainWindowHarness harness;
-        Start(harness, folder, [](SettingsRecord& settings) { FillEntries(settings, 3); });
+        OpenedWindow harness([](SettingsRecord& settings) { FillEntries(settings, 3); });
         QTest::keySequence(harness.Tree(), QKeySequence::Find);
         auto* find = harness.Find<QLineEdit>("txtFind");
         QTest::keyClicks(find, "16");

@@ -1,13 +1,18 @@
-// Every language the program carries, one case each: the tool bar shows every button, no two
-// items of a menu or controls of a dialog share an accelerator, every translation keeps its source
-// text's placeholders, and the help in the language answers every help context the English one
-// does. A new language joins by its translation in the program (TQ58_LANGUAGES).
+// The help answers every help context the program asks for, and the pictures compiled into the
+// program are there. Every language the program carries, one case each: the tool bar shows every
+// button, every page and tab shows as whole as in English, no two items of a menu or controls of a
+// dialog share an accelerator, every translation keeps its source text's placeholders, and the help
+// in the language answers every help context the English one does. A new language joins by its
+// translation in the program (TQ58_LANGUAGES).
 
 #include "MainWindowHarness.h"
 #include "editor/ControlHints.h"
+#include "gui/AboutDialog.h"
 #include "gui/MainMenus.h"
+#include "gui/ProgramIcon.h"
 #include "gui/Translations.h"
 #include "gui/help/HelpWindow.h"
+#include "program/UserLanguage.h"
 
 #include <QAbstractButton>
 #include <QGroupBox>
@@ -16,14 +21,17 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QRegularExpression>
+#include <QScrollBar>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTextBlock>
 #include <QTextBrowser>
 #include <QTimer>
+#include <QToolBar>
 #include <QToolButton>
 #include <QTranslator>
 #include <QXmlStreamReader>
+#include <map>
 
 using namespace tq58;
 using namespace tq58::test;
@@ -197,6 +205,50 @@ QSet<QString> ShownHelpAnchors(QString* fileName) {
     return HelpAnchors(owner);
 }
 
+// The views of the open page (and its open tab) that scroll sideways.
+QStringList ScrolledSideways(MainWindowHarness& harness) {
+    QStringList scrolled;
+    for (QAbstractScrollArea* area :
+         harness.window->Editor()->findChildren<QAbstractScrollArea*>()) {
+        if (area->isVisible() && area->horizontalScrollBar()->maximum() > 0) {
+            scrolled << area->parentWidget()->objectName() + "/" + area->objectName();
+        }
+    }
+    return scrolled;
+}
+
+// Each page and tab ("DSC 2") with the EXP group in use, with the views that scroll sideways on
+// it. On the offscreen platform's 800 x 800 screen, which tq58-page-tour shoots on, the window
+// cannot grow past its first size, so a translation longer than its room shows as a view that
+// scrolls sideways where the English one does not.
+std::map<QString, QStringList> Tour(MainWindowHarness& harness) {
+    harness.data.Settings.UsableChGroup[GroupExp].Enable = true;
+    harness.window->RebuildTree();
+    QCoreApplication::processEvents();
+    std::map<QString, QStringList> pages;
+    for (const char* key : {"General", "Usable", "Common", "DSC", "ATIS", "PU", "PU0", "PW", "SM",
+                            "SM1", "SG", "SG1", "ExpChannel", "E1"}) {
+        if (!harness.SelectNode(key)) {
+            return {};
+        }
+        QTabWidget* tabs = nullptr;
+        for (QTabWidget* shown : harness.window->Editor()->findChildren<QTabWidget*>()) {
+            tabs = shown->isVisible() ? shown : tabs;
+        }
+        for (int tab = 0; tab < (tabs ? tabs->count() : 1); ++tab) {
+            if (tabs) {
+                tabs->setCurrentIndex(tab);
+            }
+            QCoreApplication::processEvents();
+            pages[QString("%1 %2").arg(key).arg(tab + 1)] = ScrolledSideways(harness);
+        }
+        if (tabs) {
+            tabs->setCurrentIndex(0);
+        }
+    }
+    return pages;
+}
+
 void UseLanguage(const std::string& language) {
     for (QTranslator* translator : qApp->findChildren<QTranslator*>()) {
         QCoreApplication::removeTranslator(translator);
@@ -216,16 +268,38 @@ private slots:
         QString fileName;
         englishHelp_ = ShownHelpAnchors(&fileName);
         QCOMPARE(fileName, QString("TQ58.html"));
-        QVERIFY(englishHelp_.contains(QString("context%1").arg(HelpContentsContext)));
+        // The help answers, in one window, every help context the program asks for: the
+        // controls', Help Contents' and the transfer dialog's; tests run in the program folder.
+        QList<int> contexts = {HelpContentsContext, TransferHelpContext};
+        for (const char* control :
+             {"tvTreeView", "MSFlexGrid1", "chkGEnable", "chkGDelete", "txtGPosi", "txtGMMSI",
+              "chkCEnable", "chkDEnable_3", "chkCTXEnable", "chkCDup", "chkCTXOnly", "chkCTXPower",
+              "chkCScan", "chkDScan_0", "txtCTag", "txtDTagName_9", "cmbScramble"}) {
+            contexts << HelpContextFor(control);
+        }
+        QWidget owner;
+        for (const int context : contexts) {
+            QVERIFY2(context != 0, "a control lost its help context");
+            QCOMPARE(ShowHelpTopic(&owner, QDir::currentPath().toStdString(), context), QString());
+            QVERIFY2(englishHelp_.contains(QString("context%1").arg(context)),
+                     qPrintable(QString("no topic for help context %1").arg(context)));
+        }
+        QCOMPARE(owner.findChildren<HelpWindow*>().size(), 1);
+        MainWindowHarness harness;
+        QVERIFY(harness.Start("2"));
+        englishPages_ = Tour(harness);
+        QVERIFY(!englishPages_.empty());
     }
 
     void everyLanguage_data() {
         QTest::addColumn<QString>("language");
-        const QStringList translations = QDir(":/i18n").entryList({"tq58_*.qm"});
-        QVERIFY(translations.size() >= 4);
-        for (const QString& file : translations) {
-            const QString language = file.section('_', 1).section('.', 0, 0);
-            QTest::newRow(qPrintable(language)) << language;
+        // Each language the Options menu offers, and only those, has its translation built in.
+        QCOMPARE(QDir(":/i18n").entryList({"tq58_*.qm"}).size(),
+                 qsizetype(LanguageChoices.size() - 1));
+        for (const LanguageChoice& choice : LanguageChoices) {
+            if (!choice.Code.empty()) {
+                QTest::newRow(choice.Code.data()) << QString::fromUtf8(choice.Code.data());
+            }
         }
     }
 
@@ -233,6 +307,8 @@ private slots:
         QFETCH(QString, language);
         UseLanguage(language.toStdString());
         QCOMPARE(WindowLanguage(), language);
+        QVERIFY(language == "en" ||
+                QCoreApplication::translate("LanguageMenu", "&Language") != "&Language");
 
         QString helpFile;
         const QSet<QString> helpAnchors = ShownHelpAnchors(&helpFile);
@@ -251,9 +327,22 @@ private slots:
         MainWindowHarness harness;
         QVERIFY(harness.Start("2"));
         // The offscreen screen is narrower than the window's first size: the tool bar still
-        // shows every button.
-        auto* overflow = harness.window->findChild<QToolButton*>("qt_toolbar_ext_button");
-        QVERIFY(overflow && !overflow->isVisible());
+        // shows every button, and no page or grid column is cut where English shows it whole.
+        for (QToolBar* bar : harness.window->findChildren<QToolBar*>()) {
+            auto* overflow = bar->findChild<QToolButton*>("qt_toolbar_ext_button");
+            QVERIFY(overflow && !overflow->isVisible());
+        }
+        const std::map<QString, QStringList> pages = Tour(harness);
+        QCOMPARE(pages.size(), englishPages_.size());
+        QStringList cut;
+        for (const auto& [page, scrolled] : pages) {
+            for (const QString& view : scrolled) {
+                if (!englishPages_.at(page).contains(view)) {
+                    cut << page + ": " + view;
+                }
+            }
+        }
+        QVERIFY2(cut.isEmpty(), qPrintable(cut.join("; ")));
         harness.SaveAs(folder.filePath("boat.dat"));
         QStringList clashes = MenuClashes("menu bar", harness.window->menuBar()->actions());
         const MainMenus& menus = harness.window->Menus();
@@ -272,8 +361,24 @@ private slots:
         QVERIFY2(clashes.isEmpty(), qPrintable(clashes.join('\n')));
     }
 
+    void missingHelpDocumentIsReported() {
+        QTemporaryDir empty;
+        QWidget owner;
+        QVERIFY(!HelpDocumentExists(empty.path().toStdString()));
+        QVERIFY(!ShowHelpTopic(&owner, empty.path().toStdString(), HelpContentsContext).isEmpty());
+        QVERIFY(!owner.findChild<HelpWindow*>());
+    }
+
+    void picturesAreCompiledIn() {
+        QVERIFY(!ProgramIcon().pixmap(16, 16).isNull());
+        AboutDialog about;
+        const QLabel* logo = about.findChild<QLabel*>("pictLogo");
+        QVERIFY(logo && !logo->pixmap().isNull());
+    }
+
 private:
     QSet<QString> englishHelp_;
+    std::map<QString, QStringList> englishPages_;
 };
 
 int main(int argc, char** argv) {

@@ -10,7 +10,6 @@
 #include "gui/MainMenus.h"
 #include "gui/ProgramMidTable.h"
 #include "gui/UndoSteps.h"
-#include "program/UserLanguage.h"
 
 #include <QComboBox>
 #include <QMenu>
@@ -50,24 +49,6 @@ class TranslationsTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void everyLanguageLoads() {
-        // Each language the Options menu offers has its translation compiled in.
-        for (const LanguageChoice& choice : LanguageChoices) {
-            const QString language =
-                QString::fromUtf8(choice.Code.data(), static_cast<qsizetype>(choice.Code.size()));
-            if (language.isEmpty() || language == "en") {
-                continue;
-            }
-            QTranslator translator;
-            QVERIFY2(translator.load(QString(":/i18n/tq58_%1.qm").arg(language)),
-                     qPrintable(language));
-            const QString menu = translator.translate("LanguageMenu", "&Language");
-            QVERIFY2(!menu.isEmpty() && menu != "&Language", qPrintable(language));
-        }
-        QTranslator english;
-        QVERIFY(english.load(":/i18n/tq58_en.qm"));
-    }
-
     void theWindowSpeaksTheDesktopsLanguage() {
         QCOMPARE(installedLanguage, QString("de"));
         MainWindowHarness harness;

@@ -1,6 +1,12 @@
+// The desktop's own services: the settings store, and the help for a serial port that will not
+// open.
+#include "platform/QtSettingsStore.h"
 #include "platform/SerialPortProblem.h"
 
+#include <QFile>
 #include <QProcess>
+#include <QSettings>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QtTest>
 #include <fcntl.h>
@@ -12,10 +18,35 @@
 
 using namespace tq58;
 
-class SerialPortProblemTest : public QObject {
+static QString SettingsFileName() {
+    return QSettings(QSettings::IniFormat, QSettings::UserScope, "TQ58", "TQ58").fileName();
+}
+
+class PlatformTest : public QObject {
     Q_OBJECT
 
 private slots:
+    // Test mode keeps the user's own settings out of reach.
+    void initTestCase() {
+        QStandardPaths::setTestModeEnabled(true);
+        QFile::remove(SettingsFileName());
+    }
+    void cleanupTestCase() { QFile::remove(SettingsFileName()); }
+
+    void valuesOutliveTheStoreInTheirOwnSections() {
+        {
+            QtSettingsStore store;
+            store.Write("IniFilePath", "IniFileName_2", "CAN");
+            store.Write("ComPath", "Device1", "/dev/pts/7");
+            store.Write("Settings", "Device1", "other");
+        }
+        QtSettingsStore store;
+        QCOMPARE(store.Read("IniFilePath", "IniFileName_2", "usa"), std::string("CAN"));
+        QCOMPARE(store.Read("ComPath", "Device1", ""), std::string("/dev/pts/7"));
+        QCOMPARE(store.Read("Settings", "Device1", ""), std::string("other"));
+        QCOMPARE(store.Read("IniFilePath", "IniFileName_1", "usa"), std::string("usa"));
+    }
+
     // A pseudo-terminal that another program keeps open, as a terminal program would.
     void namesTheProgramThatHoldsTheDevice() {
         const int master = posix_openpt(O_RDWR | O_NOCTTY);
@@ -65,5 +96,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(SerialPortProblemTest)
-#include "SerialPortProblemTest.moc"
+QTEST_MAIN(PlatformTest)
+#include "PlatformTest.moc"
