@@ -155,7 +155,7 @@ package_zip() {
     gcc_dlls=$(dirname "$(x86_64-w64-mingw32-g++-posix -print-file-name=libstdc++-6.dll)")
     cp "$gcc_dlls/libstdc++-6.dll" "$gcc_dlls/libgcc_s_seh-1.dll" \
         /usr/x86_64-w64-mingw32/lib/libwinpthread-1.dll "$stage_dir/"
-    for language in de nl fr; do
+    for language in $(ls "$top"/i18n/tq58_*.ts | sed 's/.*tq58_\(.*\)\.ts/\1/'); do
         cp "/usr/share/qt6/translations/qtbase_$language.qm" "$stage_dir/translations/" 2>/dev/null || true
     done
     # Qt looks for its translations below its prefix: here, the program folder.

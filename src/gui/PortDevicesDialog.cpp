@@ -1,5 +1,6 @@
 #include "gui/PortDevicesDialog.h"
 
+#include "platform/SerialDevices.h"
 #include "program/PortDevice.h"
 
 #include <QComboBox>
@@ -10,7 +11,6 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QScrollBar>
-#include <QSerialPortInfo>
 #include <QStandardItemModel>
 #include <QTreeView>
 #include <QVBoxLayout>
@@ -29,14 +29,6 @@ std::string DeviceKey(int port) {
 // The device a port opens when the user has chosen none.
 std::string UsualDevice(int port) {
     return PortDeviceName(MemorySettingsStore(), port);
-}
-
-QString DeviceLocation(const QSerialPortInfo& info) {
-#ifdef Q_OS_WIN
-    return info.portName();
-#else
-    return info.systemLocation();
-#endif
 }
 
 QTreeView* DeviceListView() {
@@ -141,10 +133,10 @@ void PortDevicesDialog::ListDevices() {
         shown << choice->currentText();
     }
     devices_->removeRows(0, devices_->rowCount());
-    for (const QSerialPortInfo& info : QSerialPortInfo::availablePorts()) {
-        devices_->appendRow({new QStandardItem(DeviceLocation(info)),
-                             new QStandardItem(info.description()),
-                             new QStandardItem(info.manufacturer())});
+    for (const SerialDevice& device : SerialDevicesPresent()) {
+        devices_->appendRow({new QStandardItem(device.Location),
+                             new QStandardItem(device.Description),
+                             new QStandardItem(device.Manufacturer)});
     }
     devices_->sort(DeviceColumn);
     found_->setText(devices_->rowCount() == 0

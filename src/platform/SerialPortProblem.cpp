@@ -1,5 +1,7 @@
 #include "platform/SerialPortProblem.h"
 
+#include "platform/SerialDevices.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
@@ -7,11 +9,7 @@
 #ifdef _WIN32
 #include "program/PortDevice.h"
 
-#include <QRegularExpression>
-#include <algorithm>
-#include <windows.h>
 #else
-#include <QSerialPortInfo>
 #include <algorithm>
 #include <cerrno>
 #include <fcntl.h>
@@ -27,23 +25,6 @@ namespace tq58 {
 namespace {
 
 #ifdef _WIN32
-// Every name of the system's device namespace: COM ports, printers, drives.
-QStringList DosDeviceNames() {
-    std::wstring names(1 << 16, L'\0');
-    const DWORD length = QueryDosDeviceW(nullptr, names.data(), static_cast<DWORD>(names.size()));
-    return QString::fromWCharArray(names.data(), static_cast<int>(length))
-        .split(QChar(0), Qt::SkipEmptyParts);
-}
-
-QStringList SerialDeviceNames() {
-    QStringList ports = DosDeviceNames().filter(
-        QRegularExpression("^COM[0-9]+$", QRegularExpression::CaseInsensitiveOption));
-    std::sort(ports.begin(), ports.end(), [](const QString& a, const QString& b) {
-        return a.mid(3).toInt() < b.mid(3).toInt();
-    });
-    return ports;
-}
-
 // A COM port the system knows, or another device or file that exists.
 bool DeviceExists(const QString& device) {
     const QString path = QString::fromStdString(WindowsDevicePath(device.toStdString()));
@@ -59,14 +40,6 @@ QStringList Holders(const QString&) {
     return {};
 }
 #else
-QStringList SerialDeviceNames() {
-    QStringList names;
-    for (const QSerialPortInfo& port : QSerialPortInfo::availablePorts()) {
-        names << port.systemLocation();
-    }
-    return names;
-}
-
 QString UserName() {
     const passwd* user = getpwuid(geteuid());
     return user ? QString::fromLocal8Bit(user->pw_name) : QStringLiteral("$USER");
@@ -148,7 +121,10 @@ QStringList Holders(const QString& device) {
 #endif
 
 QString SerialDevicesFound() {
-    const QStringList names = SerialDeviceNames();
+    QStringList names;
+    for (const SerialDevice& device : SerialDevicesPresent()) {
+        names << device.Location;
+    }
     if (names.isEmpty()) {
         return QObject::tr("This computer shows no serial device at all.");
     }
