@@ -158,6 +158,9 @@ package_zip() {
     for language in $(ls "$top"/i18n/tq58_*.ts | sed 's/.*tq58_\(.*\)\.ts/\1/'); do
         cp "/usr/share/qt6/translations/qtbase_$language.qm" "$stage_dir/translations/" 2>/dev/null || true
     done
+    # Debug symbols would make the zip three times as big.
+    find "$stage_dir" -name '*.dll' -o -name '*.exe' | xargs x86_64-w64-mingw32-strip --strip-unneeded ||
+        fail "stripping the programs and DLLs failed"
     # Qt looks for its translations below its prefix: here, the program folder.
     printf '[Paths]\nPrefix = .\n' >"$stage_dir/qt.conf"
     (cd "$build/stage" && zip -qr9 "$build/$name.zip" "$name") || fail "zip failed"

@@ -4,6 +4,7 @@
 # for Windows takes well over an hour.
 #   scripts/test-windows.sh [OUTPUT-FOLDER]      (default build-windows/test-output)
 #   TQ58_WINDOWS_BIN=DIR scripts/test-windows.sh (the programs of DIR, an unpacked zip say)
+# The programs tested are those of the zip build-windows.sh made.
 # 1. the core GoogleTest programs under wine;
 # 2. tq58-cli.exe gives the Linux tq58-cli's bytes for new, convert, report, export-csv, diff,
 #    check, also for names with blanks and letters beyond ASCII;
@@ -35,9 +36,15 @@ stopSim() {
 }
 trap 'stopSim; rm -rf "$work"' EXIT
 
-# The programs: a full build (with Qt) has the tests too; before Qt, the core build has them.
-# TQ58_WINDOWS_BIN names another folder of the programs, such as an unpacked zip.
-win_bin=${TQ58_WINDOWS_BIN:-$build/tq58/bin}
+# The programs as they ship: the zip, unpacked into the output folder (the DLLs the programs
+# load are only there). TQ58_WINDOWS_BIN names another folder of the programs.
+# The test programs: a full build (with Qt) has them; before Qt, the core build has them.
+zip=$(ls "$build"/TQ58-*-win64.zip 2>/dev/null | head -n1)
+if [ -z "${TQ58_WINDOWS_BIN:-}" ] && [ -n "$zip" ]; then
+    unzip -q "$zip" -d "$out/unpacked"
+    TQ58_WINDOWS_BIN=$(ls -d "$out"/unpacked/TQ58-*-win64)
+fi
+win_bin=${TQ58_WINDOWS_BIN:-}
 [ -f "$win_bin/tq58-cli.exe" ] || win_bin=
 tests_bin=$build/tq58/bin
 ls "$tests_bin"/tq58-test-*.exe >/dev/null 2>&1 || tests_bin=$build/core/bin
@@ -211,6 +218,8 @@ if [ -z "$win_bin" ] || [ ! -f "$win_bin/tq58.exe" ]; then
     skip "tq58.exe is not built"
 else
     shot=$out/tq58-main-window.png
+    # The wine server of the parts before has no display: the window needs one started on Xvfb.
+    wineserver -k 2>/dev/null
     xvfb-run -a -s '-screen 0 1366x768x24' bash -c '
         "$1" "$2" &
         for _ in $(seq 60); do
@@ -222,11 +231,16 @@ else
         sleep 2
         import -window root "$3"
         xdotool getwindowname "$window" >"$4"
+        # A page too: the tree opened by keys at its first setting.
+        xdotool windowfocus --sync "$window" key Right Down
+        sleep 2
+        import -window root "$5"
         kill %1' _ "$wine_run" "$win_bin/tq58.exe" "$shot" "$out/tq58-window-title.txt" \
+        "$out/tq58-first-page.png" \
         >"$out/tq58-gui.txt" 2>&1
     status=$?
     if [ "$status" -eq 0 ] && [ -s "$shot" ]; then
-        pass "tq58.exe shows \"$(cat "$out/tq58-window-title.txt")\" (look at $shot)"
+        pass "tq58.exe shows \"$(cat "$out/tq58-window-title.txt")\" (look at $shot and tq58-first-page.png)"
     else
         fail "tq58.exe showed no main window within 30 s (exit $status)"
     fi

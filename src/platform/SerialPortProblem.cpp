@@ -131,7 +131,14 @@ QString SerialDevicesFound() {
     return QObject::tr("Serial devices on this computer: %1.").arg(names.join(", "));
 }
 
+// portNumber is 0 for a device named directly, not chosen by a port number.
 QString MissingDevice(const QString& device, int portNumber) {
+    if (portNumber == 0) {
+        return QObject::tr("The serial port device %1 does not exist.\n\n"
+                           "Plug the USB serial adapter of the QYL cable in, and check the "
+                           "name of its device.\n\n%2")
+            .arg(device, SerialDevicesFound());
+    }
     return QObject::tr("The serial port device %1 (COM%2) does not exist.\n\n"
                        "Plug the USB serial adapter of the QYL cable in. If it is plugged in, "
                        "choose its port under Options > SerialPort, or enter its device for "

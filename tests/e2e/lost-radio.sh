@@ -34,6 +34,10 @@ says "The cable or its adapter on $radio went away"
 expect 1 read --port "$work/silent" --model RV7700A -o "$work/held.dat"
 says "The serial port device $work/silent is in use by"
 says "tq58-cli (process "
+# A device named directly is no port number's device: no COM number in what is said.
+expect 1 read --port "$work/none" --model RV7700A -o "$work/none.dat"
+says "The serial port device $work/none does not exist."
+! grep -q "COM" "$work/err" || fail "a named device was given a port number: $(cat "$work/err")"
 wait "$silentRead" || silentStatus=$?
 [ "$silentStatus" -eq 1 ] || fail "a read from a silent radio exited $silentStatus"
 grep -q "Communication Error!!" "$work/silent.err" || fail "no message: $(cat "$work/silent.err")"

@@ -45,7 +45,7 @@ struct LinkOptions {
     bool Verify = false;
 };
 
-// "--port 2" is the program's port number; anything else names a device.
+// "--port 2" is the program's port number; anything else names a device (port number 0).
 LinkOptions ReadLinkOptions(const CliArgs& args) {
     LinkOptions options;
     const std::string port = args.Value("--port").value_or("");
@@ -54,6 +54,7 @@ LinkOptions ReadLinkOptions(const CliArgs& args) {
         options.PortNumber = port[0] - '0';
     } else {
         options.Device = port;
+        options.PortNumber = 0;
     }
     options.LowSpeed = args.Flag("--low-speed");
     options.Debug = args.Flag("--debug");
