@@ -11,7 +11,8 @@ foreach(language IN LISTS TQ58_LANGUAGES)
     list(APPEND TQ58_TS_FILES ${CMAKE_SOURCE_DIR}/i18n/tq58_${language}.ts)
 endforeach()
 # The folders whose texts the window shows; the report's stay English.
-set(TQ58_TRANSLATED_FOLDERS src/gui src/model src/files src/editor src/link src/program)
+set(TQ58_TRANSLATED_FOLDERS src/gui src/platform src/model src/files src/editor src/link
+    src/program)
 set(TQ58_TRANSLATED_SOURCES)
 foreach(folder IN LISTS TQ58_TRANSLATED_FOLDERS)
     file(GLOB_RECURSE sources CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/${folder}/*.cpp

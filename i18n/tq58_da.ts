@@ -914,7 +914,7 @@ Dataene blev overtaget, som de er; slå den til igen på kanalens side.</transla
         <translation>Ugyldig fil!!</translation>
     </message>
     <message>
-        <location filename="../src/files/ImageFile.cpp" line="+98"/>
+        <location filename="../src/files/ImageFile.cpp" line="+99"/>
         <source>Read from Radio</source>
         <translation>Læs fra radioen</translation>
     </message>
@@ -1713,6 +1713,106 @@ Filer &gt; &quot;Eksportér PDF...&quot; gemmer rapporten som en PDF-fil, som en
         <location line="+2"/>
         <source>Export PDF</source>
         <translation>Eksportér PDF</translation>
+    </message>
+    <message>
+        <location filename="../src/platform/SerialPortProblem.cpp" line="+75"/>
+        <source>You may not open the serial port device %1.
+
+Ask the administrator of this computer for read and write access to it.</source>
+        <translation>Du må ikke åbne den serielle portenhed %1.
+
+Bed computerens administrator om læse- og skriveadgang til den.</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>The serial port device %1 belongs to the group &quot;%2&quot;. User %3 was added to that group, but this session started before that.
+
+Log out and log in again (or restart the computer), then press OK once more.</source>
+        <translation>Den serielle portenhed %1 tilhører gruppen &quot;%2&quot;. Brugeren %3 er føjet til gruppen, men denne session startede før det.
+
+Log ud og log ind igen (eller genstart computeren), og tryk så på OK igen.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>You may not open the serial port device %1: it belongs to the group &quot;%2&quot;, and user %3 is not a member of it.
+
+Add the user to the group with the command
+    sudo usermod -aG %2 %3
+then log out and log in again, and press OK once more.</source>
+        <translation>Du må ikke åbne den serielle portenhed %1: den tilhører gruppen &quot;%2&quot;, og brugeren %3 er ikke medlem af den.
+
+Føj brugeren til gruppen med kommandoen
+    sudo usermod -aG %2 %3
+log derefter ud og ind igen, og tryk på OK igen.</translation>
+    </message>
+    <message>
+        <location line="+24"/>
+        <source>a program</source>
+        <translation>et program</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1 (process %2)</source>
+        <translation>%1 (proces %2)</translation>
+    </message>
+    <message>
+        <location line="+16"/>
+        <source>This computer shows no serial device at all.</source>
+        <translation>Denne computer viser slet ingen seriel enhed.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Serial devices on this computer: %1.</source>
+        <translation>Serielle enheder på denne computer: %1.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>The serial port device %1 does not exist.
+
+Plug the USB serial adapter of the QYL cable in, and check the name of its device.
+
+%2</source>
+        <translation>Den serielle portenhed %1 findes ikke.
+
+Sæt QYL-kablets USB-serieladapter i, og kontrollér navnet på dens enhed.
+
+%2</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>The serial port device %1 (COM%2) does not exist.
+
+Plug the USB serial adapter of the QYL cable in. If it is plugged in, choose its port under Options &gt; SerialPort, or enter its device for COM%2 under Options &gt; &quot;Port devices...&quot;.
+
+%3</source>
+        <translation>Den serielle portenhed %1 (COM%2) findes ikke.
+
+Sæt QYL-kablets USB-serieladapter i. Hvis den er sat i, så vælg dens port under Indstillinger &gt; Seriel port, eller angiv dens enhed for COM%2 under Indstillinger &gt; &quot;Portenheder...&quot;.
+
+%3</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>The serial port device %1 could not be opened (%2).
+
+If another program uses the port, close that program, then press OK once more.</source>
+        <translation>Den serielle portenhed %1 kunne ikke åbnes (%2).
+
+Hvis et andet program bruger porten, så luk det program, og tryk derefter på OK igen.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>The serial port device %1 is in use by %2.
+
+Close that program, or end its connection to the port, then press OK once more.</source>
+        <translation>Den serielle portenhed %1 bruges af %2.
+
+Luk det program, eller afslut dets forbindelse til porten, og tryk derefter på OK igen.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source> and </source>
+        <translation> og </translation>
     </message>
 </context>
 <context>
@@ -3501,7 +3601,7 @@ Denne fil findes ikke længere. Den er fjernet fra listen over seneste filer.</t
 <context>
     <name>tq58::PortDevicesDialog</name>
     <message>
-        <location filename="../src/gui/PortDevicesDialog.cpp" line="+70"/>
+        <location filename="../src/gui/PortDevicesDialog.cpp" line="+62"/>
         <source>Port devices</source>
         <translation>Portenheder</translation>
     </message>

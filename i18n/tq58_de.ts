@@ -914,7 +914,7 @@ Die Daten wurden unverändert übernommen; schalten Sie ihn auf der Seite des Ka
         <translation>Ungültige Datei!!</translation>
     </message>
     <message>
-        <location filename="../src/files/ImageFile.cpp" line="+98"/>
+        <location filename="../src/files/ImageFile.cpp" line="+99"/>
         <source>Read from Radio</source>
         <translation>Aus Funkgerät lesen</translation>
     </message>
@@ -1713,6 +1713,106 @@ Datei &gt; „PDF exportieren...“ speichert den Bericht als PDF-Datei, die jed
         <location line="-2"/>
         <source>PDF files(*.pdf);;All files(*.*)</source>
         <translation>PDF-Dateien(*.pdf);;Alle Dateien(*.*)</translation>
+    </message>
+    <message>
+        <location filename="../src/platform/SerialPortProblem.cpp" line="+75"/>
+        <source>You may not open the serial port device %1.
+
+Ask the administrator of this computer for read and write access to it.</source>
+        <translation>Sie dürfen das Schnittstellengerät %1 nicht öffnen.
+
+Bitten Sie den Administrator dieses Computers um Lese- und Schreibzugriff darauf.</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>The serial port device %1 belongs to the group &quot;%2&quot;. User %3 was added to that group, but this session started before that.
+
+Log out and log in again (or restart the computer), then press OK once more.</source>
+        <translation>Das Schnittstellengerät %1 gehört zur Gruppe „%2“. Benutzer %3 wurde dieser Gruppe hinzugefügt, aber diese Sitzung hat vorher begonnen.
+
+Melden Sie sich ab und wieder an (oder starten Sie den Computer neu) und drücken Sie dann noch einmal OK.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>You may not open the serial port device %1: it belongs to the group &quot;%2&quot;, and user %3 is not a member of it.
+
+Add the user to the group with the command
+    sudo usermod -aG %2 %3
+then log out and log in again, and press OK once more.</source>
+        <translation>Sie dürfen das Schnittstellengerät %1 nicht öffnen: Es gehört zur Gruppe „%2“, und Benutzer %3 ist nicht Mitglied dieser Gruppe.
+
+Fügen Sie den Benutzer mit dem Befehl
+    sudo usermod -aG %2 %3
+der Gruppe hinzu, melden Sie sich dann ab und wieder an und drücken Sie noch einmal OK.</translation>
+    </message>
+    <message>
+        <location line="+24"/>
+        <source>a program</source>
+        <translation>ein Programm</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1 (process %2)</source>
+        <translation>%1 (Prozess %2)</translation>
+    </message>
+    <message>
+        <location line="+16"/>
+        <source>This computer shows no serial device at all.</source>
+        <translation>Dieser Computer zeigt überhaupt kein serielles Gerät.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Serial devices on this computer: %1.</source>
+        <translation>Serielle Geräte auf diesem Computer: %1.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>The serial port device %1 does not exist.
+
+Plug the USB serial adapter of the QYL cable in, and check the name of its device.
+
+%2</source>
+        <translation>Das Schnittstellengerät %1 existiert nicht.
+
+Stecken Sie den USB-Seriell-Adapter des QYL-Kabels ein und prüfen Sie den Namen seines Geräts.
+
+%2</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>The serial port device %1 (COM%2) does not exist.
+
+Plug the USB serial adapter of the QYL cable in. If it is plugged in, choose its port under Options &gt; SerialPort, or enter its device for COM%2 under Options &gt; &quot;Port devices...&quot;.
+
+%3</source>
+        <translation>Das Schnittstellengerät %1 (COM%2) existiert nicht.
+
+Stecken Sie den USB-Seriell-Adapter des QYL-Kabels ein. Ist er eingesteckt, wählen Sie seinen Port unter Optionen &gt; Serielle Schnittstelle, oder geben Sie sein Gerät für COM%2 unter Optionen &gt; „Schnittstellengeräte...“ ein.
+
+%3</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>The serial port device %1 could not be opened (%2).
+
+If another program uses the port, close that program, then press OK once more.</source>
+        <translation>Das Schnittstellengerät %1 konnte nicht geöffnet werden (%2).
+
+Wenn ein anderes Programm die Schnittstelle benutzt, schließen Sie dieses Programm und drücken Sie dann noch einmal OK.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>The serial port device %1 is in use by %2.
+
+Close that program, or end its connection to the port, then press OK once more.</source>
+        <translation>Das Schnittstellengerät %1 wird durch %2 belegt.
+
+Schließen Sie dieses Programm oder beenden Sie seine Verbindung zur Schnittstelle, und drücken Sie dann noch einmal OK.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source> and </source>
+        <translation> und </translation>
     </message>
 </context>
 <context>
@@ -3501,7 +3601,7 @@ Möchten Sie die Änderungen speichern?</translation>
 <context>
     <name>tq58::PortDevicesDialog</name>
     <message>
-        <location filename="../src/gui/PortDevicesDialog.cpp" line="+70"/>
+        <location filename="../src/gui/PortDevicesDialog.cpp" line="+62"/>
         <source>Port devices</source>
         <translation>Schnittstellengeräte</translation>
     </message>

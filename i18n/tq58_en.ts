@@ -913,7 +913,7 @@ The data was taken as it is; switch it on again on the channel&apos;s page.</sou
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/files/ImageFile.cpp" line="+98"/>
+        <location filename="../src/files/ImageFile.cpp" line="+99"/>
         <source>Read from Radio</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1705,6 +1705,86 @@ File &gt; &quot;Export PDF...&quot; keeps the report as a PDF file, which any co
     <message>
         <location line="-2"/>
         <source>PDF files(*.pdf);;All files(*.*)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/platform/SerialPortProblem.cpp" line="+75"/>
+        <source>You may not open the serial port device %1.
+
+Ask the administrator of this computer for read and write access to it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>The serial port device %1 belongs to the group &quot;%2&quot;. User %3 was added to that group, but this session started before that.
+
+Log out and log in again (or restart the computer), then press OK once more.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>You may not open the serial port device %1: it belongs to the group &quot;%2&quot;, and user %3 is not a member of it.
+
+Add the user to the group with the command
+    sudo usermod -aG %2 %3
+then log out and log in again, and press OK once more.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+24"/>
+        <source>a program</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1 (process %2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+16"/>
+        <source>This computer shows no serial device at all.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Serial devices on this computer: %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>The serial port device %1 does not exist.
+
+Plug the USB serial adapter of the QYL cable in, and check the name of its device.
+
+%2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>The serial port device %1 (COM%2) does not exist.
+
+Plug the USB serial adapter of the QYL cable in. If it is plugged in, choose its port under Options &gt; SerialPort, or enter its device for COM%2 under Options &gt; &quot;Port devices...&quot;.
+
+%3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>The serial port device %1 could not be opened (%2).
+
+If another program uses the port, close that program, then press OK once more.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>The serial port device %1 is in use by %2.
+
+Close that program, or end its connection to the port, then press OK once more.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source> and </source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -3489,7 +3569,7 @@ Do you want to save changes?</source>
 <context>
     <name>tq58::PortDevicesDialog</name>
     <message>
-        <location filename="../src/gui/PortDevicesDialog.cpp" line="+70"/>
+        <location filename="../src/gui/PortDevicesDialog.cpp" line="+62"/>
         <source>Port devices</source>
         <translation type="unfinished"></translation>
     </message>

@@ -914,7 +914,7 @@ Los datos se han tomado tal como están; vuelva a activarlo en la página del ca
         <translation>¡¡Archivo no válido!!</translation>
     </message>
     <message>
-        <location filename="../src/files/ImageFile.cpp" line="+98"/>
+        <location filename="../src/files/ImageFile.cpp" line="+99"/>
         <source>Read from Radio</source>
         <translation>Leer de la radio</translation>
     </message>
@@ -1713,6 +1713,106 @@ Archivo &gt; «Exportar PDF...» guarda el informe como archivo PDF, que cualqui
         <location line="+2"/>
         <source>Export PDF</source>
         <translation>Exportar PDF</translation>
+    </message>
+    <message>
+        <location filename="../src/platform/SerialPortProblem.cpp" line="+75"/>
+        <source>You may not open the serial port device %1.
+
+Ask the administrator of this computer for read and write access to it.</source>
+        <translation>No tiene permiso para abrir el dispositivo de puerto serie %1.
+
+Pida al administrador de este equipo acceso de lectura y escritura a él.</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>The serial port device %1 belongs to the group &quot;%2&quot;. User %3 was added to that group, but this session started before that.
+
+Log out and log in again (or restart the computer), then press OK once more.</source>
+        <translation>El dispositivo de puerto serie %1 pertenece al grupo «%2». El usuario %3 se añadió a ese grupo, pero esta sesión empezó antes.
+
+Cierre la sesión y vuelva a iniciarla (o reinicie el equipo) y pulse OK de nuevo.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>You may not open the serial port device %1: it belongs to the group &quot;%2&quot;, and user %3 is not a member of it.
+
+Add the user to the group with the command
+    sudo usermod -aG %2 %3
+then log out and log in again, and press OK once more.</source>
+        <translation>No tiene permiso para abrir el dispositivo de puerto serie %1: pertenece al grupo «%2» y el usuario %3 no es miembro de él.
+
+Añada el usuario al grupo con el comando
+    sudo usermod -aG %2 %3
+después cierre la sesión, vuelva a iniciarla y pulse OK de nuevo.</translation>
+    </message>
+    <message>
+        <location line="+24"/>
+        <source>a program</source>
+        <translation>un programa</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1 (process %2)</source>
+        <translation>%1 (proceso %2)</translation>
+    </message>
+    <message>
+        <location line="+16"/>
+        <source>This computer shows no serial device at all.</source>
+        <translation>Este equipo no muestra ningún dispositivo serie.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Serial devices on this computer: %1.</source>
+        <translation>Dispositivos serie de este equipo: %1.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>The serial port device %1 does not exist.
+
+Plug the USB serial adapter of the QYL cable in, and check the name of its device.
+
+%2</source>
+        <translation>El dispositivo de puerto serie %1 no existe.
+
+Conecte el adaptador serie USB del cable QYL y compruebe el nombre de su dispositivo.
+
+%2</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>The serial port device %1 (COM%2) does not exist.
+
+Plug the USB serial adapter of the QYL cable in. If it is plugged in, choose its port under Options &gt; SerialPort, or enter its device for COM%2 under Options &gt; &quot;Port devices...&quot;.
+
+%3</source>
+        <translation>El dispositivo de puerto serie %1 (COM%2) no existe.
+
+Conecte el adaptador serie USB del cable QYL. Si ya está conectado, elija su puerto en Opciones &gt; Puerto serie o indique su dispositivo para COM%2 en Opciones &gt; «Dispositivos de puerto...».
+
+%3</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>The serial port device %1 could not be opened (%2).
+
+If another program uses the port, close that program, then press OK once more.</source>
+        <translation>No se pudo abrir el dispositivo de puerto serie %1 (%2).
+
+Si otro programa usa el puerto, cierre ese programa y pulse OK de nuevo.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>The serial port device %1 is in use by %2.
+
+Close that program, or end its connection to the port, then press OK once more.</source>
+        <translation>El dispositivo de puerto serie %1 está en uso por %2.
+
+Cierre ese programa o termine su conexión con el puerto y pulse OK de nuevo.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source> and </source>
+        <translation> y </translation>
     </message>
 </context>
 <context>
@@ -3501,7 +3601,7 @@ Este archivo ya no existe. Se ha quitado de la lista de archivos recientes.</tra
 <context>
     <name>tq58::PortDevicesDialog</name>
     <message>
-        <location filename="../src/gui/PortDevicesDialog.cpp" line="+70"/>
+        <location filename="../src/gui/PortDevicesDialog.cpp" line="+62"/>
         <source>Port devices</source>
         <translation>Dispositivos de puerto</translation>
     </message>

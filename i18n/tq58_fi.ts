@@ -914,7 +914,7 @@ Tiedot otettiin sellaisenaan; ota kanava uudelleen käyttöön sen sivulla.</tra
         <translation>Virheellinen tiedosto!!</translation>
     </message>
     <message>
-        <location filename="../src/files/ImageFile.cpp" line="+98"/>
+        <location filename="../src/files/ImageFile.cpp" line="+99"/>
         <source>Read from Radio</source>
         <translation>Lue radiopuhelimesta</translation>
     </message>
@@ -1713,6 +1713,106 @@ Tiedosto &gt; ”Vie PDF...” tallentaa raportin PDF-tiedostoksi, jonka mikä t
         <location line="+2"/>
         <source>Export PDF</source>
         <translation>Vie PDF</translation>
+    </message>
+    <message>
+        <location filename="../src/platform/SerialPortProblem.cpp" line="+75"/>
+        <source>You may not open the serial port device %1.
+
+Ask the administrator of this computer for read and write access to it.</source>
+        <translation>Sinulla ei ole oikeutta avata sarjaporttilaitetta %1.
+
+Pyydä tämän tietokoneen ylläpitäjältä luku- ja kirjoitusoikeus siihen.</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>The serial port device %1 belongs to the group &quot;%2&quot;. User %3 was added to that group, but this session started before that.
+
+Log out and log in again (or restart the computer), then press OK once more.</source>
+        <translation>Sarjaporttilaite %1 kuuluu ryhmään ”%2”. Käyttäjä %3 on lisätty ryhmään, mutta tämä istunto alkoi sitä ennen.
+
+Kirjaudu ulos ja takaisin sisään (tai käynnistä tietokone uudelleen) ja paina sitten OK uudelleen.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>You may not open the serial port device %1: it belongs to the group &quot;%2&quot;, and user %3 is not a member of it.
+
+Add the user to the group with the command
+    sudo usermod -aG %2 %3
+then log out and log in again, and press OK once more.</source>
+        <translation>Sinulla ei ole oikeutta avata sarjaporttilaitetta %1: se kuuluu ryhmään ”%2”, eikä käyttäjä %3 ole sen jäsen.
+
+Lisää käyttäjä ryhmään komennolla
+    sudo usermod -aG %2 %3
+kirjaudu sitten ulos ja takaisin sisään ja paina OK uudelleen.</translation>
+    </message>
+    <message>
+        <location line="+24"/>
+        <source>a program</source>
+        <translation>jokin ohjelma</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1 (process %2)</source>
+        <translation>%1 (prosessi %2)</translation>
+    </message>
+    <message>
+        <location line="+16"/>
+        <source>This computer shows no serial device at all.</source>
+        <translation>Tämä tietokone ei näytä yhtään sarjalaitetta.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Serial devices on this computer: %1.</source>
+        <translation>Tämän tietokoneen sarjalaitteet: %1.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>The serial port device %1 does not exist.
+
+Plug the USB serial adapter of the QYL cable in, and check the name of its device.
+
+%2</source>
+        <translation>Sarjaporttilaitetta %1 ei ole olemassa.
+
+Kytke QYL-kaapelin USB-sarjasovitin ja tarkista sen laitteen nimi.
+
+%2</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>The serial port device %1 (COM%2) does not exist.
+
+Plug the USB serial adapter of the QYL cable in. If it is plugged in, choose its port under Options &gt; SerialPort, or enter its device for COM%2 under Options &gt; &quot;Port devices...&quot;.
+
+%3</source>
+        <translation>Sarjaporttilaitetta %1 (COM%2) ei ole olemassa.
+
+Kytke QYL-kaapelin USB-sarjasovitin. Jos se on kytketty, valitse sen portti kohdasta Asetukset &gt; Sarjaportti tai anna sen laite portille COM%2 kohdassa Asetukset &gt; ”Porttien laitteet...”.
+
+%3</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>The serial port device %1 could not be opened (%2).
+
+If another program uses the port, close that program, then press OK once more.</source>
+        <translation>Sarjaporttilaitetta %1 ei voitu avata (%2).
+
+Jos jokin toinen ohjelma käyttää porttia, sulje se ohjelma ja paina sitten OK uudelleen.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>The serial port device %1 is in use by %2.
+
+Close that program, or end its connection to the port, then press OK once more.</source>
+        <translation>Sarjaporttilaite %1 on käytössä: %2.
+
+Sulje se ohjelma tai katkaise sen yhteys porttiin ja paina sitten OK uudelleen.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source> and </source>
+        <translation> ja </translation>
     </message>
 </context>
 <context>
@@ -3501,7 +3601,7 @@ Tätä tiedostoa ei enää ole. Se on poistettu viimeksi käytettyjen tiedostoje
 <context>
     <name>tq58::PortDevicesDialog</name>
     <message>
-        <location filename="../src/gui/PortDevicesDialog.cpp" line="+70"/>
+        <location filename="../src/gui/PortDevicesDialog.cpp" line="+62"/>
         <source>Port devices</source>
         <translation>Porttien laitteet</translation>
     </message>

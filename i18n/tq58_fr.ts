@@ -914,7 +914,7 @@ Les données ont été reprises telles quelles&#xa0;; réactivez-le sur la page 
         <translation>fichier incorrect&#xa0;!!</translation>
     </message>
     <message>
-        <location filename="../src/files/ImageFile.cpp" line="+98"/>
+        <location filename="../src/files/ImageFile.cpp" line="+99"/>
         <source>Read from Radio</source>
         <translation>Lire depuis la radio</translation>
     </message>
@@ -1713,6 +1713,106 @@ Fichier &gt; «&#xa0;Exporter en PDF...&#xa0;» enregistre le rapport en fichier
         <location line="-2"/>
         <source>PDF files(*.pdf);;All files(*.*)</source>
         <translation>Fichiers PDF (*.pdf);;Tous les fichiers (*.*)</translation>
+    </message>
+    <message>
+        <location filename="../src/platform/SerialPortProblem.cpp" line="+75"/>
+        <source>You may not open the serial port device %1.
+
+Ask the administrator of this computer for read and write access to it.</source>
+        <translation>Vous n&apos;avez pas le droit d&apos;ouvrir le périphérique du port série %1.
+
+Demandez à l&apos;administrateur de cet ordinateur l&apos;accès en lecture et en écriture à ce périphérique.</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>The serial port device %1 belongs to the group &quot;%2&quot;. User %3 was added to that group, but this session started before that.
+
+Log out and log in again (or restart the computer), then press OK once more.</source>
+        <translation>Le périphérique du port série %1 appartient au groupe «&#xa0;%2&#xa0;». L&apos;utilisateur %3 a été ajouté à ce groupe, mais cette session a commencé avant.
+
+Déconnectez-vous puis reconnectez-vous (ou redémarrez l&apos;ordinateur), puis cliquez à nouveau sur OK.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>You may not open the serial port device %1: it belongs to the group &quot;%2&quot;, and user %3 is not a member of it.
+
+Add the user to the group with the command
+    sudo usermod -aG %2 %3
+then log out and log in again, and press OK once more.</source>
+        <translation>Vous n&apos;avez pas le droit d&apos;ouvrir le périphérique du port série %1&#xa0;: il appartient au groupe «&#xa0;%2&#xa0;», et l&apos;utilisateur %3 n&apos;en est pas membre.
+
+Ajoutez l&apos;utilisateur au groupe avec la commande
+    sudo usermod -aG %2 %3
+puis déconnectez-vous et reconnectez-vous, et cliquez à nouveau sur OK.</translation>
+    </message>
+    <message>
+        <location line="+24"/>
+        <source>a program</source>
+        <translation>un programme</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1 (process %2)</source>
+        <translation>%1 (processus %2)</translation>
+    </message>
+    <message>
+        <location line="+16"/>
+        <source>This computer shows no serial device at all.</source>
+        <translation>Cet ordinateur ne montre aucun périphérique série.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Serial devices on this computer: %1.</source>
+        <translation>Périphériques série de cet ordinateur&#xa0;: %1.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>The serial port device %1 does not exist.
+
+Plug the USB serial adapter of the QYL cable in, and check the name of its device.
+
+%2</source>
+        <translation>Le périphérique du port série %1 n&apos;existe pas.
+
+Branchez l&apos;adaptateur série USB du câble QYL et vérifiez le nom de son périphérique.
+
+%2</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>The serial port device %1 (COM%2) does not exist.
+
+Plug the USB serial adapter of the QYL cable in. If it is plugged in, choose its port under Options &gt; SerialPort, or enter its device for COM%2 under Options &gt; &quot;Port devices...&quot;.
+
+%3</source>
+        <translation>Le périphérique du port série %1 (COM%2) n&apos;existe pas.
+
+Branchez l&apos;adaptateur série USB du câble QYL. S&apos;il est branché, choisissez son port dans Options &gt; Port série, ou saisissez son périphérique pour COM%2 dans Options &gt; «&#xa0;Périphériques des ports...&#xa0;».
+
+%3</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>The serial port device %1 could not be opened (%2).
+
+If another program uses the port, close that program, then press OK once more.</source>
+        <translation>Le périphérique du port série %1 n&apos;a pas pu être ouvert (%2).
+
+Si un autre programme utilise le port, fermez ce programme, puis cliquez à nouveau sur OK.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>The serial port device %1 is in use by %2.
+
+Close that program, or end its connection to the port, then press OK once more.</source>
+        <translation>Le périphérique du port série %1 est utilisé par %2.
+
+Fermez ce programme ou mettez fin à sa connexion au port, puis cliquez à nouveau sur OK.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source> and </source>
+        <translation> et </translation>
     </message>
 </context>
 <context>
@@ -3501,7 +3601,7 @@ Voulez-vous enregistrer les modifications ?</translation>
 <context>
     <name>tq58::PortDevicesDialog</name>
     <message>
-        <location filename="../src/gui/PortDevicesDialog.cpp" line="+70"/>
+        <location filename="../src/gui/PortDevicesDialog.cpp" line="+62"/>
         <source>Port devices</source>
         <translation>Périphériques des ports</translation>
     </message>

@@ -914,7 +914,7 @@ I dati sono stati acquisiti così come sono; riattivarlo nella pagina del canale
         <translation>File non valido!!</translation>
     </message>
     <message>
-        <location filename="../src/files/ImageFile.cpp" line="+98"/>
+        <location filename="../src/files/ImageFile.cpp" line="+99"/>
         <source>Read from Radio</source>
         <translation>Leggi dalla radio</translation>
     </message>
@@ -1713,6 +1713,106 @@ File &gt; «Esporta PDF...» salva il rapporto come file PDF, stampabile da qual
         <location line="+2"/>
         <source>Export PDF</source>
         <translation>Esporta PDF</translation>
+    </message>
+    <message>
+        <location filename="../src/platform/SerialPortProblem.cpp" line="+75"/>
+        <source>You may not open the serial port device %1.
+
+Ask the administrator of this computer for read and write access to it.</source>
+        <translation>Non si dispone dei permessi per aprire il dispositivo della porta seriale %1.
+
+Chiedere all&apos;amministratore di questo computer l&apos;accesso in lettura e scrittura.</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>The serial port device %1 belongs to the group &quot;%2&quot;. User %3 was added to that group, but this session started before that.
+
+Log out and log in again (or restart the computer), then press OK once more.</source>
+        <translation>Il dispositivo della porta seriale %1 appartiene al gruppo «%2». L&apos;utente %3 è stato aggiunto a quel gruppo, ma questa sessione è iniziata prima.
+
+Disconnettersi e accedere di nuovo (o riavviare il computer), quindi premere di nuovo OK.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>You may not open the serial port device %1: it belongs to the group &quot;%2&quot;, and user %3 is not a member of it.
+
+Add the user to the group with the command
+    sudo usermod -aG %2 %3
+then log out and log in again, and press OK once more.</source>
+        <translation>Non si dispone dei permessi per aprire il dispositivo della porta seriale %1: appartiene al gruppo «%2» e l&apos;utente %3 non ne fa parte.
+
+Aggiungere l&apos;utente al gruppo con il comando
+    sudo usermod -aG %2 %3
+quindi disconnettersi, accedere di nuovo e premere di nuovo OK.</translation>
+    </message>
+    <message>
+        <location line="+24"/>
+        <source>a program</source>
+        <translation>un programma</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1 (process %2)</source>
+        <translation>%1 (processo %2)</translation>
+    </message>
+    <message>
+        <location line="+16"/>
+        <source>This computer shows no serial device at all.</source>
+        <translation>Questo computer non mostra alcun dispositivo seriale.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Serial devices on this computer: %1.</source>
+        <translation>Dispositivi seriali su questo computer: %1.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>The serial port device %1 does not exist.
+
+Plug the USB serial adapter of the QYL cable in, and check the name of its device.
+
+%2</source>
+        <translation>Il dispositivo della porta seriale %1 non esiste.
+
+Collegare l&apos;adattatore seriale USB del cavo QYL e controllare il nome del suo dispositivo.
+
+%2</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>The serial port device %1 (COM%2) does not exist.
+
+Plug the USB serial adapter of the QYL cable in. If it is plugged in, choose its port under Options &gt; SerialPort, or enter its device for COM%2 under Options &gt; &quot;Port devices...&quot;.
+
+%3</source>
+        <translation>Il dispositivo della porta seriale %1 (COM%2) non esiste.
+
+Collegare l&apos;adattatore seriale USB del cavo QYL. Se è già collegato, sceglierne la porta in Opzioni &gt; Porta seriale, oppure indicarne il dispositivo per COM%2 in Opzioni &gt; «Dispositivi delle porte...».
+
+%3</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>The serial port device %1 could not be opened (%2).
+
+If another program uses the port, close that program, then press OK once more.</source>
+        <translation>Impossibile aprire il dispositivo della porta seriale %1 (%2).
+
+Se un altro programma usa la porta, chiudere quel programma, quindi premere di nuovo OK.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>The serial port device %1 is in use by %2.
+
+Close that program, or end its connection to the port, then press OK once more.</source>
+        <translation>Il dispositivo della porta seriale %1 è in uso da parte di %2.
+
+Chiudere quel programma o terminarne la connessione alla porta, quindi premere di nuovo OK.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source> and </source>
+        <translation> e </translation>
     </message>
 </context>
 <context>
@@ -3501,7 +3601,7 @@ Questo file non esiste più. È stato rimosso dall&apos;elenco dei file recenti.
 <context>
     <name>tq58::PortDevicesDialog</name>
     <message>
-        <location filename="../src/gui/PortDevicesDialog.cpp" line="+70"/>
+        <location filename="../src/gui/PortDevicesDialog.cpp" line="+62"/>
         <source>Port devices</source>
         <translation>Dispositivi delle porte</translation>
     </message>

@@ -914,7 +914,7 @@ Dataene ble tatt inn som de er; slå den på igjen på kanalens side.</translati
         <translation>Ugyldig fil!!</translation>
     </message>
     <message>
-        <location filename="../src/files/ImageFile.cpp" line="+98"/>
+        <location filename="../src/files/ImageFile.cpp" line="+99"/>
         <source>Read from Radio</source>
         <translation>Les fra radioen</translation>
     </message>
@@ -1713,6 +1713,106 @@ Fil &gt; «Eksporter PDF...» lagrer rapporten som en PDF-fil som alle datamaski
         <location line="+2"/>
         <source>Export PDF</source>
         <translation>Eksporter PDF</translation>
+    </message>
+    <message>
+        <location filename="../src/platform/SerialPortProblem.cpp" line="+75"/>
+        <source>You may not open the serial port device %1.
+
+Ask the administrator of this computer for read and write access to it.</source>
+        <translation>Du har ikke tilgang til å åpne serieportenheten %1.
+
+Be administratoren av denne datamaskinen om lese- og skrivetilgang til den.</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>The serial port device %1 belongs to the group &quot;%2&quot;. User %3 was added to that group, but this session started before that.
+
+Log out and log in again (or restart the computer), then press OK once more.</source>
+        <translation>Serieportenheten %1 tilhører gruppen «%2». Brukeren %3 er lagt til i gruppen, men denne økten startet før det.
+
+Logg ut og logg inn igjen (eller start datamaskinen på nytt), og trykk så på OK en gang til.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>You may not open the serial port device %1: it belongs to the group &quot;%2&quot;, and user %3 is not a member of it.
+
+Add the user to the group with the command
+    sudo usermod -aG %2 %3
+then log out and log in again, and press OK once more.</source>
+        <translation>Du har ikke tilgang til å åpne serieportenheten %1: den tilhører gruppen «%2», og brukeren %3 er ikke medlem av den.
+
+Legg brukeren til i gruppen med kommandoen
+    sudo usermod -aG %2 %3
+logg deretter ut og inn igjen, og trykk på OK en gang til.</translation>
+    </message>
+    <message>
+        <location line="+24"/>
+        <source>a program</source>
+        <translation>et program</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1 (process %2)</source>
+        <translation>%1 (prosess %2)</translation>
+    </message>
+    <message>
+        <location line="+16"/>
+        <source>This computer shows no serial device at all.</source>
+        <translation>Denne datamaskinen viser ingen seriell enhet i det hele tatt.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Serial devices on this computer: %1.</source>
+        <translation>Serielle enheter på denne datamaskinen: %1.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>The serial port device %1 does not exist.
+
+Plug the USB serial adapter of the QYL cable in, and check the name of its device.
+
+%2</source>
+        <translation>Serieportenheten %1 finnes ikke.
+
+Koble til USB-serieadapteren på QYL-kabelen, og kontroller navnet på enheten.
+
+%2</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>The serial port device %1 (COM%2) does not exist.
+
+Plug the USB serial adapter of the QYL cable in. If it is plugged in, choose its port under Options &gt; SerialPort, or enter its device for COM%2 under Options &gt; &quot;Port devices...&quot;.
+
+%3</source>
+        <translation>Serieportenheten %1 (COM%2) finnes ikke.
+
+Koble til USB-serieadapteren på QYL-kabelen. Hvis den er tilkoblet, velger du porten under Innstillinger &gt; Serieport, eller skriver inn enheten for COM%2 under Innstillinger &gt; «Portenheter...».
+
+%3</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>The serial port device %1 could not be opened (%2).
+
+If another program uses the port, close that program, then press OK once more.</source>
+        <translation>Serieportenheten %1 kunne ikke åpnes (%2).
+
+Hvis et annet program bruker porten, lukker du det programmet og trykker så på OK en gang til.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>The serial port device %1 is in use by %2.
+
+Close that program, or end its connection to the port, then press OK once more.</source>
+        <translation>Serieportenheten %1 er i bruk av %2.
+
+Lukk det programmet, eller avslutt forbindelsen til porten, og trykk så på OK en gang til.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source> and </source>
+        <translation> og </translation>
     </message>
 </context>
 <context>
@@ -3501,7 +3601,7 @@ Denne filen finnes ikke lenger. Den er fjernet fra listen over nylig brukte file
 <context>
     <name>tq58::PortDevicesDialog</name>
     <message>
-        <location filename="../src/gui/PortDevicesDialog.cpp" line="+70"/>
+        <location filename="../src/gui/PortDevicesDialog.cpp" line="+62"/>
         <source>Port devices</source>
         <translation>Portenheter</translation>
     </message>

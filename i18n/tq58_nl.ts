@@ -914,7 +914,7 @@ De gegevens zijn overgenomen zoals ze zijn; schakel het weer in op de pagina van
         <translation>ongeldig bestand!!</translation>
     </message>
     <message>
-        <location filename="../src/files/ImageFile.cpp" line="+98"/>
+        <location filename="../src/files/ImageFile.cpp" line="+99"/>
         <source>Read from Radio</source>
         <translation>Radio uitlezen</translation>
     </message>
@@ -1713,6 +1713,106 @@ Bestand &gt; &quot;PDF exporteren...&quot; bewaart het rapport als PDF-bestand, 
         <location line="-2"/>
         <source>PDF files(*.pdf);;All files(*.*)</source>
         <translation>PDF-bestanden(*.pdf);;Alle bestanden(*.*)</translation>
+    </message>
+    <message>
+        <location filename="../src/platform/SerialPortProblem.cpp" line="+75"/>
+        <source>You may not open the serial port device %1.
+
+Ask the administrator of this computer for read and write access to it.</source>
+        <translation>U mag het seriële poortapparaat %1 niet openen.
+
+Vraag de beheerder van deze computer om lees- en schrijftoegang ertoe.</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>The serial port device %1 belongs to the group &quot;%2&quot;. User %3 was added to that group, but this session started before that.
+
+Log out and log in again (or restart the computer), then press OK once more.</source>
+        <translation>Het seriële poortapparaat %1 hoort bij de groep &quot;%2&quot;. Gebruiker %3 is aan die groep toegevoegd, maar deze sessie is daarvoor begonnen.
+
+Meld u af en weer aan (of start de computer opnieuw op) en klik dan nogmaals op OK.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>You may not open the serial port device %1: it belongs to the group &quot;%2&quot;, and user %3 is not a member of it.
+
+Add the user to the group with the command
+    sudo usermod -aG %2 %3
+then log out and log in again, and press OK once more.</source>
+        <translation>U mag het seriële poortapparaat %1 niet openen: het hoort bij de groep &quot;%2&quot; en gebruiker %3 is daar geen lid van.
+
+Voeg de gebruiker aan de groep toe met de opdracht
+    sudo usermod -aG %2 %3
+meld u daarna af en weer aan, en klik nogmaals op OK.</translation>
+    </message>
+    <message>
+        <location line="+24"/>
+        <source>a program</source>
+        <translation>een programma</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1 (process %2)</source>
+        <translation>%1 (proces %2)</translation>
+    </message>
+    <message>
+        <location line="+16"/>
+        <source>This computer shows no serial device at all.</source>
+        <translation>Deze computer toont helemaal geen serieel apparaat.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Serial devices on this computer: %1.</source>
+        <translation>Seriële apparaten op deze computer: %1.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>The serial port device %1 does not exist.
+
+Plug the USB serial adapter of the QYL cable in, and check the name of its device.
+
+%2</source>
+        <translation>Het seriële poortapparaat %1 bestaat niet.
+
+Sluit de USB-seriële adapter van de QYL-kabel aan en controleer de naam van het apparaat.
+
+%2</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>The serial port device %1 (COM%2) does not exist.
+
+Plug the USB serial adapter of the QYL cable in. If it is plugged in, choose its port under Options &gt; SerialPort, or enter its device for COM%2 under Options &gt; &quot;Port devices...&quot;.
+
+%3</source>
+        <translation>Het seriële poortapparaat %1 (COM%2) bestaat niet.
+
+Sluit de USB-seriële adapter van de QYL-kabel aan. Is hij aangesloten, kies dan zijn poort onder Opties &gt; Seriële poort, of voer zijn apparaat voor COM%2 in onder Opties &gt; &quot;Poortapparaten...&quot;.
+
+%3</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>The serial port device %1 could not be opened (%2).
+
+If another program uses the port, close that program, then press OK once more.</source>
+        <translation>Het seriële poortapparaat %1 kon niet worden geopend (%2).
+
+Als een ander programma de poort gebruikt, sluit dat programma en klik dan nogmaals op OK.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>The serial port device %1 is in use by %2.
+
+Close that program, or end its connection to the port, then press OK once more.</source>
+        <translation>Het seriële poortapparaat %1 wordt gebruikt door %2.
+
+Sluit dat programma of verbreek zijn verbinding met de poort, en klik dan nogmaals op OK.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source> and </source>
+        <translation> en </translation>
     </message>
 </context>
 <context>
@@ -3501,7 +3601,7 @@ Wilt u de wijzigingen opslaan?</translation>
 <context>
     <name>tq58::PortDevicesDialog</name>
     <message>
-        <location filename="../src/gui/PortDevicesDialog.cpp" line="+70"/>
+        <location filename="../src/gui/PortDevicesDialog.cpp" line="+62"/>
         <source>Port devices</source>
         <translation>Poortapparaten</translation>
     </message>

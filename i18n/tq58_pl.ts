@@ -914,7 +914,7 @@ Dane przyjęto bez zmian; włącz go ponownie na stronie kanału.</translation>
         <translation>Nieprawidłowy plik!!</translation>
     </message>
     <message>
-        <location filename="../src/files/ImageFile.cpp" line="+98"/>
+        <location filename="../src/files/ImageFile.cpp" line="+99"/>
         <source>Read from Radio</source>
         <translation>Odczyt z radiotelefonu</translation>
     </message>
@@ -1713,6 +1713,106 @@ Plik &gt; „Eksportuj PDF...” zapisuje raport jako plik PDF, który można wy
         <location line="+2"/>
         <source>Export PDF</source>
         <translation>Eksportuj PDF</translation>
+    </message>
+    <message>
+        <location filename="../src/platform/SerialPortProblem.cpp" line="+75"/>
+        <source>You may not open the serial port device %1.
+
+Ask the administrator of this computer for read and write access to it.</source>
+        <translation>Nie masz uprawnień do otwarcia urządzenia portu szeregowego %1.
+
+Poproś administratora tego komputera o dostęp do niego do odczytu i zapisu.</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>The serial port device %1 belongs to the group &quot;%2&quot;. User %3 was added to that group, but this session started before that.
+
+Log out and log in again (or restart the computer), then press OK once more.</source>
+        <translation>Urządzenie portu szeregowego %1 należy do grupy „%2”. Użytkownik %3 został dodany do tej grupy, ale ta sesja rozpoczęła się wcześniej.
+
+Wyloguj się i zaloguj ponownie (albo uruchom ponownie komputer), a potem jeszcze raz naciśnij OK.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>You may not open the serial port device %1: it belongs to the group &quot;%2&quot;, and user %3 is not a member of it.
+
+Add the user to the group with the command
+    sudo usermod -aG %2 %3
+then log out and log in again, and press OK once more.</source>
+        <translation>Nie masz uprawnień do otwarcia urządzenia portu szeregowego %1: należy ono do grupy „%2”, a użytkownik %3 nie jest jej członkiem.
+
+Dodaj użytkownika do grupy poleceniem
+    sudo usermod -aG %2 %3
+potem wyloguj się i zaloguj ponownie, a następnie jeszcze raz naciśnij OK.</translation>
+    </message>
+    <message>
+        <location line="+24"/>
+        <source>a program</source>
+        <translation>pewien program</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1 (process %2)</source>
+        <translation>%1 (proces %2)</translation>
+    </message>
+    <message>
+        <location line="+16"/>
+        <source>This computer shows no serial device at all.</source>
+        <translation>Ten komputer nie pokazuje żadnego urządzenia szeregowego.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Serial devices on this computer: %1.</source>
+        <translation>Urządzenia szeregowe na tym komputerze: %1.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>The serial port device %1 does not exist.
+
+Plug the USB serial adapter of the QYL cable in, and check the name of its device.
+
+%2</source>
+        <translation>Urządzenie portu szeregowego %1 nie istnieje.
+
+Podłącz adapter USB-szeregowy kabla QYL i sprawdź nazwę jego urządzenia.
+
+%2</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>The serial port device %1 (COM%2) does not exist.
+
+Plug the USB serial adapter of the QYL cable in. If it is plugged in, choose its port under Options &gt; SerialPort, or enter its device for COM%2 under Options &gt; &quot;Port devices...&quot;.
+
+%3</source>
+        <translation>Urządzenie portu szeregowego %1 (COM%2) nie istnieje.
+
+Podłącz adapter USB-szeregowy kabla QYL. Jeśli jest podłączony, wybierz jego port w menu Opcje &gt; Port szeregowy albo wpisz jego urządzenie dla COM%2 w menu Opcje &gt; „Urządzenia portów...”.
+
+%3</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>The serial port device %1 could not be opened (%2).
+
+If another program uses the port, close that program, then press OK once more.</source>
+        <translation>Nie można otworzyć urządzenia portu szeregowego %1 (%2).
+
+Jeśli inny program używa portu, zamknij ten program, a potem jeszcze raz naciśnij OK.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>The serial port device %1 is in use by %2.
+
+Close that program, or end its connection to the port, then press OK once more.</source>
+        <translation>Urządzenie portu szeregowego %1 jest używane przez %2.
+
+Zamknij ten program lub zakończ jego połączenie z portem, a potem jeszcze raz naciśnij OK.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source> and </source>
+        <translation> i </translation>
     </message>
 </context>
 <context>
@@ -3515,7 +3615,7 @@ Ten plik już nie istnieje. Usunięto go z listy ostatnich plików.</translation
 <context>
     <name>tq58::PortDevicesDialog</name>
     <message>
-        <location filename="../src/gui/PortDevicesDialog.cpp" line="+70"/>
+        <location filename="../src/gui/PortDevicesDialog.cpp" line="+62"/>
         <source>Port devices</source>
         <translation>Urządzenia portów</translation>
     </message>

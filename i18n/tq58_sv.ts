@@ -914,7 +914,7 @@ Data togs emot som de är; slå på den igen på kanalens sida.</translation>
         <translation>Ogiltig fil!!</translation>
     </message>
     <message>
-        <location filename="../src/files/ImageFile.cpp" line="+98"/>
+        <location filename="../src/files/ImageFile.cpp" line="+99"/>
         <source>Read from Radio</source>
         <translation>Läs från radion</translation>
     </message>
@@ -1713,6 +1713,106 @@ Arkiv &gt; ”Exportera PDF...” sparar rapporten som en PDF-fil, som alla dato
         <location line="+2"/>
         <source>Export PDF</source>
         <translation>Exportera PDF</translation>
+    </message>
+    <message>
+        <location filename="../src/platform/SerialPortProblem.cpp" line="+75"/>
+        <source>You may not open the serial port device %1.
+
+Ask the administrator of this computer for read and write access to it.</source>
+        <translation>Du får inte öppna serieportenheten %1.
+
+Be datorns administratör om läs- och skrivbehörighet till den.</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>The serial port device %1 belongs to the group &quot;%2&quot;. User %3 was added to that group, but this session started before that.
+
+Log out and log in again (or restart the computer), then press OK once more.</source>
+        <translation>Serieportenheten %1 tillhör gruppen ”%2”. Användaren %3 har lagts till i gruppen, men den här sessionen startade innan dess.
+
+Logga ut och logga in igen (eller starta om datorn) och tryck sedan på OK en gång till.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>You may not open the serial port device %1: it belongs to the group &quot;%2&quot;, and user %3 is not a member of it.
+
+Add the user to the group with the command
+    sudo usermod -aG %2 %3
+then log out and log in again, and press OK once more.</source>
+        <translation>Du får inte öppna serieportenheten %1: den tillhör gruppen ”%2”, och användaren %3 är inte medlem i den.
+
+Lägg till användaren i gruppen med kommandot
+    sudo usermod -aG %2 %3
+logga sedan ut och in igen och tryck på OK en gång till.</translation>
+    </message>
+    <message>
+        <location line="+24"/>
+        <source>a program</source>
+        <translation>ett program</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1 (process %2)</source>
+        <translation>%1 (process %2)</translation>
+    </message>
+    <message>
+        <location line="+16"/>
+        <source>This computer shows no serial device at all.</source>
+        <translation>Datorn visar ingen seriell enhet alls.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Serial devices on this computer: %1.</source>
+        <translation>Seriella enheter på den här datorn: %1.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>The serial port device %1 does not exist.
+
+Plug the USB serial adapter of the QYL cable in, and check the name of its device.
+
+%2</source>
+        <translation>Serieportenheten %1 finns inte.
+
+Anslut QYL-kabelns USB-serieadapter och kontrollera namnet på dess enhet.
+
+%2</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>The serial port device %1 (COM%2) does not exist.
+
+Plug the USB serial adapter of the QYL cable in. If it is plugged in, choose its port under Options &gt; SerialPort, or enter its device for COM%2 under Options &gt; &quot;Port devices...&quot;.
+
+%3</source>
+        <translation>Serieportenheten %1 (COM%2) finns inte.
+
+Anslut QYL-kabelns USB-serieadapter. Om den är ansluten väljer du dess port under Alternativ &gt; Serieport, eller anger dess enhet för COM%2 under Alternativ &gt; ”Portenheter...”.
+
+%3</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>The serial port device %1 could not be opened (%2).
+
+If another program uses the port, close that program, then press OK once more.</source>
+        <translation>Serieportenheten %1 kunde inte öppnas (%2).
+
+Om ett annat program använder porten stänger du det programmet och trycker sedan på OK en gång till.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>The serial port device %1 is in use by %2.
+
+Close that program, or end its connection to the port, then press OK once more.</source>
+        <translation>Serieportenheten %1 används av %2.
+
+Stäng det programmet eller avsluta dess anslutning till porten, och tryck sedan på OK en gång till.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source> and </source>
+        <translation> och </translation>
     </message>
 </context>
 <context>
@@ -3501,7 +3601,7 @@ Filen finns inte längre. Den har tagits bort från listan över senaste filer.<
 <context>
     <name>tq58::PortDevicesDialog</name>
     <message>
-        <location filename="../src/gui/PortDevicesDialog.cpp" line="+70"/>
+        <location filename="../src/gui/PortDevicesDialog.cpp" line="+62"/>
         <source>Port devices</source>
         <translation>Portenheter</translation>
     </message>

@@ -10,6 +10,7 @@
 #include "gui/MainMenus.h"
 #include "gui/ProgramMidTable.h"
 #include "gui/UndoSteps.h"
+#include "platform/SerialPortProblem.h"
 
 #include <QComboBox>
 #include <QMenu>
@@ -54,6 +55,16 @@ private slots:
         MainWindowHarness harness;
         QVERIFY(harness.Start("2"));
         QCOMPARE(harness.Find<QMenu>("mnuFile")->title(), QString("&Datei"));
+        // A serial port's problem too, naming the menus as the window shows them.
+        const QString options = harness.Find<QMenu>("mnuOptions")->title().remove('&');
+        const QString serialPort = harness.Find<QMenu>("mnuOptionsSerialPort")->title().remove('&');
+        const QString portDevices = harness.window->Menus().PortDevices->text();
+        const QString missing = SerialPortProblem("/nonexistent/ttyUSB9", 2, {});
+        QVERIFY2(
+            missing.startsWith("Das Schnittstellengerät /nonexistent/ttyUSB9 (COM2) existiert") &&
+                missing.contains(options + " > " + serialPort) &&
+                missing.contains(options + " > „" + portDevices + "“"),
+            qPrintable(missing));
 
         QVERIFY(harness.SelectNode("Common"));
         auto* scan = harness.Find<QComboBox>("cmbCommonScan");
