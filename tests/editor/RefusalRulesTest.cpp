@@ -41,15 +41,20 @@ TEST(RefusalRules, ChannelPageNamesWhatTheEnabledExpChannelLacks) {
     EXPECT_TRUE(ChannelPageCheckPasses(channel, ChannelKind::Plan));
 }
 
-// A hint says the limit its field keeps, where the first hints said another.
+// A hint says the limit its field keeps, where the first hints said another; every hinted
+// control has one.
 TEST(RefusalRules, HintsAgreeWithTheirFields) {
-    EXPECT_EQ(StatusHintFor("txtCTag"), "A maximum of 16 characters");
-    EXPECT_EQ(StatusHintFor("txtGPosi"), "A maximum of 11 characters.");
+    const auto hint = [](HintedControl control) { return StatusHint(control).English(); };
+    EXPECT_EQ(hint(HintedControl::ChannelName), "A maximum of 16 characters");
+    EXPECT_EQ(hint(HintedControl::DirectoryName), "A maximum of 11 characters.");
     EXPECT_EQ(DirectoryMmsiHint(IndividualDirectory).English(),
               "Numeric Only. Indispensable 9 figures.");
     EXPECT_EQ(DirectoryMmsiHint(GroupDirectory).English(),
               "Numeric Only. Indispensable 8 figures.");
-    EXPECT_EQ(StatusHintFor("txtATIScode"), "Numeric Only. Indispensable 10 figures.");
+    EXPECT_EQ(hint(HintedControl::AtisCode), "Numeric Only. Indispensable 10 figures.");
+    for (int control = 0; control < HintedControlCount; ++control) {
+        EXPECT_NE(hint(static_cast<HintedControl>(control)), "") << "control " << control;
+    }
 }
 
 } // namespace
