@@ -914,7 +914,7 @@ Data togs emot som de är; slå på den igen på kanalens sida.</translation>
         <translation>Ogiltig fil!!</translation>
     </message>
     <message>
-        <location filename="../src/files/ImageFile.cpp" line="+98"/>
+        <location filename="../src/files/ImageFile.cpp" line="+99"/>
         <source>Read from Radio</source>
         <translation>Läs från radion</translation>
     </message>
@@ -965,7 +965,7 @@ Data togs emot som de är; slå på den igen på kanalens sida.</translation>
 <context>
     <name>Hints</name>
     <message>
-        <location filename="../src/editor/ControlHints.cpp" line="+24"/>
+        <location filename="../src/editor/ControlHints.cpp" line="+18"/>
         <source>[Space]:An effective and invalid change.</source>
         <translation>[Mellanslag]: slå på/av.</translation>
     </message>
@@ -990,7 +990,7 @@ Data togs emot som de är; slå på den igen på kanalens sida.</translation>
         <translation>Endast siffror. Exakt %1 siffror.</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+16"/>
         <source>Indispensable 2 figures.</source>
         <translation>Exakt 2 siffror.</translation>
     </message>
@@ -1000,7 +1000,7 @@ Data togs emot som de är; slå på den igen på kanalens sida.</translation>
         <translation>Exakt 1 siffra.</translation>
     </message>
     <message>
-        <location line="+16"/>
+        <location line="+27"/>
         <source>Select[x]Enable/[]Disable.</source>
         <translation>Välj [x] på/[] av.</translation>
     </message>
@@ -1011,18 +1011,17 @@ Data togs emot som de är; slå på den igen på kanalens sida.</translation>
         <translation>[Upp]/[Ned]/[Vänster]/[Höger]: ändra valet.</translation>
     </message>
     <message>
-        <location line="+2"/>
-        <location line="+2"/>
+        <location line="-37"/>
         <source>[Double click],[Enter]:Jump the Setting screen.</source>
         <translation>[Dubbelklick],[Enter]: gå till inställningssidan.</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+27"/>
         <source>A Click Inicializes the log</source>
         <translation>Ett klick rensar loggen</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="-14"/>
         <source>Rx frequency</source>
         <translation>Rx-frekvens</translation>
     </message>
@@ -1032,12 +1031,12 @@ Data togs emot som de är; slå på den igen på kanalens sida.</translation>
         <translation>Tx-frekvens</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+5"/>
         <source>max 4 charactors.</source>
         <translation>högst 4 tecken.</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+13"/>
         <source>Indispensable 3 figures.</source>
         <translation>Exakt 3 siffror.</translation>
     </message>
@@ -1663,7 +1662,7 @@ Ange det egna MMSI-numret som ska programmeras en gång till:</translation>
 <context>
     <name>Program</name>
     <message>
-        <location filename="../src/program/ModelSelection.cpp" line="+100"/>
+        <location filename="../src/program/ModelSelection.cpp" line="+103"/>
         <source>Do you want to program the %1 series?</source>
         <translation>Vill du programmera %1-serien?</translation>
     </message>
@@ -2197,7 +2196,12 @@ Arkiv &gt; ”Exportera PDF...” sparar rapporten som en PDF-fil, som alla dato
 <context>
     <name>tq58::AboutDialog</name>
     <message>
-        <location filename="../src/gui/AboutDialog.cpp" line="+31"/>
+        <location filename="../src/gui/AboutDialog.cpp" line="+35"/>
+        <source>%1 and %2</source>
+        <translation>%1 och %2</translation>
+    </message>
+    <message>
+        <location line="+7"/>
         <source>About TQ58</source>
         <translation>Om TQ58</translation>
     </message>
@@ -2213,8 +2217,8 @@ Arkiv &gt; ”Exportera PDF...” sparar rapporten som en PDF-fil, som alla dato
     </message>
     <message>
         <location line="+3"/>
-        <source>Reads, edits and programs the channels, DSC directories and settings of the RV7200A, RV7700A and RV7700AM marine VHF radios over a serial cable.</source>
-        <translation>Läser, redigerar och programmerar kanaler, DSC-kataloger och inställningar i de marina VHF-radiostationerna RV7200A, RV7700A och RV7700AM via en seriell kabel.</translation>
+        <source>Reads, edits and programs the channels, DSC directories and settings of the %1 marine VHF radios over a serial cable.</source>
+        <translation>Läser, redigerar och programmerar kanaler, DSC-kataloger och inställningar i de marina VHF-radiostationerna %1 via en seriell kabel.</translation>
     </message>
     <message>
         <location line="+5"/>
@@ -3227,7 +3231,7 @@ Arkiv &gt; ”Exportera PDF...” sparar rapporten som en PDF-fil, som alla dato
 <context>
     <name>tq58::MainWindow</name>
     <message>
-        <location filename="../src/gui/MainWindow.cpp" line="+84"/>
+        <location filename="../src/gui/MainWindow.cpp" line="+85"/>
         <source>Hexdump</source>
         <translation>Hexdump</translation>
     </message>
@@ -3242,7 +3246,7 @@ Arkiv &gt; ”Exportera PDF...” sparar rapporten som en PDF-fil, som alla dato
         <translation>Okänd modell!!</translation>
     </message>
     <message>
-        <location line="+216"/>
+        <location line="+217"/>
         <source>QYL data has changed.<byte value="xd"/>
 Do you want to save changes?</source>
         <translation>QYL-data har ändrats.<byte value="xd"/>
