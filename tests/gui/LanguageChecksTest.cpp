@@ -286,6 +286,7 @@ private slots:
                 contexts << context;
             }
         }
+        QCOMPARE(contexts.size(), 2 + 17); // seventeen controls have a help context
         QWidget owner;
         for (const int context : contexts) {
             QCOMPARE(ShowHelpTopic(&owner, QDir::currentPath().toStdString(), context), QString());
