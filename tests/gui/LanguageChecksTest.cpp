@@ -278,14 +278,22 @@ private slots:
         QString fileName;
         englishHelp_ = ShownHelpAnchors(&fileName);
         QCOMPARE(fileName, QString("TQ58.html"));
-        // The help answers, in one window, every help context the program asks for: the
+        // Every control the core keeps a hint for has one and is a widget of the window,
+        // and the help answers, in one window, every help context the program asks for: the
         // controls', Help Contents' and the transfer dialog's; tests run in the program folder.
+        MainWindowHarness harness;
+        QVERIFY(harness.Start("2"));
+        std::set<HintedControl> reached;
+        englishPages_ = Tour(harness, &reached);
+        QVERIFY(!englishPages_.empty());
         QList<int> contexts = {HelpContentsContext, TransferHelpContext};
         for (int control = 0; control < HintedControlCount; ++control) {
-            if (const int context = HelpContextFor(static_cast<HintedControl>(control))) {
-                contexts << context;
-            }
+            const auto hinted = static_cast<HintedControl>(control);
+            QVERIFY2(reached.count(hinted) && !StatusHint(hinted).English().empty(),
+                     qPrintable(QString("hinted control %1: no widget or no hint").arg(control)));
+            contexts << HelpContextFor(hinted);
         }
+        contexts.removeAll(0);
         QCOMPARE(contexts.size(), 2 + 17); // seventeen controls have a help context
         QWidget owner;
         for (const int context : contexts) {
@@ -294,16 +302,6 @@ private slots:
                      qPrintable(QString("no topic for help context %1").arg(context)));
         }
         QCOMPARE(owner.findChildren<HelpWindow*>().size(), 1);
-        MainWindowHarness harness;
-        QVERIFY(harness.Start("2"));
-        // Every control the core keeps a hint or help context for is a widget of the window.
-        std::set<HintedControl> reached;
-        englishPages_ = Tour(harness, &reached);
-        QVERIFY(!englishPages_.empty());
-        for (int control = 0; control < HintedControlCount; ++control) {
-            QVERIFY2(reached.count(static_cast<HintedControl>(control)),
-                     qPrintable(QString("no widget stands for hinted control %1").arg(control)));
-        }
     }
 
     void everyLanguage_data() {
