@@ -8,7 +8,7 @@ namespace tq58 {
 
 namespace {
 
-// The widgets' object names, kept from the first program for the help contexts. The two
+// The widgets' object names, which the tests and the help contexts know. The two
 // channel-display fields share a group but not a hint, so whole names come before groups.
 constexpr std::array<std::pair<HintedControl, const char*>, HintedControlCount - 1> WidgetNames{{
     {HintedControl::ChannelDisplayTens, "txtCN_0"},
