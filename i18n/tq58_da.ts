@@ -965,7 +965,7 @@ Dataene blev overtaget, som de er; slå den til igen på kanalens side.</transla
 <context>
     <name>Hints</name>
     <message>
-        <location filename="../src/editor/ControlHints.cpp" line="+24"/>
+        <location filename="../src/editor/ControlHints.cpp" line="+18"/>
         <source>[Space]:An effective and invalid change.</source>
         <translation>[Mellemrum]: slå til/fra.</translation>
     </message>
@@ -990,7 +990,7 @@ Dataene blev overtaget, som de er; slå den til igen på kanalens side.</transla
         <translation>Kun cifre. Præcis %1 cifre.</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+16"/>
         <source>Indispensable 2 figures.</source>
         <translation>Præcis 2 cifre.</translation>
     </message>
@@ -1000,7 +1000,7 @@ Dataene blev overtaget, som de er; slå den til igen på kanalens side.</transla
         <translation>Præcis 1 ciffer.</translation>
     </message>
     <message>
-        <location line="+16"/>
+        <location line="+27"/>
         <source>Select[x]Enable/[]Disable.</source>
         <translation>Vælg [x] til/[] fra.</translation>
     </message>
@@ -1011,18 +1011,17 @@ Dataene blev overtaget, som de er; slå den til igen på kanalens side.</transla
         <translation>[Op]/[Ned]/[Venstre]/[Højre]: skift valg.</translation>
     </message>
     <message>
-        <location line="+2"/>
-        <location line="+2"/>
+        <location line="-37"/>
         <source>[Double click],[Enter]:Jump the Setting screen.</source>
         <translation>[Dobbeltklik],[Enter]: gå til indstillingssiden.</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+27"/>
         <source>A Click Inicializes the log</source>
         <translation>Et klik rydder loggen</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="-14"/>
         <source>Rx frequency</source>
         <translation>Rx-frekvens</translation>
     </message>
@@ -1032,12 +1031,12 @@ Dataene blev overtaget, som de er; slå den til igen på kanalens side.</transla
         <translation>Tx-frekvens</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+5"/>
         <source>max 4 charactors.</source>
         <translation>højst 4 tegn.</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+13"/>
         <source>Indispensable 3 figures.</source>
         <translation>Præcis 3 cifre.</translation>
     </message>
@@ -1663,7 +1662,7 @@ Indtast det eget MMSI, der skal programmeres, én gang til:</translation>
 <context>
     <name>Program</name>
     <message>
-        <location filename="../src/program/ModelSelection.cpp" line="+100"/>
+        <location filename="../src/program/ModelSelection.cpp" line="+103"/>
         <source>Do you want to program the %1 series?</source>
         <translation>Vil du programmere %1-serien?</translation>
     </message>
@@ -2297,7 +2296,12 @@ Luk det program, eller afslut dets forbindelse til porten, og tryk derefter på 
 <context>
     <name>tq58::AboutDialog</name>
     <message>
-        <location filename="../src/gui/AboutDialog.cpp" line="+31"/>
+        <location filename="../src/gui/AboutDialog.cpp" line="+35"/>
+        <source>%1 and %2</source>
+        <translation>%1 og %2</translation>
+    </message>
+    <message>
+        <location line="+7"/>
         <source>About TQ58</source>
         <translation>Om TQ58</translation>
     </message>
@@ -2313,8 +2317,8 @@ Luk det program, eller afslut dets forbindelse til porten, og tryk derefter på 
     </message>
     <message>
         <location line="+3"/>
-        <source>Reads, edits and programs the channels, DSC directories and settings of the RV7200A, RV7700A and RV7700AM marine VHF radios over a serial cable.</source>
-        <translation>Læser, redigerer og programmerer kanaler, DSC-kataloger og indstillinger i de maritime VHF-radioer RV7200A, RV7700A og RV7700AM via et serielt kabel.</translation>
+        <source>Reads, edits and programs the channels, DSC directories and settings of the %1 marine VHF radios over a serial cable.</source>
+        <translation>Læser, redigerer og programmerer kanaler, DSC-kataloger og indstillinger i de maritime VHF-radioer %1 via et serielt kabel.</translation>
     </message>
     <message>
         <location line="+5"/>
@@ -3327,7 +3331,7 @@ Luk det program, eller afslut dets forbindelse til porten, og tryk derefter på 
 <context>
     <name>tq58::MainWindow</name>
     <message>
-        <location filename="../src/gui/MainWindow.cpp" line="+84"/>
+        <location filename="../src/gui/MainWindow.cpp" line="+85"/>
         <source>Hexdump</source>
         <translation>Hexdump</translation>
     </message>
@@ -3342,7 +3346,7 @@ Luk det program, eller afslut dets forbindelse til porten, og tryk derefter på 
         <translation>Ukendt model!!</translation>
     </message>
     <message>
-        <location line="+216"/>
+        <location line="+217"/>
         <source>QYL data has changed.<byte value="xd"/>
 Do you want to save changes?</source>
         <translation>QYL-data er ændret.<byte value="xd"/>

@@ -965,7 +965,7 @@ Die Daten wurden unverändert übernommen; schalten Sie ihn auf der Seite des Ka
 <context>
     <name>Hints</name>
     <message>
-        <location filename="../src/editor/ControlHints.cpp" line="+24"/>
+        <location filename="../src/editor/ControlHints.cpp" line="+18"/>
         <source>[Space]:An effective and invalid change.</source>
         <translation>[Leertaste]: Ein/Aus umschalten.</translation>
     </message>
@@ -990,7 +990,7 @@ Die Daten wurden unverändert übernommen; schalten Sie ihn auf der Seite des Ka
         <translation>Nur Ziffern. Genau %1 Ziffern erforderlich.</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+16"/>
         <source>Indispensable 2 figures.</source>
         <translation>Genau 2 Ziffern erforderlich.</translation>
     </message>
@@ -1000,7 +1000,7 @@ Die Daten wurden unverändert übernommen; schalten Sie ihn auf der Seite des Ka
         <translation>Genau 1 Ziffer erforderlich.</translation>
     </message>
     <message>
-        <location line="+16"/>
+        <location line="+27"/>
         <source>Select[x]Enable/[]Disable.</source>
         <translation>[x] aktiv/[] inaktiv wählen.</translation>
     </message>
@@ -1011,18 +1011,17 @@ Die Daten wurden unverändert übernommen; schalten Sie ihn auf der Seite des Ka
         <translation>[Pfeil oben]/[Pfeil unten]/[Pfeil links]/[Pfeil rechts]: Auswahl ändern.</translation>
     </message>
     <message>
-        <location line="+2"/>
-        <location line="+2"/>
+        <location line="-37"/>
         <source>[Double click],[Enter]:Jump the Setting screen.</source>
         <translation>[Doppelklick],[Eingabe]: Zur Einstellungsseite.</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+27"/>
         <source>A Click Inicializes the log</source>
         <translation>Ein Klick löscht das Protokoll</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="-14"/>
         <source>Rx frequency</source>
         <translation>Rx-Frequenz</translation>
     </message>
@@ -1032,12 +1031,12 @@ Die Daten wurden unverändert übernommen; schalten Sie ihn auf der Seite des Ka
         <translation>Tx-Frequenz</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+5"/>
         <source>max 4 charactors.</source>
         <translation>max. 4 Zeichen.</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+13"/>
         <source>Indispensable 3 figures.</source>
         <translation>Genau 3 Ziffern erforderlich.</translation>
     </message>
@@ -1663,7 +1662,7 @@ Geben Sie die zu schreibende eigene MMSI noch einmal ein:</translation>
 <context>
     <name>Program</name>
     <message>
-        <location filename="../src/program/ModelSelection.cpp" line="+100"/>
+        <location filename="../src/program/ModelSelection.cpp" line="+103"/>
         <source>Do you want to program the %1 series?</source>
         <translation>Möchten Sie die Serie %1 programmieren?</translation>
     </message>
@@ -2297,7 +2296,12 @@ Schließen Sie dieses Programm oder beenden Sie seine Verbindung zur Schnittstel
 <context>
     <name>tq58::AboutDialog</name>
     <message>
-        <location filename="../src/gui/AboutDialog.cpp" line="+31"/>
+        <location filename="../src/gui/AboutDialog.cpp" line="+35"/>
+        <source>%1 and %2</source>
+        <translation>%1 und %2</translation>
+    </message>
+    <message>
+        <location line="+7"/>
         <source>About TQ58</source>
         <translation>Über TQ58</translation>
     </message>
@@ -2313,8 +2317,8 @@ Schließen Sie dieses Programm oder beenden Sie seine Verbindung zur Schnittstel
     </message>
     <message>
         <location line="+3"/>
-        <source>Reads, edits and programs the channels, DSC directories and settings of the RV7200A, RV7700A and RV7700AM marine VHF radios over a serial cable.</source>
-        <translation>Liest, bearbeitet und programmiert die Kanäle, DSC-Verzeichnisse und Einstellungen der UKW-Seefunkgeräte RV7200A, RV7700A und RV7700AM über ein serielles Kabel.</translation>
+        <source>Reads, edits and programs the channels, DSC directories and settings of the %1 marine VHF radios over a serial cable.</source>
+        <translation>Liest, bearbeitet und programmiert die Kanäle, DSC-Verzeichnisse und Einstellungen der UKW-Seefunkgeräte %1 über ein serielles Kabel.</translation>
     </message>
     <message>
         <location line="+5"/>
@@ -3327,7 +3331,7 @@ Schließen Sie dieses Programm oder beenden Sie seine Verbindung zur Schnittstel
 <context>
     <name>tq58::MainWindow</name>
     <message>
-        <location filename="../src/gui/MainWindow.cpp" line="+84"/>
+        <location filename="../src/gui/MainWindow.cpp" line="+85"/>
         <source>Hexdump</source>
         <translation>Hexdump</translation>
     </message>
@@ -3527,7 +3531,7 @@ Diese Datei existiert nicht mehr. Sie wurde aus der Liste der zuletzt verwendete
         <translation>Unbekanntes Modell!!</translation>
     </message>
     <message>
-        <location line="+216"/>
+        <location line="+217"/>
         <source>QYL data has changed.<byte value="xd"/>
 Do you want to save changes?</source>
         <translation>QYL-Daten wurden geändert.<byte value="xd"/>

@@ -964,7 +964,7 @@ The data was taken as it is; switch it on again on the channel&apos;s page.</sou
 <context>
     <name>Hints</name>
     <message>
-        <location filename="../src/editor/ControlHints.cpp" line="+24"/>
+        <location filename="../src/editor/ControlHints.cpp" line="+18"/>
         <source>[Space]:An effective and invalid change.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -989,7 +989,7 @@ The data was taken as it is; switch it on again on the channel&apos;s page.</sou
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+16"/>
         <source>Indispensable 2 figures.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -999,7 +999,7 @@ The data was taken as it is; switch it on again on the channel&apos;s page.</sou
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+16"/>
+        <location line="+27"/>
         <source>Select[x]Enable/[]Disable.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1010,18 +1010,17 @@ The data was taken as it is; switch it on again on the channel&apos;s page.</sou
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+2"/>
-        <location line="+2"/>
+        <location line="-37"/>
         <source>[Double click],[Enter]:Jump the Setting screen.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+27"/>
         <source>A Click Inicializes the log</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="-14"/>
         <source>Rx frequency</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1031,12 +1030,12 @@ The data was taken as it is; switch it on again on the channel&apos;s page.</sou
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+5"/>
         <source>max 4 charactors.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+13"/>
         <source>Indispensable 3 figures.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1658,7 +1657,7 @@ Enter the User MMSI to be programmed once more:</source>
 <context>
     <name>Program</name>
     <message>
-        <location filename="../src/program/ModelSelection.cpp" line="+100"/>
+        <location filename="../src/program/ModelSelection.cpp" line="+103"/>
         <source>Do you want to program the %1 series?</source>
         <translation type="unfinished"></translation>
     </message>
@@ -2270,7 +2269,12 @@ Close that program, or end its connection to the port, then press OK once more.<
 <context>
     <name>tq58::AboutDialog</name>
     <message>
-        <location filename="../src/gui/AboutDialog.cpp" line="+31"/>
+        <location filename="../src/gui/AboutDialog.cpp" line="+35"/>
+        <source>%1 and %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+7"/>
         <source>About TQ58</source>
         <translation type="unfinished"></translation>
     </message>
@@ -2286,7 +2290,7 @@ Close that program, or end its connection to the port, then press OK once more.<
     </message>
     <message>
         <location line="+3"/>
-        <source>Reads, edits and programs the channels, DSC directories and settings of the RV7200A, RV7700A and RV7700AM marine VHF radios over a serial cable.</source>
+        <source>Reads, edits and programs the channels, DSC directories and settings of the %1 marine VHF radios over a serial cable.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -3300,7 +3304,7 @@ Close that program, or end its connection to the port, then press OK once more.<
 <context>
     <name>tq58::MainWindow</name>
     <message>
-        <location filename="../src/gui/MainWindow.cpp" line="+84"/>
+        <location filename="../src/gui/MainWindow.cpp" line="+85"/>
         <source>Hexdump</source>
         <translation type="unfinished"></translation>
     </message>
@@ -3496,7 +3500,7 @@ This file no longer exists. It has been removed from the list of recent files.</
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+216"/>
+        <location line="+217"/>
         <source>QYL data has changed.<byte value="xd"/>
 Do you want to save changes?</source>
         <translation type="unfinished"></translation>

@@ -965,7 +965,7 @@ Los datos se han tomado tal como están; vuelva a activarlo en la página del ca
 <context>
     <name>Hints</name>
     <message>
-        <location filename="../src/editor/ControlHints.cpp" line="+24"/>
+        <location filename="../src/editor/ControlHints.cpp" line="+18"/>
         <source>[Space]:An effective and invalid change.</source>
         <translation>[Espacio]: activar/desactivar.</translation>
     </message>
@@ -990,7 +990,7 @@ Los datos se han tomado tal como están; vuelva a activarlo en la página del ca
         <translation>Solo números. Exactamente %1 cifras.</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+16"/>
         <source>Indispensable 2 figures.</source>
         <translation>Exactamente 2 cifras.</translation>
     </message>
@@ -1000,7 +1000,7 @@ Los datos se han tomado tal como están; vuelva a activarlo en la página del ca
         <translation>Exactamente 1 cifra.</translation>
     </message>
     <message>
-        <location line="+16"/>
+        <location line="+27"/>
         <source>Select[x]Enable/[]Disable.</source>
         <translation>Marque [x] activar/[] desactivar.</translation>
     </message>
@@ -1011,18 +1011,17 @@ Los datos se han tomado tal como están; vuelva a activarlo en la página del ca
         <translation>[Arriba]/[Abajo]/[Izquierda]/[Derecha]: cambiar la selección.</translation>
     </message>
     <message>
-        <location line="+2"/>
-        <location line="+2"/>
+        <location line="-37"/>
         <source>[Double click],[Enter]:Jump the Setting screen.</source>
         <translation>[Doble clic],[Intro]: ir a la página de ajustes.</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+27"/>
         <source>A Click Inicializes the log</source>
         <translation>Un clic borra el registro</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="-14"/>
         <source>Rx frequency</source>
         <translation>Frecuencia Rx</translation>
     </message>
@@ -1032,12 +1031,12 @@ Los datos se han tomado tal como están; vuelva a activarlo en la página del ca
         <translation>Frecuencia Tx</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+5"/>
         <source>max 4 charactors.</source>
         <translation>máx. 4 caracteres.</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+13"/>
         <source>Indispensable 3 figures.</source>
         <translation>Exactamente 3 cifras.</translation>
     </message>
@@ -1663,7 +1662,7 @@ Introduzca de nuevo el MMSI propio que se va a programar:</translation>
 <context>
     <name>Program</name>
     <message>
-        <location filename="../src/program/ModelSelection.cpp" line="+100"/>
+        <location filename="../src/program/ModelSelection.cpp" line="+103"/>
         <source>Do you want to program the %1 series?</source>
         <translation>¿Desea programar la serie %1?</translation>
     </message>
@@ -2297,7 +2296,12 @@ Cierre ese programa o termine su conexión con el puerto y pulse OK de nuevo.</t
 <context>
     <name>tq58::AboutDialog</name>
     <message>
-        <location filename="../src/gui/AboutDialog.cpp" line="+31"/>
+        <location filename="../src/gui/AboutDialog.cpp" line="+35"/>
+        <source>%1 and %2</source>
+        <translation>%1 y %2</translation>
+    </message>
+    <message>
+        <location line="+7"/>
         <source>About TQ58</source>
         <translation>Acerca de TQ58</translation>
     </message>
@@ -2313,8 +2317,8 @@ Cierre ese programa o termine su conexión con el puerto y pulse OK de nuevo.</t
     </message>
     <message>
         <location line="+3"/>
-        <source>Reads, edits and programs the channels, DSC directories and settings of the RV7200A, RV7700A and RV7700AM marine VHF radios over a serial cable.</source>
-        <translation>Lee, edita y programa los canales, los directorios DSC y los ajustes de los radioteléfonos VHF marinos RV7200A, RV7700A y RV7700AM mediante un cable serie.</translation>
+        <source>Reads, edits and programs the channels, DSC directories and settings of the %1 marine VHF radios over a serial cable.</source>
+        <translation>Lee, edita y programa los canales, los directorios DSC y los ajustes de los radioteléfonos VHF marinos %1 mediante un cable serie.</translation>
     </message>
     <message>
         <location line="+5"/>
@@ -3327,7 +3331,7 @@ Cierre ese programa o termine su conexión con el puerto y pulse OK de nuevo.</t
 <context>
     <name>tq58::MainWindow</name>
     <message>
-        <location filename="../src/gui/MainWindow.cpp" line="+84"/>
+        <location filename="../src/gui/MainWindow.cpp" line="+85"/>
         <source>Hexdump</source>
         <translation>Volcado hexadecimal</translation>
     </message>
@@ -3342,7 +3346,7 @@ Cierre ese programa o termine su conexión con el puerto y pulse OK de nuevo.</t
         <translation>¡¡Modelo desconocido!!</translation>
     </message>
     <message>
-        <location line="+216"/>
+        <location line="+217"/>
         <source>QYL data has changed.<byte value="xd"/>
 Do you want to save changes?</source>
         <translation>Los datos QYL han cambiado.<byte value="xd"/>

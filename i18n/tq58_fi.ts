@@ -965,7 +965,7 @@ Tiedot otettiin sellaisenaan; ota kanava uudelleen käyttöön sen sivulla.</tra
 <context>
     <name>Hints</name>
     <message>
-        <location filename="../src/editor/ControlHints.cpp" line="+24"/>
+        <location filename="../src/editor/ControlHints.cpp" line="+18"/>
         <source>[Space]:An effective and invalid change.</source>
         <translation>[Välilyönti]: päälle/pois.</translation>
     </message>
@@ -990,7 +990,7 @@ Tiedot otettiin sellaisenaan; ota kanava uudelleen käyttöön sen sivulla.</tra
         <translation>Vain numeroita. Tasan %1 numeroa.</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+16"/>
         <source>Indispensable 2 figures.</source>
         <translation>Tasan 2 numeroa.</translation>
     </message>
@@ -1000,7 +1000,7 @@ Tiedot otettiin sellaisenaan; ota kanava uudelleen käyttöön sen sivulla.</tra
         <translation>Tasan 1 numero.</translation>
     </message>
     <message>
-        <location line="+16"/>
+        <location line="+27"/>
         <source>Select[x]Enable/[]Disable.</source>
         <translation>Valitse [x] käytössä/[] pois.</translation>
     </message>
@@ -1011,18 +1011,17 @@ Tiedot otettiin sellaisenaan; ota kanava uudelleen käyttöön sen sivulla.</tra
         <translation>[Ylös]/[Alas]/[Vasen]/[Oikea]: vaihda valintaa.</translation>
     </message>
     <message>
-        <location line="+2"/>
-        <location line="+2"/>
+        <location line="-37"/>
         <source>[Double click],[Enter]:Jump the Setting screen.</source>
         <translation>[Kaksoisnapsautus],[Enter]: siirry asetussivulle.</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+27"/>
         <source>A Click Inicializes the log</source>
         <translation>Napsautus tyhjentää lokin</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="-14"/>
         <source>Rx frequency</source>
         <translation>Rx-taajuus</translation>
     </message>
@@ -1032,12 +1031,12 @@ Tiedot otettiin sellaisenaan; ota kanava uudelleen käyttöön sen sivulla.</tra
         <translation>Tx-taajuus</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+5"/>
         <source>max 4 charactors.</source>
         <translation>enint. 4 merkkiä.</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+13"/>
         <source>Indispensable 3 figures.</source>
         <translation>Tasan 3 numeroa.</translation>
     </message>
@@ -1663,7 +1662,7 @@ Anna ohjelmoitava oma MMSI vielä kerran:</translation>
 <context>
     <name>Program</name>
     <message>
-        <location filename="../src/program/ModelSelection.cpp" line="+100"/>
+        <location filename="../src/program/ModelSelection.cpp" line="+103"/>
         <source>Do you want to program the %1 series?</source>
         <translation>Haluatko ohjelmoida %1-sarjan?</translation>
     </message>
@@ -2297,7 +2296,12 @@ Sulje se ohjelma tai katkaise sen yhteys porttiin ja paina sitten OK uudelleen.<
 <context>
     <name>tq58::AboutDialog</name>
     <message>
-        <location filename="../src/gui/AboutDialog.cpp" line="+31"/>
+        <location filename="../src/gui/AboutDialog.cpp" line="+35"/>
+        <source>%1 and %2</source>
+        <translation>%1 ja %2</translation>
+    </message>
+    <message>
+        <location line="+7"/>
         <source>About TQ58</source>
         <translation>Tietoja TQ58:sta</translation>
     </message>
@@ -2313,8 +2317,8 @@ Sulje se ohjelma tai katkaise sen yhteys porttiin ja paina sitten OK uudelleen.<
     </message>
     <message>
         <location line="+3"/>
-        <source>Reads, edits and programs the channels, DSC directories and settings of the RV7200A, RV7700A and RV7700AM marine VHF radios over a serial cable.</source>
-        <translation>Lukee, muokkaa ja ohjelmoi RV7200A-, RV7700A- ja RV7700AM-meri-VHF-radiopuhelinten kanavat, DSC-hakemistot ja asetukset sarjakaapelin kautta.</translation>
+        <source>Reads, edits and programs the channels, DSC directories and settings of the %1 marine VHF radios over a serial cable.</source>
+        <translation>Lukee, muokkaa ja ohjelmoi meri-VHF-radiopuhelinten %1 kanavat, DSC-hakemistot ja asetukset sarjakaapelin kautta.</translation>
     </message>
     <message>
         <location line="+5"/>
@@ -3327,7 +3331,7 @@ Sulje se ohjelma tai katkaise sen yhteys porttiin ja paina sitten OK uudelleen.<
 <context>
     <name>tq58::MainWindow</name>
     <message>
-        <location filename="../src/gui/MainWindow.cpp" line="+84"/>
+        <location filename="../src/gui/MainWindow.cpp" line="+85"/>
         <source>Hexdump</source>
         <translation>Heksavedos</translation>
     </message>
@@ -3342,7 +3346,7 @@ Sulje se ohjelma tai katkaise sen yhteys porttiin ja paina sitten OK uudelleen.<
         <translation>Tuntematon malli!!</translation>
     </message>
     <message>
-        <location line="+216"/>
+        <location line="+217"/>
         <source>QYL data has changed.<byte value="xd"/>
 Do you want to save changes?</source>
         <translation>QYL-tiedot ovat muuttuneet.<byte value="xd"/>

@@ -965,7 +965,7 @@ Les données ont été reprises telles quelles&#xa0;; réactivez-le sur la page 
 <context>
     <name>Hints</name>
     <message>
-        <location filename="../src/editor/ControlHints.cpp" line="+24"/>
+        <location filename="../src/editor/ControlHints.cpp" line="+18"/>
         <source>[Space]:An effective and invalid change.</source>
         <translation>[Espace]&#xa0;: active ou désactive.</translation>
     </message>
@@ -990,7 +990,7 @@ Les données ont été reprises telles quelles&#xa0;; réactivez-le sur la page 
         <translation>Chiffres seulement. %1 chiffres obligatoires.</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+16"/>
         <source>Indispensable 2 figures.</source>
         <translation>2 chiffres obligatoires.</translation>
     </message>
@@ -1000,7 +1000,7 @@ Les données ont été reprises telles quelles&#xa0;; réactivez-le sur la page 
         <translation>1 chiffre obligatoire.</translation>
     </message>
     <message>
-        <location line="+16"/>
+        <location line="+27"/>
         <source>Select[x]Enable/[]Disable.</source>
         <translation>[x] Activé / [ ] Désactivé.</translation>
     </message>
@@ -1011,18 +1011,17 @@ Les données ont été reprises telles quelles&#xa0;; réactivez-le sur la page 
         <translation>[Haut]/[Bas]/[Gauche]/[Droite]&#xa0;: change la sélection.</translation>
     </message>
     <message>
-        <location line="+2"/>
-        <location line="+2"/>
+        <location line="-37"/>
         <source>[Double click],[Enter]:Jump the Setting screen.</source>
         <translation>[Double-clic], [Entrée]&#xa0;: ouvre l&apos;écran de réglage.</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+27"/>
         <source>A Click Inicializes the log</source>
         <translation>Un clic efface le journal</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="-14"/>
         <source>Rx frequency</source>
         <translation>Fréquence Rx</translation>
     </message>
@@ -1032,12 +1031,12 @@ Les données ont été reprises telles quelles&#xa0;; réactivez-le sur la page 
         <translation>Fréquence Tx</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+5"/>
         <source>max 4 charactors.</source>
         <translation>4 caractères max.</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+13"/>
         <source>Indispensable 3 figures.</source>
         <translation>3 chiffres obligatoires.</translation>
     </message>
@@ -1663,7 +1662,7 @@ Saisissez à nouveau le MMSI utilisateur à programmer&#xa0;:</translation>
 <context>
     <name>Program</name>
     <message>
-        <location filename="../src/program/ModelSelection.cpp" line="+100"/>
+        <location filename="../src/program/ModelSelection.cpp" line="+103"/>
         <source>Do you want to program the %1 series?</source>
         <translation>Voulez-vous programmer la série %1&#xa0;?</translation>
     </message>
@@ -2297,7 +2296,12 @@ Fermez ce programme ou mettez fin à sa connexion au port, puis cliquez à nouve
 <context>
     <name>tq58::AboutDialog</name>
     <message>
-        <location filename="../src/gui/AboutDialog.cpp" line="+31"/>
+        <location filename="../src/gui/AboutDialog.cpp" line="+35"/>
+        <source>%1 and %2</source>
+        <translation>%1 et %2</translation>
+    </message>
+    <message>
+        <location line="+7"/>
         <source>About TQ58</source>
         <translation>À propos de TQ58</translation>
     </message>
@@ -2313,8 +2317,8 @@ Fermez ce programme ou mettez fin à sa connexion au port, puis cliquez à nouve
     </message>
     <message>
         <location line="+3"/>
-        <source>Reads, edits and programs the channels, DSC directories and settings of the RV7200A, RV7700A and RV7700AM marine VHF radios over a serial cable.</source>
-        <translation>Lit, modifie et programme les canaux, répertoires DSC et réglages des radios VHF marines RV7200A, RV7700A et RV7700AM par câble série.</translation>
+        <source>Reads, edits and programs the channels, DSC directories and settings of the %1 marine VHF radios over a serial cable.</source>
+        <translation>Lit, modifie et programme les canaux, répertoires DSC et réglages des radios VHF marines %1 par câble série.</translation>
     </message>
     <message>
         <location line="+5"/>
@@ -3327,7 +3331,7 @@ Fermez ce programme ou mettez fin à sa connexion au port, puis cliquez à nouve
 <context>
     <name>tq58::MainWindow</name>
     <message>
-        <location filename="../src/gui/MainWindow.cpp" line="+84"/>
+        <location filename="../src/gui/MainWindow.cpp" line="+85"/>
         <source>Hexdump</source>
         <translation>Vue hexadécimale</translation>
     </message>
@@ -3527,7 +3531,7 @@ Ce fichier n&apos;existe plus. Il a été retiré de la liste des fichiers réce
         <translation>Modèle inconnu&#xa0;!!</translation>
     </message>
     <message>
-        <location line="+216"/>
+        <location line="+217"/>
         <source>QYL data has changed.<byte value="xd"/>
 Do you want to save changes?</source>
         <translation>Les données QYL ont changé.<byte value="xd"/>

@@ -965,7 +965,7 @@ I dati sono stati acquisiti così come sono; riattivarlo nella pagina del canale
 <context>
     <name>Hints</name>
     <message>
-        <location filename="../src/editor/ControlHints.cpp" line="+24"/>
+        <location filename="../src/editor/ControlHints.cpp" line="+18"/>
         <source>[Space]:An effective and invalid change.</source>
         <translation>[Spazio]: attiva/disattiva.</translation>
     </message>
@@ -990,7 +990,7 @@ I dati sono stati acquisiti così come sono; riattivarlo nella pagina del canale
         <translation>Solo cifre. Esattamente %1 cifre.</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+16"/>
         <source>Indispensable 2 figures.</source>
         <translation>Esattamente 2 cifre.</translation>
     </message>
@@ -1000,7 +1000,7 @@ I dati sono stati acquisiti così come sono; riattivarlo nella pagina del canale
         <translation>Esattamente 1 cifra.</translation>
     </message>
     <message>
-        <location line="+16"/>
+        <location line="+27"/>
         <source>Select[x]Enable/[]Disable.</source>
         <translation>Selezionare [x] attivo/[] non attivo.</translation>
     </message>
@@ -1011,18 +1011,17 @@ I dati sono stati acquisiti così come sono; riattivarlo nella pagina del canale
         <translation>[Su]/[Giù]/[Sinistra]/[Destra]: cambia la selezione.</translation>
     </message>
     <message>
-        <location line="+2"/>
-        <location line="+2"/>
+        <location line="-37"/>
         <source>[Double click],[Enter]:Jump the Setting screen.</source>
         <translation>[Doppio clic],[Invio]: vai alla pagina delle impostazioni.</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+27"/>
         <source>A Click Inicializes the log</source>
         <translation>Un clic cancella il registro</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="-14"/>
         <source>Rx frequency</source>
         <translation>Frequenza Rx</translation>
     </message>
@@ -1032,12 +1031,12 @@ I dati sono stati acquisiti così come sono; riattivarlo nella pagina del canale
         <translation>Frequenza Tx</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+5"/>
         <source>max 4 charactors.</source>
         <translation>max 4 caratteri.</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+13"/>
         <source>Indispensable 3 figures.</source>
         <translation>Esattamente 3 cifre.</translation>
     </message>
@@ -1663,7 +1662,7 @@ Inserire ancora una volta l&apos;MMSI proprio da programmare:</translation>
 <context>
     <name>Program</name>
     <message>
-        <location filename="../src/program/ModelSelection.cpp" line="+100"/>
+        <location filename="../src/program/ModelSelection.cpp" line="+103"/>
         <source>Do you want to program the %1 series?</source>
         <translation>Programmare la serie %1?</translation>
     </message>
@@ -2297,7 +2296,12 @@ Chiudere quel programma o terminarne la connessione alla porta, quindi premere d
 <context>
     <name>tq58::AboutDialog</name>
     <message>
-        <location filename="../src/gui/AboutDialog.cpp" line="+31"/>
+        <location filename="../src/gui/AboutDialog.cpp" line="+35"/>
+        <source>%1 and %2</source>
+        <translation>%1 e %2</translation>
+    </message>
+    <message>
+        <location line="+7"/>
         <source>About TQ58</source>
         <translation>Informazioni su TQ58</translation>
     </message>
@@ -2313,8 +2317,8 @@ Chiudere quel programma o terminarne la connessione alla porta, quindi premere d
     </message>
     <message>
         <location line="+3"/>
-        <source>Reads, edits and programs the channels, DSC directories and settings of the RV7200A, RV7700A and RV7700AM marine VHF radios over a serial cable.</source>
-        <translation>Legge, modifica e programma i canali, le rubriche DSC e le impostazioni delle radio VHF nautiche RV7200A, RV7700A e RV7700AM tramite un cavo seriale.</translation>
+        <source>Reads, edits and programs the channels, DSC directories and settings of the %1 marine VHF radios over a serial cable.</source>
+        <translation>Legge, modifica e programma i canali, le rubriche DSC e le impostazioni delle radio VHF nautiche %1 tramite un cavo seriale.</translation>
     </message>
     <message>
         <location line="+5"/>
@@ -3327,7 +3331,7 @@ Chiudere quel programma o terminarne la connessione alla porta, quindi premere d
 <context>
     <name>tq58::MainWindow</name>
     <message>
-        <location filename="../src/gui/MainWindow.cpp" line="+84"/>
+        <location filename="../src/gui/MainWindow.cpp" line="+85"/>
         <source>Hexdump</source>
         <translation>Dump esadecimale</translation>
     </message>
@@ -3342,7 +3346,7 @@ Chiudere quel programma o terminarne la connessione alla porta, quindi premere d
         <translation>Modello sconosciuto!!</translation>
     </message>
     <message>
-        <location line="+216"/>
+        <location line="+217"/>
         <source>QYL data has changed.<byte value="xd"/>
 Do you want to save changes?</source>
         <translation>I dati QYL sono cambiati.<byte value="xd"/>

@@ -965,7 +965,7 @@ De gegevens zijn overgenomen zoals ze zijn; schakel het weer in op de pagina van
 <context>
     <name>Hints</name>
     <message>
-        <location filename="../src/editor/ControlHints.cpp" line="+24"/>
+        <location filename="../src/editor/ControlHints.cpp" line="+18"/>
         <source>[Space]:An effective and invalid change.</source>
         <translation>[Spatie]:In- of uitschakelen.</translation>
     </message>
@@ -990,7 +990,7 @@ De gegevens zijn overgenomen zoals ze zijn; schakel het weer in op de pagina van
         <translation>Alleen cijfers. Precies %1 cijfers vereist.</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+16"/>
         <source>Indispensable 2 figures.</source>
         <translation>Precies 2 cijfers vereist.</translation>
     </message>
@@ -1000,7 +1000,7 @@ De gegevens zijn overgenomen zoals ze zijn; schakel het weer in op de pagina van
         <translation>Precies 1 cijfer vereist.</translation>
     </message>
     <message>
-        <location line="+16"/>
+        <location line="+27"/>
         <source>Select[x]Enable/[]Disable.</source>
         <translation>Kies [x] aan/[] uit.</translation>
     </message>
@@ -1011,18 +1011,17 @@ De gegevens zijn overgenomen zoals ze zijn; schakel het weer in op de pagina van
         <translation>[Pijl omhoog]/[Pijl omlaag]/[Pijl links]/[Pijl rechts]:Keuze wijzigen.</translation>
     </message>
     <message>
-        <location line="+2"/>
-        <location line="+2"/>
+        <location line="-37"/>
         <source>[Double click],[Enter]:Jump the Setting screen.</source>
         <translation>[Dubbelklik],[Enter]:Naar het instellingenscherm.</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+27"/>
         <source>A Click Inicializes the log</source>
         <translation>Een klik wist het logboek</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="-14"/>
         <source>Rx frequency</source>
         <translation>RX-frequentie</translation>
     </message>
@@ -1032,12 +1031,12 @@ De gegevens zijn overgenomen zoals ze zijn; schakel het weer in op de pagina van
         <translation>TX-frequentie</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+5"/>
         <source>max 4 charactors.</source>
         <translation>max. 4 tekens.</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+13"/>
         <source>Indispensable 3 figures.</source>
         <translation>Precies 3 cijfers vereist.</translation>
     </message>
@@ -1663,7 +1662,7 @@ Voer de te programmeren eigen MMSI nogmaals in:</translation>
 <context>
     <name>Program</name>
     <message>
-        <location filename="../src/program/ModelSelection.cpp" line="+100"/>
+        <location filename="../src/program/ModelSelection.cpp" line="+103"/>
         <source>Do you want to program the %1 series?</source>
         <translation>Wilt u de %1-serie programmeren?</translation>
     </message>
@@ -2297,7 +2296,12 @@ Sluit dat programma of verbreek zijn verbinding met de poort, en klik dan nogmaa
 <context>
     <name>tq58::AboutDialog</name>
     <message>
-        <location filename="../src/gui/AboutDialog.cpp" line="+31"/>
+        <location filename="../src/gui/AboutDialog.cpp" line="+35"/>
+        <source>%1 and %2</source>
+        <translation>%1 en %2</translation>
+    </message>
+    <message>
+        <location line="+7"/>
         <source>About TQ58</source>
         <translation>Over TQ58</translation>
     </message>
@@ -2313,8 +2317,8 @@ Sluit dat programma of verbreek zijn verbinding met de poort, en klik dan nogmaa
     </message>
     <message>
         <location line="+3"/>
-        <source>Reads, edits and programs the channels, DSC directories and settings of the RV7200A, RV7700A and RV7700AM marine VHF radios over a serial cable.</source>
-        <translation>Leest, bewerkt en programmeert de kanalen, DSC-adresboeken en instellingen van de marifoons RV7200A, RV7700A en RV7700AM via een seriële kabel.</translation>
+        <source>Reads, edits and programs the channels, DSC directories and settings of the %1 marine VHF radios over a serial cable.</source>
+        <translation>Leest, bewerkt en programmeert de kanalen, DSC-adresboeken en instellingen van de marifoons %1 via een seriële kabel.</translation>
     </message>
     <message>
         <location line="+5"/>
@@ -3327,7 +3331,7 @@ Sluit dat programma of verbreek zijn verbinding met de poort, en klik dan nogmaa
 <context>
     <name>tq58::MainWindow</name>
     <message>
-        <location filename="../src/gui/MainWindow.cpp" line="+84"/>
+        <location filename="../src/gui/MainWindow.cpp" line="+85"/>
         <source>Hexdump</source>
         <translation>Hexdump</translation>
     </message>
@@ -3527,7 +3531,7 @@ Dit bestand bestaat niet meer. Het is verwijderd uit de lijst met recente bestan
         <translation>Onbekend model!!</translation>
     </message>
     <message>
-        <location line="+216"/>
+        <location line="+217"/>
         <source>QYL data has changed.<byte value="xd"/>
 Do you want to save changes?</source>
         <translation>QYL-gegevens zijn gewijzigd.<byte value="xd"/>

@@ -965,7 +965,7 @@ Dane przyjęto bez zmian; włącz go ponownie na stronie kanału.</translation>
 <context>
     <name>Hints</name>
     <message>
-        <location filename="../src/editor/ControlHints.cpp" line="+24"/>
+        <location filename="../src/editor/ControlHints.cpp" line="+18"/>
         <source>[Space]:An effective and invalid change.</source>
         <translation>[Spacja]: włącz/wyłącz.</translation>
     </message>
@@ -990,7 +990,7 @@ Dane przyjęto bez zmian; włącz go ponownie na stronie kanału.</translation>
         <translation>Tylko cyfry. Wymagana liczba cyfr: %1.</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+16"/>
         <source>Indispensable 2 figures.</source>
         <translation>Wymagane 2 cyfry.</translation>
     </message>
@@ -1000,7 +1000,7 @@ Dane przyjęto bez zmian; włącz go ponownie na stronie kanału.</translation>
         <translation>Wymagana 1 cyfra.</translation>
     </message>
     <message>
-        <location line="+16"/>
+        <location line="+27"/>
         <source>Select[x]Enable/[]Disable.</source>
         <translation>Zaznacz [x] włączone/[] wyłączone.</translation>
     </message>
@@ -1011,18 +1011,17 @@ Dane przyjęto bez zmian; włącz go ponownie na stronie kanału.</translation>
         <translation>[Góra]/[Dół]/[Lewo]/[Prawo]: zmiana wyboru.</translation>
     </message>
     <message>
-        <location line="+2"/>
-        <location line="+2"/>
+        <location line="-37"/>
         <source>[Double click],[Enter]:Jump the Setting screen.</source>
         <translation>[Dwuklik],[Enter]: przejście do strony ustawień.</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+27"/>
         <source>A Click Inicializes the log</source>
         <translation>Kliknięcie czyści dziennik</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="-14"/>
         <source>Rx frequency</source>
         <translation>Częstotliwość Rx</translation>
     </message>
@@ -1032,12 +1031,12 @@ Dane przyjęto bez zmian; włącz go ponownie na stronie kanału.</translation>
         <translation>Częstotliwość Tx</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+5"/>
         <source>max 4 charactors.</source>
         <translation>maks. 4 znaki.</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+13"/>
         <source>Indispensable 3 figures.</source>
         <translation>Wymagane 3 cyfry.</translation>
     </message>
@@ -1663,7 +1662,7 @@ Wpisz jeszcze raz własny MMSI do zaprogramowania:</translation>
 <context>
     <name>Program</name>
     <message>
-        <location filename="../src/program/ModelSelection.cpp" line="+100"/>
+        <location filename="../src/program/ModelSelection.cpp" line="+103"/>
         <source>Do you want to program the %1 series?</source>
         <translation>Czy zaprogramować radiotelefon serii %1?</translation>
     </message>
@@ -2304,7 +2303,12 @@ Zamknij ten program lub zakończ jego połączenie z portem, a potem jeszcze raz
 <context>
     <name>tq58::AboutDialog</name>
     <message>
-        <location filename="../src/gui/AboutDialog.cpp" line="+31"/>
+        <location filename="../src/gui/AboutDialog.cpp" line="+35"/>
+        <source>%1 and %2</source>
+        <translation>%1 i %2</translation>
+    </message>
+    <message>
+        <location line="+7"/>
         <source>About TQ58</source>
         <translation>O programie TQ58</translation>
     </message>
@@ -2320,8 +2324,8 @@ Zamknij ten program lub zakończ jego połączenie z portem, a potem jeszcze raz
     </message>
     <message>
         <location line="+3"/>
-        <source>Reads, edits and programs the channels, DSC directories and settings of the RV7200A, RV7700A and RV7700AM marine VHF radios over a serial cable.</source>
-        <translation>Odczytuje, edytuje i programuje kanały, katalogi DSC i ustawienia radiotelefonów morskich VHF RV7200A, RV7700A i RV7700AM przez kabel szeregowy.</translation>
+        <source>Reads, edits and programs the channels, DSC directories and settings of the %1 marine VHF radios over a serial cable.</source>
+        <translation>Odczytuje, edytuje i programuje kanały, katalogi DSC i ustawienia radiotelefonów morskich VHF %1 przez kabel szeregowy.</translation>
     </message>
     <message>
         <location line="+5"/>
@@ -3338,7 +3342,7 @@ Zamknij ten program lub zakończ jego połączenie z portem, a potem jeszcze raz
 <context>
     <name>tq58::MainWindow</name>
     <message>
-        <location filename="../src/gui/MainWindow.cpp" line="+84"/>
+        <location filename="../src/gui/MainWindow.cpp" line="+85"/>
         <source>Hexdump</source>
         <translation>Zrzut szesnastkowy</translation>
     </message>
@@ -3353,7 +3357,7 @@ Zamknij ten program lub zakończ jego połączenie z portem, a potem jeszcze raz
         <translation>Nieznany model!!</translation>
     </message>
     <message>
-        <location line="+216"/>
+        <location line="+217"/>
         <source>QYL data has changed.<byte value="xd"/>
 Do you want to save changes?</source>
         <translation>Dane QYL zostały zmienione.<byte value="xd"/>

@@ -965,7 +965,7 @@ Data togs emot som de är; slå på den igen på kanalens sida.</translation>
 <context>
     <name>Hints</name>
     <message>
-        <location filename="../src/editor/ControlHints.cpp" line="+24"/>
+        <location filename="../src/editor/ControlHints.cpp" line="+18"/>
         <source>[Space]:An effective and invalid change.</source>
         <translation>[Mellanslag]: slå på/av.</translation>
     </message>
@@ -990,7 +990,7 @@ Data togs emot som de är; slå på den igen på kanalens sida.</translation>
         <translation>Endast siffror. Exakt %1 siffror.</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+16"/>
         <source>Indispensable 2 figures.</source>
         <translation>Exakt 2 siffror.</translation>
     </message>
@@ -1000,7 +1000,7 @@ Data togs emot som de är; slå på den igen på kanalens sida.</translation>
         <translation>Exakt 1 siffra.</translation>
     </message>
     <message>
-        <location line="+16"/>
+        <location line="+27"/>
         <source>Select[x]Enable/[]Disable.</source>
         <translation>Välj [x] på/[] av.</translation>
     </message>
@@ -1011,18 +1011,17 @@ Data togs emot som de är; slå på den igen på kanalens sida.</translation>
         <translation>[Upp]/[Ned]/[Vänster]/[Höger]: ändra valet.</translation>
     </message>
     <message>
-        <location line="+2"/>
-        <location line="+2"/>
+        <location line="-37"/>
         <source>[Double click],[Enter]:Jump the Setting screen.</source>
         <translation>[Dubbelklick],[Enter]: gå till inställningssidan.</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+27"/>
         <source>A Click Inicializes the log</source>
         <translation>Ett klick rensar loggen</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="-14"/>
         <source>Rx frequency</source>
         <translation>Rx-frekvens</translation>
     </message>
@@ -1032,12 +1031,12 @@ Data togs emot som de är; slå på den igen på kanalens sida.</translation>
         <translation>Tx-frekvens</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+5"/>
         <source>max 4 charactors.</source>
         <translation>högst 4 tecken.</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+13"/>
         <source>Indispensable 3 figures.</source>
         <translation>Exakt 3 siffror.</translation>
     </message>
@@ -1663,7 +1662,7 @@ Ange det egna MMSI-numret som ska programmeras en gång till:</translation>
 <context>
     <name>Program</name>
     <message>
-        <location filename="../src/program/ModelSelection.cpp" line="+100"/>
+        <location filename="../src/program/ModelSelection.cpp" line="+103"/>
         <source>Do you want to program the %1 series?</source>
         <translation>Vill du programmera %1-serien?</translation>
     </message>
@@ -2297,7 +2296,12 @@ Stäng det programmet eller avsluta dess anslutning till porten, och tryck sedan
 <context>
     <name>tq58::AboutDialog</name>
     <message>
-        <location filename="../src/gui/AboutDialog.cpp" line="+31"/>
+        <location filename="../src/gui/AboutDialog.cpp" line="+35"/>
+        <source>%1 and %2</source>
+        <translation>%1 och %2</translation>
+    </message>
+    <message>
+        <location line="+7"/>
         <source>About TQ58</source>
         <translation>Om TQ58</translation>
     </message>
@@ -2313,8 +2317,8 @@ Stäng det programmet eller avsluta dess anslutning till porten, och tryck sedan
     </message>
     <message>
         <location line="+3"/>
-        <source>Reads, edits and programs the channels, DSC directories and settings of the RV7200A, RV7700A and RV7700AM marine VHF radios over a serial cable.</source>
-        <translation>Läser, redigerar och programmerar kanaler, DSC-kataloger och inställningar i de marina VHF-radiostationerna RV7200A, RV7700A och RV7700AM via en seriell kabel.</translation>
+        <source>Reads, edits and programs the channels, DSC directories and settings of the %1 marine VHF radios over a serial cable.</source>
+        <translation>Läser, redigerar och programmerar kanaler, DSC-kataloger och inställningar i de marina VHF-radiostationerna %1 via en seriell kabel.</translation>
     </message>
     <message>
         <location line="+5"/>
@@ -3327,7 +3331,7 @@ Stäng det programmet eller avsluta dess anslutning till porten, och tryck sedan
 <context>
     <name>tq58::MainWindow</name>
     <message>
-        <location filename="../src/gui/MainWindow.cpp" line="+84"/>
+        <location filename="../src/gui/MainWindow.cpp" line="+85"/>
         <source>Hexdump</source>
         <translation>Hexdump</translation>
     </message>
@@ -3342,7 +3346,7 @@ Stäng det programmet eller avsluta dess anslutning till porten, och tryck sedan
         <translation>Okänd modell!!</translation>
     </message>
     <message>
-        <location line="+216"/>
+        <location line="+217"/>
         <source>QYL data has changed.<byte value="xd"/>
 Do you want to save changes?</source>
         <translation>QYL-data har ändrats.<byte value="xd"/>

@@ -1,6 +1,7 @@
 #include "gui/AboutDialog.h"
 
 #include "gui/ProgramIcon.h"
+#include "model/ModelCatalogue.h"
 
 #include <QDialogButtonBox>
 #include <QHBoxLayout>
@@ -24,6 +25,16 @@ QLabel* TextLabel(QWidget* parent, const QString& name, const QString& text) {
     return label;
 }
 
+// The catalogue's models: "RV7200A, RV7700A and RV7700AM".
+QString ModelNames() {
+    QStringList names;
+    for (const int modelType : CatalogueModelTypes()) {
+        names << QString::fromStdString(ModelNameOf(modelType));
+    }
+    const QString last = names.takeLast();
+    return names.isEmpty() ? last : AboutDialog::tr("%1 and %2").arg(names.join(", "), last);
+}
+
 } // namespace
 
 AboutDialog::AboutDialog(QWidget* parent) : QDialog(parent) {
@@ -45,8 +56,8 @@ AboutDialog::AboutDialog(QWidget* parent) : QDialog(parent) {
     auto* description =
         TextLabel(this, "lblDescription",
                   tr("Reads, edits and programs the channels, DSC directories and settings of "
-                     "the RV7200A, RV7700A and RV7700AM marine VHF radios over a serial "
-                     "cable."));
+                     "the %1 marine VHF radios over a serial cable.")
+                      .arg(ModelNames()));
     auto* notice = TextLabel(
         this, "lblDisclaimer",
         tr("This program comes with no warranty. Save the radio's settings to a file before "

@@ -2,6 +2,7 @@
 
 #include "editor/ControlHints.h"
 #include "gui/BusyScope.h"
+#include "gui/HintedControls.h"
 #include "gui/LanguageMenu.h"
 #include "gui/Translations.h"
 #include "gui/debug/HexDumpView.h"
@@ -241,8 +242,9 @@ void MainWindow::OnFocusChanged(QWidget* now) {
         return;
     }
     QString hint = now->property(StatusHintProperty).toString();
-    if (hint.isEmpty()) {
-        hint = Translated(StatusHint(now->objectName().toStdString()));
+    const std::optional<HintedControl> control = HintedControlOf(now->objectName());
+    if (hint.isEmpty() && control) {
+        hint = Translated(StatusHint(*control));
     }
     if (!hint.isEmpty()) {
         ShowHint(hint);
@@ -349,7 +351,8 @@ void MainWindow::StorePlacementUnlessMinimized() {
 
 void MainWindow::ShowHelpForFocus() {
     for (QWidget* widget = QApplication::focusWidget(); widget; widget = widget->parentWidget()) {
-        if (const int context = HelpContextFor(widget->objectName().toStdString())) {
+        const std::optional<HintedControl> control = HintedControlOf(widget->objectName());
+        if (const int context = control ? HelpContextFor(*control) : 0) {
             ShowHelp(context);
             return;
         }

@@ -13,12 +13,13 @@ struct CatalogueEntry {
     const char* name;
     int imageCode;
     const char* suffixPrefix; // before the image code in default-image file names
+    ModelCapabilities capabilities;
 };
 
 constexpr CatalogueEntry Catalogue[] = {
-    {1, "RV7200A", 7200, "_"},
-    {2, "RV7700A", 7700, "_"},
-    {11, "RV7700AM", 7700, "-M_"},
+    {1, "RV7200A", 7200, "_", {.Atis = false, .Scrambler = false}},
+    {2, "RV7700A", 7700, "_", {.Atis = true, .Scrambler = true}},
+    {11, "RV7700AM", 7700, "-M_", {.Atis = true, .Scrambler = true}},
 };
 
 const CatalogueEntry* Find(int modelType) {
@@ -38,6 +39,19 @@ bool SameIgnoringCase(std::string_view a, std::string_view b) {
 }
 
 } // namespace
+
+std::vector<int> CatalogueModelTypes() {
+    std::vector<int> types;
+    for (const CatalogueEntry& entry : Catalogue) {
+        types.push_back(entry.modelType);
+    }
+    return types;
+}
+
+ModelCapabilities CapabilitiesOf(int modelType) {
+    const CatalogueEntry* entry = Find(modelType);
+    return entry ? entry->capabilities : ModelCapabilities{};
+}
 
 std::string ModelNameOf(int modelType, UnknownModelName form) {
     if (const CatalogueEntry* entry = Find(modelType)) {

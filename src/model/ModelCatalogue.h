@@ -3,8 +3,24 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace tq58 {
+
+// Every model TQ58 knows is in the catalogue with what its radio can do; every list of models
+// (menus, the command line's texts, the factory images) is made from it. global.ini offers a
+// model in the Model menu and can switch a capability off, not on.
+
+// What a model's radio has beyond what every model has.
+struct ModelCapabilities {
+    bool Atis = false;
+    bool Scrambler = false;
+};
+
+// The catalogue's model codes in its order.
+std::vector<int> CatalogueModelTypes();
+// None for a model outside the catalogue.
+ModelCapabilities CapabilitiesOf(int modelType);
 
 // How ModelNameOf names a code outside the catalogue: the Model menu leaves it blank,
 // everywhere else it reads "Unknown model".

@@ -41,9 +41,16 @@ std::vector<std::string> MatchingFileNames(const std::string& programFolder, int
     return names;
 }
 
+// A destination offered for a model with a mark of its own in its file names ("CAN-M" from
+// "CAN-M_1E14.ini"): the name without the mark.
 std::string WithoutModelMark(const std::string& destination) {
-    if (destination.size() > 2 && EndsWithIgnoreCase(destination, "-M")) {
-        return destination.substr(0, destination.size() - 2);
+    for (const int modelType : CatalogueModelTypes()) {
+        const std::string suffix = ModelFileSuffix(modelType);
+        const std::string mark = suffix.substr(0, suffix.find('_'));
+        if (!mark.empty() && destination.size() > mark.size() &&
+            EndsWithIgnoreCase(destination, mark)) {
+            return destination.substr(0, destination.size() - mark.size());
+        }
     }
     return destination;
 }

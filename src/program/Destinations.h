@@ -30,8 +30,9 @@ std::string DestinationName(const std::string& fileName);
 // without regard to case, names that differ only in case shown once.
 std::vector<std::string> ListDestinationNames(const std::string& programFolder, int modelType);
 
-// The default image of a destination; a trailing "-M" of the name is dropped, since the
-// model's own suffix brings it back where it belongs.
+// The default image of a destination; a trailing model mark of the name ("-M", from the
+// catalogue's file suffixes) is dropped, since the model's own suffix brings it back where it
+// belongs.
 std::string DefaultImagePath(const std::string& programFolder, const std::string& destination,
                              int modelType);
 

@@ -53,8 +53,9 @@ ModelState ModelStateFor(int modelType, const std::string& globalIni) {
     ModelState model;
     model.ModelType = modelType;
     model.ModelName = ModelNameOf(modelType, UnknownModelName::Unknown);
-    model.AtisAvailable = IniFlag(globalIni, modelType, "atis");
-    model.ScramblerAvailable = IniFlag(globalIni, modelType, "scrambler");
+    const ModelCapabilities capable = CapabilitiesOf(modelType);
+    model.AtisAvailable = capable.Atis && IniFlag(globalIni, modelType, "atis");
+    model.ScramblerAvailable = capable.Scrambler && IniFlag(globalIni, modelType, "scrambler");
     return model;
 }
 
@@ -75,7 +76,9 @@ Outcome ReadModelCapabilities(int modelType, const std::string& globalIni, Model
     ModelState found;
     found.ModelType = modelType;
     found.ModelName = ModelNameOf(modelType, UnknownModelName::Unknown);
+    const ModelCapabilities capable = CapabilitiesOf(modelType);
     bool* const flags[] = {&found.AtisAvailable, &found.ScramblerAvailable};
+    const bool catalogued[] = {capable.Atis, capable.Scrambler};
     const char* const keys[] = {"atis", "scrambler"};
     for (std::size_t i = 0; i < std::size(keys); ++i) {
         const std::optional<std::string> value = FindIniValueInText(text, section, keys[i]);
@@ -86,7 +89,7 @@ Outcome ReadModelCapabilities(int modelType, const std::string& globalIni, Model
                 (value ? std::string(keys[i]) + "=" + *value + " is not 0, 1, True or False"
                        : "has no " + std::string(keys[i]) + "="));
         }
-        *flags[i] = *flag;
+        *flags[i] = catalogued[i] && *flag;
     }
     model = found;
     return Outcome::Success();

@@ -31,7 +31,8 @@ ModelOffer ReadModelOffer(const std::string& globalIni);
 // the highest offered model otherwise.
 ModelOffer SelectStartupModel(const std::string& globalIni, const SettingsStore& store);
 
-// Name and capabilities of a model from its "global.ini" section; absent keys read as false.
+// Name and capabilities of a model: the catalogue's, less those its "global.ini" section
+// switches off; an absent key switches its capability off.
 ModelState ModelStateFor(int modelType, const std::string& globalIni);
 
 // The same, for work that must not go on without them (the command line writes files and

@@ -34,6 +34,8 @@ public:
     explicit SettingsListing(std::vector<ListedSetting>& settings) : settings_(settings) {}
 
     void Section(const std::string& heading) { section_ = heading; }
+    // A setting listed elsewhere, with its own section.
+    void Append(const ListedSetting& setting) { settings_.push_back(setting); }
     void Add(const std::string& entry, const std::string& field, std::string words,
              std::string stored);
     void OnOff(const std::string& entry, const std::string& field, bool value);

@@ -43,13 +43,14 @@ TEST(RefusalRules, ChannelPageNamesWhatTheEnabledExpChannelLacks) {
 
 // A hint says the limit its field keeps, where the first hints said another.
 TEST(RefusalRules, HintsAgreeWithTheirFields) {
-    EXPECT_EQ(StatusHintFor("txtCTag"), "A maximum of 16 characters");
-    EXPECT_EQ(StatusHintFor("txtGPosi"), "A maximum of 11 characters.");
+    const auto hint = [](HintedControl control) { return StatusHint(control).English(); };
+    EXPECT_EQ(hint(HintedControl::ChannelName), "A maximum of 16 characters");
+    EXPECT_EQ(hint(HintedControl::DirectoryName), "A maximum of 11 characters.");
     EXPECT_EQ(DirectoryMmsiHint(IndividualDirectory).English(),
               "Numeric Only. Indispensable 9 figures.");
     EXPECT_EQ(DirectoryMmsiHint(GroupDirectory).English(),
               "Numeric Only. Indispensable 8 figures.");
-    EXPECT_EQ(StatusHintFor("txtATIScode"), "Numeric Only. Indispensable 10 figures.");
+    EXPECT_EQ(hint(HintedControl::AtisCode), "Numeric Only. Indispensable 10 figures.");
 }
 
 } // namespace

@@ -8,6 +8,7 @@
 #include "MainWindowHarness.h"
 #include "editor/ControlHints.h"
 #include "gui/AboutDialog.h"
+#include "gui/HintedControls.h"
 #include "gui/MainMenus.h"
 #include "gui/ProgramIcon.h"
 #include "gui/Translations.h"
@@ -32,6 +33,7 @@
 #include <QTranslator>
 #include <QXmlStreamReader>
 #include <map>
+#include <set>
 
 using namespace tq58;
 using namespace tq58::test;
@@ -220,8 +222,10 @@ QStringList ScrolledSideways(MainWindowHarness& harness) {
 // Each page and tab ("DSC 2") with the EXP group in use, with the views that scroll sideways on
 // it. On the offscreen platform's 800 x 800 screen, which tq58-page-tour shoots on, the window
 // cannot grow past its first size, so a translation longer than its room shows as a view that
-// scrolls sideways where the English one does not.
-std::map<QString, QStringList> Tour(MainWindowHarness& harness) {
+// scrolls sideways where the English one does not. The controls with a hint or help context
+// met on the way go to reached.
+std::map<QString, QStringList> Tour(MainWindowHarness& harness,
+                                    std::set<HintedControl>* reached = nullptr) {
     harness.data.Settings.UsableChGroup[GroupExp].Enable = true;
     harness.window->RebuildTree();
     QCoreApplication::processEvents();
@@ -241,6 +245,12 @@ std::map<QString, QStringList> Tour(MainWindowHarness& harness) {
             }
             QCoreApplication::processEvents();
             pages[QString("%1 %2").arg(key).arg(tab + 1)] = ScrolledSideways(harness);
+            for (const QWidget* widget : harness.window->findChildren<QWidget*>()) {
+                if (const auto control = HintedControlOf(widget->objectName());
+                    reached && control) {
+                    reached->insert(*control);
+                }
+            }
         }
         if (tabs) {
             tabs->setCurrentIndex(0);
@@ -268,27 +278,30 @@ private slots:
         QString fileName;
         englishHelp_ = ShownHelpAnchors(&fileName);
         QCOMPARE(fileName, QString("TQ58.html"));
-        // The help answers, in one window, every help context the program asks for: the
+        // Every control the core keeps a hint for has one and is a widget of the window,
+        // and the help answers, in one window, every help context the program asks for: the
         // controls', Help Contents' and the transfer dialog's; tests run in the program folder.
+        MainWindowHarness harness;
+        QVERIFY(harness.Start("2"));
+        std::set<HintedControl> reached;
+        englishPages_ = Tour(harness, &reached);
+        QVERIFY(!englishPages_.empty());
         QList<int> contexts = {HelpContentsContext, TransferHelpContext};
-        for (const char* control :
-             {"tvTreeView", "MSFlexGrid1", "chkGEnable", "chkGDelete", "txtGPosi", "txtGMMSI",
-              "chkCEnable", "chkDEnable_3", "chkCTXEnable", "chkCDup", "chkCTXOnly", "chkCTXPower",
-              "chkCScan", "chkDScan_0", "txtCTag", "txtDTagName_9", "cmbScramble"}) {
-            contexts << HelpContextFor(control);
+        for (int control = 0; control < HintedControlCount; ++control) {
+            const auto hinted = static_cast<HintedControl>(control);
+            QVERIFY2(reached.count(hinted) && !StatusHint(hinted).English().empty(),
+                     qPrintable(QString("hinted control %1: no widget or no hint").arg(control)));
+            contexts << HelpContextFor(hinted);
         }
+        contexts.removeAll(0);
+        QCOMPARE(contexts.size(), 2 + 17); // seventeen controls have a help context
         QWidget owner;
         for (const int context : contexts) {
-            QVERIFY2(context != 0, "a control lost its help context");
             QCOMPARE(ShowHelpTopic(&owner, QDir::currentPath().toStdString(), context), QString());
             QVERIFY2(englishHelp_.contains(QString("context%1").arg(context)),
                      qPrintable(QString("no topic for help context %1").arg(context)));
         }
         QCOMPARE(owner.findChildren<HelpWindow*>().size(), 1);
-        MainWindowHarness harness;
-        QVERIFY(harness.Start("2"));
-        englishPages_ = Tour(harness);
-        QVERIFY(!englishPages_.empty());
     }
 
     void everyLanguage_data() {

@@ -1,5 +1,6 @@
 #include "model/Decoder.h"
 #include "model/Encoder.h"
+#include "model/ModelCatalogue.h"
 #include "support/RadioFixtures.h"
 
 #include <algorithm>
@@ -331,7 +332,8 @@ Image RandomImage(unsigned seed) {
 }
 
 ModelState KnownModel(unsigned seed) {
-    return ModelOf(std::array{1, 2, 11}[seed % 3]);
+    const std::vector<int> models = CatalogueModelTypes();
+    return ModelOf(models[seed % models.size()]);
 }
 
 // The decoder writes into a record of other random values, so that a field it skips keeps a

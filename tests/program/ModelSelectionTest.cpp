@@ -58,8 +58,9 @@ TEST_F(ModelSelectionTest, TheLastModelIsChosenOnlyWhenItIsOffered) {
     EXPECT_EQ(SelectStartupModel(ini, store).ModelType, 2);
 }
 
+// global.ini switches capabilities off, never on: the RV7200A has neither ATIS nor scrambler.
 TEST_F(ModelSelectionTest, CapabilitiesComeFromTheModelsSectionAlsoAfterAChange) {
-    const std::string ini = GlobalIni("[model1]\nuse=1\natis=False\nscrambler=0\n"
+    const std::string ini = GlobalIni("[model1]\nuse=1\natis=True\nscrambler=1\n"
                                       "[model2]\nuse=1\natis=#True\nscrambler=-1\n"
                                       "[model3]\nuse=1\natis=maybe\n");
     const ModelState small = ModelStateFor(1, ini);

@@ -33,8 +33,6 @@ constexpr Region Regions[] = {
     {"CAN", {true, true, true}, GroupCanada, true},
 };
 
-constexpr int Models[] = {1, 2, 11};
-
 void ApplyRegion(SettingsRecord& settings, const Region& region) {
     for (std::size_t group = 0; group < region.usableGroups.size(); ++group) {
         settings.UsableChGroup[group].Enable = region.usableGroups[group];
@@ -106,7 +104,7 @@ int main(int argc, char** argv) {
         return 2;
     }
     bool ok = true;
-    for (const int modelType : Models) {
+    for (const int modelType : CatalogueModelTypes()) {
         for (const Region& region : Regions) {
             ok = WriteFactoryImage(argv[1], modelType, region) && ok;
         }

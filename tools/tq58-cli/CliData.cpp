@@ -43,9 +43,13 @@ Outcome ModelTypeError(const std::string& path, FileKind kind, const std::option
     const std::string where =
         kind == FileKind::Settings ? "MODELTYPE of [MAIN]" : "the image's model code";
     const std::string found = model ? "names model " + std::to_string(*model) : "names no model";
+    std::string models;
+    for (const int modelType : CatalogueModelTypes()) {
+        models += (models.empty() ? "" : ", ") + ModelNameOf(modelType) + " (" +
+                  std::to_string(modelType) + ")";
+    }
     return Outcome::Failure(ModelTypeErrorMessage, MessageIcon::Critical, {},
-                            path + ": " + where + " " + found +
-                                "; the models are RV7200A (1), RV7700A (2), RV7700AM (11)");
+                            path + ": " + where + " " + found + "; the models are " + models);
 }
 
 // A file of one model given to another by --model.
@@ -66,12 +70,7 @@ bool HasMainSection(const std::string& text) {
 // The model an image carries; 7700 is the RV7700A unless the caller names the RV7700AM.
 std::optional<int> ModelOfImage(const Image& image) {
     const std::optional<int> code = ImageModelCode(image);
-    for (const int modelType : {1, 2}) {
-        if (code && *code == ModelCodeOf(modelType)) {
-            return modelType;
-        }
-    }
-    return std::nullopt;
+    return code ? ModelTypeOfCode(*code) : std::nullopt;
 }
 
 // A settings file is read over new data with the default image of the remembered

@@ -40,7 +40,7 @@ Outcome ApplyNamedDestination(const std::string& destination, const std::string&
 std::string DestinationsHelp() {
     const std::string folder = ProgramFolder(CliArgs({}, {}));
     std::string text = "Destinations (the factory default images in " + folder + "):\n";
-    for (const int modelType : {1, 2, 11}) {
+    for (const int modelType : CatalogueModelTypes()) {
         text += "  " + ModelNameOf(modelType) + ": " +
                 Offered(ListDestinationNames(folder, modelType)) + "\n";
     }

@@ -1,5 +1,6 @@
 #include "CliArgs.h"
 #include "CliVerbs.h"
+#include "model/ModelCatalogue.h"
 
 #include <QCoreApplication>
 #include <string>
@@ -69,11 +70,17 @@ std::string HelpText() {
     for (const Verb& verb : verbs) {
         text += "  tq58-cli " + std::string(verb.usage) + "\n";
     }
-    return text + "M is a model name (RV7200A, RV7700A, RV7700AM) or code (1, 2, 11).\n"
-                  "Files end in .dat (settings) or .hex (image); --program-folder DIR names the\n"
-                  "folder of global.ini and the default images (else the program's own).\n"
-                  "Exit status: 0 success, 1 failure, 2 usage. --version prints the version;\n"
-                  "tq58-cli VERB --help explains a verb.\n";
+    std::string names;
+    std::string codes;
+    for (const int modelType : tq58::CatalogueModelTypes()) {
+        names += (names.empty() ? "" : ", ") + tq58::ModelNameOf(modelType);
+        codes += (codes.empty() ? "" : ", ") + std::to_string(modelType);
+    }
+    return text + "M is a model name (" + names + ") or code (" + codes + ").\n" +
+           "Files end in .dat (settings) or .hex (image); --program-folder DIR names the\n"
+           "folder of global.ini and the default images (else the program's own).\n"
+           "Exit status: 0 success, 1 failure, 2 usage. --version prints the version;\n"
+           "tq58-cli VERB --help explains a verb.\n";
 }
 
 // Prints text and ends with status, or with a failure when standard output took no text.
