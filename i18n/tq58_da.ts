@@ -944,7 +944,7 @@ Dataene blev overtaget, som de er; slå den til igen på kanalens side.</transla
         <translation>MID-tabellen kunne ikke læses: landene for MMSI&apos;er og ATIS-koder kontrolleres ikke.</translation>
     </message>
     <message>
-        <location filename="../src/program/Destinations.h" line="+62"/>
+        <location filename="../src/program/Destinations.h" line="+63"/>
         <source>IniFileRead Error!!</source>
         <translation>Fejl ved læsning af INI-fil!!</translation>
     </message>

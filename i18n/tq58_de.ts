@@ -934,7 +934,7 @@ Die Daten wurden unverändert übernommen; schalten Sie ihn auf der Seite des Ka
         <translation>Die MID-Tabelle konnte nicht gelesen werden: die Länder von MMSIs und ATIS-Codes werden nicht geprüft.</translation>
     </message>
     <message>
-        <location filename="../src/program/Destinations.h" line="+62"/>
+        <location filename="../src/program/Destinations.h" line="+63"/>
         <source>IniFileRead Error!!</source>
         <translation>INI-Datei-Lesefehler!!</translation>
     </message>

@@ -933,7 +933,7 @@ The data was taken as it is; switch it on again on the channel&apos;s page.</sou
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/program/Destinations.h" line="+62"/>
+        <location filename="../src/program/Destinations.h" line="+63"/>
         <source>IniFileRead Error!!</source>
         <translation type="unfinished"></translation>
     </message>

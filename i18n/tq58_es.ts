@@ -944,7 +944,7 @@ Los datos se han tomado tal como están; vuelva a activarlo en la página del ca
         <translation>No se pudo leer la tabla de MID: no se comprueban los países de los MMSI ni de los códigos ATIS.</translation>
     </message>
     <message>
-        <location filename="../src/program/Destinations.h" line="+62"/>
+        <location filename="../src/program/Destinations.h" line="+63"/>
         <source>IniFileRead Error!!</source>
         <translation>¡¡Error al leer el archivo INI!!</translation>
     </message>

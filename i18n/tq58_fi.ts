@@ -944,7 +944,7 @@ Tiedot otettiin sellaisenaan; ota kanava uudelleen käyttöön sen sivulla.</tra
         <translation>MID-taulukkoa ei voitu lukea: MMSI-tunnusten ja ATIS-koodien maita ei tarkisteta.</translation>
     </message>
     <message>
-        <location filename="../src/program/Destinations.h" line="+62"/>
+        <location filename="../src/program/Destinations.h" line="+63"/>
         <source>IniFileRead Error!!</source>
         <translation>INI-tiedoston lukuvirhe!!</translation>
     </message>

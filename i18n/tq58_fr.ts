@@ -934,7 +934,7 @@ Les données ont été reprises telles quelles&#xa0;; réactivez-le sur la page 
         <translation>La table des MID n&apos;a pas pu être lue&#xa0;: les pays des MMSI et codes ATIS ne sont pas vérifiés.</translation>
     </message>
     <message>
-        <location filename="../src/program/Destinations.h" line="+62"/>
+        <location filename="../src/program/Destinations.h" line="+63"/>
         <source>IniFileRead Error!!</source>
         <translation>Erreur de lecture du fichier INI&#xa0;!!</translation>
     </message>

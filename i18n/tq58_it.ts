@@ -944,7 +944,7 @@ I dati sono stati acquisiti così come sono; riattivarlo nella pagina del canale
         <translation>Non è stato possibile leggere la tabella dei MID: i paesi degli MMSI e dei codici ATIS non vengono verificati.</translation>
     </message>
     <message>
-        <location filename="../src/program/Destinations.h" line="+62"/>
+        <location filename="../src/program/Destinations.h" line="+63"/>
         <source>IniFileRead Error!!</source>
         <translation>Errore di lettura file INI!!</translation>
     </message>

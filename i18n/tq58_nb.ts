@@ -944,7 +944,7 @@ Dataene ble tatt inn som de er; slå den på igjen på kanalens side.</translati
         <translation>MID-tabellen kunne ikke leses: landene til MMSI-er og ATIS-koder kontrolleres ikke.</translation>
     </message>
     <message>
-        <location filename="../src/program/Destinations.h" line="+62"/>
+        <location filename="../src/program/Destinations.h" line="+63"/>
         <source>IniFileRead Error!!</source>
         <translation>Feil ved lesing av INI-fil!!</translation>
     </message>

@@ -934,7 +934,7 @@ De gegevens zijn overgenomen zoals ze zijn; schakel het weer in op de pagina van
         <translation>De tabel met MID&apos;s kon niet worden gelezen: de landen van MMSI&apos;s en ATIS-codes worden niet gecontroleerd.</translation>
     </message>
     <message>
-        <location filename="../src/program/Destinations.h" line="+62"/>
+        <location filename="../src/program/Destinations.h" line="+63"/>
         <source>IniFileRead Error!!</source>
         <translation>Fout bij lezen INI-bestand!!</translation>
     </message>

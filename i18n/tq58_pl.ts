@@ -944,7 +944,7 @@ Dane przyjęto bez zmian; włącz go ponownie na stronie kanału.</translation>
         <translation>Nie udało się odczytać tabeli MID: państwa numerów MMSI i kodów ATIS nie są sprawdzane.</translation>
     </message>
     <message>
-        <location filename="../src/program/Destinations.h" line="+62"/>
+        <location filename="../src/program/Destinations.h" line="+63"/>
         <source>IniFileRead Error!!</source>
         <translation>Błąd odczytu pliku INI!!</translation>
     </message>

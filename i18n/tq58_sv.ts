@@ -944,7 +944,7 @@ Data togs emot som de är; slå på den igen på kanalens sida.</translation>
         <translation>MID-tabellen kunde inte läsas: länderna för MMSI-nummer och ATIS-koder kontrolleras inte.</translation>
     </message>
     <message>
-        <location filename="../src/program/Destinations.h" line="+62"/>
+        <location filename="../src/program/Destinations.h" line="+63"/>
         <source>IniFileRead Error!!</source>
         <translation>Fel vid läsning av INI-fil!!</translation>
     </message>
