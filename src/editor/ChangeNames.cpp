@@ -74,7 +74,7 @@ ChangeName WithChannelField(const Phrase& part, const PartChange& change) {
     const auto& after = std::get<ChannelRecord>(change.After);
     const ChannelFieldInfo* found = nullptr;
     for (const ChannelFieldInfo& field : ChannelFields()) {
-        if (!SameField(field, before, after)) {
+        if (!SameChannelField(field, before, after)) {
             if (found || !field.StepName) {
                 return {{part}};
             }
@@ -209,7 +209,7 @@ StepName RowsStepName(RowsCommand command, CsvList list, int rows) {
 StepName RowFlagStepName(ChannelField flag, bool on, int channels) {
     StepName name =
         Counted(channels, TQ58_COUNTED("Steps", "%1 %2 for %n channels"), "%1 %2 for %n channel");
-    name.Text.Parts = {{"RowFlags", FieldInfo(flag).RowFlagName, {}},
+    name.Text.Parts = {{"RowFlags", ChannelFieldOf(flag).RowFlagName, {}},
                        on ? Phrase{TQ58_PHRASE("Steps", "on"), {}}
                           : Phrase{TQ58_PHRASE("Steps", "off"), {}}};
     return name;

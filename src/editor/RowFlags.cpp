@@ -33,11 +33,11 @@ RowFlagCount SetRowFlag(SettingsRecord& settings, int group, const std::vector<i
     RowFlagCount count;
     for (const int index : indices) {
         ChannelRecord& channel = list.at(static_cast<std::size_t>(index));
-        if (FlagOf(channel, flag) == on) {
+        if (ChannelFlag(channel, flag) == on) {
             continue;
         }
         ChannelRecord changed = channel;
-        FlagOf(changed, flag) = on;
+        ChannelFlag(changed, flag) = on;
         const bool distressOff = flag == ChannelField::Enable && !on && kind == ChannelKind::Plan &&
                                  IsChannel16(group, channel.Position);
         if (!BoxOpen(channel, kind, flag, scramblerAvailable) || distressOff ||

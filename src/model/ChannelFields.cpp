@@ -48,20 +48,21 @@ const std::array<ChannelFieldInfo, ChannelFieldCount>& ChannelFields() {
     return Fields;
 }
 
-const ChannelFieldInfo& FieldInfo(ChannelField field) {
+const ChannelFieldInfo& ChannelFieldOf(ChannelField field) {
     return *std::find_if(Fields.begin(), Fields.end(),
                          [field](const ChannelFieldInfo& info) { return info.Field == field; });
 }
 
-bool& FlagOf(ChannelRecord& channel, ChannelField field) {
-    return channel.*FieldInfo(field).Flag;
+bool& ChannelFlag(ChannelRecord& channel, ChannelField field) {
+    return channel.*ChannelFieldOf(field).Flag;
 }
 
-bool FlagOf(const ChannelRecord& channel, ChannelField field) {
-    return channel.*FieldInfo(field).Flag;
+bool ChannelFlag(const ChannelRecord& channel, ChannelField field) {
+    return channel.*ChannelFieldOf(field).Flag;
 }
 
-bool SameField(const ChannelFieldInfo& field, const ChannelRecord& a, const ChannelRecord& b) {
+bool SameChannelField(const ChannelFieldInfo& field, const ChannelRecord& a,
+                      const ChannelRecord& b) {
     switch (field.Value) {
     case ChannelValue::Flag:
         return a.*field.Flag == b.*field.Flag;

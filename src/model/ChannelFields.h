@@ -52,12 +52,13 @@ struct ChannelFieldInfo {
 };
 
 const std::array<ChannelFieldInfo, ChannelFieldCount>& ChannelFields();
-const ChannelFieldInfo& FieldInfo(ChannelField field);
+const ChannelFieldInfo& ChannelFieldOf(ChannelField field);
 
 // A flag field's value, for reading and setting.
-bool& FlagOf(ChannelRecord& channel, ChannelField field);
-bool FlagOf(const ChannelRecord& channel, ChannelField field);
+bool& ChannelFlag(ChannelRecord& channel, ChannelField field);
+bool ChannelFlag(const ChannelRecord& channel, ChannelField field);
 // Whether the two records hold the same value of the field.
-bool SameField(const ChannelFieldInfo& field, const ChannelRecord& a, const ChannelRecord& b);
+bool SameChannelField(const ChannelFieldInfo& field, const ChannelRecord& a,
+                      const ChannelRecord& b);
 
 } // namespace tq58

@@ -26,7 +26,7 @@ void ListFrequency(SettingsListing& listing, const std::string& entry, const std
 // A field of the channel description under its report column.
 void ListField(SettingsListing& listing, const std::string& entry, ChannelField which,
                const ChannelRecord& channel, const ListingScope& scope) {
-    const ChannelFieldInfo& field = FieldInfo(which);
+    const ChannelFieldInfo& field = ChannelFieldOf(which);
     switch (field.Value) {
     case ChannelValue::Flag:
         if (field.Rule) {

@@ -82,7 +82,7 @@ std::vector<TableColumn> TableColumns(const std::vector<ChannelTableColumn>& tab
             columns.push_back({"CH", column.Rule, column.Width});
             continue;
         }
-        const ChannelFieldInfo& field = FieldInfo(*column.Field);
+        const ChannelFieldInfo& field = ChannelFieldOf(*column.Field);
         columns.push_back({field.Column, column.Rule ? column.Rule : field.Rule,
                            column.Width ? column.Width : field.Width, column.PrintedRule,
                            field.NeedsScrambler});
@@ -111,7 +111,7 @@ std::string CellText(const ChannelTableColumn& column, const ChannelRecord& chan
     if (!column.Field) {
         return key;
     }
-    const ChannelFieldInfo& field = FieldInfo(*column.Field);
+    const ChannelFieldInfo& field = ChannelFieldOf(*column.Field);
     switch (field.Value) {
     case ChannelValue::Flag:
         return FlagText(channel.*field.Flag, field.Column, field.Rule);

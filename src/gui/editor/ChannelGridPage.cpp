@@ -123,7 +123,7 @@ const char* CsvHeadingOf(const NodeRef& node, const ChannelColumn& column) {
     if (!column.Field) {
         return CsvListInfoOf(ListOf(node)).KeyHeading;
     }
-    const ChannelFieldInfo& field = FieldInfo(*column.Field);
+    const ChannelFieldInfo& field = ChannelFieldOf(*column.Field);
     const unsigned lists = node.Kind == NodeKind::ExpGrid ? ExpList : PlanLists;
     return (field.CsvLists & lists) != 0 ? field.CsvHeading : "";
 }
@@ -131,18 +131,18 @@ const char* CsvHeadingOf(const NodeRef& node, const ChannelColumn& column) {
 // The text fields of a list's files are edited in place; flags and the scrambler are set
 // from the row-flag menu and the channel page.
 std::string EditedHeading(const NodeRef& node, const ChannelColumn& column) {
-    const bool typed = column.Field && FieldInfo(*column.Field).Value != ChannelValue::Flag &&
-                       FieldInfo(*column.Field).Value != ChannelValue::Scrambler;
+    const bool typed = column.Field && ChannelFieldOf(*column.Field).Value != ChannelValue::Flag &&
+                       ChannelFieldOf(*column.Field).Value != ChannelValue::Scrambler;
     return typed ? CsvHeadingOf(node, column) : "";
 }
 
 std::optional<RowFlag> FlagColumn(const NodeRef& node, int column) {
     const std::optional<ChannelField> field = ColumnOf(node, column).Field;
-    return field && FieldInfo(*field).RowFlagName ? field : std::nullopt;
+    return field && ChannelFieldOf(*field).RowFlagName ? field : std::nullopt;
 }
 
 bool ScramblerOnly(const ChannelColumn& column) {
-    return column.Field && FieldInfo(*column.Field).NeedsScrambler;
+    return column.Field && ChannelFieldOf(*column.Field).NeedsScrambler;
 }
 
 // Every cell is formatted once, when the page is filled.

@@ -167,7 +167,7 @@ void ChannelPage::AddFrequencyRows(QGridLayout* layout) {
         FilterKeys(edit, IsFrequencyKey, FrequencyFieldLength);
         edit->setFixedWidth(fontMetrics().horizontalAdvance("000.00000") + FieldMargin);
         label->setBuddy(edit);
-        frequencies_[i] = {edit, FieldInfo(row.Control).Frequency, tr(row.Title)};
+        frequencies_[i] = {edit, ChannelFieldOf(row.Control).Frequency, tr(row.Title)};
         layout->addWidget(label, row.Row, CaptionColumn);
         layout->addWidget(edit, row.Row, FieldColumn);
         layout->addWidget(AddLabel(row.Unit, QT_TR_NOOP("MHz"), row.Control), row.Row, UnitColumn);
@@ -247,7 +247,8 @@ void ChannelPage::BindChecks() {
                             after);
         } else {
             bindings_.Check(
-                box, [this, field = check.Control]() -> bool& { return FlagOf(Channel(), field); },
+                box,
+                [this, field = check.Control]() -> bool& { return ChannelFlag(Channel(), field); },
                 after);
         }
     }

@@ -16,7 +16,7 @@ namespace tq58 {
 namespace {
 
 QString NameOf(RowFlag flag) {
-    return CoreText("RowFlags", FieldInfo(flag).RowFlagName);
+    return CoreText("RowFlags", ChannelFieldOf(flag).RowFlagName);
 }
 
 } // namespace
@@ -46,7 +46,7 @@ bool RowFlagMenu::eventFilter(QObject* watched, QEvent* event) {
     const RowFlag flag = rows_.FlagColumn(current.column()).value_or(RowFlag::Enable);
     const ChannelRecord& channel = ChannelList(host_.Data().Settings, rows_.Group())
                                        .at(static_cast<std::size_t>(rows_.Index(current.row())));
-    Set(flag, !FlagOf(channel, flag));
+    Set(flag, !ChannelFlag(channel, flag));
     return true;
 }
 
