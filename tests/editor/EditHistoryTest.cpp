@@ -117,10 +117,6 @@ TEST(ChangeNames, PartsFieldsAndCounts) {
     EXPECT_EQ(RowsStepName(RowsCommand::Import, CsvList::Individual, 12).English(),
               "Import 12 directory entries");
     EXPECT_EQ(RowsStepName(RowsCommand::Paste, CsvList::Exp, 1).English(), "Paste 1 channel");
-    EXPECT_EQ(RowFlagStepName(ChannelField::ScanMemory, false, 3).English(),
-              "Scan Memory off for 3 channels");
-    EXPECT_EQ(OrderStepName(OrderCommand::MoveUp, false, 2).English(),
-              "Move individual entry 3 up");
     after = before;
     after.CHEXP[0].CHDisplayL = "P1";
     after.CHEXP[0].CHDisplayR = "A";

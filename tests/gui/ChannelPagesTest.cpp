@@ -111,41 +111,6 @@ private slots:
                                        "[CHEXP5] Txfreq=160.625", "[CHEXP5] ChTag=#HARBOUR1"}));
     }
 
-    // A frequency off the raster, as a radio may hold it, is shown snapped on the grid and
-    // the page, but stays in the record as it is: showing changes nothing and makes no step,
-    // and the next edit's step holds only what was edited.
-    void offRasterFrequencyShownWithoutChangingTheRecord() {
-        QTemporaryDir folder;
-        MainWindowHarness harness;
-        QVERIFY(harness.Start("2"));
-        harness.data.Settings.UsableChGroup[GroupExp].Enable = true;
-        harness.data.Settings.CHEXP[2].Enable = true;
-        harness.data.Settings.CHEXP[2].CHDisplayL = "P3";
-        harness.data.Settings.CHEXP[2].Rxfreq = 156.061;
-        harness.data.Settings.CHEXP[2].Txfreq = 160.6385;
-        harness.SaveAs(folder.filePath("radio.dat"));
-        harness.fileAnswers << folder.filePath("radio.dat");
-        harness.window->Menus().FileOpen->trigger();
-        const ChannelRecord& channel = harness.data.Settings.CHEXP[2];
-        const ChannelRecord held = channel;
-        QCOMPARE(held.Rxfreq, 156.061);
-
-        QVERIFY(harness.SelectNode("ExpChannel"));
-        const QAbstractItemModel* grid = harness.Find<QTableView>("MSFlexGrid1")->model();
-        QCOMPARE(grid->index(2, 3).data().toString() + " " + grid->index(2, 4).data().toString(),
-                 QString("156.0600 160.6350"));
-        QVERIFY(harness.SelectNode("E3"));
-        QCOMPARE(harness.Find<QLineEdit>("txtCRF")->text(), QString("156.0600"));
-        QCOMPARE(harness.Find<QLineEdit>("txtCTF")->text(), QString("160.6350"));
-        QCOMPARE(channel, held);
-        QCOMPARE(harness.window->Undo().Stack().count(), 0);
-        QVERIFY(!harness.window->DataChanged());
-
-        harness.TypeAndTab("txtCTag", "PILOT");
-        QTRY_COMPARE(harness.window->Undo().Stack().undoText(), QString("EXP3 name"));
-        QCOMPARE(channel.Rxfreq, held.Rxfreq);
-    }
-
     void lowPowerOnlyGatesPowerUp() {
         MainWindowHarness harness;
         QVERIFY(harness.Start("2"));

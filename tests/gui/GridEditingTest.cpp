@@ -392,6 +392,29 @@ private slots:
         QCOMPARE(harness.window->Undo().History().StepCount(), std::size_t(3));
     }
 
+    // A frequency off the raster, as a radio may hold it, is shown snapped on the grid and the
+    // page but stays in the record: showing makes no step, and the next edit's step holds only
+    // what was edited.
+    void offRasterFrequencyShownWithoutChangingTheRecord() {
+        OpenedWindow harness([](SettingsRecord& settings) {
+            ChannelRecord& channel = settings.CHEXP[2];
+            channel.Enable = true;
+            channel.CHDisplayL = "P3";
+            channel.Rxfreq = 156.061;
+            channel.Txfreq = 160.6385;
+        });
+        const ChannelRecord held = harness.data.Settings.CHEXP[2];
+        QTableView* grid = ShowGrid(harness, "ExpChannel");
+        QCOMPARE(Cell(grid, 2, 3) + " " + Cell(grid, 2, 4), QString("156.0600 160.6350"));
+        QVERIFY(harness.SelectNode("E3"));
+        QCOMPARE(harness.Find<QLineEdit>("txtCRF")->text(), QString("156.0600"));
+        QCOMPARE(harness.data.Settings.CHEXP[2], held);
+        QVERIFY(!harness.window->Undo().History().CanUndo() && !harness.window->DataChanged());
+        harness.TypeAndTab("txtCTag", "PILOT");
+        QTRY_COMPARE(harness.window->Menus().EditUndo->text(), QString("&Undo EXP3 name"));
+        QCOMPARE(harness.data.Settings.CHEXP[2].Rxfreq, held.Rxfreq);
+    }
+
     // Space switches Enable on the selected rows; a channel switched off keeps its row,
     // greyed, until the page is left, so it can be switched on again where it was.
     void spaceSwitchesChannelsAndTheirRowsStay() {
