@@ -51,6 +51,7 @@ struct ChannelFieldInfo {
     const char* RowFlagName = nullptr;
 };
 
+// Every field, in the order of the CSV files' columns.
 const std::array<ChannelFieldInfo, ChannelFieldCount>& ChannelFields();
 const ChannelFieldInfo& ChannelFieldOf(ChannelField field);
 
