@@ -23,7 +23,6 @@ namespace {
 
 // A CSV column is a field of the channel description that a list's files carry.
 using ChannelColumn = ChannelFieldInfo;
-using CellKind = ChannelValue;
 
 ChannelKind KindOf(int group) {
     return group == GroupExp ? ChannelKind::Exp : ChannelKind::Plan;
@@ -81,15 +80,15 @@ std::string ScramblerCell(int scramble) {
 
 std::string CellText(const ChannelColumn& column, const ChannelRecord& channel) {
     switch (column.Value) {
-    case CellKind::Flag:
+    case ChannelValue::Flag:
         return OnOffCell(channel.*column.Flag);
-    case CellKind::Frequency:
+    case ChannelValue::Frequency:
         return FrequencyCell(channel.*column.Frequency);
-    case CellKind::Display:
+    case ChannelValue::Display:
         return DisplayCell(channel);
-    case CellKind::Scrambler:
+    case ChannelValue::Scrambler:
         return ScramblerCell(channel.Scramble);
-    case CellKind::Name:
+    case ChannelValue::Name:
         break;
     }
     return channel.ChTag;
@@ -176,15 +175,15 @@ private:
             return std::nullopt;
         }
         switch (column.Value) {
-        case CellKind::Flag:
+        case ChannelValue::Flag:
             return TakeFlag(column, cell);
-        case CellKind::Frequency:
+        case ChannelValue::Frequency:
             return TakeFrequency(column, cell);
-        case CellKind::Display:
+        case ChannelValue::Display:
             return TakeDisplay(column, cell);
-        case CellKind::Scrambler:
+        case ChannelValue::Scrambler:
             return TakeScrambler(column, cell);
-        case CellKind::Name:
+        case ChannelValue::Name:
             break;
         }
         return TakeName(column, cell);
