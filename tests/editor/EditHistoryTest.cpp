@@ -118,7 +118,6 @@ TEST(ChangeNames, PartsFieldsAndCounts) {
               "Import 12 directory entries");
     EXPECT_EQ(RowsStepName(RowsCommand::Paste, CsvList::Exp, 1).English(), "Paste 1 channel");
     after = before;
-    after.CHEXP[0].CHDisplayL = "P1";
     after.CHEXP[0].CHDisplayR = "A";
     EXPECT_EQ(NameChanges(ChangesBetween(before, after)).Name.English(), "EXP1 display");
 }
