@@ -642,7 +642,7 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/ChannelCsv.cpp" line="+154"/>
+        <location filename="../src/editor/ChannelCsv.cpp" line="+129"/>
         <source>heading %1 is not a column of this list</source>
         <translation type="unfinished"></translation>
     </message>
@@ -699,7 +699,7 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+5"/>
         <location filename="../src/editor/DirectoryCsv.cpp" line="+5"/>
         <source>%1 %2 holds a character the radio cannot store</source>
         <translation type="unfinished"></translation>
@@ -798,78 +798,83 @@
 <context>
     <name>CsvHeadings</name>
     <message>
-        <location filename="../src/editor/CsvHeadingNames.cpp" line="+11"/>
+        <location filename="../src/model/ChannelFields.cpp" line="+17"/>
         <source>CH Enable</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+3"/>
         <source>CH Display</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Rx Frequency</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+2"/>
         <source>Tx Frequency</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Tx Enable</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+2"/>
         <source>Low Power Only</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+3"/>
         <source>Power Up</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+2"/>
         <source>Duplex</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Scan Memory</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+3"/>
         <source>Scrambler</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>CH Name</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location filename="../src/editor/CsvHeadingNames.cpp" line="+14"/>
         <source>Memory ID</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+0"/>
         <source>Station Name</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source>Group ID</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+0"/>
         <source>Group Name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>MMSI</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1788,6 +1793,24 @@ Close that program, or end its connection to the port, then press OK once more.<
     </message>
 </context>
 <context>
+    <name>RowFlags</name>
+    <message>
+        <location filename="../src/model/ChannelFields.cpp" line="-21"/>
+        <source>Enable</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>Low Power Only</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Scan Memory</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>Rules</name>
     <message>
         <location filename="../src/editor/AtisCodeRule.h" line="+14"/>
@@ -1881,67 +1904,66 @@ Close that program, or end its connection to the port, then press OK once more.<
 <context>
     <name>Steps</name>
     <message>
-        <location filename="../src/editor/ChangeNames.cpp" line="+25"/>
-        <location line="+16"/>
+        <location filename="../src/model/ChannelFields.cpp" line="-19"/>
+        <location filename="../src/editor/ChangeNames.cpp" line="+26"/>
         <location line="+9"/>
         <source>%1 enable</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="-24"/>
+        <location line="+11"/>
         <source>%1 Low Power Only</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+3"/>
         <source>%1 Power Up</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>%1 Duplex</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="-7"/>
         <source>%1 Tx Enable</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+9"/>
         <source>%1 Scan Memory</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+1"/>
-        <location line="+20"/>
+        <location line="+5"/>
+        <location filename="../src/editor/ChangeNames.cpp" line="+1"/>
         <source>%1 name</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="-19"/>
+        <location line="-2"/>
         <source>%1 scrambler</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+1"/>
-        <location line="+1"/>
-        <location line="+24"/>
+        <location line="-18"/>
+        <location filename="../src/editor/ChangeNames.cpp" line="+7"/>
         <source>%1 display</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="-23"/>
+        <location line="+4"/>
         <source>%1 Tx frequency</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="-2"/>
         <source>%1 Rx frequency</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location filename="../src/editor/ChangeNames.cpp" line="-16"/>
         <source>%1 TOT</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1971,7 +1993,7 @@ Close that program, or end its connection to the port, then press OK once more.<
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+39"/>
+        <location line="+56"/>
         <source>USA channels</source>
         <translation type="unfinished"></translation>
     </message>
@@ -2076,7 +2098,7 @@ Close that program, or end its connection to the port, then press OK once more.<
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+14"/>
+        <location line="+13"/>
         <source>Individual entry %1</source>
         <translation type="unfinished"></translation>
     </message>
@@ -2140,6 +2162,54 @@ Close that program, or end its connection to the port, then press OK once more.<
             <numerusform>Paste %n channel</numerusform>
             <numerusform>Paste %n channels</numerusform>
         </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+5"/>
+        <source>%1 %2 for %n channels</source>
+        <translation>
+            <numerusform>%1 %2 for %n channel</numerusform>
+            <numerusform>%1 %2 for %n channels</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>on</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>off</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Move %1 up</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Move %1 down</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Insert %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Delete %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>group entry %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>individual entry %1</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -2371,53 +2441,53 @@ Close that program, or end its connection to the port, then press OK once more.<
 <context>
     <name>tq58::ChannelGridPage</name>
     <message>
-        <location filename="../src/gui/editor/ChannelGridPage.cpp" line="+164"/>
+        <location filename="../src/gui/editor/ChannelGridPage.cpp" line="+185"/>
         <source>Channels</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="-125"/>
-        <location line="+36"/>
-        <location line="+25"/>
+        <location line="-146"/>
+        <location line="+40"/>
+        <location line="+23"/>
         <source>MEM</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="-57"/>
-        <location line="+25"/>
-        <location line="+30"/>
+        <location line="-59"/>
+        <location line="+29"/>
+        <location line="+28"/>
         <source>LOW</source>
         <extracomment>Column and mark of a channel sent with low power only; at most four letters.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="-51"/>
-        <location line="+22"/>
-        <location line="+30"/>
+        <location line="-53"/>
+        <location line="+26"/>
+        <location line="+28"/>
         <source>UP</source>
         <extracomment>Column and mark of a channel that switches to high power (power up); at most four letters.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <location line="-42"/>
-        <location line="+25"/>
+        <location line="+26"/>
         <source>CH</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="-23"/>
+        <location line="-22"/>
         <location line="+33"/>
         <source>RX[MHz]</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <location line="-31"/>
-        <location line="+34"/>
+        <location line="+33"/>
         <source>TX[MHz]</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="-32"/>
+        <location line="-31"/>
         <location line="+2"/>
         <source>TX</source>
         <translation type="unfinished"></translation>
@@ -2430,18 +2500,18 @@ Close that program, or end its connection to the port, then press OK once more.<
     </message>
     <message>
         <location line="+4"/>
-        <location line="+25"/>
+        <location line="+23"/>
         <source>VS</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="-24"/>
-        <location line="+25"/>
+        <location line="-22"/>
+        <location line="+23"/>
         <source>CH Name</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="-18"/>
+        <location line="-15"/>
         <source>ENABLE</source>
         <translation type="unfinished"></translation>
     </message>
@@ -2459,7 +2529,7 @@ Close that program, or end its connection to the port, then press OK once more.<
 <context>
     <name>tq58::ChannelPage</name>
     <message>
-        <location filename="../src/gui/editor/ChannelPage.cpp" line="+150"/>
+        <location filename="../src/gui/editor/ChannelPage.cpp" line="+146"/>
         <source>CH Display number</source>
         <translation type="unfinished"></translation>
     </message>
@@ -2481,7 +2551,7 @@ Close that program, or end its connection to the port, then press OK once more.<
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="-134"/>
+        <location line="-131"/>
         <source>Tx Enable</source>
         <translation type="unfinished"></translation>
     </message>
@@ -2506,12 +2576,12 @@ Close that program, or end its connection to the port, then press OK once more.<
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+16"/>
+        <location line="+15"/>
         <source>Rx Frequency</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+1"/>
         <source>Rx frequency</source>
         <translation type="unfinished"></translation>
     </message>
@@ -2521,7 +2591,7 @@ Close that program, or end its connection to the port, then press OK once more.<
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+1"/>
         <source>Tx frequency</source>
         <translation type="unfinished"></translation>
     </message>
@@ -2546,7 +2616,7 @@ Close that program, or end its connection to the port, then press OK once more.<
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+174"/>
+        <location line="+175"/>
         <source>Please input correct data.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -2878,7 +2948,7 @@ Close that program, or end its connection to the port, then press OK once more.<
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+42"/>
+        <location line="+40"/>
         <source>Group Directory</source>
         <translation type="unfinished"></translation>
     </message>
@@ -2943,36 +3013,6 @@ Close that program, or end its connection to the port, then press OK once more.<
     <message>
         <location line="+1"/>
         <source>Delete Entry</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+14"/>
-        <source>group entry %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+0"/>
-        <source>individual entry %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+14"/>
-        <source>Move %1 up</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+0"/>
-        <source>Move %1 down</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+12"/>
-        <source>Insert %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+14"/>
-        <source>Delete %1</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -3202,7 +3242,7 @@ Close that program, or end its connection to the port, then press OK once more.<
 <context>
     <name>tq58::GridEditing</name>
     <message>
-        <location filename="../src/gui/editor/GridEditing.cpp" line="+153"/>
+        <location filename="../src/gui/editor/GridEditing.cpp" line="+154"/>
         <location line="+6"/>
         <source>Paste</source>
         <translation type="unfinished"></translation>
@@ -3224,43 +3264,7 @@ Close that program, or end its connection to the port, then press OK once more.<
         </translation>
     </message>
     <message>
-        <location filename="../src/gui/editor/ChannelGridPage.cpp" line="-11"/>
-        <location line="+25"/>
-        <source>CH Name</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="-12"/>
-        <source>CH Display</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+3"/>
-        <source>Rx Frequency</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+3"/>
-        <source>Tx Frequency</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/gui/editor/DirectoryGridPage.cpp" line="-33"/>
-        <source>Group Name</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>Station Name</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>MMSI</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/gui/editor/GridEditing.cpp" line="+36"/>
+        <location line="+36"/>
         <source>Data Error!!</source>
         <translation type="unfinished"></translation>
     </message>
@@ -3690,7 +3694,7 @@ Do you want to save changes?</source>
 <context>
     <name>tq58::RowFlagMenu</name>
     <message>
-        <location filename="../src/gui/editor/RowFlagMenu.cpp" line="+43"/>
+        <location filename="../src/gui/editor/RowFlagMenu.cpp" line="+31"/>
         <source>On</source>
         <translation type="unfinished"></translation>
     </message>
@@ -3700,7 +3704,7 @@ Do you want to save changes?</source>
         <translation type="unfinished"></translation>
     </message>
     <message numerus="yes">
-        <location line="+49"/>
+        <location line="+43"/>
         <source>%n row(s) skipped: the channel does not allow %1 %2.</source>
         <translation>
             <numerusform>%n row skipped: the channel does not allow %1 %2.</numerusform>
@@ -3708,45 +3712,20 @@ Do you want to save changes?</source>
         </translation>
     </message>
     <message>
-        <location line="-9"/>
-        <location line="+10"/>
+        <location line="+1"/>
         <source>on</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="-10"/>
-        <location line="+10"/>
+        <location line="+0"/>
         <source>off</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="-71"/>
-        <source>Enable</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>Scan Memory</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>Low Power Only</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+19"/>
+        <location line="-44"/>
         <source>%1 %2</source>
         <comment>a flag, then On or Off</comment>
         <translation type="unfinished"></translation>
-    </message>
-    <message numerus="yes">
-        <location line="+39"/>
-        <source>%1 %2 for %n channels</source>
-        <translation>
-            <numerusform>%1 %2 for %n channel</numerusform>
-            <numerusform>%1 %2 for %n channels</numerusform>
-        </translation>
     </message>
 </context>
 <context>

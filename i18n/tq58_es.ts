@@ -577,7 +577,7 @@
 <context>
     <name>Csv</name>
     <message>
-        <location filename="../src/editor/ChannelCsv.cpp" line="+154"/>
+        <location filename="../src/editor/ChannelCsv.cpp" line="+129"/>
         <source>heading %1 is not a column of this list</source>
         <translation>el encabezado %1 no es una columna de esta lista</translation>
     </message>
@@ -634,7 +634,7 @@
         <translation>%1 %2 tiene más de %3 caracteres</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+5"/>
         <location filename="../src/editor/DirectoryCsv.cpp" line="+5"/>
         <source>%1 %2 holds a character the radio cannot store</source>
         <translation>%1 %2 contiene un carácter que la radio no puede guardar</translation>
@@ -798,79 +798,84 @@
 <context>
     <name>CsvHeadings</name>
     <message>
-        <location filename="../src/editor/CsvHeadingNames.cpp" line="+11"/>
+        <location filename="../src/model/ChannelFields.cpp" line="+17"/>
         <source>CH Enable</source>
         <translation>Canal activo</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+3"/>
         <source>CH Display</source>
         <translation>Pantalla del canal</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Rx Frequency</source>
         <translation>Frecuencia Rx</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+2"/>
         <source>Tx Frequency</source>
         <translation>Frecuencia Tx</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Tx Enable</source>
         <translation>TX permitida</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+2"/>
         <source>Low Power Only</source>
         <translation>Solo potencia baja</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+3"/>
         <source>Power Up</source>
         <translation>Subir potencia</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+2"/>
         <source>Duplex</source>
         <translation>Dúplex</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Scan Memory</source>
         <translation>Memoria de exploración</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+3"/>
         <source>Scrambler</source>
         <translation>Codificador</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>CH Name</source>
         <translation>Nombre canal</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location filename="../src/editor/CsvHeadingNames.cpp" line="+14"/>
         <source>Memory ID</source>
         <translation>N.º</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+0"/>
         <source>Station Name</source>
         <translation>Nombre de la estación</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source>Group ID</source>
         <translation>N.º</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+0"/>
         <source>Group Name</source>
         <translation>Nombre del grupo</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>MMSI</source>
+        <translation>MMSI</translation>
     </message>
 </context>
 <context>
@@ -1815,6 +1820,24 @@ Cierre ese programa o termine su conexión con el puerto y pulse OK de nuevo.</t
     </message>
 </context>
 <context>
+    <name>RowFlags</name>
+    <message>
+        <location filename="../src/model/ChannelFields.cpp" line="-21"/>
+        <source>Enable</source>
+        <translation>Activo</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>Low Power Only</source>
+        <translation>Solo potencia baja</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Scan Memory</source>
+        <translation>Memoria de exploración</translation>
+    </message>
+</context>
+<context>
     <name>Rules</name>
     <message>
         <location filename="../src/editor/AtisCodeRule.h" line="+14"/>
@@ -1908,67 +1931,66 @@ Cierre ese programa o termine su conexión con el puerto y pulse OK de nuevo.</t
 <context>
     <name>Steps</name>
     <message>
-        <location filename="../src/editor/ChangeNames.cpp" line="+25"/>
-        <location line="+16"/>
+        <location filename="../src/model/ChannelFields.cpp" line="-19"/>
+        <location filename="../src/editor/ChangeNames.cpp" line="+26"/>
         <location line="+9"/>
         <source>%1 enable</source>
         <translation>%1 activo</translation>
     </message>
     <message>
-        <location line="-24"/>
+        <location line="+11"/>
         <source>%1 Low Power Only</source>
         <translation>%1 solo potencia baja</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+3"/>
         <source>%1 Power Up</source>
         <translation>%1 subir potencia</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>%1 Duplex</source>
         <translation>%1 dúplex</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="-7"/>
         <source>%1 Tx Enable</source>
         <translation>%1 TX permitida</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+9"/>
         <source>%1 Scan Memory</source>
         <translation>%1 memoria de exploración</translation>
     </message>
     <message>
-        <location line="+1"/>
-        <location line="+20"/>
+        <location line="+5"/>
+        <location filename="../src/editor/ChangeNames.cpp" line="+1"/>
         <source>%1 name</source>
         <translation>%1 nombre</translation>
     </message>
     <message>
-        <location line="-19"/>
+        <location line="-2"/>
         <source>%1 scrambler</source>
         <translation>%1 codificador</translation>
     </message>
     <message>
-        <location line="+1"/>
-        <location line="+1"/>
-        <location line="+24"/>
+        <location line="-18"/>
+        <location filename="../src/editor/ChangeNames.cpp" line="+7"/>
         <source>%1 display</source>
         <translation>%1 pantalla</translation>
     </message>
     <message>
-        <location line="-23"/>
+        <location line="+4"/>
         <source>%1 Tx frequency</source>
         <translation>%1 frecuencia Tx</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="-2"/>
         <source>%1 Rx frequency</source>
         <translation>%1 frecuencia Rx</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location filename="../src/editor/ChangeNames.cpp" line="-16"/>
         <source>%1 TOT</source>
         <translation>%1 TOT</translation>
     </message>
@@ -1998,7 +2020,7 @@ Cierre ese programa o termine su conexión con el puerto y pulse OK de nuevo.</t
         <translation>%1 MID</translation>
     </message>
     <message>
-        <location line="+39"/>
+        <location line="+56"/>
         <source>USA channels</source>
         <translation>Canales USA</translation>
     </message>
@@ -2103,7 +2125,7 @@ Cierre ese programa o termine su conexión con el puerto y pulse OK de nuevo.</t
         <translation>Indicativo ATIS %1</translation>
     </message>
     <message>
-        <location line="+14"/>
+        <location line="+13"/>
         <source>Individual entry %1</source>
         <translation>Entrada individual %1</translation>
     </message>
@@ -2167,6 +2189,54 @@ Cierre ese programa o termine su conexión con el puerto y pulse OK de nuevo.</t
             <numerusform>Pegar %n canal</numerusform>
             <numerusform>Pegar %n canales</numerusform>
         </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+5"/>
+        <source>%1 %2 for %n channels</source>
+        <translation>
+            <numerusform>%1 %2 para %n canal</numerusform>
+            <numerusform>%1 %2 para %n canales</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>on</source>
+        <translation>activado</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>off</source>
+        <translation>desactivado</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Move %1 up</source>
+        <translation>Subir %1</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Move %1 down</source>
+        <translation>Bajar %1</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Insert %1</source>
+        <translation>Insertar %1</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Delete %1</source>
+        <translation>Eliminar %1</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>group entry %1</source>
+        <translation>entrada de grupo %1</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>individual entry %1</source>
+        <translation>entrada individual %1</translation>
     </message>
 </context>
 <context>
@@ -2399,47 +2469,47 @@ Cierre ese programa o termine su conexión con el puerto y pulse OK de nuevo.</t
     <name>tq58::ChannelGridPage</name>
     <message>
         <location filename="../src/gui/editor/ChannelGridPage.cpp" line="+39"/>
-        <location line="+36"/>
-        <location line="+25"/>
+        <location line="+40"/>
+        <location line="+23"/>
         <source>MEM</source>
         <translation>MEM</translation>
     </message>
     <message>
-        <location line="-57"/>
-        <location line="+25"/>
-        <location line="+30"/>
+        <location line="-59"/>
+        <location line="+29"/>
+        <location line="+28"/>
         <source>LOW</source>
         <extracomment>Column and mark of a channel sent with low power only; at most four letters.</extracomment>
         <translation>BAJ</translation>
     </message>
     <message>
-        <location line="-51"/>
-        <location line="+22"/>
-        <location line="+30"/>
+        <location line="-53"/>
+        <location line="+26"/>
+        <location line="+28"/>
         <source>UP</source>
         <extracomment>Column and mark of a channel that switches to high power (power up); at most four letters.</extracomment>
         <translation>SUB</translation>
     </message>
     <message>
         <location line="-42"/>
-        <location line="+25"/>
+        <location line="+26"/>
         <source>CH</source>
         <translation>CH</translation>
     </message>
     <message>
-        <location line="-23"/>
+        <location line="-22"/>
         <location line="+33"/>
         <source>RX[MHz]</source>
         <translation>RX[MHz]</translation>
     </message>
     <message>
         <location line="-31"/>
-        <location line="+34"/>
+        <location line="+33"/>
         <source>TX[MHz]</source>
         <translation>TX[MHz]</translation>
     </message>
     <message>
-        <location line="-32"/>
+        <location line="-31"/>
         <location line="+2"/>
         <source>TX</source>
         <translation>TX</translation>
@@ -2452,18 +2522,18 @@ Cierre ese programa o termine su conexión con el puerto y pulse OK de nuevo.</t
     </message>
     <message>
         <location line="+4"/>
-        <location line="+25"/>
+        <location line="+23"/>
         <source>VS</source>
         <translation>VS</translation>
     </message>
     <message>
-        <location line="-24"/>
-        <location line="+25"/>
+        <location line="-22"/>
+        <location line="+23"/>
         <source>CH Name</source>
         <translation>Nombre</translation>
     </message>
     <message>
-        <location line="-18"/>
+        <location line="-15"/>
         <source>ENABLE</source>
         <translation>ACTIVO</translation>
     </message>
@@ -2478,7 +2548,7 @@ Cierre ese programa o termine su conexión con el puerto y pulse OK de nuevo.</t
         <translation>PANT</translation>
     </message>
     <message>
-        <location line="+75"/>
+        <location line="+91"/>
         <source>Channels</source>
         <translation>Canales</translation>
     </message>
@@ -2486,7 +2556,7 @@ Cierre ese programa o termine su conexión con el puerto y pulse OK de nuevo.</t
 <context>
     <name>tq58::ChannelPage</name>
     <message>
-        <location filename="../src/gui/editor/ChannelPage.cpp" line="+63"/>
+        <location filename="../src/gui/editor/ChannelPage.cpp" line="+62"/>
         <source>Tx Enable</source>
         <translation>TX permitida</translation>
     </message>
@@ -2511,12 +2581,12 @@ Cierre ese programa o termine su conexión con el puerto y pulse OK de nuevo.</t
         <translation>Memoria de exploración</translation>
     </message>
     <message>
-        <location line="+16"/>
+        <location line="+15"/>
         <source>Rx Frequency</source>
         <translation>Frecuencia Rx</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+1"/>
         <source>Rx frequency</source>
         <translation>Frecuencia Rx</translation>
     </message>
@@ -2526,7 +2596,7 @@ Cierre ese programa o termine su conexión con el puerto y pulse OK de nuevo.</t
         <translation>Frecuencia Tx</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+1"/>
         <source>Tx frequency</source>
         <translation>Frecuencia Tx</translation>
     </message>
@@ -2573,7 +2643,7 @@ Cierre ese programa o termine su conexión con el puerto y pulse OK de nuevo.</t
         <translation>Canal activo</translation>
     </message>
     <message>
-        <location line="+174"/>
+        <location line="+175"/>
         <source>Please input correct data.</source>
         <translation>Introduzca datos correctos.</translation>
     </message>
@@ -2905,7 +2975,7 @@ Cierre ese programa o termine su conexión con el puerto y pulse OK de nuevo.</t
         <translation>Directorio</translation>
     </message>
     <message>
-        <location line="+42"/>
+        <location line="+40"/>
         <source>Group Directory</source>
         <translation>Directorio de grupos</translation>
     </message>
@@ -2971,36 +3041,6 @@ Cierre ese programa o termine su conexión con el puerto y pulse OK de nuevo.</t
         <location line="+1"/>
         <source>Delete Entry</source>
         <translation>Eliminar entrada</translation>
-    </message>
-    <message>
-        <location line="+14"/>
-        <source>group entry %1</source>
-        <translation>entrada de grupo %1</translation>
-    </message>
-    <message>
-        <location line="+0"/>
-        <source>individual entry %1</source>
-        <translation>entrada individual %1</translation>
-    </message>
-    <message>
-        <location line="+14"/>
-        <source>Move %1 up</source>
-        <translation>Subir %1</translation>
-    </message>
-    <message>
-        <location line="+0"/>
-        <source>Move %1 down</source>
-        <translation>Bajar %1</translation>
-    </message>
-    <message>
-        <location line="+12"/>
-        <source>Insert %1</source>
-        <translation>Insertar %1</translation>
-    </message>
-    <message>
-        <location line="+14"/>
-        <source>Delete %1</source>
-        <translation>Eliminar %1</translation>
     </message>
 </context>
 <context>
@@ -3229,43 +3269,7 @@ Cierre ese programa o termine su conexión con el puerto y pulse OK de nuevo.</t
 <context>
     <name>tq58::GridEditing</name>
     <message>
-        <location filename="../src/gui/editor/ChannelGridPage.cpp" line="-86"/>
-        <location line="+25"/>
-        <source>CH Name</source>
-        <translation>Nombre canal</translation>
-    </message>
-    <message>
-        <location line="-12"/>
-        <source>CH Display</source>
-        <translation>Pantalla del canal</translation>
-    </message>
-    <message>
-        <location line="+3"/>
-        <source>Rx Frequency</source>
-        <translation>Frecuencia Rx</translation>
-    </message>
-    <message>
-        <location line="+3"/>
-        <source>Tx Frequency</source>
-        <translation>Frecuencia Tx</translation>
-    </message>
-    <message>
-        <location filename="../src/gui/editor/DirectoryGridPage.cpp" line="-33"/>
-        <source>Group Name</source>
-        <translation>Nombre del grupo</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>Station Name</source>
-        <translation>Nombre de la estación</translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>MMSI</source>
-        <translation>MMSI</translation>
-    </message>
-    <message>
-        <location filename="../src/gui/editor/GridEditing.cpp" line="+153"/>
+        <location filename="../src/gui/editor/GridEditing.cpp" line="+154"/>
         <location line="+6"/>
         <source>Paste</source>
         <translation>Pegar</translation>
@@ -3722,22 +3726,7 @@ Este archivo ya no existe. Se ha quitado de la lista de archivos recientes.</tra
 <context>
     <name>tq58::RowFlagMenu</name>
     <message>
-        <location filename="../src/gui/editor/RowFlagMenu.cpp" line="+22"/>
-        <source>Enable</source>
-        <translation>Activo</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>Scan Memory</source>
-        <translation>Memoria de exploración</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>Low Power Only</source>
-        <translation>Solo potencia baja</translation>
-    </message>
-    <message>
-        <location line="+19"/>
+        <location filename="../src/gui/editor/RowFlagMenu.cpp" line="+31"/>
         <source>%1 %2</source>
         <comment>a flag, then On or Off</comment>
         <translation>%1 %2</translation>
@@ -3752,23 +3741,13 @@ Este archivo ya no existe. Se ha quitado de la lista de archivos recientes.</tra
         <source>Off</source>
         <translation>Desactivado</translation>
     </message>
-    <message numerus="yes">
-        <location line="+39"/>
-        <source>%1 %2 for %n channels</source>
-        <translation>
-            <numerusform>%1 %2 para %n canal</numerusform>
-            <numerusform>%1 %2 para %n canales</numerusform>
-        </translation>
-    </message>
     <message>
-        <location line="+1"/>
-        <location line="+10"/>
+        <location line="+44"/>
         <source>on</source>
         <translation>activado</translation>
     </message>
     <message>
-        <location line="-10"/>
-        <location line="+10"/>
+        <location line="+0"/>
         <source>off</source>
         <translation>desactivado</translation>
     </message>

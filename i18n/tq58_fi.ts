@@ -577,7 +577,7 @@
 <context>
     <name>Csv</name>
     <message>
-        <location filename="../src/editor/ChannelCsv.cpp" line="+154"/>
+        <location filename="../src/editor/ChannelCsv.cpp" line="+129"/>
         <source>heading %1 is not a column of this list</source>
         <translation>otsikko %1 ei ole tämän luettelon sarake</translation>
     </message>
@@ -634,7 +634,7 @@
         <translation>%1 %2 on pidempi kuin %3 merkkiä</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+5"/>
         <location filename="../src/editor/DirectoryCsv.cpp" line="+5"/>
         <source>%1 %2 holds a character the radio cannot store</source>
         <translation>%1 %2 sisältää merkin, jota radiopuhelin ei voi tallentaa</translation>
@@ -798,79 +798,84 @@
 <context>
     <name>CsvHeadings</name>
     <message>
-        <location filename="../src/editor/CsvHeadingNames.cpp" line="+11"/>
+        <location filename="../src/model/ChannelFields.cpp" line="+17"/>
         <source>CH Enable</source>
         <translation>Kanava käytössä</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+3"/>
         <source>CH Display</source>
         <translation>Kanavan näyttö</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Rx Frequency</source>
         <translation>Rx-taajuus</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+2"/>
         <source>Tx Frequency</source>
         <translation>Tx-taajuus</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Tx Enable</source>
         <translation>Lähetys sallittu</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+2"/>
         <source>Low Power Only</source>
         <translation>Vain matala teho</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+3"/>
         <source>Power Up</source>
         <translation>Tehon nosto</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+2"/>
         <source>Duplex</source>
         <translation>Duplex</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Scan Memory</source>
         <translation>Selausmuisti</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+3"/>
         <source>Scrambler</source>
         <translation>Salaus</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>CH Name</source>
         <translation>Kanavan nimi</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location filename="../src/editor/CsvHeadingNames.cpp" line="+14"/>
         <source>Memory ID</source>
         <translation>Nro</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+0"/>
         <source>Station Name</source>
         <translation>Aseman nimi</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source>Group ID</source>
         <translation>Nro</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+0"/>
         <source>Group Name</source>
         <translation>Ryhmän nimi</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>MMSI</source>
+        <translation>MMSI</translation>
     </message>
 </context>
 <context>
@@ -1815,6 +1820,24 @@ Sulje se ohjelma tai katkaise sen yhteys porttiin ja paina sitten OK uudelleen.<
     </message>
 </context>
 <context>
+    <name>RowFlags</name>
+    <message>
+        <location filename="../src/model/ChannelFields.cpp" line="-21"/>
+        <source>Enable</source>
+        <translation>Käytössä</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>Low Power Only</source>
+        <translation>Vain matala teho</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Scan Memory</source>
+        <translation>Selausmuisti</translation>
+    </message>
+</context>
+<context>
     <name>Rules</name>
     <message>
         <location filename="../src/editor/AtisCodeRule.h" line="+14"/>
@@ -1908,67 +1931,66 @@ Sulje se ohjelma tai katkaise sen yhteys porttiin ja paina sitten OK uudelleen.<
 <context>
     <name>Steps</name>
     <message>
-        <location filename="../src/editor/ChangeNames.cpp" line="+25"/>
-        <location line="+16"/>
+        <location filename="../src/model/ChannelFields.cpp" line="-19"/>
+        <location filename="../src/editor/ChangeNames.cpp" line="+26"/>
         <location line="+9"/>
         <source>%1 enable</source>
         <translation>%1 käytössä</translation>
     </message>
     <message>
-        <location line="-24"/>
+        <location line="+11"/>
         <source>%1 Low Power Only</source>
         <translation>%1 vain matala teho</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+3"/>
         <source>%1 Power Up</source>
         <translation>%1 tehon nosto</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>%1 Duplex</source>
         <translation>%1 duplex</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="-7"/>
         <source>%1 Tx Enable</source>
         <translation>%1 lähetys sallittu</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+9"/>
         <source>%1 Scan Memory</source>
         <translation>%1 selausmuisti</translation>
     </message>
     <message>
-        <location line="+1"/>
-        <location line="+20"/>
+        <location line="+5"/>
+        <location filename="../src/editor/ChangeNames.cpp" line="+1"/>
         <source>%1 name</source>
         <translation>%1 nimi</translation>
     </message>
     <message>
-        <location line="-19"/>
+        <location line="-2"/>
         <source>%1 scrambler</source>
         <translation>%1 salaus</translation>
     </message>
     <message>
-        <location line="+1"/>
-        <location line="+1"/>
-        <location line="+24"/>
+        <location line="-18"/>
+        <location filename="../src/editor/ChangeNames.cpp" line="+7"/>
         <source>%1 display</source>
         <translation>%1 näyttö</translation>
     </message>
     <message>
-        <location line="-23"/>
+        <location line="+4"/>
         <source>%1 Tx frequency</source>
         <translation>%1 Tx-taajuus</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="-2"/>
         <source>%1 Rx frequency</source>
         <translation>%1 Rx-taajuus</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location filename="../src/editor/ChangeNames.cpp" line="-16"/>
         <source>%1 TOT</source>
         <translation>%1 TOT</translation>
     </message>
@@ -1998,7 +2020,7 @@ Sulje se ohjelma tai katkaise sen yhteys porttiin ja paina sitten OK uudelleen.<
         <translation>%1 MID</translation>
     </message>
     <message>
-        <location line="+39"/>
+        <location line="+56"/>
         <source>USA channels</source>
         <translation>USA-kanavat</translation>
     </message>
@@ -2103,7 +2125,7 @@ Sulje se ohjelma tai katkaise sen yhteys porttiin ja paina sitten OK uudelleen.<
         <translation>ATIS-kutsutunnus %1</translation>
     </message>
     <message>
-        <location line="+14"/>
+        <location line="+13"/>
         <source>Individual entry %1</source>
         <translation>Yksilömerkintä %1</translation>
     </message>
@@ -2167,6 +2189,54 @@ Sulje se ohjelma tai katkaise sen yhteys porttiin ja paina sitten OK uudelleen.<
             <numerusform>Liitä %n kanava</numerusform>
             <numerusform>Liitä %n kanavaa</numerusform>
         </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+5"/>
+        <source>%1 %2 for %n channels</source>
+        <translation>
+            <numerusform>%1 %2, %n kanava</numerusform>
+            <numerusform>%1 %2, %n kanavaa</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>on</source>
+        <translation>päälle</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>off</source>
+        <translation>pois</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Move %1 up</source>
+        <translation>Siirrä ylös: %1</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Move %1 down</source>
+        <translation>Siirrä alas: %1</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Insert %1</source>
+        <translation>Lisää: %1</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Delete %1</source>
+        <translation>Poista: %1</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>group entry %1</source>
+        <translation>ryhmämerkintä %1</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>individual entry %1</source>
+        <translation>yksilömerkintä %1</translation>
     </message>
 </context>
 <context>
@@ -2399,47 +2469,47 @@ Sulje se ohjelma tai katkaise sen yhteys porttiin ja paina sitten OK uudelleen.<
     <name>tq58::ChannelGridPage</name>
     <message>
         <location filename="../src/gui/editor/ChannelGridPage.cpp" line="+39"/>
-        <location line="+36"/>
-        <location line="+25"/>
+        <location line="+40"/>
+        <location line="+23"/>
         <source>MEM</source>
         <translation>MEM</translation>
     </message>
     <message>
-        <location line="-57"/>
-        <location line="+25"/>
-        <location line="+30"/>
+        <location line="-59"/>
+        <location line="+29"/>
+        <location line="+28"/>
         <source>LOW</source>
         <extracomment>Column and mark of a channel sent with low power only; at most four letters.</extracomment>
         <translation>MAT</translation>
     </message>
     <message>
-        <location line="-51"/>
-        <location line="+22"/>
-        <location line="+30"/>
+        <location line="-53"/>
+        <location line="+26"/>
+        <location line="+28"/>
         <source>UP</source>
         <extracomment>Column and mark of a channel that switches to high power (power up); at most four letters.</extracomment>
         <translation>NOS</translation>
     </message>
     <message>
         <location line="-42"/>
-        <location line="+25"/>
+        <location line="+26"/>
         <source>CH</source>
         <translation>CH</translation>
     </message>
     <message>
-        <location line="-23"/>
+        <location line="-22"/>
         <location line="+33"/>
         <source>RX[MHz]</source>
         <translation>RX[MHz]</translation>
     </message>
     <message>
         <location line="-31"/>
-        <location line="+34"/>
+        <location line="+33"/>
         <source>TX[MHz]</source>
         <translation>TX[MHz]</translation>
     </message>
     <message>
-        <location line="-32"/>
+        <location line="-31"/>
         <location line="+2"/>
         <source>TX</source>
         <translation>TX</translation>
@@ -2452,18 +2522,18 @@ Sulje se ohjelma tai katkaise sen yhteys porttiin ja paina sitten OK uudelleen.<
     </message>
     <message>
         <location line="+4"/>
-        <location line="+25"/>
+        <location line="+23"/>
         <source>VS</source>
         <translation>VS</translation>
     </message>
     <message>
-        <location line="-24"/>
-        <location line="+25"/>
+        <location line="-22"/>
+        <location line="+23"/>
         <source>CH Name</source>
         <translation>Nimi</translation>
     </message>
     <message>
-        <location line="-18"/>
+        <location line="-15"/>
         <source>ENABLE</source>
         <translation>KÄYTÖSSÄ</translation>
     </message>
@@ -2478,7 +2548,7 @@ Sulje se ohjelma tai katkaise sen yhteys porttiin ja paina sitten OK uudelleen.<
         <translation>NÄYTTÖ</translation>
     </message>
     <message>
-        <location line="+75"/>
+        <location line="+91"/>
         <source>Channels</source>
         <translation>Kanavat</translation>
     </message>
@@ -2486,7 +2556,7 @@ Sulje se ohjelma tai katkaise sen yhteys porttiin ja paina sitten OK uudelleen.<
 <context>
     <name>tq58::ChannelPage</name>
     <message>
-        <location filename="../src/gui/editor/ChannelPage.cpp" line="+63"/>
+        <location filename="../src/gui/editor/ChannelPage.cpp" line="+62"/>
         <source>Tx Enable</source>
         <translation>Lähetys sallittu</translation>
     </message>
@@ -2511,12 +2581,12 @@ Sulje se ohjelma tai katkaise sen yhteys porttiin ja paina sitten OK uudelleen.<
         <translation>Selausmuisti</translation>
     </message>
     <message>
-        <location line="+16"/>
+        <location line="+15"/>
         <source>Rx Frequency</source>
         <translation>Rx-taajuus</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+1"/>
         <source>Rx frequency</source>
         <translation>Rx-taajuus</translation>
     </message>
@@ -2526,7 +2596,7 @@ Sulje se ohjelma tai katkaise sen yhteys porttiin ja paina sitten OK uudelleen.<
         <translation>Tx-taajuus</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+1"/>
         <source>Tx frequency</source>
         <translation>Tx-taajuus</translation>
     </message>
@@ -2573,7 +2643,7 @@ Sulje se ohjelma tai katkaise sen yhteys porttiin ja paina sitten OK uudelleen.<
         <translation>Kanava käytössä</translation>
     </message>
     <message>
-        <location line="+174"/>
+        <location line="+175"/>
         <source>Please input correct data.</source>
         <translation>Anna oikeat tiedot.</translation>
     </message>
@@ -2905,7 +2975,7 @@ Sulje se ohjelma tai katkaise sen yhteys porttiin ja paina sitten OK uudelleen.<
         <translation>Hakemisto</translation>
     </message>
     <message>
-        <location line="+42"/>
+        <location line="+40"/>
         <source>Group Directory</source>
         <translation>Ryhmähakemisto</translation>
     </message>
@@ -2971,36 +3041,6 @@ Sulje se ohjelma tai katkaise sen yhteys porttiin ja paina sitten OK uudelleen.<
         <location line="+1"/>
         <source>Delete Entry</source>
         <translation>Poista merkintä</translation>
-    </message>
-    <message>
-        <location line="+14"/>
-        <source>group entry %1</source>
-        <translation>ryhmämerkintä %1</translation>
-    </message>
-    <message>
-        <location line="+0"/>
-        <source>individual entry %1</source>
-        <translation>yksilömerkintä %1</translation>
-    </message>
-    <message>
-        <location line="+14"/>
-        <source>Move %1 up</source>
-        <translation>Siirrä ylös: %1</translation>
-    </message>
-    <message>
-        <location line="+0"/>
-        <source>Move %1 down</source>
-        <translation>Siirrä alas: %1</translation>
-    </message>
-    <message>
-        <location line="+12"/>
-        <source>Insert %1</source>
-        <translation>Lisää: %1</translation>
-    </message>
-    <message>
-        <location line="+14"/>
-        <source>Delete %1</source>
-        <translation>Poista: %1</translation>
     </message>
 </context>
 <context>
@@ -3229,43 +3269,7 @@ Sulje se ohjelma tai katkaise sen yhteys porttiin ja paina sitten OK uudelleen.<
 <context>
     <name>tq58::GridEditing</name>
     <message>
-        <location filename="../src/gui/editor/ChannelGridPage.cpp" line="-86"/>
-        <location line="+25"/>
-        <source>CH Name</source>
-        <translation>Kanavan nimi</translation>
-    </message>
-    <message>
-        <location line="-12"/>
-        <source>CH Display</source>
-        <translation>Kanavan näyttö</translation>
-    </message>
-    <message>
-        <location line="+3"/>
-        <source>Rx Frequency</source>
-        <translation>Rx-taajuus</translation>
-    </message>
-    <message>
-        <location line="+3"/>
-        <source>Tx Frequency</source>
-        <translation>Tx-taajuus</translation>
-    </message>
-    <message>
-        <location filename="../src/gui/editor/DirectoryGridPage.cpp" line="-33"/>
-        <source>Group Name</source>
-        <translation>Ryhmän nimi</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>Station Name</source>
-        <translation>Aseman nimi</translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>MMSI</source>
-        <translation>MMSI</translation>
-    </message>
-    <message>
-        <location filename="../src/gui/editor/GridEditing.cpp" line="+153"/>
+        <location filename="../src/gui/editor/GridEditing.cpp" line="+154"/>
         <location line="+6"/>
         <source>Paste</source>
         <translation>Liitä</translation>
@@ -3722,22 +3726,7 @@ Tätä tiedostoa ei enää ole. Se on poistettu viimeksi käytettyjen tiedostoje
 <context>
     <name>tq58::RowFlagMenu</name>
     <message>
-        <location filename="../src/gui/editor/RowFlagMenu.cpp" line="+22"/>
-        <source>Enable</source>
-        <translation>Käytössä</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>Scan Memory</source>
-        <translation>Selausmuisti</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>Low Power Only</source>
-        <translation>Vain matala teho</translation>
-    </message>
-    <message>
-        <location line="+19"/>
+        <location filename="../src/gui/editor/RowFlagMenu.cpp" line="+31"/>
         <source>%1 %2</source>
         <comment>a flag, then On or Off</comment>
         <translation>%1 %2</translation>
@@ -3752,23 +3741,13 @@ Tätä tiedostoa ei enää ole. Se on poistettu viimeksi käytettyjen tiedostoje
         <source>Off</source>
         <translation>Pois</translation>
     </message>
-    <message numerus="yes">
-        <location line="+39"/>
-        <source>%1 %2 for %n channels</source>
-        <translation>
-            <numerusform>%1 %2, %n kanava</numerusform>
-            <numerusform>%1 %2, %n kanavaa</numerusform>
-        </translation>
-    </message>
     <message>
-        <location line="+1"/>
-        <location line="+10"/>
+        <location line="+44"/>
         <source>on</source>
         <translation>päälle</translation>
     </message>
     <message>
-        <location line="-10"/>
-        <location line="+10"/>
+        <location line="+0"/>
         <source>off</source>
         <translation>pois</translation>
     </message>

@@ -642,7 +642,7 @@
         <translation>Répertoire de groupe</translation>
     </message>
     <message>
-        <location filename="../src/editor/ChannelCsv.cpp" line="+154"/>
+        <location filename="../src/editor/ChannelCsv.cpp" line="+129"/>
         <source>heading %1 is not a column of this list</source>
         <translation>l&apos;en-tête %1 n&apos;est pas une colonne de cette liste</translation>
     </message>
@@ -699,7 +699,7 @@
         <translation>%1 %2 dépasse %3 caractères</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+5"/>
         <location filename="../src/editor/DirectoryCsv.cpp" line="+5"/>
         <source>%1 %2 holds a character the radio cannot store</source>
         <translation>%1 %2 contient un caractère que la radio ne peut pas enregistrer</translation>
@@ -798,79 +798,84 @@
 <context>
     <name>CsvHeadings</name>
     <message>
-        <location filename="../src/editor/CsvHeadingNames.cpp" line="+11"/>
+        <location filename="../src/model/ChannelFields.cpp" line="+17"/>
         <source>CH Enable</source>
         <translation>CH activé</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+3"/>
         <source>CH Display</source>
         <translation>Affichage CH</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Rx Frequency</source>
         <translation>Fréquence Rx</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+2"/>
         <source>Tx Frequency</source>
         <translation>Fréquence Tx</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Tx Enable</source>
         <translation>Tx activée</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+2"/>
         <source>Low Power Only</source>
         <translation>Basse puissance seule</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+3"/>
         <source>Power Up</source>
         <translation>Hausse puissance</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+2"/>
         <source>Duplex</source>
         <translation>Duplex</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Scan Memory</source>
         <translation>Mémoire scan</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+3"/>
         <source>Scrambler</source>
         <translation>Embrouilleur</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>CH Name</source>
         <translation>Nom CH</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location filename="../src/editor/CsvHeadingNames.cpp" line="+14"/>
         <source>Memory ID</source>
         <translation>N°</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+0"/>
         <source>Station Name</source>
         <translation>Nom de la station</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source>Group ID</source>
         <translation>N°</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+0"/>
         <source>Group Name</source>
         <translation>Nom du groupe</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>MMSI</source>
+        <translation>MMSI</translation>
     </message>
 </context>
 <context>
@@ -1815,6 +1820,24 @@ Fermez ce programme ou mettez fin à sa connexion au port, puis cliquez à nouve
     </message>
 </context>
 <context>
+    <name>RowFlags</name>
+    <message>
+        <location filename="../src/model/ChannelFields.cpp" line="-21"/>
+        <source>Enable</source>
+        <translation>Activé</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>Low Power Only</source>
+        <translation>Basse puissance seule</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Scan Memory</source>
+        <translation>Mémoire scan</translation>
+    </message>
+</context>
+<context>
     <name>Rules</name>
     <message>
         <location filename="../src/editor/AtisCodeRule.h" line="+14"/>
@@ -1908,67 +1931,66 @@ Fermez ce programme ou mettez fin à sa connexion au port, puis cliquez à nouve
 <context>
     <name>Steps</name>
     <message>
-        <location filename="../src/editor/ChangeNames.cpp" line="+25"/>
-        <location line="+16"/>
+        <location filename="../src/model/ChannelFields.cpp" line="-19"/>
+        <location filename="../src/editor/ChangeNames.cpp" line="+26"/>
         <location line="+9"/>
         <source>%1 enable</source>
         <translation>%1 activé</translation>
     </message>
     <message>
-        <location line="-24"/>
+        <location line="+11"/>
         <source>%1 Low Power Only</source>
         <translation>%1 basse puissance seule</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+3"/>
         <source>%1 Power Up</source>
         <translation>%1 hausse puissance</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>%1 Duplex</source>
         <translation>%1 duplex</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="-7"/>
         <source>%1 Tx Enable</source>
         <translation>%1 Tx activée</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+9"/>
         <source>%1 Scan Memory</source>
         <translation>%1 mémoire scan</translation>
     </message>
     <message>
-        <location line="+1"/>
-        <location line="+20"/>
+        <location line="+5"/>
+        <location filename="../src/editor/ChangeNames.cpp" line="+1"/>
         <source>%1 name</source>
         <translation>%1 nom</translation>
     </message>
     <message>
-        <location line="-19"/>
+        <location line="-2"/>
         <source>%1 scrambler</source>
         <translation>%1 embrouilleur</translation>
     </message>
     <message>
-        <location line="+1"/>
-        <location line="+1"/>
-        <location line="+24"/>
+        <location line="-18"/>
+        <location filename="../src/editor/ChangeNames.cpp" line="+7"/>
         <source>%1 display</source>
         <translation>%1 affichage</translation>
     </message>
     <message>
-        <location line="-23"/>
+        <location line="+4"/>
         <source>%1 Tx frequency</source>
         <translation>%1 fréquence Tx</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="-2"/>
         <source>%1 Rx frequency</source>
         <translation>%1 fréquence Rx</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location filename="../src/editor/ChangeNames.cpp" line="-16"/>
         <source>%1 TOT</source>
         <translation>%1 TOT TX</translation>
     </message>
@@ -1998,7 +2020,7 @@ Fermez ce programme ou mettez fin à sa connexion au port, puis cliquez à nouve
         <translation>%1 MID</translation>
     </message>
     <message>
-        <location line="+39"/>
+        <location line="+56"/>
         <source>USA channels</source>
         <translation>Canaux USA</translation>
     </message>
@@ -2103,7 +2125,7 @@ Fermez ce programme ou mettez fin à sa connexion au port, puis cliquez à nouve
         <translation>Indicatif ATIS %1</translation>
     </message>
     <message>
-        <location line="+14"/>
+        <location line="+13"/>
         <source>Individual entry %1</source>
         <translation>Entrée individuelle %1</translation>
     </message>
@@ -2167,6 +2189,54 @@ Fermez ce programme ou mettez fin à sa connexion au port, puis cliquez à nouve
             <numerusform>Coller %n canal</numerusform>
             <numerusform>Coller %n canaux</numerusform>
         </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+5"/>
+        <source>%1 %2 for %n channels</source>
+        <translation>
+            <numerusform>%1&#xa0;: %2 pour %n canal</numerusform>
+            <numerusform>%1&#xa0;: %2 pour %n canaux</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>on</source>
+        <translation>oui</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>off</source>
+        <translation>non</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Move %1 up</source>
+        <translation>Monter %1</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Move %1 down</source>
+        <translation>Descendre %1</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Insert %1</source>
+        <translation>Insérer %1</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Delete %1</source>
+        <translation>Supprimer %1</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>group entry %1</source>
+        <translation>entrée de groupe %1</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>individual entry %1</source>
+        <translation>entrée individuelle %1</translation>
     </message>
 </context>
 <context>
@@ -2398,53 +2468,53 @@ Fermez ce programme ou mettez fin à sa connexion au port, puis cliquez à nouve
 <context>
     <name>tq58::ChannelGridPage</name>
     <message>
-        <location filename="../src/gui/editor/ChannelGridPage.cpp" line="+164"/>
+        <location filename="../src/gui/editor/ChannelGridPage.cpp" line="+185"/>
         <source>Channels</source>
         <translation>Canaux</translation>
     </message>
     <message>
-        <location line="-125"/>
-        <location line="+36"/>
-        <location line="+25"/>
+        <location line="-146"/>
+        <location line="+40"/>
+        <location line="+23"/>
         <source>MEM</source>
         <translation>MEM</translation>
     </message>
     <message>
-        <location line="-57"/>
-        <location line="+25"/>
-        <location line="+30"/>
+        <location line="-59"/>
+        <location line="+29"/>
+        <location line="+28"/>
         <source>LOW</source>
         <extracomment>Column and mark of a channel sent with low power only; at most four letters.</extracomment>
         <translation>BAS</translation>
     </message>
     <message>
-        <location line="-51"/>
-        <location line="+22"/>
-        <location line="+30"/>
+        <location line="-53"/>
+        <location line="+26"/>
+        <location line="+28"/>
         <source>UP</source>
         <extracomment>Column and mark of a channel that switches to high power (power up); at most four letters.</extracomment>
         <translation>HAUT</translation>
     </message>
     <message>
         <location line="-42"/>
-        <location line="+25"/>
+        <location line="+26"/>
         <source>CH</source>
         <translation>CH</translation>
     </message>
     <message>
-        <location line="-23"/>
+        <location line="-22"/>
         <location line="+33"/>
         <source>RX[MHz]</source>
         <translation>RX[MHz]</translation>
     </message>
     <message>
         <location line="-31"/>
-        <location line="+34"/>
+        <location line="+33"/>
         <source>TX[MHz]</source>
         <translation>TX[MHz]</translation>
     </message>
     <message>
-        <location line="-32"/>
+        <location line="-31"/>
         <location line="+2"/>
         <source>TX</source>
         <translation>TX</translation>
@@ -2457,18 +2527,18 @@ Fermez ce programme ou mettez fin à sa connexion au port, puis cliquez à nouve
     </message>
     <message>
         <location line="+4"/>
-        <location line="+25"/>
+        <location line="+23"/>
         <source>VS</source>
         <translation>VS</translation>
     </message>
     <message>
-        <location line="-24"/>
-        <location line="+25"/>
+        <location line="-22"/>
+        <location line="+23"/>
         <source>CH Name</source>
         <translation>Nom CH</translation>
     </message>
     <message>
-        <location line="-18"/>
+        <location line="-15"/>
         <source>ENABLE</source>
         <translation>ACTIVÉ</translation>
     </message>
@@ -2486,7 +2556,7 @@ Fermez ce programme ou mettez fin à sa connexion au port, puis cliquez à nouve
 <context>
     <name>tq58::ChannelPage</name>
     <message>
-        <location filename="../src/gui/editor/ChannelPage.cpp" line="+150"/>
+        <location filename="../src/gui/editor/ChannelPage.cpp" line="+146"/>
         <source>CH Display number</source>
         <translation>Numéro affiché du CH</translation>
     </message>
@@ -2508,7 +2578,7 @@ Fermez ce programme ou mettez fin à sa connexion au port, puis cliquez à nouve
         <translation>Nom CH</translation>
     </message>
     <message>
-        <location line="-134"/>
+        <location line="-131"/>
         <source>Tx Enable</source>
         <translation>Tx activée</translation>
     </message>
@@ -2533,12 +2603,12 @@ Fermez ce programme ou mettez fin à sa connexion au port, puis cliquez à nouve
         <translation>Mémoire scan</translation>
     </message>
     <message>
-        <location line="+16"/>
+        <location line="+15"/>
         <source>Rx Frequency</source>
         <translation>Fréquence Rx</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+1"/>
         <source>Rx frequency</source>
         <translation>Fréquence Rx</translation>
     </message>
@@ -2548,7 +2618,7 @@ Fermez ce programme ou mettez fin à sa connexion au port, puis cliquez à nouve
         <translation>Fréquence Tx</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+1"/>
         <source>Tx frequency</source>
         <translation>Fréquence Tx</translation>
     </message>
@@ -2573,7 +2643,7 @@ Fermez ce programme ou mettez fin à sa connexion au port, puis cliquez à nouve
         <translation>CH activé</translation>
     </message>
     <message>
-        <location line="+174"/>
+        <location line="+175"/>
         <source>Please input correct data.</source>
         <translation>Veuillez saisir des données correctes.</translation>
     </message>
@@ -2905,7 +2975,7 @@ Fermez ce programme ou mettez fin à sa connexion au port, puis cliquez à nouve
         <translation>Répertoire</translation>
     </message>
     <message>
-        <location line="+42"/>
+        <location line="+40"/>
         <source>Group Directory</source>
         <translation>Répertoire de groupe</translation>
     </message>
@@ -2971,36 +3041,6 @@ Fermez ce programme ou mettez fin à sa connexion au port, puis cliquez à nouve
         <location line="+1"/>
         <source>Delete Entry</source>
         <translation>Supprimer l&apos;entrée</translation>
-    </message>
-    <message>
-        <location line="+14"/>
-        <source>group entry %1</source>
-        <translation>entrée de groupe %1</translation>
-    </message>
-    <message>
-        <location line="+0"/>
-        <source>individual entry %1</source>
-        <translation>entrée individuelle %1</translation>
-    </message>
-    <message>
-        <location line="+14"/>
-        <source>Move %1 up</source>
-        <translation>Monter %1</translation>
-    </message>
-    <message>
-        <location line="+0"/>
-        <source>Move %1 down</source>
-        <translation>Descendre %1</translation>
-    </message>
-    <message>
-        <location line="+12"/>
-        <source>Insert %1</source>
-        <translation>Insérer %1</translation>
-    </message>
-    <message>
-        <location line="+14"/>
-        <source>Delete %1</source>
-        <translation>Supprimer %1</translation>
     </message>
 </context>
 <context>
@@ -3229,7 +3269,7 @@ Fermez ce programme ou mettez fin à sa connexion au port, puis cliquez à nouve
 <context>
     <name>tq58::GridEditing</name>
     <message>
-        <location filename="../src/gui/editor/GridEditing.cpp" line="+153"/>
+        <location filename="../src/gui/editor/GridEditing.cpp" line="+154"/>
         <location line="+6"/>
         <source>Paste</source>
         <translation>Coller</translation>
@@ -3251,43 +3291,7 @@ Fermez ce programme ou mettez fin à sa connexion au port, puis cliquez à nouve
         </translation>
     </message>
     <message>
-        <location filename="../src/gui/editor/ChannelGridPage.cpp" line="-11"/>
-        <location line="+25"/>
-        <source>CH Name</source>
-        <translation>Nom CH</translation>
-    </message>
-    <message>
-        <location line="-12"/>
-        <source>CH Display</source>
-        <translation>Affichage CH</translation>
-    </message>
-    <message>
-        <location line="+3"/>
-        <source>Rx Frequency</source>
-        <translation>Fréquence Rx</translation>
-    </message>
-    <message>
-        <location line="+3"/>
-        <source>Tx Frequency</source>
-        <translation>Fréquence Tx</translation>
-    </message>
-    <message>
-        <location filename="../src/gui/editor/DirectoryGridPage.cpp" line="-33"/>
-        <source>Group Name</source>
-        <translation>Nom du groupe</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>Station Name</source>
-        <translation>Nom de la station</translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>MMSI</source>
-        <translation>MMSI</translation>
-    </message>
-    <message>
-        <location filename="../src/gui/editor/GridEditing.cpp" line="+36"/>
+        <location line="+36"/>
         <source>Data Error!!</source>
         <translation>Erreur de données&#xa0;!!</translation>
     </message>
@@ -3722,7 +3726,7 @@ Voulez-vous enregistrer les modifications ?</translation>
 <context>
     <name>tq58::RowFlagMenu</name>
     <message>
-        <location filename="../src/gui/editor/RowFlagMenu.cpp" line="+43"/>
+        <location filename="../src/gui/editor/RowFlagMenu.cpp" line="+31"/>
         <source>On</source>
         <translation>Activé</translation>
     </message>
@@ -3732,7 +3736,7 @@ Voulez-vous enregistrer les modifications ?</translation>
         <translation>Désactivé</translation>
     </message>
     <message numerus="yes">
-        <location line="+49"/>
+        <location line="+43"/>
         <source>%n row(s) skipped: the channel does not allow %1 %2.</source>
         <translation>
             <numerusform>%n ligne ignorée&#xa0;: le canal n&apos;autorise pas %1 %2.</numerusform>
@@ -3740,45 +3744,20 @@ Voulez-vous enregistrer les modifications ?</translation>
         </translation>
     </message>
     <message>
-        <location line="-9"/>
-        <location line="+10"/>
+        <location line="+1"/>
         <source>on</source>
         <translation>oui</translation>
     </message>
     <message>
-        <location line="-10"/>
-        <location line="+10"/>
+        <location line="+0"/>
         <source>off</source>
         <translation>non</translation>
     </message>
     <message>
-        <location line="-71"/>
-        <source>Enable</source>
-        <translation>Activé</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>Scan Memory</source>
-        <translation>Mémoire scan</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>Low Power Only</source>
-        <translation>Basse puissance seule</translation>
-    </message>
-    <message>
-        <location line="+19"/>
+        <location line="-44"/>
         <source>%1 %2</source>
         <comment>a flag, then On or Off</comment>
         <translation>%1&#xa0;: %2</translation>
-    </message>
-    <message numerus="yes">
-        <location line="+39"/>
-        <source>%1 %2 for %n channels</source>
-        <translation>
-            <numerusform>%1&#xa0;: %2 pour %n canal</numerusform>
-            <numerusform>%1&#xa0;: %2 pour %n canaux</numerusform>
-        </translation>
     </message>
 </context>
 <context>

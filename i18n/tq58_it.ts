@@ -577,7 +577,7 @@
 <context>
     <name>Csv</name>
     <message>
-        <location filename="../src/editor/ChannelCsv.cpp" line="+154"/>
+        <location filename="../src/editor/ChannelCsv.cpp" line="+129"/>
         <source>heading %1 is not a column of this list</source>
         <translation>l&apos;intestazione %1 non è una colonna di questo elenco</translation>
     </message>
@@ -634,7 +634,7 @@
         <translation>%1 %2 supera i %3 caratteri</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+5"/>
         <location filename="../src/editor/DirectoryCsv.cpp" line="+5"/>
         <source>%1 %2 holds a character the radio cannot store</source>
         <translation>%1 %2 contiene un carattere che la radio non può memorizzare</translation>
@@ -798,79 +798,84 @@
 <context>
     <name>CsvHeadings</name>
     <message>
-        <location filename="../src/editor/CsvHeadingNames.cpp" line="+11"/>
+        <location filename="../src/model/ChannelFields.cpp" line="+17"/>
         <source>CH Enable</source>
         <translation>Canale attivo</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+3"/>
         <source>CH Display</source>
         <translation>Display del canale</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Rx Frequency</source>
         <translation>Frequenza Rx</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+2"/>
         <source>Tx Frequency</source>
         <translation>Frequenza Tx</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Tx Enable</source>
         <translation>TX consentita</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+2"/>
         <source>Low Power Only</source>
         <translation>Solo bassa potenza</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+3"/>
         <source>Power Up</source>
         <translation>Aumento potenza</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+2"/>
         <source>Duplex</source>
         <translation>Duplex</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Scan Memory</source>
         <translation>Memoria di scansione</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+3"/>
         <source>Scrambler</source>
         <translation>Scrambler</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>CH Name</source>
         <translation>Nome canale</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location filename="../src/editor/CsvHeadingNames.cpp" line="+14"/>
         <source>Memory ID</source>
         <translation>N.</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+0"/>
         <source>Station Name</source>
         <translation>Nome stazione</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source>Group ID</source>
         <translation>N.</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+0"/>
         <source>Group Name</source>
         <translation>Nome gruppo</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>MMSI</source>
+        <translation>MMSI</translation>
     </message>
 </context>
 <context>
@@ -1815,6 +1820,24 @@ Chiudere quel programma o terminarne la connessione alla porta, quindi premere d
     </message>
 </context>
 <context>
+    <name>RowFlags</name>
+    <message>
+        <location filename="../src/model/ChannelFields.cpp" line="-21"/>
+        <source>Enable</source>
+        <translation>Attivo</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>Low Power Only</source>
+        <translation>Solo bassa potenza</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Scan Memory</source>
+        <translation>Memoria di scansione</translation>
+    </message>
+</context>
+<context>
     <name>Rules</name>
     <message>
         <location filename="../src/editor/AtisCodeRule.h" line="+14"/>
@@ -1908,67 +1931,66 @@ Chiudere quel programma o terminarne la connessione alla porta, quindi premere d
 <context>
     <name>Steps</name>
     <message>
-        <location filename="../src/editor/ChangeNames.cpp" line="+25"/>
-        <location line="+16"/>
+        <location filename="../src/model/ChannelFields.cpp" line="-19"/>
+        <location filename="../src/editor/ChangeNames.cpp" line="+26"/>
         <location line="+9"/>
         <source>%1 enable</source>
         <translation>%1 attivo</translation>
     </message>
     <message>
-        <location line="-24"/>
+        <location line="+11"/>
         <source>%1 Low Power Only</source>
         <translation>%1 solo bassa potenza</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+3"/>
         <source>%1 Power Up</source>
         <translation>%1 aumento potenza</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>%1 Duplex</source>
         <translation>%1 duplex</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="-7"/>
         <source>%1 Tx Enable</source>
         <translation>%1 TX consentita</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+9"/>
         <source>%1 Scan Memory</source>
         <translation>%1 memoria di scansione</translation>
     </message>
     <message>
-        <location line="+1"/>
-        <location line="+20"/>
+        <location line="+5"/>
+        <location filename="../src/editor/ChangeNames.cpp" line="+1"/>
         <source>%1 name</source>
         <translation>%1 nome</translation>
     </message>
     <message>
-        <location line="-19"/>
+        <location line="-2"/>
         <source>%1 scrambler</source>
         <translation>%1 scrambler</translation>
     </message>
     <message>
-        <location line="+1"/>
-        <location line="+1"/>
-        <location line="+24"/>
+        <location line="-18"/>
+        <location filename="../src/editor/ChangeNames.cpp" line="+7"/>
         <source>%1 display</source>
         <translation>%1 display</translation>
     </message>
     <message>
-        <location line="-23"/>
+        <location line="+4"/>
         <source>%1 Tx frequency</source>
         <translation>%1 frequenza Tx</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="-2"/>
         <source>%1 Rx frequency</source>
         <translation>%1 frequenza Rx</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location filename="../src/editor/ChangeNames.cpp" line="-16"/>
         <source>%1 TOT</source>
         <translation>%1 TOT</translation>
     </message>
@@ -1998,7 +2020,7 @@ Chiudere quel programma o terminarne la connessione alla porta, quindi premere d
         <translation>%1 MID</translation>
     </message>
     <message>
-        <location line="+39"/>
+        <location line="+56"/>
         <source>USA channels</source>
         <translation>Canali USA</translation>
     </message>
@@ -2103,7 +2125,7 @@ Chiudere quel programma o terminarne la connessione alla porta, quindi premere d
         <translation>Nominativo ATIS %1</translation>
     </message>
     <message>
-        <location line="+14"/>
+        <location line="+13"/>
         <source>Individual entry %1</source>
         <translation>Voce individuale %1</translation>
     </message>
@@ -2167,6 +2189,54 @@ Chiudere quel programma o terminarne la connessione alla porta, quindi premere d
             <numerusform>Incolla %n canale</numerusform>
             <numerusform>Incolla %n canali</numerusform>
         </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+5"/>
+        <source>%1 %2 for %n channels</source>
+        <translation>
+            <numerusform>%1 %2 per %n canale</numerusform>
+            <numerusform>%1 %2 per %n canali</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>on</source>
+        <translation>attivo</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>off</source>
+        <translation>non attivo</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Move %1 up</source>
+        <translation>Sposta su %1</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Move %1 down</source>
+        <translation>Sposta giù %1</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Insert %1</source>
+        <translation>Inserisci %1</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Delete %1</source>
+        <translation>Elimina %1</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>group entry %1</source>
+        <translation>voce di gruppo %1</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>individual entry %1</source>
+        <translation>voce individuale %1</translation>
     </message>
 </context>
 <context>
@@ -2399,47 +2469,47 @@ Chiudere quel programma o terminarne la connessione alla porta, quindi premere d
     <name>tq58::ChannelGridPage</name>
     <message>
         <location filename="../src/gui/editor/ChannelGridPage.cpp" line="+39"/>
-        <location line="+36"/>
-        <location line="+25"/>
+        <location line="+40"/>
+        <location line="+23"/>
         <source>MEM</source>
         <translation>MEM</translation>
     </message>
     <message>
-        <location line="-57"/>
-        <location line="+25"/>
-        <location line="+30"/>
+        <location line="-59"/>
+        <location line="+29"/>
+        <location line="+28"/>
         <source>LOW</source>
         <extracomment>Column and mark of a channel sent with low power only; at most four letters.</extracomment>
         <translation>BAS</translation>
     </message>
     <message>
-        <location line="-51"/>
-        <location line="+22"/>
-        <location line="+30"/>
+        <location line="-53"/>
+        <location line="+26"/>
+        <location line="+28"/>
         <source>UP</source>
         <extracomment>Column and mark of a channel that switches to high power (power up); at most four letters.</extracomment>
         <translation>ALZ</translation>
     </message>
     <message>
         <location line="-42"/>
-        <location line="+25"/>
+        <location line="+26"/>
         <source>CH</source>
         <translation>CH</translation>
     </message>
     <message>
-        <location line="-23"/>
+        <location line="-22"/>
         <location line="+33"/>
         <source>RX[MHz]</source>
         <translation>RX[MHz]</translation>
     </message>
     <message>
         <location line="-31"/>
-        <location line="+34"/>
+        <location line="+33"/>
         <source>TX[MHz]</source>
         <translation>TX[MHz]</translation>
     </message>
     <message>
-        <location line="-32"/>
+        <location line="-31"/>
         <location line="+2"/>
         <source>TX</source>
         <translation>TX</translation>
@@ -2452,18 +2522,18 @@ Chiudere quel programma o terminarne la connessione alla porta, quindi premere d
     </message>
     <message>
         <location line="+4"/>
-        <location line="+25"/>
+        <location line="+23"/>
         <source>VS</source>
         <translation>VS</translation>
     </message>
     <message>
-        <location line="-24"/>
-        <location line="+25"/>
+        <location line="-22"/>
+        <location line="+23"/>
         <source>CH Name</source>
         <translation>Nome</translation>
     </message>
     <message>
-        <location line="-18"/>
+        <location line="-15"/>
         <source>ENABLE</source>
         <translation>ATTIVO</translation>
     </message>
@@ -2478,7 +2548,7 @@ Chiudere quel programma o terminarne la connessione alla porta, quindi premere d
         <translation>DISP</translation>
     </message>
     <message>
-        <location line="+75"/>
+        <location line="+91"/>
         <source>Channels</source>
         <translation>Canali</translation>
     </message>
@@ -2486,7 +2556,7 @@ Chiudere quel programma o terminarne la connessione alla porta, quindi premere d
 <context>
     <name>tq58::ChannelPage</name>
     <message>
-        <location filename="../src/gui/editor/ChannelPage.cpp" line="+63"/>
+        <location filename="../src/gui/editor/ChannelPage.cpp" line="+62"/>
         <source>Tx Enable</source>
         <translation>TX consentita</translation>
     </message>
@@ -2511,12 +2581,12 @@ Chiudere quel programma o terminarne la connessione alla porta, quindi premere d
         <translation>Memoria di scansione</translation>
     </message>
     <message>
-        <location line="+16"/>
+        <location line="+15"/>
         <source>Rx Frequency</source>
         <translation>Frequenza Rx</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+1"/>
         <source>Rx frequency</source>
         <translation>Frequenza Rx</translation>
     </message>
@@ -2526,7 +2596,7 @@ Chiudere quel programma o terminarne la connessione alla porta, quindi premere d
         <translation>Frequenza Tx</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+1"/>
         <source>Tx frequency</source>
         <translation>Frequenza Tx</translation>
     </message>
@@ -2573,7 +2643,7 @@ Chiudere quel programma o terminarne la connessione alla porta, quindi premere d
         <translation>Canale attivo</translation>
     </message>
     <message>
-        <location line="+174"/>
+        <location line="+175"/>
         <source>Please input correct data.</source>
         <translation>Inserire dati corretti.</translation>
     </message>
@@ -2905,7 +2975,7 @@ Chiudere quel programma o terminarne la connessione alla porta, quindi premere d
         <translation>Rubrica</translation>
     </message>
     <message>
-        <location line="+42"/>
+        <location line="+40"/>
         <source>Group Directory</source>
         <translation>Rubrica gruppi</translation>
     </message>
@@ -2971,36 +3041,6 @@ Chiudere quel programma o terminarne la connessione alla porta, quindi premere d
         <location line="+1"/>
         <source>Delete Entry</source>
         <translation>Elimina voce</translation>
-    </message>
-    <message>
-        <location line="+14"/>
-        <source>group entry %1</source>
-        <translation>voce di gruppo %1</translation>
-    </message>
-    <message>
-        <location line="+0"/>
-        <source>individual entry %1</source>
-        <translation>voce individuale %1</translation>
-    </message>
-    <message>
-        <location line="+14"/>
-        <source>Move %1 up</source>
-        <translation>Sposta su %1</translation>
-    </message>
-    <message>
-        <location line="+0"/>
-        <source>Move %1 down</source>
-        <translation>Sposta giù %1</translation>
-    </message>
-    <message>
-        <location line="+12"/>
-        <source>Insert %1</source>
-        <translation>Inserisci %1</translation>
-    </message>
-    <message>
-        <location line="+14"/>
-        <source>Delete %1</source>
-        <translation>Elimina %1</translation>
     </message>
 </context>
 <context>
@@ -3229,43 +3269,7 @@ Chiudere quel programma o terminarne la connessione alla porta, quindi premere d
 <context>
     <name>tq58::GridEditing</name>
     <message>
-        <location filename="../src/gui/editor/ChannelGridPage.cpp" line="-86"/>
-        <location line="+25"/>
-        <source>CH Name</source>
-        <translation>Nome canale</translation>
-    </message>
-    <message>
-        <location line="-12"/>
-        <source>CH Display</source>
-        <translation>Display del canale</translation>
-    </message>
-    <message>
-        <location line="+3"/>
-        <source>Rx Frequency</source>
-        <translation>Frequenza Rx</translation>
-    </message>
-    <message>
-        <location line="+3"/>
-        <source>Tx Frequency</source>
-        <translation>Frequenza Tx</translation>
-    </message>
-    <message>
-        <location filename="../src/gui/editor/DirectoryGridPage.cpp" line="-33"/>
-        <source>Group Name</source>
-        <translation>Nome gruppo</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>Station Name</source>
-        <translation>Nome stazione</translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>MMSI</source>
-        <translation>MMSI</translation>
-    </message>
-    <message>
-        <location filename="../src/gui/editor/GridEditing.cpp" line="+153"/>
+        <location filename="../src/gui/editor/GridEditing.cpp" line="+154"/>
         <location line="+6"/>
         <source>Paste</source>
         <translation>Incolla</translation>
@@ -3722,22 +3726,7 @@ Questo file non esiste più. È stato rimosso dall&apos;elenco dei file recenti.
 <context>
     <name>tq58::RowFlagMenu</name>
     <message>
-        <location filename="../src/gui/editor/RowFlagMenu.cpp" line="+22"/>
-        <source>Enable</source>
-        <translation>Attivo</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>Scan Memory</source>
-        <translation>Memoria di scansione</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>Low Power Only</source>
-        <translation>Solo bassa potenza</translation>
-    </message>
-    <message>
-        <location line="+19"/>
+        <location filename="../src/gui/editor/RowFlagMenu.cpp" line="+31"/>
         <source>%1 %2</source>
         <comment>a flag, then On or Off</comment>
         <translation>%1 %2</translation>
@@ -3752,23 +3741,13 @@ Questo file non esiste più. È stato rimosso dall&apos;elenco dei file recenti.
         <source>Off</source>
         <translation>Disattivato</translation>
     </message>
-    <message numerus="yes">
-        <location line="+39"/>
-        <source>%1 %2 for %n channels</source>
-        <translation>
-            <numerusform>%1 %2 per %n canale</numerusform>
-            <numerusform>%1 %2 per %n canali</numerusform>
-        </translation>
-    </message>
     <message>
-        <location line="+1"/>
-        <location line="+10"/>
+        <location line="+44"/>
         <source>on</source>
         <translation>attivo</translation>
     </message>
     <message>
-        <location line="-10"/>
-        <location line="+10"/>
+        <location line="+0"/>
         <source>off</source>
         <translation>non attivo</translation>
     </message>

@@ -577,7 +577,7 @@
 <context>
     <name>Csv</name>
     <message>
-        <location filename="../src/editor/ChannelCsv.cpp" line="+154"/>
+        <location filename="../src/editor/ChannelCsv.cpp" line="+129"/>
         <source>heading %1 is not a column of this list</source>
         <translation>overskriften %1 er ikke en kolonne i denne listen</translation>
     </message>
@@ -634,7 +634,7 @@
         <translation>%1 %2 er lengre enn %3 tegn</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+5"/>
         <location filename="../src/editor/DirectoryCsv.cpp" line="+5"/>
         <source>%1 %2 holds a character the radio cannot store</source>
         <translation>%1 %2 inneholder et tegn radioen ikke kan lagre</translation>
@@ -798,79 +798,84 @@
 <context>
     <name>CsvHeadings</name>
     <message>
-        <location filename="../src/editor/CsvHeadingNames.cpp" line="+11"/>
+        <location filename="../src/model/ChannelFields.cpp" line="+17"/>
         <source>CH Enable</source>
         <translation>Kanal på</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+3"/>
         <source>CH Display</source>
         <translation>Kanalvisning</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Rx Frequency</source>
         <translation>Rx-frekvens</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+2"/>
         <source>Tx Frequency</source>
         <translation>Tx-frekvens</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Tx Enable</source>
         <translation>Sending tillatt</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+2"/>
         <source>Low Power Only</source>
         <translation>Bare lav effekt</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+3"/>
         <source>Power Up</source>
         <translation>Effektøkning</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+2"/>
         <source>Duplex</source>
         <translation>Dupleks</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Scan Memory</source>
         <translation>Skanneminne</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+3"/>
         <source>Scrambler</source>
         <translation>Scrambler</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>CH Name</source>
         <translation>Kanalnavn</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location filename="../src/editor/CsvHeadingNames.cpp" line="+14"/>
         <source>Memory ID</source>
         <translation>Nr.</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+0"/>
         <source>Station Name</source>
         <translation>Stasjonsnavn</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source>Group ID</source>
         <translation>Nr.</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+0"/>
         <source>Group Name</source>
         <translation>Gruppenavn</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>MMSI</source>
+        <translation>MMSI</translation>
     </message>
 </context>
 <context>
@@ -1815,6 +1820,24 @@ Lukk det programmet, eller avslutt forbindelsen til porten, og trykk så på OK 
     </message>
 </context>
 <context>
+    <name>RowFlags</name>
+    <message>
+        <location filename="../src/model/ChannelFields.cpp" line="-21"/>
+        <source>Enable</source>
+        <translation>På</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>Low Power Only</source>
+        <translation>Bare lav effekt</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Scan Memory</source>
+        <translation>Skanneminne</translation>
+    </message>
+</context>
+<context>
     <name>Rules</name>
     <message>
         <location filename="../src/editor/AtisCodeRule.h" line="+14"/>
@@ -1908,67 +1931,66 @@ Lukk det programmet, eller avslutt forbindelsen til porten, og trykk så på OK 
 <context>
     <name>Steps</name>
     <message>
-        <location filename="../src/editor/ChangeNames.cpp" line="+25"/>
-        <location line="+16"/>
+        <location filename="../src/model/ChannelFields.cpp" line="-19"/>
+        <location filename="../src/editor/ChangeNames.cpp" line="+26"/>
         <location line="+9"/>
         <source>%1 enable</source>
         <translation>%1 på</translation>
     </message>
     <message>
-        <location line="-24"/>
+        <location line="+11"/>
         <source>%1 Low Power Only</source>
         <translation>%1 bare lav effekt</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+3"/>
         <source>%1 Power Up</source>
         <translation>%1 effektøkning</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>%1 Duplex</source>
         <translation>%1 dupleks</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="-7"/>
         <source>%1 Tx Enable</source>
         <translation>%1 sending tillatt</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+9"/>
         <source>%1 Scan Memory</source>
         <translation>%1 skanneminne</translation>
     </message>
     <message>
-        <location line="+1"/>
-        <location line="+20"/>
+        <location line="+5"/>
+        <location filename="../src/editor/ChangeNames.cpp" line="+1"/>
         <source>%1 name</source>
         <translation>%1 navn</translation>
     </message>
     <message>
-        <location line="-19"/>
+        <location line="-2"/>
         <source>%1 scrambler</source>
         <translation>%1 scrambler</translation>
     </message>
     <message>
-        <location line="+1"/>
-        <location line="+1"/>
-        <location line="+24"/>
+        <location line="-18"/>
+        <location filename="../src/editor/ChangeNames.cpp" line="+7"/>
         <source>%1 display</source>
         <translation>%1 visning</translation>
     </message>
     <message>
-        <location line="-23"/>
+        <location line="+4"/>
         <source>%1 Tx frequency</source>
         <translation>%1 Tx-frekvens</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="-2"/>
         <source>%1 Rx frequency</source>
         <translation>%1 Rx-frekvens</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location filename="../src/editor/ChangeNames.cpp" line="-16"/>
         <source>%1 TOT</source>
         <translation>%1 TOT</translation>
     </message>
@@ -1998,7 +2020,7 @@ Lukk det programmet, eller avslutt forbindelsen til porten, og trykk så på OK 
         <translation>%1 MID</translation>
     </message>
     <message>
-        <location line="+39"/>
+        <location line="+56"/>
         <source>USA channels</source>
         <translation>USA-kanaler</translation>
     </message>
@@ -2103,7 +2125,7 @@ Lukk det programmet, eller avslutt forbindelsen til porten, og trykk så på OK 
         <translation>ATIS-kallesignal %1</translation>
     </message>
     <message>
-        <location line="+14"/>
+        <location line="+13"/>
         <source>Individual entry %1</source>
         <translation>Individuell oppføring %1</translation>
     </message>
@@ -2167,6 +2189,54 @@ Lukk det programmet, eller avslutt forbindelsen til porten, og trykk så på OK 
             <numerusform>Lim inn %n kanal</numerusform>
             <numerusform>Lim inn %n kanaler</numerusform>
         </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+5"/>
+        <source>%1 %2 for %n channels</source>
+        <translation>
+            <numerusform>%1 %2 for %n kanal</numerusform>
+            <numerusform>%1 %2 for %n kanaler</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>on</source>
+        <translation>på</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>off</source>
+        <translation>av</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Move %1 up</source>
+        <translation>Flytt %1 opp</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Move %1 down</source>
+        <translation>Flytt %1 ned</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Insert %1</source>
+        <translation>Sett inn %1</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Delete %1</source>
+        <translation>Slett %1</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>group entry %1</source>
+        <translation>gruppeoppføring %1</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>individual entry %1</source>
+        <translation>individuell oppføring %1</translation>
     </message>
 </context>
 <context>
@@ -2399,47 +2469,47 @@ Lukk det programmet, eller avslutt forbindelsen til porten, og trykk så på OK 
     <name>tq58::ChannelGridPage</name>
     <message>
         <location filename="../src/gui/editor/ChannelGridPage.cpp" line="+39"/>
-        <location line="+36"/>
-        <location line="+25"/>
+        <location line="+40"/>
+        <location line="+23"/>
         <source>MEM</source>
         <translation>MEM</translation>
     </message>
     <message>
-        <location line="-57"/>
-        <location line="+25"/>
-        <location line="+30"/>
+        <location line="-59"/>
+        <location line="+29"/>
+        <location line="+28"/>
         <source>LOW</source>
         <extracomment>Column and mark of a channel sent with low power only; at most four letters.</extracomment>
         <translation>LAV</translation>
     </message>
     <message>
-        <location line="-51"/>
-        <location line="+22"/>
-        <location line="+30"/>
+        <location line="-53"/>
+        <location line="+26"/>
+        <location line="+28"/>
         <source>UP</source>
         <extracomment>Column and mark of a channel that switches to high power (power up); at most four letters.</extracomment>
         <translation>OPP</translation>
     </message>
     <message>
         <location line="-42"/>
-        <location line="+25"/>
+        <location line="+26"/>
         <source>CH</source>
         <translation>CH</translation>
     </message>
     <message>
-        <location line="-23"/>
+        <location line="-22"/>
         <location line="+33"/>
         <source>RX[MHz]</source>
         <translation>RX[MHz]</translation>
     </message>
     <message>
         <location line="-31"/>
-        <location line="+34"/>
+        <location line="+33"/>
         <source>TX[MHz]</source>
         <translation>TX[MHz]</translation>
     </message>
     <message>
-        <location line="-32"/>
+        <location line="-31"/>
         <location line="+2"/>
         <source>TX</source>
         <translation>TX</translation>
@@ -2452,18 +2522,18 @@ Lukk det programmet, eller avslutt forbindelsen til porten, og trykk så på OK 
     </message>
     <message>
         <location line="+4"/>
-        <location line="+25"/>
+        <location line="+23"/>
         <source>VS</source>
         <translation>VS</translation>
     </message>
     <message>
-        <location line="-24"/>
-        <location line="+25"/>
+        <location line="-22"/>
+        <location line="+23"/>
         <source>CH Name</source>
         <translation>Navn</translation>
     </message>
     <message>
-        <location line="-18"/>
+        <location line="-15"/>
         <source>ENABLE</source>
         <translation>PÅ</translation>
     </message>
@@ -2478,7 +2548,7 @@ Lukk det programmet, eller avslutt forbindelsen til porten, og trykk så på OK 
         <translation>VIS</translation>
     </message>
     <message>
-        <location line="+75"/>
+        <location line="+91"/>
         <source>Channels</source>
         <translation>Kanaler</translation>
     </message>
@@ -2486,7 +2556,7 @@ Lukk det programmet, eller avslutt forbindelsen til porten, og trykk så på OK 
 <context>
     <name>tq58::ChannelPage</name>
     <message>
-        <location filename="../src/gui/editor/ChannelPage.cpp" line="+63"/>
+        <location filename="../src/gui/editor/ChannelPage.cpp" line="+62"/>
         <source>Tx Enable</source>
         <translation>Sending tillatt</translation>
     </message>
@@ -2511,12 +2581,12 @@ Lukk det programmet, eller avslutt forbindelsen til porten, og trykk så på OK 
         <translation>Skanneminne</translation>
     </message>
     <message>
-        <location line="+16"/>
+        <location line="+15"/>
         <source>Rx Frequency</source>
         <translation>Rx-frekvens</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+1"/>
         <source>Rx frequency</source>
         <translation>Rx-frekvens</translation>
     </message>
@@ -2526,7 +2596,7 @@ Lukk det programmet, eller avslutt forbindelsen til porten, og trykk så på OK 
         <translation>Tx-frekvens</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+1"/>
         <source>Tx frequency</source>
         <translation>Tx-frekvens</translation>
     </message>
@@ -2573,7 +2643,7 @@ Lukk det programmet, eller avslutt forbindelsen til porten, og trykk så på OK 
         <translation>Kanal på</translation>
     </message>
     <message>
-        <location line="+174"/>
+        <location line="+175"/>
         <source>Please input correct data.</source>
         <translation>Skriv inn riktige data.</translation>
     </message>
@@ -2905,7 +2975,7 @@ Lukk det programmet, eller avslutt forbindelsen til porten, og trykk så på OK 
         <translation>Katalog</translation>
     </message>
     <message>
-        <location line="+42"/>
+        <location line="+40"/>
         <source>Group Directory</source>
         <translation>Gruppekatalog</translation>
     </message>
@@ -2971,36 +3041,6 @@ Lukk det programmet, eller avslutt forbindelsen til porten, og trykk så på OK 
         <location line="+1"/>
         <source>Delete Entry</source>
         <translation>Slett oppføring</translation>
-    </message>
-    <message>
-        <location line="+14"/>
-        <source>group entry %1</source>
-        <translation>gruppeoppføring %1</translation>
-    </message>
-    <message>
-        <location line="+0"/>
-        <source>individual entry %1</source>
-        <translation>individuell oppføring %1</translation>
-    </message>
-    <message>
-        <location line="+14"/>
-        <source>Move %1 up</source>
-        <translation>Flytt %1 opp</translation>
-    </message>
-    <message>
-        <location line="+0"/>
-        <source>Move %1 down</source>
-        <translation>Flytt %1 ned</translation>
-    </message>
-    <message>
-        <location line="+12"/>
-        <source>Insert %1</source>
-        <translation>Sett inn %1</translation>
-    </message>
-    <message>
-        <location line="+14"/>
-        <source>Delete %1</source>
-        <translation>Slett %1</translation>
     </message>
 </context>
 <context>
@@ -3229,43 +3269,7 @@ Lukk det programmet, eller avslutt forbindelsen til porten, og trykk så på OK 
 <context>
     <name>tq58::GridEditing</name>
     <message>
-        <location filename="../src/gui/editor/ChannelGridPage.cpp" line="-86"/>
-        <location line="+25"/>
-        <source>CH Name</source>
-        <translation>Kanalnavn</translation>
-    </message>
-    <message>
-        <location line="-12"/>
-        <source>CH Display</source>
-        <translation>Kanalvisning</translation>
-    </message>
-    <message>
-        <location line="+3"/>
-        <source>Rx Frequency</source>
-        <translation>Rx-frekvens</translation>
-    </message>
-    <message>
-        <location line="+3"/>
-        <source>Tx Frequency</source>
-        <translation>Tx-frekvens</translation>
-    </message>
-    <message>
-        <location filename="../src/gui/editor/DirectoryGridPage.cpp" line="-33"/>
-        <source>Group Name</source>
-        <translation>Gruppenavn</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>Station Name</source>
-        <translation>Stasjonsnavn</translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>MMSI</source>
-        <translation>MMSI</translation>
-    </message>
-    <message>
-        <location filename="../src/gui/editor/GridEditing.cpp" line="+153"/>
+        <location filename="../src/gui/editor/GridEditing.cpp" line="+154"/>
         <location line="+6"/>
         <source>Paste</source>
         <translation>Lim inn</translation>
@@ -3722,22 +3726,7 @@ Denne filen finnes ikke lenger. Den er fjernet fra listen over nylig brukte file
 <context>
     <name>tq58::RowFlagMenu</name>
     <message>
-        <location filename="../src/gui/editor/RowFlagMenu.cpp" line="+22"/>
-        <source>Enable</source>
-        <translation>På</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>Scan Memory</source>
-        <translation>Skanneminne</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>Low Power Only</source>
-        <translation>Bare lav effekt</translation>
-    </message>
-    <message>
-        <location line="+19"/>
+        <location filename="../src/gui/editor/RowFlagMenu.cpp" line="+31"/>
         <source>%1 %2</source>
         <comment>a flag, then On or Off</comment>
         <translation>%1 %2</translation>
@@ -3752,23 +3741,13 @@ Denne filen finnes ikke lenger. Den er fjernet fra listen over nylig brukte file
         <source>Off</source>
         <translation>Av</translation>
     </message>
-    <message numerus="yes">
-        <location line="+39"/>
-        <source>%1 %2 for %n channels</source>
-        <translation>
-            <numerusform>%1 %2 for %n kanal</numerusform>
-            <numerusform>%1 %2 for %n kanaler</numerusform>
-        </translation>
-    </message>
     <message>
-        <location line="+1"/>
-        <location line="+10"/>
+        <location line="+44"/>
         <source>on</source>
         <translation>på</translation>
     </message>
     <message>
-        <location line="-10"/>
-        <location line="+10"/>
+        <location line="+0"/>
         <source>off</source>
         <translation>av</translation>
     </message>

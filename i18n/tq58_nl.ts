@@ -642,7 +642,7 @@
         <translation>Groepsadresboek</translation>
     </message>
     <message>
-        <location filename="../src/editor/ChannelCsv.cpp" line="+154"/>
+        <location filename="../src/editor/ChannelCsv.cpp" line="+129"/>
         <source>heading %1 is not a column of this list</source>
         <translation>kop %1 is geen kolom van deze lijst</translation>
     </message>
@@ -699,7 +699,7 @@
         <translation>%1 %2 is langer dan %3 tekens</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+5"/>
         <location filename="../src/editor/DirectoryCsv.cpp" line="+5"/>
         <source>%1 %2 holds a character the radio cannot store</source>
         <translation>%1 %2 bevat een teken dat de radio niet kan opslaan</translation>
@@ -798,79 +798,84 @@
 <context>
     <name>CsvHeadings</name>
     <message>
-        <location filename="../src/editor/CsvHeadingNames.cpp" line="+11"/>
+        <location filename="../src/model/ChannelFields.cpp" line="+17"/>
         <source>CH Enable</source>
         <translation>Kanaal actief</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+3"/>
         <source>CH Display</source>
         <translation>Kanaalweergave</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Rx Frequency</source>
         <translation>RX-frequentie</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+2"/>
         <source>Tx Frequency</source>
         <translation>TX-frequentie</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Tx Enable</source>
         <translation>TX actief</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+2"/>
         <source>Low Power Only</source>
         <translation>Alleen laag vermogen</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+3"/>
         <source>Power Up</source>
         <translation>Vermogen verhogen</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+2"/>
         <source>Duplex</source>
         <translation>Duplex</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Scan Memory</source>
         <translation>Scangeheugen</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+3"/>
         <source>Scrambler</source>
         <translation>Scrambler</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>CH Name</source>
         <translation>Kanaalnaam</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location filename="../src/editor/CsvHeadingNames.cpp" line="+14"/>
         <source>Memory ID</source>
         <translation>Nr.</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+0"/>
         <source>Station Name</source>
         <translation>Stationsnaam</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source>Group ID</source>
         <translation>Nr.</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+0"/>
         <source>Group Name</source>
         <translation>Groepsnaam</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>MMSI</source>
+        <translation>MMSI</translation>
     </message>
 </context>
 <context>
@@ -1815,6 +1820,24 @@ Sluit dat programma of verbreek zijn verbinding met de poort, en klik dan nogmaa
     </message>
 </context>
 <context>
+    <name>RowFlags</name>
+    <message>
+        <location filename="../src/model/ChannelFields.cpp" line="-21"/>
+        <source>Enable</source>
+        <translation>Actief</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>Low Power Only</source>
+        <translation>Alleen laag vermogen</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Scan Memory</source>
+        <translation>Scangeheugen</translation>
+    </message>
+</context>
+<context>
     <name>Rules</name>
     <message>
         <location filename="../src/editor/AtisCodeRule.h" line="+14"/>
@@ -1908,67 +1931,66 @@ Sluit dat programma of verbreek zijn verbinding met de poort, en klik dan nogmaa
 <context>
     <name>Steps</name>
     <message>
-        <location filename="../src/editor/ChangeNames.cpp" line="+25"/>
-        <location line="+16"/>
+        <location filename="../src/model/ChannelFields.cpp" line="-19"/>
+        <location filename="../src/editor/ChangeNames.cpp" line="+26"/>
         <location line="+9"/>
         <source>%1 enable</source>
         <translation>%1 actief</translation>
     </message>
     <message>
-        <location line="-24"/>
+        <location line="+11"/>
         <source>%1 Low Power Only</source>
         <translation>%1 alleen laag vermogen</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+3"/>
         <source>%1 Power Up</source>
         <translation>%1 vermogen verhogen</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>%1 Duplex</source>
         <translation>%1 duplex</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="-7"/>
         <source>%1 Tx Enable</source>
         <translation>%1 TX actief</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+9"/>
         <source>%1 Scan Memory</source>
         <translation>%1 scangeheugen</translation>
     </message>
     <message>
-        <location line="+1"/>
-        <location line="+20"/>
+        <location line="+5"/>
+        <location filename="../src/editor/ChangeNames.cpp" line="+1"/>
         <source>%1 name</source>
         <translation>%1 naam</translation>
     </message>
     <message>
-        <location line="-19"/>
+        <location line="-2"/>
         <source>%1 scrambler</source>
         <translation>%1 scrambler</translation>
     </message>
     <message>
-        <location line="+1"/>
-        <location line="+1"/>
-        <location line="+24"/>
+        <location line="-18"/>
+        <location filename="../src/editor/ChangeNames.cpp" line="+7"/>
         <source>%1 display</source>
         <translation>%1 weergave</translation>
     </message>
     <message>
-        <location line="-23"/>
+        <location line="+4"/>
         <source>%1 Tx frequency</source>
         <translation>%1 TX-frequentie</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="-2"/>
         <source>%1 Rx frequency</source>
         <translation>%1 RX-frequentie</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location filename="../src/editor/ChangeNames.cpp" line="-16"/>
         <source>%1 TOT</source>
         <translation>%1 TX TOT</translation>
     </message>
@@ -1998,7 +2020,7 @@ Sluit dat programma of verbreek zijn verbinding met de poort, en klik dan nogmaa
         <translation>%1 MID</translation>
     </message>
     <message>
-        <location line="+39"/>
+        <location line="+56"/>
         <source>USA channels</source>
         <translation>USA-kanalen</translation>
     </message>
@@ -2103,7 +2125,7 @@ Sluit dat programma of verbreek zijn verbinding met de poort, en klik dan nogmaa
         <translation>ATIS-roepnaam %1</translation>
     </message>
     <message>
-        <location line="+14"/>
+        <location line="+13"/>
         <source>Individual entry %1</source>
         <translation>Individuele vermelding %1</translation>
     </message>
@@ -2167,6 +2189,54 @@ Sluit dat programma of verbreek zijn verbinding met de poort, en klik dan nogmaa
             <numerusform>%n kanaal plakken</numerusform>
             <numerusform>%n kanalen plakken</numerusform>
         </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+5"/>
+        <source>%1 %2 for %n channels</source>
+        <translation>
+            <numerusform>%1 %2 voor %n kanaal</numerusform>
+            <numerusform>%1 %2 voor %n kanalen</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>on</source>
+        <translation>aan</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>off</source>
+        <translation>uit</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Move %1 up</source>
+        <translation>%1 omhoog</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Move %1 down</source>
+        <translation>%1 omlaag</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Insert %1</source>
+        <translation>%1 invoegen</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Delete %1</source>
+        <translation>%1 verwijderen</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>group entry %1</source>
+        <translation>groepsvermelding %1</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>individual entry %1</source>
+        <translation>individuele vermelding %1</translation>
     </message>
 </context>
 <context>
@@ -2398,53 +2468,53 @@ Sluit dat programma of verbreek zijn verbinding met de poort, en klik dan nogmaa
 <context>
     <name>tq58::ChannelGridPage</name>
     <message>
-        <location filename="../src/gui/editor/ChannelGridPage.cpp" line="+164"/>
+        <location filename="../src/gui/editor/ChannelGridPage.cpp" line="+185"/>
         <source>Channels</source>
         <translation>Kanalen</translation>
     </message>
     <message>
-        <location line="-125"/>
-        <location line="+36"/>
-        <location line="+25"/>
+        <location line="-146"/>
+        <location line="+40"/>
+        <location line="+23"/>
         <source>MEM</source>
         <translation>MEM</translation>
     </message>
     <message>
-        <location line="-57"/>
-        <location line="+25"/>
-        <location line="+30"/>
+        <location line="-59"/>
+        <location line="+29"/>
+        <location line="+28"/>
         <source>LOW</source>
         <extracomment>Column and mark of a channel sent with low power only; at most four letters.</extracomment>
         <translation>LAAG</translation>
     </message>
     <message>
-        <location line="-51"/>
-        <location line="+22"/>
-        <location line="+30"/>
+        <location line="-53"/>
+        <location line="+26"/>
+        <location line="+28"/>
         <source>UP</source>
         <extracomment>Column and mark of a channel that switches to high power (power up); at most four letters.</extracomment>
         <translation>OP</translation>
     </message>
     <message>
         <location line="-42"/>
-        <location line="+25"/>
+        <location line="+26"/>
         <source>CH</source>
         <translation>CH</translation>
     </message>
     <message>
-        <location line="-23"/>
+        <location line="-22"/>
         <location line="+33"/>
         <source>RX[MHz]</source>
         <translation>RX[MHz]</translation>
     </message>
     <message>
         <location line="-31"/>
-        <location line="+34"/>
+        <location line="+33"/>
         <source>TX[MHz]</source>
         <translation>TX[MHz]</translation>
     </message>
     <message>
-        <location line="-32"/>
+        <location line="-31"/>
         <location line="+2"/>
         <source>TX</source>
         <translation>TX</translation>
@@ -2457,18 +2527,18 @@ Sluit dat programma of verbreek zijn verbinding met de poort, en klik dan nogmaa
     </message>
     <message>
         <location line="+4"/>
-        <location line="+25"/>
+        <location line="+23"/>
         <source>VS</source>
         <translation>VS</translation>
     </message>
     <message>
-        <location line="-24"/>
-        <location line="+25"/>
+        <location line="-22"/>
+        <location line="+23"/>
         <source>CH Name</source>
         <translation>Naam</translation>
     </message>
     <message>
-        <location line="-18"/>
+        <location line="-15"/>
         <source>ENABLE</source>
         <translation>ACTIEF</translation>
     </message>
@@ -2486,7 +2556,7 @@ Sluit dat programma of verbreek zijn verbinding met de poort, en klik dan nogmaa
 <context>
     <name>tq58::ChannelPage</name>
     <message>
-        <location filename="../src/gui/editor/ChannelPage.cpp" line="+150"/>
+        <location filename="../src/gui/editor/ChannelPage.cpp" line="+146"/>
         <source>CH Display number</source>
         <translation>Nummer kanaalweergave</translation>
     </message>
@@ -2508,7 +2578,7 @@ Sluit dat programma of verbreek zijn verbinding met de poort, en klik dan nogmaa
         <translation>Kanaalnaam</translation>
     </message>
     <message>
-        <location line="-134"/>
+        <location line="-131"/>
         <source>Tx Enable</source>
         <translation>TX actief</translation>
     </message>
@@ -2533,12 +2603,12 @@ Sluit dat programma of verbreek zijn verbinding met de poort, en klik dan nogmaa
         <translation>Scangeheugen</translation>
     </message>
     <message>
-        <location line="+16"/>
+        <location line="+15"/>
         <source>Rx Frequency</source>
         <translation>RX-frequentie</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+1"/>
         <source>Rx frequency</source>
         <translation>RX-frequentie</translation>
     </message>
@@ -2548,7 +2618,7 @@ Sluit dat programma of verbreek zijn verbinding met de poort, en klik dan nogmaa
         <translation>TX-frequentie</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+1"/>
         <source>Tx frequency</source>
         <translation>TX-frequentie</translation>
     </message>
@@ -2573,7 +2643,7 @@ Sluit dat programma of verbreek zijn verbinding met de poort, en klik dan nogmaa
         <translation>Kanaal actief</translation>
     </message>
     <message>
-        <location line="+174"/>
+        <location line="+175"/>
         <source>Please input correct data.</source>
         <translation>Voer correcte gegevens in.</translation>
     </message>
@@ -2905,7 +2975,7 @@ Sluit dat programma of verbreek zijn verbinding met de poort, en klik dan nogmaa
         <translation>Adresboek</translation>
     </message>
     <message>
-        <location line="+42"/>
+        <location line="+40"/>
         <source>Group Directory</source>
         <translation>Groepsadresboek</translation>
     </message>
@@ -2971,36 +3041,6 @@ Sluit dat programma of verbreek zijn verbinding met de poort, en klik dan nogmaa
         <location line="+1"/>
         <source>Delete Entry</source>
         <translation>Vermelding verwijderen</translation>
-    </message>
-    <message>
-        <location line="+14"/>
-        <source>group entry %1</source>
-        <translation>groepsvermelding %1</translation>
-    </message>
-    <message>
-        <location line="+0"/>
-        <source>individual entry %1</source>
-        <translation>individuele vermelding %1</translation>
-    </message>
-    <message>
-        <location line="+14"/>
-        <source>Move %1 up</source>
-        <translation>%1 omhoog</translation>
-    </message>
-    <message>
-        <location line="+0"/>
-        <source>Move %1 down</source>
-        <translation>%1 omlaag</translation>
-    </message>
-    <message>
-        <location line="+12"/>
-        <source>Insert %1</source>
-        <translation>%1 invoegen</translation>
-    </message>
-    <message>
-        <location line="+14"/>
-        <source>Delete %1</source>
-        <translation>%1 verwijderen</translation>
     </message>
 </context>
 <context>
@@ -3229,7 +3269,7 @@ Sluit dat programma of verbreek zijn verbinding met de poort, en klik dan nogmaa
 <context>
     <name>tq58::GridEditing</name>
     <message>
-        <location filename="../src/gui/editor/GridEditing.cpp" line="+153"/>
+        <location filename="../src/gui/editor/GridEditing.cpp" line="+154"/>
         <location line="+6"/>
         <source>Paste</source>
         <translation>Plakken</translation>
@@ -3251,43 +3291,7 @@ Sluit dat programma of verbreek zijn verbinding met de poort, en klik dan nogmaa
         </translation>
     </message>
     <message>
-        <location filename="../src/gui/editor/ChannelGridPage.cpp" line="-11"/>
-        <location line="+25"/>
-        <source>CH Name</source>
-        <translation>Kanaalnaam</translation>
-    </message>
-    <message>
-        <location line="-12"/>
-        <source>CH Display</source>
-        <translation>Kanaalweergave</translation>
-    </message>
-    <message>
-        <location line="+3"/>
-        <source>Rx Frequency</source>
-        <translation>RX-frequentie</translation>
-    </message>
-    <message>
-        <location line="+3"/>
-        <source>Tx Frequency</source>
-        <translation>TX-frequentie</translation>
-    </message>
-    <message>
-        <location filename="../src/gui/editor/DirectoryGridPage.cpp" line="-33"/>
-        <source>Group Name</source>
-        <translation>Groepsnaam</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>Station Name</source>
-        <translation>Stationsnaam</translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>MMSI</source>
-        <translation>MMSI</translation>
-    </message>
-    <message>
-        <location filename="../src/gui/editor/GridEditing.cpp" line="+36"/>
+        <location line="+36"/>
         <source>Data Error!!</source>
         <translation>Gegevensfout!!</translation>
     </message>
@@ -3722,7 +3726,7 @@ Wilt u de wijzigingen opslaan?</translation>
 <context>
     <name>tq58::RowFlagMenu</name>
     <message>
-        <location filename="../src/gui/editor/RowFlagMenu.cpp" line="+43"/>
+        <location filename="../src/gui/editor/RowFlagMenu.cpp" line="+31"/>
         <source>On</source>
         <translation>Aan</translation>
     </message>
@@ -3732,7 +3736,7 @@ Wilt u de wijzigingen opslaan?</translation>
         <translation>Uit</translation>
     </message>
     <message numerus="yes">
-        <location line="+49"/>
+        <location line="+43"/>
         <source>%n row(s) skipped: the channel does not allow %1 %2.</source>
         <translation>
             <numerusform>%n rij overgeslagen: het kanaal staat %1 %2 niet toe.</numerusform>
@@ -3740,45 +3744,20 @@ Wilt u de wijzigingen opslaan?</translation>
         </translation>
     </message>
     <message>
-        <location line="-9"/>
-        <location line="+10"/>
+        <location line="+1"/>
         <source>on</source>
         <translation>aan</translation>
     </message>
     <message>
-        <location line="-10"/>
-        <location line="+10"/>
+        <location line="+0"/>
         <source>off</source>
         <translation>uit</translation>
     </message>
     <message>
-        <location line="-71"/>
-        <source>Enable</source>
-        <translation>Actief</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>Scan Memory</source>
-        <translation>Scangeheugen</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>Low Power Only</source>
-        <translation>Alleen laag vermogen</translation>
-    </message>
-    <message>
-        <location line="+19"/>
+        <location line="-44"/>
         <source>%1 %2</source>
         <comment>a flag, then On or Off</comment>
         <translation>%1 %2</translation>
-    </message>
-    <message numerus="yes">
-        <location line="+39"/>
-        <source>%1 %2 for %n channels</source>
-        <translation>
-            <numerusform>%1 %2 voor %n kanaal</numerusform>
-            <numerusform>%1 %2 voor %n kanalen</numerusform>
-        </translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,7 @@
 // memory of a long undo history. Run from the build's bin folder, where global.ini and the
 // default images are.
 #include "BenchWindow.h"
+#include "editor/ChangeNames.h"
 #include "editor/EditHistory.h"
 #include "editor/GridRows.h"
 
@@ -36,7 +37,7 @@ void UndoRedoField(benchmark::State& state) {
     TheWindow().Show("E3");
     double& rx = window.Data().Settings.CHEXP[2].Rxfreq;
     rx = rx == 157.0 ? 157.025 : 157.0;
-    window.CommitEdit({});
+    window.CommitStep({});
     UndoRedo(state, window);
 }
 
@@ -66,7 +67,7 @@ void UndoRedoPaste80(benchmark::State& state) {
         return;
     }
     window.Data().Settings = std::move(pasted.Settings);
-    window.CommitEdit("Paste 80 directory entries");
+    window.CommitStep(RowsStepName(RowsCommand::Paste, CsvList::Individual, 80));
     UndoRedo(state, window);
 }
 
@@ -118,7 +119,7 @@ void History1000(benchmark::State& state) {
                 channel.ChTag = "NAME" + std::to_string(step % 10);
                 channel.Rxfreq = 156.025 + 0.025 * (step % 40);
             }
-            history.Commit(settings, "E1", "step");
+            history.Commit(settings, "E1", RowsStepName(RowsCommand::Paste, CsvList::Exp, 1));
         }
         state.counters["MB"] = static_cast<double>(history.HeldBytes()) / (1024.0 * 1024.0);
     }

@@ -1,5 +1,6 @@
 #include "editor/ChangeNames.h"
 
+#include "model/ChannelFields.h"
 #include "model/ChannelText.h"
 
 #include <algorithm>
@@ -19,22 +20,6 @@ template <typename T> struct FieldName {
 template <typename T, auto Member> bool Differs(const T& before, const T& after) {
     return !(before.*Member == after.*Member);
 }
-
-using C = ChannelRecord;
-constexpr std::array<FieldName<C>, 12> ChannelFields{{
-    {TQ58_TEXT("Steps", "%1 enable"), false, Differs<C, &C::Enable>},
-    {TQ58_TEXT("Steps", "%1 Low Power Only"), false, Differs<C, &C::LowPower>},
-    {TQ58_TEXT("Steps", "%1 Power Up"), false, Differs<C, &C::PowUp>},
-    {TQ58_TEXT("Steps", "%1 Duplex"), false, Differs<C, &C::Duplex>},
-    {TQ58_TEXT("Steps", "%1 Tx Enable"), false, Differs<C, &C::TxEnable>},
-    {TQ58_TEXT("Steps", "%1 Scan Memory"), false, Differs<C, &C::ScanMemory>},
-    {TQ58_TEXT("Steps", "%1 name"), true, Differs<C, &C::ChTag>},
-    {TQ58_TEXT("Steps", "%1 scrambler"), false, Differs<C, &C::Scramble>},
-    {TQ58_TEXT("Steps", "%1 display"), true, Differs<C, &C::CHDisplayL>},
-    {TQ58_TEXT("Steps", "%1 display"), true, Differs<C, &C::CHDisplayR>},
-    {TQ58_TEXT("Steps", "%1 Tx frequency"), false, Differs<C, &C::Txfreq>},
-    {TQ58_TEXT("Steps", "%1 Rx frequency"), false, Differs<C, &C::Rxfreq>},
-}};
 
 using U = UsableGroupRecord;
 constexpr std::array<FieldName<U>, 5> UsableFields{{
@@ -80,6 +65,23 @@ ChangeName WithField(const Phrase& part, std::span<const FieldName<T>> fields,
                      const PartChange& change) {
     const FieldName<T>* field = OnlyField(fields, change);
     return field ? ChangeName{{Phrase{"Steps", field->Name, {}, {part}}}, field->Typing}
+                 : ChangeName{{part}};
+}
+
+// A channel's field names the step when only that field of the channel changed.
+ChangeName WithChannelField(const Phrase& part, const PartChange& change) {
+    const auto& before = std::get<ChannelRecord>(change.Before);
+    const auto& after = std::get<ChannelRecord>(change.After);
+    const ChannelFieldInfo* found = nullptr;
+    for (const ChannelFieldInfo& field : ChannelFields()) {
+        if (!SameChannelField(field, before, after)) {
+            if (found || !field.StepName) {
+                return {{part}};
+            }
+            found = &field;
+        }
+    }
+    return found ? ChangeName{{Phrase{"Steps", found->StepName, {}, {part}}}, found->Typing}
                  : ChangeName{{part}};
 }
 
@@ -146,8 +148,7 @@ ChangeName NameOne(const PartChange& change) {
     const RecordSection section = change.Part.Section;
     if (IsChannelList(section)) {
         const Phrase part = ChannelPartName(change);
-        return change.Part.Index == WholeList ? ChangeName{{part}}
-                                              : WithField<C>(part, ChannelFields, change);
+        return change.Part.Index == WholeList ? ChangeName{{part}} : WithChannelField(part, change);
     }
     if (IsDirectory(section)) {
         const std::string number = std::to_string(change.Part.Index + 1);
@@ -203,6 +204,25 @@ StepName RowsStepName(RowsCommand command, CsvList list, int rows) {
                ? Counted(rows, TQ58_COUNTED("Steps", "Paste %n directory entries"),
                          "Paste %n directory entry")
                : Counted(rows, TQ58_COUNTED("Steps", "Paste %n channels"), "Paste %n channel");
+}
+
+StepName RowFlagStepName(ChannelField flag, bool on, int channels) {
+    StepName name =
+        Counted(channels, TQ58_COUNTED("Steps", "%1 %2 for %n channels"), "%1 %2 for %n channel");
+    name.Text.Parts = {{"RowFlags", ChannelFieldOf(flag).RowFlagName, {}},
+                       on ? Phrase{TQ58_PHRASE("Steps", "on"), {}}
+                          : Phrase{TQ58_PHRASE("Steps", "off"), {}}};
+    return name;
+}
+
+StepName OrderStepName(OrderCommand command, bool groupDirectory, int index) {
+    static const char* const Patterns[] = {
+        TQ58_TEXT("Steps", "Move %1 up"), TQ58_TEXT("Steps", "Move %1 down"),
+        TQ58_TEXT("Steps", "Insert %1"), TQ58_TEXT("Steps", "Delete %1")};
+    const std::vector<std::string> number{std::to_string(index + 1)};
+    Phrase entry = groupDirectory ? Phrase{TQ58_PHRASE("Steps", "group entry %1"), number}
+                                  : Phrase{TQ58_PHRASE("Steps", "individual entry %1"), number};
+    return {Phrase{"Steps", Patterns[static_cast<std::size_t>(command)], {}, {std::move(entry)}}};
 }
 
 } // namespace tq58

@@ -9,6 +9,7 @@
 #include "editor/ScramblerItems.h"
 #include "files/TextCase.h"
 #include "files/ValueText.h"
+#include "model/ChannelFields.h"
 #include "model/ChannelTable.h"
 #include "model/ChannelText.h"
 #include "model/FieldCodec.h"
@@ -20,43 +21,15 @@ namespace tq58 {
 
 namespace {
 
-enum class CellKind { Flag, Frequency, Display, Scrambler, Name };
-enum ListMask : unsigned { PlanOnly = 1, ExpOnly = 2, BothKinds = 3 };
-
-// A column and the field it carries; Control is the channel page's control of the field,
-// none for "CH Enable", which always takes input.
-struct ChannelColumn {
-    const char* Heading;
-    CellKind Kind;
-    unsigned Lists;
-    std::optional<ChannelControl> Control;
-    bool ChannelRecord::*Flag = nullptr;
-    double ChannelRecord::*Frequency = nullptr;
-};
-
-using Control = ChannelControl;
-using R = ChannelRecord;
-
-const std::array<ChannelColumn, 11> Columns{{
-    {"CH Enable", CellKind::Flag, BothKinds, std::nullopt, &R::Enable},
-    {"CH Display", CellKind::Display, ExpOnly, Control::Display},
-    {"Rx Frequency", CellKind::Frequency, ExpOnly, Control::RxFreq, nullptr, &R::Rxfreq},
-    {"Tx Frequency", CellKind::Frequency, ExpOnly, Control::TxFreq, nullptr, &R::Txfreq},
-    {"Tx Enable", CellKind::Flag, PlanOnly, Control::TxEnable, &R::TxEnable},
-    {"Low Power Only", CellKind::Flag, BothKinds, Control::LowPowerOnly, &R::LowPower},
-    {"Power Up", CellKind::Flag, BothKinds, Control::PowerUp, &R::PowUp},
-    {"Duplex", CellKind::Flag, PlanOnly, Control::Duplex, &R::Duplex},
-    {"Scan Memory", CellKind::Flag, BothKinds, Control::ScanMemory, &R::ScanMemory},
-    {"Scrambler", CellKind::Scrambler, BothKinds, Control::Scrambler},
-    {"CH Name", CellKind::Name, BothKinds, Control::Name},
-}};
+// A CSV column is a field of the channel description that a list's files carry.
+using ChannelColumn = ChannelFieldInfo;
 
 ChannelKind KindOf(int group) {
     return group == GroupExp ? ChannelKind::Exp : ChannelKind::Plan;
 }
 
 bool BelongsTo(const ChannelColumn& column, ChannelKind kind) {
-    return (column.Lists & (kind == ChannelKind::Exp ? ExpOnly : PlanOnly)) != 0;
+    return (column.CsvLists & (kind == ChannelKind::Exp ? ExpList : PlanLists)) != 0;
 }
 
 const char* KeyHeading(int group) {
@@ -106,16 +79,16 @@ std::string ScramblerCell(int scramble) {
 }
 
 std::string CellText(const ChannelColumn& column, const ChannelRecord& channel) {
-    switch (column.Kind) {
-    case CellKind::Flag:
+    switch (column.Value) {
+    case ChannelValue::Flag:
         return OnOffCell(channel.*column.Flag);
-    case CellKind::Frequency:
+    case ChannelValue::Frequency:
         return FrequencyCell(channel.*column.Frequency);
-    case CellKind::Display:
+    case ChannelValue::Display:
         return DisplayCell(channel);
-    case CellKind::Scrambler:
+    case ChannelValue::Scrambler:
         return ScramblerCell(channel.Scramble);
-    case CellKind::Name:
+    case ChannelValue::Name:
         break;
     }
     return channel.ChTag;
@@ -123,8 +96,8 @@ std::string CellText(const ChannelColumn& column, const ChannelRecord& channel) 
 
 std::vector<const ChannelColumn*> ExportedColumns(ChannelKind kind, bool scramblerAvailable) {
     std::vector<const ChannelColumn*> columns;
-    for (const ChannelColumn& column : Columns) {
-        if (BelongsTo(column, kind) && (column.Kind != CellKind::Scrambler || scramblerAvailable)) {
+    for (const ChannelColumn& column : ChannelFields()) {
+        if (BelongsTo(column, kind) && (!column.NeedsScrambler || scramblerAvailable)) {
             columns.push_back(&column);
         }
     }
@@ -144,13 +117,14 @@ std::optional<Phrase> ReadHeadings(const CsvRow& headings, ChannelKind kind,
                                    std::vector<const ChannelColumn*>& columns) {
     for (std::size_t i = 1; i < headings.Cells.size(); ++i) {
         const std::string_view heading = TrimBlanks(headings.Cells[i]);
-        const auto found = std::find_if(Columns.begin(), Columns.end(), [&](const auto& column) {
-            return BelongsTo(column, kind) && EqualsIgnoreCase(heading, column.Heading);
+        const auto& fields = ChannelFields();
+        const auto found = std::find_if(fields.begin(), fields.end(), [&](const auto& column) {
+            return BelongsTo(column, kind) && EqualsIgnoreCase(heading, column.CsvHeading);
         });
-        if (found == Columns.end() ||
+        if (found == fields.end() ||
             std::find(columns.begin(), columns.end(), &*found) != columns.end()) {
             const std::vector<std::string> quoted{Quoted(std::string(heading))};
-            return found == Columns.end()
+            return found == fields.end()
                        ? Phrase{TQ58_PHRASE("Csv", "heading %1 is not a column of this list"),
                                 quoted}
                        : Phrase{TQ58_PHRASE("Csv", "heading %1 appears twice"), quoted};
@@ -193,23 +167,23 @@ private:
     // A cell's reason names the column and quotes the cell.
     static Phrase Refused(const char* context, const char* pattern, const ChannelColumn& column,
                           const std::string& cell) {
-        return ColumnPhrase(context, pattern, column.Heading, {Quoted(cell)});
+        return ColumnPhrase(context, pattern, column.CsvHeading, {Quoted(cell)});
     }
 
     std::optional<Phrase> TakeCell(const ChannelColumn& column, const std::string& cell) {
         if (cell == CellText(column, original_)) {
             return std::nullopt;
         }
-        switch (column.Kind) {
-        case CellKind::Flag:
+        switch (column.Value) {
+        case ChannelValue::Flag:
             return TakeFlag(column, cell);
-        case CellKind::Frequency:
+        case ChannelValue::Frequency:
             return TakeFrequency(column, cell);
-        case CellKind::Display:
+        case ChannelValue::Display:
             return TakeDisplay(column, cell);
-        case CellKind::Scrambler:
+        case ChannelValue::Scrambler:
             return TakeScrambler(column, cell);
-        case CellKind::Name:
+        case ChannelValue::Name:
             break;
         }
         return TakeName(column, cell);
@@ -217,11 +191,11 @@ private:
 
     // A field the page never opens on this channel keeps its value.
     std::optional<Phrase> Locked(const ChannelColumn& column) const {
-        if (!column.Control || ChannelControlOpens(original_, kind_, scrambler_, *column.Control)) {
+        if (ChannelControlOpens(original_, kind_, scrambler_, column.Field)) {
             return std::nullopt;
         }
         return ColumnPhrase(TQ58_PHRASE("Csv", "%1 cannot be changed on this channel"),
-                            column.Heading, {});
+                            column.CsvHeading, {});
     }
 
     std::optional<Phrase> TakeFlag(const ChannelColumn& column, const std::string& cell) {
@@ -306,7 +280,8 @@ private:
         }
         if (cell.size() > static_cast<std::size_t>(ChannelNameLength)) {
             return ColumnPhrase(TQ58_PHRASE("Csv", "%1 %2 is longer than %3 characters"),
-                                column.Heading, {Quoted(cell), std::to_string(ChannelNameLength)});
+                                column.CsvHeading,
+                                {Quoted(cell), std::to_string(ChannelNameLength)});
         }
         if (!std::all_of(cell.begin(), cell.end(), IsChannelNameKey)) {
             return Refused(TQ58_PHRASE("Csv", "%1 %2 holds a character the radio cannot store"),
@@ -329,7 +304,7 @@ std::vector<std::vector<std::string>> ChannelCsvRows(const SettingsRecord& setti
     const auto columns = ExportedColumns(KindOf(group), model.ScramblerAvailable);
     std::vector<std::string> headings{KeyHeading(group)};
     for (const ChannelColumn* column : columns) {
-        headings.emplace_back(column->Heading);
+        headings.emplace_back(column->CsvHeading);
     }
     std::vector<std::vector<std::string>> rows{headings};
     const std::vector<ChannelRecord>& list = ChannelList(settings, group);

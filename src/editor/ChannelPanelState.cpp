@@ -15,6 +15,7 @@ void ApplyChannelEnable(ChannelPanelState& state, const ChannelRecord& channel) 
         control.Enabled = channel.Enable;
     }
     state[ChannelControl::Duplex].Enabled = channel.Enable && channel.DuplexCapable;
+    state[ChannelControl::Enable].Enabled = true;
 }
 
 void ApplyPlanRestrictions(ChannelPanelState& state, const ChannelRecord& channel) {
@@ -48,6 +49,7 @@ ChannelPanelState ChannelPanelStateFor(const ChannelRecord& channel, ChannelKind
     state[ChannelControl::TxEnable].Visible = kind == ChannelKind::Plan;
     state[ChannelControl::Duplex].Visible = kind == ChannelKind::Plan;
     state[ChannelControl::Scrambler].Visible = scramblerAvailable;
+    state[ChannelControl::Narrow].Visible = false; // kept as the radio has it
     return state;
 }
 
@@ -62,22 +64,12 @@ ChannelDisplay DisplayShown(const ChannelRecord& channel, ChannelKind kind) {
     return PlanChannelDisplay(ChannelEntryAt(channel.Position).ChLabel);
 }
 
-// An EXP frequency off the raster is snapped in the record as it is shown, so that what the
-// panel shows is what is stored.
-std::string RxFreqShown(ChannelRecord& channel, ChannelKind kind) {
-    if (kind != ChannelKind::Exp) {
-        return PlanRxFreqText(channel);
-    }
-    channel.Rxfreq = SnapToRaster(channel.Rxfreq);
-    return ExpFreqText(channel.Rxfreq);
+std::string RxFreqShown(const ChannelRecord& channel, ChannelKind kind) {
+    return kind == ChannelKind::Exp ? ExpFreqText(channel.Rxfreq) : PlanRxFreqText(channel);
 }
 
-std::string TxFreqShown(ChannelRecord& channel, ChannelKind kind) {
-    if (kind != ChannelKind::Exp) {
-        return PlanTxFreqText(channel);
-    }
-    channel.Txfreq = SnapToRaster(channel.Txfreq);
-    return ExpFreqText(channel.Txfreq);
+std::string TxFreqShown(const ChannelRecord& channel, ChannelKind kind) {
+    return kind == ChannelKind::Exp ? ExpFreqText(channel.Txfreq) : PlanTxFreqText(channel);
 }
 
 } // namespace tq58

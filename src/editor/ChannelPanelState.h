@@ -1,6 +1,7 @@
 #pragma once
 
 #include "editor/ChannelDisplay.h"
+#include "model/ChannelFields.h"
 #include "model/SettingsRecord.h"
 
 #include <array>
@@ -12,21 +13,10 @@ namespace tq58 {
 // channel has its own.
 enum class ChannelKind { Plan, Exp };
 
-// The controls of the channel panel whose state follows the record; "CH Enable" always
-// takes input.
-enum class ChannelControl {
-    Display, // the two channel-display fields with their label
-    RxFreq,  // field, label and unit
-    TxFreq,
-    TxEnable,
-    LowPowerOnly,
-    PowerUp,
-    Duplex,
-    ScanMemory,
-    Scrambler, // list and label
-    Name,
-};
-inline constexpr int ChannelControlCount = 10;
+// The channel panel's controls are its fields' (ChannelFields.h); "CH Enable" always takes
+// input.
+using ChannelControl = ChannelField;
+inline constexpr std::size_t ChannelControlCount = ChannelFieldCount;
 
 struct ControlState {
     bool Visible = true;
@@ -56,8 +46,9 @@ ChannelPanelState ChannelPanelStateFor(const ChannelRecord& channel, ChannelKind
 // "Tx Enable" of a receive-only plan channel shows off, whatever the record holds.
 bool TxEnableShown(const ChannelRecord& channel, ChannelKind kind);
 ChannelDisplay DisplayShown(const ChannelRecord& channel, ChannelKind kind);
-// An EXP frequency off the raster is snapped in the record as it is shown.
-std::string RxFreqShown(ChannelRecord& channel, ChannelKind kind);
-std::string TxFreqShown(ChannelRecord& channel, ChannelKind kind);
+// An EXP frequency off the raster is shown snapped; the record keeps what it holds until the
+// user enters another.
+std::string RxFreqShown(const ChannelRecord& channel, ChannelKind kind);
+std::string TxFreqShown(const ChannelRecord& channel, ChannelKind kind);
 
 } // namespace tq58

@@ -1,5 +1,7 @@
 #include "editor/CsvHeadingNames.h"
 
+#include "model/ChannelFields.h"
+
 #include <algorithm>
 #include <array>
 
@@ -7,28 +9,29 @@ namespace tq58 {
 
 namespace {
 
-constexpr std::array<const char*, 15> TranslatedHeadings{
-    TQ58_TEXT("CsvHeadings", "CH Enable"),    TQ58_TEXT("CsvHeadings", "CH Display"),
-    TQ58_TEXT("CsvHeadings", "Rx Frequency"), TQ58_TEXT("CsvHeadings", "Tx Frequency"),
-    TQ58_TEXT("CsvHeadings", "Tx Enable"),    TQ58_TEXT("CsvHeadings", "Low Power Only"),
-    TQ58_TEXT("CsvHeadings", "Power Up"),     TQ58_TEXT("CsvHeadings", "Duplex"),
-    TQ58_TEXT("CsvHeadings", "Scan Memory"),  TQ58_TEXT("CsvHeadings", "Scrambler"),
-    TQ58_TEXT("CsvHeadings", "CH Name"),      TQ58_TEXT("CsvHeadings", "Memory ID"),
-    TQ58_TEXT("CsvHeadings", "Station Name"), TQ58_TEXT("CsvHeadings", "Group ID"),
-    TQ58_TEXT("CsvHeadings", "Group Name"),
+// The channel columns' headings are in the channel description.
+constexpr std::array<const char*, 5> DirectoryHeadings{
+    TQ58_TEXT("CsvHeadings", "Memory ID"), TQ58_TEXT("CsvHeadings", "Station Name"),
+    TQ58_TEXT("CsvHeadings", "Group ID"),  TQ58_TEXT("CsvHeadings", "Group Name"),
+    TQ58_TEXT("CsvHeadings", "MMSI"),
 };
-
-Phrase HeadingName(std::string_view heading) {
-    const auto found = std::ranges::find(TranslatedHeadings, heading);
-    return found == TranslatedHeadings.end() ? Verbatim(std::string(heading))
-                                             : Phrase{"CsvHeadings", *found, {}};
-}
 
 } // namespace
 
+Phrase CsvHeadingName(std::string_view heading) {
+    for (const ChannelFieldInfo& field : ChannelFields()) {
+        if (field.CsvHeading && heading == field.CsvHeading) {
+            return {"CsvHeadings", field.CsvHeading, {}};
+        }
+    }
+    const auto found = std::ranges::find(DirectoryHeadings, heading);
+    return found == DirectoryHeadings.end() ? Verbatim(std::string(heading))
+                                            : Phrase{"CsvHeadings", *found, {}};
+}
+
 Phrase ColumnPhrase(const char* context, const char* pattern, std::string_view heading,
                     const std::vector<std::string>& values) {
-    Phrase phrase{context, pattern, {}, {HeadingName(heading)}};
+    Phrase phrase{context, pattern, {}, {CsvHeadingName(heading)}};
     for (const std::string& value : values) {
         phrase.Parts.push_back(Verbatim(value));
     }

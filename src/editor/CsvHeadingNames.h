@@ -8,6 +8,10 @@
 
 namespace tq58 {
 
+// A column's heading as the window shows it, in the user's language ("CsvHeadings" context),
+// while the English text is the CSV heading.
+Phrase CsvHeadingName(std::string_view heading);
+
 // A refused cell's reason: the pattern's %1 is the column's heading, shown in the user's
 // language ("CsvHeadings" context) while the English text keeps the CSV heading; the values
 // fill %2 on, as typed.

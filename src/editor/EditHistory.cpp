@@ -22,24 +22,18 @@ bool EditHistory::ContinuesTyping(const EditStep& step) const {
 }
 
 Committed EditHistory::Commit(const SettingsRecord& settings, const std::string& nodeKey,
-                              const std::string& name) {
-    EditStep step{name, {}, nodeKey, false, ChangesBetween(baseline_, settings)};
+                              const StepName& name) {
+    EditStep step{{}, name, nodeKey, false, ChangesBetween(baseline_, settings)};
     if (step.Changes.empty()) {
         return Committed::Nothing;
     }
-    if (step.Name.empty()) {
+    if (name.Empty()) {
         ChangeName named = NameChanges(step.Changes);
-        step.Name = named.Name.English();
         step.Shown = std::move(named.Name);
         step.Typing = named.Typing;
     }
+    step.Name = step.Shown.English();
     return Add(std::move(step));
-}
-
-Committed EditHistory::Commit(const SettingsRecord& settings, const std::string& nodeKey,
-                              const StepName& name) {
-    EditStep step{name.English(), name, nodeKey, false, ChangesBetween(baseline_, settings)};
-    return step.Changes.empty() ? Committed::Nothing : Add(std::move(step));
 }
 
 Committed EditHistory::Add(EditStep step) {
@@ -81,14 +75,6 @@ const EditStep* EditHistory::Redo(SettingsRecord& settings) {
     ApplyAfter(settings, step.Changes);
     ApplyAfter(baseline_, step.Changes);
     return &step;
-}
-
-std::string EditHistory::UndoName() const {
-    return CanUndo() ? steps_[index_ - 1].Name : std::string();
-}
-
-std::string EditHistory::RedoName() const {
-    return CanRedo() ? steps_[index_].Name : std::string();
 }
 
 const EditStep* EditHistory::UndoStep() const {

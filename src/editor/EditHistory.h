@@ -13,8 +13,8 @@ namespace tq58 {
 // One undoable edit: the parts of the record it changed, before and after, and the node whose
 // page it was made on.
 struct EditStep {
-    std::string Name; // in English, or as the window gave it
-    StepName Shown;   // the name that the window translates; empty for a name it gave
+    std::string Name; // in English
+    StepName Shown;   // the name that the window translates
     std::string NodeKey;
     bool Typing = false;
     RecordChanges Changes;
@@ -38,17 +38,13 @@ public:
     // one, when it continues typing in the same field), named after the changes unless a
     // name is given.
     Committed Commit(const SettingsRecord& settings, const std::string& nodeKey,
-                     const std::string& name = {});
-    Committed Commit(const SettingsRecord& settings, const std::string& nodeKey,
-                     const StepName& name);
+                     const StepName& name = {});
 
     // The record must hold no changes that were not committed.
     const EditStep* Undo(SettingsRecord& settings);
     const EditStep* Redo(SettingsRecord& settings);
     bool CanUndo() const { return index_ > 0; }
     bool CanRedo() const { return index_ < steps_.size(); }
-    std::string UndoName() const;
-    std::string RedoName() const;
     // The step that Undo would take back; none when there is none.
     const EditStep* UndoStep() const;
     // The node of the step that Undo or Redo would apply; empty when there is none.

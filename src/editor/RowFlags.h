@@ -1,13 +1,18 @@
 #pragma once
 
+#include "model/ChannelFields.h"
 #include "model/SettingsRecord.h"
 
 #include <vector>
 
 namespace tq58 {
 
-// A flag set for many channel rows at once, as each row's panel would take it.
-enum class RowFlag { Enable, ScanMemory, LowPowerOnly };
+// A flag set for many channel rows at once, as each row's panel would take it: a field of
+// the channel description with a row-flag name.
+using RowFlag = ChannelField;
+
+// The fields a channel grid's menu sets for many rows, in the description's order.
+std::vector<RowFlag> RowFlags();
 
 struct RowFlagCount {
     int Changed = 0;

@@ -53,7 +53,6 @@ public:
     void SetEventsSuspended(bool suspended) override { eventsSuspended_ = suspended; }
     bool DataChanged() const override { return document_.Changed(); }
     void SetDataChanged(bool changed) override;
-    void CommitEdit(const std::string& name) override;
     void CommitStep(const StepName& name) override;
     NodeRef CurrentNode() const override;
     void RefreshTreeTexts() override;

@@ -54,11 +54,6 @@ void MainWindow::SetDataChanged(bool changed) {
     }
 }
 
-void MainWindow::CommitEdit(const std::string& name) {
-    undo_.Commit(editor_->CurrentKey(), name);
-    document_.SetChanged(!undo_.AtSaved());
-}
-
 void MainWindow::CommitStep(const StepName& name) {
     undo_.Commit(editor_->CurrentKey(), name);
     document_.SetChanged(!undo_.AtSaved());

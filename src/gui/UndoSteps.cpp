@@ -36,13 +36,9 @@ private:
     bool pushed_ = false;
 };
 
-// The step's name in the user's language: a name the window gave is already in it.
+// The step's name in the user's language.
 QString ShownName(const EditStep& step) {
-    const StepName& name = step.Shown;
-    if (name.Empty()) {
-        return QString::fromStdString(step.Name);
-    }
-    return Translated(name.Text, name.Count);
+    return Translated(step.Shown.Text, step.Shown.Count);
 }
 
 } // namespace
@@ -69,11 +65,6 @@ void UndoSteps::CommitTouched() {
     if (touched_) {
         Commit(touchedKey_);
     }
-}
-
-void UndoSteps::Commit(const std::string& nodeKey, const std::string& name) {
-    touched_ = false;
-    Push(history_.Commit(settings_, nodeKey, name));
 }
 
 void UndoSteps::Commit(const std::string& nodeKey, const StepName& name) {

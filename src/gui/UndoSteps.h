@@ -23,8 +23,7 @@ public:
     // The record changed on the node's page: a commit follows once the event is handled.
     void Touched(const std::string& nodeKey);
     // Commits what changed now, under the name given (or one made from the changes).
-    void Commit(const std::string& nodeKey, const std::string& name = {});
-    void Commit(const std::string& nodeKey, const StepName& name);
+    void Commit(const std::string& nodeKey, const StepName& name = {});
     // Commits what is left to commit, on the node where it was changed.
     void CommitTouched();
     void MarkSaved();

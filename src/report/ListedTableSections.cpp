@@ -1,3 +1,4 @@
+#include "model/ChannelFields.h"
 #include "model/ChannelText.h"
 #include "model/FieldCodec.h"
 #include "report/ListedSettings.h"
@@ -15,51 +16,79 @@ template <typename List> auto ElementOr(const List& list, std::size_t index) {
     return index < list.size() ? list[index] : Element{};
 }
 
-void ListChannelOptions(SettingsListing& listing, const std::string& entry,
-                        const ChannelRecord& channel) {
-    listing.TableFlag(entry, "TX", channel.TxEnable, "--");
-    listing.TableFlag(entry, "LOW", channel.LowPower, "---");
-    listing.TableFlag(entry, "UP", channel.PowUp, "--");
+void ListFrequency(SettingsListing& listing, const std::string& entry, const std::string& field,
+                   double megahertz) {
+    listing.Add(entry, field, ExpFreqText(megahertz),
+                IsStorableFrequency(megahertz) ? std::to_string(FrequencyUnits(megahertz))
+                                               : "none");
 }
 
-void ListScanAndName(SettingsListing& listing, const std::string& entry,
-                     const ChannelRecord& channel, const ListingScope& scope) {
-    listing.TableFlag(entry, "MEM", channel.ScanMemory, "---");
-    if (scope.Scrambler) {
-        listing.Number(entry, "VS", ScrambleText(channel.Scramble), channel.Scramble);
-        if (!IsOfferedScramble(channel.Scramble)) {
+// A field of the channel description under its report column.
+void ListField(SettingsListing& listing, const std::string& entry, ChannelField which,
+               const ChannelRecord& channel, const ListingScope& scope) {
+    const ChannelFieldInfo& field = ChannelFieldOf(which);
+    switch (field.Value) {
+    case ChannelValue::Flag:
+        if (field.Rule) {
+            listing.TableFlag(entry, field.Column, channel.*field.Flag, field.Rule);
+        } else {
+            listing.OnOff(entry, field.Column, channel.*field.Flag);
+        }
+        if (which == ChannelField::Duplex && channel.Duplex && !channel.DuplexCapable) {
             listing.MarkUnoffered();
         }
+        return;
+    case ChannelValue::Frequency:
+        ListFrequency(listing, entry, field.Column, channel.*field.Frequency);
+        return;
+    case ChannelValue::Display:
+        listing.Add(entry, field.Column, ExpDisplayText(channel),
+                    channel.CHDisplayL + "|" + channel.CHDisplayR);
+        return;
+    case ChannelValue::Scrambler:
+        if (scope.Scrambler) {
+            listing.Number(entry, field.Column, ScrambleText(channel.Scramble), channel.Scramble);
+            if (!IsOfferedScramble(channel.Scramble)) {
+                listing.MarkUnoffered();
+            }
+        }
+        return;
+    case ChannelValue::Name:
+        listing.Text(entry, field.Column, channel.ChTag);
+        return;
     }
-    listing.Text(entry, "CH Name", channel.ChTag);
 }
 
-// Every record of the plan list, enabled or not: a disabled channel still goes to the radio.
+using F = ChannelField;
+
+// The fields each table lists, in its order: every record of the list, enabled or not, for a
+// disabled channel still goes to the radio.
+const std::vector<ChannelField> PlanFields{F::Enable, F::TxEnable,   F::LowPowerOnly, F::PowerUp,
+                                           F::Duplex, F::ScanMemory, F::Scrambler,    F::Name};
+const std::vector<ChannelField> WxFields{F::Enable, F::ScanMemory, F::Name};
+const std::vector<ChannelField> ExpFields{F::Display,    F::Enable,       F::RxFreq,  F::TxFreq,
+                                          F::TxEnable,   F::LowPowerOnly, F::PowerUp, F::Narrow,
+                                          F::ScanMemory, F::Scrambler,    F::Name};
+
+template <typename Entry>
+void ListChannels(SettingsListing& listing, const std::string& heading,
+                  const std::vector<ChannelRecord>& list, std::size_t size,
+                  const std::vector<ChannelField>& fields, const ListingScope& scope,
+                  Entry entryOf) {
+    listing.Section(heading);
+    for (std::size_t i = 0; i < size; ++i) {
+        const ChannelRecord channel = ElementOr(list, i);
+        const std::string entry = "CH " + entryOf(i);
+        for (const ChannelField field : fields) {
+            ListField(listing, entry, field, channel, scope);
+        }
+    }
+}
+
 void ListPlanTable(SettingsListing& listing, const std::string& heading,
                    const std::vector<ChannelRecord>& list, const ListingScope& scope) {
-    listing.Section(heading);
-    for (std::size_t position = 0; position < PlanListSize; ++position) {
-        const ChannelRecord channel = ElementOr(list, position);
-        const std::string entry = "CH " + ChannelEntryAt(static_cast<int>(position)).ChLabel;
-        listing.TableFlag(entry, "ENABLE", channel.Enable, "------");
-        ListChannelOptions(listing, entry, channel);
-        listing.TableFlag(entry, "DUP", channel.Duplex, "---");
-        if (channel.Duplex && !channel.DuplexCapable) {
-            listing.MarkUnoffered();
-        }
-        ListScanAndName(listing, entry, channel, scope);
-    }
-}
-
-void ListWxTable(SettingsListing& listing, const std::vector<ChannelRecord>& list) {
-    listing.Section("Programable Wx Channel");
-    for (std::size_t i = 0; i < WxChannelCount; ++i) {
-        const ChannelRecord channel = ElementOr(list, i);
-        const std::string entry = "CH " + std::to_string(i + 1);
-        listing.TableFlag(entry, "ENABLE", channel.Enable, "------");
-        listing.TableFlag(entry, "MEM", channel.ScanMemory, "---");
-        listing.Text(entry, "CH Name", channel.ChTag);
-    }
+    ListChannels(listing, heading, list, PlanListSize, PlanFields, scope,
+                 [](std::size_t i) { return ChannelEntryAt(static_cast<int>(i)).ChLabel; });
 }
 
 template <std::size_t N>
@@ -73,30 +102,6 @@ void ListDirectory(SettingsListing& listing, const std::string& heading,
     }
 }
 
-void ListFrequency(SettingsListing& listing, const std::string& entry, const std::string& field,
-                   double megahertz) {
-    listing.Add(entry, field, ExpFreqText(megahertz),
-                IsStorableFrequency(megahertz) ? std::to_string(FrequencyUnits(megahertz))
-                                               : "none");
-}
-
-void ListExpTable(SettingsListing& listing, const std::vector<ChannelRecord>& list,
-                  const ListingScope& scope) {
-    listing.Section("Programable Exp Channel");
-    for (std::size_t k = 0; k < ExpChannelCount; ++k) {
-        const ChannelRecord channel = ElementOr(list, k);
-        const std::string entry = "CH " + std::to_string(k + 1);
-        listing.Add(entry, "CHD", ExpDisplayText(channel),
-                    channel.CHDisplayL + "|" + channel.CHDisplayR);
-        listing.TableFlag(entry, "ENABLE", channel.Enable, "------");
-        ListFrequency(listing, entry, "RX(MHz)", channel.Rxfreq);
-        ListFrequency(listing, entry, "TX(MHz)", channel.Txfreq);
-        ListChannelOptions(listing, entry, channel);
-        listing.OnOff(entry, "Narrow", channel.Narrow);
-        ListScanAndName(listing, entry, channel, scope);
-    }
-}
-
 } // namespace
 
 void ListTableSections(SettingsListing& listing, const SettingsRecord& settings,
@@ -104,10 +109,13 @@ void ListTableSections(SettingsListing& listing, const SettingsRecord& settings,
     ListPlanTable(listing, "Programable USA Channel", settings.CHUSA, scope);
     ListPlanTable(listing, "Programable International Channel", settings.CHINT, scope);
     ListPlanTable(listing, "Programable Canada Channel", settings.CHCAN, scope);
-    ListWxTable(listing, settings.CHWX);
+    const auto number = [](std::size_t i) { return std::to_string(i + 1); };
+    ListChannels(listing, "Programable Wx Channel", settings.CHWX, WxChannelCount, WxFields, scope,
+                 number);
     ListDirectory(listing, "Memory ID Setting", "Station Name", settings.CHMMSID);
     ListDirectory(listing, "Group ID Setting", "Group Name", settings.CHGRPID);
-    ListExpTable(listing, settings.CHEXP, scope);
+    ListChannels(listing, "Programable Exp Channel", settings.CHEXP, ExpChannelCount, ExpFields,
+                 scope, number);
 }
 
 } // namespace tq58

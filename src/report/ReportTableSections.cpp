@@ -1,3 +1,4 @@
+#include "model/ChannelFields.h"
 #include "model/ChannelText.h"
 #include "model/FieldCodec.h"
 #include "report/ReportLines.h"
@@ -31,52 +32,106 @@ std::vector<double> RunningTotals(const std::vector<double>& steps) {
     return positions;
 }
 
-// The EXP table's list of steps also holds widths of columns that are not printed; only the
-// steps of the printed columns add up to their positions.
-std::vector<double> ExpColumnMillimetres() {
-    const std::vector<double> steps{0, 7, 10, 17, 19, 19, 8, 10, 7, 10, 10, 7, 22, 7, 15, 7, 15};
-    const std::vector<std::size_t> usedSteps{1, 2, 3, 4, 5, 7, 8, 10, 11};
-    std::vector<double> positions{steps[0]};
-    for (std::size_t step : usedSteps) {
-        positions.push_back(positions.back() + steps[step]);
+// A column of a channel table: the row's key ("CH") or a field of the channel description,
+// and how far it starts on paper from the column before it. A table may rule a field's column
+// differently from the description.
+struct ChannelTableColumn {
+    std::optional<ChannelField> Field; // none: the row's key
+    double Millimetres;
+    const char* Rule = nullptr;
+    int Width = 0;
+    const char* PrintedRule = nullptr;
+    bool DashesWhenEmpty = false; // a name column: dashes for a channel without a name
+};
+
+using F = ChannelField;
+
+// The plans' tables show their frequencies with three decimals.
+const std::vector<ChannelTableColumn> PlanTable{
+    {{}, 0, "---", 5},
+    {F::RxFreq, 12, "-------", 9},
+    {F::TxFreq, 17, "-------", 9},
+    {F::TxEnable, 17},
+    {F::LowPowerOnly, 8},
+    {F::PowerUp, 9},
+    {F::Duplex, 8},
+    {F::ScanMemory, 9},
+    {F::Scrambler, 9},
+    {F::Name, 8},
+};
+
+const std::vector<ChannelTableColumn> WxTable{
+    {{}, 0, "--", 4},
+    {F::Enable, 9, nullptr, 0, "-----"},
+    {F::ScanMemory, 19},
+    {F::Name, 12},
+};
+
+const std::vector<ChannelTableColumn> ExpTable{
+    {{}, 0, "--", 4},   {F::Display, 7},
+    {F::Enable, 10},    {F::RxFreq, 17},
+    {F::TxFreq, 19},    {F::LowPowerOnly, 19},
+    {F::PowerUp, 10},   {F::ScanMemory, 7},
+    {F::Scrambler, 10}, {F::Name, 7, nullptr, 0, nullptr, true},
+};
+
+std::vector<TableColumn> TableColumns(const std::vector<ChannelTableColumn>& table) {
+    std::vector<TableColumn> columns;
+    for (const ChannelTableColumn& column : table) {
+        if (!column.Field) {
+            columns.push_back({"CH", column.Rule, column.Width});
+            continue;
+        }
+        const ChannelFieldInfo& field = ChannelFieldOf(*column.Field);
+        columns.push_back({field.Column, column.Rule ? column.Rule : field.Rule,
+                           column.Width ? column.Width : field.Width, column.PrintedRule,
+                           field.NeedsScrambler});
     }
-    return positions;
+    return columns;
 }
 
-const std::vector<TableColumn> ChannelColumns{{"CH", "---", 5},
-                                              {"RX(MHz)", "-------", 9},
-                                              {"TX(MHz)", "-------", 9},
-                                              {"TX", "--", 4},
-                                              {"LOW", "---", 5},
-                                              {"UP", "--", 4},
-                                              {"DUP", "---", 5},
-                                              {"MEM", "---", 5},
-                                              {"VS", "--", 4, nullptr, true},
-                                              {"CH Name", "------------", NameWidth}};
+std::vector<double> TableMillimetres(const std::vector<ChannelTableColumn>& table) {
+    std::vector<double> steps;
+    for (const ChannelTableColumn& column : table) {
+        steps.push_back(column.Millimetres);
+    }
+    return RunningTotals(steps);
+}
 
-const std::vector<double> ChannelColumnSteps{0, 12, 17, 17, 8, 9, 8, 9, 9, 8};
+// A plan channel's frequencies are the plan's; an EXP channel's its own.
+std::string FrequencyCell(const ChannelFieldInfo& field, const ChannelRecord& channel, bool exp) {
+    if (exp) {
+        return ExpFreqText(channel.*field.Frequency);
+    }
+    return field.Field == ChannelField::RxFreq ? PlanRxFreqText(channel) : PlanTxFreqText(channel);
+}
 
-const std::vector<TableColumn> WxColumns{{"CH", "--", 4},
-                                         {"ENABLE", "------", 8, "-----"},
-                                         {"MEM", "---", 5},
-                                         {"CH Name", "------------", NameWidth}};
+std::string CellText(const ChannelTableColumn& column, const ChannelRecord& channel,
+                     const std::string& key, bool exp) {
+    if (!column.Field) {
+        return key;
+    }
+    const ChannelFieldInfo& field = ChannelFieldOf(*column.Field);
+    switch (field.Value) {
+    case ChannelValue::Flag:
+        return FlagText(channel.*field.Flag, field.Column, field.Rule);
+    case ChannelValue::Frequency:
+        return FrequencyCell(field, channel, exp);
+    case ChannelValue::Display:
+        return ExpDisplayText(channel);
+    case ChannelValue::Scrambler:
+        return ScrambleText(channel.Scramble);
+    case ChannelValue::Name:
+        break;
+    }
+    return column.DashesWhenEmpty ? NameOrDashes(channel.ChTag, field.Width) : channel.ChTag;
+}
 
 std::vector<TableColumn> DirectoryColumns(const char* nameHeading) {
     return {{"No.", "---", 5, "--"},
             {nameHeading, "------------", 14},
             {"MMSI", "---------", MmsiWidth}};
 }
-
-const std::vector<TableColumn> ExpColumns{{"CH", "--", 4},
-                                          {"CHD", "---", 5},
-                                          {"ENABLE", "------", 8},
-                                          {"RX(MHz)", "--------", 10},
-                                          {"TX(MHz)", "--------", 10},
-                                          {"LOW", "---", 5},
-                                          {"UP", "--", 4},
-                                          {"MEM", "---", 5},
-                                          {"VS", "--", 4, nullptr, true},
-                                          {"CH Name", "------------", NameWidth}};
 
 ReportLine HeadingLine(const std::vector<TableColumn>& columns, bool rule) {
     ReportLine line{{}, true};
@@ -114,36 +169,36 @@ ReportLine RowLine(const std::vector<TableColumn>& columns, std::vector<std::str
     return line;
 }
 
-ReportLine ChannelRow(const ChannelRecord& channel) {
-    return RowLine(ChannelColumns,
-                   {ChannelEntryAt(channel.Position).ChLabel, PlanRxFreqText(channel),
-                    PlanTxFreqText(channel), FlagText(channel.TxEnable, "TX", "--"),
-                    FlagText(channel.LowPower, "LOW", "---"), FlagText(channel.PowUp, "UP", "--"),
-                    FlagText(channel.Duplex, "DUP", "---"),
-                    FlagText(channel.ScanMemory, "MEM", "---"), ScrambleText(channel.Scramble),
-                    channel.ChTag});
+ReportLine ChannelRow(const std::vector<ChannelTableColumn>& table, const ChannelRecord& channel,
+                      const std::string& key, bool exp) {
+    std::vector<std::string> texts;
+    for (const ChannelTableColumn& column : table) {
+        texts.push_back(CellText(column, channel, key, exp));
+    }
+    return RowLine(TableColumns(table), std::move(texts));
+}
+
+ReportSection ChannelTableSection(const std::string& heading, const std::string& printedHeading,
+                                  const std::vector<ChannelTableColumn>& table) {
+    return TableSection(heading, printedHeading, TableMillimetres(table), TableColumns(table));
 }
 
 ReportSection ChannelSection(const std::string& heading, const std::vector<ChannelRecord>& list) {
-    ReportSection section = TableSection(
-        heading, heading, RunningTotals({0, 12, 17, 17, 8, 9, 8, 9, 9, 8}), ChannelColumns);
+    ReportSection section = ChannelTableSection(heading, heading, PlanTable);
     for (const ChannelRecord& channel : list) {
         if (channel.Enable) {
-            section.Lines.push_back(ChannelRow(channel));
+            section.Lines.push_back(
+                ChannelRow(PlanTable, channel, ChannelEntryAt(channel.Position).ChLabel, false));
         }
     }
     return section;
 }
 
 ReportSection WxSection(const std::vector<ChannelRecord>& list) {
-    ReportSection section =
-        TableSection("##### Programable Wx Channel #####", "##### Programable WX Channel #####",
-                     {0, 9, 28, 40}, WxColumns);
+    ReportSection section = ChannelTableSection("##### Programable Wx Channel #####",
+                                                "##### Programable WX Channel #####", WxTable);
     for (std::size_t i = 0; i < list.size(); ++i) {
-        const ChannelRecord& channel = list[i];
-        section.Lines.push_back(
-            RowLine(WxColumns, {std::to_string(i + 1), FlagText(channel.Enable, "ENABLE", "------"),
-                                FlagText(channel.ScanMemory, "MEM", "---"), channel.ChTag}));
+        section.Lines.push_back(ChannelRow(WxTable, list[i], std::to_string(i + 1), false));
     }
     return section;
 }
@@ -163,23 +218,11 @@ ReportSection DirectorySection(const std::string& heading, const std::string& pr
     return section;
 }
 
-ReportLine ExpRow(std::size_t k, const ChannelRecord& channel) {
-    std::string rx = ExpFreqText(channel.Rxfreq);
-    std::string tx = ExpFreqText(channel.Txfreq);
-    return RowLine(ExpColumns,
-                   {std::to_string(k), ExpDisplayText(channel),
-                    FlagText(channel.Enable, "ENABLE", "------"), std::move(rx), std::move(tx),
-                    FlagText(channel.LowPower, "LOW", "---"), FlagText(channel.PowUp, "UP", "--"),
-                    FlagText(channel.ScanMemory, "MEM", "---"), ScrambleText(channel.Scramble),
-                    NameOrDashes(channel.ChTag, NameWidth)});
-}
-
 ReportSection ExpSection(std::vector<ChannelRecord>& list) {
-    ReportSection section =
-        TableSection("##### Programable Exp Channel #####", "##### Programable EXP Channel #####",
-                     ExpColumnMillimetres(), ExpColumns);
+    ReportSection section = ChannelTableSection("##### Programable Exp Channel #####",
+                                                "##### Programable EXP Channel #####", ExpTable);
     for (std::size_t k = 1; k <= list.size() && k <= ExpChannelCount; ++k) {
-        section.Lines.push_back(ExpRow(k, list[k - 1]));
+        section.Lines.push_back(ChannelRow(ExpTable, list[k - 1], std::to_string(k), true));
     }
     return section;
 }

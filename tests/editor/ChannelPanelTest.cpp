@@ -118,7 +118,7 @@ TEST_F(ChannelPanelStateTest, ShownValues) {
     EXPECT_TRUE(TxEnableShown(exp, ChannelKind::Exp));
     EXPECT_EQ(DisplayShown(exp, ChannelKind::Exp), (ChannelDisplay{"P1", ""}));
     EXPECT_EQ(RxFreqShown(exp, ChannelKind::Exp), "156.0600");
-    EXPECT_DOUBLE_EQ(exp.Rxfreq, 156.06);
+    EXPECT_DOUBLE_EQ(exp.Rxfreq, 156.0610); // shown snapped, kept as stored
     EXPECT_EQ(TxFreqShown(exp, ChannelKind::Exp), "---.----");
 }
 

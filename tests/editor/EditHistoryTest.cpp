@@ -15,16 +15,17 @@ TEST(EditHistory, UndoRedoAndTheSavedMark) {
 
     data.CHEXP[2].Rxfreq = 156.05;
     ASSERT_EQ(history.Commit(data, "E3"), Committed::Added);
-    EXPECT_EQ(history.UndoName(), "EXP3 Rx frequency");
+    EXPECT_EQ(history.UndoStep()->Name, "EXP3 Rx frequency");
     EXPECT_FALSE(history.AtSaved());
     data.CHMMSID[1].TagName = "SHIP";
     data.CHMMSID[1].Mmsid = "3661234560";
-    history.Commit(data, "SM2", "Entry 2");
+    history.Commit(data, "SM2", RowsStepName(RowsCommand::Paste, CsvList::Individual, 1));
     EXPECT_EQ(history.UndoKey(), "SM2");
 
     const EditStep* undone = history.Undo(data);
     ASSERT_NE(undone, nullptr);
     EXPECT_EQ(undone->NodeKey, "SM2");
+    EXPECT_EQ(undone->Name, "Paste 1 directory entry");
     EXPECT_EQ(data.CHMMSID[1], DirectoryRecord{});
     EXPECT_EQ(history.Undo(data)->Name, "EXP3 Rx frequency");
     EXPECT_EQ(data, SettingsRecord{});
@@ -33,7 +34,6 @@ TEST(EditHistory, UndoRedoAndTheSavedMark) {
 
     EXPECT_EQ(history.Redo(data)->NodeKey, "E3");
     EXPECT_EQ(data.CHEXP[2].Rxfreq, 156.05);
-    EXPECT_EQ(history.RedoName(), "Entry 2");
     EXPECT_EQ(history.RedoKey(), "SM2");
     history.MarkSaved();
     // A new edit after an undo: the step that could be redone is gone.
@@ -55,7 +55,7 @@ TEST(EditHistory, TypingInOneFieldIsOneStepUntilSaved) {
         history.Commit(data, "E1");
     }
     EXPECT_EQ(history.StepCount(), 1u);
-    EXPECT_EQ(history.UndoName(), "EXP1 name");
+    EXPECT_EQ(history.UndoStep()->Name, "EXP1 name");
     history.MarkSaved();
     data.CHEXP[0].ChTag = "BOAT";
     EXPECT_EQ(history.Commit(data, "E1"), Committed::Added);
@@ -92,7 +92,7 @@ TEST(EditHistory, ReplacedDataStartsAnewAndStepsKeepOnlyTheirParts) {
     EXPECT_FALSE(history.AtSaved());
     data.CHUSA.resize(2);
     history.Commit(data, "General");
-    EXPECT_EQ(history.UndoName(), "USA channels");
+    EXPECT_EQ(history.UndoStep()->Name, "USA channels");
     history.Undo(data);
     EXPECT_TRUE(data.CHUSA.empty());
     EXPECT_FALSE(history.AtSaved());
@@ -117,6 +117,9 @@ TEST(ChangeNames, PartsFieldsAndCounts) {
     EXPECT_EQ(RowsStepName(RowsCommand::Import, CsvList::Individual, 12).English(),
               "Import 12 directory entries");
     EXPECT_EQ(RowsStepName(RowsCommand::Paste, CsvList::Exp, 1).English(), "Paste 1 channel");
+    after = before;
+    after.CHEXP[0].CHDisplayR = "A";
+    EXPECT_EQ(NameChanges(ChangesBetween(before, after)).Name.English(), "EXP1 display");
 }
 
 } // namespace

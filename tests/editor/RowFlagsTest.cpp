@@ -31,6 +31,8 @@ TEST(RowFlags, RestrictedRowsAreSkippedAndCounted) {
         usa[static_cast<std::size_t>(i)].LowPower = false;
     }
 
+    EXPECT_EQ(RowFlags(),
+              (std::vector<RowFlag>{RowFlag::Enable, RowFlag::LowPowerOnly, RowFlag::ScanMemory}));
     EXPECT_EQ(SetRowFlag(settings, GroupUsa, {ch16, ch70, plain}, RowFlag::ScanMemory, true, true),
               (RowFlagCount{2, 1}));
     EXPECT_FALSE(usa[static_cast<std::size_t>(ch70)].ScanMemory);

@@ -236,10 +236,16 @@ private slots:
         QCOMPARE(harness.Find<QLineEdit>("txtCTag")->text(), QString(""));
     }
 
+    // An off-raster frequency, as a radio may hold it, shows snapped and stays as it is.
     void rowsPasteFromTabSeparatedTextAsOneStep() {
-        OpenedWindow harness;
+        OpenedWindow harness([](SettingsRecord& settings) { settings.CHEXP[0].Rxfreq = 156.061; });
+        QVERIFY(harness.SelectNode("E1"));
+        QCOMPARE(harness.Find<QLineEdit>("txtCRF")->text(), QString("156.0600"));
         QVERIFY(harness.SelectNode("ExpChannel"));
         auto* grid = harness.Find<QTableView>("MSFlexGrid1");
+        QCOMPARE(Cell(grid, 0, 3), QString("156.0600"));
+        QCOMPARE(harness.data.Settings.CHEXP[0].Rxfreq, 156.061);
+        QVERIFY(!harness.window->Undo().History().CanUndo());
         grid->selectRow(1);
         QApplication::clipboard()->setText("On\t02\t156.050\t156.050\r\n"
                                            "On\t03\t156.075\t156.075\tOff\tOff\tOn\tOff\tPILOT\n"

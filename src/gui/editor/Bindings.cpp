@@ -18,7 +18,7 @@ void Bindings::Written(const std::function<void()>& after) const {
     if (after) {
         after();
     }
-    host_.CommitEdit({});
+    host_.CommitStep();
 }
 
 void Bindings::Fill() const {

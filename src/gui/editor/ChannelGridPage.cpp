@@ -8,6 +8,7 @@
 #include "gui/editor/PageWidgets.h"
 #include "gui/editor/RecordGrid.h"
 #include "gui/editor/RowFlagMenu.h"
+#include "model/ChannelFields.h"
 #include "model/ChannelText.h"
 #include "report/ReportWords.h"
 
@@ -20,14 +21,13 @@ namespace tq58 {
 
 namespace {
 
-// A grid column and the text of its cell for a channel; number is the row's EXP number.
+// A grid column: its header, width and cell text for a channel (number is the row's EXP
+// number), and the field of the channel description it shows; none for the row's key.
 struct ChannelColumn {
     const char* Header;
     int WidthTwips;
-    QString (*Cell)(ChannelRecord& channel, int number);
-    bool ScramblerOnly = false;
-    const char* CsvHeading = nullptr; // the column of the CSV export it takes in a paste
-    bool Editable = false;            // edited in place, as that column
+    QString (*Cell)(const ChannelRecord& channel, int number);
+    std::optional<ChannelField> Field;
 };
 
 // A flag's mark in its cell, in the user's language; dashes while it is off.
@@ -35,87 +35,81 @@ QString Flag(bool on, const char* mark, const char* off) {
     return on ? ChannelGridPage::tr(mark) : QString(off);
 }
 
-QString ScanCell(ChannelRecord& c, int) {
+QString ScanCell(const ChannelRecord& c, int) {
     return Flag(c.ScanMemory, QT_TRANSLATE_NOOP("tq58::ChannelGridPage", "MEM"), "---");
 }
-QString LowCell(ChannelRecord& c, int) {
+QString LowCell(const ChannelRecord& c, int) {
     //: Column and mark of a channel sent with low power only; at most four letters.
     return Flag(c.LowPower, QT_TRANSLATE_NOOP("tq58::ChannelGridPage", "LOW"), "---");
 }
-QString UpCell(ChannelRecord& c, int) {
+QString UpCell(const ChannelRecord& c, int) {
     //: Column and mark of a channel that switches to high power (power up); at most four letters.
     return Flag(c.PowUp, QT_TRANSLATE_NOOP("tq58::ChannelGridPage", "UP"), "--");
 }
-QString ScramblerCell(ChannelRecord& c, int) {
+QString ScramblerCell(const ChannelRecord& c, int) {
     return ToQt(ScrambleText(c.Scramble));
 }
-QString NameCell(ChannelRecord& c, int) {
+QString NameCell(const ChannelRecord& c, int) {
     return ToQt(c.ChTag);
 }
 
+using F = ChannelField;
+
 const std::vector<ChannelColumn> PlanColumns{
-    {QT_TRANSLATE_NOOP("tq58::ChannelGridPage", "CH"), 800,
-     [](ChannelRecord& c, int) { return ToQt(ChannelEntryAt(c.Position).ChLabel); }},
+    {QT_TRANSLATE_NOOP("tq58::ChannelGridPage", "CH"),
+     800,
+     [](const ChannelRecord& c, int) { return ToQt(ChannelEntryAt(c.Position).ChLabel); },
+     {}},
     {QT_TRANSLATE_NOOP("tq58::ChannelGridPage", "RX[MHz]"), 1000,
-     [](ChannelRecord& c, int) { return ToQt(PlanRxFreqText(c)); }},
+     [](const ChannelRecord& c, int) { return ToQt(PlanRxFreqText(c)); }, F::RxFreq},
     {QT_TRANSLATE_NOOP("tq58::ChannelGridPage", "TX[MHz]"), 1000,
-     [](ChannelRecord& c, int) { return ToQt(PlanTxFreqText(c)); }},
+     [](const ChannelRecord& c, int) { return ToQt(PlanTxFreqText(c)); }, F::TxFreq},
     {QT_TRANSLATE_NOOP("tq58::ChannelGridPage", "TX"), 600,
-     [](ChannelRecord& c, int) {
+     [](const ChannelRecord& c, int) {
          return Flag(c.TxEnable, QT_TRANSLATE_NOOP("tq58::ChannelGridPage", "TX"), "--");
      },
-     false, "Tx Enable"},
-    {QT_TRANSLATE_NOOP("tq58::ChannelGridPage", "LOW"), 600, LowCell, false, "Low Power Only"},
-    {QT_TRANSLATE_NOOP("tq58::ChannelGridPage", "UP"), 600, UpCell, false, "Power Up"},
+     F::TxEnable},
+    {QT_TRANSLATE_NOOP("tq58::ChannelGridPage", "LOW"), 600, LowCell, F::LowPowerOnly},
+    {QT_TRANSLATE_NOOP("tq58::ChannelGridPage", "UP"), 600, UpCell, F::PowerUp},
     {QT_TRANSLATE_NOOP("tq58::ChannelGridPage", "DUP"), 600,
-     [](ChannelRecord& c, int) {
+     [](const ChannelRecord& c, int) {
          return Flag(c.Duplex, QT_TRANSLATE_NOOP("tq58::ChannelGridPage", "DUP"), "---");
      },
-     false, "Duplex"},
-    {QT_TRANSLATE_NOOP("tq58::ChannelGridPage", "MEM"), 600, ScanCell, false, "Scan Memory"},
-    {QT_TRANSLATE_NOOP("tq58::ChannelGridPage", "VS"), 600, ScramblerCell, true, "Scrambler"},
-    {QT_TRANSLATE_NOOP("tq58::ChannelGridPage", "CH Name"), 2000, NameCell, false,
-     QT_TRANSLATE_NOOP("tq58::GridEditing", "CH Name"), true},
+     F::Duplex},
+    {QT_TRANSLATE_NOOP("tq58::ChannelGridPage", "MEM"), 600, ScanCell, F::ScanMemory},
+    {QT_TRANSLATE_NOOP("tq58::ChannelGridPage", "VS"), 600, ScramblerCell, F::Scrambler},
+    {QT_TRANSLATE_NOOP("tq58::ChannelGridPage", "CH Name"), 2000, NameCell, F::Name},
 };
 
 const std::vector<ChannelColumn> ExpColumns{
-    {QT_TRANSLATE_NOOP("tq58::ChannelGridPage", "CH"), 800,
-     [](ChannelRecord&, int number) { return QString::number(number); }},
+    {QT_TRANSLATE_NOOP("tq58::ChannelGridPage", "CH"),
+     800,
+     [](const ChannelRecord&, int number) { return QString::number(number); },
+     {}},
     {QT_TRANSLATE_NOOP("tq58::ChannelGridPage", "ENABLE"), 1000,
-     [](ChannelRecord& c, int) {
+     [](const ChannelRecord& c, int) {
          return Flag(c.Enable, QT_TRANSLATE_NOOP("tq58::ChannelGridPage", "[Enable]"), "");
      },
-     false, "CH Enable"},
+     F::Enable},
     {QT_TRANSLATE_NOOP("tq58::ChannelGridPage", "DISP"), 800,
-     [](ChannelRecord& c, int) { return ToQt(ExpDisplayText(c)); }, false,
-     QT_TRANSLATE_NOOP("tq58::GridEditing", "CH Display"), true},
+     [](const ChannelRecord& c, int) { return ToQt(ExpDisplayText(c)); }, F::Display},
     {QT_TRANSLATE_NOOP("tq58::ChannelGridPage", "RX[MHz]"), 1000,
-     [](ChannelRecord& c, int) { return ToQt(RxFreqShown(c, ChannelKind::Exp)); }, false,
-     QT_TRANSLATE_NOOP("tq58::GridEditing", "Rx Frequency"), true},
+     [](const ChannelRecord& c, int) { return ToQt(RxFreqShown(c, ChannelKind::Exp)); }, F::RxFreq},
     {QT_TRANSLATE_NOOP("tq58::ChannelGridPage", "TX[MHz]"), 1000,
-     [](ChannelRecord& c, int) { return ToQt(TxFreqShown(c, ChannelKind::Exp)); }, false,
-     QT_TRANSLATE_NOOP("tq58::GridEditing", "Tx Frequency"), true},
-    {QT_TRANSLATE_NOOP("tq58::ChannelGridPage", "LOW"), 600, LowCell, false, "Low Power Only"},
-    {QT_TRANSLATE_NOOP("tq58::ChannelGridPage", "UP"), 600, UpCell, false, "Power Up"},
-    {QT_TRANSLATE_NOOP("tq58::ChannelGridPage", "MEM"), 600, ScanCell, false, "Scan Memory"},
-    {QT_TRANSLATE_NOOP("tq58::ChannelGridPage", "VS"), 600, ScramblerCell, true, "Scrambler"},
-    {QT_TRANSLATE_NOOP("tq58::ChannelGridPage", "CH Name"), 2000, NameCell, false,
-     QT_TRANSLATE_NOOP("tq58::GridEditing", "CH Name"), true},
+     [](const ChannelRecord& c, int) { return ToQt(TxFreqShown(c, ChannelKind::Exp)); }, F::TxFreq},
+    {QT_TRANSLATE_NOOP("tq58::ChannelGridPage", "LOW"), 600, LowCell, F::LowPowerOnly},
+    {QT_TRANSLATE_NOOP("tq58::ChannelGridPage", "UP"), 600, UpCell, F::PowerUp},
+    {QT_TRANSLATE_NOOP("tq58::ChannelGridPage", "MEM"), 600, ScanCell, F::ScanMemory},
+    {QT_TRANSLATE_NOOP("tq58::ChannelGridPage", "VS"), 600, ScramblerCell, F::Scrambler},
+    {QT_TRANSLATE_NOOP("tq58::ChannelGridPage", "CH Name"), 2000, NameCell, F::Name},
 };
-
-std::optional<RowFlag> FlagColumn(const std::vector<ChannelColumn>& columns, int column) {
-    const std::string_view header = columns.at(static_cast<std::size_t>(column)).Header;
-    if (header == "ENABLE") {
-        return RowFlag::Enable;
-    }
-    if (header == "LOW") {
-        return RowFlag::LowPowerOnly;
-    }
-    return header == "MEM" ? std::optional(RowFlag::ScanMemory) : std::nullopt;
-}
 
 const std::vector<ChannelColumn>& ColumnsOf(const NodeRef& node) {
     return node.Kind == NodeKind::ExpGrid ? ExpColumns : PlanColumns;
+}
+
+const ChannelColumn& ColumnOf(const NodeRef& node, int column) {
+    return ColumnsOf(node).at(static_cast<std::size_t>(column));
 }
 
 CsvList ListOf(const NodeRef& node) {
@@ -123,8 +117,35 @@ CsvList ListOf(const NodeRef& node) {
     return Lists[node.Kind == NodeKind::ExpGrid ? GroupExp : node.Group];
 }
 
-// Every cell is formatted once, when the page is filled: formatting an EXP frequency snaps it
-// in the record, which must not wait for the row to be painted.
+// The CSV heading of the column's field, when the list's files carry it: the column takes
+// that heading's cells in a paste.
+const char* CsvHeadingOf(const NodeRef& node, const ChannelColumn& column) {
+    if (!column.Field) {
+        return CsvListInfoOf(ListOf(node)).KeyHeading;
+    }
+    const ChannelFieldInfo& field = ChannelFieldOf(*column.Field);
+    const unsigned lists = node.Kind == NodeKind::ExpGrid ? ExpList : PlanLists;
+    return (field.CsvLists & lists) != 0 ? field.CsvHeading : "";
+}
+
+// The text fields of a list's files are edited in place; flags and the scrambler are set
+// from the row-flag menu and the channel page.
+std::string EditedHeading(const NodeRef& node, const ChannelColumn& column) {
+    const bool typed = column.Field && ChannelFieldOf(*column.Field).Value != ChannelValue::Flag &&
+                       ChannelFieldOf(*column.Field).Value != ChannelValue::Scrambler;
+    return typed ? CsvHeadingOf(node, column) : "";
+}
+
+std::optional<RowFlag> FlagColumn(const NodeRef& node, int column) {
+    const std::optional<ChannelField> field = ColumnOf(node, column).Field;
+    return field && ChannelFieldOf(*field).RowFlagName ? field : std::nullopt;
+}
+
+bool ScramblerOnly(const ChannelColumn& column) {
+    return column.Field && ChannelFieldOf(*column.Field).NeedsScrambler;
+}
+
+// Every cell is formatted once, when the page is filled.
 GridList ChannelGridList(const std::vector<ChannelColumn>& columns,
                          const std::vector<ChannelRecord*>& rows, bool scramblerAvailable,
                          bool planGroup) {
@@ -138,7 +159,7 @@ GridList ChannelGridList(const std::vector<ChannelColumn>& columns,
     for (ChannelRecord* channel : rows) {
         ++number;
         for (const ChannelColumn& column : columns) {
-            const bool shown = scramblerAvailable || !column.ScramblerOnly;
+            const bool shown = scramblerAvailable || !ScramblerOnly(column);
             cells.push_back(shown ? column.Cell(*channel, number) : QString());
         }
     }
@@ -167,26 +188,17 @@ ChannelGridPage::ChannelGridPage(EditorHost& host, const QString& objectName, QW
     layout->addWidget(heading_);
     layout->addWidget(grid_);
     connect(grid_, &RecordGrid::RowActivated, this, &ChannelGridPage::JumpToRow);
-    new GridEditing(host, grid_,
-                    {[this] { return ListOf(node_); }, [this](int row) { return RowKey(row); },
-                     [this](int column) {
-                         const ChannelColumn& shown =
-                             ColumnsOf(node_)[static_cast<std::size_t>(column)];
-                         return std::string(shown.Editable ? shown.CsvHeading : "");
-                     },
-                     [this](int column) {
-                         const char* heading =
-                             column == 0
-                                 ? CsvListInfoOf(ListOf(node_)).KeyHeading
-                                 : ColumnsOf(node_)[static_cast<std::size_t>(column)].CsvHeading;
-                         return std::string(heading ? heading : "");
-                     }},
-                    [this] { Fill(node_); });
+    new GridEditing(
+        host, grid_,
+        {[this] { return ListOf(node_); }, [this](int row) { return RowKey(row); },
+         [this](int column) { return EditedHeading(node_, ColumnOf(node_, column)); },
+         [this](int column) { return std::string(CsvHeadingOf(node_, ColumnOf(node_, column))); }},
+        [this] { Fill(node_); });
     new RowFlagMenu(
         host, grid_,
         {[this] { return node_.Kind == NodeKind::ExpGrid ? int(GroupExp) : node_.Group; },
          [this](int row) { return indices_.at(static_cast<std::size_t>(row)); },
-         [this](int column) { return FlagColumn(ColumnsOf(node_), column); }},
+         [this](int column) { return FlagColumn(node_, column); }},
         [this] { Fill(node_); });
 }
 

@@ -46,14 +46,13 @@ enum Row {
 
 enum Column { CaptionColumn, FieldColumn, UnitColumn, RestColumn };
 
-// The option check boxes. Each stores one flag of the record, except "Tx Enable", which shows
-// a value worked out from the record; a box that another one opens is indented under it and
-// reached by a connector line.
+// The option check boxes. Each stores its field's flag, "Tx Enable" showing a value worked out
+// from the record; a box that another one opens is indented under it and reached by a
+// connector line.
 struct CheckRow {
     const char* Name;
     const char* Caption;
     ChannelControl Control;
-    bool ChannelRecord::*Field;
     int Row;
     int Indent;
     const char* Connector;
@@ -61,15 +60,15 @@ struct CheckRow {
 
 constexpr CheckRow Checks[] = {
     {"chkCTXEnable", QT_TRANSLATE_NOOP("tq58::ChannelPage", "Tx Enable"), ChannelControl::TxEnable,
-     nullptr, TxEnableRow, 0, nullptr},
+     TxEnableRow, 0, nullptr},
     {"chkCTXOnly", QT_TRANSLATE_NOOP("tq58::ChannelPage", "Low Power Only"),
-     ChannelControl::LowPowerOnly, &ChannelRecord::LowPower, LowPowerRow, 0, "linCTXOnly"},
+     ChannelControl::LowPowerOnly, LowPowerRow, 0, "linCTXOnly"},
     {"chkCTXPower", QT_TRANSLATE_NOOP("tq58::ChannelPage", "Power Up"), ChannelControl::PowerUp,
-     &ChannelRecord::PowUp, PowerUpRow, 1, "linCTXPower"},
-    {"chkCDup", QT_TRANSLATE_NOOP("tq58::ChannelPage", "Duplex"), ChannelControl::Duplex,
-     &ChannelRecord::Duplex, DuplexRow, 0, nullptr},
+     PowerUpRow, 1, "linCTXPower"},
+    {"chkCDup", QT_TRANSLATE_NOOP("tq58::ChannelPage", "Duplex"), ChannelControl::Duplex, DuplexRow,
+     0, nullptr},
     {"chkCScan", QT_TRANSLATE_NOOP("tq58::ChannelPage", "Scan Memory"), ChannelControl::ScanMemory,
-     &ChannelRecord::ScanMemory, ScanRow, 0, nullptr},
+     ScanRow, 0, nullptr},
 };
 
 struct FrequencyRow {
@@ -78,18 +77,15 @@ struct FrequencyRow {
     const char* Field;
     const char* Unit;
     ChannelControl Control;
-    double ChannelRecord::*Stored;
     const char* Title; // of the refusal message
     int Row;
 };
 
 constexpr FrequencyRow Frequencies[] = {
     {"lblCRF", QT_TRANSLATE_NOOP("tq58::ChannelPage", "Rx Frequency"), "txtCRF", "lblCUnit_0",
-     ChannelControl::RxFreq, &ChannelRecord::Rxfreq,
-     QT_TRANSLATE_NOOP("tq58::ChannelPage", "Rx frequency"), RxRow},
+     ChannelControl::RxFreq, QT_TRANSLATE_NOOP("tq58::ChannelPage", "Rx frequency"), RxRow},
     {"lblCTF", QT_TRANSLATE_NOOP("tq58::ChannelPage", "Tx Frequency"), "txtCTF", "lblCUnit_1",
-     ChannelControl::TxFreq, &ChannelRecord::Txfreq,
-     QT_TRANSLATE_NOOP("tq58::ChannelPage", "Tx frequency"), TxRow},
+     ChannelControl::TxFreq, QT_TRANSLATE_NOOP("tq58::ChannelPage", "Tx frequency"), TxRow},
 };
 
 constexpr int ConnectorWidth = 18;
@@ -171,7 +167,7 @@ void ChannelPage::AddFrequencyRows(QGridLayout* layout) {
         FilterKeys(edit, IsFrequencyKey, FrequencyFieldLength);
         edit->setFixedWidth(fontMetrics().horizontalAdvance("000.00000") + FieldMargin);
         label->setBuddy(edit);
-        frequencies_[i] = {edit, row.Stored, tr(row.Title)};
+        frequencies_[i] = {edit, ChannelFieldOf(row.Control).Frequency, tr(row.Title)};
         layout->addWidget(label, row.Row, CaptionColumn);
         layout->addWidget(edit, row.Row, FieldColumn);
         layout->addWidget(AddLabel(row.Unit, QT_TR_NOOP("MHz"), row.Control), row.Row, UnitColumn);
@@ -244,14 +240,16 @@ void ChannelPage::BindChecks() {
                 ApplyState();
             };
         }
-        if (check.Field == nullptr) {
+        if (check.Control == ChannelControl::TxEnable) {
             bindings_.Check(box,
                             Accessor<bool>{[this] { return TxEnableShown(Channel(), Kind()); },
                                            [this](const bool& on) { Channel().TxEnable = on; }},
                             after);
         } else {
             bindings_.Check(
-                box, [this, field = check.Field]() -> bool& { return Channel().*field; }, after);
+                box,
+                [this, field = check.Control]() -> bool& { return ChannelFlag(Channel(), field); },
+                after);
         }
     }
 }
@@ -347,7 +345,7 @@ bool ChannelPage::CheckFrequency(FrequencyField& frequency) {
     stored = SnapToRaster(*accepted);
     pending_ = nullptr;
     frequency.Edit->setText(ToQt(ExpFreqText(stored)));
-    host_.CommitEdit({});
+    host_.CommitStep();
     return true;
 }
 

@@ -51,7 +51,7 @@ bool CheckedEntries::CheckEntry(Entry& entry) {
         return false;
     case EntryCheck::Shown:
         entry.field->setText(ToQt(entry.shown()));
-        host_.CommitEdit({});
+        host_.CommitStep();
         break;
     }
     entry.pending = false;

@@ -27,11 +27,9 @@ DirectoryGridPage::DirectoryGridPage(EditorHost& host, const QString& objectName
          [this](int column) -> std::string {
              switch (column) {
              case 1:
-                 return directory_ == GroupDirectory
-                            ? QT_TRANSLATE_NOOP("tq58::GridEditing", "Group Name")
-                            : QT_TRANSLATE_NOOP("tq58::GridEditing", "Station Name");
+                 return directory_ == GroupDirectory ? "Group Name" : "Station Name";
              case 2:
-                 return QT_TRANSLATE_NOOP("tq58::GridEditing", "MMSI");
+                 return "MMSI";
              default:
                  return {};
              }

@@ -41,13 +41,8 @@ QAction* DirectoryOrderMenu::AddAction(const QString& text, const QKeySequence& 
     return action;
 }
 
-QString DirectoryOrderMenu::EntryName(int index) const {
-    return (directory_() == GroupDirectory ? tr("group entry %1") : tr("individual entry %1"))
-        .arg(index + 1);
-}
-
-void DirectoryOrderMenu::Done(const QString& step, int selectedRow) {
-    host_.CommitEdit(step.toStdString());
+void DirectoryOrderMenu::Done(OrderCommand command, int row, int selectedRow) {
+    host_.CommitStep(OrderStepName(command, directory_() == GroupDirectory, row));
     host_.RefreshTreeTexts();
     refill_();
     grid_->selectRow(selectedRow);
@@ -56,7 +51,7 @@ void DirectoryOrderMenu::Done(const QString& step, int selectedRow) {
 void DirectoryOrderMenu::Move(int by) {
     const int row = grid_->currentIndex().row();
     if (MoveEntry(DirectoryEntries(host_.Data().Settings, directory_()), row, by)) {
-        Done((by < 0 ? tr("Move %1 up") : tr("Move %1 down")).arg(EntryName(row)), row + by);
+        Done(by < 0 ? OrderCommand::MoveUp : OrderCommand::MoveDown, row, row + by);
     }
 }
 
@@ -68,7 +63,7 @@ void DirectoryOrderMenu::Insert() {
     }
     host_.RefreshTreeTexts();
     host_.JumpToNode(DirectoryNodeKey(directory_(), row));
-    host_.CommitEdit(tr("Insert %1").arg(EntryName(row)).toStdString());
+    host_.CommitStep(OrderStepName(OrderCommand::Insert, directory_() == GroupDirectory, row));
 }
 
 void DirectoryOrderMenu::Delete() {
@@ -82,7 +77,7 @@ void DirectoryOrderMenu::Delete() {
         return;
     }
     DeleteEntry(entries, row);
-    Done(tr("Delete %1").arg(EntryName(row)), row);
+    Done(OrderCommand::Delete, row, row);
 }
 
 } // namespace tq58

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "editor/ChangeNames.h"
+
 #include <QObject>
 #include <QString>
 #include <functional>
@@ -33,8 +35,7 @@ public:
 private:
     QAction* AddAction(const QString& text, const QKeySequence& key, std::function<void()> run);
     // "individual entry 3" for the step names.
-    QString EntryName(int index) const;
-    void Done(const QString& step, int selectedRow);
+    void Done(OrderCommand command, int row, int selectedRow);
 
     EditorHost& host_;
     RecordGrid* grid_;

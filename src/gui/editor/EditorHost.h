@@ -31,11 +31,9 @@ public:
     // Edits not yet saved; every change handler sets it.
     virtual bool DataChanged() const = 0;
     virtual void SetDataChanged(bool changed) = 0;
-    // The record changed: the changes become one undo step of this name (empty: named after
-    // the changes).
-    virtual void CommitEdit(const std::string& name) = 0;
-    // The same for a step named by the core, which the Edit menu shows translated.
-    virtual void CommitStep(const StepName& name) = 0;
+    // The record changed: the changes become one undo step of this name, which the Edit menu
+    // shows translated (empty: named after the changes).
+    virtual void CommitStep(const StepName& name = {}) = 0;
 
     // The node whose page is shown.
     virtual NodeRef CurrentNode() const = 0;

@@ -1,6 +1,7 @@
 #include "gui/editor/GridEditing.h"
 
 #include "editor/ChangeNames.h"
+#include "editor/CsvHeadingNames.h"
 #include "editor/GridRows.h"
 #include "gui/Messages.h"
 #include "gui/TextCodec.h"
@@ -193,7 +194,7 @@ bool GridEditing::Commit(const QModelIndex& cell, const QString& typed, bool edi
              .Ok) {
         // The box comes once the editor is gone, with the cell back at its old value.
         if (RefusalGate::Instance().Admit()) {
-            const QString title = tr(heading.c_str());
+            const QString title = Translated(CsvHeadingName(heading));
             const QString text = tr("Data Error!!") + "\n" + Translated(told);
             QTimer::singleShot(0, this, [this, title, text] {
                 RefusalGate::Instance().Show(host_.Prompts(), title, text);
@@ -201,7 +202,7 @@ bool GridEditing::Commit(const QModelIndex& cell, const QString& typed, bool edi
         }
         return false;
     }
-    host_.CommitEdit({});
+    host_.CommitStep();
     if (editorOpen) {
         QTimer::singleShot(0, this, [this] { Refill(); });
     } else {

@@ -1,7 +1,9 @@
 #include "gui/editor/RowFlagMenu.h"
 
+#include "editor/ChangeNames.h"
 #include "editor/ChannelLists.h"
 #include "gui/Messages.h"
+#include "gui/Translations.h"
 #include "gui/editor/EditorHost.h"
 #include "gui/editor/RecordGrid.h"
 
@@ -13,22 +15,8 @@ namespace tq58 {
 
 namespace {
 
-struct FlagItem {
-    RowFlag Flag;
-    const char* Name;
-};
-
-constexpr FlagItem FlagItems[] = {
-    {RowFlag::Enable, QT_TRANSLATE_NOOP("tq58::RowFlagMenu", "Enable")},
-    {RowFlag::ScanMemory, QT_TRANSLATE_NOOP("tq58::RowFlagMenu", "Scan Memory")},
-    {RowFlag::LowPowerOnly, QT_TRANSLATE_NOOP("tq58::RowFlagMenu", "Low Power Only")},
-};
-
 QString NameOf(RowFlag flag) {
-    return RowFlagMenu::tr(
-        std::find_if(std::begin(FlagItems), std::end(FlagItems), [flag](const FlagItem& item) {
-            return item.Flag == flag;
-        })->Name);
+    return CoreText("RowFlags", ChannelFieldOf(flag).RowFlagName);
 }
 
 } // namespace
@@ -37,13 +25,12 @@ RowFlagMenu::RowFlagMenu(EditorHost& host, RecordGrid* grid, ChannelRowsOf rows,
                          std::function<void()> refill)
     : QObject(grid), host_(host), grid_(grid), rows_(std::move(rows)), refill_(std::move(refill)) {
     grid_->setContextMenuPolicy(Qt::ActionsContextMenu);
-    for (const FlagItem& item : FlagItems) {
+    for (const RowFlag flag : RowFlags()) {
         for (const bool on : {true, false}) {
             auto* action = new QAction(
-                tr("%1 %2", "a flag, then On or Off").arg(tr(item.Name), on ? tr("On") : tr("Off")),
+                tr("%1 %2", "a flag, then On or Off").arg(NameOf(flag), on ? tr("On") : tr("Off")),
                 grid_);
-            connect(action, &QAction::triggered, this,
-                    [this, flag = item.Flag, on] { Set(flag, on); });
+            connect(action, &QAction::triggered, this, [this, flag, on] { Set(flag, on); });
             grid_->addAction(action);
         }
     }
@@ -59,10 +46,7 @@ bool RowFlagMenu::eventFilter(QObject* watched, QEvent* event) {
     const RowFlag flag = rows_.FlagColumn(current.column()).value_or(RowFlag::Enable);
     const ChannelRecord& channel = ChannelList(host_.Data().Settings, rows_.Group())
                                        .at(static_cast<std::size_t>(rows_.Index(current.row())));
-    const bool now = flag == RowFlag::Enable       ? channel.Enable
-                     : flag == RowFlag::ScanMemory ? channel.ScanMemory
-                                                   : channel.LowPower;
-    Set(flag, !now);
+    Set(flag, !ChannelFlag(channel, flag));
     return true;
 }
 
@@ -79,9 +63,7 @@ void RowFlagMenu::Set(RowFlag flag, bool on) {
     const RowFlagCount count = SetRowFlag(host_.Data().Settings, rows_.Group(), SelectedIndices(),
                                           flag, on, host_.Model().ScramblerAvailable);
     if (count.Changed > 0) {
-        host_.CommitEdit(tr("%1 %2 for %n channels", nullptr, count.Changed)
-                             .arg(NameOf(flag), on ? tr("on") : tr("off"))
-                             .toStdString());
+        host_.CommitStep(RowFlagStepName(flag, on, count.Changed));
         host_.RebuildTree();
         refill_();
         grid_->selectionModel()->setCurrentIndex(current, QItemSelectionModel::NoUpdate);
