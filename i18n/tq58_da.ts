@@ -577,7 +577,7 @@
 <context>
     <name>Csv</name>
     <message>
-        <location filename="../src/editor/ChannelCsv.cpp" line="+129"/>
+        <location filename="../src/editor/ChannelCsv.cpp" line="+128"/>
         <source>heading %1 is not a column of this list</source>
         <translation>overskriften %1 er ikke en kolonne i denne liste</translation>
     </message>
@@ -2643,7 +2643,7 @@ Luk det program, eller afslut dets forbindelse til porten, og tryk derefter på 
         <translation>Kanal til</translation>
     </message>
     <message>
-        <location line="+175"/>
+        <location line="+176"/>
         <source>Please input correct data.</source>
         <translation>Indtast korrekte data.</translation>
     </message>

@@ -642,7 +642,7 @@
         <translation>Gruppenverzeichnis</translation>
     </message>
     <message>
-        <location filename="../src/editor/ChannelCsv.cpp" line="+129"/>
+        <location filename="../src/editor/ChannelCsv.cpp" line="+128"/>
         <source>heading %1 is not a column of this list</source>
         <translation>Überschrift %1 ist keine Spalte dieser Liste</translation>
     </message>
@@ -2643,7 +2643,7 @@ Schließen Sie dieses Programm oder beenden Sie seine Verbindung zur Schnittstel
         <translation>Kanal aktiv</translation>
     </message>
     <message>
-        <location line="+175"/>
+        <location line="+176"/>
         <source>Please input correct data.</source>
         <translation>Bitte korrekte Daten eingeben.</translation>
     </message>

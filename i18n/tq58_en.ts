@@ -642,7 +642,7 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/editor/ChannelCsv.cpp" line="+129"/>
+        <location filename="../src/editor/ChannelCsv.cpp" line="+128"/>
         <source>heading %1 is not a column of this list</source>
         <translation type="unfinished"></translation>
     </message>
@@ -2616,7 +2616,7 @@ Close that program, or end its connection to the port, then press OK once more.<
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+175"/>
+        <location line="+176"/>
         <source>Please input correct data.</source>
         <translation type="unfinished"></translation>
     </message>

@@ -577,7 +577,7 @@
 <context>
     <name>Csv</name>
     <message>
-        <location filename="../src/editor/ChannelCsv.cpp" line="+129"/>
+        <location filename="../src/editor/ChannelCsv.cpp" line="+128"/>
         <source>heading %1 is not a column of this list</source>
         <translation>el encabezado %1 no es una columna de esta lista</translation>
     </message>
@@ -2643,7 +2643,7 @@ Cierre ese programa o termine su conexión con el puerto y pulse OK de nuevo.</t
         <translation>Canal activo</translation>
     </message>
     <message>
-        <location line="+175"/>
+        <location line="+176"/>
         <source>Please input correct data.</source>
         <translation>Introduzca datos correctos.</translation>
     </message>

@@ -577,7 +577,7 @@
 <context>
     <name>Csv</name>
     <message>
-        <location filename="../src/editor/ChannelCsv.cpp" line="+129"/>
+        <location filename="../src/editor/ChannelCsv.cpp" line="+128"/>
         <source>heading %1 is not a column of this list</source>
         <translation>otsikko %1 ei ole tämän luettelon sarake</translation>
     </message>
@@ -2643,7 +2643,7 @@ Sulje se ohjelma tai katkaise sen yhteys porttiin ja paina sitten OK uudelleen.<
         <translation>Kanava käytössä</translation>
     </message>
     <message>
-        <location line="+175"/>
+        <location line="+176"/>
         <source>Please input correct data.</source>
         <translation>Anna oikeat tiedot.</translation>
     </message>

@@ -642,7 +642,7 @@
         <translation>Répertoire de groupe</translation>
     </message>
     <message>
-        <location filename="../src/editor/ChannelCsv.cpp" line="+129"/>
+        <location filename="../src/editor/ChannelCsv.cpp" line="+128"/>
         <source>heading %1 is not a column of this list</source>
         <translation>l&apos;en-tête %1 n&apos;est pas une colonne de cette liste</translation>
     </message>
@@ -2643,7 +2643,7 @@ Fermez ce programme ou mettez fin à sa connexion au port, puis cliquez à nouve
         <translation>CH activé</translation>
     </message>
     <message>
-        <location line="+175"/>
+        <location line="+176"/>
         <source>Please input correct data.</source>
         <translation>Veuillez saisir des données correctes.</translation>
     </message>

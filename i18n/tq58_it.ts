@@ -577,7 +577,7 @@
 <context>
     <name>Csv</name>
     <message>
-        <location filename="../src/editor/ChannelCsv.cpp" line="+129"/>
+        <location filename="../src/editor/ChannelCsv.cpp" line="+128"/>
         <source>heading %1 is not a column of this list</source>
         <translation>l&apos;intestazione %1 non è una colonna di questo elenco</translation>
     </message>
@@ -2643,7 +2643,7 @@ Chiudere quel programma o terminarne la connessione alla porta, quindi premere d
         <translation>Canale attivo</translation>
     </message>
     <message>
-        <location line="+175"/>
+        <location line="+176"/>
         <source>Please input correct data.</source>
         <translation>Inserire dati corretti.</translation>
     </message>

@@ -577,7 +577,7 @@
 <context>
     <name>Csv</name>
     <message>
-        <location filename="../src/editor/ChannelCsv.cpp" line="+129"/>
+        <location filename="../src/editor/ChannelCsv.cpp" line="+128"/>
         <source>heading %1 is not a column of this list</source>
         <translation>overskriften %1 er ikke en kolonne i denne listen</translation>
     </message>
@@ -2643,7 +2643,7 @@ Lukk det programmet, eller avslutt forbindelsen til porten, og trykk så på OK 
         <translation>Kanal på</translation>
     </message>
     <message>
-        <location line="+175"/>
+        <location line="+176"/>
         <source>Please input correct data.</source>
         <translation>Skriv inn riktige data.</translation>
     </message>

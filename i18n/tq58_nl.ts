@@ -642,7 +642,7 @@
         <translation>Groepsadresboek</translation>
     </message>
     <message>
-        <location filename="../src/editor/ChannelCsv.cpp" line="+129"/>
+        <location filename="../src/editor/ChannelCsv.cpp" line="+128"/>
         <source>heading %1 is not a column of this list</source>
         <translation>kop %1 is geen kolom van deze lijst</translation>
     </message>
@@ -2643,7 +2643,7 @@ Sluit dat programma of verbreek zijn verbinding met de poort, en klik dan nogmaa
         <translation>Kanaal actief</translation>
     </message>
     <message>
-        <location line="+175"/>
+        <location line="+176"/>
         <source>Please input correct data.</source>
         <translation>Voer correcte gegevens in.</translation>
     </message>

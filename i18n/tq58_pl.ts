@@ -577,7 +577,7 @@
 <context>
     <name>Csv</name>
     <message>
-        <location filename="../src/editor/ChannelCsv.cpp" line="+129"/>
+        <location filename="../src/editor/ChannelCsv.cpp" line="+128"/>
         <source>heading %1 is not a column of this list</source>
         <translation>nagłówek %1 nie jest kolumną tej listy</translation>
     </message>
@@ -2651,7 +2651,7 @@ Zamknij ten program lub zakończ jego połączenie z portem, a potem jeszcze raz
         <translation>Kanał włączony</translation>
     </message>
     <message>
-        <location line="+175"/>
+        <location line="+176"/>
         <source>Please input correct data.</source>
         <translation>Wprowadź poprawne dane.</translation>
     </message>

@@ -577,7 +577,7 @@
 <context>
     <name>Csv</name>
     <message>
-        <location filename="../src/editor/ChannelCsv.cpp" line="+129"/>
+        <location filename="../src/editor/ChannelCsv.cpp" line="+128"/>
         <source>heading %1 is not a column of this list</source>
         <translation>rubriken %1 är ingen kolumn i den här listan</translation>
     </message>
@@ -2643,7 +2643,7 @@ Stäng det programmet eller avsluta dess anslutning till porten, och tryck sedan
         <translation>Kanal på</translation>
     </message>
     <message>
-        <location line="+175"/>
+        <location line="+176"/>
         <source>Please input correct data.</source>
         <translation>Ange korrekta data.</translation>
     </message>
