@@ -39,8 +39,7 @@ std::string Inserted(std::string text, const std::string& anchor, const std::str
 // Every field the file carries set to something new data never gives: what an image holds, and
 // the flags only the file and the record hold.
 void MakeUnusual(SettingsRecord& s) {
-    SettingsRecord random = s;
-    test::RandomSettings(7).Fill(random);
+    const SettingsRecord random = test::RandomSettings(7, s);
     s = test::DecodedInto(test::Stored(random), s);
     s.CommonSetup.DualWatch = !s.CommonSetup.DualWatch;
     s.DscBasicSetup.PosRequestTX = random.DscBasicSetup.PosRequestTX;
@@ -120,7 +119,8 @@ TEST_F(SettingsFileTest, FilesOfEarlierVersionsWithoutTheKeptValuesAreWhole) {
             return !inKept && !line.starts_with("Scramble=") && !line.starts_with("DscChGroup3=");
         });
     EXPECT_TRUE(MissingSections(ParseDataText(older), data.Settings, Rv7200A()).empty());
-    EXPECT_EQ(ReadText(older, Rv7200A()).Settings, data.Settings);
+    EXPECT_EQ(test::RecordDifferences(ReadText(older, Rv7200A()).Settings, data.Settings),
+              std::vector<std::string>{});
 }
 
 // No priority channel (0xFF 0xFF in the image, below zero in older records) is written as
@@ -232,7 +232,8 @@ TEST_F(SettingsFileTest, HandEditedFilesReadLikeWrittenOnes) {
         expected.Settings.CHINT[i] = fresh.Settings.CHINT[i];
     }
     const RadioData read = ReadText(text, Rv7700A());
-    EXPECT_EQ(read.Settings, expected.Settings);
+    EXPECT_EQ(test::RecordDifferences(read.Settings, expected.Settings),
+              std::vector<std::string>{});
 }
 
 TEST_F(SettingsFileTest, APartialFileFillsWhatItNamesAndKeepsOrEmptiesTheRest) {
@@ -286,7 +287,7 @@ TEST_F(SettingsFileTest, FilesOfNoOrAnotherModelLeaveTheDataExactlyAsItWas) {
         ReadSettingsFile(folder.File("folder.dat"), data, Rv7700A(), "caller.Read");
     EXPECT_EQ(unreadable.Message, "FileRead Error!!");
     EXPECT_EQ(unreadable.LogProcedure, "caller.Read");
-    EXPECT_EQ(data.Settings, before.Settings);
+    EXPECT_EQ(test::RecordDifferences(data.Settings, before.Settings), std::vector<std::string>{});
     EXPECT_EQ(data.MemoryImage, before.MemoryImage);
     EXPECT_EQ(DataFileModelType("[main]\r\n modeltype = #2 \r\n"), 2);
     EXPECT_EQ(DataFileModelType("[MAIN]\r\nMODELTYPE=11\r\n"), 11);

@@ -22,7 +22,7 @@ TEST(NewDataTest, ImageIsBlankButForTheModelCodeTheDefaultsAndTheEncodedRecord) 
         RadioData data;
         data.MemoryImage = ImageFilledWith(0x3C); // what was there before does not matter
         data.Settings.CHUSA.resize(5);
-        data.Settings.CHMMSID[0] = {true, "OLD", "123456789"};
+        data.Settings.CHMMSID[0] = {.Enable = true, .TagName = "OLD", .Mmsid = "123456789"};
         const Outcome result = NewData(data, ModelOf(modelType));
         ASSERT_TRUE(result.Ok) << result.LogDetail;
         const Image& image = data.MemoryImage;
@@ -54,7 +54,9 @@ TEST(NewDataTest, RecordTakesTheDefaultsButKeepsWhatTheImageDoesNotCarry) {
                              s.DscBasicSetup.PosRequestTX[1], s.DscBasicSetup.BeepOut[7],
                              s.AutoPosSetup.Entry[0].LASTADDRESS),
                   std::tuple(marker, marker, !marker, marker, marker ? 12L : 0L));
-        EXPECT_EQ(s.UsableChGroup[0], (UsableGroupRecord{true, false, 32, "", {}}));
+        EXPECT_EQ(s.UsableChGroup[0],
+                  (UsableGroupRecord{
+                      .Enable = true, .TxTot = false, .PriorityCh = 32, .StatusName = ""}));
         EXPECT_FALSE(s.UsableChGroup[3].Enable);
         EXPECT_EQ(s.CommonSetup.OffsetTime, 24);
         EXPECT_EQ(s.DscAdvancedSetup.AllShipsCall, (std::array<bool, 4>{0, 1, 1, 0}));

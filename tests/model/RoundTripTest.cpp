@@ -13,7 +13,6 @@ namespace {
 using test::DataWithPlans;
 using test::ModelOf;
 using test::RandomImage;
-using test::RandomSettings;
 
 constexpr unsigned Iterations = 60;
 
@@ -100,7 +99,7 @@ TEST(RoundTripTest, RecordEncodedThenDecodedLosesOnlyWhatTheImageCannotHold) {
         SCOPED_TRACE(::testing::Message() << "seed " << seed);
         RadioData data = DataWithPlans(0x00);
         data.MemoryImage = RandomImage(seed);
-        RandomSettings(seed).Fill(data.Settings);
+        data.Settings = test::RandomSettings(seed, data.Settings);
         const SettingsRecord stored = test::Stored(data.Settings);
         const Image before = data.MemoryImage;
 
@@ -111,7 +110,7 @@ TEST(RoundTripTest, RecordEncodedThenDecodedLosesOnlyWhatTheImageCannotHold) {
         const Outcome result = EncodeImage(data, KnownModel(seed));
         ASSERT_TRUE(result.Ok) << result.LogDetail;
         EXPECT_EQ(ForeignBitChanges(before, data.MemoryImage), std::vector<int>{});
-        RandomSettings(seed + 5000).Fill(data.Settings);
+        data.Settings = test::RandomSettings(seed + 5000, data.Settings);
         const SettingsRecord expected = test::DecodedInto(stored, data.Settings);
         DecodeImage(data, KnownModel(seed));
         EXPECT_EQ(test::RecordDifferences(data.Settings, expected), std::vector<std::string>{});

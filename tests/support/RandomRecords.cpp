@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <random>
 
 namespace tq58::test {
 
@@ -52,31 +53,24 @@ double StoredFrequency(double megahertz) {
     return megahertz <= 100 ? 0 : std::round(megahertz * 10000) / 10000;
 }
 
-FieldValue StoredValue(const SetupField& field, FieldValue value) {
+FieldValue StoredValue(const SetupField& field, const FieldValue& value) {
     switch (field.Form) {
     case FieldForm::Word:
-        value.Number = value.Number < 0 ? 65535 : value.Number;
-        break;
+        return {value.Number < 0 ? 65535 : value.Number, {}};
     case FieldForm::Word15:
-        value.Number &= 0x7FFF;
-        break;
+        return {value.Number & 0x7FFF, {}};
     case FieldForm::OffsetTime:
-        value.Number = std::clamp(value.Number, -31L, 31L);
-        break;
+        return {std::clamp(value.Number, -31L, 31L), {}};
     case FieldForm::Mmsi:
     case FieldForm::Code:
-        value.Text = StoredDigits(value.Text, field.Form == FieldForm::Mmsi);
-        break;
+        return {0, StoredDigits(value.Text, field.Form == FieldForm::Mmsi)};
     case FieldForm::Text:
-        value.Text = StoredName(value.Text, field.Width);
-        break;
+        return {0, StoredName(value.Text, field.Width)};
     case FieldForm::CallSign:
-        value.Text = StoredCallSign(value.Text);
-        break;
+        return {0, StoredCallSign(value.Text)};
     default:
-        break;
+        return value;
     }
-    return value;
 }
 
 void StoreList(std::vector<ChannelRecord>& list, bool plan, bool exp) {
@@ -110,6 +104,132 @@ template <std::size_t N> void StoreDirectory(std::array<DirectoryRecord, N>& dir
     }
 }
 
+class Generator {
+public:
+    explicit Generator(unsigned seed) : random_(seed) {}
+
+    std::string Name(int maxLength) {
+        std::string text(Int(0, maxLength), ' ');
+        for (char& c : text) {
+            const std::string& pool = OneIn(25) ? foreignCharacters : nameCharacters;
+            c = pool[Int(0, static_cast<int>(pool.size()) - 1)];
+        }
+        return text;
+    }
+
+    std::string Digits(int maxLength) {
+        if (OneIn(10)) {
+            return std::string(Int(1, 4), ' ');
+        }
+        std::string text(Int(0, maxLength), '0');
+        for (char& c : text) {
+            c = static_cast<char>('0' + Int(0, 9));
+        }
+        return text;
+    }
+
+    double Frequency() {
+        const int kind = Int(0, 5);
+        return kind == 0 ? 0 : (kind == 1 ? Int(1, 1000000) : Int(1000001, 1999999)) / 10000.0;
+    }
+
+    template <std::size_t N> void FillFlags(std::array<bool, N>& flags) {
+        for (bool& flag : flags) {
+            flag = Bool();
+        }
+    }
+
+    void FillList(std::vector<ChannelRecord>& list) {
+        const bool noneEnabled = OneIn(4);
+        for (ChannelRecord& r : list) {
+            r.Position = Int(0, 300);
+            r.Enable = Bool() && !noneEnabled;
+            for (bool* flag : {&r.LowPower, &r.PowUp, &r.Duplex, &r.DuplexCapable, &r.TxEnable,
+                               &r.DisplayA, &r.ScanMemory, &r.RxOnly, &r.Narrow}) {
+                *flag = Bool();
+            }
+            r.Scramble = OneIn(4) ? Int(0, 255) : Int(0, 7);
+            r.ChTag = Name(20);
+            r.CHDisplayL = Name(3);
+            r.CHDisplayR = Name(3);
+            r.Txfreq = Frequency();
+            r.Rxfreq = Frequency();
+        }
+    }
+
+    template <std::size_t N> void FillDirectory(std::array<DirectoryRecord, N>& directory) {
+        const int used = Int(0, N);
+        for (int k = 0; k < static_cast<int>(N); ++k) {
+            const bool inUse = k < used;
+            directory[k].Enable = OneIn(20) ? !inUse : inUse;
+            directory[k].Mmsid = inUse || OneIn(20) ? Digits(10) : "";
+            directory[k].TagName = directory[k].Enable || OneIn(5) ? Name(14) : "";
+        }
+    }
+
+    // Each setting of the description gets a value of its form; small numbers often, so that a
+    // selector picks its byte. The members the image does not carry get values too, so that a
+    // decoder that skips them shows.
+    void FillSetup(SettingsRecord& s) {
+        for (UsableGroupRecord& group : s.UsableChGroup) {
+            FillFlags(group.ExpChGroup);
+        }
+        s.UsableChGroup[GroupExp].PriorityCh = Int(-70000, 70000);
+        s.CommonSetup.DualWatch = Bool();
+        FillFlags(s.DscBasicSetup.PosRequestTX);
+        FillFlags(s.DscBasicSetup.BeepOut);
+        for (AutoPosEntry& entry : s.AutoPosSetup.Entry) {
+            entry.LASTADDRESS = Int(0, 255);
+        }
+        for (const SetupField& field : SetupFields()) {
+            for (int i = 0; i < field.Times; ++i) {
+                field.Member.Set(s, i, Value(field));
+            }
+        }
+    }
+
+    FieldValue Value(const SetupField& field) {
+        switch (field.Form) {
+        case FieldForm::FlagByte:
+        case FieldForm::Bits:
+            return {Int(0, (1 << field.Width) - 1), {}};
+        case FieldForm::Byte:
+        case FieldForm::SelectedByte:
+            return {OneIn(3) ? Int(0, 2) : Int(0, 255), {}};
+        case FieldForm::Word:
+            return {OneIn(8) ? -1 : Int(0, 65535), {}};
+        case FieldForm::Word15:
+            return {Int(0, 65535), {}};
+        case FieldForm::OffsetTime:
+            return {Int(-31, 31), {}};
+        case FieldForm::Mmsi:
+        case FieldForm::Code:
+            return {0, Digits(10)};
+        case FieldForm::Text:
+            return {0, Name(field.Width + 2)};
+        case FieldForm::CallSign:
+            return {0, Name(5)};
+        }
+        return {};
+    }
+
+    void Fill(SettingsRecord& s) {
+        for (auto* list : {&s.CHUSA, &s.CHINT, &s.CHCAN, &s.CHWX, &s.CHEXP}) {
+            FillList(*list);
+        }
+        FillSetup(s);
+        FillDirectory(s.CHMMSID);
+        FillDirectory(s.CHGRPID);
+    }
+
+private:
+    int Int(int low, int high) { return std::uniform_int_distribution<int>(low, high)(random_); }
+    bool Bool() { return Int(0, 1) == 1; }
+    bool OneIn(int n) { return Int(1, n) == 1; }
+
+    std::mt19937 random_;
+};
+
 } // namespace
 
 Image RandomImage(unsigned seed) {
@@ -122,124 +242,9 @@ Image RandomImage(unsigned seed) {
     return image;
 }
 
-std::string RandomSettings::Name(int maxLength) {
-    std::string text(Int(0, maxLength), ' ');
-    for (char& c : text) {
-        const std::string& pool = OneIn(25) ? foreignCharacters : nameCharacters;
-        c = pool[Int(0, static_cast<int>(pool.size()) - 1)];
-    }
-    return text;
-}
-
-std::string RandomSettings::Digits(int maxLength) {
-    if (OneIn(10)) {
-        return std::string(Int(1, 4), ' ');
-    }
-    std::string text(Int(0, maxLength), '0');
-    for (char& c : text) {
-        c = static_cast<char>('0' + Int(0, 9));
-    }
-    return text;
-}
-
-double RandomSettings::Frequency() {
-    const int kind = Int(0, 5);
-    return kind == 0 ? 0 : (kind == 1 ? Int(1, 1000000) : Int(1000001, 1999999)) / 10000.0;
-}
-
-template <std::size_t N> void RandomSettings::FillFlags(std::array<bool, N>& flags) {
-    for (bool& flag : flags) {
-        flag = Bool();
-    }
-}
-
-void RandomSettings::FillList(std::vector<ChannelRecord>& list) {
-    const bool noneEnabled = OneIn(4);
-    for (ChannelRecord& r : list) {
-        r.Position = Int(0, 300);
-        r.Enable = Bool() && !noneEnabled;
-        for (bool* flag : {&r.LowPower, &r.PowUp, &r.Duplex, &r.DuplexCapable, &r.TxEnable,
-                           &r.DisplayA, &r.ScanMemory, &r.RxOnly, &r.Narrow}) {
-            *flag = Bool();
-        }
-        r.Scramble = OneIn(4) ? Int(0, 255) : Int(0, 7);
-        r.ChTag = Name(20);
-        r.CHDisplayL = Name(3);
-        r.CHDisplayR = Name(3);
-        r.Txfreq = Frequency();
-        r.Rxfreq = Frequency();
-    }
-}
-
-template <std::size_t N>
-void RandomSettings::FillDirectory(std::array<DirectoryRecord, N>& directory) {
-    const int used = Int(0, N);
-    for (int k = 0; k < static_cast<int>(N); ++k) {
-        const bool inUse = k < used;
-        directory[k].Enable = OneIn(20) ? !inUse : inUse;
-        directory[k].Mmsid = inUse || OneIn(20) ? Digits(10) : "";
-        directory[k].TagName = directory[k].Enable || OneIn(5) ? Name(14) : "";
-    }
-}
-
-// Each setting of the description gets a value of its form; small numbers often, so that a
-// selector picks its byte. The members the image does not carry get values too, so that a
-// decoder that skips them shows.
-void RandomSettings::FillSetup(SettingsRecord& s) {
-    for (UsableGroupRecord& group : s.UsableChGroup) {
-        FillFlags(group.ExpChGroup);
-    }
-    s.UsableChGroup[GroupExp].PriorityCh = Int(-70000, 70000);
-    s.CommonSetup.DualWatch = Bool();
-    FillFlags(s.DscBasicSetup.PosRequestTX);
-    FillFlags(s.DscBasicSetup.BeepOut);
-    for (AutoPosEntry& entry : s.AutoPosSetup.Entry) {
-        entry.LASTADDRESS = Int(0, 255);
-    }
-    for (const SetupField& field : SetupFields()) {
-        for (int i = 0; i < field.Times; ++i) {
-            FieldValue value;
-            switch (field.Form) {
-            case FieldForm::FlagByte:
-            case FieldForm::Bits:
-                value.Number = Int(0, (1 << field.Width) - 1);
-                break;
-            case FieldForm::Byte:
-            case FieldForm::SelectedByte:
-                value.Number = OneIn(3) ? Int(0, 2) : Int(0, 255);
-                break;
-            case FieldForm::Word:
-                value.Number = OneIn(8) ? -1 : Int(0, 65535);
-                break;
-            case FieldForm::Word15:
-                value.Number = Int(0, 65535);
-                break;
-            case FieldForm::OffsetTime:
-                value.Number = Int(-31, 31);
-                break;
-            case FieldForm::Mmsi:
-            case FieldForm::Code:
-                value.Text = Digits(10);
-                break;
-            case FieldForm::Text:
-                value.Text = Name(field.Width + 2);
-                break;
-            case FieldForm::CallSign:
-                value.Text = Name(5);
-                break;
-            }
-            field.Member.Set(s, i, value);
-        }
-    }
-}
-
-void RandomSettings::Fill(SettingsRecord& s) {
-    for (auto* list : {&s.CHUSA, &s.CHINT, &s.CHCAN, &s.CHWX, &s.CHEXP}) {
-        FillList(*list);
-    }
-    FillSetup(s);
-    FillDirectory(s.CHMMSID);
-    FillDirectory(s.CHGRPID);
+SettingsRecord RandomSettings(unsigned seed, SettingsRecord base) {
+    Generator(seed).Fill(base);
+    return base;
 }
 
 SettingsRecord Stored(SettingsRecord s) {
