@@ -8,10 +8,7 @@ namespace tq58::test {
 
 // The models as the shipped "global.ini" describes them.
 inline ModelState Rv7200A() {
-    return {.ModelType = 1,
-            .ModelName = "RV7200A",
-            .AtisAvailable = false,
-            .ScramblerAvailable = false};
+    return {.ModelType = 1, .ModelName = "RV7200A"};
 }
 inline ModelState Rv7700A(bool atis = true, bool scrambler = true) {
     return {.ModelType = 2,
