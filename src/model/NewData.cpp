@@ -116,8 +116,8 @@ void MakeDefaultImage(RadioData& data, const ModelState& model) {
         SetFactoryValues(factory);
         EncodeSetupFields(data.MemoryImage, factory, false);
         const int code = ModelCodeOf(model.ModelType);
-        WriteWord(data.MemoryImage, 0x0000, code);
-        WriteWord(data.MemoryImage, ImageSize - 2, code);
+        WriteWord(data.MemoryImage, ModelCodeAddress, code);
+        WriteWord(data.MemoryImage, ModelCodeCopyAddress, code);
     }
     DecodeCommonPart(data, model);
 }

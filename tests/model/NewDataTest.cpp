@@ -2,8 +2,6 @@
 
 #include "support/RadioFixtures.h"
 
-#include <cstdio>
-#include <cstring>
 #include <gtest/gtest.h>
 
 namespace tq58 {
@@ -87,35 +85,6 @@ TEST(NewDataTest, UnknownModelLeavesTheImageUnfilledButEncodesTheRecord) {
     EXPECT_EQ(data.Settings.CommonSetup.TxPoDisplay, 0x5A);
     EXPECT_EQ(BytesAt(data.MemoryImage, 0x1700 + 16 * 32, 2), (Bytes{'D', 'I'}));
     EXPECT_TRUE(data.Settings.UsableChGroup[3].Enable); // no group check for unknown models
-}
-
-// The setup block of new data, byte for byte as the radio's factory setting has it.
-TEST(NewDataTest, SetupBlockHoldsTheFactoryBytes) {
-    RadioData data;
-    ASSERT_TRUE(NewData(data, ModelOf(2)).Ok);
-    const std::pair<int, const char*> rows[] = {{0x0020, "000000001E001E00000000B8FFFF0000"
-                                                         "FFFFFF01010300FFFFFFFFFFFF0000FF"
-                                                         "FFFFFFFFFFFF002000200020FF00FFFF"},
-                                                {0x00C0, "01FFFFFFFF526164696FFFFFFFFFFFFF"
-                                                         "01FFFFFFFF52616D31FFFFFFFFFFFFFF"
-                                                         "01FFFFFFFF52616D32FFFFFFFFFFFFFF"
-                                                         "00FFFFFFFF4350FFFFFFFFFFFFFFFFFF"},
-                                                {0x0180, "0101010101FFFFFFFFFFFFFFFFFFFFFF"
-                                                         "FFFFFFFFFF00FFFFFFFFFFFFFFFFFFFF"
-                                                         "601010ACFEFFFF01010101FFFFFFFFFF"
-                                                         "FFFFFFFFFFFFFFFFFFFFFF00FFFFFFFF"
-                                                         "0000FFFFFFFFFFFFFFFFFFFFFF0101FF"
-                                                         "7FFFFF01FFFFFFFFFFFFFFFFFFFFFFFF"
-                                                         "7FFFFF01FFFFFFFFFFFFFFFFFFFFFFFF"}};
-    for (const auto& [address, hex] : rows) {
-        std::string held;
-        for (int i = 0; 2 * i < static_cast<int>(std::strlen(hex)); ++i) {
-            char pair[3];
-            std::snprintf(pair, sizeof pair, "%02X", data.MemoryImage[address + i]);
-            held += pair;
-        }
-        EXPECT_EQ(held, hex) << address;
-    }
 }
 
 } // namespace
