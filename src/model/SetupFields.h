@@ -45,7 +45,7 @@ struct MemberAccess {
 // element i. A setting with Copies > 1 is held Copies times, CopyStride bytes apart: it is read
 // from the first copy and, once changed, written into all of them.
 struct SetupField {
-    const char* Name; // as "cannot store" names it; "[]" takes the repetition's index
+    const char* Name; // a number with limits: as "cannot store" names it, "[]" taking the index
     int Address;
     FieldForm Form;
     MemberAccess Member;
@@ -65,7 +65,7 @@ struct SetupField {
 // setting it selects for.
 std::span<const SetupField> SetupFields();
 
-// The setting's repetition i: its address, first bit and name.
+// The setting's repetition i: its address, top bit and name.
 int FieldAddress(const SetupField& field, int index);
 int FieldTop(const SetupField& field, int index);
 std::string FieldName(const SetupField& field, int index);
