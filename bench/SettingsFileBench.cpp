@@ -17,7 +17,7 @@ ModelState Rv7700A() {
 
 RadioData FullData() {
     RadioData data;
-    NewData(data, Rv7700A());
+    (void)NewData(data, Rv7700A()); // factory data always fits the image
     SettingsRecord& s = data.Settings;
     for (std::size_t k = 0; k < s.CHEXP.size(); ++k) {
         s.CHEXP[k].Enable = true;

@@ -143,7 +143,9 @@ Outcome ReadSettingsFile(const std::string& path, RadioData& data, const ModelSt
         return ModelTypeError();
     }
     RadioData fresh = data;
-    NewData(fresh, model, loadModelDefaults);
+    if (const Outcome made = NewData(fresh, model, loadModelDefaults); !made.Ok) {
+        return made.Reported(FileReadErrorMessage, MessageIcon::Exclamation, logProcedure);
+    }
     const DataSections sections = ParseDataText(text);
     if (missingSections) {
         *missingSections = MissingSections(sections, fresh.Settings, model);

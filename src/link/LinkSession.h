@@ -69,7 +69,6 @@ public:
     bool PortIsOpen() const { return port_.IsOpen(); }
 
     // Output.
-    void FlushInput();
     void SendByte(std::uint8_t value);
     void SendBytes(const Bytes& bytes);
     void SendLine(const std::string& text);
@@ -80,11 +79,7 @@ public:
     ReceivedText ReceiveChars(int count, int timeoutSeconds);
     ReceivedText ReceiveLine(int timeoutSeconds);
     ReceivedText ReceiveToLineEnd(int timeoutSeconds);
-    bool WaitCrLf();
     LinkResult WaitCmdOk();
-    // Reads away what is left of a refused "ERROR" line, so that a retry starts on a clean
-    // line; false only when the user cancelled meanwhile.
-    bool DiscardRefusedLine();
 
     // Feedback.
     void ShowStatus(const std::string& text);
@@ -107,29 +102,34 @@ public:
     void YieldToWindow() { host_.Yield(); }
 
     // Link start.
-    bool ProbeAdapter();
-    bool SyncLink();
     bool StartLink();
-    // "Communication Error!!" with what went wrong in plain words: the line hung up, or the
-    // radio never acknowledged.
-    void ReportNoLink();
-    // The question after "ERROR" three times: OK resynchronises; true when one more attempt
-    // may be made.
-    bool ConfirmResync();
     // After a command went unacknowledged: true when it is to be sent again. Time-outs and
     // "ERROR" replies use up attempts; after the last "ERROR" the user may resynchronise.
     bool MayRetry(LinkResult result, int& attemptsLeft);
 
     // Block protocol. A block exchange says whether it succeeded: the caller must look, since
     // the next exchange clears the failure flag on its way.
-    void SendReadRequest(int address, int length);
-    void SendWriteRequest(const Image& image, int address, int length);
     [[nodiscard]] bool ReadBlock(Image& buffer, int address, int length);
     [[nodiscard]] bool WriteBlock(const Image& image, int address, int length);
-    void ReceiveDataHeader(Image& buffer, int address, int length);
-    void ReceiveDataBody(Image& buffer, int address, int length);
 
 private:
+    void FlushInput();
+    bool WaitCrLf();
+    // Reads away what is left of a refused "ERROR" line, so that a retry starts on a clean
+    // line; false only when the user cancelled meanwhile.
+    bool DiscardRefusedLine();
+    bool ProbeAdapter();
+    bool SyncLink();
+    // "Communication Error!!" with what went wrong in plain words: the line hung up, or the
+    // radio never acknowledged.
+    void ReportNoLink();
+    // The question after "ERROR" three times: OK resynchronises; true when one more attempt
+    // may be made.
+    bool ConfirmResync();
+    void SendReadRequest(int address, int length);
+    void SendWriteRequest(const Image& image, int address, int length);
+    void ReceiveDataHeader(Image& buffer, int address, int length);
+    void ReceiveDataBody(Image& buffer, int address, int length);
     bool OpenPort(const std::string& settings, const char* procedure);
     void PauseThenWrite(const Bytes& bytes);
     LinkResult SyncPass(int pass);

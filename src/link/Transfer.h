@@ -70,6 +70,7 @@ public:
     // The Cancel button: true when the dialog closes; while busy it only cancels.
     bool PressCancel();
 
+private:
     bool StatusCheck();
     void CheckModelCode();
     void CheckProductCode();
@@ -87,7 +88,6 @@ public:
     void DoProgram();
     void DoClear(TransferOperation operation);
 
-private:
     // The status check and both identity checks that open every operation; true when the
     // data phase may run.
     bool RadioIsReady();

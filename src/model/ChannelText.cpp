@@ -66,9 +66,9 @@ double SnapToRaster(double megahertz) {
         return megahertz;
     }
     const long long units = FrequencyUnits(megahertz);
-    return IsOnRaster(units) ? megahertz
-                             : static_cast<double>(units / RasterUnits * RasterUnits) /
-                                   UnitsPerMegahertz;
+    return IsOnRaster(units)
+               ? megahertz
+               : static_cast<double>(units / RasterUnits * RasterUnits) / UnitsPerMegahertz;
 }
 
 std::string ExpFreqText(double megahertz) {

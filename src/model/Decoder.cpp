@@ -3,6 +3,7 @@
 #include "model/FieldCodec.h"
 #include "model/ImageLayout.h"
 #include "model/ModelCatalogue.h"
+#include "model/SetupCodec.h"
 
 #include <algorithm>
 
@@ -10,117 +11,8 @@ namespace tq58 {
 
 namespace {
 
-bool On(std::uint8_t byte) {
-    return byte != 0;
-}
-
 bool Bit(std::uint8_t byte, int n) {
     return GetBit(byte, n) == 1;
-}
-
-void DecodeUsableGroups(const Image& image, SettingsRecord& settings) {
-    for (int g = 0; g < 4; ++g) {
-        UsableGroupRecord& group = settings.UsableChGroup[g];
-        group.Enable = On(image[UsableGroupFlags + 16 * g]);
-        group.TxTot = Bit(image[TxTotBits], 3 - g);
-        if (g < GroupExp) {
-            group.PriorityCh = ReadWord(image, PriorityChannels + 2 * g);
-        }
-        group.StatusName = ReadText(image, UsableGroupFlags + 16 * g + 1, 4);
-        if (g == GroupExp) {
-            for (int i = 0; i < 3; ++i) {
-                group.ExpChGroup[i] = Bit(image[ExpRecords], 3 - i);
-            }
-        }
-    }
-}
-
-void DecodeCommonSetup(const Image& image, CommonSetupRecord& common) {
-    common.TxPoDisplay = image[0x0028];
-    common.Scan = On(image[0x0033]);
-    common.PttScanClear = On(image[0x0034]);
-    common.ResumeTime = image[0x0035];
-    const std::uint8_t offset = image[0x002B];
-    const int magnitude = offset & 0x1F;
-    common.OffsetTime = Bit(offset, 5) ? magnitude : -magnitude;
-    common.MagneticVariation = image[0x002D];
-    common.WeatherAlert = image[0x0040];
-    common.Rotary = On(image[0x002F]);
-}
-
-void DecodeDscBasicSetup(const Image& image, DscBasicSetupRecord& dsc) {
-    for (int i = 0; i < 4; ++i) {
-        dsc.DscChGroup[i] = On(image[0x0180 + i]);
-    }
-    dsc.UserMmsi = ReadDigits(image, UserMmsiAddress);
-    const std::uint8_t basic = image[0x01A3];
-    dsc.PosRequest = {Bit(basic, 2), Bit(basic, 3), Bit(basic, 7), Bit(basic, 5)};
-    dsc.PosRequestTX[2] = Bit(basic, 6);
-    dsc.PosRequestTX[3] = Bit(basic, 4);
-    const std::uint8_t beep = image[0x01A4];
-    dsc.BeepOut[0] = Bit(beep, 7);
-    dsc.BeepOut[1] = Bit(beep, 6);
-    dsc.BeepOut[2] = On(image[0x01A7]);
-    dsc.BeepOut[3] = On(image[0x01A8]);
-    dsc.BeepOut[4] = Bit(beep, 5);
-    dsc.BeepOut[5] = On(image[0x01A9]);
-    dsc.BeepOut[6] = On(image[0x01AA]);
-}
-
-// Call acceptance in bits 7-4, transmit settings in bits 3-0.
-void DecodeCallBits(std::uint8_t byte, std::array<bool, 4>& accepted, std::array<bool, 4>& tx) {
-    for (int i = 0; i < 4; ++i) {
-        accepted[i] = Bit(byte, 7 - i);
-        tx[i] = Bit(byte, 3 - i);
-    }
-}
-
-void DecodeDscAdvancedSetup(const Image& image, DscAdvancedSetupRecord& dsc) {
-    DecodeCallBits(image[0x01A0], dsc.AllShipsCall, dsc.AllShipsCallTX);
-    DecodeCallBits(image[0x01A1], dsc.GroupCall, dsc.GroupCallTX);
-    DecodeCallBits(image[0x01A2], dsc.IndividualCall, dsc.IndividualCallTX);
-}
-
-void DecodeDscDisplaySetup(const Image& image, DscDisplaySetupRecord& display) {
-    for (int i = 0; i < 3; ++i) {
-        display[i] = Bit(image[0x01A4], 3 - i);
-    }
-}
-
-void DecodeAutoPosSetup(const Image& image, AutoPosSetupRecord& autoPos) {
-    autoPos.MENUDISPLAY = On(image[0x0184]);
-    for (int i = 0; i < 2; ++i) {
-        AutoPosEntry& entry = autoPos.Entry[i];
-        const int b = AutoPosEntries + 16 * i;
-        entry.ENABLE = On(image[0x01CD + i]);
-        entry.CHANNEL = 256 * (image[b] & 0x7F) + image[b + 1];
-        entry.INTERVAL = image[b + 2];
-        entry.SELECTCALL = image[b + 9];
-        if (entry.SELECTCALL == 0 || entry.SELECTCALL == 1) {
-            entry.LASTADDRESS = image[0x01C6 + 2 * i + entry.SELECTCALL];
-        }
-        entry.RCENABLE = On(image[b + 3]);
-        entry.MMSI = ReadDigits(image, b + 4);
-    }
-}
-
-void DecodeAtis(const Image& image, SettingsRecord& settings, const ModelState& model) {
-    AtisCommonRecord& atis = settings.AtisCommon;
-    const std::uint8_t groups = image[AtisGroupBits];
-    for (int i = 0; i < 4; ++i) {
-        atis.AtisChGroup[i] = Bit(groups, 7 - i);
-    }
-    atis.AtisCode = ReadDigits(image, AtisCodeAddress);
-    if (IsKnownModel(model.ModelType)) {
-        for (int i = 0; i < 4; ++i) {
-            atis.AtisKillerChGroup[i] = Bit(groups, 3 - i);
-        }
-    }
-    for (int k = 1; k <= AtisCallSignCount; ++k) {
-        const int a = AtisCallSigns + 8 * k;
-        settings.AtisCallSign[k - 1].MID = ReadCallSignText(image, a, 3);
-        settings.AtisCallSign[k - 1].DISP = ReadCallSignText(image, a + 3, 3);
-    }
 }
 
 // Transmit power from attribute bits 7-6: 1 low, 3 high, 0 and 2 transmit disabled.
@@ -181,15 +73,7 @@ void DecodeDirectory(const Image& image, int base, std::array<DirectoryRecord, N
 } // namespace
 
 void DecodeCommonPart(RadioData& data, const ModelState& model) {
-    const Image& image = data.MemoryImage;
-    SettingsRecord& settings = data.Settings;
-    DecodeUsableGroups(image, settings);
-    DecodeCommonSetup(image, settings.CommonSetup);
-    DecodeDscBasicSetup(image, settings.DscBasicSetup);
-    DecodeDscAdvancedSetup(image, settings.DscAdvancedSetup);
-    DecodeDscDisplaySetup(image, settings.DscDisplaySetup);
-    DecodeAutoPosSetup(image, settings.AutoPosSetup);
-    DecodeAtis(image, settings, model);
+    DecodeSetupFields(data.MemoryImage, data.Settings, IsKnownModel(model.ModelType));
 }
 
 void DecodeExpChannels(RadioData& data) {

@@ -3,9 +3,9 @@
 #include "model/FieldCodec.h"
 #include "model/ImageLayout.h"
 #include "model/ModelCatalogue.h"
+#include "model/SetupCodec.h"
 
 #include <algorithm>
-#include <cstdlib>
 
 namespace tq58 {
 
@@ -15,9 +15,9 @@ int BitOf(bool flag) {
     return flag ? 1 : 0;
 }
 
-// Writes fields into the image. With held values kept, a field is written only when the image
-// does not already hold its value, so that a value the program reads but never writes that way
-// (a flag byte of 0xFF, an offset time beyond the editor's list, bytes after the end of a name)
+// Writes channel and directory fields into the image. With held values kept, a field is written
+// only when the image does not already hold its value, so that a value the program reads but
+// never writes that way (bytes after the end of a name, a flag byte of 0xFF in the setup block)
 // reaches the radio as the radio gave it, unless the user changed that very setting. New data
 // is written whole, in the program's own form.
 struct FieldWriter {
@@ -27,39 +27,19 @@ struct FieldWriter {
     // Whether the field must be written: its value is not what the image holds.
     bool Writes(bool held) const { return !keepHeld || !held; }
 
-    // A flag byte reads non-zero as on and is written as 1 or 0.
-    void FlagByte(int address, bool flag) {
-        if (Writes((image[address] != 0) == flag)) {
-            image[address] = flag ? 1 : 0;
-        }
-    }
     void Text(int address, const std::string& text, int length) {
         if (Writes(ReadText(image, address, length) == text)) {
             WriteText(image, address, text, length);
         }
     }
-    void CallSign(int address, const std::string& text) {
-        if (Writes(ReadCallSignText(image, address, 3) == text)) {
-            WriteCallSignText(image, address, text);
-        }
-    }
-    // An MMSI gets 0 as its tenth digit, unless it has ten digits: then it came from a radio
-    // or a file as the radio holds it.
-    void Digits(int address, const std::string& text, bool isMmsi) {
+    void Mmsi(int address, const std::string& text) {
         if (Writes(ReadDigits(image, address) == text)) {
-            const bool tenDigits =
-                text.size() == 10 && text.find_first_not_of("0123456789") == std::string::npos;
-            WriteDigits(image, address, text, isMmsi && !tenDigits);
+            WriteTypedMmsi(image, address, text);
         }
     }
     void Frequency(int address, double megahertz) {
         if (Writes(ReadFrequency(image, address) == megahertz)) {
             WriteFrequency(image, address, megahertz);
-        }
-    }
-    void Word(int address, long value) {
-        if (Writes(ReadWord(image, address) == value)) {
-            WriteWord(image, address, value);
         }
     }
 };
@@ -109,137 +89,6 @@ void SwitchOffEmptyGroups(SettingsRecord& settings) {
         if (std::none_of(list.begin(), list.end(), [](const auto& c) { return c.Enable; })) {
             settings.UsableChGroup[g].Enable = false;
         }
-    }
-}
-
-void EncodeUsableGroups(FieldWriter& out, const SettingsRecord& settings) {
-    Image& image = out.image;
-    for (int g = 0; g < 4; ++g) {
-        const UsableGroupRecord& group = settings.UsableChGroup[g];
-        out.FlagByte(UsableGroupFlags + 16 * g, group.Enable);
-        SetBit(image[TxTotBits], BitOf(group.TxTot), 3 - g);
-        if (g < GroupExp) {
-            out.Word(PriorityChannels + 2 * g, group.PriorityCh);
-        }
-        out.Text(UsableGroupFlags + 16 * g + 1, group.StatusName, 4);
-    }
-    // The group bits are read from EXP channel 1 and written into all 64 channels; while they
-    // are unchanged, each channel keeps its own.
-    const auto& expGroup = settings.UsableChGroup[GroupExp].ExpChGroup;
-    const int groupBits = (expGroup[0] ? 8 : 0) + (expGroup[1] ? 4 : 0) + (expGroup[2] ? 2 : 0);
-    if (!out.Writes((image[ExpRecords] & 0x0E) == groupBits)) {
-        return;
-    }
-    for (int j = 0; j < ExpChannelCount; ++j) {
-        std::uint8_t& byte = image[ExpRecords + ExpRecordSize * j];
-        byte = static_cast<std::uint8_t>((byte & 0xF1) + groupBits);
-    }
-}
-
-// Sign and magnitude: bits 4-0 the magnitude, bit 5 set for zero or positive.
-int DecodedOffsetTime(std::uint8_t byte) {
-    const int magnitude = byte & 0x1F;
-    return (byte & 0x20) != 0 ? magnitude : -magnitude;
-}
-
-// New data keeps the offset time within the editor's list, -24 to 24; otherwise the byte holds
-// up to 31 either way, which a radio or a file may bring and which is kept as it came.
-void EncodeCommonSetup(FieldWriter& out, CommonSetupRecord& common) {
-    Image& image = out.image;
-    image[0x0028] = static_cast<std::uint8_t>(common.TxPoDisplay);
-    out.FlagByte(0x0033, common.Scan);
-    image[0x0035] = static_cast<std::uint8_t>(common.ResumeTime);
-    out.FlagByte(0x0034, common.PttScanClear);
-    const int limit = out.keepHeld ? MaxStoredOffsetTime : 24;
-    common.OffsetTime = std::clamp(common.OffsetTime, -limit, limit);
-    if (out.Writes(DecodedOffsetTime(image[0x002B]) == common.OffsetTime)) {
-        const int sign = common.OffsetTime >= 0 ? 0x20 : 0;
-        image[0x002B] =
-            static_cast<std::uint8_t>(std::abs(common.OffsetTime) + sign + (image[0x002B] & 0x80));
-    }
-    image[0x002D] = static_cast<std::uint8_t>(common.MagneticVariation);
-    image[0x0040] = static_cast<std::uint8_t>(common.WeatherAlert);
-    out.FlagByte(0x002F, common.Rotary);
-}
-
-void EncodeDscBasicSetup(FieldWriter& out, const DscBasicSetupRecord& dsc) {
-    Image& image = out.image;
-    for (int i = 0; i < 4; ++i) {
-        out.FlagByte(0x0180 + i, dsc.DscChGroup[i]);
-    }
-    out.Digits(UserMmsiAddress, dsc.UserMmsi, true);
-    std::uint8_t& basic = image[0x01A3];
-    SetBit(basic, BitOf(dsc.PosRequest[0]), 2);
-    SetBit(basic, BitOf(dsc.PosRequest[1]), 3);
-    SetBit(basic, BitOf(dsc.PosRequest[2]), 7);
-    SetBit(basic, BitOf(dsc.PosRequest[3]), 5);
-    SetBit(basic, BitOf(dsc.PosRequestTX[2]), 6);
-    SetBit(basic, BitOf(dsc.PosRequestTX[3]), 4);
-    std::uint8_t& beep = image[0x01A4];
-    SetBit(beep, BitOf(dsc.BeepOut[0]), 7);
-    SetBit(beep, BitOf(dsc.BeepOut[1]), 6);
-    SetBit(beep, BitOf(dsc.BeepOut[4]), 5);
-    out.FlagByte(0x01A7, dsc.BeepOut[2]);
-    out.FlagByte(0x01A8, dsc.BeepOut[3]);
-    out.FlagByte(0x01A9, dsc.BeepOut[5]);
-    out.FlagByte(0x01AA, dsc.BeepOut[6]);
-}
-
-void EncodeCallBits(std::uint8_t& byte, const std::array<bool, 4>& accepted,
-                    const std::array<bool, 4>& tx) {
-    for (int i = 0; i < 4; ++i) {
-        SetBit(byte, BitOf(accepted[i]), 7 - i);
-        SetBit(byte, BitOf(tx[i]), 3 - i);
-    }
-}
-
-void EncodeDscAdvancedSetup(Image& image, const DscAdvancedSetupRecord& dsc) {
-    EncodeCallBits(image[0x01A0], dsc.AllShipsCall, dsc.AllShipsCallTX);
-    EncodeCallBits(image[0x01A1], dsc.GroupCall, dsc.GroupCallTX);
-    EncodeCallBits(image[0x01A2], dsc.IndividualCall, dsc.IndividualCallTX);
-}
-
-void EncodeDscDisplaySetup(Image& image, const DscDisplaySetupRecord& display) {
-    for (int i = 0; i < 3; ++i) {
-        SetBit(image[0x01A4], BitOf(display[i]), 3 - i);
-    }
-}
-
-void EncodeAutoPosSetup(FieldWriter& out, const AutoPosSetupRecord& autoPos) {
-    Image& image = out.image;
-    out.FlagByte(0x0184, autoPos.MENUDISPLAY);
-    for (int i = 0; i < 2; ++i) {
-        const AutoPosEntry& entry = autoPos.Entry[i];
-        const int b = AutoPosEntries + 16 * i;
-        out.FlagByte(0x01CD + i, entry.ENABLE);
-        if (out.Writes(256 * (image[b] & 0x7F) + image[b + 1] == entry.CHANNEL)) {
-            image[b] = static_cast<std::uint8_t>((entry.CHANNEL & 0x7F00) / 256);
-            image[b + 1] = static_cast<std::uint8_t>(entry.CHANNEL & 0xFF);
-        }
-        image[b + 2] = static_cast<std::uint8_t>(entry.INTERVAL);
-        image[b + 9] = static_cast<std::uint8_t>(entry.SELECTCALL);
-        if (entry.SELECTCALL == 0 || entry.SELECTCALL == 1) {
-            image[0x01C6 + 2 * i + entry.SELECTCALL] = static_cast<std::uint8_t>(entry.LASTADDRESS);
-        }
-        out.FlagByte(b + 3, entry.RCENABLE);
-        out.Digits(b + 4, entry.MMSI, true);
-    }
-}
-
-void EncodeAtis(FieldWriter& out, const SettingsRecord& settings) {
-    Image& image = out.image;
-    const AtisCommonRecord& atis = settings.AtisCommon;
-    for (int i = 0; i < 4; ++i) {
-        SetBit(image[AtisGroupBits], BitOf(atis.AtisChGroup[i]), 7 - i);
-    }
-    out.Digits(AtisCodeAddress, atis.AtisCode, false);
-    for (int i = 0; i < 4; ++i) {
-        SetBit(image[AtisGroupBits], BitOf(atis.AtisKillerChGroup[i]), 3 - i);
-    }
-    for (int k = 1; k <= AtisCallSignCount; ++k) {
-        const int a = AtisCallSigns + 8 * k;
-        out.CallSign(a, settings.AtisCallSign[k - 1].MID);
-        out.CallSign(a + 3, settings.AtisCallSign[k - 1].DISP);
     }
 }
 
@@ -344,7 +193,7 @@ void EncodeDirectory(FieldWriter& out, int base, const std::array<DirectoryRecor
         if (endsList && entry.TagName.empty() && ReadDigits(out.image, a).empty()) {
             return;
         }
-        out.Digits(a, entry.Mmsid, true);
+        out.Mmsi(a, entry.Mmsid);
         out.Text(a + 5, entry.TagName, 11);
         if (endsList) {
             return;
@@ -355,35 +204,8 @@ void EncodeDirectory(FieldWriter& out, int base, const std::array<DirectoryRecor
 } // namespace
 
 std::string FindUnstorableField(const SettingsRecord& settings) {
-    const CommonSetupRecord& common = settings.CommonSetup;
-    const std::pair<const char*, long> plainBytes[] = {
-        {"TxPoDisplay", common.TxPoDisplay},
-        {"ResumeTime", common.ResumeTime},
-        {"MagneticVariation", common.MagneticVariation},
-        {"Weater", common.WeatherAlert}};
-    for (const auto& [name, value] : plainBytes) {
-        if (!FitsByte(value)) {
-            return name;
-        }
-    }
-    for (int i = 0; i < 2; ++i) {
-        const AutoPosEntry& entry = settings.AutoPosSetup.Entry[i];
-        const std::string prefix = "AutoPosSetup.Entry[" + std::to_string(i) + "].";
-        if (!FitsByte(entry.INTERVAL)) {
-            return prefix + "INTERVAL";
-        }
-        if (!FitsByte(entry.SELECTCALL)) {
-            return prefix + "SELECTCALL";
-        }
-        const bool lastAddressStored = entry.SELECTCALL == 0 || entry.SELECTCALL == 1;
-        if (lastAddressStored && !FitsByte(entry.LASTADDRESS)) {
-            return prefix + "LASTADDRESS";
-        }
-    }
-    for (int g = 0; g < GroupExp; ++g) {
-        if (settings.UsableChGroup[g].PriorityCh > 65535) {
-            return "UsableChGroup[" + std::to_string(g) + "].PriorityCh";
-        }
+    if (std::string setup = FindUnstorableSetupField(settings); !setup.empty()) {
+        return setup;
     }
     if (std::string scramble = FindUnstorableScramble(settings); !scramble.empty()) {
         return scramble;
@@ -401,13 +223,7 @@ Outcome EncodeImage(RadioData& data, const ModelState& model, HeldValues held) {
     }
     Image& image = data.MemoryImage;
     FieldWriter out{image, held == HeldValues::Keep};
-    EncodeUsableGroups(out, settings);
-    EncodeCommonSetup(out, settings.CommonSetup);
-    EncodeDscBasicSetup(out, settings.DscBasicSetup);
-    EncodeDscAdvancedSetup(image, settings.DscAdvancedSetup);
-    EncodeDscDisplaySetup(image, settings.DscDisplaySetup);
-    EncodeAutoPosSetup(out, settings.AutoPosSetup);
-    EncodeAtis(out, settings);
+    EncodeSetupFields(image, settings, out.keepHeld);
     for (const ChannelListLayout& layout : PlanListLayouts) {
         EncodePlanList(out, layout, settings.*layout.list);
     }

@@ -8,9 +8,6 @@
 
 namespace tq58 {
 
-// The offset time's byte holds up to 31 half hours either way.
-inline constexpr int MaxStoredOffsetTime = 31;
-
 // What the encoder does with a field whose value the image already holds: a radio's image
 // keeps it as the radio spelled it; new data is written whole in the program's own form.
 enum class HeldValues { Keep, Rewrite };

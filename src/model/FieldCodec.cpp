@@ -144,6 +144,12 @@ void WriteDigits(Image& image, int address, const std::string& text, bool isMmsi
     StoreBytes(image, address, bytes, 5);
 }
 
+void WriteTypedMmsi(Image& image, int address, const std::string& text) {
+    const bool tenDigits =
+        text.size() == 10 && text.find_first_not_of("0123456789") == std::string::npos;
+    WriteDigits(image, address, text, !tenDigits);
+}
+
 std::string ShownMmsi(const std::string& stored) {
     constexpr std::size_t MmsiDigits = 9;
     return stored.substr(0, MmsiDigits);

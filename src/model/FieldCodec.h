@@ -28,6 +28,9 @@ void WriteCallSignText(Image& image, int address, const std::string& text);
 std::string ReadDigits(const Image& image, int address);
 // An MMSI always gets 0 as its tenth nibble; an ATIS code keeps all ten digits.
 void WriteDigits(Image& image, int address, const std::string& text, bool isMmsi);
+// An MMSI as the program holds it: ten digits came from a radio or a file as the radio holds
+// them and go in whole; anything else gets 0 as its tenth digit.
+void WriteTypedMmsi(Image& image, int address, const std::string& text);
 // The nine digits a person reads of a stored MMSI, wherever it is shown; the tenth, always 0
 // in the image, stays in the files and the image only.
 std::string ShownMmsi(const std::string& stored);

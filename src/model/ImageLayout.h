@@ -1,5 +1,6 @@
 #pragma once
 
+#include "model/MemoryImage.h"
 #include "model/SettingsRecord.h"
 
 #include <vector>
@@ -38,6 +39,10 @@ constexpr int ExpRecordSize = 16;
 constexpr int IndividualDirectoryBase = 0x5700;
 constexpr int GroupDirectoryBase = 0x6400;
 constexpr int DirectoryEntrySize = 16;
+
+// The model code, high byte first, at the start and again at the end of the image.
+constexpr int ModelCodeAddress = 0x0000;
+constexpr int ModelCodeCopyAddress = ImageSize - 2;
 
 constexpr int UsableGroupFlags = 0x00C0; // + 16 per group
 constexpr int TxTotBits = 0x0036;

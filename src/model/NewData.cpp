@@ -2,8 +2,11 @@
 
 #include "model/ChannelPlans.h"
 #include "model/Decoder.h"
+#include "model/ImageLayout.h"
 #include "model/ModelCatalogue.h"
+#include "model/SetupCodec.h"
 
+#include <algorithm>
 #include <charconv>
 #include <initializer_list>
 #include <sstream>
@@ -17,7 +20,8 @@ struct DefaultBytes {
     std::initializer_list<std::uint8_t> bytes;
 };
 
-// Factory values written over a blank image, in this order.
+// Factory bytes that no setting of the setup block owns, written over a blank image before the
+// settings' own factory values.
 const DefaultBytes FixedDefaults[] = {
     {0x0002, {0x00}},
     {0x0020, {0x00}},
@@ -26,15 +30,11 @@ const DefaultBytes FixedDefaults[] = {
     {0x0023, {0x00, 0x1E}}, // start channel number 30
     {0x0025, {0x00, 0x1E}}, // its second copy
     {0x0027, {0x00}},       // start weather channel index 0
-    {0x0028, {0x00}},       // TX Po Display 0
     {0x0029, {0x00, 0x00}},
     {0x002E, {0x00}},
-    {0x002F, {0x00}}, // rotary beep off
-    {0x0035, {0x03}}, // resume time 3
-    {0x0036, {0x00}}, // TX TOT off for all groups
+    {0x0036, {0x00}}, // bits 7-4; bits 3-0 are the TX TOT settings
     {0x003C, {0xFF}},
     {0x003D, {0x00, 0x00}},
-    {0x0046, {0x00, 0x20, 0x00, 0x20, 0x00, 0x20}}, // priority channel 32 for each plan
     {0x004D, {0x00}},
     {0x0050, {0x00, 0x00, 0x00, 0x00, 0x00, 0x00}},
     {0x0060, {0x00, 0x00}},
@@ -42,16 +42,10 @@ const DefaultBytes FixedDefaults[] = {
     {0x00D5, {'R', 'a', 'm', '1'}},
     {0x00E5, {'R', 'a', 'm', '2'}},
     {0x00F5, {'C', 'P'}},
-    {0x0190, {0xFF, 0xFF, 0xFF, 0xFF, 0xFF}}, // no user MMSI
-    {0x0195, {0x00}},                         // MMSI-entered count
-    {0x0196, {0xFF, 0xFF, 0xFF, 0xFF, 0xFF}}, // no ATIS code
-    {0x019B, {0xFF}},                         // all ATIS and ATIS killer groups on
-    {0x019C, {0xFF}},                         // ATIS mode
-    {0x01A0, {0x60}},                         // all ships call: urgency and safety
-    {0x01A1, {0x10}},                         // group call: routine
-    {0x01A2, {0x10}},                         // individual call: routine
-    {0x01A3, {0xAC}},
-    {0x01A4, {0xFE}},
+    {0x0195, {0x00}}, // MMSI-entered count
+    {0x019C, {0xFF}}, // ATIS mode
+    {0x01A3, {0x00}}, // bits 1-0; the others are POS request settings
+    {0x01A4, {0x10}}, // bits 4 and 0; the others are beep and display settings
     {0x01BB, {0x00}},
     {0x01C0, {0x00, 0x00}},
     {0x0294, {0, 0, 0, 0, 0, 0, 0, 0}}, // no EXP channel in use
@@ -73,9 +67,6 @@ constexpr LevelTablePlace LevelTables[] = {{0x0430, LevelTableA},
                                            {0x0490, LevelTableC},
                                            {0x04A0, LevelTableA}};
 
-constexpr int ExpRecordsFirst = 0x0E00;
-constexpr int ExpRecordsLast = 0x11FF;
-
 void WriteFixedDefaults(Image& image) {
     for (const DefaultBytes& item : FixedDefaults) {
         int address = item.address;
@@ -86,9 +77,7 @@ void WriteFixedDefaults(Image& image) {
     for (const LevelTablePlace& place : LevelTables) {
         WriteLevelTable(image, place.address, place.table);
     }
-    for (int address = ExpRecordsFirst; address <= ExpRecordsLast; ++address) {
-        image[address] = 0x00;
-    }
+    std::fill_n(image.begin() + ExpRecords, ExpChannelCount * ExpRecordSize, 0x00);
 }
 
 } // namespace
@@ -123,9 +112,12 @@ void MakeDefaultImage(RadioData& data, const ModelState& model) {
     if (IsKnownModel(model.ModelType)) {
         FillImage(data);
         WriteFixedDefaults(data.MemoryImage);
+        SettingsRecord factory;
+        SetFactoryValues(factory);
+        EncodeSetupFields(data.MemoryImage, factory, false);
         const int code = ModelCodeOf(model.ModelType);
-        WriteWord(data.MemoryImage, 0x0000, code);
-        WriteWord(data.MemoryImage, ImageSize - 2, code);
+        WriteWord(data.MemoryImage, ModelCodeAddress, code);
+        WriteWord(data.MemoryImage, ModelCodeCopyAddress, code);
     }
     DecodeCommonPart(data, model);
 }

@@ -10,7 +10,7 @@ enum class MessageIcon { Critical, Exclamation, Information };
 // How a core operation ended, with what the window shows and logs about a failure. The core
 // shows nothing itself: the window turns Message into a message box and LogDetail into an
 // error-log line in debug mode.
-struct Outcome {
+struct [[nodiscard]] Outcome {
     bool Ok = true;
     std::string Message; // the message box text; empty when nothing is shown
     MessageIcon Icon = MessageIcon::Exclamation;

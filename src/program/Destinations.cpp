@@ -156,7 +156,9 @@ Outcome ApplyDestination(DestinationMenu& menu, std::size_t index, const std::st
 Outcome ChangeDestination(DestinationMenu& menu, std::size_t index,
                           const std::string& programFolder, const ModelState& model,
                           SettingsStore& store, RadioData& data, const std::string& logProcedure) {
-    NewData(data, model);
+    if (const Outcome made = NewData(data, model); !made.Ok) {
+        return made.Reported(IniFileReadErrorMessage, MessageIcon::Exclamation, logProcedure);
+    }
     return ApplyDestination(menu, index, programFolder, model, store, data, logProcedure);
 }
 

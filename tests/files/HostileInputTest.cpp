@@ -51,7 +51,8 @@ TEST(HostileInputTest, UnreadableFilesSayWhy) {
                 << loaded.LogDetail;
         }
         EXPECT_FALSE(loaded.Ok);
-        EXPECT_EQ(data.Settings, before.Settings);
+        EXPECT_EQ(test::RecordDifferences(data.Settings, before.Settings),
+                  std::vector<std::string>{});
         EXPECT_EQ(data.MemoryImage, before.MemoryImage);
     }
 }

@@ -4,12 +4,12 @@
 #include "model/Decoder.h"
 #include "model/FieldCodec.h"
 #include "support/RadioFixtures.h"
+#include "support/RandomRecords.h"
 #include "support/ScratchFolder.h"
 #include "support/TestModels.h"
 
 #include <functional>
 #include <gtest/gtest.h>
-#include <random>
 
 namespace tq58 {
 namespace {
@@ -36,62 +36,16 @@ std::string Inserted(std::string text, const std::string& anchor, const std::str
     return text.insert(text.find(anchor) + anchor.size(), lines);
 }
 
-// Every field the file carries set to something new data never gives.
+// Every field the file carries set to something new data never gives: what an image holds, and
+// the flags only the file and the record hold.
 void MakeUnusual(SettingsRecord& s) {
-    for (auto* list : {&s.CHUSA, &s.CHINT, &s.CHCAN, &s.CHWX, &s.CHEXP}) {
-        for (std::size_t i = 0; i < list->size(); ++i) {
-            ChannelRecord& c = (*list)[i];
-            c.Enable = list == &s.CHEXP || i % 3 != 0;
-            c.ScanMemory = i % 2 == 1;
-            c.ChTag = "  Ch " + std::to_string(i);
-            if (list != &s.CHWX) {
-                c.LowPower = i % 2 == 0;
-                c.PowUp = i % 5 == 0;
-                c.TxEnable = i % 4 != 0;
-                c.Scramble = static_cast<int>(7 - i % 8);
-            }
-            if (list == &s.CHEXP) {
-                c.Narrow = i % 3 == 1;
-                c.CHDisplayL = i % 2 ? " 7" : "12";
-                c.CHDisplayR = i % 3 ? "A" : "B";
-                c.Rxfreq = 156.0 + 0.0125 * static_cast<double>(i);
-                c.Txfreq = i % 5 ? 161.6 + 0.025 * static_cast<double>(i) : 0;
-            } else if (list != &s.CHWX) {
-                c.Duplex = i % 7 == 0;
-                c.DisplayA = i % 6 == 0;
-            }
-        }
-    }
-    for (std::size_t g = 0; g < 4; ++g) {
-        s.UsableChGroup[g].Enable = g != 1;
-        s.UsableChGroup[g].TxTot = g % 2 == 0;
-        s.UsableChGroup[g].StatusName = g == 0 ? " AB" : "ST" + std::to_string(g);
-    }
-    s.UsableChGroup[0].PriorityCh = 239;
-    s.UsableChGroup[1].PriorityCh = 0;
-    s.UsableChGroup[2].PriorityCh = 32767;
-    s.UsableChGroup[GroupExp].ExpChGroup = {true, false, true};
-    s.CommonSetup = {2, false, 9, false, true, -24, 17, 4, true};
-    s.DscBasicSetup.DscChGroup = {false, true, false, !s.DscBasicSetup.DscChGroup[3]};
-    s.AutoPosSetup = {true,
-                      {{{"211000000", true, false, 300, 7, 1, 12}, {"", false, true, 9, 0, 2, 3}}}};
-    s.DscBasicSetup.UserMmsi = "002111234";
-    s.DscBasicSetup.PosRequest = {false, true, false, true};
-    s.DscBasicSetup.PosRequestTX = {true, false, true, false};
-    s.DscBasicSetup.BeepOut = {false, true, false, true, false, true, false, true};
-    s.DscAdvancedSetup = {{true, false, false, true}, {false, true, true, false},
-                          {true, true, false, false}, {false, false, true, true},
-                          {true, false, true, false}, {false, true, false, true}};
-    s.DscDisplaySetup = {false, true, false};
-    s.AtisCommon = {{true, false, true, false}, "9876543210", {false, true, false, true}};
-    for (std::size_t k = 0; k < s.AtisCallSign.size(); ++k) {
-        s.AtisCallSign[k] = {std::to_string(200 + k), "D" + std::to_string(k)};
-    }
-    for (std::size_t k = 0; k < s.CHMMSID.size(); ++k) {
-        s.CHMMSID[k] = {true, " Boat " + std::to_string(k), std::to_string(211000000 + k)};
-    }
-    for (std::size_t k = 0; k < s.CHGRPID.size(); ++k) {
-        s.CHGRPID[k] = {true, "  Fleet" + std::to_string(k), std::to_string(11000000 + k)};
+    const SettingsRecord random = test::RandomSettings(7, s);
+    s = test::DecodedInto(test::Stored(random), s);
+    s.CommonSetup.DualWatch = !s.CommonSetup.DualWatch;
+    s.DscBasicSetup.PosRequestTX = random.DscBasicSetup.PosRequestTX;
+    s.DscBasicSetup.BeepOut[7] = !s.DscBasicSetup.BeepOut[7];
+    for (std::size_t i = 0; i < s.CHUSA.size(); i += 6) {
+        s.CHUSA[i].DisplayA = !s.CHUSA[i].DisplayA;
     }
 }
 
@@ -119,7 +73,8 @@ TEST_F(SettingsFileTest, NewAndUnusualDataRoundTripThroughTheFile) {
         read.Settings.CHEXP[0].TxEnable = !written.Settings.CHEXP[0].TxEnable;
         ASSERT_TRUE(SaveFileAs(folder.File("a.dat"), written.Settings, Rv7700A(), {}).Ok);
         ASSERT_TRUE(ReadSettingsFile(folder.File("a.dat"), read, Rv7700A(), {}).Ok);
-        EXPECT_EQ(read.Settings, written.Settings);
+        EXPECT_EQ(test::RecordDifferences(read.Settings, written.Settings),
+                  std::vector<std::string>{});
     }
 }
 
@@ -164,7 +119,8 @@ TEST_F(SettingsFileTest, FilesOfEarlierVersionsWithoutTheKeptValuesAreWhole) {
             return !inKept && !line.starts_with("Scramble=") && !line.starts_with("DscChGroup3=");
         });
     EXPECT_TRUE(MissingSections(ParseDataText(older), data.Settings, Rv7200A()).empty());
-    EXPECT_EQ(ReadText(older, Rv7200A()).Settings, data.Settings);
+    EXPECT_EQ(test::RecordDifferences(ReadText(older, Rv7200A()).Settings, data.Settings),
+              std::vector<std::string>{});
 }
 
 // No priority channel (0xFF 0xFF in the image, below zero in older records) is written as
@@ -186,17 +142,6 @@ TEST_F(SettingsFileTest, MagnitudesAndWholeLinesAreWrittenAndNoPriorityIs65535) 
     EXPECT_EQ(read.Settings.UsableChGroup[1].PriorityCh, 65535);
     EXPECT_EQ(read.Settings.UsableChGroup[2].PriorityCh, 32);
     EXPECT_EQ(read.Settings.CHUSA[0].ChTag, "A[MAIN]MODELTYPE=1");
-}
-
-// Bytes as radios hold them: many 0x00 and 0xFF, so that flags read both ways.
-Image RadioLikeImage(unsigned seed) {
-    std::mt19937 random(seed);
-    Image image;
-    for (std::uint8_t& byte : image) {
-        const unsigned kind = random() % 4;
-        byte = static_cast<std::uint8_t>(kind == 0 ? 0x00 : kind == 1 ? 0xFF : random() & 0xFF);
-    }
-    return image;
 }
 
 // What a settings file cannot keep, written as the file brings it back: an MMSI of nine digits
@@ -229,12 +174,12 @@ TEST_F(SettingsFileTest, EveryValueOfAnImageSurvivesTheSettingsFile) {
         SCOPED_TRACE(::testing::Message() << "seed " << seed);
         const ModelState& model = models[seed % 3];
         RadioData read = NewRadioData(model);
-        read.MemoryImage = RadioLikeImage(seed);
+        read.MemoryImage = test::RandomImage(seed);
         AsTheFileKeepsIt(read.MemoryImage);
         DecodeImage(read, model);
 
         RadioData opened = NewRadioData(model);
-        opened.MemoryImage = RadioLikeImage(seed + 1000);
+        opened.MemoryImage = test::RandomImage(seed + 1000);
         DecodeImage(opened, model);
         RadioData direct = opened;
         FillSettingsRecord(ParseDataText(SettingsFileText(read.Settings, model)), opened.Settings);
@@ -287,7 +232,8 @@ TEST_F(SettingsFileTest, HandEditedFilesReadLikeWrittenOnes) {
         expected.Settings.CHINT[i] = fresh.Settings.CHINT[i];
     }
     const RadioData read = ReadText(text, Rv7700A());
-    EXPECT_EQ(read.Settings, expected.Settings);
+    EXPECT_EQ(test::RecordDifferences(read.Settings, expected.Settings),
+              std::vector<std::string>{});
 }
 
 TEST_F(SettingsFileTest, APartialFileFillsWhatItNamesAndKeepsOrEmptiesTheRest) {
@@ -341,7 +287,7 @@ TEST_F(SettingsFileTest, FilesOfNoOrAnotherModelLeaveTheDataExactlyAsItWas) {
         ReadSettingsFile(folder.File("folder.dat"), data, Rv7700A(), "caller.Read");
     EXPECT_EQ(unreadable.Message, "FileRead Error!!");
     EXPECT_EQ(unreadable.LogProcedure, "caller.Read");
-    EXPECT_EQ(data.Settings, before.Settings);
+    EXPECT_EQ(test::RecordDifferences(data.Settings, before.Settings), std::vector<std::string>{});
     EXPECT_EQ(data.MemoryImage, before.MemoryImage);
     EXPECT_EQ(DataFileModelType("[main]\r\n modeltype = #2 \r\n"), 2);
     EXPECT_EQ(DataFileModelType("[MAIN]\r\nMODELTYPE=11\r\n"), 11);

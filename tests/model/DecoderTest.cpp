@@ -27,7 +27,9 @@ TEST_F(DecoderTest, BlankImageReadsEmptyTextsAndSetBitsAndIsNotChanged) {
     data = DataWithPlans(0xFF);
     Decode();
     EXPECT_EQ(data.MemoryImage, test::ImageFilledWith(0xFF));
-    EXPECT_EQ(s.UsableChGroup[0], (UsableGroupRecord{true, true, 65535, "", {}}));
+    EXPECT_EQ(
+        s.UsableChGroup[0],
+        (UsableGroupRecord{.Enable = true, .TxTot = true, .PriorityCh = 65535, .StatusName = ""}));
     EXPECT_EQ(s.CommonSetup.OffsetTime, 31);
     EXPECT_EQ(s.DscBasicSetup.UserMmsi, "");
     EXPECT_EQ(s.AutoPosSetup.Entry[1].CHANNEL, 32767);
@@ -102,14 +104,18 @@ TEST_F(DecoderTest, DirectoryEndsAtTheFirstEntryWithoutMmsi) {
     for (int k = 0; k < 32; ++k) {
         PutBytes(data.MemoryImage, 0x6400 + 16 * k, {0x01, 0x23, 0x45, 0x67, 0x80});
     }
-    s.CHMMSID[79] = {true, "STALE", "123"};
+    s.CHMMSID[79] = {.Enable = true, .TagName = "STALE", .Mmsid = "123"};
     Decode();
-    EXPECT_EQ(s.CHMMSID[0], (DirectoryRecord{true, "HARBOUR", "2110000100"}));
-    EXPECT_EQ(s.CHMMSID[1], (DirectoryRecord{true, "MARINA 1234", "3330123450"}));
+    EXPECT_EQ(s.CHMMSID[0],
+              (DirectoryRecord{.Enable = true, .TagName = "HARBOUR", .Mmsid = "2110000100"}));
+    EXPECT_EQ(s.CHMMSID[1],
+              (DirectoryRecord{.Enable = true, .TagName = "MARINA 1234", .Mmsid = "3330123450"}));
     for (int k = 2; k < 80; ++k) {
         EXPECT_EQ(s.CHMMSID[k], DirectoryRecord{}) << k;
     }
-    EXPECT_EQ(s.CHGRPID[31], (DirectoryRecord{true, "", "0123456780"})); // a full one is whole
+    EXPECT_EQ(s.CHGRPID[31],
+              (DirectoryRecord{
+                  .Enable = true, .TagName = "", .Mmsid = "0123456780"})); // a full one is whole
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 #include "program/Destinations.h"
 
 #include "model/ImageHeader.h"
+#include "support/RadioFixtures.h"
 #include "support/ScratchFolder.h"
 #include "support/TestModels.h"
 
@@ -91,7 +92,7 @@ TEST_F(DestinationsTest, OnlyTheRememberedDestinationIsLoadedAndCheckedWhateverI
     EXPECT_EQ(menu.Checked, -1);
     store.Write("IniFilePath", "IniFileName_2", "can");
     EXPECT_EQ(Build().Checked, -1);
-    EXPECT_EQ(data.Settings, before.Settings);
+    EXPECT_EQ(test::RecordDifferences(data.Settings, before.Settings), std::vector<std::string>{});
     EXPECT_EQ(data.MemoryImage, before.MemoryImage);
 
     Install("CAN_1E14.ini", Rv7700A());
@@ -127,7 +128,9 @@ TEST_F(DestinationsTest, NewDataLoadsTheRememberedDestinationThroughTheLoader) {
     Install("USA_1E14.ini", Rv7700A());
     DestinationMenu menu;
     RadioData fresh;
-    NewData(fresh, Rv7700A(), MakeDefaultImageLoader(folder.Path(), Rv7700A(), store, &menu));
+    ASSERT_TRUE(
+        NewData(fresh, Rv7700A(), MakeDefaultImageLoader(folder.Path(), Rv7700A(), store, &menu))
+            .Ok);
     EXPECT_EQ(fresh.Settings.CHUSA[0].ChTag, Mark("USA_1E14.ini"));
     EXPECT_EQ(menu.Names, std::vector<std::string>{"USA"});
     EXPECT_EQ(menu.Checked, 0);

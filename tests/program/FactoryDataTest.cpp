@@ -22,7 +22,7 @@ const std::string ProgramFolder = std::filesystem::current_path().string();
 
 RadioData LoadDestination(const ModelState& model, const std::string& destination) {
     RadioData data;
-    NewData(data, model);
+    EXPECT_TRUE(NewData(data, model).Ok);
     EXPECT_TRUE(
         FileReadIni(DefaultImagePath(ProgramFolder, destination, model.ModelType), data, model, {})
             .Ok)

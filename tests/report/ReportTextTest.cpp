@@ -69,20 +69,31 @@ TEST_F(ReportTextTest, SettingSectionsShowEditedValues) {
     auto& groups = data.Settings.UsableChGroup;
     groups[GroupUsa].PriorityCh = -1;
     groups[GroupIntl].PriorityCh = 241;
-    groups[GroupCanada] = {false, true, groups[GroupCanada].PriorityCh, "CAN1"};
+    groups[GroupCanada] = {.Enable = false,
+                           .TxTot = true,
+                           .PriorityCh = groups[GroupCanada].PriorityCh,
+                           .StatusName = "CAN1"};
     groups[GroupExp].Enable = true;
     groups[GroupExp].ExpChGroup = {true, false, true};
     CommonSetupRecord& common = data.Settings.CommonSetup;
-    common = {1, true, 3, true, false, 0, 1, 3, true};
+    common = {.TxPoDisplay = 1,
+              .Scan = true,
+              .ResumeTime = 3,
+              .PttScanClear = true,
+              .DualWatch = false,
+              .OffsetTime = 0,
+              .MagneticVariation = 1,
+              .WeatherAlert = 3,
+              .Rotary = true};
     auto& basic = data.Settings.DscBasicSetup;
     basic.UserMmsi = "3661234560"; // as read from a radio: the report shows the nine digits
     basic.PosRequestTX[3] = true;
     basic.DscChGroup[1] = false;
     data.MemoryImage[0x0195] = 1; // the MMSI-entered count comes from the image
     data.Settings.DscAdvancedSetup.GroupCallTX[0] = true;
-    data.Settings.AtisCallSign[0] = {"123", "ABC"};
-    data.Settings.AtisCallSign[10] = {"456", "DEF"};
-    data.Settings.AtisCallSign[20] = {"789", "XYZ"}; // entries 1 to 20 only
+    data.Settings.AtisCallSign[0] = {.MID = "123", .DISP = "ABC"};
+    data.Settings.AtisCallSign[10] = {.MID = "456", .DISP = "DEF"};
+    data.Settings.AtisCallSign[20] = {.MID = "789", .DISP = "XYZ"}; // entries 1 to 20 only
     Check("Usable CH Group Setup", 6,
           {{1, Row("Enable", {"On", "On", "Off", "On"})},
            {2, Row("TX TOT", {"Off", "Off", "On", "Off"})},
@@ -123,8 +134,8 @@ TEST_F(ReportTextTest, ChannelTablesAndDirectories) {
     distress.ScanMemory = distress.PowUp = true;
     data.Settings.CHWX[1].Enable = false; // weather and directories list every entry
     data.Settings.CHWX[2].ScanMemory = true;
-    data.Settings.CHMMSID[0] = {true, "HARBOURMASTR", "3661234560"};
-    data.Settings.CHGRPID[31] = {true, "FLEET", "036612345"};
+    data.Settings.CHMMSID[0] = {.Enable = true, .TagName = "HARBOURMASTR", .Mmsid = "3661234560"};
+    data.Settings.CHGRPID[31] = {.Enable = true, .TagName = "FLEET", .Mmsid = "036612345"};
     ChannelRecord& first = data.Settings.CHEXP[0];
     first.Enable = first.TxEnable = first.LowPower = true;
     first.Scramble = 4;

@@ -72,8 +72,8 @@ TEST_F(SettingsComparisonTest, ValuesOutsideTheirListsReadNotSet) {
 TEST_F(SettingsComparisonTest, MmsisCompareAndShowAsTheirNineDigits) {
     a.Settings.DscBasicSetup.UserMmsi = "3669990010";
     b.Settings.DscBasicSetup.UserMmsi = "366999001";
-    a.Settings.CHGRPID[0] = {true, "FLEET", "0366123450"};
-    b.Settings.CHGRPID[0] = {true, "FLEET", "036612345"};
+    a.Settings.CHGRPID[0] = {.Enable = true, .TagName = "FLEET", .Mmsid = "0366123450"};
+    b.Settings.CHGRPID[0] = {.Enable = true, .TagName = "FLEET", .Mmsid = "036612345"};
     EXPECT_TRUE(Compare().empty());
     b.Settings.DscBasicSetup.UserMmsi = "366999002";
     b.Settings.CHGRPID[0].Mmsid = "0366123460";

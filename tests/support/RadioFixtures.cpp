@@ -2,6 +2,8 @@
 
 #include "files/SettingsFile.h"
 #include "model/ChannelPlans.h"
+#include "model/SetupFields.h"
+#include "support/TestModels.h"
 
 #include <algorithm>
 #include <tuple>
@@ -70,6 +72,17 @@ std::vector<std::string> UnfiledDifferences(const SettingsRecord& actual,
             return {name + ("[" + std::to_string(a - (actual.*list).begin()) + "] differs")};
         }
     }
+    for (const SetupField& field : SetupFields()) {
+        for (int i = 0; i < field.Times; ++i) {
+            const FieldValue a = field.Member.Get(actual, i);
+            const FieldValue e = field.Member.Get(expected, i);
+            if (a != e) {
+                return {"the setup setting at address " + std::to_string(FieldAddress(field, i)) +
+                        ": " + std::to_string(a.Number) + a.Text + ", expected " +
+                        std::to_string(e.Number) + e.Text};
+            }
+        }
+    }
     return actual == expected ? std::vector<std::string>{}
                               : std::vector<std::string>{"a setting the file does not hold"};
 }
@@ -78,7 +91,7 @@ std::vector<std::string> UnfiledDifferences(const SettingsRecord& actual,
 
 std::vector<std::string> RecordDifferences(const SettingsRecord& actual,
                                            const SettingsRecord& expected, std::size_t limit) {
-    const ModelState everything{2, "RV7700A", true, true, true};
+    const ModelState everything = Rv7700A();
     const DataSections a = ParseDataText(SettingsFileText(actual, everything));
     const DataSections e = ParseDataText(SettingsFileText(expected, everything));
     std::vector<std::string> found;

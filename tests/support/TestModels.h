@@ -8,13 +8,19 @@ namespace tq58::test {
 
 // The models as the shipped "global.ini" describes them.
 inline ModelState Rv7200A() {
-    return {1, "RV7200A", false, false, true};
+    return {.ModelType = 1, .ModelName = "RV7200A"};
 }
 inline ModelState Rv7700A(bool atis = true, bool scrambler = true) {
-    return {2, "RV7700A", atis, scrambler, true};
+    return {.ModelType = 2,
+            .ModelName = "RV7700A",
+            .AtisAvailable = atis,
+            .ScramblerAvailable = scrambler};
 }
 inline ModelState Rv7700AM() {
-    return {11, "RV7700AM", true, true, true};
+    return {.ModelType = 11,
+            .ModelName = "RV7700AM",
+            .AtisAvailable = true,
+            .ScramblerAvailable = true};
 }
 
 // New data for the model without a destination's default image: every setting known.

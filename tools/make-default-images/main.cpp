@@ -71,7 +71,9 @@ Outcome FactoryImage(int modelType, const Region& region, std::string& image) {
     model.ModelType = modelType;
     model.ModelName = ModelNameOf(modelType, UnknownModelName::Unknown);
     RadioData data;
-    NewData(data, model);
+    if (const Outcome made = NewData(data, model); !made.Ok) {
+        return made;
+    }
     ApplyRegion(data.Settings, region);
     ApplyListedValues(data.Settings.CommonSetup);
     data.MemoryImage[StartGroupAddress] = static_cast<std::uint8_t>(region.startGroup);

@@ -99,7 +99,9 @@ Outcome LoadSettingsFile(const std::string& path, const ModelState& model,
 // An image file is loaded over new data without a default image, as the debug load does.
 Outcome LoadImageFile(const std::string& path, const ModelState& model, RadioData& data) {
     RadioData loaded;
-    NewData(loaded, model);
+    if (const Outcome made = NewData(loaded, model); !made.Ok) {
+        return made;
+    }
     const Outcome outcome = ReadHexFileAs(path, loaded, model, {});
     if (outcome.Ok) {
         data = std::move(loaded);

@@ -71,7 +71,7 @@ int RunNew(const std::vector<std::string>& words) {
     if (const auto destination = args.Value("--destination")) {
         outcome = ApplyNamedDestination(*destination, programFolder, model, data);
     } else {
-        NewData(data, model);
+        outcome = NewData(data, model);
     }
     if (outcome.Ok) {
         outcome = WriteOutput(*output, data, model);
