@@ -72,7 +72,6 @@ class FirstSizeTest : public QObject {
 private slots:
     void theFirstSizeShowsEveryPageWhole() {
         MainWindowHarness harness;
-        harness.data.Settings.UsableChGroup[GroupExp].Enable = true;
         QVERIFY(harness.Start("2"));
         QVERIFY(harness.window->width() > 607 && harness.window->height() > 444);
         harness.data.Settings.UsableChGroup[GroupExp].Enable = true;

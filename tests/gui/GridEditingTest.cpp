@@ -139,10 +139,8 @@ private slots:
                 QVERIFY2(!forward.isEmpty(), key);
                 for (QWidget* control : Reachable(page)) {
                     QVERIFY2(forward.contains(control),
-                             qPrintable(QString("%1 tab %2: %3 not reached")
-                                            .arg(key)
-                                            .arg(tab)
-                                            .arg(control->objectName())));
+                             qPrintable(QString("%1 tab %2: ").arg(key).arg(tab) +
+                                        control->objectName() + " not reached"));
                 }
                 QVERIFY2(!WalkFromTree(harness, Qt::ShiftModifier).isEmpty(), key);
             }
@@ -295,12 +293,11 @@ private slots:
         QTest::addColumn<int>("setup");
         QTest::addColumn<int>("row");
         QTest::addColumn<QString>("rule");
-        QTest::newRow("entry 2 free") << 0 << 2
-                                      << "entries are used in order from 1: entry 2 is switched "
-                                         "off, so entry 3 cannot be used yet";
-        QTest::newRow("entry 1 off") << 1 << 2
-                                     << "entries are used in order from 1: entry 1 is switched "
-                                        "off, so entry 3 cannot be used yet";
+        const QString order(
+            "entries are used in order from 1: entry %1 is switched off, so entry 3 "
+            "cannot be used yet");
+        QTest::newRow("entry 2 free") << 0 << 2 << order.arg(2);
+        QTest::newRow("entry 1 off") << 1 << 2 << order.arg(1);
         QTest::newRow("entry 1 no MMSI")
             << 2 << 1 << "entry 1 needs a name and an MMSI before entry 2 can be used";
     }
@@ -339,24 +336,15 @@ private slots:
         QTest::addColumn<int>("column");
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("shown");
-        QTest::newRow("station name") << "SM" << 1 << "WINDROOS"
-                                      << "WINDROOS";
-        QTest::newRow("station MMSI") << "SM" << 2 << "244123456"
-                                      << "244123456";
-        QTest::newRow("group name") << "SG" << 1 << "FLEET"
-                                    << "FLEET";
-        QTest::newRow("group MMSI") << "SG" << 2 << "24412345"
-                                    << "024412345";
-        QTest::newRow("INTL name") << "PI" << 9 << "WXYZ"
-                                   << "WXYZ";
-        QTest::newRow("EXP display") << "ExpChannel" << 2 << "12"
-                                     << "12 ";
-        QTest::newRow("EXP RX") << "ExpChannel" << 3 << "156.05"
-                                << "156.0500";
-        QTest::newRow("EXP TX") << "ExpChannel" << 4 << "160.65"
-                                << "160.6500";
-        QTest::newRow("EXP name") << "ExpChannel" << 9 << "WXYZ"
-                                  << "WXYZ";
+        QTest::newRow("station name") << "SM" << 1 << "WINDROOS" << QString("WINDROOS");
+        QTest::newRow("station MMSI") << "SM" << 2 << "244123456" << QString("244123456");
+        QTest::newRow("group name") << "SG" << 1 << "FLEET" << QString("FLEET");
+        QTest::newRow("group MMSI") << "SG" << 2 << "24412345" << QString("024412345");
+        QTest::newRow("INTL name") << "PI" << 9 << "WXYZ" << QString("WXYZ");
+        QTest::newRow("EXP display") << "ExpChannel" << 2 << "12" << QString("12 ");
+        QTest::newRow("EXP RX") << "ExpChannel" << 3 << "156.05" << QString("156.0500");
+        QTest::newRow("EXP TX") << "ExpChannel" << 4 << "160.65" << QString("160.6500");
+        QTest::newRow("EXP name") << "ExpChannel" << 9 << "WXYZ" << QString("WXYZ");
     }
 
     void typingOnACellKeepsEveryCharacter() {

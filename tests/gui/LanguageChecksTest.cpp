@@ -185,10 +185,14 @@ QStringList PlaceholderMismatches(const QString& tsPath, int* texts) {
     return mismatches;
 }
 
-QSet<QString> HelpAnchors(QWidget& owner) {
+// The anchors of the help the window shows in the current language, and its file's name.
+QSet<QString> ShownHelpAnchors(QString* fileName) {
+    QWidget owner;
+    ShowHelpTopic(&owner, QDir::currentPath().toStdString(), HelpContentsContext);
+    auto* browser = owner.findChild<QTextBrowser*>("txtHelp");
+    *fileName = browser->source().fileName();
     QSet<QString> anchors;
-    const QTextDocument* document = owner.findChild<QTextBrowser*>("txtHelp")->document();
-    for (QTextBlock block = document->begin(); block.isValid(); block = block.next()) {
+    for (QTextBlock block = browser->document()->begin(); block.isValid(); block = block.next()) {
         for (auto fragment = block.begin(); !fragment.atEnd(); ++fragment) {
             for (const QString& name : fragment.fragment().charFormat().anchorNames()) {
                 anchors.insert(name);
@@ -196,15 +200,6 @@ QSet<QString> HelpAnchors(QWidget& owner) {
         }
     }
     return anchors;
-}
-
-// The anchors of the help the window shows in the current language, and its file's name.
-QSet<QString> ShownHelpAnchors(QString* fileName) {
-    QWidget owner;
-    ShowHelpTopic(&owner, QDir::currentPath().toStdString(), HelpContentsContext);
-    auto* browser = owner.findChild<QTextBrowser*>("txtHelp");
-    *fileName = browser->source().fileName();
-    return HelpAnchors(owner);
 }
 
 // The views of the open page (and its open tab) that scroll sideways.

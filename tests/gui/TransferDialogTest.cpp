@@ -12,22 +12,12 @@
 #include <QLabel>
 #include <QProgressBar>
 #include <QTemporaryDir>
-#include <QTreeWidgetItemIterator>
 #include <QtTest>
 
 using namespace tq58;
 using namespace tq58::test;
 
 namespace {
-
-bool TreeHas(QTreeWidget* tree, const QString& key) {
-    for (QTreeWidgetItemIterator it(tree); *it; ++it) {
-        if ((*it)->data(0, Qt::UserRole).toString() == key) {
-            return true;
-        }
-    }
-    return false;
-}
 
 // The radio holds data whose EXP group is switched the other way than in data.
 RadioData OtherExpGroup(RadioData data, const ModelState& model, SimRadio& radio) {
@@ -306,9 +296,9 @@ private slots:
                                        QString("%1 settings hold values TQ58 does not offer; they "
                                                "are kept unless you change them")
                                            .arg(unoffered));
-        QCOMPARE(TreeHas(harness.Tree(), "ExpChannel"),
-                 radioData.Settings.UsableChGroup[GroupExp].Enable);
         QCOMPARE(harness.window->Editor()->CurrentKey(), std::string("General"));
+        QCOMPARE(harness.SelectNode("ExpChannel"),
+                 radioData.Settings.UsableChGroup[GroupExp].Enable);
         QVERIFY(!harness.window->DataChanged() && harness.window->CurrentFileName().empty());
     }
 

@@ -18,6 +18,14 @@ struct BlockRig : LinkRig {
         radio.Faults.Ignore["#TQPRD"] = 1;
         port.Inject("#CMDOK\r\n" + body + HexField(XorChecksum(body), 2) + "\r\n", 1);
     }
+    // The user cancels once the clock has passed the time given.
+    void CancelAt(std::int64_t milliseconds) {
+        host.OnYield = [this, milliseconds] {
+            if (clock.Now() > milliseconds) {
+                link.RequestCancel();
+            }
+        };
+    }
     Image buffer{};
 };
 
@@ -85,11 +93,8 @@ TEST(BlockProtocol, OutcomesOfReadsAndWrites) {
         {"ERROR 3 times, Cancel", rd, [](R& r) { r.radio.Faults.Refuse[rd] = 3; }, false, 3, "", "",
          false, 1},
         {"ERROR 3 times, OK", rd,
-         [](R& r) {
-             r.radio.Faults.Refuse[rd] = 3;
-             r.host.Answers = {true};
-         },
-         true, 4, "", "", false, 1, 2},
+         [](R& r) { r.radio.Faults.Refuse[rd] = 3, r.host.Answers = {true}; }, true, 4, "", "",
+         false, 1, 2},
         {"ERROR 3 times, OK, resynchronisation fails", rd, secondSyncFails, false, 3, "", "", false,
          1, 4},
         {"header not #TQPDT", rd, [](R& r) { r.radio.Faults.WrongHeaderReplies = 1; }, false, 1, "",
@@ -116,25 +121,11 @@ TEST(BlockProtocol, OutcomesOfReadsAndWrites) {
          [](R& r) { r.ReplyOnce("#TQPDT\t0000\t40\tZZ" + ImageHex(r.radio.Memory, 1, 63) + "\t"); },
          false, 1, "data error!!|"},
         {"Cancel at the reply header", rd,
-         [](R& r) {
-             r.radio.Faults.DataDelayMs = 5000;
-             r.host.OnYield = [&r] {
-                 if (r.clock.Now() > 1000) {
-                     r.link.RequestCancel();
-                 }
-             };
-         },
-         false, 1, "cancel!!|", "", true},
+         [](R& r) { r.radio.Faults.DataDelayMs = 5000, r.CancelAt(1000); }, false, 1, "cancel!!|",
+         "", true},
         {"Cancel at the reply body", rd,
-         [](R& r) {
-             r.radio.Faults.TruncatedReplies = 1;
-             r.host.OnYield = [&r] {
-                 if (r.clock.Now() > 2000) {
-                     r.link.RequestCancel();
-                 }
-             };
-         },
-         false, 1, "", "", true},
+         [](R& r) { r.radio.Faults.TruncatedReplies = 1, r.CancelAt(2000); }, false, 1, "", "",
+         true},
         {"Cancel at the acknowledgement", rd,
          [](R& r) { r.radio.Faults.Ignore[rd] = 1, r.CancelAfter(rd, 1); }, false, 1, "", "", true},
         {"write: two missed acknowledgements", wr, [](R& r) { r.radio.Faults.Ignore[wr] = 2; },
@@ -142,11 +133,8 @@ TEST(BlockProtocol, OutcomesOfReadsAndWrites) {
         {"write: one ERROR", wr, [](R& r) { r.radio.Faults.Refuse[wr] = 1; }, true, 2},
         {"write: ERROR whose line end comes late", wr, lateLineEnd, true, 2},
         {"write: ERROR 4 times, OK, then one more attempt only", wr,
-         [](R& r) {
-             r.radio.Faults.Refuse[wr] = 4;
-             r.host.Answers = {true};
-         },
-         false, 4, "", "", false, 2, 2},
+         [](R& r) { r.radio.Faults.Refuse[wr] = 4, r.host.Answers = {true}; }, false, 4, "", "",
+         false, 2, 2},
         {"write: Cancel at the acknowledgement", wr,
          [](R& r) { r.radio.Faults.Ignore[wr] = 1, r.CancelAfter(wr, 1); }, false, 1, "", "", true},
     };

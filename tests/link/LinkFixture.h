@@ -1,6 +1,8 @@
 #pragma once
 
 #include "link/LinkSession.h"
+#include "link/Transfer.h"
+#include "model/NewData.h"
 #include "sim/SimPort.h"
 #include "sim/SimRadio.h"
 #include "sim/VirtualClock.h"
@@ -117,6 +119,27 @@ struct LinkRig {
     SimPort port{radio, clock};
     LinkTestHost host{clock};
     LinkSession link{port, host};
+};
+
+// The program's data is new data for the RV7200A; the radio is of that model.
+struct TransferRig : LinkRig {
+    TransferRig() {
+        model.ModelType = 1;
+        model.ModelName = "RV7200A";
+        EXPECT_TRUE(NewData(data, model).Ok);
+    }
+    Transfer Make(TransferOperation operation) { return Transfer(link, data, model, operation); }
+    // Calls `action` once, at the first yield where `when` holds.
+    void Once(std::function<bool()> when, std::function<void()> action) {
+        host.OnYield = [when, action, done = false]() mutable {
+            if (!done && when()) {
+                done = true;
+                action();
+            }
+        };
+    }
+    ModelState model;
+    RadioData data;
 };
 
 struct LinkFixture : ::testing::Test, LinkRig {};

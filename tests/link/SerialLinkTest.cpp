@@ -62,10 +62,7 @@ TEST_F(SerialLink, ReceivePrimitivesCheckTheFormOfWhatArrives) {
     const Case cases[] = {
         {"eRRoR\r\n", [](LinkSession& l) { return l.ReceiveChars(6, 10); },
          LinkResult::ErrorReceived, "eRRoR", 2},
-        {"#cmdok",
-         [](LinkSession& l) {
-             return ReceivedText{l.WaitCmdOk(), ""};
-         },
+        {"#cmdok", [](LinkSession& l) { return ReceivedText(l.WaitCmdOk(), ""); },
          LinkResult::WrongForm},
         {"OK\r\n", [](LinkSession& l) { return l.ReceiveLine(1); }, LinkResult::Done, "OK"},
         {"OK\rX\n", [](LinkSession& l) { return l.ReceiveLine(1); }, LinkResult::WrongForm, "", 1},

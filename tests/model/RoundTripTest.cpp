@@ -77,7 +77,7 @@ TEST(RoundTripTest, RecordEncodedThenDecodedLosesOnlyWhatTheImageCannotHold) {
         RadioData data = DataWithPlans(0x00);
         data.MemoryImage = RandomImage(seed);
         data.Settings = test::RandomSettings(seed, data.Settings);
-        const SettingsRecord stored = test::Stored(data.Settings);
+        const SettingsRecord written = data.Settings;
         const Image before = data.MemoryImage;
 
         RadioData unknownModel = data; // no group check, but the same bytes left alone
@@ -88,7 +88,7 @@ TEST(RoundTripTest, RecordEncodedThenDecodedLosesOnlyWhatTheImageCannotHold) {
         ASSERT_TRUE(result.Ok) << result.LogDetail;
         EXPECT_EQ(ForeignBitChanges(before, data.MemoryImage), std::vector<int>{});
         data.Settings = test::RandomSettings(seed + 5000, data.Settings);
-        const SettingsRecord expected = test::DecodedInto(stored, data.Settings);
+        const SettingsRecord expected = test::DecodedInto(written, data.Settings);
         DecodeImage(data, KnownModel(seed));
         EXPECT_EQ(test::RecordDifferences(data.Settings, expected), std::vector<std::string>{});
     }

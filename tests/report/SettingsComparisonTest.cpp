@@ -37,35 +37,31 @@ TEST_F(SettingsComparisonTest, ListsExactlyTheSettingsThatDiffer) {
               "Programable USA Channel | CH 16 | CH Name | DISTRESS | MAYDAY");
 }
 
+// Where the words agree the stored value shows too; values outside their lists read "(not set)"
+// (new data leaves Magnetic Variation and Weather Alert at 255).
 TEST_F(SettingsComparisonTest, StoredValueShowsWhereTheWordsAgree) {
+    ASSERT_EQ(a.Settings.CommonSetup.MagneticVariation, 255);
     a.Settings.UsableChGroup[GroupIntl].PriorityCh = -1;
     b.Settings.UsableChGroup[GroupIntl].PriorityCh = -2;
     a.Settings.CommonSetup.ResumeTime = 4;
     b.Settings.CommonSetup.ResumeTime = 5;
+    b.Settings.CommonSetup.MagneticVariation = 1;
+    b.Settings.CommonSetup.WeatherAlert = 254;
     a.Settings.CHEXP[0].Txfreq = 156.0610; // both snap to 156.0600 in the report
     b.Settings.CHEXP[0].Txfreq = 156.0620;
 
-    const auto differences = Compare();
-    ASSERT_EQ(differences.size(), 3u);
-    EXPECT_EQ(differences[0].Field, "Priority CH");
-    EXPECT_EQ(differences[0].ValueA, "Off (-1)");
-    EXPECT_EQ(differences[1].ValueB, "5");
-    EXPECT_EQ(differences[2].ValueA, "156.0600 (1560610)");
-}
-
-// New data leaves Magnetic Variation and Weather Alert at 255, outside their lists.
-TEST_F(SettingsComparisonTest, ValuesOutsideTheirListsReadNotSet) {
-    ASSERT_EQ(a.Settings.CommonSetup.MagneticVariation, 255);
-    b.Settings.CommonSetup.MagneticVariation = 1;
-    b.Settings.CommonSetup.WeatherAlert = 254;
-    b.Settings.CommonSetup.ResumeTime = 4;
-    const auto differences = Compare();
-    ASSERT_EQ(differences.size(), 3u);
-    EXPECT_EQ(differences[1].ValueA, "(not set)");
-    EXPECT_EQ(differences[1].ValueB, "Mag");
-    EXPECT_EQ(differences[2].ValueA, "(not set) (255)");
-    EXPECT_EQ(differences[2].ValueB, "(not set) (254)");
-    EXPECT_EQ(differences[0].ValueB, "4");
+    std::vector<std::pair<std::string, std::string>> values;
+    for (const SettingDifference& difference : Compare()) {
+        values.emplace_back(difference.ValueA, difference.ValueB);
+    }
+    const std::vector<std::pair<std::string, std::string>> expected{
+        {"Off (-1)", "Off (-2)"},
+        {"4", "5"},
+        {"(not set)", "Mag"},
+        {"(not set) (255)", "(not set) (254)"},
+        {"156.0600 (1560610)", "156.0600 (1560620)"}};
+    EXPECT_EQ(values, expected);
+    EXPECT_EQ(Compare()[0].Field, "Priority CH");
 }
 
 // An MMSI is its nine digits, however the record stores them.

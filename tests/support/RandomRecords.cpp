@@ -73,22 +73,18 @@ FieldValue StoredValue(const SetupField& field, const FieldValue& value) {
     }
 }
 
-void StoreList(std::vector<ChannelRecord>& list, bool plan, bool exp) {
+// The fields a list's records keep beyond those the decoder takes from the target.
+void StoreList(std::vector<ChannelRecord>& list) {
     for (ChannelRecord& r : list) {
+        const std::string right =
+            r.CHDisplayR.empty() ? " " : r.CHDisplayR.substr(r.CHDisplayR.size() - 1);
         r.ChTag = StoredName(r.ChTag, 16);
-        if (!plan && !exp) {
-            continue; // weather: only the name
-        }
         r.LowPower = r.LowPower && r.TxEnable;
         r.Scramble &= 7;
-        if (exp) {
-            const std::string right =
-                r.CHDisplayR.empty() ? " " : r.CHDisplayR.substr(r.CHDisplayR.size() - 1);
-            r.CHDisplayL = StoredName((r.CHDisplayL + "  ").substr(0, 2), 2);
-            r.CHDisplayR = StoredName(right, 1);
-            r.Rxfreq = StoredFrequency(r.Rxfreq);
-            r.Txfreq = StoredFrequency(r.Txfreq);
-        }
+        r.CHDisplayL = StoredName((r.CHDisplayL + "  ").substr(0, 2), 2);
+        r.CHDisplayR = StoredName(right, 1);
+        r.Rxfreq = StoredFrequency(r.Rxfreq);
+        r.Txfreq = StoredFrequency(r.Txfreq);
     }
 }
 
@@ -259,17 +255,16 @@ SettingsRecord Stored(SettingsRecord s) {
             field.Member.Set(s, i, StoredValue(field, field.Member.Get(s, i)));
         }
     }
-    for (auto* list : {&s.CHUSA, &s.CHINT, &s.CHCAN}) {
-        StoreList(*list, true, false);
+    for (auto* list : {&s.CHUSA, &s.CHINT, &s.CHCAN, &s.CHWX, &s.CHEXP}) {
+        StoreList(*list);
     }
-    StoreList(s.CHWX, false, false);
-    StoreList(s.CHEXP, false, true);
     StoreDirectory(s.CHMMSID);
     StoreDirectory(s.CHGRPID);
     return s;
 }
 
-SettingsRecord DecodedInto(SettingsRecord s, const SettingsRecord& target) {
+SettingsRecord DecodedInto(const SettingsRecord& written, const SettingsRecord& target) {
+    SettingsRecord s = Stored(written);
     for (auto list : {&SettingsRecord::CHUSA, &SettingsRecord::CHINT, &SettingsRecord::CHCAN,
                       &SettingsRecord::CHWX, &SettingsRecord::CHEXP}) {
         for (std::size_t i = 0; i < (s.*list).size(); ++i) {

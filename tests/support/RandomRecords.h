@@ -16,11 +16,8 @@ Image RandomImage(unsigned seed);
 // of its form.
 SettingsRecord RandomSettings(unsigned seed, SettingsRecord base);
 
-// What the memory image keeps of each field of a record, written out rule by rule.
-SettingsRecord Stored(SettingsRecord settings);
-
-// What decoding an image that holds `stored` into `target` gives: what the image does not
-// carry keeps the target's value.
-SettingsRecord DecodedInto(SettingsRecord stored, const SettingsRecord& target);
+// What encoding `written` into an image and decoding that into `target` gives: each field as the
+// image keeps it, written out rule by rule; what the image does not carry keeps the target's value.
+SettingsRecord DecodedInto(const SettingsRecord& written, const SettingsRecord& target);
 
 } // namespace tq58::test
