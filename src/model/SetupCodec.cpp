@@ -173,9 +173,6 @@ std::string FindUnstorableSetupField(const SettingsRecord& settings) {
 
 void SetFactoryValues(SettingsRecord& settings) {
     for (const SetupField& field : SetupFields()) {
-        if (field.Form == FieldForm::NotStored) {
-            continue;
-        }
         for (int i = 0; i < field.Times; ++i) {
             field.Member.Set(settings, i, FieldValue{field.Factory, {}});
         }

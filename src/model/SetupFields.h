@@ -24,7 +24,7 @@ enum class FieldForm {
     CallSign,     // three call-sign characters, right-aligned
     SelectedByte, // a number 0-255 in the byte at Address + the Selector's value, stored only
                   // while the Selector is 0 or 1
-    NotStored,    // not held in the image: the codec leaves the member alone, new data too
+    NotStored,    // not held in the image: the codec neither reads nor writes it
 };
 
 // The setting groups whose settings the settings file and the report take from this

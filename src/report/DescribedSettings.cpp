@@ -139,9 +139,12 @@ std::string ListedWords(ValueList list, int value) {
         return MagText(value);
     case ValueList::WeatherAlert:
         return WeatherText(value);
-    default:
+    case ValueList::OffOn:
         return OnOffText(value != 0);
+    case ValueList::Power:
+        return HiLowText(value != 0);
     }
+    return {};
 }
 
 // Lists with long words take the wide value column.
