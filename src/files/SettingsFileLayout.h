@@ -2,6 +2,7 @@
 
 #include "model/ModelState.h"
 #include "model/SettingsRecord.h"
+#include "model/SetupFields.h"
 
 #include <array>
 #include <string>
@@ -51,18 +52,36 @@ template <typename Record, typename Visitor> void VisitUsableGroups(Record& s, V
     }
 }
 
+// A described setting under its file key: the writer takes its value, the reader sets it.
+template <typename Record, typename Visitor>
+void VisitDescribed(Record& s, const SetupField& field, Visitor& v) {
+    const SettingWords& shown = field.Shown;
+    const long held = field.Member.Get(s, 0).Number;
+    bool flag = held != 0;
+    int number = static_cast<int>(held);
+    switch (shown.File) {
+    case FileForm::Flag:
+        v.Flag(shown.FileKey, flag);
+        break;
+    case FileForm::Number:
+        v.Number(shown.FileKey, number);
+        break;
+    case FileForm::Magnitude:
+        v.Magnitude(shown.FileKey, number);
+        break;
+    }
+    if constexpr (!std::is_const_v<Record>) {
+        field.Member.Set(s, 0, FieldValue{shown.File == FileForm::Flag ? flag : number, {}});
+    }
+}
+
 template <typename Record, typename Visitor> void VisitCommonSetup(Record& s, Visitor& v) {
-    auto& common = s.CommonSetup;
     v.Section("Common Setup");
-    v.Magnitude("TX Po Display", common.TxPoDisplay);
-    v.Flag("SCAN", common.Scan);
-    v.Number("Resume Time", common.ResumeTime);
-    v.Flag("PTT SCAN Clear", common.PttScanClear);
-    v.Flag("Dual Watch", common.DualWatch);
-    v.Number("Offset Time", common.OffsetTime);
-    v.Magnitude("Magnetic Variation", common.MagneticVariation);
-    v.Magnitude("Weater", common.WeatherAlert);
-    v.Flag("Rotary", common.Rotary);
+    for (const SetupField& field : SetupFields()) {
+        if (field.Shown.Group == SettingGroup::Common) {
+            VisitDescribed(s, field, v);
+        }
+    }
 }
 
 template <typename Record, typename Visitor> void VisitDscBasicSetup(Record& s, Visitor& v) {

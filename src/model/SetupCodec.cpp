@@ -58,6 +58,8 @@ std::optional<FieldValue> ReadField(const Image& image, const SetupField& field,
             return number(image[a + *offset]);
         }
         return std::nullopt;
+    case FieldForm::NotStored:
+        return std::nullopt;
     }
     return std::nullopt;
 }
@@ -103,6 +105,8 @@ void WriteField(Image& image, int a, const SetupField& field, int index, const F
         if (const auto offset = SelectedOffset(field, index, settings)) {
             image[a + *offset] = byte(value.Number);
         }
+        break;
+    case FieldForm::NotStored:
         break;
     }
 }

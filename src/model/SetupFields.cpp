@@ -62,6 +62,23 @@ constexpr SetupField Blank(FieldForm form, int address, MemberAccess member, int
     return {.Name = "", .Address = address, .Form = form, .Member = member, .Width = width};
 }
 
+constexpr SetupField NotStored(MemberAccess member) {
+    return {.Name = "", .Address = 0, .Form = FieldForm::NotStored, .Member = member};
+}
+
+// A setting of the Common Setup, with its file key and report label.
+constexpr SetupField CommonSetting(SetupField field, SettingWords words) {
+    field.Shown = words;
+    field.Shown.Group = SettingGroup::Common;
+    return field;
+}
+
+// The Common Setup's report headings.
+constexpr const char* TxModeHeading = "Starting TX Mode";
+constexpr const char* ScanningHeading = "Scanning Function";
+constexpr const char* NmeaHeading = "NMEA Data Input";
+constexpr const char* WeatherHeading = "Weather CH Function";
+
 constexpr SetupField Repeated(SetupField field, int times, int stride, int bitStride = 0) {
     field.Times = times;
     field.Stride = stride;
@@ -84,16 +101,48 @@ constexpr SetupField Fields[] = {
         return field;
     }(),
 
-    // Common setup.
-    Number("TxPoDisplay", FieldForm::Byte, 0x0028, InCommon<&Common::TxPoDisplay>(), 0),
-    Flag(0x0033, InCommon<&Common::Scan>(), true),
-    Number("ResumeTime", FieldForm::Byte, 0x0035, InCommon<&Common::ResumeTime>(), 3),
-    Flag(0x0034, InCommon<&Common::PttScanClear>(), true),
-    Number("", FieldForm::OffsetTime, 0x002B, InCommon<&Common::OffsetTime>(), 24),
-    Number("MagneticVariation", FieldForm::Byte, 0x002D, InCommon<&Common::MagneticVariation>(),
-           255),
-    Number("Weater", FieldForm::Byte, 0x0040, InCommon<&Common::WeatherAlert>(), 255),
-    Flag(0x002F, InCommon<&Common::Rotary>(), false),
+    // Common setup, in the order of the settings file and the report.
+    CommonSetting(
+        Number("TxPoDisplay", FieldForm::Byte, 0x0028, InCommon<&Common::TxPoDisplay>(), 0),
+        {.FileKey = "TX Po Display",
+         .File = FileForm::Magnitude,
+         .Label = "TX Po Display",
+         .Heading = TxModeHeading,
+         .List = ValueList::TxPoDisplay}),
+    CommonSetting(Flag(0x0033, InCommon<&Common::Scan>(), true),
+                  {.FileKey = "SCAN", .Label = "SCAN", .Heading = ScanningHeading}),
+    CommonSetting(Number("ResumeTime", FieldForm::Byte, 0x0035, InCommon<&Common::ResumeTime>(), 3),
+                  {.FileKey = "Resume Time",
+                   .File = FileForm::Number,
+                   .Label = "Resume Time",
+                   .Heading = ScanningHeading,
+                   .List = ValueList::ResumeTime}),
+    CommonSetting(
+        Flag(0x0034, InCommon<&Common::PttScanClear>(), true),
+        {.FileKey = "PTT SCAN Clear", .Label = "PTT SCAN Clear", .Heading = ScanningHeading}),
+    CommonSetting(NotStored(InCommon<&Common::DualWatch>()),
+                  {.FileKey = "Dual Watch", .Label = "Dual Watch", .Heading = ScanningHeading}),
+    CommonSetting(Number("", FieldForm::OffsetTime, 0x002B, InCommon<&Common::OffsetTime>(), 24),
+                  {.FileKey = "Offset Time",
+                   .File = FileForm::Number,
+                   .Label = "Offset Time",
+                   .Heading = NmeaHeading,
+                   .List = ValueList::OffsetTime}),
+    CommonSetting(Number("MagneticVariation", FieldForm::Byte, 0x002D,
+                         InCommon<&Common::MagneticVariation>(), 255),
+                  {.FileKey = "Magnetic Variation",
+                   .File = FileForm::Magnitude,
+                   .Label = "Magnetic Variation",
+                   .Heading = NmeaHeading,
+                   .List = ValueList::MagneticVariation}),
+    CommonSetting(Number("Weater", FieldForm::Byte, 0x0040, InCommon<&Common::WeatherAlert>(), 255),
+                  {.FileKey = "Weater",
+                   .File = FileForm::Magnitude,
+                   .Label = "Weather Alert",
+                   .Heading = WeatherHeading,
+                   .List = ValueList::WeatherAlert}),
+    CommonSetting(Flag(0x002F, InCommon<&Common::Rotary>(), false),
+                  {.FileKey = "Rotary", .Label = "Rotary Beep", .Heading = WeatherHeading}),
 
     // Auto POS: entry 0 POS request polling, entry 1 POS reporting.
     Flag(0x0184, Member<&S::AutoPosSetup, &AutoPos::MENUDISPLAY>(), true),

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/SettingsRecord.h"
+#include "model/ValueLists.h"
 
 #include <span>
 #include <string>
@@ -23,6 +24,30 @@ enum class FieldForm {
     CallSign,     // three call-sign characters, right-aligned
     SelectedByte, // a number 0-255 in the byte at Address + the Selector's value, stored only
                   // while the Selector is 0 or 1
+    NotStored,    // not held in the image: the codec neither reads nor writes it
+};
+
+// The setting groups whose settings the settings file and the report take from this
+// description; the settings of the other groups are laid out there by hand.
+enum class SettingGroup { Other, Common };
+
+// How the settings file writes a described setting.
+enum class FileForm {
+    Flag,      // "1" or "0"
+    Number,    // the number as held
+    Magnitude, // the number without its sign
+};
+
+// How the settings file and the report show a setting of a described group. A described
+// setting is a single flag or number; the file and the report show the group's settings in
+// the order of the description.
+struct SettingWords {
+    SettingGroup Group = SettingGroup::Other;
+    const char* FileKey = "";
+    FileForm File = FileForm::Flag;
+    const char* Label = "";            // the name the report prints and the listing compares
+    const char* Heading = "";          // the report heading it is printed under
+    ValueList List = ValueList::OffOn; // On/Off for a flag; else the list that words the value
 };
 
 // A setting's value on its way between the record and the image: flags and numbers as Number
@@ -59,6 +84,7 @@ struct SetupField {
     int CopyStride = 0;
     MemberAccess Selector = {};   // SelectedByte only
     bool KnownModelsOnly = false; // read from the image for known models only
+    SettingWords Shown = {};
 };
 
 // Every setting of the setup block, in the order the codec treats them: a selector before the

@@ -2,6 +2,7 @@
 
 #include "model/FieldCodec.h"
 #include "model/ImageHeader.h"
+#include "model/SetupFields.h"
 #include "report/ReportWords.h"
 
 #include <array>
@@ -28,6 +29,7 @@ public:
     SectionBuilder& operator=(const SectionBuilder&) = delete;
 
     SettingsListing& List() { return listing_; }
+    bool HasLines() const { return !section_.Lines.empty(); }
 
     // The setting listed last, as the report prints it.
     PrintedValue Last(std::optional<std::string> words = std::nullopt,
@@ -124,28 +126,63 @@ DescribedSection UsableGroups(const SettingsRecord& settings) {
     return section.Done();
 }
 
-DescribedSection Common(const CommonSetupRecord& common) {
-    SectionBuilder section("Common Setup");
-    section.Title("Starting TX Mode");
-    section.Listed("TX Po Display", ValueList::TxPoDisplay, TxPoText(common.TxPoDisplay),
-                   common.TxPoDisplay, WideValueWidth);
-    section.Empty();
-    section.Title("Scanning Function");
-    section.Switch("SCAN", common.Scan);
-    section.Listed("Resume Time", ValueList::ResumeTime, ResumeText(common.ResumeTime),
-                   common.ResumeTime);
-    section.Switch("PTT SCAN Clear", common.PttScanClear);
-    section.Switch("Dual Watch", common.DualWatch);
-    section.Empty();
-    section.Title("NMEA Data Input");
-    section.Listed("Offset Time", ValueList::OffsetTime, OffsetText(common.OffsetTime),
-                   common.OffsetTime);
-    section.Listed("Magnetic Variation", ValueList::MagneticVariation,
-                   MagText(common.MagneticVariation), common.MagneticVariation);
-    section.Title("Weather CH Function");
-    section.Listed("Weather Alert", ValueList::WeatherAlert, WeatherText(common.WeatherAlert),
-                   common.WeatherAlert, WideValueWidth);
-    section.Switch("Rotary Beep", common.Rotary);
+// The report's words for a described setting's value.
+std::string ListedWords(ValueList list, int value) {
+    switch (list) {
+    case ValueList::TxPoDisplay:
+        return TxPoText(value);
+    case ValueList::ResumeTime:
+        return ResumeText(value);
+    case ValueList::OffsetTime:
+        return OffsetText(value);
+    case ValueList::MagneticVariation:
+        return MagText(value);
+    case ValueList::WeatherAlert:
+        return WeatherText(value);
+    case ValueList::OffOn:
+        return OnOffText(value != 0);
+    case ValueList::Power:
+        return HiLowText(value != 0);
+    }
+    return {};
+}
+
+// Lists with long words take the wide value column.
+int ListedWidth(ValueList list) {
+    return list == ValueList::TxPoDisplay || list == ValueList::WeatherAlert ? WideValueWidth
+                                                                             : ValueWidth;
+}
+
+// A heading printed straight after the block before it, without an empty line between.
+bool FollowsWithoutGap(const std::string& heading) {
+    return heading == "Weather CH Function";
+}
+
+// The described settings of a group under their headings, in the description's order.
+DescribedSection DescribedGroup(const char* name, SettingGroup group,
+                                const SettingsRecord& settings) {
+    SectionBuilder section(name);
+    std::string heading;
+    for (const SetupField& field : SetupFields()) {
+        if (field.Shown.Group != group) {
+            continue;
+        }
+        if (field.Shown.Heading != heading) {
+            heading = field.Shown.Heading;
+            if (section.HasLines() && !FollowsWithoutGap(heading)) {
+                section.Empty();
+            }
+            section.Title(heading);
+        }
+        const int value = static_cast<int>(field.Member.Get(settings, 0).Number);
+        if (field.Shown.List == ValueList::OffOn) {
+            section.Switch(field.Shown.Label, value != 0);
+        } else {
+            section.Listed(field.Shown.Label, field.Shown.List,
+                           ListedWords(field.Shown.List, value), value,
+                           ListedWidth(field.Shown.List));
+        }
+    }
     return section.Done();
 }
 
@@ -262,7 +299,7 @@ std::vector<DescribedSection> DescribeSettingSections(const RadioData& data, boo
     const SettingsRecord& settings = data.Settings;
     std::vector<DescribedSection> sections{
         UsableGroups(settings),
-        Common(settings.CommonSetup),
+        DescribedGroup("Common Setup", SettingGroup::Common, settings),
         DscBasic(settings.DscBasicSetup, data.MemoryImage[MmsiEnteredCountAddress]),
         DscAdvanced(settings.DscAdvancedSetup),
         DscDisplay(settings.DscDisplaySetup),

@@ -171,7 +171,6 @@ public:
             FillFlags(group.ExpChGroup);
         }
         s.UsableChGroup[GroupExp].PriorityCh = Int(-70000, 70000);
-        s.CommonSetup.DualWatch = Bool();
         FillFlags(s.DscBasicSetup.PosRequestTX);
         FillFlags(s.DscBasicSetup.BeepOut);
         for (AutoPosEntry& entry : s.AutoPosSetup.Entry) {
@@ -188,6 +187,7 @@ public:
         switch (field.Form) {
         case FieldForm::FlagByte:
         case FieldForm::Bits:
+        case FieldForm::NotStored:
             return {Int(0, (1 << field.Width) - 1), {}};
         case FieldForm::Byte:
         case FieldForm::SelectedByte:
