@@ -73,7 +73,9 @@ TEST_F(SettingsFileTest, SectionsComeInFileOrderWithValuesInTheFileForm) {
     const char* inOrder[] = {
         "[MAIN]\r\nMODEL=#RV7700A\r\nTYPE=#QYL\r\nVERSION=#1.00\r\nMODELTYPE=2\r\n"
         "[Usable CH Group Setup]\r\nUSA=1\r\n", "\r\nPriority CH0=32\r\n",
-        "\r\nExp Ch Group0=False\r\n", "\r\n[Common Setup]\r\nTX Po Display=0\r\nSCAN=1\r\n",
+        "\r\nExp Ch Group0=False\r\n", "\r\n[Common Setup]\r\nTX Po Display=0\r\nSCAN=1\r\nResume Time=3\r\n"
+        "PTT SCAN Clear=1\r\nDual Watch=0\r\nOffset Time=24\r\nMagnetic Variation=255\r\n"
+        "Weater=255\r\nRotary=0\r\n[DSC Setup (Basic Setup)]\r\n",
         "\r\nUser MMSI=#\r\n", "\r\nBeepOut7=0\r\nDscChGroup3=", "[ATIS Setup (Common)]\r\n",
         "[ATIS Setup (Call Sign)]\r\n", "MID32=", "[Auto POS Setup]\r\nMENUDISPLAY=",
         "\r\nLASTADDRESS1=", "[CHUSA0]\r\n", "[CHUSA7]\r\nPosition=7\r\nEnable=", "[CHUSA239]\r\n",
