@@ -7,6 +7,7 @@
 #include <cstdio>
 #include <filesystem>
 #include <string_view>
+#include <tuple>
 
 namespace tq58 {
 
@@ -52,6 +53,17 @@ bool IsBackupName(std::string_view name, std::string_view modelName) {
            (suffix.empty() || (suffix[0] == '-' && AllDigits(suffix.substr(1))));
 }
 
+// Backups sort by their time, then by their number within that second: the first, without a
+// number, before "-2", and "-10" after "-9" (a longer number is the greater one).
+std::tuple<std::string, std::size_t, std::string> OrderOfBackup(const std::string& stem) {
+    const std::size_t dash = stem.find_last_of('-');
+    const std::string number = dash == std::string::npos ? "" : stem.substr(dash + 1);
+    if (!AllDigits(number)) {
+        return {stem, 0, ""};
+    }
+    return {stem.substr(0, dash), number.size(), number};
+}
+
 } // namespace
 
 std::string BackupFileName(const std::string& modelName, const BackupTime& when) {
@@ -90,8 +102,9 @@ std::vector<std::string> ListBackups(const std::string& folder, const std::strin
             found.push_back(entry.path());
         }
     }
-    std::sort(found.begin(), found.end(),
-              [](const fs::path& a, const fs::path& b) { return Stem(a) < Stem(b); });
+    std::sort(found.begin(), found.end(), [](const fs::path& a, const fs::path& b) {
+        return OrderOfBackup(Stem(a)) < OrderOfBackup(Stem(b));
+    });
     std::vector<std::string> paths;
     for (const fs::path& path : found) {
         paths.push_back(NameOfPath(path));

@@ -47,11 +47,12 @@ TEST(ReadBackups, KeepsTheNewestOfEachModelAndNothingElseGoes) {
               std::string(image.begin(), image.end()));
 }
 
-// Reads that end within one second on several ports at once each keep their own backup.
+// Reads that end within one second on several ports at once each keep their own backup, listed
+// in the order of their numbers ("-10" after "-9").
 TEST(ReadBackups, ReadsEndingTogetherKeepABackupEach) {
     test::ScratchFolder folder;
     std::vector<std::future<bool>> reads;
-    for (std::uint8_t port = 1; port <= 8; ++port) {
+    for (std::uint8_t port = 1; port <= 11; ++port) {
         reads.push_back(std::async(std::launch::async, [&folder, port] {
             Image image{};
             image[0] = port;
@@ -62,10 +63,13 @@ TEST(ReadBackups, ReadsEndingTogetherKeepABackupEach) {
     for (std::future<bool>& read : reads) {
         EXPECT_TRUE(read.get());
     }
-    for (const std::string& path : ListBackups(folder.Path(), "RV7700A")) {
-        ports.insert(folder.Read(NameOf(path)).front());
+    const std::vector<std::string> backups = ListBackups(folder.Path(), "RV7700A");
+    for (std::size_t i = 0; i < backups.size(); ++i) {
+        ports.insert(folder.Read(NameOf(backups[i])).front());
+        const std::string number = i == 0 ? "" : "-" + std::to_string(i + 1);
+        EXPECT_EQ(NameOf(backups[i]), "RV7700A_2026-12-06_171000" + number + ".hex");
     }
-    EXPECT_EQ(ports.size(), 8u);
+    EXPECT_EQ(ports.size(), 11u);
 }
 
 TEST(ReadBackups, AFolderThatCannotBeWrittenIsReportedAndKeepsWhatItHas) {
