@@ -5,6 +5,7 @@
 #include "files/SettingsFileLayout.h"
 #include "files/ValueText.h"
 #include "files/WholeFile.h"
+#include "model/ImageHeader.h"
 
 #include <cmath>
 #include <cstdint>
@@ -151,6 +152,9 @@ Outcome ReadSettingsFile(const std::string& path, RadioData& data, const ModelSt
         *missingSections = MissingSections(sections, fresh.Settings, model);
     }
     FillSettingsRecord(sections, fresh.Settings);
+    // The file holds no MMSI-entered count: the data gets the count its image and the radio
+    // will get, so that its report and its comparison with its own image tell no other.
+    fresh.MemoryImage[MmsiEnteredCountAddress] = MmsiEnteredCount(fresh.Settings);
     data = std::move(fresh);
     return Outcome::Success();
 }

@@ -3,6 +3,7 @@
 #include "files/MissingSections.h"
 #include "model/Decoder.h"
 #include "model/FieldCodec.h"
+#include "model/ImageHeader.h"
 #include "support/RadioFixtures.h"
 #include "support/RandomRecords.h"
 #include "support/ScratchFolder.h"
@@ -226,8 +227,12 @@ TEST_F(SettingsFileTest, HandEditedFilesReadLikeWrittenOnes) {
 TEST_F(SettingsFileTest, APartialFileFillsWhatItNamesAndKeepsOrEmptiesTheRest) {
     const RadioData read = ReadText("[MAIN]\r\nMODELTYPE=2\r\n[Common Setup]\r\n"
                                     "Resume Time=many\r\nSCAN=maybe\r\nOffset Time=70000\r\n"
+                                    "[DSC Setup (Basic Setup)]\r\nUser MMSI=#244123456\r\n"
                                     "[CHUSA0]\r\nPosition=17\r\nChTag=#Moved\r\n",
                                     Rv7700A());
+    // The file holds no MMSI-entered count: the data gets the one its image will carry.
+    EXPECT_EQ(fresh.MemoryImage[MmsiEnteredCountAddress], 0);
+    EXPECT_EQ(read.MemoryImage[MmsiEnteredCountAddress], 1);
     EXPECT_EQ(read.Settings.CHUSA[17].ChTag, "Moved");
     EXPECT_EQ(read.Settings.CHUSA[0], fresh.Settings.CHUSA[0]);
     EXPECT_EQ(read.Settings.CommonSetup, fresh.Settings.CommonSetup);

@@ -6,7 +6,6 @@
 #include "files/NativePath.h"
 #include "files/SettingsFile.h"
 #include "files/TextCase.h"
-#include "model/ImageHeader.h"
 #include "model/ModelCatalogue.h"
 #include "program/Destinations.h"
 #include "program/ModelSelection.h"
@@ -75,9 +74,7 @@ std::optional<int> ModelOfImage(const Image& image) {
 
 // A settings file is read over new data with the default image of the remembered
 // destination; the command line remembers nothing, so that is the program's default. A file
-// that lacks sections is read all the same, with a warning on stderr. A settings file cannot
-// hold the MMSI-entered count: it gets the count its image and the radio will get, so that
-// its report and its comparison with its own image tell no other.
+// that lacks sections is read all the same, with a warning on stderr.
 Outcome LoadSettingsFile(const std::string& path, const ModelState& model,
                          const std::string& programFolder, RadioData& data) {
     const MemorySettingsStore store;
@@ -86,7 +83,6 @@ Outcome LoadSettingsFile(const std::string& path, const ModelState& model,
     const Outcome outcome = ReadSettingsFile(
         path, loaded, model, {}, MakeDefaultImageLoader(programFolder, model, store), &missing);
     if (outcome.Ok) {
-        loaded.MemoryImage[MmsiEnteredCountAddress] = MmsiEnteredCount(loaded.Settings);
         data = std::move(loaded);
         if (!missing.empty()) {
             std::cerr << "warning: " << path << ": " << MissingSectionsWarning(missing).English()
